@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QUrl>
+
+class QPrinter;
+class QWidget;
+
+namespace rkm {
+
+// Everything that waits for the user or talks to the desktop goes through
+// here: message boxes, the warning beep, folder pickers, the printer dialog
+// and opening documents. Tests install a QueuedPrompter with queued answers,
+// so nothing modal blocks them.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // A modal message box; returns the button pressed.
+    virtual QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
+                                                const QString &text, QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
+    // The warning (exclamation) beep.
+    virtual void beep() = 0;
+    // A folder picker; empty when cancelled.
+    virtual QString existingDirectory(QWidget *parent, const QString &caption, const QString &start) = 0;
+    // The printer selection dialog; false when cancelled.
+    virtual bool choosePrinter(QWidget *parent, QPrinter *printer) = 0;
+    // Opens a document or web address with the desktop's default application.
+    virtual bool openUrl(const QUrl &url) = 0;
+};
+
+// The prompter in use (the real desktop one unless a test set another).
+Prompter &prompter();
+// Installs a prompter (not owned); null restores the desktop one.
+void setPrompter(Prompter *p);
+
+} // namespace rkm

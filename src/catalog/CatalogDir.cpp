@@ -1,0 +1,275 @@
+#include "catalog/CatalogDir.h"
+
+#include "catalog/Errors.h"
+#include "catalog/ListingFile.h"
+#include "platform/Platform.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rkm {
+
+namespace {
+
+std::string withSlash(std::string dir)
+{
+    if (dir.empty() || dir.back() != '/')
+        dir.push_back('/');
+    return dir;
+}
+
+bool endsWithListingSuffix(std::string_view name)
+{
+    constexpr std::string_view suffix = ".rkm";
+    if (name.size() <= suffix.size())
+        return false;
+    std::string_view tail = name.substr(name.size() - suffix.size());
+    for (std::size_t i = 0; i < suffix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(tail[i])) != suffix[i])
+            return false;
+    return true;
+}
+
+// Reads a whole file; false when it cannot be opened or read.
+bool readWholeFile(const std::string &path, std::string &out)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (ok) {
+        out.resize(static_cast<std::size_t>(st.st_size));
+        std::size_t got = 0;
+        while (got < out.size()) {
+            const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += static_cast<std::size_t>(n);
+        }
+        out.resize(got); // a file that shrank while read is read as it now is
+    }
+    ::close(fd);
+    return ok;
+}
+
+bool fileExists(const std::string &path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+} // namespace
+
+std::string NormalizeProgramDir(const std::string &dir)
+{
+    QString abs = QDir(QString::fromStdString(dir)).absolutePath();
+    return withSlash(QDir::cleanPath(abs).toStdString());
+}
+
+std::string GetProgramDir()
+{
+    QByteArray env = qgetenv("RACKMERE_DIR");
+    std::string dir;
+    if (!env.isEmpty()) {
+        dir = NormalizeProgramDir(env.toStdString());
+    } else {
+        QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (base.isEmpty())
+            base = QDir::homePath() + QStringLiteral("/.local/share");
+        dir = withSlash(base.toStdString() + "/Rackmere");
+    }
+    QDir().mkpath(QString::fromStdString(dir));
+    return dir;
+}
+
+uint32_t GetDiskSerial(const TDisk &disk)
+{
+    const std::string &root = disk.GetRootDisk()->RootPath;
+    if (root.empty() || root[0] != '/')
+        return 0; // not a path of this system (a listing made on Windows)
+    return platform::System().volumeSerial(root);
+}
+
+std::vector<std::string> ParseCategories(std::string_view data)
+{
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < data.size()) {
+        const char c = data[i];
+        if (c == '\r' || c == '\n') {
+            names.emplace_back(data.substr(start, i - start));
+            if (c == '\r' && i + 1 < data.size() && data[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+        ++i;
+    }
+    if (start < data.size())
+        names.emplace_back(data.substr(start));
+    return names;
+}
+
+std::string FormatCategories(const std::vector<std::string> &categories)
+{
+    std::string out;
+    for (const std::string &c : categories) {
+        out += c;
+        out += "\r\n";
+    }
+    return out;
+}
+
+void WriteFileAtomically(const std::string &path, std::string_view bytes)
+{
+    QSaveFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::WriteOnly))
+        throw RackmereError("Cannot create file " + path + ": " + f.errorString().toStdString());
+    const char *p = bytes.data();
+    qint64 left = static_cast<qint64>(bytes.size());
+    while (left > 0) {
+        const qint64 n = f.write(p, left);
+        if (n <= 0) {
+            f.cancelWriting();
+            throw RackmereError("Cannot write file " + path + ": " + f.errorString().toStdString());
+        }
+        p += n;
+        left -= n;
+    }
+    if (!f.commit())
+        throw RackmereError("Cannot write file " + path + ": " + f.errorString().toStdString());
+}
+
+CatalogStore::CatalogStore(std::string programDir)
+    : m_programDir(withSlash(std::move(programDir))),
+      m_rng(static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::seconds>(
+                                      std::chrono::system_clock::now().time_since_epoch())
+                                      .count()))
+{
+}
+
+std::string CatalogStore::PathOf(const std::string &fileName) const
+{
+    // A name with a folder in it is a path already.
+    if (fileName.find('/') != std::string::npos)
+        return fileName;
+    return m_programDir + fileName;
+}
+
+std::vector<std::string> CatalogStore::LoadCatalog()
+{
+    std::vector<std::string> errors;
+    m_categories.clear();
+    const std::string catPath = m_programDir + CATEGORY_FILE;
+    if (fileExists(catPath)) {
+        std::string data;
+        if (!readWholeFile(catPath, data))
+            throw RackmereError("Error loading file: " + std::string(CATEGORY_FILE));
+        m_categories = ParseCategories(data);
+    }
+
+    DIR *dir = ::opendir(m_programDir.c_str());
+    if (!dir)
+        return errors;
+    std::string data;
+    while (const dirent *e = ::readdir(dir)) {
+        const std::string_view name(e->d_name);
+        if (name.empty() || name[0] == '.' || !endsWithListingSuffix(name))
+            continue;
+        if (e->d_type != DT_REG && e->d_type != DT_UNKNOWN && e->d_type != DT_LNK)
+            continue;
+        const std::string path = m_programDir + std::string(name);
+        try {
+            if (!readWholeFile(path, data)) {
+                if (e->d_type != DT_REG) {
+                    struct stat st {};
+                    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+                        continue; // not a file: nothing to load
+                }
+                throw RackmereError("cannot read");
+            }
+            ListingContents c = ReadListing(data);
+            if (!c.disk)
+                continue; // not five texts per entry: skipped without a word
+            TDisk &d = c.disk->disk();
+            d.FileName = std::string(name);
+            d.SerialNumber = c.serialNumber;
+            m_tree.appendDisk(std::move(c.disk));
+        } catch (const RackmereError &) {
+            errors.push_back("Error loading file: " + std::string(name));
+        } catch (const std::bad_alloc &) {
+            errors.push_back("Error loading file: " + std::string(name));
+        }
+    }
+    ::closedir(dir);
+    return errors;
+}
+
+std::string CatalogStore::FindFreeFileName()
+{
+    std::uniform_int_distribution<int> dist(0, 32767);
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        std::string candidate = std::to_string(dist(m_rng)) + LISTING_SUFFIX;
+        if (!fileExists(m_programDir + candidate))
+            return candidate;
+    }
+    throw RackmereError("Unable to find unused filename.!");
+}
+
+void CatalogStore::SaveListing(TreeNode *node, std::string name)
+{
+    if (!node)
+        throw RackmereError("NULL node in save");
+    TDisk &d = node->disk();
+    if (name.empty()) {
+        name = FindFreeFileName();
+        d.FileName = name;
+        d.SerialNumber = serialSource ? serialSource(d) : 0;
+    }
+    WriteFileAtomically(PathOf(name), WriteListing(*node, d.SerialNumber));
+}
+
+void CatalogStore::SaveModifiedListings()
+{
+    for (int i = 0; i < m_tree.diskCount(); ++i) {
+        TreeNode *n = m_tree.disk(i);
+        if (n->disk().IsModified())
+            SaveListing(n, n->disk().FileName);
+    }
+}
+
+void CatalogStore::SaveCategories() const
+{
+    WriteFileAtomically(m_programDir + CATEGORY_FILE, FormatCategories(m_categories));
+}
+
+bool CatalogStore::AddCategoryIfMissing(const std::string &category)
+{
+    const std::string wanted = platform::LowerText(category);
+    for (const std::string &c : m_categories)
+        if (platform::LowerText(c) == wanted)
+            return false;
+    m_categories.push_back(category);
+    SaveCategories();
+    return true;
+}
+
+bool CatalogStore::DeleteListingFile(const std::string &fileName) const
+{
+    return ::unlink(PathOf(fileName).c_str()) == 0;
+}
+
+} // namespace rkm

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "catalog/Disks.h"
+
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rkm {
+
+// The program directory: $RACKMERE_DIR if set, else the user's data folder
+// (~/.local/share/Rackmere/). Created when missing; always ends with '/'.
+std::string GetProgramDir();
+// The same for an explicit folder (the CLI's --dir): made absolute, ends with '/'.
+std::string NormalizeProgramDir(const std::string &dir);
+
+// The volume serial number of the volume whose root is the disk's RootPath, or 0.
+uint32_t GetDiskSerial(const TDisk &disk);
+
+// Category list file: one name a line. Every line end form reads (CR, LF, CR LF);
+// a line end at the very end adds no empty name; an empty middle line is an
+// empty name.
+std::vector<std::string> ParseCategories(std::string_view data);
+std::string FormatCategories(const std::vector<std::string> &categories);
+
+inline constexpr char CATEGORY_FILE[] = "DATA.CAT";
+inline constexpr char LISTING_SUFFIX[] = ".rkm";
+
+// Writes `bytes` to `path` through a temporary file renamed into place, so a
+// crash or a full disk never leaves a half-written file where a good one was.
+// Throws RackmereError naming the file when it fails.
+void WriteFileAtomically(const std::string &path, std::string_view bytes);
+
+// The catalogue of one program directory: the tree, the category list and the
+// directory's files. The desktop program and the CLI both work through this.
+class CatalogStore final {
+public:
+    explicit CatalogStore(std::string programDir);
+
+    const std::string &ProgramDir() const { return m_programDir; }
+    Catalog &tree() { return m_tree; }
+    const Catalog &tree() const { return m_tree; }
+    std::vector<std::string> &Categories() { return m_categories; }
+    const std::vector<std::string> &Categories() const { return m_categories; }
+
+    // Loads DATA.CAT and every *.rkm listing in the directory's order. A
+    // listing that fails to read is left out whole and its error ("Error
+    // loading file: " + name) is returned; loading goes on with the next. A
+    // failure reading DATA.CAT throws before any listing is read.
+    std::vector<std::string> LoadCatalog();
+
+    // A bare listing file name "N.rkm" (N from 0 to 32767) not present yet.
+    std::string FindFreeFileName();
+    // Writes the listing of a disk node. An empty name marks the first save:
+    // a new file name is chosen and stored with the disk's serial number.
+    void SaveListing(TreeNode *node, std::string name = {});
+    // Writes every modified listing under its own file name.
+    void SaveModifiedListings();
+    // Writes the whole category list at once.
+    void SaveCategories() const;
+    // Adds a category unless one of that name (in any letter case) is there;
+    // writes the list when it grew. Returns whether it did.
+    bool AddCategoryIfMissing(const std::string &category);
+    // Deletes a listing's file; false when it could not be deleted.
+    bool DeleteListingFile(const std::string &fileName) const;
+
+    std::string PathOf(const std::string &fileName) const;
+
+    // Seeds the generator of listing file names (the current time by default).
+    void Seed(uint32_t seed) { m_rng.seed(seed); }
+    // Tests may decide what the volume serial of a root path is.
+    std::function<uint32_t(const TDisk &)> serialSource = GetDiskSerial;
+
+private:
+    std::string m_programDir;
+    Catalog m_tree;
+    std::vector<std::string> m_categories;
+    std::minstd_rand m_rng;
+};
+
+} // namespace rkm

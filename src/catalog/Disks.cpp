@@ -1,0 +1,261 @@
+#include "catalog/Disks.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace rkm {
+
+// ---- FileList ---------------------------------------------------------------
+
+FileEntryView FileList::entry(int index) const
+{
+    FileEntryView out;
+    const char *p = m_data.data() + m_offsets[static_cast<std::size_t>(index)];
+    for (int i = 0; i < I_STRINGS_IN_LIST; ++i) {
+        const char *end = static_cast<const char *>(std::memchr(p, '\n', static_cast<std::size_t>(m_data.data() + m_data.size() - p)));
+        out[static_cast<std::size_t>(i)] = std::string_view(p, static_cast<std::size_t>(end - p));
+        p = end + 1;
+    }
+    return out;
+}
+
+FileEntry FileList::entryCopy(int index) const
+{
+    FileEntryView v = entry(index);
+    FileEntry e;
+    for (std::size_t i = 0; i < e.size(); ++i)
+        e[i] = std::string(v[i]);
+    return e;
+}
+
+void FileList::append(const FileEntryView &texts)
+{
+    m_offsets.push_back(static_cast<uint32_t>(m_data.size()));
+    for (std::string_view t : texts) {
+        std::size_t start = m_data.size();
+        m_data.append(t);
+        std::replace(m_data.begin() + static_cast<std::ptrdiff_t>(start), m_data.end(), '\n', '?');
+        m_data.push_back('\n');
+    }
+}
+
+void FileList::append(const FileEntry &texts)
+{
+    FileEntryView v;
+    for (std::size_t i = 0; i < v.size(); ++i)
+        v[i] = texts[i];
+    append(v);
+}
+
+void FileList::setText(int index, int position, std::string_view value)
+{
+    // The entry is written anew at the end; the old bytes are garbage until
+    // there is enough of it to be worth a compaction.
+    FileEntry e = entryCopy(index);
+    e[static_cast<std::size_t>(position)] = std::string(value);
+    m_garbage += entryLength(m_offsets[static_cast<std::size_t>(index)]);
+    const uint32_t newStart = static_cast<uint32_t>(m_data.size());
+    append(e);
+    m_offsets.pop_back();
+    m_offsets[static_cast<std::size_t>(index)] = newStart;
+    compactIfWasteful();
+}
+
+std::size_t FileList::entryLength(std::size_t offset) const
+{
+    const char *p = m_data.data() + offset;
+    const char *q = p;
+    for (int i = 0; i < I_STRINGS_IN_LIST; ++i)
+        q = static_cast<const char *>(std::memchr(q, '\n', static_cast<std::size_t>(m_data.data() + m_data.size() - q))) + 1;
+    return static_cast<std::size_t>(q - p);
+}
+
+void FileList::compactIfWasteful()
+{
+    if (m_garbage < 4096 || m_garbage * 2 < m_data.size())
+        return;
+    std::string fresh;
+    fresh.reserve(m_data.size() - m_garbage);
+    for (uint32_t &off : m_offsets) {
+        const std::size_t len = entryLength(off);
+        fresh.append(m_data, off, len);
+        off = static_cast<uint32_t>(fresh.size() - len);
+    }
+    m_data.swap(fresh);
+    m_garbage = 0;
+}
+
+void FileList::clear()
+{
+    m_data.clear();
+    m_offsets.clear();
+    m_garbage = 0;
+}
+
+void FileList::reserve(std::size_t entries, std::size_t bytes)
+{
+    m_offsets.reserve(entries);
+    m_data.reserve(bytes);
+}
+
+void FileList::appendRaw(std::string_view raw)
+{
+    m_offsets.push_back(static_cast<uint32_t>(m_data.size()));
+    m_data.append(raw);
+}
+
+void FileList::shrinkToFit()
+{
+    m_data.shrink_to_fit();
+    m_offsets.shrink_to_fit();
+}
+
+// ---- TDisk ------------------------------------------------------------------
+
+TDisk *TDisk::GetRootDisk()
+{
+    if (IsRoot)
+        return this;
+    TreeNode *n = Node;
+    while (n->parent())
+        n = n->parent();
+    return &n->disk();
+}
+
+const TDisk *TDisk::GetRootDisk() const
+{
+    return const_cast<TDisk *>(this)->GetRootDisk();
+}
+
+char TDisk::GetDriveLetter() const
+{
+    const std::string &root = GetRootDisk()->RootPath;
+    return root.empty() ? '\0' : root[0];
+}
+
+void TDisk::SetDriveLetter(char letter)
+{
+    if (letter == GetDriveLetter())
+        return;
+    TDisk *root = GetRootDisk();
+    if (root->RootPath.empty())
+        root->RootPath.assign(1, letter);
+    else
+        root->RootPath[0] = letter;
+    SetModified(true);
+}
+
+void TDisk::SetName(std::string_view text)
+{
+    Node->setText(std::string(text));
+    SetModified(true);
+}
+
+std::string TDisk::GetFullPath() const
+{
+    if (IsRoot)
+        return RootPath;
+    // Folder names from this node up to (not including) the disk node, each
+    // followed by the separator, so a folder's path always ends with one.
+    std::vector<const TreeNode *> chain;
+    for (const TreeNode *n = Node; n->parent(); n = n->parent())
+        chain.push_back(n);
+    const std::string &root = GetRootDisk()->RootPath;
+    // A listing made on Windows has a root such as C:\Data; keep its separator.
+    const char sep = (root.size() >= 2 && root[1] == ':') || root.find('\\') != std::string::npos ? '\\' : '/';
+    std::string path = root;
+    if (path.empty() || path.back() != sep)
+        path.push_back(sep);
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        path += (*it)->text();
+        path.push_back(sep);
+    }
+    return path;
+}
+
+// ---- TreeNode ---------------------------------------------------------------
+
+TreeNode::TreeNode(std::string text, TreeNode *parent, bool isRoot)
+    : m_text(std::move(text)), m_parent(parent), m_disk(this, isRoot)
+{
+}
+
+int TreeNode::level() const
+{
+    int l = 0;
+    for (const TreeNode *n = m_parent; n; n = n->m_parent)
+        ++l;
+    return l;
+}
+
+TreeNode *TreeNode::appendChild(std::string text)
+{
+    auto child = std::make_unique<TreeNode>(std::move(text), this, false);
+    child->m_row = static_cast<int>(m_children.size());
+    child->imageIndex = IMAGE_CLOSED_FOLDER;
+    child->selectedIndex = IMAGE_OPEN_FOLDER;
+    m_children.push_back(std::move(child));
+    return m_children.back().get();
+}
+
+std::unique_ptr<TreeNode> MakeDiskNode(std::string name)
+{
+    return std::make_unique<TreeNode>(std::move(name), nullptr, true);
+}
+
+// ---- Catalog ----------------------------------------------------------------
+
+TreeNode *Catalog::appendDisk(std::string name)
+{
+    return appendDisk(MakeDiskNode(std::move(name)));
+}
+
+TreeNode *Catalog::appendDisk(std::unique_ptr<TreeNode> disk)
+{
+    disk->m_row = static_cast<int>(m_disks.size());
+    m_disks.push_back(std::move(disk));
+    return m_disks.back().get();
+}
+
+void Catalog::insertDisk(int row, std::unique_ptr<TreeNode> disk)
+{
+    m_disks.insert(m_disks.begin() + row, std::move(disk));
+    renumber(static_cast<std::size_t>(row));
+}
+
+void Catalog::removeDisk(int row)
+{
+    takeDisk(row);
+}
+
+std::unique_ptr<TreeNode> Catalog::takeDisk(int row)
+{
+    std::unique_ptr<TreeNode> d = std::move(m_disks[static_cast<std::size_t>(row)]);
+    m_disks.erase(m_disks.begin() + row);
+    renumber(static_cast<std::size_t>(row));
+    return d;
+}
+
+void Catalog::renumber(std::size_t from)
+{
+    for (std::size_t i = from; i < m_disks.size(); ++i)
+        m_disks[i]->m_row = static_cast<int>(i);
+}
+
+TreeNode *Catalog::findByFileName(std::string_view fileName) const
+{
+    for (const auto &d : m_disks)
+        if (d->disk().FileName == fileName)
+            return d.get();
+    return nullptr;
+}
+
+TreeNode *Catalog::findByName(std::string_view name) const
+{
+    for (const auto &d : m_disks)
+        if (d->text() == name)
+            return d.get();
+    return nullptr;
+}
+
+} // namespace rkm

@@ -1,0 +1,175 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rkm {
+
+// Number of texts in one file entry: name, description, date, size, category.
+inline constexpr int I_STRINGS_IN_LIST = 5;
+
+enum FileText : int { FT_NAME = 0, FT_DESCRIPTION = 1, FT_DATE = 2, FT_SIZE = 3, FT_CATEGORY = 4 };
+
+// Pictures of the tree, by index; a disk node shows the picture of its drive type.
+enum DriveTypeCode : int {
+    DRIVE_UNKNOWN = 0,     // closed folder
+    DRIVE_NO_ROOT_DIR = 1, // plain drive
+    DRIVE_REMOVABLE = 2,   // floppy drive
+    DRIVE_FIXED = 3,       // hard disk
+    DRIVE_REMOTE = 4,      // network drive
+    DRIVE_CDROM = 5,       // CD-ROM disc
+    DRIVE_RAMDISK = 6,     // open folder
+};
+inline constexpr int IMAGE_CLOSED_FOLDER = 0;
+inline constexpr int IMAGE_OPEN_FOLDER = 6;
+
+using FileEntry = std::array<std::string, I_STRINGS_IN_LIST>;
+using FileEntryView = std::array<std::string_view, I_STRINGS_IN_LIST>;
+
+// The file entries of one folder. A million entries must fit in little memory,
+// so all texts of all entries share one buffer: each text is followed by a line
+// feed, which no stored text can contain (the listing file ends a text at a line
+// feed). An entry costs its texts, five separators and one offset.
+class FileList final {
+public:
+    int count() const { return static_cast<int>(m_offsets.size()); }
+    bool empty() const { return m_offsets.empty(); }
+
+    FileEntryView entry(int index) const;
+    std::string_view text(int index, int position) const { return entry(index)[position]; }
+    FileEntry entryCopy(int index) const;
+
+    // Appends an entry. A line feed inside a text would split it in two, so it
+    // is stored as '?'.
+    void append(const FileEntryView &texts);
+    void append(const FileEntry &texts);
+    void setText(int index, int position, std::string_view value);
+    void clear();
+
+    // For the listing reader: reserves room, then appends an entry whose five
+    // texts, each ended by '\n', are already in `raw`.
+    void reserve(std::size_t entries, std::size_t bytes);
+    void appendRaw(std::string_view raw);
+    void shrinkToFit();
+    std::size_t memoryBytes() const { return m_data.capacity() + m_offsets.capacity() * sizeof(uint32_t); }
+
+private:
+    void compactIfWasteful();
+    std::size_t entryLength(std::size_t offset) const;
+    std::string m_data;
+    std::vector<uint32_t> m_offsets;
+    std::size_t m_garbage = 0; // bytes of replaced entries still in m_data
+};
+
+class TreeNode;
+
+// What a node of the catalogue tree carries beyond its text: for a disk node
+// (the root record) the listing's file, serial number, root path and drive
+// type; for every node its comment and its folder's files.
+class TDisk final {
+public:
+    TDisk(TreeNode *node, bool isRoot) : Node(node), IsRoot(isRoot) {}
+    TDisk(const TDisk &) = delete;
+    TDisk &operator=(const TDisk &) = delete;
+
+    TreeNode *const Node;
+    const bool IsRoot;
+    bool Modified = false;
+    std::string FileName;
+    uint32_t SerialNumber = 0;
+    std::string RootPath;
+    std::string Comment;
+    int32_t DriveType = 0;
+    FileList Files;
+
+    TDisk *GetRootDisk();
+    const TDisk *GetRootDisk() const;
+    bool IsModified() const { return GetRootDisk()->Modified; }
+    void SetModified(bool flag) { GetRootDisk()->Modified = flag; }
+    // The first character of the root path, or 0 when it is empty.
+    char GetDriveLetter() const;
+    void SetDriveLetter(char letter);
+    void SetName(std::string_view text);
+    std::string GetFullPath() const;
+};
+
+// A disk (top level) or folder node. The node owns its record and children.
+class TreeNode final {
+public:
+    TreeNode(std::string text, TreeNode *parent, bool isRoot);
+    TreeNode(const TreeNode &) = delete;
+    TreeNode &operator=(const TreeNode &) = delete;
+
+    const std::string &text() const { return m_text; }
+    void setText(std::string text) { m_text = std::move(text); }
+    TreeNode *parent() const { return m_parent; }
+    int level() const;
+    // Position among the parent's children (or among the disks for a disk node).
+    int row() const { return m_row; }
+
+    int childCount() const { return static_cast<int>(m_children.size()); }
+    TreeNode *child(int i) const { return m_children[static_cast<std::size_t>(i)].get(); }
+    TreeNode *appendChild(std::string text);
+    void reserveChildren(std::size_t n) { m_children.reserve(n); }
+
+    TDisk &disk() { return m_disk; }
+    const TDisk &disk() const { return m_disk; }
+
+    int imageIndex = IMAGE_CLOSED_FOLDER;
+    int selectedIndex = IMAGE_OPEN_FOLDER;
+
+    // Pre-order walk of this node and every node below it.
+    template <class F> void forEach(F &&f) const;
+
+private:
+    friend class Catalog;
+    std::string m_text;
+    TreeNode *m_parent;
+    int m_row = 0;
+    std::vector<std::unique_ptr<TreeNode>> m_children;
+    TDisk m_disk;
+};
+
+template <class F> void TreeNode::forEach(F &&f) const
+{
+    f(*this);
+    for (const auto &c : m_children)
+        c->forEach(f);
+}
+
+// The catalogue tree: the disk nodes in load or add order, never sorted.
+class Catalog final {
+public:
+    int diskCount() const { return static_cast<int>(m_disks.size()); }
+    TreeNode *disk(int i) const { return m_disks[static_cast<std::size_t>(i)].get(); }
+    bool empty() const { return m_disks.empty(); }
+
+    // A new disk node with a root record, after the last one.
+    TreeNode *appendDisk(std::string name);
+    // Takes over a disk subtree read or scanned elsewhere; returns it.
+    TreeNode *appendDisk(std::unique_ptr<TreeNode> disk);
+    void insertDisk(int row, std::unique_ptr<TreeNode> disk);
+    // Removes the disk node and everything below it.
+    void removeDisk(int row);
+    std::unique_ptr<TreeNode> takeDisk(int row);
+    void clear() { m_disks.clear(); }
+
+    // Disk node whose listing file is `fileName`, or null.
+    TreeNode *findByFileName(std::string_view fileName) const;
+    // The first disk node of that name in order, or null.
+    TreeNode *findByName(std::string_view name) const;
+
+private:
+    void renumber(std::size_t from);
+    std::vector<std::unique_ptr<TreeNode>> m_disks;
+};
+
+// A disk node of its own, not yet in a catalogue (the reader and the scanner
+// build one, and the catalogue takes it when it is complete).
+std::unique_ptr<TreeNode> MakeDiskNode(std::string name);
+
+} // namespace rkm

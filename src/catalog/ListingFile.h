@@ -1,0 +1,59 @@
+#pragma once
+
+#include "catalog/Disks.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace rkm {
+
+inline constexpr int32_t LISTING_VERSION = 1001;
+// Deeper folder nesting than this is refused by the reader and not walked by
+// the scanner: no real file system nests so deep, and every walk of the tree
+// recurses.
+inline constexpr int MAX_FOLDER_DEPTH = 4096;
+
+// Writer: appends to a byte buffer. Numbers are 32-bit little-endian.
+void WriteInt(std::string &out, int32_t value);
+void WriteText(std::string &out, std::string_view text);
+void WriteNode(std::string &out, const TreeNode &node);
+// The whole listing file of a disk node: header (version, serial, 5) and subtree.
+std::string WriteListing(const TreeNode &disk, uint32_t serialNumber);
+
+// Reader over a listing held in memory. Every read checks the bytes left, and
+// nothing is allocated beyond what the bytes left can hold.
+class ListingReader final {
+public:
+    explicit ListingReader(std::string_view data) : m_data(data) {}
+    std::size_t position() const { return m_pos; }
+    std::size_t left() const { return m_data.size() - m_pos; }
+    void seek(std::size_t pos) { m_pos = pos; }
+
+    int32_t ReadInt();
+    std::string_view ReadText();
+    // Reads `count` file entries of five lines each into `files`.
+    void ReadEntries(FileList &files, int32_t count);
+    // Reads one node record and its descendants: without a parent a new disk
+    // node is returned; with one, a new last child of it.
+    std::unique_ptr<TreeNode> ReadDiskNode();
+
+private:
+    void ReadNodeBody(TreeNode &node, int depth);
+    [[noreturn]] static void fail();
+    std::string_view m_data;
+    std::size_t m_pos = 0;
+};
+
+struct ListingContents {
+    // Null when the file's texts-per-entry word is not 5: such a file is skipped.
+    std::unique_ptr<TreeNode> disk;
+    uint32_t serialNumber = 0;
+};
+
+// Reads a whole listing file (either header form). Throws RackmereError
+// ("Invalid disk listing file.") on any fault; nothing of the file is kept then.
+ListingContents ReadListing(std::string_view data);
+
+} // namespace rkm

@@ -1,0 +1,135 @@
+#include "cli/Cli.h"
+
+#include "platform/Platform.h"
+
+#include <algorithm>
+
+namespace rkm::cli {
+
+std::vector<Command> &Commands()
+{
+    static std::vector<Command> commands;
+    return commands;
+}
+
+Args::Args(const std::vector<std::string> &args, std::vector<std::string> valued, std::vector<std::string> flags)
+{
+    bool onlyPositional = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &a = args[i];
+        if (onlyPositional || a.size() < 2 || a[0] != '-' || (a[1] != '-' && a != "-h")) {
+            m_positional.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            onlyPositional = true;
+            continue;
+        }
+        std::string opt = a;
+        std::string val;
+        bool inlineValue = false;
+        if (auto eq = a.find('='); eq != std::string::npos) {
+            opt = a.substr(0, eq);
+            val = a.substr(eq + 1);
+            inlineValue = true;
+        }
+        if (std::find(valued.begin(), valued.end(), opt) != valued.end()) {
+            if (!inlineValue) {
+                if (i + 1 >= args.size()) {
+                    m_error = "option " + opt + " needs a value";
+                    return;
+                }
+                val = args[++i];
+            }
+            m_values.emplace_back(opt, val);
+        } else if (std::find(flags.begin(), flags.end(), opt) != flags.end() && !inlineValue) {
+            m_flags.push_back(opt);
+        } else {
+            m_error = "unknown option " + a;
+            return;
+        }
+    }
+}
+
+bool Args::has(std::string_view option) const
+{
+    return std::find(m_flags.begin(), m_flags.end(), option) != m_flags.end() || value(option);
+}
+
+const std::string *Args::value(std::string_view option) const
+{
+    // The last one given counts.
+    for (auto it = m_values.rbegin(); it != m_values.rend(); ++it)
+        if (it->first == option)
+            return &it->second;
+    return nullptr;
+}
+
+int Usage(Context &ctx, const std::string &message, const Command &cmd)
+{
+    std::fprintf(ctx.err, "rackmere-cli %s: %s\n\n%s", cmd.name, message.c_str(), cmd.help);
+    return EXIT_USAGE;
+}
+
+bool Load(Context &ctx, CatalogStore &store)
+{
+    const std::vector<std::string> errors = store.LoadCatalog();
+    for (const std::string &e : errors)
+        std::fprintf(ctx.err, "%s\n", Shown(e).c_str());
+    return errors.empty();
+}
+
+TreeNode *FindListing(const CatalogStore &store, const std::string &which)
+{
+    if (TreeNode *n = store.tree().findByFileName(which))
+        return n;
+    return store.tree().findByName(which);
+}
+
+std::string Shown(std::string_view bytes)
+{
+    if (platform::IsUtf8(bytes))
+        return std::string(bytes);
+    return platform::DecodeText(bytes).toStdString();
+}
+
+std::string Json(std::string_view bytes)
+{
+    const std::string s = Shown(bytes);
+    std::string out;
+    out.reserve(s.size() + 2);
+    out.push_back('"');
+    for (unsigned char c : s) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out.push_back(static_cast<char>(c));
+            }
+        }
+    }
+    out.push_back('"');
+    return out;
+}
+
+void CountTree(const TreeNode &disk, long &folders, long &files)
+{
+    folders = -1; // the disk node itself is no folder
+    files = 0;
+    disk.forEach([&](const TreeNode &n) {
+        ++folders;
+        files += n.disk().Files.count();
+    });
+}
+
+} // namespace rkm::cli

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "catalog/CatalogDir.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rkm::cli {
+
+// Exit statuses shared by the commands.
+enum Exit : int { EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2 };
+
+struct Context {
+    std::string programDir; // ends with '/'
+    std::vector<std::string> args; // the command's own arguments
+    std::FILE *out = stdout;
+    std::FILE *err = stderr;
+};
+
+struct Command {
+    const char *name;
+    const char *synopsis; // one line for the program's --help
+    const char *help;     // the command's --help text
+    int (*run)(Context &);
+};
+
+// Each command file registers its commands with a static Registrar.
+std::vector<Command> &Commands();
+struct Registrar {
+    explicit Registrar(Command c) { Commands().push_back(c); }
+};
+
+// Arguments of one command: options with a value, flags, positionals.
+class Args final {
+public:
+    // `valued` lists the options that take a value ("--name"), `flags` those
+    // that do not ("--json"). Unknown options and missing values are errors.
+    Args(const std::vector<std::string> &args, std::vector<std::string> valued, std::vector<std::string> flags);
+    bool ok() const { return m_error.empty(); }
+    const std::string &error() const { return m_error; }
+    bool has(std::string_view option) const;
+    const std::string *value(std::string_view option) const;
+    const std::vector<std::string> &positional() const { return m_positional; }
+
+private:
+    std::vector<std::pair<std::string, std::string>> m_values;
+    std::vector<std::string> m_flags;
+    std::vector<std::string> m_positional;
+    std::string m_error;
+};
+
+int Usage(Context &ctx, const std::string &message, const Command &cmd);
+
+// Loads the catalogue as the desktop program does at start: errors go to
+// standard error, one line each. Returns false when any listing failed.
+bool Load(Context &ctx, CatalogStore &store);
+// A listing by its file's bare name, or the first disk of that name.
+TreeNode *FindListing(const CatalogStore &store, const std::string &which);
+
+// Stored bytes as UTF-8 for a terminal or JSON (Windows-1252 where not UTF-8).
+std::string Shown(std::string_view bytes);
+// A JSON string literal of stored bytes.
+std::string Json(std::string_view bytes);
+
+// Counts of the folders and file entries below a disk node.
+void CountTree(const TreeNode &disk, long &folders, long &files);
+
+} // namespace rkm::cli

@@ -1,0 +1,209 @@
+// list, show and add: reading the catalogue and adding a listing.
+#include "cli/Cli.h"
+
+#include "catalog/Errors.h"
+#include "scan/Scanner.h"
+
+#include <QDir>
+
+namespace rkm::cli {
+
+namespace {
+
+int runList(Context &ctx);
+int runShow(Context &ctx);
+int runAdd(Context &ctx);
+
+const Command listCmd{"list", "list every listing of the catalogue",
+                         "Usage: rackmere-cli list [--json]\n"
+                         "\n"
+                         "Loads the catalogue as the desktop program does at start and prints one line\n"
+                         "per listing, in load order, the fields separated by tabs: listing file, volume\n"
+                         "serial number (8 hex digits), disk name, root path, drive type, number of\n"
+                         "folders, number of files.\n"
+                         "\n"
+                         "  --json   print a JSON array of objects with the keys file, serial, name,\n"
+                         "           rootPath, driveType, comment, folders, files\n"
+                         "\n"
+                         "Exit status 1 when a listing file could not be loaded (each is named on\n"
+                         "standard error); the listings that did load are printed all the same.\n",
+                         runList};
+const Registrar listReg(listCmd);
+
+const Command showCmd{"show", "print the folders and files of one listing",
+                         "Usage: rackmere-cli show LISTING [--json]\n"
+                         "\n"
+                         "LISTING is a listing file's bare name (1234.rkm) or a disk name (the first\n"
+                         "disk of that name in load order). Prints the disk's folders and files.\n"
+                         "\n"
+                         "  --json   print one object: file, serial, name, rootPath, driveType, comment,\n"
+                         "           files (arrays of the five texts: name, description, date, size,\n"
+                         "           category), folders (objects with name, comment, files, folders)\n",
+                         runShow};
+const Registrar showReg(showCmd);
+
+const Command addCmd{"add", "catalogue a folder or drive as a new listing",
+                        "Usage: rackmere-cli add PATH --name NAME [--comment TEXT]\n"
+                        "\n"
+                        "Walks the folder PATH and saves it as a new listing named NAME, exactly as\n"
+                        "the desktop program's Add new does, then prints the new listing file's name.\n"
+                        "An empty NAME, or a PATH that is not a folder that can be entered, is refused\n"
+                        "with exit status 2 and nothing is written.\n",
+                        runAdd};
+const Registrar addReg(addCmd);
+
+void printListLine(Context &ctx, const TreeNode &n)
+{
+    const TDisk &d = n.disk();
+    long folders = 0, files = 0;
+    CountTree(n, folders, files);
+    std::fprintf(ctx.out, "%s\t%08X\t%s\t%s\t%d\t%ld\t%ld\n", Shown(d.FileName).c_str(), d.SerialNumber,
+                 Shown(n.text()).c_str(), Shown(d.RootPath).c_str(), d.DriveType, folders, files);
+}
+
+int runList(Context &ctx)
+{
+    Args a(ctx.args, {}, {"--json"});
+    if (!a.ok())
+        return Usage(ctx, a.error(), listCmd);
+    if (!a.positional().empty())
+        return Usage(ctx, "unexpected argument " + a.positional()[0], listCmd);
+    CatalogStore store(ctx.programDir);
+    const bool loaded = Load(ctx, store);
+    const bool json = a.has("--json");
+    if (json)
+        std::fputs("[", ctx.out);
+    for (int i = 0; i < store.tree().diskCount(); ++i) {
+        const TreeNode &n = *store.tree().disk(i);
+        if (!json) {
+            printListLine(ctx, n);
+            continue;
+        }
+        const TDisk &d = n.disk();
+        long folders = 0, files = 0;
+        CountTree(n, folders, files);
+        std::fprintf(ctx.out,
+                     "%s\n  {\"file\": %s, \"serial\": %u, \"name\": %s, \"rootPath\": %s, \"driveType\": %d, "
+                     "\"comment\": %s, \"folders\": %ld, \"files\": %ld}",
+                     i ? "," : "", Json(d.FileName).c_str(), d.SerialNumber, Json(n.text()).c_str(),
+                     Json(d.RootPath).c_str(), d.DriveType, Json(d.Comment).c_str(), folders, files);
+    }
+    if (json)
+        std::fputs(store.tree().empty() ? "]\n" : "\n]\n", ctx.out);
+    return loaded ? EXIT_OK : EXIT_FAILED;
+}
+
+void showText(Context &ctx, const TreeNode &n, int indent)
+{
+    const std::string pad(static_cast<std::size_t>(indent) * 2, ' ');
+    const TDisk &d = n.disk();
+    if (!d.Comment.empty())
+        std::fprintf(ctx.out, "%s  # %s\n", pad.c_str(), Shown(d.Comment).c_str());
+    for (int i = 0; i < d.Files.count(); ++i) {
+        FileEntryView e = d.Files.entry(i);
+        std::fprintf(ctx.out, "%s  %s\t%s\t%s\t%s\t%s\n", pad.c_str(), Shown(e[0]).c_str(), Shown(e[2]).c_str(),
+                     Shown(e[3]).c_str(), Shown(e[1]).c_str(), Shown(e[4]).c_str());
+    }
+    for (int i = 0; i < n.childCount(); ++i) {
+        const TreeNode &c = *n.child(i);
+        std::fprintf(ctx.out, "%s  %s/\n", pad.c_str(), Shown(c.text()).c_str());
+        showText(ctx, c, indent + 1);
+    }
+}
+
+void showJsonFiles(std::string &out, const FileList &files)
+{
+    out += "[";
+    for (int i = 0; i < files.count(); ++i) {
+        FileEntryView e = files.entry(i);
+        out += i ? ", [" : "[";
+        for (std::size_t k = 0; k < e.size(); ++k) {
+            if (k)
+                out += ", ";
+            out += Json(e[k]);
+        }
+        out += "]";
+    }
+    out += "]";
+}
+
+void showJsonFolders(std::string &out, const TreeNode &n)
+{
+    out += "[";
+    for (int i = 0; i < n.childCount(); ++i) {
+        const TreeNode &c = *n.child(i);
+        if (i)
+            out += ", ";
+        out += "{\"name\": " + Json(c.text()) + ", \"comment\": " + Json(c.disk().Comment) + ", \"files\": ";
+        showJsonFiles(out, c.disk().Files);
+        out += ", \"folders\": ";
+        showJsonFolders(out, c);
+        out += "}";
+    }
+    out += "]";
+}
+
+int runShow(Context &ctx)
+{
+    const Command &self = showCmd;
+    Args a(ctx.args, {}, {"--json"});
+    if (!a.ok())
+        return Usage(ctx, a.error(), self);
+    if (a.positional().size() != 1)
+        return Usage(ctx, "name one listing", self);
+    CatalogStore store(ctx.programDir);
+    const bool loaded = Load(ctx, store);
+    const TreeNode *n = FindListing(store, a.positional()[0]);
+    if (!n) {
+        std::fprintf(ctx.err, "rackmere-cli show: no listing named '%s'\n", a.positional()[0].c_str());
+        return EXIT_FAILED;
+    }
+    const TDisk &d = n->disk();
+    if (a.has("--json")) {
+        std::string out = "{\"file\": " + Json(d.FileName) + ", \"serial\": " + std::to_string(d.SerialNumber) +
+                          ", \"name\": " + Json(n->text()) + ", \"rootPath\": " + Json(d.RootPath) +
+                          ", \"driveType\": " + std::to_string(d.DriveType) + ", \"comment\": " + Json(d.Comment) +
+                          ", \"files\": ";
+        showJsonFiles(out, d.Files);
+        out += ", \"folders\": ";
+        showJsonFolders(out, *n);
+        out += "}\n";
+        std::fwrite(out.data(), 1, out.size(), ctx.out);
+    } else {
+        std::fprintf(ctx.out, "%s  (%s, %s)\n", Shown(n->text()).c_str(), Shown(d.FileName).c_str(),
+                     Shown(d.RootPath).c_str());
+        showText(ctx, *n, 0);
+    }
+    return loaded ? EXIT_OK : EXIT_FAILED;
+}
+
+int runAdd(Context &ctx)
+{
+    const Command &self = addCmd;
+    Args a(ctx.args, {"--name", "--comment"}, {});
+    if (!a.ok())
+        return Usage(ctx, a.error(), self);
+    if (a.positional().size() != 1)
+        return Usage(ctx, "name one folder to catalogue", self);
+    const std::string &path = a.positional()[0];
+    const std::string *name = a.value("--name");
+    if (!name || name->empty()) {
+        std::fprintf(ctx.err, "rackmere-cli add: the listing needs a name (--name NAME)\n");
+        return EXIT_USAGE;
+    }
+    if (ResolveScanRoot(path).empty()) {
+        std::fprintf(ctx.err, "rackmere-cli add: '%s' is not a folder that can be entered\n", path.c_str());
+        return EXIT_USAGE;
+    }
+    const std::string *comment = a.value("--comment");
+    CatalogStore store(ctx.programDir);
+    QDir().mkpath(QString::fromStdString(ctx.programDir));
+    TreeNode *disk = store.tree().appendDisk(ScanDisk(path, StoredName(*name), comment ? StoredName(*comment) : std::string()));
+    store.SaveListing(disk);
+    std::fprintf(ctx.out, "%s\n", disk->disk().FileName.c_str());
+    return EXIT_OK;
+}
+
+} // namespace
+
+} // namespace rkm::cli

@@ -1,0 +1,608 @@
+// The Linux platform layer: the mount table, drive types, volume serial
+// numbers and labels, read from /proc/self/mountinfo, /sys and /dev/disk
+// below a configurable root (so tests can use fixture trees).
+//
+// Text helpers (DecodeText, LowerText, DateText, SizeText) live in Text.cpp.
+
+#include "platform/Platform.h"
+
+#include <QStorageInfo>
+#include <QString>
+
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace rkm::platform {
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Small helpers that never throw.
+
+bool StartsWith(std::string_view s, std::string_view prefix)
+{
+    return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::string Trim(std::string s)
+{
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (!s.empty() && isSpace(s.back()))
+        s.pop_back();
+    std::size_t i = 0;
+    while (i < s.size() && isSpace(s[i]))
+        ++i;
+    return s.substr(i);
+}
+
+// The first line of a small file, trimmed; empty when it cannot be read.
+std::string ReadFirstLine(const std::string &path)
+{
+    std::ifstream f(path);
+    if (!f)
+        return {};
+    std::string line;
+    std::getline(f, line);
+    return Trim(line);
+}
+
+bool Exists(const std::string &path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+// The real path of an existing file, or empty.
+std::string Canonical(const std::string &path)
+{
+    std::error_code ec;
+    fs::path p = fs::canonical(path, ec);
+    if (ec)
+        return {};
+    return p.string();
+}
+
+std::string BaseName(std::string_view path)
+{
+    while (path.size() > 1 && path.back() == '/')
+        path.remove_suffix(1);
+    const auto slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string ParentOf(std::string_view path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string_view::npos)
+        return {};
+    if (slash == 0)
+        return "/";
+    return std::string(path.substr(0, slash));
+}
+
+// Decodes the octal escapes of the mount table (\040 space, \011 tab,
+// \012 line feed, \134 backslash).
+std::string DecodeOctal(std::string_view s)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\\' && i + 3 < s.size()) {
+            const char a = s[i + 1], b = s[i + 2], c = s[i + 3];
+            if (a >= '0' && a <= '3' && b >= '0' && b <= '7' && c >= '0' && c <= '7') {
+                out.push_back(static_cast<char>(((a - '0') << 6) | ((b - '0') << 3) | (c - '0')));
+                i += 3;
+                continue;
+            }
+        }
+        out.push_back(s[i]);
+    }
+    return out;
+}
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Decodes the \xHH escapes udev uses in /dev/disk/by-label names.
+std::string DecodeHexEscapes(std::string_view s)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\\' && i + 3 < s.size() && s[i + 1] == 'x') {
+            const int hi = HexValue(s[i + 2]), lo = HexValue(s[i + 3]);
+            if (hi >= 0 && lo >= 0) {
+                out.push_back(static_cast<char>((hi << 4) | lo));
+                i += 3;
+                continue;
+            }
+        }
+        out.push_back(s[i]);
+    }
+    return out;
+}
+
+bool ParseUnsigned(std::string_view s, unsigned &value)
+{
+    if (s.empty() || s.size() > 9)
+        return false;
+    unsigned v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + static_cast<unsigned>(c - '0');
+    }
+    value = v;
+    return true;
+}
+
+// Splits at single spaces (the mount table never has empty fields).
+std::vector<std::string_view> SplitFields(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        if (i >= line.size())
+            break;
+        std::size_t j = i;
+        while (j < line.size() && line[j] != ' ' && line[j] != '\t')
+            ++j;
+        fields.push_back(line.substr(i, j - i));
+        i = j;
+    }
+    return fields;
+}
+
+// One line of mountinfo:
+//   36 35 98:0 /mnt1 /mnt2 rw,noatime master:1 - ext3 /dev/root rw,errors=continue
+//   (1)(2) (3)   (4)   (5)     (6)      (7...) (-) (8)   (9)       (10)
+std::optional<Mount> ParseMountLine(std::string_view line)
+{
+    const auto f = SplitFields(line);
+    if (f.size() < 7)
+        return std::nullopt;
+    std::size_t dash = 6;
+    while (dash < f.size() && f[dash] != "-")
+        ++dash;
+    if (dash + 1 >= f.size()) // no "-" separator, or no file system type
+        return std::nullopt;
+
+    Mount m;
+    const std::string_view dev = f[2];
+    const auto colon = dev.find(':');
+    if (colon == std::string_view::npos || !ParseUnsigned(dev.substr(0, colon), m.major) ||
+        !ParseUnsigned(dev.substr(colon + 1), m.minor))
+        return std::nullopt;
+    m.mountPoint = DecodeOctal(f[4]);
+    if (m.mountPoint.empty() || m.mountPoint[0] != '/')
+        return std::nullopt;
+    m.fsType = DecodeOctal(f[dash + 1]);
+    if (dash + 2 < f.size())
+        m.source = DecodeOctal(f[dash + 2]);
+    return m;
+}
+
+// Lexically normalised absolute path: no ".", "..", doubled or trailing
+// slashes ("/" stays "/"). A relative path is taken from the current folder
+// when `realSystem`, else from "/". Empty stays empty.
+std::string Normalize(const std::string &path, bool realSystem)
+{
+    if (path.empty())
+        return {};
+    std::string full = path;
+    if (full[0] != '/') {
+        std::string cwd = "/";
+        if (realSystem) {
+            std::error_code ec;
+            const fs::path p = fs::current_path(ec);
+            if (!ec)
+                cwd = p.string();
+        }
+        full = cwd + "/" + full;
+    }
+    std::vector<std::string_view> parts;
+    std::string_view rest(full);
+    std::size_t i = 0;
+    while (i < rest.size()) {
+        while (i < rest.size() && rest[i] == '/')
+            ++i;
+        std::size_t j = i;
+        while (j < rest.size() && rest[j] != '/')
+            ++j;
+        const std::string_view part = rest.substr(i, j - i);
+        if (part.empty() || part == ".") {
+            // skip
+        } else if (part == "..") {
+            if (!parts.empty())
+                parts.pop_back();
+        } else {
+            parts.push_back(part);
+        }
+        i = j;
+    }
+    if (parts.empty())
+        return "/";
+    std::string out;
+    for (const auto part : parts) {
+        out += '/';
+        out += part;
+    }
+    return out;
+}
+
+// Does mount point `mp` hold `path` (both normalised)? On component
+// boundaries only: "/media/usb" holds "/media/usb/x" but not "/media/usb2".
+bool Holds(const std::string &mp, const std::string &path)
+{
+    if (mp == "/")
+        return !path.empty() && path[0] == '/';
+    if (!StartsWith(path, mp))
+        return false;
+    return path.size() == mp.size() || path[mp.size()] == '/';
+}
+
+constexpr std::array<std::string_view, 32> kPseudoFs = {
+    "proc",       "sysfs",       "devtmpfs",    "devpts",      "cgroup",     "cgroup2",
+    "securityfs", "debugfs",     "tracefs",     "pstore",      "bpf",        "mqueue",
+    "hugetlbfs",  "configfs",    "fusectl",     "autofs",      "binfmt_misc", "efivarfs",
+    "rpc_pipefs", "nsfs",        "selinuxfs",   "nfsd",        "sockfs",     "pipefs",
+    "anon_inodefs", "cpuset",    "devfs",       "usbfs",       "xenfs",      "fuse.portal",
+    "fuse.lxcfs", "smackfs",
+};
+
+// Network (remote) file systems. 9p, virtiofs and vboxsf (shares of a host
+// machine) count as remote, as Windows shows such shares as network drives.
+constexpr std::array<std::string_view, 37> kNetworkFs = {
+    "nfs",          "nfs4",          "cifs",           "smb3",          "smbfs",
+    "smb",          "ncpfs",         "ncp",            "sshfs",         "fuse.sshfs",
+    "9p",           "afs",           "openafs",        "ceph",          "fuse.ceph",
+    "fuse.ceph-fuse", "glusterfs",   "fuse.glusterfs", "lustre",        "coda",
+    "davfs",        "fuse.davfs2",   "fuse.rclone",    "fuse.s3fs",     "fuse.curlftpfs",
+    "ftpfs",        "fuse.afpfs",    "afpfs",          "beegfs",        "gpfs",
+    "orangefs",     "pvfs2",         "fuse.gcsfuse",   "fuse.goofys",   "virtiofs",
+    "vboxsf",       "fuse.smbnetfs",
+};
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+SystemView::SystemView(std::string root)
+    : m_root(std::move(root))
+{
+    while (!m_root.empty() && m_root.back() == '/')
+        m_root.pop_back();
+}
+
+bool SystemView::isPseudoFs(std::string_view fsType)
+{
+    return std::find(kPseudoFs.begin(), kPseudoFs.end(), fsType) != kPseudoFs.end();
+}
+
+bool SystemView::isNetworkFs(std::string_view fsType)
+{
+    return std::find(kNetworkFs.begin(), kNetworkFs.end(), fsType) != kNetworkFs.end();
+}
+
+std::vector<Mount> SystemView::mounts() const
+{
+    std::vector<Mount> result;
+    std::ifstream f(m_root + "/proc/self/mountinfo");
+    if (!f)
+        return result;
+    std::string line;
+    while (std::getline(f, line)) {
+        if (auto m = ParseMountLine(line))
+            result.push_back(std::move(*m));
+    }
+    return result;
+}
+
+namespace {
+
+// The path as the lookups use it: normalised, and on the real system with
+// symbolic links resolved when it exists (so a link to a mount point counts
+// as that mount point).
+std::string ResolvePath(const std::string &root, const std::string &path)
+{
+    std::string p = Normalize(path, root.empty());
+    if (root.empty() && !p.empty()) {
+        const std::string real = Canonical(p);
+        if (!real.empty())
+            return real;
+    }
+    return p;
+}
+
+std::optional<Mount> HoldingMount(const std::vector<Mount> &mounts, const std::string &path)
+{
+    if (path.empty())
+        return std::nullopt;
+    const Mount *best = nullptr;
+    for (const Mount &m : mounts) {
+        const std::string mp = Normalize(m.mountPoint, false);
+        if (!Holds(mp, path))
+            continue;
+        if (!best || mp.size() >= Normalize(best->mountPoint, false).size())
+            best = &m;
+    }
+    if (!best)
+        return std::nullopt;
+    return *best;
+}
+
+// The sysfs folder (real path, root prefix included) of the block device of a
+// mount, or empty: by major:minor through sys/dev/block, else by the source
+// device's name through sys/class/block.
+std::string BlockDeviceDir(const std::string &root, const Mount &m)
+{
+    if (m.major != 0) {
+        const std::string dir = Canonical(root + "/sys/dev/block/" + std::to_string(m.major) + ":" +
+                                          std::to_string(m.minor));
+        if (!dir.empty())
+            return dir;
+    }
+    if (StartsWith(m.source, "/dev/")) {
+        std::string real = Canonical(root + m.source);
+        const std::string name = BaseName(real.empty() ? m.source : real);
+        if (!name.empty()) {
+            const std::string dir = Canonical(root + "/sys/class/block/" + name);
+            if (!dir.empty())
+                return dir;
+        }
+    }
+    return {};
+}
+
+// The kernel name of the mount's source device ("sdb1"), or empty.
+std::string SourceDeviceName(const std::string &root, const Mount &m)
+{
+    if (!StartsWith(m.source, "/dev/"))
+        return {};
+    const std::string real = Canonical(root + m.source);
+    return BaseName(real.empty() ? m.source : real);
+}
+
+// Does the /dev/disk/by-* link `link` point at the mount's device?
+bool LinkMatches(const std::string &root, const fs::path &link, const Mount &m, const std::string &sourceName)
+{
+    std::error_code ec;
+    const fs::path target = fs::read_symlink(link, ec);
+    if (ec)
+        return false;
+    const std::string name = BaseName(target.string());
+    if (name.empty())
+        return false;
+    if (!sourceName.empty() && name == sourceName)
+        return true;
+    if (m.major != 0) {
+        const std::string dev = ReadFirstLine(root + "/sys/class/block/" + name + "/dev");
+        if (!dev.empty() && dev == std::to_string(m.major) + ":" + std::to_string(m.minor))
+            return true;
+    }
+    return false;
+}
+
+// The name (as udev wrote it) of the first link in `dir` that points at the
+// mount's device, in name order; empty when there is none.
+std::string FindLinkFor(const std::string &root, const std::string &dir, const Mount &m)
+{
+    std::error_code ec;
+    fs::directory_iterator it(dir, ec);
+    if (ec)
+        return {};
+    std::vector<fs::path> links;
+    for (const fs::directory_iterator end; !ec && it != end; it.increment(ec))
+        links.push_back(it->path());
+    std::sort(links.begin(), links.end());
+    const std::string sourceName = SourceDeviceName(root, m);
+    for (const fs::path &link : links) {
+        if (LinkMatches(root, link, m, sourceName))
+            return link.filename().string();
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<Mount> SystemView::mountHolding(const std::string &path) const
+{
+    return HoldingMount(mounts(), ResolvePath(m_root, path));
+}
+
+int SystemView::driveType(const std::string &path) const
+{
+    const std::string p = ResolvePath(m_root, path);
+    if (p.empty() || !Exists(m_root + p))
+        return 1;
+    const auto m = HoldingMount(mounts(), p);
+    if (!m)
+        return 0;
+    const std::string &type = m->fsType;
+    if (type == "iso9660" || type == "udf")
+        return 5;
+    if (isNetworkFs(type))
+        return 4;
+    if (type == "tmpfs" || type == "ramfs")
+        return 6;
+
+    const std::string dev = BlockDeviceDir(m_root, *m);
+    if (!dev.empty()) {
+        // A partition's disk is the folder above it.
+        std::string disk = dev;
+        const std::string name = BaseName(dev);
+        const std::string parent = ParentOf(dev);
+        if (Exists(dev + "/partition") ||
+            (!Exists(m_root + "/sys/block/" + name) && !parent.empty() &&
+             Exists(m_root + "/sys/block/" + BaseName(parent))))
+            disk = parent;
+        if (ReadFirstLine(disk + "/removable") == "1")
+            return 2;
+        // Look for the USB bus below the root only (the root's own path may
+        // hold anything).
+        std::string rel = disk;
+        const std::string realRoot = m_root.empty() ? std::string() : Canonical(m_root);
+        if (!realRoot.empty() && StartsWith(rel, realRoot))
+            rel = rel.substr(realRoot.size());
+        if (rel.find("/usb") != std::string::npos)
+            return 2;
+        return 3;
+    }
+    if (m->major != 0 || StartsWith(m->source, "/dev/"))
+        return 3;
+    return 0;
+}
+
+uint32_t SystemView::volumeSerial(const std::string &path) const
+{
+    try {
+        const std::string p = ResolvePath(m_root, path);
+        if (p.empty())
+            return 0;
+        const auto all = mounts();
+        const Mount *mount = nullptr;
+        for (const Mount &m : all) {
+            if (Normalize(m.mountPoint, false) == p)
+                mount = &m; // the later one wins
+        }
+        if (!mount)
+            return 0;
+        const std::string uuid = FindLinkFor(m_root, m_root + "/dev/disk/by-uuid", *mount);
+        if (!uuid.empty())
+            return SerialFromUuid(DecodeHexEscapes(uuid));
+        if (m_root.empty()) {
+            struct statfs st {};
+            if (::statfs(p.c_str(), &st) != 0)
+                return 0;
+            int val[2];
+            static_assert(sizeof(val) == sizeof(st.f_fsid));
+            std::memcpy(val, &st.f_fsid, sizeof(val));
+            return static_cast<uint32_t>(val[0]) ^ static_cast<uint32_t>(val[1]);
+        }
+        return 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+std::string SystemView::volumeLabel(const std::string &path) const
+{
+    try {
+        const std::string p = ResolvePath(m_root, path);
+        if (p.empty())
+            return {};
+        if (m_root.empty()) {
+            const QStorageInfo info(QString::fromStdString(p));
+            if (info.isValid()) {
+                const QString name = info.name();
+                if (!name.isEmpty())
+                    return name.toStdString();
+            }
+        }
+        const auto m = HoldingMount(mounts(), p);
+        if (!m)
+            return {};
+        return DecodeHexEscapes(FindLinkFor(m_root, m_root + "/dev/disk/by-label", *m));
+    } catch (...) {
+        return {};
+    }
+}
+
+std::vector<std::string> SystemView::drives() const
+{
+    std::vector<std::string> result;
+    for (const Mount &m : mounts()) {
+        if (isPseudoFs(m.fsType))
+            continue;
+        if (std::find(result.begin(), result.end(), m.mountPoint) == result.end())
+            result.push_back(m.mountPoint);
+    }
+    return result;
+}
+
+const SystemView &System()
+{
+    static const SystemView system{std::string()};
+    return system;
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+
+bool AllHex(std::string_view s)
+{
+    return std::all_of(s.begin(), s.end(), [](char c) { return HexValue(c) >= 0; });
+}
+
+uint32_t Hex32(std::string_view s)
+{
+    uint32_t v = 0;
+    for (char c : s)
+        v = (v << 4) | static_cast<uint32_t>(HexValue(c));
+    return v;
+}
+
+} // namespace
+
+// FAT/exFAT "XXXX-XXXX": that number. NTFS (16 hex digits): the low 32 bits.
+// A 128-bit UUID (32 hex digits, dashes anywhere): the XOR of its four
+// 32-bit words, read big-endian as written. Anything else (ISO 9660 dates
+// such as "2023-01-15-10-20-30-00", odd lengths): the 32-bit FNV-1a hash of
+// the lower-cased text. Empty gives 0.
+uint32_t SerialFromUuid(std::string_view uuid)
+{
+    while (!uuid.empty() && (uuid.back() == ' ' || uuid.back() == '\n' || uuid.back() == '\t'))
+        uuid.remove_suffix(1);
+    while (!uuid.empty() && (uuid.front() == ' ' || uuid.front() == '\t'))
+        uuid.remove_prefix(1);
+    if (uuid.empty())
+        return 0;
+    if (uuid.size() == 9 && uuid[4] == '-' && AllHex(uuid.substr(0, 4)) && AllHex(uuid.substr(5)))
+        return (Hex32(uuid.substr(0, 4)) << 16) | Hex32(uuid.substr(5));
+    if (uuid.size() == 16 && AllHex(uuid))
+        return Hex32(uuid.substr(8));
+    std::string digits;
+    digits.reserve(uuid.size());
+    for (char c : uuid) {
+        if (c != '-')
+            digits.push_back(c);
+    }
+    if (digits.size() == 32 && AllHex(digits)) {
+        uint32_t v = 0;
+        for (int i = 0; i < 4; ++i)
+            v ^= Hex32(std::string_view(digits).substr(static_cast<std::size_t>(i) * 8, 8));
+        return v;
+    }
+    uint32_t h = 2166136261u;
+    for (char c : uuid) {
+        const unsigned char b = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        h = (h ^ b) * 16777619u;
+    }
+    return h;
+}
+
+} // namespace rkm::platform

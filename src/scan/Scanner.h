@@ -1,0 +1,36 @@
+#pragma once
+
+#include "catalog/Disks.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace rkm {
+
+// Told of every folder entered and every file added while a scan runs; the
+// desktop program's progress window hangs on it.
+class ScanObserver {
+public:
+    virtual ~ScanObserver() = default;
+    virtual void enteringFolder(std::string_view name) = 0;
+    virtual void addingFile(std::string_view name) = 0;
+};
+
+// The absolute, symlink-resolved form of a folder path without a trailing
+// slash (except "/" itself), or empty when it is not a folder that can be
+// entered.
+std::string ResolveScanRoot(const std::string &path);
+
+// Walks the folder `path` into a new disk subtree named `name` with the
+// comment `comment`: one folder node per folder, one file entry per file, in
+// the order the file system lists them. The node is not in any catalogue yet:
+// the caller appends it. The process's current directory is never changed.
+// Throws RackmereError when `path` cannot be entered.
+std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &name, const std::string &comment,
+                                   ScanObserver *observer = nullptr);
+
+// A name as stored: a carriage return or line feed in it becomes '?'.
+std::string StoredName(std::string_view name);
+
+} // namespace rkm
