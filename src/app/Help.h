@@ -1,0 +1,23 @@
+#pragma once
+
+class QWidget;
+
+namespace rkm {
+
+// Help topics, by context number.
+enum HelpContext : int {
+    HELP_CONTENTS = 0,
+    HELP_MAIN_WINDOW = 1,
+    HELP_ADD_NEW = 3,
+    HELP_SEARCH = 4,
+    HELP_PRINT_OPTIONS = 5,
+    HELP_FILE_PROPERTIES = 8,
+    HELP_LISTING_PROPERTIES = 9,
+};
+
+// Opens the help window at a topic (HELP_CONTENTS for the contents page).
+void ShowHelp(QWidget *parent, int context);
+// Makes F1 in `window` open the topic `context`.
+void SetHelpContext(QWidget *window, int context);
+
+} // namespace rkm
