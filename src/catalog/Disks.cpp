@@ -192,8 +192,6 @@ TreeNode *TreeNode::appendChild(std::string text)
 {
     auto child = std::make_unique<TreeNode>(std::move(text), this, false);
     child->m_row = static_cast<int>(m_children.size());
-    child->imageIndex = IMAGE_CLOSED_FOLDER;
-    child->selectedIndex = IMAGE_OPEN_FOLDER;
     m_children.push_back(std::move(child));
     return m_children.back().get();
 }

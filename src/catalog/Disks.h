@@ -57,6 +57,14 @@ public:
     void shrinkToFit();
     std::size_t memoryBytes() const { return m_data.capacity() + m_offsets.capacity() * sizeof(uint32_t); }
 
+    // For scans over all texts at once (search): the buffer and where each
+    // entry starts in it. While inListOrder() holds, the entries lie in the
+    // buffer back to back in list order with nothing between them; a replaced
+    // text leaves its old bytes behind until the next compaction.
+    std::string_view rawData() const { return m_data; }
+    std::size_t rawOffset(int index) const { return m_offsets[static_cast<std::size_t>(index)]; }
+    bool inListOrder() const { return m_garbage == 0; }
+
 private:
     void compactIfWasteful();
     std::size_t entryLength(std::size_t offset) const;
@@ -119,8 +127,10 @@ public:
     TDisk &disk() { return m_disk; }
     const TDisk &disk() const { return m_disk; }
 
-    int imageIndex = IMAGE_CLOSED_FOLDER;
-    int selectedIndex = IMAGE_OPEN_FOLDER;
+    // Pictures of the tree: a disk shows its drive type, a folder a closed
+    // folder, or an open one while selected.
+    int imageIndex() const { return m_parent ? IMAGE_CLOSED_FOLDER : m_disk.DriveType; }
+    int selectedIndex() const { return m_parent ? IMAGE_OPEN_FOLDER : m_disk.DriveType; }
 
     // Pre-order walk of this node and every node below it.
     template <class F> void forEach(F &&f) const;

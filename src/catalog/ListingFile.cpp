@@ -158,7 +158,6 @@ std::unique_ptr<TreeNode> ListingReader::ReadDiskNode()
     TDisk &d = disk->disk();
     d.RootPath = std::string(ReadText());
     d.DriveType = ReadInt();
-    disk->imageIndex = disk->selectedIndex = d.DriveType;
     ReadNodeBody(*disk, 0);
     return disk;
 }

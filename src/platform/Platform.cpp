@@ -15,8 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -264,7 +262,7 @@ bool Holds(const std::string &mp, const std::string &path)
     return path.size() == mp.size() || path[mp.size()] == '/';
 }
 
-constexpr std::array<std::string_view, 32> kPseudoFs = {
+constexpr std::string_view kPseudoFs[] = {
     "proc",       "sysfs",       "devtmpfs",    "devpts",      "cgroup",     "cgroup2",
     "securityfs", "debugfs",     "tracefs",     "pstore",      "bpf",        "mqueue",
     "hugetlbfs",  "configfs",    "fusectl",     "autofs",      "binfmt_misc", "efivarfs",
@@ -275,7 +273,7 @@ constexpr std::array<std::string_view, 32> kPseudoFs = {
 
 // Network (remote) file systems. 9p, virtiofs and vboxsf (shares of a host
 // machine) count as remote, as Windows shows such shares as network drives.
-constexpr std::array<std::string_view, 37> kNetworkFs = {
+constexpr std::string_view kNetworkFs[] = {
     "nfs",          "nfs4",          "cifs",           "smb3",          "smbfs",
     "smb",          "ncpfs",         "ncp",            "sshfs",         "fuse.sshfs",
     "9p",           "afs",           "openafs",        "ceph",          "fuse.ceph",
@@ -299,12 +297,12 @@ SystemView::SystemView(std::string root)
 
 bool SystemView::isPseudoFs(std::string_view fsType)
 {
-    return std::find(kPseudoFs.begin(), kPseudoFs.end(), fsType) != kPseudoFs.end();
+    return std::find(std::begin(kPseudoFs), std::end(kPseudoFs), fsType) != std::end(kPseudoFs);
 }
 
 bool SystemView::isNetworkFs(std::string_view fsType)
 {
-    return std::find(kNetworkFs.begin(), kNetworkFs.end(), fsType) != kNetworkFs.end();
+    return std::find(std::begin(kNetworkFs), std::end(kNetworkFs), fsType) != std::end(kNetworkFs);
 }
 
 std::vector<Mount> SystemView::mounts() const

@@ -206,7 +206,6 @@ std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &n
     d.RootPath = root;
     d.DriveType = platform::System().driveType(root);
     d.Comment = comment;
-    disk->imageIndex = disk->selectedIndex = d.DriveType;
 
     Walker(observer).walk(fd, *disk, st.st_dev, 0);
     return disk;

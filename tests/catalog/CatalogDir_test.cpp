@@ -1,0 +1,223 @@
+#include "catalog/CatalogDir.h"
+
+#include "catalog/Errors.h"
+#include "catalog/ListingFile.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace rkm;
+using namespace rkm::test;
+
+namespace {
+
+std::unique_ptr<TreeNode> smallDisk(const std::string &name)
+{
+    auto disk = MakeDiskNode(name);
+    disk->disk().RootPath = "/media/" + name;
+    disk->disk().DriveType = 3;
+    disk->disk().Files.append(FileEntry{"a.txt", "", "1.1.2001", "1 bytes", ""});
+    disk->appendChild("sub")->disk().Files.append(FileEntry{"b.txt", "", "1.1.2001", "2 bytes", ""});
+    return disk;
+}
+
+void writeListing(const TempDir &dir, const std::string &file, const std::string &name, uint32_t serial = 0)
+{
+    WriteBytes(dir.file(file), WriteListing(*smallDisk(name), serial));
+}
+
+std::set<std::string> namesIn(const Catalog &cat)
+{
+    std::set<std::string> names;
+    for (int i = 0; i < cat.diskCount(); ++i)
+        names.insert(cat.disk(i)->text());
+    return names;
+}
+
+} // namespace
+
+TEST(Categories, EveryLineEndForm)
+{
+    struct Case {
+        std::string data;
+        std::vector<std::string> names;
+    } cases[] = {
+        {"", {}},
+        {"A\r\nB\r\n", {"A", "B"}},
+        {"A\nB\n", {"A", "B"}},
+        {"A\rB\r", {"A", "B"}},
+        {"A\r\nB", {"A", "B"}},
+        {"A\r\n\r\nB\r\n", {"A", "", "B"}},
+        {"A\n\nB", {"A", "", "B"}},
+        {"\r\n", {""}},
+        {"A\r\r\nB", {"A", "", "B"}},
+        {"Spiele \xe4\r\n", {"Spiele \xe4"}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ParseCategories(c.data), c.names) << c.data;
+    EXPECT_EQ(FormatCategories({"A", "", "B"}), "A\r\n\r\nB\r\n");
+}
+
+TEST(CatalogStore, EmptyFolderLoadsNothing)
+{
+    TempDir dir;
+    CatalogStore store(dir.path());
+    EXPECT_TRUE(store.LoadCatalog().empty());
+    EXPECT_TRUE(store.tree().empty());
+    EXPECT_TRUE(store.Categories().empty());
+}
+
+TEST(CatalogStore, LoadsListingsAndCategories)
+{
+    TempDir dir;
+    writeListing(dir, "1.rkm", "One", 0xDEADBEEF);
+    writeListing(dir, "2.rkm", "Two");
+    writeListing(dir, "3.rkm", "Two"); // the same disk twice: two nodes
+    WriteBytes(dir.file("4.rkm"), Word(5) + WriteListing(*smallDisk("Short"), 0).substr(12));
+    WriteBytes(dir.file("5.rkm"), Word(1001) + Word(0) + Word(4) + "ignored"); // skipped silently
+    WriteBytes(dir.file(".hidden.rkm"), WriteListing(*smallDisk("Hidden"), 0));
+    WriteBytes(dir.file("notes.txt"), "not a listing");
+    MakeDirs(dir.file("folder.rkm"));
+    WriteBytes(dir.file("DATA.CAT"), "Games\r\nMusic\r\n");
+
+    CatalogStore store(dir.path());
+    EXPECT_TRUE(store.LoadCatalog().empty());
+    EXPECT_EQ(namesIn(store.tree()), (std::set<std::string>{"One", "Two", "Short"}));
+    EXPECT_EQ(store.tree().diskCount(), 4);
+    EXPECT_EQ(store.Categories(), (std::vector<std::string>{"Games", "Music"}));
+    const TreeNode *one = store.tree().findByFileName("1.rkm");
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->disk().SerialNumber, 0xDEADBEEFu);
+    EXPECT_EQ(store.tree().findByFileName("4.rkm")->disk().SerialNumber, 0u);
+    EXPECT_EQ(one->child(0)->disk().Files.text(0, FT_NAME), "b.txt");
+}
+
+TEST(CatalogStore, BrokenListingsAreLeftOutWholeAndAllReported)
+{
+    TempDir dir;
+    writeListing(dir, "1.rkm", "Good");
+    const std::string full = WriteListing(*smallDisk("Bad"), 0);
+    WriteBytes(dir.file("2.rkm"), full.substr(0, full.size() - 6));
+    WriteBytes(dir.file("3.rkm"), "xx");
+    writeListing(dir, "4.rkm", "Also good");
+
+    CatalogStore store(dir.path());
+    std::vector<std::string> errors = store.LoadCatalog();
+    std::sort(errors.begin(), errors.end());
+    EXPECT_EQ(errors, (std::vector<std::string>{"Error loading file: 2.rkm", "Error loading file: 3.rkm"}));
+    EXPECT_EQ(namesIn(store.tree()), (std::set<std::string>{"Good", "Also good"}));
+}
+
+TEST(CatalogStore, SaveListingPicksAFreeNameAndTheSerial)
+{
+    TempDir dir;
+    CatalogStore store(dir.path());
+    store.Seed(1);
+    store.serialSource = [](const TDisk &) { return 0xCAFEF00Du; };
+    std::set<std::string> names;
+    for (int i = 0; i < 20; ++i) {
+        TreeNode *n = store.tree().appendDisk(smallDisk("D" + std::to_string(i)));
+        store.SaveListing(n);
+        const std::string &name = n->disk().FileName;
+        EXPECT_TRUE(std::regex_match(name, std::regex("(0|[1-9][0-9]{0,4})\\.rkm"))) << name;
+        EXPECT_LE(std::stoi(name), 32767);
+        EXPECT_TRUE(names.insert(name).second) << "name used twice: " << name;
+        EXPECT_EQ(n->disk().SerialNumber, 0xCAFEF00Du);
+        EXPECT_FALSE(n->disk().Modified);
+    }
+    // Nothing but the listings is left in the folder (no temporary files).
+    EXPECT_EQ(QDir(QString::fromStdString(dir.path())).entryList(QDir::Files).size(), 20);
+
+    CatalogStore again(dir.path());
+    EXPECT_TRUE(again.LoadCatalog().empty());
+    EXPECT_EQ(again.tree().diskCount(), 20);
+    EXPECT_EQ(again.tree().disk(0)->disk().SerialNumber, 0xCAFEF00Du);
+}
+
+TEST(CatalogStore, NoFreeNameAfterAThousandTries)
+{
+    TempDir dir;
+    for (int i = 0; i <= 32767; ++i)
+        WriteBytes(dir.file(std::to_string(i) + ".rkm"), "");
+    CatalogStore store(dir.path());
+    TreeNode *n = store.tree().appendDisk(smallDisk("X"));
+    try {
+        store.SaveListing(n);
+        FAIL() << "no error";
+    } catch (const RackmereError &e) {
+        EXPECT_STREQ(e.what(), "Unable to find unused filename.!");
+    }
+    EXPECT_TRUE(n->disk().FileName.empty());
+    EXPECT_THROW(store.SaveListing(nullptr), RackmereError);
+}
+
+TEST(CatalogStore, ExitSaveRewritesExactlyTheModifiedListings)
+{
+    TempDir dir;
+    writeListing(dir, "10.rkm", "Ten", 1010);
+    writeListing(dir, "20.rkm", "Twenty", 2020);
+    const std::string twentyBefore = ReadBytes(dir.file("20.rkm"));
+    ::chmod(dir.file("20.rkm").c_str(), 0444); // a write there would fail the test
+
+    CatalogStore store(dir.path());
+    ASSERT_TRUE(store.LoadCatalog().empty());
+    TreeNode *ten = store.tree().findByFileName("10.rkm");
+    ten->child(0)->disk().Files.setText(0, FT_DESCRIPTION, "edited");
+    ten->child(0)->disk().SetModified(true);
+    ten->disk().SetName("Ten renamed");
+    store.SaveModifiedListings();
+
+    EXPECT_EQ(ReadBytes(dir.file("20.rkm")), twentyBefore);
+    ListingContents c = ReadListing(ReadBytes(dir.file("10.rkm")));
+    ASSERT_TRUE(c.disk);
+    EXPECT_EQ(c.serialNumber, 1010u);
+    EXPECT_EQ(c.disk->text(), "Ten renamed");
+    EXPECT_EQ(c.disk->child(0)->disk().Files.text(0, FT_DESCRIPTION), "edited");
+}
+
+TEST(CatalogStore, CategoriesAreAddedOnceInAnyLetterCase)
+{
+    TempDir dir;
+    CatalogStore store(dir.path());
+    EXPECT_TRUE(store.AddCategoryIfMissing("Games"));
+    EXPECT_FALSE(store.AddCategoryIfMissing("GAMES"));
+    EXPECT_TRUE(store.AddCategoryIfMissing(""));
+    EXPECT_FALSE(store.AddCategoryIfMissing(""));
+    EXPECT_TRUE(store.AddCategoryIfMissing("\xc3\x89t\xc3\xa9"));  // "Été"
+    EXPECT_FALSE(store.AddCategoryIfMissing("\xc3\xa9t\xc3\xa9")); // "été"
+    EXPECT_EQ(ReadBytes(dir.file("DATA.CAT")), "Games\r\n\r\n\xc3\x89t\xc3\xa9\r\n");
+}
+
+TEST(CatalogStore, FailedWriteKeepsTheOldFile)
+{
+    TempDir dir;
+    writeListing(dir, "5.rkm", "Five");
+    const std::string before = ReadBytes(dir.file("5.rkm"));
+    CatalogStore store(dir.path());
+    ASSERT_TRUE(store.LoadCatalog().empty());
+    TreeNode *five = store.tree().disk(0);
+    for (int i = 0; i < 2000; ++i)
+        five->disk().Files.append(FileEntry{"file" + std::to_string(i), "", "1.1.2001", "1 bytes", ""});
+    five->disk().SetModified(true);
+
+    // A full disk, even for root: no file may grow past 4 KiB.
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_THROW(store.SaveModifiedListings(), RackmereError);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+
+    EXPECT_EQ(ReadBytes(dir.file("5.rkm")), before);
+    EXPECT_EQ(QDir(QString::fromStdString(dir.path())).entryList(QDir::Files).size(), 1);
+}

@@ -1,0 +1,174 @@
+#include "catalog/ListingFile.h"
+
+#include "catalog/Errors.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace rkm;
+using rkm::test::Counted;
+using rkm::test::Word;
+
+namespace {
+
+// Backup on A:\ (floppy), README.TXT in the root and an empty folder DOCS.
+std::unique_ptr<TreeNode> backupDisk()
+{
+    auto disk = MakeDiskNode("Backup");
+    disk->disk().RootPath = "A:\\";
+    disk->disk().DriveType = 2;
+    disk->disk().Files.append(FileEntry{"README.TXT", "", "05.12.1999", "512 bytes", ""});
+    disk->appendChild("DOCS");
+    return disk;
+}
+
+std::string backupBody()
+{
+    return Counted("Backup") + Counted("A:\\") + Word(2) + Word(0) + Word(1) +
+           "README.TXT\r\n\r\n05.12.1999\r\n512 bytes\r\n\r\n" + Word(1) + Counted("DOCS") + Word(0) + Word(0) +
+           Word(0);
+}
+
+void expectSameTree(const TreeNode &a, const TreeNode &b)
+{
+    EXPECT_EQ(a.text(), b.text());
+    EXPECT_EQ(a.disk().Comment, b.disk().Comment);
+    EXPECT_EQ(a.imageIndex(), b.imageIndex());
+    EXPECT_EQ(a.selectedIndex(), b.selectedIndex());
+    ASSERT_EQ(a.disk().Files.count(), b.disk().Files.count());
+    for (int i = 0; i < a.disk().Files.count(); ++i)
+        EXPECT_EQ(a.disk().Files.entryCopy(i), b.disk().Files.entryCopy(i));
+    ASSERT_EQ(a.childCount(), b.childCount());
+    for (int i = 0; i < a.childCount(); ++i)
+        expectSameTree(*a.child(i), *b.child(i));
+}
+
+} // namespace
+
+TEST(ListingFile, WorkedExampleIsWrittenByteForByte)
+{
+    auto disk = backupDisk();
+    const std::string bytes = WriteListing(*disk, 0x12345678);
+    EXPECT_EQ(bytes, Word(1001) + Word(0x12345678) + Word(5) + backupBody());
+}
+
+TEST(ListingFile, WorkedExampleReadsBack)
+{
+    ListingContents c = ReadListing(Word(1001) + Word(77) + Word(5) + backupBody());
+    ASSERT_TRUE(c.disk);
+    EXPECT_EQ(c.serialNumber, 77u);
+    expectSameTree(*c.disk, *backupDisk());
+    EXPECT_EQ(c.disk->disk().RootPath, "A:\\");
+    EXPECT_EQ(c.disk->disk().DriveType, 2);
+    EXPECT_EQ(c.disk->imageIndex(), 2);
+    EXPECT_EQ(c.disk->child(0)->imageIndex(), IMAGE_CLOSED_FOLDER);
+    EXPECT_EQ(c.disk->child(0)->selectedIndex(), IMAGE_OPEN_FOLDER);
+}
+
+TEST(ListingFile, ShortHeaderReadsWithSerialZero)
+{
+    ListingContents c = ReadListing(Word(5) + backupBody());
+    ASSERT_TRUE(c.disk);
+    EXPECT_EQ(c.serialNumber, 0u);
+    expectSameTree(*c.disk, *backupDisk());
+}
+
+TEST(ListingFile, OtherTextsPerEntryIsSkipped)
+{
+    EXPECT_FALSE(ReadListing(Word(1001) + Word(1) + Word(4) + backupBody()).disk);
+    EXPECT_FALSE(ReadListing(Word(7) + backupBody()).disk);
+}
+
+TEST(ListingFile, EmptyDiskIsNameRootTypeCommentAndTwoZeros)
+{
+    auto disk = MakeDiskNode("E");
+    disk->disk().RootPath = "/media/cd";
+    disk->disk().DriveType = 5;
+    EXPECT_EQ(WriteListing(*disk, 0), Word(1001) + Word(0) + Word(5) + Counted("E") + Counted("/media/cd") + Word(5) +
+                                          Word(0) + Word(0) + Word(0));
+}
+
+TEST(ListingFile, RoundTripKeepsEverything)
+{
+    auto disk = MakeDiskNode("Photos \xe9t\xe9");
+    disk->disk().RootPath = "/media/stick";
+    disk->disk().DriveType = 2;
+    disk->disk().Comment = "holiday";
+    TreeNode *a = disk->appendChild("2019");
+    a->disk().Comment = "first";
+    a->disk().Files.append(FileEntry{"img1.jpg", "beach", "1.1.2019", "2 Kb", "Holiday"});
+    a->disk().Files.append(FileEntry{"img2.jpg", "", "1.1.2019", "1024 bytes", ""});
+    a->appendChild("raw")->disk().Files.append(FileEntry{"x.cr2", std::string(600, 'd'), "d", "s", "c"});
+    disk->appendChild("2020");
+    const std::string bytes = WriteListing(*disk, 0xFFFFFFFFu);
+    ListingContents c = ReadListing(bytes);
+    ASSERT_TRUE(c.disk);
+    EXPECT_EQ(c.serialNumber, 0xFFFFFFFFu);
+    EXPECT_EQ(c.disk->disk().RootPath, "/media/stick");
+    EXPECT_EQ(c.disk->disk().Comment, "holiday");
+    expectSameTree(*c.disk, *disk);
+    // Written again, the same bytes.
+    EXPECT_EQ(WriteListing(*c.disk, c.serialNumber), bytes);
+}
+
+TEST(ListingFile, LineEndForms)
+{
+    // A bare line feed ends a line too; a carriage return inside a text stays.
+    const std::string body = Counted("D") + Counted("/") + Word(3) + Word(0) + Word(1) + "a\nb\r\nx\ry\r\n\n\r\r\n" +
+                             Word(0);
+    ListingContents c = ReadListing(Word(5) + body);
+    ASSERT_TRUE(c.disk);
+    EXPECT_EQ(c.disk->disk().Files.entryCopy(0), (FileEntry{"a", "b", "x\ry", "", "\r"}));
+}
+
+TEST(ListingFile, FaultsAreReportedNeverTrusted)
+{
+    const std::string head = Word(1001) + Word(0) + Word(5);
+    struct Case {
+        const char *what;
+        std::string bytes;
+    } cases[] = {
+        {"empty disk name", head + Counted("") + Counted("/") + Word(0) + Word(0) + Word(0) + Word(0)},
+        {"empty folder name", head + Counted("D") + Counted("/") + Word(0) + Word(0) + Word(0) + Word(1) + Counted("") +
+                                  Word(0) + Word(0) + Word(0)},
+        {"negative text length", head + Word(-1) + "x"},
+        {"text longer than the file", head + Word(1000) + "abc"},
+        {"huge entry count", head + Counted("D") + Counted("/") + Word(0) + Word(0) + Word(0x7fffffff) + "a\r\n"},
+        {"huge child count", head + Counted("D") + Counted("/") + Word(0) + Word(0) + Word(0) + Word(0x7fffffff)},
+        {"line without end", head + Counted("D") + Counted("/") + Word(0) + Word(0) + Word(1) + "a\r\nb\r\nc\r\nd\r\ne"},
+        {"nothing", std::string()},
+        {"three bytes", std::string("\xe9\x03\x00", 3)},
+    };
+    for (const Case &c : cases)
+        EXPECT_THROW(ReadListing(c.bytes), RackmereError) << c.what;
+}
+
+TEST(ListingFile, NegativeCountsReadAsNone)
+{
+    const std::string body = Counted("D") + Counted("/") + Word(0) + Word(0) + Word(-3) + Word(-1);
+    ListingContents c = ReadListing(Word(5) + body);
+    ASSERT_TRUE(c.disk);
+    EXPECT_EQ(c.disk->disk().Files.count(), 0);
+    EXPECT_EQ(c.disk->childCount(), 0);
+}
+
+TEST(ListingFile, EveryTruncationFailsCleanly)
+{
+    auto disk = backupDisk();
+    disk->child(0)->appendChild("deep")->disk().Files.append(FileEntry{"f", "d", "1", "2", "c"});
+    disk->child(0)->disk().Comment = "comment";
+    const std::string bytes = WriteListing(*disk, 42);
+    for (std::size_t len = 0; len < bytes.size(); ++len)
+        EXPECT_THROW(ReadListing(std::string_view(bytes).substr(0, len)), RackmereError) << "length " << len;
+    EXPECT_NO_THROW(ReadListing(bytes));
+}
+
+TEST(ListingFile, NestingBeyondTheLimitIsRefused)
+{
+    const std::string head = Word(5) + Counted("D") + Counted("/") + Word(0) + Word(0) + Word(0);
+    std::string deep = head;
+    for (int i = 0; i < MAX_FOLDER_DEPTH + 10; ++i)
+        deep += Word(1) + Counted("f") + Word(0) + Word(0);
+    deep += Word(0);
+    EXPECT_THROW(ReadListing(deep), RackmereError);
+}

@@ -1,0 +1,374 @@
+// The mount table, drive types, serial numbers, labels and drives, against a
+// fixture system tree built in a temporary folder.
+
+#include "platform/Platform.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using rkm::platform::SerialFromUuid;
+using rkm::platform::SystemView;
+
+namespace {
+
+constexpr const char *kMountInfo =
+    "1 0 0:30 / / rw,relatime - overlay overlay rw,lowerdir=/l,upperdir=/u,workdir=/w\n"
+    "20 1 0:5 / /proc rw,nosuid,nodev,noexec - proc proc rw\n"
+    "21 1 0:20 / /sys rw,nosuid - sysfs sysfs rw\n"
+    "22 1 0:6 / /dev rw,nosuid - devtmpfs udev rw,size=8000k\n"
+    "23 22 0:21 / /dev/pts rw - devpts devpts rw,gid=5\n"
+    "24 21 0:22 / /sys/fs/cgroup rw - cgroup2 cgroup2 rw\n"
+    "25 20 0:23 / /proc/sys/fs/binfmt_misc rw - autofs systemd-1 rw,fd=29\n"
+    "26 21 0:24 / /sys/kernel/debug rw - debugfs debugfs rw\n"
+    "30 1 8:2 / /home rw,relatime shared:1 - ext4 /dev/sda2 rw\n"
+    "31 1 8:17 / /media/usb rw,nosuid,relatime shared:2 master:3 - vfat /dev/sdb1 rw,fmask=0022\n"
+    "32 1 8:33 / /media/win rw,relatime - ntfs3 /dev/sdc1 rw\n"
+    "33 1 0:40 / /media/ntfs rw,relatime - fuseblk /dev/sdd1 rw,user_id=0,group_id=0\n"
+    "34 1 11:0 / /media/cdrom ro,relatime - iso9660 /dev/sr0 ro,nojoliet\n"
+    "35 1 0:50 / /mnt/nfs rw,relatime - nfs4 server:/export rw,vers=4.2\n"
+    "36 1 0:51 / /mnt/smb rw,relatime - cifs //server/share rw,vers=3.1.1\n"
+    "37 1 0:52 / /mnt/ram rw,relatime - tmpfs tmpfs rw,size=1024k\n"
+    "38 1 0:53 / /mnt/ssh rw - fuse.sshfs user@host:/ rw,user_id=1000\n"
+    "39 31 8:18 / /media/usb/inner rw,relatime - ext4 /dev/sdb2 rw\n"
+    "40 1 8:3 / /media/My\\040Disk rw,relatime - ext4 /dev/root rw\n"
+    "41 1 8:2 /srv /srv rw - ext4 /dev/sda2 rw\n"
+    "42 1 0:54 / /srv rw - tmpfs tmpfs rw\n"
+    "43 1 0:55 / /mnt/udf ro - udf /dev/sr1 ro\n"
+    "44 1 0:56 / /mnt/share rw - 9p hostshare rw\n"
+    "this line is garbage\n"
+    "45 1 8:49 / /mnt/odd\\011tab\\134back rw - ext4 /dev/sdd1 rw\n";
+
+// Makes `link` (below root) a symbolic link to `target`.
+void Link(const std::string &root, const std::string &link, const std::string &target)
+{
+    const fs::path p = fs::path(root + link);
+    fs::create_directories(p.parent_path());
+    fs::create_symlink(target, p);
+}
+
+void File(const std::string &root, const std::string &name, const std::string &text)
+{
+    const fs::path p = fs::path(root + name);
+    fs::create_directories(p.parent_path());
+    rkm::test::WriteBytes(p.string(), text);
+}
+
+const std::string kUsbHost = "/sys/devices/pci0000:00/0000:00:14.0/usb1/1-1/1-1:1.0/host6/target6:0:0/6:0:0:0/block";
+const std::string kUsbHost2 = "/sys/devices/pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host7/target7:0:0/7:0:0:0/block";
+const std::string kAta = "/sys/devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block";
+const std::string kAta3 = "/sys/devices/pci0000:00/0000:00:17.0/ata3/host2/target2:0:0/2:0:0:0/block";
+const std::string kCd = "/sys/devices/pci0000:00/0000:00:17.0/ata2/host1/target1:0:0/1:0:0:0/block";
+
+// A block device `disk` in sysfs at `host`, with optional partitions.
+void Disk(const std::string &root, const std::string &host, const std::string &disk, const std::string &dev,
+          const std::string &removable, const std::vector<std::pair<std::string, std::string>> &parts)
+{
+    const std::string dir = host + "/" + disk;
+    File(root, dir + "/dev", dev + "\n");
+    File(root, dir + "/removable", removable + "\n");
+    Link(root, "/sys/block/" + disk, "../.." + dir);
+    Link(root, "/sys/class/block/" + disk, "../../.." + dir);
+    Link(root, "/sys/dev/block/" + dev, "../../.." + dir);
+    for (const auto &[name, partDev] : parts) {
+        File(root, dir + "/" + name + "/dev", partDev + "\n");
+        File(root, dir + "/" + name + "/partition", "1\n");
+        Link(root, "/sys/class/block/" + name, "../../.." + dir + "/" + name);
+        Link(root, "/sys/dev/block/" + partDev, "../../.." + dir + "/" + name);
+    }
+}
+
+class PlatformSystemView : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = tmp.path() + "sys-root";
+        File(root, "/proc/self/mountinfo", kMountInfo);
+        for (const char *d : {"/home/user/docs", "/media/usb/photos", "/media/usb2", "/media/usb/inner/x",
+                              "/media/win", "/media/ntfs", "/media/cdrom", "/mnt/nfs", "/mnt/smb", "/mnt/ram",
+                              "/mnt/ssh", "/media/My Disk", "/srv", "/mnt/udf", "/mnt/share", "/opt"})
+            fs::create_directories(root + d);
+
+        Disk(root, kAta, "sda", "8:0", "0", {{"sda2", "8:2"}, {"sda3", "8:3"}});
+        Disk(root, kUsbHost, "sdb", "8:16", "1", {{"sdb1", "8:17"}, {"sdb2", "8:18"}});
+        Disk(root, kAta3, "sdc", "8:32", "0", {{"sdc1", "8:33"}});
+        Disk(root, kUsbHost2, "sdd", "8:48", "0", {{"sdd1", "8:49"}}); // USB hard disk, not removable
+        Disk(root, kCd, "sr0", "11:0", "1", {});
+
+        Link(root, "/dev/disk/by-uuid/1A2B-3C4D", "../../sdb1");
+        Link(root, "/dev/disk/by-uuid/0123456789ABCDEF", "../../sdc1");
+        Link(root, "/dev/disk/by-uuid/0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0", "../../sda2");
+        Link(root, "/dev/disk/by-uuid/01234567-89ab-cdef-0123-456789abcdef", "../../sda3");
+        Link(root, "/dev/disk/by-uuid/5E6F-7A8B", "../../sdd1");
+        Link(root, "/dev/disk/by-label/USB\\x20STICK", "../../sdb1");
+        Link(root, "/dev/disk/by-label/Data", "../../sda2");
+        Link(root, "/dev/disk/by-label/Windows", "../../sdc1");
+    }
+
+    rkm::test::TempDir tmp;
+    std::string root;
+};
+
+TEST_F(PlatformSystemView, ParsesTheMountTable)
+{
+    const SystemView view(root);
+    const auto mounts = view.mounts();
+    ASSERT_EQ(mounts.size(), 24u); // the garbage line is skipped
+    EXPECT_EQ(mounts[0].mountPoint, "/");
+    EXPECT_EQ(mounts[0].fsType, "overlay");
+    const auto &usb = mounts[9];
+    EXPECT_EQ(usb.mountPoint, "/media/usb");
+    EXPECT_EQ(usb.fsType, "vfat");
+    EXPECT_EQ(usb.source, "/dev/sdb1");
+    EXPECT_EQ(usb.major, 8u);
+    EXPECT_EQ(usb.minor, 17u);
+    EXPECT_EQ(mounts[18].mountPoint, "/media/My Disk");
+    EXPECT_EQ(mounts[23].mountPoint, "/mnt/odd\ttab\\back");
+    EXPECT_EQ(mounts[16].source, "user@host:/");
+    EXPECT_EQ(mounts[16].fsType, "fuse.sshfs");
+}
+
+TEST_F(PlatformSystemView, MissingMountTableGivesNothing)
+{
+    const SystemView view(tmp.path() + "nowhere");
+    EXPECT_TRUE(view.mounts().empty());
+    EXPECT_TRUE(view.drives().empty());
+    EXPECT_FALSE(view.mountHolding("/").has_value());
+    EXPECT_EQ(view.volumeSerial("/"), 0u);
+    EXPECT_EQ(view.volumeLabel("/"), "");
+}
+
+TEST_F(PlatformSystemView, MountHolding)
+{
+    const SystemView view(root + "/"); // a trailing slash on the root is fine
+    struct Case {
+        const char *path;
+        const char *mountPoint;
+        const char *fsType;
+    };
+    const Case cases[] = {
+        {"/", "/", "overlay"},
+        {"/opt", "/", "overlay"},
+        {"/media/usb", "/media/usb", "vfat"},
+        {"/media/usb/", "/media/usb", "vfat"},
+        {"/media/usb/photos/a.jpg", "/media/usb", "vfat"},
+        {"/media/usb2", "/", "overlay"}, // prefix boundary
+        {"/media/usb2/x", "/", "overlay"},
+        {"/media/usb/inner", "/media/usb/inner", "ext4"}, // nested mount
+        {"/media/usb/inner/x", "/media/usb/inner", "ext4"},
+        {"/media/usb/innerx", "/media/usb", "vfat"},
+        {"/media/My Disk/file", "/media/My Disk", "ext4"},
+        {"/srv", "/srv", "tmpfs"}, // the later of two mounts on one point
+        {"/home//user/./docs/../docs", "/home", "ext4"},
+        {"/proc/sys/fs/binfmt_misc/x", "/proc/sys/fs/binfmt_misc", "autofs"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.path);
+        const auto m = view.mountHolding(c.path);
+        ASSERT_TRUE(m.has_value());
+        EXPECT_EQ(m->mountPoint, c.mountPoint);
+        EXPECT_EQ(m->fsType, c.fsType);
+    }
+}
+
+TEST_F(PlatformSystemView, DriveTypes)
+{
+    const SystemView view(root);
+    struct Case {
+        const char *path;
+        int type;
+    };
+    const Case cases[] = {
+        {"/media/usb", 2},          // vfat on a removable USB stick
+        {"/media/usb/photos", 2},   // a folder on it
+        {"/media/usb/inner", 2},    // another partition of the same stick
+        {"/media/ntfs", 2},         // fuseblk on a USB hard disk (removable 0, but on USB)
+        {"/media/win", 3},          // ntfs3 on a fixed disk
+        {"/home", 3},               // ext4 on a fixed disk
+        {"/home/user/docs", 3},
+        {"/media/My Disk", 3},      // escaped mount point, fixed disk
+        {"/media/cdrom", 5},        // iso9660
+        {"/mnt/udf", 5},            // udf
+        {"/mnt/nfs", 4},            // nfs4
+        {"/mnt/smb", 4},            // cifs
+        {"/mnt/ssh", 4},            // fuse.sshfs
+        {"/mnt/share", 4},          // 9p
+        {"/mnt/ram", 6},            // tmpfs
+        {"/srv", 6},                // the later mount on /srv is tmpfs
+        {"/media/nothere", 1},      // a path that does not exist
+        {"/media/usb/nothere", 1},
+        {"", 1},
+        {"/", 0},                   // overlay
+        {"/media/usb2", 0},         // on the overlay root, not on the stick
+        {"/opt", 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(view.driveType(c.path), c.type);
+    }
+}
+
+TEST_F(PlatformSystemView, DriveTypeSurvivesMissingSysFiles)
+{
+    // Without /sys a block device is a fixed disk; file system types still count.
+    fs::remove_all(root + "/sys");
+    const SystemView view(root);
+    EXPECT_EQ(view.driveType("/media/usb"), 3);
+    EXPECT_EQ(view.driveType("/media/ntfs"), 3);
+    EXPECT_EQ(view.driveType("/media/cdrom"), 5);
+    EXPECT_EQ(view.driveType("/mnt/nfs"), 4);
+    EXPECT_EQ(view.driveType("/mnt/ram"), 6);
+    EXPECT_EQ(view.driveType("/"), 0);
+}
+
+TEST_F(PlatformSystemView, VolumeSerials)
+{
+    const SystemView view(root);
+    const uint32_t ext4Fold = 0x0f1e2d3cu ^ 0x4b5a6978u ^ 0x8796a5b4u ^ 0xc3d2e1f0u;
+    const uint32_t rootFold = 0x01234567u ^ 0x89abcdefu ^ 0x01234567u ^ 0x89abcdefu;
+    struct Case {
+        const char *path;
+        uint32_t serial;
+    };
+    const Case cases[] = {
+        {"/media/usb", 0x1A2B3C4Du},       // FAT: exactly the number
+        {"/media/usb/", 0x1A2B3C4Du},      // trailing slash dropped
+        {"/media/win", 0x89ABCDEFu},       // NTFS: the low 32 bits
+        {"/home", ext4Fold},               // ext4: the fold
+        {"/media/My Disk", rootFold},      // "/dev/root": matched by major:minor
+        {"/media/ntfs", 0x5E6F7A8Bu},      // fuseblk: matched by source name
+        {"/media/usb/photos", 0u},         // a sub-folder
+        {"/home/user", 0u},
+        {"/media/usb2", 0u},
+        {"/media/usb/inner", 0u},          // sdb2 has no UUID link
+        {"/mnt/nfs", 0u},                  // no UUID, not the real system
+        {"/", 0u},
+        {"/nothere", 0u},
+        {"", 0u},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(view.volumeSerial(c.path), c.serial);
+    }
+    // Stable: the same answer every time.
+    EXPECT_EQ(view.volumeSerial("/home"), view.volumeSerial("/home"));
+}
+
+TEST_F(PlatformSystemView, VolumeSerialByMajorMinorWhenNamesDiffer)
+{
+    // The link names the device "dm-7"; the mount's source is a mapper name.
+    File(root, "/sys/class/block/dm-7/dev", "254:7\n");
+    Link(root, "/dev/disk/by-uuid/CAFE-F00D", "../../dm-7");
+    File(root, "/proc/self/mountinfo", "1 0 254:7 / /crypt rw - ext4 /dev/mapper/secret rw\n");
+    fs::create_directories(root + "/crypt");
+    const SystemView view(root);
+    EXPECT_EQ(view.volumeSerial("/crypt"), 0xCAFEF00Du);
+    EXPECT_EQ(view.driveType("/crypt"), 3);
+}
+
+TEST_F(PlatformSystemView, VolumeLabels)
+{
+    const SystemView view(root);
+    struct Case {
+        const char *path;
+        const char *label;
+    };
+    const Case cases[] = {
+        {"/media/usb", "USB STICK"}, // \x20 decoded
+        {"/media/usb/photos", "USB STICK"},
+        {"/home", "Data"},
+        {"/home/user/docs", "Data"},
+        {"/media/win", "Windows"},
+        {"/media/cdrom", ""},
+        {"/mnt/nfs", ""},
+        {"/", ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(view.volumeLabel(c.path), c.label);
+    }
+}
+
+TEST_F(PlatformSystemView, DrivesLeaveOutPseudoFileSystems)
+{
+    const SystemView view(root);
+    const std::vector<std::string> expected = {
+        "/",          "/home",      "/media/usb", "/media/win",     "/media/ntfs",      "/media/cdrom",
+        "/mnt/nfs",   "/mnt/smb",   "/mnt/ram",   "/mnt/ssh",       "/media/usb/inner", "/media/My Disk",
+        "/srv",       "/mnt/udf",   "/mnt/share", "/mnt/odd\ttab\\back",
+    };
+    EXPECT_EQ(view.drives(), expected);
+}
+
+TEST(PlatformFileSystemKinds, PseudoAndNetwork)
+{
+    for (const char *t : {"proc", "sysfs", "devtmpfs", "devpts", "cgroup", "cgroup2", "securityfs", "debugfs",
+                          "tracefs", "pstore", "bpf", "mqueue", "hugetlbfs", "configfs", "fusectl", "autofs",
+                          "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs"}) {
+        SCOPED_TRACE(t);
+        EXPECT_TRUE(SystemView::isPseudoFs(t));
+        EXPECT_FALSE(SystemView::isNetworkFs(t));
+    }
+    for (const char *t : {"nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs", "9p", "afs", "ceph",
+                          "glusterfs"}) {
+        SCOPED_TRACE(t);
+        EXPECT_TRUE(SystemView::isNetworkFs(t));
+        EXPECT_FALSE(SystemView::isPseudoFs(t));
+    }
+    for (const char *t : {"ext4", "vfat", "overlay", "tmpfs", "squashfs", "iso9660", ""}) {
+        SCOPED_TRACE(t);
+        EXPECT_FALSE(SystemView::isPseudoFs(t));
+        EXPECT_FALSE(SystemView::isNetworkFs(t));
+    }
+}
+
+TEST(PlatformSerialFromUuid, Forms)
+{
+    EXPECT_EQ(SerialFromUuid("1A2B-3C4D"), 0x1A2B3C4Du);
+    EXPECT_EQ(SerialFromUuid("1a2b-3c4d"), 0x1A2B3C4Du);
+    EXPECT_EQ(SerialFromUuid("0000-0001"), 1u);
+    EXPECT_EQ(SerialFromUuid("0123456789ABCDEF"), 0x89ABCDEFu);
+    EXPECT_EQ(SerialFromUuid("FEDCBA9876543210"), 0x76543210u);
+    EXPECT_EQ(SerialFromUuid("0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0"),
+              0x0f1e2d3cu ^ 0x4b5a6978u ^ 0x8796a5b4u ^ 0xc3d2e1f0u);
+    EXPECT_EQ(SerialFromUuid("0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0"),
+              SerialFromUuid("0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0"));
+    EXPECT_EQ(SerialFromUuid(""), 0u);
+    // Other forms (ISO 9660 dates) still give a stable number.
+    const uint32_t iso = SerialFromUuid("2023-01-15-10-20-30-00");
+    EXPECT_EQ(iso, SerialFromUuid("2023-01-15-10-20-30-00"));
+    EXPECT_NE(iso, SerialFromUuid("2023-01-15-10-20-31-00"));
+    EXPECT_NE(SerialFromUuid("1A2B-3C4G"), 0u); // not hex: hashed, no crash
+}
+
+TEST(PlatformRealSystem, AnswersWithoutThrowing)
+{
+    const SystemView &sys = rkm::platform::System();
+    EXPECT_EQ(sys.root(), "");
+    EXPECT_EQ(&sys, &rkm::platform::System());
+    const auto drives = sys.drives();
+    EXPECT_FALSE(drives.empty());
+    for (const auto &d : drives)
+        EXPECT_FALSE(SystemView::isPseudoFs(sys.mountHolding(d)->fsType)) << d;
+    EXPECT_TRUE(sys.mountHolding("/").has_value());
+    const int rootType = sys.driveType("/");
+    EXPECT_GE(rootType, 0);
+    EXPECT_LE(rootType, 6);
+    EXPECT_NE(rootType, 1);
+    EXPECT_EQ(sys.driveType("/surely/not/here/rackmere"), 1);
+    EXPECT_EQ(sys.volumeSerial("/surely/not/here/rackmere"), 0u);
+    (void)sys.volumeSerial("/");
+    (void)sys.volumeLabel("/");
+    // /proc is a mount point, but /proc/self is below it.
+    EXPECT_EQ(sys.volumeSerial("/proc/self/fd"), 0u);
+
+    rkm::test::TempDir tmp;
+    EXPECT_NE(sys.driveType(tmp.path()), 1);
+}
+
+} // namespace

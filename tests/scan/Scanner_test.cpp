@@ -1,0 +1,268 @@
+#include "scan/Scanner.h"
+
+#include "catalog/Errors.h"
+#include "catalog/ListingFile.h"
+#include "platform/Platform.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <map>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace rkm;
+using namespace rkm::test;
+
+namespace {
+
+void sizedFile(const std::string &path, off_t size)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0) << path;
+    ASSERT_EQ(::ftruncate(fd, size), 0);
+    ::close(fd);
+}
+
+// Files of a node by name, for checks that do not depend on the listing order.
+std::map<std::string, FileEntry> filesOf(const TreeNode &n)
+{
+    std::map<std::string, FileEntry> m;
+    for (int i = 0; i < n.disk().Files.count(); ++i)
+        m[n.disk().Files.entryCopy(i)[FT_NAME]] = n.disk().Files.entryCopy(i);
+    return m;
+}
+
+const TreeNode *childNamed(const TreeNode &n, const std::string &name)
+{
+    for (int i = 0; i < n.childCount(); ++i)
+        if (n.child(i)->text() == name)
+            return n.child(i);
+    return nullptr;
+}
+
+struct Recorder : ScanObserver {
+    std::vector<std::string> folders, files;
+    void enteringFolder(std::string_view n) override { folders.emplace_back(n); }
+    void addingFile(std::string_view n) override { files.emplace_back(n); }
+};
+
+} // namespace
+
+TEST(Scanner, EmptyFolderGivesAnEmptyDisk)
+{
+    TempDir dir;
+    auto disk = ScanDisk(dir.path(), "Empty", "nothing here");
+    EXPECT_EQ(disk->text(), "Empty");
+    EXPECT_EQ(disk->disk().Comment, "nothing here");
+    EXPECT_TRUE(disk->disk().IsRoot);
+    EXPECT_EQ(disk->childCount(), 0);
+    EXPECT_EQ(disk->disk().Files.count(), 0);
+    EXPECT_EQ(disk->disk().FileName, "");
+    EXPECT_EQ(disk->disk().SerialNumber, 0u);
+    EXPECT_FALSE(disk->disk().Modified);
+}
+
+TEST(Scanner, SizeTextsAtTheBoundaries)
+{
+    TempDir dir;
+    const std::pair<off_t, const char *> cases[] = {
+        {0, "0 bytes"},       {1, "1 bytes"},        {1024, "1024 bytes"},     {1025, "1 Kb"},
+        {2047, "1 Kb"},       {2048, "2 Kb"},        {1048576, "1024 Kb"},     {4294967297LL, "4194304 Kb"},
+        {3221225472LL, "3145728 Kb"},
+    };
+    for (const auto &[size, text] : cases)
+        sizedFile(dir.file("f" + std::to_string(size)), size);
+    auto disk = ScanDisk(dir.path(), "Sizes", "");
+    auto files = filesOf(*disk);
+    ASSERT_EQ(files.size(), std::size(cases));
+    for (const auto &[size, text] : cases) {
+        const FileEntry &e = files["f" + std::to_string(size)];
+        EXPECT_EQ(e[FT_SIZE], text) << size;
+        EXPECT_EQ(e[FT_DESCRIPTION], "");
+        EXPECT_EQ(e[FT_CATEGORY], "");
+    }
+}
+
+TEST(Scanner, DatesAreTheLocalDateInTheShortFormat)
+{
+    TempDir dir;
+    struct Case {
+        const char *name;
+        time_t when;
+    } cases[] = {{"y1999", 944395200}, {"y1970", 86400 * 3}, {"y2150", 5617958400LL}};
+    for (const Case &c : cases) {
+        sizedFile(dir.file(c.name), 1);
+        const struct timeval tv[2] = {{c.when, 0}, {c.when, 0}};
+        ASSERT_EQ(::utimes(dir.file(c.name).c_str(), tv), 0);
+    }
+    auto files = filesOf(*ScanDisk(dir.path(), "Dates", ""));
+    for (const Case &c : cases) {
+        EXPECT_EQ(files[c.name][FT_DATE], platform::DateText(c.when)) << c.name;
+        EXPECT_FALSE(files[c.name][FT_DATE].empty()) << c.name;
+    }
+}
+
+TEST(Scanner, HiddenAndSystemFilesAreLeftOutHiddenFoldersWalked)
+{
+    TempDir dir;
+    sizedFile(dir.file("visible.txt"), 3);
+    sizedFile(dir.file(".hidden"), 3);
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0644), 0);
+    MakeDirs(dir.file(".config/sub"));
+    sizedFile(dir.file(".config/settings.ini"), 5);
+    sizedFile(dir.file(".config/.secret"), 5);
+
+    auto disk = ScanDisk(dir.path(), "Hidden", "");
+    auto root = filesOf(*disk);
+    EXPECT_EQ(root.size(), 1u);
+    EXPECT_TRUE(root.count("visible.txt"));
+    const TreeNode *config = childNamed(*disk, ".config");
+    ASSERT_TRUE(config);
+    auto inner = filesOf(*config);
+    EXPECT_EQ(inner.size(), 1u);
+    EXPECT_TRUE(inner.count("settings.ini"));
+    ASSERT_TRUE(childNamed(*config, "sub"));
+    EXPECT_EQ(config->disk().GetFullPath(), disk->disk().RootPath + "/.config/");
+}
+
+TEST(Scanner, LinksAreFilesAndNeverFollowedIntoFolders)
+{
+    TempDir dir;
+    MakeDirs(dir.file("a/b"));
+    sizedFile(dir.file("a/target.bin"), 2000);
+    ASSERT_EQ(::symlink("..", dir.file("a/b/up").c_str()), 0);        // a cycle
+    ASSERT_EQ(::symlink("../target.bin", dir.file("a/b/tolink").c_str()), 0);
+    ASSERT_EQ(::symlink("/nowhere/at/all", dir.file("a/dangling").c_str()), 0);
+
+    auto disk = ScanDisk(dir.path(), "Links", "");
+    const TreeNode *a = childNamed(*disk, "a");
+    ASSERT_TRUE(a);
+    const TreeNode *b = childNamed(*a, "b");
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->childCount(), 0);
+    auto inB = filesOf(*b);
+    ASSERT_EQ(inB.size(), 2u);
+    EXPECT_EQ(inB["tolink"][FT_SIZE], "1 Kb");  // the file it points to
+    EXPECT_EQ(inB["up"][FT_SIZE].find("bytes") != std::string::npos, true); // its own size
+    EXPECT_TRUE(filesOf(*a).count("dangling"));
+}
+
+TEST(Scanner, FolderThatCannotBeEnteredIsListedEmpty)
+{
+    TempDir dir;
+    MakeDirs(dir.file("locked/inner"));
+    MakeDirs(dir.file("open"));
+    sizedFile(dir.file("locked/f"), 1);
+    sizedFile(dir.file("open/g"), 1);
+    ::chmod(dir.path().c_str(), 0755);
+    ::chmod(dir.file("open").c_str(), 0755);
+    ::chmod(dir.file("locked").c_str(), 0);
+    // Root enters every folder, so the walk runs as an ordinary user then.
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        auto disk = ScanDisk(dir.path(), "Locked", "");
+        const TreeNode *locked = childNamed(*disk, "locked");
+        const TreeNode *open = childNamed(*disk, "open");
+        const bool ok = locked && open && locked->childCount() == 0 && locked->disk().Files.count() == 0 &&
+                        open->disk().Files.count() == 1;
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ::chmod(dir.file("locked").c_str(), 0755);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+TEST(Scanner, LineBreaksInNamesBecomeQuestionMarks)
+{
+    TempDir dir;
+    sizedFile(dir.file("two\nlines"), 1);
+    sizedFile(dir.file("cr\rhere"), 1);
+    MakeDirs(dir.file("dir\nname"));
+    auto disk = ScanDisk(dir.path(), "Breaks", "");
+    auto files = filesOf(*disk);
+    EXPECT_TRUE(files.count("two?lines"));
+    EXPECT_TRUE(files.count("cr?here"));
+    ASSERT_TRUE(childNamed(*disk, "dir?name"));
+    // And so the listing reads back whole.
+    ListingContents c = ReadListing(WriteListing(*disk, 0));
+    ASSERT_TRUE(c.disk);
+    EXPECT_EQ(filesOf(*c.disk).size(), 2u);
+}
+
+TEST(Scanner, RootPathIsAbsoluteResolvedWithoutTrailingSlash)
+{
+    TempDir dir;
+    MakeDirs(dir.file("real/inner"));
+    ASSERT_EQ(::symlink("real", dir.file("alias").c_str()), 0);
+    const std::string real = ResolveScanRoot(dir.file("real"));
+    ASSERT_FALSE(real.empty());
+    EXPECT_NE(real.back(), '/');
+
+    EXPECT_EQ(ScanDisk(dir.file("alias/"), "A", "")->disk().RootPath, real);
+    EXPECT_EQ(ScanDisk(dir.file("real/inner/.."), "B", "")->disk().RootPath, real);
+    EXPECT_EQ(ResolveScanRoot("/"), "/");
+    EXPECT_EQ(ResolveScanRoot(dir.file("missing")), "");
+    EXPECT_EQ(ResolveScanRoot(""), "");
+    sizedFile(dir.file("plain"), 1);
+    EXPECT_EQ(ResolveScanRoot(dir.file("plain")), "");
+    EXPECT_THROW(ScanDisk(dir.file("missing"), "M", ""), RackmereError);
+}
+
+TEST(Scanner, ObserverSeesEveryFolderAndFile)
+{
+    TempDir dir;
+    MakeDirs(dir.file("x/y"));
+    sizedFile(dir.file("x/y/f1"), 1);
+    sizedFile(dir.file("f2"), 1);
+    Recorder r;
+    auto disk = ScanDisk(dir.path(), "Seen", "", &r);
+    std::sort(r.folders.begin(), r.folders.end());
+    std::sort(r.files.begin(), r.files.end());
+    EXPECT_EQ(r.folders, (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(r.files, (std::vector<std::string>{"f1", "f2"}));
+}
+
+TEST(Scanner, ScannedTreeRoundTripsThroughAListing)
+{
+    TempDir dir;
+    MakeDirs(dir.file("m/n/o"));
+    MakeDirs(dir.file("p"));
+    for (const char *f : {"m/1", "m/n/2", "m/n/o/3", "p/4", "5"})
+        sizedFile(dir.file(f), 10);
+    auto disk = ScanDisk(dir.path(), "Round", "trip");
+    const std::string bytes = WriteListing(*disk, 9);
+    ListingContents c = ReadListing(bytes);
+    ASSERT_TRUE(c.disk);
+    EXPECT_EQ(WriteListing(*c.disk, 9), bytes);
+    EXPECT_EQ(c.disk->disk().RootPath, disk->disk().RootPath);
+    EXPECT_EQ(c.disk->disk().DriveType, disk->disk().DriveType);
+}
+
+TEST(Scanner, PseudoFileSystemsAreNotWalked)
+{
+    // Control groups are mounted below /sys/fs/cgroup: a walk of that folder
+    // lists their mount points as empty folders instead of their contents.
+    std::vector<std::string> pseudo;
+    for (const platform::Mount &m : platform::System().mounts())
+        if (m.mountPoint.rfind("/sys/fs/cgroup/", 0) == 0 && platform::SystemView::isPseudoFs(m.fsType) &&
+            m.mountPoint.find('/', 15) == std::string::npos)
+            pseudo.push_back(m.mountPoint.substr(15));
+    if (pseudo.empty())
+        GTEST_SKIP() << "no control groups mounted below /sys/fs/cgroup here";
+    auto disk = ScanDisk("/sys/fs/cgroup", "cgroups", "");
+    for (const std::string &name : pseudo) {
+        const TreeNode *n = childNamed(*disk, name);
+        ASSERT_TRUE(n) << name;
+        EXPECT_EQ(n->disk().Files.count(), 0) << name;
+        EXPECT_EQ(n->childCount(), 0) << name;
+    }
+}
