@@ -5,6 +5,10 @@
 #include "platform/Platform.h"
 
 #include <cerrno>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <thread>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -48,51 +52,131 @@ bool isPseudoFsMagic(long type)
     }
 }
 
+// Walks a folder tree with a few threads. Each folder is one task: the
+// thread that takes it reads the folder, appends its file entries and creates
+// its sub-folder nodes in the order the file system lists them, then hands the
+// sub-folders on as new tasks. No two threads ever touch the same node, so the
+// tree comes out the same whatever the threads' timing.
 class Walker {
 public:
-    explicit Walker(ScanObserver *observer) : m_observer(observer) {}
+    Walker(int rootFd, ScanObserver *observer) : m_rootFd(rootFd), m_observer(observer) {}
 
-    void walk(int dirFd, TreeNode &node, dev_t dev, int depth)
+    void run(TreeNode &disk, dev_t rootDev, int threads)
     {
-        DIR *dir = ::fdopendir(dirFd);
-        if (!dir) {
-            ::close(dirFd);
+        m_caller = std::this_thread::get_id();
+        m_tasks.push_back(Task{&disk, std::string(), rootDev, 0});
+        unsigned n = threads > 0 ? static_cast<unsigned>(threads) : std::thread::hardware_concurrency();
+        if (threads <= 0)
+            n = n < 2 ? 2 : n > 8 ? 8 : n;
+        std::vector<std::thread> helpers;
+        for (unsigned i = 1; i < n; ++i)
+            helpers.emplace_back([this] { work(); });
+        work();
+        for (std::thread &t : helpers)
+            t.join();
+        if (m_error)
+            std::rethrow_exception(m_error);
+    }
+
+private:
+    struct Task {
+        TreeNode *node;
+        std::string path; // relative to the root folder; empty for the root
+        dev_t parentDev;
+        int depth;
+    };
+
+    void work()
+    {
+        std::vector<Task> found;
+        for (;;) {
+            Task task;
+            {
+                std::unique_lock lock(m_mutex);
+                m_wake.wait(lock, [this] { return !m_tasks.empty() || m_busy == 0; });
+                if (m_tasks.empty())
+                    return; // nothing queued and nobody who could queue more
+                task = std::move(m_tasks.back());
+                m_tasks.pop_back();
+                ++m_busy;
+            }
+            found.clear();
+            try {
+                if (!m_error)
+                    folder(task, found);
+            } catch (...) {
+                std::lock_guard lock(m_mutex);
+                if (!m_error)
+                    m_error = std::current_exception();
+            }
+            {
+                std::lock_guard lock(m_mutex);
+                --m_busy;
+                // Last found first, so the first sub-folder is taken next.
+                for (auto it = found.rbegin(); it != found.rend(); ++it)
+                    m_tasks.push_back(std::move(*it));
+            }
+            m_wake.notify_all();
+        }
+    }
+
+    bool reporting() const { return m_observer && std::this_thread::get_id() == m_caller; }
+
+    void folder(const Task &task, std::vector<Task> &found)
+    {
+        const int fd = task.path.empty()
+                           ? ::dup(m_rootFd)
+                           : ::openat(m_rootFd, task.path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            return; // a folder that cannot be entered is listed empty
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || (st.st_dev != task.parentDev && isPseudoMount(fd))) {
+            ::close(fd);
             return;
         }
+        const dev_t dev = st.st_dev;
+        DIR *dir = ::fdopendir(fd);
+        if (!dir) {
+            ::close(fd);
+            return;
+        }
+        TreeNode &node = *task.node;
         FileList &files = node.disk().Files;
-        struct stat st {};
+        const bool report = reporting();
         while (const dirent *e = ::readdir(dir)) {
             const char *name = e->d_name;
             if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
                 continue;
             unsigned char type = e->d_type;
-            if (type == DT_UNKNOWN) {
-                if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            if (type == DT_UNKNOWN || type == DT_REG || type == DT_LNK) {
+                // Hidden files (a leading dot) are not listed; folders are.
+                if (type != DT_UNKNOWN && name[0] == '.')
+                    continue;
+                if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
                     continue;
                 type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : S_ISLNK(st.st_mode) ? DT_LNK : DT_FIFO;
             }
             if (type == DT_DIR) {
-                folder(dirFd, name, node, dev, depth);
+                if (report)
+                    m_observer->enteringFolder(name);
+                TreeNode *child = node.appendChild(StoredName(name));
+                if (task.depth + 1 < MAX_FOLDER_DEPTH)
+                    found.push_back(Task{child, task.path.empty() ? std::string(name) : task.path + '/' + name,
+                                         dev, task.depth + 1});
                 continue;
             }
-            // Hidden files (a leading dot) and system files (sockets, FIFOs,
-            // device nodes) are not listed.
+            // Hidden files and system files (sockets, FIFOs, device nodes)
+            // are not listed.
             if (name[0] == '.' || (type != DT_REG && type != DT_LNK))
                 continue;
-            if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;
-            if (S_ISLNK(st.st_mode)) {
+            if (type == DT_LNK) {
                 // A link is listed as a file; it shows the file it points to
                 // when that is a file, else itself.
                 struct stat target {};
-                if (::fstatat(dirFd, name, &target, 0) == 0 && S_ISREG(target.st_mode))
+                if (::fstatat(fd, name, &target, 0) == 0 && S_ISREG(target.st_mode))
                     st = target;
-            } else if (!S_ISREG(st.st_mode)) {
-                if (S_ISDIR(st.st_mode))
-                    folder(dirFd, name, node, dev, depth);
-                continue;
             }
-            if (m_observer)
+            if (report)
                 m_observer->addingFile(name);
             addFile(files, name, st);
         }
@@ -100,32 +184,9 @@ public:
         ::closedir(dir);
     }
 
-private:
-    void folder(int dirFd, const char *name, TreeNode &parent, dev_t parentDev, int depth)
-    {
-        if (m_observer)
-            m_observer->enteringFolder(name);
-        TreeNode *child = parent.appendChild(StoredName(name));
-        if (depth + 1 >= MAX_FOLDER_DEPTH)
-            return;
-        const int fd = ::openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0)
-            return; // a folder that cannot be entered is listed empty
-        struct stat st {};
-        if (::fstat(fd, &st) != 0) {
-            ::close(fd);
-            return;
-        }
-        if (st.st_dev != parentDev && isPseudoMount(fd, name)) {
-            ::close(fd);
-            return;
-        }
-        walk(fd, *child, st.st_dev, depth + 1);
-    }
-
     // At a mount point: the file system's type number, and for devtmpfs
     // (which shares tmpfs's number) the mount table.
-    bool isPseudoMount(int fd, const char *name)
+    static bool isPseudoMount(int fd)
     {
         struct statfs sf {};
         if (::fstatfs(fd, &sf) == 0 && isPseudoFsMagic(static_cast<long>(sf.f_type)))
@@ -137,12 +198,11 @@ private:
         if (n <= 0)
             return false;
         target[n] = '\0';
-        (void)name;
         const auto mount = platform::System().mountHolding(target);
         return mount && mount->mountPoint == target && platform::SystemView::isPseudoFs(mount->fsType);
     }
 
-    void addFile(FileList &files, const char *name, const struct stat &st)
+    static void addFile(FileList &files, const char *name, const struct stat &st)
     {
         const std::string stored = StoredName(name);
         const std::string date = platform::DateText(static_cast<int64_t>(st.st_mtim.tv_sec));
@@ -150,7 +210,14 @@ private:
         files.append(FileEntryView{stored, std::string_view(), date, size, std::string_view()});
     }
 
-    ScanObserver *m_observer;
+    const int m_rootFd;
+    ScanObserver *const m_observer;
+    std::thread::id m_caller;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::vector<Task> m_tasks;
+    int m_busy = 0;
+    std::exception_ptr m_error;
 };
 
 void raiseOpenFileLimit()
@@ -191,7 +258,7 @@ std::string ResolveScanRoot(const std::string &path)
 }
 
 std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &name, const std::string &comment,
-                                   ScanObserver *observer)
+                                   ScanObserver *observer, int threads)
 {
     const std::string root = ResolveScanRoot(path);
     const int fd = root.empty() ? -1 : ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -207,7 +274,8 @@ std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &n
     d.DriveType = platform::System().driveType(root);
     d.Comment = comment;
 
-    Walker(observer).walk(fd, *disk, st.st_dev, 0);
+    Walker(fd, observer).run(*disk, st.st_dev, threads);
+    ::close(fd);
     return disk;
 }
 

@@ -8,8 +8,10 @@
 
 namespace rkm {
 
-// Told of every folder entered and every file added while a scan runs; the
-// desktop program's progress window hangs on it.
+// Told of the folders entered and the files added while a scan runs; the
+// desktop program's progress window hangs on it. The walk runs on several
+// threads, and only what the calling thread walks is told, always on the
+// calling thread; with one thread that is every folder and file.
 class ScanObserver {
 public:
     virtual ~ScanObserver() = default;
@@ -26,9 +28,10 @@ std::string ResolveScanRoot(const std::string &path);
 // comment `comment`: one folder node per folder, one file entry per file, in
 // the order the file system lists them. The node is not in any catalogue yet:
 // the caller appends it. The process's current directory is never changed.
-// Throws RackmereError when `path` cannot be entered.
+// Throws RackmereError when `path` cannot be entered. `threads` 0 lets the
+// scanner choose (one per processor core, at least two).
 std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &name, const std::string &comment,
-                                   ScanObserver *observer = nullptr);
+                                   ScanObserver *observer = nullptr, int threads = 0);
 
 // A name as stored: a carriage return or line feed in it becomes '?'.
 std::string StoredName(std::string_view name);

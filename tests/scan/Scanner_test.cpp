@@ -224,11 +224,30 @@ TEST(Scanner, ObserverSeesEveryFolderAndFile)
     sizedFile(dir.file("x/y/f1"), 1);
     sizedFile(dir.file("f2"), 1);
     Recorder r;
-    auto disk = ScanDisk(dir.path(), "Seen", "", &r);
+    auto disk = ScanDisk(dir.path(), "Seen", "", &r, 1);
     std::sort(r.folders.begin(), r.folders.end());
     std::sort(r.files.begin(), r.files.end());
     EXPECT_EQ(r.folders, (std::vector<std::string>{"x", "y"}));
     EXPECT_EQ(r.files, (std::vector<std::string>{"f1", "f2"}));
+}
+
+TEST(Scanner, TheTreeDoesNotDependOnTheThreads)
+{
+    TempDir dir;
+    for (int a = 0; a < 6; ++a)
+        for (int b = 0; b < 6; ++b) {
+            const std::string folder = "d" + std::to_string(a) + "/e" + std::to_string(b);
+            MakeDirs(dir.file(folder + "/f"));
+            for (int f = 0; f < 5; ++f)
+                sizedFile(dir.file(folder + "/file" + std::to_string(f)), f * 700);
+        }
+    const std::string one = WriteListing(*ScanDisk(dir.path(), "T", "", nullptr, 1), 0);
+    for (int threads : {2, 3, 8}) {
+        Recorder r;
+        EXPECT_EQ(WriteListing(*ScanDisk(dir.path(), "T", "", &r, threads), 0), one) << threads << " threads";
+        // Told only on this thread, so never more than there is.
+        EXPECT_LE(r.files.size(), 180u);
+    }
 }
 
 TEST(Scanner, ScannedTreeRoundTripsThroughAListing)

@@ -1,0 +1,173 @@
+// rackmere-cli list, show and add, end to end on temporary program folders.
+#include "catalog/CatalogDir.h"
+#include "catalog/ListingFile.h"
+#include "cli/CliRun.h"
+#include "platform/Platform.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace rkm;
+using namespace rkm::test;
+
+namespace {
+
+void touch(const std::string &path, off_t size)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, size), 0);
+    ::close(fd);
+}
+
+QJsonDocument parse(const std::string &text)
+{
+    QJsonParseError e{};
+    QJsonDocument d = QJsonDocument::fromJson(QByteArray::fromStdString(text), &e);
+    EXPECT_EQ(e.error, QJsonParseError::NoError) << text;
+    return d;
+}
+
+int fileCount(const std::string &dir)
+{
+    return static_cast<int>(QDir(QString::fromStdString(dir)).entryList(QDir::Files | QDir::Hidden).size());
+}
+
+} // namespace
+
+TEST(CliCatalog, AddThenListAndShow)
+{
+    TempDir data, prog;
+    MakeDirs(data.file("Docs/Old"));
+    touch(data.file("readme.txt"), 10);
+    touch(data.file("Docs/a.pdf"), 5000);
+    touch(data.file("Docs/Old/b.pdf"), 0);
+
+    CliResult add = RunCli({"--dir", prog.path(), "add", data.path(), "--name", "Backup", "--comment", "first"});
+    ASSERT_EQ(add.status, 0) << add.err;
+    const std::string file = add.out.substr(0, add.out.find('\n'));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(prog.file(file)))) << file;
+    EXPECT_EQ(fileCount(prog.path()), 1);
+
+    CliResult list = RunCli({"--dir", prog.path(), "list"});
+    ASSERT_EQ(list.status, 0) << list.err;
+    std::string root = data.path();
+    root.pop_back();
+    EXPECT_EQ(list.out, file + "\t00000000\tBackup\t" + root + "\t" +
+                            std::to_string(platform::System().driveType(root)) + "\t2\t3\n");
+
+    CliResult json = RunCli({"--dir", prog.path(), "list", "--json"});
+    ASSERT_EQ(json.status, 0);
+    const QJsonArray arr = parse(json.out).array();
+    ASSERT_EQ(arr.size(), 1);
+    const QJsonObject o = arr[0].toObject();
+    EXPECT_EQ(o["file"].toString().toStdString(), file);
+    EXPECT_EQ(o["serial"].toInt(-1), 0);
+    EXPECT_EQ(o["name"].toString(), QStringLiteral("Backup"));
+    EXPECT_EQ(o["rootPath"].toString().toStdString(), root);
+    EXPECT_EQ(o["comment"].toString(), QStringLiteral("first"));
+    EXPECT_EQ(o["folders"].toInt(), 2);
+    EXPECT_EQ(o["files"].toInt(), 3);
+
+    // By file name and by disk name alike.
+    for (const std::string &which : {file, std::string("Backup")}) {
+        CliResult show = RunCli({"--dir", prog.path(), "show", which, "--json"});
+        ASSERT_EQ(show.status, 0) << show.err;
+        const QJsonObject s = parse(show.out).object();
+        EXPECT_EQ(s["name"].toString(), QStringLiteral("Backup"));
+        const QJsonArray files = s["files"].toArray();
+        ASSERT_EQ(files.size(), 1);
+        EXPECT_EQ(files[0].toArray().size(), 5);
+        EXPECT_EQ(files[0].toArray()[0].toString(), QStringLiteral("readme.txt"));
+        EXPECT_EQ(files[0].toArray()[3].toString(), QStringLiteral("10 bytes"));
+        const QJsonArray folders = s["folders"].toArray();
+        ASSERT_EQ(folders.size(), 1);
+        const QJsonObject docs = folders[0].toObject();
+        EXPECT_EQ(docs["name"].toString(), QStringLiteral("Docs"));
+        EXPECT_EQ(docs["files"].toArray()[0].toArray()[3].toString(), QStringLiteral("4 Kb"));
+        EXPECT_EQ(docs["folders"].toArray()[0].toObject()["name"].toString(), QStringLiteral("Old"));
+    }
+    CliResult text = RunCli({"--dir", prog.path(), "show", "Backup"});
+    EXPECT_NE(text.out.find("Old/"), std::string::npos) << text.out;
+    EXPECT_EQ(RunCli({"--dir", prog.path(), "show", "Nope"}).status, 1);
+}
+
+TEST(CliCatalog, AddRefusesBadInputAndWritesNothing)
+{
+    TempDir data, prog;
+    touch(data.file("plain.txt"), 1);
+    struct Case {
+        std::vector<std::string> args;
+        const char *why;
+    } cases[] = {
+        {{"add", data.path(), "--name", ""}, "empty name"},
+        {{"add", data.path()}, "no name"},
+        {{"add", data.file("missing"), "--name", "X"}, "missing folder"},
+        {{"add", data.file("plain.txt"), "--name", "X"}, "a file"},
+        {{"add", "--name", "X"}, "no folder"},
+    };
+    for (const Case &c : cases) {
+        std::vector<std::string> args = {"--dir", prog.path()};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        CliResult r = RunCli(args);
+        EXPECT_EQ(r.status, 2) << c.why;
+        EXPECT_FALSE(r.err.empty()) << c.why;
+        EXPECT_EQ(fileCount(prog.path()), 0) << c.why;
+    }
+}
+
+TEST(CliCatalog, LoadErrorsAreReportedAndTheRestListed)
+{
+    TempDir prog;
+    auto disk = MakeDiskNode("Good");
+    disk->disk().RootPath = "C:\\Data";
+    disk->disk().DriveType = 3;
+    WriteBytes(prog.file("1.rkm"), WriteListing(*disk, 0x00ABCDEF));
+    const std::string whole = WriteListing(*disk, 1);
+    WriteBytes(prog.file("2.rkm"), whole.substr(0, whole.size() - 1));
+    auto win = MakeDiskNode("Caf\xe9");  // a listing made on Windows
+    win->disk().RootPath = "E:\\";
+    WriteBytes(prog.file("3.rkm"), WriteListing(*win, 7));
+
+    CliResult r = RunCli({"--dir", prog.path(), "list"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Error loading file: 2.rkm\n");
+    EXPECT_NE(r.out.find("1.rkm\t00ABCDEF\tGood\tC:\\Data\t3\t0\t0\n"), std::string::npos) << r.out;
+
+    CliResult j = RunCli({"--dir", prog.path(), "list", "--json"});
+    EXPECT_EQ(j.status, 1);
+    const QJsonArray arr = parse(j.out).array();
+    ASSERT_EQ(arr.size(), 2);
+    QStringList names;
+    for (const auto &v : arr)
+        names << v.toObject()["name"].toString();
+    EXPECT_TRUE(names.contains(QStringLiteral("Caf\u00e9"))) << names.join(',').toStdString();
+}
+
+TEST(CliCatalog, ProgramFolderFromTheEnvironmentAndHelp)
+{
+    TempDir data, prog;
+    CliResult add = RunCli({"add", data.path(), "--name", "Env"}, prog.path());
+    ASSERT_EQ(add.status, 0) << add.err;
+    EXPECT_EQ(fileCount(prog.path()), 1);
+    EXPECT_NE(RunCli({"list"}, prog.path()).out.find("\tEnv\t"), std::string::npos);
+
+    for (const char *cmd : {"list", "show", "add"}) {
+        CliResult h = RunCli({cmd, "--help"});
+        EXPECT_EQ(h.status, 0) << cmd;
+        EXPECT_NE(h.out.find("Usage: rackmere-cli"), std::string::npos) << cmd;
+    }
+    CliResult h = RunCli({"--help"});
+    EXPECT_EQ(h.status, 0);
+    EXPECT_NE(h.out.find("list"), std::string::npos);
+    EXPECT_EQ(RunCli({"frobnicate"}).status, 2);
+    EXPECT_EQ(RunCli({"list", "--bogus"}).status, 2);
+}
