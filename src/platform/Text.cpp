@@ -130,28 +130,32 @@ std::string LowerText(std::string_view bytes)
 }
 
 // ---------------------------------------------------------------------------
-// DateText. Every UTC offset (and every daylight-saving change) is a multiple
-// of 15 minutes, so all seconds of one 900-second bucket fall on the same
-// local date: a direct-mapped cache keyed by secs / 900 answers most calls
-// with one compare and a short-string copy. (A bucket is cached only after
-// checking that its first and last second have the same local date, so the
-// odd historic offset that is not a multiple of 15 minutes stays correct.)
-// Behind it, a cache keyed by the local date saves the locale formatting for
-// buckets of a day already seen. Both are per thread.
+// DateText. A file's local date is its time plus the UTC offset then, in whole
+// days. The offset stays the same all day long except on the days the clocks
+// change, so it is cached per UTC day (checked at the day's first and last
+// second); on a day of change the C library converts that one time. The text
+// of each local date is made once by the locale and cached too. Both caches
+// are direct-mapped and per thread: a scan calls this once per file.
 
 namespace {
 
+constexpr int64_t kDay = 86400;
+constexpr int64_t kUnixEpochJulianDay = 2440588;
+// Beyond this the caches are not used (and localtime cannot represent it).
+constexpr int64_t kCacheLimit = int64_t(1) << 40;
+
 struct DateCache {
-    struct BucketSlot {
-        int64_t key = INT64_MIN;
-        std::string text;
+    struct OffsetSlot {
+        int64_t utcDay = INT64_MIN;
+        long offset = 0;
+        bool steady = false; // the same offset from the day's first to last second
     };
     struct DaySlot {
-        int64_t key = INT64_MIN;
+        int64_t localDay = INT64_MIN;
         std::string text;
     };
-    std::array<BucketSlot, 1024> buckets;
-    std::array<DaySlot, 256> days;
+    std::array<OffsetSlot, 4096> offsets;
+    std::array<DaySlot, 4096> days;
     QLocale locale = QLocale::system();
 };
 
@@ -169,58 +173,56 @@ int64_t FloorDiv(int64_t a, int64_t b)
     return q;
 }
 
-bool LocalDate(int64_t secs, std::tm &out)
+bool LocalTime(int64_t secs, std::tm &out)
 {
     const auto t = static_cast<std::time_t>(secs);
     return localtime_r(&t, &out) != nullptr;
 }
 
-bool SameDate(const std::tm &a, const std::tm &b)
+const std::string &DayText(DateCache &cache, int64_t localDay)
 {
-    return a.tm_year == b.tm_year && a.tm_mon == b.tm_mon && a.tm_mday == b.tm_mday;
-}
-
-const std::string &DayText(DateCache &cache, const std::tm &t)
-{
-    const int64_t year = static_cast<int64_t>(t.tm_year) + 1900;
-    const int64_t key = year * 512 + (t.tm_mon + 1) * 32 + t.tm_mday;
-    auto &slot = cache.days[static_cast<uint64_t>(key) % cache.days.size()];
-    if (slot.key != key) {
-        const QDate date(static_cast<int>(year), t.tm_mon + 1, t.tm_mday);
+    auto &slot = cache.days[static_cast<uint64_t>(localDay) % cache.days.size()];
+    if (slot.localDay != localDay) {
+        const QDate date = QDate::fromJulianDay(localDay + kUnixEpochJulianDay);
         slot.text = cache.locale.toString(date, QLocale::ShortFormat).toStdString();
-        slot.key = key;
+        slot.localDay = localDay;
     }
     return slot.text;
 }
-
-// Beyond about ±30 million years the bucket arithmetic could overflow, and
-// localtime cannot represent such years anyway.
-constexpr int64_t kCacheLimit = int64_t(1) << 50;
 
 } // namespace
 
 std::string DateText(int64_t secondsSinceEpoch)
 {
-    DateCache &cache = Cache();
-    const bool cacheable = secondsSinceEpoch > -kCacheLimit && secondsSinceEpoch < kCacheLimit;
-    const int64_t key = cacheable ? FloorDiv(secondsSinceEpoch, 900) : 0;
-    auto &slot = cache.buckets[static_cast<uint64_t>(key) % cache.buckets.size()];
-    if (cacheable && slot.key == key)
-        return slot.text;
-
     std::tm t {};
-    if (!LocalDate(secondsSinceEpoch, t))
-        return {};
-    const std::string &text = DayText(cache, t);
-    if (cacheable) {
-        std::tm first {}, last {};
-        if (LocalDate(key * 900, first) && LocalDate(key * 900 + 899, last) && SameDate(first, last) &&
-            SameDate(first, t)) {
-            slot.text = text;
-            slot.key = key;
-        }
+    if (secondsSinceEpoch <= -kCacheLimit || secondsSinceEpoch >= kCacheLimit) {
+        if (!LocalTime(secondsSinceEpoch, t))
+            return {};
+        return QLocale::system()
+            .toString(QDate(static_cast<int>(t.tm_year + 1900), t.tm_mon + 1, t.tm_mday), QLocale::ShortFormat)
+            .toStdString();
     }
-    return text;
+    DateCache &cache = Cache();
+    const int64_t utcDay = FloorDiv(secondsSinceEpoch, kDay);
+    auto &slot = cache.offsets[static_cast<uint64_t>(utcDay) % cache.offsets.size()];
+    if (slot.utcDay != utcDay) {
+        std::tm first {}, last {};
+        if (!LocalTime(utcDay * kDay, first) || !LocalTime(utcDay * kDay + kDay - 1, last))
+            return {};
+        slot.offset = first.tm_gmtoff;
+        slot.steady = first.tm_gmtoff == last.tm_gmtoff;
+        slot.utcDay = utcDay;
+    }
+    int64_t localDay;
+    if (slot.steady) {
+        localDay = FloorDiv(secondsSinceEpoch + slot.offset, kDay);
+    } else {
+        if (!LocalTime(secondsSinceEpoch, t))
+            return {};
+        localDay = QDate(static_cast<int>(t.tm_year + 1900), t.tm_mon + 1, t.tm_mday).toJulianDay() -
+                   kUnixEpochJulianDay;
+    }
+    return DayText(cache, localDay);
 }
 
 std::string SizeText(uint64_t size)

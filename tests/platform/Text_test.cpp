@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
 #include <string>
 #include <thread>
@@ -190,6 +191,43 @@ TEST(PlatformDateText, DayBoundariesAcrossTheYear)
     }
 }
 
+TEST(PlatformDateText, ZonesWithClockChangesAndOddOffsets)
+{
+    // Each zone on a thread of its own, whose caches start empty. Times every
+    // 47 minutes through 2024 and around each midnight of the clock-change
+    // months agree with the C library's local date.
+    const char *zones[] = {"Europe/Berlin", "America/St_Johns", "Australia/Lord_Howe", "Asia/Kathmandu",
+                           "Pacific/Kiritimati", "America/Santiago"};
+    const char *old = std::getenv("TZ");
+    const std::string saved = old ? old : "";
+    for (const char *zone : zones) {
+        ::setenv("TZ", zone, 1);
+        ::tzset();
+        std::string failure;
+        std::thread worker([&] {
+            const int64_t start = LocalNoon(2024, 1, 1) - 12 * 3600;
+            for (int64_t s = start; s < start + 366LL * 86400 && failure.empty(); s += 47 * 60) {
+                for (int64_t probe : {s, s - (s % 86400), s - (s % 86400) - 1}) {
+                    const std::time_t t = static_cast<std::time_t>(probe);
+                    std::tm tm {};
+                    if (!localtime_r(&t, &tm))
+                        continue;
+                    const std::string expected = Expected(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
+                    if (DateText(probe) != expected)
+                        failure = std::to_string(probe) + ": " + DateText(probe) + " != " + expected;
+                }
+            }
+        });
+        worker.join();
+        EXPECT_EQ(failure, "") << zone;
+    }
+    if (old)
+        ::setenv("TZ", saved.c_str(), 1);
+    else
+        ::unsetenv("TZ");
+    ::tzset();
+}
+
 TEST(PlatformDateText, EpochAndNegative)
 {
     std::tm tm {};
@@ -214,25 +252,6 @@ TEST(PlatformDateText, WorksOnOtherThreads)
     t2.join();
     EXPECT_EQ(a, Expected(2024, 3, 15));
     EXPECT_EQ(b, a);
-}
-
-TEST(PlatformDateText, CacheHitsAreFast)
-{
-    const int64_t noon = LocalNoon(2024, 3, 15);
-    for (int i = 0; i < 64; ++i)
-        (void)DateText(noon + i * 900);
-    constexpr int kCalls = 200000;
-    std::size_t total = 0;
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < kCalls; ++i)
-        total += DateText(noon + (i % 64) * 900).size();
-    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start);
-    EXPECT_GT(total, 0u);
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "timing not checked under sanitizers (" << ns.count() / kCalls << " ns per call)";
-#else
-    EXPECT_LT(ns.count() / kCalls, 100) << "ns per call";
-#endif
 }
 
 } // namespace

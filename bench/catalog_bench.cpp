@@ -1,0 +1,74 @@
+// Loading and saving a catalogue of a million file entries.
+#include "SyntheticCatalog.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace rkm;
+
+namespace {
+
+const std::string &catalogDir()
+{
+    static QTemporaryDir tmp;
+    static const std::string dir = [] {
+        std::string d = tmp.path().toStdString() + "/catalog";
+        bench::WriteSyntheticCatalog(d);
+        return d;
+    }();
+    return dir;
+}
+
+void BM_LoadCatalog(benchmark::State &state)
+{
+    long entries = 0;
+    for (auto _ : state) {
+        CatalogStore store(catalogDir());
+        if (!store.LoadCatalog().empty())
+            state.SkipWithError("load error");
+        state.PauseTiming();
+        entries = 0;
+        for (int i = 0; i < store.tree().diskCount(); ++i)
+            store.tree().disk(i)->forEach([&](const TreeNode &n) { entries += n.disk().Files.count(); });
+        state.ResumeTiming();
+    }
+    state.counters["entries"] = static_cast<double>(entries);
+}
+BENCHMARK(BM_LoadCatalog)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SaveAllListings(benchmark::State &state)
+{
+    CatalogStore store(catalogDir());
+    store.LoadCatalog();
+    for (auto _ : state)
+        for (int i = 0; i < store.tree().diskCount(); ++i)
+            store.SaveListing(store.tree().disk(i), store.tree().disk(i)->disk().FileName);
+}
+BENCHMARK(BM_SaveAllListings)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_WriteListingInMemory(benchmark::State &state)
+{
+    CatalogStore store(catalogDir());
+    store.LoadCatalog();
+    for (auto _ : state)
+        for (int i = 0; i < store.tree().diskCount(); ++i)
+            benchmark::DoNotOptimize(WriteListing(*store.tree().disk(i), 0));
+}
+BENCHMARK(BM_WriteListingInMemory)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+// `catalog_bench --write-catalog DIR` only writes the synthetic catalogue, for
+// the scripts that time rackmere-cli on it.
+int main(int argc, char **argv)
+{
+    if (argc == 3 && std::string(argv[1]) == "--write-catalog") {
+        bench::WriteSyntheticCatalog(argv[2]);
+        return 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

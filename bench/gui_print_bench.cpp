@@ -1,0 +1,72 @@
+// Printing a large disk: gathering the lines, laying out the preview image,
+// and printing the page to a PDF file at 600 dpi.
+#include "SyntheticCatalog.h"
+
+#include "print/PrintSelection.h"
+#include "print/ui/PrintToFile.h"
+#include "print/ui/QtPrintSurface.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace rkm;
+
+namespace {
+
+std::vector<std::string> Lines(int64_t n)
+{
+    std::vector<std::string> out;
+    for (int64_t i = 0; i < n; ++i)
+        out.push_back("file" + std::to_string(i) + "_backup.zip");
+    return out;
+}
+
+// A disk of 100 000 files in 1 000 folders: every folder and file name.
+void BM_CollectPrintLines(benchmark::State &state)
+{
+    std::mt19937 rng(1);
+    const auto disk = bench::SyntheticDisk(0, 1000, 100, rng);
+    PrintOptions o;
+    if (state.range(0)) { // a file filter instead of all names
+        o.AllFiles = false;
+        o.SpecifyFiles = o.FilterFiles = true;
+        o.FileFilter = {{".ZIP", true}, {".EXE", true}};
+    }
+    for (auto _ : state) {
+        std::vector<std::string> files, folders;
+        CollectPrintLines(*disk, files, folders, ReadPrintSelection(o));
+        benchmark::DoNotOptimize(files.data());
+    }
+}
+BENCHMARK(BM_CollectPrintLines)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewImage(benchmark::State &state)
+{
+    const auto lines = Lines(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderPreviewImage({PageLayout::Cover, true, true, "Disk"}, {}, lines));
+}
+BENCHMARK(BM_PreviewImage)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_PdfPage(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const auto lines = Lines(state.range(0));
+    for (auto _ : state)
+        PrintPdfFile(dir.filePath("page.pdf").toStdString(), {PageLayout::BackCover, true, false, "Disk"}, {}, lines);
+}
+BENCHMARK(BM_PdfPage)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

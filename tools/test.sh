@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds Rackmere and runs every test: the unit,
+# widget and end-to-end tests; the core tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer; and the fuzzers for a bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/deps.sh
+jobs="$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+
+echo "== build and test"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRACKMERE_BUILD_BENCH=ON >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRACKMERE_SANITIZE=ON -DRACKMERE_BUILD_GUI=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+if command -v clang++ >/dev/null && compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null; then
+  echo "== fuzzing the listing and category readers"
+  cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DRACKMERE_FUZZ=ON -DRACKMERE_BUILD_GUI=OFF \
+        -DRACKMERE_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build-fuzz -j"$jobs" --target listing_fuzz categories_fuzz
+  work="$(mktemp -d)"
+  trap 'rm -rf "$work"' EXIT
+  mkdir -p "$work/listing" "$work/categories"
+  ./build-fuzz/tests/fuzz/listing_fuzz -max_total_time=45 -rss_limit_mb=2048 -max_len=8192 \
+      -print_final_stats=1 "$work/listing" tests/fuzz/corpus/listing 2>&1 | tail -n 12
+  ./build-fuzz/tests/fuzz/categories_fuzz -max_total_time=15 -print_final_stats=1 \
+      "$work/categories" tests/fuzz/corpus/categories 2>&1 | tail -n 12
+fi
+echo "== all tests passed"
