@@ -244,11 +244,22 @@ void CatalogStore::SaveListing(TreeNode *node, std::string name)
 
 void CatalogStore::SaveModifiedListings()
 {
+    // One listing that cannot be written does not keep the others from being
+    // saved; the first failure is reported when all were tried.
+    std::string firstError;
     for (int i = 0; i < m_tree.diskCount(); ++i) {
         TreeNode *n = m_tree.disk(i);
-        if (n->disk().IsModified())
+        if (!n->disk().IsModified())
+            continue;
+        try {
             SaveListing(n, n->disk().FileName);
+        } catch (const RackmereError &e) {
+            if (firstError.empty())
+                firstError = e.what();
+        }
     }
+    if (!firstError.empty())
+        throw RackmereError(firstError);
 }
 
 void CatalogStore::SaveCategories() const

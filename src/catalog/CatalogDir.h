@@ -57,7 +57,8 @@ public:
     // Writes the listing of a disk node. An empty name marks the first save:
     // a new file name is chosen and stored with the disk's serial number.
     void SaveListing(TreeNode *node, std::string name = {});
-    // Writes every modified listing under its own file name.
+    // Writes every modified listing under its own file name (a listing never
+    // saved gets a new one). A failure is thrown after the others were written.
     void SaveModifiedListings();
     // Writes the whole category list at once.
     void SaveCategories() const;

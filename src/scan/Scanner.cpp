@@ -204,7 +204,13 @@ private:
 
     static void addFile(FileList &files, const char *name, const struct stat &st)
     {
-        const std::string stored = StoredName(name);
+        // FileList stores a line feed as '?'; a carriage return is mended here.
+        std::string mended;
+        std::string_view stored(name);
+        if (std::strchr(name, '\r')) {
+            mended = StoredName(name);
+            stored = mended;
+        }
         const std::string date = platform::DateText(static_cast<int64_t>(st.st_mtim.tv_sec));
         const std::string size = platform::SizeText(static_cast<uint64_t>(st.st_size));
         files.append(FileEntryView{stored, std::string_view(), date, size, std::string_view()});

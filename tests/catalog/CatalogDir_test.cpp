@@ -183,6 +183,24 @@ TEST(CatalogStore, ExitSaveRewritesExactlyTheModifiedListings)
     EXPECT_EQ(c.disk->child(0)->disk().Files.text(0, FT_DESCRIPTION), "edited");
 }
 
+TEST(CatalogStore, OneFailedExitSaveDoesNotStopTheOthers)
+{
+    TempDir dir;
+    writeListing(dir, "1.rkm", "First");
+    writeListing(dir, "2.rkm", "Second");
+    CatalogStore store(dir.path());
+    ASSERT_TRUE(store.LoadCatalog().empty());
+    for (int i = 0; i < 2; ++i)
+        store.tree().disk(i)->disk().SetName("Changed " + store.tree().disk(i)->disk().FileName);
+    // The first listing's file has become a folder: it cannot be replaced.
+    ::unlink(dir.file("1.rkm").c_str());
+    MakeDirs(dir.file("1.rkm"));
+    EXPECT_THROW(store.SaveModifiedListings(), RackmereError);
+    ListingContents c = ReadListing(ReadBytes(dir.file("2.rkm")));
+    ASSERT_TRUE(c.disk);
+    EXPECT_EQ(c.disk->text(), "Changed 2.rkm");
+}
+
 TEST(CatalogStore, CategoriesAreAddedOnceInAnyLetterCase)
 {
     TempDir dir;
