@@ -12,9 +12,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 extern char **environ;
@@ -49,27 +50,24 @@ void WritePaths(const TreeNode &node, std::string prefix, std::FILE *f)
         WritePaths(*node.child(c), prefix, f);
 }
 
+// The catalogue, loaded from listing files as the program loads it, and the
+// paths file; made once.
 Data &data()
 {
-    static Data d = [] {
-        Data x;
-        return x;
-    }();
-    static const bool ready = [] {
-        d.dir = d.tmp.path().toStdString() + "/catalog";
-        bench::WriteSyntheticCatalog(d.dir);
-        d.store = new CatalogStore(d.dir);
-        d.store->LoadCatalog();
-        d.pathsFile = d.tmp.path().toStdString() + "/paths.txt";
-        std::FILE *f = std::fopen(d.pathsFile.c_str(), "wb");
-        for (int i = 0; i < d.store->tree().diskCount(); ++i) {
-            WritePaths(*d.store->tree().disk(i), {}, f);
-            d.store->tree().disk(i)->forEach([&](const TreeNode &n) { d.entries += n.disk().Files.count(); });
-        }
-        std::fclose(f);
-        return true;
-    }();
-    (void)ready;
+    static Data d;
+    if (d.store)
+        return d;
+    d.dir = d.tmp.path().toStdString() + "/catalog";
+    bench::WriteSyntheticCatalog(d.dir);
+    d.store = new CatalogStore(d.dir);
+    d.store->LoadCatalog();
+    d.pathsFile = d.tmp.path().toStdString() + "/paths.txt";
+    std::FILE *f = std::fopen(d.pathsFile.c_str(), "wb");
+    for (int i = 0; i < d.store->tree().diskCount(); ++i) {
+        WritePaths(*d.store->tree().disk(i), {}, f);
+        d.store->tree().disk(i)->forEach([&](const TreeNode &n) { d.entries += n.disk().Files.count(); });
+    }
+    std::fclose(f);
     return d;
 }
 

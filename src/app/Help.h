@@ -1,5 +1,6 @@
 #pragma once
 
+class QTextBrowser;
 class QWidget;
 
 namespace rkm {
@@ -19,5 +20,12 @@ enum HelpContext : int {
 void ShowHelp(QWidget *parent, int context);
 // Makes F1 in `window` open the topic `context`.
 void SetHelpContext(QWidget *window, int context);
+// The help window and its page view while it is open, else null.
+QWidget *HelpWindow();
+QTextBrowser *HelpBrowser();
+// Makes the compiled-in pages and pictures available (done once).
+void InitResources();
+// Closes the help window, if it is open (the main window does when it closes).
+void CloseHelp();
 
 } // namespace rkm

@@ -2,14 +2,17 @@
 
 #include "catalog/CatalogDir.h"
 
+#include <QIcon>
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
 class QAction;
 class QMenu;
+class QPoint;
 class QSplitter;
 class QStatusBar;
 class QTableView;
@@ -22,6 +25,7 @@ class FileGridModel;
 class ScanCommands;
 class SearchCommands;
 class PrintCommands;
+class TfrmSplash;
 
 // The main window: the catalogue tree on the left, the selected folder's
 // files on the right, the menus and the status line. It owns the catalogue for
@@ -63,6 +67,17 @@ public:
 
     // Called when the tree's selection changes (also with null).
     void TreeView1Change(TreeNode *node);
+    // A mouse button pressed on the tree's or the grid's viewport at `pos`:
+    // the right button selects what lies under the pointer, so the pop-up
+    // menu acts on it.
+    void TreeView1MouseDown(Qt::MouseButton button, const QPoint &pos);
+    void StringGrid1MouseDown(Qt::MouseButton button, const QPoint &pos);
+    // Fits the last grid column to the grid's width.
+    void FormResize();
+    // The status line's text.
+    QString statusText() const;
+    // The pictures in use: true for the high-colour list (displays above 8 bits per pixel).
+    bool usesHighColourImages() const { return m_highColour; }
 
     // Commands, wired to the menus.
     void Addnew1Click();
@@ -97,14 +112,42 @@ public:
     SearchCommands &searchCommands() { return *m_search; }
     PrintCommands &printCommands() { return *m_print; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void buildWindow();
+    void buildMenus();
+    void buildImages(int bitsPerPixel);
+    void loadCatalog();
+    void restoreGeometry();
+    void FormShow();
+    void FormClose();
+    void FormDestroy();
+    void diskAboutToGo(int first, int last);
+
     CatalogStore &m_store;
+    TfrmSplash *m_splash = nullptr;
+    bool m_highColour = true;
+    bool m_shown = false;
+    bool m_destroyed = false;
+    int m_treeWidth = 188;
+    std::array<QIcon, 7> m_images;
     CatalogTreeModel *m_treeModel = nullptr;
     FileGridModel *m_gridModel = nullptr;
     std::unique_ptr<ScanCommands> m_scan;
     std::unique_ptr<SearchCommands> m_search;
     std::unique_ptr<PrintCommands> m_print;
 };
+
+// The text of the general error report: a full stop is added when the last
+// character sorts after the full stop (a letter or a digit, for instance).
+QString ErrorReportText(const QString &message);
+// The general error report: "Rackmere V1.0", an error icon and OK.
+void ReportGeneralError(QWidget *parent, const QString &message);
 
 template <class F> void TfrmMain::guarded(F &&f)
 {

@@ -136,7 +136,9 @@ std::string FormatCategories(const std::vector<std::string> &categories)
 void WriteFileAtomically(const std::string &path, std::string_view bytes)
 {
     QSaveFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (a full disk) is seen here: Qt's buffer
+    // would drop the rest without an error and commit a cut file.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw RackmereError("Cannot create file " + path + ": " + f.errorString().toStdString());
     const char *p = bytes.data();
     qint64 left = static_cast<qint64>(bytes.size());

@@ -2,6 +2,8 @@
 
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace rkm::cli {
@@ -10,6 +12,31 @@ std::vector<Command> &Commands()
 {
     static std::vector<Command> commands;
     return commands;
+}
+
+std::map<std::string, AppMaker> &AppMakers()
+{
+    static std::map<std::string, AppMaker> makers;
+    return makers;
+}
+
+QCoreApplication *MakeApplication(int &argc, char **argv)
+{
+    // The command is the first argument that is not --dir and its folder.
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--dir") {
+            ++i;
+            continue;
+        }
+        if (a.rfind("--dir=", 0) == 0)
+            continue;
+        const auto it = AppMakers().find(a);
+        if (it != AppMakers().end())
+            return it->second(argc, argv);
+        break;
+    }
+    return new QCoreApplication(argc, argv);
 }
 
 Args::Args(const std::vector<std::string> &args, std::vector<std::string> valued, std::vector<std::string> flags)

@@ -5,9 +5,12 @@
 #include <QString>
 
 #include <cstdio>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class QCoreApplication;
 
 namespace rkm::cli {
 
@@ -33,6 +36,14 @@ std::vector<Command> &Commands();
 struct Registrar {
     explicit Registrar(Command c) { Commands().push_back(c); }
 };
+
+// A command that draws pages needs Qt's GUI services, not only its core; it
+// names itself here with a maker of its application object. Every other
+// command runs on a QCoreApplication, without a display.
+using AppMaker = QCoreApplication *(*)(int &argc, char **argv);
+std::map<std::string, AppMaker> &AppMakers();
+// The application object for this command line.
+QCoreApplication *MakeApplication(int &argc, char **argv);
 
 // Arguments of one command: options with a value, flags, positionals.
 class Args final {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <memory>
 #include <cstring>
 
 using namespace rkm;
@@ -30,8 +31,9 @@ void programHelp(std::FILE *f)
 
 int main(int argc, char **argv)
 {
-    // Qt's core services (locale, file system) without a GUI.
-    QCoreApplication app(argc, argv);
+    // Qt's core services (locale, file system) without a GUI; print draws
+    // and gets Qt's GUI services on the offscreen platform.
+    std::unique_ptr<QCoreApplication> app(MakeApplication(argc, argv));
     std::vector<std::string> args(argv + 1, argv + argc);
 
     std::string dir;

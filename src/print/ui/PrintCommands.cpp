@@ -2,17 +2,104 @@
 
 #include "app/Mainfrm.h"
 #include "app/Prompter.h"
+#include "print/PrintSelection.h"
+#include "print/ui/Dlgprint.h"
+#include "print/ui/Frmprpreview.h"
+#include "print/ui/QtPrintSurface.h"
+
+#include <QGuiApplication>
+#include <QPrinter>
 
 namespace rkm {
 
-PrintCommands::PrintCommands(TfrmMain &main) : m_main(main) {}
+namespace {
+
+// The hourglass while the lines are gathered; the previous cursor comes back
+// however the work ends.
+class WaitCursor final {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+} // namespace
+
+PrintCommands::PrintCommands(TfrmMain &main) : settings(&ProgramSettings()), m_main(main) {}
 
 PrintCommands::~PrintCommands() = default;
 
 void PrintCommands::mnuPrintClick()
 {
-    prompter().message(&m_main, QMessageBox::Information, m_main.windowTitle(),
-                       QStringLiteral("This command is not yet available."), QMessageBox::Ok);
+    if (!m_main.CurrentDisk)
+        return;
+    TfrmPrint dialog(m_main.ProgramDir(), *settings, &m_main);
+    if (!dialog.loadError().isEmpty())
+        m_main.reportError(dialog.loadError());
+    for (;;) {
+        const int result = dialog.exec();
+        if (result != TfrmPrint::RESULT_PRINT && result != TfrmPrint::RESULT_PREVIEW)
+            return;
+        std::vector<std::string> FileLines, FolderLines;
+        try {
+            WaitCursor wait;
+            if (dialog.saveAsDefault())
+                dialog.SaveDefaults();
+            const TPrintSelection selection = ReadPrintSelection(dialog.options());
+            CollectPrintLines(*m_main.CurrentDisk->Node, FileLines, FolderLines, selection);
+        } catch (const std::exception &e) {
+            // A filter file that cannot be written, a level that is no number:
+            // the command ends here.
+            m_main.reportError(QString::fromUtf8(e.what()));
+            return;
+        }
+        bool finished = true;
+        m_main.guarded([&] {
+            finished = RenderPrintout(result == TfrmPrint::RESULT_PREVIEW, FileLines, FolderLines, dialog);
+        });
+        if (finished)
+            return;
+    }
+}
+
+bool PrintCommands::RenderPrintout(bool preview, const std::vector<std::string> &FileLines,
+                                   const std::vector<std::string> &FolderLines, const TfrmPrint &dialog)
+{
+    const PrintOptions o = dialog.options();
+    const PageRequest request{ChosenLayout(o), ChosenFrame(o), preview, m_main.CurrentDisk->Node->text()};
+    if (preview) {
+        QImage image;
+        {
+            WaitCursor wait;
+            image = RenderPreviewImage(request, FolderLines, FileLines);
+        }
+        TfrmPrintPreview window(&m_main);
+        window.PreviewBitmap = &image;
+        if (window.exec() != QDialog::Accepted)
+            return false;
+        // "Print" in the preview prints the page anew, printer dialog included.
+        RenderPrintout(false, FileLines, FolderLines, dialog);
+        return true;
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFile);
+    }
+    if (!prompter().choosePrinter(&m_main, &printer))
+        return true;
+    WaitCursor wait;
+    return PrintPage(printer, request, FolderLines, FileLines, [this] {
+        // The question gets the normal pointer back while it is open.
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+        const bool abort = prompter().message(&m_main, QMessageBox::Warning, QStringLiteral("Abort"),
+                                              QStringLiteral("Listing does not fit to the print area, abort printing?"),
+                                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        QGuiApplication::restoreOverrideCursor();
+        return abort;
+    });
 }
 
 } // namespace rkm

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <memory>
+
 namespace rkm {
 
 class TfrmMain;
+class TfrmSearch;
+class TfrmListProperties;
+class TreeNode;
 
-// The main window's search commands, with the windows they use.
+// The main window's search commands, with the windows they use: Find and
+// Find next over every listing, and the file entry properties of the grid.
 class SearchCommands final {
 public:
     explicit SearchCommands(TfrmMain &main);
@@ -13,8 +19,22 @@ public:
     void mnuFindNextClick();
     void StringGrid1DblClick();
 
+    TfrmSearch &frmSearch() { return *m_frmSearch; }
+    TfrmListProperties &frmListProperties() { return *m_frmListProperties; }
+
 private:
+    void find(bool next);
+    // Where Find next goes on in the selected node's files.
+    int continuationEntry() const;
+
     TfrmMain &m_main;
+    std::unique_ptr<TfrmSearch> m_frmSearch;
+    std::unique_ptr<TfrmListProperties> m_frmListProperties;
+    // The last file entry the search showed, to tell it from a row the grid
+    // makes current by itself when it is refilled.
+    const TreeNode *m_lastNode = nullptr;
+    int m_lastEntry = -1;
+    bool m_watchingGrid = false;
 };
 
 } // namespace rkm

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "catalog/Disks.h"
+
+#include <QAbstractItemModel>
+#include <QIcon>
+
+#include <array>
+#include <memory>
+
+namespace rkm {
+
+// The catalogue tree as a Qt model: one row per disk at the top, folder nodes
+// below. The model holds no copy of the catalogue; every index points at its
+// TreeNode. Every change of the tree's shape or texts goes through the members
+// below, which tell the views.
+class CatalogTreeModel final : public QAbstractItemModel {
+    Q_OBJECT
+
+public:
+    explicit CatalogTreeModel(Catalog &catalog, QObject *parent = nullptr);
+
+    Catalog &catalog() const { return m_catalog; }
+
+    // Takes over a disk subtree as the last disk; returns it.
+    TreeNode *appendDisk(std::unique_ptr<TreeNode> disk);
+    // Puts `fresh` in the place (same row) of the disk `old`, which is freed.
+    TreeNode *replaceDisk(TreeNode *old, std::unique_ptr<TreeNode> fresh);
+    // Removes a disk node with everything below it.
+    void removeDisk(TreeNode *disk);
+    // A node's text or picture changed.
+    void nodeChanged(TreeNode *node);
+
+    QModelIndex indexOf(const TreeNode *node) const;
+    TreeNode *nodeOf(const QModelIndex &index) const;
+
+    // The seven pictures, by index (drive type for a disk node).
+    void setImages(const std::array<QIcon, 7> &images);
+    // The selected node shows its selected picture.
+    void setSelectedNode(const TreeNode *node);
+
+    QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
+    QModelIndex parent(const QModelIndex &child) const override;
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    bool hasChildren(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    Catalog &m_catalog;
+    std::array<QIcon, 7> m_images;
+    const TreeNode *m_selected = nullptr;
+};
+
+// The file entries of one node as a table of five columns. Like the grid it
+// shows, it always has at least one row: with no node or no files, one empty
+// row.
+class FileGridModel final : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit FileGridModel(QObject *parent = nullptr);
+
+    TreeNode *node() const { return m_node; }
+    void setNode(TreeNode *node);
+    // Number of file entries shown (0 for the empty row).
+    int entryCount() const;
+    // Entry `index` was edited.
+    void entryChanged(int index);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    TreeNode *m_node = nullptr;
+};
+
+} // namespace rkm

@@ -1,0 +1,144 @@
+#include "app/Frmlistpr.h"
+
+#include "app/Help.h"
+#include "app/Prompter.h"
+#include "platform/Platform.h"
+#include "search/Annotations.h"
+
+#include "ui_Frmlistpr.h"
+
+#include <QFile>
+#include <QSignalBlocker>
+#include <QUrl>
+
+#include <sys/stat.h>
+
+namespace rkm {
+
+namespace {
+
+std::string Bytes(const QString &s)
+{
+    return s.toUtf8().toStdString();
+}
+
+// A line edit never keeps a line break: one typed or pasted becomes a space
+// where it stands, and the cursor stays where it was.
+void KeepOnOneLine(QLineEdit *edit)
+{
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString &text) {
+        if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+            return;
+        const int cursor = edit->cursorPosition();
+        QString one = text;
+        const int before = static_cast<int>(one.size());
+        one.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        one.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        one.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const QSignalBlocker block(edit);
+        edit->setText(one);
+        edit->setCursorPosition(std::max(0, cursor - (before - static_cast<int>(one.size()))));
+    });
+}
+
+} // namespace
+
+TfrmListProperties::TfrmListProperties(QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TfrmListProperties>())
+{
+    m_ui->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    Bevel1 = m_ui->Bevel1;
+    Label1 = m_ui->Label1;
+    Label2 = m_ui->Label2;
+    Label3 = m_ui->Label3;
+    Label4 = m_ui->Label4;
+    Label5 = m_ui->Label5;
+    lblFilename = m_ui->lblFilename;
+    lblSize = m_ui->lblSize;
+    lblDate = m_ui->lblDate;
+    txtDescription = m_ui->txtDescription;
+    cboCategory = m_ui->cboCategory;
+    OKBtn = m_ui->OKBtn;
+    CancelBtn = m_ui->CancelBtn;
+    cmdLaunch = m_ui->cmdLaunch;
+
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdLaunch, &QPushButton::clicked, this, &TfrmListProperties::cmdLaunchClick);
+    KeepOnOneLine(txtDescription);
+    KeepOnOneLine(cboCategory->lineEdit());
+    SetHelpContext(this, HELP_FILE_PROPERTIES);
+}
+
+TfrmListProperties::~TfrmListProperties() = default;
+
+void TfrmListProperties::setEntry(const FileEntryView &entry, const std::vector<std::string> &categories,
+                                  std::string folderPath)
+{
+    m_fileName = std::string(entry[FT_NAME]);
+    m_description = std::string(entry[FT_DESCRIPTION]);
+    m_category = std::string(entry[FT_CATEGORY]);
+    m_categories = categories;
+    m_folderPath = std::move(folderPath);
+    lblFilename->setText(platform::DecodeText(entry[FT_NAME]));
+    lblSize->setText(platform::DecodeText(entry[FT_SIZE]));
+    lblDate->setText(platform::DecodeText(entry[FT_DATE]));
+    txtDescription->setText(platform::DecodeText(m_description));
+    cboCategory->clear();
+    for (const std::string &c : categories)
+        cboCategory->addItem(platform::DecodeText(c));
+    cboCategory->setCurrentIndex(-1);
+    cboCategory->setEditText(platform::DecodeText(m_category));
+}
+
+std::string TfrmListProperties::descriptionText() const
+{
+    const QString shown = txtDescription->text();
+    if (shown == platform::DecodeText(m_description))
+        return m_description;
+    return OneLineText(Bytes(shown));
+}
+
+std::string TfrmListProperties::categoryText() const
+{
+    const QString shown = cboCategory->currentText();
+    if (shown == platform::DecodeText(m_category))
+        return m_category;
+    for (const std::string &c : m_categories)
+        if (shown == platform::DecodeText(c))
+            return c;
+    return OneLineText(Bytes(shown));
+}
+
+std::string TfrmListProperties::filePath() const
+{
+    std::string path = m_folderPath;
+    if (!path.empty() && path.back() != '/' && path.back() != '\\')
+        path += path.find('/') == std::string::npos && path.find('\\') != std::string::npos ? '\\' : '/';
+    return path + m_fileName;
+}
+
+void TfrmListProperties::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    OKBtn->setFocus();
+}
+
+void TfrmListProperties::cmdLaunchClick()
+{
+    const std::string path = filePath();
+    struct stat st {};
+    const QString shownPath = QFile::decodeName(QByteArray::fromStdString(path));
+    if (::stat(path.c_str(), &st) != 0) {
+        prompter().message(this, QMessageBox::Warning, shownPath,
+                           QStringLiteral("The file could not be found, please make sure the right disk is inserted."),
+                           QMessageBox::Ok);
+        return;
+    }
+    prompter().openUrl(QUrl::fromLocalFile(shownPath));
+    // Launching ends the dialog as cancelled: edits made before are not kept.
+    reject();
+}
+
+} // namespace rkm

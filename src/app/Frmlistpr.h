@@ -1,0 +1,66 @@
+#pragma once
+
+#include "catalog/Disks.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace Ui {
+class TfrmListProperties;
+}
+
+namespace rkm {
+
+// The file entry properties dialog: a file's name, size and date, and its
+// description and category to edit. It lives for the whole run; setEntry
+// fills it afresh before each showing.
+class TfrmListProperties final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmListProperties(QWidget *parent = nullptr);
+    ~TfrmListProperties() override;
+
+    // Fills the dialog from a file entry, the category list and the full
+    // path of the entry's folder.
+    void setEntry(const FileEntryView &entry, const std::vector<std::string> &categories, std::string folderPath);
+    // The texts to store, as bytes with no line break. A text left as shown
+    // keeps the bytes it was filled from (a listing from Windows keeps its
+    // Windows-1252 bytes); a category picked from the list keeps the list's.
+    std::string descriptionText() const;
+    std::string categoryText() const;
+    // The path of the file on its disk.
+    std::string filePath() const;
+    const std::string &folderPath() const { return m_folderPath; }
+
+    void cmdLaunchClick();
+
+    QFrame *Bevel1;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5;
+    QLabel *lblFilename, *lblSize, *lblDate;
+    QLineEdit *txtDescription;
+    QComboBox *cboCategory;
+    QPushButton *OKBtn, *CancelBtn, *cmdLaunch;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    std::unique_ptr<Ui::TfrmListProperties> m_ui;
+    std::string m_folderPath;
+    std::string m_fileName;
+    std::string m_description; // as filled in, to keep its bytes when unchanged
+    std::string m_category;
+    std::vector<std::string> m_categories;
+};
+
+} // namespace rkm

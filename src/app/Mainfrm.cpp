@@ -1,0 +1,529 @@
+#include "app/Mainfrm.h"
+
+#include "app/CatalogTreeModel.h"
+#include "app/Frmsplashdlg.h"
+#include "app/Help.h"
+#include "app/Prompter.h"
+#include "print/ui/PrintCommands.h"
+#include "scan/ui/ScanCommands.h"
+#include "search/ui/SearchCommands.h"
+#include "service/Project.h"
+#include "service/Settings.h"
+#include "service/ui/Service.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableView>
+#include <QThread>
+#include <QTreeView>
+
+namespace rkm {
+
+namespace {
+
+constexpr int GRID_COLUMNS = I_STRINGS_IN_LIST;
+
+// The standard 16-colour palette, for the pictures of low-colour displays.
+QList<QRgb> sixteenColours()
+{
+    return {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+            qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+            qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+            qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+}
+
+} // namespace
+
+QString ErrorReportText(const QString &message)
+{
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+void ReportGeneralError(QWidget *parent, const QString &message)
+{
+    prompter().message(parent, QMessageBox::Critical, QString::fromLatin1(APP_TITLE), ErrorReportText(message),
+                       QMessageBox::Ok);
+}
+
+TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), m_store(store)
+{
+    // FormCreate. The generator of listing file names is seeded by the store.
+    InitResources();
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(APP_TITLE));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/rackmere.png")));
+    Initialize(QString::fromLatin1(APP_TITLE), QString::fromLatin1(APP_KEY), this);
+
+    m_splash = new TfrmSplash(this);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int depth = screen ? screen->depth() : 32;
+    m_splash->useColourDepth(depth);
+    m_splash->show();
+    QElapsedTimer splashTime;
+    splashTime.start();
+    QCoreApplication::processEvents();
+
+    buildImages(depth);
+    buildWindow();
+    buildMenus();
+
+    CurrentNode = nullptr;
+    CurrentDisk = nullptr;
+    loadCatalog();
+
+    // The splash stays up for its least time, counted from when it appeared.
+    const qint64 least = TfrmSplash::minimumMilliseconds();
+    while (splashTime.elapsed() < least) {
+        QCoreApplication::processEvents();
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(100, least - splashTime.elapsed())));
+    }
+
+    restoreGeometry();
+    TreeView1Change(nullptr);
+    SetHelpContext(this, HELP_MAIN_WINDOW);
+
+    m_scan = std::make_unique<ScanCommands>(*this);
+    m_search = std::make_unique<SearchCommands>(*this);
+    m_print = std::make_unique<PrintCommands>(*this);
+}
+
+TfrmMain::~TfrmMain()
+{
+    FormDestroy();
+    delete m_splash;
+    // The views let go of the models before the catalogue's owner goes.
+    TreeView1->setModel(nullptr);
+    StringGrid1->setModel(nullptr);
+}
+
+void TfrmMain::buildImages(int bitsPerPixel)
+{
+    QStyle *st = style();
+    // By index: closed folder, plain drive, floppy, hard disk, network drive,
+    // CD-ROM, open folder.
+    const QIcon drive = st->standardIcon(QStyle::SP_DriveHDIcon);
+    std::array<QIcon, 7> images = {
+        st->standardIcon(QStyle::SP_DirClosedIcon),
+        QIcon(drive.pixmap(16, 16, QIcon::Disabled)),
+        st->standardIcon(QStyle::SP_DriveFDIcon),
+        drive,
+        st->standardIcon(QStyle::SP_DriveNetIcon),
+        st->standardIcon(QStyle::SP_DriveCDIcon),
+        st->standardIcon(QStyle::SP_DirOpenIcon),
+    };
+    m_highColour = bitsPerPixel > 8;
+    if (!m_highColour) {
+        const QList<QRgb> table = sixteenColours();
+        for (QIcon &icon : images) {
+            const QImage img = icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_Indexed8, table);
+            icon = QIcon(QPixmap::fromImage(img));
+        }
+    }
+    m_images = images;
+}
+
+void TfrmMain::buildWindow()
+{
+    TreeView1 = new QTreeView;
+    TreeView1->setObjectName(QStringLiteral("TreeView1"));
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    TreeView1->setIndentation(19);
+    TreeView1->setUniformRowHeights(true);
+    TreeView1->setIconSize(QSize(16, 16));
+    TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    TreeView1->viewport()->installEventFilter(this);
+    // The selection stays visible when the tree loses focus.
+    QPalette pal = TreeView1->palette();
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                 pal.color(QPalette::Active, QPalette::HighlightedText));
+    TreeView1->setPalette(pal);
+
+    StringGrid1 = new QTableView;
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setShowGrid(true);
+    StringGrid1->setWordWrap(false);
+    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setMinimumSectionSize(1);
+    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(16);
+    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    StringGrid1->horizontalHeader()->setStretchLastSection(false);
+    StringGrid1->horizontalHeader()->setHighlightSections(false);
+    StringGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    StringGrid1->viewport()->installEventFilter(this);
+    m_gridModel = new FileGridModel(this);
+    StringGrid1->setModel(m_gridModel);
+
+    Splitter1 = new QSplitter(Qt::Horizontal);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->setHandleWidth(10);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->addWidget(TreeView1);
+    Splitter1->addWidget(StringGrid1);
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    setCentralWidget(Splitter1);
+
+    StatusBar1 = new QStatusBar;
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(true);
+    StatusBar1->setMinimumHeight(25);
+    setStatusBar(StatusBar1);
+
+    connect(TreeView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { popTree->popup(TreeView1->viewport()->mapToGlobal(pos)); });
+    connect(StringGrid1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { popList->popup(StringGrid1->viewport()->mapToGlobal(pos)); });
+    connect(StringGrid1, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &) { StringGrid1DblClick(); });
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { m_treeWidth = TreeView1->width(); });
+}
+
+void TfrmMain::buildMenus()
+{
+    auto item = [this](QAction *&member, const char *name, const char *caption, void (TfrmMain::*handler)(),
+                       bool enabled = true) {
+        member = new QAction(QString::fromUtf8(caption), this);
+        member->setObjectName(QString::fromLatin1(name));
+        member->setEnabled(enabled);
+        connect(member, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+        return member;
+    };
+    auto menu = [this](const char *name, const char *caption) {
+        QMenu *m = menuBar()->addMenu(QString::fromUtf8(caption));
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    auto separator = [](QMenu *m, const char *name) { m->addSeparator()->setObjectName(QString::fromLatin1(name)); };
+
+    QMenu *disk = menu("Disk1", "&Disk");
+    disk->addAction(item(Addnew1, "Addnew1", "&Add new...", &TfrmMain::Addnew1Click));
+    disk->addAction(item(mnuUpdate, "mnuUpdate", "&Update...", &TfrmMain::popUpdateClick, false));
+    disk->addAction(item(mnuDelete, "mnuDelete", "&Delete", &TfrmMain::popDeleteClick, false));
+    disk->addAction(item(mnuRename, "mnuRename", "&Rename...", &TfrmMain::mnuRenameClick, false));
+    disk->addAction(item(mnuPrint, "mnuPrint", "&Print...", &TfrmMain::mnuPrintClick, false));
+    disk->addAction(item(mnuProperties, "mnuProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false));
+    separator(disk, "N1");
+    disk->addAction(item(mnuExit, "mnuExit", "E&xit", &TfrmMain::mnuExitClick));
+
+    QMenu *search = menu("Search1", "&Search");
+    search->addAction(item(mnuFind, "mnuFind", "&Find...", &TfrmMain::mnuFindClick));
+    mnuFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    search->addAction(item(mnuFindNext, "mnuFindNext", "Find ne&xt", &TfrmMain::mnuFindNextClick));
+    mnuFindNext->setShortcut(QKeySequence(Qt::Key_F3));
+
+    QMenu *help = menu("About1", "&Help");
+    help->addAction(item(mnuHelpTopics, "mnuHelpTopics", "&Help Topics", &TfrmMain::mnuHelpTopicsClick));
+    separator(help, "N3");
+    help->addAction(item(Tarnwellwebsite1, "Tarnwellwebsite1", "&Tarnwell website", &TfrmMain::Tarnwellwebsite1Click));
+    help->addAction(item(Emailsupport1, "Emailsupport1", "&Email support", &TfrmMain::Emailsupport1Click));
+    separator(help, "N2");
+    help->addAction(item(About2, "About2", "&About", &TfrmMain::About1Click));
+
+    // The pop-up menus' short cuts work while their control has the focus.
+    const QList<QKeySequence> enter = {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)};
+    popTree = new QMenu(this);
+    popTree->setObjectName(QStringLiteral("popTree"));
+    popTree->addAction(item(Addnew2, "Addnew2", "Add new...", &TfrmMain::Addnew1Click));
+    Addnew2->setShortcut(QKeySequence(Qt::Key_Insert));
+    popTree->addAction(item(popUpdate, "popUpdate", "Update...", &TfrmMain::popUpdateClick, false));
+    popTree->addAction(item(popRename, "popRename", "&Rename", &TfrmMain::mnuRenameClick, false));
+    popTree->addAction(item(popDelete, "popDelete", "Delete", &TfrmMain::popDeleteClick, false));
+    popDelete->setShortcut(QKeySequence(Qt::Key_Delete));
+    popTree->addAction(item(popPrint, "popPrint", "&Print...", &TfrmMain::mnuPrintClick, false));
+    popTree->addAction(item(popProperties, "popProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false));
+    popProperties->setShortcuts(enter);
+    for (QAction *a : popTree->actions()) {
+        a->setShortcutContext(Qt::WidgetShortcut);
+        TreeView1->addAction(a);
+    }
+
+    popList = new QMenu(this);
+    popList->setObjectName(QStringLiteral("popList"));
+    popList->addAction(item(popLstProperties, "popLstProperties", "Properties", &TfrmMain::StringGrid1DblClick));
+    popLstProperties->setShortcuts(enter);
+    popLstProperties->setShortcutContext(Qt::WidgetShortcut);
+    StringGrid1->addAction(popLstProperties);
+}
+
+void TfrmMain::loadCatalog()
+{
+    QStringList errors;
+    try {
+        for (const std::string &e : m_store.LoadCatalog())
+            errors.append(QString::fromStdString(e));
+    } catch (const std::exception &e) {
+        errors.append(QString::fromUtf8(e.what()));
+    }
+    // The views meet the catalogue only once it is loaded.
+    m_treeModel = new CatalogTreeModel(m_store.tree(), this);
+    m_treeModel->setImages(m_images);
+    TreeView1->setModel(m_treeModel);
+    connect(TreeView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QModelIndexList sel = TreeView1->selectionModel()->selectedIndexes();
+        TreeView1Change(sel.isEmpty() ? nullptr : m_treeModel->nodeOf(sel.first()));
+    });
+    connect(m_treeModel, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex &parent, int first, int last) {
+                if (!parent.isValid())
+                    diskAboutToGo(first, last);
+            });
+
+    if (!errors.isEmpty()) {
+        m_splash->hide();
+        prompter().message(this, QMessageBox::Warning, windowTitle(), errors.join(QLatin1Char('\n')),
+                           QMessageBox::Ok);
+    }
+}
+
+void TfrmMain::restoreGeometry()
+{
+    const int top = GetSettingInt("Top", 0);
+    const int left = GetSettingInt("Left", 0);
+    const int width = GetSettingInt("Width", 640);
+    const int height = GetSettingInt("Height", 370);
+    resize(std::max(width, 100), std::max(height, 100));
+    move(left, top);
+    // A place stored on a screen that is gone would hide the window: it then
+    // opens at the top left of the screen instead.
+    bool onScreen = false;
+    const QRect title(left, top, std::max(width, 100), 30);
+    for (const QScreen *s : QGuiApplication::screens())
+        onScreen = onScreen || s->availableGeometry().intersects(title);
+    if (!onScreen && QGuiApplication::primaryScreen())
+        move(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    m_treeWidth = std::max(GetSettingInt("TWidth", 188), 0);
+    Splitter1->setSizes({m_treeWidth, std::max(width - m_treeWidth - Splitter1->handleWidth(), 1)});
+    for (int c = 0; c < GRID_COLUMNS; ++c)
+        StringGrid1->setColumnWidth(c, std::max(GetSettingInt("ColW" + std::to_string(c), 85), 0));
+}
+
+void TfrmMain::diskAboutToGo(int first, int last)
+{
+    // The selected node's disk is about to go: nothing may point into it.
+    if (!CurrentNode)
+        return;
+    const TreeNode *root = CurrentNode;
+    while (root->parent())
+        root = root->parent();
+    const int row = root->row();
+    if (row >= first && row <= last && row < m_store.tree().diskCount() && m_store.tree().disk(row) == root)
+        TreeView1Change(nullptr);
+}
+
+void TfrmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmMain::FormShow()
+{
+    m_shown = true;
+    if (m_splash) {
+        m_splash->close();
+        m_splash->deleteLater();
+        m_splash = nullptr;
+    }
+    FormResize();
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+void TfrmMain::FormClose()
+{
+    CloseHelp();
+}
+
+void TfrmMain::FormDestroy()
+{
+    if (m_destroyed)
+        return;
+    m_destroyed = true;
+    SetSettingInt("Top", y());
+    SetSettingInt("Left", x());
+    SetSettingInt("Width", width());
+    SetSettingInt("Height", height());
+    SetSettingInt("TWidth", m_shown ? TreeView1->width() : m_treeWidth);
+    for (int c = 0; c < GRID_COLUMNS; ++c)
+        SetSettingInt("ColW" + std::to_string(c), StringGrid1->columnWidth(c));
+    try {
+        m_store.SaveModifiedListings();
+    } catch (const std::exception &e) {
+        ReportGeneralError(nullptr, QString::fromUtf8(e.what()));
+    }
+    m_store.Categories().clear();
+}
+
+bool TfrmMain::event(QEvent *event)
+{
+    // The status line holds the listing's item count; menu hints must not wipe it.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto *me = static_cast<QMouseEvent *>(event);
+        if (watched == TreeView1->viewport())
+            TreeView1MouseDown(me->button(), me->position().toPoint());
+        else if (watched == StringGrid1->viewport())
+            StringGrid1MouseDown(me->button(), me->position().toPoint());
+    } else if (event->type() == QEvent::Resize && watched == StringGrid1->viewport()) {
+        FormResize();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::FormResize()
+{
+    int sum = 0;
+    for (int c = 0; c < GRID_COLUMNS - 1; ++c)
+        sum += StringGrid1->columnWidth(c);
+    const int gridWidth = StringGrid1->viewport()->width();
+    if (sum < gridWidth)
+        StringGrid1->setColumnWidth(GRID_COLUMNS - 1, std::max(gridWidth - sum - 10, 0));
+}
+
+void TfrmMain::TreeView1MouseDown(Qt::MouseButton button, const QPoint &pos)
+{
+    if (button != Qt::RightButton)
+        return;
+    const QModelIndex i = TreeView1->indexAt(pos);
+    if (i.isValid())
+        selectNode(m_treeModel->nodeOf(i));
+}
+
+void TfrmMain::StringGrid1MouseDown(Qt::MouseButton button, const QPoint &pos)
+{
+    if (button != Qt::RightButton)
+        return;
+    const QModelIndex i = StringGrid1->indexAt(pos);
+    if (i.isValid()) {
+        StringGrid1->selectionModel()->setCurrentIndex(m_gridModel->index(i.row(), 0),
+                                                       QItemSelectionModel::ClearAndSelect |
+                                                           QItemSelectionModel::Rows);
+    }
+}
+
+QString TfrmMain::statusText() const
+{
+    return StatusBar1->currentMessage();
+}
+
+void TfrmMain::TreeView1Change(TreeNode *node)
+{
+    m_gridModel->setNode(node);
+    QString status;
+    if (node) {
+        status = QString::number(node->disk().Files.count()) + QStringLiteral(" items listed");
+        // The first file is the current one, as after any refill of the grid.
+        if (m_gridModel->entryCount() > 0)
+            StringGrid1->selectionModel()->setCurrentIndex(m_gridModel->index(0, 0),
+                                                           QItemSelectionModel::ClearAndSelect |
+                                                               QItemSelectionModel::Rows);
+    }
+    StatusBar1->showMessage(status);
+    CurrentNode = node;
+    CurrentDisk = node ? node->disk().GetRootDisk() : nullptr;
+    if (m_treeModel)
+        m_treeModel->setSelectedNode(node);
+
+    const bool selected = node != nullptr;
+    for (QAction *a : {mnuRename, popRename, mnuDelete, popDelete, mnuUpdate, popUpdate, mnuProperties, popProperties,
+                       mnuPrint, popPrint})
+        a->setEnabled(selected);
+    mnuFind->setEnabled(!m_store.tree().empty());
+    mnuFindNext->setEnabled(mnuFind->isEnabled());
+}
+
+void TfrmMain::selectNode(TreeNode *node)
+{
+    QItemSelectionModel *sel = TreeView1->selectionModel();
+    const QModelIndex i = m_treeModel->indexOf(node);
+    if (!i.isValid()) {
+        const bool hadSelection = sel->hasSelection();
+        sel->clearSelection();
+        sel->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        if (!hadSelection)
+            TreeView1Change(nullptr);
+        return;
+    }
+    for (QModelIndex p = i.parent(); p.isValid(); p = p.parent())
+        TreeView1->expand(p);
+    sel->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+    TreeView1->scrollTo(i);
+}
+
+int TfrmMain::gridEntryIndex() const
+{
+    const QModelIndex i = StringGrid1->currentIndex();
+    if (!i.isValid() || i.row() >= m_gridModel->entryCount())
+        return -1;
+    return i.row();
+}
+
+void TfrmMain::setGridEntryIndex(int index)
+{
+    QItemSelectionModel *sel = StringGrid1->selectionModel();
+    if (index < 0 || index >= m_gridModel->rowCount()) {
+        sel->clearSelection();
+        sel->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        return;
+    }
+    const QModelIndex i = m_gridModel->index(index, 0);
+    sel->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    StringGrid1->scrollTo(i);
+}
+
+void TfrmMain::refreshGridEntry(int index)
+{
+    m_gridModel->entryChanged(index);
+}
+
+void TfrmMain::reportError(const QString &message)
+{
+    ReportGeneralError(this, message);
+}
+
+void TfrmMain::Addnew1Click() { m_scan->Addnew1Click(); }
+void TfrmMain::popUpdateClick() { m_scan->popUpdateClick(); }
+void TfrmMain::popDeleteClick() { m_scan->popDeleteClick(); }
+void TfrmMain::mnuRenameClick() { m_scan->mnuRenameClick(); }
+void TfrmMain::mnuPropertiesClick() { m_scan->mnuPropertiesClick(); }
+void TfrmMain::mnuPrintClick() { m_print->mnuPrintClick(); }
+void TfrmMain::mnuFindClick() { m_search->mnuFindClick(); }
+void TfrmMain::mnuFindNextClick() { m_search->mnuFindNextClick(); }
+void TfrmMain::StringGrid1DblClick() { m_search->StringGrid1DblClick(); }
+void TfrmMain::mnuExitClick() { close(); }
+void TfrmMain::mnuHelpTopicsClick() { ShowHelp(this, HELP_CONTENTS); }
+void TfrmMain::Tarnwellwebsite1Click() { GotoURL(QString::fromLatin1(PROJECT_WEB_ADDRESS)); }
+void TfrmMain::Emailsupport1Click() { MailToSupport(); }
+void TfrmMain::About1Click() { ShowAboutBox(this, QString::fromLatin1(PROJECT_WEB_ADDRESS)); }
+
+} // namespace rkm

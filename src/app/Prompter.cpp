@@ -1,0 +1,58 @@
+#include "app/Prompter.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace rkm {
+
+namespace {
+
+class DesktopPrompter final : public Prompter {
+public:
+    QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
+                                        const QString &text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override
+    {
+        QMessageBox box(icon, caption, text, buttons, parent);
+        if (icon == QMessageBox::NoIcon && !QApplication::windowIcon().isNull())
+            box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+        if (defaultButton != QMessageBox::NoButton)
+            box.setDefaultButton(defaultButton);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+
+    void beep() override { QApplication::beep(); }
+
+    QString existingDirectory(QWidget *parent, const QString &caption, const QString &start) override
+    {
+        return QFileDialog::getExistingDirectory(parent, caption, start);
+    }
+
+    bool choosePrinter(QWidget *parent, QPrinter *printer) override
+    {
+        QPrintDialog dialog(printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
+};
+
+Prompter *g_installed = nullptr;
+
+} // namespace
+
+Prompter &prompter()
+{
+    static DesktopPrompter desktop;
+    return g_installed ? *g_installed : desktop;
+}
+
+void setPrompter(Prompter *p)
+{
+    g_installed = p;
+}
+
+} // namespace rkm

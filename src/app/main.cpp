@@ -1,0 +1,70 @@
+#include "app/Application.h"
+#include "app/Mainfrm.h"
+#include "service/Project.h"
+#include "service/ui/Service.h"
+
+#include <QSocketNotifier>
+
+#include <csignal>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void onTerminate(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[0], &byte, 1);
+}
+
+// Logging out or a plain `kill` ends the program as its Exit item does, so
+// the window's place and every modified listing are saved.
+void closeOnTermination(QWidget *window)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, window);
+    QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
+        char byte;
+        [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[1], &byte, 1);
+        window->close();
+    });
+    struct sigaction sa {};
+    sa.sa_handler = onTerminate;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(sig, &sa, nullptr);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    rkm::RackmereApplication app(argc, argv);
+    // Another copy running: it comes to the front, and this one ends.
+    if (rkm::EnsureOneInstance(QString::fromLatin1(rkm::APP_TITLE), 0))
+        return -1;
+
+    std::string dir;
+    try {
+        dir = rkm::GetProgramDir();
+    } catch (const std::exception &e) {
+        rkm::ReportGeneralError(nullptr, QString::fromUtf8(e.what()));
+        return 1;
+    }
+    int code = 0;
+    {
+        rkm::CatalogStore store(dir);
+        rkm::TfrmMain frmMain(store);
+        closeOnTermination(&frmMain);
+        frmMain.show();
+        code = app.exec();
+    } // the window stores its settings and the modified listings here
+    // Only now may another copy start and read the listings.
+    rkm::ReleaseInstanceGuard();
+    return code;
+}

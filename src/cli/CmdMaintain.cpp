@@ -1,0 +1,160 @@
+// update, rename and delete: keeping the listings of the catalogue.
+#include "cli/Cli.h"
+
+#include "catalog/Errors.h"
+#include "scan/Scanner.h"
+#include "scan/Update.h"
+
+namespace rkm::cli {
+
+namespace {
+
+// The disk in the drive is another one than the listing's.
+constexpr int EXIT_WRONG_DISK = 3;
+
+int runUpdate(Context &ctx);
+int runRename(Context &ctx);
+int runDelete(Context &ctx);
+
+const Command updateCmd{"update", "rescan a listing's disk, keeping its annotations",
+                           "Usage: rackmere-cli update LISTING [--force]\n"
+                           "\n"
+                           "LISTING is a listing file's bare name (1234.rkm) or a disk name. Walks the\n"
+                           "listing's root path again, carries the descriptions, categories and comments\n"
+                           "over by name, writes the new listing under a new file name and then deletes\n"
+                           "the old file, exactly as the desktop program's Update does. Prints the new\n"
+                           "listing file's name.\n"
+                           "\n"
+                           "  --force  update even when the volume there has another serial number\n"
+                           "\n"
+                           "Exit status 2 when the root path cannot be entered, 3 when the volume's serial\n"
+                           "number differs from the listing's (nothing is changed), 1 when the listing is\n"
+                           "not found or the new listing cannot be written (the old file is kept).\n",
+                           runUpdate};
+const Registrar updateReg(updateCmd);
+
+const Command renameCmd{"rename", "give a listing another disk name",
+                           "Usage: rackmere-cli rename LISTING NEWNAME\n"
+                           "\n"
+                           "Renames the disk of a listing and rewrites its listing file under the same\n"
+                           "file name. An empty NEWNAME is refused with exit status 2.\n",
+                           runRename};
+const Registrar renameReg(renameCmd);
+
+const Command deleteCmd{"delete", "delete a listing and its file",
+                           "Usage: rackmere-cli delete LISTING\n"
+                           "\n"
+                           "Deletes the listing file of a disk from the catalogue. Exit status 1 when the\n"
+                           "listing is not found or its file cannot be deleted.\n",
+                           runDelete};
+const Registrar deleteReg(deleteCmd);
+
+TreeNode *Named(Context &ctx, const CatalogStore &store, const Command &cmd, const std::string &which)
+{
+    TreeNode *n = FindListing(store, which);
+    if (!n)
+        std::fprintf(ctx.err, "rackmere-cli %s: no listing named '%s'\n", cmd.name, which.c_str());
+    return n;
+}
+
+int runUpdate(Context &ctx)
+{
+    const Command &self = updateCmd;
+    Args a(ctx.args, {}, {"--force"});
+    if (!a.ok())
+        return Usage(ctx, a.error(), self);
+    if (a.positional().size() != 1)
+        return Usage(ctx, "name one listing", self);
+    CatalogStore store(ctx.programDir);
+    Load(ctx, store);
+    TreeNode *old = Named(ctx, store, self, a.positional()[0]);
+    if (!old)
+        return EXIT_FAILED;
+    const TDisk &d = old->disk();
+    switch (CheckListingDisk(store, d)) {
+    case DiskCheck::NotFound:
+        std::fprintf(ctx.err, "rackmere-cli update: could not find the disk: '%s' cannot be entered\n",
+                     Shown(d.RootPath).c_str());
+        return EXIT_USAGE;
+    case DiskCheck::SerialDiffers:
+        if (!a.has("--force")) {
+            std::fprintf(ctx.err,
+                         "rackmere-cli update: the serial number of the disk (%s) is %08X, not %08X as that of "
+                         "the original one; this probably means that it is the wrong disk. Nothing was changed "
+                         "(--force updates all the same).\n",
+                         Shown(d.RootPath).c_str(), store.serialSource ? store.serialSource(d) : 0u,
+                         d.SerialNumber);
+            return EXIT_WRONG_DISK;
+        }
+        break;
+    case DiskCheck::Ready:
+        break;
+    }
+    try {
+        std::unique_ptr<TreeNode> fresh = UpdateListing(store, *old);
+        const std::string fileName = fresh->disk().FileName;
+        store.tree().removeDisk(old->row());
+        store.tree().appendDisk(std::move(fresh));
+        std::fprintf(ctx.out, "%s\n", fileName.c_str());
+    } catch (const std::exception &e) {
+        std::fprintf(ctx.err, "rackmere-cli update: %s\n", e.what());
+        return EXIT_FAILED;
+    }
+    return EXIT_OK;
+}
+
+int runRename(Context &ctx)
+{
+    const Command &self = renameCmd;
+    Args a(ctx.args, {}, {});
+    if (!a.ok())
+        return Usage(ctx, a.error(), self);
+    if (a.positional().size() != 2)
+        return Usage(ctx, "name one listing and its new name", self);
+    const std::string &newName = a.positional()[1];
+    if (newName.empty()) {
+        // The listing reader refuses a disk without a name.
+        std::fprintf(ctx.err, "rackmere-cli rename: the new name must not be empty\n");
+        return EXIT_USAGE;
+    }
+    CatalogStore store(ctx.programDir);
+    Load(ctx, store);
+    TreeNode *n = Named(ctx, store, self, a.positional()[0]);
+    if (!n)
+        return EXIT_FAILED;
+    try {
+        n->disk().SetName(StoredName(newName));
+        store.SaveListing(n, n->disk().FileName);
+        n->disk().SetModified(false);
+    } catch (const std::exception &e) {
+        std::fprintf(ctx.err, "rackmere-cli rename: %s\n", e.what());
+        return EXIT_FAILED;
+    }
+    return EXIT_OK;
+}
+
+int runDelete(Context &ctx)
+{
+    const Command &self = deleteCmd;
+    Args a(ctx.args, {}, {});
+    if (!a.ok())
+        return Usage(ctx, a.error(), self);
+    if (a.positional().size() != 1)
+        return Usage(ctx, "name one listing", self);
+    CatalogStore store(ctx.programDir);
+    Load(ctx, store);
+    TreeNode *n = Named(ctx, store, self, a.positional()[0]);
+    if (!n)
+        return EXIT_FAILED;
+    const std::string fileName = n->disk().FileName;
+    if (!store.DeleteListingFile(fileName)) {
+        std::fprintf(ctx.err, "rackmere-cli delete: error deleting file %s\n", store.PathOf(fileName).c_str());
+        return EXIT_FAILED;
+    }
+    store.tree().removeDisk(n->row());
+    return EXIT_OK;
+}
+
+} // namespace
+
+} // namespace rkm::cli

@@ -1,0 +1,104 @@
+// print: a disk's listing as a PDF page or as the preview image.
+#include "cli/Cli.h"
+
+#if RACKMERE_CLI_PRINT
+
+#include "catalog/Errors.h"
+#include "print/PrintSelection.h"
+#include "print/PrintSettings.h"
+#include "print/ui/PrintToFile.h"
+
+namespace rkm::cli {
+
+namespace {
+
+int runPrint(Context &ctx);
+
+const Command printCmd{
+    "print", "print a listing to a PDF file or its preview to a PNG image",
+    "Usage: rackmere-cli print LISTING (--pdf FILE | --preview-png FILE)\n"
+    "                          [--layout list|cover|back] [--frame | --no-frame]\n"
+    "\n"
+    "Lays out the listing's page as the desktop program's Print command does, with\n"
+    "the stored print defaults and the filter files FILES.FLT and FOLDERS.FLT of\n"
+    "the catalogue folder (the level boxes at 0). LISTING is a listing file's bare\n"
+    "name or a disk name.\n"
+    "\n"
+    "  --pdf FILE          print the page to a PDF file at 600 dots per inch; lines\n"
+    "                      that do not fit a cover run on below it\n"
+    "  --preview-png FILE  write the preview image (540 x 470 pixels) as PNG\n"
+    "  --layout L          list (list of contents), cover (CD cover, 12 x 12 cm) or\n"
+    "                      back (CD back cover with spines); default: the stored one\n"
+    "  --frame, --no-frame draw the chosen cover's frame or not; default: stored\n",
+    runPrint};
+const Registrar printReg(printCmd);
+
+const struct MakerReg {
+    MakerReg() { AppMakers()["print"] = &MakeOffscreenGuiApplication; }
+} makerReg;
+
+int runPrint(Context &ctx)
+{
+    const Command &self = printCmd;
+    Args a(ctx.args, {"--pdf", "--preview-png", "--layout"}, {"--frame", "--no-frame"});
+    if (!a.ok())
+        return Usage(ctx, a.error(), self);
+    if (a.positional().size() != 1)
+        return Usage(ctx, "name one listing", self);
+    const std::string *pdf = a.value("--pdf");
+    const std::string *png = a.value("--preview-png");
+    if (!pdf == !png)
+        return Usage(ctx, "give one of --pdf FILE and --preview-png FILE", self);
+    if ((pdf && pdf->empty()) || (png && png->empty()))
+        return Usage(ctx, "the output file needs a name", self);
+    if (a.has("--frame") && a.has("--no-frame"))
+        return Usage(ctx, "give --frame or --no-frame, not both", self);
+    const std::string *layout = a.value("--layout");
+    if (layout && *layout != "list" && *layout != "cover" && *layout != "back")
+        return Usage(ctx, "--layout is list, cover or back, not '" + *layout + "'", self);
+
+    CatalogStore store(ctx.programDir);
+    const bool loaded = Load(ctx, store);
+    const TreeNode *disk = FindListing(store, a.positional()[0]);
+    if (!disk) {
+        std::fprintf(ctx.err, "rackmere-cli print: no listing named '%s'\n", a.positional()[0].c_str());
+        return EXIT_FAILED;
+    }
+
+    PrintOptions options;
+    LoadPrintDefaults(options, ctx.programDir, ProgramSettings());
+    if (layout) {
+        options.LayoutList = *layout == "list";
+        options.LayoutCover = *layout == "cover";
+        options.LayoutBack = *layout == "back";
+    }
+    if (a.has("--frame") || a.has("--no-frame")) {
+        const bool frame = a.has("--frame");
+        if (ChosenLayout(options) == PageLayout::Cover)
+            options.CoverFrame = frame;
+        else if (ChosenLayout(options) == PageLayout::BackCover)
+            options.BackFrame = frame;
+    }
+    if (!SelectionIsComplete(options)) {
+        std::fprintf(ctx.err,
+                     "rackmere-cli print: Nothing to print - please make your selections. (The stored defaults "
+                     "choose \"Specify:\" with none of its boxes checked.)\n");
+        return EXIT_FAILED;
+    }
+    const TPrintSelection selection = ReadPrintSelection(options);
+    std::vector<std::string> fileLines, folderLines;
+    CollectPrintLines(*disk, fileLines, folderLines, selection);
+
+    const PageRequest request{ChosenLayout(options), ChosenFrame(options), png != nullptr, disk->text()};
+    if (pdf)
+        PrintPdfFile(*pdf, request, folderLines, fileLines);
+    else
+        WritePreviewPng(*png, request, folderLines, fileLines);
+    return loaded ? EXIT_OK : EXIT_FAILED;
+}
+
+} // namespace
+
+} // namespace rkm::cli
+
+#endif

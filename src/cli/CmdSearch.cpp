@@ -1,0 +1,220 @@
+// find and describe: searching every listing and annotating a file entry.
+#include "cli/Cli.h"
+
+#include "search/Annotations.h"
+#include "search/Finder.h"
+
+#include <exception>
+
+namespace rkm::cli {
+
+namespace {
+
+int runFind(Context &ctx);
+int runDescribe(Context &ctx);
+
+const Command findCmd{"find", "search every listing for a file or folder name, description or category",
+                      "Usage: rackmere-cli find TEXT [--case-sensitive] [--no-folder-names]\n"
+                      "                         [--no-filenames] [--no-descriptions] [--category NAME]\n"
+                      "                         [--json]\n"
+                      "\n"
+                      "Searches all listings as the desktop program's Find and repeated Find next\n"
+                      "do, and prints every match in that order, one a line: a disk or folder name\n"
+                      "as the disk name and folder names joined by '/' and ending in '/', a file\n"
+                      "entry as that path followed by the file name. Letter case does not count\n"
+                      "unless --case-sensitive is given; '*' and '?' are plain characters.\n"
+                      "\n"
+                      "  --no-folder-names   do not test disk and folder names\n"
+                      "  --no-filenames      do not test the file names of the entries\n"
+                      "  --no-descriptions   do not test the descriptions of the entries\n"
+                      "  --category NAME     only file entries of exactly this category (an empty\n"
+                      "                      NAME: entries without one); with an empty TEXT every\n"
+                      "                      entry of the category matches\n"
+                      "  --json              print an array of objects with the keys listing, disk,\n"
+                      "                      folders (names below the disk), file and index (null\n"
+                      "                      for a disk or folder name)\n"
+                      "\n"
+                      "Exit status 0 with matches, 1 with none (\"No matching entry was found\" on\n"
+                      "standard error).\n",
+                      runFind};
+const Registrar findReg(findCmd);
+
+const Command describeCmd{"describe", "set the description and category of a file entry",
+                          "Usage: rackmere-cli describe LISTING PATH [--description TEXT] [--category TEXT]\n"
+                          "\n"
+                          "LISTING is a listing file's bare name (1234.rkm) or a disk name. PATH is the\n"
+                          "folder names below the disk and the file name, joined by '/' (readme.txt,\n"
+                          "Docs/Old/readme.txt). Sets what is given, a line break becoming a space, and\n"
+                          "saves the listing. As in the desktop program's file entry properties, the\n"
+                          "entry's category is added to DATA.CAT unless it is there in some letter case.\n"
+                          "\n"
+                          "Exit status 1 when the listing or the entry is not there or a file cannot be\n"
+                          "written.\n",
+                          runDescribe};
+const Registrar describeReg(describeCmd);
+
+// The folder names from below the disk down to `node`.
+std::vector<const TreeNode *> FolderChain(const TreeNode *node)
+{
+    std::vector<const TreeNode *> chain;
+    for (const TreeNode *n = node; n->parent(); n = n->parent())
+        chain.insert(chain.begin(), n);
+    return chain;
+}
+
+const TreeNode *DiskOf(const TreeNode *node)
+{
+    while (node->parent())
+        node = node->parent();
+    return node;
+}
+
+std::string HitLine(const SearchHit &hit)
+{
+    std::string line = Shown(DiskOf(hit.node)->text()) + "/";
+    for (const TreeNode *f : FolderChain(hit.node))
+        line += Shown(f->text()) + "/";
+    if (hit.entry >= 0)
+        line += Shown(hit.node->disk().Files.text(hit.entry, FT_NAME));
+    return line;
+}
+
+std::string HitJson(const SearchHit &hit)
+{
+    const TreeNode *disk = DiskOf(hit.node);
+    std::string out = "{\"listing\": " + Json(disk->disk().FileName) + ", \"disk\": " + Json(disk->text()) +
+                      ", \"folders\": [";
+    bool first = true;
+    for (const TreeNode *f : FolderChain(hit.node)) {
+        out += first ? "" : ", ";
+        out += Json(f->text());
+        first = false;
+    }
+    out += "], \"file\": ";
+    if (hit.entry >= 0)
+        out += Json(hit.node->disk().Files.text(hit.entry, FT_NAME)) + ", \"index\": " + std::to_string(hit.entry);
+    else
+        out += "null, \"index\": null";
+    out += "}";
+    return out;
+}
+
+int runFind(Context &ctx)
+{
+    const Command &self = findCmd;
+    Args a(ctx.args, {"--category"},
+           {"--case-sensitive", "--no-folder-names", "--no-filenames", "--no-descriptions", "--json"});
+    if (!a.ok())
+        return Usage(ctx, a.error(), self);
+    if (a.positional().size() != 1)
+        return Usage(ctx, "give one text to look for (\"\" for any)", self);
+    SearchOptions o;
+    o.text = a.positional()[0];
+    o.caseSensitive = a.has("--case-sensitive");
+    o.folderNames = !a.has("--no-folder-names");
+    o.fileNames = !a.has("--no-filenames");
+    o.descriptions = !a.has("--no-descriptions");
+    if (const std::string *c = a.value("--category")) {
+        o.categoryOnly = true;
+        o.category = *c;
+    }
+    CatalogStore store(ctx.programDir);
+    Load(ctx, store);
+    const Finder finder(std::move(o));
+    const bool json = a.has("--json");
+    std::string out = json ? "[" : "";
+    long count = 0;
+    for (SearchHit hit = finder.findFirst(store.tree()); hit;
+         hit = finder.findNext(store.tree(), hit.node, hit.entry + 1)) {
+        if (json)
+            out += (count ? ",\n  " : "\n  ") + HitJson(hit);
+        else
+            out += HitLine(hit) + "\n";
+        ++count;
+        if (out.size() > (1u << 16)) {
+            std::fwrite(out.data(), 1, out.size(), ctx.out);
+            out.clear();
+        }
+    }
+    if (json)
+        out += count ? "\n]\n" : "]\n";
+    std::fwrite(out.data(), 1, out.size(), ctx.out);
+    if (count == 0) {
+        std::fprintf(ctx.err, "No matching entry was found\n");
+        return EXIT_FAILED;
+    }
+    return EXIT_OK;
+}
+
+int runDescribe(Context &ctx)
+{
+    const Command &self = describeCmd;
+    Args a(ctx.args, {"--description", "--category"}, {});
+    if (!a.ok())
+        return Usage(ctx, a.error(), self);
+    if (a.positional().size() != 2)
+        return Usage(ctx, "name a listing and a file entry's path", self);
+    const std::string &which = a.positional()[0];
+    const std::string &path = a.positional()[1];
+    CatalogStore store(ctx.programDir);
+    Load(ctx, store);
+    TreeNode *disk = FindListing(store, which);
+    if (!disk) {
+        std::fprintf(ctx.err, "rackmere-cli describe: no listing named '%s'\n", which.c_str());
+        return EXIT_FAILED;
+    }
+    // Folder names down to the last part, which is the file name.
+    TreeNode *folder = disk;
+    std::size_t start = 0;
+    std::size_t slash;
+    while ((slash = path.find('/', start)) != std::string::npos) {
+        const std::string_view name(path.data() + start, slash - start);
+        TreeNode *next = nullptr;
+        for (int i = 0; i < folder->childCount() && !next; ++i)
+            if (folder->child(i)->text() == name)
+                next = folder->child(i);
+        if (!next) {
+            std::fprintf(ctx.err, "rackmere-cli describe: no folder '%s' in '%s'\n",
+                         std::string(path, 0, slash).c_str(), Shown(disk->text()).c_str());
+            return EXIT_FAILED;
+        }
+        folder = next;
+        start = slash + 1;
+    }
+    const std::string_view fileName(path.data() + start, path.size() - start);
+    TDisk &record = folder->disk();
+    int index = -1;
+    for (int i = 0; i < record.Files.count() && index < 0; ++i)
+        if (record.Files.text(i, FT_NAME) == fileName)
+            index = i;
+    if (index < 0) {
+        std::fprintf(ctx.err, "rackmere-cli describe: no file entry '%s' in '%s'\n", path.c_str(),
+                     Shown(disk->text()).c_str());
+        return EXIT_FAILED;
+    }
+    const std::string *desc = a.value("--description");
+    const std::string *cat = a.value("--category");
+    const std::string description = desc ? *desc : std::string(record.Files.text(index, FT_DESCRIPTION));
+    const std::string category = cat ? *cat : std::string(record.Files.text(index, FT_CATEGORY));
+    int status = EXIT_OK;
+    try {
+        SetEntryAnnotations(store, record, index, description, category);
+    } catch (const std::exception &e) {
+        // The entry has its new texts; the listing is still saved below.
+        std::fprintf(ctx.err, "rackmere-cli describe: %s\n", e.what());
+        status = EXIT_FAILED;
+    }
+    if (record.IsModified()) {
+        try {
+            store.SaveListing(disk, disk->disk().FileName);
+        } catch (const std::exception &e) {
+            std::fprintf(ctx.err, "rackmere-cli describe: %s\n", e.what());
+            status = EXIT_FAILED;
+        }
+    }
+    return status;
+}
+
+} // namespace
+
+} // namespace rkm::cli

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "print/PrintSettings.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rkm {
+
+// The size of a text's cell in device units.
+struct TextExtent {
+    int cx = 0;
+    int cy = 0;
+};
+
+// What the layout draws on: the printer's page or the preview image. Every
+// position and length is in whole device units from the top-left corner.
+class PrintSurface {
+public:
+    virtual ~PrintSurface() = default;
+    // The resolution lengths in centimetres are measured in (85 in the preview).
+    virtual double dpiX() const = 0;
+    virtual double dpiY() const = 0;
+    // The vertical resolution fonts are made in (the display's in the preview).
+    virtual double fontDpiY() const = 0;
+    // The width of the printable area: the right edge of a list of contents.
+    virtual int printableWidth() const = 0;
+    // Selects "Times New Roman" at a point size, black or red.
+    virtual void setFont(int points, bool red = false) = 0;
+    // Selects "Times New Roman" with a character height in device units,
+    // turned by `angle` degrees: 90 reads upward, 270 downward. False when
+    // such a font cannot be made.
+    virtual bool setRotatedFont(int charHeight, int angle) = 0;
+    // The cell of a text in the selected font, measured along its baseline.
+    virtual TextExtent textExtent(std::string_view text) = 0;
+    // Writes a text with the top-left corner of its cell (before turning) at (x, y).
+    virtual void drawText(int x, int y, std::string_view text) = 0;
+    // An outline rectangle covering x1 .. x2 - 1 and y1 .. y2 - 1, white inside.
+    virtual void drawRect(int x1, int y1, int x2, int y2) = 0;
+};
+
+struct PrintArea {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const PrintArea &) const = default;
+};
+
+// The area of a layout and the outline rectangles around it, in drawing order.
+struct PageFrame {
+    PrintArea area;
+    std::vector<PrintArea> rects;
+    bool spines = false; // the disk's name along both spines
+};
+
+inline constexpr int PREVIEW_WIDTH = 540;
+inline constexpr int PREVIEW_HEIGHT = 470;
+inline constexpr double PREVIEW_DPI = 85;
+inline constexpr int LIST_BOTTOM = 999999;
+inline constexpr int FIRST_FONT_POINTS = 8;
+inline constexpr int SMALLEST_FONT_POINTS = 2;
+inline constexpr char OVERFLOW_LINE[] = "[Printing will exceed bounds!]";
+
+PageFrame LayoutFrame(PageLayout layout, bool frame, double dpiX, double dpiY, int printableWidth);
+
+// The spine titles' character height: 14 points at the font resolution, rounded.
+int SpineFontHeight(double fontDpiY);
+
+// The grid the lines are laid out in.
+struct GridFit {
+    int fontPoints = FIRST_FONT_POINTS;
+    int columns = 2;
+    int columnWidth = 0;
+    double lineHeight = 0;
+};
+
+// Whether `lineCount` lines in the grid stay above `bottom` (whole rows only:
+// a part row does not count).
+bool GridFits(const PrintArea &area, std::size_t lineCount, const GridFit &grid);
+
+// Chooses the font size (8 points down to 2) and the grid for the lines,
+// leaving the surface's font at the size chosen.
+GridFit FitFont(PrintSurface &surface, const PrintArea &area, const std::vector<std::string> &folderLines,
+                const std::vector<std::string> &fileLines);
+
+// Writes `lines` into the grid row by row, from `column` and `yOffset`
+// (relative to the area's top), which it moves on. In the preview, a row
+// that would leave less than two lines' room ends the drawing with the red
+// overflow line and answers false.
+bool DrawLines(const std::vector<std::string> &lines, PrintSurface &surface, const PrintArea &area, int columns,
+               double lineHeight, bool preview, int columnWidth, int &column, int &yOffset);
+
+struct PageRequest {
+    PageLayout layout = PageLayout::List;
+    bool frame = false;
+    bool preview = false;
+    std::string title; // the disk's name
+};
+
+// Lays out the whole page. On paper, when the lines do not fit, `askAbort`
+// is asked whether to give up (null: never asked, the lines run on); when it
+// answers true nothing more is drawn and the answer is false.
+bool RenderPage(PrintSurface &surface, const PageRequest &request, const std::vector<std::string> &folderLines,
+                const std::vector<std::string> &fileLines, const std::function<bool()> &askAbort);
+
+} // namespace rkm

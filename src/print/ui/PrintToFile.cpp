@@ -1,0 +1,75 @@
+#include "print/ui/PrintToFile.h"
+
+#include "catalog/Errors.h"
+#include "print/ui/QtPrintSurface.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QPrinter>
+
+namespace rkm {
+
+namespace {
+
+constexpr int PDF_RESOLUTION = 600;
+
+} // namespace
+
+void PrintPdfFile(const std::string &path, const PageRequest &request, const std::vector<std::string> &folderLines,
+                  const std::vector<std::string> &fileLines)
+{
+    const QString file = QString::fromStdString(path);
+    {
+        // Said plainly here rather than by the printer's own warning.
+        QFile probe(file);
+        if (!probe.open(QIODevice::WriteOnly))
+            throw RackmereError("Cannot create file " + path + ": " + probe.errorString().toStdString());
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setResolution(PDF_RESOLUTION);
+    try {
+        PrintPage(printer, request, folderLines, fileLines, nullptr);
+    } catch (const RackmereError &) {
+        throw RackmereError("Cannot create file " + path);
+    }
+    if (!QFileInfo(file).isFile() || QFileInfo(file).size() == 0)
+        throw RackmereError("Cannot create file " + path);
+}
+
+void WritePreviewPng(const std::string &path, const PageRequest &request,
+                     const std::vector<std::string> &folderLines, const std::vector<std::string> &fileLines)
+{
+    const QImage image = RenderPreviewImage(request, folderLines, fileLines);
+    QImageWriter writer(QString::fromStdString(path), "png");
+    if (!writer.write(image))
+        throw RackmereError("Cannot create file " + path + ": " + writer.errorString().toStdString());
+}
+
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+
+// Without a desktop session there is no runtime folder; Qt says so and goes
+// on with one of its own, which is all a terminal command needs.
+void QuietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+}
+
+} // namespace
+
+QCoreApplication *MakeOffscreenGuiApplication(int &argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_previousHandler = qInstallMessageHandler(QuietHandler);
+    return new QGuiApplication(argc, argv);
+}
+
+} // namespace rkm

@@ -1,0 +1,139 @@
+#include "print/ui/QtPrintSurface.h"
+
+#include "catalog/Errors.h"
+#include "platform/Platform.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+
+namespace rkm {
+
+namespace {
+
+QString Shown(std::string_view text)
+{
+    return platform::DecodeText(text);
+}
+
+} // namespace
+
+QFont PrintFont()
+{
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif, QFont::PreferOutline);
+    f.setWeight(QFont::Normal);
+    return f;
+}
+
+QtPrintSurface::QtPrintSurface(QPaintDevice &device, QPainter *painter, double dpiX, double dpiY, int printableWidth)
+    : m_device(device), m_painter(painter), m_font(PrintFont()), m_dpiX(dpiX), m_dpiY(dpiY),
+      m_printableWidth(printableWidth)
+{
+    if (m_painter)
+        m_painter->setBackgroundMode(Qt::TransparentMode);
+}
+
+double QtPrintSurface::fontDpiY() const
+{
+    return m_device.logicalDpiY();
+}
+
+void QtPrintSurface::setFont(int points, bool red)
+{
+    m_font = PrintFont();
+    m_font.setPointSize(points);
+    m_red = red;
+    m_angle = 0;
+}
+
+bool QtPrintSurface::setRotatedFont(int charHeight, int angle)
+{
+    if (charHeight <= 0)
+        return false;
+    m_font = PrintFont();
+    m_font.setPixelSize(charHeight);
+    m_red = false;
+    m_angle = angle;
+    return true;
+}
+
+TextExtent QtPrintSurface::textExtent(std::string_view text)
+{
+    const QFontMetrics fm(m_font, &m_device);
+    return {fm.horizontalAdvance(Shown(text)), fm.height()};
+}
+
+void QtPrintSurface::drawText(int x, int y, std::string_view text)
+{
+    if (!m_painter)
+        return;
+    const QFontMetrics fm(m_font, &m_device);
+    m_painter->save();
+    m_painter->setFont(m_font);
+    m_painter->setPen(m_red ? Qt::red : Qt::black);
+    m_painter->translate(x, y);
+    // The painter turns clockwise; a text at 90 degrees reads upward.
+    if (m_angle)
+        m_painter->rotate(-m_angle);
+    m_painter->drawText(0, fm.ascent(), Shown(text));
+    m_painter->restore();
+}
+
+void QtPrintSurface::drawRect(int x1, int y1, int x2, int y2)
+{
+    if (!m_painter || x2 <= x1 || y2 <= y1)
+        return;
+    m_painter->save();
+    m_painter->setPen(QPen(Qt::black, 0));
+    m_painter->setBrush(Qt::white);
+    // A one-unit outline on the rectangle's outermost dots: x1 .. x2 - 1.
+    m_painter->drawRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+    m_painter->restore();
+}
+
+QImage RenderPreviewImage(const PageRequest &request, const std::vector<std::string> &folderLines,
+                          const std::vector<std::string> &fileLines)
+{
+    QImage image(PREVIEW_WIDTH, PREVIEW_HEIGHT, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtPrintSurface surface(image, &painter, PREVIEW_DPI, PREVIEW_DPI, PREVIEW_WIDTH);
+    surface.drawRect(0, 0, PREVIEW_WIDTH, PREVIEW_HEIGHT);
+    PageRequest r = request;
+    r.preview = true;
+    RenderPage(surface, r, folderLines, fileLines, nullptr);
+    painter.end();
+    return image;
+}
+
+QString JobTitle(const std::string &diskName)
+{
+    return QStringLiteral("Rackmere - ") + Shown(diskName);
+}
+
+bool PrintPage(QPrinter &printer, const PageRequest &request, const std::vector<std::string> &folderLines,
+               const std::vector<std::string> &fileLines, const std::function<bool()> &askAbort)
+{
+    PageRequest r = request;
+    r.preview = false;
+    const double dpiX = printer.logicalDpiX(), dpiY = printer.logicalDpiY();
+    // A job once begun cannot always be taken back (a PDF file or a CUPS
+    // queue gets the page all the same), so the fit question is settled by
+    // measuring alone, before the job begins.
+    if (askAbort) {
+        QtPrintSurface measure(printer, nullptr, dpiX, dpiY, printer.width());
+        if (!RenderPage(measure, r, folderLines, fileLines, askAbort))
+            return false;
+    }
+    printer.setDocName(JobTitle(request.title));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw RackmereError("The printer could not start the print job");
+    QtPrintSurface surface(printer, &painter, dpiX, dpiY, printer.width());
+    RenderPage(surface, r, folderLines, fileLines, nullptr);
+    painter.end();
+    return true;
+}
+
+} // namespace rkm

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "print/PageLayout.h"
+
+#include <QFont>
+#include <QImage>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QPaintDevice;
+class QPainter;
+class QPrinter;
+
+namespace rkm {
+
+// The layout's surface over a paint device: a printer's page or the
+// preview image. Fonts are made at the device's resolution. Without a
+// painter it only measures (to settle questions before a job begins).
+class QtPrintSurface final : public PrintSurface {
+public:
+    QtPrintSurface(QPaintDevice &device, QPainter *painter, double dpiX, double dpiY, int printableWidth);
+
+    double dpiX() const override { return m_dpiX; }
+    double dpiY() const override { return m_dpiY; }
+    double fontDpiY() const override;
+    int printableWidth() const override { return m_printableWidth; }
+    void setFont(int points, bool red) override;
+    bool setRotatedFont(int charHeight, int angle) override;
+    TextExtent textExtent(std::string_view text) override;
+    void drawText(int x, int y, std::string_view text) override;
+    void drawRect(int x1, int y1, int x2, int y2) override;
+
+private:
+    QPaintDevice &m_device;
+    QPainter *m_painter;
+    QFont m_font;
+    bool m_red = false;
+    double m_dpiX, m_dpiY;
+    int m_printableWidth;
+    int m_angle = 0;
+};
+
+// The face every printed text uses; fontconfig maps it to Liberation Serif.
+QFont PrintFont();
+
+// The preview image: 540 × 470, white with a one-unit black outline, the
+// page laid out at 85 dots per inch.
+QImage RenderPreviewImage(const PageRequest &request, const std::vector<std::string> &folderLines,
+                          const std::vector<std::string> &fileLines);
+
+// Prints one page on a printer that is set up and chosen. When the lines do
+// not fit, `askAbort` is asked before the job begins; when it answers true
+// nothing is printed and the answer is false. Throws RackmereError when the
+// printer cannot start the job.
+bool PrintPage(QPrinter &printer, const PageRequest &request, const std::vector<std::string> &folderLines,
+               const std::vector<std::string> &fileLines, const std::function<bool()> &askAbort);
+
+// The print job's title for a disk.
+QString JobTitle(const std::string &diskName);
+
+} // namespace rkm

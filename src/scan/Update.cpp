@@ -1,0 +1,147 @@
+#include "scan/Update.h"
+
+#include "catalog/Errors.h"
+#include "platform/Platform.h"
+
+#include <vector>
+
+namespace rkm {
+
+namespace {
+
+// Finds, for each item of the new list, the item of the old list with the same
+// name. The old item at the position the previous match predicts is tried
+// first; when it does not fit, the old list is searched from its start and the
+// prediction follows the item found. Items that are in the same order on both
+// sides are matched in one pass, and an insertion or removal resynchronises
+// the rest after one search.
+template <class OldName, class NewName>
+std::vector<int> MatchByName(int oldCount, int newCount, OldName oldName, NewName newName)
+{
+    std::vector<int> match(static_cast<std::size_t>(newCount), -1);
+    int offset = 0;
+    for (int i = 0; i < newCount; ++i) {
+        const auto name = newName(i);
+        const int candidate = i + offset;
+        if (candidate >= 0 && candidate < oldCount && oldName(candidate) == name) {
+            match[static_cast<std::size_t>(i)] = candidate;
+            continue;
+        }
+        for (int j = 0; j < oldCount; ++j) {
+            if (oldName(j) == name) {
+                match[static_cast<std::size_t>(i)] = j;
+                offset = j - i;
+                break;
+            }
+        }
+    }
+    return match;
+}
+
+void CarryFiles(const FileList &oldFiles, FileList &newFiles)
+{
+    const int count = newFiles.count();
+    if (count == 0 || oldFiles.empty())
+        return;
+    const std::vector<int> match = MatchByName(
+        oldFiles.count(), count, [&](int j) { return oldFiles.text(j, FT_NAME); },
+        [&](int i) { return newFiles.text(i, FT_NAME); });
+
+    // Most entries carry nothing (no description, no category): only when one
+    // does is the list written anew, in one pass.
+    bool changes = false;
+    std::size_t bytes = 0;
+    for (int i = 0; i < count; ++i) {
+        const FileEntryView e = newFiles.entry(i);
+        const int j = match[static_cast<std::size_t>(i)];
+        std::string_view description = e[FT_DESCRIPTION], category = e[FT_CATEGORY];
+        if (j >= 0) {
+            description = oldFiles.text(j, FT_DESCRIPTION);
+            category = oldFiles.text(j, FT_CATEGORY);
+            changes = changes || description != e[FT_DESCRIPTION] || category != e[FT_CATEGORY];
+        }
+        bytes += e[FT_NAME].size() + e[FT_DATE].size() + e[FT_SIZE].size() + description.size() + category.size() +
+                 I_STRINGS_IN_LIST;
+    }
+    if (!changes)
+        return;
+    FileList fresh;
+    fresh.reserve(static_cast<std::size_t>(count), bytes);
+    for (int i = 0; i < count; ++i) {
+        FileEntryView e = newFiles.entry(i);
+        const int j = match[static_cast<std::size_t>(i)];
+        if (j >= 0) {
+            e[FT_DESCRIPTION] = oldFiles.text(j, FT_DESCRIPTION);
+            e[FT_CATEGORY] = oldFiles.text(j, FT_CATEGORY);
+        }
+        fresh.append(e);
+    }
+    newFiles = std::move(fresh);
+}
+
+bool IsLetterRoot(const std::string &rootPath)
+{
+    return rootPath.size() >= 2 && rootPath[1] == ':' &&
+           ((rootPath[0] >= 'A' && rootPath[0] <= 'Z') || (rootPath[0] >= 'a' && rootPath[0] <= 'z'));
+}
+
+} // namespace
+
+void CarryOver(const TreeNode &oldNode, TreeNode &newNode)
+{
+    newNode.disk().Comment = oldNode.disk().Comment;
+    CarryFiles(oldNode.disk().Files, newNode.disk().Files);
+
+    const std::vector<int> match = MatchByName(
+        oldNode.childCount(), newNode.childCount(), [&](int j) -> const std::string & { return oldNode.child(j)->text(); },
+        [&](int i) -> const std::string & { return newNode.child(i)->text(); });
+    for (int i = 0; i < newNode.childCount(); ++i) {
+        const int j = match[static_cast<std::size_t>(i)];
+        if (j >= 0)
+            CarryOver(*oldNode.child(j), *newNode.child(i));
+    }
+}
+
+std::string UpdateDriveText(const std::string &rootPath, const platform::SystemView &system)
+{
+    if (IsLetterRoot(rootPath))
+        return rootPath.substr(0, 2);
+    if (const auto mount = system.mountHolding(rootPath))
+        return mount->mountPoint;
+    return rootPath;
+}
+
+DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk)
+{
+    const TDisk &root = *rootDisk.GetRootDisk();
+    if (ResolveScanRoot(root.GetFullPath()).empty())
+        return DiskCheck::NotFound;
+    if (root.SerialNumber != 0) {
+        const uint32_t present = store.serialSource ? store.serialSource(root) : 0;
+        if (present != root.SerialNumber)
+            return DiskCheck::SerialDiffers;
+    }
+    return DiskCheck::Ready;
+}
+
+std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &oldDisk, ScanObserver *observer)
+{
+    const TDisk &old = oldDisk.disk();
+    std::unique_ptr<TreeNode> fresh = ScanDisk(old.RootPath, oldDisk.text(), old.Comment, observer);
+    CarryOver(oldDisk, *fresh);
+    TDisk &d = fresh->disk();
+    try {
+        // The new file first: should it fail, the old one is still there.
+        store.SaveListing(fresh.get());
+    } catch (...) {
+        d.FileName.clear();
+        d.SerialNumber = 0;
+        throw;
+    }
+    d.Modified = false;
+    if (!old.FileName.empty() && old.FileName != d.FileName)
+        store.DeleteListingFile(old.FileName);
+    return fresh;
+}
+
+} // namespace rkm

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "catalog/CatalogDir.h"
+#include "catalog/Disks.h"
+#include "scan/Scanner.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace rkm {
+
+namespace platform {
+class SystemView;
+}
+
+// Copies the user's annotations from an old subtree into a freshly scanned
+// one, by name: comments of the nodes, descriptions and categories of the file
+// entries. Dates and sizes stay those of the new scan.
+void CarryOver(const TreeNode &oldNode, TreeNode &newNode);
+
+// How the Update prompt names the drive of a root path: "X:" for a listing
+// made on Windows (X:\...), else the mount point that holds the path.
+std::string UpdateDriveText(const std::string &rootPath, const platform::SystemView &system);
+
+// Whether the disk of a listing is there to be rescanned.
+enum class DiskCheck {
+    Ready,         // the root path can be entered and the serial number fits
+    NotFound,      // the root path cannot be entered
+    SerialDiffers, // another volume is there (the listing's serial is not 0)
+};
+// Checks the root record of a listing. The present serial number comes from
+// the store's serialSource; a listing with serial number 0 (a sub-folder)
+// skips that comparison.
+DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk);
+
+// Rescans the disk of `oldDisk` (a disk node) at its root path into a new disk
+// node of its own, with the old name and comment and the annotations carried
+// over, saves it under a new listing file name and only then deletes the old
+// listing file (a failure to delete is ignored). The tree is not touched: the
+// caller puts the returned node in place of the old one.
+//
+// When the scan or the save fails the error is thrown and nothing changed:
+// the old file is still there and no new file was left behind.
+std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &oldDisk,
+                                        ScanObserver *observer = nullptr);
+
+} // namespace rkm

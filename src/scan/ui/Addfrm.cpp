@@ -1,0 +1,121 @@
+#include "scan/ui/Addfrm.h"
+
+#include "ui_Addfrm.h"
+
+#include "app/Help.h"
+#include "app/Prompter.h"
+#include "platform/Platform.h"
+#include "scan/Scanner.h"
+
+#include <QFile>
+#include <QFocusEvent>
+
+namespace rkm {
+
+namespace {
+
+std::string Bytes(const QString &text)
+{
+    return StoredName(text.toStdString());
+}
+
+std::string PathBytes(const QString &text)
+{
+    return QFile::encodeName(text).toStdString();
+}
+
+} // namespace
+
+TfrmAddNew::TfrmAddNew(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmAddNew>())
+{
+    ui->setupUi(this);
+    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
+    labelSource = [](const std::string &folder) { return platform::System().volumeLabel(folder); };
+    SetHelpContext(this, HELP_ADD_NEW);
+    connect(ui->cmdBrowse, &QPushButton::clicked, this, &TfrmAddNew::cmdBrowseClick);
+    connect(ui->cmdOK, &QPushButton::clicked, this, &TfrmAddNew::cmdOKClick);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    ui->txtFolder->installEventFilter(this);
+}
+
+TfrmAddNew::~TfrmAddNew() = default;
+
+std::string TfrmAddNew::description() const
+{
+    return Bytes(ui->txtDescription->text());
+}
+
+std::string TfrmAddNew::comment() const
+{
+    return Bytes(ui->txtComment->text());
+}
+
+void TfrmAddNew::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        FormShow();
+    QDialog::showEvent(event);
+}
+
+bool TfrmAddNew::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->txtFolder && event->type() == QEvent::FocusOut)
+        txtFolderExit();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmAddNew::FormShow()
+{
+    ui->txtDescription->clear();
+    ui->txtFolder->clear();
+    ui->txtComment->clear();
+    m_root.clear();
+    ui->txtFolder->setFocus();
+}
+
+void TfrmAddNew::txtFolderExit()
+{
+    FillDescription(ui->txtFolder->text());
+}
+
+void TfrmAddNew::FillDescription(const QString &folder)
+{
+    // The label is offered only while no description is there: one the user
+    // typed is never overwritten.
+    if (!ui->txtDescription->text().isEmpty())
+        return;
+    const std::string root = ResolveScanRoot(PathBytes(folder));
+    if (root.empty() || !labelSource)
+        return;
+    const std::string label = labelSource(root);
+    if (!label.empty())
+        ui->txtDescription->setText(platform::DecodeText(label));
+}
+
+void TfrmAddNew::cmdBrowseClick()
+{
+    const QString folder = prompter().existingDirectory(this, QString(), ui->txtFolder->text());
+    if (folder.isEmpty())
+        return;
+    ui->txtFolder->setText(folder);
+    FillDescription(folder);
+}
+
+void TfrmAddNew::cmdOKClick()
+{
+    // Refused: the dialog stays open, the focus stays where it was, and only
+    // the beep tells why.
+    if (ui->txtDescription->text().isEmpty()) {
+        prompter().beep();
+        return;
+    }
+    const std::string root = ResolveScanRoot(PathBytes(ui->txtFolder->text()));
+    if (root.empty()) {
+        prompter().beep();
+        return;
+    }
+    m_root = root;
+    accept();
+}
+
+} // namespace rkm

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace Ui {
+class TfrmAddNew;
+}
+
+namespace rkm {
+
+// "Add new listing": the drive or folder to catalogue, the listing's name
+// (its description) and a comment. OK is refused with the warning beep while
+// the description is empty or the folder cannot be entered.
+class TfrmAddNew final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmAddNew(QWidget *parent = nullptr);
+    ~TfrmAddNew() override;
+
+    // The absolute folder chosen, known once the dialog closed with OK.
+    const std::string &scanRoot() const { return m_root; }
+    // The texts typed, as stored (line breaks replaced).
+    std::string description() const;
+    std::string comment() const;
+
+    // Where the volume label of a folder comes from (tests put their own).
+    std::function<std::string(const std::string &folder)> labelSource;
+
+    void FormShow();
+    void txtFolderExit();
+    void cmdBrowseClick();
+    void cmdOKClick();
+    void FillDescription(const QString &folder);
+
+    std::unique_ptr<Ui::TfrmAddNew> ui;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    std::string m_root;
+};
+
+} // namespace rkm

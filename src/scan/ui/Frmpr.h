@@ -1,0 +1,50 @@
+#pragma once
+
+#include "catalog/Disks.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+
+namespace Ui {
+class TfrmProps;
+}
+
+namespace rkm {
+
+namespace platform {
+class SystemView;
+}
+
+// The properties of a disk or folder node: its counts and full path, its
+// comment, and the drive (mounted volume) its listing's root path lies on.
+class TfrmProps final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmProps(QWidget *parent = nullptr);
+    ~TfrmProps() override;
+
+    // The system whose mounted volumes are offered (tests put a fixture).
+    void setSystem(const platform::SystemView *system) { m_system = system; }
+
+    void SetPropsNode(TreeNode *node);
+    // Fills the dialog from the node; warns when the listing's drive is not
+    // among the drives present. Run before each showing.
+    void FormShow();
+    void m_pDriveChange(int index);
+    // Stores what changed and marks the listing modified; true when anything did.
+    bool OKBtnClick();
+
+    std::unique_ptr<Ui::TfrmProps> ui;
+
+private:
+    const platform::SystemView *m_system;
+    TreeNode *m_node = nullptr;
+    TDisk *m_disk = nullptr;
+    std::string m_prefix;   // the drive part of the root path
+    std::string m_fullPath; // the node's full path as stored
+};
+
+} // namespace rkm

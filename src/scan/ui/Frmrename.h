@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class TFormRename;
+}
+
+namespace rkm {
+
+// "Rename disk": one line for the disk's new name. OK only beeps while the
+// line is empty, since a disk without a name cannot be read back.
+class TFormRename final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFormRename(QWidget *parent = nullptr);
+    ~TFormRename() override;
+
+    void cmdOKClick();
+
+    std::unique_ptr<Ui::TFormRename> ui;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+} // namespace rkm

@@ -1,0 +1,340 @@
+// The search over the catalogue and the substring test under it.
+//
+// A search that matches nothing visits every entry of every folder, so the
+// file entries are not tested one by one: the pattern is looked for in the
+// folder's whole text buffer (all five texts of all entries, back to back),
+// and only the entries where something turns up are tested properly.
+//
+// Without case sensitivity the texts are compared Unicode lower-cased. For a
+// pattern that is ASCII after lower-casing, an ASCII-folded scan of the raw
+// bytes finds every match but two kinds: the only characters whose lower
+// case holds an ASCII letter are U+0130 (lower case "i", UTF-8 C4 B0) and the
+// Kelvin sign U+212A ("k", UTF-8 E2 84 AA); every other character lowers to
+// bytes above 0x7F, so it can neither make nor break an ASCII match. Texts
+// holding a C4 or E2 byte are therefore tested the slow way as well. For a
+// pattern with other characters only texts with a byte above 0x7F can hold
+// it at all.
+
+#include "search/Finder.h"
+
+#include "platform/Platform.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace rkm {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+constexpr std::array<unsigned char, 256> MakeFold()
+{
+    std::array<unsigned char, 256> t{};
+    for (int i = 0; i < 256; ++i)
+        t[static_cast<std::size_t>(i)] = static_cast<unsigned char>(i >= 'A' && i <= 'Z' ? i - 'A' + 'a' : i);
+    return t;
+}
+constexpr std::array<unsigned char, 256> kFold = MakeFold();
+
+inline unsigned char Fold(char c)
+{
+    return kFold[static_cast<unsigned char>(c)];
+}
+
+// The first byte at or after `from` that is above 0x7F, or npos.
+std::size_t FindHighByte(std::string_view hay, std::size_t from)
+{
+    const char *p = hay.data() + from;
+    const char *end = hay.data() + hay.size();
+    while (end - p >= 8) {
+        uint64_t w;
+        std::memcpy(&w, p, 8);
+        if (w & 0x8080808080808080ull)
+            break;
+        p += 8;
+    }
+    for (; p < end; ++p)
+        if (static_cast<unsigned char>(*p) & 0x80)
+            return static_cast<std::size_t>(p - hay.data());
+    return npos;
+}
+
+// The bytes whose characters lower-case into ASCII (see the top of the file).
+constexpr unsigned char kSpecialA = 0xC4;
+constexpr unsigned char kSpecialB = 0xE2;
+
+inline bool IsSpecial(char c)
+{
+    const auto b = static_cast<unsigned char>(c);
+    return b == kSpecialA || b == kSpecialB;
+}
+
+bool IsAscii(std::string_view text)
+{
+    return FindHighByte(text, 0) == npos;
+}
+
+inline bool IsLowerLetter(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+
+} // namespace
+
+// ---- SearchPattern ----------------------------------------------------------
+
+SearchPattern::SearchPattern(std::string_view pattern, bool caseSensitive)
+    : m_text(caseSensitive ? std::string(pattern) : platform::LowerText(pattern)), m_caseSensitive(caseSensitive)
+{
+    m_ascii = IsAscii(m_text);
+}
+
+std::size_t SearchPattern::findRaw(std::string_view hay, std::size_t from) const
+{
+    return scan(hay, from, false, false);
+}
+
+std::size_t SearchPattern::findFolded(std::string_view hay, std::size_t from, bool stopAtSpecial) const
+{
+    return scan(hay, from, true, stopAtSpecial);
+}
+
+// The pattern (not empty) in `hay`; with `fold`, the pattern is ASCII lower
+// case and A to Z in `hay` count as lower case. Sixteen start positions are
+// tried at once: a position is looked at more closely only when both the
+// first and the last byte of the pattern fit there (or, with
+// `stopAtSpecial`, when it holds a special byte).
+std::size_t SearchPattern::scan(std::string_view hay, std::size_t from, bool fold, bool stopAtSpecial) const
+{
+    const std::size_t m = m_text.size();
+    if (from > hay.size())
+        return npos;
+    if (m == 0)
+        return from;
+    const std::size_t n = hay.size();
+    const char *h = hay.data();
+    const char *pat = m_text.data();
+    const auto matchesAt = [&](std::size_t i) {
+        if (n - i < m)
+            return false;
+        if (!fold)
+            return std::memcmp(h + i, pat, m) == 0;
+        for (std::size_t j = 0; j < m; ++j)
+            if (Fold(h[i + j]) != static_cast<unsigned char>(pat[j]))
+                return false;
+        return true;
+    };
+    std::size_t i = from;
+#if defined(__SSE2__)
+    // A letter of the pattern fits a byte when the byte with bit 0x20 set
+    // equals it: only the two cases of that letter do. Other bytes must equal.
+    const char first = pat[0];
+    const char last = pat[m - 1];
+    const __m128i firstOr = _mm_set1_epi8(fold && IsLowerLetter(first) ? 0x20 : 0);
+    const __m128i lastOr = _mm_set1_epi8(fold && IsLowerLetter(last) ? 0x20 : 0);
+    const __m128i firstV = _mm_set1_epi8(first);
+    const __m128i lastV = _mm_set1_epi8(last);
+    const __m128i specialA = _mm_set1_epi8(static_cast<char>(kSpecialA));
+    const __m128i specialB = _mm_set1_epi8(static_cast<char>(kSpecialB));
+    while (i < n && n - i >= m - 1 + 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(h + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(h + i + m - 1));
+        __m128i hits = _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(a, firstOr), firstV),
+                                     _mm_cmpeq_epi8(_mm_or_si128(b, lastOr), lastV));
+        if (stopAtSpecial)
+            hits = _mm_or_si128(hits, _mm_or_si128(_mm_cmpeq_epi8(a, specialA), _mm_cmpeq_epi8(a, specialB)));
+        unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
+        while (mask) {
+            const std::size_t p = i + static_cast<std::size_t>(__builtin_ctz(mask));
+            if ((stopAtSpecial && IsSpecial(h[p])) || matchesAt(p))
+                return p;
+            mask &= mask - 1;
+        }
+        i += 16;
+    }
+#endif
+    for (; i < n; ++i)
+        if ((stopAtSpecial && IsSpecial(h[i])) || matchesAt(i))
+            return i;
+    return npos;
+}
+
+bool SearchPattern::foundIn(std::string_view text) const
+{
+    if (m_text.empty())
+        return true;
+    if (m_caseSensitive)
+        return findRaw(text, 0) != npos;
+    if (m_ascii) {
+        // A match before any special byte settles it; a special byte first
+        // needs the whole text lower-cased.
+        const std::size_t p = findFolded(text, 0, true);
+        if (p == npos)
+            return false;
+        if (!IsSpecial(text[p]))
+            return true;
+    } else if (IsAscii(text)) {
+        return false; // ASCII lowers to ASCII; the pattern has other bytes
+    }
+    return platform::LowerText(text).find(m_text) != npos;
+}
+
+std::size_t SearchPattern::nextCandidate(std::string_view hay, std::size_t from) const
+{
+    if (m_text.empty())
+        return from <= hay.size() ? from : npos;
+    if (m_caseSensitive)
+        return findRaw(hay, from);
+    if (m_ascii)
+        return findFolded(hay, from, true);
+    return FindHighByte(hay, from);
+}
+
+// ---- Finder -----------------------------------------------------------------
+
+Finder::Finder(SearchOptions options)
+    : m_options(std::move(options)), m_pattern(m_options.text, m_options.caseSensitive)
+{
+}
+
+bool Finder::nameMatches(const TreeNode &node) const
+{
+    return m_options.folderNames && !m_pattern.empty() && m_pattern.foundIn(node.text());
+}
+
+bool Finder::entryMatches(const FileList &files, int index) const
+{
+    const FileEntryView e = files.entry(index);
+    // The category restriction comes first, then the file name, then the
+    // description.
+    if (m_options.categoryOnly) {
+        if (e[FT_CATEGORY] != m_options.category)
+            return false;
+        if (m_pattern.empty())
+            return true;
+    }
+    if (m_options.fileNames && m_pattern.foundIn(e[FT_NAME]))
+        return true;
+    return m_options.descriptions && m_pattern.foundIn(e[FT_DESCRIPTION]);
+}
+
+int Finder::findEntry(const FileList &files, int first) const
+{
+    const int n = files.count();
+    first = std::max(first, 0);
+    if (first >= n)
+        return -1;
+    const bool anyText = m_options.fileNames || m_options.descriptions;
+    const bool categoryWalk = m_options.categoryOnly && m_pattern.empty();
+    if (!anyText && !categoryWalk)
+        return -1;
+    if (categoryWalk && files.inListOrder()) {
+        // Entries lie back to back, so the category, an entry's last text,
+        // ends just before the next entry starts: each entry is one compare.
+        const std::string &cat = m_options.category;
+        if (cat.find('\n') != std::string::npos)
+            return -1; // no stored text holds a line break
+        const std::string_view data = files.rawData();
+        const std::size_t L = cat.size();
+        for (int k = first; k < n; ++k) {
+            const std::size_t start = files.rawOffset(k);
+            const std::size_t end = k + 1 < n ? files.rawOffset(k + 1) : data.size();
+            if (end - start >= L + 2 && data[end - 2 - L] == '\n' && data.compare(end - 1 - L, L, cat) == 0)
+                return k;
+        }
+        return -1;
+    }
+    if (m_pattern.empty() || !files.inListOrder()) {
+        for (int i = first; i < n; ++i)
+            if (entryMatches(files, i))
+                return i;
+        return -1;
+    }
+
+    // Scan the folder's buffer for places where a match may be and test the
+    // entries they fall into. A place in the date, size or category text
+    // does not count; since the name and description come first in an entry,
+    // a first place there means the entry holds none in its name or
+    // description, and the scan goes on with the next entry.
+    const std::string_view data = files.rawData();
+    std::size_t pos = files.rawOffset(first);
+    int lo = first;
+    while (true) {
+        pos = m_pattern.nextCandidate(data, pos);
+        if (pos == npos)
+            return -1;
+        // The last entry starting at or before pos (entries lie in order).
+        int a = lo, b = n - 1;
+        while (a < b) {
+            const int mid = a + (b - a + 1) / 2;
+            if (files.rawOffset(mid) <= pos)
+                a = mid;
+            else
+                b = mid - 1;
+        }
+        const int k = a;
+        const std::size_t start = files.rawOffset(k);
+        const std::size_t nameEnd = data.find('\n', start);
+        const std::size_t descEnd = data.find('\n', nameEnd + 1);
+        if (pos < descEnd && entryMatches(files, k))
+            return k;
+        if (k + 1 >= n)
+            return -1;
+        lo = k + 1;
+        pos = files.rawOffset(lo);
+    }
+}
+
+SearchHit Finder::scanFrom(const Catalog &tree, const TreeNode *node, bool testName, int firstEntry) const
+{
+    for (TreeNode *n = const_cast<TreeNode *>(node); n; n = NextInPreOrder(tree, n)) {
+        if (testName && nameMatches(*n))
+            return {n, -1};
+        const int k = findEntry(n->disk().Files, firstEntry);
+        if (k >= 0)
+            return {n, k};
+        testName = true;
+        firstEntry = 0;
+    }
+    return {};
+}
+
+SearchHit Finder::findFirst(const Catalog &tree) const
+{
+    if (tree.empty())
+        return {};
+    return scanFrom(tree, tree.disk(0), true, 0);
+}
+
+SearchHit Finder::findNext(const Catalog &tree, const TreeNode *node, int firstEntry) const
+{
+    if (!node)
+        return findFirst(tree);
+    return scanFrom(tree, node, false, firstEntry);
+}
+
+TreeNode *NextInPreOrder(const Catalog &tree, const TreeNode *node)
+{
+    if (node->childCount() > 0)
+        return node->child(0);
+    for (const TreeNode *n = node; n; n = n->parent()) {
+        const TreeNode *p = n->parent();
+        const int next = n->row() + 1;
+        if (p) {
+            if (next < p->childCount())
+                return p->child(next);
+        } else if (next < tree.diskCount()) {
+            return tree.disk(next);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace rkm

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace rkm {
+
+// The settings store: integer and string values under short keys ("Top",
+// "PrFAll", ...), kept between runs in an INI file in the user's config folder
+// ($XDG_CONFIG_HOME/Rackmere/Rackmere.ini, else ~/.config/Rackmere/Rackmere.ini).
+// The folder is looked up on every call, so tests that set XDG_CONFIG_HOME get
+// a store of their own.
+
+// The value stored under `key`, or `defaultValue` when none (or no number) is stored.
+int32_t GetSettingInt(std::string_view key, int32_t defaultValue);
+void SetSettingInt(std::string_view key, int32_t value);
+// The text stored under `key`, byte for byte, or `defaultValue` when none is stored.
+std::string GetSettingString(std::string_view key, std::string_view defaultValue = {});
+void SetSettingString(std::string_view key, std::string_view value);
+
+// The path of the settings file in use.
+std::string SettingsFilePath();
+// False when the last write could not be stored (a read-only or full disk).
+bool LastSettingWriteSucceeded();
+
+} // namespace rkm

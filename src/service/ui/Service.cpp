@@ -1,0 +1,163 @@
+#include "service/ui/Service.h"
+
+#include "app/Prompter.h"
+#include "service/Project.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QWidget>
+
+#include <memory>
+
+#include <unistd.h>
+
+namespace rkm {
+
+namespace {
+
+struct ServiceState {
+    QString appName = QString::fromLatin1(APP_TITLE);
+    QString appKey = QString::fromLatin1(APP_KEY);
+    QPointer<QWidget> mainWindow;
+    std::unique_ptr<QLockFile> lock;
+    std::unique_ptr<QLocalServer> server;
+};
+
+ServiceState &state()
+{
+    static ServiceState s;
+    return s;
+}
+
+void bringToFront()
+{
+    QWidget *w = state().mainWindow;
+    if (!w)
+        return;
+    if (w->isMinimized())
+        w->showNormal();
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+QString runtimeDir()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    return dir;
+}
+
+} // namespace
+
+QString InstanceServerName()
+{
+    // A full path, so each user (and each test's runtime folder) has its own.
+    return runtimeDir() + QStringLiteral("/rackmere-%1.socket").arg(::getuid());
+}
+
+QString InstanceLockPath()
+{
+    return runtimeDir() + QStringLiteral("/rackmere-%1.lock").arg(::getuid());
+}
+
+bool EnsureOneInstance(const QString &, int)
+{
+    ServiceState &s = state();
+    if (s.lock)
+        return false; // this copy holds the guard already
+    auto lock = std::make_unique<QLockFile>(InstanceLockPath());
+    // Held for the whole run, however long; a lock left by a copy that
+    // crashed is still taken over, as its process is gone.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        if (lock->error() == QLockFile::LockFailedError) {
+            // Another copy runs: ask it to come to the front.
+            QLocalSocket socket;
+            socket.connectToServer(InstanceServerName());
+            if (socket.waitForConnected(1000)) {
+                socket.write("raise\n");
+                socket.waitForBytesWritten(1000);
+                socket.disconnectFromServer();
+            }
+            return true;
+        }
+        // The lock file cannot be made (no runtime folder): run unguarded
+        // rather than refuse to start.
+        return false;
+    }
+    s.lock = std::move(lock);
+    QLocalServer::removeServer(InstanceServerName());
+    s.server = std::make_unique<QLocalServer>();
+    s.server->setSocketOptions(QLocalServer::UserAccessOption);
+    QObject::connect(s.server.get(), &QLocalServer::newConnection, [] {
+        QLocalServer *server = state().server.get();
+        while (QLocalSocket *c = server->nextPendingConnection()) {
+            QObject::connect(c, &QLocalSocket::disconnected, c, &QObject::deleteLater);
+            bringToFront();
+        }
+    });
+    s.server->listen(InstanceServerName());
+    return false;
+}
+
+void ReleaseInstanceGuard()
+{
+    ServiceState &s = state();
+    s.server.reset();
+    s.lock.reset();
+}
+
+void Initialize(const QString &appName, const QString &appKey, QWidget *mainWindow)
+{
+    ServiceState &s = state();
+    s.appName = appName;
+    s.appKey = appKey;
+    s.mainWindow = mainWindow;
+}
+
+void ShowAboutBox(QWidget *parent, const QString &webAddress)
+{
+    const QString text =
+        QStringLiteral("<p><b>%1</b></p>"
+                       "<p>A catalogue of your disks: every folder and file of your CDs, USB sticks, "
+                       "hard disks and network drives, searchable and printable, even when the disk "
+                       "itself is not at hand.</p>"
+                       "<p>Built with Qt %2.</p>"
+                       "<p><a href=\"%3\">%3</a><br>Support: <a href=\"mailto:%4\">%4</a></p>")
+            .arg(state().appName.toHtmlEscaped(), QString::fromLatin1(qVersion()), webAddress.toHtmlEscaped(),
+                 QString::fromLatin1(SUPPORT_MAIL_ADDRESS));
+    prompter().message(parent, QMessageBox::NoIcon, QStringLiteral("About %1").arg(state().appName), text,
+                       QMessageBox::Ok);
+}
+
+void GotoURL(const QString &webAddress)
+{
+    const QUrl url(webAddress);
+    if (!url.isValid() || !prompter().openUrl(url))
+        prompter().message(state().mainWindow, QMessageBox::Warning, state().appName,
+                           QStringLiteral("Could not open %1 in a web browser.").arg(webAddress), QMessageBox::Ok);
+}
+
+void MailToSupport()
+{
+    QUrl url(QStringLiteral("mailto:") + QString::fromLatin1(SUPPORT_MAIL_ADDRESS));
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("subject"), state().appName + QStringLiteral(" support"));
+    url.setQuery(query);
+    if (!prompter().openUrl(url))
+        prompter().message(state().mainWindow, QMessageBox::Warning, state().appName,
+                           QStringLiteral("Could not start a mail program. Please write to %1.")
+                               .arg(QString::fromLatin1(SUPPORT_MAIL_ADDRESS)),
+                           QMessageBox::Ok);
+}
+
+} // namespace rkm

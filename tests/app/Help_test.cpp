@@ -1,0 +1,105 @@
+#include "AppTestSupport.h"
+
+#include "app/Help.h"
+#include "app/Mainfrm.h"
+#include "app/QueuedPrompter.h"
+
+#include <QAction>
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+using namespace rkm;
+
+class HelpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { CloseHelp(); QCoreApplication::processEvents(); }
+
+    void everyTopicHasItsPage_data()
+    {
+        QTest::addColumn<int>("context");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("mustMention");
+        QTest::newRow("contents") << int(HELP_CONTENTS) << "contents.html" << "Contents";
+        QTest::newRow("main window") << int(HELP_MAIN_WINDOW) << "topic1.html" << "items listed";
+        QTest::newRow("add new listing") << int(HELP_ADD_NEW) << "topic3.html" << "Drive / folder:";
+        QTest::newRow("search") << int(HELP_SEARCH) << "topic4.html" << "Only in this category:";
+        QTest::newRow("print options") << int(HELP_PRINT_OPTIONS) << "topic5.html" << "Print CD back cover";
+        QTest::newRow("file properties") << int(HELP_FILE_PROPERTIES) << "topic8.html" << "Launch file";
+        QTest::newRow("listing properties") << int(HELP_LISTING_PROPERTIES) << "topic9.html" << "Root drive:";
+        QTest::newRow("unknown number") << 77 << "contents.html" << "Contents";
+    }
+    void everyTopicHasItsPage()
+    {
+        QFETCH(int, context);
+        QFETCH(QString, page);
+        QFETCH(QString, mustMention);
+        ShowHelp(nullptr, context);
+        QTextBrowser *b = HelpBrowser();
+        QVERIFY(b);
+        QVERIFY(HelpWindow()->isVisible());
+        QCOMPARE(b->source().fileName(), page);
+        QVERIFY2(b->toPlainText().contains(mustMention), qPrintable(b->toPlainText().left(200)));
+        QVERIFY(!b->documentTitle().isEmpty());
+    }
+
+    void everyLinkBetweenPagesLeadsToAPage()
+    {
+        QDirIterator it(":/help", {"*.html"});
+        int pages = 0;
+        while (it.hasNext()) {
+            const QString path = it.next();
+            ++pages;
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(f.readAll());
+            QRegularExpression href("href=\"([^\"#:]+)(#[^\"]*)?\"");
+            for (auto m = href.globalMatch(html); m.hasNext();) {
+                const QString target = m.next().captured(1);
+                QVERIFY2(QFile::exists(":/help/" + target), qPrintable(path + " links to " + target));
+            }
+        }
+        QVERIFY(pages >= 12);
+    }
+
+    void f1AndHelpTopicsInTheMainWindow()
+    {
+        apptest::Sandbox sandbox;
+        QueuedPrompter prompter;
+        CatalogStore store(sandbox.programDir());
+        TfrmMain w(store);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_F1);
+        QVERIFY(HelpBrowser());
+        QCOMPARE(HelpBrowser()->source().fileName(), QStringLiteral("topic1.html"));
+        w.mnuHelpTopics->trigger();
+        QCOMPARE(HelpBrowser()->source().fileName(), QStringLiteral("contents.html"));
+        // Closing the main window closes the help too.
+        w.close();
+        QTRY_VERIFY(!HelpWindow() || !HelpWindow()->isVisible());
+    }
+
+    void helpFromAModalDialogIsUsable()
+    {
+        QDialog dialog;
+        SetHelpContext(&dialog, HELP_SEARCH);
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QVERIFY(HelpWindow());
+        QCOMPARE(HelpBrowser()->source().fileName(), QStringLiteral("topic4.html"));
+        // A modal dialog blocks every window but its own: the help belongs to it.
+        QCOMPARE(HelpWindow()->window()->parentWidget(), &dialog);
+        dialog.close();
+    }
+
+};
+
+QTEST_MAIN(HelpTest)
+#include "Help_test.moc"

@@ -1,0 +1,647 @@
+#include "AppTestSupport.h"
+
+#include "app/CatalogTreeModel.h"
+#include "app/Frmsplashdlg.h"
+#include "app/Mainfrm.h"
+#include "app/QueuedPrompter.h"
+#include "catalog/Errors.h"
+#include "service/Settings.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTest>
+#include <QTreeView>
+
+#include <memory>
+
+using namespace rkm;
+using rkm::apptest::FolderSpec;
+using rkm::apptest::MakeDisk;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<apptest::Sandbox> m_sandbox;
+    std::unique_ptr<QueuedPrompter> m_prompter;
+    std::unique_ptr<CatalogStore> m_store;
+    std::unique_ptr<TfrmMain> m_main;
+
+    // A program directory with two disks: "Alpha" (2 root files; folders
+    // "Docs" with 3 files, "Empty" with none, "Many" with 8) and "Beta".
+    void writeTwoDisks()
+    {
+        const std::string dir = m_sandbox->programDir();
+        apptest::WriteDisk(dir, "100.rkm", *MakeDisk("Alpha", 2, {{"Docs", 3}, {"Empty", 0}, {"Many", 8}}));
+        apptest::WriteDisk(dir, "200.rkm", *MakeDisk("Beta", 1, {}, 5));
+    }
+    TfrmMain &start(bool show = true)
+    {
+        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir());
+        m_main = std::make_unique<TfrmMain>(*m_store);
+        if (show) {
+            m_main->show();
+            if (!QTest::qWaitForWindowExposed(m_main.get()))
+                qWarning("main window not exposed");
+        }
+        return *m_main;
+    }
+    TreeNode *disk(const char *name) const { return m_store->tree().findByName(name); }
+    TreeNode *folder(const char *diskName, const char *folderName) const
+    {
+        TreeNode *d = disk(diskName);
+        for (int i = 0; d && i < d->childCount(); ++i)
+            if (d->child(i)->text() == folderName)
+                return d->child(i);
+        return nullptr;
+    }
+    QList<QAction *> selectionCommands() const
+    {
+        TfrmMain &w = *m_main;
+        return {w.mnuRename, w.popRename, w.mnuDelete, w.popDelete,     w.mnuUpdate,
+                w.popUpdate, w.mnuProperties, w.popProperties, w.mnuPrint, w.popPrint};
+    }
+    QStringList gridRow(int row) const
+    {
+        QStringList out;
+        QAbstractItemModel *m = m_main->StringGrid1->model();
+        for (int c = 0; c < m->columnCount(); ++c)
+            out << m->index(row, c).data().toString();
+        return out;
+    }
+    static void closePopups()
+    {
+        while (QWidget *w = QApplication::activePopupWidget())
+            w->close();
+    }
+
+private slots:
+    void init()
+    {
+        m_sandbox = std::make_unique<apptest::Sandbox>();
+        m_prompter = std::make_unique<QueuedPrompter>();
+    }
+    void cleanup()
+    {
+        closePopups();
+        m_main.reset();
+        m_store.reset();
+        m_prompter.reset();
+        m_sandbox.reset();
+    }
+
+    void emptyProgramDirectory()
+    {
+        TfrmMain &w = start();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Rackmere V1.0"));
+        QCOMPARE(w.TreeView1->model()->rowCount(), 0);
+        QCOMPARE(w.StringGrid1->model()->rowCount(), 1);
+        QCOMPARE(gridRow(0), QStringList({"", "", "", "", ""}));
+        QCOMPARE(w.statusText(), QString());
+        QVERIFY(!w.mnuFind->isEnabled());
+        QVERIFY(!w.mnuFindNext->isEnabled());
+        for (QAction *a : selectionCommands())
+            QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+        QVERIFY(!w.CurrentNode);
+        QVERIFY(!w.CurrentDisk);
+        QCOMPARE(m_prompter->calls.size(), 0);
+    }
+
+    void gridHeaders()
+    {
+        TfrmMain &w = start();
+        const QStringList expected = {"Filename", "Description", "Date", "Size", "Category"};
+        QAbstractItemModel *m = w.StringGrid1->model();
+        QCOMPARE(m->columnCount(), 5);
+        for (int c = 0; c < 5; ++c)
+            QCOMPARE(m->headerData(c, Qt::Horizontal).toString(), expected[c]);
+        QCOMPARE(w.StringGrid1->verticalHeader()->defaultSectionSize(), 16);
+        QCOMPARE(w.StringGrid1->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(w.StringGrid1->selectionBehavior(), QAbstractItemView::SelectRows);
+        QCOMPARE(w.StringGrid1->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
+        QCOMPARE(w.TreeView1->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(w.TreeView1->indentation(), 19);
+        QCOMPARE(w.Splitter1->handleWidth(), 10);
+        QVERIFY(!w.windowIcon().isNull());
+    }
+
+    void startWithListings()
+    {
+        writeTwoDisks();
+        TfrmMain &w = start();
+        // The tree shows the disks in the catalogue's own order, unsorted.
+        QAbstractItemModel *m = w.TreeView1->model();
+        QCOMPARE(m->rowCount(), 2);
+        for (int r = 0; r < 2; ++r)
+            QCOMPARE(m->index(r, 0).data().toString(), QString::fromStdString(m_store->tree().disk(r)->text()));
+        const QModelIndex alpha = w.treeModel()->indexOf(disk("Alpha"));
+        QCOMPARE(m->rowCount(alpha), 3);
+        QCOMPARE(m->index(0, 0, alpha).data().toString(), QStringLiteral("Docs"));
+        // No selection; Find enabled; the selection commands not.
+        QVERIFY(!w.TreeView1->selectionModel()->hasSelection());
+        QVERIFY(!w.CurrentNode);
+        QCOMPARE(w.statusText(), QString());
+        QVERIFY(w.mnuFind->isEnabled());
+        QVERIFY(w.mnuFindNext->isEnabled());
+        for (QAction *a : selectionCommands())
+            QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+        QCOMPARE(m_prompter->calls.size(), 0);
+    }
+
+    void brokenListingsAreReportedInOneMessage()
+    {
+        writeTwoDisks();
+        const std::string dir = m_sandbox->programDir();
+        // One listing cut short, one whose first text claims to be huge.
+        const std::string whole = WriteListing(*MakeDisk("Gamma", 5, {{"Sub", 4}}), 7);
+        apptest::WriteFile(dir + "300.rkm", whole.substr(0, whole.size() / 2));
+        apptest::WriteFile(dir + "400.rkm", whole.substr(0, 12) + std::string("\xff\xff\xff\x7f", 4) + "abc");
+        TfrmMain &w = start(false);
+        const auto messages = m_prompter->messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].caption, w.windowTitle());
+        QCOMPARE(messages[0].icon, QMessageBox::Warning);
+        QCOMPARE(messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QStringList lines = messages[0].text.split('\n');
+        lines.sort();
+        QCOMPARE(lines, QStringList({"Error loading file: 300.rkm", "Error loading file: 400.rkm"}));
+        // The good listings are all there.
+        QCOMPARE(w.TreeView1->model()->rowCount(), 2);
+        QVERIFY(disk("Alpha") && disk("Beta"));
+    }
+
+    void brokenCategoryFileIsReported()
+    {
+        writeTwoDisks();
+        // A folder where the category file should be cannot be read.
+        QVERIFY(QDir().mkpath(QString::fromStdString(m_sandbox->programDir() + "DATA.CAT")));
+        start(false);
+        const auto messages = m_prompter->messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].text.contains("DATA.CAT"), qPrintable(messages[0].text));
+    }
+
+    void splashStaysForItsLeastTime()
+    {
+        TfrmSplash::setMinimumMillisecondsForTests(400);
+        QElapsedTimer t;
+        t.start();
+        TfrmMain &w = start(false);
+        QVERIFY2(t.elapsed() >= 400, qPrintable(QString::number(t.elapsed())));
+        // High-colour display: the high-colour pictures, in the tree and on the splash.
+        QVERIFY(w.usesHighColourImages());
+        auto *splash = w.findChild<TfrmSplash *>();
+        QVERIFY(splash);
+        QVERIFY(splash->isVisible());
+        QVERIFY(splash->m_pImage16m->isVisibleTo(splash));
+        QVERIFY(!splash->m_pImage256->isVisibleTo(splash));
+        QCOMPARE(splash->Label1->text(), QStringLiteral("Loading..."));
+        QCOMPARE(splash->size(), QSize(330, 220));
+        // Showing the main window removes the splash.
+        w.show();
+        QTRY_VERIFY(!w.findChild<TfrmSplash *>());
+    }
+
+    void splashIsHiddenBeforeALoadError()
+    {
+        // A prompter that looks at the splash when the message comes.
+        struct Watching final : Prompter {
+            bool splashVisible = true;
+            int messages = 0;
+            QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon, const QString &, const QString &,
+                                                QMessageBox::StandardButtons, QMessageBox::StandardButton) override
+            {
+                ++messages;
+                auto *splash = parent ? parent->findChild<TfrmSplash *>() : nullptr;
+                splashVisible = splash && splash->isVisible();
+                return QMessageBox::Ok;
+            }
+            void beep() override {}
+            QString existingDirectory(QWidget *, const QString &, const QString &) override { return {}; }
+            bool choosePrinter(QWidget *, QPrinter *) override { return false; }
+            bool openUrl(const QUrl &) override { return false; }
+        } watching;
+        const std::string whole = WriteListing(*MakeDisk("Cut", 3), 1);
+        apptest::WriteFile(m_sandbox->programDir() + "1.rkm", whole.substr(0, whole.size() - 5));
+        setPrompter(&watching);
+        start(false);
+        setPrompter(m_prompter.get());
+        QCOMPARE(watching.messages, 1);
+        QVERIFY(!watching.splashVisible);
+    }
+
+    void firstStartGeometryDefaults()
+    {
+        TfrmMain &w = start();
+        QCOMPARE(w.pos(), QPoint(0, 0));
+        QCOMPARE(w.size(), QSize(640, 370));
+        QCOMPARE(w.TreeView1->width(), 188);
+        for (int c = 0; c < 4; ++c)
+            QCOMPARE(w.StringGrid1->columnWidth(c), 85);
+        // The last column spans the rest of the grid, less 10.
+        QCOMPARE(w.StringGrid1->columnWidth(4), w.StringGrid1->viewport()->width() - 4 * 85 - 10);
+    }
+
+    void storedGeometryRestoredAndStoredAgain()
+    {
+        const struct {
+            const char *key;
+            int value;
+        } stored[] = {{"Top", 40},   {"Left", 30},  {"Width", 900}, {"Height", 500}, {"TWidth", 250},
+                      {"ColW0", 120}, {"ColW1", 90}, {"ColW2", 70},  {"ColW3", 60},   {"ColW4", 50}};
+        for (const auto &s : stored)
+            SetSettingInt(s.key, s.value);
+        TfrmMain &w = start();
+        QCOMPARE(w.pos(), QPoint(30, 40));
+        QCOMPARE(w.size(), QSize(900, 500));
+        QCOMPARE(w.TreeView1->width(), 250);
+        const int cols[] = {120, 90, 70, 60};
+        for (int c = 0; c < 4; ++c)
+            QCOMPARE(w.StringGrid1->columnWidth(c), cols[c]);
+        // FormResize widened the last column: the first four leave room.
+        const int last = w.StringGrid1->viewport()->width() - 340 - 10;
+        QCOMPARE(w.StringGrid1->columnWidth(4), last);
+
+        w.move(70, 80);
+        w.resize(700, 420);
+        w.StringGrid1->setColumnWidth(1, 111);
+        QCoreApplication::processEvents();
+        const int tree = w.TreeView1->width();
+        const int col4 = w.StringGrid1->columnWidth(4);
+        m_main.reset(); // shutdown stores the settings
+        QCOMPARE(GetSettingInt("Left", -1), 70);
+        QCOMPARE(GetSettingInt("Top", -1), 80);
+        QCOMPARE(GetSettingInt("Width", -1), 700);
+        QCOMPARE(GetSettingInt("Height", -1), 420);
+        QCOMPARE(GetSettingInt("TWidth", -1), tree);
+        QCOMPARE(GetSettingInt("ColW1", -1), 111);
+        QCOMPARE(GetSettingInt("ColW4", -1), col4);
+    }
+
+    void placeOffEveryScreenIsBroughtBack()
+    {
+        SetSettingInt("Left", 9000);
+        SetSettingInt("Top", -9000);
+        TfrmMain &w = start();
+        QVERIFY(w.screen()->availableGeometry().intersects(w.frameGeometry()));
+        QCOMPARE(w.size(), QSize(640, 370));
+    }
+
+    void formResizeRule()
+    {
+        TfrmMain &w = start();
+        // When the first four columns fill the grid, the last keeps its width.
+        for (int c = 0; c < 4; ++c)
+            w.StringGrid1->setColumnWidth(c, 200);
+        w.StringGrid1->setColumnWidth(4, 33);
+        w.resize(650, 380);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.StringGrid1->columnWidth(4), 33);
+        // When they leave room, it grows and shrinks with the window.
+        for (int c = 0; c < 4; ++c)
+            w.StringGrid1->setColumnWidth(c, 40);
+        for (int width : {900, 700, 1000}) {
+            w.resize(width, 380);
+            QCoreApplication::processEvents();
+            QCOMPARE(w.StringGrid1->columnWidth(4), w.StringGrid1->viewport()->width() - 160 - 10);
+        }
+    }
+
+    void shutdownSavesModifiedListings()
+    {
+        writeTwoDisks();
+        TfrmMain &w = start(false);
+        TreeNode *beta = disk("Beta");
+        beta->disk().Comment = "annotated";
+        beta->disk().SetModified(true);
+        (void)w;
+        m_main.reset();
+        CatalogStore again(m_sandbox->programDir());
+        QVERIFY(again.LoadCatalog().empty());
+        QCOMPARE(again.tree().findByName("Beta")->disk().Comment, std::string("annotated"));
+    }
+
+    void selectionCases_data()
+    {
+        QTest::addColumn<QString>("diskName");
+        QTest::addColumn<QString>("folderName");
+        QTest::addColumn<int>("gridRows");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("firstFile");
+        QTest::newRow("folder with 3 files") << "Alpha" << "Docs" << 3 << "3 items listed" << "Docs-file0.txt";
+        QTest::newRow("folder without files") << "Alpha" << "Empty" << 1 << "0 items listed" << "";
+        QTest::newRow("disk lists only its root files") << "Alpha" << "" << 2 << "2 items listed" << "Alpha-file0.txt";
+        QTest::newRow("other disk") << "Beta" << "" << 1 << "1 items listed" << "Beta-file0.txt";
+    }
+    void selectionCases()
+    {
+        QFETCH(QString, diskName);
+        QFETCH(QString, folderName);
+        QFETCH(int, gridRows);
+        QFETCH(QString, status);
+        QFETCH(QString, firstFile);
+        writeTwoDisks();
+        TfrmMain &w = start();
+        TreeNode *d = disk(diskName.toUtf8().constData());
+        TreeNode *n = folderName.isEmpty() ? d : folder(diskName.toUtf8().constData(), folderName.toUtf8().constData());
+        QVERIFY(n);
+        w.selectNode(n);
+        QCOMPARE(w.CurrentNode, n);
+        QCOMPARE(w.CurrentDisk, &d->disk());
+        QCOMPARE(w.StringGrid1->model()->rowCount(), gridRows);
+        QCOMPARE(w.statusText(), status);
+        QCOMPARE(gridRow(0)[0], firstFile);
+        if (!firstFile.isEmpty()) {
+            const FileEntryView e = n->disk().Files.entry(0);
+            QCOMPARE(gridRow(0)[3], QString::fromUtf8(e[FT_SIZE].data(), qsizetype(e[FT_SIZE].size())));
+        }
+        for (QAction *a : selectionCommands())
+            QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+        // The tree follows: the node is selected there too.
+        QCOMPARE(w.treeModel()->nodeOf(w.TreeView1->currentIndex()), n);
+    }
+
+    void clearingTheSelection()
+    {
+        writeTwoDisks();
+        TfrmMain &w = start();
+        w.selectNode(folder("Alpha", "Docs"));
+        w.selectNode(nullptr);
+        QVERIFY(!w.CurrentNode);
+        QVERIFY(!w.CurrentDisk);
+        QCOMPARE(w.StringGrid1->model()->rowCount(), 1);
+        QCOMPARE(gridRow(0), QStringList({"", "", "", "", ""}));
+        QCOMPARE(w.statusText(), QString());
+        for (QAction *a : selectionCommands())
+            QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+        QVERIFY(w.mnuFind->isEnabled());
+        QVERIFY(w.mnuFindNext->isEnabled());
+    }
+
+    void enablingTable_data()
+    {
+        QTest::addColumn<bool>("withDisks");
+        QTest::addColumn<bool>("select");
+        QTest::addColumn<bool>("selectionCommands");
+        QTest::addColumn<bool>("find");
+        QTest::newRow("empty tree") << false << false << false << false;
+        QTest::newRow("disks, nothing selected") << true << false << false << true;
+        QTest::newRow("node selected") << true << true << true << true;
+    }
+    void enablingTable()
+    {
+        QFETCH(bool, withDisks);
+        QFETCH(bool, select);
+        QFETCH(bool, selectionCommands);
+        QFETCH(bool, find);
+        if (withDisks)
+            writeTwoDisks();
+        TfrmMain &w = start();
+        if (select)
+            w.selectNode(folder("Alpha", "Empty"));
+        for (QAction *a : this->selectionCommands())
+            QCOMPARE(a->isEnabled(), selectionCommands);
+        QCOMPARE(w.mnuFind->isEnabled(), find);
+        QCOMPARE(w.mnuFindNext->isEnabled(), find);
+        for (QAction *a : {w.Addnew1, w.Addnew2, w.mnuExit, w.mnuHelpTopics, w.Tarnwellwebsite1, w.Emailsupport1,
+                           w.About2, w.popLstProperties})
+            QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+    }
+
+    void enablingFollowsTreeChanges()
+    {
+        TfrmMain &w = start();
+        TreeNode *added = w.treeModel()->appendDisk(MakeDisk("New", 1));
+        w.selectNode(added);
+        QVERIFY(w.mnuFind->isEnabled());
+        QVERIFY(w.mnuDelete->isEnabled());
+        // Removing the selected disk leaves nothing selected and nothing dangling.
+        w.treeModel()->removeDisk(added);
+        QVERIFY(!w.CurrentNode);
+        QVERIFY(!w.CurrentDisk);
+        QVERIFY(!w.mnuDelete->isEnabled());
+        QCOMPARE(w.StringGrid1->model()->rowCount(), 1);
+        w.selectNode(nullptr);
+        QVERIFY(!w.mnuFind->isEnabled());
+    }
+
+    void replacingTheSelectedDisk()
+    {
+        writeTwoDisks();
+        TfrmMain &w = start();
+        w.selectNode(folder("Alpha", "Docs"));
+        TreeNode *fresh = w.treeModel()->replaceDisk(disk("Alpha"), MakeDisk("Alpha2", 4));
+        QVERIFY(!w.CurrentNode);
+        QCOMPARE(fresh->row(), m_store->tree().findByName("Alpha2")->row());
+        w.selectNode(fresh);
+        QCOMPARE(w.statusText(), QStringLiteral("4 items listed"));
+        QCOMPARE(w.TreeView1->model()->index(fresh->row(), 0).data().toString(), QStringLiteral("Alpha2"));
+    }
+
+    void menusAndShortcuts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::addColumn<bool>("enabledAtStart");
+        const QKeySequence none;
+        QTest::newRow("Addnew1") << "Addnew1" << "&Add new..." << none << true;
+        QTest::newRow("mnuUpdate") << "mnuUpdate" << "&Update..." << none << false;
+        QTest::newRow("mnuDelete") << "mnuDelete" << "&Delete" << none << false;
+        QTest::newRow("mnuRename") << "mnuRename" << "&Rename..." << none << false;
+        QTest::newRow("mnuPrint") << "mnuPrint" << "&Print..." << none << false;
+        QTest::newRow("mnuProperties") << "mnuProperties" << "Properties..." << none << false;
+        QTest::newRow("mnuExit") << "mnuExit" << "E&xit" << none << true;
+        QTest::newRow("mnuFind") << "mnuFind" << "&Find..." << QKeySequence("Ctrl+F") << true;
+        QTest::newRow("mnuFindNext") << "mnuFindNext" << "Find ne&xt" << QKeySequence("F3") << true;
+        QTest::newRow("mnuHelpTopics") << "mnuHelpTopics" << "&Help Topics" << none << true;
+        QTest::newRow("Tarnwellwebsite1") << "Tarnwellwebsite1" << "&Tarnwell website" << none << true;
+        QTest::newRow("Emailsupport1") << "Emailsupport1" << "&Email support" << none << true;
+        QTest::newRow("About2") << "About2" << "&About" << none << true;
+        QTest::newRow("Addnew2") << "Addnew2" << "Add new..." << QKeySequence(Qt::Key_Insert) << true;
+        QTest::newRow("popUpdate") << "popUpdate" << "Update..." << none << false;
+        QTest::newRow("popRename") << "popRename" << "&Rename" << none << false;
+        QTest::newRow("popDelete") << "popDelete" << "Delete" << QKeySequence(Qt::Key_Delete) << false;
+        QTest::newRow("popPrint") << "popPrint" << "&Print..." << none << false;
+        QTest::newRow("popProperties") << "popProperties" << "Properties..." << QKeySequence(Qt::Key_Enter) << false;
+        QTest::newRow("popLstProperties") << "popLstProperties" << "Properties" << QKeySequence(Qt::Key_Enter) << true;
+    }
+    void menusAndShortcuts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QKeySequence, shortcut);
+        QFETCH(bool, enabledAtStart);
+        writeTwoDisks();
+        TfrmMain &w = start();
+        auto *a = w.findChild<QAction *>(name);
+        QVERIFY(a);
+        QCOMPARE(a->text(), caption);
+        QCOMPARE(a->shortcut(), shortcut);
+        QCOMPARE(a->isEnabled(), enabledAtStart);
+    }
+
+    void mainMenuOrder()
+    {
+        TfrmMain &w = start();
+        QStringList titles;
+        for (QAction *m : w.menuBar()->actions())
+            titles << m->text();
+        QCOMPARE(titles, QStringList({"&Disk", "&Search", "&Help"}));
+        auto names = [](QMenu *m) {
+            QStringList out;
+            for (QAction *a : m->actions())
+                out << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+            return out;
+        };
+        QCOMPARE(names(w.findChild<QMenu *>("Disk1")),
+                 QStringList({"Addnew1", "mnuUpdate", "mnuDelete", "mnuRename", "mnuPrint", "mnuProperties", "-",
+                              "mnuExit"}));
+        QCOMPARE(names(w.findChild<QMenu *>("About1")),
+                 QStringList({"mnuHelpTopics", "-", "Tarnwellwebsite1", "Emailsupport1", "-", "About2"}));
+        QCOMPARE(names(w.popTree),
+                 QStringList({"Addnew2", "popUpdate", "popRename", "popDelete", "popPrint", "popProperties"}));
+        QCOMPARE(names(w.popList), QStringList({"popLstProperties"}));
+    }
+
+    void rightClickInTheTree()
+    {
+        writeTwoDisks();
+        TfrmMain &w = start();
+        TreeNode *beta = disk("Beta");
+        w.selectNode(folder("Alpha", "Docs"));
+        const QRect r = w.TreeView1->visualRect(w.treeModel()->indexOf(beta));
+        QVERIFY(r.isValid());
+        QTest::mousePress(w.TreeView1->viewport(), Qt::RightButton, {}, r.center());
+        closePopups();
+        QCOMPARE(w.CurrentNode, beta);
+        QCOMPARE(w.statusText(), QStringLiteral("1 items listed"));
+        // Empty space below the nodes keeps the selection.
+        const QPoint below(5, w.TreeView1->viewport()->height() - 3);
+        QVERIFY(!w.TreeView1->indexAt(below).isValid());
+        QTest::mousePress(w.TreeView1->viewport(), Qt::RightButton, {}, below);
+        closePopups();
+        QCOMPARE(w.CurrentNode, beta);
+    }
+
+    void rightClickInTheGrid()
+    {
+        writeTwoDisks();
+        TfrmMain &w = start();
+        w.selectNode(folder("Alpha", "Many"));
+        QCOMPARE(w.gridEntryIndex(), 0);
+        QTableView *grid = w.StringGrid1;
+        // Grid row 5 (under the header) is file entry 4.
+        QTest::mousePress(grid->viewport(), Qt::RightButton, {}, grid->visualRect(grid->model()->index(4, 2)).center());
+        closePopups();
+        QCOMPARE(w.gridEntryIndex(), 4);
+        QVERIFY(grid->selectionModel()->isRowSelected(4, {}));
+        // On the header row the selection stays.
+        QTest::mousePress(grid->horizontalHeader()->viewport(), Qt::RightButton, {}, QPoint(20, 5));
+        closePopups();
+        QCOMPARE(w.gridEntryIndex(), 4);
+        // Below the last row the selection stays too.
+        const QPoint below(10, grid->viewport()->height() - 2);
+        QVERIFY(!grid->indexAt(below).isValid());
+        QTest::mousePress(grid->viewport(), Qt::RightButton, {}, below);
+        closePopups();
+        QCOMPARE(w.gridEntryIndex(), 4);
+        // The left button is the grid's own.
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(2, 0)).center());
+        QCOMPARE(w.gridEntryIndex(), 2);
+    }
+
+    void gridEntryIndexOnEmptyFolder()
+    {
+        writeTwoDisks();
+        TfrmMain &w = start();
+        w.selectNode(folder("Alpha", "Empty"));
+        QCOMPARE(w.gridEntryIndex(), -1);
+        w.selectNode(folder("Alpha", "Docs"));
+        w.setGridEntryIndex(2);
+        QCOMPARE(w.gridEntryIndex(), 2);
+        w.setGridEntryIndex(-1);
+        QCOMPARE(w.gridEntryIndex(), -1);
+    }
+
+    void keysReachTheCommands_data()
+    {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("action");
+        QTest::newRow("Enter in the grid") << "StringGrid1" << int(Qt::Key_Return) << "popLstProperties";
+        QTest::newRow("Insert in the tree") << "TreeView1" << int(Qt::Key_Insert) << "Addnew2";
+        QTest::newRow("Delete in the tree") << "TreeView1" << int(Qt::Key_Delete) << "popDelete";
+        QTest::newRow("Enter in the tree") << "TreeView1" << int(Qt::Key_Return) << "popProperties";
+    }
+    void keysReachTheCommands()
+    {
+        QFETCH(QString, widget);
+        QFETCH(int, key);
+        QFETCH(QString, action);
+        writeTwoDisks();
+        TfrmMain &w = start();
+        w.activateWindow();
+        w.selectNode(folder("Alpha", "Docs"));
+        auto *a = w.findChild<QAction *>(action);
+        // Only that the key reaches the item: the command itself is not run here.
+        QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+        QSignalSpy spy(a, &QAction::triggered);
+        auto *target = w.findChild<QWidget *>(widget);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+        QCOMPARE(spy.count(), 1);
+    }
+
+    void errorReportFullStopRule_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("letter") << "NULL node in save" << "NULL node in save.";
+        QTest::newRow("digit") << "Error 42" << "Error 42.";
+        QTest::newRow("full stop") << "Invalid disk listing file." << "Invalid disk listing file.";
+        QTest::newRow("exclamation sorts before") << "Unable to find unused filename.!" << "Unable to find unused filename.!";
+        QTest::newRow("closing bracket sorts before") << "bad (x)" << "bad (x)";
+        QTest::newRow("space sorts before") << "trailing " << "trailing ";
+        QTest::newRow("comma sorts before") << "a," << "a,";
+        QTest::newRow("slash sorts after") << "cannot open /tmp/" << "cannot open /tmp/.";
+        QTest::newRow("colon sorts after") << "Error loading file:" << "Error loading file:.";
+        QTest::newRow("accented letter") << QString::fromUtf8("Fehler: Datei ä") << QString::fromUtf8("Fehler: Datei ä.");
+        QTest::newRow("empty") << "" << "";
+    }
+    void errorReportFullStopRule()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QCOMPARE(ErrorReportText(message), shown);
+        TfrmMain &w = start(false);
+        m_prompter->clear();
+        w.guarded([&] { throw RackmereError(message.toStdString()); });
+        const auto messages = m_prompter->messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].caption, QStringLiteral("Rackmere V1.0"));
+        QCOMPARE(messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(messages[0].text, shown);
+    }
+
+    void exitClosesTheWindow()
+    {
+        TfrmMain &w = start();
+        QVERIFY(w.isVisible());
+        w.mnuExit->trigger();
+        QVERIFY(!w.isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindow_test.moc"

@@ -1,0 +1,127 @@
+#include "AppTestSupport.h"
+
+#include "app/QueuedPrompter.h"
+#include "service/Project.h"
+#include "service/ui/Service.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+#include <QUrlQuery>
+
+using namespace rkm;
+
+class ServiceTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_runtime;
+    apptest::Sandbox m_sandbox;
+
+    QProcess *startProgram(const QString &exe)
+    {
+        auto *p = new QProcess(this);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_RUNTIME_DIR", m_runtime.path());
+        p->setProcessEnvironment(env);
+        p->start(exe, {});
+        return p;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    }
+
+    void cleanupTestCase() { ReleaseInstanceGuard(); }
+
+    void aSecondStartEndsWithMinusOne()
+    {
+        // The real program, twice, in a runtime folder of this test's own.
+        const QString exe = QCoreApplication::applicationDirPath() + "/../src/app/rackmere";
+        QVERIFY2(QFileInfo(exe).isExecutable(), qPrintable("build the rackmere target first: " + exe));
+        QProcess *first = startProgram(exe);
+        QVERIFY(first->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(InstanceLockPath()), 10000);
+        QProcess *second = startProgram(exe);
+        QVERIFY(second->waitForFinished(10000));
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 255); // -1
+        // The first copy is still running.
+        QCOMPARE(first->state(), QProcess::Running);
+        first->kill();
+        first->waitForFinished();
+    }
+
+    void theGuardInThisProcess()
+    {
+        // No copy runs here yet: this one takes the guard, and asking again
+        // does not find itself.
+        if (QFile::exists(InstanceLockPath()))
+            QFile::remove(InstanceLockPath()); // left by the copy killed above
+        QVERIFY(!EnsureOneInstance(QString::fromLatin1(APP_TITLE), 0));
+        QVERIFY(QFile::exists(InstanceLockPath()));
+        QVERIFY(!EnsureOneInstance(QString::fromLatin1(APP_TITLE), 0));
+        // A copy started now finds it.
+        const QString exe = QCoreApplication::applicationDirPath() + "/../src/app/rackmere";
+        QProcess *other = startProgram(exe);
+        QVERIFY(other->waitForFinished(10000));
+        QCOMPARE(other->exitCode(), 255);
+        // Once let go, the next copy may run.
+        ReleaseInstanceGuard();
+        QVERIFY(!QFile::exists(InstanceLockPath()));
+        QVERIFY(!EnsureOneInstance(QString::fromLatin1(APP_TITLE), 0));
+    }
+
+    void aboutBoxShowsTheAddress()
+    {
+        QueuedPrompter p;
+        ShowAboutBox(nullptr, QString::fromLatin1(PROJECT_WEB_ADDRESS));
+        QCOMPARE(p.count(QueuedPrompter::Message), 1);
+        QVERIFY(p.calls[0].caption.contains("Rackmere"));
+        QVERIFY(p.calls[0].text.contains(QString::fromLatin1(PROJECT_WEB_ADDRESS)));
+        QVERIFY(p.calls[0].text.contains(QString::fromLatin1(SUPPORT_MAIL_ADDRESS)));
+        QCOMPARE(p.calls[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+
+    void webAddressAndSupportMail_data()
+    {
+        QTest::addColumn<bool>("mail");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("web site") << false << true;
+        QTest::newRow("web site, no browser") << false << false;
+        QTest::newRow("mail") << true << true;
+        QTest::newRow("mail, no mail program") << true << false;
+    }
+    void webAddressAndSupportMail()
+    {
+        QFETCH(bool, mail);
+        QFETCH(bool, opens);
+        QueuedPrompter p;
+        p.openAnswers.enqueue(opens);
+        if (mail)
+            MailToSupport();
+        else
+            GotoURL(QString::fromLatin1(PROJECT_WEB_ADDRESS));
+        QCOMPARE(p.count(QueuedPrompter::OpenUrl), 1);
+        const QUrl url(p.calls[0].text);
+        if (mail) {
+            QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+            QCOMPARE(url.path(), QString::fromLatin1(SUPPORT_MAIL_ADDRESS));
+            QVERIFY(!QUrlQuery(url).queryItemValue("subject").isEmpty());
+        } else {
+            QCOMPARE(url, QUrl(QString::fromLatin1(PROJECT_WEB_ADDRESS)));
+        }
+        // A failure is told, never passed over.
+        QCOMPARE(p.count(QueuedPrompter::Message), opens ? 0 : 1);
+        if (!opens)
+            QCOMPARE(p.messages()[0].icon, QMessageBox::Warning);
+    }
+};
+
+QTEST_MAIN(ServiceTest)
+#include "Service_test.moc"

@@ -1,0 +1,234 @@
+// rackmere-cli update, rename and delete, run as a user runs them.
+#include "catalog/CatalogDir.h"
+#include "scan/Scanner.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStringList>
+
+#include <algorithm>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace rkm;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CliRun {
+    int code = -1;
+    std::string out, err;
+};
+
+CliRun Cli(const std::string &dir, const QStringList &args, bool unprivileged = false)
+{
+    QProcess p;
+    if (unprivileged) {
+        // Root writes anywhere; as nobody a read-only folder is read-only.
+        p.setChildProcessModifier([] {
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(99);
+        });
+    }
+    p.start(QStringLiteral(RACKMERE_CLI), QStringList{"--dir", QString::fromStdString(dir)} + args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    CliRun r;
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput().toStdString();
+    r.err = p.readAllStandardError().toStdString();
+    return r;
+}
+
+class CliMaintain : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        src = tmp.path() + "disk";
+        programDir = tmp.path() + "catalog/";
+        for (const char *f : {"a.txt", "b.txt", "c.txt", "sub/d.txt"}) {
+            fs::create_directories(fs::path(src + "/" + f).parent_path());
+            test::WriteBytes(src + "/" + f, f);
+        }
+        fs::create_directories(programDir);
+    }
+
+    // Saves an annotated listing of `src` with the serial number given.
+    std::string SaveListing(uint32_t serial, const std::string &name = "Backup")
+    {
+        CatalogStore store(programDir);
+        store.serialSource = [serial](const TDisk &) { return serial; };
+        TreeNode *disk = store.tree().appendDisk(ScanDisk(src, name, "disk comment"));
+        TDisk &d = disk->disk();
+        for (int i = 0; i < d.Files.count(); ++i) {
+            if (d.Files.text(i, FT_NAME) == "c.txt") {
+                d.Files.setText(i, FT_DESCRIPTION, "the c file");
+                d.Files.setText(i, FT_CATEGORY, "letters");
+            }
+        }
+        disk->child(0)->disk().Comment = "sub comment";
+        store.SaveListing(disk);
+        return d.FileName;
+    }
+
+    std::vector<std::string> Files() const
+    {
+        std::vector<std::string> names;
+        for (const auto &e : fs::directory_iterator(programDir))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    test::TempDir tmp;
+    std::string src, programDir;
+};
+
+TEST_F(CliMaintain, UpdateRescansAndCarriesAnnotations)
+{
+    const std::string old = SaveListing(0);
+    fs::remove(src + "/a.txt");
+    test::WriteBytes(src + "/new.txt", "n");
+
+    const CliRun r = Cli(programDir, {"update", "Backup"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    ASSERT_FALSE(r.out.empty());
+    const std::string fresh = r.out.substr(0, r.out.find('\n'));
+    EXPECT_NE(fresh, old);
+    EXPECT_EQ(Files(), std::vector<std::string>{fresh});
+
+    CatalogStore store(programDir);
+    EXPECT_TRUE(store.LoadCatalog().empty());
+    ASSERT_EQ(store.tree().diskCount(), 1);
+    const TreeNode *disk = store.tree().disk(0);
+    EXPECT_EQ(disk->text(), "Backup");
+    EXPECT_EQ(disk->disk().Comment, "disk comment");
+    std::vector<std::string> shown;
+    for (int i = 0; i < disk->disk().Files.count(); ++i)
+        shown.push_back(std::string(disk->disk().Files.text(i, FT_NAME)) + "=" +
+                        std::string(disk->disk().Files.text(i, FT_DESCRIPTION)) + "/" +
+                        std::string(disk->disk().Files.text(i, FT_CATEGORY)));
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, (std::vector<std::string>{"b.txt=/", "c.txt=the c file/letters", "new.txt=/"}));
+    ASSERT_EQ(disk->childCount(), 1);
+    EXPECT_EQ(disk->child(0)->disk().Comment, "sub comment");
+}
+
+TEST_F(CliMaintain, UpdateRefusesAnotherDiskUnlessForced)
+{
+    // A folder that is no volume's root has serial number 0 here.
+    const std::string old = SaveListing(0xDEADBEEF);
+    const std::string before = test::ReadBytes(programDir + old);
+
+    CliRun r = Cli(programDir, {"update", QString::fromStdString(old)});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_NE(r.err.find("serial number"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("DEADBEEF"), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_EQ(Files(), std::vector<std::string>{old});
+    EXPECT_EQ(test::ReadBytes(programDir + old), before);
+
+    r = Cli(programDir, {"update", QString::fromStdString(old), "--force"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::string fresh = r.out.substr(0, r.out.find('\n'));
+    EXPECT_EQ(Files(), std::vector<std::string>{fresh});
+    CatalogStore store(programDir);
+    store.LoadCatalog();
+    ASSERT_EQ(store.tree().diskCount(), 1);
+    EXPECT_EQ(store.tree().disk(0)->disk().SerialNumber, 0u) << "takes on the serial number found";
+}
+
+TEST_F(CliMaintain, UpdateRefusals)
+{
+    const std::string old = SaveListing(0);
+    const std::string before = test::ReadBytes(programDir + old);
+    struct Case {
+        const char *what;
+        QStringList args;
+        int code;
+        bool removeDisk;
+    };
+    const std::vector<Case> cases = {
+        {"no such listing", {"update", "Nope"}, 1, false},
+        {"no listing named", {"update"}, 2, false},
+        {"two listings named", {"update", "Backup", "Other"}, 2, false},
+        {"unknown option", {"update", "Backup", "--frce"}, 2, false},
+        {"root path gone", {"update", "Backup"}, 2, true},
+        {"root path gone, forced", {"update", "Backup", "--force"}, 2, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.removeDisk)
+            fs::remove_all(src);
+        const CliRun r = Cli(programDir, c.args);
+        EXPECT_EQ(r.code, c.code) << r.err;
+        EXPECT_FALSE(r.err.empty());
+        EXPECT_EQ(Files(), std::vector<std::string>{old});
+        EXPECT_EQ(test::ReadBytes(programDir + old), before);
+    }
+}
+
+TEST_F(CliMaintain, UpdateThatCannotWriteKeepsTheOldFile)
+{
+    const std::string old = SaveListing(0);
+    const std::string before = test::ReadBytes(programDir + old);
+    for (const std::string &p : {tmp.path(), src, src + "/sub"})
+        ::chmod(p.c_str(), 0755);
+    ::chmod((programDir + old).c_str(), 0644);
+    ASSERT_EQ(::chmod(programDir.c_str(), 0555), 0);
+    const CliRun r = Cli(programDir, {"update", "Backup"}, true);
+    ::chmod(programDir.c_str(), 0755);
+    EXPECT_EQ(r.code, 1) << r.err;
+    EXPECT_NE(r.err.find(programDir), std::string::npos) << "names the file: " << r.err;
+    EXPECT_EQ(Files(), std::vector<std::string>{old});
+    EXPECT_EQ(test::ReadBytes(programDir + old), before);
+}
+
+TEST_F(CliMaintain, RenameRewritesUnderTheSameFileName)
+{
+    const std::string old = SaveListing(0x42);
+    const std::string before = test::ReadBytes(programDir + old);
+
+    CliRun r = Cli(programDir, {"rename", "Backup", ""});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(test::ReadBytes(programDir + old), before);
+    r = Cli(programDir, {"rename", "Backup"});
+    EXPECT_EQ(r.code, 2);
+    r = Cli(programDir, {"rename", "Nope", "X"});
+    EXPECT_EQ(r.code, 1);
+
+    r = Cli(programDir, {"rename", QString::fromStdString(old), "Photos 2024"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(Files(), std::vector<std::string>{old});
+    CatalogStore store(programDir);
+    EXPECT_TRUE(store.LoadCatalog().empty());
+    ASSERT_EQ(store.tree().diskCount(), 1);
+    const TreeNode *disk = store.tree().disk(0);
+    EXPECT_EQ(disk->text(), "Photos 2024");
+    EXPECT_EQ(disk->disk().SerialNumber, 0x42u);
+    EXPECT_EQ(disk->disk().Comment, "disk comment");
+    EXPECT_EQ(disk->child(0)->disk().Comment, "sub comment");
+}
+
+TEST_F(CliMaintain, DeleteRemovesTheListingFile)
+{
+    const std::string first = SaveListing(0, "First");
+    const std::string second = SaveListing(0, "Second");
+    CliRun r = Cli(programDir, {"delete", "Nope"});
+    EXPECT_EQ(r.code, 1);
+    r = Cli(programDir, {"delete"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(Files().size(), 2u);
+
+    r = Cli(programDir, {"delete", "First"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(Files(), std::vector<std::string>{second});
+    r = Cli(programDir, {"list"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out.find("First"), std::string::npos);
+    EXPECT_NE(r.out.find("Second"), std::string::npos);
+}
+
+} // namespace

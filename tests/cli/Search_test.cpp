@@ -1,0 +1,171 @@
+// find and describe, run as a user would run them.
+#include "catalog/CatalogDir.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStringList>
+
+using namespace rkm;
+using rkm::test::TempDir;
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+CliRun RunCli(const std::string &dir, const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(RACKMERE_CLI), QStringList{"--dir", QString::fromStdString(dir)} + args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
+            p.readAllStandardError().toStdString()};
+}
+
+void AddFile(TreeNode *n, std::string name, std::string desc = {}, std::string cat = {})
+{
+    n->disk().Files.append(FileEntry{std::move(name), std::move(desc), "01/02/2020", "12 Kb", std::move(cat)});
+}
+
+// Work (0.rkm): notes.txt; Readings/ readme.txt, other.doc "about READ" (Docs); Readings/Deep/ ReadMe.TXT
+// Photos (1.rkm): pic.jpg "holiday" (Photos)
+struct Catalogue {
+    TempDir dir;
+    Catalogue()
+    {
+        CatalogStore store(dir.path());
+        store.serialSource = [](const TDisk &) { return 0u; };
+        store.Categories() = {"Docs", "Photos"};
+        store.SaveCategories();
+        TreeNode *work = store.tree().appendDisk("Work");
+        AddFile(work, "notes.txt", "meeting notes", "Docs");
+        TreeNode *readings = work->appendChild("Readings");
+        AddFile(readings, "readme.txt");
+        AddFile(readings, "other.doc", "about READ", "Docs");
+        AddFile(readings->appendChild("Deep"), "ReadMe.TXT");
+        store.SaveListing(work, "0.rkm");
+        TreeNode *photos = store.tree().appendDisk("Photos");
+        AddFile(photos, "pic.jpg", "holiday", "Photos");
+        store.SaveListing(photos, "1.rkm");
+    }
+    std::string path() const { return dir.path(); }
+};
+
+struct FindCase {
+    const char *what;
+    QStringList args;
+    int status;
+    std::string out;
+};
+
+} // namespace
+
+TEST(CliFind, PrintsEveryMatchInFindNextOrder)
+{
+    Catalogue c;
+    const FindCase cases[] = {
+        {"folder before its files", {"find", "READ"}, 0,
+         "Work/Readings/\nWork/Readings/readme.txt\nWork/Readings/other.doc\nWork/Readings/Deep/ReadMe.TXT\n"},
+        {"case-sensitive", {"find", "READ", "--case-sensitive"}, 0, "Work/Readings/other.doc\n"},
+        {"no folder names, no descriptions", {"find", "read", "--no-folder-names", "--no-descriptions"}, 0,
+         "Work/Readings/readme.txt\nWork/Readings/Deep/ReadMe.TXT\n"},
+        {"no file names", {"find", "read", "--no-filenames", "--no-folder-names"}, 0, "Work/Readings/other.doc\n"},
+        {"disk name", {"find", "PHOTOS", "--no-filenames"}, 0, "Photos/\n"},
+        {"category walk", {"find", "", "--category", "Docs"}, 0, "Work/notes.txt\nWork/Readings/other.doc\n"},
+        {"empty category", {"find", "", "--category", "", "--no-folder-names"}, 0,
+         "Work/Readings/readme.txt\nWork/Readings/Deep/ReadMe.TXT\n"},
+        {"nothing", {"find", "zebra"}, 1, ""},
+        {"only folder names with empty text", {"find", "", "--no-filenames", "--no-descriptions"}, 1, ""},
+    };
+    for (const FindCase &fc : cases) {
+        const CliRun r = RunCli(c.path(), fc.args);
+        EXPECT_EQ(r.status, fc.status) << fc.what << "\n" << r.err;
+        EXPECT_EQ(r.out, fc.out) << fc.what;
+        if (fc.status == 1) {
+            EXPECT_EQ(r.err, "No matching entry was found\n") << fc.what;
+        }
+    }
+}
+
+TEST(CliFind, Json)
+{
+    Catalogue c;
+    const CliRun r = RunCli(c.path(), {"find", "read", "--json", "--no-descriptions"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "[\n"
+                     "  {\"listing\": \"0.rkm\", \"disk\": \"Work\", \"folders\": [\"Readings\"], \"file\": null, \"index\": null},\n"
+                     "  {\"listing\": \"0.rkm\", \"disk\": \"Work\", \"folders\": [\"Readings\"], \"file\": \"readme.txt\", \"index\": 0},\n"
+                     "  {\"listing\": \"0.rkm\", \"disk\": \"Work\", \"folders\": [\"Readings\", \"Deep\"], \"file\": \"ReadMe.TXT\", \"index\": 0}\n"
+                     "]\n");
+    const CliRun none = RunCli(c.path(), {"find", "zebra", "--json"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "[]\n");
+}
+
+TEST(CliFind, BadArguments)
+{
+    Catalogue c;
+    EXPECT_EQ(RunCli(c.path(), {"find"}).status, 2);
+    EXPECT_EQ(RunCli(c.path(), {"find", "a", "b"}).status, 2);
+    EXPECT_EQ(RunCli(c.path(), {"find", "a", "--category"}).status, 2);
+    EXPECT_EQ(RunCli(c.path(), {"find", "a", "--bogus"}).status, 2);
+}
+
+TEST(CliDescribe, SetsTheEntrySavesTheListingAndGrowsTheCategoryList)
+{
+    Catalogue c;
+    CliRun r = RunCli(c.path(), {"describe", "Work", "Readings/Deep/ReadMe.TXT", "--description", "first\nsecond",
+                              "--category", "Games"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(test::ReadBytes(c.dir.file("DATA.CAT")), "Docs\r\nPhotos\r\nGames\r\n");
+
+    CatalogStore store(c.path());
+    ASSERT_TRUE(store.LoadCatalog().empty());
+    const FileList &deep = store.tree().disk(0)->child(0)->child(0)->disk().Files;
+    EXPECT_EQ(deep.entryCopy(0), (FileEntry{"ReadMe.TXT", "first second", "01/02/2020", "12 Kb", "Games"}));
+
+    // The same category in other letters is stored as typed and not added again;
+    // a description not given stays.
+    r = RunCli(c.path(), {"describe", "0.rkm", "Readings/Deep/ReadMe.TXT", "--category", "GAMES"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(test::ReadBytes(c.dir.file("DATA.CAT")), "Docs\r\nPhotos\r\nGames\r\n");
+    r = RunCli(c.path(), {"find", "", "--category", "GAMES", "--json"});
+    EXPECT_NE(r.out.find("\"file\": \"ReadMe.TXT\""), std::string::npos) << r.out;
+    r = RunCli(c.path(), {"find", "second", "--no-filenames"});
+    EXPECT_EQ(r.out, "Work/Readings/Deep/ReadMe.TXT\n");
+
+    // An entry without a category adds the empty category once.
+    r = RunCli(c.path(), {"describe", "Photos", "pic.jpg", "--category", ""});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(test::ReadBytes(c.dir.file("DATA.CAT")), "Docs\r\nPhotos\r\nGames\r\n\r\n");
+    r = RunCli(c.path(), {"describe", "Work", "Readings/readme.txt"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(test::ReadBytes(c.dir.file("DATA.CAT")), "Docs\r\nPhotos\r\nGames\r\n\r\n");
+}
+
+TEST(CliDescribe, RefusesWhatIsNotThere)
+{
+    Catalogue c;
+    const std::string before = test::ReadBytes(c.dir.file("0.rkm"));
+    const struct {
+        QStringList args;
+        int status;
+    } cases[] = {
+        {{"describe", "Nowhere", "a.txt", "--description", "x"}, 1},
+        {{"describe", "Work", "Nofolder/readme.txt", "--description", "x"}, 1},
+        {{"describe", "Work", "Readings/none.txt", "--description", "x"}, 1},
+        {{"describe", "Work", "readme.txt", "--description", "x"}, 1}, // not in the root
+        {{"describe", "Work"}, 2},
+        {{"describe", "Work", "notes.txt", "--description"}, 2},
+    };
+    for (const auto &tc : cases) {
+        const CliRun r = RunCli(c.path(), tc.args);
+        EXPECT_EQ(r.status, tc.status) << tc.args.join(' ').toStdString();
+        EXPECT_FALSE(r.err.empty());
+    }
+    EXPECT_EQ(test::ReadBytes(c.dir.file("0.rkm")), before);
+}

@@ -1,0 +1,272 @@
+// The Print command from the main window: the options dialog, the preview,
+// printing to a PDF printer, and the way back to the dialog.
+#include "PrintUiSupport.h"
+
+#include "app/AppTestSupport.h"
+#include "app/Mainfrm.h"
+#include "app/QueuedPrompter.h"
+#include "print/ui/Frmprpreview.h"
+#include "print/ui/PrintCommands.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+
+using namespace rkm;
+using namespace rkm::test;
+
+namespace {
+
+void Click(QDialog *w, const char *name)
+{
+    Child<QAbstractButton>(w, name)->click();
+}
+
+QString PdfInfo(const QString &pdf)
+{
+    if (QStandardPaths::findExecutable("pdfinfo").isEmpty())
+        return {};
+    QProcess p;
+    p.start("pdfinfo", {pdf});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+class PrintCommandTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<apptest::Sandbox> m_sandbox;
+    std::unique_ptr<CatalogStore> m_store;
+    std::unique_ptr<TfrmMain> m_main;
+
+    TfrmMain &start(std::unique_ptr<TreeNode> disk)
+    {
+        apptest::WriteDisk(m_sandbox->programDir(), "100.rkm", *disk);
+        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir());
+        m_main = std::make_unique<TfrmMain>(*m_store);
+        m_main->selectNode(m_store->tree().findByName(disk->text()));
+        return *m_main;
+    }
+    QString pdf() const { return QString::fromStdString(m_sandbox->programDir() + "out.pdf"); }
+
+private slots:
+    void init() { m_sandbox = std::make_unique<apptest::Sandbox>(); }
+    void cleanup()
+    {
+        m_main.reset();
+        m_store.reset();
+        m_sandbox.reset();
+    }
+
+    void nothingSelectedDoesNothing()
+    {
+        TfrmMain &w = start(apptest::MakeDisk("Alpha", 2));
+        w.selectNode(nullptr);
+        QVERIFY(!w.CurrentDisk);
+        ModalScript script;
+        w.printCommands().mnuPrintClick();
+        QVERIFY(script.seen.isEmpty());
+        QVERIFY(script.unexpected.isEmpty());
+    }
+
+    void previewCancelledAndShownAgain()
+    {
+        TfrmMain &w = start(apptest::MakeDisk("Alpha", 5, {{"Docs", 3}}));
+        QueuedPrompter prompter;
+        QImage first, second;
+        ModalScript script;
+        script.then("rkm::TfrmPrint", [](QDialog *d) {
+            Click(d, "m_pOptCover");
+            Click(d, "m_pCmdPreview");
+        });
+        script.then("rkm::TfrmPrintPreview", [&](QDialog *d) {
+            auto *p = static_cast<TfrmPrintPreview *>(d);
+            QCOMPARE(p->windowTitle(), QStringLiteral("Print preview"));
+            QCOMPARE(p->size(), QSize(632, 504));
+            QCOMPARE(Child<QLabel>(d, "Label1")->geometry(), QRect(3, 3, 443, 17));
+            QCOMPARE(Child<QLabel>(d, "Label1")->text(),
+                     QStringLiteral("Please note that the output may look different on your printer."));
+            QCOMPARE(Child<QPushButton>(d, "cmdOk")->geometry(), QRect(568, 3, 61, 21));
+            QCOMPARE(Child<QPushButton>(d, "cmdCancel")->geometry(), QRect(568, 26, 61, 20));
+            QVERIFY(Child<QPushButton>(d, "cmdOk")->isDefault());
+            QVERIFY(p->PreviewBitmap);
+            first = p->PreviewBitmap->copy();
+            // The image is shown unscaled at (10, 25).
+            const QImage shown = p->grab().toImage();
+            QCOMPARE(shown.pixelColor(10 + 200, 25 + 0), first.pixelColor(200, 0));
+            QCOMPARE(shown.pixelColor(10 + 10, 25 + 300), QColor(Qt::black)); // the cover's left frame
+            Click(d, "cmdCancel");
+        });
+        script.then("rkm::TfrmPrint", [](QDialog *d) {
+            QVERIFY(Child<QRadioButton>(d, "m_pOptCover")->isChecked()); // as the user left it
+            Click(d, "m_pCmdPreview");
+        });
+        script.then("rkm::TfrmPrintPreview", [&](QDialog *d) {
+            second = static_cast<TfrmPrintPreview *>(d)->PreviewBitmap->copy();
+            Click(d, "cmdCancel");
+        });
+        script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdCancel"); });
+        w.printCommands().mnuPrintClick();
+        QVERIFY(script.done());
+        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
+        QCOMPARE(first.size(), QSize(540, 470));
+        QVERIFY(first == second); // the lines are gathered afresh, never doubled
+        QCOMPARE(prompter.count(QueuedPrompter::ChoosePrinter), 0);
+        QVERIFY(prompter.messages().isEmpty());
+    }
+
+    void printFromPreviewWithPrinterCancelledEnds()
+    {
+        TfrmMain &w = start(apptest::MakeDisk("Alpha", 2));
+        QueuedPrompter prompter;
+        prompter.printerAnswers.enqueue(false);
+        ModalScript script;
+        script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdPreview"); });
+        script.then("rkm::TfrmPrintPreview", [](QDialog *d) { Click(d, "cmdOk"); });
+        w.printCommands().mnuPrintClick();
+        QVERIFY(script.done());
+        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
+        QCOMPARE(prompter.count(QueuedPrompter::ChoosePrinter), 1);
+    }
+
+    void printToPdfPrinter()
+    {
+        TfrmMain &w = start(apptest::MakeDisk("Backup 3", 4, {{"Docs", 2}}));
+        QueuedPrompter prompter;
+        prompter.printerAnswers.enqueue(true);
+        w.printCommands().printFile = pdf();
+        ModalScript script;
+        script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdOK"); });
+        w.printCommands().mnuPrintClick();
+        QVERIFY(script.done());
+        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
+        QFile f(pdf());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.read(5) == "%PDF-");
+        const QString info = PdfInfo(pdf());
+        if (!info.isEmpty()) {
+            QVERIFY2(info.contains("Title:           Rackmere - Backup 3\n"), qPrintable(info));
+            QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
+        }
+        QVERIFY(prompter.messages().isEmpty());
+    }
+
+    void listingThatDoesNotFit_data()
+    {
+        QTest::addColumn<bool>("abort");
+        QTest::newRow("abort: back to the dialog") << true;
+        QTest::newRow("go on: printed with the overflow") << false;
+    }
+    void listingThatDoesNotFit()
+    {
+        QFETCH(bool, abort);
+        auto disk = MakeDiskNode("Huge");
+        for (int i = 0; i < 6000; ++i)
+            disk->disk().Files.append(FileEntry{"a-rather-long-file-name-number-" + std::to_string(i) + ".txt", "", "", "", ""});
+        TfrmMain &w = start(std::move(disk));
+        QueuedPrompter prompter;
+        prompter.printerAnswers.enqueue(true);
+        prompter.answers.enqueue(abort ? QMessageBox::Yes : QMessageBox::No);
+        w.printCommands().printFile = pdf();
+        ModalScript script;
+        script.then("rkm::TfrmPrint", [](QDialog *d) {
+            Click(d, "m_pOptCover");
+            Click(d, "m_pCmdOK");
+        });
+        if (abort)
+            script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdCancel"); });
+        w.printCommands().mnuPrintClick();
+        QVERIFY(script.done());
+        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
+        QCOMPARE(prompter.messages().size(), 1);
+        const auto m = prompter.messages().first();
+        QCOMPARE(m.caption, QStringLiteral("Abort"));
+        QCOMPARE(m.text, QStringLiteral("Listing does not fit to the print area, abort printing?"));
+        QCOMPARE(m.icon, QMessageBox::Warning);
+        QCOMPARE(m.buttons, QMessageBox::Yes | QMessageBox::No);
+        // An abandoned job leaves no page behind.
+        QCOMPARE(QFileInfo(pdf()).isFile() && QFileInfo(pdf()).size() > 0, !abort);
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void lettersInALevelBox()
+    {
+        TfrmMain &w = start(apptest::MakeDisk("Alpha", 2));
+        QueuedPrompter prompter;
+        ModalScript script;
+        script.then("rkm::TfrmPrint", [](QDialog *d) {
+            Click(d, "m_pOptSpecify");
+            Click(d, "m_pChkFilesLevel");
+            Child<QLineEdit>(d, "m_pTxtFileLevel")->setText("abc");
+            Click(d, "m_pCmdOK");
+        });
+        w.printCommands().mnuPrintClick();
+        QVERIFY(script.done());
+        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
+        QCOMPARE(prompter.messages().size(), 1);
+        QCOMPARE(prompter.messages().first().text, QStringLiteral("'abc' is not a valid integer value."));
+        QCOMPARE(prompter.messages().first().caption, QStringLiteral("Rackmere V1.0"));
+        QCOMPARE(prompter.count(QueuedPrompter::ChoosePrinter), 0);
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void savedDefaultsOnPreview()
+    {
+        TfrmMain &w = start(apptest::MakeDisk("Alpha", 2));
+        QueuedPrompter prompter;
+        {
+            ModalScript script;
+            script.then("rkm::TfrmPrint", [](QDialog *d) {
+                Click(d, "m_pOptList");
+                Click(d, "m_pChkSaveDefault");
+                Click(d, "m_pCmdPreview");
+            });
+            script.then("rkm::TfrmPrintPreview", [](QDialog *d) { Click(d, "cmdCancel"); });
+            script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdCancel"); });
+            w.printCommands().mnuPrintClick();
+            QVERIFY(script.done());
+        }
+        QVERIFY(QFileInfo::exists(QString::fromStdString(m_sandbox->programDir() + "FILES.FLT")));
+        QVERIFY(QFileInfo::exists(QString::fromStdString(m_sandbox->programDir() + "FOLDERS.FLT")));
+        // The next dialog starts from what was stored.
+        ModalScript next;
+        next.then("rkm::TfrmPrint", [](QDialog *d) {
+            QVERIFY(Child<QRadioButton>(d, "m_pOptList")->isChecked());
+            QVERIFY(!Child<QCheckBox>(d, "m_pChkSaveDefault")->isChecked());
+            Click(d, "m_pCmdCancel");
+        });
+        w.printCommands().mnuPrintClick();
+        QVERIFY(next.done());
+    }
+
+    void filterFileThatCannotBeReadOrWritten()
+    {
+        QDir().mkpath(QString::fromStdString(m_sandbox->programDir() + "FILES.FLT"));
+        TfrmMain &w = start(apptest::MakeDisk("Alpha", 2));
+        QueuedPrompter prompter;
+        ModalScript script;
+        script.then("rkm::TfrmPrint", [](QDialog *d) {
+            Click(d, "m_pChkSaveDefault");
+            Click(d, "m_pCmdOK");
+        });
+        w.printCommands().mnuPrintClick();
+        QVERIFY(script.done());
+        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
+        const auto messages = prompter.messages();
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages[0].text, QStringLiteral("Cannot open file FILES.FLT."));
+        QCOMPARE(messages[1].text, QStringLiteral("Cannot create file FILES.FLT."));
+        QCOMPARE(prompter.count(QueuedPrompter::ChoosePrinter), 0);
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+};
+
+QTEST_MAIN(PrintCommandTest)
+#include "PrintCommand_test.moc"

@@ -1,0 +1,101 @@
+#include "scan/Props.h"
+
+#include "platform/Platform.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace rkm;
+
+namespace {
+
+TEST(PropsCountSubtree, FoldersBelowAndFilesWithin)
+{
+    auto disk = MakeDiskNode("disk");
+    disk->disk().Files.append(FileEntry{"r1", "", "", "", ""});
+    TreeNode *a = disk->appendChild("a");
+    a->disk().Files.append(FileEntry{"a1", "", "", "", ""});
+    a->disk().Files.append(FileEntry{"a2", "", "", "", ""});
+    TreeNode *b = a->appendChild("b");
+    b->disk().Files.append(FileEntry{"b1", "", "", "", ""});
+    TreeNode *empty = disk->appendChild("empty");
+    struct Case {
+        const TreeNode *node;
+        long folders;
+        long files;
+    };
+    for (const Case &c : {Case{disk.get(), 3, 4}, Case{a, 1, 3}, Case{b, 0, 1}, Case{empty, 0, 0}}) {
+        SCOPED_TRACE(c.node->text());
+        long folders = -1, files = -1;
+        CountSubtree(*c.node, folders, files);
+        EXPECT_EQ(folders, c.folders);
+        EXPECT_EQ(files, c.files);
+    }
+}
+
+TEST(PropsDriveOfRoot, MountPointLetterOrMissingVolume)
+{
+    test::TempDir tmp;
+    const std::string root = tmp.path() + "sys";
+    test::MakeDirs(root + "/proc/self");
+    test::WriteBytes(root + "/proc/self/mountinfo", "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                                                    "2 1 0:5 / /proc rw - proc proc rw\n"
+                                                    "3 1 8:17 / /media/usb rw - vfat /dev/sdb1 rw\n");
+    for (const char *d : {"/media/usb/photos", "/srv/data", "/mnt/cdrom"})
+        test::MakeDirs(root + d);
+    const platform::SystemView view(root);
+    struct Case {
+        const char *rootPath;
+        const char *prefix;
+        const char *present;
+    };
+    const Case cases[] = {
+        {"/media/usb/photos", "/media/usb", "/media/usb"},
+        {"/media/usb", "/media/usb", "/media/usb"},
+        {"/srv/data", "/", "/"},
+        {"/", "/", "/"},
+        // Unmounted: the folder it was mounted on went with it, or is empty.
+        {"/media/gone/Data", "/media/gone", ""},
+        {"/media/gone", "/media/gone", ""},
+        {"/mnt/cdrom/Data", "/mnt/cdrom/Data", ""},
+        {"E:\\Data", "E:", ""},
+        {"c:\\", "c:", ""},
+        {"", "", ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.rootPath);
+        const RootDrive d = DriveOfRoot(c.rootPath, view);
+        EXPECT_EQ(d.prefix, c.prefix);
+        EXPECT_EQ(d.present, c.present);
+    }
+}
+
+TEST(PropsRerootPath, ReplacesTheDrivePrefix)
+{
+    struct Case {
+        const char *path;
+        const char *prefix;
+        const char *drive;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {"/media/a/Data", "/media/a", "/media/b", "/media/b/Data"},
+        {"/media/a", "/media/a", "/media/b", "/media/b"},
+        {"/media/a/Data/Sub/", "/media/a", "/media/b", "/media/b/Data/Sub/"},
+        {"/media/a/Data", "/media/a", "/", "/Data"},
+        {"/media/a", "/media/a", "/", "/"},
+        {"/srv/x", "/", "/media/b", "/media/b/srv/x"},
+        {"/", "/", "/media/b", "/media/b"},
+        {"E:\\Data\\Sub", "E:", "/media/cd", "/media/cd/Data/Sub"},
+        {"E:\\Data\\Sub\\", "E:", "/media/cd", "/media/cd/Data/Sub/"},
+        {"E:\\", "E:", "/media/cd", "/media/cd"},
+        {"E:\\Data", "E:", "/", "/Data"},
+        {"/media/a/Data", "", "/media/b", "/media/a/Data"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.path) + " onto " + c.drive);
+        EXPECT_EQ(RerootPath(c.path, c.prefix, c.drive), c.expected);
+    }
+}
+
+} // namespace

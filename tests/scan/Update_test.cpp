@@ -1,0 +1,344 @@
+#include "scan/Update.h"
+
+#include "catalog/CatalogDir.h"
+#include "catalog/Errors.h"
+#include "platform/Platform.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace rkm;
+using rkm::test::TempDir;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Annotated {
+    std::string name;
+    std::string description;
+};
+
+void AddFiles(TDisk &d, const std::vector<Annotated> &files, const std::string &date = "old")
+{
+    for (const Annotated &f : files)
+        d.Files.append(FileEntry{f.name, f.description, date, "1 bytes", f.description.empty() ? "" : "cat-" + f.description});
+}
+
+// Annotations of a folder's files as "name=description/category" in list order.
+std::vector<std::string> Shown(const TDisk &d)
+{
+    std::vector<std::string> out;
+    for (int i = 0; i < d.Files.count(); ++i)
+        out.push_back(std::string(d.Files.text(i, FT_NAME)) + "=" + std::string(d.Files.text(i, FT_DESCRIPTION)) + "/" +
+                      std::string(d.Files.text(i, FT_CATEGORY)));
+    return out;
+}
+
+TEST(UpdateCarryOver, FilesMatchedByName)
+{
+    struct Case {
+        const char *what;
+        std::vector<Annotated> old;
+        std::vector<std::string> fresh;
+        std::vector<std::string> expected;
+    };
+    const std::vector<Case> cases = {
+        {"unchanged", {{"a", "A"}, {"b", "B"}, {"c", ""}}, {"a", "b", "c"}, {"a=A/cat-A", "b=B/cat-B", "c=/"}},
+        {"deleted from the middle",
+         {{"a", "A"}, {"b", "B"}, {"c", "C"}, {"d", "D"}},
+         {"a", "c", "d"},
+         {"a=A/cat-A", "c=C/cat-C", "d=D/cat-D"}},
+        {"added at the start", {{"a", "A"}, {"b", "B"}}, {"new", "a", "b"}, {"new=/", "a=A/cat-A", "b=B/cat-B"}},
+        {"added in the middle and at the end",
+         {{"a", "A"}, {"b", "B"}},
+         {"a", "x", "b", "y"},
+         {"a=A/cat-A", "x=/", "b=B/cat-B", "y=/"}},
+        {"another order", {{"a", "A"}, {"b", "B"}, {"c", "C"}}, {"c", "a", "b"}, {"c=C/cat-C", "a=A/cat-A", "b=B/cat-B"}},
+        {"reversed", {{"a", "A"}, {"b", "B"}, {"c", "C"}}, {"c", "b", "a"}, {"c=C/cat-C", "b=B/cat-B", "a=A/cat-A"}},
+        {"letter case differs", {{"Read.me", "R"}}, {"read.me"}, {"read.me=/"}},
+        {"all gone", {{"a", "A"}}, {"b", "c"}, {"b=/", "c=/"}},
+        {"nothing before", {}, {"a"}, {"a=/"}},
+        {"same name twice keeps each in order", {{"a", "1"}, {"a", "2"}}, {"a", "a"}, {"a=1/cat-1", "a=2/cat-2"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        auto old = MakeDiskNode("disk");
+        AddFiles(old->disk(), c.old);
+        auto fresh = MakeDiskNode("disk");
+        for (const std::string &n : c.fresh)
+            fresh->disk().Files.append(FileEntry{n, "", "new", "2 Kb", ""});
+        CarryOver(*old, *fresh);
+        EXPECT_EQ(Shown(fresh->disk()), c.expected);
+        // Dates and sizes are those of the new scan.
+        for (int i = 0; i < fresh->disk().Files.count(); ++i) {
+            EXPECT_EQ(fresh->disk().Files.text(i, FT_DATE), "new");
+            EXPECT_EQ(fresh->disk().Files.text(i, FT_SIZE), "2 Kb");
+        }
+    }
+}
+
+TEST(UpdateCarryOver, FoldersMatchedByNameWithTheirSubtrees)
+{
+    auto old = MakeDiskNode("disk");
+    old->disk().Comment = "disk comment";
+    for (const char *name : {"docs", "music", "old name", "video"}) {
+        TreeNode *f = old->appendChild(name);
+        f->disk().Comment = std::string("about ") + name;
+        AddFiles(f->disk(), {{"f", std::string("in ") + name}});
+        f->appendChild("deep")->disk().Comment = std::string("deep in ") + name;
+    }
+    // Folders come back in another order, one renamed, one gone, one new.
+    auto fresh = MakeDiskNode("disk");
+    for (const char *name : {"video", "new name", "docs", "added"}) {
+        TreeNode *f = fresh->appendChild(name);
+        f->disk().Files.append(FileEntry{"f", "", "d", "s", ""});
+        f->appendChild("deep");
+    }
+    CarryOver(*old, *fresh);
+    EXPECT_EQ(fresh->disk().Comment, "disk comment");
+    struct Expect {
+        const char *folder;
+        const char *comment;
+        const char *file;
+        const char *deep;
+    };
+    const Expect expected[] = {
+        {"video", "about video", "f=in video/cat-in video", "deep in video"},
+        {"new name", "", "f=/", ""},
+        {"docs", "about docs", "f=in docs/cat-in docs", "deep in docs"},
+        {"added", "", "f=/", ""},
+    };
+    ASSERT_EQ(fresh->childCount(), 4);
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(expected[i].folder);
+        const TreeNode *f = fresh->child(i);
+        EXPECT_EQ(f->text(), expected[i].folder);
+        EXPECT_EQ(f->disk().Comment, expected[i].comment);
+        EXPECT_EQ(Shown(f->disk()), std::vector<std::string>{expected[i].file});
+        EXPECT_EQ(f->child(0)->disk().Comment, expected[i].deep);
+    }
+}
+
+TEST(UpdateCarryOver, LargeFolderWithOneInsertionStaysAligned)
+{
+    auto old = MakeDiskNode("disk");
+    auto fresh = MakeDiskNode("disk");
+    const int n = 20000;
+    for (int i = 0; i < n; ++i)
+        old->disk().Files.append(FileEntry{std::to_string(i), "d" + std::to_string(i), "", "", ""});
+    fresh->disk().Files.append(FileEntry{"inserted", "", "", "", ""});
+    for (int i = 0; i < n; ++i)
+        if (i != 777)
+            fresh->disk().Files.append(FileEntry{std::to_string(i), "", "", "", ""});
+    CarryOver(*old, *fresh);
+    const FileList &f = fresh->disk().Files;
+    ASSERT_EQ(f.count(), n);
+    EXPECT_EQ(f.text(0, FT_DESCRIPTION), "");
+    for (int k = 1; k < f.count(); ++k)
+        ASSERT_EQ(f.text(k, FT_DESCRIPTION), "d" + std::string(f.text(k, FT_NAME)));
+}
+
+// A folder to catalogue and a program directory.
+class UpdateListingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        src = tmp.path() + "disk";
+        programDir = tmp.path() + "catalog/";
+        for (const char *f : {"a.txt", "b.txt", "c.txt", "sub/d.txt", "sub/deeper/e.txt"}) {
+            fs::create_directories(fs::path(src + "/" + f).parent_path());
+            test::WriteBytes(src + "/" + f, f);
+        }
+        fs::create_directories(programDir);
+        store = std::make_unique<CatalogStore>(programDir);
+        store->Seed(1234);
+        store->serialSource = [](const TDisk &) { return 0x1234ABCDu; };
+        disk = store->tree().appendDisk(ScanDisk(src, "My disk", "first comment"));
+        store->SaveListing(disk);
+        oldFile = disk->disk().FileName;
+    }
+
+    TreeNode *Folder(TreeNode *parent, const std::string &name)
+    {
+        for (int i = 0; i < parent->childCount(); ++i)
+            if (parent->child(i)->text() == name)
+                return parent->child(i);
+        return nullptr;
+    }
+
+    static void Describe(TDisk &d, const std::string &file, const std::string &description, const std::string &category)
+    {
+        for (int i = 0; i < d.Files.count(); ++i) {
+            if (d.Files.text(i, FT_NAME) == file) {
+                d.Files.setText(i, FT_DESCRIPTION, description);
+                d.Files.setText(i, FT_CATEGORY, category);
+                return;
+            }
+        }
+        FAIL() << "no file " << file;
+    }
+
+    std::vector<std::string> ListingFiles() const
+    {
+        std::vector<std::string> names;
+        for (const auto &e : fs::directory_iterator(programDir))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TempDir tmp;
+    std::string src, programDir, oldFile;
+    std::unique_ptr<CatalogStore> store;
+    TreeNode *disk = nullptr;
+};
+
+TEST_F(UpdateListingTest, CarriesEditsMadeSinceTheLastSaveAndReplacesTheFile)
+{
+    // Annotations made after the listing was written: only in memory.
+    disk->disk().Comment = "edited comment";
+    Describe(disk->disk(), "b.txt", "bee", "letters");
+    Describe(Folder(Folder(disk, "sub"), "deeper")->disk(), "e.txt", "deep file", "");
+    Folder(disk, "sub")->disk().Comment = "sub comment";
+    disk->disk().SetModified(true);
+    // The disk changed: a file gone, one new.
+    fs::remove(src + "/a.txt");
+    test::WriteBytes(src + "/z.txt", "z");
+
+    std::unique_ptr<TreeNode> fresh = UpdateListing(*store, *disk);
+    ASSERT_TRUE(fresh);
+    EXPECT_EQ(store->tree().diskCount(), 1) << "the tree is the caller's to change";
+    const TDisk &d = fresh->disk();
+    EXPECT_EQ(fresh->text(), "My disk");
+    EXPECT_EQ(d.Comment, "edited comment");
+    EXPECT_FALSE(d.Modified);
+    EXPECT_EQ(d.SerialNumber, 0x1234ABCDu);
+    EXPECT_NE(d.FileName, oldFile);
+    EXPECT_EQ(ListingFiles(), std::vector<std::string>{d.FileName}) << "the old file is deleted";
+
+    // What the new file holds, read back as at the next start.
+    CatalogStore again(programDir);
+    EXPECT_TRUE(again.LoadCatalog().empty());
+    ASSERT_EQ(again.tree().diskCount(), 1);
+    TreeNode *read = again.tree().disk(0);
+    EXPECT_EQ(read->text(), "My disk");
+    EXPECT_EQ(read->disk().Comment, "edited comment");
+    EXPECT_EQ(read->disk().SerialNumber, 0x1234ABCDu);
+    std::vector<std::string> root = Shown(read->disk());
+    std::sort(root.begin(), root.end());
+    EXPECT_EQ(root, (std::vector<std::string>{"b.txt=bee/letters", "c.txt=/", "z.txt=/"}));
+    TreeNode *sub = Folder(read, "sub");
+    ASSERT_TRUE(sub);
+    EXPECT_EQ(sub->disk().Comment, "sub comment");
+    EXPECT_EQ(Shown(Folder(sub, "deeper")->disk()), std::vector<std::string>{"e.txt=deep file/"});
+}
+
+TEST_F(UpdateListingTest, ScanErrorChangesNothing)
+{
+    fs::remove_all(src);
+    EXPECT_THROW(UpdateListing(*store, *disk), RackmereError);
+    EXPECT_EQ(ListingFiles(), std::vector<std::string>{oldFile});
+    EXPECT_EQ(disk->disk().FileName, oldFile);
+}
+
+TEST_F(UpdateListingTest, SaveErrorKeepsTheOldFile)
+{
+    // The update runs in a child process that cannot write the new listing:
+    // either the program directory is read-only (root may write anywhere, so
+    // the child gives up root first), or the file system takes no more bytes
+    // (the old file could still be deleted then).
+    enum Block { ReadOnlyFolder, FileSystemFull };
+    for (const Block block : {ReadOnlyFolder, FileSystemFull}) {
+        SCOPED_TRACE(block == ReadOnlyFolder ? "read-only folder" : "file system full");
+        if (block == ReadOnlyFolder) {
+            ASSERT_EQ(::chmod(programDir.c_str(), 0555), 0);
+            for (const std::string &p : {tmp.path(), src, src + "/sub", src + "/sub/deeper"})
+                ::chmod(p.c_str(), 0755);
+        }
+        const std::string before = test::ReadBytes(programDir + oldFile);
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            if (block == ReadOnlyFolder && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(10);
+            if (block == FileSystemFull) {
+                ::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{16, 16};
+                if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                    ::_exit(10);
+            }
+            int code = 11;
+            try {
+                UpdateListing(*store, *disk);
+            } catch (const RackmereError &e) {
+                code = std::string(e.what()).find(programDir) != std::string::npos ? 0 : 12;
+            } catch (...) {
+                code = 13;
+            }
+            ::_exit(code);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ::chmod(programDir.c_str(), 0755);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "10: cannot set up, 11: no error, 12: error does not name the file";
+        EXPECT_EQ(ListingFiles(), std::vector<std::string>{oldFile});
+        EXPECT_EQ(test::ReadBytes(programDir + oldFile), before);
+    }
+}
+
+TEST_F(UpdateListingTest, DiskCheck)
+{
+    struct Case {
+        const char *what;
+        std::string root;
+        uint32_t stored;
+        uint32_t present;
+        DiskCheck expected;
+    };
+    const std::vector<Case> cases = {
+        {"same serial", src, 0x1234ABCD, 0x1234ABCD, DiskCheck::Ready},
+        {"other serial", src, 0x1234ABCD, 0x99, DiskCheck::SerialDiffers},
+        {"other serial, none there", src, 0x1234ABCD, 0, DiskCheck::SerialDiffers},
+        {"sub-folder listing skips the check", src, 0, 0x99, DiskCheck::Ready},
+        {"root gone", src + "/missing", 0, 0, DiskCheck::NotFound},
+        {"root gone, serial stored", src + "/missing", 5, 5, DiskCheck::NotFound},
+        {"a file, not a folder", src + "/a.txt", 0, 0, DiskCheck::NotFound},
+        {"a Windows root", "E:\\Data", 0, 0, DiskCheck::NotFound},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        disk->disk().RootPath = c.root;
+        disk->disk().SerialNumber = c.stored;
+        const uint32_t present = c.present;
+        store->serialSource = [present](const TDisk &) { return present; };
+        EXPECT_EQ(CheckListingDisk(*store, disk->disk()), c.expected);
+        // Asked about a folder deep in the disk, the disk is checked.
+        EXPECT_EQ(CheckListingDisk(*store, Folder(Folder(disk, "sub"), "deeper")->disk()), c.expected);
+    }
+}
+
+TEST(UpdateDriveText, LetterOrMountPoint)
+{
+    TempDir tmp;
+    const std::string root = tmp.path() + "sys";
+    test::MakeDirs(root + "/proc/self");
+    test::WriteBytes(root + "/proc/self/mountinfo", "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                                                    "2 1 8:17 / /media/usb rw - vfat /dev/sdb1 rw\n");
+    test::MakeDirs(root + "/media/usb/photos");
+    const platform::SystemView view(root);
+    EXPECT_EQ(UpdateDriveText("E:\\Data", view), "E:");
+    EXPECT_EQ(UpdateDriveText("a:\\", view), "a:");
+    EXPECT_EQ(UpdateDriveText("/media/usb/photos", view), "/media/usb");
+    EXPECT_EQ(UpdateDriveText("/media/usb", view), "/media/usb");
+    EXPECT_EQ(UpdateDriveText("/home/user", view), "/");
+}
+
+} // namespace

@@ -1,0 +1,366 @@
+// Add new: the dialog's refusals and label, the scan with its progress
+// window, the new listing saved and selected.
+#include "ScanUiSupport.h"
+
+#include "app/Help.h"
+#include "scan/ui/Addfrm.h"
+#include "scan/ui/Frmaddprogress.h"
+
+#include <QTextBrowser>
+
+using namespace rkm;
+using namespace rkm::test;
+
+namespace {
+
+// Counts how often a widget was shown.
+class ShowCounter final : public QObject {
+public:
+    int shown = 0;
+    bool waitCursorWhileShown = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show) {
+            ++shown;
+            waitCursorWhileShown = QApplication::overrideCursor() &&
+                                   QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class ScanAddTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void refusals_data();
+    void refusals();
+    void labelOfferedOnlyWhileDescriptionEmpty();
+    void clickOnOkOffersTheLabelFirst();
+    void acceptsAndSelectsTheNewDisk();
+    void twoListingsOfTheSameFolder();
+    void cancelAddsNothing();
+    void browseFillsTheFolder();
+    void progressWindow();
+    void saveFailureKeepsTheDiskToWriteLater();
+    void helpTopic();
+};
+
+void ScanAddTest::refusals_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("empty description") << "DISK" << "";
+    QTest::newRow("empty description, no folder") << "" << "";
+    QTest::newRow("missing folder") << "DISK/missing" << "Name";
+    QTest::newRow("a file, not a folder") << "DISK/a.txt" << "Name";
+    QTest::newRow("no folder") << "" << "Name";
+}
+
+void ScanAddTest::refusals()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, description);
+    World w;
+    w.MakeDisk({"a.txt"});
+    TfrmMain &main = w.Open();
+    QueuedPrompter p;
+    folder.replace("DISK", QString::fromStdString(w.disk));
+    bool stayedOpen = false;
+    WhenModal([&](QWidget *dlg) {
+        auto *add = qobject_cast<TfrmAddNew *>(dlg);
+        QVERIFY(add);
+        add->labelSource = [](const std::string &) { return std::string(); };
+        Find<QLineEdit>(add, "txtFolder")->setText(folder);
+        Find<QLineEdit>(add, "txtDescription")->setText(description);
+        Find<QPushButton>(add, "cmdOK")->click();
+        stayedOpen = add->isVisible() && add->result() != QDialog::Accepted;
+    });
+    main.Addnew1Click();
+    QVERIFY(stayedOpen);
+    QCOMPARE(p.count(QueuedPrompter::Beep), 1);
+    QCOMPARE(p.messages().size(), 0);
+    QCOMPARE(w.store->tree().diskCount(), 0);
+    QVERIFY(ListingFiles(w.programDir).empty());
+}
+
+void ScanAddTest::labelOfferedOnlyWhileDescriptionEmpty()
+{
+    World w;
+    w.MakeDisk({"a.txt"});
+    TfrmAddNew dlg;
+    std::vector<std::string> asked;
+    dlg.labelSource = [&](const std::string &folder) {
+        asked.push_back(folder);
+        return std::string("BACKUP_07");
+    };
+    dlg.show();
+    struct Case {
+        const char *what;
+        QString folder;
+        QString typed;
+        QString expected;
+    };
+    const QString disk = QString::fromStdString(w.disk);
+    const Case cases[] = {
+        {"labelled volume, no description", disk, "", "BACKUP_07"},
+        {"description typed", disk, "Mine", "Mine"},
+        {"folder missing", disk + "/nope", "", ""},
+    };
+    for (const Case &c : cases) {
+        dlg.FormShow();
+        Find<QLineEdit>(&dlg, "txtFolder")->setText(c.folder);
+        Find<QLineEdit>(&dlg, "txtDescription")->setText(c.typed);
+        // Leaving the folder box offers the label.
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(Find<QLineEdit>(&dlg, "txtFolder"), &out);
+        QVERIFY2(Find<QLineEdit>(&dlg, "txtDescription")->text() == c.expected, c.what);
+    }
+    // Only the usable folder with an empty description asked for a label.
+    QCOMPARE(asked.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(asked[0]), QFileInfo(disk).canonicalFilePath());
+
+    // An unlabelled volume leaves the box empty.
+    dlg.labelSource = [](const std::string &) { return std::string(); };
+    dlg.FormShow();
+    dlg.FillDescription(disk);
+    QCOMPARE(Find<QLineEdit>(&dlg, "txtDescription")->text(), QString());
+    // Showing empties every box.
+    Find<QLineEdit>(&dlg, "txtFolder")->setText("x");
+    Find<QLineEdit>(&dlg, "txtComment")->setText("y");
+    dlg.hide();
+    dlg.show();
+    QCOMPARE(Find<QLineEdit>(&dlg, "txtFolder")->text(), QString());
+    QCOMPARE(Find<QLineEdit>(&dlg, "txtComment")->text(), QString());
+}
+
+void ScanAddTest::clickOnOkOffersTheLabelFirst()
+{
+    // A click on OK moves the focus out of the folder box first, which offers
+    // the label, so the same click is accepted; Enter presses OK without
+    // leaving the box, and beeps.
+    for (const bool click : {true, false}) {
+        World w;
+        w.MakeDisk({"a.txt"});
+        TfrmMain &main = w.Open();
+        QueuedPrompter p;
+        bool stayedOpen = false;
+        WhenModal([&](QWidget *dlg) {
+            auto *add = qobject_cast<TfrmAddNew *>(dlg);
+            add->labelSource = [](const std::string &) { return std::string("CD_LABEL"); };
+            QApplication::setActiveWindow(add);
+            QVERIFY(QTest::qWaitForWindowActive(add));
+            auto *folder = Find<QLineEdit>(add, "txtFolder");
+            folder->setFocus();
+            QTest::keyClicks(folder, QString::fromStdString(w.disk));
+            if (click)
+                QTest::mouseClick(Find<QPushButton>(add, "cmdOK"), Qt::LeftButton);
+            else
+                QTest::keyClick(folder, Qt::Key_Return);
+            stayedOpen = add->isVisible();
+        });
+        main.Addnew1Click();
+        QCOMPARE(stayedOpen, !click);
+        QCOMPARE(p.count(QueuedPrompter::Beep), click ? 0 : 1);
+        QCOMPARE(w.store->tree().diskCount(), click ? 1 : 0);
+        if (click)
+            QCOMPARE(w.store->tree().disk(0)->text(), std::string("CD_LABEL"));
+    }
+}
+
+void ScanAddTest::acceptsAndSelectsTheNewDisk()
+{
+    World w;
+    w.MakeDisk({"a.txt", "b.txt", "sub/c.txt"});
+    w.SaveListing(w.disk, "Existing", 0);
+    w.presentSerial = 0x5EED;
+    TfrmMain &main = w.Open();
+    QueuedPrompter p;
+    WhenModal([&](QWidget *dlg) {
+        auto *add = qobject_cast<TfrmAddNew *>(dlg);
+        QVERIFY(add);
+        // A relative text is taken from the current folder.
+        QDir::setCurrent(QString::fromStdString(w.root));
+        Find<QLineEdit>(add, "txtFolder")->setText("disk");
+        Find<QLineEdit>(add, "txtDescription")->setText("Holiday");
+        Find<QLineEdit>(add, "txtComment")->setText("photos");
+        Find<QPushButton>(add, "cmdOK")->click();
+    });
+    main.Addnew1Click();
+    QCOMPARE(p.count(QueuedPrompter::Beep), 0);
+    QCOMPARE(p.messages().size(), 0);
+    QCOMPARE(w.store->tree().diskCount(), 2);
+    TreeNode *n = w.store->tree().disk(1);
+    QCOMPARE(n->text(), std::string("Holiday"));
+    const TDisk &d = n->disk();
+    QCOMPARE(d.Comment, std::string("photos"));
+    QCOMPARE(QString::fromStdString(d.RootPath), QFileInfo(QString::fromStdString(w.disk)).canonicalFilePath());
+    QCOMPARE(d.SerialNumber, 0x5EEDu);
+    QVERIFY(!d.Modified);
+    QCOMPARE(ListingFiles(w.programDir).size(), std::size_t(2));
+    QVERIFY(QFile::exists(QString::fromStdString(w.programDir + d.FileName)));
+    QCOMPARE(main.CurrentNode, n);
+    QCOMPARE(main.CurrentDisk, &n->disk());
+    QCOMPARE(main.gridModel()->entryCount(), 2);
+    QCOMPARE(main.statusText(), QString("2 items listed"));
+    QVERIFY(main.mnuUpdate->isEnabled());
+
+    // What was written reads back.
+    CatalogStore again(w.programDir);
+    QVERIFY(again.LoadCatalog().empty());
+    QCOMPARE(again.tree().diskCount(), 2);
+}
+
+void ScanAddTest::twoListingsOfTheSameFolder()
+{
+    World w;
+    w.MakeDisk({"a.txt"});
+    TfrmMain &main = w.Open();
+    QueuedPrompter p;
+    for (int i = 0; i < 2; ++i) {
+        WhenModal([&](QWidget *dlg) {
+            auto *add = qobject_cast<TfrmAddNew *>(dlg);
+            Find<QLineEdit>(add, "txtFolder")->setText(QString::fromStdString(w.disk));
+            Find<QLineEdit>(add, "txtDescription")->setText("Same");
+            Find<QPushButton>(add, "cmdOK")->click();
+        });
+        main.Addnew1Click();
+    }
+    QCOMPARE(w.store->tree().diskCount(), 2);
+    const TDisk &a = w.store->tree().disk(0)->disk();
+    const TDisk &b = w.store->tree().disk(1)->disk();
+    QCOMPARE(w.store->tree().disk(0)->text(), w.store->tree().disk(1)->text());
+    QVERIFY(a.FileName != b.FileName);
+    QCOMPARE(ListingFiles(w.programDir).size(), std::size_t(2));
+    QCOMPARE(main.CurrentNode, w.store->tree().disk(1));
+}
+
+void ScanAddTest::cancelAddsNothing()
+{
+    World w;
+    w.MakeDisk({"a.txt"});
+    TfrmMain &main = w.Open();
+    QueuedPrompter p;
+    p.directories.enqueue(QString::fromStdString(w.disk));
+    WhenModal([&](QWidget *dlg) {
+        auto *add = qobject_cast<TfrmAddNew *>(dlg);
+        Find<QPushButton>(add, "cmdBrowse")->click();
+        Find<QLineEdit>(add, "txtDescription")->setText("Name");
+        Find<QPushButton>(add, "cmdCancel")->click();
+    });
+    main.Addnew1Click();
+    QCOMPARE(w.store->tree().diskCount(), 0);
+    QVERIFY(ListingFiles(w.programDir).empty());
+}
+
+void ScanAddTest::browseFillsTheFolder()
+{
+    World w;
+    w.MakeDisk({"a.txt"});
+    QueuedPrompter p;
+    TfrmAddNew dlg;
+    dlg.labelSource = [](const std::string &) { return std::string("LBL"); };
+    dlg.show();
+    // Cancelled picker: nothing changes.
+    Find<QLineEdit>(&dlg, "txtFolder")->setText("typed");
+    dlg.cmdBrowseClick();
+    QCOMPARE(Find<QLineEdit>(&dlg, "txtFolder")->text(), QString("typed"));
+    QCOMPARE(Find<QLineEdit>(&dlg, "txtDescription")->text(), QString());
+    p.directories.enqueue(QString::fromStdString(w.disk));
+    dlg.cmdBrowseClick();
+    QCOMPARE(Find<QLineEdit>(&dlg, "txtFolder")->text(), QString::fromStdString(w.disk));
+    QCOMPARE(Find<QLineEdit>(&dlg, "txtDescription")->text(), QString("LBL"));
+    QCOMPARE(p.count(QueuedPrompter::ExistingDirectory), 2);
+}
+
+void ScanAddTest::progressWindow()
+{
+    World w;
+    w.MakeDisk({"a.txt", "inner/z.txt"});
+    TfrmMain &main = w.Open();
+    QueuedPrompter p;
+    TfrmAdding &adding = main.scanCommands().frmAdding();
+    QCOMPARE(adding.windowTitle(), QString("Adding..."));
+    QCOMPARE(Find<QLabel>(&adding, "Label1")->text(), QString("Now adding:"));
+    QVERIFY(!(adding.windowFlags() & Qt::WindowCloseButtonHint));
+    QVERIFY(adding.windowFlags() & Qt::CustomizeWindowHint);
+    QCOMPARE(adding.cursor().shape(), Qt::WaitCursor);
+    ShowCounter counter;
+    adding.installEventFilter(&counter);
+    WhenModal([&](QWidget *dlg) {
+        auto *add = qobject_cast<TfrmAddNew *>(dlg);
+        Find<QLineEdit>(add, "txtFolder")->setText(QString::fromStdString(w.disk + "/inner"));
+        Find<QLineEdit>(add, "txtDescription")->setText("Inner");
+        Find<QPushButton>(add, "cmdOK")->click();
+    });
+    main.Addnew1Click();
+    QCOMPARE(counter.shown, 1);
+    QVERIFY(counter.waitCursorWhileShown);
+    QVERIFY(!adding.isVisible());
+    QVERIFY(!QApplication::overrideCursor());
+    // The labels keep the last names, also into the next scan.
+    QCOMPARE(Find<QLabel>(&adding, "lblAddingFile")->text(), QString("z.txt"));
+    QCOMPARE(w.store->tree().diskCount(), 1);
+
+    // A user cannot close it while it runs.
+    adding.beginScan();
+    QVERIFY(!adding.close());
+    QVERIFY(adding.isVisible());
+    adding.endScan();
+    QVERIFY(!adding.isVisible());
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void ScanAddTest::saveFailureKeepsTheDiskToWriteLater()
+{
+    World w;
+    w.MakeDisk({"a.txt"});
+    TfrmMain &main = w.Open();
+    QueuedPrompter p;
+    // The volume serial number cannot be read: the save fails.
+    w.store->serialSource = [](const TDisk &) -> uint32_t { throw RackmereError("The disk went away"); };
+    WhenModal([&](QWidget *dlg) {
+        auto *add = qobject_cast<TfrmAddNew *>(dlg);
+        Find<QLineEdit>(add, "txtFolder")->setText(QString::fromStdString(w.disk));
+        Find<QLineEdit>(add, "txtDescription")->setText("Lost?");
+        Find<QPushButton>(add, "cmdOK")->click();
+    });
+    main.Addnew1Click();
+    QCOMPARE(p.messages().size(), 1);
+    QCOMPARE(p.messages()[0].icon, QMessageBox::Critical);
+    QVERIFY(p.messages()[0].text.contains("The disk went away"));
+    QCOMPARE(w.store->tree().diskCount(), 1);
+    TreeNode *n = w.store->tree().disk(0);
+    QCOMPARE(n->disk().FileName, std::string());
+    QVERIFY(n->disk().Modified);
+    QCOMPARE(main.CurrentNode, n);
+    QVERIFY(ListingFiles(w.programDir).empty());
+    // Written with the other modified listings at the end of the run.
+    w.store->serialSource = [](const TDisk &) { return 0u; };
+    w.store->SaveModifiedListings();
+    QCOMPARE(ListingFiles(w.programDir).size(), std::size_t(1));
+}
+
+void ScanAddTest::helpTopic()
+{
+    World w;
+    TfrmMain &main = w.Open();
+    TfrmAddNew &dlg = main.scanCommands().frmAddNew();
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus && focus->window() == &dlg);
+    QTest::keyClick(focus, Qt::Key_F1);
+    QVERIFY(HelpBrowser());
+    QCOMPARE(HelpBrowser()->source(), QUrl("qrc:/help/topic3.html"));
+    CloseHelp();
+    dlg.hide();
+}
+
+QTEST_MAIN(ScanAddTest)
+#include "ScanAdd_test.moc"

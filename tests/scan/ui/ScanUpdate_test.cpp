@@ -1,0 +1,223 @@
+// Update: the questions and their order, the serial number check, the new
+// listing last and selected, annotations carried over, the old file gone.
+#include "ScanUiSupport.h"
+
+#include "platform/Platform.h"
+
+using namespace rkm;
+using namespace rkm::test;
+
+class ScanUpdateTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void stopsChangeNothing_data();
+    void stopsChangeNothing();
+    void updatesFromADeepFolderCarryingEdits();
+    void wrongDiskAnsweredNoTakesTheNewSerial();
+    void subFolderListingSkipsTheSerialCheck();
+    void letterDriveText();
+};
+
+namespace {
+
+const std::vector<std::string> kFiles = {"a.txt", "b.txt", "c.txt", "sub/deep/d.txt", "sub/e.txt"};
+
+// A catalogue with two disks; the first is the one updated.
+struct Setup {
+    World w;
+    std::string file, other;
+    std::string bytes;
+
+    explicit Setup(uint32_t serial)
+    {
+        w.MakeDisk(kFiles);
+        file = w.SaveListing(w.disk, "Photos", serial, [](TreeNode &n) {
+            TDisk &d = n.disk();
+            d.Files.setText(FileIndex(d, "c.txt"), FT_DESCRIPTION, "saved description");
+        });
+        other = w.SaveListing(w.disk + "/sub", "Other", 0);
+        bytes = ReadFile(w.programDir + file);
+    }
+
+    TreeNode *Disk(const std::string &name) const { return w.store->tree().findByName(name); }
+};
+
+} // namespace
+
+void ScanUpdateTest::stopsChangeNothing_data()
+{
+    QTest::addColumn<uint32_t>("stored");
+    QTest::addColumn<uint32_t>("present");
+    QTest::addColumn<bool>("removeDisk");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QStringList>("texts");
+
+    const QString first = "Please make sure that the disk 'Photos' is inserted in drive ";
+    const QString serial = "The serial number of the disk (%1) is not the same as that of the original one, this "
+                           "probably means that you inserted the wrong disk. Abort update?";
+    QTest::newRow("cancel at the first question")
+        << 7u << 7u << false << QList<int>{QMessageBox::Cancel} << QStringList{first};
+    QTest::newRow("disk not found") << 7u << 7u << true << QList<int>{QMessageBox::Ok}
+                                    << QStringList{first, "Could not find the disk!"};
+    QTest::newRow("wrong disk, abort: Yes")
+        << 7u << 8u << false << QList<int>{QMessageBox::Ok, QMessageBox::Yes} << QStringList{first, serial};
+}
+
+void ScanUpdateTest::stopsChangeNothing()
+{
+    QFETCH(uint32_t, stored);
+    QFETCH(uint32_t, present);
+    QFETCH(bool, removeDisk);
+    QFETCH(QList<int>, answers);
+    QFETCH(QStringList, texts);
+    Setup s(stored);
+    s.w.presentSerial = present;
+    TfrmMain &main = s.w.Open();
+    QueuedPrompter p;
+    for (int a : answers)
+        p.answers.enqueue(QMessageBox::StandardButton(a));
+    TreeNode *disk = s.Disk("Photos");
+    const std::string rootPath = disk->disk().RootPath;
+    const int row = disk->row();
+    main.selectNode(disk);
+    if (removeDisk)
+        QDir(QString::fromStdString(s.w.disk)).removeRecursively();
+
+    main.popUpdateClick();
+
+    const QList<QueuedPrompter::Call> shown = p.messages();
+    QCOMPARE(shown.size(), texts.size());
+    // The first question names the mount point that holds the root path.
+    const auto mount = platform::System().mountHolding(rootPath);
+    QVERIFY(mount);
+    QCOMPARE(shown[0].text, texts[0] + QString::fromStdString(mount->mountPoint));
+    QCOMPARE(shown[0].caption, QString("Rackmere"));
+    QCOMPARE(shown[0].icon, QMessageBox::Question);
+    QCOMPARE(shown[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    if (shown.size() > 1) {
+        QCOMPARE(shown[1].text, texts[1].arg(QString::fromStdString(rootPath)));
+        QCOMPARE(shown[1].caption, QString("Rackmere V1.0"));
+        if (removeDisk) {
+            QCOMPARE(shown[1].icon, QMessageBox::Warning);
+            QCOMPARE(shown[1].buttons, QMessageBox::Ok);
+        } else {
+            QCOMPARE(shown[1].icon, QMessageBox::Question);
+            QCOMPARE(shown[1].buttons, QMessageBox::Yes | QMessageBox::No);
+        }
+    }
+    QCOMPARE(s.w.store->tree().diskCount(), 2);
+    QCOMPARE(s.w.store->tree().disk(row), disk);
+    QCOMPARE(disk->disk().FileName, s.file);
+    QCOMPARE(ListingFiles(s.w.programDir), (std::vector<std::string>{std::min(s.file, s.other), std::max(s.file, s.other)}));
+    QCOMPARE(ReadFile(s.w.programDir + s.file), s.bytes);
+    QCOMPARE(main.CurrentNode, disk);
+}
+
+void ScanUpdateTest::updatesFromADeepFolderCarryingEdits()
+{
+    Setup s(0x77);
+    s.w.presentSerial = 0x77;
+    TfrmMain &main = s.w.Open();
+    QueuedPrompter p;
+    TreeNode *disk = s.Disk("Photos");
+    // Edits since the listing was written live only in memory.
+    TDisk &d = disk->disk();
+    d.Files.setText(FileIndex(d, "b.txt"), FT_CATEGORY, "edited category");
+    d.Comment = "edited disk comment";
+    TreeNode *deep = Child(Child(disk, "sub"), "deep");
+    deep->disk().Comment = "deep comment";
+    d.SetModified(true);
+    // The disk changed: a.txt gone, a new file at the start of the list.
+    QFile::remove(QString::fromStdString(s.w.disk + "/a.txt"));
+    WriteFile(s.w.disk + "/0-new.txt", "new");
+    main.selectNode(deep);
+    p.answers.enqueue(QMessageBox::Ok);
+
+    main.popUpdateClick();
+
+    QCOMPARE(p.messages().size(), 1);
+    QCOMPARE(s.w.store->tree().diskCount(), 2);
+    QCOMPARE(s.w.store->tree().disk(0)->text(), std::string("Other"));
+    TreeNode *fresh = s.w.store->tree().disk(1);
+    QCOMPARE(fresh->text(), std::string("Photos"));
+    QCOMPARE(main.CurrentNode, fresh);
+    QCOMPARE(main.CurrentDisk, &fresh->disk());
+    QVERIFY(main.mnuUpdate->isEnabled());
+    const TDisk &n = fresh->disk();
+    QVERIFY(!n.Modified);
+    QCOMPARE(n.SerialNumber, 0x77u);
+    QVERIFY(n.FileName != s.file);
+    QCOMPARE(n.Comment, std::string("edited disk comment"));
+    QCOMPARE(FileIndex(n, "a.txt"), -1);
+    QVERIFY(FileIndex(n, "0-new.txt") >= 0);
+    QCOMPARE(n.Files.text(FileIndex(n, "0-new.txt"), FT_DESCRIPTION), std::string_view());
+    QCOMPARE(n.Files.text(FileIndex(n, "b.txt"), FT_CATEGORY), std::string_view("edited category"));
+    QCOMPARE(n.Files.text(FileIndex(n, "c.txt"), FT_DESCRIPTION), std::string_view("saved description"));
+    QCOMPARE(Child(Child(fresh, "sub"), "deep")->disk().Comment, std::string("deep comment"));
+    QCOMPARE(ListingFiles(s.w.programDir),
+             (std::vector<std::string>{std::min(n.FileName, s.other), std::max(n.FileName, s.other)}));
+
+    // The edits are in the new file at once.
+    CatalogStore again(s.w.programDir);
+    QVERIFY(again.LoadCatalog().empty());
+    const TreeNode *read = again.tree().findByName("Photos");
+    QVERIFY(read);
+    QCOMPARE(read->disk().Comment, std::string("edited disk comment"));
+    QCOMPARE(read->disk().Files.text(FileIndex(read->disk(), "b.txt"), FT_CATEGORY),
+             std::string_view("edited category"));
+}
+
+void ScanUpdateTest::wrongDiskAnsweredNoTakesTheNewSerial()
+{
+    Setup s(0x1111);
+    s.w.presentSerial = 0x2222;
+    TfrmMain &main = s.w.Open();
+    QueuedPrompter p;
+    main.selectNode(s.Disk("Photos"));
+    p.answers.enqueue(QMessageBox::Ok);
+    p.answers.enqueue(QMessageBox::No);
+    main.popUpdateClick();
+    QCOMPARE(p.messages().size(), 2);
+    TreeNode *fresh = s.w.store->tree().disk(1);
+    QCOMPARE(fresh->text(), std::string("Photos"));
+    QCOMPARE(fresh->disk().SerialNumber, 0x2222u);
+    QVERIFY(!QFile::exists(QString::fromStdString(s.w.programDir + s.file)));
+    QCOMPARE(main.CurrentNode, fresh);
+}
+
+void ScanUpdateTest::subFolderListingSkipsTheSerialCheck()
+{
+    Setup s(0);
+    s.w.presentSerial = 0x9999;
+    TfrmMain &main = s.w.Open();
+    QueuedPrompter p;
+    main.selectNode(s.Disk("Photos"));
+    p.answers.enqueue(QMessageBox::Ok);
+    main.popUpdateClick();
+    QCOMPARE(p.messages().size(), 1);
+    QCOMPARE(s.w.store->tree().disk(1)->text(), std::string("Photos"));
+    QVERIFY(!QFile::exists(QString::fromStdString(s.w.programDir + s.file)));
+}
+
+void ScanUpdateTest::letterDriveText()
+{
+    // A listing made on Windows keeps the letter form, and is not found here.
+    Setup s(0);
+    TfrmMain &main = s.w.Open();
+    QueuedPrompter p;
+    TreeNode *disk = s.Disk("Photos");
+    disk->disk().RootPath = "E:\\Photos";
+    const int row = disk->row();
+    main.selectNode(Child(disk, "sub"));
+    p.answers.enqueue(QMessageBox::Ok);
+    p.answers.enqueue(QMessageBox::Ok);
+    main.popUpdateClick();
+    QCOMPARE(p.messages().size(), 2);
+    QCOMPARE(p.messages()[0].text, QString("Please make sure that the disk 'Photos' is inserted in drive E:"));
+    QCOMPARE(p.messages()[1].text, QString("Could not find the disk!"));
+    QCOMPARE(s.w.store->tree().disk(row), disk);
+}
+
+QTEST_MAIN(ScanUpdateTest)
+#include "ScanUpdate_test.moc"

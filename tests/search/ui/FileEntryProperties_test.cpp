@@ -1,0 +1,233 @@
+#include "search/ui/SearchUiSupport.h"
+
+#include "app/CatalogTreeModel.h"
+#include "app/Frmlistpr.h"
+#include "app/Help.h"
+#include "search/ui/SearchCommands.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+using namespace rkm;
+using namespace rkm::searchtest;
+
+class FileEntryPropertiesTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<apptest::Sandbox> m_sandbox;
+    std::unique_ptr<QTemporaryDir> m_disk; // Work's root on "disk"
+    std::unique_ptr<QueuedPrompter> m_prompter;
+    std::unique_ptr<CatalogStore> m_store;
+    std::unique_ptr<TfrmMain> m_main;
+
+    TreeNode *node(const char *path) { return NodeAt(m_store->tree(), QString::fromUtf8(path)); }
+    std::string catFile() const { return m_sandbox->programDir() + "DATA.CAT"; }
+    QByteArray catBytes() const
+    {
+        QFile f(QString::fromStdString(catFile()));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static ino_t inode(const std::string &path)
+    {
+        struct stat st {};
+        return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+    }
+    // Selects the entry and double-clicks it; `answer` works the dialog.
+    bool open(const char *path, int entry, const std::function<void(TfrmListProperties &)> &answer)
+    {
+        m_main->selectNode(node(path));
+        m_main->setGridEntryIndex(entry);
+        m_prompter->clear();
+        return WithDialog<TfrmListProperties>([&] { m_main->StringGrid1DblClick(); }, answer);
+    }
+    QString gridText(int row, int column) const
+    {
+        return m_main->gridModel()->data(m_main->gridModel()->index(row, column)).toString();
+    }
+
+private slots:
+    void init()
+    {
+        m_sandbox = std::make_unique<apptest::Sandbox>();
+        m_disk = std::make_unique<QTemporaryDir>();
+        apptest::WriteFile(m_disk->filePath("notes.txt").toStdString(), "hello");
+        m_prompter = std::make_unique<QueuedPrompter>();
+        WriteSample(m_sandbox->programDir(), m_disk->path().toStdString());
+        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir());
+        m_main = std::make_unique<TfrmMain>(*m_store);
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    }
+    void cleanup()
+    {
+        m_main.reset();
+        m_store.reset();
+        m_prompter.reset();
+        m_disk.reset();
+        m_sandbox.reset();
+    }
+
+    void okWithoutChangeShowsTheEntryAndChangesNothing()
+    {
+        const ino_t before = inode(catFile());
+        QVERIFY(open("Work", 0, [](TfrmListProperties &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Properties"));
+            QCOMPARE(d.lblFilename->text(), QStringLiteral("notes.txt"));
+            QCOMPARE(d.lblSize->text(), QStringLiteral("12 Kb"));
+            QCOMPARE(d.lblDate->text(), QStringLiteral("01/02/2020"));
+            QCOMPARE(d.txtDescription->text(), QStringLiteral("meeting notes"));
+            QCOMPARE(d.cboCategory->currentText(), QStringLiteral("Docs"));
+            QCOMPARE(d.cboCategory->count(), 3);
+            QCOMPARE(d.cboCategory->itemText(2), QStringLiteral("Photos"));
+            QCOMPARE(d.focusWidget(), static_cast<QWidget *>(d.OKBtn));
+            QVERIFY(d.OKBtn->isDefault());
+            d.OKBtn->click();
+        }));
+        QVERIFY(!node("Work")->disk().IsModified());
+        QCOMPARE(inode(catFile()), before);
+        QCOMPARE(m_store->Categories().size(), std::size_t(3));
+    }
+
+    void editsAreStoredShownAndNewCategoriesWrittenAtOnce()
+    {
+        // Table: entry of Work, description and category typed, what is stored,
+        // the category file afterwards.
+        const struct {
+            const char *what;
+            const char *path;
+            int entry;
+            QString description, category;
+            std::string storedDescription, storedCategory;
+            QByteArray catFile;
+        } cases[] = {
+            {"other letter case not added twice", "Work", 0, "meeting notes", "MUSIC", "meeting notes", "MUSIC",
+             "Docs\r\nMusic\r\nPhotos\r\n"},
+            {"new category appended", "Work", 1, "a song", "Songs", "a song", "Songs",
+             "Docs\r\nMusic\r\nPhotos\r\nSongs\r\n"},
+            {"first empty category added", "Work/Readings", 0, "", "", "", "",
+             "Docs\r\nMusic\r\nPhotos\r\nSongs\r\n\r\n"},
+            {"empty category not added again", "Work/Readings", 0, "read me", "", "read me", "",
+             "Docs\r\nMusic\r\nPhotos\r\nSongs\r\n\r\n"},
+        };
+        for (const auto &c : cases) {
+            QVERIFY2(open(c.path, c.entry, [&](TfrmListProperties &d) {
+                d.txtDescription->setText(c.description);
+                d.cboCategory->setEditText(c.category);
+                d.OKBtn->click();
+            }), c.what);
+            const FileList &files = node(c.path)->disk().Files;
+            QCOMPARE(files.text(c.entry, FT_DESCRIPTION), c.storedDescription);
+            QCOMPARE(files.text(c.entry, FT_CATEGORY), c.storedCategory);
+            QCOMPARE(catBytes(), c.catFile);
+            QCOMPARE(gridText(c.entry, FT_DESCRIPTION), QString::fromStdString(c.storedDescription));
+            QCOMPARE(gridText(c.entry, FT_CATEGORY), QString::fromStdString(c.storedCategory));
+        }
+        QVERIFY(node("Work")->disk().IsModified());
+        QVERIFY(!node("Photos")->disk().IsModified());
+    }
+
+    void lineBreaksTypedOrPastedBecomeSpaces()
+    {
+        QVERIFY(open("Photos", 0, [](TfrmListProperties &d) {
+            d.txtDescription->clear();
+            d.txtDescription->insert("two\r\nlines\nhere");
+            QCOMPARE(d.txtDescription->text(), QStringLiteral("two lines here"));
+            d.cboCategory->lineEdit()->clear();
+            d.cboCategory->lineEdit()->insert("new\ncat");
+            QCOMPARE(d.cboCategory->currentText(), QStringLiteral("new cat"));
+            d.OKBtn->click();
+        }));
+        QCOMPARE(node("Photos")->disk().Files.text(0, FT_DESCRIPTION), "two lines here");
+        QCOMPARE(node("Photos")->disk().Files.text(0, FT_CATEGORY), "new cat");
+        m_store->SaveModifiedListings();
+        CatalogStore again(m_sandbox->programDir());
+        QVERIFY(again.LoadCatalog().empty());
+        QCOMPARE(again.tree().findByName("Photos")->disk().Files.text(0, FT_DESCRIPTION), "two lines here");
+    }
+
+    void launchOpensTheFileAndDropsEdits()
+    {
+        QVERIFY(open("Work", 0, [](TfrmListProperties &d) {
+            d.txtDescription->setText("changed");
+            d.cmdLaunch->click();
+        }));
+        QCOMPARE(m_prompter->count(QueuedPrompter::OpenUrl), 1);
+        QCOMPARE(QUrl(m_prompter->calls[0].text), QUrl::fromLocalFile(m_disk->filePath("notes.txt")));
+        QCOMPARE(node("Work")->disk().Files.text(0, FT_DESCRIPTION), "meeting notes");
+        QVERIFY(!node("Work")->disk().IsModified());
+        QVERIFY(!m_main->searchCommands().frmListProperties().isVisible());
+    }
+
+    void launchOfAMissingFileWarnsAndStaysOpen()
+    {
+        bool stillOpen = false;
+        QVERIFY(open("Work", 1, [&](TfrmListProperties &d) {
+            d.cmdLaunch->click();
+            stillOpen = d.isVisible();
+            d.CancelBtn->click();
+        }));
+        QVERIFY(stillOpen);
+        QCOMPARE(m_prompter->count(QueuedPrompter::OpenUrl), 0);
+        const QList<QueuedPrompter::Call> m = m_prompter->messages();
+        QCOMPARE(m.size(), 1);
+        QCOMPARE(m[0].caption, m_disk->filePath("song.mp3"));
+        QCOMPARE(m[0].text, QStringLiteral("The file could not be found, please make sure the right disk is inserted."));
+        QCOMPARE(m[0].icon, QMessageBox::Warning);
+    }
+
+    void f1OpensTheFileEntryTopic()
+    {
+        QString topic;
+        QVERIFY(open("Work", 0, [&](TfrmListProperties &d) {
+            auto *f1 = d.findChild<QShortcut *>(QStringLiteral("rkmHelpShortcut"), Qt::FindDirectChildrenOnly);
+            QVERIFY(f1);
+            emit f1->activated();
+            topic = HelpBrowser() ? HelpBrowser()->source().toString() : QString();
+            CloseHelp();
+            d.CancelBtn->click();
+        }));
+        QCOMPARE(topic, QStringLiteral("qrc:/help/topic8.html"));
+    }
+
+    void folderWithoutFilesOpensNothing()
+    {
+        QVERIFY(!open("Work/Empty", 0, [](TfrmListProperties &d) { d.CancelBtn->click(); }));
+    }
+
+    void popupItemReachesTheDialog()
+    {
+        m_main->selectNode(node("Work"));
+        m_main->setGridEntryIndex(1);
+        QVERIFY(WithDialog<TfrmListProperties>([&] { m_main->popLstProperties->trigger(); },
+                                               [](TfrmListProperties &d) {
+                                                   QCOMPARE(d.lblFilename->text(), QStringLiteral("song.mp3"));
+                                                   d.CancelBtn->click();
+                                               }));
+    }
+
+    void unwritableCategoryFileIsReportedAndTheEditKept()
+    {
+        QVERIFY(QFile::remove(QString::fromStdString(catFile())));
+        QVERIFY(QDir().mkdir(QString::fromStdString(catFile())));
+        QVERIFY(open("Work", 0, [](TfrmListProperties &d) {
+            d.cboCategory->setEditText("Games");
+            d.OKBtn->click();
+        }));
+        QCOMPARE(m_prompter->messages().size(), 1);
+        QCOMPARE(node("Work")->disk().Files.text(0, FT_CATEGORY), "Games");
+        QCOMPARE(gridText(0, FT_CATEGORY), QStringLiteral("Games"));
+        QCOMPARE(m_store->Categories().back(), std::string("Games"));
+    }
+};
+
+QTEST_MAIN(FileEntryPropertiesTest)
+#include "FileEntryProperties_test.moc"

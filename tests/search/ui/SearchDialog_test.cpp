@@ -1,0 +1,270 @@
+#include "search/ui/SearchUiSupport.h"
+
+#include "search/ui/SearchCommands.h"
+#include "search/ui/searchfrm.h"
+
+#include "app/Help.h"
+
+#include <QCheckBox>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTreeView>
+
+using namespace rkm;
+using namespace rkm::searchtest;
+
+class SearchDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<apptest::Sandbox> m_sandbox;
+    std::unique_ptr<QueuedPrompter> m_prompter;
+    std::unique_ptr<CatalogStore> m_store;
+    std::unique_ptr<TfrmMain> m_main;
+
+    TfrmSearch &dialog() { return m_main->searchCommands().frmSearch(); }
+    TreeNode *node(const char *path) { return NodeAt(m_store->tree(), QString::fromUtf8(path)); }
+
+    // Find or Find next; `fill` sets up the dialog if it is shown, which is
+    // then closed with OK (or Cancel). Returns whether it was shown.
+    bool command(bool next, const std::function<void(TfrmSearch &)> &fill = {}, bool ok = true)
+    {
+        m_prompter->clear();
+        return WithDialog<TfrmSearch>(
+            [&] {
+                if (next)
+                    m_main->mnuFindNextClick();
+                else
+                    m_main->mnuFindClick();
+            },
+            [&](TfrmSearch &d) {
+                if (fill)
+                    fill(d);
+                (ok ? d.OKBtn : d.CancelBtn)->click();
+            });
+    }
+    static void set(TfrmSearch &d, const QString &text, bool cs, bool folders, bool names, bool descs)
+    {
+        d.txtSearch->setText(text);
+        d.chkCS->setChecked(cs);
+        d.chkFolderNames->setChecked(folders);
+        d.chkFilename->setChecked(names);
+        d.chkDescription->setChecked(descs);
+    }
+    // The selection as "path" or "path#entry", for comparisons.
+    QString position() const
+    {
+        const TreeNode *n = m_main->CurrentNode;
+        if (!n)
+            return QStringLiteral("none");
+        QString path;
+        for (const TreeNode *p = n; p; p = p->parent())
+            path = QString::fromStdString(p->text()) + (path.isEmpty() ? "" : "/") + path;
+        const int row = m_main->gridEntryIndex();
+        return row < 0 ? path : path + "#" + QString::number(row);
+    }
+    bool noMatchReported() const
+    {
+        const QList<QueuedPrompter::Call> m = m_prompter->messages();
+        return m.size() == 1 && m[0].caption == "Search" && m[0].text == "No matching entry was found" &&
+               m[0].buttons == QMessageBox::Ok;
+    }
+
+private slots:
+    void init()
+    {
+        m_sandbox = std::make_unique<apptest::Sandbox>();
+        m_prompter = std::make_unique<QueuedPrompter>();
+        WriteSample(m_sandbox->programDir(), "/media/Work");
+        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir());
+        m_main = std::make_unique<TfrmMain>(*m_store);
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    }
+    void cleanup()
+    {
+        m_main.reset();
+        m_store.reset();
+        m_prompter.reset();
+        m_sandbox.reset();
+    }
+
+    void dialogLooksAndEnablesAsDesigned()
+    {
+        TfrmSearch &d = dialog();
+        QCOMPARE(d.windowTitle(), QStringLiteral("Search"));
+        QCOMPARE(d.lblSearch->text(), QStringLiteral("Search for entry containing this text: "));
+        QCOMPARE(d.Label1->text(), QStringLiteral("Search in:"));
+        QCOMPARE(d.chkCategory->text(), QStringLiteral("Only in this category:"));
+        QVERIFY(d.txtSearch->text().isEmpty());
+        QVERIFY(!d.chkCS->isChecked());
+        QVERIFY(d.chkFolderNames->isChecked() && d.chkFilename->isChecked() && d.chkDescription->isChecked());
+        QVERIFY(!d.chkCategory->isChecked());
+        QVERIFY(!d.cboCategories->isEnabled());
+        QVERIFY(!d.cboCategories->isEditable());
+        QVERIFY(d.OKBtn->isDefault());
+
+        // OK needs one of the three boxes; the category list follows its box.
+        const struct {
+            bool folders, names, descs, okEnabled;
+        } cases[] = {{false, false, false, false}, {true, false, false, true}, {false, true, false, true},
+                     {false, false, true, true}, {true, true, true, true}};
+        for (const auto &c : cases) {
+            d.chkFolderNames->setChecked(c.folders);
+            d.chkFilename->setChecked(c.names);
+            d.chkDescription->setChecked(c.descs);
+            QCOMPARE(d.OKBtn->isEnabled(), c.okEnabled);
+        }
+        d.chkCategory->setChecked(true);
+        QVERIFY(d.cboCategories->isEnabled());
+        d.chkCategory->setChecked(false);
+        QVERIFY(!d.cboCategories->isEnabled());
+
+        // Tab order, starting from the text box that has the focus when shown.
+        QStringList order;
+        const bool shown = command(false, [&](TfrmSearch &dlg) {
+            dlg.chkCategory->setChecked(true); // so the category list takes part
+            QWidget *w = dlg.focusWidget();
+            for (int i = 0; i < 9 && w; ++i) {
+                order << w->objectName();
+                w = w->nextInFocusChain();
+                while (w && (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || w == &dlg))
+                    w = w->nextInFocusChain();
+            }
+        }, false);
+        QVERIFY(shown);
+        QCOMPARE(order, (QStringList{"txtSearch", "chkCS", "chkFilename", "chkDescription", "chkCategory",
+                                     "cboCategories", "OKBtn", "CancelBtn", "chkFolderNames"}));
+    }
+
+    void f1OpensTheSearchTopic()
+    {
+        QString topic;
+        QVERIFY(command(false, [&](TfrmSearch &d) {
+            auto *f1 = d.findChild<QShortcut *>(QStringLiteral("rkmHelpShortcut"), Qt::FindDirectChildrenOnly);
+            QVERIFY(f1);
+            QCOMPARE(f1->key(), QKeySequence(QKeySequence::HelpContents));
+            emit f1->activated();
+            topic = HelpBrowser() ? HelpBrowser()->source().toString() : QString();
+            CloseHelp();
+        }, false));
+        QCOMPARE(topic, QStringLiteral("qrc:/help/topic4.html"));
+    }
+
+    void readFindsTheFolderFirstThenEachFileThenReportsTheEnd()
+    {
+        QVERIFY(command(false, [](TfrmSearch &d) { set(d, "READ", false, true, true, true); }));
+        QCOMPARE(position(), QStringLiteral("Work/Readings"));
+        QCOMPARE(m_main->focusWidget(), static_cast<QWidget *>(m_main->TreeView1));
+        const QString expected[] = {"Work/Readings#0", "Work/Readings#1", "Work/Readings/Deep#0"};
+        for (const QString &e : expected) {
+            QVERIFY(!command(true));
+            QCOMPARE(position(), e);
+            QCOMPARE(m_main->focusWidget(), static_cast<QWidget *>(m_main->StringGrid1));
+            QVERIFY(m_prompter->messages().isEmpty());
+        }
+        for (int again = 0; again < 2; ++again) {
+            QVERIFY(!command(true));
+            QVERIFY(noMatchReported());
+            QCOMPARE(position(), QStringLiteral("Work/Readings/Deep#0"));
+        }
+    }
+
+    void caseSensitiveReadFindsNeitherFileName()
+    {
+        m_main->selectNode(node("Photos"));
+        QVERIFY(command(false, [](TfrmSearch &d) { set(d, "READ", true, false, true, false); }));
+        QVERIFY(noMatchReported());
+        QCOMPARE(position(), QStringLiteral("Photos#0"));
+    }
+
+    void emptyTextFindsTheFirstEntryButNoFolder()
+    {
+        QVERIFY(command(false, [](TfrmSearch &d) { set(d, "", false, true, true, false); }));
+        QCOMPARE(position(), QStringLiteral("Work#0"));
+        QVERIFY(command(false, [](TfrmSearch &d) { set(d, "", false, true, false, false); }));
+        QVERIFY(noMatchReported());
+    }
+
+    void categoryWalkVisitsEveryEntryOfTheCategory()
+    {
+        QVERIFY(command(false, [](TfrmSearch &d) {
+            set(d, "", false, true, true, true);
+            d.chkCategory->setChecked(true);
+            QCOMPARE(d.cboCategories->count(), 3);
+            QCOMPARE(d.cboCategories->currentIndex(), -1);
+            d.cboCategories->setCurrentIndex(0); // Docs
+        }));
+        QCOMPARE(position(), QStringLiteral("Work#0"));
+        QVERIFY(!command(true));
+        QCOMPARE(position(), QStringLiteral("Work/Readings#1"));
+        QVERIFY(!command(true));
+        QVERIFY(noMatchReported());
+        // A new Find asks for the category afresh.
+        QVERIFY(command(false, [](TfrmSearch &d) {
+            QVERIFY(!d.chkCategory->isChecked());
+            QVERIFY(!d.cboCategories->isEnabled());
+            QCOMPARE(d.cboCategories->currentIndex(), -1);
+        }, false));
+    }
+
+    void categoryWithNonePickedMeansEntriesWithoutOne()
+    {
+        QVERIFY(command(false, [](TfrmSearch &d) {
+            set(d, "", false, false, true, true);
+            d.chkCategory->setChecked(true);
+        }));
+        QCOMPARE(position(), QStringLiteral("Work/Readings#0"));
+        // With no text and no category picked there is nothing to go on
+        // with: Find next is a new search and shows the dialog.
+        QVERIFY(command(true, {}, false));
+    }
+
+    void cancelKeepsTheTypedTextForFindNext()
+    {
+        m_main->selectNode(node("Work"));
+        const QString before = position();
+        QVERIFY(command(false, [](TfrmSearch &d) { d.txtSearch->setText("pic"); }, false));
+        QCOMPARE(position(), before);
+        QVERIFY(m_prompter->messages().isEmpty());
+        QCOMPARE(dialog().txtSearch->text(), QStringLiteral("pic"));
+        QVERIFY(!command(true));
+        QCOMPARE(position(), QStringLiteral("Photos#0"));
+    }
+
+    void firstFindNextOfARunShowsTheDialog()
+    {
+        QVERIFY(command(true, {}, false));
+    }
+
+    void findNextFromAChosenFolderStartsWithItsFirstEntry()
+    {
+        QVERIFY(command(false, [](TfrmSearch &d) { set(d, "e", false, false, true, false); }));
+        QCOMPARE(position(), QStringLiteral("Work#0")); // notes.txt
+        m_main->selectNode(node("Work/Readings"));
+        QVERIFY(!command(true));
+        QCOMPARE(position(), QStringLiteral("Work/Readings#0")); // readme.txt, not skipped
+        // Find next with nothing selected searches from the top.
+        m_main->selectNode(nullptr);
+        QVERIFY(!command(true));
+        QCOMPARE(position(), QStringLiteral("Work#0"));
+    }
+
+    void findNextGoesOnAfterARowTheUserPicked()
+    {
+        QVERIFY(command(false, [](TfrmSearch &d) { set(d, "e", false, false, true, false); }));
+        QCOMPARE(position(), QStringLiteral("Work#0")); // notes.txt
+        m_main->selectNode(node("Work/Readings"));
+        m_main->setGridEntryIndex(1); // other.doc
+        QVERIFY(!command(true));
+        QCOMPARE(position(), QStringLiteral("Work/Readings/Deep#0"));
+    }
+};
+
+QTEST_MAIN(SearchDialogTest)
+#include "SearchDialog_test.moc"
