@@ -149,14 +149,4 @@ std::string Json(std::string_view bytes)
     return out;
 }
 
-void CountTree(const TreeNode &disk, long &folders, long &files)
-{
-    folders = -1; // the disk node itself is no folder
-    files = 0;
-    disk.forEach([&](const TreeNode &n) {
-        ++folders;
-        files += n.disk().Files.count();
-    });
-}
-
 } // namespace rkm::cli

@@ -77,7 +77,4 @@ std::string Shown(std::string_view bytes);
 // A JSON string literal of stored bytes.
 std::string Json(std::string_view bytes);
 
-// Counts of the folders and file entries below a disk node.
-void CountTree(const TreeNode &disk, long &folders, long &files);
-
 } // namespace rkm::cli

@@ -2,6 +2,7 @@
 #include "cli/Cli.h"
 
 #include "catalog/Errors.h"
+#include "scan/Props.h"
 #include "scan/Scanner.h"
 
 #include <QDir>
@@ -56,7 +57,7 @@ void printListLine(Context &ctx, const TreeNode &n)
 {
     const TDisk &d = n.disk();
     long folders = 0, files = 0;
-    CountTree(n, folders, files);
+    CountSubtree(n, folders, files);
     std::fprintf(ctx.out, "%s\t%08X\t%s\t%s\t%d\t%ld\t%ld\n", Shown(d.FileName).c_str(), d.SerialNumber,
                  Shown(n.text()).c_str(), Shown(d.RootPath).c_str(), d.DriveType, folders, files);
 }
@@ -81,7 +82,7 @@ int runList(Context &ctx)
         }
         const TDisk &d = n.disk();
         long folders = 0, files = 0;
-        CountTree(n, folders, files);
+        CountSubtree(n, folders, files);
         std::fprintf(ctx.out,
                      "%s\n  {\"file\": %s, \"serial\": %u, \"name\": %s, \"rootPath\": %s, \"driveType\": %d, "
                      "\"comment\": %s, \"folders\": %ld, \"files\": %ld}",
