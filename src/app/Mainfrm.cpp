@@ -442,11 +442,8 @@ void TfrmMain::TreeView1Change(TreeNode *node)
     QString status;
     if (node) {
         status = QString::number(node->disk().Files.count()) + QStringLiteral(" items listed");
-        // The first file is the current one, as after any refill of the grid.
-        if (m_gridModel->entryCount() > 0)
-            StringGrid1->selectionModel()->setCurrentIndex(m_gridModel->index(0, 0),
-                                                           QItemSelectionModel::ClearAndSelect |
-                                                               QItemSelectionModel::Rows);
+        // A refilled grid has no current row until the user or a search picks
+        // one: Find next then starts with the first file.
     }
     StatusBar1->showMessage(status);
     CurrentNode = node;

@@ -50,28 +50,15 @@ void SearchCommands::mnuFindNextClick()
 
 int SearchCommands::continuationEntry() const
 {
-    // After a file entry match the search goes on with the next entry. A
-    // folder match leaves no grid row current and a fresh selection makes the
-    // first row current by itself; both start with the first entry. A row the
-    // user picked counts like a match there.
+    // After a file entry match, or on a row the user picked, the search goes
+    // on with the next entry. A folder match and a fresh selection leave no
+    // grid row current: the search starts with the first entry.
     const int row = m_main.gridEntryIndex();
-    if (row < 0)
-        return 0;
-    if (row == 0 && !(m_main.CurrentNode == m_lastNode && m_lastEntry == 0))
-        return 0;
-    return row + 1;
+    return row < 0 ? 0 : row + 1;
 }
 
 void SearchCommands::find(bool next)
 {
-    if (!m_watchingGrid && m_main.gridModel()) {
-        // A refilled grid no longer shows the last match.
-        QObject::connect(m_main.gridModel(), &QAbstractItemModel::modelReset, m_frmSearch.get(), [this] {
-            m_lastNode = nullptr;
-            m_lastEntry = -1;
-        });
-        m_watchingGrid = true;
-    }
     TfrmSearch &d = *m_frmSearch;
     const bool continued = next && (!d.txtSearch->text().isEmpty() ||
                                     (d.chkCategory->isChecked() && !d.cboCategories->currentText().isEmpty()));
@@ -103,8 +90,6 @@ void SearchCommands::find(bool next)
             m_main.TreeView1->setFocus();
         else
             m_main.StringGrid1->setFocus();
-        m_lastNode = hit.node;
-        m_lastEntry = hit.entry;
     });
 }
 

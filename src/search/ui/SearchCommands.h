@@ -30,11 +30,6 @@ private:
     TfrmMain &m_main;
     std::unique_ptr<TfrmSearch> m_frmSearch;
     std::unique_ptr<TfrmListProperties> m_frmListProperties;
-    // The last file entry the search showed, to tell it from a row the grid
-    // makes current by itself when it is refilled.
-    const TreeNode *m_lastNode = nullptr;
-    int m_lastEntry = -1;
-    bool m_watchingGrid = false;
 };
 
 } // namespace rkm

@@ -180,7 +180,25 @@ private slots:
         m_main->selectNode(node("Photos"));
         QVERIFY(command(false, [](TfrmSearch &d) { set(d, "READ", true, false, true, false); }));
         QVERIFY(noMatchReported());
-        QCOMPARE(position(), QStringLiteral("Photos#0"));
+        QCOMPARE(position(), QStringLiteral("Photos"));
+    }
+
+    void findNextGoesOnFromTheRowTheUserPicked()
+    {
+        QVERIFY(command(false, [](TfrmSearch &d) { set(d, "o", false, false, true, false); }));
+        QCOMPARE(position(), QStringLiteral("Work#0"));
+        // A fresh selection has no current row: the search starts with its
+        // first file.
+        m_main->selectNode(node("Photos"));
+        m_main->selectNode(node("Work"));
+        QCOMPARE(position(), QStringLiteral("Work"));
+        QVERIFY(!command(true));
+        QCOMPARE(position(), QStringLiteral("Work#0"));
+        // The first row picked by the user: the search goes on after it.
+        m_main->selectNode(node("Work"));
+        m_main->setGridEntryIndex(0);
+        QVERIFY(!command(true));
+        QCOMPARE(position(), QStringLiteral("Work#1"));
     }
 
     void emptyTextFindsTheFirstEntryButNoFolder()
