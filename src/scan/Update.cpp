@@ -3,6 +3,8 @@
 #include "catalog/Errors.h"
 #include "platform/Platform.h"
 
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace rkm {
@@ -11,28 +13,35 @@ namespace {
 
 // Finds, for each item of the new list, the item of the old list with the same
 // name. The old item at the position the previous match predicts is tried
-// first; when it does not fit, the old list is searched from its start and the
-// prediction follows the item found. Items that are in the same order on both
-// sides are matched in one pass, and an insertion or removal resynchronises
-// the rest after one search.
+// first; when it does not fit, the first old item of that name is taken and
+// the prediction follows it. Items that are in the same order on both sides
+// are matched in one pass, and an insertion or removal resynchronises the
+// rest after one look-up. The look-up goes through an index of the old names,
+// made on the first miss, so a folder whose files all changed costs no more
+// than one pass either.
 template <class OldName, class NewName>
 std::vector<int> MatchByName(int oldCount, int newCount, OldName oldName, NewName newName)
 {
     std::vector<int> match(static_cast<std::size_t>(newCount), -1);
+    std::unordered_map<std::string_view, int> firstOfName;
+    bool indexed = false;
     int offset = 0;
     for (int i = 0; i < newCount; ++i) {
-        const auto name = newName(i);
+        const std::string_view name = newName(i);
         const int candidate = i + offset;
         if (candidate >= 0 && candidate < oldCount && oldName(candidate) == name) {
             match[static_cast<std::size_t>(i)] = candidate;
             continue;
         }
-        for (int j = 0; j < oldCount; ++j) {
-            if (oldName(j) == name) {
-                match[static_cast<std::size_t>(i)] = j;
-                offset = j - i;
-                break;
-            }
+        if (!indexed) {
+            firstOfName.reserve(static_cast<std::size_t>(oldCount));
+            for (int j = 0; j < oldCount; ++j)
+                firstOfName.emplace(oldName(j), j); // keeps the first of equal names
+            indexed = true;
+        }
+        if (const auto it = firstOfName.find(name); it != firstOfName.end()) {
+            match[static_cast<std::size_t>(i)] = it->second;
+            offset = it->second - i;
         }
     }
     return match;
