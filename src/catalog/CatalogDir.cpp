@@ -47,7 +47,11 @@ bool readWholeFile(const std::string &path, std::string &out)
     if (fd < 0)
         return false;
     struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    bool ok = ::fstat(fd, &st) == 0;
+    if (ok && !S_ISREG(st.st_mode)) {
+        ok = false;
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    }
     if (ok) {
         out.resize(static_cast<std::size_t>(st.st_size));
         std::size_t got = 0;
@@ -61,7 +65,9 @@ bool readWholeFile(const std::string &path, std::string &out)
         }
         out.resize(got); // a file that shrank while read is read as it now is
     }
+    const int error = errno;
     ::close(fd);
+    errno = error;
     return ok;
 }
 
@@ -179,7 +185,7 @@ std::vector<std::string> CatalogStore::LoadCatalog()
     if (fileExists(catPath)) {
         std::string data;
         if (!readWholeFile(catPath, data))
-            throw RackmereError("Error loading file: " + std::string(CATEGORY_FILE));
+            throw RackmereError("Cannot read the category file " + catPath + ": " + std::strerror(errno));
         m_categories = ParseCategories(data);
     }
 

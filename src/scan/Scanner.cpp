@@ -16,7 +16,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/magic.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
@@ -226,16 +225,6 @@ private:
     std::exception_ptr m_error;
 };
 
-void raiseOpenFileLimit()
-{
-    // Every folder level being walked holds one open folder.
-    struct rlimit rl {};
-    if (::getrlimit(RLIMIT_NOFILE, &rl) == 0 && rl.rlim_cur < rl.rlim_max) {
-        rl.rlim_cur = rl.rlim_max < 65536 ? rl.rlim_max : 65536;
-        ::setrlimit(RLIMIT_NOFILE, &rl);
-    }
-}
-
 } // namespace
 
 std::string StoredName(std::string_view name)
@@ -272,7 +261,6 @@ std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &n
         throw RackmereError("The folder " + path + " cannot be opened.");
     struct stat st {};
     ::fstat(fd, &st);
-    raiseOpenFileLimit();
 
     auto disk = MakeDiskNode(name);
     TDisk &d = disk->disk();

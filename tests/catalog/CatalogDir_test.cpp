@@ -100,6 +100,22 @@ TEST(CatalogStore, LoadsListingsAndCategories)
     EXPECT_EQ(one->child(0)->disk().Files.text(0, FT_NAME), "b.txt");
 }
 
+TEST(CatalogStore, UnreadableCategoryFileIsReportedByItsOwnMessage)
+{
+    TempDir dir;
+    writeListing(dir, "1.rkm", "One");
+    MakeDirs(dir.file("DATA.CAT"));
+    CatalogStore store(dir.path());
+    try {
+        store.LoadCatalog();
+        FAIL() << "no error";
+    } catch (const RackmereError &e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Cannot read the category file " + dir.file("DATA.CAT"), 0), 0u)
+            << e.what();
+    }
+    EXPECT_TRUE(store.tree().empty());
+}
+
 TEST(CatalogStore, BrokenListingsAreLeftOutWholeAndAllReported)
 {
     TempDir dir;
