@@ -406,8 +406,12 @@ void TfrmMain::FormResize()
     for (int c = 0; c < GRID_COLUMNS - 1; ++c)
         sum += StringGrid1->columnWidth(c);
     const int gridWidth = StringGrid1->viewport()->width();
+    // Within the last 10 pixels the rule would give the column no width at
+    // all, and a column of no width cannot be found again to widen it: it
+    // keeps the header's least width there.
     if (sum < gridWidth)
-        StringGrid1->setColumnWidth(GRID_COLUMNS - 1, std::max(gridWidth - sum - 10, 0));
+        StringGrid1->setColumnWidth(GRID_COLUMNS - 1, std::max(gridWidth - sum - 10,
+                                                                StringGrid1->horizontalHeader()->minimumSectionSize()));
 }
 
 void TfrmMain::TreeView1MouseDown(Qt::MouseButton button, const QPoint &pos)

@@ -316,6 +316,36 @@ private slots:
         }
     }
 
+    void lastColumnNearTheEdge_data()
+    {
+        // Room the first four columns leave in the grid; the last column's width.
+        QTest::addColumn<int>("room");
+        QTest::addColumn<bool>("followsTheRule");
+        QTest::newRow("plenty of room") << 200 << true;
+        QTest::newRow("just enough") << 10 + 60 << true;
+        QTest::newRow("exactly 10 left") << 10 << false;
+        QTest::newRow("5 left") << 5 << false;
+        QTest::newRow("1 left") << 1 << false;
+    }
+    void lastColumnNearTheEdge()
+    {
+        QFETCH(int, room);
+        QFETCH(bool, followsTheRule);
+        TfrmMain &w = start();
+        QTableView *grid = w.StringGrid1;
+        const int least = grid->horizontalHeader()->minimumSectionSize();
+        QVERIFY(least > 0 && least < 60);
+        const int gridWidth = grid->viewport()->width();
+        for (int c = 0; c < 3; ++c)
+            grid->setColumnWidth(c, 40);
+        grid->setColumnWidth(3, gridWidth - room - 3 * 40);
+        QCOMPARE(grid->columnWidth(3), gridWidth - room - 3 * 40);
+        QCOMPARE(grid->viewport()->width(), gridWidth);
+        w.FormResize();
+        // The column never vanishes: within the last 10 pixels it keeps the least width.
+        QCOMPARE(grid->columnWidth(4), followsTheRule ? room - 10 : least);
+    }
+
     void shutdownSavesModifiedListings()
     {
         writeTwoDisks();

@@ -1,12 +1,15 @@
 #include "AppTestSupport.h"
 
+#include "app/Mainfrm.h"
 #include "app/QueuedPrompter.h"
 #include "service/Project.h"
 #include "service/ui/Service.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
+#include <QTimer>
 #include <QTest>
 #include <QUrlQuery>
 
@@ -75,6 +78,42 @@ private slots:
         ReleaseInstanceGuard();
         QVERIFY(!QFile::exists(InstanceLockPath()));
         QVERIFY(!EnsureOneInstance(QString::fromLatin1(APP_TITLE), 0));
+    }
+
+    void aSecondStartDuringTheSplashWaitsForTheWindow()
+    {
+        // This process holds the guard (taken above); a later copy asks it
+        // to come forward while its splash is still up.
+        QVERIFY(!EnsureOneInstance(QString::fromLatin1(APP_TITLE), 0));
+        auto askToRaise = [] {
+            QLocalSocket socket;
+            socket.connectToServer(InstanceServerName());
+            if (!socket.waitForConnected(1000))
+                return false;
+            socket.write("raise\n");
+            socket.waitForBytesWritten(1000);
+            socket.disconnectFromServer();
+            return true;
+        };
+        bool asked = false;
+        TfrmSplash::setMinimumMillisecondsForTests(600);
+        QTimer::singleShot(100, [&] { asked = askToRaise(); });
+        CatalogStore store(m_sandbox.programDir());
+        TfrmMain main(store);
+        TfrmSplash::setMinimumMillisecondsForTests(0);
+        QVERIFY(asked);
+        // Start-up ran to its end: the window was not shown early, the splash is still there.
+        QVERIFY(!main.isVisible());
+        QVERIFY(main.findChild<TfrmSplash *>());
+
+        // Once the window is up, the request brings it back from the task bar.
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        main.showMinimized();
+        QVERIFY(main.isMinimized());
+        QVERIFY(askToRaise());
+        QTRY_VERIFY(!main.isMinimized());
+        QVERIFY(main.isVisible());
     }
 
     void aboutBoxShowsTheAddress()

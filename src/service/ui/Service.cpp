@@ -39,7 +39,9 @@ ServiceState &state()
 void bringToFront()
 {
     QWidget *w = state().mainWindow;
-    if (!w)
+    // While the window is still being made (the splash is up), showing it
+    // would cut the start-up short: it comes to the front by itself then.
+    if (!w || !w->isVisible())
         return;
     if (w->isMinimized())
         w->showNormal();
