@@ -2,6 +2,7 @@
 
 #include "catalog/Errors.h"
 #include "platform/Platform.h"
+#include "scan/Props.h"
 
 #include <string_view>
 #include <unordered_map>
@@ -88,12 +89,6 @@ void CarryFiles(const FileList &oldFiles, FileList &newFiles)
     newFiles = std::move(fresh);
 }
 
-bool IsLetterRoot(const std::string &rootPath)
-{
-    return rootPath.size() >= 2 && rootPath[1] == ':' &&
-           ((rootPath[0] >= 'A' && rootPath[0] <= 'Z') || (rootPath[0] >= 'a' && rootPath[0] <= 'z'));
-}
-
 } // namespace
 
 void CarryOver(const TreeNode &oldNode, TreeNode &newNode)
@@ -113,8 +108,13 @@ void CarryOver(const TreeNode &oldNode, TreeNode &newNode)
 
 std::string UpdateDriveText(const std::string &rootPath, const platform::SystemView &system)
 {
-    if (IsLetterRoot(rootPath))
-        return rootPath.substr(0, 2);
+    // The drive as the properties dialog names it: for a volume that is not
+    // mounted now, where it was mounted, not the volume that happens to hold
+    // that folder name meanwhile (usually "/"), since this is where the user
+    // is asked to put the disk.
+    const RootDrive drive = DriveOfRoot(rootPath, system);
+    if (!drive.prefix.empty())
+        return drive.prefix;
     if (const auto mount = system.mountHolding(rootPath))
         return mount->mountPoint;
     return rootPath;

@@ -20,7 +20,8 @@ class SystemView;
 void CarryOver(const TreeNode &oldNode, TreeNode &newNode);
 
 // How the Update prompt names the drive of a root path: "X:" for a listing
-// made on Windows (X:\...), else the mount point that holds the path.
+// made on Windows (X:\...), else the mount point that holds the path, or for
+// a volume that is not mounted, where it was mounted (DriveOfRoot).
 std::string UpdateDriveText(const std::string &rootPath, const platform::SystemView &system);
 
 // Whether the disk of a listing is there to be rescanned.

@@ -332,13 +332,28 @@ TEST(UpdateDriveText, LetterOrMountPoint)
     test::MakeDirs(root + "/proc/self");
     test::WriteBytes(root + "/proc/self/mountinfo", "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
                                                     "2 1 8:17 / /media/usb rw - vfat /dev/sdb1 rw\n");
-    test::MakeDirs(root + "/media/usb/photos");
+    for (const char *d : {"/media/usb/photos", "/home/user"})
+        test::MakeDirs(root + d);
     const platform::SystemView view(root);
-    EXPECT_EQ(UpdateDriveText("E:\\Data", view), "E:");
-    EXPECT_EQ(UpdateDriveText("a:\\", view), "a:");
-    EXPECT_EQ(UpdateDriveText("/media/usb/photos", view), "/media/usb");
-    EXPECT_EQ(UpdateDriveText("/media/usb", view), "/media/usb");
-    EXPECT_EQ(UpdateDriveText("/home/user", view), "/");
+    struct Case {
+        const char *rootPath;
+        const char *drive;
+    };
+    const Case cases[] = {
+        {"E:\\Data", "E:"},
+        {"a:\\", "a:"},
+        {"/media/usb/photos", "/media/usb"},
+        {"/media/usb", "/media/usb"},
+        {"/home/user", "/"},
+        // The stick is not plugged in and its mount point went with it: the
+        // user is asked to put it where it was, not into "/".
+        {"/media/stick/photos", "/media/stick"},
+        {"/media/stick", "/media/stick"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.rootPath);
+        EXPECT_EQ(UpdateDriveText(c.rootPath, view), c.drive);
+    }
 }
 
 } // namespace

@@ -59,8 +59,15 @@ void TfrmAddNew::showEvent(QShowEvent *event)
 
 bool TfrmAddNew::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->txtFolder && event->type() == QEvent::FocusOut)
-        txtFolderExit();
+    // Leaving the box for another control of the dialog offers the label. The
+    // focus it loses for a while to its own context menu (to paste a path) or
+    // to another window does not: the text may be half typed, and a label
+    // offered for it would stay, since the label is offered only once.
+    if (watched == ui->txtFolder && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            txtFolderExit();
+    }
     return QDialog::eventFilter(watched, event);
 }
 

@@ -40,6 +40,8 @@ private slots:
     void refusals_data();
     void refusals();
     void labelOfferedOnlyWhileDescriptionEmpty();
+    void labelOfferedWhenTheFocusMovesOn_data();
+    void labelOfferedWhenTheFocusMovesOn();
     void clickOnOkOffersTheLabelFirst();
     void acceptsAndSelectsTheNewDisk();
     void twoListingsOfTheSameFolder();
@@ -136,6 +138,40 @@ void ScanAddTest::labelOfferedOnlyWhileDescriptionEmpty()
     dlg.show();
     QCOMPARE(Find<QLineEdit>(&dlg, "txtFolder")->text(), QString());
     QCOMPARE(Find<QLineEdit>(&dlg, "txtComment")->text(), QString());
+}
+
+void ScanAddTest::labelOfferedWhenTheFocusMovesOn_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("Tab") << int(Qt::TabFocusReason) << true;
+    QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << true;
+    QTest::newRow("mouse click elsewhere") << int(Qt::MouseFocusReason) << true;
+    QTest::newRow("buddy shortcut") << int(Qt::ShortcutFocusReason) << true;
+    // The box's own context menu (to paste the rest of a path), or another
+    // window: the user has not left the box yet.
+    QTest::newRow("context menu") << int(Qt::PopupFocusReason) << false;
+    QTest::newRow("other window") << int(Qt::ActiveWindowFocusReason) << false;
+}
+
+void ScanAddTest::labelOfferedWhenTheFocusMovesOn()
+{
+    QFETCH(int, reason);
+    QFETCH(bool, offered);
+    World w;
+    w.MakeDisk({"a.txt"});
+    TfrmAddNew dlg;
+    int asked = 0;
+    dlg.labelSource = [&](const std::string &) {
+        ++asked;
+        return std::string("HALF");
+    };
+    dlg.show();
+    Find<QLineEdit>(&dlg, "txtFolder")->setText(QString::fromStdString(w.disk));
+    QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(reason));
+    QApplication::sendEvent(Find<QLineEdit>(&dlg, "txtFolder"), &out);
+    QCOMPARE(asked, offered ? 1 : 0);
+    QCOMPARE(Find<QLineEdit>(&dlg, "txtDescription")->text(), offered ? QString("HALF") : QString());
 }
 
 void ScanAddTest::clickOnOkOffersTheLabelFirst()
