@@ -13,6 +13,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <limits>
+
 namespace rkm {
 
 namespace {
@@ -68,6 +71,10 @@ TfrmListProperties::TfrmListProperties(QWidget *parent)
     connect(cmdLaunch, &QPushButton::clicked, this, &TfrmListProperties::cmdLaunchClick);
     KeepOnOneLine(txtDescription);
     KeepOnOneLine(cboCategory->lineEdit());
+    // No length limit: a line edit would otherwise cut a longer stored text
+    // when it is shown, and OK would then store the cut text.
+    txtDescription->setMaxLength(std::numeric_limits<int>::max());
+    cboCategory->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     SetHelpContext(this, HELP_FILE_PROPERTIES);
 }
 

@@ -35,7 +35,8 @@ const Command findCmd{"find", "search every listing for a file or folder name, d
                       "                      for a disk or folder name)\n"
                       "\n"
                       "Exit status 0 with matches, 1 with none (\"No matching entry was found\" on\n"
-                      "standard error).\n",
+                      "standard error) or when a listing file could not be loaded (each is named\n"
+                      "on standard error; the matches in the others are printed all the same).\n",
                       runFind};
 const Registrar findReg(findCmd);
 
@@ -119,7 +120,9 @@ int runFind(Context &ctx)
         o.category = *c;
     }
     CatalogStore store(ctx.programDir);
-    Load(ctx, store);
+    // A listing that could not be read was not searched: the matches found
+    // are printed, but the answer is incomplete and the status says so.
+    const bool loaded = Load(ctx, store);
     const Finder finder(std::move(o));
     const bool json = a.has("--json");
     std::string out = json ? "[" : "";
@@ -143,7 +146,7 @@ int runFind(Context &ctx)
         std::fprintf(ctx.err, "No matching entry was found\n");
         return EXIT_FAILED;
     }
-    return EXIT_OK;
+    return loaded ? EXIT_OK : EXIT_FAILED;
 }
 
 int runDescribe(Context &ctx)

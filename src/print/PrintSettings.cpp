@@ -2,6 +2,7 @@
 
 #include "catalog/CatalogDir.h"
 #include "catalog/Errors.h"
+#include "search/Annotations.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -91,7 +92,10 @@ std::string FormatFilterFile(const std::vector<FilterEntry> &entries)
 {
     std::string out;
     for (const FilterEntry &e : entries) {
-        out += e.text;
+        // A line break inside an entry would split it in two when the file
+        // is read back, and the stored check marks would no longer fit the
+        // list; it is written as a space.
+        out += OneLineText(e.text);
         out += "\r\n";
     }
     return out;

@@ -70,7 +70,8 @@ inline constexpr char FOLDERS_FILTER_FILE[] = "FOLDERS.FLT";
 
 // A filter file: one entry a line. Every line end form reads (CR LF, CR, LF);
 // the line end after the last entry adds no entry; an empty line between two
-// entries is an empty entry. Written with CR LF after every entry.
+// entries is an empty entry. Written with CR LF after every entry; a line
+// break inside an entry is written as a space.
 std::vector<std::string> ParseFilterFile(std::string_view data);
 std::string FormatFilterFile(const std::vector<FilterEntry> &entries);
 

@@ -106,6 +106,30 @@ TEST(CliFind, Json)
     EXPECT_EQ(none.out, "[]\n");
 }
 
+TEST(CliFind, UnreadableListingMakesTheAnswerAFailure)
+{
+    // The matches of the readable listings are printed, but a listing that
+    // was not searched must not let the search pass as complete.
+    Catalogue c;
+    // A copy of a listing cut short by one byte.
+    const std::string whole = rkm::test::ReadBytes(c.path() + "1.rkm");
+    rkm::test::WriteBytes(c.path() + "2.rkm", whole.substr(0, whole.size() - 1));
+    const struct {
+        const char *what;
+        QStringList args;
+        std::string out;
+    } cases[] = {
+        {"with matches", {"find", "holiday"}, "Photos/pic.jpg\n"},
+        {"without matches", {"find", "zebra"}, ""},
+    };
+    for (const auto &fc : cases) {
+        const CliRun r = RunCli(c.path(), fc.args);
+        EXPECT_EQ(r.status, 1) << fc.what;
+        EXPECT_EQ(r.out, fc.out) << fc.what;
+        EXPECT_NE(r.err.find("Error loading file: 2.rkm\n"), std::string::npos) << fc.what << "\n" << r.err;
+    }
+}
+
 TEST(CliFind, BadArguments)
 {
     Catalogue c;

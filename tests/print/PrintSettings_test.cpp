@@ -142,6 +142,36 @@ TEST(PrintSettings, FilterFilesReadEveryLineEnd)
     }
 }
 
+TEST(PrintSettings, LineBreaksInsideEntriesAreWrittenAsSpaces)
+{
+    // Entries with a line break inside (pasted into "Add filter") must not
+    // come back as more entries than were saved: the marks would be lost.
+    struct Case {
+        std::vector<FilterEntry> entries;
+        std::string file;
+    };
+    const std::vector<Case> cases = {
+        {{{"A\r\nB", true}, {"C", false}}, "A B\r\nC\r\n"},
+        {{{"A\nB", false}, {"C\rD", true}}, "A B\r\nC D\r\n"},
+        {{{"\n", true}}, " \r\n"},
+        {{{"A\n\nB", true}}, "A  B\r\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.file));
+        TempDir dir;
+        MapSettings s;
+        PrintOptions o;
+        o.FileFilter = c.entries;
+        SavePrintDefaults(o, dir.path(), s);
+        EXPECT_EQ(ReadBytes(dir.file("FILES.FLT")), c.file);
+        PrintOptions back;
+        LoadPrintDefaults(back, dir.path(), s);
+        ASSERT_EQ(back.FileFilter.size(), c.entries.size());
+        for (std::size_t i = 0; i < c.entries.size(); ++i)
+            EXPECT_EQ(back.FileFilter[i].checked, c.entries[i].checked) << i;
+    }
+}
+
 TEST(PrintSettings, CheckMarkStrings)
 {
     std::vector<FilterEntry> list = {{"a", false}, {"b", true}, {"c", false}};

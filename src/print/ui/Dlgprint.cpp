@@ -7,6 +7,7 @@
 #include "catalog/Errors.h"
 #include "platform/Platform.h"
 #include "print/ui/Dlgaddfilter.h"
+#include "search/Annotations.h"
 
 #include <QScrollBar>
 
@@ -244,11 +245,13 @@ void TfrmPrint::addTo(QListWidget *list)
     if (dialog.exec() != QDialog::Accepted)
         return;
     // Appended as typed (no trimming, no test for empty or double texts),
-    // checked; the selection and the "Delete" button stay as they were.
-    auto *item = new QListWidgetItem(dialog.text(), list);
+    // checked; the selection and the "Delete" button stay as they were. A
+    // pasted line break becomes a space: the filter file holds one entry a line.
+    const std::string text = OneLineText(dialog.text().toUtf8().toStdString());
+    auto *item = new QListWidgetItem(QString::fromStdString(text), list);
     item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setCheckState(Qt::Checked);
-    item->setData(Qt::UserRole, dialog.text().toUtf8());
+    item->setData(Qt::UserRole, QByteArray::fromStdString(text));
 }
 
 void TfrmPrint::m_pCmdDeleteClick()

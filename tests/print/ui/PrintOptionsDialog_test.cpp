@@ -203,12 +203,19 @@ private slots:
             Child<QLineEdit>(w, "m_pTxtFilter")->setText(" autorun.inf ");
             Child<QPushButton>(w, "Button1")->click();
         });
-        for (int i = 0; i < 3; ++i)
+        // A pasted line break becomes a space: the filter file holds one
+        // entry a line.
+        script.then("rkm::TfrmAddFilter", [](QDialog *w) {
+            Child<QLineEdit>(w, "m_pTxtFilter")->setText("a\r\nb\nc");
+            Child<QPushButton>(w, "Button1")->click();
+        });
+        for (int i = 0; i < 4; ++i)
             c<QPushButton>(d, "m_pCmdAddFN")->click();
         QVERIFY(script.done());
         QVERIFY(script.unexpected.isEmpty());
         QCOMPARE(Entries(c<QListWidget>(d, "m_pLstFilterFolders")),
-                 QStringList({"INSTALL.EXE", "SETUP.EXE", "+", " autorun.inf +"}));
+                 QStringList({"INSTALL.EXE", "SETUP.EXE", "+", " autorun.inf +", "a b c+"}));
+        QCOMPARE(d.options().FolderFilter.back().text, std::string("a b c"));
         QCOMPARE(Entries(c<QListWidget>(d, "m_pLstFilter")), QStringList({".EXE", ".ZIP", ".ARJ", ".RAR"}));
         QVERIFY(!c<QPushButton>(d, "m_pCmdDeleteFN")->isEnabled());
     }

@@ -154,6 +154,25 @@ private slots:
         QCOMPARE(again.tree().findByName("Photos")->disk().Files.text(0, FT_DESCRIPTION), "two lines here");
     }
 
+    void longTextsAreShownWholeAndKeptByOk()
+    {
+        // Longer than a line edit holds unless told otherwise (32767).
+        const std::string description(40000, 'd');
+        const std::string category = "Docs" + std::string(40000, 'c');
+        FileList &files = node("Photos")->disk().Files;
+        files.setText(0, FT_DESCRIPTION, description);
+        files.setText(0, FT_CATEGORY, category);
+        QVERIFY(open("Photos", 0, [&](TfrmListProperties &d) {
+            QCOMPARE(d.txtDescription->text().size(), qsizetype(description.size()));
+            QCOMPARE(d.cboCategory->currentText().size(), qsizetype(category.size()));
+            d.OKBtn->click();
+        }));
+        QCOMPARE(files.text(0, FT_DESCRIPTION), description);
+        QCOMPARE(files.text(0, FT_CATEGORY), category);
+        QVERIFY(!node("Photos")->disk().IsModified());
+        QCOMPARE(m_store->Categories().back(), category);
+    }
+
     void launchOpensTheFileAndDropsEdits()
     {
         QVERIFY(open("Work", 0, [](TfrmListProperties &d) {
