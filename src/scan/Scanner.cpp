@@ -16,6 +16,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/magic.h>
+#include <linux/openat2.h>
+#include <sys/syscall.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
@@ -123,9 +125,7 @@ private:
 
     void folder(const Task &task, std::vector<Task> &found)
     {
-        const int fd = task.path.empty()
-                           ? ::dup(m_rootFd)
-                           : ::openat(m_rootFd, task.path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const int fd = task.path.empty() ? ::dup(m_rootFd) : OpenFolderBeneath(m_rootFd, task.path);
         if (fd < 0)
             return; // a folder that cannot be entered is listed empty
         struct stat st {};
@@ -226,6 +226,23 @@ private:
 };
 
 } // namespace
+
+int OpenFolderBeneath(int rootFd, const std::string &relative)
+{
+    constexpr int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    open_how how {};
+    how.flags = flags;
+    how.resolve = RESOLVE_NO_SYMLINKS | RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS;
+    const long fd = ::syscall(SYS_openat2, rootFd, relative.c_str(), &how, sizeof how);
+    if (fd >= 0)
+        return static_cast<int>(fd);
+    // A kernel or sandbox without openat2: every folder of the path was a
+    // folder when it was listed, so only a change during the walk could lead
+    // through a link.
+    if (errno == ENOSYS || errno == EPERM || errno == EINVAL)
+        return ::openat(rootFd, relative.c_str(), flags);
+    return -1;
+}
 
 std::string StoredName(std::string_view name)
 {

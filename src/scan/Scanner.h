@@ -33,6 +33,11 @@ std::string ResolveScanRoot(const std::string &path);
 std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &name, const std::string &comment,
                                    ScanObserver *observer = nullptr, int threads = 0);
 
+// Opens the folder `relative` below the folder handle `rootFd` without going
+// through any symbolic link or out of the root, even if the tree changes
+// while it is walked. Returns the handle, or -1.
+int OpenFolderBeneath(int rootFd, const std::string &relative);
+
 // A name as stored: a carriage return or line feed in it becomes '?'.
 std::string StoredName(std::string_view name);
 

@@ -151,6 +151,30 @@ TEST(Scanner, LinksAreFilesAndNeverFollowedIntoFolders)
     EXPECT_TRUE(filesOf(*a).count("dangling"));
 }
 
+TEST(Scanner, FoldersAreOpenedBeneathTheRootWithoutLinks)
+{
+    TempDir dir;
+    MakeDirs(dir.file("root/a/b"));
+    MakeDirs(dir.file("outside/secret"));
+    ASSERT_EQ(::symlink("../outside", dir.file("root/a/link").c_str()), 0);
+    const int root = ::open(dir.file("root").c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(root, 0);
+    const struct {
+        const char *path;
+        bool opens;
+    } cases[] = {
+        {"a", true}, {"a/b", true}, {"a/link", false}, {"a/link/secret", false}, {"../outside", false},
+        {"a/../../outside", false}, {"missing", false},
+    };
+    for (const auto &c : cases) {
+        const int fd = OpenFolderBeneath(root, c.path);
+        EXPECT_EQ(fd >= 0, c.opens) << c.path;
+        if (fd >= 0)
+            ::close(fd);
+    }
+    ::close(root);
+}
+
 TEST(Scanner, FolderThatCannotBeEnteredIsListedEmpty)
 {
     TempDir dir;
