@@ -4,12 +4,17 @@
 // folder of their own, and listing files made with the catalogue's writer.
 
 #include "app/Frmsplashdlg.h"
+#include "app/Help.h"
 #include "catalog/Disks.h"
 #include "catalog/ListingFile.h"
 
+#include <QApplication>
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QUrl>
 
 #include <string>
 #include <vector>
@@ -33,6 +38,23 @@ private:
     QTemporaryDir m_program;
     QTemporaryDir m_config;
 };
+
+// Shows `dialog`, presses F1 where its focus is and returns the page the help
+// window opened (empty when none did); the help window is closed again.
+inline QUrl HelpPageOnF1(QWidget &dialog)
+{
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    if (!QTest::qWaitForWindowActive(&dialog))
+        return {};
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != &dialog)
+        return {};
+    QTest::keyClick(focus, Qt::Key_F1);
+    const QUrl page = HelpBrowser() ? HelpBrowser()->source() : QUrl();
+    CloseHelp();
+    return page;
+}
 
 struct FolderSpec {
     std::string name;

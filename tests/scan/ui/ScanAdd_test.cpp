@@ -386,15 +386,7 @@ void ScanAddTest::helpTopic()
     World w;
     TfrmMain &main = w.Open();
     TfrmAddNew &dlg = main.scanCommands().frmAddNew();
-    dlg.show();
-    QApplication::setActiveWindow(&dlg);
-    QVERIFY(QTest::qWaitForWindowActive(&dlg));
-    QWidget *focus = QApplication::focusWidget();
-    QVERIFY(focus && focus->window() == &dlg);
-    QTest::keyClick(focus, Qt::Key_F1);
-    QVERIFY(HelpBrowser());
-    QCOMPARE(HelpBrowser()->source(), QUrl("qrc:/help/topic3.html"));
-    CloseHelp();
+    QCOMPARE(apptest::HelpPageOnF1(dlg), QUrl("qrc:/help/topic3.html"));
     dlg.hide();
 }
 

@@ -378,15 +378,7 @@ void ScanMaintainTest::propertiesHelpTopic()
     World w;
     TfrmMain &main = w.Open();
     TfrmProps &dlg = main.scanCommands().frmProps();
-    dlg.show();
-    QApplication::setActiveWindow(&dlg);
-    QVERIFY(QTest::qWaitForWindowActive(&dlg));
-    QWidget *focus = QApplication::focusWidget();
-    QVERIFY(focus && focus->window() == &dlg);
-    QTest::keyClick(focus, Qt::Key_F1);
-    QVERIFY(HelpBrowser());
-    QCOMPARE(HelpBrowser()->source(), QUrl("qrc:/help/topic9.html"));
-    CloseHelp();
+    QCOMPARE(apptest::HelpPageOnF1(dlg), QUrl("qrc:/help/topic9.html"));
 }
 
 QTEST_MAIN(ScanMaintainTest)

@@ -2,6 +2,7 @@
 // Helpers shared by the scan commands' widget tests: a catalogue folder, a
 // disk to catalogue, and the main window over them.
 
+#include "app/AppTestSupport.h"
 #include "app/CatalogTreeModel.h"
 #include "app/Frmsplashdlg.h"
 #include "app/Mainfrm.h"
