@@ -2,7 +2,8 @@
 
 // The synthetic catalogue of the benchmarks: a million file entries in
 // fifty thousand folders, written as listing files into a folder.
-#include "catalog/CatalogDir.h"
+#include "catalog/AtomicFile.h"
+#include "catalog/CatalogStore.h"
 #include "catalog/ListingFile.h"
 
 #include <QDir>

@@ -29,8 +29,8 @@ void BM_LoadCatalog(benchmark::State &state)
             state.SkipWithError("load error");
         state.PauseTiming();
         entries = 0;
-        for (int i = 0; i < store.tree().diskCount(); ++i)
-            store.tree().disk(i)->forEach([&](const TreeNode &n) { entries += n.disk().Files.count(); });
+        for (int i = 0; i < store.Tree().diskCount(); ++i)
+            store.Tree().disk(i)->forEach([&](const TreeNode &n) { entries += n.disk().Files.count(); });
         state.ResumeTiming();
     }
     state.counters["entries"] = static_cast<double>(entries);
@@ -42,8 +42,8 @@ void BM_SaveAllListings(benchmark::State &state)
     CatalogStore store(catalogDir());
     store.LoadCatalog();
     for (auto _ : state)
-        for (int i = 0; i < store.tree().diskCount(); ++i)
-            store.SaveListing(store.tree().disk(i), store.tree().disk(i)->disk().FileName);
+        for (int i = 0; i < store.Tree().diskCount(); ++i)
+            store.SaveListing(store.Tree().disk(i), store.Tree().disk(i)->disk().FileName);
 }
 BENCHMARK(BM_SaveAllListings)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -52,8 +52,8 @@ void BM_WriteListingInMemory(benchmark::State &state)
     CatalogStore store(catalogDir());
     store.LoadCatalog();
     for (auto _ : state)
-        for (int i = 0; i < store.tree().diskCount(); ++i)
-            benchmark::DoNotOptimize(WriteListing(*store.tree().disk(i), 0));
+        for (int i = 0; i < store.Tree().diskCount(); ++i)
+            benchmark::DoNotOptimize(WriteListing(*store.Tree().disk(i), 0));
 }
 BENCHMARK(BM_WriteListingInMemory)->Unit(benchmark::kMillisecond)->UseRealTime();
 

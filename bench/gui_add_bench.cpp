@@ -9,11 +9,11 @@
 #include "app/CatalogTreeModel.h"
 #include "app/Frmsplashdlg.h"
 #include "app/Mainfrm.h"
-#include "app/QueuedPrompter.h"
+#include "gui/QueuedPrompter.h"
 #include "scan/Scanner.h"
 #include "scan/ui/Addfrm.h"
 #include "scan/ui/Frmaddprogress.h"
-#include "scan/ui/ScanCommands.h"
+#include "app/ScanCommands.h"
 
 #include <QApplication>
 #include <QDir>
@@ -100,13 +100,13 @@ void BM_DesktopAdd(benchmark::State &state)
         d.add();
         g_add = static_cast<double>(t.nsecsElapsed()) / 1e9;
         state.SetIterationTime(g_add);
-        if (d.store->tree().diskCount() != 1 || !prompter.messages().isEmpty()) {
+        if (d.store->Tree().diskCount() != 1 || !prompter.messages().isEmpty()) {
             state.SkipWithError("the desktop add failed");
             return;
         }
         g_repaints = d.main->scanCommands().frmAdding().repaints();
         state.PauseTiming();
-        d.main->treeModel()->removeDisk(d.store->tree().disk(0));
+        d.store->Tree().removeDisk(0);
         clearListings(QString::fromStdString(d.store->ProgramDir()));
         state.ResumeTiming();
     }
@@ -119,14 +119,14 @@ void BM_DesktopUpdate(benchmark::State &state)
     QueuedPrompter prompter;
     d.add();
     for (auto _ : state) {
-        d.main->selectNode(d.store->tree().disk(0));
+        d.main->selectNode(d.store->Tree().disk(0));
         prompter.answers.enqueue(QMessageBox::Ok);
         QElapsedTimer t;
         t.start();
         d.main->popUpdateClick();
         g_update = static_cast<double>(t.nsecsElapsed()) / 1e9;
         state.SetIterationTime(g_update);
-        if (d.store->tree().diskCount() != 1 || prompter.messages().size() != 1) {
+        if (d.store->Tree().diskCount() != 1 || prompter.messages().size() != 1) {
             state.SkipWithError("the desktop update failed");
             return;
         }

@@ -3,8 +3,8 @@
 #include "SyntheticCatalog.h"
 
 #include "print/PrintSelection.h"
-#include "print/ui/PrintToFile.h"
-#include "print/ui/QtPrintSurface.h"
+#include "print/render/PrintToFile.h"
+#include "print/render/QtPrintSurface.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -46,7 +46,7 @@ void BM_PreviewImage(benchmark::State &state)
 {
     const auto lines = Lines(state.range(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(RenderPreviewImage({PageLayout::Cover, true, true, "Disk"}, {}, lines));
+        benchmark::DoNotOptimize(RenderPreviewImage({PrintLayout::Cover, true, true, "Disk"}, {}, lines));
 }
 BENCHMARK(BM_PreviewImage)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -55,7 +55,7 @@ void BM_PdfPage(benchmark::State &state)
     QTemporaryDir dir;
     const auto lines = Lines(state.range(0));
     for (auto _ : state)
-        PrintPdfFile(dir.filePath("page.pdf").toStdString(), {PageLayout::BackCover, true, false, "Disk"}, {}, lines);
+        PrintPdfFile(dir.filePath("page.pdf").toStdString(), {PrintLayout::BackCover, true, false, "Disk"}, {}, lines);
 }
 BENCHMARK(BM_PdfPage)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 

@@ -87,7 +87,7 @@ void BM_StartToUsableWindow(benchmark::State &state)
             state.SkipWithError("window not shown");
         QCoreApplication::processEvents();
         state.PauseTiming();
-        entries = countEntries(store->tree());
+        entries = countEntries(store->Tree());
         window.reset();
         store.reset();
         state.ResumeTiming();
@@ -104,14 +104,14 @@ void BM_SelectFolderOf100000Files(benchmark::State &state)
     window.show();
     if (!waitExposed(&window))
         state.SkipWithError("window not shown");
-    TreeNode *bigDisk = store.tree().findByName("Big disk");
+    TreeNode *bigDisk = store.Tree().findByName("Big disk");
     TreeNode *big = bigDisk->child(0);
-    TreeNode *small = store.tree().disk(0)->child(0);
+    TreeNode *small = store.Tree().disk(0)->child(0);
     for (auto _ : state) {
         window.selectNode(big);
-        window.StringGrid1->viewport()->repaint(); // the rows on screen are drawn
+        window.findChild<QTableView *>(QStringLiteral("StringGrid1"))->viewport()->repaint(); // the rows on screen are drawn
         state.PauseTiming();
-        if (window.StringGrid1->model()->rowCount() != BIG_FOLDER_FILES)
+        if (window.findChild<QTableView *>(QStringLiteral("StringGrid1"))->model()->rowCount() != BIG_FOLDER_FILES)
             state.SkipWithError("grid not filled");
         window.selectNode(small);
         QCoreApplication::processEvents();
@@ -132,15 +132,15 @@ void BM_WindowMemoryPerEntry(benchmark::State &state)
         CatalogStore plain(catalogDir());
         plain.LoadCatalog();
         const long core = residentBytes() - before;
-        const long entries = countEntries(plain.tree());
+        const long entries = countEntries(plain.Tree());
 
         CatalogStore store(catalogDir());
         const long beforeWindow = residentBytes();
         TfrmMain window(store);
         window.show();
         waitExposed(&window);
-        window.selectNode(store.tree().findByName("Big disk")->child(0));
-        window.StringGrid1->viewport()->repaint();
+        window.selectNode(store.Tree().findByName("Big disk")->child(0));
+        window.findChild<QTableView *>(QStringLiteral("StringGrid1"))->viewport()->repaint();
         QCoreApplication::processEvents();
         const long withWindow = residentBytes() - beforeWindow;
         perEntry = static_cast<double>(withWindow - core) / static_cast<double>(entries);

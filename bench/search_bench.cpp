@@ -63,9 +63,9 @@ Data &data()
     d.store->LoadCatalog();
     d.pathsFile = d.tmp.path().toStdString() + "/paths.txt";
     std::FILE *f = std::fopen(d.pathsFile.c_str(), "wb");
-    for (int i = 0; i < d.store->tree().diskCount(); ++i) {
-        WritePaths(*d.store->tree().disk(i), {}, f);
-        d.store->tree().disk(i)->forEach([&](const TreeNode &n) { d.entries += n.disk().Files.count(); });
+    for (int i = 0; i < d.store->Tree().diskCount(); ++i) {
+        WritePaths(*d.store->Tree().disk(i), {}, f);
+        d.store->Tree().disk(i)->forEach([&](const TreeNode &n) { d.entries += n.disk().Files.count(); });
     }
     std::fclose(f);
     return d;
@@ -85,7 +85,7 @@ void RunSearch(benchmark::State &state, const SearchOptions &o)
     for (auto _ : state) {
         // What a search from the dialog does: prepare, then walk from the top.
         const Finder finder(o);
-        const SearchHit hit = finder.findFirst(d.store->tree());
+        const SearchHit hit = finder.findFirst(d.store->Tree());
         if (hit)
             state.SkipWithError("the text was found");
         benchmark::DoNotOptimize(hit);

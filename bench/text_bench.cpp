@@ -1,5 +1,5 @@
 // The texts made for every scanned file: date and size.
-#include "platform/Platform.h"
+#include "platform/Text.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "app/Application.h"
 
-#include "app/Help.h"
-#include "app/Mainfrm.h"
+#include "gui/Help.h"
+#include "gui/ErrorReport.h"
 #include "service/Project.h"
 
 #include <QIcon>

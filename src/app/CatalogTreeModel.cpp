@@ -1,53 +1,43 @@
 #include "app/CatalogTreeModel.h"
 
-#include "platform/Platform.h"
+#include "platform/Text.h"
 
-#include <cassert>
 
 namespace rkm {
 
 CatalogTreeModel::CatalogTreeModel(Catalog &catalog, QObject *parent) : QAbstractItemModel(parent), m_catalog(catalog)
 {
+    m_catalog.setObserver(this);
 }
 
-TreeNode *CatalogTreeModel::appendDisk(std::unique_ptr<TreeNode> disk)
+CatalogTreeModel::~CatalogTreeModel()
 {
-    const int row = m_catalog.diskCount();
-    beginInsertRows({}, row, row);
-    TreeNode *node = m_catalog.appendDisk(std::move(disk));
+    m_catalog.setObserver(nullptr);
+}
+
+void CatalogTreeModel::disksAboutToBeInserted(int first, int last)
+{
+    beginInsertRows({}, first, last);
+}
+
+void CatalogTreeModel::disksInserted()
+{
     endInsertRows();
-    return node;
 }
 
-TreeNode *CatalogTreeModel::replaceDisk(TreeNode *old, std::unique_ptr<TreeNode> fresh)
+void CatalogTreeModel::disksAboutToBeRemoved(int first, int last)
 {
-    assert(old && !old->parent());
-    const int row = old ? old->row() : -1;
-    if (row < 0 || row >= m_catalog.diskCount() || m_catalog.disk(row) != old)
-        return appendDisk(std::move(fresh)); // nothing to replace: the fresh disk is kept all the same
-    TreeNode *node = fresh.get();
-    // The old subtree stays alive until the views have let go of it.
-    beginRemoveRows({}, row, row);
-    if (m_selected && m_selected->disk().GetRootDisk()->Node == old)
-        m_selected = nullptr;
-    std::unique_ptr<TreeNode> gone = m_catalog.takeDisk(row);
-    endRemoveRows();
-    beginInsertRows({}, row, row);
-    m_catalog.insertDisk(row, std::move(fresh));
-    endInsertRows();
-    return node;
+    // The views let go of the disks' nodes before they are freed.
+    beginRemoveRows({}, first, last);
+    if (m_selected) {
+        const int row = m_selected->disk().GetRootDisk()->Node->row();
+        if (row >= first && row <= last)
+            m_selected = nullptr;
+    }
 }
 
-void CatalogTreeModel::removeDisk(TreeNode *disk)
+void CatalogTreeModel::disksRemoved()
 {
-    assert(disk && !disk->parent());
-    const int row = disk ? disk->row() : -1;
-    if (row < 0 || row >= m_catalog.diskCount() || m_catalog.disk(row) != disk)
-        return;
-    beginRemoveRows({}, row, row);
-    if (m_selected && m_selected->disk().GetRootDisk()->Node == disk)
-        m_selected = nullptr;
-    std::unique_ptr<TreeNode> gone = m_catalog.takeDisk(row);
     endRemoveRows();
 }
 
@@ -153,10 +143,7 @@ QVariant CatalogTreeModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         return platform::DecodeText(n->text());
     case Qt::DecorationRole: {
-        int picture = n == m_selected ? n->selectedIndex() : n->imageIndex();
-        // A listing may carry a drive type this program has no picture for.
-        if (picture < 0 || picture >= static_cast<int>(m_images.size()))
-            picture = IMAGE_CLOSED_FOLDER;
+        const int picture = n == m_selected ? n->selectedIndex() : n->imageIndex();
         return m_images[static_cast<std::size_t>(picture)];
     }
     default:

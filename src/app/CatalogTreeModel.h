@@ -12,22 +12,18 @@ namespace rkm {
 
 // The catalogue tree as a Qt model: one row per disk at the top, folder nodes
 // below. The model holds no copy of the catalogue; every index points at its
-// TreeNode. Every change of the tree's shape or texts goes through the members
-// below, which tell the views.
-class CatalogTreeModel final : public QAbstractItemModel {
+// TreeNode. It follows every change to the list of disks as the catalogue's
+// observer, so whoever adds, replaces or removes a disk goes through the
+// catalogue and the views follow.
+class CatalogTreeModel final : public QAbstractItemModel, private CatalogObserver {
     Q_OBJECT
 
 public:
     explicit CatalogTreeModel(Catalog &catalog, QObject *parent = nullptr);
+    ~CatalogTreeModel() override;
 
     Catalog &catalog() const { return m_catalog; }
 
-    // Takes over a disk subtree as the last disk; returns it.
-    TreeNode *appendDisk(std::unique_ptr<TreeNode> disk);
-    // Puts `fresh` in the place (same row) of the disk `old`, which is freed.
-    TreeNode *replaceDisk(TreeNode *old, std::unique_ptr<TreeNode> fresh);
-    // Removes a disk node with everything below it.
-    void removeDisk(TreeNode *disk);
     // A node's text or picture changed.
     void nodeChanged(TreeNode *node);
 
@@ -48,6 +44,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
+    void disksAboutToBeInserted(int first, int last) override;
+    void disksInserted() override;
+    void disksAboutToBeRemoved(int first, int last) override;
+    void disksRemoved() override;
+
     Catalog &m_catalog;
     std::array<QIcon, 7> m_images;
     const TreeNode *m_selected = nullptr;

@@ -2,11 +2,12 @@
 
 #include "app/CatalogTreeModel.h"
 #include "app/Frmsplashdlg.h"
-#include "app/Help.h"
-#include "app/Prompter.h"
-#include "print/ui/PrintCommands.h"
-#include "scan/ui/ScanCommands.h"
-#include "search/ui/SearchCommands.h"
+#include "app/PrintCommands.h"
+#include "app/ScanCommands.h"
+#include "app/SearchCommands.h"
+#include "gui/ErrorReport.h"
+#include "gui/Help.h"
+#include "gui/Prompter.h"
 #include "service/Project.h"
 #include "service/Settings.h"
 #include "service/ui/Service.h"
@@ -43,19 +44,6 @@ QList<QRgb> sixteenColours()
 }
 
 } // namespace
-
-QString ErrorReportText(const QString &message)
-{
-    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
-        return message + QLatin1Char('.');
-    return message;
-}
-
-void ReportGeneralError(QWidget *parent, const QString &message)
-{
-    prompter().message(parent, QMessageBox::Critical, QString::fromLatin1(APP_TITLE), ErrorReportText(message),
-                       QMessageBox::Ok);
-}
 
 TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), m_store(store)
 {
@@ -274,7 +262,7 @@ void TfrmMain::loadCatalog()
         errors.append(QString::fromUtf8(e.what()));
     }
     // The views meet the catalogue only once it is loaded.
-    m_treeModel = new CatalogTreeModel(m_store.tree(), this);
+    m_treeModel = new CatalogTreeModel(m_store.Tree(), this);
     m_treeModel->setImages(m_images);
     TreeView1->setModel(m_treeModel);
     connect(TreeView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -325,7 +313,7 @@ void TfrmMain::diskAboutToGo(int first, int last)
     while (root->parent())
         root = root->parent();
     const int row = root->row();
-    if (row >= first && row <= last && row < m_store.tree().diskCount() && m_store.tree().disk(row) == root)
+    if (row >= first && row <= last && row < m_store.Tree().diskCount() && m_store.Tree().disk(row) == root)
         TreeView1Change(nullptr);
 }
 
@@ -459,7 +447,7 @@ void TfrmMain::TreeView1Change(TreeNode *node)
     for (QAction *a : {mnuRename, popRename, mnuDelete, popDelete, mnuUpdate, popUpdate, mnuProperties, popProperties,
                        mnuPrint, popPrint})
         a->setEnabled(selected);
-    mnuFind->setEnabled(!m_store.tree().empty());
+    mnuFind->setEnabled(!m_store.Tree().empty());
     mnuFindNext->setEnabled(mnuFind->isEnabled());
 }
 
@@ -502,6 +490,16 @@ void TfrmMain::setGridEntryIndex(int index)
     StringGrid1->scrollTo(i);
 }
 
+void TfrmMain::showMatch(TreeNode *node, int entry)
+{
+    selectNode(node);
+    setGridEntryIndex(entry);
+    if (entry < 0)
+        TreeView1->setFocus();
+    else
+        StringGrid1->setFocus();
+}
+
 void TfrmMain::refreshGridEntry(int index)
 {
     m_gridModel->entryChanged(index);
@@ -512,15 +510,15 @@ void TfrmMain::reportError(const QString &message)
     ReportGeneralError(this, message);
 }
 
-void TfrmMain::Addnew1Click() { m_scan->Addnew1Click(); }
-void TfrmMain::popUpdateClick() { m_scan->popUpdateClick(); }
-void TfrmMain::popDeleteClick() { m_scan->popDeleteClick(); }
-void TfrmMain::mnuRenameClick() { m_scan->mnuRenameClick(); }
-void TfrmMain::mnuPropertiesClick() { m_scan->mnuPropertiesClick(); }
-void TfrmMain::mnuPrintClick() { m_print->mnuPrintClick(); }
-void TfrmMain::mnuFindClick() { m_search->mnuFindClick(); }
-void TfrmMain::mnuFindNextClick() { m_search->mnuFindNextClick(); }
-void TfrmMain::StringGrid1DblClick() { m_search->StringGrid1DblClick(); }
+void TfrmMain::Addnew1Click() { m_scan->addListing(); }
+void TfrmMain::popUpdateClick() { m_scan->updateListing(); }
+void TfrmMain::popDeleteClick() { m_scan->deleteListing(); }
+void TfrmMain::mnuRenameClick() { m_scan->renameListing(); }
+void TfrmMain::mnuPropertiesClick() { m_scan->showProperties(); }
+void TfrmMain::mnuPrintClick() { m_print->print(); }
+void TfrmMain::mnuFindClick() { m_search->find(); }
+void TfrmMain::mnuFindNextClick() { m_search->findNext(); }
+void TfrmMain::StringGrid1DblClick() { m_search->editFileEntry(); }
 void TfrmMain::mnuExitClick() { close(); }
 void TfrmMain::mnuHelpTopicsClick() { ShowHelp(this, HELP_CONTENTS); }
 void TfrmMain::Tarnwellwebsite1Click() { GotoURL(QString::fromLatin1(PROJECT_WEB_ADDRESS)); }

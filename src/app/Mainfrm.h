@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/CatalogDir.h"
+#include "catalog/CatalogStore.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -29,7 +29,9 @@ class TfrmSplash;
 
 // The main window: the catalogue tree on the left, the selected folder's
 // files on the right, the menus and the status line. It owns the catalogue for
-// the whole run; every command works on it through here.
+// the whole run; every command works on it through here. Its views, actions
+// and selection are its own: commands reach them through the few members
+// below.
 class TfrmMain final : public QMainWindow {
     Q_OBJECT
 
@@ -42,18 +44,22 @@ public:
     std::vector<std::string> &Categories() { return m_store.Categories(); }
 
     // The selected node and the root record of its disk; null when nothing is
-    // selected. A running scan points them at the disk it builds.
-    TreeNode *CurrentNode = nullptr;
-    TDisk *CurrentDisk = nullptr;
+    // selected.
+    TreeNode *currentNode() const { return CurrentNode; }
+    TDisk *currentDisk() const { return CurrentDisk; }
 
-    // Every change of the tree's shape or texts goes through the tree model
-    // (appendDisk, replaceDisk, removeDisk, nodeChanged), which tells the views.
+    // The tree model follows every change of the catalogue's disks; a node
+    // whose text changed is told to it (nodeChanged).
     CatalogTreeModel *treeModel() const { return m_treeModel; }
     FileGridModel *gridModel() const { return m_gridModel; }
 
     // Selects a node in the tree (null clears the selection); the tree then
     // calls TreeView1Change.
     void selectNode(TreeNode *node);
+    // Selects a search match: the node, and the row of file entry `entry`
+    // (-1 for a match of the node's own name), with the focus on the tree
+    // for a name and on the grid for a file.
+    void showMatch(TreeNode *node, int entry);
     // The file entry of the grid's current row, or -1 when there is none.
     int gridEntryIndex() const;
     // Makes the row of file entry `index` the grid's current row (-1: none).
@@ -95,19 +101,6 @@ public:
     void Emailsupport1Click();
     void About1Click();
 
-    // Controls and menu items by their names.
-    QTreeView *TreeView1 = nullptr;
-    QTableView *StringGrid1 = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
-    QSplitter *Splitter1 = nullptr;
-    QAction *Addnew1 = nullptr, *mnuUpdate = nullptr, *mnuDelete = nullptr, *mnuRename = nullptr,
-            *mnuPrint = nullptr, *mnuProperties = nullptr, *mnuExit = nullptr, *mnuFind = nullptr,
-            *mnuFindNext = nullptr, *mnuHelpTopics = nullptr, *Tarnwellwebsite1 = nullptr,
-            *Emailsupport1 = nullptr, *About2 = nullptr;
-    QAction *Addnew2 = nullptr, *popUpdate = nullptr, *popRename = nullptr, *popDelete = nullptr,
-            *popPrint = nullptr, *popProperties = nullptr, *popLstProperties = nullptr;
-    QMenu *popTree = nullptr, *popList = nullptr;
-
     ScanCommands &scanCommands() { return *m_scan; }
     SearchCommands &searchCommands() { return *m_search; }
     PrintCommands &printCommands() { return *m_print; }
@@ -130,6 +123,22 @@ private:
     void diskAboutToGo(int first, int last);
 
     CatalogStore &m_store;
+    TreeNode *CurrentNode = nullptr;
+    TDisk *CurrentDisk = nullptr;
+
+    // Controls and menu items, by their names (also their object names).
+    QTreeView *TreeView1 = nullptr;
+    QTableView *StringGrid1 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    QSplitter *Splitter1 = nullptr;
+    QAction *Addnew1 = nullptr, *mnuUpdate = nullptr, *mnuDelete = nullptr, *mnuRename = nullptr,
+            *mnuPrint = nullptr, *mnuProperties = nullptr, *mnuExit = nullptr, *mnuFind = nullptr,
+            *mnuFindNext = nullptr, *mnuHelpTopics = nullptr, *Tarnwellwebsite1 = nullptr,
+            *Emailsupport1 = nullptr, *About2 = nullptr;
+    QAction *Addnew2 = nullptr, *popUpdate = nullptr, *popRename = nullptr, *popDelete = nullptr,
+            *popPrint = nullptr, *popProperties = nullptr, *popLstProperties = nullptr;
+    QMenu *popTree = nullptr, *popList = nullptr;
+
     TfrmSplash *m_splash = nullptr;
     bool m_highColour = true;
     bool m_shown = false;
@@ -142,12 +151,6 @@ private:
     std::unique_ptr<SearchCommands> m_search;
     std::unique_ptr<PrintCommands> m_print;
 };
-
-// The text of the general error report: a full stop is added when the last
-// character sorts after the full stop (a letter or a digit, for instance).
-QString ErrorReportText(const QString &message);
-// The general error report: "Rackmere V1.0", an error icon and OK.
-void ReportGeneralError(QWidget *parent, const QString &message);
 
 template <class F> void TfrmMain::guarded(F &&f)
 {

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/Mainfrm.h"
+#include "gui/ErrorReport.h"
 #include "service/Project.h"
 #include "service/ui/Service.h"
 

@@ -210,15 +210,19 @@ TreeNode *Catalog::appendDisk(std::string name)
 
 TreeNode *Catalog::appendDisk(std::unique_ptr<TreeNode> disk)
 {
-    disk->m_row = static_cast<int>(m_disks.size());
-    m_disks.push_back(std::move(disk));
-    return m_disks.back().get();
+    return insertDisk(diskCount(), std::move(disk));
 }
 
-void Catalog::insertDisk(int row, std::unique_ptr<TreeNode> disk)
+TreeNode *Catalog::insertDisk(int row, std::unique_ptr<TreeNode> disk)
 {
+    if (m_observer)
+        m_observer->disksAboutToBeInserted(row, row);
+    TreeNode *node = disk.get();
     m_disks.insert(m_disks.begin() + row, std::move(disk));
     renumber(static_cast<std::size_t>(row));
+    if (m_observer)
+        m_observer->disksInserted();
+    return node;
 }
 
 void Catalog::removeDisk(int row)
@@ -228,10 +232,25 @@ void Catalog::removeDisk(int row)
 
 std::unique_ptr<TreeNode> Catalog::takeDisk(int row)
 {
+    if (m_observer)
+        m_observer->disksAboutToBeRemoved(row, row);
     std::unique_ptr<TreeNode> d = std::move(m_disks[static_cast<std::size_t>(row)]);
     m_disks.erase(m_disks.begin() + row);
     renumber(static_cast<std::size_t>(row));
+    if (m_observer)
+        m_observer->disksRemoved();
     return d;
+}
+
+void Catalog::clear()
+{
+    if (m_disks.empty())
+        return;
+    if (m_observer)
+        m_observer->disksAboutToBeRemoved(0, diskCount() - 1);
+    m_disks.clear();
+    if (m_observer)
+        m_observer->disksRemoved();
 }
 
 void Catalog::renumber(std::size_t from)

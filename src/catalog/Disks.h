@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DriveType.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -14,18 +16,22 @@ inline constexpr int I_STRINGS_IN_LIST = 5;
 
 enum FileText : int { FT_NAME = 0, FT_DESCRIPTION = 1, FT_DATE = 2, FT_SIZE = 3, FT_CATEGORY = 4 };
 
-// Pictures of the tree, by index; a disk node shows the picture of its drive type.
-enum DriveTypeCode : int {
-    DRIVE_UNKNOWN = 0,     // closed folder
-    DRIVE_NO_ROOT_DIR = 1, // plain drive
-    DRIVE_REMOVABLE = 2,   // floppy drive
-    DRIVE_FIXED = 3,       // hard disk
-    DRIVE_REMOTE = 4,      // network drive
-    DRIVE_CDROM = 5,       // CD-ROM disc
-    DRIVE_RAMDISK = 6,     // open folder
+// The pictures of the tree, by index.
+enum NodePicture : int {
+    IMAGE_CLOSED_FOLDER = 0,
+    IMAGE_PLAIN_DRIVE = 1,
+    IMAGE_FLOPPY_DRIVE = 2,
+    IMAGE_HARD_DISK = 3,
+    IMAGE_NETWORK_DRIVE = 4,
+    IMAGE_CD_ROM = 5,
+    IMAGE_OPEN_FOLDER = 6,
 };
-inline constexpr int IMAGE_CLOSED_FOLDER = 0;
-inline constexpr int IMAGE_OPEN_FOLDER = 6;
+// The picture a disk node shows for its drive type code: each code has the
+// picture of the same number; a code of no known kind shows a closed folder.
+constexpr int DrivePicture(int driveTypeCode)
+{
+    return driveTypeCode >= DRIVE_UNKNOWN && driveTypeCode <= DRIVE_RAMDISK ? driveTypeCode : IMAGE_CLOSED_FOLDER;
+}
 
 using FileEntry = std::array<std::string, I_STRINGS_IN_LIST>;
 using FileEntryView = std::array<std::string_view, I_STRINGS_IN_LIST>;
@@ -40,7 +46,7 @@ public:
     bool empty() const { return m_offsets.empty(); }
 
     FileEntryView entry(int index) const;
-    std::string_view text(int index, int position) const { return entry(index)[position]; }
+    std::string_view text(int index, int position) const { return entry(index)[static_cast<std::size_t>(position)]; }
     FileEntry entryCopy(int index) const;
 
     // Appends an entry. A line feed inside a text would split it in two, so it
@@ -129,8 +135,8 @@ public:
 
     // Pictures of the tree: a disk shows its drive type, a folder a closed
     // folder, or an open one while selected.
-    int imageIndex() const { return m_parent ? IMAGE_CLOSED_FOLDER : m_disk.DriveType; }
-    int selectedIndex() const { return m_parent ? IMAGE_OPEN_FOLDER : m_disk.DriveType; }
+    int imageIndex() const { return m_parent ? IMAGE_CLOSED_FOLDER : DrivePicture(m_disk.DriveType); }
+    int selectedIndex() const { return m_parent ? IMAGE_OPEN_FOLDER : DrivePicture(m_disk.DriveType); }
 
     // Pre-order walk of this node and every node below it.
     template <class F> void forEach(F &&f) const;
@@ -151,22 +157,40 @@ template <class F> void TreeNode::forEach(F &&f) const
         c->forEach(f);
 }
 
+// Told of every change to the list of disks, before and after it, so that a
+// view of the catalogue (the desktop program's tree model) follows it.
+class CatalogObserver {
+public:
+    virtual ~CatalogObserver() = default;
+    virtual void disksAboutToBeInserted(int first, int last) = 0;
+    virtual void disksInserted() = 0;
+    virtual void disksAboutToBeRemoved(int first, int last) = 0;
+    virtual void disksRemoved() = 0;
+};
+
 // The catalogue tree: the disk nodes in load or add order, never sorted.
 class Catalog final {
 public:
+    Catalog() = default;
+    Catalog(const Catalog &) = delete;
+    Catalog &operator=(const Catalog &) = delete;
+
     int diskCount() const { return static_cast<int>(m_disks.size()); }
     TreeNode *disk(int i) const { return m_disks[static_cast<std::size_t>(i)].get(); }
     bool empty() const { return m_disks.empty(); }
+
+    // One observer at a time (null: none); not owned.
+    void setObserver(CatalogObserver *observer) { m_observer = observer; }
 
     // A new disk node with a root record, after the last one.
     TreeNode *appendDisk(std::string name);
     // Takes over a disk subtree read or scanned elsewhere; returns it.
     TreeNode *appendDisk(std::unique_ptr<TreeNode> disk);
-    void insertDisk(int row, std::unique_ptr<TreeNode> disk);
+    TreeNode *insertDisk(int row, std::unique_ptr<TreeNode> disk);
     // Removes the disk node and everything below it.
     void removeDisk(int row);
     std::unique_ptr<TreeNode> takeDisk(int row);
-    void clear() { m_disks.clear(); }
+    void clear();
 
     // Disk node whose listing file is `fileName`, or null.
     TreeNode *findByFileName(std::string_view fileName) const;
@@ -176,6 +200,7 @@ public:
 private:
     void renumber(std::size_t from);
     std::vector<std::unique_ptr<TreeNode>> m_disks;
+    CatalogObserver *m_observer = nullptr;
 };
 
 // A disk node of its own, not yet in a catalogue (the reader and the scanner

@@ -1,6 +1,6 @@
 #include "cli/Cli.h"
 
-#include "platform/Platform.h"
+#include "platform/Text.h"
 
 #include <QCoreApplication>
 
@@ -108,9 +108,9 @@ bool Load(Context &ctx, CatalogStore &store)
 
 TreeNode *FindListing(const CatalogStore &store, const std::string &which)
 {
-    if (TreeNode *n = store.tree().findByFileName(which))
+    if (TreeNode *n = store.Tree().findByFileName(which))
         return n;
-    return store.tree().findByName(which);
+    return store.Tree().findByName(which);
 }
 
 std::string Shown(std::string_view bytes)
@@ -126,7 +126,8 @@ std::string Json(std::string_view bytes)
     std::string out;
     out.reserve(s.size() + 2);
     out.push_back('"');
-    for (unsigned char c : s) {
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
         switch (c) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/CatalogDir.h"
+#include "catalog/CatalogStore.h"
 
 #include <QString>
 

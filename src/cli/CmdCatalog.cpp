@@ -74,8 +74,8 @@ int runList(Context &ctx)
     const bool json = a.has("--json");
     if (json)
         std::fputs("[", ctx.out);
-    for (int i = 0; i < store.tree().diskCount(); ++i) {
-        const TreeNode &n = *store.tree().disk(i);
+    for (int i = 0; i < store.Tree().diskCount(); ++i) {
+        const TreeNode &n = *store.Tree().disk(i);
         if (!json) {
             printListLine(ctx, n);
             continue;
@@ -90,7 +90,7 @@ int runList(Context &ctx)
                      Json(d.RootPath).c_str(), d.DriveType, Json(d.Comment).c_str(), folders, files);
     }
     if (json)
-        std::fputs(store.tree().empty() ? "]\n" : "\n]\n", ctx.out);
+        std::fputs(store.Tree().empty() ? "]\n" : "\n]\n", ctx.out);
     return loaded ? EXIT_OK : EXIT_FAILED;
 }
 
@@ -199,7 +199,7 @@ int runAdd(Context &ctx)
     const std::string *comment = a.value("--comment");
     CatalogStore store(ctx.programDir);
     QDir().mkpath(QString::fromStdString(ctx.programDir));
-    TreeNode *disk = store.tree().appendDisk(ScanDisk(path, StoredName(*name), comment ? StoredName(*comment) : std::string()));
+    TreeNode *disk = store.AddDisk(ScanDisk(path, StoredName(*name), comment ? StoredName(*comment) : std::string()));
     store.SaveListing(disk);
     std::fprintf(ctx.out, "%s\n", disk->disk().FileName.c_str());
     return EXIT_OK;

@@ -91,11 +91,8 @@ int runUpdate(Context &ctx)
         break;
     }
     try {
-        std::unique_ptr<TreeNode> fresh = UpdateListing(store, *old);
-        const std::string fileName = fresh->disk().FileName;
-        store.tree().removeDisk(old->row());
-        store.tree().appendDisk(std::move(fresh));
-        std::fprintf(ctx.out, "%s\n", fileName.c_str());
+        const TreeNode *fresh = store.ReplaceDisk(old, UpdateListing(store, *old));
+        std::fprintf(ctx.out, "%s\n", fresh->disk().FileName.c_str());
     } catch (const std::exception &e) {
         std::fprintf(ctx.err, "rackmere-cli update: %s\n", e.what());
         return EXIT_FAILED;
@@ -125,7 +122,6 @@ int runRename(Context &ctx)
     try {
         n->disk().SetName(StoredName(newName));
         store.SaveListing(n, n->disk().FileName);
-        n->disk().SetModified(false);
     } catch (const std::exception &e) {
         std::fprintf(ctx.err, "rackmere-cli rename: %s\n", e.what());
         return EXIT_FAILED;
@@ -146,12 +142,11 @@ int runDelete(Context &ctx)
     TreeNode *n = Named(ctx, store, self, a.positional()[0]);
     if (!n)
         return EXIT_FAILED;
-    const std::string fileName = n->disk().FileName;
-    if (!store.DeleteListingFile(fileName)) {
-        std::fprintf(ctx.err, "rackmere-cli delete: error deleting file %s\n", store.PathOf(fileName).c_str());
+    const std::string path = store.PathOf(n->disk().FileName);
+    if (!store.DeleteListing(n)) {
+        std::fprintf(ctx.err, "rackmere-cli delete: error deleting file %s\n", path.c_str());
         return EXIT_FAILED;
     }
-    store.tree().removeDisk(n->row());
     return EXIT_OK;
 }
 

@@ -1,12 +1,10 @@
 // print: a disk's listing as a PDF page or as the preview image.
 #include "cli/Cli.h"
 
-#if RACKMERE_CLI_PRINT
-
 #include "catalog/Errors.h"
 #include "print/PrintSelection.h"
 #include "print/PrintSettings.h"
-#include "print/ui/PrintToFile.h"
+#include "print/render/PrintToFile.h"
 
 namespace rkm::cli {
 
@@ -74,9 +72,9 @@ int runPrint(Context &ctx)
     }
     if (a.has("--frame") || a.has("--no-frame")) {
         const bool frame = a.has("--frame");
-        if (ChosenLayout(options) == PageLayout::Cover)
+        if (ChosenLayout(options) == PrintLayout::Cover)
             options.CoverFrame = frame;
-        else if (ChosenLayout(options) == PageLayout::BackCover)
+        else if (ChosenLayout(options) == PrintLayout::BackCover)
             options.BackFrame = frame;
     }
     if (!SelectionIsComplete(options)) {
@@ -100,5 +98,3 @@ int runPrint(Context &ctx)
 } // namespace
 
 } // namespace rkm::cli
-
-#endif

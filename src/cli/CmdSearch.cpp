@@ -127,8 +127,8 @@ int runFind(Context &ctx)
     const bool json = a.has("--json");
     std::string out = json ? "[" : "";
     long count = 0;
-    for (SearchHit hit = finder.findFirst(store.tree()); hit;
-         hit = finder.findNext(store.tree(), hit.node, hit.entry + 1)) {
+    for (SearchHit hit = finder.findFirst(store.Tree()); hit;
+         hit = finder.findNext(store.Tree(), hit.node, hit.entry + 1)) {
         if (json)
             out += (count ? ",\n  " : "\n  ") + HitJson(hit);
         else

@@ -1,7 +1,8 @@
 // Text helpers of the platform layer: decoding stored bytes (UTF-8, else
-// Windows-1252), lower-casing, and the date and size texts of the scanner.
+// Windows-1252), lower-casing, the date and size texts of the scanner, and
+// the one-line and line-list rules of stored texts.
 
-#include "platform/Platform.h"
+#include "platform/Text.h"
 
 #include <QDate>
 #include <QLocale>
@@ -230,6 +231,43 @@ std::string SizeText(uint64_t size)
     if (size <= 1024)
         return std::to_string(size) + " bytes";
     return std::to_string(size / 1024) + " Kb";
+}
+
+std::string OneLineText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            out.push_back(' ');
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> SplitLines(std::string_view data)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < data.size()) {
+        const char c = data[i];
+        if (c == '\r' || c == '\n') {
+            lines.emplace_back(data.substr(start, i - start));
+            if (c == '\r' && i + 1 < data.size() && data[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+        ++i;
+    }
+    if (start < data.size())
+        lines.emplace_back(data.substr(start));
+    return lines;
 }
 
 } // namespace rkm::platform

@@ -36,17 +36,17 @@ void SetColumns(GridFit &g, const PrintArea &a, int w)
 
 } // namespace
 
-PageFrame LayoutFrame(PageLayout layout, bool frame, double dpiX, double dpiY, int printableWidth)
+PageFrame LayoutFrame(PrintLayout layout, bool frame, double dpiX, double dpiY, int printableWidth)
 {
     PageFrame f;
     PrintArea &a = f.area;
     switch (layout) {
-    case PageLayout::Cover:
+    case PrintLayout::Cover:
         a = {10, 20, Trunc(Units(12, dpiX) + 10), Trunc(Units(12, dpiY) + 20)};
         if (frame)
             f.rects.push_back(a);
         break;
-    case PageLayout::BackCover:
+    case PrintLayout::BackCover:
         if (frame) {
             const double s = Units(0.7, dpiX);
             const double m = s + 10;
@@ -59,7 +59,7 @@ PageFrame LayoutFrame(PageLayout layout, bool frame, double dpiX, double dpiY, i
             a = {10, 20, Trunc(Units(13.7, dpiX) + 10), Trunc(Units(11.8, dpiY) + 20)};
         }
         break;
-    case PageLayout::List:
+    case PrintLayout::List:
         a = {10, 20, printableWidth, LIST_BOTTOM};
         break;
     }

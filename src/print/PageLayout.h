@@ -64,7 +64,7 @@ inline constexpr int FIRST_FONT_POINTS = 8;
 inline constexpr int SMALLEST_FONT_POINTS = 2;
 inline constexpr char OVERFLOW_LINE[] = "[Printing will exceed bounds!]";
 
-PageFrame LayoutFrame(PageLayout layout, bool frame, double dpiX, double dpiY, int printableWidth);
+PageFrame LayoutFrame(PrintLayout layout, bool frame, double dpiX, double dpiY, int printableWidth);
 
 // The spine titles' character height: 14 points at the font resolution, rounded.
 int SpineFontHeight(double fontDpiY);
@@ -94,7 +94,7 @@ bool DrawLines(const std::vector<std::string> &lines, PrintSurface &surface, con
                double lineHeight, bool preview, int columnWidth, int &column, int &yOffset);
 
 struct PageRequest {
-    PageLayout layout = PageLayout::List;
+    PrintLayout layout = PrintLayout::List;
     bool frame = false;
     bool preview = false;
     std::string title; // the disk's name

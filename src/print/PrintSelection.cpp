@@ -1,7 +1,7 @@
 #include "print/PrintSelection.h"
 
 #include "catalog/Errors.h"
-#include "platform/Platform.h"
+#include "platform/Text.h"
 #include "search/TextContains.h"
 
 #include <limits>

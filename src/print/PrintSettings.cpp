@@ -1,8 +1,8 @@
 #include "print/PrintSettings.h"
 
-#include "catalog/CatalogDir.h"
+#include "catalog/AtomicFile.h"
 #include "catalog/Errors.h"
-#include "search/Annotations.h"
+#include "platform/Text.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -84,8 +84,7 @@ std::vector<FilterEntry> BuiltInFolderFilters()
 
 std::vector<std::string> ParseFilterFile(std::string_view data)
 {
-    // The category file shares the line rule.
-    return ParseCategories(data);
+    return platform::SplitLines(data);
 }
 
 std::string FormatFilterFile(const std::vector<FilterEntry> &entries)
@@ -95,7 +94,7 @@ std::string FormatFilterFile(const std::vector<FilterEntry> &entries)
         // A line break inside an entry would split it in two when the file
         // is read back, and the stored check marks would no longer fit the
         // list; it is written as a space.
-        out += OneLineText(e.text);
+        out += platform::OneLineText(e.text);
         out += "\r\n";
     }
     return out;
@@ -182,23 +181,23 @@ bool SelectionIsComplete(const PrintOptions &o)
     return true;
 }
 
-PageLayout ChosenLayout(const PrintOptions &o)
+PrintLayout ChosenLayout(const PrintOptions &o)
 {
     if (o.LayoutCover)
-        return PageLayout::Cover;
+        return PrintLayout::Cover;
     if (o.LayoutBack)
-        return PageLayout::BackCover;
-    return PageLayout::List;
+        return PrintLayout::BackCover;
+    return PrintLayout::List;
 }
 
 bool ChosenFrame(const PrintOptions &o)
 {
     switch (ChosenLayout(o)) {
-    case PageLayout::Cover:
+    case PrintLayout::Cover:
         return o.CoverFrame;
-    case PageLayout::BackCover:
+    case PrintLayout::BackCover:
         return o.BackFrame;
-    case PageLayout::List:
+    case PrintLayout::List:
         break;
     }
     return false;

@@ -98,8 +98,8 @@ void SavePrintDefaults(const PrintOptions &options, const std::string &programDi
 bool SelectionIsComplete(const PrintOptions &options);
 
 // The page layout the options choose. None chosen gives the list of contents.
-enum class PageLayout { List, Cover, BackCover };
-PageLayout ChosenLayout(const PrintOptions &options);
+enum class PrintLayout { List, Cover, BackCover };
+PrintLayout ChosenLayout(const PrintOptions &options);
 // Whether the chosen cover gets its frame (never for a list).
 bool ChosenFrame(const PrintOptions &options);
 

@@ -1,6 +1,6 @@
 #include "scan/Props.h"
 
-#include "platform/Platform.h"
+#include "platform/SystemView.h"
 
 #include <sys/stat.h>
 

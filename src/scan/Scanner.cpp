@@ -2,7 +2,8 @@
 
 #include "catalog/Errors.h"
 #include "catalog/ListingFile.h"
-#include "platform/Platform.h"
+#include "platform/SystemView.h"
+#include "platform/Text.h"
 
 #include <cerrno>
 #include <condition_variable>

@@ -1,7 +1,7 @@
 #include "scan/Update.h"
 
 #include "catalog/Errors.h"
-#include "platform/Platform.h"
+#include "platform/SystemView.h"
 #include "scan/Props.h"
 
 #include <string_view>
@@ -138,16 +138,9 @@ std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &old
     const TDisk &old = oldDisk.disk();
     std::unique_ptr<TreeNode> fresh = ScanDisk(old.RootPath, oldDisk.text(), old.Comment, observer);
     CarryOver(oldDisk, *fresh);
-    TDisk &d = fresh->disk();
-    try {
-        // The new file first: should it fail, the old one is still there.
-        store.SaveListing(fresh.get());
-    } catch (...) {
-        d.FileName.clear();
-        d.SerialNumber = 0;
-        throw;
-    }
-    d.Modified = false;
+    // The new file first: should it fail, the old one is still there.
+    store.SaveListing(fresh.get());
+    const TDisk &d = fresh->disk();
     if (!old.FileName.empty() && old.FileName != d.FileName)
         store.DeleteListingFile(old.FileName);
     return fresh;

@@ -1,15 +1,11 @@
 #pragma once
 
-#include "catalog/CatalogDir.h"
+#include "catalog/CatalogStore.h"
 
 #include <string>
 #include <string_view>
 
 namespace rkm {
-
-// A description or category as it can be stored: every line break (CR LF,
-// CR or LF) becomes one space, since a listing keeps each text on one line.
-std::string OneLineText(std::string_view text);
 
 // Sets the description and category of file entry `index` of `folder` as the
 // file entry properties dialog does on OK: a text that differs is stored (line

@@ -17,7 +17,7 @@
 
 #include "search/Finder.h"
 
-#include "platform/Platform.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 #include <array>

@@ -4,9 +4,10 @@
 // folder of their own, and listing files made with the catalogue's writer.
 
 #include "app/Frmsplashdlg.h"
-#include "app/Help.h"
+#include "gui/Help.h"
 #include "catalog/Disks.h"
 #include "catalog/ListingFile.h"
+#include "support/GuiTestSupport.h"
 
 #include <QApplication>
 #include <QByteArray>

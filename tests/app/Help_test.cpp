@@ -1,8 +1,8 @@
 #include "AppTestSupport.h"
 
-#include "app/Help.h"
+#include "gui/Help.h"
 #include "app/Mainfrm.h"
-#include "app/QueuedPrompter.h"
+#include "gui/QueuedPrompter.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -12,6 +12,7 @@
 #include <QTextDocument>
 
 using namespace rkm;
+using namespace rkm::test;
 
 class HelpTest : public QObject {
     Q_OBJECT
@@ -77,7 +78,7 @@ private slots:
         QTest::keyClick(&w, Qt::Key_F1);
         QVERIFY(HelpBrowser());
         QCOMPARE(HelpBrowser()->source().fileName(), QStringLiteral("topic1.html"));
-        w.mnuHelpTopics->trigger();
+        Action(&w, "mnuHelpTopics")->trigger();
         QCOMPARE(HelpBrowser()->source().fileName(), QStringLiteral("contents.html"));
         // Closing the main window closes the help too.
         w.close();

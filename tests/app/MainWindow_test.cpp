@@ -3,8 +3,9 @@
 #include "app/CatalogTreeModel.h"
 #include "app/Frmsplashdlg.h"
 #include "app/Mainfrm.h"
-#include "app/QueuedPrompter.h"
 #include "catalog/Errors.h"
+#include "gui/ErrorReport.h"
+#include "gui/QueuedPrompter.h"
 #include "service/Settings.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@
 #include <memory>
 
 using namespace rkm;
+using namespace rkm::test;
 using rkm::apptest::FolderSpec;
 using rkm::apptest::MakeDisk;
 
@@ -55,7 +57,7 @@ private:
         }
         return *m_main;
     }
-    TreeNode *disk(const char *name) const { return m_store->tree().findByName(name); }
+    TreeNode *disk(const char *name) const { return m_store->Tree().findByName(name); }
     TreeNode *folder(const char *diskName, const char *folderName) const
     {
         TreeNode *d = disk(diskName);
@@ -67,13 +69,13 @@ private:
     QList<QAction *> selectionCommands() const
     {
         TfrmMain &w = *m_main;
-        return {w.mnuRename, w.popRename, w.mnuDelete, w.popDelete,     w.mnuUpdate,
-                w.popUpdate, w.mnuProperties, w.popProperties, w.mnuPrint, w.popPrint};
+        return {Action(&w, "mnuRename"), Action(&w, "popRename"), Action(&w, "mnuDelete"), Action(&w, "popDelete"),     Action(&w, "mnuUpdate"),
+                Action(&w, "popUpdate"), Action(&w, "mnuProperties"), Action(&w, "popProperties"), Action(&w, "mnuPrint"), Action(&w, "popPrint")};
     }
     QStringList gridRow(int row) const
     {
         QStringList out;
-        QAbstractItemModel *m = m_main->StringGrid1->model();
+        QAbstractItemModel *m = Grid(*m_main)->model();
         for (int c = 0; c < m->columnCount(); ++c)
             out << m->index(row, c).data().toString();
         return out;
@@ -103,16 +105,16 @@ private slots:
     {
         TfrmMain &w = start();
         QCOMPARE(w.windowTitle(), QStringLiteral("Rackmere V1.0"));
-        QCOMPARE(w.TreeView1->model()->rowCount(), 0);
-        QCOMPARE(w.StringGrid1->model()->rowCount(), 1);
+        QCOMPARE(Tree(w)->model()->rowCount(), 0);
+        QCOMPARE(Grid(w)->model()->rowCount(), 1);
         QCOMPARE(gridRow(0), QStringList({"", "", "", "", ""}));
         QCOMPARE(w.statusText(), QString());
-        QVERIFY(!w.mnuFind->isEnabled());
-        QVERIFY(!w.mnuFindNext->isEnabled());
+        QVERIFY(!Action(&w, "mnuFind")->isEnabled());
+        QVERIFY(!Action(&w, "mnuFindNext")->isEnabled());
         for (QAction *a : selectionCommands())
             QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
-        QVERIFY(!w.CurrentNode);
-        QVERIFY(!w.CurrentDisk);
+        QVERIFY(!w.currentNode());
+        QVERIFY(!w.currentDisk());
         QCOMPARE(m_prompter->calls.size(), 0);
     }
 
@@ -120,17 +122,17 @@ private slots:
     {
         TfrmMain &w = start();
         const QStringList expected = {"Filename", "Description", "Date", "Size", "Category"};
-        QAbstractItemModel *m = w.StringGrid1->model();
+        QAbstractItemModel *m = Grid(w)->model();
         QCOMPARE(m->columnCount(), 5);
         for (int c = 0; c < 5; ++c)
             QCOMPARE(m->headerData(c, Qt::Horizontal).toString(), expected[c]);
-        QCOMPARE(w.StringGrid1->verticalHeader()->defaultSectionSize(), 16);
-        QCOMPARE(w.StringGrid1->editTriggers(), QAbstractItemView::NoEditTriggers);
-        QCOMPARE(w.StringGrid1->selectionBehavior(), QAbstractItemView::SelectRows);
-        QCOMPARE(w.StringGrid1->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
-        QCOMPARE(w.TreeView1->editTriggers(), QAbstractItemView::NoEditTriggers);
-        QCOMPARE(w.TreeView1->indentation(), 19);
-        QCOMPARE(w.Splitter1->handleWidth(), 10);
+        QCOMPARE(Grid(w)->verticalHeader()->defaultSectionSize(), 16);
+        QCOMPARE(Grid(w)->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(Grid(w)->selectionBehavior(), QAbstractItemView::SelectRows);
+        QCOMPARE(Grid(w)->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
+        QCOMPARE(Tree(w)->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(Tree(w)->indentation(), 19);
+        QCOMPARE(Splitter(w)->handleWidth(), 10);
         QVERIFY(!w.windowIcon().isNull());
     }
 
@@ -139,19 +141,19 @@ private slots:
         writeTwoDisks();
         TfrmMain &w = start();
         // The tree shows the disks in the catalogue's own order, unsorted.
-        QAbstractItemModel *m = w.TreeView1->model();
+        QAbstractItemModel *m = Tree(w)->model();
         QCOMPARE(m->rowCount(), 2);
         for (int r = 0; r < 2; ++r)
-            QCOMPARE(m->index(r, 0).data().toString(), QString::fromStdString(m_store->tree().disk(r)->text()));
+            QCOMPARE(m->index(r, 0).data().toString(), QString::fromStdString(m_store->Tree().disk(r)->text()));
         const QModelIndex alpha = w.treeModel()->indexOf(disk("Alpha"));
         QCOMPARE(m->rowCount(alpha), 3);
         QCOMPARE(m->index(0, 0, alpha).data().toString(), QStringLiteral("Docs"));
         // No selection; Find enabled; the selection commands not.
-        QVERIFY(!w.TreeView1->selectionModel()->hasSelection());
-        QVERIFY(!w.CurrentNode);
+        QVERIFY(!Tree(w)->selectionModel()->hasSelection());
+        QVERIFY(!w.currentNode());
         QCOMPARE(w.statusText(), QString());
-        QVERIFY(w.mnuFind->isEnabled());
-        QVERIFY(w.mnuFindNext->isEnabled());
+        QVERIFY(Action(&w, "mnuFind")->isEnabled());
+        QVERIFY(Action(&w, "mnuFindNext")->isEnabled());
         for (QAction *a : selectionCommands())
             QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
         QCOMPARE(m_prompter->calls.size(), 0);
@@ -175,7 +177,7 @@ private slots:
         lines.sort();
         QCOMPARE(lines, QStringList({"Error loading file: 300.rkm", "Error loading file: 400.rkm"}));
         // The good listings are all there.
-        QCOMPARE(w.TreeView1->model()->rowCount(), 2);
+        QCOMPARE(Tree(w)->model()->rowCount(), 2);
         QVERIFY(disk("Alpha") && disk("Beta"));
     }
 
@@ -204,7 +206,7 @@ private slots:
         QVERIFY(splash->isVisible());
         QVERIFY(splash->m_pImage16m->isVisibleTo(splash));
         QVERIFY(!splash->m_pImage256->isVisibleTo(splash));
-        QCOMPARE(splash->Label1->text(), QStringLiteral("Loading..."));
+        QCOMPARE(Find<QLabel>(splash, "Label1")->text(), QStringLiteral("Loading..."));
         QCOMPARE(splash->size(), QSize(330, 220));
         // Showing the main window removes the splash.
         w.show();
@@ -244,11 +246,11 @@ private slots:
         TfrmMain &w = start();
         QCOMPARE(w.pos(), QPoint(0, 0));
         QCOMPARE(w.size(), QSize(640, 370));
-        QCOMPARE(w.TreeView1->width(), 188);
+        QCOMPARE(Tree(w)->width(), 188);
         for (int c = 0; c < 4; ++c)
-            QCOMPARE(w.StringGrid1->columnWidth(c), 85);
+            QCOMPARE(Grid(w)->columnWidth(c), 85);
         // The last column spans the rest of the grid, less 10.
-        QCOMPARE(w.StringGrid1->columnWidth(4), w.StringGrid1->viewport()->width() - 4 * 85 - 10);
+        QCOMPARE(Grid(w)->columnWidth(4), Grid(w)->viewport()->width() - 4 * 85 - 10);
     }
 
     void storedGeometryRestoredAndStoredAgain()
@@ -263,20 +265,20 @@ private slots:
         TfrmMain &w = start();
         QCOMPARE(w.pos(), QPoint(30, 40));
         QCOMPARE(w.size(), QSize(900, 500));
-        QCOMPARE(w.TreeView1->width(), 250);
+        QCOMPARE(Tree(w)->width(), 250);
         const int cols[] = {120, 90, 70, 60};
         for (int c = 0; c < 4; ++c)
-            QCOMPARE(w.StringGrid1->columnWidth(c), cols[c]);
+            QCOMPARE(Grid(w)->columnWidth(c), cols[c]);
         // FormResize widened the last column: the first four leave room.
-        const int last = w.StringGrid1->viewport()->width() - 340 - 10;
-        QCOMPARE(w.StringGrid1->columnWidth(4), last);
+        const int last = Grid(w)->viewport()->width() - 340 - 10;
+        QCOMPARE(Grid(w)->columnWidth(4), last);
 
         w.move(70, 80);
         w.resize(700, 420);
-        w.StringGrid1->setColumnWidth(1, 111);
+        Grid(w)->setColumnWidth(1, 111);
         QCoreApplication::processEvents();
-        const int tree = w.TreeView1->width();
-        const int col4 = w.StringGrid1->columnWidth(4);
+        const int tree = Tree(w)->width();
+        const int col4 = Grid(w)->columnWidth(4);
         m_main.reset(); // shutdown stores the settings
         QCOMPARE(GetSettingInt("Left", -1), 70);
         QCOMPARE(GetSettingInt("Top", -1), 80);
@@ -301,18 +303,18 @@ private slots:
         TfrmMain &w = start();
         // When the first four columns fill the grid, the last keeps its width.
         for (int c = 0; c < 4; ++c)
-            w.StringGrid1->setColumnWidth(c, 200);
-        w.StringGrid1->setColumnWidth(4, 33);
+            Grid(w)->setColumnWidth(c, 200);
+        Grid(w)->setColumnWidth(4, 33);
         w.resize(650, 380);
         QCoreApplication::processEvents();
-        QCOMPARE(w.StringGrid1->columnWidth(4), 33);
+        QCOMPARE(Grid(w)->columnWidth(4), 33);
         // When they leave room, it grows and shrinks with the window.
         for (int c = 0; c < 4; ++c)
-            w.StringGrid1->setColumnWidth(c, 40);
+            Grid(w)->setColumnWidth(c, 40);
         for (int width : {900, 700, 1000}) {
             w.resize(width, 380);
             QCoreApplication::processEvents();
-            QCOMPARE(w.StringGrid1->columnWidth(4), w.StringGrid1->viewport()->width() - 160 - 10);
+            QCOMPARE(Grid(w)->columnWidth(4), Grid(w)->viewport()->width() - 160 - 10);
         }
     }
 
@@ -332,7 +334,7 @@ private slots:
         QFETCH(int, room);
         QFETCH(bool, followsTheRule);
         TfrmMain &w = start();
-        QTableView *grid = w.StringGrid1;
+        QTableView *grid = Grid(w);
         const int least = grid->horizontalHeader()->minimumSectionSize();
         QVERIFY(least > 0 && least < 60);
         const int gridWidth = grid->viewport()->width();
@@ -357,7 +359,7 @@ private slots:
         m_main.reset();
         CatalogStore again(m_sandbox->programDir());
         QVERIFY(again.LoadCatalog().empty());
-        QCOMPARE(again.tree().findByName("Beta")->disk().Comment, std::string("annotated"));
+        QCOMPARE(again.Tree().findByName("Beta")->disk().Comment, std::string("annotated"));
     }
 
     void selectionCases_data()
@@ -385,9 +387,9 @@ private slots:
         TreeNode *n = folderName.isEmpty() ? d : folder(diskName.toUtf8().constData(), folderName.toUtf8().constData());
         QVERIFY(n);
         w.selectNode(n);
-        QCOMPARE(w.CurrentNode, n);
-        QCOMPARE(w.CurrentDisk, &d->disk());
-        QCOMPARE(w.StringGrid1->model()->rowCount(), gridRows);
+        QCOMPARE(w.currentNode(), n);
+        QCOMPARE(w.currentDisk(), &d->disk());
+        QCOMPARE(Grid(w)->model()->rowCount(), gridRows);
         QCOMPARE(w.statusText(), status);
         QCOMPARE(gridRow(0)[0], firstFile);
         if (!firstFile.isEmpty()) {
@@ -397,7 +399,7 @@ private slots:
         for (QAction *a : selectionCommands())
             QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
         // The tree follows: the node is selected there too.
-        QCOMPARE(w.treeModel()->nodeOf(w.TreeView1->currentIndex()), n);
+        QCOMPARE(w.treeModel()->nodeOf(Tree(w)->currentIndex()), n);
     }
 
     void clearingTheSelection()
@@ -406,15 +408,15 @@ private slots:
         TfrmMain &w = start();
         w.selectNode(folder("Alpha", "Docs"));
         w.selectNode(nullptr);
-        QVERIFY(!w.CurrentNode);
-        QVERIFY(!w.CurrentDisk);
-        QCOMPARE(w.StringGrid1->model()->rowCount(), 1);
+        QVERIFY(!w.currentNode());
+        QVERIFY(!w.currentDisk());
+        QCOMPARE(Grid(w)->model()->rowCount(), 1);
         QCOMPARE(gridRow(0), QStringList({"", "", "", "", ""}));
         QCOMPARE(w.statusText(), QString());
         for (QAction *a : selectionCommands())
             QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
-        QVERIFY(w.mnuFind->isEnabled());
-        QVERIFY(w.mnuFindNext->isEnabled());
+        QVERIFY(Action(&w, "mnuFind")->isEnabled());
+        QVERIFY(Action(&w, "mnuFindNext")->isEnabled());
     }
 
     void enablingTable_data()
@@ -440,28 +442,28 @@ private slots:
             w.selectNode(folder("Alpha", "Empty"));
         for (QAction *a : this->selectionCommands())
             QCOMPARE(a->isEnabled(), selectionCommands);
-        QCOMPARE(w.mnuFind->isEnabled(), find);
-        QCOMPARE(w.mnuFindNext->isEnabled(), find);
-        for (QAction *a : {w.Addnew1, w.Addnew2, w.mnuExit, w.mnuHelpTopics, w.Tarnwellwebsite1, w.Emailsupport1,
-                           w.About2, w.popLstProperties})
+        QCOMPARE(Action(&w, "mnuFind")->isEnabled(), find);
+        QCOMPARE(Action(&w, "mnuFindNext")->isEnabled(), find);
+        for (QAction *a : {Action(&w, "Addnew1"), Action(&w, "Addnew2"), Action(&w, "mnuExit"), Action(&w, "mnuHelpTopics"), Action(&w, "Tarnwellwebsite1"), Action(&w, "Emailsupport1"),
+                           Action(&w, "About2"), Action(&w, "popLstProperties")})
             QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
     }
 
     void enablingFollowsTreeChanges()
     {
         TfrmMain &w = start();
-        TreeNode *added = w.treeModel()->appendDisk(MakeDisk("New", 1));
+        TreeNode *added = w.store().Tree().appendDisk(MakeDisk("New", 1));
         w.selectNode(added);
-        QVERIFY(w.mnuFind->isEnabled());
-        QVERIFY(w.mnuDelete->isEnabled());
+        QVERIFY(Action(&w, "mnuFind")->isEnabled());
+        QVERIFY(Action(&w, "mnuDelete")->isEnabled());
         // Removing the selected disk leaves nothing selected and nothing dangling.
-        w.treeModel()->removeDisk(added);
-        QVERIFY(!w.CurrentNode);
-        QVERIFY(!w.CurrentDisk);
-        QVERIFY(!w.mnuDelete->isEnabled());
-        QCOMPARE(w.StringGrid1->model()->rowCount(), 1);
+        w.store().Tree().removeDisk(added->row());
+        QVERIFY(!w.currentNode());
+        QVERIFY(!w.currentDisk());
+        QVERIFY(!Action(&w, "mnuDelete")->isEnabled());
+        QCOMPARE(Grid(w)->model()->rowCount(), 1);
         w.selectNode(nullptr);
-        QVERIFY(!w.mnuFind->isEnabled());
+        QVERIFY(!Action(&w, "mnuFind")->isEnabled());
     }
 
     void replacingTheSelectedDisk()
@@ -469,12 +471,12 @@ private slots:
         writeTwoDisks();
         TfrmMain &w = start();
         w.selectNode(folder("Alpha", "Docs"));
-        TreeNode *fresh = w.treeModel()->replaceDisk(disk("Alpha"), MakeDisk("Alpha2", 4));
-        QVERIFY(!w.CurrentNode);
-        QCOMPARE(fresh->row(), m_store->tree().findByName("Alpha2")->row());
+        TreeNode *fresh = w.store().ReplaceDisk(disk("Alpha"), MakeDisk("Alpha2", 4));
+        QVERIFY(!w.currentNode());
+        QCOMPARE(fresh->row(), m_store->Tree().findByName("Alpha2")->row());
         w.selectNode(fresh);
         QCOMPARE(w.statusText(), QStringLiteral("4 items listed"));
-        QCOMPARE(w.TreeView1->model()->index(fresh->row(), 0).data().toString(), QStringLiteral("Alpha2"));
+        QCOMPARE(Tree(w)->model()->index(fresh->row(), 0).data().toString(), QStringLiteral("Alpha2"));
     }
 
     void menusAndShortcuts_data()
@@ -538,9 +540,9 @@ private slots:
                               "mnuExit"}));
         QCOMPARE(names(w.findChild<QMenu *>("About1")),
                  QStringList({"mnuHelpTopics", "-", "Tarnwellwebsite1", "Emailsupport1", "-", "About2"}));
-        QCOMPARE(names(w.popTree),
+        QCOMPARE(names(Menu(&w, "popTree")),
                  QStringList({"Addnew2", "popUpdate", "popRename", "popDelete", "popPrint", "popProperties"}));
-        QCOMPARE(names(w.popList), QStringList({"popLstProperties"}));
+        QCOMPARE(names(Menu(&w, "popList")), QStringList({"popLstProperties"}));
     }
 
     void rightClickInTheTree()
@@ -549,18 +551,18 @@ private slots:
         TfrmMain &w = start();
         TreeNode *beta = disk("Beta");
         w.selectNode(folder("Alpha", "Docs"));
-        const QRect r = w.TreeView1->visualRect(w.treeModel()->indexOf(beta));
+        const QRect r = Tree(w)->visualRect(w.treeModel()->indexOf(beta));
         QVERIFY(r.isValid());
-        QTest::mousePress(w.TreeView1->viewport(), Qt::RightButton, {}, r.center());
+        QTest::mousePress(Tree(w)->viewport(), Qt::RightButton, {}, r.center());
         closePopups();
-        QCOMPARE(w.CurrentNode, beta);
+        QCOMPARE(w.currentNode(), beta);
         QCOMPARE(w.statusText(), QStringLiteral("1 items listed"));
         // Empty space below the nodes keeps the selection.
-        const QPoint below(5, w.TreeView1->viewport()->height() - 3);
-        QVERIFY(!w.TreeView1->indexAt(below).isValid());
-        QTest::mousePress(w.TreeView1->viewport(), Qt::RightButton, {}, below);
+        const QPoint below(5, Tree(w)->viewport()->height() - 3);
+        QVERIFY(!Tree(w)->indexAt(below).isValid());
+        QTest::mousePress(Tree(w)->viewport(), Qt::RightButton, {}, below);
         closePopups();
-        QCOMPARE(w.CurrentNode, beta);
+        QCOMPARE(w.currentNode(), beta);
     }
 
     void rightClickInTheGrid()
@@ -570,7 +572,7 @@ private slots:
         w.selectNode(folder("Alpha", "Many"));
         // A refilled grid has no current row.
         QCOMPARE(w.gridEntryIndex(), -1);
-        QTableView *grid = w.StringGrid1;
+        QTableView *grid = Grid(w);
         // Grid row 5 (under the header) is file entry 4.
         QTest::mousePress(grid->viewport(), Qt::RightButton, {}, grid->visualRect(grid->model()->index(4, 2)).center());
         closePopups();
@@ -669,7 +671,7 @@ private slots:
     {
         TfrmMain &w = start();
         QVERIFY(w.isVisible());
-        w.mnuExit->trigger();
+        Action(&w, "mnuExit")->trigger();
         QVERIFY(!w.isVisible());
     }
 };

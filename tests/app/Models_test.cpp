@@ -7,6 +7,7 @@
 #include <QTest>
 
 using namespace rkm;
+using namespace rkm::test;
 using rkm::apptest::MakeDisk;
 
 class ModelsTest : public QObject {
@@ -38,13 +39,15 @@ private slots:
         CatalogTreeModel model(catalog);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
 
-        TreeNode *two = model.appendDisk(MakeDisk("Two", 0, {{"C", 3}}));
+        TreeNode *two = catalog.appendDisk(MakeDisk("Two", 0, {{"C", 3}}));
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.index(1, 0).data().toString(), QStringLiteral("Two"));
         QCOMPARE(model.nodeOf(model.index(0, 0, model.indexOf(two))), two->child(0));
 
-        TreeNode *three = model.appendDisk(MakeDisk("Three", 1));
-        TreeNode *fresh = model.replaceDisk(two, MakeDisk("Two again", 5, {{"D", 0}, {"E", 0}}));
+        TreeNode *three = catalog.appendDisk(MakeDisk("Three", 1));
+        const int row = two->row();
+        catalog.removeDisk(row);
+        TreeNode *fresh = catalog.insertDisk(row, MakeDisk("Two again", 5, {{"D", 0}, {"E", 0}}));
         QCOMPARE(fresh->row(), 1);
         QCOMPARE(model.index(1, 0).data().toString(), QStringLiteral("Two again"));
         QCOMPARE(model.rowCount(model.index(1, 0)), 2);
@@ -56,11 +59,11 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(model.index(1, 0).data().toString(), QStringLiteral("Renamed"));
 
-        model.removeDisk(catalog.disk(0));
+        catalog.removeDisk(0);
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.indexOf(three).row(), 1);
-        model.removeDisk(three);
-        model.removeDisk(fresh);
+        catalog.removeDisk(three->row());
+        catalog.removeDisk(fresh->row());
         QCOMPARE(model.rowCount(), 0);
     }
 

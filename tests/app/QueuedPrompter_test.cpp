@@ -1,4 +1,4 @@
-#include "app/QueuedPrompter.h"
+#include "gui/QueuedPrompter.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 
 #include "app/Mainfrm.h"
-#include "app/QueuedPrompter.h"
+#include "gui/QueuedPrompter.h"
 #include "service/Project.h"
 #include "service/ui/Service.h"
 

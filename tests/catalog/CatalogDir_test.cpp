@@ -1,4 +1,4 @@
-#include "catalog/CatalogDir.h"
+#include "catalog/CatalogStore.h"
 
 #include "catalog/Errors.h"
 #include "catalog/ListingFile.h"
@@ -71,7 +71,7 @@ TEST(CatalogStore, EmptyFolderLoadsNothing)
     TempDir dir;
     CatalogStore store(dir.path());
     EXPECT_TRUE(store.LoadCatalog().empty());
-    EXPECT_TRUE(store.tree().empty());
+    EXPECT_TRUE(store.Tree().empty());
     EXPECT_TRUE(store.Categories().empty());
 }
 
@@ -90,13 +90,13 @@ TEST(CatalogStore, LoadsListingsAndCategories)
 
     CatalogStore store(dir.path());
     EXPECT_TRUE(store.LoadCatalog().empty());
-    EXPECT_EQ(namesIn(store.tree()), (std::set<std::string>{"One", "Two", "Short"}));
-    EXPECT_EQ(store.tree().diskCount(), 4);
+    EXPECT_EQ(namesIn(store.Tree()), (std::set<std::string>{"One", "Two", "Short"}));
+    EXPECT_EQ(store.Tree().diskCount(), 4);
     EXPECT_EQ(store.Categories(), (std::vector<std::string>{"Games", "Music"}));
-    const TreeNode *one = store.tree().findByFileName("1.rkm");
+    const TreeNode *one = store.Tree().findByFileName("1.rkm");
     ASSERT_TRUE(one);
     EXPECT_EQ(one->disk().SerialNumber, 0xDEADBEEFu);
-    EXPECT_EQ(store.tree().findByFileName("4.rkm")->disk().SerialNumber, 0u);
+    EXPECT_EQ(store.Tree().findByFileName("4.rkm")->disk().SerialNumber, 0u);
     EXPECT_EQ(one->child(0)->disk().Files.text(0, FT_NAME), "b.txt");
 }
 
@@ -113,7 +113,7 @@ TEST(CatalogStore, UnreadableCategoryFileIsReportedByItsOwnMessage)
         EXPECT_EQ(std::string(e.what()).rfind("Cannot read the category file " + dir.file("DATA.CAT"), 0), 0u)
             << e.what();
     }
-    EXPECT_TRUE(store.tree().empty());
+    EXPECT_TRUE(store.Tree().empty());
 }
 
 TEST(CatalogStore, BrokenListingsAreLeftOutWholeAndAllReported)
@@ -129,7 +129,7 @@ TEST(CatalogStore, BrokenListingsAreLeftOutWholeAndAllReported)
     std::vector<std::string> errors = store.LoadCatalog();
     std::sort(errors.begin(), errors.end());
     EXPECT_EQ(errors, (std::vector<std::string>{"Error loading file: 2.rkm", "Error loading file: 3.rkm"}));
-    EXPECT_EQ(namesIn(store.tree()), (std::set<std::string>{"Good", "Also good"}));
+    EXPECT_EQ(namesIn(store.Tree()), (std::set<std::string>{"Good", "Also good"}));
 }
 
 TEST(CatalogStore, SaveListingPicksAFreeNameAndTheSerial)
@@ -140,7 +140,7 @@ TEST(CatalogStore, SaveListingPicksAFreeNameAndTheSerial)
     store.serialSource = [](const TDisk &) { return 0xCAFEF00Du; };
     std::set<std::string> names;
     for (int i = 0; i < 20; ++i) {
-        TreeNode *n = store.tree().appendDisk(smallDisk("D" + std::to_string(i)));
+        TreeNode *n = store.Tree().appendDisk(smallDisk("D" + std::to_string(i)));
         store.SaveListing(n);
         const std::string &name = n->disk().FileName;
         EXPECT_TRUE(std::regex_match(name, std::regex("(0|[1-9][0-9]{0,4})\\.rkm"))) << name;
@@ -154,8 +154,8 @@ TEST(CatalogStore, SaveListingPicksAFreeNameAndTheSerial)
 
     CatalogStore again(dir.path());
     EXPECT_TRUE(again.LoadCatalog().empty());
-    EXPECT_EQ(again.tree().diskCount(), 20);
-    EXPECT_EQ(again.tree().disk(0)->disk().SerialNumber, 0xCAFEF00Du);
+    EXPECT_EQ(again.Tree().diskCount(), 20);
+    EXPECT_EQ(again.Tree().disk(0)->disk().SerialNumber, 0xCAFEF00Du);
 }
 
 TEST(CatalogStore, NoFreeNameAfterAThousandTries)
@@ -164,7 +164,7 @@ TEST(CatalogStore, NoFreeNameAfterAThousandTries)
     for (int i = 0; i <= 32767; ++i)
         WriteBytes(dir.file(std::to_string(i) + ".rkm"), "");
     CatalogStore store(dir.path());
-    TreeNode *n = store.tree().appendDisk(smallDisk("X"));
+    TreeNode *n = store.Tree().appendDisk(smallDisk("X"));
     try {
         store.SaveListing(n);
         FAIL() << "no error";
@@ -185,7 +185,7 @@ TEST(CatalogStore, ExitSaveRewritesExactlyTheModifiedListings)
 
     CatalogStore store(dir.path());
     ASSERT_TRUE(store.LoadCatalog().empty());
-    TreeNode *ten = store.tree().findByFileName("10.rkm");
+    TreeNode *ten = store.Tree().findByFileName("10.rkm");
     ten->child(0)->disk().Files.setText(0, FT_DESCRIPTION, "edited");
     ten->child(0)->disk().SetModified(true);
     ten->disk().SetName("Ten renamed");
@@ -207,7 +207,7 @@ TEST(CatalogStore, OneFailedExitSaveDoesNotStopTheOthers)
     CatalogStore store(dir.path());
     ASSERT_TRUE(store.LoadCatalog().empty());
     for (int i = 0; i < 2; ++i)
-        store.tree().disk(i)->disk().SetName("Changed " + store.tree().disk(i)->disk().FileName);
+        store.Tree().disk(i)->disk().SetName("Changed " + store.Tree().disk(i)->disk().FileName);
     // The first listing's file has become a folder: it cannot be replaced.
     ::unlink(dir.file("1.rkm").c_str());
     MakeDirs(dir.file("1.rkm"));
@@ -237,7 +237,7 @@ TEST(CatalogStore, FailedWriteKeepsTheOldFile)
     const std::string before = ReadBytes(dir.file("5.rkm"));
     CatalogStore store(dir.path());
     ASSERT_TRUE(store.LoadCatalog().empty());
-    TreeNode *five = store.tree().disk(0);
+    TreeNode *five = store.Tree().disk(0);
     for (int i = 0; i < 2000; ++i)
         five->disk().Files.append(FileEntry{"file" + std::to_string(i), "", "1.1.2001", "1 bytes", ""});
     five->disk().SetModified(true);

@@ -1,8 +1,8 @@
 // rackmere-cli list, show and add, end to end on temporary program folders.
-#include "catalog/CatalogDir.h"
+#include "catalog/CatalogStore.h"
 #include "catalog/ListingFile.h"
 #include "cli/CliRun.h"
-#include "platform/Platform.h"
+#include "platform/SystemView.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 // rackmere-cli update, rename and delete, run as a user runs them.
-#include "catalog/CatalogDir.h"
+#include "catalog/CatalogStore.h"
 #include "scan/Scanner.h"
 #include "support/TestSupport.h"
 
@@ -60,7 +60,7 @@ protected:
     {
         CatalogStore store(programDir);
         store.serialSource = [serial](const TDisk &) { return serial; };
-        TreeNode *disk = store.tree().appendDisk(ScanDisk(src, name, "disk comment"));
+        TreeNode *disk = store.Tree().appendDisk(ScanDisk(src, name, "disk comment"));
         TDisk &d = disk->disk();
         for (int i = 0; i < d.Files.count(); ++i) {
             if (d.Files.text(i, FT_NAME) == "c.txt") {
@@ -101,8 +101,8 @@ TEST_F(CliMaintain, UpdateRescansAndCarriesAnnotations)
 
     CatalogStore store(programDir);
     EXPECT_TRUE(store.LoadCatalog().empty());
-    ASSERT_EQ(store.tree().diskCount(), 1);
-    const TreeNode *disk = store.tree().disk(0);
+    ASSERT_EQ(store.Tree().diskCount(), 1);
+    const TreeNode *disk = store.Tree().disk(0);
     EXPECT_EQ(disk->text(), "Backup");
     EXPECT_EQ(disk->disk().Comment, "disk comment");
     std::vector<std::string> shown;
@@ -136,8 +136,8 @@ TEST_F(CliMaintain, UpdateRefusesAnotherDiskUnlessForced)
     EXPECT_EQ(Files(), std::vector<std::string>{fresh});
     CatalogStore store(programDir);
     store.LoadCatalog();
-    ASSERT_EQ(store.tree().diskCount(), 1);
-    EXPECT_EQ(store.tree().disk(0)->disk().SerialNumber, 0u) << "takes on the serial number found";
+    ASSERT_EQ(store.Tree().diskCount(), 1);
+    EXPECT_EQ(store.Tree().disk(0)->disk().SerialNumber, 0u) << "takes on the serial number found";
 }
 
 TEST_F(CliMaintain, UpdateRefusals)
@@ -204,8 +204,8 @@ TEST_F(CliMaintain, RenameRewritesUnderTheSameFileName)
     EXPECT_EQ(Files(), std::vector<std::string>{old});
     CatalogStore store(programDir);
     EXPECT_TRUE(store.LoadCatalog().empty());
-    ASSERT_EQ(store.tree().diskCount(), 1);
-    const TreeNode *disk = store.tree().disk(0);
+    ASSERT_EQ(store.Tree().diskCount(), 1);
+    const TreeNode *disk = store.Tree().disk(0);
     EXPECT_EQ(disk->text(), "Photos 2024");
     EXPECT_EQ(disk->disk().SerialNumber, 0x42u);
     EXPECT_EQ(disk->disk().Comment, "disk comment");

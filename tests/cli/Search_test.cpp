@@ -1,5 +1,5 @@
 // find and describe, run as a user would run them.
-#include "catalog/CatalogDir.h"
+#include "catalog/CatalogStore.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -41,14 +41,14 @@ struct Catalogue {
         store.serialSource = [](const TDisk &) { return 0u; };
         store.Categories() = {"Docs", "Photos"};
         store.SaveCategories();
-        TreeNode *work = store.tree().appendDisk("Work");
+        TreeNode *work = store.Tree().appendDisk("Work");
         AddFile(work, "notes.txt", "meeting notes", "Docs");
         TreeNode *readings = work->appendChild("Readings");
         AddFile(readings, "readme.txt");
         AddFile(readings, "other.doc", "about READ", "Docs");
         AddFile(readings->appendChild("Deep"), "ReadMe.TXT");
         store.SaveListing(work, "0.rkm");
-        TreeNode *photos = store.tree().appendDisk("Photos");
+        TreeNode *photos = store.Tree().appendDisk("Photos");
         AddFile(photos, "pic.jpg", "holiday", "Photos");
         store.SaveListing(photos, "1.rkm");
     }
@@ -149,7 +149,7 @@ TEST(CliDescribe, SetsTheEntrySavesTheListingAndGrowsTheCategoryList)
 
     CatalogStore store(c.path());
     ASSERT_TRUE(store.LoadCatalog().empty());
-    const FileList &deep = store.tree().disk(0)->child(0)->child(0)->disk().Files;
+    const FileList &deep = store.Tree().disk(0)->child(0)->child(0)->disk().Files;
     EXPECT_EQ(deep.entryCopy(0), (FileEntry{"ReadMe.TXT", "first second", "01/02/2020", "12 Kb", "Games"}));
 
     // The same category in other letters is stored as typed and not added again;

@@ -1,6 +1,6 @@
 // The category file reader takes any bytes; what it reads writes back to a
 // file that reads as the same list.
-#include "catalog/CatalogDir.h"
+#include "catalog/CatalogStore.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 // The mount table, drive types, serial numbers, labels and drives, against a
 // fixture system tree built in a temporary folder.
 
-#include "platform/Platform.h"
+#include "platform/SystemView.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // DecodeText, IsUtf8, LowerText, SizeText and DateText.
 
-#include "platform/Platform.h"
+#include "platform/Text.h"
 
 #include <gtest/gtest.h>
 

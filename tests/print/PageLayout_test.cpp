@@ -103,7 +103,7 @@ std::vector<std::string> Lines(int n, const std::string &stem = "L")
 
 struct AreaCase {
     const char *name;
-    PageLayout layout;
+    PrintLayout layout;
     bool frame;
     double dpi;
     int printable;
@@ -114,29 +114,29 @@ struct AreaCase {
 TEST(PageLayout, AreasAtPreviewAndPrinterResolutions)
 {
     const std::vector<AreaCase> cases = {
-        {"preview cover, framed", PageLayout::Cover, true, 85, 540, {10, 20, 411, 421}, {{10, 20, 411, 421}}},
-        {"preview cover, no frame", PageLayout::Cover, false, 85, 540, {10, 20, 411, 421}, {}},
-        {"preview back cover, framed", PageLayout::BackCover, true, 85, 540, {33, 20, 491, 414},
+        {"preview cover, framed", PrintLayout::Cover, true, 85, 540, {10, 20, 411, 421}, {{10, 20, 411, 421}}},
+        {"preview cover, no frame", PrintLayout::Cover, false, 85, 540, {10, 20, 411, 421}, {}},
+        {"preview back cover, framed", PrintLayout::BackCover, true, 85, 540, {33, 20, 491, 414},
          {{9, 20, 34, 414}, {33, 20, 491, 414}, {490, 20, 514, 414}}},
-        {"preview back cover, no frame", PageLayout::BackCover, false, 85, 540, {10, 20, 468, 414}, {}},
-        {"preview list", PageLayout::List, true, 85, 540, {10, 20, 540, 999999}, {}},
-        {"600 dpi cover", PageLayout::Cover, true, 600, 4800, {10, 20, 2844, 2854}, {{10, 20, 2844, 2854}}},
-        {"600 dpi back cover, framed", PageLayout::BackCover, true, 600, 4800, {175, 20, 3411, 2807},
+        {"preview back cover, no frame", PrintLayout::BackCover, false, 85, 540, {10, 20, 468, 414}, {}},
+        {"preview list", PrintLayout::List, true, 85, 540, {10, 20, 540, 999999}, {}},
+        {"600 dpi cover", PrintLayout::Cover, true, 600, 4800, {10, 20, 2844, 2854}, {{10, 20, 2844, 2854}}},
+        {"600 dpi back cover, framed", PrintLayout::BackCover, true, 600, 4800, {175, 20, 3411, 2807},
          {{9, 20, 176, 2807}, {175, 20, 3411, 2807}, {3410, 20, 3576, 2807}}},
-        {"600 dpi back cover, no frame", PageLayout::BackCover, false, 600, 4800, {10, 20, 3246, 2807}, {}},
-        {"600 dpi list", PageLayout::List, false, 600, 4800, {10, 20, 4800, 999999}, {}},
+        {"600 dpi back cover, no frame", PrintLayout::BackCover, false, 600, 4800, {10, 20, 3246, 2807}, {}},
+        {"600 dpi list", PrintLayout::List, false, 600, 4800, {10, 20, 4800, 999999}, {}},
     };
     for (const AreaCase &c : cases) {
         SCOPED_TRACE(c.name);
         const PageFrame f = LayoutFrame(c.layout, c.frame, c.dpi, c.dpi, c.printable);
         EXPECT_EQ(f.area, c.area);
         EXPECT_EQ(f.rects, c.rects);
-        EXPECT_EQ(f.spines, c.layout == PageLayout::BackCover && c.frame);
+        EXPECT_EQ(f.spines, c.layout == PrintLayout::BackCover && c.frame);
         // And the renderer draws exactly these outlines.
         FakeSurface s(c.dpi, c.dpi, c.dpi, c.printable);
         RenderPage(s, {c.layout, c.frame, true, "Disk"}, {}, {}, nullptr);
         EXPECT_EQ(s.rects(), c.rects);
-        if (c.dpi == 85 && c.layout != PageLayout::List) {
+        if (c.dpi == 85 && c.layout != PrintLayout::List) {
             for (const PrintArea &r : c.rects) {
                 EXPECT_GE(r.left, 0);
                 EXPECT_LE(r.right, PREVIEW_WIDTH);
@@ -150,15 +150,15 @@ TEST(PageLayout, DifferentResolutionsAcrossAndDownKeepTheSizes)
 {
     for (const auto &[dx, dy] : std::vector<std::pair<double, double>>{{300, 600}, {600, 300}, {720, 360}}) {
         SCOPED_TRACE(std::to_string(dx) + " x " + std::to_string(dy));
-        const PrintArea cover = LayoutFrame(PageLayout::Cover, true, dx, dy, 0).area;
+        const PrintArea cover = LayoutFrame(PrintLayout::Cover, true, dx, dy, 0).area;
         EXPECT_NEAR(cover.right - cover.left, 12 / 2.54 * dx, 1.0);
         EXPECT_NEAR(cover.bottom - cover.top, 12 / 2.54 * dy, 1.0);
         for (bool frame : {true, false}) {
-            const PrintArea back = LayoutFrame(PageLayout::BackCover, frame, dx, dy, 0).area;
+            const PrintArea back = LayoutFrame(PrintLayout::BackCover, frame, dx, dy, 0).area;
             EXPECT_NEAR(back.right - back.left, 13.7 / 2.54 * dx, 1.0);
             EXPECT_NEAR(back.bottom - back.top, 11.8 / 2.54 * dy, 1.0);
         }
-        const auto rects = LayoutFrame(PageLayout::BackCover, true, dx, dy, 0).rects;
+        const auto rects = LayoutFrame(PrintLayout::BackCover, true, dx, dy, 0).rects;
         ASSERT_EQ(rects.size(), 3u);
         // Each spine is 0.7 cm across and shares its inner edge with the panel.
         EXPECT_NEAR(rects[0].right - 1 - rects[0].left, 0.7 / 2.54 * dx, 1.0);
@@ -172,7 +172,7 @@ TEST(PageLayout, SpineTitlesAt600Dpi)
     EXPECT_EQ(SpineFontHeight(96), 19);
 
     FakeSurface s(600, 600, 600, 4800);
-    RenderPage(s, {PageLayout::BackCover, true, false, "Backup 3"}, {}, {}, nullptr);
+    RenderPage(s, {PrintLayout::BackCover, true, false, "Backup 3"}, {}, {}, nullptr);
     const auto t = s.texts();
     ASSERT_GE(t.size(), 3u);
     // 8 characters at 117 units: 468 wide, 117 high.
@@ -189,7 +189,7 @@ TEST(PageLayout, NoSpineTitlesWithoutTurnedFonts)
 {
     FakeSurface s(85, 85);
     s.canRotate = false;
-    RenderPage(s, {PageLayout::BackCover, true, true, "Disk"}, {}, {}, nullptr);
+    RenderPage(s, {PrintLayout::BackCover, true, true, "Disk"}, {}, {}, nullptr);
     EXPECT_EQ(s.rects().size(), 3u);
     ASSERT_EQ(s.texts().size(), 1u);
     EXPECT_EQ(s.texts()[0].angle, 0);
@@ -198,7 +198,7 @@ TEST(PageLayout, NoSpineTitlesWithoutTurnedFonts)
 TEST(PageLayout, EmptyListsGiveTheTitleAlone)
 {
     FakeSurface s(85, 85);
-    RenderPage(s, {PageLayout::Cover, true, true, "Empty"}, {}, {}, nullptr);
+    RenderPage(s, {PrintLayout::Cover, true, true, "Empty"}, {}, {}, nullptr);
     ASSERT_EQ(s.texts().size(), 1u);
     EXPECT_EQ(s.texts()[0].text, "Empty");
     EXPECT_EQ(s.rects().size(), 1u);
@@ -206,7 +206,7 @@ TEST(PageLayout, EmptyListsGiveTheTitleAlone)
 
 TEST(PageLayout, FontFitting)
 {
-    const PrintArea cover = LayoutFrame(PageLayout::Cover, true, 85, 85, 540).area; // 401 wide, bottom 421
+    const PrintArea cover = LayoutFrame(PrintLayout::Cover, true, 85, 85, 540).area; // 401 wide, bottom 421
     struct Case {
         const char *name;
         PrintArea area;
@@ -222,7 +222,7 @@ TEST(PageLayout, FontFitting)
         // 5 pt: 26 cols, 34 × 12 = 408 fits.
         {"900 lines shrink to 5 points", cover, 900, 5},
         {"a flood stops at 2 points", cover, 99999, 2},
-        {"a list of contents never shrinks", LayoutFrame(PageLayout::List, false, 85, 85, 540).area, 99999, 8},
+        {"a list of contents never shrinks", LayoutFrame(PrintLayout::List, false, 85, 85, 540).area, 99999, 8},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -321,7 +321,7 @@ TEST(PageLayout, PreviewOverflowEndsWithTheRedLine)
     // and on paper there is no such line.
     for (bool preview : {true, false}) {
         FakeSurface r(85, 85);
-        RenderPage(r, {PageLayout::Cover, false, preview, "D"}, Lines(5000, "F"), {"FILE"}, [] { return false; });
+        RenderPage(r, {PrintLayout::Cover, false, preview, "D"}, Lines(5000, "F"), {"FILE"}, [] { return false; });
         bool sawFile = false, sawWarning = false;
         for (const auto &o : r.texts()) {
             sawFile |= o.text == "FILE";
@@ -336,7 +336,7 @@ TEST(PageLayout, FitQuestionOnPaperOnly)
 {
     struct Case {
         const char *name;
-        PageLayout layout;
+        PrintLayout layout;
         bool preview;
         int lines;
         bool answer;
@@ -345,11 +345,11 @@ TEST(PageLayout, FitQuestionOnPaperOnly)
         bool linesDrawn;
     };
     const std::vector<Case> cases = {
-        {"cover that fits", PageLayout::Cover, false, 10, true, false, true, true},
-        {"cover too full, abort", PageLayout::Cover, false, 100000, true, true, false, false},
-        {"cover too full, go on", PageLayout::Cover, false, 100000, false, true, true, true},
-        {"preview never asks", PageLayout::Cover, true, 100000, true, false, true, true},
-        {"a list never asks", PageLayout::List, false, 100000, true, false, true, true},
+        {"cover that fits", PrintLayout::Cover, false, 10, true, false, true, true},
+        {"cover too full, abort", PrintLayout::Cover, false, 100000, true, true, false, false},
+        {"cover too full, go on", PrintLayout::Cover, false, 100000, false, true, true, true},
+        {"preview never asks", PrintLayout::Cover, true, 100000, true, false, true, true},
+        {"a list never asks", PrintLayout::List, false, 100000, true, false, true, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -368,7 +368,7 @@ TEST(PageLayout, FitQuestionOnPaperOnly)
 TEST(PageLayout, TitleAndFirstRow)
 {
     FakeSurface s(85, 85);
-    RenderPage(s, {PageLayout::Cover, false, true, "Title"}, {"a", "b", "c"}, {}, nullptr);
+    RenderPage(s, {PrintLayout::Cover, false, true, "Title"}, {"a", "b", "c"}, {}, nullptr);
     const auto t = s.texts();
     ASSERT_EQ(t.size(), 4u);
     // Title: 5 × 14 wide, 28 high, centred on 10 .. 411.

@@ -264,7 +264,7 @@ TEST(PrintSettings, StoredRadioButtonsLastKeyWins)
     // No layout chosen prints a list of contents.
     PrintOptions none;
     none.LayoutCover = false;
-    EXPECT_EQ(ChosenLayout(none), PageLayout::List);
+    EXPECT_EQ(ChosenLayout(none), PrintLayout::List);
     EXPECT_FALSE(ChosenFrame(none));
 }
 

@@ -1,8 +1,8 @@
 #include "scan/Update.h"
 
-#include "catalog/CatalogDir.h"
+#include "catalog/CatalogStore.h"
 #include "catalog/Errors.h"
-#include "platform/Platform.h"
+#include "platform/SystemView.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -160,7 +160,7 @@ protected:
         store = std::make_unique<CatalogStore>(programDir);
         store->Seed(1234);
         store->serialSource = [](const TDisk &) { return 0x1234ABCDu; };
-        disk = store->tree().appendDisk(ScanDisk(src, "My disk", "first comment"));
+        disk = store->Tree().appendDisk(ScanDisk(src, "My disk", "first comment"));
         store->SaveListing(disk);
         oldFile = disk->disk().FileName;
     }
@@ -214,7 +214,7 @@ TEST_F(UpdateListingTest, CarriesEditsMadeSinceTheLastSaveAndReplacesTheFile)
 
     std::unique_ptr<TreeNode> fresh = UpdateListing(*store, *disk);
     ASSERT_TRUE(fresh);
-    EXPECT_EQ(store->tree().diskCount(), 1) << "the tree is the caller's to change";
+    EXPECT_EQ(store->Tree().diskCount(), 1) << "the tree is the caller's to change";
     const TDisk &d = fresh->disk();
     EXPECT_EQ(fresh->text(), "My disk");
     EXPECT_EQ(d.Comment, "edited comment");
@@ -226,8 +226,8 @@ TEST_F(UpdateListingTest, CarriesEditsMadeSinceTheLastSaveAndReplacesTheFile)
     // What the new file holds, read back as at the next start.
     CatalogStore again(programDir);
     EXPECT_TRUE(again.LoadCatalog().empty());
-    ASSERT_EQ(again.tree().diskCount(), 1);
-    TreeNode *read = again.tree().disk(0);
+    ASSERT_EQ(again.Tree().diskCount(), 1);
+    TreeNode *read = again.Tree().disk(0);
     EXPECT_EQ(read->text(), "My disk");
     EXPECT_EQ(read->disk().Comment, "edited comment");
     EXPECT_EQ(read->disk().SerialNumber, 0x1234ABCDu);

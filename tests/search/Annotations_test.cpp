@@ -1,4 +1,5 @@
-#include "catalog/CatalogDir.h"
+#include "catalog/CatalogStore.h"
+#include "platform/Text.h"
 #include "catalog/Errors.h"
 #include "search/Annotations.h"
 #include "support/TestSupport.h"
@@ -34,7 +35,7 @@ struct Fixture {
         store.Categories() = std::move(categories);
         store.SaveCategories();
         store.serialSource = [](const TDisk &) { return 0u; };
-        disk = store.tree().appendDisk("Disk");
+        disk = store.Tree().appendDisk("Disk");
         disk->disk().Files.append(FileEntry{"a.txt", "old text", "01/02/2020", "1 bytes", "Docs"});
         disk->disk().Files.append(FileEntry{"b.txt", "", "01/02/2020", "2 bytes", ""});
         store.SaveListing(disk);
@@ -53,7 +54,7 @@ TEST(OneLineText, LineBreaksBecomeOneSpaceEach)
         {"\r\n", " "},            {"end\r", "end "},   {"", ""},              {"\n\r", "  "},
     };
     for (const auto &[in, out] : cases)
-        EXPECT_EQ(OneLineText(in), out) << in;
+        EXPECT_EQ(platform::OneLineText(in), out) << in;
 }
 
 TEST(SetEntryAnnotations, OkWithoutChangeKeepsListingAndCategoryFile)
@@ -113,8 +114,8 @@ TEST(SetEntryAnnotations, LineBreaksAreStoredAsSpacesAndTheListingReadsBack)
 
     CatalogStore again(f.dir.path());
     EXPECT_TRUE(again.LoadCatalog().empty());
-    ASSERT_EQ(again.tree().diskCount(), 1);
-    const FileList &files = again.tree().disk(0)->disk().Files;
+    ASSERT_EQ(again.Tree().diskCount(), 1);
+    const FileList &files = again.Tree().disk(0)->disk().Files;
     ASSERT_EQ(files.count(), 2);
     EXPECT_EQ(files.entryCopy(1), (FileEntry{"b.txt", "two lines", "01/02/2020", "2 bytes", "new cat"}));
     EXPECT_EQ(again.Categories(), f.store.Categories());

@@ -1,4 +1,4 @@
-#include "platform/Platform.h"
+#include "platform/Text.h"
 #include "search/Finder.h"
 #include "search/TextContains.h"
 

@@ -4,20 +4,20 @@
 
 namespace rkm {
 
-TfrmAddFilter::TfrmAddFilter(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmAddFilter>())
+TfrmAddFilter::TfrmAddFilter(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TfrmAddFilter>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
-    connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    ui->m_pTxtFilter->setFocus();
+    connect(m_ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_ui->m_pTxtFilter->setFocus();
 }
 
 TfrmAddFilter::~TfrmAddFilter() = default;
 
 QString TfrmAddFilter::text() const
 {
-    return ui->m_pTxtFilter->text();
+    return m_ui->m_pTxtFilter->text();
 }
 
 } // namespace rkm

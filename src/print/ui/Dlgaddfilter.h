@@ -21,7 +21,7 @@ public:
     QString text() const;
 
 private:
-    std::unique_ptr<Ui::TfrmAddFilter> ui;
+    std::unique_ptr<Ui::TfrmAddFilter> m_ui;
 };
 
 } // namespace rkm

@@ -2,12 +2,11 @@
 
 #include "ui_Dlgprint.h"
 
-#include "app/Help.h"
-#include "app/Prompter.h"
+#include "gui/Help.h"
+#include "gui/Prompter.h"
 #include "catalog/Errors.h"
-#include "platform/Platform.h"
+#include "platform/Text.h"
 #include "print/ui/Dlgaddfilter.h"
-#include "search/Annotations.h"
 
 #include <QScrollBar>
 
@@ -71,46 +70,46 @@ void GreyWhenDisabled(QListWidget *list)
 } // namespace
 
 TfrmPrint::TfrmPrint(std::string programDir, PrintSettingsStore &settings, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TfrmPrint>()), m_programDir(std::move(programDir)),
+    : QDialog(parent), m_ui(std::make_unique<Ui::TfrmPrint>()), m_programDir(std::move(programDir)),
       m_settings(settings)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
     SetHelpContext(this, HELP_PRINT_OPTIONS);
-    GreyWhenDisabled(ui->m_pLstFilter);
-    GreyWhenDisabled(ui->m_pLstFilterFolders);
+    GreyWhenDisabled(m_ui->m_pLstFilter);
+    GreyWhenDisabled(m_ui->m_pLstFilterFolders);
 
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
-             ui->m_pOptAllFiles, ui->m_pNoFiles, ui->m_pOptSpecify, ui->m_pChkFilterFiles, ui->m_pChkFilesLevel,
-             ui->m_pChkFileDescription, ui->m_pOptAllFolders, ui->m_pNoFolders, ui->m_pOptSpecifyFolders,
-             ui->m_pChkFilterFolders, ui->m_pChkFolderLevel, ui->m_pChkFolderComment})
+             m_ui->m_pOptAllFiles, m_ui->m_pNoFiles, m_ui->m_pOptSpecify, m_ui->m_pChkFilterFiles, m_ui->m_pChkFilesLevel,
+             m_ui->m_pChkFileDescription, m_ui->m_pOptAllFolders, m_ui->m_pNoFolders, m_ui->m_pOptSpecifyFolders,
+             m_ui->m_pChkFilterFolders, m_ui->m_pChkFolderLevel, m_ui->m_pChkFolderComment})
         connect(b, &QAbstractButton::clicked, this, &TfrmPrint::DoGrayItems);
-    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{ui->m_pOptList, ui->m_pOptCover, ui->m_pOptBackCover})
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{m_ui->m_pOptList, m_ui->m_pOptCover, m_ui->m_pOptBackCover})
         connect(b, &QAbstractButton::clicked, this, &TfrmPrint::m_pOptBackCoverClick);
-    connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TfrmPrint::PageControl1Change);
-    connect(ui->m_pCmdAdd, &QPushButton::clicked, this, &TfrmPrint::m_pCmdAddClick);
-    connect(ui->m_pCmdAddFN, &QPushButton::clicked, this, &TfrmPrint::m_pCmdAddClick);
-    connect(ui->m_pCmdDelete, &QPushButton::clicked, this, &TfrmPrint::m_pCmdDeleteClick);
-    connect(ui->m_pCmdDeleteFN, &QPushButton::clicked, this, &TfrmPrint::m_pCmdDeleteClick);
-    connect(ui->m_pLstFilter, &QListWidget::itemSelectionChanged, this, &TfrmPrint::m_pLstFilterxClick);
-    connect(ui->m_pLstFilterFolders, &QListWidget::itemSelectionChanged, this, &TfrmPrint::m_pLstFilterFoldersxClick);
-    connect(ui->m_pCmdOK, &QPushButton::clicked, this, &TfrmPrint::m_pCmdOKClick);
-    connect(ui->m_pCmdPreview, &QPushButton::clicked, this, &TfrmPrint::m_pCmdOKClick);
-    connect(ui->m_pCmdCancel, &QPushButton::clicked, this, &TfrmPrint::reject);
+    connect(m_ui->PageControl1, &QTabWidget::currentChanged, this, &TfrmPrint::PageControl1Change);
+    connect(m_ui->m_pCmdAdd, &QPushButton::clicked, this, &TfrmPrint::m_pCmdAddClick);
+    connect(m_ui->m_pCmdAddFN, &QPushButton::clicked, this, &TfrmPrint::m_pCmdAddClick);
+    connect(m_ui->m_pCmdDelete, &QPushButton::clicked, this, &TfrmPrint::m_pCmdDeleteClick);
+    connect(m_ui->m_pCmdDeleteFN, &QPushButton::clicked, this, &TfrmPrint::m_pCmdDeleteClick);
+    connect(m_ui->m_pLstFilter, &QListWidget::itemSelectionChanged, this, &TfrmPrint::m_pLstFilterxClick);
+    connect(m_ui->m_pLstFilterFolders, &QListWidget::itemSelectionChanged, this, &TfrmPrint::m_pLstFilterFoldersxClick);
+    connect(m_ui->m_pCmdOK, &QPushButton::clicked, this, &TfrmPrint::m_pCmdOKClick);
+    connect(m_ui->m_pCmdPreview, &QPushButton::clicked, this, &TfrmPrint::m_pCmdOKClick);
+    connect(m_ui->m_pCmdCancel, &QPushButton::clicked, this, &TfrmPrint::reject);
 
     // The up/down arrows beside each level box step its number from 0 to 100.
-    for (QScrollBar *arrows : {ui->UpDown1, ui->UpDown2}) {
+    for (QScrollBar *arrows : {m_ui->UpDown1, m_ui->UpDown2}) {
         arrows->setRange(0, 2);
         arrows->setValue(1);
         arrows->setFocusPolicy(Qt::NoFocus);
     }
-    connect(ui->UpDown1, &QScrollBar::actionTriggered, this,
-            [this](int action) { stepLevel(ui->m_pTxtFileLevel, ui->UpDown1, m_filePosition, action); });
-    connect(ui->UpDown2, &QScrollBar::actionTriggered, this,
-            [this](int action) { stepLevel(ui->m_pTxtFolderLevel, ui->UpDown2, m_folderPosition, action); });
+    connect(m_ui->UpDown1, &QScrollBar::actionTriggered, this,
+            [this](int action) { stepLevel(m_ui->m_pTxtFileLevel, m_ui->UpDown1, m_filePosition, action); });
+    connect(m_ui->UpDown2, &QScrollBar::actionTriggered, this,
+            [this](int action) { stepLevel(m_ui->m_pTxtFolderLevel, m_ui->UpDown2, m_folderPosition, action); });
 
     FormCreate();
-    ui->m_pCmdPreview->setFocus();
+    m_ui->m_pCmdPreview->setFocus();
 }
 
 TfrmPrint::~TfrmPrint() = default;
@@ -119,71 +118,71 @@ void TfrmPrint::FormCreate()
 {
     // The dialog as designed; the stored defaults are applied over it.
     PrintOptions o;
-    QWidget *page = ui->tsFiles;
+    QWidget *page = m_ui->tsFiles;
     try {
         LoadPrintDefaults(o, m_programDir, m_settings);
     } catch (const RackmereError &e) {
         // Loading stops here; what was not applied stays as designed.
         m_loadError = QString::fromUtf8(e.what());
-        page = ui->tsLayout;
+        page = m_ui->tsLayout;
     }
     setOptions(o);
-    ui->PageControl1->setCurrentWidget(page);
+    m_ui->PageControl1->setCurrentWidget(page);
     DoGrayItems();
 }
 
 PrintOptions TfrmPrint::options() const
 {
     PrintOptions o;
-    o.AllFiles = ui->m_pOptAllFiles->isChecked();
-    o.NoFiles = ui->m_pNoFiles->isChecked();
-    o.SpecifyFiles = ui->m_pOptSpecify->isChecked();
-    o.FilterFiles = ui->m_pChkFilterFiles->isChecked();
-    o.FileFilter = ListEntries(ui->m_pLstFilter);
-    o.FilesLevel = ui->m_pChkFilesLevel->isChecked();
-    o.FileLevelText = ui->m_pTxtFileLevel->text().toStdString();
-    o.FileDescription = ui->m_pChkFileDescription->isChecked();
-    o.AllFolders = ui->m_pOptAllFolders->isChecked();
-    o.NoFolders = ui->m_pNoFolders->isChecked();
-    o.SpecifyFolders = ui->m_pOptSpecifyFolders->isChecked();
-    o.FilterFolders = ui->m_pChkFilterFolders->isChecked();
-    o.FolderFilter = ListEntries(ui->m_pLstFilterFolders);
-    o.FolderLevel = ui->m_pChkFolderLevel->isChecked();
-    o.FolderLevelText = ui->m_pTxtFolderLevel->text().toStdString();
-    o.FolderComment = ui->m_pChkFolderComment->isChecked();
-    o.LayoutList = ui->m_pOptList->isChecked();
-    o.LayoutCover = ui->m_pOptCover->isChecked();
-    o.CoverFrame = ui->m_pChkFrame->isChecked();
-    o.LayoutBack = ui->m_pOptBackCover->isChecked();
-    o.BackFrame = ui->m_pChkBackFrame->isChecked();
+    o.AllFiles = m_ui->m_pOptAllFiles->isChecked();
+    o.NoFiles = m_ui->m_pNoFiles->isChecked();
+    o.SpecifyFiles = m_ui->m_pOptSpecify->isChecked();
+    o.FilterFiles = m_ui->m_pChkFilterFiles->isChecked();
+    o.FileFilter = ListEntries(m_ui->m_pLstFilter);
+    o.FilesLevel = m_ui->m_pChkFilesLevel->isChecked();
+    o.FileLevelText = m_ui->m_pTxtFileLevel->text().toStdString();
+    o.FileDescription = m_ui->m_pChkFileDescription->isChecked();
+    o.AllFolders = m_ui->m_pOptAllFolders->isChecked();
+    o.NoFolders = m_ui->m_pNoFolders->isChecked();
+    o.SpecifyFolders = m_ui->m_pOptSpecifyFolders->isChecked();
+    o.FilterFolders = m_ui->m_pChkFilterFolders->isChecked();
+    o.FolderFilter = ListEntries(m_ui->m_pLstFilterFolders);
+    o.FolderLevel = m_ui->m_pChkFolderLevel->isChecked();
+    o.FolderLevelText = m_ui->m_pTxtFolderLevel->text().toStdString();
+    o.FolderComment = m_ui->m_pChkFolderComment->isChecked();
+    o.LayoutList = m_ui->m_pOptList->isChecked();
+    o.LayoutCover = m_ui->m_pOptCover->isChecked();
+    o.CoverFrame = m_ui->m_pChkFrame->isChecked();
+    o.LayoutBack = m_ui->m_pOptBackCover->isChecked();
+    o.BackFrame = m_ui->m_pChkBackFrame->isChecked();
     return o;
 }
 
 void TfrmPrint::setOptions(const PrintOptions &o)
 {
-    SetGroup({{ui->m_pOptAllFiles, o.AllFiles}, {ui->m_pNoFiles, o.NoFiles}, {ui->m_pOptSpecify, o.SpecifyFiles}});
-    ui->m_pChkFilterFiles->setChecked(o.FilterFiles);
-    FillList(ui->m_pLstFilter, o.FileFilter);
-    ui->m_pChkFilesLevel->setChecked(o.FilesLevel);
-    ui->m_pTxtFileLevel->setText(QString::fromStdString(o.FileLevelText));
-    ui->m_pChkFileDescription->setChecked(o.FileDescription);
-    SetGroup({{ui->m_pOptAllFolders, o.AllFolders},
-              {ui->m_pNoFolders, o.NoFolders},
-              {ui->m_pOptSpecifyFolders, o.SpecifyFolders}});
-    ui->m_pChkFilterFolders->setChecked(o.FilterFolders);
-    FillList(ui->m_pLstFilterFolders, o.FolderFilter);
-    ui->m_pChkFolderLevel->setChecked(o.FolderLevel);
-    ui->m_pTxtFolderLevel->setText(QString::fromStdString(o.FolderLevelText));
-    ui->m_pChkFolderComment->setChecked(o.FolderComment);
-    SetGroup({{ui->m_pOptList, o.LayoutList}, {ui->m_pOptCover, o.LayoutCover}, {ui->m_pOptBackCover, o.LayoutBack}});
-    ui->m_pChkFrame->setChecked(o.CoverFrame);
-    ui->m_pChkBackFrame->setChecked(o.BackFrame);
+    SetGroup({{m_ui->m_pOptAllFiles, o.AllFiles}, {m_ui->m_pNoFiles, o.NoFiles}, {m_ui->m_pOptSpecify, o.SpecifyFiles}});
+    m_ui->m_pChkFilterFiles->setChecked(o.FilterFiles);
+    FillList(m_ui->m_pLstFilter, o.FileFilter);
+    m_ui->m_pChkFilesLevel->setChecked(o.FilesLevel);
+    m_ui->m_pTxtFileLevel->setText(QString::fromStdString(o.FileLevelText));
+    m_ui->m_pChkFileDescription->setChecked(o.FileDescription);
+    SetGroup({{m_ui->m_pOptAllFolders, o.AllFolders},
+              {m_ui->m_pNoFolders, o.NoFolders},
+              {m_ui->m_pOptSpecifyFolders, o.SpecifyFolders}});
+    m_ui->m_pChkFilterFolders->setChecked(o.FilterFolders);
+    FillList(m_ui->m_pLstFilterFolders, o.FolderFilter);
+    m_ui->m_pChkFolderLevel->setChecked(o.FolderLevel);
+    m_ui->m_pTxtFolderLevel->setText(QString::fromStdString(o.FolderLevelText));
+    m_ui->m_pChkFolderComment->setChecked(o.FolderComment);
+    SetGroup({{m_ui->m_pOptList, o.LayoutList}, {m_ui->m_pOptCover, o.LayoutCover}, {m_ui->m_pOptBackCover, o.LayoutBack}});
+    m_ui->m_pChkFrame->setChecked(o.CoverFrame);
+    m_ui->m_pChkBackFrame->setChecked(o.BackFrame);
     DoGrayItems();
 }
 
 bool TfrmPrint::saveAsDefault() const
 {
-    return ui->m_pChkSaveDefault->isChecked();
+    return m_ui->m_pChkSaveDefault->isChecked();
 }
 
 void TfrmPrint::SaveDefaults()
@@ -194,34 +193,34 @@ void TfrmPrint::SaveDefaults()
 void TfrmPrint::DoGrayItems()
 {
     // File names page.
-    const bool files = ui->m_pOptSpecify->isChecked();
-    ui->m_pChkFilterFiles->setEnabled(files);
-    ui->m_pChkFilesLevel->setEnabled(files);
-    ui->m_pChkFileDescription->setEnabled(files);
-    const bool fileList = files && ui->m_pChkFilterFiles->isChecked();
-    ui->m_pLstFilter->setEnabled(fileList);
-    ui->m_pCmdAdd->setEnabled(fileList);
-    ui->m_pCmdDelete->setEnabled(fileList && HasSelection(ui->m_pLstFilter));
-    const bool fileLevel = files && ui->m_pChkFilesLevel->isChecked();
-    ui->m_pTxtFileLevel->setEnabled(fileLevel);
-    ui->UpDown1->setEnabled(fileLevel);
+    const bool files = m_ui->m_pOptSpecify->isChecked();
+    m_ui->m_pChkFilterFiles->setEnabled(files);
+    m_ui->m_pChkFilesLevel->setEnabled(files);
+    m_ui->m_pChkFileDescription->setEnabled(files);
+    const bool fileList = files && m_ui->m_pChkFilterFiles->isChecked();
+    m_ui->m_pLstFilter->setEnabled(fileList);
+    m_ui->m_pCmdAdd->setEnabled(fileList);
+    m_ui->m_pCmdDelete->setEnabled(fileList && HasSelection(m_ui->m_pLstFilter));
+    const bool fileLevel = files && m_ui->m_pChkFilesLevel->isChecked();
+    m_ui->m_pTxtFileLevel->setEnabled(fileLevel);
+    m_ui->UpDown1->setEnabled(fileLevel);
 
     // Folder names page: the level box follows its check box alone.
-    const bool folders = ui->m_pOptSpecifyFolders->isChecked();
-    ui->m_pChkFilterFolders->setEnabled(folders);
-    ui->m_pChkFolderLevel->setEnabled(folders);
-    ui->m_pChkFolderComment->setEnabled(folders);
-    const bool folderList = folders && ui->m_pChkFilterFolders->isChecked();
-    ui->m_pLstFilterFolders->setEnabled(folderList);
-    ui->m_pCmdAddFN->setEnabled(folderList);
-    ui->m_pCmdDeleteFN->setEnabled(folderList && HasSelection(ui->m_pLstFilterFolders));
-    const bool folderLevel = ui->m_pChkFolderLevel->isChecked();
-    ui->m_pTxtFolderLevel->setEnabled(folderLevel);
-    ui->UpDown2->setEnabled(folderLevel);
+    const bool folders = m_ui->m_pOptSpecifyFolders->isChecked();
+    m_ui->m_pChkFilterFolders->setEnabled(folders);
+    m_ui->m_pChkFolderLevel->setEnabled(folders);
+    m_ui->m_pChkFolderComment->setEnabled(folders);
+    const bool folderList = folders && m_ui->m_pChkFilterFolders->isChecked();
+    m_ui->m_pLstFilterFolders->setEnabled(folderList);
+    m_ui->m_pCmdAddFN->setEnabled(folderList);
+    m_ui->m_pCmdDeleteFN->setEnabled(folderList && HasSelection(m_ui->m_pLstFilterFolders));
+    const bool folderLevel = m_ui->m_pChkFolderLevel->isChecked();
+    m_ui->m_pTxtFolderLevel->setEnabled(folderLevel);
+    m_ui->UpDown2->setEnabled(folderLevel);
 
     // Layout page.
-    ui->m_pChkFrame->setEnabled(ui->m_pOptCover->isChecked());
-    ui->m_pChkBackFrame->setEnabled(ui->m_pOptBackCover->isChecked());
+    m_ui->m_pChkFrame->setEnabled(m_ui->m_pOptCover->isChecked());
+    m_ui->m_pChkBackFrame->setEnabled(m_ui->m_pOptBackCover->isChecked());
 }
 
 void TfrmPrint::PageControl1Change()
@@ -236,7 +235,7 @@ void TfrmPrint::m_pOptBackCoverClick()
 
 void TfrmPrint::m_pCmdAddClick()
 {
-    addTo(sender() == ui->m_pCmdAddFN ? ui->m_pLstFilterFolders : ui->m_pLstFilter);
+    addTo(sender() == m_ui->m_pCmdAddFN ? m_ui->m_pLstFilterFolders : m_ui->m_pLstFilter);
 }
 
 void TfrmPrint::addTo(QListWidget *list)
@@ -247,7 +246,7 @@ void TfrmPrint::addTo(QListWidget *list)
     // Appended as typed (no trimming, no test for empty or double texts),
     // checked; the selection and the "Delete" button stay as they were. A
     // pasted line break becomes a space: the filter file holds one entry a line.
-    const std::string text = OneLineText(dialog.text().toUtf8().toStdString());
+    const std::string text = platform::OneLineText(dialog.text().toUtf8().toStdString());
     auto *item = new QListWidgetItem(QString::fromStdString(text), list);
     item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setCheckState(Qt::Checked);
@@ -256,25 +255,25 @@ void TfrmPrint::addTo(QListWidget *list)
 
 void TfrmPrint::m_pCmdDeleteClick()
 {
-    QListWidget *list = sender() == ui->m_pCmdDeleteFN ? ui->m_pLstFilterFolders : ui->m_pLstFilter;
+    QListWidget *list = sender() == m_ui->m_pCmdDeleteFN ? m_ui->m_pLstFilterFolders : m_ui->m_pLstFilter;
     const QList<QListWidgetItem *> selected = list->selectedItems();
     if (selected.isEmpty())
         return;
     delete list->takeItem(list->row(selected.first()));
     // The button stays enabled until the enabling rules run again.
-    (list == ui->m_pLstFilter ? ui->m_pCmdDelete : ui->m_pCmdDeleteFN)->setEnabled(true);
+    (list == m_ui->m_pLstFilter ? m_ui->m_pCmdDelete : m_ui->m_pCmdDeleteFN)->setEnabled(true);
 }
 
 void TfrmPrint::m_pLstFilterxClick()
 {
-    if (HasSelection(ui->m_pLstFilter) && ui->m_pLstFilter->isEnabled())
-        ui->m_pCmdDelete->setEnabled(true);
+    if (HasSelection(m_ui->m_pLstFilter) && m_ui->m_pLstFilter->isEnabled())
+        m_ui->m_pCmdDelete->setEnabled(true);
 }
 
 void TfrmPrint::m_pLstFilterFoldersxClick()
 {
-    if (HasSelection(ui->m_pLstFilterFolders) && ui->m_pLstFilterFolders->isEnabled())
-        ui->m_pCmdDeleteFN->setEnabled(true);
+    if (HasSelection(m_ui->m_pLstFilterFolders) && m_ui->m_pLstFilterFolders->isEnabled())
+        m_ui->m_pCmdDeleteFN->setEnabled(true);
 }
 
 void TfrmPrint::m_pCmdOKClick()
@@ -284,7 +283,7 @@ void TfrmPrint::m_pCmdOKClick()
                            QStringLiteral("Nothing to print - please make your selections."), QMessageBox::Ok);
         return;
     }
-    done(sender() == ui->m_pCmdPreview ? RESULT_PREVIEW : RESULT_PRINT);
+    done(sender() == m_ui->m_pCmdPreview ? RESULT_PREVIEW : RESULT_PRINT);
 }
 
 void TfrmPrint::reject()

@@ -59,7 +59,7 @@ private:
     void addTo(QListWidget *list);
     void stepLevel(QLineEdit *edit, QScrollBar *arrows, int &position, int action);
 
-    std::unique_ptr<Ui::TfrmPrint> ui;
+    std::unique_ptr<Ui::TfrmPrint> m_ui;
     std::string m_programDir;
     PrintSettingsStore &m_settings;
     QString m_loadError;

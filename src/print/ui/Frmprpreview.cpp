@@ -7,14 +7,14 @@
 
 namespace rkm {
 
-TfrmPrintPreview::TfrmPrintPreview(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmPrintPreview>())
+TfrmPrintPreview::TfrmPrintPreview(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TfrmPrintPreview>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
     // The image has a fixed size in pixels, so the window does too.
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
-    connect(ui->cmdOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 TfrmPrintPreview::~TfrmPrintPreview() = default;

@@ -32,7 +32,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::unique_ptr<Ui::TfrmPrintPreview> ui;
+    std::unique_ptr<Ui::TfrmPrintPreview> m_ui;
 };
 
 } // namespace rkm

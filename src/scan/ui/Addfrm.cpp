@@ -2,9 +2,10 @@
 
 #include "ui_Addfrm.h"
 
-#include "app/Help.h"
-#include "app/Prompter.h"
-#include "platform/Platform.h"
+#include "gui/Help.h"
+#include "gui/Prompter.h"
+#include "platform/SystemView.h"
+#include "platform/Text.h"
 #include "scan/Scanner.h"
 
 #include <QFile>
@@ -26,28 +27,28 @@ std::string PathBytes(const QString &text)
 
 } // namespace
 
-TfrmAddNew::TfrmAddNew(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmAddNew>())
+TfrmAddNew::TfrmAddNew(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TfrmAddNew>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
     labelSource = [](const std::string &folder) { return platform::System().volumeLabel(folder); };
     SetHelpContext(this, HELP_ADD_NEW);
-    connect(ui->cmdBrowse, &QPushButton::clicked, this, &TfrmAddNew::cmdBrowseClick);
-    connect(ui->cmdOK, &QPushButton::clicked, this, &TfrmAddNew::cmdOKClick);
-    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    ui->txtFolder->installEventFilter(this);
+    connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &TfrmAddNew::cmdBrowseClick);
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &TfrmAddNew::cmdOKClick);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_ui->txtFolder->installEventFilter(this);
 }
 
 TfrmAddNew::~TfrmAddNew() = default;
 
 std::string TfrmAddNew::description() const
 {
-    return Bytes(ui->txtDescription->text());
+    return Bytes(m_ui->txtDescription->text());
 }
 
 std::string TfrmAddNew::comment() const
 {
-    return Bytes(ui->txtComment->text());
+    return Bytes(m_ui->txtComment->text());
 }
 
 void TfrmAddNew::showEvent(QShowEvent *event)
@@ -63,7 +64,7 @@ bool TfrmAddNew::eventFilter(QObject *watched, QEvent *event)
     // focus it loses for a while to its own context menu (to paste a path) or
     // to another window does not: the text may be half typed, and a label
     // offered for it would stay, since the label is offered only once.
-    if (watched == ui->txtFolder && event->type() == QEvent::FocusOut) {
+    if (watched == m_ui->txtFolder && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
             txtFolderExit();
@@ -73,38 +74,38 @@ bool TfrmAddNew::eventFilter(QObject *watched, QEvent *event)
 
 void TfrmAddNew::FormShow()
 {
-    ui->txtDescription->clear();
-    ui->txtFolder->clear();
-    ui->txtComment->clear();
+    m_ui->txtDescription->clear();
+    m_ui->txtFolder->clear();
+    m_ui->txtComment->clear();
     m_root.clear();
-    ui->txtFolder->setFocus();
+    m_ui->txtFolder->setFocus();
 }
 
 void TfrmAddNew::txtFolderExit()
 {
-    FillDescription(ui->txtFolder->text());
+    FillDescription(m_ui->txtFolder->text());
 }
 
 void TfrmAddNew::FillDescription(const QString &folder)
 {
     // The label is offered only while no description is there: one the user
     // typed is never overwritten.
-    if (!ui->txtDescription->text().isEmpty())
+    if (!m_ui->txtDescription->text().isEmpty())
         return;
     const std::string root = ResolveScanRoot(PathBytes(folder));
     if (root.empty() || !labelSource)
         return;
     const std::string label = labelSource(root);
     if (!label.empty())
-        ui->txtDescription->setText(platform::DecodeText(label));
+        m_ui->txtDescription->setText(platform::DecodeText(label));
 }
 
 void TfrmAddNew::cmdBrowseClick()
 {
-    const QString folder = prompter().existingDirectory(this, QString(), ui->txtFolder->text());
+    const QString folder = prompter().existingDirectory(this, QString(), m_ui->txtFolder->text());
     if (folder.isEmpty())
         return;
-    ui->txtFolder->setText(folder);
+    m_ui->txtFolder->setText(folder);
     FillDescription(folder);
 }
 
@@ -112,11 +113,11 @@ void TfrmAddNew::cmdOKClick()
 {
     // Refused: the dialog stays open, the focus stays where it was, and only
     // the beep tells why.
-    if (ui->txtDescription->text().isEmpty()) {
+    if (m_ui->txtDescription->text().isEmpty()) {
         prompter().beep();
         return;
     }
-    const std::string root = ResolveScanRoot(PathBytes(ui->txtFolder->text()));
+    const std::string root = ResolveScanRoot(PathBytes(m_ui->txtFolder->text()));
     if (root.empty()) {
         prompter().beep();
         return;

@@ -37,13 +37,13 @@ public:
     void cmdOKClick();
     void FillDescription(const QString &folder);
 
-    std::unique_ptr<Ui::TfrmAddNew> ui;
 
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    std::unique_ptr<Ui::TfrmAddNew> m_ui;
     std::string m_root;
 };
 

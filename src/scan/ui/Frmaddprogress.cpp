@@ -2,7 +2,7 @@
 
 #include "ui_Frmaddprogress.h"
 
-#include "platform/Platform.h"
+#include "platform/Text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,9 +10,9 @@
 
 namespace rkm {
 
-TfrmAdding::TfrmAdding(QWidget *parent) : QWidget(parent, Qt::Dialog), ui(std::make_unique<Ui::TfrmAdding>())
+TfrmAdding::TfrmAdding(QWidget *parent) : QWidget(parent, Qt::Dialog), m_ui(std::make_unique<Ui::TfrmAdding>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     // A caption without buttons: the window goes when the scan is done.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowModality(Qt::ApplicationModal);
@@ -55,9 +55,9 @@ void TfrmAdding::endScan()
 void TfrmAdding::showNames()
 {
     if (m_dirChanged)
-        ui->lblAddingDir->setText(platform::DecodeText(m_dir));
+        m_ui->lblAddingDir->setText(platform::DecodeText(m_dir));
     if (m_fileChanged)
-        ui->lblAddingFile->setText(platform::DecodeText(m_file));
+        m_ui->lblAddingFile->setText(platform::DecodeText(m_file));
     m_dirChanged = m_fileChanged = false;
 }
 

@@ -38,12 +38,12 @@ public:
     // How often the window was painted during the last scan.
     int repaints() const { return m_repaints; }
 
-    std::unique_ptr<Ui::TfrmAdding> ui;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    std::unique_ptr<Ui::TfrmAdding> m_ui;
     void showNames();
     void tick();
 

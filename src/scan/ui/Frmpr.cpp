@@ -2,26 +2,27 @@
 
 #include "ui_Frmpr.h"
 
-#include "app/Help.h"
-#include "app/Prompter.h"
-#include "platform/Platform.h"
+#include "gui/Help.h"
+#include "gui/Prompter.h"
+#include "platform/SystemView.h"
+#include "platform/Text.h"
 #include "scan/Props.h"
 #include "scan/Scanner.h"
 
 namespace rkm {
 
 TfrmProps::TfrmProps(QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TfrmProps>()), m_system(&platform::System())
+    : QDialog(parent), m_ui(std::make_unique<Ui::TfrmProps>()), m_system(&platform::System())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
     SetHelpContext(this, HELP_LISTING_PROPERTIES);
-    connect(ui->m_pDrive, &QComboBox::currentIndexChanged, this, &TfrmProps::m_pDriveChange);
-    connect(ui->OKBtn, &QPushButton::clicked, this, [this] {
+    connect(m_ui->m_pDrive, &QComboBox::currentIndexChanged, this, &TfrmProps::m_pDriveChange);
+    connect(m_ui->OKBtn, &QPushButton::clicked, this, [this] {
         OKBtnClick();
         accept();
     });
-    connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 TfrmProps::~TfrmProps() = default;
@@ -37,31 +38,31 @@ void TfrmProps::FormShow()
     if (!m_node || !m_disk)
         return;
     const QString name = platform::DecodeText(m_node->text());
-    ui->lblName->setText(name);
+    m_ui->lblName->setText(name);
     setWindowTitle(QStringLiteral("Properties for ") + name);
 
     long folders = 0, files = 0;
     CountSubtree(*m_node, folders, files);
-    ui->lblFolders->setText(QString::number(folders));
-    ui->lblFiles->setText(QString::number(files));
+    m_ui->lblFolders->setText(QString::number(folders));
+    m_ui->lblFiles->setText(QString::number(files));
 
     m_fullPath = m_disk->GetFullPath();
-    ui->lblPath->setText(platform::DecodeText(m_fullPath));
-    ui->txtComment->setText(platform::DecodeText(m_disk->Comment));
-    ui->txtComment->setFocus();
+    m_ui->lblPath->setText(platform::DecodeText(m_fullPath));
+    m_ui->txtComment->setText(platform::DecodeText(m_disk->Comment));
+    m_ui->txtComment->setFocus();
 
     const RootDrive drive = DriveOfRoot(m_disk->GetRootDisk()->RootPath, *m_system);
     m_prefix = drive.prefix;
     {
-        const QSignalBlocker block(ui->m_pDrive);
-        ui->m_pDrive->clear();
+        const QSignalBlocker block(m_ui->m_pDrive);
+        m_ui->m_pDrive->clear();
         for (const std::string &d : m_system->drives())
-            ui->m_pDrive->addItem(platform::DecodeText(d), QByteArray::fromStdString(d));
-        ui->m_pDrive->setCurrentIndex(-1);
+            m_ui->m_pDrive->addItem(platform::DecodeText(d), QByteArray::fromStdString(d));
+        m_ui->m_pDrive->setCurrentIndex(-1);
     }
-    const int present = drive.present.empty() ? -1 : ui->m_pDrive->findData(QByteArray::fromStdString(drive.present));
+    const int present = drive.present.empty() ? -1 : m_ui->m_pDrive->findData(QByteArray::fromStdString(drive.present));
     if (present >= 0) {
-        ui->m_pDrive->setCurrentIndex(present); // runs m_pDriveChange
+        m_ui->m_pDrive->setCurrentIndex(present); // runs m_pDriveChange
     } else {
         prompter().message(this, QMessageBox::Warning, QStringLiteral("Rackmere V1.0"),
                            QStringLiteral("The root drive for this listing is not valid, please select a new one"),
@@ -73,8 +74,8 @@ void TfrmProps::m_pDriveChange(int index)
 {
     if (index < 0)
         return;
-    const std::string drive = ui->m_pDrive->itemData(index).toByteArray().toStdString();
-    ui->lblPath->setText(platform::DecodeText(RerootPath(m_fullPath, m_prefix, drive)));
+    const std::string drive = m_ui->m_pDrive->itemData(index).toByteArray().toStdString();
+    m_ui->lblPath->setText(platform::DecodeText(RerootPath(m_fullPath, m_prefix, drive)));
 }
 
 bool TfrmProps::OKBtnClick()
@@ -83,12 +84,12 @@ bool TfrmProps::OKBtnClick()
         return false;
     // Compared as shown, so that a comment in another encoding that was not
     // touched is not written back differently.
-    const QString comment = ui->txtComment->text();
+    const QString comment = m_ui->txtComment->text();
     const bool commentChanged = comment != platform::DecodeText(m_disk->Comment);
     TDisk *root = m_disk->GetRootDisk();
     std::string rootPath = root->RootPath;
-    if (const int index = ui->m_pDrive->currentIndex(); index >= 0)
-        rootPath = RerootPath(root->RootPath, m_prefix, ui->m_pDrive->itemData(index).toByteArray().toStdString());
+    if (const int index = m_ui->m_pDrive->currentIndex(); index >= 0)
+        rootPath = RerootPath(root->RootPath, m_prefix, m_ui->m_pDrive->itemData(index).toByteArray().toStdString());
     const bool driveChanged = rootPath != root->RootPath;
     if (!commentChanged && !driveChanged)
         return false;

@@ -37,9 +37,9 @@ public:
     // Stores what changed and marks the listing modified; true when anything did.
     bool OKBtnClick();
 
-    std::unique_ptr<Ui::TfrmProps> ui;
 
 private:
+    std::unique_ptr<Ui::TfrmProps> m_ui;
     const platform::SystemView *m_system;
     TreeNode *m_node = nullptr;
     TDisk *m_disk = nullptr;

@@ -2,26 +2,36 @@
 
 #include "ui_Frmrename.h"
 
-#include "app/Prompter.h"
+#include "gui/Prompter.h"
 
 #include <QKeyEvent>
 
 namespace rkm {
 
-TFormRename::TFormRename(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TFormRename>())
+TFormRename::TFormRename(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TFormRename>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
-    connect(ui->cmdOK, &QPushButton::clicked, this, &TFormRename::cmdOKClick);
-    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    ui->txtName->setFocus();
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &TFormRename::cmdOKClick);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_ui->txtName->setFocus();
 }
 
 TFormRename::~TFormRename() = default;
 
+void TFormRename::setName(const QString &name)
+{
+    m_ui->txtName->setText(name);
+}
+
+QString TFormRename::name() const
+{
+    return m_ui->txtName->text();
+}
+
 void TFormRename::cmdOKClick()
 {
-    if (ui->txtName->text().isEmpty()) {
+    if (m_ui->txtName->text().isEmpty()) {
         prompter().beep();
         return;
     }

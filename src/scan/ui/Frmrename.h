@@ -19,12 +19,18 @@ public:
     explicit TFormRename(QWidget *parent = nullptr);
     ~TFormRename() override;
 
+    // The name shown in the box, and the name typed there.
+    void setName(const QString &name);
+    QString name() const;
+
     void cmdOKClick();
 
-    std::unique_ptr<Ui::TFormRename> ui;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    std::unique_ptr<Ui::TFormRename> m_ui;
 };
 
 } // namespace rkm

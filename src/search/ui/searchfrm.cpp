@@ -1,7 +1,7 @@
 #include "search/ui/searchfrm.h"
 
-#include "app/Help.h"
-#include "platform/Platform.h"
+#include "gui/Help.h"
+#include "platform/Text.h"
 
 #include "ui_searchfrm.h"
 
@@ -11,24 +11,11 @@ TfrmSearch::TfrmSearch(QWidget *parent) : QDialog(parent), m_ui(std::make_unique
 {
     m_ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    Bevel1 = m_ui->Bevel1;
-    lblSearch = m_ui->lblSearch;
-    Label1 = m_ui->Label1;
-    txtSearch = m_ui->txtSearch;
-    chkCS = m_ui->chkCS;
-    chkFolderNames = m_ui->chkFolderNames;
-    chkFilename = m_ui->chkFilename;
-    chkDescription = m_ui->chkDescription;
-    chkCategory = m_ui->chkCategory;
-    cboCategories = m_ui->cboCategories;
-    OKBtn = m_ui->OKBtn;
-    CancelBtn = m_ui->CancelBtn;
-
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    for (QCheckBox *c : {chkFilename, chkDescription, chkFolderNames})
+    connect(m_ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    for (QCheckBox *c : {m_ui->chkFilename, m_ui->chkDescription, m_ui->chkFolderNames})
         connect(c, &QCheckBox::toggled, this, &TfrmSearch::OnSearchItemClick);
-    connect(chkCategory, &QCheckBox::toggled, this, &TfrmSearch::chkCategoryClick);
+    connect(m_ui->chkCategory, &QCheckBox::toggled, this, &TfrmSearch::chkCategoryClick);
     SetHelpContext(this, HELP_SEARCH);
     OnSearchItemClick();
     chkCategoryClick();
@@ -38,38 +25,49 @@ TfrmSearch::~TfrmSearch() = default;
 
 void TfrmSearch::setCategories(const std::vector<std::string> &categories)
 {
-    cboCategories->clear();
+    m_ui->cboCategories->clear();
     // Each item keeps the stored bytes: the restriction compares them exactly,
     // also for a category written in Windows-1252.
     for (const std::string &c : categories)
-        cboCategories->addItem(platform::DecodeText(c), QByteArray(c.data(), static_cast<qsizetype>(c.size())));
-    cboCategories->setCurrentIndex(-1);
+        m_ui->cboCategories->addItem(platform::DecodeText(c), QByteArray(c.data(), static_cast<qsizetype>(c.size())));
+    m_ui->cboCategories->setCurrentIndex(-1);
 }
 
 std::string TfrmSearch::categoryText() const
 {
-    const int i = cboCategories->currentIndex();
+    const int i = m_ui->cboCategories->currentIndex();
     if (i < 0)
         return {};
-    return cboCategories->itemData(i).toByteArray().toStdString();
+    return m_ui->cboCategories->itemData(i).toByteArray().toStdString();
 }
 
 std::string TfrmSearch::searchText() const
 {
-    return txtSearch->text().toUtf8().toStdString();
+    return m_ui->txtSearch->text().toUtf8().toStdString();
 }
 
 SearchOptions TfrmSearch::options() const
 {
     SearchOptions o;
     o.text = searchText();
-    o.caseSensitive = chkCS->isChecked();
-    o.folderNames = chkFolderNames->isChecked();
-    o.fileNames = chkFilename->isChecked();
-    o.descriptions = chkDescription->isChecked();
-    o.categoryOnly = chkCategory->isChecked();
+    o.caseSensitive = m_ui->chkCS->isChecked();
+    o.folderNames = m_ui->chkFolderNames->isChecked();
+    o.fileNames = m_ui->chkFilename->isChecked();
+    o.descriptions = m_ui->chkDescription->isChecked();
+    o.categoryOnly = m_ui->chkCategory->isChecked();
     o.category = categoryText();
     return o;
+}
+
+bool TfrmSearch::hasSearch() const
+{
+    return !m_ui->txtSearch->text().isEmpty() ||
+           (m_ui->chkCategory->isChecked() && !m_ui->cboCategories->currentText().isEmpty());
+}
+
+void TfrmSearch::clearCategoryRestriction()
+{
+    m_ui->chkCategory->setChecked(false);
 }
 
 void TfrmSearch::showEvent(QShowEvent *event)
@@ -80,20 +78,20 @@ void TfrmSearch::showEvent(QShowEvent *event)
 
 void TfrmSearch::FormShow()
 {
-    txtSearch->setFocus();
-    txtSearch->selectAll();
+    m_ui->txtSearch->setFocus();
+    m_ui->txtSearch->selectAll();
     OnSearchItemClick();
     chkCategoryClick();
 }
 
 void TfrmSearch::OnSearchItemClick()
 {
-    OKBtn->setEnabled(chkFilename->isChecked() || chkDescription->isChecked() || chkFolderNames->isChecked());
+    m_ui->OKBtn->setEnabled(m_ui->chkFilename->isChecked() || m_ui->chkDescription->isChecked() || m_ui->chkFolderNames->isChecked());
 }
 
 void TfrmSearch::chkCategoryClick()
 {
-    cboCategories->setEnabled(chkCategory->isChecked());
+    m_ui->cboCategories->setEnabled(m_ui->chkCategory->isChecked());
 }
 
 } // namespace rkm

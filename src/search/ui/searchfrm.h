@@ -8,13 +8,6 @@
 #include <string>
 #include <vector>
 
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace Ui {
 class TfrmSearch;
 }
@@ -37,17 +30,15 @@ public:
     std::string searchText() const;
     // The search the controls describe.
     SearchOptions options() const;
+    // Whether there is something to go on looking for: a text, or a
+    // category restriction with a category.
+    bool hasSearch() const;
+    // Clears the category restriction (a new search starts without it).
+    void clearCategoryRestriction();
 
     void FormShow();
     void OnSearchItemClick();
     void chkCategoryClick();
-
-    QFrame *Bevel1;
-    QLabel *lblSearch, *Label1;
-    QLineEdit *txtSearch;
-    QCheckBox *chkCS, *chkFolderNames, *chkFilename, *chkDescription, *chkCategory;
-    QComboBox *cboCategories;
-    QPushButton *OKBtn, *CancelBtn;
 
 protected:
     void showEvent(QShowEvent *event) override;

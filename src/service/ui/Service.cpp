@@ -1,6 +1,6 @@
 #include "service/ui/Service.h"
 
-#include "app/Prompter.h"
+#include "gui/Prompter.h"
 #include "service/Project.h"
 
 #include <QApplication>

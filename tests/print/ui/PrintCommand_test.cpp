@@ -4,9 +4,9 @@
 
 #include "app/AppTestSupport.h"
 #include "app/Mainfrm.h"
-#include "app/QueuedPrompter.h"
+#include "gui/QueuedPrompter.h"
 #include "print/ui/Frmprpreview.h"
-#include "print/ui/PrintCommands.h"
+#include "app/PrintCommands.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -51,7 +51,7 @@ class PrintCommandTest : public QObject {
         apptest::WriteDisk(m_sandbox->programDir(), "100.rkm", *disk);
         m_store = std::make_unique<CatalogStore>(m_sandbox->programDir());
         m_main = std::make_unique<TfrmMain>(*m_store);
-        m_main->selectNode(m_store->tree().findByName(disk->text()));
+        m_main->selectNode(m_store->Tree().findByName(disk->text()));
         return *m_main;
     }
     QString pdf() const { return QString::fromStdString(m_sandbox->programDir() + "out.pdf"); }
@@ -69,9 +69,9 @@ private slots:
     {
         TfrmMain &w = start(apptest::MakeDisk("Alpha", 2));
         w.selectNode(nullptr);
-        QVERIFY(!w.CurrentDisk);
+        QVERIFY(!w.currentDisk());
         ModalScript script;
-        w.printCommands().mnuPrintClick();
+        w.printCommands().print();
         QVERIFY(script.seen.isEmpty());
         QVERIFY(script.unexpected.isEmpty());
     }
@@ -113,7 +113,7 @@ private slots:
             Click(d, "cmdCancel");
         });
         script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdCancel"); });
-        w.printCommands().mnuPrintClick();
+        w.printCommands().print();
         QVERIFY(script.done());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
         QCOMPARE(first.size(), QSize(540, 470));
@@ -130,7 +130,7 @@ private slots:
         ModalScript script;
         script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdPreview"); });
         script.then("rkm::TfrmPrintPreview", [](QDialog *d) { Click(d, "cmdOk"); });
-        w.printCommands().mnuPrintClick();
+        w.printCommands().print();
         QVERIFY(script.done());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
         QCOMPARE(prompter.count(QueuedPrompter::ChoosePrinter), 1);
@@ -144,7 +144,7 @@ private slots:
         w.printCommands().printFile = pdf();
         ModalScript script;
         script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdOK"); });
-        w.printCommands().mnuPrintClick();
+        w.printCommands().print();
         QVERIFY(script.done());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
         QFile f(pdf());
@@ -182,7 +182,7 @@ private slots:
         });
         if (abort)
             script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdCancel"); });
-        w.printCommands().mnuPrintClick();
+        w.printCommands().print();
         QVERIFY(script.done());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
         QCOMPARE(prompter.messages().size(), 1);
@@ -207,7 +207,7 @@ private slots:
             Child<QLineEdit>(d, "m_pTxtFileLevel")->setText("abc");
             Click(d, "m_pCmdOK");
         });
-        w.printCommands().mnuPrintClick();
+        w.printCommands().print();
         QVERIFY(script.done());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
         QCOMPARE(prompter.messages().size(), 1);
@@ -230,7 +230,7 @@ private slots:
             });
             script.then("rkm::TfrmPrintPreview", [](QDialog *d) { Click(d, "cmdCancel"); });
             script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdCancel"); });
-            w.printCommands().mnuPrintClick();
+            w.printCommands().print();
             QVERIFY(script.done());
         }
         QVERIFY(QFileInfo::exists(QString::fromStdString(m_sandbox->programDir() + "FILES.FLT")));
@@ -242,7 +242,7 @@ private slots:
             QVERIFY(!Child<QCheckBox>(d, "m_pChkSaveDefault")->isChecked());
             Click(d, "m_pCmdCancel");
         });
-        w.printCommands().mnuPrintClick();
+        w.printCommands().print();
         QVERIFY(next.done());
     }
 
@@ -256,7 +256,7 @@ private slots:
             Click(d, "m_pChkSaveDefault");
             Click(d, "m_pCmdOK");
         });
-        w.printCommands().mnuPrintClick();
+        w.printCommands().print();
         QVERIFY(script.done());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
         const auto messages = prompter.messages();

@@ -1,8 +1,8 @@
 // The print options dialog and the "Add filter" dialog.
 #include "PrintUiSupport.h"
 
-#include "app/Help.h"
-#include "app/QueuedPrompter.h"
+#include "gui/Help.h"
+#include "gui/QueuedPrompter.h"
 #include "print/ui/Dlgaddfilter.h"
 #include "print/ui/Dlgprint.h"
 

@@ -1,5 +1,5 @@
 // The Qt surface: the preview image as drawn, and the printer's resolutions.
-#include "print/ui/QtPrintSurface.h"
+#include "print/render/QtPrintSurface.h"
 
 #include <QFontInfo>
 #include <QPainter>
@@ -48,7 +48,7 @@ private slots:
 
     void previewOfAFramedBackCover()
     {
-        const QImage img = RenderPreviewImage({PageLayout::BackCover, true, true, "Backup 3"}, {"Games"}, {"a.txt"});
+        const QImage img = RenderPreviewImage({PrintLayout::BackCover, true, true, "Backup 3"}, {"Games"}, {"a.txt"});
         QCOMPARE(img.size(), QSize(540, 470));
         // The image's own outline, white inside.
         for (const QPoint p : {QPoint(0, 0), QPoint(539, 0), QPoint(0, 469), QPoint(539, 469), QPoint(270, 469)})
@@ -82,7 +82,7 @@ private slots:
         std::vector<std::string> lines;
         for (int i = 0; i < 20000; ++i)
             lines.push_back("line-" + std::to_string(i));
-        const QImage img = RenderPreviewImage({PageLayout::Cover, false, true, "Big"}, lines, {});
+        const QImage img = RenderPreviewImage({PrintLayout::Cover, false, true, "Big"}, lines, {});
         QVERIFY(RedPixels(img) > 20);
     }
 
@@ -100,7 +100,7 @@ private slots:
         s.setFont(14, false);
         const int cy = s.textExtent("Backup").cy;
         QVERIFY2(cy >= 117 && cy < 160, qPrintable(QString::number(cy)));
-        const PrintArea cover = LayoutFrame(PageLayout::Cover, true, s.dpiX(), s.dpiY(), s.printableWidth()).area;
+        const PrintArea cover = LayoutFrame(PrintLayout::Cover, true, s.dpiX(), s.dpiY(), s.printableWidth()).area;
         QCOMPARE(cover, (PrintArea{10, 20, 2844, 2854}));
     }
 };

@@ -2,7 +2,7 @@
 // window, the new listing saved and selected.
 #include "ScanUiSupport.h"
 
-#include "app/Help.h"
+#include "gui/Help.h"
 #include "scan/ui/Addfrm.h"
 #include "scan/ui/Frmaddprogress.h"
 
@@ -86,7 +86,7 @@ void ScanAddTest::refusals()
     QVERIFY(stayedOpen);
     QCOMPARE(p.count(QueuedPrompter::Beep), 1);
     QCOMPARE(p.messages().size(), 0);
-    QCOMPARE(w.store->tree().diskCount(), 0);
+    QCOMPARE(w.store->Tree().diskCount(), 0);
     QVERIFY(ListingFiles(w.programDir).empty());
 }
 
@@ -202,9 +202,9 @@ void ScanAddTest::clickOnOkOffersTheLabelFirst()
         main.Addnew1Click();
         QCOMPARE(stayedOpen, !click);
         QCOMPARE(p.count(QueuedPrompter::Beep), click ? 0 : 1);
-        QCOMPARE(w.store->tree().diskCount(), click ? 1 : 0);
+        QCOMPARE(w.store->Tree().diskCount(), click ? 1 : 0);
         if (click)
-            QCOMPARE(w.store->tree().disk(0)->text(), std::string("CD_LABEL"));
+            QCOMPARE(w.store->Tree().disk(0)->text(), std::string("CD_LABEL"));
     }
 }
 
@@ -229,8 +229,8 @@ void ScanAddTest::acceptsAndSelectsTheNewDisk()
     main.Addnew1Click();
     QCOMPARE(p.count(QueuedPrompter::Beep), 0);
     QCOMPARE(p.messages().size(), 0);
-    QCOMPARE(w.store->tree().diskCount(), 2);
-    TreeNode *n = w.store->tree().disk(1);
+    QCOMPARE(w.store->Tree().diskCount(), 2);
+    TreeNode *n = w.store->Tree().disk(1);
     QCOMPARE(n->text(), std::string("Holiday"));
     const TDisk &d = n->disk();
     QCOMPARE(d.Comment, std::string("photos"));
@@ -239,16 +239,16 @@ void ScanAddTest::acceptsAndSelectsTheNewDisk()
     QVERIFY(!d.Modified);
     QCOMPARE(ListingFiles(w.programDir).size(), std::size_t(2));
     QVERIFY(QFile::exists(QString::fromStdString(w.programDir + d.FileName)));
-    QCOMPARE(main.CurrentNode, n);
-    QCOMPARE(main.CurrentDisk, &n->disk());
+    QCOMPARE(main.currentNode(), n);
+    QCOMPARE(main.currentDisk(), &n->disk());
     QCOMPARE(main.gridModel()->entryCount(), 2);
     QCOMPARE(main.statusText(), QString("2 items listed"));
-    QVERIFY(main.mnuUpdate->isEnabled());
+    QVERIFY(Action(&main, "mnuUpdate")->isEnabled());
 
     // What was written reads back.
     CatalogStore again(w.programDir);
     QVERIFY(again.LoadCatalog().empty());
-    QCOMPARE(again.tree().diskCount(), 2);
+    QCOMPARE(again.Tree().diskCount(), 2);
 }
 
 void ScanAddTest::twoListingsOfTheSameFolder()
@@ -266,13 +266,13 @@ void ScanAddTest::twoListingsOfTheSameFolder()
         });
         main.Addnew1Click();
     }
-    QCOMPARE(w.store->tree().diskCount(), 2);
-    const TDisk &a = w.store->tree().disk(0)->disk();
-    const TDisk &b = w.store->tree().disk(1)->disk();
-    QCOMPARE(w.store->tree().disk(0)->text(), w.store->tree().disk(1)->text());
+    QCOMPARE(w.store->Tree().diskCount(), 2);
+    const TDisk &a = w.store->Tree().disk(0)->disk();
+    const TDisk &b = w.store->Tree().disk(1)->disk();
+    QCOMPARE(w.store->Tree().disk(0)->text(), w.store->Tree().disk(1)->text());
     QVERIFY(a.FileName != b.FileName);
     QCOMPARE(ListingFiles(w.programDir).size(), std::size_t(2));
-    QCOMPARE(main.CurrentNode, w.store->tree().disk(1));
+    QCOMPARE(main.currentNode(), w.store->Tree().disk(1));
 }
 
 void ScanAddTest::cancelAddsNothing()
@@ -289,7 +289,7 @@ void ScanAddTest::cancelAddsNothing()
         Find<QPushButton>(add, "cmdCancel")->click();
     });
     main.Addnew1Click();
-    QCOMPARE(w.store->tree().diskCount(), 0);
+    QCOMPARE(w.store->Tree().diskCount(), 0);
     QVERIFY(ListingFiles(w.programDir).empty());
 }
 
@@ -340,7 +340,7 @@ void ScanAddTest::progressWindow()
     QVERIFY(!QApplication::overrideCursor());
     // The labels keep the last names, also into the next scan.
     QCOMPARE(Find<QLabel>(&adding, "lblAddingFile")->text(), QString("z.txt"));
-    QCOMPARE(w.store->tree().diskCount(), 1);
+    QCOMPARE(w.store->Tree().diskCount(), 1);
 
     // A user cannot close it while it runs.
     adding.beginScan();
@@ -369,11 +369,11 @@ void ScanAddTest::saveFailureKeepsTheDiskToWriteLater()
     QCOMPARE(p.messages().size(), 1);
     QCOMPARE(p.messages()[0].icon, QMessageBox::Critical);
     QVERIFY(p.messages()[0].text.contains("The disk went away"));
-    QCOMPARE(w.store->tree().diskCount(), 1);
-    TreeNode *n = w.store->tree().disk(0);
+    QCOMPARE(w.store->Tree().diskCount(), 1);
+    TreeNode *n = w.store->Tree().disk(0);
     QCOMPARE(n->disk().FileName, std::string());
     QVERIFY(n->disk().Modified);
-    QCOMPARE(main.CurrentNode, n);
+    QCOMPARE(main.currentNode(), n);
     QVERIFY(ListingFiles(w.programDir).empty());
     // Written with the other modified listings at the end of the run.
     w.store->serialSource = [](const TDisk &) { return 0u; };

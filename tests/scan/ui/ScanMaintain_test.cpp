@@ -1,8 +1,8 @@
 // Rename, delete and listing properties.
 #include "ScanUiSupport.h"
 
-#include "app/Help.h"
-#include "platform/Platform.h"
+#include "gui/Help.h"
+#include "platform/SystemView.h"
 #include "scan/ui/Frmpr.h"
 #include "scan/ui/Frmrename.h"
 
@@ -45,7 +45,7 @@ struct Setup {
         photos = w.SaveListing(w.disk, "Photos", 0);
         music = w.SaveListing(w.root + "music", "Music", 0);
     }
-    TreeNode *Disk(const std::string &name) const { return w.store->tree().findByName(name); }
+    TreeNode *Disk(const std::string &name) const { return w.store->Tree().findByName(name); }
 };
 
 // A fixture system: / and two USB sticks mounted, one folder on each.
@@ -146,11 +146,11 @@ void ScanMaintainTest::deleteWithADeepFolderSelected()
     QCOMPARE(p.messages()[0].caption, QString("Rackmere"));
     QCOMPARE(p.messages()[0].buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(p.messages()[0].icon, QMessageBox::Question);
-    QCOMPARE(s.w.store->tree().diskCount(), 1);
+    QCOMPARE(s.w.store->Tree().diskCount(), 1);
     QVERIFY(!s.Disk("Photos"));
     QCOMPARE(ListingFiles(s.w.programDir), std::vector<std::string>{s.music});
-    QVERIFY(!main.CurrentNode);
-    QVERIFY(!main.mnuDelete->isEnabled());
+    QVERIFY(!main.currentNode());
+    QVERIFY(!Action(&main, "mnuDelete")->isEnabled());
 }
 
 void ScanMaintainTest::deleteTheLastDisk()
@@ -163,16 +163,16 @@ void ScanMaintainTest::deleteTheLastDisk()
         p.answers.enqueue(QMessageBox::Yes);
         main.popDeleteClick();
     }
-    QVERIFY(s.w.store->tree().empty());
+    QVERIFY(s.w.store->Tree().empty());
     QVERIFY(ListingFiles(s.w.programDir).empty());
     QCOMPARE(main.treeModel()->rowCount(), 0);
     QCOMPARE(main.gridModel()->entryCount(), 0);
     QVERIFY(!main.gridModel()->node());
-    QVERIFY(!main.CurrentNode);
-    QVERIFY(!main.CurrentDisk);
-    for (QAction *a : {main.mnuDelete, main.popDelete, main.mnuRename, main.mnuUpdate, main.mnuProperties})
+    QVERIFY(!main.currentNode());
+    QVERIFY(!main.currentDisk());
+    for (QAction *a : {Action(&main, "mnuDelete"), Action(&main, "popDelete"), Action(&main, "mnuRename"), Action(&main, "mnuUpdate"), Action(&main, "mnuProperties")})
         QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
-    QVERIFY(main.Addnew1->isEnabled());
+    QVERIFY(Action(&main, "Addnew1")->isEnabled());
     // With nothing selected the commands do nothing.
     main.popDeleteClick();
     main.popUpdateClick();
@@ -189,9 +189,9 @@ void ScanMaintainTest::deleteAnsweredNo()
     main.selectNode(s.Disk("Photos"));
     p.answers.enqueue(QMessageBox::No);
     main.popDeleteClick();
-    QCOMPARE(s.w.store->tree().diskCount(), 2);
+    QCOMPARE(s.w.store->Tree().diskCount(), 2);
     QCOMPARE(ListingFiles(s.w.programDir).size(), std::size_t(2));
-    QCOMPARE(main.CurrentNode, s.Disk("Photos"));
+    QCOMPARE(main.currentNode(), s.Disk("Photos"));
 }
 
 void ScanMaintainTest::deleteNeverSavedListing()
@@ -199,14 +199,14 @@ void ScanMaintainTest::deleteNeverSavedListing()
     Setup s;
     TfrmMain &main = s.w.Open();
     QueuedPrompter p;
-    TreeNode *unsaved = main.treeModel()->appendDisk(ScanDisk(s.w.disk, "Unsaved", ""));
+    TreeNode *unsaved = main.store().Tree().appendDisk(ScanDisk(s.w.disk, "Unsaved", ""));
     QVERIFY(unsaved->disk().FileName.empty());
     main.selectNode(unsaved);
     p.answers.enqueue(QMessageBox::Yes);
     main.popDeleteClick();
     // No "Error deleting file".
     QCOMPARE(p.messages().size(), 1);
-    QCOMPARE(s.w.store->tree().diskCount(), 2);
+    QCOMPARE(s.w.store->Tree().diskCount(), 2);
     QVERIFY(!s.Disk("Unsaved"));
     QCOMPARE(ListingFiles(s.w.programDir).size(), std::size_t(2));
 }
@@ -226,7 +226,7 @@ void ScanMaintainTest::deleteFileThatCannotBeDeleted()
     QCOMPARE(p.messages()[1].caption, QString::fromStdString(s.w.programDir + s.photos));
     QCOMPARE(p.messages()[1].icon, QMessageBox::Warning);
     QVERIFY(s.Disk("Photos"));
-    QCOMPARE(s.w.store->tree().diskCount(), 2);
+    QCOMPARE(s.w.store->Tree().diskCount(), 2);
 }
 
 void ScanMaintainTest::propertiesCounts()

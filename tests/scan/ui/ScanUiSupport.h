@@ -3,14 +3,15 @@
 // disk to catalogue, and the main window over them.
 
 #include "app/AppTestSupport.h"
+#include "support/GuiTestSupport.h"
 #include "app/CatalogTreeModel.h"
 #include "app/Frmsplashdlg.h"
 #include "app/Mainfrm.h"
-#include "app/QueuedPrompter.h"
-#include "catalog/CatalogDir.h"
+#include "gui/QueuedPrompter.h"
+#include "catalog/CatalogStore.h"
 #include "catalog/Errors.h"
 #include "scan/Scanner.h"
-#include "scan/ui/ScanCommands.h"
+#include "app/ScanCommands.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -88,7 +89,7 @@ public:
     {
         CatalogStore s(programDir);
         s.serialSource = [serial](const TDisk &) { return serial; };
-        TreeNode *n = s.tree().appendDisk(ScanDisk(path, name, "comment of " + name));
+        TreeNode *n = s.Tree().appendDisk(ScanDisk(path, name, "comment of " + name));
         if (annotate)
             annotate(*n);
         s.SaveListing(n);
@@ -111,15 +112,6 @@ public:
     std::unique_ptr<CatalogStore> store;
     std::unique_ptr<TfrmMain> main;
 };
-
-// A control of a window by its name; fails the test when it is missing.
-template <class T> T *Find(QObject *window, const char *name)
-{
-    T *w = window->findChild<T *>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
 
 inline TreeNode *Child(TreeNode *n, const std::string &name)
 {

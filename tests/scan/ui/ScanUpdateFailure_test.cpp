@@ -28,7 +28,7 @@ void ScanUpdateFailureTest::programDirNotWritableKeepsTheOldFile()
     const std::string bytes = ReadFile(w.programDir + file);
     TfrmMain &main = w.Open();
     QueuedPrompter p;
-    TreeNode *disk = w.store->tree().disk(0);
+    TreeNode *disk = w.store->Tree().disk(0);
     disk->disk().Comment = "edited, not yet written";
     disk->disk().SetModified(true);
     TreeNode *sub = Child(disk, "sub");
@@ -45,11 +45,11 @@ void ScanUpdateFailureTest::programDirNotWritableKeepsTheOldFile()
     QVERIFY2(p.messages()[1].text.contains(QString::fromStdString(w.programDir)), qPrintable(p.messages()[1].text));
     QCOMPARE(ListingFiles(w.programDir), std::vector<std::string>{file});
     QCOMPARE(ReadFile(w.programDir + file), bytes);
-    QCOMPARE(w.store->tree().diskCount(), 1);
-    QCOMPARE(w.store->tree().disk(0), disk);
+    QCOMPARE(w.store->Tree().diskCount(), 1);
+    QCOMPARE(w.store->Tree().disk(0), disk);
     QCOMPARE(disk->disk().FileName, file);
     QVERIFY(disk->disk().Modified);
-    QCOMPARE(main.CurrentNode, sub);
+    QCOMPARE(main.currentNode(), sub);
     QVERIFY(!main.scanCommands().frmAdding().isVisible());
     QVERIFY(!QApplication::overrideCursor());
 }
@@ -62,7 +62,7 @@ void ScanUpdateFailureTest::fileSystemFullKeepsTheOldFile()
     const std::string bytes = ReadFile(w.programDir + file);
     TfrmMain &main = w.Open();
     QueuedPrompter p;
-    TreeNode *disk = w.store->tree().disk(0);
+    TreeNode *disk = w.store->Tree().disk(0);
     main.selectNode(disk);
     p.answers.enqueue(QMessageBox::Ok);
 
@@ -81,9 +81,9 @@ void ScanUpdateFailureTest::fileSystemFullKeepsTheOldFile()
     QCOMPARE(p.messages()[1].icon, QMessageBox::Critical);
     QCOMPARE(ListingFiles(w.programDir), std::vector<std::string>{file});
     QCOMPARE(ReadFile(w.programDir + file), bytes);
-    QCOMPARE(w.store->tree().diskCount(), 1);
-    QCOMPARE(w.store->tree().disk(0), disk);
-    QCOMPARE(main.CurrentNode, disk);
+    QCOMPARE(w.store->Tree().diskCount(), 1);
+    QCOMPARE(w.store->Tree().disk(0), disk);
+    QCOMPARE(main.currentNode(), disk);
 }
 
 int main(int argc, char **argv)

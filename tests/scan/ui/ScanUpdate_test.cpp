@@ -2,7 +2,7 @@
 // listing last and selected, annotations carried over, the old file gone.
 #include "ScanUiSupport.h"
 
-#include "platform/Platform.h"
+#include "platform/SystemView.h"
 
 using namespace rkm;
 using namespace rkm::test;
@@ -40,7 +40,7 @@ struct Setup {
         bytes = ReadFile(w.programDir + file);
     }
 
-    TreeNode *Disk(const std::string &name) const { return w.store->tree().findByName(name); }
+    TreeNode *Disk(const std::string &name) const { return w.store->Tree().findByName(name); }
 };
 
 } // namespace
@@ -107,12 +107,12 @@ void ScanUpdateTest::stopsChangeNothing()
             QCOMPARE(shown[1].buttons, QMessageBox::Yes | QMessageBox::No);
         }
     }
-    QCOMPARE(s.w.store->tree().diskCount(), 2);
-    QCOMPARE(s.w.store->tree().disk(row), disk);
+    QCOMPARE(s.w.store->Tree().diskCount(), 2);
+    QCOMPARE(s.w.store->Tree().disk(row), disk);
     QCOMPARE(disk->disk().FileName, s.file);
     QCOMPARE(ListingFiles(s.w.programDir), (std::vector<std::string>{std::min(s.file, s.other), std::max(s.file, s.other)}));
     QCOMPARE(ReadFile(s.w.programDir + s.file), s.bytes);
-    QCOMPARE(main.CurrentNode, disk);
+    QCOMPARE(main.currentNode(), disk);
 }
 
 void ScanUpdateTest::updatesFromADeepFolderCarryingEdits()
@@ -138,13 +138,13 @@ void ScanUpdateTest::updatesFromADeepFolderCarryingEdits()
     main.popUpdateClick();
 
     QCOMPARE(p.messages().size(), 1);
-    QCOMPARE(s.w.store->tree().diskCount(), 2);
-    QCOMPARE(s.w.store->tree().disk(0)->text(), std::string("Other"));
-    TreeNode *fresh = s.w.store->tree().disk(1);
+    QCOMPARE(s.w.store->Tree().diskCount(), 2);
+    QCOMPARE(s.w.store->Tree().disk(0)->text(), std::string("Other"));
+    TreeNode *fresh = s.w.store->Tree().disk(1);
     QCOMPARE(fresh->text(), std::string("Photos"));
-    QCOMPARE(main.CurrentNode, fresh);
-    QCOMPARE(main.CurrentDisk, &fresh->disk());
-    QVERIFY(main.mnuUpdate->isEnabled());
+    QCOMPARE(main.currentNode(), fresh);
+    QCOMPARE(main.currentDisk(), &fresh->disk());
+    QVERIFY(Action(&main, "mnuUpdate")->isEnabled());
     const TDisk &n = fresh->disk();
     QVERIFY(!n.Modified);
     QCOMPARE(n.SerialNumber, 0x77u);
@@ -162,7 +162,7 @@ void ScanUpdateTest::updatesFromADeepFolderCarryingEdits()
     // The edits are in the new file at once.
     CatalogStore again(s.w.programDir);
     QVERIFY(again.LoadCatalog().empty());
-    const TreeNode *read = again.tree().findByName("Photos");
+    const TreeNode *read = again.Tree().findByName("Photos");
     QVERIFY(read);
     QCOMPARE(read->disk().Comment, std::string("edited disk comment"));
     QCOMPARE(read->disk().Files.text(FileIndex(read->disk(), "b.txt"), FT_CATEGORY),
@@ -180,11 +180,11 @@ void ScanUpdateTest::wrongDiskAnsweredNoTakesTheNewSerial()
     p.answers.enqueue(QMessageBox::No);
     main.popUpdateClick();
     QCOMPARE(p.messages().size(), 2);
-    TreeNode *fresh = s.w.store->tree().disk(1);
+    TreeNode *fresh = s.w.store->Tree().disk(1);
     QCOMPARE(fresh->text(), std::string("Photos"));
     QCOMPARE(fresh->disk().SerialNumber, 0x2222u);
     QVERIFY(!QFile::exists(QString::fromStdString(s.w.programDir + s.file)));
-    QCOMPARE(main.CurrentNode, fresh);
+    QCOMPARE(main.currentNode(), fresh);
 }
 
 void ScanUpdateTest::subFolderListingSkipsTheSerialCheck()
@@ -197,7 +197,7 @@ void ScanUpdateTest::subFolderListingSkipsTheSerialCheck()
     p.answers.enqueue(QMessageBox::Ok);
     main.popUpdateClick();
     QCOMPARE(p.messages().size(), 1);
-    QCOMPARE(s.w.store->tree().disk(1)->text(), std::string("Photos"));
+    QCOMPARE(s.w.store->Tree().disk(1)->text(), std::string("Photos"));
     QVERIFY(!QFile::exists(QString::fromStdString(s.w.programDir + s.file)));
 }
 
@@ -217,7 +217,7 @@ void ScanUpdateTest::letterDriveText()
     QCOMPARE(p.messages().size(), 2);
     QCOMPARE(p.messages()[0].text, QString("Please make sure that the disk 'Photos' is inserted in drive E:"));
     QCOMPARE(p.messages()[1].text, QString("Could not find the disk!"));
-    QCOMPARE(s.w.store->tree().disk(row), disk);
+    QCOMPARE(s.w.store->Tree().disk(row), disk);
 }
 
 QTEST_MAIN(ScanUpdateTest)

@@ -1,9 +1,9 @@
 #include "search/ui/SearchUiSupport.h"
 
 #include "app/CatalogTreeModel.h"
-#include "app/Frmlistpr.h"
-#include "app/Help.h"
-#include "search/ui/SearchCommands.h"
+#include "search/ui/Frmlistpr.h"
+#include "gui/Help.h"
+#include "app/SearchCommands.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -17,6 +17,7 @@
 #include <sys/stat.h>
 
 using namespace rkm;
+using namespace rkm::test;
 using namespace rkm::searchtest;
 
 class FileEntryPropertiesTest : public QObject {
@@ -29,7 +30,7 @@ private:
     std::unique_ptr<CatalogStore> m_store;
     std::unique_ptr<TfrmMain> m_main;
 
-    TreeNode *node(const char *path) { return NodeAt(m_store->tree(), QString::fromUtf8(path)); }
+    TreeNode *node(const char *path) { return NodeAt(m_store->Tree(), QString::fromUtf8(path)); }
     std::string catFile() const { return m_sandbox->programDir() + "DATA.CAT"; }
     QByteArray catBytes() const
     {
@@ -81,16 +82,16 @@ private slots:
         const ino_t before = inode(catFile());
         QVERIFY(open("Work", 0, [](TfrmListProperties &d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Properties"));
-            QCOMPARE(d.lblFilename->text(), QStringLiteral("notes.txt"));
-            QCOMPARE(d.lblSize->text(), QStringLiteral("12 Kb"));
-            QCOMPARE(d.lblDate->text(), QStringLiteral("01/02/2020"));
-            QCOMPARE(d.txtDescription->text(), QStringLiteral("meeting notes"));
-            QCOMPARE(d.cboCategory->currentText(), QStringLiteral("Docs"));
-            QCOMPARE(d.cboCategory->count(), 3);
-            QCOMPARE(d.cboCategory->itemText(2), QStringLiteral("Photos"));
-            QCOMPARE(d.focusWidget(), static_cast<QWidget *>(d.OKBtn));
-            QVERIFY(d.OKBtn->isDefault());
-            d.OKBtn->click();
+            QCOMPARE(Find<QLabel>(&d, "lblFilename")->text(), QStringLiteral("notes.txt"));
+            QCOMPARE(Find<QLabel>(&d, "lblSize")->text(), QStringLiteral("12 Kb"));
+            QCOMPARE(Find<QLabel>(&d, "lblDate")->text(), QStringLiteral("01/02/2020"));
+            QCOMPARE(Find<QLineEdit>(&d, "txtDescription")->text(), QStringLiteral("meeting notes"));
+            QCOMPARE(Find<QComboBox>(&d, "cboCategory")->currentText(), QStringLiteral("Docs"));
+            QCOMPARE(Find<QComboBox>(&d, "cboCategory")->count(), 3);
+            QCOMPARE(Find<QComboBox>(&d, "cboCategory")->itemText(2), QStringLiteral("Photos"));
+            QCOMPARE(d.focusWidget(), static_cast<QWidget *>(Find<QPushButton>(&d, "OKBtn")));
+            QVERIFY(Find<QPushButton>(&d, "OKBtn")->isDefault());
+            Find<QPushButton>(&d, "OKBtn")->click();
         }));
         QVERIFY(!node("Work")->disk().IsModified());
         QCOMPARE(inode(catFile()), before);
@@ -120,9 +121,9 @@ private slots:
         };
         for (const auto &c : cases) {
             QVERIFY2(open(c.path, c.entry, [&](TfrmListProperties &d) {
-                d.txtDescription->setText(c.description);
-                d.cboCategory->setEditText(c.category);
-                d.OKBtn->click();
+                Find<QLineEdit>(&d, "txtDescription")->setText(c.description);
+                Find<QComboBox>(&d, "cboCategory")->setEditText(c.category);
+                Find<QPushButton>(&d, "OKBtn")->click();
             }), c.what);
             const FileList &files = node(c.path)->disk().Files;
             QCOMPARE(files.text(c.entry, FT_DESCRIPTION), c.storedDescription);
@@ -138,20 +139,20 @@ private slots:
     void lineBreaksTypedOrPastedBecomeSpaces()
     {
         QVERIFY(open("Photos", 0, [](TfrmListProperties &d) {
-            d.txtDescription->clear();
-            d.txtDescription->insert("two\r\nlines\nhere");
-            QCOMPARE(d.txtDescription->text(), QStringLiteral("two lines here"));
-            d.cboCategory->lineEdit()->clear();
-            d.cboCategory->lineEdit()->insert("new\ncat");
-            QCOMPARE(d.cboCategory->currentText(), QStringLiteral("new cat"));
-            d.OKBtn->click();
+            Find<QLineEdit>(&d, "txtDescription")->clear();
+            Find<QLineEdit>(&d, "txtDescription")->insert("two\r\nlines\nhere");
+            QCOMPARE(Find<QLineEdit>(&d, "txtDescription")->text(), QStringLiteral("two lines here"));
+            Find<QComboBox>(&d, "cboCategory")->lineEdit()->clear();
+            Find<QComboBox>(&d, "cboCategory")->lineEdit()->insert("new\ncat");
+            QCOMPARE(Find<QComboBox>(&d, "cboCategory")->currentText(), QStringLiteral("new cat"));
+            Find<QPushButton>(&d, "OKBtn")->click();
         }));
         QCOMPARE(node("Photos")->disk().Files.text(0, FT_DESCRIPTION), "two lines here");
         QCOMPARE(node("Photos")->disk().Files.text(0, FT_CATEGORY), "new cat");
         m_store->SaveModifiedListings();
         CatalogStore again(m_sandbox->programDir());
         QVERIFY(again.LoadCatalog().empty());
-        QCOMPARE(again.tree().findByName("Photos")->disk().Files.text(0, FT_DESCRIPTION), "two lines here");
+        QCOMPARE(again.Tree().findByName("Photos")->disk().Files.text(0, FT_DESCRIPTION), "two lines here");
     }
 
     void longTextsAreShownWholeAndKeptByOk()
@@ -163,9 +164,9 @@ private slots:
         files.setText(0, FT_DESCRIPTION, description);
         files.setText(0, FT_CATEGORY, category);
         QVERIFY(open("Photos", 0, [&](TfrmListProperties &d) {
-            QCOMPARE(d.txtDescription->text().size(), qsizetype(description.size()));
-            QCOMPARE(d.cboCategory->currentText().size(), qsizetype(category.size()));
-            d.OKBtn->click();
+            QCOMPARE(Find<QLineEdit>(&d, "txtDescription")->text().size(), qsizetype(description.size()));
+            QCOMPARE(Find<QComboBox>(&d, "cboCategory")->currentText().size(), qsizetype(category.size()));
+            Find<QPushButton>(&d, "OKBtn")->click();
         }));
         QCOMPARE(files.text(0, FT_DESCRIPTION), description);
         QCOMPARE(files.text(0, FT_CATEGORY), category);
@@ -176,8 +177,8 @@ private slots:
     void launchOpensTheFileAndDropsEdits()
     {
         QVERIFY(open("Work", 0, [](TfrmListProperties &d) {
-            d.txtDescription->setText("changed");
-            d.cmdLaunch->click();
+            Find<QLineEdit>(&d, "txtDescription")->setText("changed");
+            Find<QPushButton>(&d, "cmdLaunch")->click();
         }));
         QCOMPARE(m_prompter->count(QueuedPrompter::OpenUrl), 1);
         QCOMPARE(QUrl(m_prompter->calls[0].text), QUrl::fromLocalFile(m_disk->filePath("notes.txt")));
@@ -190,9 +191,9 @@ private slots:
     {
         bool stillOpen = false;
         QVERIFY(open("Work", 1, [&](TfrmListProperties &d) {
-            d.cmdLaunch->click();
+            Find<QPushButton>(&d, "cmdLaunch")->click();
             stillOpen = d.isVisible();
-            d.CancelBtn->click();
+            Find<QPushButton>(&d, "CancelBtn")->click();
         }));
         QVERIFY(stillOpen);
         QCOMPARE(m_prompter->count(QueuedPrompter::OpenUrl), 0);
@@ -212,24 +213,24 @@ private slots:
             emit f1->activated();
             topic = HelpBrowser() ? HelpBrowser()->source().toString() : QString();
             CloseHelp();
-            d.CancelBtn->click();
+            Find<QPushButton>(&d, "CancelBtn")->click();
         }));
         QCOMPARE(topic, QStringLiteral("qrc:/help/topic8.html"));
     }
 
     void folderWithoutFilesOpensNothing()
     {
-        QVERIFY(!open("Work/Empty", 0, [](TfrmListProperties &d) { d.CancelBtn->click(); }));
+        QVERIFY(!open("Work/Empty", 0, [](TfrmListProperties &d) { Find<QPushButton>(&d, "CancelBtn")->click(); }));
     }
 
     void popupItemReachesTheDialog()
     {
         m_main->selectNode(node("Work"));
         m_main->setGridEntryIndex(1);
-        QVERIFY(WithDialog<TfrmListProperties>([&] { m_main->popLstProperties->trigger(); },
+        QVERIFY(WithDialog<TfrmListProperties>([&] { Action(m_main.get(), "popLstProperties")->trigger(); },
                                                [](TfrmListProperties &d) {
-                                                   QCOMPARE(d.lblFilename->text(), QStringLiteral("song.mp3"));
-                                                   d.CancelBtn->click();
+                                                   QCOMPARE(Find<QLabel>(&d, "lblFilename")->text(), QStringLiteral("song.mp3"));
+                                                   Find<QPushButton>(&d, "CancelBtn")->click();
                                                }));
     }
 
@@ -238,8 +239,8 @@ private slots:
         QVERIFY(QFile::remove(QString::fromStdString(catFile())));
         QVERIFY(QDir().mkdir(QString::fromStdString(catFile())));
         QVERIFY(open("Work", 0, [](TfrmListProperties &d) {
-            d.cboCategory->setEditText("Games");
-            d.OKBtn->click();
+            Find<QComboBox>(&d, "cboCategory")->setEditText("Games");
+            Find<QPushButton>(&d, "OKBtn")->click();
         }));
         QCOMPARE(m_prompter->messages().size(), 1);
         QCOMPARE(node("Work")->disk().Files.text(0, FT_CATEGORY), "Games");

@@ -1,9 +1,9 @@
 #include "search/ui/SearchUiSupport.h"
 
-#include "search/ui/SearchCommands.h"
+#include "app/SearchCommands.h"
 #include "search/ui/searchfrm.h"
 
-#include "app/Help.h"
+#include "gui/Help.h"
 
 #include <QCheckBox>
 #include <QShortcut>
@@ -16,6 +16,7 @@
 #include <QTreeView>
 
 using namespace rkm;
+using namespace rkm::test;
 using namespace rkm::searchtest;
 
 class SearchDialogTest : public QObject {
@@ -28,7 +29,7 @@ private:
     std::unique_ptr<TfrmMain> m_main;
 
     TfrmSearch &dialog() { return m_main->searchCommands().frmSearch(); }
-    TreeNode *node(const char *path) { return NodeAt(m_store->tree(), QString::fromUtf8(path)); }
+    TreeNode *node(const char *path) { return NodeAt(m_store->Tree(), QString::fromUtf8(path)); }
 
     // Find or Find next; `fill` sets up the dialog if it is shown, which is
     // then closed with OK (or Cancel). Returns whether it was shown.
@@ -45,21 +46,21 @@ private:
             [&](TfrmSearch &d) {
                 if (fill)
                     fill(d);
-                (ok ? d.OKBtn : d.CancelBtn)->click();
+                (ok ? Find<QPushButton>(&d, "OKBtn") : Find<QPushButton>(&d, "CancelBtn"))->click();
             });
     }
     static void set(TfrmSearch &d, const QString &text, bool cs, bool folders, bool names, bool descs)
     {
-        d.txtSearch->setText(text);
-        d.chkCS->setChecked(cs);
-        d.chkFolderNames->setChecked(folders);
-        d.chkFilename->setChecked(names);
-        d.chkDescription->setChecked(descs);
+        Find<QLineEdit>(&d, "txtSearch")->setText(text);
+        Find<QCheckBox>(&d, "chkCS")->setChecked(cs);
+        Find<QCheckBox>(&d, "chkFolderNames")->setChecked(folders);
+        Find<QCheckBox>(&d, "chkFilename")->setChecked(names);
+        Find<QCheckBox>(&d, "chkDescription")->setChecked(descs);
     }
     // The selection as "path" or "path#entry", for comparisons.
     QString position() const
     {
-        const TreeNode *n = m_main->CurrentNode;
+        const TreeNode *n = m_main->currentNode();
         if (!n)
             return QStringLiteral("none");
         QString path;
@@ -98,16 +99,16 @@ private slots:
     {
         TfrmSearch &d = dialog();
         QCOMPARE(d.windowTitle(), QStringLiteral("Search"));
-        QCOMPARE(d.lblSearch->text(), QStringLiteral("Search for entry containing this text: "));
-        QCOMPARE(d.Label1->text(), QStringLiteral("Search in:"));
-        QCOMPARE(d.chkCategory->text(), QStringLiteral("Only in this category:"));
-        QVERIFY(d.txtSearch->text().isEmpty());
-        QVERIFY(!d.chkCS->isChecked());
-        QVERIFY(d.chkFolderNames->isChecked() && d.chkFilename->isChecked() && d.chkDescription->isChecked());
-        QVERIFY(!d.chkCategory->isChecked());
-        QVERIFY(!d.cboCategories->isEnabled());
-        QVERIFY(!d.cboCategories->isEditable());
-        QVERIFY(d.OKBtn->isDefault());
+        QCOMPARE(Find<QLabel>(&d, "lblSearch")->text(), QStringLiteral("Search for entry containing this text: "));
+        QCOMPARE(Find<QLabel>(&d, "Label1")->text(), QStringLiteral("Search in:"));
+        QCOMPARE(Find<QCheckBox>(&d, "chkCategory")->text(), QStringLiteral("Only in this category:"));
+        QVERIFY(Find<QLineEdit>(&d, "txtSearch")->text().isEmpty());
+        QVERIFY(!Find<QCheckBox>(&d, "chkCS")->isChecked());
+        QVERIFY(Find<QCheckBox>(&d, "chkFolderNames")->isChecked() && Find<QCheckBox>(&d, "chkFilename")->isChecked() && Find<QCheckBox>(&d, "chkDescription")->isChecked());
+        QVERIFY(!Find<QCheckBox>(&d, "chkCategory")->isChecked());
+        QVERIFY(!Find<QComboBox>(&d, "cboCategories")->isEnabled());
+        QVERIFY(!Find<QComboBox>(&d, "cboCategories")->isEditable());
+        QVERIFY(Find<QPushButton>(&d, "OKBtn")->isDefault());
 
         // OK needs one of the three boxes; the category list follows its box.
         const struct {
@@ -115,20 +116,20 @@ private slots:
         } cases[] = {{false, false, false, false}, {true, false, false, true}, {false, true, false, true},
                      {false, false, true, true}, {true, true, true, true}};
         for (const auto &c : cases) {
-            d.chkFolderNames->setChecked(c.folders);
-            d.chkFilename->setChecked(c.names);
-            d.chkDescription->setChecked(c.descs);
-            QCOMPARE(d.OKBtn->isEnabled(), c.okEnabled);
+            Find<QCheckBox>(&d, "chkFolderNames")->setChecked(c.folders);
+            Find<QCheckBox>(&d, "chkFilename")->setChecked(c.names);
+            Find<QCheckBox>(&d, "chkDescription")->setChecked(c.descs);
+            QCOMPARE(Find<QPushButton>(&d, "OKBtn")->isEnabled(), c.okEnabled);
         }
-        d.chkCategory->setChecked(true);
-        QVERIFY(d.cboCategories->isEnabled());
-        d.chkCategory->setChecked(false);
-        QVERIFY(!d.cboCategories->isEnabled());
+        Find<QCheckBox>(&d, "chkCategory")->setChecked(true);
+        QVERIFY(Find<QComboBox>(&d, "cboCategories")->isEnabled());
+        Find<QCheckBox>(&d, "chkCategory")->setChecked(false);
+        QVERIFY(!Find<QComboBox>(&d, "cboCategories")->isEnabled());
 
         // Tab order, starting from the text box that has the focus when shown.
         QStringList order;
         const bool shown = command(false, [&](TfrmSearch &dlg) {
-            dlg.chkCategory->setChecked(true); // so the category list takes part
+            Find<QCheckBox>(&dlg, "chkCategory")->setChecked(true); // so the category list takes part
             QWidget *w = dlg.focusWidget();
             for (int i = 0; i < 9 && w; ++i) {
                 order << w->objectName();
@@ -160,12 +161,12 @@ private slots:
     {
         QVERIFY(command(false, [](TfrmSearch &d) { set(d, "READ", false, true, true, true); }));
         QCOMPARE(position(), QStringLiteral("Work/Readings"));
-        QCOMPARE(m_main->focusWidget(), static_cast<QWidget *>(m_main->TreeView1));
+        QCOMPARE(m_main->focusWidget(), static_cast<QWidget *>(Tree(*m_main)));
         const QString expected[] = {"Work/Readings#0", "Work/Readings#1", "Work/Readings/Deep#0"};
         for (const QString &e : expected) {
             QVERIFY(!command(true));
             QCOMPARE(position(), e);
-            QCOMPARE(m_main->focusWidget(), static_cast<QWidget *>(m_main->StringGrid1));
+            QCOMPARE(m_main->focusWidget(), static_cast<QWidget *>(Grid(*m_main)));
             QVERIFY(m_prompter->messages().isEmpty());
         }
         for (int again = 0; again < 2; ++again) {
@@ -213,10 +214,10 @@ private slots:
     {
         QVERIFY(command(false, [](TfrmSearch &d) {
             set(d, "", false, true, true, true);
-            d.chkCategory->setChecked(true);
-            QCOMPARE(d.cboCategories->count(), 3);
-            QCOMPARE(d.cboCategories->currentIndex(), -1);
-            d.cboCategories->setCurrentIndex(0); // Docs
+            Find<QCheckBox>(&d, "chkCategory")->setChecked(true);
+            QCOMPARE(Find<QComboBox>(&d, "cboCategories")->count(), 3);
+            QCOMPARE(Find<QComboBox>(&d, "cboCategories")->currentIndex(), -1);
+            Find<QComboBox>(&d, "cboCategories")->setCurrentIndex(0); // Docs
         }));
         QCOMPARE(position(), QStringLiteral("Work#0"));
         QVERIFY(!command(true));
@@ -225,9 +226,9 @@ private slots:
         QVERIFY(noMatchReported());
         // A new Find asks for the category afresh.
         QVERIFY(command(false, [](TfrmSearch &d) {
-            QVERIFY(!d.chkCategory->isChecked());
-            QVERIFY(!d.cboCategories->isEnabled());
-            QCOMPARE(d.cboCategories->currentIndex(), -1);
+            QVERIFY(!Find<QCheckBox>(&d, "chkCategory")->isChecked());
+            QVERIFY(!Find<QComboBox>(&d, "cboCategories")->isEnabled());
+            QCOMPARE(Find<QComboBox>(&d, "cboCategories")->currentIndex(), -1);
         }, false));
     }
 
@@ -235,7 +236,7 @@ private slots:
     {
         QVERIFY(command(false, [](TfrmSearch &d) {
             set(d, "", false, false, true, true);
-            d.chkCategory->setChecked(true);
+            Find<QCheckBox>(&d, "chkCategory")->setChecked(true);
         }));
         QCOMPARE(position(), QStringLiteral("Work/Readings#0"));
         // With no text and no category picked there is nothing to go on
@@ -247,10 +248,10 @@ private slots:
     {
         m_main->selectNode(node("Work"));
         const QString before = position();
-        QVERIFY(command(false, [](TfrmSearch &d) { d.txtSearch->setText("pic"); }, false));
+        QVERIFY(command(false, [](TfrmSearch &d) { Find<QLineEdit>(&d, "txtSearch")->setText("pic"); }, false));
         QCOMPARE(position(), before);
         QVERIFY(m_prompter->messages().isEmpty());
-        QCOMPARE(dialog().txtSearch->text(), QStringLiteral("pic"));
+        QCOMPARE(Find<QLineEdit>(&dialog(), "txtSearch")->text(), QStringLiteral("pic"));
         QVERIFY(!command(true));
         QCOMPARE(position(), QStringLiteral("Photos#0"));
     }

@@ -5,8 +5,8 @@
 
 #include "app/AppTestSupport.h"
 #include "app/Mainfrm.h"
-#include "app/QueuedPrompter.h"
-#include "catalog/CatalogDir.h"
+#include "gui/QueuedPrompter.h"
+#include "catalog/CatalogStore.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,34 +1,14 @@
-#include "search/ui/SearchCommands.h"
+#include "app/SearchCommands.h"
 
-#include "app/CatalogTreeModel.h"
-#include "app/Frmlistpr.h"
 #include "app/Mainfrm.h"
-#include "app/Prompter.h"
+#include "gui/Prompter.h"
+#include "gui/WaitCursor.h"
 #include "search/Annotations.h"
 #include "search/Finder.h"
+#include "search/ui/Frmlistpr.h"
 #include "search/ui/searchfrm.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTableView>
-#include <QTreeView>
-
 namespace rkm {
-
-namespace {
-
-// The hourglass for as long as it lives.
-class WaitCursor final {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
-} // namespace
 
 SearchCommands::SearchCommands(TfrmMain &main)
     : m_main(main), m_frmSearch(std::make_unique<TfrmSearch>(&main)),
@@ -38,14 +18,14 @@ SearchCommands::SearchCommands(TfrmMain &main)
 
 SearchCommands::~SearchCommands() = default;
 
-void SearchCommands::mnuFindClick()
+void SearchCommands::find()
 {
-    find(false);
+    search(false);
 }
 
-void SearchCommands::mnuFindNextClick()
+void SearchCommands::findNext()
 {
-    find(true);
+    search(true);
 }
 
 int SearchCommands::continuationEntry() const
@@ -57,25 +37,24 @@ int SearchCommands::continuationEntry() const
     return row < 0 ? 0 : row + 1;
 }
 
-void SearchCommands::find(bool next)
+void SearchCommands::search(bool next)
 {
     TfrmSearch &d = *m_frmSearch;
-    const bool continued = next && (!d.txtSearch->text().isEmpty() ||
-                                    (d.chkCategory->isChecked() && !d.cboCategories->currentText().isEmpty()));
+    const bool continued = next && d.hasSearch();
     if (!continued) {
-        d.chkCategory->setChecked(false);
+        d.clearCategoryRestriction();
         d.setCategories(m_main.Categories());
         if (d.exec() != QDialog::Accepted)
             return;
     }
     m_main.guarded([&] {
         const Finder finder(d.options());
-        const Catalog &tree = m_main.store().tree();
+        const Catalog &tree = m_main.store().Tree();
         SearchHit hit;
         {
             const WaitCursor wait;
-            if (continued && m_main.CurrentNode)
-                hit = finder.findNext(tree, m_main.CurrentNode, continuationEntry());
+            if (continued && m_main.currentNode())
+                hit = finder.findNext(tree, m_main.currentNode(), continuationEntry());
             else
                 hit = finder.findFirst(tree);
         }
@@ -84,18 +63,13 @@ void SearchCommands::find(bool next)
                                QStringLiteral("No matching entry was found"), QMessageBox::Ok);
             return;
         }
-        m_main.selectNode(hit.node);
-        m_main.setGridEntryIndex(hit.entry);
-        if (hit.entry < 0)
-            m_main.TreeView1->setFocus();
-        else
-            m_main.StringGrid1->setFocus();
+        m_main.showMatch(hit.node, hit.entry);
     });
 }
 
-void SearchCommands::StringGrid1DblClick()
+void SearchCommands::editFileEntry()
 {
-    TreeNode *node = m_main.CurrentNode;
+    TreeNode *node = m_main.currentNode();
     if (!node)
         return;
     const int index = m_main.gridEntryIndex();

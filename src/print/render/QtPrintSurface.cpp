@@ -1,11 +1,11 @@
-#include "print/ui/QtPrintSurface.h"
+#include "print/render/QtPrintSurface.h"
 
 #include "catalog/Errors.h"
-#include "platform/Platform.h"
+#include "platform/Text.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 namespace rkm {
 
@@ -112,25 +112,24 @@ QString JobTitle(const std::string &diskName)
     return QStringLiteral("Rackmere - ") + Shown(diskName);
 }
 
-bool PrintPage(QPrinter &printer, const PageRequest &request, const std::vector<std::string> &folderLines,
+bool PrintPage(QPagedPaintDevice &device, const PageRequest &request, const std::vector<std::string> &folderLines,
                const std::vector<std::string> &fileLines, const std::function<bool()> &askAbort)
 {
     PageRequest r = request;
     r.preview = false;
-    const double dpiX = printer.logicalDpiX(), dpiY = printer.logicalDpiY();
+    const double dpiX = device.logicalDpiX(), dpiY = device.logicalDpiY();
     // A job once begun cannot always be taken back (a PDF file or a CUPS
     // queue gets the page all the same), so the fit question is settled by
     // measuring alone, before the job begins.
     if (askAbort) {
-        QtPrintSurface measure(printer, nullptr, dpiX, dpiY, printer.width());
+        QtPrintSurface measure(device, nullptr, dpiX, dpiY, device.width());
         if (!RenderPage(measure, r, folderLines, fileLines, askAbort))
             return false;
     }
-    printer.setDocName(JobTitle(request.title));
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         throw RackmereError("The printer could not start the print job");
-    QtPrintSurface surface(printer, &painter, dpiX, dpiY, printer.width());
+    QtPrintSurface surface(device, &painter, dpiX, dpiY, device.width());
     RenderPage(surface, r, folderLines, fileLines, nullptr);
     painter.end();
     return true;

@@ -1,4 +1,4 @@
-#include "app/Help.h"
+#include "gui/Help.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,12 +8,6 @@
 #include <string>
 #include <vector>
 
-class QComboBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace Ui {
 class TfrmListProperties;
 }
@@ -43,13 +37,6 @@ public:
     const std::string &folderPath() const { return m_folderPath; }
 
     void cmdLaunchClick();
-
-    QFrame *Bevel1;
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5;
-    QLabel *lblFilename, *lblSize, *lblDate;
-    QLineEdit *txtDescription;
-    QComboBox *cboCategory;
-    QPushButton *OKBtn, *CancelBtn, *cmdLaunch;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,38 +1,25 @@
-#include "print/ui/PrintCommands.h"
+#include "app/PrintCommands.h"
 
 #include "app/Mainfrm.h"
-#include "app/Prompter.h"
+#include "gui/Prompter.h"
+#include "gui/WaitCursor.h"
 #include "print/PrintSelection.h"
+#include "print/render/QtPrintSurface.h"
 #include "print/ui/Dlgprint.h"
 #include "print/ui/Frmprpreview.h"
-#include "print/ui/QtPrintSurface.h"
 
 #include <QGuiApplication>
 #include <QPrinter>
 
 namespace rkm {
 
-namespace {
-
-// The hourglass while the lines are gathered; the previous cursor comes back
-// however the work ends.
-class WaitCursor final {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
-} // namespace
-
 PrintCommands::PrintCommands(TfrmMain &main) : settings(&ProgramSettings()), m_main(main) {}
 
 PrintCommands::~PrintCommands() = default;
 
-void PrintCommands::mnuPrintClick()
+void PrintCommands::print()
 {
-    if (!m_main.CurrentDisk)
+    if (!m_main.currentDisk())
         return;
     TfrmPrint dialog(m_main.ProgramDir(), *settings, &m_main);
     if (!dialog.loadError().isEmpty())
@@ -47,7 +34,7 @@ void PrintCommands::mnuPrintClick()
             if (dialog.saveAsDefault())
                 dialog.SaveDefaults();
             const TPrintSelection selection = ReadPrintSelection(dialog.options());
-            CollectPrintLines(*m_main.CurrentDisk->Node, FileLines, FolderLines, selection);
+            CollectPrintLines(*m_main.currentDisk()->Node, FileLines, FolderLines, selection);
         } catch (const std::exception &e) {
             // A filter file that cannot be written, a level that is no number:
             // the command ends here.
@@ -67,7 +54,7 @@ bool PrintCommands::RenderPrintout(bool preview, const std::vector<std::string> 
                                    const std::vector<std::string> &FolderLines, const TfrmPrint &dialog)
 {
     const PrintOptions o = dialog.options();
-    const PageRequest request{ChosenLayout(o), ChosenFrame(o), preview, m_main.CurrentDisk->Node->text()};
+    const PageRequest request{ChosenLayout(o), ChosenFrame(o), preview, m_main.currentDisk()->Node->text()};
     if (preview) {
         QImage image;
         {
@@ -91,6 +78,7 @@ bool PrintCommands::RenderPrintout(bool preview, const std::vector<std::string> 
     if (!prompter().choosePrinter(&m_main, &printer))
         return true;
     WaitCursor wait;
+    printer.setDocName(JobTitle(request.title));
     return PrintPage(printer, request, FolderLines, FileLines, [this] {
         // The question gets the normal pointer back while it is open.
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);

@@ -20,19 +20,12 @@ std::string NormalizeProgramDir(const std::string &dir);
 // The volume serial number of the volume whose root is the disk's RootPath, or 0.
 uint32_t GetDiskSerial(const TDisk &disk);
 
-// Category list file: one name a line. Every line end form reads (CR, LF, CR LF);
-// a line end at the very end adds no empty name; an empty middle line is an
-// empty name.
+// Category list file: one name a line, read by the rule of SplitLines.
 std::vector<std::string> ParseCategories(std::string_view data);
 std::string FormatCategories(const std::vector<std::string> &categories);
 
 inline constexpr char CATEGORY_FILE[] = "DATA.CAT";
 inline constexpr char LISTING_SUFFIX[] = ".rkm";
-
-// Writes `bytes` to `path` through a temporary file renamed into place, so a
-// crash or a full disk never leaves a half-written file where a good one was.
-// Throws RackmereError naming the file when it fails.
-void WriteFileAtomically(const std::string &path, std::string_view bytes);
 
 // The catalogue of one program directory: the tree, the category list and the
 // directory's files. The desktop program and the CLI both work through this.
@@ -41,8 +34,8 @@ public:
     explicit CatalogStore(std::string programDir);
 
     const std::string &ProgramDir() const { return m_programDir; }
-    Catalog &tree() { return m_tree; }
-    const Catalog &tree() const { return m_tree; }
+    Catalog &Tree() { return m_tree; }
+    const Catalog &Tree() const { return m_tree; }
     std::vector<std::string> &Categories() { return m_categories; }
     const std::vector<std::string> &Categories() const { return m_categories; }
 
@@ -54,8 +47,11 @@ public:
 
     // A bare listing file name "N.rkm" (N from 0 to 32767) not present yet.
     std::string FindFreeFileName();
-    // Writes the listing of a disk node. An empty name marks the first save:
-    // a new file name is chosen and stored with the disk's serial number.
+    // Writes the listing of a disk node, all or nothing. An empty name marks
+    // the first save: a new file name is chosen, and the disk takes it and
+    // the volume's serial number only once the file is written. A written
+    // listing is no longer modified. Throws RackmereError, and then nothing
+    // of the disk changed.
     void SaveListing(TreeNode *node, std::string name = {});
     // Writes every modified listing under its own file name (a listing never
     // saved gets a new one). A failure is thrown after the others were written.
@@ -67,6 +63,17 @@ public:
     bool AddCategoryIfMissing(const std::string &category);
     // Deletes a listing's file; false when it could not be deleted.
     bool DeleteListingFile(const std::string &fileName) const;
+
+    // A newly scanned disk joins the tree where a new listing goes, marked
+    // modified until it is written. Returns it.
+    TreeNode *AddDisk(std::unique_ptr<TreeNode> disk);
+    // The disk `old` leaves the tree and its updated listing `fresh` takes
+    // the place a new listing goes. Returns the fresh node.
+    TreeNode *ReplaceDisk(TreeNode *old, std::unique_ptr<TreeNode> fresh);
+    // Deletes a listing's file (a listing never written has none) and takes
+    // the disk out of the tree; false, with the tree as it was, when the
+    // file could not be deleted.
+    bool DeleteListing(TreeNode *disk);
 
     std::string PathOf(const std::string &fileName) const;
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 namespace rkm {
 
 class TfrmMain;
@@ -9,16 +7,17 @@ class TfrmAddNew;
 class TfrmAdding;
 class TfrmProps;
 
-// The main window's scan commands, with the windows they use.
+// The main window's listing commands (Add new, Update, Delete, Rename,
+// Properties), with the windows they use.
 class ScanCommands final {
 public:
     explicit ScanCommands(TfrmMain &main);
     ~ScanCommands();
-    void Addnew1Click();
-    void popUpdateClick();
-    void popDeleteClick();
-    void mnuRenameClick();
-    void mnuPropertiesClick();
+    void addListing();
+    void updateListing();
+    void deleteListing();
+    void renameListing();
+    void showProperties();
 
     // The windows that live as long as the main window.
     TfrmAddNew &frmAddNew() { return *m_addNew; }

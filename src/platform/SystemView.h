@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "platform/DriveType.h"
 
 #include <cstdint>
 #include <optional>
@@ -32,8 +32,8 @@ public:
     // The mount that holds an absolute path: the longest mount point that is a
     // prefix of it; of two mounts on the same point the later one.
     std::optional<Mount> mountHolding(const std::string &path) const;
-    // Drive type code 0..6 of the volume that holds `path` (see Disks.h).
-    int driveType(const std::string &path) const;
+    // The drive type code of the volume that holds `path`.
+    DriveTypeCode driveType(const std::string &path) const;
     // The volume serial number, only for the root folder of a mounted volume
     // (a sub-folder gives 0): from the file system UUID, else the statfs id.
     uint32_t volumeSerial(const std::string &path) const;
@@ -56,18 +56,5 @@ const SystemView &System();
 // A file system UUID as a 32-bit volume serial number: FAT "XXXX-XXXX" is that
 // number, NTFS "0123456789ABCDEF" its low 32 bits, any other UUID a stable fold.
 uint32_t SerialFromUuid(std::string_view uuid);
-
-// Stored texts are bytes; they are shown decoded as UTF-8, or as Windows-1252
-// where the bytes are not UTF-8 (listings made on Windows).
-QString DecodeText(std::string_view bytes);
-bool IsUtf8(std::string_view bytes);
-// Unicode lower-casing of the decoded text, returned as UTF-8 (ASCII fast path).
-std::string LowerText(std::string_view bytes);
-
-// The text stored for a file's last-write date: the local date in the system
-// locale's short date format.
-std::string DateText(int64_t secondsSinceEpoch);
-// The size text: "N bytes" up to 1024, else "N Kb" (N = size / 1024).
-std::string SizeText(uint64_t size);
 
 } // namespace rkm::platform

@@ -1,4 +1,4 @@
-#include "app/Prompter.h"
+#include "gui/Prompter.h"
 
 #include <QApplication>
 #include <QDesktopServices>

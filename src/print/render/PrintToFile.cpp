@@ -1,13 +1,14 @@
-#include "print/ui/PrintToFile.h"
+#include "print/render/PrintToFile.h"
 
 #include "catalog/Errors.h"
-#include "print/ui/QtPrintSurface.h"
+#include "print/render/QtPrintSurface.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QPrinter>
+#include <QPageLayout>
+#include <QPdfWriter>
 
 namespace rkm {
 
@@ -27,12 +28,14 @@ void PrintPdfFile(const std::string &path, const PageRequest &request, const std
         if (!probe.open(QIODevice::WriteOnly))
             throw RackmereError("Cannot create file " + path + ": " + probe.errorString().toStdString());
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    printer.setResolution(PDF_RESOLUTION);
+    // A4 with 10 mm margins, as the desktop's PDF printer lays out its page.
+    QPdfWriter writer(file);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                     QPageLayout::Millimeter));
+    writer.setResolution(PDF_RESOLUTION);
+    writer.setTitle(JobTitle(request.title));
     try {
-        PrintPage(printer, request, folderLines, fileLines, nullptr);
+        PrintPage(writer, request, folderLines, fileLines, nullptr);
     } catch (const RackmereError &) {
         throw RackmereError("Cannot create file " + path);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Prompter.h"
+#include "gui/Prompter.h"
 
 #include <QList>
 #include <QQueue>

@@ -1,8 +1,8 @@
-#include "app/Frmlistpr.h"
+#include "search/ui/Frmlistpr.h"
 
-#include "app/Help.h"
-#include "app/Prompter.h"
-#include "platform/Platform.h"
+#include "gui/Help.h"
+#include "gui/Prompter.h"
+#include "platform/Text.h"
 #include "search/Annotations.h"
 
 #include "ui_Frmlistpr.h"
@@ -51,30 +51,15 @@ TfrmListProperties::TfrmListProperties(QWidget *parent)
 {
     m_ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    Bevel1 = m_ui->Bevel1;
-    Label1 = m_ui->Label1;
-    Label2 = m_ui->Label2;
-    Label3 = m_ui->Label3;
-    Label4 = m_ui->Label4;
-    Label5 = m_ui->Label5;
-    lblFilename = m_ui->lblFilename;
-    lblSize = m_ui->lblSize;
-    lblDate = m_ui->lblDate;
-    txtDescription = m_ui->txtDescription;
-    cboCategory = m_ui->cboCategory;
-    OKBtn = m_ui->OKBtn;
-    CancelBtn = m_ui->CancelBtn;
-    cmdLaunch = m_ui->cmdLaunch;
-
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdLaunch, &QPushButton::clicked, this, &TfrmListProperties::cmdLaunchClick);
-    KeepOnOneLine(txtDescription);
-    KeepOnOneLine(cboCategory->lineEdit());
+    connect(m_ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->cmdLaunch, &QPushButton::clicked, this, &TfrmListProperties::cmdLaunchClick);
+    KeepOnOneLine(m_ui->txtDescription);
+    KeepOnOneLine(m_ui->cboCategory->lineEdit());
     // No length limit: a line edit would otherwise cut a longer stored text
     // when it is shown, and OK would then store the cut text.
-    txtDescription->setMaxLength(std::numeric_limits<int>::max());
-    cboCategory->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    m_ui->txtDescription->setMaxLength(std::numeric_limits<int>::max());
+    m_ui->cboCategory->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     SetHelpContext(this, HELP_FILE_PROPERTIES);
 }
 
@@ -88,34 +73,34 @@ void TfrmListProperties::setEntry(const FileEntryView &entry, const std::vector<
     m_category = std::string(entry[FT_CATEGORY]);
     m_categories = categories;
     m_folderPath = std::move(folderPath);
-    lblFilename->setText(platform::DecodeText(entry[FT_NAME]));
-    lblSize->setText(platform::DecodeText(entry[FT_SIZE]));
-    lblDate->setText(platform::DecodeText(entry[FT_DATE]));
-    txtDescription->setText(platform::DecodeText(m_description));
-    cboCategory->clear();
+    m_ui->lblFilename->setText(platform::DecodeText(entry[FT_NAME]));
+    m_ui->lblSize->setText(platform::DecodeText(entry[FT_SIZE]));
+    m_ui->lblDate->setText(platform::DecodeText(entry[FT_DATE]));
+    m_ui->txtDescription->setText(platform::DecodeText(m_description));
+    m_ui->cboCategory->clear();
     for (const std::string &c : categories)
-        cboCategory->addItem(platform::DecodeText(c));
-    cboCategory->setCurrentIndex(-1);
-    cboCategory->setEditText(platform::DecodeText(m_category));
+        m_ui->cboCategory->addItem(platform::DecodeText(c));
+    m_ui->cboCategory->setCurrentIndex(-1);
+    m_ui->cboCategory->setEditText(platform::DecodeText(m_category));
 }
 
 std::string TfrmListProperties::descriptionText() const
 {
-    const QString shown = txtDescription->text();
+    const QString shown = m_ui->txtDescription->text();
     if (shown == platform::DecodeText(m_description))
         return m_description;
-    return OneLineText(Bytes(shown));
+    return platform::OneLineText(Bytes(shown));
 }
 
 std::string TfrmListProperties::categoryText() const
 {
-    const QString shown = cboCategory->currentText();
+    const QString shown = m_ui->cboCategory->currentText();
     if (shown == platform::DecodeText(m_category))
         return m_category;
     for (const std::string &c : m_categories)
         if (shown == platform::DecodeText(c))
             return c;
-    return OneLineText(Bytes(shown));
+    return platform::OneLineText(Bytes(shown));
 }
 
 std::string TfrmListProperties::filePath() const
@@ -129,7 +114,7 @@ std::string TfrmListProperties::filePath() const
 void TfrmListProperties::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    OKBtn->setFocus();
+    m_ui->OKBtn->setFocus();
 }
 
 void TfrmListProperties::cmdLaunchClick()

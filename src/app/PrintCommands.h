@@ -18,7 +18,7 @@ class PrintCommands final {
 public:
     explicit PrintCommands(TfrmMain &main);
     ~PrintCommands();
-    void mnuPrintClick();
+    void print();
 
     // Lays the lines out on the printer or in the preview window. True when
     // the command is finished; false to show the options dialog again (the

@@ -1,12 +1,13 @@
-#include "catalog/CatalogDir.h"
+#include "catalog/CatalogStore.h"
+
+#include "catalog/AtomicFile.h"
 
 #include "catalog/Errors.h"
 #include "catalog/ListingFile.h"
-#include "platform/Platform.h"
+#include "platform/SystemView.h"
+#include "platform/Text.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -38,37 +39,6 @@ bool endsWithListingSuffix(std::string_view name)
         if (std::tolower(static_cast<unsigned char>(tail[i])) != suffix[i])
             return false;
     return true;
-}
-
-// Reads a whole file; false when it cannot be opened or read.
-bool readWholeFile(const std::string &path, std::string &out)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0;
-    if (ok && !S_ISREG(st.st_mode)) {
-        ok = false;
-        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-    }
-    if (ok) {
-        out.resize(static_cast<std::size_t>(st.st_size));
-        std::size_t got = 0;
-        while (got < out.size()) {
-            const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break;
-            got += static_cast<std::size_t>(n);
-        }
-        out.resize(got); // a file that shrank while read is read as it now is
-    }
-    const int error = errno;
-    ::close(fd);
-    errno = error;
-    return ok;
 }
 
 bool fileExists(const std::string &path)
@@ -111,22 +81,7 @@ uint32_t GetDiskSerial(const TDisk &disk)
 
 std::vector<std::string> ParseCategories(std::string_view data)
 {
-    std::vector<std::string> names;
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (i < data.size()) {
-        const char c = data[i];
-        if (c == '\r' || c == '\n') {
-            names.emplace_back(data.substr(start, i - start));
-            if (c == '\r' && i + 1 < data.size() && data[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-        ++i;
-    }
-    if (start < data.size())
-        names.emplace_back(data.substr(start));
-    return names;
+    return platform::SplitLines(data);
 }
 
 std::string FormatCategories(const std::vector<std::string> &categories)
@@ -137,28 +92,6 @@ std::string FormatCategories(const std::vector<std::string> &categories)
         out += "\r\n";
     }
     return out;
-}
-
-void WriteFileAtomically(const std::string &path, std::string_view bytes)
-{
-    QSaveFile f(QString::fromStdString(path));
-    // Unbuffered, so a short write (a full disk) is seen here: Qt's buffer
-    // would drop the rest without an error and commit a cut file.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw RackmereError("Cannot create file " + path + ": " + f.errorString().toStdString());
-    const char *p = bytes.data();
-    qint64 left = static_cast<qint64>(bytes.size());
-    while (left > 0) {
-        const qint64 n = f.write(p, left);
-        if (n <= 0) {
-            f.cancelWriting();
-            throw RackmereError("Cannot write file " + path + ": " + f.errorString().toStdString());
-        }
-        p += n;
-        left -= n;
-    }
-    if (!f.commit())
-        throw RackmereError("Cannot write file " + path + ": " + f.errorString().toStdString());
 }
 
 CatalogStore::CatalogStore(std::string programDir)
@@ -184,7 +117,7 @@ std::vector<std::string> CatalogStore::LoadCatalog()
     const std::string catPath = m_programDir + CATEGORY_FILE;
     if (fileExists(catPath)) {
         std::string data;
-        if (!readWholeFile(catPath, data))
+        if (!ReadWholeFile(catPath, data))
             throw RackmereError("Cannot read the category file " + catPath + ": " + std::strerror(errno));
         m_categories = ParseCategories(data);
     }
@@ -201,7 +134,7 @@ std::vector<std::string> CatalogStore::LoadCatalog()
             continue;
         const std::string path = m_programDir + std::string(name);
         try {
-            if (!readWholeFile(path, data)) {
+            if (!ReadWholeFile(path, data)) {
                 if (e->d_type != DT_REG) {
                     struct stat st {};
                     if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
@@ -242,12 +175,16 @@ void CatalogStore::SaveListing(TreeNode *node, std::string name)
     if (!node)
         throw RackmereError("NULL node in save");
     TDisk &d = node->disk();
-    if (name.empty()) {
+    const bool first = name.empty();
+    if (first)
         name = FindFreeFileName();
+    const uint32_t serial = first ? (serialSource ? serialSource(d) : 0) : d.SerialNumber;
+    WriteFileAtomically(PathOf(name), WriteListing(*node, serial));
+    if (first) {
         d.FileName = name;
-        d.SerialNumber = serialSource ? serialSource(d) : 0;
+        d.SerialNumber = serial;
     }
-    WriteFileAtomically(PathOf(name), WriteListing(*node, d.SerialNumber));
+    d.Modified = false;
 }
 
 void CatalogStore::SaveModifiedListings()
@@ -289,6 +226,27 @@ bool CatalogStore::AddCategoryIfMissing(const std::string &category)
 bool CatalogStore::DeleteListingFile(const std::string &fileName) const
 {
     return ::unlink(PathOf(fileName).c_str()) == 0;
+}
+
+TreeNode *CatalogStore::AddDisk(std::unique_ptr<TreeNode> disk)
+{
+    disk->disk().Modified = true;
+    return m_tree.appendDisk(std::move(disk));
+}
+
+TreeNode *CatalogStore::ReplaceDisk(TreeNode *old, std::unique_ptr<TreeNode> fresh)
+{
+    m_tree.removeDisk(old->row());
+    return m_tree.appendDisk(std::move(fresh));
+}
+
+bool CatalogStore::DeleteListing(TreeNode *disk)
+{
+    const std::string &fileName = disk->disk().FileName;
+    if (!fileName.empty() && !DeleteListingFile(fileName))
+        return false;
+    m_tree.removeDisk(disk->row());
+    return true;
 }
 
 } // namespace rkm

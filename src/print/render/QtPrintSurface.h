@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+class QPagedPaintDevice;
 class QPaintDevice;
 class QPainter;
-class QPrinter;
 
 namespace rkm {
 
@@ -50,11 +50,11 @@ QFont PrintFont();
 QImage RenderPreviewImage(const PageRequest &request, const std::vector<std::string> &folderLines,
                           const std::vector<std::string> &fileLines);
 
-// Prints one page on a printer that is set up and chosen. When the lines do
-// not fit, `askAbort` is asked before the job begins; when it answers true
-// nothing is printed and the answer is false. Throws RackmereError when the
-// printer cannot start the job.
-bool PrintPage(QPrinter &printer, const PageRequest &request, const std::vector<std::string> &folderLines,
+// Prints one page on a paged device (a printer that is set up and chosen, or
+// a PDF writer). When the lines do not fit, `askAbort` is asked before the
+// job begins; when it answers true nothing is printed and the answer is
+// false. Throws RackmereError when the device cannot start the job.
+bool PrintPage(QPagedPaintDevice &device, const PageRequest &request, const std::vector<std::string> &folderLines,
                const std::vector<std::string> &fileLines, const std::function<bool()> &askAbort);
 
 // The print job's title for a disk.

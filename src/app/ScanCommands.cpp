@@ -1,17 +1,16 @@
-#include "scan/ui/ScanCommands.h"
+#include "app/ScanCommands.h"
 
 #include "app/CatalogTreeModel.h"
 #include "app/Mainfrm.h"
-#include "app/Prompter.h"
-#include "platform/Platform.h"
+#include "gui/Prompter.h"
+#include "platform/SystemView.h"
+#include "platform/Text.h"
 #include "scan/Scanner.h"
 #include "scan/Update.h"
 #include "scan/ui/Addfrm.h"
 #include "scan/ui/Frmaddprogress.h"
 #include "scan/ui/Frmpr.h"
 #include "scan/ui/Frmrename.h"
-
-#include "ui_Frmrename.h"
 
 namespace rkm {
 
@@ -29,7 +28,7 @@ ScanCommands::ScanCommands(TfrmMain &main)
 
 ScanCommands::~ScanCommands() = default;
 
-void ScanCommands::Addnew1Click()
+void ScanCommands::addListing()
 {
     if (m_addNew->exec() != QDialog::Accepted)
         return;
@@ -39,28 +38,19 @@ void ScanCommands::Addnew1Click()
             ScanProgress progress(*m_adding);
             scanned = ScanDisk(m_addNew->scanRoot(), m_addNew->description(), m_addNew->comment(), m_adding);
         }
-        TreeNode *node = m_main.treeModel()->appendDisk(std::move(scanned));
-        TDisk &d = node->disk();
-        try {
-            m_main.store().SaveListing(node);
-        } catch (...) {
-            // Not written: it has no file yet, and is written at the end of
-            // the run with the other modified listings.
-            d.FileName.clear();
-            d.SerialNumber = 0;
-            d.Modified = true;
-            m_main.selectNode(node);
-            throw;
-        }
+        // Shown at once; a listing that cannot be written stays modified and
+        // is written at the end of the run with the others.
+        TreeNode *node = m_main.store().AddDisk(std::move(scanned));
         m_main.selectNode(node);
+        m_main.store().SaveListing(node);
     });
 }
 
-void ScanCommands::popUpdateClick()
+void ScanCommands::updateListing()
 {
-    if (!m_main.CurrentNode)
+    if (!m_main.currentNode())
         return;
-    TDisk *root = m_main.CurrentNode->disk().GetRootDisk();
+    TDisk *root = m_main.currentNode()->disk().GetRootDisk();
     TreeNode *old = root->Node;
     const QString drive = platform::DecodeText(UpdateDriveText(root->RootPath, platform::System()));
     if (prompter().message(&m_main, QMessageBox::Question, RACKMERE,
@@ -92,46 +82,41 @@ void ScanCommands::popUpdateClick()
             // Written before the old file goes; a failure leaves all as it was.
             fresh = UpdateListing(m_main.store(), *old, m_adding);
         }
-        // The updated disk comes last, as a newly added one does.
-        m_main.treeModel()->removeDisk(old);
-        TreeNode *node = m_main.treeModel()->appendDisk(std::move(fresh));
-        m_main.selectNode(node);
+        m_main.selectNode(m_main.store().ReplaceDisk(old, std::move(fresh)));
     });
 }
 
-void ScanCommands::popDeleteClick()
+void ScanCommands::deleteListing()
 {
-    if (!m_main.CurrentNode)
+    if (!m_main.currentNode())
         return;
     if (prompter().message(&m_main, QMessageBox::Question, RACKMERE,
                            QStringLiteral("Are you sure you wish to delete this disk listing?"),
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
-    TDisk *root = m_main.CurrentNode->disk().GetRootDisk();
-    // A listing that was never written has no file to delete.
-    if (!root->FileName.empty() && !m_main.store().DeleteListingFile(root->FileName)) {
-        prompter().message(&m_main, QMessageBox::Warning,
-                           platform::DecodeText(m_main.store().PathOf(root->FileName)),
-                           QStringLiteral("Error deleting file"), QMessageBox::Ok);
+    TDisk *root = m_main.currentNode()->disk().GetRootDisk();
+    const QString path = platform::DecodeText(m_main.store().PathOf(root->FileName));
+    if (!m_main.store().DeleteListing(root->Node)) {
+        prompter().message(&m_main, QMessageBox::Warning, path, QStringLiteral("Error deleting file"),
+                           QMessageBox::Ok);
         return;
     }
-    m_main.treeModel()->removeDisk(root->Node);
     m_main.selectNode(nullptr);
-    if (m_main.store().tree().empty())
+    if (m_main.store().Tree().empty())
         m_main.TreeView1Change(nullptr);
 }
 
-void ScanCommands::mnuRenameClick()
+void ScanCommands::renameListing()
 {
-    if (!m_main.CurrentDisk)
+    if (!m_main.currentDisk())
         return;
-    TDisk *disk = m_main.CurrentDisk;
+    TDisk *disk = m_main.currentDisk();
     const QString before = platform::DecodeText(disk->Node->text());
     TFormRename dialog(&m_main);
-    dialog.ui->txtName->setText(before);
+    dialog.setName(before);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QString name = dialog.ui->txtName->text();
+    const QString name = dialog.name();
     // OK without a change keeps the stored bytes (which may be another
     // encoding than the one typed).
     if (name == before)
@@ -140,9 +125,9 @@ void ScanCommands::mnuRenameClick()
     m_main.treeModel()->nodeChanged(disk->Node);
 }
 
-void ScanCommands::mnuPropertiesClick()
+void ScanCommands::showProperties()
 {
-    TreeNode *node = m_main.CurrentNode;
+    TreeNode *node = m_main.currentNode();
     if (!node)
         return;
     m_props->SetPropsNode(node);

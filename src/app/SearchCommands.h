@@ -15,15 +15,16 @@ class SearchCommands final {
 public:
     explicit SearchCommands(TfrmMain &main);
     ~SearchCommands();
-    void mnuFindClick();
-    void mnuFindNextClick();
-    void StringGrid1DblClick();
+    void find();
+    void findNext();
+    // The file entry properties of the grid's current row.
+    void editFileEntry();
 
     TfrmSearch &frmSearch() { return *m_frmSearch; }
     TfrmListProperties &frmListProperties() { return *m_frmListProperties; }
 
 private:
-    void find(bool next);
+    void search(bool next);
     // Where Find next goes on in the selected node's files.
     int continuationEntry() const;
 

@@ -2,9 +2,9 @@
 // numbers and labels, read from /proc/self/mountinfo, /sys and /dev/disk
 // below a configurable root (so tests can use fixture trees).
 //
-// Text helpers (DecodeText, LowerText, DateText, SizeText) live in Text.cpp.
+// The text helpers live in Text.cpp.
 
-#include "platform/Platform.h"
+#include "platform/SystemView.h"
 
 #include <QStorageInfo>
 #include <QString>
@@ -431,21 +431,21 @@ std::optional<Mount> SystemView::mountHolding(const std::string &path) const
     return HoldingMount(mounts(), ResolvePath(m_root, path));
 }
 
-int SystemView::driveType(const std::string &path) const
+DriveTypeCode SystemView::driveType(const std::string &path) const
 {
     const std::string p = ResolvePath(m_root, path);
     if (p.empty() || !Exists(m_root + p))
-        return 1;
+        return DRIVE_NO_ROOT_DIR;
     const auto m = HoldingMount(mounts(), p);
     if (!m)
-        return 0;
+        return DRIVE_UNKNOWN;
     const std::string &type = m->fsType;
     if (type == "iso9660" || type == "udf")
-        return 5;
+        return DRIVE_CDROM;
     if (isNetworkFs(type))
-        return 4;
+        return DRIVE_REMOTE;
     if (type == "tmpfs" || type == "ramfs")
-        return 6;
+        return DRIVE_RAMDISK;
 
     const std::string dev = BlockDeviceDir(m_root, *m);
     if (!dev.empty()) {
@@ -458,7 +458,7 @@ int SystemView::driveType(const std::string &path) const
              Exists(m_root + "/sys/block/" + BaseName(parent))))
             disk = parent;
         if (ReadFirstLine(disk + "/removable") == "1")
-            return 2;
+            return DRIVE_REMOVABLE;
         // Look for the USB bus below the root only (the root's own path may
         // hold anything).
         std::string rel = disk;
@@ -466,12 +466,12 @@ int SystemView::driveType(const std::string &path) const
         if (!realRoot.empty() && StartsWith(rel, realRoot))
             rel = rel.substr(realRoot.size());
         if (rel.find("/usb") != std::string::npos)
-            return 2;
-        return 3;
+            return DRIVE_REMOVABLE;
+        return DRIVE_FIXED;
     }
     if (m->major != 0 || StartsWith(m->source, "/dev/"))
-        return 3;
-    return 0;
+        return DRIVE_FIXED;
+    return DRIVE_UNKNOWN;
 }
 
 uint32_t SystemView::volumeSerial(const std::string &path) const
