@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds Rackmere and runs every test: the unit,
-# widget and end-to-end tests; the core tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer; and the fuzzers for a bounded time.
+# widget and end-to-end tests; all of them again under AddressSanitizer and
+# UndefinedBehaviorSanitizer; and the fuzzers for a bounded time. Warnings
+# are errors here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
@@ -9,12 +10,12 @@ jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
 echo "== build and test"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRACKMERE_BUILD_BENCH=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRACKMERE_BUILD_BENCH=ON -DRACKMERE_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
-echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRACKMERE_SANITIZE=ON -DRACKMERE_BUILD_GUI=OFF >/dev/null
+echo "== every test again under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRACKMERE_SANITIZE=ON -DRACKMERE_WERROR=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"

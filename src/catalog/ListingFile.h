@@ -35,8 +35,8 @@ public:
     std::string_view ReadText();
     // Reads `count` file entries of five lines each into `files`.
     void ReadEntries(FileList &files, int32_t count);
-    // Reads one node record and its descendants: without a parent a new disk
-    // node is returned; with one, a new last child of it.
+    // Reads the disk's node record and every record below it into a new
+    // disk node of its own.
     std::unique_ptr<TreeNode> ReadDiskNode();
 
 private:
