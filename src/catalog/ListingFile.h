@@ -10,6 +10,9 @@
 namespace rkm {
 
 inline constexpr int32_t LISTING_VERSION = 1001;
+// The longest text a listing holds, in bytes: a reader of the format keeps
+// 512 bytes of a line, its line end included.
+inline constexpr std::size_t MAX_TEXT_BYTES = 510;
 // Deeper folder nesting than this is refused by the reader and not walked by
 // the scanner: no real file system nests so deep, and every walk of the tree
 // recurses.
