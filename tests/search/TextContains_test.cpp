@@ -91,8 +91,8 @@ TEST(TextContains, OnlyTwoCharactersLowerIntoAscii)
             continue;
         const QByteArray utf8 = QString::fromUcs4(&cp, 1).toUtf8();
         const std::string lowered = platform::LowerText(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-        for (unsigned char b : lowered)
-            if (b < 0x80) {
+        for (const char b : lowered)
+            if (static_cast<unsigned char>(b) < 0x80) {
                 lowersToAscii.push_back(cp);
                 break;
             }
@@ -100,8 +100,8 @@ TEST(TextContains, OnlyTwoCharactersLowerIntoAscii)
     EXPECT_EQ(lowersToAscii, (std::vector<char32_t>{0x130, 0x212A}));
     for (int b = 0x80; b <= 0xFF; ++b) {
         const std::string lowered = platform::LowerText(std::string(1, static_cast<char>(b)));
-        for (unsigned char c : lowered)
-            EXPECT_GE(c, 0x80) << "Windows-1252 byte " << b;
+        for (const char c : lowered)
+            EXPECT_GE(static_cast<unsigned char>(c), 0x80) << "Windows-1252 byte " << b;
     }
 }
 
