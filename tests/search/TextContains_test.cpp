@@ -168,3 +168,34 @@ TEST(TextContains, AgreesWithLowerThenFind)
         ASSERT_EQ(TextContains(text, pattern, false), expected) << "'" << text << "' / '" << pattern << "'";
     }
 }
+
+// The ASCII fold of the fast path at both ends of both letter ranges and at
+// the bytes just beside them, which fold to nothing. Twenty bytes before the
+// match put it in a 16-byte block of the vector scan when more text follows,
+// and in the byte-by-byte tail after the blocks when it ends the text.
+TEST(TextContains, LetterRangeEdgesFoldExactly)
+{
+    struct Edge {
+        char byte;
+        char otherCase; // 0: none
+    };
+    const Edge edges[] = {{'@', 0}, {'A', 'a'}, {'Z', 'z'}, {'[', 0}, {'`', 0}, {'a', 'A'}, {'z', 'Z'}, {'{', 0}};
+    const std::string filler(20, '0');
+    for (const Edge &t : edges)
+        for (const Edge &p : edges)
+            for (const bool cs : {false, true}) {
+                const bool expected = t.byte == p.byte || (!cs && t.otherCase == p.byte);
+                const std::string pattern(1, p.byte);
+                for (const std::string &text : {filler + t.byte + filler, filler + t.byte}) {
+                    SCOPED_TRACE(std::string("'") + p.byte + "' in '" + t.byte + "', " + (cs ? "case-sensitive" : "any case") +
+                                 (text.size() > 21 ? ", vector block" : ", tail"));
+                    EXPECT_EQ(TextContains(text, pattern, cs), expected);
+                    FileList files;
+                    files.append(FileEntry{text, "", "", "", ""});
+                    SearchOptions o;
+                    o.text = pattern;
+                    o.caseSensitive = cs;
+                    EXPECT_EQ(Finder(o).findEntry(files, 0), expected ? 0 : -1);
+                }
+            }
+}
