@@ -84,6 +84,47 @@ TEST(UpdateCarryOver, FilesMatchedByName)
     }
 }
 
+// Equal names in one list (an old listing from another system, say): a new
+// item takes the old one at the place the previous match predicts when the
+// name fits there, else the first old item of that name, and the prediction
+// then follows that item. The same for files and for folders.
+TEST(UpdateCarryOver, EqualNamesTakeThePredictedThenTheFirstOfThem)
+{
+    struct Case {
+        const char *what;
+        std::vector<std::string> old;   // old item k is annotated "k"
+        std::vector<std::string> fresh;
+        std::vector<std::string> expected; // the annotation each new item gets
+    };
+    const std::vector<Case> cases = {
+        {"removed before two equal names", {"x", "a", "a"}, {"a", "a"}, {"1", "2"}},
+        {"moved behind two equal names", {"b", "a", "a"}, {"a", "a", "b"}, {"1", "2", "0"}},
+        {"added before two equal names", {"a", "a", "b"}, {"x", "a", "a", "b"}, {"", "1", "0", "2"}},
+        {"added before three equal names", {"a", "a", "a"}, {"x", "a", "a", "a"}, {"", "1", "2", "0"}},
+        {"equal names apart", {"a", "b", "a"}, {"b", "a", "a"}, {"1", "2", "0"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        auto old = MakeDiskNode("disk"), fresh = MakeDiskNode("disk");
+        for (std::size_t k = 0; k < c.old.size(); ++k) {
+            old->disk().Files.append(FileEntry{c.old[k], std::to_string(k), "", "", ""});
+            old->appendChild(c.old[k])->disk().Comment = std::to_string(k);
+        }
+        for (const std::string &name : c.fresh) {
+            fresh->disk().Files.append(FileEntry{name, "", "", "", ""});
+            fresh->appendChild(name);
+        }
+        CarryOver(*old, *fresh);
+        std::vector<std::string> files, folders;
+        for (int i = 0; i < fresh->childCount(); ++i) {
+            files.emplace_back(fresh->disk().Files.text(i, FT_DESCRIPTION));
+            folders.push_back(fresh->child(i)->disk().Comment);
+        }
+        EXPECT_EQ(files, c.expected);
+        EXPECT_EQ(folders, c.expected);
+    }
+}
+
 TEST(UpdateCarryOver, FoldersMatchedByNameWithTheirSubtrees)
 {
     auto old = MakeDiskNode("disk");
