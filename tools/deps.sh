@@ -9,6 +9,7 @@ packages=(
   fonts-liberation xvfb xauth
   clang libfuzzer-14-dev
   poppler-utils
+  python3-fusepy
 )
 missing=()
 for p in "${packages[@]}"; do

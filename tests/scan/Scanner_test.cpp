@@ -8,11 +8,19 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <map>
+#include <sstream>
+#include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace rkm;
@@ -49,6 +57,96 @@ struct Recorder : ScanObserver {
     std::vector<std::string> folders, files;
     void enteringFolder(std::string_view n) override { folders.emplace_back(n); }
     void addingFile(std::string_view n) override { files.emplace_back(n); }
+};
+
+// A folder mirrored read-only through the FUSE pass-through of the tests,
+// whose folder listings carry no entry types. Mounted on construction,
+// unmounted (and its server gone) on destruction, whatever the test did.
+class PassthroughMount {
+public:
+    PassthroughMount(const std::string &source, const std::string &mountPoint, const std::string &log)
+        : m_mountPoint(ResolveScanRoot(mountPoint))
+    {
+        if (::access("/dev/fuse", R_OK | W_OK) != 0 || ::access("/usr/bin/python3", X_OK) != 0) {
+            m_skip = "no usable /dev/fuse or /usr/bin/python3";
+            return;
+        }
+        m_pid = ::fork();
+        if (m_pid < 0) {
+            m_failure = "cannot start the pass-through";
+            return;
+        }
+        if (m_pid == 0) {
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM); // the server unmounts on SIGTERM
+            const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            ::dup2(out, 1);
+            ::dup2(out, 2);
+            ::execl("/usr/bin/python3", "python3", RACKMERE_PASSTHROUGH_FS, source.c_str(), m_mountPoint.c_str(),
+                    "--fsname", "rackmere-test", static_cast<char *>(nullptr));
+            ::_exit(127);
+        }
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!mounted()) {
+            int status = 0;
+            if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
+                m_pid = -1;
+                const bool unusable = WIFEXITED(status) && WEXITSTATUS(status) == 77;
+                (unusable ? m_skip : m_failure) = "the pass-through ended: " + ReadBytes(log);
+                return;
+            }
+            if (std::chrono::steady_clock::now() > deadline) {
+                m_failure = "the pass-through did not mount within 20 s: " + ReadBytes(log);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+
+    ~PassthroughMount()
+    {
+        if (m_pid <= 0)
+            return;
+        const bool wasMounted = mounted();
+        if (wasMounted) {
+            if (::geteuid() == 0) {
+                if (::umount2(m_mountPoint.c_str(), 0) != 0)
+                    ::umount2(m_mountPoint.c_str(), MNT_DETACH);
+            } else {
+                [[maybe_unused]] const int status = std::system(("fusermount -u '" + m_mountPoint + "'").c_str());
+            }
+        }
+        // Unmounted, the server ends by itself; else it is told to, which
+        // unmounts too.
+        for (const int signal : {wasMounted ? 0 : SIGTERM, SIGTERM, SIGKILL}) {
+            if (signal)
+                ::kill(m_pid, signal);
+            for (int i = 0; i < 250; ++i) {
+                if (::waitpid(m_pid, nullptr, WNOHANG) == m_pid)
+                    return;
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        }
+    }
+
+    // Why FUSE cannot be used here (empty when it can), and what went wrong
+    // otherwise.
+    const std::string &skip() const { return m_skip; }
+    const std::string &failure() const { return m_failure; }
+
+    // From the mount table, which asks nothing of a server that may hang.
+    bool mounted() const
+    {
+        std::istringstream table(ReadBytes("/proc/self/mountinfo"));
+        std::string id, parent, device, root, mountPoint, rest;
+        while (table >> id >> parent >> device >> root >> mountPoint && std::getline(table, rest))
+            if (mountPoint == m_mountPoint)
+                return true;
+        return false;
+    }
+
+private:
+    std::string m_mountPoint, m_skip, m_failure;
+    pid_t m_pid = -1;
 };
 
 } // namespace
@@ -128,6 +226,53 @@ TEST(Scanner, HiddenAndSystemFilesAreLeftOutHiddenFoldersWalked)
     EXPECT_TRUE(inner.count("settings.ini"));
     ASSERT_TRUE(childNamed(*config, "sub"));
     EXPECT_EQ(config->disk().GetFullPath(), disk->disk().RootPath + "/.config/");
+}
+
+// FUSE and some XFS volumes list entries without a type (DT_UNKNOWN): a
+// walk through a pass-through must still leave out hidden files, walk hidden
+// folders, and give the tree that the walk of the folder itself gives.
+TEST(Scanner, HiddenFilesLeftOutWhenEntriesComeWithoutAType)
+{
+    TempDir dir;
+    const std::string src = dir.file("src"), mnt = dir.file("mnt");
+    MakeDirs(src + "/.config/sub");
+    MakeDirs(src + "/docs/.cache");
+    MakeDirs(mnt);
+    for (const char *f : {"visible.txt", ".hidden", ".config/settings.ini", ".config/.secret", "docs/.cache/.x"})
+        sizedFile(src + "/" + f, 1500);
+    ASSERT_EQ(::symlink("visible.txt", (src + "/link").c_str()), 0);
+    ASSERT_EQ(::mkfifo((src + "/pipe").c_str(), 0644), 0);
+
+    const PassthroughMount fuse(src, mnt, dir.file("fuse.log"));
+    if (!fuse.skip().empty())
+        GTEST_SKIP() << "FUSE cannot be used here: " << fuse.skip();
+    ASSERT_TRUE(fuse.failure().empty()) << fuse.failure();
+    DIR *listing = ::opendir(mnt.c_str());
+    ASSERT_TRUE(listing);
+    while (const dirent *e = ::readdir(listing))
+        EXPECT_EQ(e->d_type, DT_UNKNOWN) << e->d_name << ": the walk below would not see an entry without a type";
+    ::closedir(listing);
+
+    const auto names = [](const TreeNode *n) {
+        std::vector<std::string> v;
+        for (const auto &[name, entry] : filesOf(*n))
+            v.push_back(name);
+        return v;
+    };
+    auto disk = ScanDisk(mnt, "Fuse", "");
+    EXPECT_EQ(names(disk.get()), (std::vector<std::string>{"link", "visible.txt"}));
+    const TreeNode *config = childNamed(*disk, ".config");
+    ASSERT_TRUE(config);
+    EXPECT_EQ(names(config), std::vector<std::string>{"settings.ini"});
+    EXPECT_TRUE(childNamed(*config, "sub"));
+    const TreeNode *docs = childNamed(*disk, "docs");
+    ASSERT_TRUE(docs && childNamed(*docs, ".cache"));
+    EXPECT_TRUE(names(childNamed(*docs, ".cache")).empty());
+
+    auto direct = ScanDisk(src, "Fuse", "");
+    direct->disk().RootPath = disk->disk().RootPath;
+    direct->disk().DriveType = disk->disk().DriveType;
+    EXPECT_EQ(WriteListing(*disk, 0), WriteListing(*direct, 0));
 }
 
 TEST(Scanner, LinksAreFilesAndNeverFollowedIntoFolders)
