@@ -92,7 +92,7 @@ TEST(UpdateCarryOver, EqualNamesTakeThePredictedThenTheFirstOfThem)
 {
     struct Case {
         const char *what;
-        std::vector<std::string> old;   // old item k is annotated "k"
+        std::vector<std::string> old; // old item k is annotated "k"
         std::vector<std::string> fresh;
         std::vector<std::string> expected; // the annotation each new item gets
     };

@@ -187,7 +187,8 @@ TEST(TextContains, LetterRangeEdgesFoldExactly)
                 const bool expected = t.byte == p.byte || (!cs && t.otherCase == p.byte);
                 const std::string pattern(1, p.byte);
                 for (const std::string &text : {filler + t.byte + filler, filler + t.byte}) {
-                    SCOPED_TRACE(std::string("'") + p.byte + "' in '" + t.byte + "', " + (cs ? "case-sensitive" : "any case") +
+                    SCOPED_TRACE(std::string("'") + p.byte + "' in '" + t.byte + "', " +
+                                 (cs ? "case-sensitive" : "any case") +
                                  (text.size() > 21 ? ", vector block" : ", tail"));
                     EXPECT_EQ(TextContains(text, pattern, cs), expected);
                     FileList files;
