@@ -1,7 +1,6 @@
 // rackmere-cli list, show and add, end to end on temporary program folders.
 #include "catalog/CatalogStore.h"
 #include "catalog/ListingFile.h"
-#include "cli/CliRun.h"
 #include "platform/SystemView.h"
 #include "support/TestSupport.h"
 
@@ -155,10 +154,11 @@ TEST(CliCatalog, LoadErrorsAreReportedAndTheRestListed)
 TEST(CliCatalog, ProgramFolderFromTheEnvironmentAndHelp)
 {
     TempDir data, prog;
-    CliResult add = RunCli({"add", data.path(), "--name", "Env"}, prog.path());
+    const RunOptions env{.env = {{"RACKMERE_DIR", prog.path()}}};
+    CliResult add = RunCli({"add", data.path(), "--name", "Env"}, env);
     ASSERT_EQ(add.status, 0) << add.err;
     EXPECT_EQ(fileCount(prog.path()), 1);
-    EXPECT_NE(RunCli({"list"}, prog.path()).out.find("\tEnv\t"), std::string::npos);
+    EXPECT_NE(RunCli({"list"}, env).out.find("\tEnv\t"), std::string::npos);
 
     for (const char *cmd : {"list", "show", "add"}) {
         CliResult h = RunCli({cmd, "--help"});

@@ -5,42 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QStringList>
-
 #include <algorithm>
 #include <filesystem>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace rkm;
+using rkm::test::CliResult;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliRun {
-    int code = -1;
-    std::string out, err;
-};
-
-CliRun Cli(const std::string &dir, const QStringList &args, bool unprivileged = false)
-{
-    QProcess p;
-    if (unprivileged) {
-        // Root writes anywhere; as nobody a read-only folder is read-only.
-        p.setChildProcessModifier([] {
-            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-                ::_exit(99);
-        });
-    }
-    p.start(QStringLiteral(RACKMERE_CLI), QStringList{"--dir", QString::fromStdString(dir)} + args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    CliRun r;
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput().toStdString();
-    r.err = p.readAllStandardError().toStdString();
-    return r;
-}
 
 class CliMaintain : public ::testing::Test {
 protected:
@@ -73,6 +46,14 @@ protected:
         return d.FileName;
     }
 
+    // rackmere-cli over the program folder; as nobody when `unprivileged`.
+    CliResult Cli(const std::vector<std::string> &args, bool unprivileged = false) const
+    {
+        const CliResult r = test::RunCli(args, {.programDir = programDir, .asNobody = unprivileged});
+        EXPECT_TRUE(r.finished);
+        return r;
+    }
+
     std::vector<std::string> Files() const
     {
         std::vector<std::string> names;
@@ -92,8 +73,8 @@ TEST_F(CliMaintain, UpdateRescansAndCarriesAnnotations)
     fs::remove(src + "/a.txt");
     test::WriteBytes(src + "/new.txt", "n");
 
-    const CliRun r = Cli(programDir, {"update", "Backup"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    const CliResult r = Cli({"update", "Backup"});
+    ASSERT_EQ(r.status, 0) << r.err;
     ASSERT_FALSE(r.out.empty());
     const std::string fresh = r.out.substr(0, r.out.find('\n'));
     EXPECT_NE(fresh, old);
@@ -122,16 +103,16 @@ TEST_F(CliMaintain, UpdateRefusesAnotherDiskUnlessForced)
     const std::string old = SaveListing(0xDEADBEEF);
     const std::string before = test::ReadBytes(programDir + old);
 
-    CliRun r = Cli(programDir, {"update", QString::fromStdString(old)});
-    EXPECT_EQ(r.code, 3);
+    CliResult r = Cli({"update", old});
+    EXPECT_EQ(r.status, 3);
     EXPECT_NE(r.err.find("serial number"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("DEADBEEF"), std::string::npos) << r.err;
     EXPECT_TRUE(r.out.empty());
     EXPECT_EQ(Files(), std::vector<std::string>{old});
     EXPECT_EQ(test::ReadBytes(programDir + old), before);
 
-    r = Cli(programDir, {"update", QString::fromStdString(old), "--force"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    r = Cli({"update", old, "--force"});
+    ASSERT_EQ(r.status, 0) << r.err;
     const std::string fresh = r.out.substr(0, r.out.find('\n'));
     EXPECT_EQ(Files(), std::vector<std::string>{fresh});
     CatalogStore store(programDir);
@@ -146,8 +127,8 @@ TEST_F(CliMaintain, UpdateRefusals)
     const std::string before = test::ReadBytes(programDir + old);
     struct Case {
         const char *what;
-        QStringList args;
-        int code;
+        std::vector<std::string> args;
+        int status;
         bool removeDisk;
     };
     const std::vector<Case> cases = {
@@ -162,8 +143,8 @@ TEST_F(CliMaintain, UpdateRefusals)
         SCOPED_TRACE(c.what);
         if (c.removeDisk)
             fs::remove_all(src);
-        const CliRun r = Cli(programDir, c.args);
-        EXPECT_EQ(r.code, c.code) << r.err;
+        const CliResult r = Cli(c.args);
+        EXPECT_EQ(r.status, c.status) << r.err;
         EXPECT_FALSE(r.err.empty());
         EXPECT_EQ(Files(), std::vector<std::string>{old});
         EXPECT_EQ(test::ReadBytes(programDir + old), before);
@@ -178,9 +159,9 @@ TEST_F(CliMaintain, UpdateThatCannotWriteKeepsTheOldFile)
         ::chmod(p.c_str(), 0755);
     ::chmod((programDir + old).c_str(), 0644);
     ASSERT_EQ(::chmod(programDir.c_str(), 0555), 0);
-    const CliRun r = Cli(programDir, {"update", "Backup"}, true);
+    const CliResult r = Cli({"update", "Backup"}, true);
     ::chmod(programDir.c_str(), 0755);
-    EXPECT_EQ(r.code, 1) << r.err;
+    EXPECT_EQ(r.status, 1) << r.err;
     EXPECT_NE(r.err.find(programDir), std::string::npos) << "names the file: " << r.err;
     EXPECT_EQ(Files(), std::vector<std::string>{old});
     EXPECT_EQ(test::ReadBytes(programDir + old), before);
@@ -191,16 +172,16 @@ TEST_F(CliMaintain, RenameRewritesUnderTheSameFileName)
     const std::string old = SaveListing(0x42);
     const std::string before = test::ReadBytes(programDir + old);
 
-    CliRun r = Cli(programDir, {"rename", "Backup", ""});
-    EXPECT_EQ(r.code, 2);
+    CliResult r = Cli({"rename", "Backup", ""});
+    EXPECT_EQ(r.status, 2);
     EXPECT_EQ(test::ReadBytes(programDir + old), before);
-    r = Cli(programDir, {"rename", "Backup"});
-    EXPECT_EQ(r.code, 2);
-    r = Cli(programDir, {"rename", "Nope", "X"});
-    EXPECT_EQ(r.code, 1);
+    r = Cli({"rename", "Backup"});
+    EXPECT_EQ(r.status, 2);
+    r = Cli({"rename", "Nope", "X"});
+    EXPECT_EQ(r.status, 1);
 
-    r = Cli(programDir, {"rename", QString::fromStdString(old), "Photos 2024"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    r = Cli({"rename", old, "Photos 2024"});
+    ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Files(), std::vector<std::string>{old});
     CatalogStore store(programDir);
     EXPECT_TRUE(store.LoadCatalog().empty());
@@ -216,17 +197,17 @@ TEST_F(CliMaintain, DeleteRemovesTheListingFile)
 {
     const std::string first = SaveListing(0, "First");
     const std::string second = SaveListing(0, "Second");
-    CliRun r = Cli(programDir, {"delete", "Nope"});
-    EXPECT_EQ(r.code, 1);
-    r = Cli(programDir, {"delete"});
-    EXPECT_EQ(r.code, 2);
+    CliResult r = Cli({"delete", "Nope"});
+    EXPECT_EQ(r.status, 1);
+    r = Cli({"delete"});
+    EXPECT_EQ(r.status, 2);
     EXPECT_EQ(Files().size(), 2u);
 
-    r = Cli(programDir, {"delete", "First"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    r = Cli({"delete", "First"});
+    ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Files(), std::vector<std::string>{second});
-    r = Cli(programDir, {"list"});
-    EXPECT_EQ(r.code, 0);
+    r = Cli({"list"});
+    EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.find("First"), std::string::npos);
     EXPECT_NE(r.out.find("Second"), std::string::npos);
 }

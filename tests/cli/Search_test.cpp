@@ -4,27 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QStringList>
-
 using namespace rkm;
+using rkm::test::CliResult;
 using rkm::test::TempDir;
 
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-CliRun RunCli(const std::string &dir, const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(RACKMERE_CLI), QStringList{"--dir", QString::fromStdString(dir)} + args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
-            p.readAllStandardError().toStdString()};
-}
 
 void AddFile(TreeNode *n, std::string name, std::string desc = {}, std::string cat = {})
 {
@@ -53,11 +37,12 @@ struct Catalogue {
         store.SaveListing(photos, "1.rkm");
     }
     std::string path() const { return dir.path(); }
+    CliResult run(const std::vector<std::string> &args) const { return test::RunCli(args, {.programDir = path()}); }
 };
 
 struct FindCase {
     const char *what;
-    QStringList args;
+    std::vector<std::string> args;
     int status;
     std::string out;
 };
@@ -82,7 +67,7 @@ TEST(CliFind, PrintsEveryMatchInFindNextOrder)
         {"only folder names with empty text", {"find", "", "--no-filenames", "--no-descriptions"}, 1, ""},
     };
     for (const FindCase &fc : cases) {
-        const CliRun r = RunCli(c.path(), fc.args);
+        const CliResult r = c.run(fc.args);
         EXPECT_EQ(r.status, fc.status) << fc.what << "\n" << r.err;
         EXPECT_EQ(r.out, fc.out) << fc.what;
         if (fc.status == 1) {
@@ -94,14 +79,14 @@ TEST(CliFind, PrintsEveryMatchInFindNextOrder)
 TEST(CliFind, Json)
 {
     Catalogue c;
-    const CliRun r = RunCli(c.path(), {"find", "read", "--json", "--no-descriptions"});
+    const CliResult r = c.run({"find", "read", "--json", "--no-descriptions"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "[\n"
                      "  {\"listing\": \"0.rkm\", \"disk\": \"Work\", \"folders\": [\"Readings\"], \"file\": null, \"index\": null},\n"
                      "  {\"listing\": \"0.rkm\", \"disk\": \"Work\", \"folders\": [\"Readings\"], \"file\": \"readme.txt\", \"index\": 0},\n"
                      "  {\"listing\": \"0.rkm\", \"disk\": \"Work\", \"folders\": [\"Readings\", \"Deep\"], \"file\": \"ReadMe.TXT\", \"index\": 0}\n"
                      "]\n");
-    const CliRun none = RunCli(c.path(), {"find", "zebra", "--json"});
+    const CliResult none = c.run({"find", "zebra", "--json"});
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, "[]\n");
 }
@@ -116,14 +101,14 @@ TEST(CliFind, UnreadableListingMakesTheAnswerAFailure)
     rkm::test::WriteBytes(c.path() + "2.rkm", whole.substr(0, whole.size() - 1));
     const struct {
         const char *what;
-        QStringList args;
+        std::vector<std::string> args;
         std::string out;
     } cases[] = {
         {"with matches", {"find", "holiday"}, "Photos/pic.jpg\n"},
         {"without matches", {"find", "zebra"}, ""},
     };
     for (const auto &fc : cases) {
-        const CliRun r = RunCli(c.path(), fc.args);
+        const CliResult r = c.run(fc.args);
         EXPECT_EQ(r.status, 1) << fc.what;
         EXPECT_EQ(r.out, fc.out) << fc.what;
         EXPECT_NE(r.err.find("Error loading file: 2.rkm\n"), std::string::npos) << fc.what << "\n" << r.err;
@@ -133,17 +118,17 @@ TEST(CliFind, UnreadableListingMakesTheAnswerAFailure)
 TEST(CliFind, BadArguments)
 {
     Catalogue c;
-    EXPECT_EQ(RunCli(c.path(), {"find"}).status, 2);
-    EXPECT_EQ(RunCli(c.path(), {"find", "a", "b"}).status, 2);
-    EXPECT_EQ(RunCli(c.path(), {"find", "a", "--category"}).status, 2);
-    EXPECT_EQ(RunCli(c.path(), {"find", "a", "--bogus"}).status, 2);
+    EXPECT_EQ(c.run({"find"}).status, 2);
+    EXPECT_EQ(c.run({"find", "a", "b"}).status, 2);
+    EXPECT_EQ(c.run({"find", "a", "--category"}).status, 2);
+    EXPECT_EQ(c.run({"find", "a", "--bogus"}).status, 2);
 }
 
 TEST(CliDescribe, SetsTheEntrySavesTheListingAndGrowsTheCategoryList)
 {
     Catalogue c;
-    CliRun r = RunCli(c.path(), {"describe", "Work", "Readings/Deep/ReadMe.TXT", "--description", "first\nsecond",
-                              "--category", "Games"});
+    CliResult r =
+        c.run({"describe", "Work", "Readings/Deep/ReadMe.TXT", "--description", "first\nsecond", "--category", "Games"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(test::ReadBytes(c.dir.file("DATA.CAT")), "Docs\r\nPhotos\r\nGames\r\n");
 
@@ -154,19 +139,19 @@ TEST(CliDescribe, SetsTheEntrySavesTheListingAndGrowsTheCategoryList)
 
     // The same category in other letters is stored as typed and not added again;
     // a description not given stays.
-    r = RunCli(c.path(), {"describe", "0.rkm", "Readings/Deep/ReadMe.TXT", "--category", "GAMES"});
+    r = c.run({"describe", "0.rkm", "Readings/Deep/ReadMe.TXT", "--category", "GAMES"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(test::ReadBytes(c.dir.file("DATA.CAT")), "Docs\r\nPhotos\r\nGames\r\n");
-    r = RunCli(c.path(), {"find", "", "--category", "GAMES", "--json"});
+    r = c.run({"find", "", "--category", "GAMES", "--json"});
     EXPECT_NE(r.out.find("\"file\": \"ReadMe.TXT\""), std::string::npos) << r.out;
-    r = RunCli(c.path(), {"find", "second", "--no-filenames"});
+    r = c.run({"find", "second", "--no-filenames"});
     EXPECT_EQ(r.out, "Work/Readings/Deep/ReadMe.TXT\n");
 
     // An entry without a category adds the empty category once.
-    r = RunCli(c.path(), {"describe", "Photos", "pic.jpg", "--category", ""});
+    r = c.run({"describe", "Photos", "pic.jpg", "--category", ""});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(test::ReadBytes(c.dir.file("DATA.CAT")), "Docs\r\nPhotos\r\nGames\r\n\r\n");
-    r = RunCli(c.path(), {"describe", "Work", "Readings/readme.txt"});
+    r = c.run({"describe", "Work", "Readings/readme.txt"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(test::ReadBytes(c.dir.file("DATA.CAT")), "Docs\r\nPhotos\r\nGames\r\n\r\n");
 }
@@ -176,7 +161,7 @@ TEST(CliDescribe, RefusesWhatIsNotThere)
     Catalogue c;
     const std::string before = test::ReadBytes(c.dir.file("0.rkm"));
     const struct {
-        QStringList args;
+        std::vector<std::string> args;
         int status;
     } cases[] = {
         {{"describe", "Nowhere", "a.txt", "--description", "x"}, 1},
@@ -187,8 +172,8 @@ TEST(CliDescribe, RefusesWhatIsNotThere)
         {{"describe", "Work", "notes.txt", "--description"}, 2},
     };
     for (const auto &tc : cases) {
-        const CliRun r = RunCli(c.path(), tc.args);
-        EXPECT_EQ(r.status, tc.status) << tc.args.join(' ').toStdString();
+        const CliResult r = c.run(tc.args);
+        EXPECT_EQ(r.status, tc.status) << testing::PrintToString(tc.args);
         EXPECT_FALSE(r.err.empty());
     }
     EXPECT_EQ(test::ReadBytes(c.dir.file("0.rkm")), before);

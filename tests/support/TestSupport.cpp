@@ -2,10 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
 
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+
+#include <unistd.h>
 
 namespace rkm::test {
 
@@ -54,6 +59,45 @@ std::string Word(int32_t value)
 std::string Counted(std::string_view text)
 {
     return Word(static_cast<int32_t>(text.size())) + std::string(text);
+}
+
+CliResult RunProgram(const std::string &program, const std::vector<std::string> &args, const RunOptions &options)
+{
+    QProcess p;
+    QStringList list;
+    for (const std::string &a : args)
+        list << QString::fromStdString(a);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("RACKMERE_DIR"));
+    for (const auto &[name, value] : options.env)
+        env.insert(QString::fromStdString(name), QString::fromStdString(value));
+    p.setProcessEnvironment(env);
+    if (options.asNobody) {
+        p.setChildProcessModifier([] {
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(99);
+        });
+    }
+    p.start(QString::fromStdString(program), list);
+    CliResult r;
+    r.finished = p.waitForFinished(120000);
+    if (!r.finished) {
+        p.kill();
+        p.waitForFinished();
+    }
+    r.status = r.finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput().toStdString();
+    r.err = p.readAllStandardError().toStdString();
+    return r;
+}
+
+CliResult RunCli(const std::vector<std::string> &args, const RunOptions &options)
+{
+    std::vector<std::string> all;
+    if (!options.programDir.empty())
+        all = {"--dir", options.programDir};
+    all.insert(all.end(), args.begin(), args.end());
+    return RunProgram(RACKMERE_CLI, all, options);
 }
 
 } // namespace rkm::test

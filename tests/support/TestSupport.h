@@ -4,6 +4,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace rkm::test {
 
@@ -27,5 +29,28 @@ void MakeDirs(const std::string &path);
 std::string Word(int32_t value);
 // A counted text: length word then the bytes.
 std::string Counted(std::string_view text);
+
+// Running a program as a user would, from a shell.
+struct RunOptions {
+    // rackmere-cli only: the program folder, given as --dir before the arguments.
+    std::string programDir{};
+    // Set for the program, over the test's own environment. RACKMERE_DIR is
+    // never passed on unless it is given here.
+    std::vector<std::pair<std::string, std::string>> env{};
+    // Gives up root first, so that a read-only folder is read-only.
+    bool asNobody = false;
+};
+
+struct CliResult {
+    int status = -1;        // -1 when the program crashed or did not end
+    bool finished = false;  // ended within two minutes
+    std::string out;
+    std::string err;
+};
+
+CliResult RunProgram(const std::string &program, const std::vector<std::string> &args,
+                     const RunOptions &options = {});
+// The rackmere-cli that was built with the tests.
+CliResult RunCli(const std::vector<std::string> &args, const RunOptions &options = {});
 
 } // namespace rkm::test
