@@ -1,8 +1,5 @@
-#include "AppTestSupport.h"
-
 #include "gui/Help.h"
-#include "app/Mainfrm.h"
-#include "gui/QueuedPrompter.h"
+#include "support/GuiTestSupport.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -69,10 +66,9 @@ private slots:
 
     void f1AndHelpTopicsInTheMainWindow()
     {
-        apptest::Sandbox sandbox;
         QueuedPrompter prompter;
-        CatalogStore store(sandbox.programDir());
-        TfrmMain w(store);
+        Sandbox sandbox;
+        TfrmMain &w = sandbox.Open();
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_F1);

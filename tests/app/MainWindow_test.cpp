@@ -1,9 +1,10 @@
-#include "AppTestSupport.h"
+#include "support/GuiTestSupport.h"
 
 #include "app/CatalogTreeModel.h"
 #include "app/Frmsplashdlg.h"
 #include "app/Mainfrm.h"
 #include "catalog/Errors.h"
+#include "catalog/ListingFile.h"
 #include "gui/ErrorReport.h"
 #include "gui/QueuedPrompter.h"
 #include "service/Settings.h"
@@ -26,38 +27,33 @@
 
 using namespace rkm;
 using namespace rkm::test;
-using rkm::apptest::FolderSpec;
-using rkm::apptest::MakeDisk;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<apptest::Sandbox> m_sandbox;
     std::unique_ptr<QueuedPrompter> m_prompter;
-    std::unique_ptr<CatalogStore> m_store;
-    std::unique_ptr<TfrmMain> m_main;
+    std::unique_ptr<Sandbox> m_sandbox;
 
     // A program directory with two disks: "Alpha" (2 root files; folders
     // "Docs" with 3 files, "Empty" with none, "Many" with 8) and "Beta".
     void writeTwoDisks()
     {
-        const std::string dir = m_sandbox->programDir();
-        apptest::WriteDisk(dir, "100.rkm", *MakeDisk("Alpha", 2, {{"Docs", 3}, {"Empty", 0}, {"Many", 8}}));
-        apptest::WriteDisk(dir, "200.rkm", *MakeDisk("Beta", 1, {}, 5));
+        const std::string dir = m_sandbox->programDir;
+        WriteDisk(dir, "100.rkm", *MakeDisk("Alpha", 2, {{"Docs", 3}, {"Empty", 0}, {"Many", 8}}));
+        WriteDisk(dir, "200.rkm", *MakeDisk("Beta", 1, {}, 5));
     }
     TfrmMain &start(bool show = true)
     {
-        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir());
-        m_main = std::make_unique<TfrmMain>(*m_store);
+        TfrmMain &w = m_sandbox->Open();
         if (show) {
-            m_main->show();
-            if (!QTest::qWaitForWindowExposed(m_main.get()))
+            w.show();
+            if (!QTest::qWaitForWindowExposed(&w))
                 qWarning("main window not exposed");
         }
-        return *m_main;
+        return w;
     }
-    TreeNode *disk(const char *name) const { return m_store->Tree().findByName(name); }
+    TreeNode *disk(const char *name) const { return m_sandbox->store->Tree().findByName(name); }
     TreeNode *folder(const char *diskName, const char *folderName) const
     {
         TreeNode *d = disk(diskName);
@@ -68,14 +64,14 @@ private:
     }
     QList<QAction *> selectionCommands() const
     {
-        TfrmMain &w = *m_main;
+        TfrmMain &w = *m_sandbox->main;
         return {Action(&w, "mnuRename"), Action(&w, "popRename"), Action(&w, "mnuDelete"), Action(&w, "popDelete"),     Action(&w, "mnuUpdate"),
                 Action(&w, "popUpdate"), Action(&w, "mnuProperties"), Action(&w, "popProperties"), Action(&w, "mnuPrint"), Action(&w, "popPrint")};
     }
     QStringList gridRow(int row) const
     {
         QStringList out;
-        QAbstractItemModel *m = Grid(*m_main)->model();
+        QAbstractItemModel *m = Grid(*m_sandbox->main)->model();
         for (int c = 0; c < m->columnCount(); ++c)
             out << m->index(row, c).data().toString();
         return out;
@@ -89,16 +85,14 @@ private:
 private slots:
     void init()
     {
-        m_sandbox = std::make_unique<apptest::Sandbox>();
         m_prompter = std::make_unique<QueuedPrompter>();
+        m_sandbox = std::make_unique<Sandbox>();
     }
     void cleanup()
     {
         closePopups();
-        m_main.reset();
-        m_store.reset();
-        m_prompter.reset();
         m_sandbox.reset();
+        m_prompter.reset();
     }
 
     void emptyProgramDirectory()
@@ -144,7 +138,7 @@ private slots:
         QAbstractItemModel *m = Tree(w)->model();
         QCOMPARE(m->rowCount(), 2);
         for (int r = 0; r < 2; ++r)
-            QCOMPARE(m->index(r, 0).data().toString(), QString::fromStdString(m_store->Tree().disk(r)->text()));
+            QCOMPARE(m->index(r, 0).data().toString(), QString::fromStdString(m_sandbox->store->Tree().disk(r)->text()));
         const QModelIndex alpha = w.treeModel()->indexOf(disk("Alpha"));
         QCOMPARE(m->rowCount(alpha), 3);
         QCOMPARE(m->index(0, 0, alpha).data().toString(), QStringLiteral("Docs"));
@@ -162,11 +156,11 @@ private slots:
     void brokenListingsAreReportedInOneMessage()
     {
         writeTwoDisks();
-        const std::string dir = m_sandbox->programDir();
+        const std::string dir = m_sandbox->programDir;
         // One listing cut short, one whose first text claims to be huge.
         const std::string whole = WriteListing(*MakeDisk("Gamma", 5, {{"Sub", 4}}), 7);
-        apptest::WriteFile(dir + "300.rkm", whole.substr(0, whole.size() / 2));
-        apptest::WriteFile(dir + "400.rkm", whole.substr(0, 12) + std::string("\xff\xff\xff\x7f", 4) + "abc");
+        WriteBytes(dir + "300.rkm", whole.substr(0, whole.size() / 2));
+        WriteBytes(dir + "400.rkm", whole.substr(0, 12) + std::string("\xff\xff\xff\x7f", 4) + "abc");
         TfrmMain &w = start(false);
         const auto messages = m_prompter->messages();
         QCOMPARE(messages.size(), 1);
@@ -185,7 +179,7 @@ private slots:
     {
         writeTwoDisks();
         // A folder where the category file should be cannot be read.
-        QVERIFY(QDir().mkpath(QString::fromStdString(m_sandbox->programDir() + "DATA.CAT")));
+        QVERIFY(QDir().mkpath(QString::fromStdString(m_sandbox->programDir + "DATA.CAT")));
         start(false);
         const auto messages = m_prompter->messages();
         QCOMPARE(messages.size(), 1);
@@ -233,7 +227,7 @@ private slots:
             bool openUrl(const QUrl &) override { return false; }
         } watching;
         const std::string whole = WriteListing(*MakeDisk("Cut", 3), 1);
-        apptest::WriteFile(m_sandbox->programDir() + "1.rkm", whole.substr(0, whole.size() - 5));
+        WriteBytes(m_sandbox->programDir + "1.rkm", whole.substr(0, whole.size() - 5));
         setPrompter(&watching);
         start(false);
         setPrompter(m_prompter.get());
@@ -279,7 +273,7 @@ private slots:
         QCoreApplication::processEvents();
         const int tree = Tree(w)->width();
         const int col4 = Grid(w)->columnWidth(4);
-        m_main.reset(); // shutdown stores the settings
+        m_sandbox->main.reset(); // shutdown stores the settings
         QCOMPARE(GetSettingInt("Left", -1), 70);
         QCOMPARE(GetSettingInt("Top", -1), 80);
         QCOMPARE(GetSettingInt("Width", -1), 700);
@@ -356,8 +350,8 @@ private slots:
         beta->disk().Comment = "annotated";
         beta->disk().SetModified(true);
         (void)w;
-        m_main.reset();
-        CatalogStore again(m_sandbox->programDir());
+        m_sandbox->main.reset();
+        CatalogStore again(m_sandbox->programDir);
         QVERIFY(again.LoadCatalog().empty());
         QCOMPARE(again.Tree().findByName("Beta")->disk().Comment, std::string("annotated"));
     }
@@ -473,7 +467,7 @@ private slots:
         w.selectNode(folder("Alpha", "Docs"));
         TreeNode *fresh = w.store().ReplaceDisk(disk("Alpha"), MakeDisk("Alpha2", 4));
         QVERIFY(!w.currentNode());
-        QCOMPARE(fresh->row(), m_store->Tree().findByName("Alpha2")->row());
+        QCOMPARE(fresh->row(), m_sandbox->store->Tree().findByName("Alpha2")->row());
         w.selectNode(fresh);
         QCOMPARE(w.statusText(), QStringLiteral("4 items listed"));
         QCOMPARE(Tree(w)->model()->index(fresh->row(), 0).data().toString(), QStringLiteral("Alpha2"));
@@ -515,8 +509,7 @@ private slots:
         QFETCH(bool, enabledAtStart);
         writeTwoDisks();
         TfrmMain &w = start();
-        auto *a = w.findChild<QAction *>(name);
-        QVERIFY(a);
+        QAction *a = Action(&w, name);
         QCOMPARE(a->text(), caption);
         QCOMPARE(a->shortcut(), shortcut);
         QCOMPARE(a->isEnabled(), enabledAtStart);
@@ -535,10 +528,10 @@ private slots:
                 out << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
             return out;
         };
-        QCOMPARE(names(w.findChild<QMenu *>("Disk1")),
+        QCOMPARE(names(Menu(&w, "Disk1")),
                  QStringList({"Addnew1", "mnuUpdate", "mnuDelete", "mnuRename", "mnuPrint", "mnuProperties", "-",
                               "mnuExit"}));
-        QCOMPARE(names(w.findChild<QMenu *>("About1")),
+        QCOMPARE(names(Menu(&w, "About1")),
                  QStringList({"mnuHelpTopics", "-", "Tarnwellwebsite1", "Emailsupport1", "-", "About2"}));
         QCOMPARE(names(Menu(&w, "popTree")),
                  QStringList({"Addnew2", "popUpdate", "popRename", "popDelete", "popPrint", "popProperties"}));
@@ -625,11 +618,11 @@ private slots:
         TfrmMain &w = start();
         w.activateWindow();
         w.selectNode(folder("Alpha", "Docs"));
-        auto *a = w.findChild<QAction *>(action);
+        QAction *a = Action(&w, action);
         // Only that the key reaches the item: the command itself is not run here.
         QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
         QSignalSpy spy(a, &QAction::triggered);
-        auto *target = w.findChild<QWidget *>(widget);
+        auto *target = Find<QWidget>(&w, widget);
         target->setFocus();
         QTest::keyClick(target, Qt::Key(key));
         QCOMPARE(spy.count(), 1);

@@ -1,14 +1,12 @@
-#include "AppTestSupport.h"
-
 #include "app/CatalogTreeModel.h"
+#include "support/TestSupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace rkm;
-using namespace rkm::test;
-using rkm::apptest::MakeDisk;
+using rkm::test::MakeDisk;
 
 class ModelsTest : public QObject {
     Q_OBJECT

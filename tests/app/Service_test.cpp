@@ -1,9 +1,7 @@
-#include "AppTestSupport.h"
-
-#include "app/Mainfrm.h"
-#include "gui/QueuedPrompter.h"
+#include "app/Frmsplashdlg.h"
 #include "service/Project.h"
 #include "service/ui/Service.h"
+#include "support/GuiTestSupport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -20,7 +18,7 @@ class ServiceTest : public QObject {
 
 private:
     QTemporaryDir m_runtime;
-    apptest::Sandbox m_sandbox;
+    test::Sandbox m_sandbox;
 
     QProcess *startProgram(const QString &exe)
     {
@@ -98,7 +96,7 @@ private slots:
         bool asked = false;
         TfrmSplash::setMinimumMillisecondsForTests(600);
         QTimer::singleShot(100, [&] { asked = askToRaise(); });
-        CatalogStore store(m_sandbox.programDir());
+        CatalogStore store(m_sandbox.programDir);
         TfrmMain main(store);
         TfrmSplash::setMinimumMillisecondsForTests(0);
         QVERIFY(asked);

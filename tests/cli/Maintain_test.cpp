@@ -1,6 +1,5 @@
 // rackmere-cli update, rename and delete, run as a user runs them.
 #include "catalog/CatalogStore.h"
-#include "scan/Scanner.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -31,19 +30,16 @@ protected:
     // Saves an annotated listing of `src` with the serial number given.
     std::string SaveListing(uint32_t serial, const std::string &name = "Backup")
     {
-        CatalogStore store(programDir);
-        store.serialSource = [serial](const TDisk &) { return serial; };
-        TreeNode *disk = store.Tree().appendDisk(ScanDisk(src, name, "disk comment"));
-        TDisk &d = disk->disk();
-        for (int i = 0; i < d.Files.count(); ++i) {
-            if (d.Files.text(i, FT_NAME) == "c.txt") {
-                d.Files.setText(i, FT_DESCRIPTION, "the c file");
-                d.Files.setText(i, FT_CATEGORY, "letters");
+        return test::AddListing(programDir, src, name, "disk comment", serial, [](TreeNode &disk) {
+            TDisk &d = disk.disk();
+            for (int i = 0; i < d.Files.count(); ++i) {
+                if (d.Files.text(i, FT_NAME) == "c.txt") {
+                    d.Files.setText(i, FT_DESCRIPTION, "the c file");
+                    d.Files.setText(i, FT_CATEGORY, "letters");
+                }
             }
-        }
-        disk->child(0)->disk().Comment = "sub comment";
-        store.SaveListing(disk);
-        return d.FileName;
+            disk.child(0)->disk().Comment = "sub comment";
+        });
     }
 
     // rackmere-cli over the program folder; as nobody when `unprivileged`.

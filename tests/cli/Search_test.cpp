@@ -5,15 +5,11 @@
 #include <gtest/gtest.h>
 
 using namespace rkm;
+using rkm::test::AddFile;
 using rkm::test::CliResult;
 using rkm::test::TempDir;
 
 namespace {
-
-void AddFile(TreeNode *n, std::string name, std::string desc = {}, std::string cat = {})
-{
-    n->disk().Files.append(FileEntry{std::move(name), std::move(desc), "01/02/2020", "12 Kb", std::move(cat)});
-}
 
 // Work (0.rkm): notes.txt; Readings/ readme.txt, other.doc "about READ" (Docs); Readings/Deep/ ReadMe.TXT
 // Photos (1.rkm): pic.jpg "holiday" (Photos)

@@ -1,7 +1,12 @@
 #include "support/TestSupport.h"
 
+#include "catalog/CatalogStore.h"
+#include "catalog/ListingFile.h"
+#include "scan/Scanner.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -27,6 +32,7 @@ std::string TempDir::path() const
 
 void WriteBytes(const std::string &path, std::string_view bytes)
 {
+    QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
     std::ofstream f(path, std::ios::binary | std::ios::trunc);
     f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!f)
@@ -98,6 +104,46 @@ CliResult RunCli(const std::vector<std::string> &args, const RunOptions &options
         all = {"--dir", options.programDir};
     all.insert(all.end(), args.begin(), args.end());
     return RunProgram(RACKMERE_CLI, all, options);
+}
+
+std::unique_ptr<TreeNode> MakeDisk(const std::string &name, int rootFiles, const std::vector<FolderSpec> &folders,
+                                   int driveType)
+{
+    auto disk = MakeDiskNode(name);
+    disk->disk().DriveType = driveType;
+    disk->disk().RootPath = "/media/" + name;
+    auto addFiles = [](TreeNode *node, int n) {
+        for (int i = 0; i < n; ++i) {
+            const std::string f = node->text() + "-file" + std::to_string(i) + ".txt";
+            node->disk().Files.append(FileEntry{f, "", "1/2/2024", std::to_string(i + 1) + " Kb", ""});
+        }
+    };
+    addFiles(disk.get(), rootFiles);
+    for (const FolderSpec &f : folders)
+        addFiles(disk->appendChild(f.name), f.files);
+    return disk;
+}
+
+void AddFile(TreeNode *n, std::string name, std::string desc, std::string cat)
+{
+    n->disk().Files.append(FileEntry{std::move(name), std::move(desc), "01/02/2020", "12 Kb", std::move(cat)});
+}
+
+void WriteDisk(const std::string &dir, const std::string &fileName, const TreeNode &disk)
+{
+    WriteBytes(dir + fileName, WriteListing(disk, 0x1234abcd));
+}
+
+std::string AddListing(const std::string &programDir, const std::string &folder, const std::string &name,
+                       const std::string &comment, uint32_t serial, const std::function<void(TreeNode &)> &annotate)
+{
+    CatalogStore store(programDir);
+    store.serialSource = [serial](const TDisk &) { return serial; };
+    TreeNode *disk = store.Tree().appendDisk(ScanDisk(folder, name, comment));
+    if (annotate)
+        annotate(*disk);
+    store.SaveListing(disk);
+    return disk->disk().FileName;
 }
 
 } // namespace rkm::test

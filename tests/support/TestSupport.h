@@ -1,7 +1,12 @@
 #pragma once
 
+#include "catalog/Disks.h"
+
 #include <QTemporaryDir>
 
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -21,6 +26,7 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Writes a file whole, making the folders above it when missing.
 void WriteBytes(const std::string &path, std::string_view bytes);
 std::string ReadBytes(const std::string &path);
 void MakeDirs(const std::string &path);
@@ -52,5 +58,25 @@ CliResult RunProgram(const std::string &program, const std::vector<std::string> 
                      const RunOptions &options = {});
 // The rackmere-cli that was built with the tests.
 CliResult RunCli(const std::vector<std::string> &args, const RunOptions &options = {});
+
+// Listings written by the catalogue's own writer.
+struct FolderSpec {
+    std::string name;
+    int files = 0;
+};
+
+// A disk named `name` mounted at /media/<name> with `rootFiles` files in its
+// root and the given folders; file i of a node is "<node>-file<i>.txt".
+std::unique_ptr<TreeNode> MakeDisk(const std::string &name, int rootFiles, const std::vector<FolderSpec> &folders = {},
+                                   int driveType = 3);
+void AddFile(TreeNode *n, std::string name, std::string desc = {}, std::string cat = {});
+// Writes the listing of `disk` to `dir` + `fileName`.
+void WriteDisk(const std::string &dir, const std::string &fileName, const TreeNode &disk);
+// Catalogues `folder` into the program folder as Add new does, with the
+// serial number given; `annotate` may edit the disk before it is written.
+// Returns the listing's file name.
+std::string AddListing(const std::string &programDir, const std::string &folder, const std::string &name,
+                       const std::string &comment, uint32_t serial,
+                       const std::function<void(TreeNode &)> &annotate = {});
 
 } // namespace rkm::test

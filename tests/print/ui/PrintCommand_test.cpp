@@ -2,9 +2,6 @@
 // printing to a PDF printer, and the way back to the dialog.
 #include "PrintUiSupport.h"
 
-#include "app/AppTestSupport.h"
-#include "app/Mainfrm.h"
-#include "gui/QueuedPrompter.h"
 #include "print/ui/Frmprpreview.h"
 #include "app/PrintCommands.h"
 
@@ -12,7 +9,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -24,17 +20,14 @@ namespace {
 
 void Click(QDialog *w, const char *name)
 {
-    Child<QAbstractButton>(w, name)->click();
+    Find<QAbstractButton>(w, name)->click();
 }
 
 QString PdfInfo(const QString &pdf)
 {
     if (QStandardPaths::findExecutable("pdfinfo").isEmpty())
         return {};
-    QProcess p;
-    p.start("pdfinfo", {pdf});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return QString::fromStdString(RunProgram("pdfinfo", {pdf.toStdString()}).out);
 }
 
 } // namespace
@@ -42,32 +35,24 @@ QString PdfInfo(const QString &pdf)
 class PrintCommandTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<apptest::Sandbox> m_sandbox;
-    std::unique_ptr<CatalogStore> m_store;
-    std::unique_ptr<TfrmMain> m_main;
+    std::unique_ptr<Sandbox> m_sandbox;
 
     TfrmMain &start(std::unique_ptr<TreeNode> disk)
     {
-        apptest::WriteDisk(m_sandbox->programDir(), "100.rkm", *disk);
-        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir());
-        m_main = std::make_unique<TfrmMain>(*m_store);
-        m_main->selectNode(m_store->Tree().findByName(disk->text()));
-        return *m_main;
+        WriteDisk(m_sandbox->programDir, "100.rkm", *disk);
+        TfrmMain &w = m_sandbox->Open();
+        w.selectNode(m_sandbox->store->Tree().findByName(disk->text()));
+        return w;
     }
-    QString pdf() const { return QString::fromStdString(m_sandbox->programDir() + "out.pdf"); }
+    QString pdf() const { return QString::fromStdString(m_sandbox->programDir + "out.pdf"); }
 
 private slots:
-    void init() { m_sandbox = std::make_unique<apptest::Sandbox>(); }
-    void cleanup()
-    {
-        m_main.reset();
-        m_store.reset();
-        m_sandbox.reset();
-    }
+    void init() { m_sandbox = std::make_unique<Sandbox>(); }
+    void cleanup() { m_sandbox.reset(); }
 
     void nothingSelectedDoesNothing()
     {
-        TfrmMain &w = start(apptest::MakeDisk("Alpha", 2));
+        TfrmMain &w = start(MakeDisk("Alpha", 2));
         w.selectNode(nullptr);
         QVERIFY(!w.currentDisk());
         ModalScript script;
@@ -78,7 +63,7 @@ private slots:
 
     void previewCancelledAndShownAgain()
     {
-        TfrmMain &w = start(apptest::MakeDisk("Alpha", 5, {{"Docs", 3}}));
+        TfrmMain &w = start(MakeDisk("Alpha", 5, {{"Docs", 3}}));
         QueuedPrompter prompter;
         QImage first, second;
         ModalScript script;
@@ -90,12 +75,12 @@ private slots:
             auto *p = static_cast<TfrmPrintPreview *>(d);
             QCOMPARE(p->windowTitle(), QStringLiteral("Print preview"));
             QCOMPARE(p->size(), QSize(632, 504));
-            QCOMPARE(Child<QLabel>(d, "Label1")->geometry(), QRect(3, 3, 443, 17));
-            QCOMPARE(Child<QLabel>(d, "Label1")->text(),
+            QCOMPARE(Find<QLabel>(d, "Label1")->geometry(), QRect(3, 3, 443, 17));
+            QCOMPARE(Find<QLabel>(d, "Label1")->text(),
                      QStringLiteral("Please note that the output may look different on your printer."));
-            QCOMPARE(Child<QPushButton>(d, "cmdOk")->geometry(), QRect(568, 3, 61, 21));
-            QCOMPARE(Child<QPushButton>(d, "cmdCancel")->geometry(), QRect(568, 26, 61, 20));
-            QVERIFY(Child<QPushButton>(d, "cmdOk")->isDefault());
+            QCOMPARE(Find<QPushButton>(d, "cmdOk")->geometry(), QRect(568, 3, 61, 21));
+            QCOMPARE(Find<QPushButton>(d, "cmdCancel")->geometry(), QRect(568, 26, 61, 20));
+            QVERIFY(Find<QPushButton>(d, "cmdOk")->isDefault());
             QVERIFY(p->PreviewBitmap);
             first = p->PreviewBitmap->copy();
             // The image is shown unscaled at (10, 25).
@@ -105,7 +90,7 @@ private slots:
             Click(d, "cmdCancel");
         });
         script.then("rkm::TfrmPrint", [](QDialog *d) {
-            QVERIFY(Child<QRadioButton>(d, "m_pOptCover")->isChecked()); // as the user left it
+            QVERIFY(Find<QRadioButton>(d, "m_pOptCover")->isChecked()); // as the user left it
             Click(d, "m_pCmdPreview");
         });
         script.then("rkm::TfrmPrintPreview", [&](QDialog *d) {
@@ -124,7 +109,7 @@ private slots:
 
     void printFromPreviewWithPrinterCancelledEnds()
     {
-        TfrmMain &w = start(apptest::MakeDisk("Alpha", 2));
+        TfrmMain &w = start(MakeDisk("Alpha", 2));
         QueuedPrompter prompter;
         prompter.printerAnswers.enqueue(false);
         ModalScript script;
@@ -138,7 +123,7 @@ private slots:
 
     void printToPdfPrinter()
     {
-        TfrmMain &w = start(apptest::MakeDisk("Backup 3", 4, {{"Docs", 2}}));
+        TfrmMain &w = start(MakeDisk("Backup 3", 4, {{"Docs", 2}}));
         QueuedPrompter prompter;
         prompter.printerAnswers.enqueue(true);
         w.printCommands().printFile = pdf();
@@ -198,13 +183,13 @@ private slots:
 
     void lettersInALevelBox()
     {
-        TfrmMain &w = start(apptest::MakeDisk("Alpha", 2));
+        TfrmMain &w = start(MakeDisk("Alpha", 2));
         QueuedPrompter prompter;
         ModalScript script;
         script.then("rkm::TfrmPrint", [](QDialog *d) {
             Click(d, "m_pOptSpecify");
             Click(d, "m_pChkFilesLevel");
-            Child<QLineEdit>(d, "m_pTxtFileLevel")->setText("abc");
+            Find<QLineEdit>(d, "m_pTxtFileLevel")->setText("abc");
             Click(d, "m_pCmdOK");
         });
         w.printCommands().print();
@@ -219,7 +204,7 @@ private slots:
 
     void savedDefaultsOnPreview()
     {
-        TfrmMain &w = start(apptest::MakeDisk("Alpha", 2));
+        TfrmMain &w = start(MakeDisk("Alpha", 2));
         QueuedPrompter prompter;
         {
             ModalScript script;
@@ -233,13 +218,13 @@ private slots:
             w.printCommands().print();
             QVERIFY(script.done());
         }
-        QVERIFY(QFileInfo::exists(QString::fromStdString(m_sandbox->programDir() + "FILES.FLT")));
-        QVERIFY(QFileInfo::exists(QString::fromStdString(m_sandbox->programDir() + "FOLDERS.FLT")));
+        QVERIFY(QFileInfo::exists(QString::fromStdString(m_sandbox->programDir + "FILES.FLT")));
+        QVERIFY(QFileInfo::exists(QString::fromStdString(m_sandbox->programDir + "FOLDERS.FLT")));
         // The next dialog starts from what was stored.
         ModalScript next;
         next.then("rkm::TfrmPrint", [](QDialog *d) {
-            QVERIFY(Child<QRadioButton>(d, "m_pOptList")->isChecked());
-            QVERIFY(!Child<QCheckBox>(d, "m_pChkSaveDefault")->isChecked());
+            QVERIFY(Find<QRadioButton>(d, "m_pOptList")->isChecked());
+            QVERIFY(!Find<QCheckBox>(d, "m_pChkSaveDefault")->isChecked());
             Click(d, "m_pCmdCancel");
         });
         w.printCommands().print();
@@ -248,8 +233,8 @@ private slots:
 
     void filterFileThatCannotBeReadOrWritten()
     {
-        QDir().mkpath(QString::fromStdString(m_sandbox->programDir() + "FILES.FLT"));
-        TfrmMain &w = start(apptest::MakeDisk("Alpha", 2));
+        QDir().mkpath(QString::fromStdString(m_sandbox->programDir + "FILES.FLT"));
+        TfrmMain &w = start(MakeDisk("Alpha", 2));
         QueuedPrompter prompter;
         ModalScript script;
         script.then("rkm::TfrmPrint", [](QDialog *d) {

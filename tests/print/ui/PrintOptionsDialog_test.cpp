@@ -45,7 +45,7 @@ class PrintOptionsDialogTest : public QObject {
 
     std::string dir() const { return m_dir->path().toStdString() + "/"; }
     QString file(const char *name) const { return m_dir->filePath(QString::fromLatin1(name)); }
-    template <class T> static T *c(TfrmPrint &d, const char *name) { return Child<T>(&d, name); }
+    template <class T> static T *c(TfrmPrint &d, const char *name) { return Find<T>(&d, name); }
 
 private slots:
     void init()
@@ -163,8 +163,8 @@ private slots:
         ModalScript script;
         script.then("rkm::TfrmAddFilter", [](QDialog *w) {
             QCOMPARE(w->windowTitle(), QStringLiteral("Add filter"));
-            Child<QLineEdit>(w, "m_pTxtFilter")->setText("README");
-            Child<QPushButton>(w, "Button1")->click();
+            Find<QLineEdit>(w, "m_pTxtFilter")->setText("README");
+            Find<QPushButton>(w, "Button1")->click();
         });
         c<QPushButton>(d, "m_pCmdAdd")->click();
         QVERIFY(script.done());
@@ -194,20 +194,20 @@ private slots:
         ModalScript script;
         // An empty text is added, checked; Cancel adds nothing; a folder
         // entry goes to the folder list.
-        script.then("rkm::TfrmAddFilter", [](QDialog *w) { Child<QPushButton>(w, "Button1")->click(); });
+        script.then("rkm::TfrmAddFilter", [](QDialog *w) { Find<QPushButton>(w, "Button1")->click(); });
         script.then("rkm::TfrmAddFilter", [](QDialog *w) {
-            Child<QLineEdit>(w, "m_pTxtFilter")->setText("IGNORED");
-            Child<QPushButton>(w, "cmdCancel")->click();
+            Find<QLineEdit>(w, "m_pTxtFilter")->setText("IGNORED");
+            Find<QPushButton>(w, "cmdCancel")->click();
         });
         script.then("rkm::TfrmAddFilter", [](QDialog *w) {
-            Child<QLineEdit>(w, "m_pTxtFilter")->setText(" autorun.inf ");
-            Child<QPushButton>(w, "Button1")->click();
+            Find<QLineEdit>(w, "m_pTxtFilter")->setText(" autorun.inf ");
+            Find<QPushButton>(w, "Button1")->click();
         });
         // A pasted line break becomes a space: the filter file holds one
         // entry a line.
         script.then("rkm::TfrmAddFilter", [](QDialog *w) {
-            Child<QLineEdit>(w, "m_pTxtFilter")->setText("a\r\nb\nc");
-            Child<QPushButton>(w, "Button1")->click();
+            Find<QLineEdit>(w, "m_pTxtFilter")->setText("a\r\nb\nc");
+            Find<QPushButton>(w, "Button1")->click();
         });
         for (int i = 0; i < 4; ++i)
             c<QPushButton>(d, "m_pCmdAddFN")->click();

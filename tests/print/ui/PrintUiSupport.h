@@ -1,19 +1,13 @@
 #pragma once
-// Helpers for the print widgets' tests: settings in memory, and a script
-// that answers the modal windows one after the other.
+// Helpers for the print widgets' tests: settings in memory.
 
 #include "print/PrintSettings.h"
+#include "support/GuiTestSupport.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QTimer>
 #include <QtTest>
 
-#include <deque>
-#include <functional>
 #include <map>
 #include <string>
-#include <vector>
 
 namespace rkm::test {
 
@@ -34,59 +28,5 @@ public:
     std::map<std::string, int> ints;
     std::map<std::string, std::string> strings;
 };
-
-// Answers modal windows in order: each step names the class of the window it
-// expects and acts on it (normally closing it). A window that no step expects
-// is recorded and closed, so a wrong flow fails instead of hanging.
-class ModalScript final : public QObject {
-public:
-    struct Step {
-        const char *className;
-        std::function<void(QDialog *)> act;
-    };
-
-    ModalScript()
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
-        m_timer.start();
-    }
-    void then(const char *className, std::function<void(QDialog *)> act) { m_steps.push_back({className, std::move(act)}); }
-    bool done() const { return m_steps.empty(); }
-
-    QStringList unexpected;
-    QStringList seen;
-
-private:
-    void poll()
-    {
-        auto *w = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!w || !w->isVisible() || m_busy)
-            return;
-        m_busy = true;
-        const QString name = QString::fromLatin1(w->metaObject()->className());
-        if (m_steps.empty() || !w->inherits(m_steps.front().className)) {
-            unexpected << name;
-            w->done(2);
-        } else {
-            Step s = m_steps.front();
-            m_steps.pop_front();
-            seen << name;
-            s.act(w);
-        }
-        m_busy = false;
-    }
-    QTimer m_timer;
-    std::deque<Step> m_steps;
-    bool m_busy = false;
-};
-
-template <class T> T *Child(QObject *parent, const char *name)
-{
-    T *c = parent->findChild<T *>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
 
 } // namespace rkm::test

@@ -73,16 +73,13 @@ void ScanAddTest::refusals()
     QueuedPrompter p;
     folder.replace("DISK", QString::fromStdString(w.disk));
     bool stayedOpen = false;
-    WhenModal([&](QWidget *dlg) {
-        auto *add = qobject_cast<TfrmAddNew *>(dlg);
-        QVERIFY(add);
-        add->labelSource = [](const std::string &) { return std::string(); };
-        Find<QLineEdit>(add, "txtFolder")->setText(folder);
-        Find<QLineEdit>(add, "txtDescription")->setText(description);
-        Find<QPushButton>(add, "cmdOK")->click();
-        stayedOpen = add->isVisible() && add->result() != QDialog::Accepted;
-    });
-    main.Addnew1Click();
+    QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+        add.labelSource = [](const std::string &) { return std::string(); };
+        Find<QLineEdit>(&add, "txtFolder")->setText(folder);
+        Find<QLineEdit>(&add, "txtDescription")->setText(description);
+        Find<QPushButton>(&add, "cmdOK")->click();
+        stayedOpen = add.isVisible() && add.result() != QDialog::Accepted;
+    }));
     QVERIFY(stayedOpen);
     QCOMPARE(p.count(QueuedPrompter::Beep), 1);
     QCOMPARE(p.messages().size(), 0);
@@ -185,21 +182,19 @@ void ScanAddTest::clickOnOkOffersTheLabelFirst()
         TfrmMain &main = w.Open();
         QueuedPrompter p;
         bool stayedOpen = false;
-        WhenModal([&](QWidget *dlg) {
-            auto *add = qobject_cast<TfrmAddNew *>(dlg);
-            add->labelSource = [](const std::string &) { return std::string("CD_LABEL"); };
-            QApplication::setActiveWindow(add);
-            QVERIFY(QTest::qWaitForWindowActive(add));
-            auto *folder = Find<QLineEdit>(add, "txtFolder");
+        QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+            add.labelSource = [](const std::string &) { return std::string("CD_LABEL"); };
+            QApplication::setActiveWindow(&add);
+            QVERIFY(QTest::qWaitForWindowActive(&add));
+            auto *folder = Find<QLineEdit>(&add, "txtFolder");
             folder->setFocus();
             QTest::keyClicks(folder, QString::fromStdString(w.disk));
             if (click)
-                QTest::mouseClick(Find<QPushButton>(add, "cmdOK"), Qt::LeftButton);
+                QTest::mouseClick(Find<QPushButton>(&add, "cmdOK"), Qt::LeftButton);
             else
                 QTest::keyClick(folder, Qt::Key_Return);
-            stayedOpen = add->isVisible();
-        });
-        main.Addnew1Click();
+            stayedOpen = add.isVisible();
+        }));
         QCOMPARE(stayedOpen, !click);
         QCOMPARE(p.count(QueuedPrompter::Beep), click ? 0 : 1);
         QCOMPARE(w.store->Tree().diskCount(), click ? 1 : 0);
@@ -216,17 +211,14 @@ void ScanAddTest::acceptsAndSelectsTheNewDisk()
     w.presentSerial = 0x5EED;
     TfrmMain &main = w.Open();
     QueuedPrompter p;
-    WhenModal([&](QWidget *dlg) {
-        auto *add = qobject_cast<TfrmAddNew *>(dlg);
-        QVERIFY(add);
+    QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
         // A relative text is taken from the current folder.
         QDir::setCurrent(QString::fromStdString(w.root));
-        Find<QLineEdit>(add, "txtFolder")->setText("disk");
-        Find<QLineEdit>(add, "txtDescription")->setText("Holiday");
-        Find<QLineEdit>(add, "txtComment")->setText("photos");
-        Find<QPushButton>(add, "cmdOK")->click();
-    });
-    main.Addnew1Click();
+        Find<QLineEdit>(&add, "txtFolder")->setText("disk");
+        Find<QLineEdit>(&add, "txtDescription")->setText("Holiday");
+        Find<QLineEdit>(&add, "txtComment")->setText("photos");
+        Find<QPushButton>(&add, "cmdOK")->click();
+    }));
     QCOMPARE(p.count(QueuedPrompter::Beep), 0);
     QCOMPARE(p.messages().size(), 0);
     QCOMPARE(w.store->Tree().diskCount(), 2);
@@ -258,13 +250,11 @@ void ScanAddTest::twoListingsOfTheSameFolder()
     TfrmMain &main = w.Open();
     QueuedPrompter p;
     for (int i = 0; i < 2; ++i) {
-        WhenModal([&](QWidget *dlg) {
-            auto *add = qobject_cast<TfrmAddNew *>(dlg);
-            Find<QLineEdit>(add, "txtFolder")->setText(QString::fromStdString(w.disk));
-            Find<QLineEdit>(add, "txtDescription")->setText("Same");
-            Find<QPushButton>(add, "cmdOK")->click();
-        });
-        main.Addnew1Click();
+        QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+            Find<QLineEdit>(&add, "txtFolder")->setText(QString::fromStdString(w.disk));
+            Find<QLineEdit>(&add, "txtDescription")->setText("Same");
+            Find<QPushButton>(&add, "cmdOK")->click();
+        }));
     }
     QCOMPARE(w.store->Tree().diskCount(), 2);
     const TDisk &a = w.store->Tree().disk(0)->disk();
@@ -282,13 +272,11 @@ void ScanAddTest::cancelAddsNothing()
     TfrmMain &main = w.Open();
     QueuedPrompter p;
     p.directories.enqueue(QString::fromStdString(w.disk));
-    WhenModal([&](QWidget *dlg) {
-        auto *add = qobject_cast<TfrmAddNew *>(dlg);
-        Find<QPushButton>(add, "cmdBrowse")->click();
-        Find<QLineEdit>(add, "txtDescription")->setText("Name");
-        Find<QPushButton>(add, "cmdCancel")->click();
-    });
-    main.Addnew1Click();
+    QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+        Find<QPushButton>(&add, "cmdBrowse")->click();
+        Find<QLineEdit>(&add, "txtDescription")->setText("Name");
+        Find<QPushButton>(&add, "cmdCancel")->click();
+    }));
     QCOMPARE(w.store->Tree().diskCount(), 0);
     QVERIFY(ListingFiles(w.programDir).empty());
 }
@@ -327,13 +315,11 @@ void ScanAddTest::progressWindow()
     QCOMPARE(adding.cursor().shape(), Qt::WaitCursor);
     ShowCounter counter;
     adding.installEventFilter(&counter);
-    WhenModal([&](QWidget *dlg) {
-        auto *add = qobject_cast<TfrmAddNew *>(dlg);
-        Find<QLineEdit>(add, "txtFolder")->setText(QString::fromStdString(w.disk + "/inner"));
-        Find<QLineEdit>(add, "txtDescription")->setText("Inner");
-        Find<QPushButton>(add, "cmdOK")->click();
-    });
-    main.Addnew1Click();
+    QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+        Find<QLineEdit>(&add, "txtFolder")->setText(QString::fromStdString(w.disk + "/inner"));
+        Find<QLineEdit>(&add, "txtDescription")->setText("Inner");
+        Find<QPushButton>(&add, "cmdOK")->click();
+    }));
     QCOMPARE(counter.shown, 1);
     QVERIFY(counter.waitCursorWhileShown);
     QVERIFY(!adding.isVisible());
@@ -359,13 +345,11 @@ void ScanAddTest::saveFailureKeepsTheDiskToWriteLater()
     QueuedPrompter p;
     // The volume serial number cannot be read: the save fails.
     w.store->serialSource = [](const TDisk &) -> uint32_t { throw RackmereError("The disk went away"); };
-    WhenModal([&](QWidget *dlg) {
-        auto *add = qobject_cast<TfrmAddNew *>(dlg);
-        Find<QLineEdit>(add, "txtFolder")->setText(QString::fromStdString(w.disk));
-        Find<QLineEdit>(add, "txtDescription")->setText("Lost?");
-        Find<QPushButton>(add, "cmdOK")->click();
-    });
-    main.Addnew1Click();
+    QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+        Find<QLineEdit>(&add, "txtFolder")->setText(QString::fromStdString(w.disk));
+        Find<QLineEdit>(&add, "txtDescription")->setText("Lost?");
+        Find<QPushButton>(&add, "cmdOK")->click();
+    }));
     QCOMPARE(p.messages().size(), 1);
     QCOMPARE(p.messages()[0].icon, QMessageBox::Critical);
     QVERIFY(p.messages()[0].text.contains("The disk went away"));
@@ -386,7 +370,7 @@ void ScanAddTest::helpTopic()
     World w;
     TfrmMain &main = w.Open();
     TfrmAddNew &dlg = main.scanCommands().frmAddNew();
-    QCOMPARE(apptest::HelpPageOnF1(dlg), QUrl("qrc:/help/topic3.html"));
+    QCOMPARE(HelpPageOnF1(dlg), QUrl("qrc:/help/topic3.html"));
     dlg.hide();
 }
 

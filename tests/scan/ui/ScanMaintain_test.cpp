@@ -41,7 +41,7 @@ struct Setup {
     Setup()
     {
         w.MakeDisk({"a.txt", "b.txt", "c.txt", "sub/d.txt", "sub/e.txt", "sub/deep/f.txt"});
-        WriteFile(w.root + "music/song.mp3", "la");
+        WriteBytes(w.root + "music/song.mp3", "la");
         photos = w.SaveListing(w.disk, "Photos", 0);
         music = w.SaveListing(w.root + "music", "Music", 0);
     }
@@ -57,10 +57,10 @@ struct FixtureSystem {
     FixtureSystem()
     {
         root = tmp.path().toStdString();
-        WriteFile(root + "/proc/self/mountinfo", "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                                                 "2 1 0:5 / /proc rw - proc proc rw\n"
-                                                 "3 1 8:17 / /media/usb rw - vfat /dev/sdb1 rw\n"
-                                                 "4 1 8:33 / /media/other rw - vfat /dev/sdc1 rw\n");
+        WriteBytes(root + "/proc/self/mountinfo", "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                                                  "2 1 0:5 / /proc rw - proc proc rw\n"
+                                                  "3 1 8:17 / /media/usb rw - vfat /dev/sdb1 rw\n"
+                                                  "4 1 8:33 / /media/other rw - vfat /dev/sdc1 rw\n");
         QDir().mkpath(QString::fromStdString(root + "/media/usb/photos"));
         QDir().mkpath(QString::fromStdString(root + "/media/other"));
         view = std::make_unique<platform::SystemView>(root);
@@ -83,24 +83,22 @@ void ScanMaintainTest::renameRefusesAnEmptyName()
     TfrmMain &main = s.w.Open();
     QueuedPrompter p;
     TreeNode *photos = s.Disk("Photos");
-    const std::string bytes = ReadFile(s.w.programDir + s.photos);
+    const std::string bytes = ReadBytes(s.w.programDir + s.photos);
     main.selectNode(Child(Child(photos, "sub"), "deep"));
     bool refused = false;
-    WhenModal([&](QWidget *dlg) {
-        QVERIFY(qobject_cast<TFormRename *>(dlg));
-        QCOMPARE(dlg->windowTitle(), QString("Rename disk"));
-        auto *name = Find<QLineEdit>(dlg, "txtName");
+    QVERIFY(WithDialog<TFormRename>([&] { main.mnuRenameClick(); }, [&](TFormRename &dlg) {
+        QCOMPARE(dlg.windowTitle(), QString("Rename disk"));
+        auto *name = Find<QLineEdit>(&dlg, "txtName");
         QCOMPARE(name->text(), QString("Photos"));
         name->clear();
-        Find<QPushButton>(dlg, "cmdOK")->click();
-        refused = dlg->isVisible() && p.count(QueuedPrompter::Beep) == 1;
+        Find<QPushButton>(&dlg, "cmdOK")->click();
+        refused = dlg.isVisible() && p.count(QueuedPrompter::Beep) == 1;
         // Esc does not close it either.
-        QTest::keyClick(dlg, Qt::Key_Escape);
-        refused = refused && dlg->isVisible();
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        refused = refused && dlg.isVisible();
         name->setText("Holiday 2024");
-        Find<QPushButton>(dlg, "cmdOK")->click();
-    });
-    main.mnuRenameClick();
+        Find<QPushButton>(&dlg, "cmdOK")->click();
+    }));
     QVERIFY(refused);
     QCOMPARE(photos->text(), std::string("Holiday 2024"));
     QVERIFY(photos->disk().Modified);
@@ -108,7 +106,7 @@ void ScanMaintainTest::renameRefusesAnEmptyName()
     const QModelIndex i = main.treeModel()->indexOf(photos);
     QCOMPARE(i.data().toString(), QString("Holiday 2024"));
     // Written under its own name when the program ends, not before.
-    QCOMPARE(ReadFile(s.w.programDir + s.photos), bytes);
+    QCOMPARE(ReadBytes(s.w.programDir + s.photos), bytes);
     // The dialog is made for one rename.
     QVERIFY(!main.findChild<TFormRename *>());
 }
@@ -121,12 +119,11 @@ void ScanMaintainTest::renameCancelAndUnchanged()
     TreeNode *music = s.Disk("Music");
     main.selectNode(music);
     for (const char *button : {"cmdCancel", "cmdOK"}) {
-        WhenModal([&](QWidget *dlg) {
+        QVERIFY(WithDialog<TFormRename>([&] { main.mnuRenameClick(); }, [&](TFormRename &dlg) {
             if (QString(button) == "cmdCancel")
-                Find<QLineEdit>(dlg, "txtName")->setText("Changed");
-            Find<QPushButton>(dlg, button)->click();
-        });
-        main.mnuRenameClick();
+                Find<QLineEdit>(&dlg, "txtName")->setText("Changed");
+            Find<QPushButton>(&dlg, button)->click();
+        }));
         QCOMPARE(music->text(), std::string("Music"));
         QVERIFY2(!music->disk().Modified, button);
     }
@@ -352,25 +349,23 @@ void ScanMaintainTest::propertiesCommentThroughTheMainWindow()
     TreeNode *photos = s.Disk("Photos");
     TreeNode *sub = Child(photos, "sub");
     main.selectNode(sub);
-    const std::string bytes = ReadFile(s.w.programDir + s.photos);
+    const std::string bytes = ReadBytes(s.w.programDir + s.photos);
     // Cancel keeps everything.
-    WhenModal([&](QWidget *dlg) {
-        Find<QLineEdit>(dlg, "txtComment")->setText("ignored");
-        Find<QPushButton>(dlg, "CancelBtn")->click();
-    });
-    main.mnuPropertiesClick();
+    QVERIFY(WithDialog<TfrmProps>([&] { main.mnuPropertiesClick(); }, [&](TfrmProps &dlg) {
+        Find<QLineEdit>(&dlg, "txtComment")->setText("ignored");
+        Find<QPushButton>(&dlg, "CancelBtn")->click();
+    }));
     QCOMPARE(sub->disk().Comment, std::string());
     QVERIFY(!photos->disk().Modified);
-    WhenModal([&](QWidget *dlg) {
-        QCOMPARE(dlg->windowTitle(), QString("Properties for sub"));
-        Find<QLineEdit>(dlg, "txtComment")->setText("holiday snaps");
-        Find<QPushButton>(dlg, "OKBtn")->click();
-    });
-    main.mnuPropertiesClick();
+    QVERIFY(WithDialog<TfrmProps>([&] { main.mnuPropertiesClick(); }, [&](TfrmProps &dlg) {
+        QCOMPARE(dlg.windowTitle(), QString("Properties for sub"));
+        Find<QLineEdit>(&dlg, "txtComment")->setText("holiday snaps");
+        Find<QPushButton>(&dlg, "OKBtn")->click();
+    }));
     QCOMPARE(sub->disk().Comment, std::string("holiday snaps"));
     QCOMPARE(photos->disk().Comment, std::string("comment of Photos"));
     QVERIFY(photos->disk().Modified);
-    QCOMPARE(ReadFile(s.w.programDir + s.photos), bytes);
+    QCOMPARE(ReadBytes(s.w.programDir + s.photos), bytes);
 }
 
 void ScanMaintainTest::propertiesHelpTopic()
@@ -378,7 +373,7 @@ void ScanMaintainTest::propertiesHelpTopic()
     World w;
     TfrmMain &main = w.Open();
     TfrmProps &dlg = main.scanCommands().frmProps();
-    QCOMPARE(apptest::HelpPageOnF1(dlg), QUrl("qrc:/help/topic9.html"));
+    QCOMPARE(HelpPageOnF1(dlg), QUrl("qrc:/help/topic9.html"));
 }
 
 QTEST_MAIN(ScanMaintainTest)

@@ -25,7 +25,7 @@ void ScanUpdateFailureTest::programDirNotWritableKeepsTheOldFile()
     World w;
     w.MakeDisk({"a.txt", "sub/b.txt"});
     const std::string file = w.SaveListing(w.disk, "Photos", 0);
-    const std::string bytes = ReadFile(w.programDir + file);
+    const std::string bytes = ReadBytes(w.programDir + file);
     TfrmMain &main = w.Open();
     QueuedPrompter p;
     TreeNode *disk = w.store->Tree().disk(0);
@@ -44,7 +44,7 @@ void ScanUpdateFailureTest::programDirNotWritableKeepsTheOldFile()
     QCOMPARE(p.messages()[1].caption, QString("Rackmere V1.0"));
     QVERIFY2(p.messages()[1].text.contains(QString::fromStdString(w.programDir)), qPrintable(p.messages()[1].text));
     QCOMPARE(ListingFiles(w.programDir), std::vector<std::string>{file});
-    QCOMPARE(ReadFile(w.programDir + file), bytes);
+    QCOMPARE(ReadBytes(w.programDir + file), bytes);
     QCOMPARE(w.store->Tree().diskCount(), 1);
     QCOMPARE(w.store->Tree().disk(0), disk);
     QCOMPARE(disk->disk().FileName, file);
@@ -59,7 +59,7 @@ void ScanUpdateFailureTest::fileSystemFullKeepsTheOldFile()
     World w;
     w.MakeDisk({"a.txt", "sub/b.txt"});
     const std::string file = w.SaveListing(w.disk, "Photos", 0);
-    const std::string bytes = ReadFile(w.programDir + file);
+    const std::string bytes = ReadBytes(w.programDir + file);
     TfrmMain &main = w.Open();
     QueuedPrompter p;
     TreeNode *disk = w.store->Tree().disk(0);
@@ -80,7 +80,7 @@ void ScanUpdateFailureTest::fileSystemFullKeepsTheOldFile()
     QCOMPARE(p.messages().size(), 2);
     QCOMPARE(p.messages()[1].icon, QMessageBox::Critical);
     QCOMPARE(ListingFiles(w.programDir), std::vector<std::string>{file});
-    QCOMPARE(ReadFile(w.programDir + file), bytes);
+    QCOMPARE(ReadBytes(w.programDir + file), bytes);
     QCOMPARE(w.store->Tree().diskCount(), 1);
     QCOMPARE(w.store->Tree().disk(0), disk);
     QCOMPARE(main.currentNode(), disk);

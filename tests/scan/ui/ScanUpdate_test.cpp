@@ -37,7 +37,7 @@ struct Setup {
             d.Files.setText(FileIndex(d, "c.txt"), FT_DESCRIPTION, "saved description");
         });
         other = w.SaveListing(w.disk + "/sub", "Other", 0);
-        bytes = ReadFile(w.programDir + file);
+        bytes = ReadBytes(w.programDir + file);
     }
 
     TreeNode *Disk(const std::string &name) const { return w.store->Tree().findByName(name); }
@@ -111,7 +111,7 @@ void ScanUpdateTest::stopsChangeNothing()
     QCOMPARE(s.w.store->Tree().disk(row), disk);
     QCOMPARE(disk->disk().FileName, s.file);
     QCOMPARE(ListingFiles(s.w.programDir), (std::vector<std::string>{std::min(s.file, s.other), std::max(s.file, s.other)}));
-    QCOMPARE(ReadFile(s.w.programDir + s.file), s.bytes);
+    QCOMPARE(ReadBytes(s.w.programDir + s.file), s.bytes);
     QCOMPARE(main.currentNode(), disk);
 }
 
@@ -131,7 +131,7 @@ void ScanUpdateTest::updatesFromADeepFolderCarryingEdits()
     d.SetModified(true);
     // The disk changed: a.txt gone, a new file at the start of the list.
     QFile::remove(QString::fromStdString(s.w.disk + "/a.txt"));
-    WriteFile(s.w.disk + "/0-new.txt", "new");
+    WriteBytes(s.w.disk + "/0-new.txt", "new");
     main.selectNode(deep);
     p.answers.enqueue(QMessageBox::Ok);
 

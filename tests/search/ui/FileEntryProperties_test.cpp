@@ -24,14 +24,14 @@ class FileEntryPropertiesTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<apptest::Sandbox> m_sandbox;
     std::unique_ptr<QTemporaryDir> m_disk; // Work's root on "disk"
     std::unique_ptr<QueuedPrompter> m_prompter;
-    std::unique_ptr<CatalogStore> m_store;
-    std::unique_ptr<TfrmMain> m_main;
+    std::unique_ptr<Sandbox> m_sandbox;
+    CatalogStore *m_store = nullptr;
+    TfrmMain *m_main = nullptr;
 
     TreeNode *node(const char *path) { return NodeAt(m_store->Tree(), QString::fromUtf8(path)); }
-    std::string catFile() const { return m_sandbox->programDir() + "DATA.CAT"; }
+    std::string catFile() const { return m_sandbox->programDir + "DATA.CAT"; }
     QByteArray catBytes() const
     {
         QFile f(QString::fromStdString(catFile()));
@@ -58,23 +58,21 @@ private:
 private slots:
     void init()
     {
-        m_sandbox = std::make_unique<apptest::Sandbox>();
         m_disk = std::make_unique<QTemporaryDir>();
-        apptest::WriteFile(m_disk->filePath("notes.txt").toStdString(), "hello");
+        WriteBytes(m_disk->filePath("notes.txt").toStdString(), "hello");
         m_prompter = std::make_unique<QueuedPrompter>();
-        WriteSample(m_sandbox->programDir(), m_disk->path().toStdString());
-        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir());
-        m_main = std::make_unique<TfrmMain>(*m_store);
+        m_sandbox = std::make_unique<Sandbox>();
+        WriteSample(m_sandbox->programDir, m_disk->path().toStdString());
+        m_main = &m_sandbox->Open();
+        m_store = m_sandbox->store.get();
         m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
     }
     void cleanup()
     {
-        m_main.reset();
-        m_store.reset();
+        m_sandbox.reset();
         m_prompter.reset();
         m_disk.reset();
-        m_sandbox.reset();
     }
 
     void okWithoutChangeShowsTheEntryAndChangesNothing()
@@ -150,7 +148,7 @@ private slots:
         QCOMPARE(node("Photos")->disk().Files.text(0, FT_DESCRIPTION), "two lines here");
         QCOMPARE(node("Photos")->disk().Files.text(0, FT_CATEGORY), "new cat");
         m_store->SaveModifiedListings();
-        CatalogStore again(m_sandbox->programDir());
+        CatalogStore again(m_sandbox->programDir);
         QVERIFY(again.LoadCatalog().empty());
         QCOMPARE(again.Tree().findByName("Photos")->disk().Files.text(0, FT_DESCRIPTION), "two lines here");
     }
@@ -208,8 +206,7 @@ private slots:
     {
         QString topic;
         QVERIFY(open("Work", 0, [&](TfrmListProperties &d) {
-            auto *f1 = d.findChild<QShortcut *>(QStringLiteral("rkmHelpShortcut"), Qt::FindDirectChildrenOnly);
-            QVERIFY(f1);
+            auto *f1 = Find<QShortcut>(&d, "rkmHelpShortcut", Qt::FindDirectChildrenOnly);
             emit f1->activated();
             topic = HelpBrowser() ? HelpBrowser()->source().toString() : QString();
             CloseHelp();
@@ -227,7 +224,7 @@ private slots:
     {
         m_main->selectNode(node("Work"));
         m_main->setGridEntryIndex(1);
-        QVERIFY(WithDialog<TfrmListProperties>([&] { Action(m_main.get(), "popLstProperties")->trigger(); },
+        QVERIFY(WithDialog<TfrmListProperties>([&] { Action(m_main, "popLstProperties")->trigger(); },
                                                [](TfrmListProperties &d) {
                                                    QCOMPARE(Find<QLabel>(&d, "lblFilename")->text(), QStringLiteral("song.mp3"));
                                                    Find<QPushButton>(&d, "CancelBtn")->click();

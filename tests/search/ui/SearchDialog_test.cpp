@@ -23,10 +23,10 @@ class SearchDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<apptest::Sandbox> m_sandbox;
     std::unique_ptr<QueuedPrompter> m_prompter;
-    std::unique_ptr<CatalogStore> m_store;
-    std::unique_ptr<TfrmMain> m_main;
+    std::unique_ptr<Sandbox> m_sandbox;
+    CatalogStore *m_store = nullptr;
+    TfrmMain *m_main = nullptr;
 
     TfrmSearch &dialog() { return m_main->searchCommands().frmSearch(); }
     TreeNode *node(const char *path) { return NodeAt(m_store->Tree(), QString::fromUtf8(path)); }
@@ -79,20 +79,18 @@ private:
 private slots:
     void init()
     {
-        m_sandbox = std::make_unique<apptest::Sandbox>();
         m_prompter = std::make_unique<QueuedPrompter>();
-        WriteSample(m_sandbox->programDir(), "/media/Work");
-        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir());
-        m_main = std::make_unique<TfrmMain>(*m_store);
+        m_sandbox = std::make_unique<Sandbox>();
+        WriteSample(m_sandbox->programDir, "/media/Work");
+        m_main = &m_sandbox->Open();
+        m_store = m_sandbox->store.get();
         m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
     }
     void cleanup()
     {
-        m_main.reset();
-        m_store.reset();
-        m_prompter.reset();
         m_sandbox.reset();
+        m_prompter.reset();
     }
 
     void dialogLooksAndEnablesAsDesigned()
@@ -147,8 +145,7 @@ private slots:
     {
         QString topic;
         QVERIFY(command(false, [&](TfrmSearch &d) {
-            auto *f1 = d.findChild<QShortcut *>(QStringLiteral("rkmHelpShortcut"), Qt::FindDirectChildrenOnly);
-            QVERIFY(f1);
+            auto *f1 = Find<QShortcut>(&d, "rkmHelpShortcut", Qt::FindDirectChildrenOnly);
             QCOMPARE(f1->key(), QKeySequence(QKeySequence::HelpContents));
             emit f1->activated();
             topic = HelpBrowser() ? HelpBrowser()->source().toString() : QString();
