@@ -3,7 +3,6 @@
 #include "service/ui/Service.h"
 #include "support/GuiTestSupport.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
@@ -43,7 +42,7 @@ private slots:
     void aSecondStartEndsWithMinusOne()
     {
         // The real program, twice, in a runtime folder of this test's own.
-        const QString exe = QCoreApplication::applicationDirPath() + "/../src/app/rackmere";
+        const QString exe = test::DesktopProgram();
         QVERIFY2(QFileInfo(exe).isExecutable(), qPrintable("build the rackmere target first: " + exe));
         QProcess *first = startProgram(exe);
         QVERIFY(first->waitForStarted());
@@ -68,7 +67,7 @@ private slots:
         QVERIFY(QFile::exists(InstanceLockPath()));
         QVERIFY(!EnsureOneInstance(QString::fromLatin1(APP_TITLE), 0));
         // A copy started now finds it.
-        const QString exe = QCoreApplication::applicationDirPath() + "/../src/app/rackmere";
+        const QString exe = test::DesktopProgram();
         QProcess *other = startProgram(exe);
         QVERIFY(other->waitForFinished(10000));
         QCOMPARE(other->exitCode(), 255);

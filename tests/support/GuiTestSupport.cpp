@@ -49,6 +49,11 @@ void ReportUnexpected(const ModalScript &script)
                      __LINE__);
 }
 
+QString DesktopProgram()
+{
+    return QStringLiteral(RACKMERE_APP);
+}
+
 QUrl HelpPageOnF1(QWidget &dialog)
 {
     dialog.show();

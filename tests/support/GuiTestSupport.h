@@ -103,6 +103,9 @@ template <class D> bool WithDialog(const std::function<void()> &command, const s
     return script.done();
 }
 
+// The desktop program that was built with the tests.
+QString DesktopProgram();
+
 // Shows `dialog`, presses F1 where its focus is and returns the page the help
 // window opened (empty when none did); the help window is closed again.
 QUrl HelpPageOnF1(QWidget &dialog);
