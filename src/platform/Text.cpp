@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <ctime>
@@ -117,6 +118,60 @@ QString DecodeText(std::string_view bytes)
     return DecodeCp1252(bytes);
 }
 
+std::string Utf8Text(std::string_view bytes)
+{
+    if (IsUtf8(bytes))
+        return std::string(bytes);
+    return DecodeCp1252(bytes).toStdString();
+}
+
+std::optional<std::string> Cp1252Text(std::string_view utf8)
+{
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        // The five bytes Windows-1252 leaves undefined stand for themselves.
+        const bool undefined = u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 || u == 0x9D;
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || undefined) {
+            out.push_back(static_cast<char>(u));
+            continue;
+        }
+        const auto it = std::find(kCp1252High.begin(), kCp1252High.end(), u);
+        if (it == kCp1252High.end())
+            return std::nullopt;
+        out.push_back(static_cast<char>(0x80 + (it - kCp1252High.begin())));
+    }
+    return out;
+}
+
+bool SameText(std::string_view a, std::string_view b)
+{
+    if (a == b)
+        return true;
+    // An ASCII text decodes to itself, and no other bytes decode to ASCII.
+    if (IsAscii(a) || IsAscii(b))
+        return false;
+    const bool utf8A = IsUtf8(a), utf8B = IsUtf8(b);
+    if (utf8A && utf8B)
+        return false;
+    return (utf8A ? std::string(a) : Utf8Text(a)) == (utf8B ? std::string(b) : Utf8Text(b));
+}
+
+std::string_view CutText(std::string_view text, std::size_t maxBytes)
+{
+    if (text.size() <= maxBytes)
+        return text;
+    std::size_t n = maxBytes;
+    if (IsUtf8(text)) {
+        // Back to the start of the character the cut would split.
+        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+            --n;
+    }
+    return text.substr(0, n);
+}
+
 std::string LowerText(std::string_view bytes)
 {
     if (IsAscii(bytes)) {
@@ -158,6 +213,7 @@ struct DateCache {
     std::array<OffsetSlot, 4096> offsets;
     std::array<DaySlot, 4096> days;
     QLocale locale = QLocale::system();
+    QString format = ShortDateFormat(locale);
 };
 
 DateCache &Cache()
@@ -185,7 +241,7 @@ const std::string &DayText(DateCache &cache, int64_t localDay)
     auto &slot = cache.days[static_cast<uint64_t>(localDay) % cache.days.size()];
     if (slot.localDay != localDay) {
         const QDate date = QDate::fromJulianDay(localDay + kUnixEpochJulianDay);
-        slot.text = cache.locale.toString(date, QLocale::ShortFormat).toStdString();
+        slot.text = cache.locale.toString(date, cache.format).toStdString();
         slot.localDay = localDay;
     }
     return slot.text;
@@ -193,14 +249,39 @@ const std::string &DayText(DateCache &cache, int64_t localDay)
 
 } // namespace
 
+QString ShortDateFormat(const QLocale &locale)
+{
+    // Every run of 'y' outside quoted text becomes "yyyy": a two-digit year
+    // makes 1999 and 2099 the same text.
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QString out;
+    out.reserve(format.size() + 2);
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'') {
+            quoted = !quoted;
+            out += c;
+        } else if (!quoted && c == u'y') {
+            while (i + 1 < format.size() && format[i + 1] == u'y')
+                ++i;
+            out += QStringLiteral("yyyy");
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::string DateText(int64_t secondsSinceEpoch)
 {
     std::tm t {};
     if (secondsSinceEpoch <= -kCacheLimit || secondsSinceEpoch >= kCacheLimit) {
         if (!LocalTime(secondsSinceEpoch, t))
             return {};
-        return QLocale::system()
-            .toString(QDate(static_cast<int>(t.tm_year + 1900), t.tm_mon + 1, t.tm_mday), QLocale::ShortFormat)
+        const QLocale locale = QLocale::system();
+        return locale
+            .toString(QDate(static_cast<int>(t.tm_year + 1900), t.tm_mon + 1, t.tm_mday), ShortDateFormat(locale))
             .toStdString();
     }
     DateCache &cache = Cache();

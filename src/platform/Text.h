@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,9 +18,26 @@ bool IsUtf8(std::string_view bytes);
 // Unicode lower-casing of the decoded text, returned as UTF-8 (ASCII fast path).
 std::string LowerText(std::string_view bytes);
 
+// The decoded text as UTF-8: the bytes themselves when they are UTF-8 already.
+// What the user types is stored in this form.
+std::string Utf8Text(std::string_view bytes);
+// The text in Windows-1252, or nothing when a character of it has no place
+// there. `utf8` must be UTF-8.
+std::optional<std::string> Cp1252Text(std::string_view utf8);
+// Whether two stored texts are the same text: their bytes are equal, or what
+// they decode to is (exactly, letter case counting). ASCII texts are compared
+// as bytes only.
+bool SameText(std::string_view a, std::string_view b);
+// The longest start of a text that fits in `maxBytes` without splitting a
+// character (a UTF-8 sequence; a Windows-1252 text is cut at any byte).
+std::string_view CutText(std::string_view text, std::size_t maxBytes);
+
 // The text stored for a file's last-write date: the local date in the system
-// locale's short date format.
+// locale's short date format, its year always in four digits.
 std::string DateText(int64_t secondsSinceEpoch);
+// A locale's short date format with the year widened to four digits
+// ("dd.MM.yy" becomes "dd.MM.yyyy", "M/d/yy" becomes "M/d/yyyy").
+QString ShortDateFormat(const QLocale &locale);
 // The size text: "N bytes" up to 1024, else "N Kb" (N = size / 1024).
 std::string SizeText(uint64_t size);
 

@@ -18,6 +18,63 @@ using namespace rkm::platform;
 
 namespace {
 
+TEST(PlatformText, SameTextInEitherEncoding)
+{
+    struct Case {
+        std::string a, b;
+        bool same;
+    };
+    const Case cases[] = {
+        {"Caf\xE9.doc", "Caf\xC3\xA9.doc", true},          // Windows-1252 and UTF-8
+        {"Caf\xC3\xA9.doc", "Caf\xE9.doc", true},
+        {"Cat\x92s", "Cat\xE2\x80\x99s", true},             // ’ from the 0x80..0x9F block
+        {"Caf\xE9", "Caf\xE9", true},
+        {"Caf\xE9", "CAF\xC3\x89", false},                   // exact: letter case counts
+        {"Caf\xE9", "Cafe", false},
+        {"readme", "readme", true},
+        {"readme", "README", false},
+        {"\xC3\xA9", "\xC3\x83\xC2\xA9", false},             // "é" is not "Ã©"
+        {"\xC3\xA9", "\xE9", true},
+        {"", "", true},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(SameText(c.a, c.b), c.same) << c.a << " / " << c.b;
+}
+
+TEST(PlatformText, TypedTextsAsUtf8AndWindows1252)
+{
+    EXPECT_EQ(Utf8Text("Caf\xE9"), "Caf\xC3\xA9");
+    EXPECT_EQ(Utf8Text("Caf\xC3\xA9"), "Caf\xC3\xA9");
+    EXPECT_EQ(Cp1252Text("\xC3\x89" "COLE"), std::optional<std::string>("\xC9" "COLE"));
+    EXPECT_EQ(Cp1252Text("Cat\xE2\x80\x99s \xE2\x82\xAC"), std::optional<std::string>("Cat\x92s \x80"));
+    EXPECT_EQ(Cp1252Text("\xC2\x81"), std::optional<std::string>("\x81")); // undefined, stands for itself
+    EXPECT_EQ(Cp1252Text("\xE6\x97\xA5"), std::nullopt);                  // 日 has no place there
+}
+
+TEST(PlatformText, CutTextKeepsWholeCharacters)
+{
+    const std::string e = "\xC3\xA9";        // é, two bytes
+    const std::string euro = "\xE2\x82\xAC"; // €, three bytes
+    struct Case {
+        std::string text;
+        std::size_t max;
+        std::string cut;
+    };
+    const Case cases[] = {
+        {"abcdef", 4, "abcd"},
+        {"abc", 4, "abc"},
+        {"ab" + e + "c", 3, "ab"},                  // é would be split
+        {"ab" + e + "c", 4, "ab" + e},
+        {"a" + euro + euro, 5, "a" + euro},
+        {"a" + euro + euro, 6, "a" + euro},
+        {"a" + euro + euro, 7, "a" + euro + euro},
+        {"ab\xE9\xE9\xE9", 4, "ab\xE9\xE9"},        // Windows-1252: one byte a character
+        {std::string(600, 'x'), 510, std::string(510, 'x')},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(CutText(c.text, c.max), c.cut) << c.text << " at " << c.max;
+}
+
 TEST(PlatformIsUtf8, Cases)
 {
     struct Case {
@@ -149,7 +206,27 @@ int64_t LocalNoon(int y, int m, int d)
 
 std::string Expected(int y, int m, int d)
 {
-    return QLocale::system().toString(QDate(y, m, d), QLocale::ShortFormat).toStdString();
+    return QLocale::system().toString(QDate(y, m, d), ShortDateFormat(QLocale::system())).toStdString();
+}
+
+TEST(PlatformDateText, YearKeepsItsCentury)
+{
+    struct Case {
+        const char *locale;
+        int y, m, d;
+        const char *text;
+    };
+    const Case cases[] = {
+        {"de_DE", 1999, 12, 5, "05.12.1999"}, {"de_DE", 2099, 12, 5, "05.12.2099"},
+        {"en_US", 1999, 12, 5, "12/5/1999"},  {"en_US", 2009, 1, 31, "1/31/2009"},
+        {"en_GB", 1999, 12, 5, "05/12/1999"}, {"ja_JP", 1999, 12, 5, "1999/12/05"},
+        {"nl_NL", 1999, 12, 5, "05-12-1999"}, {"C", 1999, 12, 5, "5 Dec 1999"},
+    };
+    for (const Case &c : cases) {
+        const QLocale locale{QString::fromLatin1(c.locale)};
+        EXPECT_EQ(locale.toString(QDate(c.y, c.m, c.d), ShortDateFormat(locale)).toStdString(), c.text)
+            << c.locale << " " << ShortDateFormat(locale).toStdString();
+    }
 }
 
 TEST(PlatformDateText, MatchesTheSystemLocale)
