@@ -2,6 +2,7 @@
 
 #include "catalog/Errors.h"
 #include "platform/SystemView.h"
+#include "platform/Text.h"
 #include "scan/Props.h"
 
 #include <string_view>
@@ -12,25 +13,38 @@ namespace rkm {
 
 namespace {
 
+bool HasHighByte(std::string_view s)
+{
+    for (const char c : s)
+        if (static_cast<unsigned char>(c) & 0x80)
+            return true;
+    return false;
+}
+
 // Finds, for each item of the new list, the item of the old list with the same
-// name. The old item at the position the previous match predicts is tried
-// first; when it does not fit, the first old item of that name is taken and
-// the prediction follows it. Items that are in the same order on both sides
-// are matched in one pass, and an insertion or removal resynchronises the
-// rest after one look-up. The look-up goes through an index of the old names,
-// made on the first miss, so a folder whose files all changed costs no more
-// than one pass either.
+// name: the same bytes, or else the same text in another encoding (a listing
+// made on Windows holds Windows-1252, a volume mounted here gives UTF-8). The
+// old item at the position the previous match predicts is tried first; when
+// it does not fit, the first old item of that name is taken and the
+// prediction follows it. Items that are in the same order on both sides are
+// matched in one pass, and an insertion or removal resynchronises the rest
+// after one look-up. The look-up goes through an index of the old names, made
+// on the first miss, so a folder whose files all changed costs no more than
+// one pass either. Names are decoded only when their bytes differ and are not
+// ASCII, and then once each.
 template <class OldName, class NewName>
 std::vector<int> MatchByName(int oldCount, int newCount, OldName oldName, NewName newName)
 {
     std::vector<int> match(static_cast<std::size_t>(newCount), -1);
     std::unordered_map<std::string_view, int> firstOfName;
-    bool indexed = false;
+    std::unordered_map<std::string, int> firstOfText; // by decoded text, non-ASCII names only
+    bool indexed = false, textIndexed = false;
     int offset = 0;
     for (int i = 0; i < newCount; ++i) {
         const std::string_view name = newName(i);
         const int candidate = i + offset;
-        if (candidate >= 0 && candidate < oldCount && oldName(candidate) == name) {
+        const bool inRange = candidate >= 0 && candidate < oldCount;
+        if (inRange && oldName(candidate) == name) {
             match[static_cast<std::size_t>(i)] = candidate;
             continue;
         }
@@ -40,9 +54,26 @@ std::vector<int> MatchByName(int oldCount, int newCount, OldName oldName, NewNam
                 firstOfName.emplace(oldName(j), j); // keeps the first of equal names
             indexed = true;
         }
+        int found = -1;
         if (const auto it = firstOfName.find(name); it != firstOfName.end()) {
-            match[static_cast<std::size_t>(i)] = it->second;
-            offset = it->second - i;
+            found = it->second;
+        } else if (HasHighByte(name)) {
+            if (inRange && platform::SameText(oldName(candidate), name)) {
+                found = candidate;
+            } else {
+                if (!textIndexed) {
+                    for (int j = 0; j < oldCount; ++j)
+                        if (HasHighByte(oldName(j)))
+                            firstOfText.emplace(platform::Utf8Text(oldName(j)), j);
+                    textIndexed = true;
+                }
+                if (const auto t = firstOfText.find(platform::Utf8Text(name)); t != firstOfText.end())
+                    found = t->second;
+            }
+        }
+        if (found >= 0) {
+            match[static_cast<std::size_t>(i)] = found;
+            offset = found - i;
         }
     }
     return match;
@@ -123,7 +154,9 @@ std::string UpdateDriveText(const std::string &rootPath, const platform::SystemV
 DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk)
 {
     const TDisk &root = *rootDisk.GetRootDisk();
-    if (ResolveScanRoot(root.GetFullPath()).empty())
+    // A root such as E:\Data (a listing made on Windows) names a drive, never
+    // a folder below the current one.
+    if (!IsPathOfThisSystem(root.RootPath) || ResolveScanRoot(root.RootPath).empty())
         return DiskCheck::NotFound;
     if (root.SerialNumber != 0) {
         const uint32_t present = store.serialSource ? store.serialSource(root) : 0;
@@ -136,6 +169,8 @@ DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk)
 std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &oldDisk, ScanObserver *observer)
 {
     const TDisk &old = oldDisk.disk();
+    if (!IsPathOfThisSystem(old.RootPath))
+        throw RackmereError("Could not find the disk!");
     std::unique_ptr<TreeNode> fresh = ScanDisk(old.RootPath, oldDisk.text(), old.Comment, observer);
     CarryOver(oldDisk, *fresh);
     // The new file first: should it fail, the old one is still there.

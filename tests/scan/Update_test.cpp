@@ -125,6 +125,50 @@ TEST(UpdateCarryOver, EqualNamesTakeThePredictedThenTheFirstOfThem)
     }
 }
 
+// A listing written on Windows holds Windows-1252; the same volume mounted
+// here gives UTF-8 names. The same text carries its annotations over.
+TEST(UpdateCarryOver, NamesMatchInEitherEncoding)
+{
+    struct Case {
+        const char *what;
+        std::vector<Annotated> old;
+        std::vector<std::string> fresh;
+        std::vector<std::string> expected;
+    };
+    const std::string cafeUtf8 = "Caf\xC3\xA9.doc", cafe1252 = "Caf\xE9.doc";
+    const std::vector<Case> cases = {
+        {"Windows-1252 before, UTF-8 now", {{"a", "A"}, {cafe1252, "C"}, {"z", "Z"}}, {"a", cafeUtf8, "z"},
+         {"a=A/cat-A", cafeUtf8 + "=C/cat-C", "z=Z/cat-Z"}},
+        {"UTF-8 before, Windows-1252 now", {{cafeUtf8, "C"}}, {cafe1252}, {cafe1252 + "=C/cat-C"}},
+        {"out of place", {{"x", "X"}, {"y", "Y"}, {cafe1252, "C"}}, {cafeUtf8, "x", "y"},
+         {cafeUtf8 + "=C/cat-C", "x=X/cat-X", "y=Y/cat-Y"}},
+        {"equal bytes come first", {{cafe1252, "old"}, {cafeUtf8, "same"}}, {cafeUtf8}, {cafeUtf8 + "=same/cat-same"}},
+        {"exactly, not case-folded", {{cafe1252, "C"}}, {"CAF\xC3\x89.doc"}, {"CAF\xC3\x89.doc=/"}},
+        {"no false friend", {{"Caf\xC3\x83\xC2\xA9.doc", "M"}}, {cafeUtf8}, {cafeUtf8 + "=/"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        auto old = MakeDiskNode("disk");
+        AddFiles(old->disk(), c.old);
+        auto fresh = MakeDiskNode("disk");
+        for (const std::string &n : c.fresh)
+            fresh->disk().Files.append(FileEntry{n, "", "new", "2 Kb", ""});
+        CarryOver(*old, *fresh);
+        EXPECT_EQ(Shown(fresh->disk()), c.expected);
+    }
+    // Folders too, with everything below them.
+    auto old = MakeDiskNode("disk");
+    TreeNode *data = old->appendChild("Donn\xE9" "es");
+    data->disk().Comment = "kept";
+    AddFiles(data->disk(), {{cafe1252, "C"}});
+    auto fresh = MakeDiskNode("disk");
+    TreeNode *now = fresh->appendChild("Donn\xC3\xA9" "es");
+    now->disk().Files.append(FileEntry{cafeUtf8, "", "d", "s", ""});
+    CarryOver(*old, *fresh);
+    EXPECT_EQ(now->disk().Comment, "kept");
+    EXPECT_EQ(Shown(now->disk()), std::vector<std::string>{cafeUtf8 + "=C/cat-C"});
+}
+
 TEST(UpdateCarryOver, FoldersMatchedByNameWithTheirSubtrees)
 {
     auto old = MakeDiskNode("disk");
