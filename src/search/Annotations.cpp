@@ -7,14 +7,16 @@ namespace rkm {
 bool SetEntryAnnotations(CatalogStore &store, TDisk &folder, int index, std::string_view description,
                          std::string_view category)
 {
-    const std::string desc = platform::OneLineText(description);
-    const std::string cat = platform::OneLineText(category);
+    // What is typed is stored as UTF-8; a text that reads the same as the
+    // stored one keeps its bytes (which may be Windows-1252).
+    const std::string desc = platform::Utf8Text(platform::OneLineText(description));
+    const std::string cat = platform::Utf8Text(platform::OneLineText(category));
     bool changed = false;
-    if (folder.Files.text(index, FT_DESCRIPTION) != desc) {
+    if (!platform::SameText(folder.Files.text(index, FT_DESCRIPTION), desc)) {
         folder.Files.setText(index, FT_DESCRIPTION, desc);
         changed = true;
     }
-    if (folder.Files.text(index, FT_CATEGORY) != cat) {
+    if (!platform::SameText(folder.Files.text(index, FT_CATEGORY), cat)) {
         folder.Files.setText(index, FT_CATEGORY, cat);
         changed = true;
     }

@@ -91,9 +91,34 @@ inline bool IsLowerLetter(char c)
 // ---- SearchPattern ----------------------------------------------------------
 
 SearchPattern::SearchPattern(std::string_view pattern, bool caseSensitive)
-    : m_text(caseSensitive ? std::string(pattern) : platform::LowerText(pattern)), m_caseSensitive(caseSensitive)
+    : m_text(caseSensitive ? platform::Utf8Text(pattern) : platform::LowerText(pattern)), m_caseSensitive(caseSensitive)
 {
     m_ascii = IsAscii(m_text);
+    if (m_caseSensitive && !m_ascii) {
+        // A text that is not UTF-8 is Windows-1252, one byte a character: it
+        // holds the pattern exactly when it holds these bytes.
+        if (auto cp = platform::Cp1252Text(m_text))
+            m_cp1252 = std::move(*cp);
+    }
+}
+
+std::size_t SearchPattern::findEitherForm(std::string_view hay, std::size_t from) const
+{
+    if (m_cp1252.empty())
+        return findRaw(hay, from);
+    // Both forms in one pass: a position is looked at closely only when its
+    // byte starts one of them.
+    const std::size_t n = hay.size();
+    const unsigned char a = static_cast<unsigned char>(m_text[0]);
+    const unsigned char b = static_cast<unsigned char>(m_cp1252[0]);
+    for (std::size_t i = from; i < n; ++i) {
+        const auto c = static_cast<unsigned char>(hay[i]);
+        if (c == a && hay.compare(i, m_text.size(), m_text) == 0)
+            return i;
+        if (c == b && hay.compare(i, m_cp1252.size(), m_cp1252) == 0)
+            return i;
+    }
+    return npos;
 }
 
 std::size_t SearchPattern::findRaw(std::string_view hay, std::size_t from) const
@@ -170,8 +195,14 @@ bool SearchPattern::foundIn(std::string_view text) const
 {
     if (m_text.empty())
         return true;
-    if (m_caseSensitive)
-        return findRaw(text, 0) != npos;
+    if (m_caseSensitive) {
+        // ASCII means the same in both encodings; other characters are
+        // compared as the text decodes (its Windows-1252 bytes where it is
+        // not UTF-8).
+        if (m_ascii || platform::IsUtf8(text))
+            return findRaw(text, 0) != npos;
+        return !m_cp1252.empty() && text.find(m_cp1252) != npos;
+    }
     if (m_ascii) {
         // A match before any special byte settles it; a special byte first
         // needs the whole text lower-cased.
@@ -191,7 +222,7 @@ std::size_t SearchPattern::nextCandidate(std::string_view hay, std::size_t from)
     if (m_text.empty())
         return from <= hay.size() ? from : npos;
     if (m_caseSensitive)
-        return findRaw(hay, from);
+        return m_ascii ? findRaw(hay, from) : findEitherForm(hay, from);
     if (m_ascii)
         return findFolded(hay, from, true);
     return FindHighByte(hay, from);
@@ -200,8 +231,20 @@ std::size_t SearchPattern::nextCandidate(std::string_view hay, std::size_t from)
 // ---- Finder -----------------------------------------------------------------
 
 Finder::Finder(SearchOptions options)
-    : m_options(std::move(options)), m_pattern(m_options.text, m_options.caseSensitive)
+    : m_options(std::move(options)), m_pattern(m_options.text, m_options.caseSensitive),
+      m_categoryUtf8(platform::Utf8Text(m_options.category))
 {
+    if (!IsAscii(m_categoryUtf8))
+        m_category1252 = platform::Cp1252Text(m_categoryUtf8);
+}
+
+bool Finder::categoryMatches(std::string_view category) const
+{
+    if (category == m_categoryUtf8)
+        return true;
+    // The same text in Windows-1252 (a listing made on Windows); bytes that
+    // are UTF-8 mean what they say in UTF-8.
+    return m_category1252 && category == *m_category1252 && !platform::IsUtf8(category);
 }
 
 bool Finder::nameMatches(const TreeNode &node) const
@@ -215,7 +258,7 @@ bool Finder::entryMatches(const FileList &files, int index) const
     // The category restriction comes first, then the file name, then the
     // description.
     if (m_options.categoryOnly) {
-        if (e[FT_CATEGORY] != m_options.category)
+        if (!categoryMatches(e[FT_CATEGORY]))
             return false;
         if (m_pattern.empty())
             return true;
@@ -237,16 +280,22 @@ int Finder::findEntry(const FileList &files, int first) const
         return -1;
     if (categoryWalk && files.inListOrder()) {
         // Entries lie back to back, so the category, an entry's last text,
-        // ends just before the next entry starts: each entry is one compare.
-        const std::string &cat = m_options.category;
-        if (cat.find('\n') != std::string::npos)
+        // ends just before the next entry starts: each entry is one compare
+        // (two for a category that has a Windows-1252 form).
+        if (m_categoryUtf8.find('\n') != std::string::npos)
             return -1; // no stored text holds a line break
         const std::string_view data = files.rawData();
-        const std::size_t L = cat.size();
+        const auto endsWith = [&](std::size_t start, std::size_t end, const std::string &cat) {
+            const std::size_t L = cat.size();
+            return end - start >= L + 2 && data[end - 2 - L] == '\n' && data.compare(end - 1 - L, L, cat) == 0;
+        };
         for (int k = first; k < n; ++k) {
             const std::size_t start = files.rawOffset(k);
             const std::size_t end = k + 1 < n ? files.rawOffset(k + 1) : data.size();
-            if (end - start >= L + 2 && data[end - 2 - L] == '\n' && data.compare(end - 1 - L, L, cat) == 0)
+            if (endsWith(start, end, m_categoryUtf8))
+                return k;
+            if (m_category1252 && endsWith(start, end, *m_category1252) &&
+                !platform::IsUtf8(files.text(k, FT_CATEGORY)))
                 return k;
         }
         return -1;

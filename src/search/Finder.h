@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,10 +37,15 @@ private:
     // lower-casing into ASCII.
     std::size_t findFolded(std::string_view hay, std::size_t from, bool stopAtSpecial) const;
     std::size_t scan(std::string_view hay, std::size_t from, bool fold, bool stopAtSpecial) const;
+    // Either the pattern or its Windows-1252 form, whichever comes first.
+    std::size_t findEitherForm(std::string_view hay, std::size_t from) const;
 
     std::string m_text;
     bool m_caseSensitive;
     bool m_ascii = true; // the compared pattern has no byte above 0x7F
+    // Case-sensitive and not ASCII: the pattern in Windows-1252, which is what
+    // a text that is not UTF-8 holds it as; empty when it has no such form.
+    std::string m_cp1252;
 };
 
 struct SearchOptions {
@@ -49,7 +55,7 @@ struct SearchOptions {
     bool fileNames = true;      // test each entry's file name
     bool descriptions = true;   // test each entry's description
     bool categoryOnly = false;  // restrict file entries to one category
-    std::string category;       // compared byte for byte; empty: entries without one
+    std::string category;       // the same text exactly (in any encoding); empty: entries without one
 };
 
 // A match: a node whose own name matched (entry -1), or a file entry of a node.
@@ -82,10 +88,15 @@ public:
     int findEntry(const FileList &files, int first) const;
 
 private:
+    bool categoryMatches(std::string_view category) const;
     SearchHit scanFrom(const Catalog &tree, const TreeNode *node, bool testName, int firstEntry) const;
 
     SearchOptions m_options;
     SearchPattern m_pattern;
+    // The category in its two encodings: as UTF-8, and in Windows-1252 (for
+    // texts that are not UTF-8) when it has such a form and is not ASCII.
+    std::string m_categoryUtf8;
+    std::optional<std::string> m_category1252;
 };
 
 // The node after `node` in pre-order over the whole catalogue, or null.

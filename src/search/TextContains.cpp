@@ -8,9 +8,7 @@ bool TextContains(std::string_view text, std::string_view pattern, bool caseSens
 {
     if (pattern.empty())
         return true;
-    if (caseSensitive)
-        return text.find(pattern) != std::string_view::npos;
-    return SearchPattern(pattern, false).foundIn(text);
+    return SearchPattern(pattern, caseSensitive).foundIn(text);
 }
 
 } // namespace rkm

@@ -183,6 +183,49 @@ TEST(Finder, ContinuationPastTheEndOfAFolderGoesOnWithTheNextNode)
     EXPECT_EQ(h.entry, 0);
 }
 
+// A listing written on Windows holds Windows-1252. The search finds its
+// texts as they read, case-sensitive or not, by name, description and
+// category, whether the folder's buffer is scanned whole or entry by entry.
+TEST(Finder, TextsOfWindowsListingsAreFoundAsTheyRead)
+{
+    struct Case {
+        const char *what;
+        SearchOptions options;
+        std::vector<std::string> expected;
+    };
+    SearchOptions cs;
+    cs.caseSensitive = true;
+    const auto with = [](SearchOptions o, std::string text, std::string category = {}, bool categoryOnly = false) {
+        o.text = std::move(text);
+        o.category = std::move(category);
+        o.categoryOnly = categoryOnly;
+        return o;
+    };
+    const std::vector<Case> cases = {
+        {"case-sensitive, Windows-1252 name", with(cs, "\xC3\x89" "COLE"), {"Win/\xC9" "COLE.doc", "Win/\xC3\x89" "COLE.txt"}},
+        {"case-sensitive, other case", with(cs, "\xC3\xA9" "cole"), {"Win/r\xE9sum\xE9 \xE9" "cole.doc"}},
+        {"case-sensitive, description", with(cs, "\xC3\xA9t\xC3\xA9"), {"Win/r\xE9sum\xE9 \xE9" "cole.doc"}},
+        {"case-insensitive", with({}, "\xC3\xA9" "cole"),
+         {"Win/\xC9" "COLE.doc", "Win/r\xE9sum\xE9 \xE9" "cole.doc", "Win/\xC3\x89" "COLE.txt"}},
+        {"category as typed in UTF-8", with({}, "", "Cat\xE2\x80\x99s", true), {"Win/\xC9" "COLE.doc", "Win/\xC3\x89" "COLE.txt"}},
+        {"category with the pattern", with({}, "cole.doc", "Cat\xE2\x80\x99s", true), {"Win/\xC9" "COLE.doc"}},
+        {"no false friend", with(cs, "\xC3\x83\xC2\xA9"), {}},
+    };
+    for (bool edited : {false, true}) {
+        Catalog tree;
+        TreeNode *win = tree.appendDisk("Win");
+        AddFile(win, "\xC9" "COLE.doc", "", "Cat\x92s");             // Windows-1252
+        AddFile(win, "r\xE9sum\xE9 \xE9" "cole.doc", "\xE9t\xE9 1999"); // Windows-1252
+        AddFile(win, "plain.txt", "ascii");
+        AddFile(win, "mix\xE9 \xC3\x83\xC2\xA9.bin"); // not UTF-8 as a whole: "mixé Ãƒâ©.bin"
+        AddFile(win, "\xC3\x89" "COLE.txt", "", "Cat\xE2\x80\x99s");     // UTF-8
+        if (edited) // entries out of buffer order: tested one by one
+            win->disk().Files.setText(2, FT_DESCRIPTION, "edited");
+        for (const Case &c : cases)
+            EXPECT_EQ(AllMatches(tree, c.options), c.expected) << c.what << (edited ? ", edited" : "");
+    }
+}
+
 TEST(Finder, EmptyCatalogue)
 {
     Catalog tree;
