@@ -179,12 +179,28 @@ void CatalogStore::SaveListing(TreeNode *node, std::string name)
     if (first)
         name = FindFreeFileName();
     const uint32_t serial = first ? (serialSource ? serialSource(d) : 0) : d.SerialNumber;
-    WriteFileAtomically(PathOf(name), WriteListing(*node, serial));
+    std::vector<LongText> cut;
+    WriteFileAtomically(PathOf(name), WriteListing(*node, serial, &cut));
     if (first) {
         d.FileName = name;
         d.SerialNumber = serial;
     }
     d.Modified = false;
+    if (!cut.empty()) {
+        ShortenedListing record{name, platform::Utf8Text(platform::CutText(node->text(), MAX_TEXT_BYTES)), {}};
+        for (const LongText &t : cut)
+            record.entries.push_back(DescribeLongText(t));
+        // Memory as the file now is, so the next save has nothing to cut.
+        CutLongTexts(*node);
+        m_shortened.push_back(std::move(record));
+    }
+}
+
+std::vector<ShortenedListing> CatalogStore::TakeShortened()
+{
+    std::vector<ShortenedListing> out;
+    out.swap(m_shortened);
+    return out;
 }
 
 void CatalogStore::SaveModifiedListings()

@@ -27,6 +27,14 @@ std::string FormatCategories(const std::vector<std::string> &categories);
 inline constexpr char CATEGORY_FILE[] = "DATA.CAT";
 inline constexpr char LISTING_SUFFIX[] = ".rkm";
 
+// A listing whose texts were cut when it was written, because they were
+// longer than a listing holds (an earlier program wrote them whole).
+struct ShortenedListing {
+    std::string fileName;             // the listing file's bare name
+    std::string diskName;             // as the user reads it (UTF-8)
+    std::vector<std::string> entries; // which texts, as DescribeLongText tells them
+};
+
 // The catalogue of one program directory: the tree, the category list and the
 // directory's files. The desktop program and the CLI both work through this.
 class CatalogStore final {
@@ -52,7 +60,14 @@ public:
     // the volume's serial number only once the file is written. A written
     // listing is no longer modified. Throws RackmereError, and then nothing
     // of the disk changed.
+    //
+    // A text longer than a listing holds is cut, in the file and then in
+    // memory, at the last whole character within MAX_TEXT_BYTES; the store
+    // remembers which until TakeShortened() is asked.
     void SaveListing(TreeNode *node, std::string name = {});
+    // What the saves since the last call cut, one record per save that cut
+    // something, oldest first. Asking forgets them, so each is told once.
+    std::vector<ShortenedListing> TakeShortened();
     // Writes every modified listing under its own file name (a listing never
     // saved gets a new one). A failure is thrown after the others were written.
     void SaveModifiedListings();
@@ -86,6 +101,7 @@ private:
     std::string m_programDir;
     Catalog m_tree;
     std::vector<std::string> m_categories;
+    std::vector<ShortenedListing> m_shortened;
     std::minstd_rand m_rng;
 };
 

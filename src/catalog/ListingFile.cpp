@@ -1,6 +1,7 @@
 #include "catalog/ListingFile.h"
 
 #include "catalog/Errors.h"
+#include "platform/Text.h"
 
 #include <cstring>
 
@@ -9,17 +10,55 @@ namespace rkm {
 namespace {
 const char kInvalid[] = "Invalid disk listing file.";
 
-void appendLines(std::string &out, const FileList &files)
+// A text as the writer writes it: cut to MAX_TEXT_BYTES, and noted when cut.
+std::string_view bounded(std::string_view text, std::vector<LongText> *cut, const TreeNode &node, int entry,
+                         LongText::Field field)
+{
+    if (text.size() <= MAX_TEXT_BYTES)
+        return text;
+    if (cut)
+        cut->push_back(LongText{&node, entry, field});
+    return platform::CutText(text, MAX_TEXT_BYTES);
+}
+
+void appendLines(std::string &out, const TreeNode &node, std::vector<LongText> *cut)
 {
     // Stored texts end with '\n'; the file ends each with "\r\n".
+    const FileList &files = node.disk().Files;
     for (int i = 0; i < files.count(); ++i) {
-        for (std::string_view t : files.entry(i)) {
-            out.append(t);
+        const FileEntryView e = files.entry(i);
+        for (std::size_t k = 0; k < e.size(); ++k) {
+            out.append(bounded(e[k], cut, node, i, static_cast<LongText::Field>(LongText::FileName + static_cast<int>(k))));
             out.append("\r\n", 2);
         }
     }
 }
+
+// The folder names below the disk down to `node`, joined by '/', as UTF-8.
+std::string FolderPath(const TreeNode &node)
+{
+    std::string path;
+    for (const TreeNode *n = &node; n->parent(); n = n->parent())
+        path = platform::Utf8Text(n->text()) + (path.empty() ? "" : "/") + path;
+    return path;
+}
 } // namespace
+
+std::string DescribeLongText(const LongText &text)
+{
+    static const char *const kWhat[] = {"name", "root path", "comment", "file name",
+                                        "description", "date", "size", "category"};
+    const TreeNode &node = *text.node;
+    const std::string what = kWhat[text.field];
+    std::string where = FolderPath(node);
+    if (text.entry >= 0) {
+        const std::string name = platform::Utf8Text(node.disk().Files.text(text.entry, FT_NAME));
+        where += (where.empty() ? "" : "/") + name;
+    }
+    if (where.empty())
+        return "the disk's " + what;
+    return where + " (" + what + ")";
+}
 
 void WriteInt(std::string &out, int32_t value)
 {
@@ -35,30 +74,66 @@ void WriteText(std::string &out, std::string_view text)
     out.append(text);
 }
 
-void WriteNode(std::string &out, const TreeNode &node)
+void WriteNode(std::string &out, const TreeNode &node, std::vector<LongText> *cut)
 {
     const TDisk &d = node.disk();
-    WriteText(out, node.text());
+    WriteText(out, bounded(node.text(), cut, node, -1, LongText::Name));
     if (!node.parent()) {
-        WriteText(out, d.GetFullPath());
+        WriteText(out, bounded(d.GetFullPath(), cut, node, -1, LongText::RootPath));
         WriteInt(out, d.DriveType);
     }
-    WriteText(out, d.Comment);
+    WriteText(out, bounded(d.Comment, cut, node, -1, LongText::Comment));
     WriteInt(out, d.Files.count());
-    appendLines(out, d.Files);
+    appendLines(out, node, cut);
     WriteInt(out, node.childCount());
     for (int i = 0; i < node.childCount(); ++i)
-        WriteNode(out, *node.child(i));
+        WriteNode(out, *node.child(i), cut);
 }
 
-std::string WriteListing(const TreeNode &disk, uint32_t serialNumber)
+bool CutLongTexts(TreeNode &disk)
+{
+    bool any = false;
+    const auto cutString = [&](std::string &text) {
+        if (text.size() > MAX_TEXT_BYTES) {
+            text = std::string(platform::CutText(text, MAX_TEXT_BYTES));
+            any = true;
+        }
+    };
+    std::vector<TreeNode *> todo{&disk};
+    while (!todo.empty()) {
+        TreeNode &node = *todo.back();
+        todo.pop_back();
+        TDisk &d = node.disk();
+        if (node.text().size() > MAX_TEXT_BYTES) {
+            node.setText(std::string(platform::CutText(node.text(), MAX_TEXT_BYTES)));
+            any = true;
+        }
+        if (!node.parent())
+            cutString(d.RootPath);
+        cutString(d.Comment);
+        for (int i = 0; i < d.Files.count(); ++i) {
+            for (int k = 0; k < I_STRINGS_IN_LIST; ++k) {
+                const std::string_view t = d.Files.text(i, k);
+                if (t.size() > MAX_TEXT_BYTES) {
+                    d.Files.setText(i, k, std::string(platform::CutText(t, MAX_TEXT_BYTES)));
+                    any = true;
+                }
+            }
+        }
+        for (int i = 0; i < node.childCount(); ++i)
+            todo.push_back(node.child(i));
+    }
+    return any;
+}
+
+std::string WriteListing(const TreeNode &disk, uint32_t serialNumber, std::vector<LongText> *cut)
 {
     std::string out;
     out.reserve(4096);
     WriteInt(out, LISTING_VERSION);
     WriteInt(out, static_cast<int32_t>(serialNumber));
     WriteInt(out, I_STRINGS_IN_LIST);
-    WriteNode(out, disk);
+    WriteNode(out, disk, cut);
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rkm {
 
@@ -18,12 +19,31 @@ inline constexpr std::size_t MAX_TEXT_BYTES = 510;
 // recurses.
 inline constexpr int MAX_FOLDER_DEPTH = 4096;
 
-// Writer: appends to a byte buffer. Numbers are 32-bit little-endian.
+// A text the writer cut because it was longer than MAX_TEXT_BYTES: the node
+// it belongs to, and the file entry (-1 for the node's own texts) and which
+// of its texts.
+struct LongText {
+    enum Field { Name, RootPath, Comment, FileName, Description, Date, Size, Category };
+    const TreeNode *node = nullptr;
+    int entry = -1;
+    Field field = Name;
+};
+// Where a long text is, as the user reads it (UTF-8): the folder path below
+// the disk and the file name, joined by '/', then what it is, such as
+// "Docs/readme.txt (description)" or "the disk's comment".
+std::string DescribeLongText(const LongText &text);
+
+// Writer: appends to a byte buffer. Numbers are 32-bit little-endian. No text
+// is written longer than MAX_TEXT_BYTES: a longer one is cut at the last
+// whole character that fits, and noted in `cut` when given.
 void WriteInt(std::string &out, int32_t value);
 void WriteText(std::string &out, std::string_view text);
-void WriteNode(std::string &out, const TreeNode &node);
+void WriteNode(std::string &out, const TreeNode &node, std::vector<LongText> *cut = nullptr);
 // The whole listing file of a disk node: header (version, serial, 5) and subtree.
-std::string WriteListing(const TreeNode &disk, uint32_t serialNumber);
+std::string WriteListing(const TreeNode &disk, uint32_t serialNumber, std::vector<LongText> *cut = nullptr);
+// Cuts, in memory, every text of the subtree that the writer would cut, as it
+// cuts it. Returns whether any was.
+bool CutLongTexts(TreeNode &disk);
 
 // Reader over a listing held in memory. Every read checks the bytes left, and
 // nothing is allocated beyond what the bytes left can hold.

@@ -255,3 +255,41 @@ TEST(CatalogStore, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(ReadBytes(dir.file("5.rkm")), before);
     EXPECT_EQ(QDir(QString::fromStdString(dir.path())).entryList(QDir::Files).size(), 1);
 }
+
+// A listing that holds longer texts than the format allows (an earlier
+// program wrote them) loads whole; its next save cuts them, in the file and
+// in memory, and the store tells which, once.
+TEST(CatalogStore, LongTextsLoadWholeAndAreCutAndToldOnceWhenWritten)
+{
+    TempDir dir;
+    const std::string longDescription(600, 'd'), longComment(700, 'c');
+    const std::string body = Counted("Old") + Counted("/media/old") + Word(3) + Counted(longComment) + Word(1) +
+                             "a.txt\r\n" + longDescription + "\r\n1.1.2001\r\n1 bytes\r\n\r\n" + Word(0);
+    WriteBytes(dir.file("7.rkm"), Word(1001) + Word(7) + Word(5) + body);
+
+    CatalogStore store(dir.path());
+    ASSERT_TRUE(store.LoadCatalog().empty());
+    TreeNode *disk = store.Tree().findByFileName("7.rkm");
+    ASSERT_NE(disk, nullptr);
+    EXPECT_EQ(disk->disk().Comment, longComment);
+    EXPECT_EQ(disk->disk().Files.text(0, FT_DESCRIPTION), longDescription);
+    EXPECT_TRUE(store.TakeShortened().empty());
+
+    disk->disk().SetModified(true);
+    store.SaveModifiedListings();
+    ListingContents c = ReadListing(ReadBytes(dir.file("7.rkm")));
+    ASSERT_TRUE(c.disk);
+    EXPECT_EQ(c.disk->disk().Comment, std::string(510, 'c'));
+    EXPECT_EQ(c.disk->disk().Files.text(0, FT_DESCRIPTION), std::string(510, 'd'));
+    EXPECT_EQ(disk->disk().Comment, std::string(510, 'c'));
+
+    const std::vector<ShortenedListing> told = store.TakeShortened();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].fileName, "7.rkm");
+    EXPECT_EQ(told[0].diskName, "Old");
+    EXPECT_EQ(told[0].entries, (std::vector<std::string>{"the disk's comment", "a.txt (description)"}));
+    EXPECT_TRUE(store.TakeShortened().empty());
+    disk->disk().SetModified(true);
+    store.SaveModifiedListings();
+    EXPECT_TRUE(store.TakeShortened().empty()); // told once
+}

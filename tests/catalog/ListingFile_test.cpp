@@ -98,7 +98,8 @@ TEST(ListingFile, RoundTripKeepsEverything)
     a->disk().Comment = "first";
     a->disk().Files.append(FileEntry{"img1.jpg", "beach", "1.1.2019", "2 Kb", "Holiday"});
     a->disk().Files.append(FileEntry{"img2.jpg", "", "1.1.2019", "1024 bytes", ""});
-    a->appendChild("raw")->disk().Files.append(FileEntry{"x.cr2", std::string(600, 'd'), "d", "s", "c"});
+    // The longest text a listing holds.
+    a->appendChild("raw")->disk().Files.append(FileEntry{"x.cr2", std::string(MAX_TEXT_BYTES, 'd'), "d", "s", "c"});
     disk->appendChild("2020");
     const std::string bytes = WriteListing(*disk, 0xFFFFFFFFu);
     ListingContents c = ReadListing(bytes);
@@ -171,4 +172,55 @@ TEST(ListingFile, NestingBeyondTheLimitIsRefused)
         deep += Word(1) + Counted("f") + Word(0) + Word(0);
     deep += Word(0);
     EXPECT_THROW(ReadListing(deep), RackmereError);
+}
+
+// No text is written longer than a reader of the format holds (510 bytes):
+// a longer one is cut at the last whole character within them, and noted.
+TEST(ListingFile, LongTextsAreCutAtWholeCharacters)
+{
+    const std::string e = "\xC3\xA9"; // é, two bytes
+    struct Case {
+        LongText::Field field;
+        std::string text;
+        std::string written;
+        const char *told;
+    };
+    const std::string fits(510, 'f');
+    const Case cases[] = {
+        {LongText::Name, std::string(509, 'n') + e + "x", std::string(509, 'n'), "the disk's name"},
+        {LongText::RootPath, "/" + std::string(600, 'r'), "/" + std::string(509, 'r'), "the disk's root path"},
+        {LongText::Comment, std::string(520, '\xE9'), std::string(510, '\xE9'), "DOCS (comment)"}, // Windows-1252
+        {LongText::Description, std::string(508, 'd') + e + e, std::string(508, 'd') + e, "DOCS/README.TXT (description)"},
+        {LongText::Category, std::string(600, 'c'), std::string(510, 'c'), "DOCS/README.TXT (category)"},
+        {LongText::Date, fits, fits, nullptr},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.told ? c.told : "fits");
+        auto disk = backupDisk();
+        TreeNode *docs = disk->child(0);
+        docs->disk().Files.append(FileEntry{"README.TXT", "", "05.12.1999", "512 bytes", ""});
+        switch (c.field) {
+        case LongText::Name: disk->setText(c.text); break;
+        case LongText::RootPath: disk->disk().RootPath = c.text; break;
+        case LongText::Comment: docs->disk().Comment = c.text; break;
+        default: docs->disk().Files.setText(0, c.field - LongText::FileName, c.text); break;
+        }
+        std::vector<LongText> cut;
+        const std::string bytes = WriteListing(*disk, 1, &cut);
+        ListingContents back = ReadListing(bytes);
+        ASSERT_TRUE(back.disk);
+        const TreeNode &d = *back.disk;
+        const std::string read = c.field == LongText::Name       ? d.text()
+                                 : c.field == LongText::RootPath ? d.disk().RootPath
+                                 : c.field == LongText::Comment  ? d.child(0)->disk().Comment
+                                 : std::string(d.child(0)->disk().Files.text(0, c.field - LongText::FileName));
+        EXPECT_EQ(read, c.written);
+        ASSERT_EQ(cut.size(), c.told ? 1u : 0u);
+        if (c.told) {
+            EXPECT_EQ(DescribeLongText(cut[0]), c.told);
+            // Memory is cut the same way when asked.
+            EXPECT_TRUE(CutLongTexts(*disk));
+            EXPECT_EQ(WriteListing(*disk, 1), bytes);
+        }
+    }
 }
