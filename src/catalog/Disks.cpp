@@ -162,7 +162,11 @@ std::string TDisk::GetFullPath() const
         chain.push_back(n);
     const std::string &root = GetRootDisk()->RootPath;
     // A listing made on Windows has a root such as C:\Data; keep its separator.
-    const char sep = (root.size() >= 2 && root[1] == ':') || root.find('\\') != std::string::npos ? '\\' : '/';
+    // A root of this system (it starts with '/') always takes '/', whatever
+    // its folder names hold.
+    const bool windows =
+        !root.empty() && root[0] != '/' && ((root.size() >= 2 && root[1] == ':') || root.find('\\') != std::string::npos);
+    const char sep = windows ? '\\' : '/';
     std::string path = root;
     if (path.empty() || path.back() != sep)
         path.push_back(sep);

@@ -19,6 +19,11 @@ public:
     virtual void addingFile(std::string_view name) = 0;
 };
 
+// Whether a stored root path is an absolute path of this system. A root of a
+// listing made on Windows (E:\, C:\Data, \\server\share) is not, and is never
+// taken as a folder below the current one.
+bool IsPathOfThisSystem(std::string_view rootPath);
+
 // The absolute, symlink-resolved form of a folder path without a trailing
 // slash (except "/" itself), or empty when it is not a folder that can be
 // entered.

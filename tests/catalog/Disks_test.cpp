@@ -31,6 +31,11 @@ TEST(FullPath, FoldersEndWithSeparatorDisksKeepTheirRoot)
         {"A:\\", {}, "A:\\"},
         {"C:\\Data", {}, "C:\\Data"},
         {"/media/usb", {}, "/media/usb"},
+        // A root of this system takes '/' whatever its names hold.
+        {"/media/back\\slash", {"Games"}, "/media/back\\slash/Games/"},
+        {"/:odd", {"Games"}, "/:odd/Games/"},
+        {"/mnt/C:\\Data", {"a"}, "/mnt/C:\\Data/a/"},
+        {"\\\\server\\share", {"a"}, "\\\\server\\share\\a\\"},
     };
     for (const Case &c : cases) {
         Catalog cat;
