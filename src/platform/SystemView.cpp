@@ -9,6 +9,7 @@
 #include <QStorageInfo>
 #include <QString>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <unistd.h>
@@ -488,6 +489,20 @@ uint32_t SystemView::volumeSerial(const std::string &path) const
         }
         if (!mount)
             return 0;
+        if ((mount->fsType == "iso9660" || mount->fsType == "udf") && StartsWith(mount->source, "/")) {
+            if (const auto serial = DiscSerial(m_root + mount->source))
+                return *serial;
+            // A loop device that cannot be read (it needs more rights than
+            // its image): the image it shows.
+            if (StartsWith(mount->source, "/dev/loop")) {
+                const std::string backing =
+                    ReadFirstLine(m_root + "/sys/block/" + BaseName(mount->source) + "/loop/backing_file");
+                if (StartsWith(backing, "/")) {
+                    if (const auto serial = DiscSerial(m_root + backing))
+                        return *serial;
+                }
+            }
+        }
         const std::string uuid = FindLinkFor(m_root, m_root + "/dev/disk/by-uuid", *mount);
         if (!uuid.empty())
             return SerialFromUuid(DecodeHexEscapes(uuid));
@@ -541,10 +556,66 @@ std::vector<std::string> SystemView::drives() const
     return result;
 }
 
+namespace {
+SystemView &SystemInstance()
+{
+    static SystemView system{std::string()};
+    return system;
+}
+} // namespace
+
 const SystemView &System()
 {
-    static const SystemView system{std::string()};
-    return system;
+    return SystemInstance();
+}
+
+void SetSystemRoot(const std::string &root)
+{
+    SystemInstance() = SystemView(root);
+}
+
+std::optional<uint32_t> DiscSerial(const std::string &deviceOrImage)
+{
+    constexpr std::size_t kSector = 2048;
+    constexpr int kFirst = 16;    // the volume descriptors start here
+    constexpr int kMostSets = 64; // a disc has a handful; a runaway set ends here
+    // Without blocking: a drive without a disc, or a FIFO, answers at once.
+    const int fd = ::open(deviceOrImage.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISBLK(st.st_mode))) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::array<unsigned char, kSector> sector {}, primary {}, joliet {};
+    bool havePrimary = false, haveJoliet = false;
+    for (int i = 0; i < kMostSets; ++i) {
+        const auto offset = static_cast<off_t>(kFirst + i) * static_cast<off_t>(kSector);
+        if (::pread(fd, sector.data(), kSector, offset) != static_cast<ssize_t>(kSector))
+            break;
+        if (std::memcmp(sector.data() + 1, "CD001", 5) != 0 || sector[0] == 255)
+            break; // not a volume descriptor, or the set's terminator
+        if (sector[0] == 1 && !havePrimary) {
+            primary = sector;
+            havePrimary = true;
+        }
+        // A supplementary descriptor is Joliet when its escape sequence names
+        // UCS-2 level 1, 2 or 3.
+        if (sector[0] == 2 && !haveJoliet && sector[88] == '%' && sector[89] == '/' &&
+            (sector[90] == '@' || sector[90] == 'C' || sector[90] == 'E')) {
+            joliet = sector;
+            haveJoliet = true;
+        }
+    }
+    ::close(fd);
+    if (!havePrimary && !haveJoliet)
+        return std::nullopt;
+    const auto &used = haveJoliet ? joliet : primary;
+    std::array<unsigned char, 4> sums {};
+    for (std::size_t i = 0; i < kSector; ++i)
+        sums[i % 4] = static_cast<unsigned char>(sums[i % 4] + used[i]);
+    return uint32_t(sums[0]) | uint32_t(sums[1]) << 8 | uint32_t(sums[2]) << 16 | uint32_t(sums[3]) << 24;
 }
 
 // ---------------------------------------------------------------------------

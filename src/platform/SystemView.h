@@ -35,7 +35,9 @@ public:
     // The drive type code of the volume that holds `path`.
     DriveTypeCode driveType(const std::string &path) const;
     // The volume serial number, only for the root folder of a mounted volume
-    // (a sub-folder gives 0): from the file system UUID, else the statfs id.
+    // (a sub-folder gives 0): for a data CD (iso9660, udf) the number Windows
+    // derives from its volume descriptor, read from the device the mount
+    // table names; else from the file system UUID, else the statfs id.
     uint32_t volumeSerial(const std::string &path) const;
     // The volume label of the volume that holds `path`, or empty.
     std::string volumeLabel(const std::string &path) const;
@@ -50,8 +52,21 @@ private:
     std::string m_root;
 };
 
-// The real system.
+// The system the program sees: the real one, unless SetSystemRoot put a
+// fixture tree in its place.
 const SystemView &System();
+// Reads /proc, /sys and /dev below `root` from now on ("" or "/": the real
+// system). Called once at start, before any thread runs (rackmere-cli
+// honours RACKMERE_SYSROOT).
+void SetSystemRoot(const std::string &root);
+
+// The volume serial number Windows gives a data CD, read from a device or an
+// image file: the volume descriptor it uses (the Joliet supplementary one
+// when there is one, else the primary one, from sector 16 on), its 2,048
+// bytes added up position by position in groups of four (bytes 0, 4, 8, ...;
+// 1, 5, 9, ...), each sum modulo 256, the four sums read as a little-endian
+// number. Nothing when there is no ISO 9660 volume descriptor.
+std::optional<uint32_t> DiscSerial(const std::string &deviceOrImage);
 
 // A file system UUID as a 32-bit volume serial number: FAT "XXXX-XXXX" is that
 // number, NTFS "0123456789ABCDEF" its low 32 bits, any other UUID a stable fold.
