@@ -10,6 +10,7 @@ packages=(
   clang libfuzzer-14-dev
   poppler-utils
   python3-fusepy
+  ntfs-3g genisoimage
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 
 #include "catalog/Errors.h"
 #include "catalog/ListingFile.h"
+#include "platform/FileAttributes.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
 
@@ -9,6 +10,7 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <climits>
 #include <cstdio>
@@ -66,7 +68,7 @@ public:
     void run(TreeNode &disk, dev_t rootDev, int threads)
     {
         m_caller = std::this_thread::get_id();
-        m_tasks.push_back(Task{&disk, std::string(), rootDev, 0});
+        m_tasks.push_back(Task{&disk, std::string(), rootDev, 0, std::nullopt});
         unsigned n = threads > 0 ? static_cast<unsigned>(threads) : std::thread::hardware_concurrency();
         if (threads <= 0)
             n = n < 2 ? 2 : n > 8 ? 8 : n;
@@ -86,6 +88,9 @@ private:
         std::string path; // relative to the root folder; empty for the root
         dev_t parentDev;
         int depth;
+        // Where the parent's volume keeps the hidden and system attributes;
+        // asked afresh when the folder is on another volume (or is the root).
+        std::optional<platform::DosAttributes> parentAttributes;
     };
 
     void work()
@@ -135,6 +140,10 @@ private:
             return;
         }
         const dev_t dev = st.st_dev;
+        const platform::AttributeReader &reader = platform::Attributes();
+        const platform::DosAttributes attributes = dev == task.parentDev && task.parentAttributes
+                                                       ? *task.parentAttributes
+                                                       : reader.kindOf(fd);
         DIR *dir = ::fdopendir(fd);
         if (!dir) {
             ::close(fd);
@@ -162,12 +171,16 @@ private:
                 TreeNode *child = node.appendChild(StoredName(name));
                 if (task.depth + 1 < MAX_FOLDER_DEPTH)
                     found.push_back(Task{child, task.path.empty() ? std::string(name) : task.path + '/' + name,
-                                         dev, task.depth + 1});
+                                         dev, task.depth + 1, attributes});
                 continue;
             }
             // Hidden files and system files (sockets, FIFOs, device nodes)
             // are not listed.
             if (name[0] == '.' || (type != DT_REG && type != DT_LNK))
+                continue;
+            // On FAT and NTFS, what Windows hides is not listed either.
+            if (attributes != platform::DosAttributes::None &&
+                reader.hiddenOrSystem(attributes, ::dirfd(dir), name))
                 continue;
             if (type == DT_LNK) {
                 // A link is listed as a file; it shows the file it points to
@@ -252,6 +265,11 @@ std::string StoredName(std::string_view name)
         if (c == '\r' || c == '\n')
             c = '?';
     return s;
+}
+
+bool IsPathOfThisSystem(std::string_view rootPath)
+{
+    return !rootPath.empty() && rootPath[0] == '/';
 }
 
 std::string ResolveScanRoot(const std::string &path)
