@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "catalog/ListingFile.h"
 #include "platform/Text.h"
 
 #include <QCoreApplication>
@@ -110,7 +111,66 @@ TreeNode *FindListing(const CatalogStore &store, const std::string &which)
 {
     if (TreeNode *n = store.Tree().findByFileName(which))
         return n;
-    return store.Tree().findByName(which);
+    if (TreeNode *n = store.Tree().findByName(which))
+        return n;
+    const Catalog &tree = store.Tree();
+    for (int i = 0; i < tree.diskCount(); ++i)
+        if (platform::SameText(tree.disk(i)->disk().FileName, which))
+            return tree.disk(i);
+    for (int i = 0; i < tree.diskCount(); ++i)
+        if (platform::SameText(tree.disk(i)->text(), which))
+            return tree.disk(i);
+    return nullptr;
+}
+
+TreeNode *FindFolder(const TreeNode &folder, std::string_view name)
+{
+    for (int i = 0; i < folder.childCount(); ++i)
+        if (folder.child(i)->text() == name)
+            return folder.child(i);
+    for (int i = 0; i < folder.childCount(); ++i)
+        if (platform::SameText(folder.child(i)->text(), name))
+            return folder.child(i);
+    return nullptr;
+}
+
+int FindFileEntry(const TDisk &folder, std::string_view name)
+{
+    for (int i = 0; i < folder.Files.count(); ++i)
+        if (folder.Files.text(i, FT_NAME) == name)
+            return i;
+    for (int i = 0; i < folder.Files.count(); ++i)
+        if (platform::SameText(folder.Files.text(i, FT_NAME), name))
+            return i;
+    return -1;
+}
+
+std::string Typed(std::string_view text)
+{
+    return platform::Utf8Text(text);
+}
+
+bool FitsListing(Context &ctx, const Command &cmd, const char *what, std::string_view text)
+{
+    if (text.size() <= MAX_TEXT_BYTES)
+        return true;
+    std::fprintf(ctx.err,
+                 "rackmere-cli %s: the %s is %zu bytes long; a listing holds at most %zu bytes of a text. "
+                 "Nothing was changed.\n",
+                 cmd.name, what, text.size(), MAX_TEXT_BYTES);
+    return false;
+}
+
+void ReportShortened(Context &ctx, const Command &cmd, CatalogStore &store)
+{
+    for (const ShortenedListing &l : store.TakeShortened()) {
+        std::fprintf(ctx.err,
+                     "rackmere-cli %s: listing %s (%s) held texts longer than %zu bytes; they were shortened "
+                     "to fit:\n",
+                     cmd.name, Shown(l.fileName).c_str(), l.diskName.c_str(), MAX_TEXT_BYTES);
+        for (const std::string &e : l.entries)
+            std::fprintf(ctx.err, "  %s\n", e.c_str());
+    }
 }
 
 std::string Shown(std::string_view bytes)

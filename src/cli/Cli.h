@@ -69,8 +69,24 @@ int Usage(Context &ctx, const std::string &message, const Command &cmd);
 // Loads the catalogue as the desktop program does at start: errors go to
 // standard error, one line each. Returns false when any listing failed.
 bool Load(Context &ctx, CatalogStore &store);
-// A listing by its file's bare name, or the first disk of that name.
+// A listing by its file's bare name, or the first disk of that name. Names
+// are matched as texts: a name typed in UTF-8 finds the same name stored in
+// Windows-1252 (a listing made on Windows).
 TreeNode *FindListing(const CatalogStore &store, const std::string &which);
+// The child folder of `folder` of that name (matched as FindListing does), or null.
+TreeNode *FindFolder(const TreeNode &folder, std::string_view name);
+// The index of the file entry of `folder` of that name, or -1.
+int FindFileEntry(const TDisk &folder, std::string_view name);
+
+// A text typed on the command line as it is stored: UTF-8 (bytes that are not
+// UTF-8 are read as Windows-1252).
+std::string Typed(std::string_view text);
+// Refuses a typed text longer than a listing holds: tells so on standard
+// error and returns false.
+bool FitsListing(Context &ctx, const Command &cmd, const char *what, std::string_view text);
+// Tells, on standard error, which texts the saves of `store` cut because
+// they were longer than a listing holds.
+void ReportShortened(Context &ctx, const Command &cmd, CatalogStore &store);
 
 // Stored bytes as UTF-8 for a terminal or JSON (Windows-1252 where not UTF-8).
 std::string Shown(std::string_view bytes);

@@ -2,6 +2,7 @@
 #include "cli/Cli.h"
 
 #include "catalog/Errors.h"
+#include "platform/Text.h"
 #include "scan/Props.h"
 #include "scan/Scanner.h"
 
@@ -48,8 +49,10 @@ const Command addCmd{"add", "catalogue a folder or drive as a new listing",
                         "\n"
                         "Walks the folder PATH and saves it as a new listing named NAME, exactly as\n"
                         "the desktop program's Add new does, then prints the new listing file's name.\n"
-                        "An empty NAME, or a PATH that is not a folder that can be entered, is refused\n"
-                        "with exit status 2 and nothing is written.\n",
+                        "A line break in TEXT becomes a space. An empty NAME, a PATH that is not a\n"
+                        "folder that can be entered, or a NAME, TEXT or folder path longer than the\n"
+                        "510 bytes a listing holds of a text, is refused with exit status 2 and\n"
+                        "nothing is written.\n",
                         runAdd};
 const Registrar addReg(addCmd);
 
@@ -187,20 +190,29 @@ int runAdd(Context &ctx)
     if (a.positional().size() != 1)
         return Usage(ctx, "name one folder to catalogue", self);
     const std::string &path = a.positional()[0];
-    const std::string *name = a.value("--name");
-    if (!name || name->empty()) {
+    const std::string *givenName = a.value("--name");
+    if (!givenName || givenName->empty()) {
         std::fprintf(ctx.err, "rackmere-cli add: the listing needs a name (--name NAME)\n");
         return EXIT_USAGE;
     }
-    if (ResolveScanRoot(path).empty()) {
+    const std::string root = ResolveScanRoot(path);
+    if (root.empty()) {
         std::fprintf(ctx.err, "rackmere-cli add: '%s' is not a folder that can be entered\n", path.c_str());
         return EXIT_USAGE;
     }
-    const std::string *comment = a.value("--comment");
+    // Typed texts are stored as UTF-8 on one line: a line break in a name
+    // becomes '?', in a comment a space.
+    const std::string name = Typed(StoredName(*givenName));
+    const std::string *givenComment = a.value("--comment");
+    const std::string comment = givenComment ? Typed(platform::OneLineText(*givenComment)) : std::string();
+    if (!FitsListing(ctx, self, "name", name) || !FitsListing(ctx, self, "comment", comment) ||
+        !FitsListing(ctx, self, "root path", root))
+        return EXIT_USAGE;
     CatalogStore store(ctx.programDir);
     QDir().mkpath(QString::fromStdString(ctx.programDir));
-    TreeNode *disk = store.AddDisk(ScanDisk(path, StoredName(*name), comment ? StoredName(*comment) : std::string()));
+    TreeNode *disk = store.AddDisk(ScanDisk(root, name, comment));
     store.SaveListing(disk);
+    ReportShortened(ctx, self, store);
     std::fprintf(ctx.out, "%s\n", disk->disk().FileName.c_str());
     return EXIT_OK;
 }

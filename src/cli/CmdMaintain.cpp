@@ -2,6 +2,8 @@
 #include "cli/Cli.h"
 
 #include "catalog/Errors.h"
+#include "platform/SystemView.h"
+#include "platform/Text.h"
 #include "scan/Scanner.h"
 #include "scan/Update.h"
 
@@ -27,7 +29,11 @@ const Command updateCmd{"update", "rescan a listing's disk, keeping its annotati
                            "\n"
                            "  --force  update even when the volume there has another serial number\n"
                            "\n"
-                           "Exit status 2 when the root path cannot be entered, 3 when the volume's serial\n"
+                           "A listing made on Windows (root path E:\\...) names a drive, not a folder here:\n"
+                           "set its drive in the desktop program's Properties first.\n"
+                           "\n"
+                           "Exit status 2 when the root path cannot be entered (the message names the\n"
+                           "drive or mount point the disk is needed in), 3 when the volume's serial\n"
                            "number differs from the listing's (nothing is changed), 1 when the listing is\n"
                            "not found or the new listing cannot be written (the old file is kept).\n",
                            runUpdate};
@@ -37,7 +43,9 @@ const Command renameCmd{"rename", "give a listing another disk name",
                            "Usage: rackmere-cli rename LISTING NEWNAME\n"
                            "\n"
                            "Renames the disk of a listing and rewrites its listing file under the same\n"
-                           "file name. An empty NEWNAME is refused with exit status 2.\n",
+                           "file name. An empty NEWNAME, or one longer than the 510 bytes a listing\n"
+                           "holds of a text, is refused with exit status 2 and nothing is changed; the\n"
+                           "same name as before changes nothing either.\n",
                            runRename};
 const Registrar renameReg(renameCmd);
 
@@ -73,7 +81,12 @@ int runUpdate(Context &ctx)
     const TDisk &d = old->disk();
     switch (CheckListingDisk(store, d)) {
     case DiskCheck::NotFound:
-        std::fprintf(ctx.err, "rackmere-cli update: could not find the disk: '%s' cannot be entered\n",
+        // Names the volume it needs: a drive letter for a listing made on
+        // Windows, else the mount point (or where the volume was mounted).
+        std::fprintf(ctx.err,
+                     "rackmere-cli update: could not find the disk: please make sure that the disk '%s' is in "
+                     "drive %s (the listing's root path %s cannot be entered)\n",
+                     Shown(old->text()).c_str(), Shown(UpdateDriveText(d.RootPath, platform::System())).c_str(),
                      Shown(d.RootPath).c_str());
         return EXIT_USAGE;
     case DiskCheck::SerialDiffers:
@@ -93,6 +106,7 @@ int runUpdate(Context &ctx)
     try {
         const TreeNode *fresh = store.ReplaceDisk(old, UpdateListing(store, *old));
         std::fprintf(ctx.out, "%s\n", fresh->disk().FileName.c_str());
+        ReportShortened(ctx, self, store);
     } catch (const std::exception &e) {
         std::fprintf(ctx.err, "rackmere-cli update: %s\n", e.what());
         return EXIT_FAILED;
@@ -108,20 +122,27 @@ int runRename(Context &ctx)
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 2)
         return Usage(ctx, "name one listing and its new name", self);
-    const std::string &newName = a.positional()[1];
+    // Stored as typed, in UTF-8; a line break becomes '?'.
+    const std::string newName = Typed(StoredName(a.positional()[1]));
     if (newName.empty()) {
         // The listing reader refuses a disk without a name.
         std::fprintf(ctx.err, "rackmere-cli rename: the new name must not be empty\n");
         return EXIT_USAGE;
     }
+    if (!FitsListing(ctx, self, "new name", newName))
+        return EXIT_USAGE;
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
     TreeNode *n = Named(ctx, store, self, a.positional()[0]);
     if (!n)
         return EXIT_FAILED;
+    // The same name, perhaps stored in another encoding, is no change.
+    if (platform::SameText(n->text(), newName))
+        return EXIT_OK;
     try {
-        n->disk().SetName(StoredName(newName));
+        n->disk().SetName(newName);
         store.SaveListing(n, n->disk().FileName);
+        ReportShortened(ctx, self, store);
     } catch (const std::exception &e) {
         std::fprintf(ctx.err, "rackmere-cli rename: %s\n", e.what());
         return EXIT_FAILED;

@@ -1,6 +1,7 @@
 // find and describe: searching every listing and annotating a file entry.
 #include "cli/Cli.h"
 
+#include "platform/Text.h"
 #include "search/Annotations.h"
 #include "search/Finder.h"
 
@@ -48,9 +49,12 @@ const Command describeCmd{"describe", "set the description and category of a fil
                           "Docs/Old/readme.txt). Sets what is given, a line break becoming a space, and\n"
                           "saves the listing. As in the desktop program's file entry properties, the\n"
                           "entry's category is added to DATA.CAT unless it is there in some letter case.\n"
+                          "Names match as they read, also in a listing made on Windows; a text that\n"
+                          "reads as the stored one is left as it is stored.\n"
                           "\n"
-                          "Exit status 1 when the listing or the entry is not there or a file cannot be\n"
-                          "written.\n",
+                          "Exit status 2 when a TEXT is longer than the 510 bytes a listing holds of a\n"
+                          "text (nothing is changed), 1 when the listing or the entry is not there or a\n"
+                          "file cannot be written.\n",
                           runDescribe};
 const Registrar describeReg(describeCmd);
 
@@ -159,6 +163,14 @@ int runDescribe(Context &ctx)
         return Usage(ctx, "name a listing and a file entry's path", self);
     const std::string &which = a.positional()[0];
     const std::string &path = a.positional()[1];
+    // Typed texts are stored as UTF-8 on one line; longer ones than a listing
+    // holds are refused before anything is read.
+    const std::string *desc = a.value("--description");
+    const std::string *cat = a.value("--category");
+    const std::string typedDescription = desc ? Typed(platform::OneLineText(*desc)) : std::string();
+    const std::string typedCategory = cat ? Typed(platform::OneLineText(*cat)) : std::string();
+    if (!FitsListing(ctx, self, "description", typedDescription) || !FitsListing(ctx, self, "category", typedCategory))
+        return EXIT_USAGE;
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
     TreeNode *disk = FindListing(store, which);
@@ -172,10 +184,7 @@ int runDescribe(Context &ctx)
     std::size_t slash;
     while ((slash = path.find('/', start)) != std::string::npos) {
         const std::string_view name(path.data() + start, slash - start);
-        TreeNode *next = nullptr;
-        for (int i = 0; i < folder->childCount() && !next; ++i)
-            if (folder->child(i)->text() == name)
-                next = folder->child(i);
+        TreeNode *next = FindFolder(*folder, name);
         if (!next) {
             std::fprintf(ctx.err, "rackmere-cli describe: no folder '%s' in '%s'\n",
                          std::string(path, 0, slash).c_str(), Shown(disk->text()).c_str());
@@ -186,19 +195,14 @@ int runDescribe(Context &ctx)
     }
     const std::string_view fileName(path.data() + start, path.size() - start);
     TDisk &record = folder->disk();
-    int index = -1;
-    for (int i = 0; i < record.Files.count() && index < 0; ++i)
-        if (record.Files.text(i, FT_NAME) == fileName)
-            index = i;
+    const int index = FindFileEntry(record, fileName);
     if (index < 0) {
         std::fprintf(ctx.err, "rackmere-cli describe: no file entry '%s' in '%s'\n", path.c_str(),
                      Shown(disk->text()).c_str());
         return EXIT_FAILED;
     }
-    const std::string *desc = a.value("--description");
-    const std::string *cat = a.value("--category");
-    const std::string description = desc ? *desc : std::string(record.Files.text(index, FT_DESCRIPTION));
-    const std::string category = cat ? *cat : std::string(record.Files.text(index, FT_CATEGORY));
+    const std::string description = desc ? typedDescription : std::string(record.Files.text(index, FT_DESCRIPTION));
+    const std::string category = cat ? typedCategory : std::string(record.Files.text(index, FT_CATEGORY));
     int status = EXIT_OK;
     try {
         SetEntryAnnotations(store, record, index, description, category);
@@ -210,6 +214,7 @@ int runDescribe(Context &ctx)
     if (record.IsModified()) {
         try {
             store.SaveListing(disk, disk->disk().FileName);
+            ReportShortened(ctx, self, store);
         } catch (const std::exception &e) {
             std::fprintf(ctx.err, "rackmere-cli describe: %s\n", e.what());
             status = EXIT_FAILED;

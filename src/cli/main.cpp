@@ -1,5 +1,7 @@
 #include "cli/Cli.h"
 
+#include "platform/SystemView.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -17,7 +19,8 @@ void programHelp(std::FILE *f)
                  "Usage: rackmere-cli [--dir DIR] COMMAND [ARGS...]\n"
                  "\n"
                  "Rackmere's disk catalogue from a terminal. The catalogue is the folder DIR,\n"
-                 "else $RACKMERE_DIR, else ~/.local/share/Rackmere/.\n"
+                 "else $RACKMERE_DIR, else ~/.local/share/Rackmere/. The mount table, /sys and\n"
+                 "/dev are read below $RACKMERE_SYSROOT when it is set (default /).\n"
                  "\n"
                  "Commands:\n");
     auto cmds = Commands();
@@ -34,6 +37,10 @@ int main(int argc, char **argv)
     // Qt's core services (locale, file system) without a GUI; print draws
     // and gets Qt's GUI services on the offscreen platform.
     std::unique_ptr<QCoreApplication> app(MakeApplication(argc, argv));
+    // The root below which /proc, /sys and /dev are read (mounts, drive
+    // types, serial numbers), so a fixture tree can stand in for the system.
+    if (const QByteArray sysroot = qgetenv("RACKMERE_SYSROOT"); !sysroot.isEmpty())
+        rkm::platform::SetSystemRoot(sysroot.toStdString());
     std::vector<std::string> args(argv + 1, argv + argc);
 
     std::string dir;
