@@ -8,10 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QStringList>
-
 #include <filesystem>
 #include <sys/stat.h>
 #include <utime.h>
@@ -21,33 +17,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct CliOutcome {
-    int code = -1;
-    std::string out, err;
-};
-
 // Runs rackmere-cli on the catalogue `dir` in the folder `cwd`, with extra
 // environment variables.
-CliOutcome Cli(const std::string &dir, const std::vector<std::string> &args, const std::string &cwd = {},
-        const std::vector<std::pair<const char *, std::string>> &env = {})
+test::CliResult Cli(const std::string &dir, const std::vector<std::string> &args, const std::string &cwd = {},
+                    const std::vector<std::pair<std::string, std::string>> &env = {})
 {
-    QProcess p;
-    QStringList list{QStringLiteral("--dir"), QString::fromStdString(dir)};
-    for (const std::string &a : args)
-        list << QString::fromStdString(a);
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    for (const auto &[name, value] : env)
-        e.insert(QString::fromLatin1(name), QString::fromStdString(value));
-    p.setProcessEnvironment(e);
-    if (!cwd.empty())
-        p.setWorkingDirectory(QString::fromStdString(cwd));
-    p.start(QStringLiteral(RACKMERE_CLI), list);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    CliOutcome r;
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput().toStdString();
-    r.err = p.readAllStandardError().toStdString();
-    return r;
+    test::RunOptions options;
+    options.programDir = dir;
+    options.workingDirectory = cwd;
+    options.env = env;
+    return test::RunCli(args, options);
 }
 
 const std::string kDisk1252 = "Sauvegarde \xE9t\xE9 1999";
@@ -103,8 +82,8 @@ TEST_F(CliWindowsTexts, TypedNamesFindWindowsTexts)
         {{"describe", kDiskUtf8, "Caf\xC3\xA9.doc", "--category", "Cat\xE2\x80\x99s"}, nullptr},
     };
     for (const Case &c : reading) {
-        const CliOutcome r = Cli(dir, c.args);
-        EXPECT_EQ(r.code, 0) << c.args[0] << ": " << r.err;
+        const test::CliResult r = Cli(dir, c.args);
+        EXPECT_EQ(r.status, 0) << c.args[0] << ": " << r.err;
         if (c.out) {
             EXPECT_NE(r.out.find(c.out), std::string::npos) << c.args[0] << ": " << r.out;
         }
@@ -112,8 +91,8 @@ TEST_F(CliWindowsTexts, TypedNamesFindWindowsTexts)
     }
 
     // An edit stores what was typed, in UTF-8, and keeps every other text's bytes.
-    CliOutcome r = Cli(dir, {"describe", kDiskUtf8, "Donn\xC3\xA9" "es/r\xC3\xA9sum\xC3\xA9.txt", "--description", "\xC3\xA9t\xC3\xA9"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    test::CliResult r = Cli(dir, {"describe", kDiskUtf8, "Donn\xC3\xA9" "es/r\xC3\xA9sum\xC3\xA9.txt", "--description", "\xC3\xA9t\xC3\xA9"});
+    ASSERT_EQ(r.status, 0) << r.err;
     ListingContents c = Stored();
     ASSERT_TRUE(c.disk);
     EXPECT_EQ(c.disk->text(), kDisk1252);
@@ -124,7 +103,7 @@ TEST_F(CliWindowsTexts, TypedNamesFindWindowsTexts)
     EXPECT_EQ(c.disk->child(0)->disk().Files.text(0, FT_DESCRIPTION), "\xC3\xA9t\xC3\xA9");
 
     r = Cli(dir, {"delete", kDiskUtf8});
-    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_FALSE(fs::exists(dir + "12345.rkm"));
 }
 
@@ -137,8 +116,8 @@ TEST_F(CliWindowsTexts, UpdateOfAWindowsRootNeverScansTheCurrentFolder)
     test::WriteBytes(cwd + "E:\\/not the disk.txt", "x");
     for (const std::vector<std::string> &args : {std::vector<std::string>{"update", kDiskUtf8},
                                                 std::vector<std::string>{"update", "12345.rkm", "--force"}}) {
-        const CliOutcome r = Cli(dir, args, cwd);
-        EXPECT_EQ(r.code, 2) << r.out << r.err;
+        const test::CliResult r = Cli(dir, args, cwd);
+        EXPECT_EQ(r.status, 2) << r.out << r.err;
         EXPECT_NE(r.err.find("drive E:"), std::string::npos) << r.err;
         EXPECT_EQ(test::ReadBytes(dir + "12345.rkm"), before);
         EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
@@ -163,16 +142,16 @@ TEST_F(CliWindowsTexts, TextsLongerThanAListingHolds)
         {"add", deep, "--name", "Deep"},
     };
     for (const auto &args : refused) {
-        const CliOutcome r = Cli(dir, args);
-        EXPECT_EQ(r.code, 2) << args[0] << " " << args[2].substr(0, 40);
+        const test::CliResult r = Cli(dir, args);
+        EXPECT_EQ(r.status, 2) << args[0] << " " << args[2].substr(0, 40);
         EXPECT_NE(r.err.find("510 bytes"), std::string::npos) << r.err;
         EXPECT_EQ(test::ReadBytes(dir + "12345.rkm"), before);
         EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     }
 
     // The longest text that fits is taken whole.
-    CliOutcome r = Cli(dir, {"describe", "12345.rkm", "Caf\xC3\xA9.doc", "--description", std::string(510, 'y')});
-    EXPECT_EQ(r.code, 0) << r.err;
+    test::CliResult r = Cli(dir, {"describe", "12345.rkm", "Caf\xC3\xA9.doc", "--description", std::string(510, 'y')});
+    EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
 
     // A listing that already holds a longer text (an earlier program wrote
@@ -181,7 +160,7 @@ TEST_F(CliWindowsTexts, TextsLongerThanAListingHolds)
     bytes.replace(bytes.find(std::string(MAX_TEXT_BYTES, 'Z')), MAX_TEXT_BYTES, std::string(700, '\xE9'));
     test::WriteBytes(dir + "12345.rkm", bytes);
     r = Cli(dir, {"describe", "12345.rkm", "Caf\xC3\xA9.doc", "--description", "short"});
-    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.err.find("12345.rkm"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("\xC3\x89" "COLE.doc (description)"), std::string::npos) << r.err;
     ListingContents c = Stored();
@@ -208,10 +187,10 @@ TEST_F(CliWindowsTexts, AddStoresCommentsOnOneLineAndDatesWithTheirCentury)
     for (const Case &c : {Case{"de_DE.UTF-8", "05.12.1999"}, Case{"en_US.UTF-8", "12/5/1999"}}) {
         const std::string catalog = tmp.path() + c.locale + "/";
         fs::create_directories(catalog);
-        const CliOutcome add = Cli(catalog, {"add", src, "--name", "Dates", "--comment", "first\r\nsecond\nthird"}, {},
+        const test::CliResult add = Cli(catalog, {"add", src, "--name", "Dates", "--comment", "first\r\nsecond\nthird"}, {},
                             {{"LC_ALL", c.locale}, {"TZ", "UTC"}});
-        ASSERT_EQ(add.code, 0) << add.err;
-        const CliOutcome show = Cli(catalog, {"show", "Dates", "--json"});
+        ASSERT_EQ(add.status, 0) << add.err;
+        const test::CliResult show = Cli(catalog, {"show", "Dates", "--json"});
         EXPECT_NE(show.out.find("\"comment\": \"first second third\""), std::string::npos) << show.out;
         EXPECT_NE(show.out.find(std::string("\"") + c.date + "\""), std::string::npos) << c.locale << show.out;
     }
@@ -230,11 +209,8 @@ TEST(CliSystemRoot, ADataCdGetsTheSerialWindowsGivesIt)
     test::WriteBytes(src + "/docs/readme.txt", "hello");
     for (const std::string &d : {std::string("/proc/self"), std::string("/dev"), src})
         fs::create_directories(root + d);
-    QProcess mk;
-    mk.start(QString::fromStdString(genisoimage),
-             {"-quiet", "-J", "-o", QString::fromStdString(root + "/dev/sr0"), QString::fromStdString(src)});
-    ASSERT_TRUE(mk.waitForFinished(60000));
-    ASSERT_EQ(mk.exitCode(), 0);
+    const test::CliResult mk = test::RunProgram(genisoimage, {"-quiet", "-J", "-o", root + "/dev/sr0", src});
+    ASSERT_EQ(mk.status, 0) << mk.err;
     test::WriteBytes(root + "/proc/self/mountinfo", "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
                                                     "50 1 11:0 / " + src + " ro - iso9660 /dev/sr0 ro\n");
     const std::optional<uint32_t> serial = platform::DiscSerial(root + "/dev/sr0");
@@ -242,8 +218,8 @@ TEST(CliSystemRoot, ADataCdGetsTheSerialWindowsGivesIt)
     char hex[9];
     std::snprintf(hex, sizeof hex, "%08X", *serial);
 
-    const CliOutcome add = Cli(catalog, {"add", src, "--name", "CD"}, {}, {{"RACKMERE_SYSROOT", root}});
-    ASSERT_EQ(add.code, 0) << add.err;
-    const CliOutcome list = Cli(catalog, {"list"});
+    const test::CliResult add = Cli(catalog, {"add", src, "--name", "CD"}, {}, {{"RACKMERE_SYSROOT", root}});
+    ASSERT_EQ(add.status, 0) << add.err;
+    const test::CliResult list = Cli(catalog, {"list"});
     EXPECT_NE(list.out.find(std::string("\t") + hex + "\tCD\t" + src + "\t5\t"), std::string::npos) << list.out;
 }

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -103,11 +102,11 @@ TEST(DiscSerial, GenisoimageImagesThroughTheMountTable)
     uint32_t serial[2] = {};
     for (int joliet = 0; joliet < 2; ++joliet) {
         const std::string image = root + (joliet ? "/dev/sr1" : "/dev/sr0");
-        QStringList args{QStringLiteral("-quiet"), QStringLiteral("-V"), QStringLiteral("DISC"), QStringLiteral("-o"),
-                         QString::fromStdString(image)};
+        std::vector<std::string> args{"-quiet", "-V", "DISC", "-o", image};
         if (joliet)
-            args << QStringLiteral("-J");
-        ASSERT_EQ(QProcess::execute(genisoimage, args << QString::fromStdString(dir.file("content"))), 0);
+            args.push_back("-J");
+        args.push_back(dir.file("content"));
+        ASSERT_EQ(rkm::test::RunProgram(genisoimage.toStdString(), args).status, 0);
         const std::string bytes = rkm::test::ReadBytes(image);
         // genisoimage writes the primary descriptor at sector 16, Joliet's at 17.
         serial[joliet] = Sums(bytes.substr((joliet ? 17 : 16) * kSector, kSector));

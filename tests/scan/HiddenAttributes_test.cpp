@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -80,16 +79,6 @@ struct Counting final : AttributeReader {
     }
 };
 
-// Runs a program quietly; its exit status, or -1.
-int Exec(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return -1;
-    return p.exitCode();
-}
-
 void Tree(const TempDir &dir, std::initializer_list<const char *> files)
 {
     for (const char *f : files) {
@@ -143,10 +132,8 @@ TEST(ScannerAttributes, NtfsVolumeThroughNtfs3g)
     MakeDirs(mnt);
     WriteBytes(image, "");
     ASSERT_EQ(::truncate(image.c_str(), 8 << 20), 0);
-    ASSERT_EQ(Exec(mkntfs, {QStringLiteral("-F"), QStringLiteral("-q"), QStringLiteral("-Q"),
-                                         QString::fromStdString(image)}),
-              0);
-    if (Exec(ntfs3g, {QString::fromStdString(image), QString::fromStdString(mnt)}) != 0)
+    ASSERT_EQ(test::RunProgram(mkntfs.toStdString(), {"-F", "-q", "-Q", image}).status, 0);
+    if (test::RunProgram(ntfs3g.toStdString(), {image, mnt}).status != 0)
         GTEST_SKIP() << "ntfs-3g cannot mount here (FUSE not usable)";
     struct Unmount {
         std::string path;

@@ -84,6 +84,8 @@ CliResult RunProgram(const std::string &program, const std::vector<std::string> 
                 ::_exit(99);
         });
     }
+    if (!options.workingDirectory.empty())
+        p.setWorkingDirectory(QString::fromStdString(options.workingDirectory));
     p.start(QString::fromStdString(program), list);
     CliResult r;
     r.finished = p.waitForFinished(120000);

@@ -45,6 +45,8 @@ struct RunOptions {
     std::vector<std::pair<std::string, std::string>> env{};
     // Gives up root first, so that a read-only folder is read-only.
     bool asNobody = false;
+    // The folder the program starts in (the test's own when empty).
+    std::string workingDirectory{};
 };
 
 struct CliResult {
