@@ -41,6 +41,18 @@ void CatalogTreeModel::disksRemoved()
     endRemoveRows();
 }
 
+void CatalogTreeModel::diskAboutToBeMoved(int from, int to)
+{
+    // Qt counts the destination before the move: below the moved row, one
+    // more.
+    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+}
+
+void CatalogTreeModel::diskMoved()
+{
+    endMoveRows();
+}
+
 void CatalogTreeModel::nodeChanged(TreeNode *node)
 {
     const QModelIndex i = indexOf(node);

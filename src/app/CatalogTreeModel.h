@@ -48,6 +48,8 @@ private:
     void disksInserted() override;
     void disksAboutToBeRemoved(int first, int last) override;
     void disksRemoved() override;
+    void diskAboutToBeMoved(int from, int to) override;
+    void diskMoved() override;
 
     Catalog &m_catalog;
     std::array<QIcon, 7> m_images;

@@ -121,7 +121,8 @@ void ScanCommands::renameListing()
     // encoding than the one typed).
     if (name == before)
         return;
-    disk->SetName(StoredName(name.toStdString()));
+    // The disk moves to the place of its new name and stays selected.
+    m_main.store().RenameDisk(disk->Node, StoredName(name.toStdString()));
     m_main.treeModel()->nodeChanged(disk->Node);
 }
 

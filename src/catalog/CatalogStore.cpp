@@ -4,12 +4,14 @@
 
 #include "catalog/Errors.h"
 #include "catalog/ListingFile.h"
+#include "platform/Order.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
 
 #include <QDir>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -125,6 +127,7 @@ std::vector<std::string> CatalogStore::LoadCatalog()
     DIR *dir = ::opendir(m_programDir.c_str());
     if (!dir)
         return errors;
+    std::vector<std::unique_ptr<TreeNode>> loaded;
     std::string data;
     while (const dirent *e = ::readdir(dir)) {
         const std::string_view name(e->d_name);
@@ -148,7 +151,7 @@ std::vector<std::string> CatalogStore::LoadCatalog()
             TDisk &d = c.disk->disk();
             d.FileName = std::string(name);
             d.SerialNumber = c.serialNumber;
-            m_tree.appendDisk(std::move(c.disk));
+            loaded.push_back(std::move(c.disk));
         } catch (const RackmereError &) {
             errors.push_back("Error loading file: " + std::string(name));
         } catch (const std::bad_alloc &) {
@@ -156,6 +159,30 @@ std::vector<std::string> CatalogStore::LoadCatalog()
         }
     }
     ::closedir(dir);
+
+    // By name, and disks of one name by file name, so the order is the same
+    // whatever order the folder lists its files in.
+    struct Keyed {
+        std::string name, file;
+        std::unique_ptr<TreeNode> disk;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(loaded.size());
+    for (auto &d : loaded)
+        keyed.push_back(Keyed{platform::NaturalOrderKey(d->text()), platform::NaturalOrderKey(d->disk().FileName),
+                              std::move(d)});
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        if (const int c = a.name.compare(b.name))
+            return c < 0;
+        if (const int c = a.disk->text().compare(b.disk->text()))
+            return c < 0;
+        return a.file < b.file || (a.file == b.file && a.disk->disk().FileName < b.disk->disk().FileName);
+    });
+    const bool wasEmpty = m_tree.empty();
+    for (Keyed &k : keyed) {
+        const int place = wasEmpty ? m_tree.diskCount() : PlaceFor(k.disk->text());
+        m_tree.insertDisk(place, std::move(k.disk));
+    }
     return errors;
 }
 
@@ -244,16 +271,43 @@ bool CatalogStore::DeleteListingFile(const std::string &fileName) const
     return ::unlink(PathOf(fileName).c_str()) == 0;
 }
 
+int CatalogStore::PlaceFor(std::string_view name, const TreeNode *skip) const
+{
+    const std::string key = platform::NaturalOrderKey(name);
+    int place = 0;
+    for (int i = 0; i < m_tree.diskCount(); ++i) {
+        const TreeNode *d = m_tree.disk(i);
+        if (d == skip)
+            continue;
+        const int c = platform::NaturalOrderKey(d->text()).compare(key);
+        if (c < 0 || (c == 0 && std::string_view(d->text()) <= name))
+            ++place;
+    }
+    return place;
+}
+
 TreeNode *CatalogStore::AddDisk(std::unique_ptr<TreeNode> disk)
 {
     disk->disk().Modified = true;
-    return m_tree.appendDisk(std::move(disk));
+    const int place = PlaceFor(disk->text());
+    return m_tree.insertDisk(place, std::move(disk));
 }
 
 TreeNode *CatalogStore::ReplaceDisk(TreeNode *old, std::unique_ptr<TreeNode> fresh)
 {
-    m_tree.removeDisk(old->row());
-    return m_tree.appendDisk(std::move(fresh));
+    // An update keeps the name, and the disk keeps its row among disks of
+    // the same name.
+    const int row = old->row();
+    const bool sameName = old->text() == fresh->text();
+    m_tree.removeDisk(row);
+    const int place = sameName ? row : PlaceFor(fresh->text());
+    return m_tree.insertDisk(place, std::move(fresh));
+}
+
+void CatalogStore::RenameDisk(TreeNode *disk, std::string name)
+{
+    disk->disk().SetName(name);
+    m_tree.moveDisk(disk->row(), PlaceFor(disk->text(), disk));
 }
 
 bool CatalogStore::DeleteListing(TreeNode *disk)

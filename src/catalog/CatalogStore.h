@@ -47,10 +47,11 @@ public:
     std::vector<std::string> &Categories() { return m_categories; }
     const std::vector<std::string> &Categories() const { return m_categories; }
 
-    // Loads DATA.CAT and every *.rkm listing in the directory's order. A
-    // listing that fails to read is left out whole and its error ("Error
-    // loading file: " + name) is returned; loading goes on with the next. A
-    // failure reading DATA.CAT throws before any listing is read.
+    // Loads DATA.CAT and every *.rkm listing, and puts the disks in the
+    // order of their names (disks of one name in the order of their file
+    // names). A listing that fails to read is left out whole and its error
+    // ("Error loading file: " + name) is returned; loading goes on with the
+    // next. A failure reading DATA.CAT throws before any listing is read.
     std::vector<std::string> LoadCatalog();
 
     // A bare listing file name "N.rkm" (N from 0 to 32767) not present yet.
@@ -79,12 +80,21 @@ public:
     // Deletes a listing's file; false when it could not be deleted.
     bool DeleteListingFile(const std::string &fileName) const;
 
-    // A newly scanned disk joins the tree where a new listing goes, marked
-    // modified until it is written. Returns it.
+    // The disks are kept in the natural order of their names ("Disk 2"
+    // before "Disk 10", letter case ignored; CompareNatural). The three
+    // operations below are the only ones that decide where a disk goes.
+    //
+    // A newly scanned disk joins the tree at the place of its name, after
+    // the disks of the same name, marked modified until it is written.
+    // Returns it.
     TreeNode *AddDisk(std::unique_ptr<TreeNode> disk);
     // The disk `old` leaves the tree and its updated listing `fresh` takes
-    // the place a new listing goes. Returns the fresh node.
+    // its place (the place of its name, should that differ). Returns the
+    // fresh node.
     TreeNode *ReplaceDisk(TreeNode *old, std::unique_ptr<TreeNode> fresh);
+    // Renames a disk (SetName: marked modified) and moves it to the place of
+    // its new name.
+    void RenameDisk(TreeNode *disk, std::string name);
     // Deletes a listing's file (a listing never written has none) and takes
     // the disk out of the tree; false, with the tree as it was, when the
     // file could not be deleted.
@@ -98,6 +108,10 @@ public:
     std::function<uint32_t(const TDisk &)> serialSource = GetDiskSerial;
 
 private:
+    // The row a disk named `name` goes to: after every disk (but `skip`)
+    // whose name comes before it or is the same.
+    int PlaceFor(std::string_view name, const TreeNode *skip = nullptr) const;
+
     std::string m_programDir;
     Catalog m_tree;
     std::vector<std::string> m_categories;

@@ -246,6 +246,20 @@ std::unique_ptr<TreeNode> Catalog::takeDisk(int row)
     return d;
 }
 
+void Catalog::moveDisk(int from, int to)
+{
+    if (from == to)
+        return;
+    if (m_observer)
+        m_observer->diskAboutToBeMoved(from, to);
+    std::unique_ptr<TreeNode> d = std::move(m_disks[static_cast<std::size_t>(from)]);
+    m_disks.erase(m_disks.begin() + from);
+    m_disks.insert(m_disks.begin() + to, std::move(d));
+    renumber(static_cast<std::size_t>(std::min(from, to)));
+    if (m_observer)
+        m_observer->diskMoved();
+}
+
 void Catalog::clear()
 {
     if (m_disks.empty())

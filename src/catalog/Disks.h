@@ -166,9 +166,14 @@ public:
     virtual void disksInserted() = 0;
     virtual void disksAboutToBeRemoved(int first, int last) = 0;
     virtual void disksRemoved() = 0;
+    // The disk at row `from` is about to be at row `to` (the rows between
+    // move up or down by one).
+    virtual void diskAboutToBeMoved(int from, int to) = 0;
+    virtual void diskMoved() = 0;
 };
 
-// The catalogue tree: the disk nodes in load or add order, never sorted.
+// The catalogue tree: the disk nodes, in the order the catalogue store keeps
+// them (the natural order of their names).
 class Catalog final {
 public:
     Catalog() = default;
@@ -190,6 +195,8 @@ public:
     // Removes the disk node and everything below it.
     void removeDisk(int row);
     std::unique_ptr<TreeNode> takeDisk(int row);
+    // Moves the disk at row `from` to row `to`.
+    void moveDisk(int from, int to);
     void clear();
 
     // Disk node whose listing file is `fileName`, or null.

@@ -140,7 +140,7 @@ int runRename(Context &ctx)
     if (platform::SameText(n->text(), newName))
         return EXIT_OK;
     try {
-        n->disk().SetName(newName);
+        store.RenameDisk(n, newName);
         store.SaveListing(n, n->disk().FileName);
         ReportShortened(ctx, self, store);
     } catch (const std::exception &e) {

@@ -134,7 +134,7 @@ private slots:
     {
         writeTwoDisks();
         TfrmMain &w = start();
-        // The tree shows the disks in the catalogue's own order, unsorted.
+        // The tree shows the disks in the catalogue's order (by name).
         QAbstractItemModel *m = Tree(w)->model();
         QCOMPARE(m->rowCount(), 2);
         for (int r = 0; r < 2; ++r)

@@ -293,3 +293,75 @@ TEST(CatalogStore, LongTextsLoadWholeAndAreCutAndToldOnceWhenWritten)
     store.SaveModifiedListings();
     EXPECT_TRUE(store.TakeShortened().empty()); // told once
 }
+
+namespace {
+
+std::vector<std::string> orderOf(const Catalog &cat)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < cat.diskCount(); ++i) {
+        EXPECT_EQ(cat.disk(i)->row(), i);
+        names.push_back(cat.disk(i)->text());
+    }
+    return names;
+}
+
+// Records what the catalogue told its observer.
+struct Told final : CatalogObserver {
+    std::vector<std::string> events;
+    void disksAboutToBeInserted(int first, int) override { events.push_back("insert " + std::to_string(first)); }
+    void disksInserted() override {}
+    void disksAboutToBeRemoved(int first, int) override { events.push_back("remove " + std::to_string(first)); }
+    void disksRemoved() override {}
+    void diskAboutToBeMoved(int from, int to) override
+    {
+        events.push_back("move " + std::to_string(from) + " " + std::to_string(to));
+    }
+    void diskMoved() override {}
+};
+
+} // namespace
+
+TEST(CatalogStore, DisksAreKeptInTheNaturalOrderOfTheirNames)
+{
+    TempDir dir;
+    // Loading: whatever the folder's order, by name; one name by file name.
+    const std::pair<const char *, const char *> files[] = {{"7.rkm", "Disk 10"}, {"3.rkm", "disk 3"},
+                                                          {"20.rkm", "Backup"}, {"100.rkm", "Disk 2"},
+                                                          {"9.rkm", "Backup"}};
+    for (const auto &[file, name] : files)
+        writeListing(dir, file, name);
+    CatalogStore store(dir.path());
+    ASSERT_TRUE(store.LoadCatalog().empty());
+    EXPECT_EQ(orderOf(store.Tree()), (std::vector<std::string>{"Backup", "Backup", "Disk 2", "disk 3", "Disk 10"}));
+    EXPECT_EQ(store.Tree().disk(0)->disk().FileName, "9.rkm");
+    EXPECT_EQ(store.Tree().disk(1)->disk().FileName, "20.rkm");
+
+    Told told;
+    store.Tree().setObserver(&told);
+    // A new disk takes its place, after the disks of the same name.
+    TreeNode *added = store.AddDisk(smallDisk("Disk 9"));
+    EXPECT_EQ(added->row(), 4);
+    EXPECT_TRUE(added->disk().Modified);
+    EXPECT_EQ(store.AddDisk(smallDisk("Backup"))->row(), 2);
+    EXPECT_EQ(store.AddDisk(smallDisk("zip"))->row(), 7);
+    EXPECT_EQ(orderOf(store.Tree()), (std::vector<std::string>{"Backup", "Backup", "Backup", "Disk 2", "disk 3",
+                                                               "Disk 9", "Disk 10", "zip"}));
+    // An update keeps the row among disks of the same name.
+    TreeNode *second = store.Tree().disk(1);
+    EXPECT_EQ(store.ReplaceDisk(second, smallDisk("Backup"))->row(), 1);
+    // A rename moves the disk, up or down, to the place of its new name.
+    TreeNode *nine = store.Tree().disk(5);
+    store.RenameDisk(nine, "Disk 1");
+    EXPECT_EQ(nine->row(), 3);
+    EXPECT_TRUE(nine->disk().Modified);
+    store.RenameDisk(nine, "Disk 99");
+    EXPECT_EQ(nine->row(), 6);
+    store.RenameDisk(nine, "Disk 99");
+    EXPECT_EQ(nine->row(), 6);
+    EXPECT_EQ(orderOf(store.Tree()), (std::vector<std::string>{"Backup", "Backup", "Backup", "Disk 2", "disk 3",
+                                                               "Disk 10", "Disk 99", "zip"}));
+    EXPECT_EQ(told.events, (std::vector<std::string>{"insert 4", "insert 2", "insert 7", "remove 1", "insert 1",
+                                                     "move 5 3", "move 3 6"}));
+    store.Tree().setObserver(nullptr);
+}

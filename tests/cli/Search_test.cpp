@@ -130,7 +130,7 @@ TEST(CliDescribe, SetsTheEntrySavesTheListingAndGrowsTheCategoryList)
 
     CatalogStore store(c.path());
     ASSERT_TRUE(store.LoadCatalog().empty());
-    const FileList &deep = store.Tree().disk(0)->child(0)->child(0)->disk().Files;
+    const FileList &deep = store.Tree().findByName("Work")->child(0)->child(0)->disk().Files;
     EXPECT_EQ(deep.entryCopy(0), (FileEntry{"ReadMe.TXT", "first second", "01/02/2020", "12 Kb", "Games"}));
 
     // The same category in other letters is stored as typed and not added again;

@@ -201,8 +201,9 @@ private slots:
 
     void emptyTextFindsTheFirstEntryButNoFolder()
     {
+        // Photos comes first in the tree.
         QVERIFY(command(false, [](TfrmSearch &d) { set(d, "", false, true, true, false); }));
-        QCOMPARE(position(), QStringLiteral("Work#0"));
+        QCOMPARE(position(), QStringLiteral("Photos#0"));
         QVERIFY(command(false, [](TfrmSearch &d) { set(d, "", false, true, false, false); }));
         QVERIFY(noMatchReported());
     }
@@ -243,7 +244,7 @@ private slots:
 
     void cancelKeepsTheTypedTextForFindNext()
     {
-        m_main->selectNode(node("Work"));
+        m_main->selectNode(node("Photos"));
         const QString before = position();
         QVERIFY(command(false, [](TfrmSearch &d) { Find<QLineEdit>(&d, "txtSearch")->setText("pic"); }, false));
         QCOMPARE(position(), before);
