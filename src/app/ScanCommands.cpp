@@ -3,6 +3,7 @@
 #include "app/CatalogTreeModel.h"
 #include "app/Mainfrm.h"
 #include "gui/Prompter.h"
+#include "gui/WaitCursor.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
 #include "scan/Scanner.h"
@@ -33,11 +34,14 @@ void ScanCommands::addListing()
     if (m_addNew->exec() != QDialog::Accepted)
         return;
     m_main.guarded([&] {
-        std::unique_ptr<TreeNode> scanned;
-        {
-            ScanProgress progress(*m_adding);
-            scanned = ScanDisk(m_addNew->scanRoot(), m_addNew->description(), m_addNew->comment(), m_adding);
-        }
+        const std::string root = m_addNew->scanRoot();
+        const std::string name = m_addNew->description();
+        const std::string comment = m_addNew->comment();
+        std::unique_ptr<TreeNode> scanned =
+            m_adding->runScan(root, [&](ScanControl &control) { return ScanDisk(root, name, comment, &control); });
+        if (!scanned)
+            return; // cancelled: nothing was added and nothing written
+        const WaitCursor wait;
         // Shown at once; a listing that cannot be written stays modified and
         // is written at the end of the run with the others.
         TreeNode *node = m_main.store().AddDisk(std::move(scanned));
@@ -76,12 +80,16 @@ void ScanCommands::updateListing()
         break;
     }
     m_main.guarded([&] {
-        std::unique_ptr<TreeNode> fresh;
-        {
-            ScanProgress progress(*m_adding);
-            // Written before the old file goes; a failure leaves all as it was.
-            fresh = UpdateListing(m_main.store(), *old, m_adding);
-        }
+        const std::string rootPath = root->RootPath;
+        const std::string name = old->text();
+        const std::string comment = root->Comment;
+        std::unique_ptr<TreeNode> fresh = m_adding->runScan(
+            rootPath, [&](ScanControl &control) { return ScanDisk(rootPath, name, comment, &control); });
+        if (!fresh)
+            return; // cancelled: the old listing and its file stay as they were
+        const WaitCursor wait;
+        // Written before the old file goes; a failure leaves all as it was.
+        fresh = CompleteUpdate(m_main.store(), *old, std::move(fresh));
         m_main.selectNode(m_main.store().ReplaceDisk(old, std::move(fresh)));
     });
 }

@@ -3,8 +3,11 @@
 #include "catalog/Errors.h"
 #include "catalog/ListingFile.h"
 #include "platform/FileAttributes.h"
+#include "platform/Order.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
+
+#include <algorithm>
 
 #include <cerrno>
 #include <condition_variable>
@@ -56,28 +59,78 @@ bool isPseudoFsMagic(long type)
     }
 }
 
+// What one folder holds, as it was read: the entries that are listed, with
+// their names and order keys back to back in one buffer. One per walking
+// thread, used again for every folder it reads.
+struct FolderContents {
+    struct Entry {
+        uint32_t name, nameLength, key, keyLength; // in `text`
+        bool folder;
+        uint64_t size;
+        int64_t modified; // seconds since the epoch
+    };
+    std::string text;
+    std::vector<Entry> entries;
+    dev_t device = 0;
+    platform::DosAttributes attributes = platform::DosAttributes::None;
+    int folders = 0;
+
+    void clear()
+    {
+        text.clear();
+        entries.clear();
+        folders = 0;
+    }
+    void add(std::string_view name, bool folder, uint64_t size, int64_t modified)
+    {
+        Entry e {};
+        e.name = static_cast<uint32_t>(text.size());
+        e.nameLength = static_cast<uint32_t>(name.size());
+        text.append(name);
+        e.key = static_cast<uint32_t>(text.size());
+        platform::AppendVolumeOrderKey(text, name);
+        e.keyLength = static_cast<uint32_t>(text.size() - e.key);
+        e.folder = folder;
+        e.size = size;
+        e.modified = modified;
+        entries.push_back(e);
+        folders += folder ? 1 : 0;
+    }
+    std::string_view name(const Entry &e) const { return std::string_view(text).substr(e.name, e.nameLength); }
+    std::string_view key(const Entry &e) const { return std::string_view(text).substr(e.key, e.keyLength); }
+
+    // The order of an NTFS volume: by key, names of equal keys by their bytes.
+    void sortByVolumeOrder()
+    {
+        std::sort(entries.begin(), entries.end(), [this](const Entry &a, const Entry &b) {
+            const int byKey = key(a).compare(key(b));
+            return byKey != 0 ? byKey < 0 : name(a) < name(b);
+        });
+    }
+};
+
 // Walks a folder tree with a few threads. Each folder is one task: the
-// thread that takes it reads the folder, appends its file entries and creates
-// its sub-folder nodes in the order the file system lists them, then hands the
-// sub-folders on as new tasks. No two threads ever touch the same node, so the
-// tree comes out the same whatever the threads' timing.
+// thread that takes it reads the folder (readFolder), puts its entries in
+// order and builds them (buildFolder): its file entries and its sub-folder
+// nodes, which it hands on as new tasks. No two threads ever touch the same
+// node, and every folder is built in the order of its names, so the tree
+// comes out the same whatever the threads' timing.
 class Walker {
 public:
-    Walker(int rootFd, ScanObserver *observer) : m_rootFd(rootFd), m_observer(observer) {}
+    Walker(int rootFd, ScanControl *control) : m_rootFd(rootFd), m_control(control) {}
 
     void run(TreeNode &disk, dev_t rootDev, int threads)
     {
-        m_caller = std::this_thread::get_id();
         m_tasks.push_back(Task{&disk, std::string(), rootDev, 0, std::nullopt});
-        unsigned n = threads > 0 ? static_cast<unsigned>(threads) : std::thread::hardware_concurrency();
-        if (threads <= 0)
-            n = n < 2 ? 2 : n > 8 ? 8 : n;
+        const int n = ScanThreadCount(threads);
         std::vector<std::thread> helpers;
-        for (unsigned i = 1; i < n; ++i)
+        for (int i = 1; i < n; ++i)
             helpers.emplace_back([this] { work(); });
         work();
         for (std::thread &t : helpers)
             t.join();
+        if (stopping())
+            throw ScanCancelled();
         if (m_error)
             std::rethrow_exception(m_error);
     }
@@ -93,9 +146,12 @@ private:
         std::optional<platform::DosAttributes> parentAttributes;
     };
 
+    bool stopping() const { return m_control && m_control->cancelled(); }
+
     void work()
     {
         std::vector<Task> found;
+        FolderContents contents;
         for (;;) {
             Task task;
             {
@@ -109,8 +165,8 @@ private:
             }
             found.clear();
             try {
-                if (!m_error)
-                    folder(task, found);
+                if (!m_error && !stopping())
+                    folder(task, contents, found);
             } catch (...) {
                 std::lock_guard lock(m_mutex);
                 if (!m_error)
@@ -127,32 +183,57 @@ private:
         }
     }
 
-    bool reporting() const { return m_observer && std::this_thread::get_id() == m_caller; }
-
-    void folder(const Task &task, std::vector<Task> &found)
+    void folder(const Task &task, FolderContents &contents, std::vector<Task> &found)
     {
+        if (m_control) {
+            if (m_control->beforeFolder)
+                m_control->beforeFolder();
+            m_control->readingFolder(task.path);
+        }
+        // A folder that cannot be entered is listed empty.
+        if (!readFolder(task, contents) || stopping())
+            return;
+        contents.sortByVolumeOrder();
+        buildFolder(task, contents, found);
+    }
+
+    // Reads the entries of a folder that are listed. False when the folder
+    // cannot be read (or is not walked: a pseudo file system mounted there).
+    bool readFolder(const Task &task, FolderContents &contents)
+    {
+        contents.clear();
         const int fd = task.path.empty() ? ::dup(m_rootFd) : OpenFolderBeneath(m_rootFd, task.path);
         if (fd < 0)
-            return; // a folder that cannot be entered is listed empty
+            return false;
         struct stat st {};
         if (::fstat(fd, &st) != 0 || (st.st_dev != task.parentDev && isPseudoMount(fd))) {
             ::close(fd);
-            return;
+            return false;
         }
-        const dev_t dev = st.st_dev;
+        contents.device = st.st_dev;
         const platform::AttributeReader &reader = platform::Attributes();
-        const platform::DosAttributes attributes = dev == task.parentDev && task.parentAttributes
-                                                       ? *task.parentAttributes
-                                                       : reader.kindOf(fd);
+        contents.attributes = st.st_dev == task.parentDev && task.parentAttributes ? *task.parentAttributes
+                                                                                  : reader.kindOf(fd);
         DIR *dir = ::fdopendir(fd);
         if (!dir) {
             ::close(fd);
-            return;
+            return false;
         }
-        TreeNode &node = *task.node;
-        FileList &files = node.disk().Files;
-        const bool report = reporting();
+        // The counts go to the control in batches, so that a big folder shows
+        // its progress while it is read.
+        constexpr uint64_t kBatch = 1024;
+        uint64_t files = 0, bytes = 0;
+        int folders = 0;
+        std::size_t lastFile = 0; // the entry of the file found last, when `files` is not 0
+        auto report = [&] {
+            const std::string_view last = files ? contents.name(contents.entries[lastFile]) : std::string_view();
+            m_control->found(static_cast<uint64_t>(folders), files, bytes, last);
+            files = bytes = 0;
+            folders = 0;
+        };
         while (const dirent *e = ::readdir(dir)) {
+            if (stopping())
+                break;
             const char *name = e->d_name;
             if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
                 continue;
@@ -161,17 +242,13 @@ private:
                 // Hidden files (a leading dot) are not listed; folders are.
                 if (type != DT_UNKNOWN && name[0] == '.')
                     continue;
-                if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                if (::fstatat(::dirfd(dir), name, &st, AT_SYMLINK_NOFOLLOW) != 0)
                     continue;
                 type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : S_ISLNK(st.st_mode) ? DT_LNK : DT_FIFO;
             }
             if (type == DT_DIR) {
-                if (report)
-                    m_observer->enteringFolder(name);
-                TreeNode *child = node.appendChild(StoredName(name));
-                if (task.depth + 1 < MAX_FOLDER_DEPTH)
-                    found.push_back(Task{child, task.path.empty() ? std::string(name) : task.path + '/' + name,
-                                         dev, task.depth + 1, attributes});
+                contents.add(name, true, 0, 0);
+                ++folders;
                 continue;
             }
             // Hidden files and system files (sockets, FIFOs, device nodes)
@@ -179,22 +256,48 @@ private:
             if (name[0] == '.' || (type != DT_REG && type != DT_LNK))
                 continue;
             // On FAT and NTFS, what Windows hides is not listed either.
-            if (attributes != platform::DosAttributes::None &&
-                reader.hiddenOrSystem(attributes, ::dirfd(dir), name))
+            if (contents.attributes != platform::DosAttributes::None &&
+                reader.hiddenOrSystem(contents.attributes, ::dirfd(dir), name))
                 continue;
             if (type == DT_LNK) {
                 // A link is listed as a file; it shows the file it points to
                 // when that is a file, else itself.
                 struct stat target {};
-                if (::fstatat(fd, name, &target, 0) == 0 && S_ISREG(target.st_mode))
+                if (::fstatat(::dirfd(dir), name, &target, 0) == 0 && S_ISREG(target.st_mode))
                     st = target;
             }
-            if (report)
-                m_observer->addingFile(name);
-            addFile(files, name, st);
+            contents.add(name, false, static_cast<uint64_t>(st.st_size), static_cast<int64_t>(st.st_mtim.tv_sec));
+            bytes += static_cast<uint64_t>(st.st_size);
+            lastFile = contents.entries.size() - 1;
+            if (++files == kBatch && m_control)
+                report();
+        }
+        if (m_control)
+            report();
+        ::closedir(dir);
+        return true;
+    }
+
+    // The file entries and sub-folder nodes of a folder read, in order; the
+    // sub-folders become tasks of their own.
+    void buildFolder(const Task &task, const FolderContents &contents, std::vector<Task> &found)
+    {
+        TreeNode &node = *task.node;
+        FileList &files = node.disk().Files;
+        node.reserveChildren(static_cast<std::size_t>(contents.folders));
+        for (const FolderContents::Entry &e : contents.entries) {
+            const std::string_view name = contents.name(e);
+            if (e.folder) {
+                TreeNode *child = node.appendChild(StoredName(name));
+                if (task.depth + 1 < MAX_FOLDER_DEPTH)
+                    found.push_back(Task{child,
+                                         task.path.empty() ? std::string(name) : task.path + '/' + std::string(name),
+                                         contents.device, task.depth + 1, contents.attributes});
+                continue;
+            }
+            addFile(files, name, e.size, e.modified);
         }
         files.shrinkToFit();
-        ::closedir(dir);
     }
 
     // At a mount point: the file system's type number, and for devtmpfs
@@ -215,23 +318,22 @@ private:
         return mount && mount->mountPoint == target && platform::SystemView::isPseudoFs(mount->fsType);
     }
 
-    static void addFile(FileList &files, const char *name, const struct stat &st)
+    static void addFile(FileList &files, std::string_view name, uint64_t size, int64_t modified)
     {
         // FileList stores a line feed as '?'; a carriage return is mended here.
         std::string mended;
         std::string_view stored(name);
-        if (std::strchr(name, '\r')) {
+        if (name.find('\r') != std::string_view::npos) {
             mended = StoredName(name);
             stored = mended;
         }
-        const std::string date = platform::DateText(static_cast<int64_t>(st.st_mtim.tv_sec));
-        const std::string size = platform::SizeText(static_cast<uint64_t>(st.st_size));
-        files.append(FileEntryView{stored, std::string_view(), date, size, std::string_view()});
+        const std::string date = platform::DateText(modified);
+        const std::string sizeText = platform::SizeText(size);
+        files.append(FileEntryView{stored, std::string_view(), date, sizeText, std::string_view()});
     }
 
     const int m_rootFd;
-    ScanObserver *const m_observer;
-    std::thread::id m_caller;
+    ScanControl *const m_control;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::vector<Task> m_tasks;
@@ -240,6 +342,43 @@ private:
 };
 
 } // namespace
+
+ScanControl::Progress ScanControl::progress() const
+{
+    Progress p;
+    p.folders = m_folders.load(std::memory_order_relaxed);
+    p.files = m_files.load(std::memory_order_relaxed);
+    p.bytes = m_bytes.load(std::memory_order_relaxed);
+    std::lock_guard lock(m_mutex);
+    p.folder = m_folder;
+    p.file = m_file;
+    return p;
+}
+
+void ScanControl::readingFolder(std::string_view path)
+{
+    std::lock_guard lock(m_mutex);
+    m_folder.assign(path);
+}
+
+void ScanControl::found(uint64_t folders, uint64_t files, uint64_t bytes, std::string_view lastFile)
+{
+    m_folders.fetch_add(folders, std::memory_order_relaxed);
+    m_files.fetch_add(files, std::memory_order_relaxed);
+    m_bytes.fetch_add(bytes, std::memory_order_relaxed);
+    if (!lastFile.empty()) {
+        std::lock_guard lock(m_mutex);
+        m_file.assign(lastFile);
+    }
+}
+
+int ScanThreadCount(int requested)
+{
+    if (requested > 0)
+        return requested;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores < 2 ? 2 : cores > 8 ? 8 : static_cast<int>(cores);
+}
 
 int OpenFolderBeneath(int rootFd, const std::string &relative)
 {
@@ -289,7 +428,7 @@ std::string ResolveScanRoot(const std::string &path)
 }
 
 std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &name, const std::string &comment,
-                                   ScanObserver *observer, int threads)
+                                   ScanControl *control, int threads)
 {
     const std::string root = ResolveScanRoot(path);
     const int fd = root.empty() ? -1 : ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -304,7 +443,12 @@ std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &n
     d.DriveType = platform::System().driveType(root);
     d.Comment = comment;
 
-    Walker(fd, observer).run(*disk, st.st_dev, threads);
+    try {
+        Walker(fd, control).run(*disk, st.st_dev, threads);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
     ::close(fd);
     return disk;
 }

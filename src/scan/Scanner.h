@@ -2,21 +2,48 @@
 
 #include "catalog/Disks.h"
 
+#include <atomic>
+#include <cstdint>
+#include <exception>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 
 namespace rkm {
 
-// Told of the folders entered and the files added while a scan runs; the
-// desktop program's progress window hangs on it. The walk runs on several
-// threads, and only what the calling thread walks is told, always on the
-// calling thread; with one thread that is every folder and file.
-class ScanObserver {
+// What a running walk has done so far, and the request to stop it. Every
+// thread of the walk adds to the counts as it goes; any thread may read them
+// or ask the walk to stop.
+class ScanControl final {
 public:
-    virtual ~ScanObserver() = default;
-    virtual void enteringFolder(std::string_view name) = 0;
-    virtual void addingFile(std::string_view name) = 0;
+    struct Progress {
+        uint64_t folders = 0; // folders found below the root
+        uint64_t files = 0;
+        uint64_t bytes = 0;   // the sizes of the files found
+        std::string folder;   // the folder read last, below the root ("" for the root)
+        std::string file;     // a file found last
+    };
+
+    // Asks the walk to stop: ScanDisk then throws ScanCancelled.
+    void cancel() { m_cancelled.store(true, std::memory_order_relaxed); }
+    bool cancelled() const { return m_cancelled.load(std::memory_order_relaxed); }
+    Progress progress() const;
+
+    // For the walk: a folder is being read; what it found.
+    void readingFolder(std::string_view path);
+    void found(uint64_t folders, uint64_t files, uint64_t bytes, std::string_view lastFile);
+
+    // Called on the walking thread before each folder is read (tests hold a
+    // walk there).
+    std::function<void()> beforeFolder;
+
+private:
+    std::atomic<bool> m_cancelled {false};
+    std::atomic<uint64_t> m_folders {0}, m_files {0}, m_bytes {0};
+    mutable std::mutex m_mutex;
+    std::string m_folder, m_file;
 };
 
 // Whether a stored root path is an absolute path of this system. A root of a
@@ -24,19 +51,32 @@ public:
 // taken as a folder below the current one.
 bool IsPathOfThisSystem(std::string_view rootPath);
 
+// Thrown by a walk that was asked to stop.
+class ScanCancelled final : public std::exception {
+public:
+    const char *what() const noexcept override { return "The scan was cancelled."; }
+};
+
+// The number of threads a walk uses: `requested` when above 0, else one
+// per processor core, at least two and at most eight.
+int ScanThreadCount(int requested = 0);
+
 // The absolute, symlink-resolved form of a folder path without a trailing
 // slash (except "/" itself), or empty when it is not a folder that can be
 // entered.
 std::string ResolveScanRoot(const std::string &path);
 
 // Walks the folder `path` into a new disk subtree named `name` with the
-// comment `comment`: one folder node per folder, one file entry per file, in
-// the order the file system lists them. The node is not in any catalogue yet:
-// the caller appends it. The process's current directory is never changed.
-// Throws RackmereError when `path` cannot be entered. `threads` 0 lets the
-// scanner choose (one per processor core, at least two).
+// comment `comment`: one folder node per folder, one file entry per file,
+// each folder's sub-folders and files in the order a Windows (NTFS) volume
+// lists them (VolumeOrderKey), whatever order the file system gives, so the
+// same folder always gives the same listing. The node is not in any
+// catalogue yet: the caller appends it. The process's current directory is
+// never changed. Throws RackmereError when `path` cannot be entered, and
+// ScanCancelled when `control` was asked to stop (nothing of the walk is
+// left then). `threads`: see ScanThreadCount.
 std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &name, const std::string &comment,
-                                   ScanObserver *observer = nullptr, int threads = 0);
+                                   ScanControl *control = nullptr, int threads = 0);
 
 // Opens the folder `relative` below the folder handle `rootFd` without going
 // through any symbolic link or out of the root, even if the tree changes

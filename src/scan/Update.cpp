@@ -166,12 +166,18 @@ DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk)
     return DiskCheck::Ready;
 }
 
-std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &oldDisk, ScanObserver *observer)
+std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &oldDisk, ScanControl *control)
 {
     const TDisk &old = oldDisk.disk();
     if (!IsPathOfThisSystem(old.RootPath))
         throw RackmereError("Could not find the disk!");
-    std::unique_ptr<TreeNode> fresh = ScanDisk(old.RootPath, oldDisk.text(), old.Comment, observer);
+    return CompleteUpdate(store, oldDisk, ScanDisk(old.RootPath, oldDisk.text(), old.Comment, control));
+}
+
+std::unique_ptr<TreeNode> CompleteUpdate(CatalogStore &store, const TreeNode &oldDisk,
+                                         std::unique_ptr<TreeNode> fresh)
+{
+    const TDisk &old = oldDisk.disk();
     CarryOver(oldDisk, *fresh);
     // The new file first: should it fail, the old one is still there.
     store.SaveListing(fresh.get());

@@ -42,8 +42,15 @@ DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk);
 // caller puts the returned node in place of the old one.
 //
 // When the scan or the save fails the error is thrown and nothing changed:
-// the old file is still there and no new file was left behind.
+// the old file is still there and no new file was left behind. A scan that
+// `control` stopped throws ScanCancelled, also with nothing changed.
 std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &oldDisk,
-                                        ScanObserver *observer = nullptr);
+                                        ScanControl *control = nullptr);
+
+// The second half of UpdateListing, for a rescan made elsewhere (the desktop
+// program walks on a thread of its own): carries the annotations of
+// `oldDisk` over into `fresh`, saves it, deletes the old file, and returns it.
+std::unique_ptr<TreeNode> CompleteUpdate(CatalogStore &store, const TreeNode &oldDisk,
+                                         std::unique_ptr<TreeNode> fresh);
 
 } // namespace rkm

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -53,11 +54,6 @@ const TreeNode *childNamed(const TreeNode &n, const std::string &name)
     return nullptr;
 }
 
-struct Recorder : ScanObserver {
-    std::vector<std::string> folders, files;
-    void enteringFolder(std::string_view n) override { folders.emplace_back(n); }
-    void addingFile(std::string_view n) override { files.emplace_back(n); }
-};
 
 // A folder mirrored read-only through the FUSE pass-through of the tests,
 // whose folder listings carry no entry types. Mounted on construction,
@@ -387,18 +383,23 @@ TEST(Scanner, RootPathIsAbsoluteResolvedWithoutTrailingSlash)
     EXPECT_THROW(ScanDisk(dir.file("missing"), "M", ""), RackmereError);
 }
 
-TEST(Scanner, ObserverSeesEveryFolderAndFile)
+TEST(Scanner, ControlCountsEveryFolderAndFile)
 {
     TempDir dir;
     MakeDirs(dir.file("x/y"));
-    sizedFile(dir.file("x/y/f1"), 1);
-    sizedFile(dir.file("f2"), 1);
-    Recorder r;
-    auto disk = ScanDisk(dir.path(), "Seen", "", &r, 1);
-    std::sort(r.folders.begin(), r.folders.end());
-    std::sort(r.files.begin(), r.files.end());
-    EXPECT_EQ(r.folders, (std::vector<std::string>{"x", "y"}));
-    EXPECT_EQ(r.files, (std::vector<std::string>{"f1", "f2"}));
+    sizedFile(dir.file("x/y/f1"), 1000);
+    sizedFile(dir.file("f2"), 24);
+    ScanControl control;
+    int read = 0;
+    control.beforeFolder = [&] { ++read; };
+    auto disk = ScanDisk(dir.path(), "Seen", "", &control, 1);
+    const ScanControl::Progress p = control.progress();
+    EXPECT_EQ(p.folders, 2u);
+    EXPECT_EQ(p.files, 2u);
+    EXPECT_EQ(p.bytes, 1024u);
+    EXPECT_EQ(p.folder, "x/y");
+    EXPECT_EQ(p.file, "f1");
+    EXPECT_EQ(read, 3); // the root, x and x/y
 }
 
 TEST(Scanner, TheTreeDoesNotDependOnTheThreads)
@@ -413,10 +414,11 @@ TEST(Scanner, TheTreeDoesNotDependOnTheThreads)
         }
     const std::string one = WriteListing(*ScanDisk(dir.path(), "T", "", nullptr, 1), 0);
     for (int threads : {2, 3, 8}) {
-        Recorder r;
-        EXPECT_EQ(WriteListing(*ScanDisk(dir.path(), "T", "", &r, threads), 0), one) << threads << " threads";
-        // Told only on this thread, so never more than there is.
-        EXPECT_LE(r.files.size(), 180u);
+        ScanControl control;
+        EXPECT_EQ(WriteListing(*ScanDisk(dir.path(), "T", "", &control, threads), 0), one) << threads << " threads";
+        // Every thread's share is counted.
+        EXPECT_EQ(control.progress().files, 180u) << threads << " threads";
+        EXPECT_EQ(control.progress().folders, 78u) << threads << " threads";
     }
 }
 
@@ -453,5 +455,76 @@ TEST(Scanner, PseudoFileSystemsAreNotWalked)
         ASSERT_TRUE(n) << name;
         EXPECT_EQ(n->disk().Files.count(), 0) << name;
         EXPECT_EQ(n->childCount(), 0) << name;
+    }
+}
+
+TEST(Scanner, EachFolderIsListedInVolumeOrderWhateverTheFileSystemGives)
+{
+    // Made in reverse order, so that a file system that lists in creation
+    // order gives them backwards; mixed letter case and numbers.
+    const std::vector<std::string> ordered = {"a10", "B2", "b3", "c", "D_x", "d_y", "Zz", "\xC3\xA9t\xC3\xA9"};
+    TempDir dir;
+    for (auto it = ordered.rbegin(); it != ordered.rend(); ++it) {
+        MakeDirs(dir.file("dir-" + *it));
+        sizedFile(dir.file("file-" + *it), 1);
+        for (auto jt = ordered.rbegin(); jt != ordered.rend(); ++jt)
+            sizedFile(dir.file("dir-" + *it + "/" + *jt), 1);
+    }
+    for (int threads : {1, 4}) {
+        SCOPED_TRACE(threads);
+        auto disk = ScanDisk(dir.path(), "Sorted", "", nullptr, threads);
+        std::vector<std::string> folders, files;
+        for (int i = 0; i < disk->childCount(); ++i)
+            folders.push_back(disk->child(i)->text());
+        for (int i = 0; i < disk->disk().Files.count(); ++i)
+            files.emplace_back(disk->disk().Files.text(i, FT_NAME));
+        std::vector<std::string> expectFolders, expectFiles;
+        for (const std::string &n : ordered) {
+            expectFolders.push_back("dir-" + n);
+            expectFiles.push_back("file-" + n);
+        }
+        EXPECT_EQ(folders, expectFolders);
+        EXPECT_EQ(files, expectFiles);
+        for (int i = 0; i < disk->childCount(); ++i) {
+            const FileList &inner = disk->child(i)->disk().Files;
+            ASSERT_EQ(inner.count(), static_cast<int>(ordered.size()));
+            for (int k = 0; k < inner.count(); ++k)
+                EXPECT_EQ(inner.text(k, FT_NAME), ordered[static_cast<std::size_t>(k)]);
+        }
+    }
+}
+
+TEST(Scanner, ACancelledWalkStopsAtOnceAndLeavesNothing)
+{
+    TempDir dir;
+    for (int a = 0; a < 40; ++a)
+        for (int b = 0; b < 10; ++b) {
+            const std::string folder = dir.file("d" + std::to_string(a) + "/e" + std::to_string(b));
+            MakeDirs(folder);
+            sizedFile(folder + "/f", 1);
+        }
+    struct Case {
+        const char *what;
+        int cancelAt; // folders read before the request; 0: asked before the walk
+        int threads;
+    };
+    for (const Case &c : {Case{"before the walk", 0, 2}, Case{"during the walk", 20, 1},
+                          Case{"during the walk, several threads", 20, 4}}) {
+        SCOPED_TRACE(c.what);
+        ScanControl control;
+        std::atomic<int> read {0}, afterCancel {0};
+        if (c.cancelAt == 0)
+            control.cancel();
+        control.beforeFolder = [&] {
+            if (control.cancelled())
+                ++afterCancel;
+            if (++read == c.cancelAt)
+                control.cancel();
+        };
+        EXPECT_THROW(ScanDisk(dir.path(), "Stopped", "", &control, c.threads), ScanCancelled);
+        // No thread takes another folder once asked (one may be between
+        // taking its task and looking).
+        EXPECT_LE(afterCancel.load(), c.threads);
+        EXPECT_LT(read.load(), 100);
     }
 }

@@ -6,85 +6,168 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLocale>
 #include <QScreen>
+
+#include <thread>
 
 namespace rkm {
 
-TfrmAdding::TfrmAdding(QWidget *parent) : QWidget(parent, Qt::Dialog), m_ui(std::make_unique<Ui::TfrmAdding>())
+namespace {
+
+QString Elapsed(qint64 ms)
+{
+    const qint64 s = ms / 1000;
+    if (s >= 3600)
+        return QStringLiteral("%1:%2:%3")
+            .arg(s / 3600)
+            .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+            .arg(s % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+void SetText(QLabel *label, const QString &text, Qt::TextElideMode elide, bool &changed)
+{
+    const QString shown = label->fontMetrics().elidedText(text, elide, label->maximumWidth());
+    if (label->text() == shown)
+        return;
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+    changed = true;
+}
+
+} // namespace
+
+TfrmAdding::TfrmAdding(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TfrmAdding>())
 {
     m_ui->setupUi(this);
-    // A caption without buttons: the window goes when the scan is done.
+    // A caption without buttons: Cancel or Esc stop the scan, and the window
+    // goes when the scan is done.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowModality(Qt::ApplicationModal);
+    m_timer.setInterval(REPAINT_MS);
+    connect(&m_timer, &QTimer::timeout, this, &TfrmAdding::showProgress);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &TfrmAdding::cmdCancelClick);
 }
 
 TfrmAdding::~TfrmAdding() = default;
 
-void TfrmAdding::closeEvent(QCloseEvent *event)
+std::unique_ptr<TreeNode> TfrmAdding::runScan(const std::string &root, const Walk &walk)
 {
-    if (m_running)
-        event->ignore();
-    else
-        QWidget::closeEvent(event);
-}
-
-void TfrmAdding::beginScan()
-{
-    m_running = true;
+    ScanControl control;
+    std::unique_ptr<TreeNode> result;
+    std::exception_ptr error;
+    m_control = &control;
+    m_root = platform::DecodeText(root);
+    m_ended = m_cancelled = false;
     m_repaints = 0;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int run = ++m_run;
+    m_ui->cmdCancel->setEnabled(true);
+    m_elapsed.start();
+    showProgress();
     adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    show();
-    raise();
-    // Let the window system map the window; user input waits until the end.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    repaint();
-    m_sincePaint.start();
-}
 
-void TfrmAdding::endScan()
-{
-    showNames();
-    hide();
-    m_running = false;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    std::thread worker([&, run] {
+        try {
+            result = walk(control);
+        } catch (...) {
+            error = std::current_exception();
+        }
+        QMetaObject::invokeMethod(this, [this, run] { walkEnded(run); }, Qt::QueuedConnection);
+    });
+    m_timer.start();
+    exec();
+    // Closed by other means than the end of the walk: the walk stops too.
+    if (!m_ended) {
+        m_cancelled = true;
+        control.cancel();
+    }
+    worker.join();
+    m_timer.stop();
+    m_control = nullptr;
     QApplication::restoreOverrideCursor();
+
+    // Cancel pressed while the window was up counts, also when the walk had
+    // just ended: the user was told nothing else.
+    if (m_cancelled)
+        return nullptr;
+    if (error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const ScanCancelled &) {
+            return nullptr;
+        }
+    }
+    return result;
 }
 
-void TfrmAdding::showNames()
+void TfrmAdding::walkEnded(int run)
 {
-    if (m_dirChanged)
-        m_ui->lblAddingDir->setText(platform::DecodeText(m_dir));
-    if (m_fileChanged)
-        m_ui->lblAddingFile->setText(platform::DecodeText(m_file));
-    m_dirChanged = m_fileChanged = false;
-}
-
-void TfrmAdding::tick()
-{
-    if (m_sincePaint.isValid() && m_sincePaint.elapsed() < REPAINT_MS)
+    if (run != m_run || m_ended)
         return;
-    showNames();
-    repaint();
-    ++m_repaints;
-    // Keeps the window system's "not responding" away without taking input.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    m_sincePaint.start();
+    m_ended = true;
+    showProgress();
+    done(m_cancelled ? QDialog::Rejected : QDialog::Accepted);
 }
 
-void TfrmAdding::enteringFolder(std::string_view name)
+void TfrmAdding::showProgress()
 {
-    m_dir.assign(name);
-    m_dirChanged = true;
-    tick();
+    bool changed = false;
+    if (m_control) {
+        const ScanControl::Progress p = m_control->progress();
+        QString folder = m_root;
+        if (!p.folder.empty()) {
+            if (!folder.endsWith(QLatin1Char('/')))
+                folder += QLatin1Char('/');
+            folder += platform::DecodeText(p.folder);
+        }
+        const QLocale locale;
+        SetText(m_ui->lblAddingDir, folder, Qt::ElideMiddle, changed);
+        SetText(m_ui->lblAddingFile, platform::DecodeText(p.file), Qt::ElideRight, changed);
+        SetText(m_ui->lblAddingCount,
+                QStringLiteral("%1 folders, %2 files, %3")
+                    .arg(locale.toString(static_cast<qulonglong>(p.folders)),
+                         locale.toString(static_cast<qulonglong>(p.files)),
+                         locale.formattedDataSize(static_cast<qint64>(p.bytes), 1,
+                                                  QLocale::DataSizeTraditionalFormat)),
+                Qt::ElideRight, changed);
+    }
+    if (m_elapsed.isValid())
+        SetText(m_ui->lblElapsed, QStringLiteral("Elapsed time: ") + Elapsed(m_elapsed.elapsed()), Qt::ElideRight,
+                changed);
+    if (changed)
+        ++m_repaints;
 }
 
-void TfrmAdding::addingFile(std::string_view name)
+void TfrmAdding::cmdCancelClick()
 {
-    m_file.assign(name);
-    m_fileChanged = true;
-    tick();
+    reject();
+}
+
+void TfrmAdding::reject()
+{
+    if (!m_control || m_ended) {
+        QDialog::reject();
+        return;
+    }
+    m_cancelled = true;
+    m_control->cancel();
+    m_ui->cmdCancel->setEnabled(false);
+}
+
+void TfrmAdding::closeEvent(QCloseEvent *event)
+{
+    // Closing the window while the walk runs asks it to stop; the window goes
+    // when it has.
+    if (m_control && !m_ended) {
+        event->ignore();
+        reject();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 } // namespace rkm

@@ -2,9 +2,11 @@
 
 #include "scan/Scanner.h"
 
+#include <QDialog>
 #include <QElapsedTimer>
-#include <QWidget>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,11 +16,12 @@ class TfrmAdding;
 
 namespace rkm {
 
-// The small window that shows the folder and the file being added while a
-// scan runs. It cannot be closed by the user. Its labels follow every folder
-// and file, but the window is painted at most every 50 ms, so that painting
-// never costs more than the walk itself.
-class TfrmAdding final : public QWidget, public ScanObserver {
+// The window that shows a scan's progress: the folder being read, the last
+// file found, the number of folders and files and their bytes so far, and
+// the time the scan has taken. The walk runs on threads of its own; the
+// window shows what it has done at most every 50 ms, and its Cancel button
+// (Esc too) stops it.
+class TfrmAdding final : public QDialog {
     Q_OBJECT
 
 public:
@@ -27,44 +30,39 @@ public:
 
     static constexpr int REPAINT_MS = 50;
 
-    // Shows the window with the hourglass over the whole program.
-    void beginScan();
-    // Shows the last names, hides the window and restores the cursor.
-    void endScan();
+    using Walk = std::function<std::unique_ptr<TreeNode>(ScanControl &)>;
+    // Runs `walk` of the folder `root` on a thread of its own and shows its
+    // progress until it ends. The window is modal: the rest of the program
+    // takes no input meanwhile (nothing typed there waits to be replayed).
+    // Returns what the walk made, or null when the user cancelled; the walk's
+    // error is thrown here once the window is closed.
+    std::unique_ptr<TreeNode> runScan(const std::string &root, const Walk &walk);
 
-    void enteringFolder(std::string_view name) override;
-    void addingFile(std::string_view name) override;
-
-    // How often the window was painted during the last scan.
+    // The scan that runs, or null.
+    ScanControl *control() const { return m_control; }
+    // How often the window showed new progress during the last scan.
     int repaints() const { return m_repaints; }
 
+    void cmdCancelClick();
 
 protected:
+    // Esc and Cancel stop the walk; the window closes once it has stopped.
+    void reject() override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void showProgress();
+    void walkEnded(int run);
+
     std::unique_ptr<Ui::TfrmAdding> m_ui;
-    void showNames();
-    void tick();
-
-    std::string m_dir, m_file;
-    bool m_dirChanged = false, m_fileChanged = false;
-    bool m_running = false;
+    QTimer m_timer;
+    QElapsedTimer m_elapsed;
+    QString m_root;
+    ScanControl *m_control = nullptr;
+    int m_run = 0;
+    bool m_ended = false;
+    bool m_cancelled = false;
     int m_repaints = 0;
-    QElapsedTimer m_sincePaint;
-};
-
-// Shows the progress window for as long as it lives, also when the scan ends
-// with an error.
-class ScanProgress final {
-public:
-    explicit ScanProgress(TfrmAdding &window) : m_window(window) { m_window.beginScan(); }
-    ~ScanProgress() { m_window.endScan(); }
-    ScanProgress(const ScanProgress &) = delete;
-    ScanProgress &operator=(const ScanProgress &) = delete;
-
-private:
-    TfrmAdding &m_window;
 };
 
 } // namespace rkm
