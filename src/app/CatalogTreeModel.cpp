@@ -1,5 +1,6 @@
 #include "app/CatalogTreeModel.h"
 
+#include "catalog/EntryOrder.h"
 #include "platform/Text.h"
 
 
@@ -178,7 +179,51 @@ void FileGridModel::setNode(TreeNode *node)
 {
     beginResetModel();
     m_node = node;
+    computeOrder();
     endResetModel();
+}
+
+void FileGridModel::computeOrder()
+{
+    m_order.clear();
+    m_rowOf.clear();
+    if (!m_node || m_sortColumn < 0)
+        return;
+    m_order = SortedEntries(m_node->disk().Files, m_sortColumn, m_sortOrder == Qt::DescendingOrder);
+    m_rowOf.assign(m_order.size(), -1);
+    for (std::size_t row = 0; row < m_order.size(); ++row)
+        m_rowOf[static_cast<std::size_t>(m_order[row])] = static_cast<int>(row);
+}
+
+void FileGridModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= I_STRINGS_IN_LIST)
+        column = -1;
+    if (column == m_sortColumn && (column < 0 || order == m_sortOrder))
+        return;
+    m_sortColumn = column;
+    m_sortOrder = order;
+    reorder();
+}
+
+void FileGridModel::reorder()
+{
+    // The rows move; the current row and the selection stay on their entries.
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<int> entries;
+    entries.reserve(static_cast<std::size_t>(before.size()));
+    for (const QModelIndex &i : before)
+        entries.push_back(entryAt(i.row()));
+    computeOrder();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype k = 0; k < before.size(); ++k) {
+        const int entry = entries[static_cast<std::size_t>(k)];
+        after.append(entry < 0 ? before[k] : index(rowOf(entry), before[k].column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int FileGridModel::entryCount() const
@@ -186,11 +231,29 @@ int FileGridModel::entryCount() const
     return m_node ? m_node->disk().Files.count() : 0;
 }
 
+int FileGridModel::entryAt(int row) const
+{
+    if (row < 0 || row >= entryCount())
+        return -1;
+    return m_order.empty() ? row : m_order[static_cast<std::size_t>(row)];
+}
+
+int FileGridModel::rowOf(int entry) const
+{
+    if (entry < 0 || entry >= entryCount())
+        return -1;
+    return m_rowOf.empty() ? entry : m_rowOf[static_cast<std::size_t>(entry)];
+}
+
 void FileGridModel::entryChanged(int index)
 {
     if (index < 0 || index >= entryCount())
         return;
-    emit dataChanged(this->index(index, 0), this->index(index, I_STRINGS_IN_LIST - 1));
+    // The edited text may belong elsewhere now.
+    if (m_sortColumn == FT_DESCRIPTION || m_sortColumn == FT_CATEGORY)
+        reorder();
+    const int row = rowOf(index);
+    emit dataChanged(this->index(row, 0), this->index(row, I_STRINGS_IN_LIST - 1));
 }
 
 int FileGridModel::rowCount(const QModelIndex &parent) const
@@ -207,16 +270,22 @@ int FileGridModel::columnCount(const QModelIndex &parent) const
 
 QVariant FileGridModel::data(const QModelIndex &index, int role) const
 {
+    if (index.isValid() && role == Qt::TextAlignmentRole && index.column() == FT_SIZE)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    if (index.row() >= entryCount())
+    const int entry = entryAt(index.row());
+    if (entry < 0)
         return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
-    return platform::DecodeText(m_node->disk().Files.text(index.row(), index.column()));
+    return platform::DecodeText(m_node->disk().Files.text(entry, index.column()));
 }
 
 QVariant FileGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     static const char *const headers[I_STRINGS_IN_LIST] = {"Filename", "Description", "Date", "Size", "Category"};
+    // Sizes are right-aligned, their heading too.
+    if (role == Qt::TextAlignmentRole && orientation == Qt::Horizontal && section == FT_SIZE)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)

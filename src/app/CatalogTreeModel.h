@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace rkm {
 
@@ -58,7 +59,9 @@ private:
 
 // The file entries of one node as a table of five columns. Like the grid it
 // shows, it always has at least one row: with no node or no files, one empty
-// row.
+// row. The rows show the entries in their stored order, or sorted by a
+// column (sort(); column -1 is the stored order again). Sorting changes only
+// the rows: entryAt() and rowOf() map between rows and entry indices.
 class FileGridModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -66,11 +69,19 @@ public:
     explicit FileGridModel(QObject *parent = nullptr);
 
     TreeNode *node() const { return m_node; }
+    // Shows a node's entries, sorted as before.
     void setNode(TreeNode *node);
     // Number of file entries shown (0 for the empty row).
     int entryCount() const;
-    // Entry `index` was edited.
+    // Entry `index` was edited; in a sorted grid its row may move.
     void entryChanged(int index);
+
+    // The entry a row shows, or -1 (the empty row); the row of an entry, or -1.
+    int entryAt(int row) const;
+    int rowOf(int entry) const;
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -79,7 +90,16 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
+    // The rows' order for the node's entries as they are now.
+    void computeOrder();
+    // computeOrder() for the rows shown, which keep their current row and selection.
+    void reorder();
+
     TreeNode *m_node = nullptr;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    std::vector<int> m_order; // entry of each row; empty in the stored order
+    std::vector<int> m_rowOf; // row of each entry, likewise
 };
 
 } // namespace rkm

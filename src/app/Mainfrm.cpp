@@ -160,6 +160,11 @@ void TfrmMain::buildWindow()
     StringGrid1->viewport()->installEventFilter(this);
     m_gridModel = new FileGridModel(this);
     StringGrid1->setModel(m_gridModel);
+    // A click on a column's header sorts by it, a second click reverses, a
+    // third shows the stored order again. Only the grid's rows move.
+    StringGrid1->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    StringGrid1->horizontalHeader()->setSortIndicatorClearable(true);
+    StringGrid1->setSortingEnabled(true);
 
     Splitter1 = new QSplitter(Qt::Horizontal);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -302,6 +307,10 @@ void TfrmMain::restoreGeometry()
     Splitter1->setSizes({m_treeWidth, std::max(width - m_treeWidth - Splitter1->handleWidth(), 1)});
     for (int c = 0; c < GRID_COLUMNS; ++c)
         StringGrid1->setColumnWidth(c, std::max(GetSettingInt("ColW" + std::to_string(c), 85), 0));
+    const int sortColumn = GetSettingInt("SortCol", -1);
+    const bool descending = GetSettingInt("SortOrder", 0) == 1;
+    StringGrid1->sortByColumn(sortColumn >= 0 && sortColumn < GRID_COLUMNS ? sortColumn : -1,
+                              descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void TfrmMain::diskAboutToGo(int first, int last)
@@ -358,6 +367,8 @@ void TfrmMain::FormDestroy()
     SetSettingInt("TWidth", m_shown ? TreeView1->width() : m_treeWidth);
     for (int c = 0; c < GRID_COLUMNS; ++c)
         SetSettingInt("ColW" + std::to_string(c), StringGrid1->columnWidth(c));
+    SetSettingInt("SortCol", m_gridModel->sortColumn());
+    SetSettingInt("SortOrder", m_gridModel->sortOrder() == Qt::DescendingOrder ? 1 : 0);
     try {
         m_store.SaveModifiedListings();
     } catch (const std::exception &e) {
@@ -472,20 +483,19 @@ void TfrmMain::selectNode(TreeNode *node)
 int TfrmMain::gridEntryIndex() const
 {
     const QModelIndex i = StringGrid1->currentIndex();
-    if (!i.isValid() || i.row() >= m_gridModel->entryCount())
-        return -1;
-    return i.row();
+    return i.isValid() ? m_gridModel->entryAt(i.row()) : -1;
 }
 
 void TfrmMain::setGridEntryIndex(int index)
 {
     QItemSelectionModel *sel = StringGrid1->selectionModel();
-    if (index < 0 || index >= m_gridModel->rowCount()) {
+    const int row = m_gridModel->rowOf(index);
+    if (row < 0) {
         sel->clearSelection();
         sel->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
         return;
     }
-    const QModelIndex i = m_gridModel->index(index, 0);
+    const QModelIndex i = m_gridModel->index(row, 0);
     sel->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     StringGrid1->scrollTo(i);
 }
