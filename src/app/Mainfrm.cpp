@@ -212,10 +212,12 @@ void TfrmMain::buildMenus()
     disk->addAction(item(mnuUpdate, "mnuUpdate", "&Update...", &TfrmMain::popUpdateClick, false));
     disk->addAction(item(mnuDelete, "mnuDelete", "&Delete", &TfrmMain::popDeleteClick, false));
     disk->addAction(item(mnuRename, "mnuRename", "&Rename...", &TfrmMain::mnuRenameClick, false));
+    mnuRename->setShortcut(QKeySequence(Qt::Key_F2));
     disk->addAction(item(mnuPrint, "mnuPrint", "&Print...", &TfrmMain::mnuPrintClick, false));
     disk->addAction(item(mnuProperties, "mnuProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false));
     separator(disk, "N1");
     disk->addAction(item(mnuExit, "mnuExit", "E&xit", &TfrmMain::mnuExitClick));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *search = menu("Search1", "&Search");
     search->addAction(item(mnuFind, "mnuFind", "&Find...", &TfrmMain::mnuFindClick));

@@ -81,6 +81,12 @@ public:
             setWindowTitle(title.isEmpty() ? QStringLiteral("Rackmere Help")
                                            : QStringLiteral("Rackmere Help - ") + title);
         });
+        // Esc and Ctrl+W close the window, as they close a browser's page.
+        for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            auto *shortcut = new QShortcut(key, this);
+            shortcut->setContext(Qt::WindowShortcut);
+            connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+        }
         resize(640, 560);
     }
 

@@ -483,10 +483,10 @@ private slots:
         QTest::newRow("Addnew1") << "Addnew1" << "&Add new..." << none << true;
         QTest::newRow("mnuUpdate") << "mnuUpdate" << "&Update..." << none << false;
         QTest::newRow("mnuDelete") << "mnuDelete" << "&Delete" << none << false;
-        QTest::newRow("mnuRename") << "mnuRename" << "&Rename..." << none << false;
+        QTest::newRow("mnuRename") << "mnuRename" << "&Rename..." << QKeySequence(Qt::Key_F2) << false;
         QTest::newRow("mnuPrint") << "mnuPrint" << "&Print..." << none << false;
         QTest::newRow("mnuProperties") << "mnuProperties" << "Properties..." << none << false;
-        QTest::newRow("mnuExit") << "mnuExit" << "E&xit" << none << true;
+        QTest::newRow("mnuExit") << "mnuExit" << "E&xit" << QKeySequence("Ctrl+Q") << true;
         QTest::newRow("mnuFind") << "mnuFind" << "&Find..." << QKeySequence("Ctrl+F") << true;
         QTest::newRow("mnuFindNext") << "mnuFindNext" << "Find ne&xt" << QKeySequence("F3") << true;
         QTest::newRow("mnuHelpTopics") << "mnuHelpTopics" << "&Help Topics" << none << true;

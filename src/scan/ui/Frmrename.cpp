@@ -4,8 +4,6 @@
 
 #include "gui/Prompter.h"
 
-#include <QKeyEvent>
-
 namespace rkm {
 
 TFormRename::TFormRename(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TFormRename>())
@@ -36,16 +34,6 @@ void TFormRename::cmdOKClick()
         return;
     }
     accept();
-}
-
-void TFormRename::keyPressEvent(QKeyEvent *event)
-{
-    // Cancel is a button to press; Esc does not close this dialog.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace rkm

@@ -11,7 +11,8 @@ class TFormRename;
 namespace rkm {
 
 // "Rename disk": one line for the disk's new name. OK only beeps while the
-// line is empty, since a disk without a name cannot be read back.
+// line is empty, since a disk without a name cannot be read back. Esc and
+// Cancel close it without a change.
 class TFormRename final : public QDialog {
     Q_OBJECT
 
@@ -24,10 +25,6 @@ public:
     QString name() const;
 
     void cmdOKClick();
-
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     std::unique_ptr<Ui::TFormRename> m_ui;

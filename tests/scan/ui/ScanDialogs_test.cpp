@@ -53,7 +53,7 @@ void ScanDialogsTest::shape_data()
                                                     "txtComment"}
                                      << "cmdOK" << true << "txtFolder";
     QTest::newRow("Rename disk") << Maker([] { return std::make_unique<TFormRename>(); }) << "Rename disk"
-                                 << QStringList{"txtName", "cmdOK", "cmdCancel"} << "cmdOK" << false << "txtName";
+                                 << QStringList{"txtName", "cmdOK", "cmdCancel"} << "cmdOK" << true << "txtName";
     QTest::newRow("Properties") << Maker([] {
         // Shown for the root folder, which is always on a volume present.
         static std::unique_ptr<TreeNode> disk = MakeDiskNode("System");

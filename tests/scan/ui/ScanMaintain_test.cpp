@@ -93,9 +93,6 @@ void ScanMaintainTest::renameRefusesAnEmptyName()
         name->clear();
         Find<QPushButton>(&dlg, "cmdOK")->click();
         refused = dlg.isVisible() && p.count(QueuedPrompter::Beep) == 1;
-        // Esc does not close it either.
-        QTest::keyClick(&dlg, Qt::Key_Escape);
-        refused = refused && dlg.isVisible();
         name->setText("Holiday 2024");
         Find<QPushButton>(&dlg, "cmdOK")->click();
     }));

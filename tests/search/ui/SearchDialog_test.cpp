@@ -97,9 +97,9 @@ private slots:
     {
         TfrmSearch &d = dialog();
         QCOMPARE(d.windowTitle(), QStringLiteral("Search"));
-        QCOMPARE(Find<QLabel>(&d, "lblSearch")->text(), QStringLiteral("Search for entry containing this text: "));
+        QCOMPARE(Find<QLabel>(&d, "lblSearch")->text(), QStringLiteral("&Search for entry containing this text: "));
         QCOMPARE(Find<QLabel>(&d, "Label1")->text(), QStringLiteral("Search in:"));
-        QCOMPARE(Find<QCheckBox>(&d, "chkCategory")->text(), QStringLiteral("Only in this category:"));
+        QCOMPARE(Find<QCheckBox>(&d, "chkCategory")->text(), QStringLiteral("Only in this ca&tegory:"));
         QVERIFY(Find<QLineEdit>(&d, "txtSearch")->text().isEmpty());
         QVERIFY(!Find<QCheckBox>(&d, "chkCS")->isChecked());
         QVERIFY(Find<QCheckBox>(&d, "chkFolderNames")->isChecked() && Find<QCheckBox>(&d, "chkFilename")->isChecked() && Find<QCheckBox>(&d, "chkDescription")->isChecked());
