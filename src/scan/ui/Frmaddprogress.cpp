@@ -69,6 +69,8 @@ std::unique_ptr<TreeNode> TfrmAdding::runScan(const std::string &root, const Wal
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
+    if (scanStarting)
+        scanStarting(control);
     QApplication::setOverrideCursor(Qt::BusyCursor);
     std::thread worker([&, run] {
         try {

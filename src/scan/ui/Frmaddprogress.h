@@ -40,6 +40,9 @@ public:
 
     // The scan that runs, or null.
     ScanControl *control() const { return m_control; }
+    // Called with each scan's control before its walk starts (tests hold a
+    // walk there).
+    std::function<void(ScanControl &)> scanStarting;
     // How often the window showed new progress during the last scan.
     int repaints() const { return m_repaints; }
 

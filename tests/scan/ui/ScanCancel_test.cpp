@@ -11,8 +11,7 @@ using namespace rkm::test;
 
 namespace {
 
-// A tree big enough that its walk is still running when the progress
-// window first takes input: 80 folders of 15 files, made once for all.
+// A tree of 80 folders of 15 files, made once for all the cases.
 void UseLargeDisk(World &w)
 {
     static QTemporaryDir large;
@@ -31,19 +30,19 @@ void UseLargeDisk(World &w)
     w.disk = root.toStdString();
 }
 
-// Once the progress window is up (its scan running), presses keys on the
-// main window and then `stop` in the progress window. A stop pressed while
-// the window is up cancels, also should the walk have just ended.
-void StopWhenShown(TfrmMain &main, std::function<void(TfrmAdding &)> stop, bool &wasRunning, int tries = 2000)
+// Once the progress window is up, presses keys on the main window and then
+// `stop` in the progress window.
+void PressWhenShown(TfrmMain &main, std::function<void(TfrmAdding &)> stop, bool &wasRunning, int tries)
 {
     QTimer::singleShot(1, [&main, stop, &wasRunning, tries] {
         auto *adding = qobject_cast<TfrmAdding *>(QApplication::activeModalWidget());
         if (!adding) {
             QVERIFY2(tries > 0, "no progress window");
-            StopWhenShown(main, stop, wasRunning, tries - 1);
+            PressWhenShown(main, stop, wasRunning, tries - 1);
             return;
         }
         QVERIFY(adding->isVisible());
+        QCOMPARE(adding->windowModality(), Qt::ApplicationModal);
         wasRunning = adding->control() != nullptr;
         // Keys pressed on the main window meanwhile go nowhere: Ctrl+Q would
         // close it, Insert would open Add new again.
@@ -51,6 +50,19 @@ void StopWhenShown(TfrmMain &main, std::function<void(TfrmAdding &)> stop, bool 
         QTest::keyClick(main.windowHandle(), Qt::Key_Insert);
         stop(*adding);
     });
+}
+
+// Holds the next walk at its first folder until it is asked to stop, so that
+// it certainly runs while the keys and `stop` are pressed.
+void StopWhenShown(TfrmMain &main, std::function<void(TfrmAdding &)> stop, bool &wasRunning)
+{
+    main.scanCommands().frmAdding().scanStarting = [](ScanControl &control) {
+        control.beforeFolder = [&control] {
+            while (!control.cancelled())
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        };
+    };
+    PressWhenShown(main, std::move(stop), wasRunning, 2000);
 }
 
 } // namespace
