@@ -14,17 +14,52 @@ namespace rkm {
 
 namespace {
 
-// Sorts the indices by a key per entry; entries without a key go last.
-template <class Key>
-void SortByKey(std::vector<int> &order, const std::vector<std::optional<Key>> &keys, bool descending)
+int Compare(uint64_t a, uint64_t b)
 {
-    const auto last = std::stable_partition(order.begin(), order.end(),
-                                            [&](int i) { return keys[static_cast<std::size_t>(i)].has_value(); });
-    std::stable_sort(order.begin(), last, [&](int a, int b) {
-        const Key &ka = *keys[static_cast<std::size_t>(a)];
-        const Key &kb = *keys[static_cast<std::size_t>(b)];
-        return descending ? kb < ka : ka < kb;
+    return a < b ? -1 : a > b ? 1 : 0;
+}
+
+int Compare(int64_t a, int64_t b)
+{
+    return a < b ? -1 : a > b ? 1 : 0;
+}
+
+// A text by its natural order key, and texts of equal keys by their bytes.
+struct Text {
+    std::string_view key, bytes;
+};
+
+int Compare(const Text &a, const Text &b)
+{
+    if (const int c = a.key.compare(b.key))
+        return c;
+    return a.bytes.compare(b.bytes);
+}
+
+// The entry indices sorted by a key per entry, entries of equal keys in
+// stored order and entries without a key last. The keys are sorted next to
+// their indices, so that the comparisons read memory in order.
+template <class Key> std::vector<int> SortByKey(const std::vector<std::optional<Key>> &keys, bool descending)
+{
+    std::vector<std::pair<Key, int>> keyed;
+    std::vector<int> order;
+    keyed.reserve(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (keys[i])
+            keyed.emplace_back(*keys[i], static_cast<int>(i));
+    std::sort(keyed.begin(), keyed.end(), [descending](const auto &a, const auto &b) {
+        const int c = Compare(a.first, b.first);
+        if (c != 0)
+            return descending ? c > 0 : c < 0;
+        return a.second < b.second;
     });
+    order.reserve(keys.size());
+    for (const auto &k : keyed)
+        order.push_back(k.second);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (!keys[i])
+            order.push_back(static_cast<int>(i));
+    return order;
 }
 
 } // namespace
@@ -32,17 +67,17 @@ void SortByKey(std::vector<int> &order, const std::vector<std::optional<Key>> &k
 std::vector<int> SortedEntries(const FileList &files, int column, bool descending)
 {
     const int n = files.count();
-    std::vector<int> order(static_cast<std::size_t>(n));
-    std::iota(order.begin(), order.end(), 0);
-    if (column < 0 || column >= I_STRINGS_IN_LIST)
+    if (column < 0 || column >= I_STRINGS_IN_LIST) {
+        std::vector<int> order(static_cast<std::size_t>(n));
+        std::iota(order.begin(), order.end(), 0);
         return order;
+    }
 
     if (column == FT_SIZE) {
         std::vector<std::optional<uint64_t>> keys(static_cast<std::size_t>(n));
         for (int i = 0; i < n; ++i)
             keys[static_cast<std::size_t>(i)] = platform::SizeTextValue(files.text(i, FT_SIZE));
-        SortByKey(order, keys, descending);
-        return order;
+        return SortByKey(keys, descending);
     }
     if (column == FT_DATE) {
         // A folder's files share few dates: each text is read once.
@@ -56,23 +91,23 @@ std::vector<int> SortedEntries(const FileList &files, int column, bool descendin
                 it = seen.emplace(text, reader.day(text)).first;
             keys[static_cast<std::size_t>(i)] = it->second;
         }
-        SortByKey(order, keys, descending);
-        return order;
+        return SortByKey(keys, descending);
     }
     // Natural order; ties of the key by the bytes, so the order does not
-    // depend on how the list was stored.
-    struct Text {
-        std::string key;
-        std::string_view bytes;
-        bool operator<(const Text &o) const { return key != o.key ? key < o.key : bytes < o.bytes; }
-    };
+    // depend on how the list was stored. The keys lie back to back in one
+    // buffer.
+    std::string buffer;
+    std::vector<std::size_t> start(static_cast<std::size_t>(n) + 1, 0);
+    for (int i = 0; i < n; ++i) {
+        platform::AppendNaturalOrderKey(buffer, files.text(i, column));
+        start[static_cast<std::size_t>(i) + 1] = buffer.size();
+    }
     std::vector<std::optional<Text>> keys(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
-        const std::string_view text = files.text(i, column);
-        keys[static_cast<std::size_t>(i)] = Text{platform::NaturalOrderKey(text), text};
+        const auto k = static_cast<std::size_t>(i);
+        keys[k] = Text{std::string_view(buffer).substr(start[k], start[k + 1] - start[k]), files.text(i, column)};
     }
-    SortByKey(order, keys, descending);
-    return order;
+    return SortByKey(keys, descending);
 }
 
 } // namespace rkm

@@ -91,6 +91,12 @@ std::string NaturalOrderKey(std::string_view text)
 {
     std::string key;
     key.reserve(text.size() + 4);
+    AppendNaturalOrderKey(key, text);
+    return key;
+}
+
+void AppendNaturalOrderKey(std::string &key, std::string_view text)
+{
     std::u32string decoded;
     const bool ascii = IsAsciiText(text);
     if (!ascii) {
@@ -123,7 +129,6 @@ std::string NaturalOrderKey(std::string_view text)
             AppendUtf8(key, QChar::toCaseFolded(c));
         ++i;
     }
-    return key;
 }
 
 int CompareNatural(std::string_view a, std::string_view b)

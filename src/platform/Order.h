@@ -27,6 +27,7 @@ int CompareVolumeOrder(std::string_view a, std::string_view b);
 // each run of digits as its value, so that "Disk 2" comes before "Disk 10"
 // and "disk 3" between them. Keys compare byte by byte.
 std::string NaturalOrderKey(std::string_view text);
+void AppendNaturalOrderKey(std::string &out, std::string_view text);
 // By natural order, and texts of equal keys by their bytes.
 int CompareNatural(std::string_view a, std::string_view b);
 
