@@ -224,9 +224,11 @@ private slots:
             std::set<QWidget *> takesInput;
             std::map<QChar, QString> mnemonics;
             for (QWidget *c : dialog->findChildren<QWidget *>()) {
-                if (!c->isVisibleTo(dialog) || !c->isEnabled())
+                // A control disabled now may be enabled later: its mnemonic
+                // counts all the same.
+                if (!c->isVisibleTo(dialog))
                     continue;
-                if (c->focusPolicy() & Qt::TabFocus && !qobject_cast<QTabWidget *>(c))
+                if (c->isEnabled() && c->focusPolicy() & Qt::TabFocus && !qobject_cast<QTabWidget *>(c))
                     takesInput.insert(c);
                 QString caption;
                 if (auto *label = qobject_cast<QLabel *>(c); label && label->buddy()) {
