@@ -151,6 +151,25 @@ TEST(CliCatalog, LoadErrorsAreReportedAndTheRestListed)
     EXPECT_TRUE(names.contains(QStringLiteral("Caf\u00e9"))) << names.join(',').toStdString();
 }
 
+TEST(CliCatalog, ListIsInTheNaturalOrderOfTheDiskNames)
+{
+    TempDir prog;
+    // File names in another order than the disk names.
+    const std::pair<const char *, const char *> listings[] = {
+        {"1.rkm", "Disk 10"}, {"2.rkm", "disk 9"}, {"3.rkm", "CD 1"}, {"4.rkm", "Disk 2"}, {"5.rkm", "\xc9t\xe9"}};
+    for (const auto &[file, name] : listings) {
+        auto disk = MakeDiskNode(name);
+        disk->disk().RootPath = "/media/x";
+        WriteBytes(prog.file(file), WriteListing(*disk, 0));
+    }
+    CliResult r = RunCli({"--dir", prog.path(), "list"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<std::string> files;
+    for (std::size_t at = 0; at < r.out.size(); at = r.out.find('\n', at) + 1)
+        files.push_back(r.out.substr(at, r.out.find('\t', at) - at));
+    EXPECT_EQ(files, (std::vector<std::string>{"3.rkm", "4.rkm", "2.rkm", "1.rkm", "5.rkm"})) << r.out;
+}
+
 TEST(CliCatalog, ProgramFolderFromTheEnvironmentAndHelp)
 {
     TempDir data, prog;
