@@ -1,7 +1,10 @@
 // Sorting the file grid by a column's header: the three clicks, the values of
 // size and date texts, the rows mapped to their entries for every command
 // that uses the current row, and the choice kept with the window settings.
-#include "AppTestSupport.h"
+#include "support/GuiTestSupport.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
 #include "support/TestSupport.h"
 
 #include "app/CatalogTreeModel.h"
@@ -43,7 +46,7 @@ class GridSortTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<apptest::Sandbox> m_sandbox;
+    std::unique_ptr<Sandbox> m_sandbox;
     std::unique_ptr<QueuedPrompter> m_prompter;
     std::unique_ptr<CatalogStore> m_store;
     std::unique_ptr<TfrmMain> m_main;
@@ -51,7 +54,7 @@ private:
 
     TfrmMain &start()
     {
-        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir());
+        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir);
         m_main = std::make_unique<TfrmMain>(*m_store);
         m_main->show();
         if (!QTest::qWaitForWindowExposed(m_main.get()))
@@ -77,7 +80,7 @@ private:
 private slots:
     void init()
     {
-        m_sandbox = std::make_unique<apptest::Sandbox>();
+        m_sandbox = std::make_unique<Sandbox>();
         m_prompter = std::make_unique<QueuedPrompter>();
         auto disk = MakeDiskNode("Disk");
         disk->disk().RootPath = "/media/disk";
@@ -90,8 +93,8 @@ private slots:
         };
         for (const Spec &s : specs)
             disk->disk().Files.append(FileEntry{s.name, "", s.date, s.size, ""});
-        apptest::WriteDisk(m_sandbox->programDir(), "5.rkm", *disk);
-        m_listing = ReadBytes(m_sandbox->programDir() + "5.rkm");
+        WriteDisk(m_sandbox->programDir, "5.rkm", *disk);
+        m_listing = ReadBytes(m_sandbox->programDir + "5.rkm");
     }
     void cleanup()
     {
@@ -143,7 +146,7 @@ private slots:
         QVERIFY(!m_store->Tree().disk(0)->disk().IsModified());
         QCOMPARE(m_store->Tree().disk(0)->disk().Files.text(0, FT_NAME), std::string_view("b10.txt"));
         m_main.reset();
-        QCOMPARE(ReadBytes(m_sandbox->programDir() + "5.rkm"), m_listing);
+        QCOMPARE(ReadBytes(m_sandbox->programDir + "5.rkm"), m_listing);
     }
 
     void theCurrentRowMeansItsEntryForEveryCommand()

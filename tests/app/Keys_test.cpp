@@ -1,7 +1,11 @@
 // The keys people expect: F2 renames, Ctrl+Q quits with the exit save, Esc
 // closes Rename, the help window and the preview, Ctrl+W the help window;
 // and every dialog can be worked by keyboard alone.
-#include "AppTestSupport.h"
+#include "support/GuiTestSupport.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
+#include <QTextBrowser>
 
 #include "app/Mainfrm.h"
 #include "gui/Help.h"
@@ -71,14 +75,14 @@ class KeysTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<apptest::Sandbox> m_sandbox;
+    std::unique_ptr<Sandbox> m_sandbox;
     std::unique_ptr<QueuedPrompter> m_prompter;
     std::unique_ptr<CatalogStore> m_store;
     std::unique_ptr<TfrmMain> m_main;
 
     TfrmMain &start()
     {
-        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir());
+        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir);
         m_main = std::make_unique<TfrmMain>(*m_store);
         if (!Activate(*m_main))
             qWarning("main window not active");
@@ -88,10 +92,10 @@ private:
 private slots:
     void init()
     {
-        m_sandbox = std::make_unique<apptest::Sandbox>();
+        m_sandbox = std::make_unique<Sandbox>();
         m_prompter = std::make_unique<QueuedPrompter>();
-        apptest::WriteDisk(m_sandbox->programDir(), "1.rkm", *apptest::MakeDisk("Beta", 1, {{"Docs", 2}}));
-        apptest::WriteDisk(m_sandbox->programDir(), "2.rkm", *apptest::MakeDisk("Alpha", 1));
+        WriteDisk(m_sandbox->programDir, "1.rkm", *MakeDisk("Beta", 1, {{"Docs", 2}}));
+        WriteDisk(m_sandbox->programDir, "2.rkm", *MakeDisk("Alpha", 1));
     }
     void cleanup()
     {
@@ -147,7 +151,7 @@ private slots:
         QTest::keyClick(Tree(w), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!w.isVisible());
         m_main.reset();
-        CatalogStore again(m_sandbox->programDir());
+        CatalogStore again(m_sandbox->programDir);
         QVERIFY(again.LoadCatalog().empty());
         QVERIFY(again.Tree().findByName("Aardvark"));
     }
@@ -205,7 +209,7 @@ private slots:
         TFormRename rename;
         TfrmListProperties fileProps;
         TfrmSearch search;
-        TfrmPrint print(m_sandbox->programDir(), settings);
+        TfrmPrint print(m_sandbox->programDir, settings);
         TfrmAddFilter filter;
         TfrmPrintPreview preview;
         std::vector<std::pair<QWidget *, int>> pages; // dialog and tab page (-1: none)

@@ -28,6 +28,9 @@ void ModalScript::poll()
     auto *w = qobject_cast<QDialog *>(QApplication::activeModalWidget());
     if (!w || !w->isVisible() || m_busy)
         return;
+    for (const char *c : m_leftAlone)
+        if (w->inherits(c))
+            return;
     m_busy = true;
     const QString name = QString::fromLatin1(w->metaObject()->className());
     if (m_steps.empty() || !w->inherits(m_steps.front().className)) {

@@ -30,6 +30,23 @@ void UseLargeDisk(World &w)
     w.disk = root.toStdString();
 }
 
+// Runs Add new and answers it with `answer`; the progress window it opens is
+// left to the test. Whether Add new was shown.
+bool AddNew(TfrmMain &main, const std::function<void(TfrmAddNew &)> &answer)
+{
+    ModalScript script;
+    script.leaveAlone("rkm::TfrmAdding");
+    script.then("rkm::TfrmAddNew", [&](QDialog *d) {
+        answer(*qobject_cast<TfrmAddNew *>(d));
+        if (d->isVisible())
+            d->reject();
+    });
+    main.Addnew1Click();
+    QCoreApplication::processEvents();
+    ReportUnexpected(script);
+    return script.done();
+}
+
 // Once the progress window is up, presses keys on the main window and then
 // `stop` in the progress window.
 void PressWhenShown(TfrmMain &main, std::function<void(TfrmAdding &)> stop, bool &wasRunning, int tries)
@@ -126,15 +143,12 @@ void ScanCancelTest::cancelAddLeavesNothing()
     QueuedPrompter p;
     const std::vector<std::string> before = ListingFiles(w.programDir);
     bool wasRunning = false;
-    WhenModal([&](QWidget *dlg) {
-        auto *add = qobject_cast<TfrmAddNew *>(dlg);
-        QVERIFY(add);
-        Find<QLineEdit>(add, "txtFolder")->setText(QString::fromStdString(w.disk));
-        Find<QLineEdit>(add, "txtDescription")->setText("Stopped");
+    QVERIFY(AddNew(main, [&](TfrmAddNew &add) {
+        Find<QLineEdit>(&add, "txtFolder")->setText(QString::fromStdString(w.disk));
+        Find<QLineEdit>(&add, "txtDescription")->setText("Stopped");
         StopWhenShown(main, [way](TfrmAdding &a) { Stop(a, way); }, wasRunning);
-        Find<QPushButton>(add, "cmdOK")->click();
-    });
-    main.Addnew1Click();
+        Find<QPushButton>(&add, "cmdOK")->click();
+    }));
     QVERIFY(wasRunning);
     QCoreApplication::processEvents();
     // No disk node, no listing file, no message: the catalogue as before.
@@ -164,7 +178,7 @@ void ScanCancelTest::cancelUpdateKeepsTheOldListing()
     const std::string file = w.SaveListing(w.disk, "Old", 0, [](TreeNode &n) {
         n.disk().Files.append(FileEntry{"gone.txt", "kept note", "1/1/2001", "1 bytes", ""});
     });
-    const std::string bytes = ReadFile(w.programDir + file);
+    const std::string bytes = ReadBytes(w.programDir + file);
     TfrmMain &main = w.Open();
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
@@ -184,7 +198,7 @@ void ScanCancelTest::cancelUpdateKeepsTheOldListing()
     QCOMPARE(FileIndex(old->disk(), "gone.txt") >= 0, true);
     QVERIFY(!old->disk().IsModified());
     QCOMPARE(ListingFiles(w.programDir), std::vector<std::string>{file});
-    QCOMPARE(ReadFile(w.programDir + file), bytes);
+    QCOMPARE(ReadBytes(w.programDir + file), bytes);
     QCOMPARE(p.messages().size(), 1); // only the question before the scan
     QVERIFY(main.isVisible());
 }
@@ -199,13 +213,11 @@ void ScanCancelTest::progressShowsCountsAndEnds()
     QCOMPARE(adding.windowTitle(), QString("Adding..."));
     QVERIFY(!(adding.windowFlags() & Qt::WindowCloseButtonHint));
     QVERIFY(!adding.control());
-    WhenModal([&](QWidget *dlg) {
-        auto *add = qobject_cast<TfrmAddNew *>(dlg);
-        Find<QLineEdit>(add, "txtFolder")->setText(QString::fromStdString(w.disk));
-        Find<QLineEdit>(add, "txtDescription")->setText("Counted");
-        Find<QPushButton>(add, "cmdOK")->click();
-    });
-    main.Addnew1Click();
+    QVERIFY(AddNew(main, [&](TfrmAddNew &add) {
+        Find<QLineEdit>(&add, "txtFolder")->setText(QString::fromStdString(w.disk));
+        Find<QLineEdit>(&add, "txtDescription")->setText("Counted");
+        Find<QPushButton>(&add, "cmdOK")->click();
+    }));
     QCOMPARE(w.store->Tree().diskCount(), 1);
     QCOMPARE(ListingFiles(w.programDir).size(), std::size_t(1));
     QVERIFY(!adding.isVisible());

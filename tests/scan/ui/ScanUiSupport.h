@@ -62,7 +62,8 @@ private:
     TempDir m_tmp;
 
 public:
-    const std::string root, disk;
+    const std::string root;
+    std::string disk; // another folder may be put in its place
 };
 
 inline TreeNode *Child(TreeNode *n, const std::string &name)
