@@ -117,7 +117,10 @@ struct FolderContents {
 // comes out the same whatever the threads' timing.
 class Walker {
 public:
-    Walker(int rootFd, ScanControl *control) : m_rootFd(rootFd), m_control(control) {}
+    Walker(int rootFd, ScanControl *control, const ScanOptions &options)
+        : m_rootFd(rootFd), m_control(control), m_options(options)
+    {
+    }
 
     void run(TreeNode &disk, dev_t rootDev, int threads)
     {
@@ -334,6 +337,7 @@ private:
 
     const int m_rootFd;
     ScanControl *const m_control;
+    const ScanOptions m_options;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::vector<Task> m_tasks;
@@ -428,7 +432,7 @@ std::string ResolveScanRoot(const std::string &path)
 }
 
 std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &name, const std::string &comment,
-                                   ScanControl *control, int threads)
+                                   ScanControl *control, int threads, const ScanOptions &options)
 {
     const std::string root = ResolveScanRoot(path);
     const int fd = root.empty() ? -1 : ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -444,7 +448,7 @@ std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &n
     d.Comment = comment;
 
     try {
-        Walker(fd, control).run(*disk, st.st_dev, threads);
+        Walker(fd, control, options).run(*disk, st.st_dev, threads);
     } catch (...) {
         ::close(fd);
         throw;

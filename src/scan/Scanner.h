@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/Disks.h"
+#include "scan/ScanOptions.h"
 
 #include <atomic>
 #include <cstdint>
@@ -74,9 +75,10 @@ std::string ResolveScanRoot(const std::string &path);
 // catalogue yet: the caller appends it. The process's current directory is
 // never changed. Throws RackmereError when `path` cannot be entered, and
 // ScanCancelled when `control` was asked to stop (nothing of the walk is
-// left then). `threads`: see ScanThreadCount.
+// left then). `threads`: see ScanThreadCount. `options`: what is read beyond
+// names, dates and sizes.
 std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &name, const std::string &comment,
-                                   ScanControl *control = nullptr, int threads = 0);
+                                   ScanControl *control = nullptr, int threads = 0, const ScanOptions &options = {});
 
 // Opens the folder `relative` below the folder handle `rootFd` without going
 // through any symbolic link or out of the root, even if the tree changes

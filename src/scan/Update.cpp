@@ -166,12 +166,13 @@ DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk)
     return DiskCheck::Ready;
 }
 
-std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &oldDisk, ScanControl *control)
+std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &oldDisk, ScanControl *control,
+                                        const ScanOptions &options)
 {
     const TDisk &old = oldDisk.disk();
     if (!IsPathOfThisSystem(old.RootPath))
         throw RackmereError("Could not find the disk!");
-    return CompleteUpdate(store, oldDisk, ScanDisk(old.RootPath, oldDisk.text(), old.Comment, control));
+    return CompleteUpdate(store, oldDisk, ScanDisk(old.RootPath, oldDisk.text(), old.Comment, control, 0, options));
 }
 
 std::unique_ptr<TreeNode> CompleteUpdate(CatalogStore &store, const TreeNode &oldDisk,

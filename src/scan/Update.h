@@ -45,7 +45,7 @@ DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk);
 // the old file is still there and no new file was left behind. A scan that
 // `control` stopped throws ScanCancelled, also with nothing changed.
 std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &oldDisk,
-                                        ScanControl *control = nullptr);
+                                        ScanControl *control = nullptr, const ScanOptions &options = {});
 
 // The second half of UpdateListing, for a rescan made elsewhere (the desktop
 // program walks on a thread of its own): carries the annotations of

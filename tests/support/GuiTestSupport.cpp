@@ -13,6 +13,8 @@ namespace rkm::test {
 
 ModalScript::ModalScript()
 {
+    // The progress window of a scan closes itself when the walk ends.
+    leaveAlone("rkm::TfrmAdding");
     m_timer.setInterval(5);
     QObject::connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
     m_timer.start();

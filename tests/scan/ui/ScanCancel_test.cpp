@@ -35,7 +35,6 @@ void UseLargeDisk(World &w)
 bool AddNew(TfrmMain &main, const std::function<void(TfrmAddNew &)> &answer)
 {
     ModalScript script;
-    script.leaveAlone("rkm::TfrmAdding");
     script.then("rkm::TfrmAddNew", [&](QDialog *d) {
         answer(*qobject_cast<TfrmAddNew *>(d));
         if (d->isVisible())
