@@ -2,66 +2,264 @@
 
 #include "catalog/Errors.h"
 
-#include <QSaveFile>
-#include <QString>
-
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace rkm {
 
-bool ReadWholeFile(const std::string &path, std::string &out)
+namespace {
+
+std::string reasonOf(int error)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0;
-    if (ok && !S_ISREG(st.st_mode)) {
-        ok = false;
-        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    return std::strerror(error);
+}
+
+std::string folderOf(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+// A name for a temporary file no one else draws: the kernel's random bytes.
+std::string temporaryName()
+{
+    static thread_local std::mt19937_64 rng{std::random_device{}()};
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(rng()));
+    return std::string(TEMPORARY_PREFIX) + buf;
+}
+
+// A temporary file in a folder, written and flushed to the disk; removed
+// again unless it was renamed or linked away.
+class TempFile final {
+public:
+    TempFile(const std::string &folder, const std::string &shownPath, mode_t mode) : m_shown(shownPath)
+    {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            m_path = folder + temporaryName();
+            m_fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+            if (m_fd >= 0 || errno != EEXIST)
+                break;
+        }
+        if (m_fd < 0) {
+            const int error = errno;
+            m_path.clear();
+            throw RackmereError("Cannot create file " + m_shown + ": " + reasonOf(error));
+        }
     }
-    if (ok) {
-        out.resize(static_cast<std::size_t>(st.st_size));
-        std::size_t got = 0;
-        while (got < out.size()) {
-            const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
+    ~TempFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_path.empty())
+            ::unlink(m_path.c_str());
+    }
+    TempFile(const TempFile &) = delete;
+    TempFile &operator=(const TempFile &) = delete;
+
+    const std::string &path() const { return m_path; }
+
+    // Writes everything and flushes it to the disk; the first error is the
+    // one reported (a full disk shows at write or at fsync).
+    void write(std::string_view bytes)
+    {
+        const char *p = bytes.data();
+        std::size_t left = bytes.size();
+        while (left > 0) {
+            const ssize_t n = ::write(m_fd, p, left);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
-                break;
-            got += static_cast<std::size_t>(n);
+                fail(n < 0 ? errno : ENOSPC);
+            p += n;
+            left -= static_cast<std::size_t>(n);
         }
-        out.resize(got); // a file that shrank while read is read as it now is
+        if (::fsync(m_fd) != 0)
+            fail(errno);
+        const int fd = m_fd;
+        m_fd = -1;
+        if (::close(fd) != 0)
+            fail(errno);
     }
-    const int error = errno;
+    // The file now lives under another name (or was renamed): nothing to remove.
+    void release() { m_path.clear(); }
+
+private:
+    [[noreturn]] void fail(int error) { throw RackmereError("Cannot write file " + m_shown + ": " + reasonOf(error)); }
+    std::string m_shown;
+    std::string m_path;
+    int m_fd = -1;
+};
+
+// A new file gets the mode any new file gets here (umask applied by open).
+constexpr mode_t NEW_FILE_MODE = 0666;
+
+// The folder's entries are on the disk too, so a rename survives a power cut.
+void syncFolder(const std::string &folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
     ::close(fd);
-    errno = error;
-    return ok;
 }
+
+enum class Claim { Taken, Claimed, Failed };
+
+// Gives the temporary file the name `target` unless a file of that name
+// exists, in one step.
+Claim claimName(const std::string &temp, const std::string &target, int &error)
+{
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return Claim::Claimed;
+    error = errno;
+    if (error == EEXIST)
+        return Claim::Taken;
+    if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP)
+        return Claim::Failed;
+    // A file system without renameat2 flags: a hard link is just as exclusive.
+    if (::link(temp.c_str(), target.c_str()) == 0) {
+        ::unlink(temp.c_str());
+        return Claim::Claimed;
+    }
+    error = errno;
+    if (error == EEXIST)
+        return Claim::Taken;
+    if (error != EPERM && error != EOPNOTSUPP && error != EMLINK)
+        return Claim::Failed;
+    // Nor hard links (FAT): the name is taken by an empty file made only if
+    // there is none, then the written file replaces it.
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        error = errno;
+        return error == EEXIST ? Claim::Taken : Claim::Failed;
+    }
+    ::close(fd);
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        error = errno;
+        ::unlink(target.c_str());
+        return Claim::Failed;
+    }
+    return Claim::Claimed;
+}
+
+} // namespace
 
 void WriteFileAtomically(const std::string &path, std::string_view bytes)
 {
-    QSaveFile f(QString::fromStdString(path));
-    // Unbuffered, so a short write (a full disk) is seen here: Qt's buffer
-    // would drop the rest without an error and commit a cut file.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw RackmereError("Cannot create file " + path + ": " + f.errorString().toStdString());
-    const char *p = bytes.data();
-    qint64 left = static_cast<qint64>(bytes.size());
-    while (left > 0) {
-        const qint64 n = f.write(p, left);
-        if (n <= 0) {
-            f.cancelWriting();
-            throw RackmereError("Cannot write file " + path + ": " + f.errorString().toStdString());
+    // A file replaced keeps its permissions.
+    struct stat st {};
+    const bool keepMode = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    const std::string folder = folderOf(path);
+    TempFile temp(folder, path, NEW_FILE_MODE);
+    if (keepMode)
+        ::chmod(temp.path().c_str(), st.st_mode & 07777);
+    temp.write(bytes);
+    if (::rename(temp.path().c_str(), path.c_str()) != 0)
+        throw RackmereError("Cannot write file " + path + ": " + reasonOf(errno));
+    temp.release();
+    syncFolder(folder);
+}
+
+std::string WriteNewFile(const std::string &dir, std::string_view bytes, const std::function<std::string()> &draw,
+                         int attempts, const std::string &exhausted)
+{
+    TempFile temp(dir, dir, NEW_FILE_MODE);
+    temp.write(bytes);
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        const std::string name = draw();
+        int error = 0;
+        switch (claimName(temp.path(), dir + name, error)) {
+        case Claim::Claimed:
+            temp.release();
+            syncFolder(dir);
+            return name;
+        case Claim::Taken:
+            continue;
+        case Claim::Failed:
+            throw RackmereError("Cannot write file " + dir + name + ": " + reasonOf(error));
         }
-        p += n;
-        left -= n;
     }
-    if (!f.commit())
-        throw RackmereError("Cannot write file " + path + ": " + f.errorString().toStdString());
+    throw RackmereError(exhausted);
+}
+
+InputFile::InputFile(const std::string &path)
+{
+    // Looked at before it is opened: opening a FIFO would wait for a writer,
+    // and opening some devices does something.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        m_reason = reasonOf(errno);
+        return;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        m_reason = S_ISDIR(st.st_mode) ? reasonOf(EISDIR) : std::string("not a regular file");
+        return;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        m_reason = reasonOf(errno);
+        return;
+    }
+    // The name may have been given to something else in between.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        m_reason = "not a regular file";
+        ::close(fd);
+        return;
+    }
+    m_fd = fd;
+    m_size = static_cast<std::uint64_t>(st.st_size);
+}
+
+InputFile::~InputFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool InputFile::read(std::size_t count, std::string &out)
+{
+    if (m_fd < 0)
+        return false;
+    const std::size_t start = out.size();
+    out.resize(start + count);
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n = ::read(m_fd, out.data() + start + got, count - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            m_reason = reasonOf(errno);
+            out.resize(start + got);
+            return false;
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    out.resize(start + got); // a file that shrank while read is read as it now is
+    return true;
+}
+
+std::string ReadRegularFile(const std::string &path, std::size_t maxBytes, const std::string &what)
+{
+    InputFile f(path);
+    if (!f.ok())
+        throw RackmereError(what + " " + path + ": " + f.reason());
+    if (f.size() > maxBytes)
+        throw RackmereError(what + " " + path + ": larger than " + std::to_string(maxBytes >> 20) + " MB");
+    std::string out;
+    // One byte more than allowed tells a file that grew meanwhile.
+    if (!f.read(maxBytes + 1 > f.size() ? static_cast<std::size_t>(f.size()) + 1 : maxBytes + 1, out))
+        throw RackmereError(what + " " + path + ": " + f.reason());
+    if (out.size() > maxBytes)
+        throw RackmereError(what + " " + path + ": larger than " + std::to_string(maxBytes >> 20) + " MB");
+    return out;
 }
 
 } // namespace rkm

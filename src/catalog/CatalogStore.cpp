@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <stdexcept>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -49,6 +50,30 @@ bool fileExists(const std::string &path)
     return ::lstat(path.c_str(), &st) == 0;
 }
 
+// Seeded from the system's random source, mixed with the clock and the
+// process id: two programs started in the same second draw differently.
+uint32_t randomSeed()
+{
+    std::random_device device;
+    const auto now = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::seed_seq seq{device(), device(), static_cast<uint32_t>(now), static_cast<uint32_t>(now >> 32),
+                      static_cast<uint32_t>(::getpid())};
+    uint32_t seed = 0;
+    seq.generate(&seed, &seed + 1);
+    return seed;
+}
+
+// Why a file named like a listing is not read: a header that is not a
+// listing's is told before the rest of the file is read.
+bool looksLikeListing(std::string_view head)
+{
+    if (head.size() < 4)
+        return true; // too short for any listing: the reader names it broken
+    ListingReader r(head);
+    const int32_t first = r.ReadInt();
+    return first == LISTING_VERSION || first == I_STRINGS_IN_LIST;
+}
+
 } // namespace
 
 std::string NormalizeProgramDir(const std::string &dir)
@@ -60,17 +85,40 @@ std::string NormalizeProgramDir(const std::string &dir)
 std::string GetProgramDir()
 {
     QByteArray env = qgetenv("RACKMERE_DIR");
-    std::string dir;
-    if (!env.isEmpty()) {
-        dir = NormalizeProgramDir(env.toStdString());
-    } else {
-        QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        if (base.isEmpty())
-            base = QDir::homePath() + QStringLiteral("/.local/share");
-        dir = withSlash(base.toStdString() + "/Rackmere");
+    if (!env.isEmpty())
+        return NormalizeProgramDir(env.toStdString());
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (base.isEmpty())
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return withSlash(base.toStdString() + "/Rackmere");
+}
+
+ProgramDirState ProgramDirStateOf(const std::string &dir)
+{
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) == 0)
+        return S_ISDIR(st.st_mode) ? ProgramDirState::Folder : ProgramDirState::NotAFolder;
+    // "/etc/hostname/" names no file, but something is there.
+    std::string bare = dir;
+    while (bare.size() > 1 && bare.back() == '/')
+        bare.pop_back();
+    if (errno == ENOTDIR || ::lstat(bare.c_str(), &st) == 0)
+        return ProgramDirState::NotAFolder;
+    return ProgramDirState::Missing;
+}
+
+void PrepareProgramDir(const std::string &dir)
+{
+    switch (ProgramDirStateOf(dir)) {
+    case ProgramDirState::Folder:
+        return;
+    case ProgramDirState::NotAFolder:
+        throw RackmereError("The catalogue folder " + dir + " is not a folder");
+    case ProgramDirState::Missing:
+        if (!QDir().mkpath(QString::fromStdString(dir)) || ProgramDirStateOf(dir) != ProgramDirState::Folder)
+            throw RackmereError("Cannot make the catalogue folder " + dir + ": " + std::strerror(errno));
+        return;
     }
-    QDir().mkpath(QString::fromStdString(dir));
-    return dir;
 }
 
 uint32_t GetDiskSerial(const TDisk &disk)
@@ -96,11 +144,7 @@ std::string FormatCategories(const std::vector<std::string> &categories)
     return out;
 }
 
-CatalogStore::CatalogStore(std::string programDir)
-    : m_programDir(withSlash(std::move(programDir))),
-      m_rng(static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::seconds>(
-                                      std::chrono::system_clock::now().time_since_epoch())
-                                      .count()))
+CatalogStore::CatalogStore(std::string programDir) : m_programDir(withSlash(std::move(programDir))), m_rng(randomSeed())
 {
 }
 
@@ -117,12 +161,9 @@ std::vector<std::string> CatalogStore::LoadCatalog()
     std::vector<std::string> errors;
     m_categories.clear();
     const std::string catPath = m_programDir + CATEGORY_FILE;
-    if (fileExists(catPath)) {
-        std::string data;
-        if (!ReadWholeFile(catPath, data))
-            throw RackmereError("Cannot read the category file " + catPath + ": " + std::strerror(errno));
-        m_categories = ParseCategories(data);
-    }
+    if (fileExists(catPath))
+        m_categories = ParseCategories(ReadRegularFile(catPath, MAX_CATEGORY_FILE_BYTES,
+                                                       "Cannot read the category file"));
 
     DIR *dir = ::opendir(m_programDir.c_str());
     if (!dir)
@@ -133,17 +174,30 @@ std::vector<std::string> CatalogStore::LoadCatalog()
         const std::string_view name(e->d_name);
         if (name.empty() || name[0] == '.' || !endsWithListingSuffix(name))
             continue;
-        if (e->d_type != DT_REG && e->d_type != DT_UNKNOWN && e->d_type != DT_LNK)
-            continue;
+        if (e->d_type == DT_DIR)
+            continue; // a folder is no listing file, whatever its name
+        const std::string error = "Error loading file: " + std::string(name);
         const std::string path = m_programDir + std::string(name);
+        InputFile file(path);
+        if (!file.ok()) {
+            if (file.reason() != std::strerror(EISDIR))
+                errors.push_back(error + " (" + file.reason() + ")");
+            continue;
+        }
+        // The header first: a file that is not a listing is not read whole.
+        data.clear();
+        if (!file.read(12, data)) {
+            errors.push_back(error + " (" + file.reason() + ")");
+            continue;
+        }
+        if (!looksLikeListing(data)) {
+            errors.push_back(error + " (not a disk listing file)");
+            continue;
+        }
         try {
-            if (!ReadWholeFile(path, data)) {
-                if (e->d_type != DT_REG) {
-                    struct stat st {};
-                    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-                        continue; // not a file: nothing to load
-                }
-                throw RackmereError("cannot read");
+            if (!file.read(file.size() > data.size() ? static_cast<std::size_t>(file.size() - data.size()) : 0, data)) {
+                errors.push_back(error + " (" + file.reason() + ")");
+                continue;
             }
             ListingContents c = ReadListing(data);
             if (!c.disk)
@@ -153,9 +207,11 @@ std::vector<std::string> CatalogStore::LoadCatalog()
             d.SerialNumber = c.serialNumber;
             loaded.push_back(std::move(c.disk));
         } catch (const RackmereError &) {
-            errors.push_back("Error loading file: " + std::string(name));
+            errors.push_back(error);
         } catch (const std::bad_alloc &) {
-            errors.push_back("Error loading file: " + std::string(name));
+            errors.push_back(error);
+        } catch (const std::length_error &) {
+            errors.push_back(error);
         }
     }
     ::closedir(dir);
@@ -186,15 +242,12 @@ std::vector<std::string> CatalogStore::LoadCatalog()
     return errors;
 }
 
-std::string CatalogStore::FindFreeFileName()
+std::string CatalogStore::FindFreeFileName(std::string_view listing)
 {
     std::uniform_int_distribution<int> dist(0, 32767);
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        std::string candidate = std::to_string(dist(m_rng)) + LISTING_SUFFIX;
-        if (!fileExists(m_programDir + candidate))
-            return candidate;
-    }
-    throw RackmereError("Unable to find unused filename.!");
+    return WriteNewFile(
+        m_programDir, listing, [&] { return std::to_string(dist(m_rng)) + LISTING_SUFFIX; }, 1000,
+        "Unable to find unused filename.!");
 }
 
 void CatalogStore::SaveListing(TreeNode *node, std::string name)
@@ -203,11 +256,13 @@ void CatalogStore::SaveListing(TreeNode *node, std::string name)
         throw RackmereError("NULL node in save");
     TDisk &d = node->disk();
     const bool first = name.empty();
-    if (first)
-        name = FindFreeFileName();
     const uint32_t serial = first ? (serialSource ? serialSource(d) : 0) : d.SerialNumber;
     std::vector<LongText> cut;
-    WriteFileAtomically(PathOf(name), WriteListing(*node, serial, &cut));
+    const std::string bytes = WriteListing(*node, serial, &cut);
+    if (first)
+        name = FindFreeFileName(bytes);
+    else
+        WriteFileAtomically(PathOf(name), bytes);
     if (first) {
         d.FileName = name;
         d.SerialNumber = serial;
@@ -234,7 +289,14 @@ void CatalogStore::SaveModifiedListings()
 {
     // One listing that cannot be written does not keep the others from being
     // saved; the first failure is reported when all were tried.
-    std::string firstError;
+    const std::vector<SaveFailure> failures = TrySaveModifiedListings();
+    if (!failures.empty())
+        throw RackmereError(failures.front().reason);
+}
+
+std::vector<CatalogStore::SaveFailure> CatalogStore::TrySaveModifiedListings()
+{
+    std::vector<SaveFailure> failures;
     for (int i = 0; i < m_tree.diskCount(); ++i) {
         TreeNode *n = m_tree.disk(i);
         if (!n->disk().IsModified())
@@ -242,12 +304,10 @@ void CatalogStore::SaveModifiedListings()
         try {
             SaveListing(n, n->disk().FileName);
         } catch (const RackmereError &e) {
-            if (firstError.empty())
-                firstError = e.what();
+            failures.push_back({n, e.what()});
         }
     }
-    if (!firstError.empty())
-        throw RackmereError(firstError);
+    return failures;
 }
 
 void CatalogStore::SaveCategories() const
@@ -264,6 +324,20 @@ bool CatalogStore::AddCategoryIfMissing(const std::string &category)
     m_categories.push_back(category);
     SaveCategories();
     return true;
+}
+
+void CatalogStore::RemoveLeftoverTemporaryFiles() const
+{
+    DIR *dir = ::opendir(m_programDir.c_str());
+    if (!dir)
+        return;
+    const std::string_view prefix(TEMPORARY_PREFIX);
+    while (const dirent *e = ::readdir(dir)) {
+        const std::string_view name(e->d_name);
+        if (name.substr(0, prefix.size()) == prefix)
+            ::unlinkat(::dirfd(dir), e->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 bool CatalogStore::DeleteListingFile(const std::string &fileName) const

@@ -12,10 +12,18 @@
 namespace rkm {
 
 // The program directory: $RACKMERE_DIR if set, else the user's data folder
-// (~/.local/share/Rackmere/). Created when missing; always ends with '/'.
+// (~/.local/share/Rackmere/); always ends with '/'. Nothing is made here
+// (PrepareProgramDir does that).
 std::string GetProgramDir();
 // The same for an explicit folder (the CLI's --dir): made absolute, ends with '/'.
 std::string NormalizeProgramDir(const std::string &dir);
+// Whether the program directory is there as a folder, and what else.
+enum class ProgramDirState { Folder, Missing, NotAFolder };
+ProgramDirState ProgramDirStateOf(const std::string &dir);
+// Makes sure the program directory can be used: a missing one is made (with
+// its parents), anything but a folder under its name is refused. Throws
+// RackmereError naming the folder.
+void PrepareProgramDir(const std::string &dir);
 
 // The volume serial number of the volume whose root is the disk's RootPath, or 0.
 uint32_t GetDiskSerial(const TDisk &disk);
@@ -25,6 +33,8 @@ std::vector<std::string> ParseCategories(std::string_view data);
 std::string FormatCategories(const std::vector<std::string> &categories);
 
 inline constexpr char CATEGORY_FILE[] = "DATA.CAT";
+// DATA.CAT is refused beyond this size (it holds a few names a line each).
+inline constexpr std::size_t MAX_CATEGORY_FILE_BYTES = std::size_t(4) << 20;
 inline constexpr char LISTING_SUFFIX[] = ".rkm";
 
 // A listing whose texts were cut when it was written, because they were
@@ -54,11 +64,11 @@ public:
     // next. A failure reading DATA.CAT throws before any listing is read.
     std::vector<std::string> LoadCatalog();
 
-    // A bare listing file name "N.rkm" (N from 0 to 32767) not present yet.
-    std::string FindFreeFileName();
     // Writes the listing of a disk node, all or nothing. An empty name marks
-    // the first save: a new file name is chosen, and the disk takes it and
-    // the volume's serial number only once the file is written. A written
+    // the first save: the file gets a new name "N.rkm" (N from 0 to 32767),
+    // claimed in the same step that makes the file, so two programs saving
+    // at once never take the same one; the disk takes the name and the
+    // volume's serial number only once the file is written. A written
     // listing is no longer modified. Throws RackmereError, and then nothing
     // of the disk changed.
     //
@@ -72,6 +82,13 @@ public:
     // Writes every modified listing under its own file name (a listing never
     // saved gets a new one). A failure is thrown after the others were written.
     void SaveModifiedListings();
+    // The same, telling every listing that could not be written and why;
+    // those stay modified.
+    struct SaveFailure {
+        TreeNode *disk;
+        std::string reason;
+    };
+    std::vector<SaveFailure> TrySaveModifiedListings();
     // Writes the whole category list at once.
     void SaveCategories() const;
     // Adds a category unless one of that name (in any letter case) is there;
@@ -101,8 +118,14 @@ public:
     bool DeleteListing(TreeNode *disk);
 
     std::string PathOf(const std::string &fileName) const;
+    // Removes the temporary files that writers killed in the middle of a
+    // write left behind. Only for the holder of the writer lock: no one else
+    // writes then.
+    void RemoveLeftoverTemporaryFiles() const;
 
-    // Seeds the generator of listing file names (the current time by default).
+    // Seeds the generator of listing file names (by default from the
+    // system's random source, so programs started in the same second draw
+    // different names).
     void Seed(uint32_t seed) { m_rng.seed(seed); }
     // Tests may decide what the volume serial of a root path is.
     std::function<uint32_t(const TDisk &)> serialSource = GetDiskSerial;
@@ -111,6 +134,9 @@ private:
     // The row a disk named `name` goes to: after every disk (but `skip`)
     // whose name comes before it or is the same.
     int PlaceFor(std::string_view name, const TreeNode *skip = nullptr) const;
+    // Writes a new listing file under a name not taken yet, drawn at random
+    // and claimed exclusively (1000 draws at most); returns the name.
+    std::string FindFreeFileName(std::string_view listing);
 
     std::string m_programDir;
     Catalog m_tree;

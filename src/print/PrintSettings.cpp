@@ -4,7 +4,6 @@
 #include "catalog/Errors.h"
 #include "platform/Text.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace rkm {
@@ -44,17 +43,19 @@ void Put(PrintSettingsStore &s, const char *key, bool value)
 void LoadFilterList(std::vector<FilterEntry> &list, const std::string &programDir, const char *fileName,
                     PrintSettingsStore &s, const char *marksKey)
 {
-    const QString path = QString::fromStdString(programDir + fileName);
-    if (!QFileInfo::exists(path))
+    const std::string path = programDir + fileName;
+    if (!QFileInfo::exists(QString::fromStdString(path)))
         return;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || QFileInfo(path).isDir())
+    // Only a regular file of a sensible size is read: a FIFO or a device
+    // under the name would block or never end.
+    std::string bytes;
+    try {
+        bytes = ReadRegularFile(path, MAX_FILTER_FILE_BYTES, "Cannot open file");
+    } catch (const RackmereError &) {
         throw RackmereError(std::string("Cannot open file ") + fileName);
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        throw RackmereError(std::string("Cannot open file ") + fileName);
+    }
     list.clear();
-    for (std::string &line : ParseFilterFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+    for (std::string &line : ParseFilterFile(bytes))
         list.push_back({std::move(line), false});
     ApplyCheckMarks(list, s.getString(marksKey));
 }

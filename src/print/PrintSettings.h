@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace rkm {
+
+// A filter file larger than this is refused (it holds a few names).
+inline constexpr std::size_t MAX_FILTER_FILE_BYTES = std::size_t(4) << 20;
 
 // One entry of a filter list with its check mark.
 struct FilterEntry {
