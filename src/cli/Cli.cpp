@@ -95,8 +95,21 @@ const std::string *Args::value(std::string_view option) const
 
 int Usage(Context &ctx, const std::string &message, const Command &cmd)
 {
-    std::fprintf(ctx.err, "rackmere-cli %s: %s\n\n%s", cmd.name, message.c_str(), cmd.help);
+    std::fprintf(ctx.err, "rackmere-cli %s: %s\n\n%s", cmd.name, message.c_str(), HelpText(cmd).c_str());
     return EXIT_USAGE;
+}
+
+std::string HelpText(const Command &cmd)
+{
+    std::string text = cmd.help;
+    if (cmd.access == Access::Write)
+        text += "\n"
+                "One program at a time writes the catalogue. While the desktop program runs\n"
+                "(or another command writes), this command changes nothing and ends with exit\n"
+                "status 4: \"The catalogue in DIR is in use by Rackmere (process N)\".\n"
+                "\n"
+                "  --wait SECONDS  wait up to SECONDS for the catalogue to be free first\n";
+    return text;
 }
 
 bool Load(Context &ctx, CatalogStore &store)

@@ -15,7 +15,13 @@ class QCoreApplication;
 namespace rkm::cli {
 
 // Exit statuses shared by the commands.
-enum Exit : int { EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2 };
+enum Exit : int { EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2, EXIT_BUSY = 4 };
+
+// What a command does to the catalogue. A command that writes holds the
+// catalogue's writer lock while it runs (and may wait for it with --wait
+// SECONDS); one that only reads never waits. Its folder is made when missing
+// only for a command that writes.
+enum class Access { Read, Write };
 
 struct Context {
     std::string programDir; // ends with '/'
@@ -26,6 +32,7 @@ struct Context {
 
 struct Command {
     const char *name;
+    Access access;        // declared by every command: whether it writes
     const char *synopsis; // one line for the program's --help
     const char *help;     // the command's --help text
     int (*run)(Context &);
@@ -65,6 +72,8 @@ private:
 };
 
 int Usage(Context &ctx, const std::string &message, const Command &cmd);
+// A command's --help text; a command that writes tells of --wait and exit 4.
+std::string HelpText(const Command &cmd);
 
 // Loads the catalogue as the desktop program does at start: errors go to
 // standard error, one line each. Returns false when any listing failed.

@@ -16,7 +16,7 @@ int runList(Context &ctx);
 int runShow(Context &ctx);
 int runAdd(Context &ctx);
 
-const Command listCmd{"list", "list every listing of the catalogue",
+const Command listCmd{"list", Access::Read, "list every listing of the catalogue",
                          "Usage: rackmere-cli list [--json]\n"
                          "\n"
                          "Loads the catalogue as the desktop program does at start and prints one line\n"
@@ -33,7 +33,7 @@ const Command listCmd{"list", "list every listing of the catalogue",
                          runList};
 const Registrar listReg(listCmd);
 
-const Command showCmd{"show", "print the folders and files of one listing",
+const Command showCmd{"show", Access::Read, "print the folders and files of one listing",
                          "Usage: rackmere-cli show LISTING [--json]\n"
                          "\n"
                          "LISTING is a listing file's bare name (1234.rkm) or a disk name (the first\n"
@@ -46,7 +46,7 @@ const Command showCmd{"show", "print the folders and files of one listing",
                          runShow};
 const Registrar showReg(showCmd);
 
-const Command addCmd{"add", "catalogue a folder or drive as a new listing",
+const Command addCmd{"add", Access::Write, "catalogue a folder or drive as a new listing",
                         "Usage: rackmere-cli add PATH --name NAME [--comment TEXT]\n"
                         "\n"
                         "Walks the folder PATH and saves it as a new listing named NAME, exactly as\n"

@@ -18,7 +18,7 @@ int runUpdate(Context &ctx);
 int runRename(Context &ctx);
 int runDelete(Context &ctx);
 
-const Command updateCmd{"update", "rescan a listing's disk, keeping its annotations",
+const Command updateCmd{"update", Access::Write, "rescan a listing's disk, keeping its annotations",
                            "Usage: rackmere-cli update LISTING [--force]\n"
                            "\n"
                            "LISTING is a listing file's bare name (1234.rkm) or a disk name. Walks the\n"
@@ -39,7 +39,7 @@ const Command updateCmd{"update", "rescan a listing's disk, keeping its annotati
                            runUpdate};
 const Registrar updateReg(updateCmd);
 
-const Command renameCmd{"rename", "give a listing another disk name",
+const Command renameCmd{"rename", Access::Write, "give a listing another disk name",
                            "Usage: rackmere-cli rename LISTING NEWNAME\n"
                            "\n"
                            "Renames the disk of a listing and rewrites its listing file under the same\n"
@@ -49,7 +49,7 @@ const Command renameCmd{"rename", "give a listing another disk name",
                            runRename};
 const Registrar renameReg(renameCmd);
 
-const Command deleteCmd{"delete", "delete a listing and its file",
+const Command deleteCmd{"delete", Access::Write, "delete a listing and its file",
                            "Usage: rackmere-cli delete LISTING\n"
                            "\n"
                            "Deletes the listing file of a disk from the catalogue. Exit status 1 when the\n"

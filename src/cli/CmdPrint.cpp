@@ -13,7 +13,7 @@ namespace {
 int runPrint(Context &ctx);
 
 const Command printCmd{
-    "print", "print a listing to a PDF file or its preview to a PNG image",
+    "print", Access::Read, "print a listing to a PDF file or its preview to a PNG image",
     "Usage: rackmere-cli print LISTING (--pdf FILE | --preview-png FILE)\n"
     "                          [--layout list|cover|back] [--frame | --no-frame]\n"
     "\n"

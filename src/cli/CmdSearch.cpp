@@ -14,7 +14,7 @@ namespace {
 int runFind(Context &ctx);
 int runDescribe(Context &ctx);
 
-const Command findCmd{"find", "search every listing for a file or folder name, description or category",
+const Command findCmd{"find", Access::Read, "search every listing for a file or folder name, description or category",
                       "Usage: rackmere-cli find TEXT [--case-sensitive] [--no-folder-names]\n"
                       "                         [--no-filenames] [--no-descriptions] [--category NAME]\n"
                       "                         [--json]\n"
@@ -41,7 +41,7 @@ const Command findCmd{"find", "search every listing for a file or folder name, d
                       runFind};
 const Registrar findReg(findCmd);
 
-const Command describeCmd{"describe", "set the description and category of a file entry",
+const Command describeCmd{"describe", Access::Write, "set the description and category of a file entry",
                           "Usage: rackmere-cli describe LISTING PATH [--description TEXT] [--category TEXT]\n"
                           "\n"
                           "LISTING is a listing file's bare name (1234.rkm) or a disk name. PATH is the\n"

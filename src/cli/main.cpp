@@ -1,11 +1,13 @@
 #include "cli/Cli.h"
 
+#include "catalog/WriterLock.h"
 #include "platform/SystemView.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <memory>
+#include <cstdlib>
 #include <cstring>
 
 using namespace rkm;
@@ -19,8 +21,10 @@ void programHelp(std::FILE *f)
                  "Usage: rackmere-cli [--dir DIR] COMMAND [ARGS...]\n"
                  "\n"
                  "Rackmere's disk catalogue from a terminal. The catalogue is the folder DIR,\n"
-                 "else $RACKMERE_DIR, else ~/.local/share/Rackmere/. The mount table, /sys and\n"
-                 "/dev are read below $RACKMERE_SYSROOT when it is set (default /).\n"
+                 "else $RACKMERE_DIR, else ~/.local/share/Rackmere/. A folder named by --dir or\n"
+                 "$RACKMERE_DIR that is missing or not a folder ends a command that reads with\n"
+                 "exit status 2; a command that writes makes a missing one. The mount table,\n"
+                 "/sys and /dev are read below $RACKMERE_SYSROOT when it is set (default /).\n"
                  "\n"
                  "Commands:\n");
     auto cmds = Commands();
@@ -81,23 +85,85 @@ int main(int argc, char **argv)
     }
     Context ctx;
     ctx.args.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
-    // --dir may also follow the command.
+    const bool writes = it->access == Access::Write;
+    std::string wait;
+    bool waitGiven = false;
+    // --dir may also follow the command, and so may --wait of a command that writes.
     for (std::size_t k = 0; k < ctx.args.size(); ++k) {
         if (ctx.args[k] == "--help" || ctx.args[k] == "-h") {
-            std::fprintf(stdout, "%s", it->help);
+            std::fputs(HelpText(*it).c_str(), stdout);
             return EXIT_OK;
         }
-        if (ctx.args[k] == "--") 
+        if (ctx.args[k] == "--")
             break;
-        if (ctx.args[k] == "--dir" && k + 1 < ctx.args.size()) {
-            dir = ctx.args[k + 1];
-            dirGiven = true;
-            ctx.args.erase(ctx.args.begin() + static_cast<std::ptrdiff_t>(k), ctx.args.begin() + static_cast<std::ptrdiff_t>(k) + 2);
-            --k;
+        std::string *target = nullptr;
+        bool *given = nullptr;
+        if (ctx.args[k] == "--dir" || ctx.args[k].rfind("--dir=", 0) == 0) {
+            target = &dir;
+            given = &dirGiven;
+        } else if (writes && (ctx.args[k] == "--wait" || ctx.args[k].rfind("--wait=", 0) == 0)) {
+            target = &wait;
+            given = &waitGiven;
         }
+        if (!target)
+            continue;
+        const std::string option = ctx.args[k].substr(0, ctx.args[k].find('='));
+        std::size_t used = 1;
+        if (ctx.args[k].size() > option.size()) {
+            *target = ctx.args[k].substr(option.size() + 1);
+        } else if (k + 1 < ctx.args.size()) {
+            *target = ctx.args[k + 1];
+            used = 2;
+        } else {
+            Context usage;
+            return Usage(usage, "option " + option + " needs a value", *it);
+        }
+        *given = true;
+        ctx.args.erase(ctx.args.begin() + static_cast<std::ptrdiff_t>(k),
+                       ctx.args.begin() + static_cast<std::ptrdiff_t>(k + used));
+        --k;
+    }
+    int waitMs = 0;
+    if (waitGiven) {
+        char *end = nullptr;
+        const double seconds = std::strtod(wait.c_str(), &end);
+        if (wait.empty() || *end != '\0' || !(seconds >= 0) || seconds > 24 * 3600) {
+            Context usage;
+            return Usage(usage, "--wait takes a number of seconds, not '" + wait + "'", *it);
+        }
+        waitMs = static_cast<int>(seconds * 1000);
     }
     try {
+        // A folder named by --dir or RACKMERE_DIR must be one; only a command
+        // that writes makes it when it is missing. The usual folder of a user
+        // who has catalogued nothing yet reads as an empty catalogue.
+        const bool named = dirGiven || !qEnvironmentVariableIsEmpty("RACKMERE_DIR");
         ctx.programDir = dirGiven ? NormalizeProgramDir(dir) : GetProgramDir();
+        switch (ProgramDirStateOf(ctx.programDir)) {
+        case ProgramDirState::Folder:
+            break;
+        case ProgramDirState::NotAFolder:
+            std::fprintf(stderr, "rackmere-cli %s: the catalogue folder %s is not a folder\n", name.c_str(),
+                         ctx.programDir.c_str());
+            return EXIT_USAGE;
+        case ProgramDirState::Missing:
+            if (writes) {
+                PrepareProgramDir(ctx.programDir);
+            } else if (named) {
+                std::fprintf(stderr, "rackmere-cli %s: there is no catalogue folder %s\n", name.c_str(),
+                             ctx.programDir.c_str());
+                return EXIT_USAGE;
+            }
+            break;
+        }
+        WriterLock lock(ctx.programDir);
+        if (writes && lock.take(waitMs) == WriterLock::State::Busy) {
+            std::fprintf(stderr, "rackmere-cli %s: The catalogue in %s is in use by Rackmere (process %lld)\n",
+                         name.c_str(), ctx.programDir.c_str(), static_cast<long long>(lock.holderPid()));
+            return EXIT_BUSY;
+        }
+        // A lock file that cannot be made (a folder that cannot be written):
+        // the command goes on, and its writes report what is wrong.
         return it->run(ctx);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "rackmere-cli %s: %s\n", name.c_str(), e.what());

@@ -99,6 +99,11 @@ CliResult RunProgram(const std::string &program, const std::vector<std::string> 
     return r;
 }
 
+std::string CliProgram()
+{
+    return RACKMERE_CLI;
+}
+
 CliResult RunCli(const std::vector<std::string> &args, const RunOptions &options)
 {
     std::vector<std::string> all;

@@ -60,6 +60,8 @@ CliResult RunProgram(const std::string &program, const std::vector<std::string> 
                      const RunOptions &options = {});
 // The rackmere-cli that was built with the tests.
 CliResult RunCli(const std::vector<std::string> &args, const RunOptions &options = {});
+// Its path, for a test that starts several at once.
+std::string CliProgram();
 
 // Listings written by the catalogue's own writer.
 struct FolderSpec {
