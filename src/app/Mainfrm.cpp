@@ -5,9 +5,12 @@
 #include "app/PrintCommands.h"
 #include "app/ScanCommands.h"
 #include "app/SearchCommands.h"
+#include "catalog/WriterLock.h"
 #include "gui/ErrorReport.h"
 #include "gui/Help.h"
 #include "gui/Prompter.h"
+#include "gui/WaitCursor.h"
+#include "platform/Text.h"
 #include "service/Project.h"
 #include "service/Settings.h"
 #include "service/ui/Service.h"
@@ -26,6 +29,7 @@
 #include <QStyle>
 #include <QTableView>
 #include <QThread>
+#include <QTimer>
 #include <QTreeView>
 
 namespace rkm {
@@ -33,6 +37,20 @@ namespace rkm {
 namespace {
 
 constexpr int GRID_COLUMNS = I_STRINGS_IN_LIST;
+const QString RACKMERE = QStringLiteral("Rackmere");
+
+int g_autosaveMs = 2000;
+int g_lockWaitMs = 5000;
+
+// One line per listing that could not be written.
+QString failureLines(const std::vector<CatalogStore::SaveFailure> &failures)
+{
+    QStringList lines;
+    for (const CatalogStore::SaveFailure &f : failures)
+        lines << QStringLiteral("The listing '%1' could not be saved: %2")
+                     .arg(platform::DecodeText(f.disk->text()), platform::DecodeText(f.reason));
+    return lines.join(QLatin1Char('\n'));
+}
 
 // The standard 16-colour palette, for the pictures of low-colour displays.
 QList<QRgb> sixteenColours()
@@ -66,13 +84,18 @@ TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), 
     buildImages(depth);
     buildWindow();
     buildMenus();
+    m_autosave = new QTimer(this);
+    m_autosave->setSingleShot(true);
+    m_autosave->setInterval(g_autosaveMs);
+    connect(m_autosave, &QTimer::timeout, this, [this] { saveModifiedListings(); });
 
     CurrentNode = nullptr;
     CurrentDisk = nullptr;
+    m_abandoned = !takeWriterLock();
     loadCatalog();
 
     // The splash stays up for its least time, counted from when it appeared.
-    const qint64 least = TfrmSplash::minimumMilliseconds();
+    const qint64 least = m_abandoned ? 0 : TfrmSplash::minimumMilliseconds();
     while (splashTime.elapsed() < least) {
         QCoreApplication::processEvents();
         QThread::msleep(static_cast<unsigned long>(std::min<qint64>(100, least - splashTime.elapsed())));
@@ -259,12 +282,49 @@ void TfrmMain::buildMenus()
     StringGrid1->addAction(popLstProperties);
 }
 
+bool TfrmMain::takeWriterLock()
+{
+    // The catalogue is read once and written back from memory: while a
+    // command of rackmere-cli writes it, it is not read. Such commands are
+    // mostly short, so start-up waits a little with the hourglass, then asks.
+    m_writerLock = std::make_unique<WriterLock>(m_store.ProgramDir());
+    for (;;) {
+        WriterLock::State state;
+        {
+            const WaitCursor wait;
+            state = m_writerLock->take(g_lockWaitMs, [] { QCoreApplication::processEvents(); });
+        }
+        if (state == WriterLock::State::Held)
+            m_store.RemoveLeftoverTemporaryFiles();
+        // A folder where no lock file can be made cannot be written either;
+        // its writes report that.
+        if (state != WriterLock::State::Busy)
+            return true;
+        const std::string holder = m_writerLock->holderName();
+        if (m_splash)
+            m_splash->hide();
+        const QString text =
+            QStringLiteral("The catalogue in %1 is in use by %2 (process %3).\n\n"
+                           "Rackmere opens it once that program has finished. Retry waits for it again; "
+                           "Cancel closes Rackmere without changing anything.")
+                .arg(platform::DecodeText(m_store.ProgramDir()),
+                     holder.empty() ? QStringLiteral("another program") : QString::fromStdString(holder))
+                .arg(m_writerLock->holderPid());
+        if (prompter().message(this, QMessageBox::Warning, RACKMERE, text, QMessageBox::Retry | QMessageBox::Cancel,
+                               QMessageBox::Retry) != QMessageBox::Retry)
+            return false;
+        if (m_splash)
+            m_splash->show();
+    }
+}
+
 void TfrmMain::loadCatalog()
 {
     QStringList errors;
     try {
-        for (const std::string &e : m_store.LoadCatalog())
-            errors.append(QString::fromStdString(e));
+        if (!m_abandoned)
+            for (const std::string &e : m_store.LoadCatalog())
+                errors.append(QString::fromStdString(e));
     } catch (const std::exception &e) {
         errors.append(QString::fromUtf8(e.what()));
     }
@@ -348,8 +408,74 @@ void TfrmMain::FormShow()
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
+    saveBeforeClosing();
     FormClose();
     QMainWindow::closeEvent(event);
+}
+
+bool TfrmMain::saveBeforeClosing()
+{
+    // The window stays until every modified listing is written or the user
+    // gives it up.
+    m_autosave->stop();
+    for (;;) {
+        const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
+        if (failures.empty())
+            return true;
+        const QString text = failureLines(failures) +
+                             QStringLiteral("\n\nRetry tries again. Discard closes Rackmere, and the changes made "
+                                            "to %1 since it was last saved are lost.")
+                                 .arg(failures.size() == 1 ? QStringLiteral("this listing")
+                                                           : QStringLiteral("these listings"));
+        if (prompter().message(this, QMessageBox::Warning, RACKMERE, text, QMessageBox::Retry | QMessageBox::Discard,
+                               QMessageBox::Retry) == QMessageBox::Discard) {
+            for (const CatalogStore::SaveFailure &f : failures)
+                f.disk->disk().SetModified(false);
+            return false;
+        }
+    }
+}
+
+void TfrmMain::listingEdited(TDisk &record)
+{
+    record.SetModified(true);
+    m_autosave->start(g_autosaveMs);
+}
+
+bool TfrmMain::saveModifiedListings()
+{
+    // While the report of a failed try is up, a second try waits for the next edit.
+    if (m_saving)
+        return false;
+    m_autosave->stop();
+    const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
+    // Texts the store had to shorten on this save are to be told here as
+    // well, once the store keeps a list of them.
+    if (failures.empty())
+        return true;
+    m_saving = true;
+    prompter().message(this, QMessageBox::Warning, RACKMERE,
+                       failureLines(failures) +
+                           QStringLiteral("\n\nYour changes are kept. Rackmere tries again after your next change "
+                                          "and when it closes."),
+                       QMessageBox::Ok);
+    m_saving = false;
+    return false;
+}
+
+int TfrmMain::autosaveMilliseconds()
+{
+    return g_autosaveMs;
+}
+
+void TfrmMain::setAutosaveMillisecondsForTests(int ms)
+{
+    g_autosaveMs = ms;
+}
+
+void TfrmMain::setLockWaitMillisecondsForTests(int ms)
+{
+    g_lockWaitMs = ms;
 }
 
 void TfrmMain::FormClose()
@@ -359,7 +485,7 @@ void TfrmMain::FormClose()
 
 void TfrmMain::FormDestroy()
 {
-    if (m_destroyed)
+    if (m_destroyed || m_abandoned)
         return;
     m_destroyed = true;
     SetSettingInt("Top", y());

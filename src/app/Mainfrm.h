@@ -12,6 +12,7 @@
 
 class QAction;
 class QMenu;
+class QTimer;
 class QPoint;
 class QSplitter;
 class QStatusBar;
@@ -26,6 +27,7 @@ class ScanCommands;
 class SearchCommands;
 class PrintCommands;
 class TfrmSplash;
+class WriterLock;
 
 // The main window: the catalogue tree on the left, the selected folder's
 // files on the right, the menus and the status line. It owns the catalogue for
@@ -66,6 +68,26 @@ public:
     void setGridEntryIndex(int index);
     // Shows a file entry again after its texts changed.
     void refreshGridEntry(int index);
+    // Every edit of a listing in this program comes here (file entry
+    // properties, listing properties, rename, drive change): the listing is
+    // marked modified, and the modified listings are written about two
+    // seconds after the last edit.
+    void listingEdited(TDisk &record);
+    // Writes the modified listings now; each that cannot be written is
+    // reported at once with its name and the reason, and stays modified (it
+    // is tried again after the next edit and at exit). True when all were.
+    bool saveModifiedListings();
+    // Whether start-up was given up: another program kept the catalogue in
+    // use and the user chose not to wait. The window then holds nothing and
+    // writes nothing.
+    bool startAbandoned() const { return m_abandoned; }
+    // The time from the last edit to the autosave, and how long start-up
+    // waits for another program's writer lock before it asks (tests shorten
+    // them; the program never changes them).
+    static int autosaveMilliseconds();
+    static void setAutosaveMillisecondsForTests(int ms);
+    static void setLockWaitMillisecondsForTests(int ms);
+
     // Runs a command's work; an error it does not catch reaches the general
     // error report and the program carries on.
     template <class F> void guarded(F &&f);
@@ -115,7 +137,9 @@ private:
     void buildWindow();
     void buildMenus();
     void buildImages(int bitsPerPixel);
+    bool takeWriterLock();
     void loadCatalog();
+    bool saveBeforeClosing();
     void restoreGeometry();
     void FormShow();
     void FormClose();
@@ -150,6 +174,10 @@ private:
     std::unique_ptr<ScanCommands> m_scan;
     std::unique_ptr<SearchCommands> m_search;
     std::unique_ptr<PrintCommands> m_print;
+    std::unique_ptr<WriterLock> m_writerLock;
+    QTimer *m_autosave = nullptr;
+    bool m_abandoned = false;
+    bool m_saving = false;
 };
 
 template <class F> void TfrmMain::guarded(F &&f)

@@ -131,6 +131,7 @@ void ScanCommands::renameListing()
         return;
     // The disk moves to the place of its new name and stays selected.
     m_main.store().RenameDisk(disk->Node, StoredName(name.toStdString()));
+    m_main.listingEdited(*disk);
     m_main.treeModel()->nodeChanged(disk->Node);
 }
 
@@ -141,7 +142,8 @@ void ScanCommands::showProperties()
         return;
     m_props->SetPropsNode(node);
     m_props->FormShow();
-    m_props->exec();
+    if (m_props->exec() == QDialog::Accepted && m_props->stored())
+        m_main.listingEdited(node->disk());
 }
 
 } // namespace rkm

@@ -78,16 +78,28 @@ void SearchCommands::editFileEntry()
         return;
     TfrmListProperties &d = *m_frmListProperties;
     d.setEntry(folder.Files.entry(index), m_main.Categories(), folder.GetFullPath());
+    d.setRootPath(folder.GetRootDisk()->RootPath);
     if (d.exec() != QDialog::Accepted)
         return;
     m_main.guarded([&] {
+        const std::string description(folder.Files.text(index, FT_DESCRIPTION));
+        const std::string category(folder.Files.text(index, FT_CATEGORY));
+        // A changed entry is a listing edit, also when DATA.CAT cannot be
+        // written afterwards.
+        const auto edited = [&] {
+            if (folder.Files.text(index, FT_DESCRIPTION) != description ||
+                folder.Files.text(index, FT_CATEGORY) != category)
+                m_main.listingEdited(folder);
+        };
         try {
             SetEntryAnnotations(m_main.store(), folder, index, d.descriptionText(), d.categoryText());
         } catch (...) {
             // The new texts stay in memory; show them before the error.
+            edited();
             m_main.refreshGridEntry(index);
             throw;
         }
+        edited();
         m_main.refreshGridEntry(index);
     });
 }

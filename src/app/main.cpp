@@ -53,17 +53,23 @@ int main(int argc, char **argv)
     std::string dir;
     try {
         dir = rkm::GetProgramDir();
+        rkm::PrepareProgramDir(dir);
     } catch (const std::exception &e) {
         rkm::ReportGeneralError(nullptr, QString::fromUtf8(e.what()));
+        rkm::ReleaseInstanceGuard();
         return 1;
     }
     int code = 0;
     {
         rkm::CatalogStore store(dir);
         rkm::TfrmMain frmMain(store);
-        closeOnTermination(&frmMain);
-        frmMain.show();
-        code = app.exec();
+        if (frmMain.startAbandoned()) {
+            code = 1; // another program kept the catalogue, and the user did not wait
+        } else {
+            closeOnTermination(&frmMain);
+            frmMain.show();
+            code = app.exec();
+        }
     } // the window stores its settings and the modified listings here
     // Only now may another copy start and read the listings.
     rkm::ReleaseInstanceGuard();

@@ -8,6 +8,7 @@
 #include "platform/Text.h"
 #include "scan/Props.h"
 #include "scan/Scanner.h"
+#include "gui/PlainText.h"
 
 namespace rkm {
 
@@ -15,11 +16,12 @@ TfrmProps::TfrmProps(QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TfrmProps>()), m_system(&platform::System())
 {
     m_ui->setupUi(this);
+    ShowLabelsAsPlainText(this);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
     SetHelpContext(this, HELP_LISTING_PROPERTIES);
     connect(m_ui->m_pDrive, &QComboBox::currentIndexChanged, this, &TfrmProps::m_pDriveChange);
     connect(m_ui->OKBtn, &QPushButton::clicked, this, [this] {
-        OKBtnClick();
+        m_stored = OKBtnClick();
         accept();
     });
     connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -35,6 +37,7 @@ void TfrmProps::SetPropsNode(TreeNode *node)
 
 void TfrmProps::FormShow()
 {
+    m_stored = false;
     if (!m_node || !m_disk)
         return;
     const QString name = platform::DecodeText(m_node->text());

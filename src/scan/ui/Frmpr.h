@@ -36,7 +36,8 @@ public:
     void m_pDriveChange(int index);
     // Stores what changed and marks the listing modified; true when anything did.
     bool OKBtnClick();
-
+    // Whether the last showing closed with OK and stored anything.
+    bool stored() const { return m_stored; }
 
 private:
     std::unique_ptr<Ui::TfrmProps> m_ui;
@@ -45,6 +46,7 @@ private:
     TDisk *m_disk = nullptr;
     std::string m_prefix;   // the drive part of the root path
     std::string m_fullPath; // the node's full path as stored
+    bool m_stored = false;
 };
 
 } // namespace rkm
