@@ -1,6 +1,7 @@
 #include "app/CatalogTreeModel.h"
 
 #include "catalog/EntryOrder.h"
+#include "gui/PlainText.h"
 #include "platform/Text.h"
 
 
@@ -153,8 +154,9 @@ QVariant CatalogTreeModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
         return platform::DecodeText(n->text());
+    case Qt::ToolTipRole:
+        return PlainToolTip(platform::DecodeText(n->text()));
     case Qt::DecorationRole: {
         const int picture = n == m_selected ? n->selectedIndex() : n->imageIndex();
         return m_images[static_cast<std::size_t>(picture)];
@@ -277,7 +279,8 @@ QVariant FileGridModel::data(const QModelIndex &index, int role) const
     const int entry = entryAt(index.row());
     if (entry < 0)
         return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
-    return platform::DecodeText(m_node->disk().Files.text(entry, index.column()));
+    const QString text = platform::DecodeText(m_node->disk().Files.text(entry, index.column()));
+    return role == Qt::ToolTipRole ? PlainToolTip(text) : text;
 }
 
 QVariant FileGridModel::headerData(int section, Qt::Orientation orientation, int role) const

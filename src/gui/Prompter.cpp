@@ -16,12 +16,12 @@ public:
                                         const QString &text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override
     {
-        QMessageBox box(icon, caption, text, buttons, parent);
-        if (icon == QMessageBox::NoIcon && !QApplication::windowIcon().isNull())
-            box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
-        if (defaultButton != QMessageBox::NoButton)
-            box.setDefaultButton(defaultButton);
-        return static_cast<QMessageBox::StandardButton>(box.exec());
+        return show(icon, caption, text, Qt::PlainText, buttons, defaultButton, parent);
+    }
+
+    void richMessage(QWidget *parent, const QString &caption, const QString &html) override
+    {
+        show(QMessageBox::NoIcon, caption, html, Qt::RichText, QMessageBox::Ok, QMessageBox::Ok, parent);
     }
 
     void beep() override { QApplication::beep(); }
@@ -38,6 +38,21 @@ public:
     }
 
     bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
+
+private:
+    static QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString &caption, const QString &text,
+                                            Qt::TextFormat format, QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton, QWidget *parent)
+    {
+        QMessageBox box(icon, caption, QString(), buttons, parent);
+        box.setTextFormat(format);
+        box.setText(text);
+        if (icon == QMessageBox::NoIcon && !QApplication::windowIcon().isNull())
+            box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+        if (defaultButton != QMessageBox::NoButton)
+            box.setDefaultButton(defaultButton);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
 };
 
 Prompter *g_installed = nullptr;

@@ -16,10 +16,18 @@ namespace rkm {
 class Prompter {
 public:
     virtual ~Prompter() = default;
-    // A modal message box; returns the button pressed.
+    // A modal message box; returns the button pressed. The text is shown as
+    // it is, never as markup: it may hold names from a listing, the file
+    // system or the user.
     virtual QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
                                                 const QString &text, QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
+    // A message box whose text is the program's own HTML (the about box);
+    // every text from elsewhere in it must be escaped.
+    virtual void richMessage(QWidget *parent, const QString &caption, const QString &html)
+    {
+        message(parent, QMessageBox::NoIcon, caption, html, QMessageBox::Ok);
+    }
     // The warning (exclamation) beep.
     virtual void beep() = 0;
     // A folder picker; empty when cancelled.

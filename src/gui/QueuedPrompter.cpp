@@ -45,6 +45,11 @@ QMessageBox::StandardButton QueuedPrompter::message(QWidget *, QMessageBox::Icon
     return QMessageBox::NoButton;
 }
 
+void QueuedPrompter::richMessage(QWidget *, const QString &caption, const QString &html)
+{
+    calls.append({Message, caption, html, QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Ok, true});
+}
+
 void QueuedPrompter::beep()
 {
     calls.append({Beep, {}, {}});

@@ -28,6 +28,7 @@ public:
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons = QMessageBox::NoButton;
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        bool richText = false; // the program's own HTML (richMessage)
     };
 
     QueuedPrompter();
@@ -53,6 +54,7 @@ public:
     QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
                                         const QString &text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
+    void richMessage(QWidget *parent, const QString &caption, const QString &html) override;
     void beep() override;
     QString existingDirectory(QWidget *parent, const QString &caption, const QString &start) override;
     bool choosePrinter(QWidget *parent, QPrinter *printer) override;

@@ -3,12 +3,16 @@
 #include "service/ui/Service.h"
 #include "support/GuiTestSupport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTimer>
 #include <QTest>
 #include <QUrlQuery>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace rkm;
 
@@ -111,6 +115,31 @@ private slots:
         QVERIFY(askToRaise());
         QTRY_VERIFY(!main.isMinimized());
         QVERIFY(main.isVisible());
+    }
+
+    // Without a session runtime folder of the user's own, the guard lives in
+    // one under the cache folder, never in /tmp, where another user could
+    // take its name first.
+    void guardFolderIsTheUsersOwn()
+    {
+        for (const char *runtime : {"own", "unset", "open to all", "missing"}) {
+            test::TempDir tmp;
+            const QString own = QString::fromStdString(tmp.file("runtime"));
+            QDir().mkdir(own);
+            ::chmod(QFile::encodeName(own).constData(), runtime == std::string("open to all") ? 0777 : 0700);
+            qputenv("XDG_RUNTIME_DIR",
+                    runtime == std::string("missing") ? QByteArray("/nonexistent") : QFile::encodeName(own));
+            if (runtime == std::string("unset"))
+                qunsetenv("XDG_RUNTIME_DIR");
+            qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(tmp.file("cache")));
+            const QString folder = QFileInfo(InstanceLockPath()).absolutePath();
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+            qunsetenv("XDG_CACHE_HOME");
+            QCOMPARE(folder, runtime == std::string("own") ? own : QString::fromStdString(tmp.file("cache/rackmere")));
+            struct stat st {};
+            QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &st), 0);
+            QVERIFY(st.st_uid == ::geteuid() && (st.st_mode & 0777) == 0700);
+        }
     }
 
     void aboutBoxShowsTheAddress()

@@ -1,12 +1,14 @@
 #include "print/ui/Dlgaddfilter.h"
 
 #include "ui_Dlgaddfilter.h"
+#include "gui/PlainText.h"
 
 namespace rkm {
 
 TfrmAddFilter::TfrmAddFilter(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TfrmAddFilter>())
 {
     m_ui->setupUi(this);
+    ShowLabelsAsPlainText(this);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
     connect(m_ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);

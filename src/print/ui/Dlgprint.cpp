@@ -7,6 +7,7 @@
 #include "catalog/Errors.h"
 #include "platform/Text.h"
 #include "print/ui/Dlgaddfilter.h"
+#include "gui/PlainText.h"
 
 #include <QScrollBar>
 
@@ -74,6 +75,7 @@ TfrmPrint::TfrmPrint(std::string programDir, PrintSettingsStore &settings, QWidg
       m_settings(settings)
 {
     m_ui->setupUi(this);
+    ShowLabelsAsPlainText(this);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
     SetHelpContext(this, HELP_PRINT_OPTIONS);
     GreyWhenDisabled(m_ui->m_pLstFilter);

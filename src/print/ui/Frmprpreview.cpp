@@ -1,6 +1,7 @@
 #include "print/ui/Frmprpreview.h"
 
 #include "ui_Frmprpreview.h"
+#include "gui/PlainText.h"
 
 #include <QImage>
 #include <QPainter>
@@ -10,6 +11,7 @@ namespace rkm {
 TfrmPrintPreview::TfrmPrintPreview(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TfrmPrintPreview>())
 {
     m_ui->setupUi(this);
+    ShowLabelsAsPlainText(this);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
     // The image has a fixed size in pixels, so the window does too.
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);

@@ -7,6 +7,7 @@
 #include "platform/SystemView.h"
 #include "platform/Text.h"
 #include "scan/Scanner.h"
+#include "gui/PlainText.h"
 
 #include <QFile>
 #include <QFocusEvent>
@@ -30,6 +31,7 @@ std::string PathBytes(const QString &text)
 TfrmAddNew::TfrmAddNew(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TfrmAddNew>())
 {
     m_ui->setupUi(this);
+    ShowLabelsAsPlainText(this);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
     labelSource = [](const std::string &folder) { return platform::System().volumeLabel(folder); };
     SetHelpContext(this, HELP_ADD_NEW);

@@ -3,6 +3,7 @@
 #include "ui_Frmaddprogress.h"
 
 #include "platform/Text.h"
+#include "gui/PlainText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,7 +33,7 @@ void SetText(QLabel *label, const QString &text, Qt::TextElideMode elide, bool &
     if (label->text() == shown)
         return;
     label->setText(shown);
-    label->setToolTip(shown == text ? QString() : text);
+    label->setToolTip(shown == text ? QString() : PlainToolTip(text));
     changed = true;
 }
 
@@ -41,6 +42,7 @@ void SetText(QLabel *label, const QString &text, Qt::TextElideMode elide, bool &
 TfrmAdding::TfrmAdding(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TfrmAdding>())
 {
     m_ui->setupUi(this);
+    ShowLabelsAsPlainText(this);
     // A caption without buttons: Cancel or Esc stop the scan, and the window
     // goes when the scan is done.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -2,16 +2,16 @@
 
 #include "gui/Help.h"
 #include "gui/Prompter.h"
+#include "platform/Launch.h"
 #include "platform/Text.h"
 #include "search/Annotations.h"
 
 #include "ui_Frmlistpr.h"
+#include "gui/PlainText.h"
 
 #include <QFile>
 #include <QSignalBlocker>
 #include <QUrl>
-
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <limits>
@@ -50,6 +50,7 @@ TfrmListProperties::TfrmListProperties(QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TfrmListProperties>())
 {
     m_ui->setupUi(this);
+    ShowLabelsAsPlainText(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     connect(m_ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -120,15 +121,36 @@ void TfrmListProperties::showEvent(QShowEvent *event)
 void TfrmListProperties::cmdLaunchClick()
 {
     const std::string path = filePath();
-    struct stat st {};
-    const QString shownPath = QFile::decodeName(QByteArray::fromStdString(path));
-    if (::stat(path.c_str(), &st) != 0) {
+    const QString shownPath = platform::DecodeText(path);
+    const platform::LaunchCheck check = platform::CheckLaunch(m_rootPath, path);
+    switch (check.verdict) {
+    case platform::LaunchVerdict::Missing:
         prompter().message(this, QMessageBox::Warning, shownPath,
                            QStringLiteral("The file could not be found, please make sure the right disk is inserted."),
                            QMessageBox::Ok);
         return;
+    case platform::LaunchVerdict::Outside:
+        prompter().message(this, QMessageBox::Warning, shownPath,
+                           QStringLiteral("The file %1 lies outside the listing's folder %2, so it is not opened.")
+                               .arg(shownPath, platform::DecodeText(m_rootPath)),
+                           QMessageBox::Ok);
+        return;
+    case platform::LaunchVerdict::NotAFile:
+        prompter().message(this, QMessageBox::Warning, shownPath,
+                           QStringLiteral("%1 is not a file that can be opened.").arg(shownPath), QMessageBox::Ok);
+        return;
+    case platform::LaunchVerdict::AskFirst:
+        if (prompter().message(this, QMessageBox::Question, shownPath,
+                               QStringLiteral("%1 is a program or a desktop launcher: opening it runs it.\n\n"
+                                              "Open it anyway?")
+                                   .arg(shownPath),
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return;
+        break;
+    case platform::LaunchVerdict::Open:
+        break;
     }
-    prompter().openUrl(QUrl::fromLocalFile(shownPath));
+    prompter().openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(check.resolved))));
     // Launching ends the dialog as cancelled: edits made before are not kept.
     reject();
 }

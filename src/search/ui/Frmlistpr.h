@@ -32,6 +32,9 @@ public:
     // Windows-1252 bytes); a category picked from the list keeps the list's.
     std::string descriptionText() const;
     std::string categoryText() const;
+    // The root path of the entry's listing as it stands: Launch opens only
+    // files below it.
+    void setRootPath(std::string rootPath) { m_rootPath = std::move(rootPath); }
     // The path of the file on its disk.
     std::string filePath() const;
     const std::string &folderPath() const { return m_folderPath; }
@@ -44,6 +47,7 @@ protected:
 private:
     std::unique_ptr<Ui::TfrmListProperties> m_ui;
     std::string m_folderPath;
+    std::string m_rootPath;
     std::string m_fileName;
     std::string m_description; // as filled in, to keep its bytes when unchanged
     std::string m_category;

@@ -4,12 +4,14 @@
 #include "platform/Text.h"
 
 #include "ui_searchfrm.h"
+#include "gui/PlainText.h"
 
 namespace rkm {
 
 TfrmSearch::TfrmSearch(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TfrmSearch>())
 {
     m_ui->setupUi(this);
+    ShowLabelsAsPlainText(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     connect(m_ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -16,6 +17,8 @@
 
 #include <memory>
 
+#include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace rkm {
@@ -50,12 +53,37 @@ void bringToFront()
     w->activateWindow();
 }
 
+// A folder only this user can enter and write: owned by the user, not a
+// link, no access for group or others.
+bool ownFolder(const QByteArray &path)
+{
+    struct stat st {};
+    return !path.isEmpty() && ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           (st.st_mode & (S_IRWXG | S_IRWXO)) == 0;
+}
+
 QString runtimeDir()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir;
+    // The session's runtime folder, when it is what it should be.
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (ownFolder(runtime))
+        return QFile::decodeName(runtime);
+    // Else a folder of the user's own under the cache folder; never a shared
+    // place such as /tmp, where another user could take the name first.
+    QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty())
+        cache = QDir::homePath() + QStringLiteral("/.cache");
+    const QString dir = cache + QStringLiteral("/rackmere");
+    const QByteArray path = QFile::encodeName(dir);
+    QDir().mkpath(cache);
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+        return QString();
+    // A folder of ours left with too wide a mode is narrowed; one of
+    // another user is not used.
+    struct stat st {};
+    if (::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid())
+        ::chmod(path.constData(), 0700);
+    return ownFolder(path) ? dir : QString();
 }
 
 } // namespace
@@ -63,12 +91,14 @@ QString runtimeDir()
 QString InstanceServerName()
 {
     // A full path, so each user (and each test's runtime folder) has its own.
-    return runtimeDir() + QStringLiteral("/rackmere-%1.socket").arg(::getuid());
+    const QString dir = runtimeDir();
+    return dir.isEmpty() ? dir : dir + QStringLiteral("/rackmere-%1.socket").arg(::getuid());
 }
 
 QString InstanceLockPath()
 {
-    return runtimeDir() + QStringLiteral("/rackmere-%1.lock").arg(::getuid());
+    const QString dir = runtimeDir();
+    return dir.isEmpty() ? dir : dir + QStringLiteral("/rackmere-%1.lock").arg(::getuid());
 }
 
 bool EnsureOneInstance(const QString &, int)
@@ -76,7 +106,10 @@ bool EnsureOneInstance(const QString &, int)
     ServiceState &s = state();
     if (s.lock)
         return false; // this copy holds the guard already
-    auto lock = std::make_unique<QLockFile>(InstanceLockPath());
+    const QString lockPath = InstanceLockPath();
+    if (lockPath.isEmpty())
+        return false; // no folder of the user's own: run unguarded rather than refuse to start
+    auto lock = std::make_unique<QLockFile>(lockPath);
     // Held for the whole run, however long; a lock left by a copy that
     // crashed is still taken over, as its process is gone.
     lock->setStaleLockTime(0);
@@ -92,8 +125,8 @@ bool EnsureOneInstance(const QString &, int)
             }
             return true;
         }
-        // The lock file cannot be made (no runtime folder): run unguarded
-        // rather than refuse to start.
+        // The lock file cannot be made (no folder of the user's own): run
+        // unguarded rather than refuse to start.
         return false;
     }
     s.lock = std::move(lock);
@@ -137,8 +170,7 @@ void ShowAboutBox(QWidget *parent, const QString &webAddress)
                        "<p><a href=\"%3\">%3</a><br>Support: <a href=\"mailto:%4\">%4</a></p>")
             .arg(state().appName.toHtmlEscaped(), QString::fromLatin1(qVersion()), webAddress.toHtmlEscaped(),
                  QString::fromLatin1(SUPPORT_MAIL_ADDRESS));
-    prompter().message(parent, QMessageBox::NoIcon, QStringLiteral("About %1").arg(state().appName), text,
-                       QMessageBox::Ok);
+    prompter().richMessage(parent, QStringLiteral("About %1").arg(state().appName), text);
 }
 
 void GotoURL(const QString &webAddress)
