@@ -49,7 +49,7 @@ public:
         if (m_fd < 0) {
             const int error = errno;
             m_path.clear();
-            throw RackmereError("Cannot create file " + m_shown + ": " + reasonOf(error));
+            throw RackmereError("Cannot create " + m_shown + ": " + reasonOf(error));
         }
     }
     ~TempFile()
@@ -90,7 +90,7 @@ public:
     void release() { m_path.clear(); }
 
 private:
-    [[noreturn]] void fail(int error) { throw RackmereError("Cannot write file " + m_shown + ": " + reasonOf(error)); }
+    [[noreturn]] void fail(int error) { throw RackmereError("Cannot write " + m_shown + ": " + reasonOf(error)); }
     std::string m_shown;
     std::string m_path;
     int m_fd = -1;
@@ -156,7 +156,7 @@ void WriteFileAtomically(const std::string &path, std::string_view bytes)
     struct stat st {};
     const bool keepMode = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     const std::string folder = folderOf(path);
-    TempFile temp(folder, path, NEW_FILE_MODE);
+    TempFile temp(folder, "file " + path, NEW_FILE_MODE);
     if (keepMode)
         ::chmod(temp.path().c_str(), st.st_mode & 07777);
     temp.write(bytes);
@@ -169,7 +169,7 @@ void WriteFileAtomically(const std::string &path, std::string_view bytes)
 std::string WriteNewFile(const std::string &dir, std::string_view bytes, const std::function<std::string()> &draw,
                          int attempts, const std::string &exhausted)
 {
-    TempFile temp(dir, dir, NEW_FILE_MODE);
+    TempFile temp(dir, "a new file in " + dir, NEW_FILE_MODE);
     temp.write(bytes);
     for (int attempt = 0; attempt < attempts; ++attempt) {
         const std::string name = draw();

@@ -109,14 +109,17 @@ ProgramDirState ProgramDirStateOf(const std::string &dir)
 
 void PrepareProgramDir(const std::string &dir)
 {
+    std::string shown = dir;
+    while (shown.size() > 1 && shown.back() == '/')
+        shown.pop_back();
     switch (ProgramDirStateOf(dir)) {
     case ProgramDirState::Folder:
         return;
     case ProgramDirState::NotAFolder:
-        throw RackmereError("The catalogue folder " + dir + " is not a folder");
+        throw RackmereError("The catalogue folder " + shown + " is not a folder");
     case ProgramDirState::Missing:
         if (!QDir().mkpath(QString::fromStdString(dir)) || ProgramDirStateOf(dir) != ProgramDirState::Folder)
-            throw RackmereError("Cannot make the catalogue folder " + dir + ": " + std::strerror(errno));
+            throw RackmereError("Cannot make the catalogue folder " + shown + ": " + std::strerror(errno));
         return;
     }
 }

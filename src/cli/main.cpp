@@ -139,19 +139,21 @@ int main(int argc, char **argv)
         // who has catalogued nothing yet reads as an empty catalogue.
         const bool named = dirGiven || !qEnvironmentVariableIsEmpty("RACKMERE_DIR");
         ctx.programDir = dirGiven ? NormalizeProgramDir(dir) : GetProgramDir();
+        const std::string shownDir = ctx.programDir.size() > 1 ? ctx.programDir.substr(0, ctx.programDir.size() - 1)
+                                                               : ctx.programDir;
         switch (ProgramDirStateOf(ctx.programDir)) {
         case ProgramDirState::Folder:
             break;
         case ProgramDirState::NotAFolder:
             std::fprintf(stderr, "rackmere-cli %s: the catalogue folder %s is not a folder\n", name.c_str(),
-                         ctx.programDir.c_str());
+                         shownDir.c_str());
             return EXIT_USAGE;
         case ProgramDirState::Missing:
             if (writes) {
                 PrepareProgramDir(ctx.programDir);
             } else if (named) {
                 std::fprintf(stderr, "rackmere-cli %s: there is no catalogue folder %s\n", name.c_str(),
-                             ctx.programDir.c_str());
+                             shownDir.c_str());
                 return EXIT_USAGE;
             }
             break;
