@@ -5,6 +5,7 @@
 #include "app/PrintCommands.h"
 #include "app/ScanCommands.h"
 #include "app/SearchCommands.h"
+#include "catalog/ListingFile.h"
 #include "catalog/WriterLock.h"
 #include "gui/ErrorReport.h"
 #include "gui/Help.h"
@@ -420,6 +421,7 @@ bool TfrmMain::saveBeforeClosing()
     m_autosave->stop();
     for (;;) {
         const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
+        tellShortenedTexts();
         if (failures.empty())
             return true;
         const QString text = failureLines(failures) +
@@ -449,18 +451,36 @@ bool TfrmMain::saveModifiedListings()
         return false;
     m_autosave->stop();
     const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
-    // Texts the store had to shorten on this save are to be told here as
-    // well, once the store keeps a list of them.
-    if (failures.empty())
-        return true;
     m_saving = true;
-    prompter().message(this, QMessageBox::Warning, RACKMERE,
-                       failureLines(failures) +
-                           QStringLiteral("\n\nYour changes are kept. Rackmere tries again after your next change "
-                                          "and when it closes."),
-                       QMessageBox::Ok);
+    tellShortenedTexts();
+    if (!failures.empty())
+        prompter().message(this, QMessageBox::Warning, RACKMERE,
+                           failureLines(failures) +
+                               QStringLiteral("\n\nYour changes are kept. Rackmere tries again after your next "
+                                              "change and when it closes."),
+                           QMessageBox::Ok);
     m_saving = false;
-    return false;
+    return failures.empty();
+}
+
+void TfrmMain::tellShortenedTexts()
+{
+    const std::vector<ShortenedListing> shortened = m_store.TakeShortened();
+    if (shortened.empty())
+        return;
+    QStringList lines;
+    for (const ShortenedListing &l : shortened) {
+        lines << QStringLiteral("Listing '%1' (%2):")
+                     .arg(QString::fromStdString(l.diskName), platform::DecodeText(l.fileName));
+        for (const std::string &e : l.entries)
+            lines << QStringLiteral("    ") + QString::fromStdString(e);
+    }
+    prompter().message(this, QMessageBox::Information, RACKMERE,
+                       QStringLiteral("A listing holds at most %1 bytes of a text. These longer texts were "
+                                      "shortened to fit when their listing was saved:\n\n")
+                               .arg(MAX_TEXT_BYTES) +
+                           lines.join(QLatin1Char('\n')),
+                       QMessageBox::Ok);
 }
 
 int TfrmMain::autosaveMilliseconds()

@@ -77,6 +77,9 @@ public:
     // reported at once with its name and the reason, and stays modified (it
     // is tried again after the next edit and at exit). True when all were.
     bool saveModifiedListings();
+    // Tells, once, which texts the last saves had to shorten to fit a
+    // listing (an earlier program stored them longer).
+    void tellShortenedTexts();
     // Whether start-up was given up: another program kept the catalogue in
     // use and the user chose not to wait. The window then holds nothing and
     // writes nothing.

@@ -47,6 +47,7 @@ void ScanCommands::addListing()
         TreeNode *node = m_main.store().AddDisk(std::move(scanned));
         m_main.selectNode(node);
         m_main.store().SaveListing(node);
+        m_main.tellShortenedTexts();
     });
 }
 
@@ -91,6 +92,7 @@ void ScanCommands::updateListing()
         // Written before the old file goes; a failure leaves all as it was.
         fresh = CompleteUpdate(m_main.store(), *old, std::move(fresh));
         m_main.selectNode(m_main.store().ReplaceDisk(old, std::move(fresh)));
+        m_main.tellShortenedTexts();
     });
 }
 

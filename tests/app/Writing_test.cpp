@@ -132,6 +132,30 @@ private slots:
         QCOMPARE(p.texts.size(), 1);
     }
 
+    // A text an earlier program stored longer than a listing holds is cut
+    // when the listing is saved, and the user is told which, once.
+    void shortenedTextsAreTold()
+    {
+        // Our writer would cut it: the longer text is put into the bytes.
+        auto disk = MakeDisk("Long", 1);
+        const std::string fits(MAX_TEXT_BYTES, 'x');
+        disk->disk().Files.setText(0, FT_DESCRIPTION, fits);
+        std::string bytes = WriteListing(*disk, 0x1234abcd);
+        bytes.replace(bytes.find(fits), fits.size(), std::string(600, 'x'));
+        WriteBytes(m_box->programDir + "300.rkm", bytes);
+        ScriptedPrompter p;
+        open();
+        TreeNode *longDisk = m_box->store->Tree().findByName("Long");
+        for (int edit = 0; edit < 2; ++edit) {
+            longDisk->disk().Comment = std::to_string(edit);
+            m_box->main->listingEdited(longDisk->disk());
+            QTRY_VERIFY_WITH_TIMEOUT(!longDisk->disk().IsModified(), 10000);
+        }
+        QCOMPARE(p.texts.size(), 1);
+        QVERIFY2(p.texts[0].contains("Listing 'Long' (300.rkm):\n    Long-file0.txt (description)"),
+                 qPrintable(p.texts[0]));
+    }
+
     // At exit the window stays until a retry succeeds or the user discards.
     void exitOffersRetryAndDiscard()
     {
