@@ -2,11 +2,14 @@
 #include "app/Mainfrm.h"
 #include "gui/ErrorReport.h"
 #include "service/Project.h"
+#include "service/Version.h"
 #include "service/ui/Service.h"
 
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <cstdio>
+#include <string_view>
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -41,10 +44,48 @@ void closeOnTermination(QWidget *window)
         ::sigaction(sig, &sa, nullptr);
 }
 
+// The program's only options of its own; they are answered before anything
+// needs a display. Qt's own options (-platform, -style...) pass on to Qt.
+bool answeredOption(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--version") {
+            std::printf("rackmere %s\n", rkm::PROGRAM_VERSION);
+            return true;
+        }
+        if (a == "--help" || a == "-h") {
+            std::fputs(
+                "Usage: rackmere [--help] [--version]\n"
+                "\n"
+                "Rackmere keeps a catalogue of your discs and drives: it walks a CD, a USB stick,\n"
+                "a disk or any folder and keeps every folder and file of it as one listing. All\n"
+                "listings show in one tree with a file grid: annotate files with a description\n"
+                "and a category, search every listing at once, bring a listing up to date,\n"
+                "print a disk's contents or a CD cover, and export listings as CSV, JSON or an\n"
+                "HTML page, without the disk at hand.\n"
+                "\n"
+                "  --help      print this help\n"
+                "  --version   print the program's version\n"
+                "\n"
+                "The catalogue is kept in the folder $RACKMERE_DIR, else\n"
+                "~/.local/share/Rackmere/; window places and print defaults in\n"
+                "~/.config/Rackmere/Rackmere.ini. One Rackmere runs at a time: starting it\n"
+                "again brings the running window to the front. rackmere-cli works on the same\n"
+                "catalogue from a terminal.\n",
+                stdout);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (answeredOption(argc, argv))
+        return 0;
     rkm::RackmereApplication app(argc, argv);
     // Another copy running: it comes to the front, and this one ends.
     if (rkm::EnsureOneInstance(QString::fromLatin1(rkm::APP_TITLE), 0))

@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "service/Version.h"
 
 #include "catalog/WriterLock.h"
 #include "platform/SystemView.h"
@@ -25,6 +26,9 @@ void programHelp(std::FILE *f)
                  "$RACKMERE_DIR that is missing or not a folder ends a command that reads with\n"
                  "exit status 2; a command that writes makes a missing one. The mount table,\n"
                  "/sys and /dev are read below $RACKMERE_SYSROOT when it is set (default /).\n"
+                 "\n"
+                 "  --help      print this help\n"
+                 "  --version   print the program's version\n"
                  "\n"
                  "Commands:\n");
     auto cmds = Commands();
@@ -54,6 +58,10 @@ int main(int argc, char **argv)
         const std::string &a = args[i];
         if (a == "--help" || a == "-h") {
             programHelp(stdout);
+            return EXIT_OK;
+        }
+        if (a == "--version") {
+            std::printf("rackmere-cli %s\n", PROGRAM_VERSION);
             return EXIT_OK;
         }
         if (a == "--dir" || a.rfind("--dir=", 0) == 0) {

@@ -1,5 +1,6 @@
 #include "app/Frmsplashdlg.h"
 #include "service/Project.h"
+#include "service/Version.h"
 #include "service/ui/Service.h"
 #include "support/GuiTestSupport.h"
 
@@ -150,6 +151,7 @@ private slots:
         QVERIFY(p.calls[0].caption.contains("Rackmere"));
         QVERIFY(p.calls[0].text.contains(QString::fromLatin1(PROJECT_WEB_ADDRESS)));
         QVERIFY(p.calls[0].text.contains(QString::fromLatin1(SUPPORT_MAIL_ADDRESS)));
+        QVERIFY(p.calls[0].text.contains(QStringLiteral("Version ") + QString::fromLatin1(PROGRAM_VERSION)));
         QCOMPARE(p.calls[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
 

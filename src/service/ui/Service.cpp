@@ -2,6 +2,7 @@
 
 #include "gui/Prompter.h"
 #include "service/Project.h"
+#include "service/Version.h"
 
 #include <QApplication>
 #include <QDir>
@@ -162,14 +163,14 @@ void Initialize(const QString &appName, const QString &appKey, QWidget *mainWind
 void ShowAboutBox(QWidget *parent, const QString &webAddress)
 {
     const QString text =
-        QStringLiteral("<p><b>%1</b></p>"
+        QStringLiteral("<p><b>%1</b><br>Version %5</p>"
                        "<p>A catalogue of your disks: every folder and file of your CDs, USB sticks, "
                        "hard disks and network drives, searchable and printable, even when the disk "
                        "itself is not at hand.</p>"
                        "<p>Built with Qt %2.</p>"
                        "<p><a href=\"%3\">%3</a><br>Support: <a href=\"mailto:%4\">%4</a></p>")
             .arg(state().appName.toHtmlEscaped(), QString::fromLatin1(qVersion()), webAddress.toHtmlEscaped(),
-                 QString::fromLatin1(SUPPORT_MAIL_ADDRESS));
+                 QString::fromLatin1(SUPPORT_MAIL_ADDRESS), QString::fromLatin1(PROGRAM_VERSION));
     prompter().richMessage(parent, QStringLiteral("About %1").arg(state().appName), text);
 }
 
