@@ -1,0 +1,48 @@
+#pragma once
+
+#include "catalog/Disks.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rkm {
+
+// The forms a catalogue leaves the program in. Every form carries the same
+// records: one per folder (the listing's root folder included) and one per
+// file entry, with the listing's name, the full path, the name, the kind,
+// the size in bytes where the size text tells it, the size text, the date
+// text, the description, the category and the comment. Texts are written as
+// UTF-8; a text that is not UTF-8 was written on Windows and is converted
+// from Windows-1252.
+enum class ExportFormat { Csv, Json, Html };
+
+// "csv", "json", "html" (or "htm"), in any letter case; nothing when unknown.
+std::optional<ExportFormat> ExportFormatFromName(std::string_view name);
+// The file name extension of a format, without the dot.
+const char *ExportFormatExtension(ExportFormat format);
+
+// The size in bytes a size text tells exactly: "N bytes". A text "N Kb"
+// only bounds the size (N × 1024 + 1 up to N × 1024 + 1023 bytes), so it
+// gives nothing, as does any other text.
+std::optional<uint64_t> ExactSize(std::string_view sizeText);
+
+// Where exported bytes go, in large pieces. A failure throws.
+class ExportSink {
+public:
+    virtual ~ExportSink() = default;
+    virtual void write(std::string_view bytes) = 0;
+};
+
+// Writes the listings (disk nodes, in the order given) in the format. The
+// output is streamed to the sink a megabyte at a time, never held whole.
+void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat format, ExportSink &sink);
+
+// Exports to a file: through a temporary file renamed into place, so a
+// failed export leaves no cut file and keeps an older file of that name.
+// "-" writes to standard output. Throws RackmereError with the reason.
+void ExportToFile(const std::vector<const TreeNode *> &disks, ExportFormat format, const std::string &path);
+
+} // namespace rkm

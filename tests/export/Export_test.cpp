@@ -1,0 +1,287 @@
+// Export as CSV, JSON and HTML, read back the way other programs read it:
+// the CSV with Python's csv module, the JSON against its schema.
+#include "catalog/Errors.h"
+#include "export/Export.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace rkm;
+using namespace rkm::test;
+
+namespace {
+
+using Record = std::array<std::string, 10>;
+
+// Two listings: one made on Linux with texts that need quoting and escaping,
+// one made on Windows whose texts are Windows-1252.
+std::vector<std::unique_ptr<TreeNode>> Listings()
+{
+    std::vector<std::unique_ptr<TreeNode>> out;
+    auto a = MakeDiskNode("Café \"A\", 1");
+    a->disk().RootPath = "/media/cd";
+    a->disk().Comment = "first, \"disc\"";
+    a->disk().FileName = "1.rkm";
+    a->disk().Files.append(FileEntry{"résumé.txt", "Notes, \"old\"", "05/12/1999", "512 bytes", "Text"});
+    a->disk().Files.append(FileEntry{"big.iso", "", "01/01/2000", "700 Kb", ""});
+    a->disk().Files.append(FileEntry{"<script>window.rkPwned=1</script>.txt", "a & b < c", "", "0 bytes", ""});
+    a->disk().Files.append(FileEntry{"odd\rname", "tab\there", "", "1024 bytes", ""});
+    TreeNode *docs = a->appendChild("Docs");
+    docs->disk().Comment = "x";
+    docs->disk().Files.append(FileEntry{"a.pdf", "", "", "1 Kb", "Docs"});
+    docs->appendChild("Old");
+    out.push_back(std::move(a));
+
+    auto b = MakeDiskNode("Donn\xe9"
+                          "es");
+    b->disk().RootPath = "E:\\";
+    b->disk().DriveType = 2;
+    b->disk().SerialNumber = 0xDEADBEEF;
+    b->disk().FileName = "2.rkm";
+    b->disk().Files.append(FileEntry{"Caf\xe9.doc", "\x93quoted\x94", "1/2/1998", "1 Kb", "Cat\x92s"});
+    b->appendChild("Mus\xe9"
+                   "e")
+        ->disk()
+        .Files.append(FileEntry{"x.txt", "", "", "9 bytes", ""});
+    out.push_back(std::move(b));
+    return out;
+}
+
+// What every format carries for Listings(), in order: listing, path, name,
+// kind, size, sizeText, date, description, category, comment.
+const std::vector<Record> kRecords = {
+    {"Café \"A\", 1", "/media/cd", "Café \"A\", 1", "folder", "", "", "", "", "", "first, \"disc\""},
+    {"Café \"A\", 1", "/media/cd/résumé.txt", "résumé.txt", "file", "512", "512 bytes", "05/12/1999",
+     "Notes, \"old\"", "Text", ""},
+    {"Café \"A\", 1", "/media/cd/big.iso", "big.iso", "file", "", "700 Kb", "01/01/2000", "", "", ""},
+    {"Café \"A\", 1", "/media/cd/<script>window.rkPwned=1</script>.txt", "<script>window.rkPwned=1</script>.txt",
+     "file", "0", "0 bytes", "", "a & b < c", "", ""},
+    {"Café \"A\", 1", "/media/cd/odd\rname", "odd\rname", "file", "1024", "1024 bytes", "", "tab\there", "", ""},
+    {"Café \"A\", 1", "/media/cd/Docs", "Docs", "folder", "", "", "", "", "", "x"},
+    {"Café \"A\", 1", "/media/cd/Docs/a.pdf", "a.pdf", "file", "", "1 Kb", "", "", "Docs", ""},
+    {"Café \"A\", 1", "/media/cd/Docs/Old", "Old", "folder", "", "", "", "", "", ""},
+    {"Données", "E:\\", "Données", "folder", "", "", "", "", "", ""},
+    {"Données", "E:\\Café.doc", "Café.doc", "file", "", "1 Kb", "1/2/1998", "\u201Cquoted\u201D", "Cat\u2019s", ""},
+    {"Données", "E:\\Musée", "Musée", "folder", "", "", "", "", "", ""},
+    {"Données", "E:\\Musée\\x.txt", "x.txt", "file", "9", "9 bytes", "", "", "", ""},
+};
+
+const char *const kFields[] = {"listing", "path", "name", "kind", "size", "sizeText", "date", "description",
+                               "category", "comment"};
+
+std::vector<const TreeNode *> Pointers(const std::vector<std::unique_ptr<TreeNode>> &disks)
+{
+    std::vector<const TreeNode *> out;
+    for (const auto &d : disks)
+        out.push_back(d.get());
+    return out;
+}
+
+// Runs the Python helper that reads exports back; its standard output.
+std::string Check(const QStringList &args, int *status = nullptr)
+{
+    QProcess p;
+    p.start(QStringLiteral("/usr/bin/python3"),
+            QStringList{QStringLiteral(RACKMERE_SOURCE_DIR "/tests/export/export_check.py")} + args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    if (status)
+        *status = p.exitCode();
+    EXPECT_TRUE(status || p.exitCode() == 0) << p.readAllStandardError().toStdString();
+    return p.readAllStandardOutput().toStdString();
+}
+
+std::string Exported(ExportFormat format, const std::string &path)
+{
+    const auto disks = Listings();
+    ExportToFile(Pointers(disks), format, path);
+    return ReadBytes(path);
+}
+
+// Counts the pieces a sink is given.
+struct PieceSink final : ExportSink {
+    std::size_t pieces = 0, largest = 0, bytes = 0, lines = 0;
+    void write(std::string_view b) override
+    {
+        ++pieces;
+        largest = std::max(largest, b.size());
+        bytes += b.size();
+        lines += static_cast<std::size_t>(std::count(b.begin(), b.end(), '\n'));
+    }
+};
+
+std::unique_ptr<TreeNode> BigDisk(int folders, int files)
+{
+    auto disk = MakeDiskNode("Big");
+    disk->disk().RootPath = "/media/big";
+    for (int f = 0; f < folders; ++f) {
+        TreeNode *folder = disk->appendChild("folder" + std::to_string(f));
+        for (int k = 0; k < files; ++k)
+            folder->disk().Files.append(
+                FileEntry{"file" + std::to_string(k) + ".txt", "", "01/02/2003", std::to_string(k) + " Kb", ""});
+    }
+    return disk;
+}
+
+} // namespace
+
+TEST(Export, CsvReadsBackWithPythonsCsvModule)
+{
+    TempDir dir;
+    const std::string csv = Exported(ExportFormat::Csv, dir.file("out.csv"));
+    EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_NE(csv.find("comment\r\n"), std::string::npos) << "lines end with CR LF";
+
+    const QJsonObject read = QJsonDocument::fromJson(QByteArray::fromStdString(
+                                                         Check({QStringLiteral("csv"), QString::fromStdString(dir.file("out.csv"))})))
+                                 .object();
+    EXPECT_TRUE(read["bom"].toBool());
+    const QJsonArray rows = read["rows"].toArray();
+    // A header, then one row per file entry and per folder (roots included).
+    ASSERT_EQ(rows.size(), qsizetype(kRecords.size() + 1));
+    for (std::size_t k = 0; k < 10; ++k)
+        EXPECT_EQ(rows[0].toArray()[qsizetype(k)].toString().toStdString(), kFields[k]);
+    for (std::size_t r = 0; r < kRecords.size(); ++r) {
+        const QJsonArray row = rows[qsizetype(r + 1)].toArray();
+        ASSERT_EQ(row.size(), 10) << "row " << r;
+        for (std::size_t k = 0; k < 10; ++k)
+            EXPECT_EQ(row[qsizetype(k)].toString().toStdString(), kRecords[r][k]) << "row " << r << " " << kFields[k];
+    }
+}
+
+TEST(Export, JsonFollowsItsSchemaAndCarriesTheSameRecords)
+{
+    TempDir dir;
+    const std::string json = Exported(ExportFormat::Json, dir.file("out.json"));
+    int status = -1;
+    const std::string verdict = Check({QStringLiteral("schema"), QString::fromStdString(dir.file("out.json")),
+                                       QStringLiteral(RACKMERE_SOURCE_DIR "/docs/export.schema.json")},
+                                      &status);
+    EXPECT_EQ(status, 0) << verdict;
+    EXPECT_EQ(verdict, "valid\n");
+
+    QJsonParseError error{};
+    const QJsonObject doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError);
+    const QJsonArray listings = doc["listings"].toArray();
+    ASSERT_EQ(listings.size(), 2);
+    const QJsonObject windows = listings[1].toObject();
+    EXPECT_EQ(windows["name"].toString(), QStringLiteral("Données"));
+    EXPECT_EQ(windows["file"].toString(), QStringLiteral("2.rkm"));
+    EXPECT_EQ(windows["serial"].toDouble(), 3735928559.0);
+    EXPECT_EQ(windows["rootPath"].toString(), QStringLiteral("E:\\"));
+    EXPECT_EQ(windows["driveType"].toInt(), 2);
+    EXPECT_EQ(listings[0].toObject()["folders"].toInt(), 2);
+    EXPECT_EQ(listings[0].toObject()["files"].toInt(), 5);
+
+    std::vector<Record> records;
+    for (const QJsonValue l : listings)
+        for (const QJsonValue r : l.toObject()["records"].toArray()) {
+            Record rec;
+            for (std::size_t k = 0; k < 10; ++k) {
+                const QJsonValue v = r.toObject()[QLatin1String(kFields[k])];
+                rec[k] = v.isDouble() ? std::to_string(v.toInteger()) : v.toString().toStdString();
+            }
+            records.push_back(rec);
+        }
+    EXPECT_EQ(records, kRecords);
+}
+
+TEST(Export, HtmlShowsHostileNamesAsTextAndNeedsNothingElse)
+{
+    TempDir dir;
+    const std::string html = Exported(ExportFormat::Html, dir.file("out.html"));
+    // The page's own script is the only one; the file name shows as text.
+    std::string lower = html;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    std::size_t scripts = 0;
+    for (std::size_t at = lower.find("<script"); at != std::string::npos; at = lower.find("<script", at + 1))
+        ++scripts;
+    EXPECT_EQ(scripts, 1u);
+    for (const char *shown : {"&lt;script&gt;window.rkPwned=1&lt;/script&gt;.txt", "a &amp; b &lt; c",
+                              "Notes, &quot;old&quot;", "first, &quot;disc&quot;", "Café &quot;A&quot;, 1",
+                              "odd\xEF\xBF\xBDname", "Données", "Cat\u2019s", "<span class=\"p\">E:\\</span>"})
+        EXPECT_NE(html.find(shown), std::string::npos) << shown;
+    EXPECT_EQ(html.find('\r'), std::string::npos);
+    // Nothing is fetched: no address, no file beside it, and a policy that forbids both.
+    for (const char *outside : {"src=", "href=", "url(", "@import", "http:", "https:"})
+        EXPECT_EQ(lower.find(outside), std::string::npos) << outside;
+    EXPECT_NE(html.find("Content-Security-Policy\" content=\"default-src 'none'"), std::string::npos);
+}
+
+TEST(Export, ExactSizeOnlyFromByteTexts)
+{
+    const std::vector<std::pair<std::string, std::optional<uint64_t>>> cases = {
+        {"0 bytes", 0},
+        {"1024 bytes", 1024},
+        {"18446744073709551615 bytes", UINT64_MAX},
+        {"18446744073709551616 bytes", std::nullopt},
+        {"1 Kb", std::nullopt},
+        {"-5 bytes", std::nullopt},
+        {"+5 bytes", std::nullopt},
+        {" 5 bytes", std::nullopt},
+        {"5 bytes ", std::nullopt},
+        {"5 Bytes", std::nullopt},
+        {" bytes", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto &[text, size] : cases)
+        EXPECT_EQ(ExactSize(text), size) << '"' << text << '"';
+}
+
+TEST(Export, EveryFormatIsStreamedInPieces)
+{
+    const auto disk = BigDisk(100, 1000);
+    for (const ExportFormat format : {ExportFormat::Csv, ExportFormat::Json, ExportFormat::Html}) {
+        PieceSink sink;
+        ExportListings({disk.get()}, format, sink);
+        EXPECT_GT(sink.bytes, std::size_t{4} << 20) << ExportFormatExtension(format);
+        EXPECT_GT(sink.pieces, 3u);
+        EXPECT_LE(sink.largest, (std::size_t{1} << 20) + (std::size_t{1} << 16)) << ExportFormatExtension(format);
+        if (format != ExportFormat::Html) {
+            // One line per record (files and folders, the root too), and the
+            // header line of the CSV or the four lines that open and close the JSON.
+            EXPECT_EQ(sink.lines, 100 * 1000 + 101u + (format == ExportFormat::Json ? 4u : 1u));
+        }
+    }
+}
+
+TEST(Export, AFailedExportKeepsTheOlderFile)
+{
+    TempDir dir;
+    const std::string path = dir.file("catalogue.csv");
+    WriteBytes(path, "older export");
+    const auto disk = BigDisk(20, 1000);
+
+    // The file system takes no more than 64 KiB, as a full disk would.
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit limit = old;
+    limit.rlim_cur = 64 * 1024;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    std::string error;
+    try {
+        ExportToFile({disk.get()}, ExportFormat::Csv, path);
+    } catch (const RackmereError &e) {
+        error = e.what();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_NE(error.find("Cannot write file " + path), std::string::npos) << error;
+    EXPECT_EQ(ReadBytes(path), "older export");
+    EXPECT_EQ(QDir(QString::fromStdString(dir.path())).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("catalogue.csv")});
+
+    // A folder that is not there is named in the message.
+    EXPECT_THROW(ExportToFile({disk.get()}, ExportFormat::Json, dir.file("no/such/folder.json")), RackmereError);
+}
