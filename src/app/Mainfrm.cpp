@@ -1,6 +1,7 @@
 #include "app/Mainfrm.h"
 
 #include "app/CatalogTreeModel.h"
+#include "app/ExportCommands.h"
 #include "app/Frmsplashdlg.h"
 #include "app/PrintCommands.h"
 #include "app/ScanCommands.h"
@@ -238,6 +239,7 @@ void TfrmMain::buildMenus()
     disk->addAction(item(mnuRename, "mnuRename", "&Rename...", &TfrmMain::mnuRenameClick, false));
     mnuRename->setShortcut(QKeySequence(Qt::Key_F2));
     disk->addAction(item(mnuPrint, "mnuPrint", "&Print...", &TfrmMain::mnuPrintClick, false));
+    disk->addAction(item(mnuExport, "mnuExport", "&Export...", &TfrmMain::mnuExportClick, false));
     disk->addAction(item(mnuProperties, "mnuProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false));
     separator(disk, "N1");
     disk->addAction(item(mnuExit, "mnuExit", "E&xit", &TfrmMain::mnuExitClick));
@@ -608,6 +610,7 @@ void TfrmMain::TreeView1Change(TreeNode *node)
         a->setEnabled(selected);
     mnuFind->setEnabled(!m_store.Tree().empty());
     mnuFindNext->setEnabled(mnuFind->isEnabled());
+    mnuExport->setEnabled(!m_store.Tree().empty());
 }
 
 void TfrmMain::selectNode(TreeNode *node)
@@ -674,6 +677,7 @@ void TfrmMain::popDeleteClick() { m_scan->deleteListing(); }
 void TfrmMain::mnuRenameClick() { m_scan->renameListing(); }
 void TfrmMain::mnuPropertiesClick() { m_scan->showProperties(); }
 void TfrmMain::mnuPrintClick() { m_print->print(); }
+void TfrmMain::mnuExportClick() { ExportCommand(*this); }
 void TfrmMain::mnuFindClick() { m_search->find(); }
 void TfrmMain::mnuFindNextClick() { m_search->findNext(); }
 void TfrmMain::StringGrid1DblClick() { m_search->editFileEntry(); }

@@ -117,6 +117,7 @@ public:
     void mnuRenameClick();
     void mnuPropertiesClick();
     void mnuPrintClick();
+    void mnuExportClick();
     void mnuFindClick();
     void mnuFindNextClick();
     void StringGrid1DblClick();
@@ -159,7 +160,7 @@ private:
     QStatusBar *StatusBar1 = nullptr;
     QSplitter *Splitter1 = nullptr;
     QAction *Addnew1 = nullptr, *mnuUpdate = nullptr, *mnuDelete = nullptr, *mnuRename = nullptr,
-            *mnuPrint = nullptr, *mnuProperties = nullptr, *mnuExit = nullptr, *mnuFind = nullptr,
+            *mnuPrint = nullptr, *mnuExport = nullptr, *mnuProperties = nullptr, *mnuExit = nullptr, *mnuFind = nullptr,
             *mnuFindNext = nullptr, *mnuHelpTopics = nullptr, *Tarnwellwebsite1 = nullptr,
             *Emailsupport1 = nullptr, *About2 = nullptr;
     QAction *Addnew2 = nullptr, *popUpdate = nullptr, *popRename = nullptr, *popDelete = nullptr,

@@ -38,6 +38,7 @@ QUrl topicUrl(int context)
     case HELP_PRINT_OPTIONS:
     case HELP_FILE_PROPERTIES:
     case HELP_LISTING_PROPERTIES:
+    case HELP_EXPORT:
         return QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(context));
     default:
         return QUrl(QStringLiteral("qrc:/help/contents.html"));

@@ -14,6 +14,7 @@ enum HelpContext : int {
     HELP_PRINT_OPTIONS = 5,
     HELP_FILE_PROPERTIES = 8,
     HELP_LISTING_PROPERTIES = 9,
+    HELP_EXPORT = 10,
 };
 
 // Opens the help window at a topic (HELP_CONTENTS for the contents page).

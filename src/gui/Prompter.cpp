@@ -31,6 +31,11 @@ public:
         return QFileDialog::getExistingDirectory(parent, caption, start);
     }
 
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &start, const QString &filter) override
+    {
+        return QFileDialog::getSaveFileName(parent, caption, start, filter);
+    }
+
     bool choosePrinter(QWidget *parent, QPrinter *printer) override
     {
         QPrintDialog dialog(printer, parent);

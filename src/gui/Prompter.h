@@ -32,6 +32,16 @@ public:
     virtual void beep() = 0;
     // A folder picker; empty when cancelled.
     virtual QString existingDirectory(QWidget *parent, const QString &caption, const QString &start) = 0;
+    // A picker for a file to write, starting at `start` (a folder, or a
+    // suggested file), offering the name filter `filter` ("CSV files
+    // (*.csv)"); it asks before an existing file is replaced. Empty when
+    // cancelled (what a prompter that offers no such picker answers).
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &start,
+                                 const QString &filter)
+    {
+        (void)parent, (void)caption, (void)start, (void)filter;
+        return {};
+    }
     // The printer selection dialog; false when cancelled.
     virtual bool choosePrinter(QWidget *parent, QPrinter *printer) = 0;
     // Opens a document or web address with the desktop's default application.

@@ -61,6 +61,13 @@ QString QueuedPrompter::existingDirectory(QWidget *, const QString &caption, con
     return directories.isEmpty() ? QString() : directories.dequeue();
 }
 
+QString QueuedPrompter::saveFileName(QWidget *, const QString &caption, const QString &start, const QString &filter)
+{
+    calls.append({SaveFileName, caption, start});
+    saveFilters.append(filter);
+    return saveFiles.isEmpty() ? QString() : saveFiles.dequeue();
+}
+
 bool QueuedPrompter::choosePrinter(QWidget *, QPrinter *)
 {
     calls.append({ChoosePrinter, {}, {}});

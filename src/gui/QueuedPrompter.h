@@ -5,6 +5,7 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 namespace rkm {
@@ -19,7 +20,7 @@ namespace rkm {
 //   QCOMPARE(p.calls[0].caption, "Rackmere");
 class QueuedPrompter final : public Prompter {
 public:
-    enum Kind { Message, Beep, ExistingDirectory, ChoosePrinter, OpenUrl };
+    enum Kind { Message, Beep, ExistingDirectory, ChoosePrinter, OpenUrl, SaveFileName };
 
     struct Call {
         Kind kind;
@@ -41,10 +42,13 @@ public:
     // printer dialog returns false; opening a document returns true.
     QQueue<QMessageBox::StandardButton> answers;
     QQueue<QString> directories;
+    QQueue<QString> saveFiles;
     QQueue<bool> printerAnswers;
     QQueue<bool> openAnswers;
 
     QList<Call> calls;
+    // The name filter of each save-file picker shown, in order.
+    QStringList saveFilters;
 
     int count(Kind kind) const;
     // The messages shown so far (kind Message only).
@@ -57,6 +61,7 @@ public:
     void richMessage(QWidget *parent, const QString &caption, const QString &html) override;
     void beep() override;
     QString existingDirectory(QWidget *parent, const QString &caption, const QString &start) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &start, const QString &filter) override;
     bool choosePrinter(QWidget *parent, QPrinter *printer) override;
     bool openUrl(const QUrl &url) override;
 };

@@ -485,6 +485,7 @@ private slots:
         QTest::newRow("mnuDelete") << "mnuDelete" << "&Delete" << none << false;
         QTest::newRow("mnuRename") << "mnuRename" << "&Rename..." << QKeySequence(Qt::Key_F2) << false;
         QTest::newRow("mnuPrint") << "mnuPrint" << "&Print..." << none << false;
+        QTest::newRow("mnuExport") << "mnuExport" << "&Export..." << none << true;
         QTest::newRow("mnuProperties") << "mnuProperties" << "Properties..." << none << false;
         QTest::newRow("mnuExit") << "mnuExit" << "E&xit" << QKeySequence("Ctrl+Q") << true;
         QTest::newRow("mnuFind") << "mnuFind" << "&Find..." << QKeySequence("Ctrl+F") << true;
@@ -529,8 +530,8 @@ private slots:
             return out;
         };
         QCOMPARE(names(Menu(&w, "Disk1")),
-                 QStringList({"Addnew1", "mnuUpdate", "mnuDelete", "mnuRename", "mnuPrint", "mnuProperties", "-",
-                              "mnuExit"}));
+                 QStringList({"Addnew1", "mnuUpdate", "mnuDelete", "mnuRename", "mnuPrint", "mnuExport",
+                              "mnuProperties", "-", "mnuExit"}));
         QCOMPARE(names(Menu(&w, "About1")),
                  QStringList({"mnuHelpTopics", "-", "Tarnwellwebsite1", "Emailsupport1", "-", "About2"}));
         QCOMPARE(names(Menu(&w, "popTree")),

@@ -1,0 +1,87 @@
+#include "app/ExportCommands.h"
+
+#include "app/Mainfrm.h"
+#include "export/Export.h"
+#include "export/ui/Frmexport.h"
+#include "gui/Prompter.h"
+#include "gui/WaitCursor.h"
+#include "platform/Text.h"
+#include "service/Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace rkm {
+
+namespace {
+
+// Stored with the window settings: the last form chosen and the folder
+// exported to.
+constexpr char kFormatKey[] = "ExportFormat";
+constexpr char kFolderKey[] = "ExportFolder";
+
+QString nameFilter(ExportFormat format)
+{
+    switch (format) {
+    case ExportFormat::Csv: return QStringLiteral("CSV files (*.csv)");
+    case ExportFormat::Json: return QStringLiteral("JSON files (*.json)");
+    case ExportFormat::Html: return QStringLiteral("HTML pages (*.html *.htm)");
+    }
+    return {};
+}
+
+// A file name suggested from a listing's name: characters a file name
+// cannot hold, or that trouble a USB stick's FAT file system, become '_'.
+QString suggestedName(const QString &base, ExportFormat format)
+{
+    QString name = base.trimmed();
+    for (QChar &c : name)
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
+        name.prepend(QStringLiteral("Rackmere"));
+    return name + QLatin1Char('.') + QString::fromLatin1(ExportFormatExtension(format));
+}
+
+} // namespace
+
+void ExportCommand(TfrmMain &main)
+{
+    const Catalog &tree = main.store().Tree();
+    const TreeNode *selected = main.currentDisk() ? main.currentDisk()->Node : nullptr;
+    TfrmExport dialog(&main);
+    dialog.setChoices(selected ? platform::DecodeText(selected->text()) : QString(), tree.diskCount());
+    const int stored = GetSettingInt(kFormatKey, 0);
+    dialog.setFormat(stored >= 0 && stored <= 2 ? static_cast<ExportFormat>(stored) : ExportFormat::Csv);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ExportFormat format = dialog.format();
+    SetSettingInt(kFormatKey, static_cast<int>(format));
+
+    std::vector<const TreeNode *> disks;
+    if (dialog.wholeCatalogue() || !selected) {
+        for (int i = 0; i < tree.diskCount(); ++i)
+            disks.push_back(tree.disk(i));
+    } else {
+        disks.push_back(selected);
+    }
+
+    QString folder = QString::fromStdString(GetSettingString(kFolderKey));
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString base = disks.size() == 1 ? platform::DecodeText(disks[0]->text()) : QStringLiteral("Rackmere catalogue");
+    QString path = prompter().saveFileName(&main, QStringLiteral("Export"),
+                                           QDir(folder).filePath(suggestedName(base, format)), nameFilter(format));
+    if (path.isEmpty())
+        return;
+    // A name typed without an extension gets the format's.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + QString::fromLatin1(ExportFormatExtension(format));
+    SetSettingString(kFolderKey, QFileInfo(path).absolutePath().toStdString());
+
+    WaitCursor wait;
+    ExportToFile(disks, format, QFile::encodeName(path).toStdString());
+}
+
+} // namespace rkm
