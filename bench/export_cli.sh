@@ -10,7 +10,7 @@ set -euo pipefail
 build=${1:?build dir}
 work=${2:-/tmp/rackmere-bench}
 runs=${3:-5}
-cli="$build/src/rackmere-cli"
+cli="$build/rackmere-cli"
 [ -x "$cli" ] || { echo "no $cli" >&2; exit 2; }
 "$build/bench/catalog_bench" --write-catalog "$work/catalog"
 out="$work/export"

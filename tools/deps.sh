@@ -11,6 +11,8 @@ packages=(
   poppler-utils
   python3-fusepy
   ntfs-3g genisoimage
+  python3-jsonschema chromium
+  dpkg-dev fakeroot file lintian appstream man-db bash-completion
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -14,7 +14,7 @@ ldflags="$(dpkg-buildflags --get LDFLAGS)"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
   -DRACKMERE_BUILD_TESTS=OFF -DRACKMERE_BUILD_BENCH=OFF -DRACKMERE_WERROR=ON \
   "-DCMAKE_CXX_FLAGS=$cxxflags" "-DCMAKE_EXE_LINKER_FLAGS=$ldflags" >/dev/null
-cmake --build "$build" -j"$(nproc)" >/dev/null
+cmake --build "$build" -j"$(nproc)" >&2
 rm -f "$build"/rackmere_*.deb
-(cd "$build" && cpack -G DEB >/dev/null)
+(cd "$build" && cpack -G DEB >&2)
 ls "$build"/rackmere_*.deb

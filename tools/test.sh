@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds Rackmere and runs every test: the unit,
-# widget and end-to-end tests; all of them again under AddressSanitizer and
-# UndefinedBehaviorSanitizer; and the fuzzers for a bounded time. Warnings
-# are errors here.
+# widget and end-to-end tests; the Debian package (built, checked with
+# lintian, installed, run and removed again); all tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer; and the fuzzers for a
+# bounded time. Warnings are errors here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
@@ -13,6 +14,10 @@ echo "== build and test"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRACKMERE_BUILD_BENCH=ON -DRACKMERE_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== the Debian package"
+deb=$(bash tools/package.sh build-deb | tail -n 1)
+bash tools/package_check.sh "$deb"
 
 echo "== every test again under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRACKMERE_SANITIZE=ON -DRACKMERE_WERROR=ON >/dev/null

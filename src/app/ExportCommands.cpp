@@ -24,9 +24,12 @@ constexpr char kFolderKey[] = "ExportFolder";
 QString nameFilter(ExportFormat format)
 {
     switch (format) {
-    case ExportFormat::Csv: return QStringLiteral("CSV files (*.csv)");
-    case ExportFormat::Json: return QStringLiteral("JSON files (*.json)");
-    case ExportFormat::Html: return QStringLiteral("HTML pages (*.html *.htm)");
+    case ExportFormat::Csv:
+        return QStringLiteral("CSV files (*.csv)");
+    case ExportFormat::Json:
+        return QStringLiteral("JSON files (*.json)");
+    case ExportFormat::Html:
+        return QStringLiteral("HTML pages (*.html *.htm)");
     }
     return {};
 }
@@ -70,7 +73,8 @@ void ExportCommand(TfrmMain &main)
     QString folder = QString::fromStdString(GetSettingString(kFolderKey));
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    const QString base = disks.size() == 1 ? platform::DecodeText(disks[0]->text()) : QStringLiteral("Rackmere catalogue");
+    const QString base = disks.size() == 1 ? platform::DecodeText(disks[0]->text())
+                                           : QStringLiteral("Rackmere catalogue");
     QString path = prompter().saveFileName(&main, QStringLiteral("Export"),
                                            QDir(folder).filePath(suggestedName(base, format)), nameFilter(format));
     if (path.isEmpty())

@@ -55,11 +55,21 @@ void AppendJsonString(std::string &out, std::string_view text)
         out.append(text.substr(plain, i - plain));
         plain = i + 1;
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\t': out += "\\t"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
         default: {
             static constexpr char hex[] = "0123456789abcdef";
             out += "\\u00";
@@ -79,12 +89,23 @@ void AppendHtmlText(std::string &out, std::string_view text)
         const auto c = static_cast<unsigned char>(text[i]);
         const char *replacement;
         switch (c) {
-        case '&': replacement = "&amp;"; break;
-        case '<': replacement = "&lt;"; break;
-        case '>': replacement = "&gt;"; break;
-        case '"': replacement = "&quot;"; break;
-        case '\'': replacement = "&#39;"; break;
-        case '\t': continue;
+        case '&':
+            replacement = "&amp;";
+            break;
+        case '<':
+            replacement = "&lt;";
+            break;
+        case '>':
+            replacement = "&gt;";
+            break;
+        case '"':
+            replacement = "&quot;";
+            break;
+        case '\'':
+            replacement = "&#39;";
+            break;
+        case '\t':
+            continue;
         default:
             // Control characters have no place in an HTML page: they show
             // as the replacement character.
@@ -389,9 +410,12 @@ std::optional<ExportFormat> ExportFormatFromName(std::string_view name)
 const char *ExportFormatExtension(ExportFormat format)
 {
     switch (format) {
-    case ExportFormat::Csv: return "csv";
-    case ExportFormat::Json: return "json";
-    case ExportFormat::Html: return "html";
+    case ExportFormat::Csv:
+        return "csv";
+    case ExportFormat::Json:
+        return "json";
+    case ExportFormat::Html:
+        return "html";
     }
     return "";
 }
@@ -414,9 +438,15 @@ void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat for
     Output out(sink);
     std::unique_ptr<Writer> writer;
     switch (format) {
-    case ExportFormat::Csv: writer = std::make_unique<CsvWriter>(out); break;
-    case ExportFormat::Json: writer = std::make_unique<JsonWriter>(out); break;
-    case ExportFormat::Html: writer = MakeHtmlWriter(out); break;
+    case ExportFormat::Csv:
+        writer = std::make_unique<CsvWriter>(out);
+        break;
+    case ExportFormat::Json:
+        writer = std::make_unique<JsonWriter>(out);
+        break;
+    case ExportFormat::Html:
+        writer = MakeHtmlWriter(out);
+        break;
     }
 
     std::vector<ListingInfo> listings;

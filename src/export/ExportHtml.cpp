@@ -125,8 +125,7 @@ constexpr char kScript[] = R"(</main>
 </html>
 )";
 
-constexpr char kTableHead[] =
-    "<table><thead><tr><th>Name<th>Size<th>Date<th>Description<th>Category</thead><tbody>\n";
+constexpr char kTableHead[] = "<table><thead><tr><th>Name<th>Size<th>Date<th>Description<th>Category</thead><tbody>\n";
 
 void AppendCount(std::string &out, long n, const char *one, const char *many)
 {
@@ -157,7 +156,8 @@ public:
         o += kStyle;
         o += "<header><h1>";
         AppendHtmlText(o, title);
-        o += "</h1><span id=\"find\" hidden><input id=\"q\" type=\"search\" placeholder=\"Search files and folders\" aria-label=\"Search\" autocomplete=\"off\"></span>"
+        o += "</h1><span id=\"find\" hidden><input id=\"q\" type=\"search\" placeholder=\"Search files and folders\" "
+             "aria-label=\"Search\" autocomplete=\"off\"></span>"
              "<span id=\"st\" data-files=\"";
         o += std::to_string(files);
         o += "\">";

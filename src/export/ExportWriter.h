@@ -49,7 +49,7 @@ private:
 };
 
 // Escaped forms of a UTF-8 text, appended to `out`.
-void AppendCsvField(std::string &out, std::string_view text); // quoted only when it must be
+void AppendCsvField(std::string &out, std::string_view text);   // quoted only when it must be
 void AppendJsonString(std::string &out, std::string_view text); // with its quotes
 void AppendHtmlText(std::string &out, std::string_view text);
 

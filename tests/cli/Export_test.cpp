@@ -48,7 +48,7 @@ TEST(CliExport, WhatIsWrittenWhere)
         std::vector<std::string> args; // after "export"; OUT stands for the output file
         std::string file;              // the output file's name
         int status;
-        std::string written; // "" nothing written; else the start of the output
+        std::string written;               // "" nothing written; else the start of the output
         std::vector<std::string> listings; // for JSON: the listings in it
     };
     const std::vector<Case> cases = {
@@ -109,4 +109,24 @@ TEST(CliExport, VersionIsTheProjects)
     EXPECT_NE(std::string(PROGRAM_VERSION), "");
     // The help lists the new command.
     EXPECT_NE(RunCli({"--help"}).out.find("  export "), std::string::npos);
+
+#ifdef RACKMERE_PROGRAM
+    // The desktop program answers both without a display.
+    for (const char *option : {"--version", "--help"}) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(RACKMERE_PROGRAM), {QString::fromLatin1(option)});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), 0) << option;
+        const std::string out = p.readAllStandardOutput().toStdString();
+        if (std::string(option) == "--version") {
+            EXPECT_EQ(out, std::string("rackmere ") + PROGRAM_VERSION + "\n");
+        } else {
+            EXPECT_EQ(out.rfind("Usage: rackmere ", 0), 0u) << out;
+        }
+    }
+#endif
 }

@@ -60,8 +60,8 @@ std::vector<std::unique_ptr<TreeNode>> Listings()
 // kind, size, sizeText, date, description, category, comment.
 const std::vector<Record> kRecords = {
     {"Café \"A\", 1", "/media/cd", "Café \"A\", 1", "folder", "", "", "", "", "", "first, \"disc\""},
-    {"Café \"A\", 1", "/media/cd/résumé.txt", "résumé.txt", "file", "512", "512 bytes", "05/12/1999",
-     "Notes, \"old\"", "Text", ""},
+    {"Café \"A\", 1", "/media/cd/résumé.txt", "résumé.txt", "file", "512", "512 bytes", "05/12/1999", "Notes, \"old\"",
+     "Text", ""},
     {"Café \"A\", 1", "/media/cd/big.iso", "big.iso", "file", "", "700 Kb", "01/01/2000", "", "", ""},
     {"Café \"A\", 1", "/media/cd/<script>window.rkPwned=1</script>.txt", "<script>window.rkPwned=1</script>.txt",
      "file", "0", "0 bytes", "", "a & b < c", "", ""},
@@ -75,8 +75,8 @@ const std::vector<Record> kRecords = {
     {"Données", "E:\\Musée\\x.txt", "x.txt", "file", "9", "9 bytes", "", "", "", ""},
 };
 
-const char *const kFields[] = {"listing", "path", "name", "kind", "size", "sizeText", "date", "description",
-                               "category", "comment"};
+const char *const kFields[] = {"listing",  "path", "name",        "kind",     "size",
+                               "sizeText", "date", "description", "category", "comment"};
 
 std::vector<const TreeNode *> Pointers(const std::vector<std::unique_ptr<TreeNode>> &disks)
 {
@@ -125,8 +125,8 @@ std::unique_ptr<TreeNode> BigDisk(int folders, int files)
     for (int f = 0; f < folders; ++f) {
         TreeNode *folder = disk->appendChild("folder" + std::to_string(f));
         for (int k = 0; k < files; ++k)
-            folder->disk().Files.append(
-                FileEntry{"file" + std::to_string(k) + ".txt", "", "01/02/2003", std::to_string(k) + " Kb", ""});
+            folder->disk().Files.append(FileEntry{"file" + std::to_string(k) + ".txt", "", "01/02/2003",
+                                                  std::to_string(k) + " Kb", ""});
     }
     return disk;
 }
@@ -140,9 +140,10 @@ TEST(Export, CsvReadsBackWithPythonsCsvModule)
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_NE(csv.find("comment\r\n"), std::string::npos) << "lines end with CR LF";
 
-    const QJsonObject read = QJsonDocument::fromJson(QByteArray::fromStdString(
-                                                         Check({QStringLiteral("csv"), QString::fromStdString(dir.file("out.csv"))})))
-                                 .object();
+    const QJsonObject read =
+        QJsonDocument::fromJson(QByteArray::fromStdString(Check({QStringLiteral("csv"),
+                                                                 QString::fromStdString(dir.file("out.csv"))})))
+            .object();
     EXPECT_TRUE(read["bom"].toBool());
     const QJsonArray rows = read["rows"].toArray();
     // A header, then one row per file entry and per folder (roots included).

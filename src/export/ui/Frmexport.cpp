@@ -45,9 +45,12 @@ bool TfrmExport::wholeCatalogue() const
 ExportFormat TfrmExport::format() const
 {
     switch (m_ui->cboFormat->currentIndex()) {
-    case 1: return ExportFormat::Json;
-    case 2: return ExportFormat::Html;
-    default: return ExportFormat::Csv;
+    case 1:
+        return ExportFormat::Json;
+    case 2:
+        return ExportFormat::Html;
+    default:
+        return ExportFormat::Csv;
     }
 }
 

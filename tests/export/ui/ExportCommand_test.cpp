@@ -73,7 +73,10 @@ class ExportCommandTest : public QObject {
         m_main = std::make_unique<TfrmMain>(*m_store);
         return *m_main;
     }
-    QString out(const char *name) const { return QString::fromStdString(m_sandbox->programDir()) + QLatin1String(name); }
+    QString out(const char *name) const
+    {
+        return QString::fromStdString(m_sandbox->programDir()) + QLatin1String(name);
+    }
     void exportNow() { Action(m_main.get(), "mnuExport")->trigger(); }
 
 private slots:
@@ -97,16 +100,17 @@ private slots:
         w.selectNode(m_store->Tree().findByName("Alpha & Co")->child(0));
         // Typed without an extension: the format's is added.
         m_prompter->saveFiles.enqueue(out("alpha"));
-        QVERIFY(WithExportDialog([&] { exportNow(); }, [](TfrmExport &d) {
-            QCOMPARE(d.windowTitle(), QStringLiteral("Export"));
-            auto *listing = Find<QRadioButton>(&d, "optListing");
-            QVERIFY(listing->isEnabled());
-            QVERIFY(listing->isChecked());
-            QCOMPARE(listing->text(), QStringLiteral("The selected &listing: Alpha && Co"));
-            QCOMPARE(Find<QRadioButton>(&d, "optCatalogue")->text(),
-                     QStringLiteral("The whole &catalogue (2 listings)"));
-            Find<QComboBox>(&d, "cboFormat")->setCurrentIndex(2);
-        }));
+        QVERIFY(WithExportDialog([&] { exportNow(); },
+                                 [](TfrmExport &d) {
+                                     QCOMPARE(d.windowTitle(), QStringLiteral("Export"));
+                                     auto *listing = Find<QRadioButton>(&d, "optListing");
+                                     QVERIFY(listing->isEnabled());
+                                     QVERIFY(listing->isChecked());
+                                     QCOMPARE(listing->text(), QStringLiteral("The selected &listing: Alpha && Co"));
+                                     QCOMPARE(Find<QRadioButton>(&d, "optCatalogue")->text(),
+                                              QStringLiteral("The whole &catalogue (2 listings)"));
+                                     Find<QComboBox>(&d, "cboFormat")->setCurrentIndex(2);
+                                 }));
         QCOMPARE(m_prompter->count(QueuedPrompter::SaveFileName), 1);
         QCOMPARE(m_prompter->calls.last().caption, QStringLiteral("Export"));
         QVERIFY(m_prompter->calls.last().text.endsWith(QStringLiteral("/Alpha & Co.html")));
@@ -125,18 +129,20 @@ private slots:
         TfrmMain &w = start();
         w.selectNode(m_store->Tree().findByName("Beta"));
         m_prompter->saveFiles.enqueue(out("all.json"));
-        QVERIFY(WithExportDialog([&] { exportNow(); }, [](TfrmExport &d) {
-            Find<QRadioButton>(&d, "optCatalogue")->setChecked(true);
-            Find<QComboBox>(&d, "cboFormat")->setCurrentIndex(1);
-        }));
+        QVERIFY(WithExportDialog([&] { exportNow(); },
+                                 [](TfrmExport &d) {
+                                     Find<QRadioButton>(&d, "optCatalogue")->setChecked(true);
+                                     Find<QComboBox>(&d, "cboFormat")->setCurrentIndex(1);
+                                 }));
         QCOMPARE(ExportedListings(out("all.json")), QStringList({"Alpha & Co", "Beta"}));
         QVERIFY(m_prompter->calls.last().text.endsWith(QStringLiteral("/Rackmere catalogue.json")));
         // The next export offers JSON again, in the folder of the last one.
         m_prompter->saveFiles.enqueue(QString());
-        QVERIFY(WithExportDialog([&] { exportNow(); }, [](TfrmExport &d) {
-            QCOMPARE(d.format(), ExportFormat::Json);
-            Find<QRadioButton>(&d, "optCatalogue")->setChecked(true);
-        }));
+        QVERIFY(WithExportDialog([&] { exportNow(); },
+                                 [](TfrmExport &d) {
+                                     QCOMPARE(d.format(), ExportFormat::Json);
+                                     Find<QRadioButton>(&d, "optCatalogue")->setChecked(true);
+                                 }));
         QCOMPARE(m_prompter->calls.last().text, out("Rackmere catalogue.json"));
     }
 
@@ -145,10 +151,12 @@ private slots:
         TfrmMain &w = start();
         w.selectNode(nullptr);
         // Without a selection only the whole catalogue can be exported.
-        QVERIFY(WithExportDialog([&] { exportNow(); }, [](TfrmExport &d) {
-            QVERIFY(!Find<QRadioButton>(&d, "optListing")->isEnabled());
-            QVERIFY(d.wholeCatalogue());
-        }, false));
+        QVERIFY(WithExportDialog([&] { exportNow(); },
+                                 [](TfrmExport &d) {
+                                     QVERIFY(!Find<QRadioButton>(&d, "optListing")->isEnabled());
+                                     QVERIFY(d.wholeCatalogue());
+                                 },
+                                 false));
         // Cancel in the dialog asks for no file; cancel in the picker writes none.
         QCOMPARE(m_prompter->count(QueuedPrompter::SaveFileName), 0);
         QVERIFY(WithExportDialog([&] { exportNow(); }, [](TfrmExport &) {}));
