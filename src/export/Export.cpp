@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -31,7 +32,8 @@ std::string_view Utf8Text::operator()(std::string_view bytes)
 
 void AppendCsvField(std::string &out, std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const auto plain = [](char c) { return c != ',' && c != '"' && c != '\r' && c != '\n'; };
+    if (std::all_of(text.begin(), text.end(), plain)) {
         out += text;
         return;
     }
