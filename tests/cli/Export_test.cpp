@@ -1,6 +1,5 @@
 // rackmere-cli export and --version, end to end.
 #include "catalog/ListingFile.h"
-#include "cli/CliRun.h"
 #include "service/Version.h"
 #include "support/TestSupport.h"
 
@@ -112,21 +111,12 @@ TEST(CliExport, VersionIsTheProjects)
 
 #ifdef RACKMERE_PROGRAM
     // The desktop program answers both without a display.
-    for (const char *option : {"--version", "--help"}) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(QString::fromLatin1(name));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(RACKMERE_PROGRAM), {QString::fromLatin1(option)});
-        ASSERT_TRUE(p.waitForFinished(30000));
-        EXPECT_EQ(p.exitCode(), 0) << option;
-        const std::string out = p.readAllStandardOutput().toStdString();
-        if (std::string(option) == "--version") {
-            EXPECT_EQ(out, std::string("rackmere ") + PROGRAM_VERSION + "\n");
-        } else {
-            EXPECT_EQ(out.rfind("Usage: rackmere ", 0), 0u) << out;
-        }
-    }
+    const RunOptions noDisplay{{}, {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}}};
+    const CliResult version = RunProgram(RACKMERE_PROGRAM, {"--version"}, noDisplay);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("rackmere ") + PROGRAM_VERSION + "\n");
+    const CliResult help = RunProgram(RACKMERE_PROGRAM, {"--help"}, noDisplay);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: rackmere ", 0), 0u) << help.out;
 #endif
 }

@@ -8,7 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -87,16 +86,17 @@ std::vector<const TreeNode *> Pointers(const std::vector<std::unique_ptr<TreeNod
 }
 
 // Runs the Python helper that reads exports back; its standard output.
-std::string Check(const QStringList &args, int *status = nullptr)
+std::string Check(const std::vector<std::string> &args, int *status = nullptr)
 {
-    QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"),
-            QStringList{QStringLiteral(RACKMERE_SOURCE_DIR "/tests/export/export_check.py")} + args);
-    EXPECT_TRUE(p.waitForFinished(60000));
+    std::vector<std::string> all = {RACKMERE_SOURCE_DIR "/tests/export/export_check.py"};
+    all.insert(all.end(), args.begin(), args.end());
+    const CliResult r = RunProgram("/usr/bin/python3", all);
+    EXPECT_TRUE(r.finished);
     if (status)
-        *status = p.exitCode();
-    EXPECT_TRUE(status || p.exitCode() == 0) << p.readAllStandardError().toStdString();
-    return p.readAllStandardOutput().toStdString();
+        *status = r.status;
+    else
+        EXPECT_EQ(r.status, 0) << r.err;
+    return r.out;
 }
 
 std::string Exported(ExportFormat format, const std::string &path)
@@ -140,10 +140,8 @@ TEST(Export, CsvReadsBackWithPythonsCsvModule)
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_NE(csv.find("comment\r\n"), std::string::npos) << "lines end with CR LF";
 
-    const QJsonObject read =
-        QJsonDocument::fromJson(QByteArray::fromStdString(Check({QStringLiteral("csv"),
-                                                                 QString::fromStdString(dir.file("out.csv"))})))
-            .object();
+    const QJsonObject read = QJsonDocument::fromJson(QByteArray::fromStdString(Check({"csv", dir.file("out.csv")})))
+                                 .object();
     EXPECT_TRUE(read["bom"].toBool());
     const QJsonArray rows = read["rows"].toArray();
     // A header, then one row per file entry and per folder (roots included).
@@ -163,9 +161,8 @@ TEST(Export, JsonFollowsItsSchemaAndCarriesTheSameRecords)
     TempDir dir;
     const std::string json = Exported(ExportFormat::Json, dir.file("out.json"));
     int status = -1;
-    const std::string verdict = Check({QStringLiteral("schema"), QString::fromStdString(dir.file("out.json")),
-                                       QStringLiteral(RACKMERE_SOURCE_DIR "/docs/export.schema.json")},
-                                      &status);
+    const std::string verdict =
+        Check({"schema", dir.file("out.json"), RACKMERE_SOURCE_DIR "/docs/export.schema.json"}, &status);
     EXPECT_EQ(status, 0) << verdict;
     EXPECT_EQ(verdict, "valid\n");
 

@@ -1,10 +1,7 @@
 // Disk > Export... in the desktop program: the dialog, the file picker and
 // the file written.
-#include "app/AppTestSupport.h"
-#include "app/Mainfrm.h"
 #include "export/ui/Frmexport.h"
-#include "gui/QueuedPrompter.h"
-#include "support/TestSupport.h"
+#include "support/GuiTestSupport.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -13,6 +10,7 @@
 #include <QJsonObject>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -22,24 +20,17 @@ using namespace rkm::test;
 
 namespace {
 
-// Answers the export dialog the next command opens: `answer` sets it up,
-// then OK is pressed (or Cancel, when `ok` is false). False when no dialog
-// came.
+// Runs `command` and answers the export dialog it opens: `answer` sets it
+// up, then OK is pressed (or Cancel, when `ok` is false). False when no
+// dialog came.
 bool WithExportDialog(const std::function<void()> &command, const std::function<void(TfrmExport &)> &answer,
                       bool ok = true)
 {
-    bool shown = false;
-    QTimer::singleShot(0, [&] {
-        auto *d = qobject_cast<TfrmExport *>(QApplication::activeModalWidget());
-        if (!d)
-            return;
-        shown = true;
-        answer(*d);
-        if (d->isVisible())
-            Find<QPushButton>(d, ok ? "cmdOK" : "cmdCancel")->click();
+    return WithDialog<TfrmExport>(command, [&](TfrmExport &d) {
+        answer(d);
+        if (d.isVisible())
+            Find<QPushButton>(&d, ok ? "cmdOK" : "cmdCancel")->click();
     });
-    command();
-    return shown;
 }
 
 QStringList ExportedListings(const QString &path)
@@ -58,46 +49,41 @@ QStringList ExportedListings(const QString &path)
 class ExportCommandTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<apptest::Sandbox> m_sandbox;
-    std::unique_ptr<CatalogStore> m_store;
-    std::unique_ptr<TfrmMain> m_main;
+    std::unique_ptr<Sandbox> m_sandbox;
     std::unique_ptr<QueuedPrompter> m_prompter;
 
     TfrmMain &start(int disks = 2)
     {
         if (disks > 0)
-            apptest::WriteDisk(m_sandbox->programDir(), "100.rkm", *apptest::MakeDisk("Alpha & Co", 2, {{"Docs", 3}}));
+            WriteDisk(m_sandbox->programDir, "100.rkm", *MakeDisk("Alpha & Co", 2, {{"Docs", 3}}));
         if (disks > 1)
-            apptest::WriteDisk(m_sandbox->programDir(), "200.rkm", *apptest::MakeDisk("Beta", 1));
-        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir());
-        m_main = std::make_unique<TfrmMain>(*m_store);
-        return *m_main;
+            WriteDisk(m_sandbox->programDir, "200.rkm", *MakeDisk("Beta", 1));
+        return m_sandbox->Open();
     }
+    const Catalog &tree() const { return m_sandbox->store->Tree(); }
     QString out(const char *name) const
     {
-        return QString::fromStdString(m_sandbox->programDir()) + QLatin1String(name);
+        return QString::fromStdString(m_sandbox->programDir) + QLatin1String(name);
     }
-    void exportNow() { Action(m_main.get(), "mnuExport")->trigger(); }
+    void exportNow() { Action(m_sandbox->main.get(), "mnuExport")->trigger(); }
 
 private slots:
     void init()
     {
-        m_sandbox = std::make_unique<apptest::Sandbox>();
+        m_sandbox = std::make_unique<Sandbox>();
         m_prompter = std::make_unique<QueuedPrompter>();
     }
     void cleanup()
     {
-        m_main.reset();
-        m_store.reset();
-        m_prompter.reset();
         m_sandbox.reset();
+        m_prompter.reset();
     }
 
     void theSelectedListingAsHtml()
     {
         TfrmMain &w = start();
         QVERIFY(Action(&w, "mnuExport")->isEnabled());
-        w.selectNode(m_store->Tree().findByName("Alpha & Co")->child(0));
+        w.selectNode(tree().findByName("Alpha & Co")->child(0));
         // Typed without an extension: the format's is added.
         m_prompter->saveFiles.enqueue(out("alpha"));
         QVERIFY(WithExportDialog([&] { exportNow(); },
@@ -127,7 +113,7 @@ private slots:
     void theWholeCatalogueAsJsonAndTheFormatIsRemembered()
     {
         TfrmMain &w = start();
-        w.selectNode(m_store->Tree().findByName("Beta"));
+        w.selectNode(tree().findByName("Beta"));
         m_prompter->saveFiles.enqueue(out("all.json"));
         QVERIFY(WithExportDialog([&] { exportNow(); },
                                  [](TfrmExport &d) {
@@ -161,18 +147,16 @@ private slots:
         QCOMPARE(m_prompter->count(QueuedPrompter::SaveFileName), 0);
         QVERIFY(WithExportDialog([&] { exportNow(); }, [](TfrmExport &) {}));
         QCOMPARE(m_prompter->count(QueuedPrompter::SaveFileName), 1);
-        QVERIFY(QDir(QString::fromStdString(m_sandbox->programDir())).entryList({QStringLiteral("*.csv")}).isEmpty());
+        QVERIFY(QDir(QString::fromStdString(m_sandbox->programDir)).entryList({QStringLiteral("*.csv")}).isEmpty());
 
-        m_main.reset();
-        QFile::remove(QString::fromStdString(m_sandbox->programDir() + "100.rkm"));
-        QFile::remove(QString::fromStdString(m_sandbox->programDir() + "200.rkm"));
+        m_sandbox = std::make_unique<Sandbox>();
         QVERIFY(!Action(&start(0), "mnuExport")->isEnabled());
     }
 
     void aFileThatCannotBeWrittenIsReported()
     {
         TfrmMain &w = start();
-        w.selectNode(m_store->Tree().findByName("Beta"));
+        w.selectNode(tree().findByName("Beta"));
         m_prompter->saveFiles.enqueue(out("no/such/folder/beta.csv"));
         QVERIFY(WithExportDialog([&] { exportNow(); }, [](TfrmExport &) {}));
         const QList<QueuedPrompter::Call> messages = m_prompter->messages();
@@ -185,7 +169,7 @@ private slots:
     {
         TfrmExport d;
         d.setChoices(QStringLiteral("Alpha"), 1);
-        QCOMPARE(apptest::HelpPageOnF1(d).fileName(), QStringLiteral("topic10.html"));
+        QCOMPARE(HelpPageOnF1(d).fileName(), QStringLiteral("topic10.html"));
     }
 };
 
