@@ -26,7 +26,7 @@ std::string_view Utf8Text::operator()(std::string_view bytes)
 {
     if (platform::IsUtf8(bytes))
         return bytes;
-    m_converted = platform::DecodeText(bytes).toStdString();
+    m_converted = platform::Utf8Text(bytes);
     return m_converted;
 }
 
@@ -333,9 +333,14 @@ private:
     std::string m_path;
 };
 
+// The separator TDisk::GetFullPath joins a listing's folders with: '\' for
+// a root of a listing made on Windows (C:\Data), '/' for a root of this
+// system, whatever its names hold.
 char SeparatorOf(const std::string &root)
 {
-    return (root.size() >= 2 && root[1] == ':') || root.find('\\') != std::string::npos ? '\\' : '/';
+    const bool windows = !root.empty() && root[0] != '/' &&
+                         ((root.size() >= 2 && root[1] == ':') || root.find('\\') != std::string::npos);
+    return windows ? '\\' : '/';
 }
 
 // Standard output, written through without a buffer of its own.

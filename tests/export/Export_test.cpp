@@ -283,3 +283,37 @@ TEST(Export, AFailedExportKeepsTheOlderFile)
     // A folder that is not there is named in the message.
     EXPECT_THROW(ExportToFile({disk.get()}, ExportFormat::Json, dir.file("no/such/folder.json")), RackmereError);
 }
+
+// A folder's path in an export is the one the program shows for it (less
+// the separator that ends it there), whatever the root and the names hold.
+TEST(Export, FolderPathsAreThoseTheProgramShows)
+{
+    struct Case {
+        const char *root;
+        const char *folder;
+    } const cases[] = {
+        {"/media/cd", "Docs"},
+        {"/", "Docs"},
+        {"/mnt/a\\b", "c\\d"}, // a root of this system may hold a backslash
+        {"E:\\", "Docs"},
+        {"C:\\Data", "Old"},
+        {"\\\\server\\share", "Docs"},
+    };
+    for (const Case &c : cases) {
+        auto disk = MakeDiskNode("Disk");
+        disk->disk().RootPath = c.root;
+        TreeNode *inner = disk->appendChild(c.folder)->appendChild("inner");
+        struct StringSink final : ExportSink {
+            std::string text;
+            void write(std::string_view b) override { text += b; }
+        } sink;
+        ExportListings({disk.get()}, ExportFormat::Json, sink);
+        const QJsonArray records =
+            QJsonDocument::fromJson(QByteArray::fromStdString(sink.text)).object()["listings"][0]["records"].toArray();
+        ASSERT_EQ(records.size(), 3) << c.root;
+        std::string shown = inner->disk().GetFullPath();
+        shown.pop_back();
+        EXPECT_EQ(records[2].toObject()["path"].toString().toStdString(), shown) << c.root;
+        EXPECT_EQ(records[0].toObject()["path"].toString().toStdString(), c.root);
+    }
+}
