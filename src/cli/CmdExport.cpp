@@ -13,7 +13,7 @@ namespace {
 
 int runExport(Context &ctx);
 
-const Command exportCmd{"export", "write listings as CSV, JSON or an HTML page",
+const Command exportCmd{"export", Access::Read, "write listings as CSV, JSON or an HTML page",
                         "Usage: rackmere-cli export [LISTING...] [--format csv|json|html] -o FILE\n"
                         "\n"
                         "Writes the listings named, or the whole catalogue when none is named, with\n"
