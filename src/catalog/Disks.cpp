@@ -104,6 +104,21 @@ void FileList::appendRaw(std::string_view raw)
     m_data.append(raw);
 }
 
+FileList::Filler::Filler(FileList &list, std::size_t entries, std::size_t bytes) : m_list(list)
+{
+    const std::size_t used = list.m_data.size();
+    list.m_offsets.reserve(list.m_offsets.size() + entries);
+    list.m_data.reserve(used + bytes);
+    list.m_data.resize(used + bytes);
+    m_at = list.m_data.data() + used;
+    m_end = m_at + bytes;
+}
+
+FileList::Filler::~Filler()
+{
+    m_list.m_data.resize(static_cast<std::size_t>(m_at - m_list.m_data.data()));
+}
+
 void FileList::shrinkToFit()
 {
     m_data.shrink_to_fit();
