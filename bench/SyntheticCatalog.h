@@ -1,7 +1,8 @@
 #pragma once
 
-// The synthetic catalogue of the benchmarks: a million file entries in
-// fifty thousand folders, written as listing files into a folder.
+// The synthetic catalogue of the benchmarks: listings of 50,000 file entries
+// in 2,500 folders each (20 listings: a million entries; 200: ten million),
+// written as listing files into a folder.
 #include "catalog/AtomicFile.h"
 #include "catalog/CatalogStore.h"
 #include "catalog/ListingFile.h"

@@ -4,6 +4,9 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <benchmark/benchmark.h>
 
 using namespace rkm;
@@ -79,12 +82,24 @@ BENCHMARK(BM_WriteListingInMemory)->Unit(benchmark::kMillisecond)->UseRealTime()
 
 } // namespace
 
-// `catalog_bench --write-catalog DIR` only writes the synthetic catalogue, for
-// the scripts that time rackmere-cli on it.
+// `catalog_bench --write-catalog DIR [--listings N]` only writes the synthetic
+// catalogue, for the scripts that time rackmere-cli on it: N listings of 50,000
+// file entries (20 by default, a million entries; 200 make ten million).
 int main(int argc, char **argv)
 {
-    if (argc == 3 && std::string(argv[1]) == "--write-catalog") {
-        bench::WriteSyntheticCatalog(argv[2]);
+    if (argc >= 3 && std::string(argv[1]) == "--write-catalog") {
+        int listings = 20;
+        if (argc == 5 && std::string(argv[3]) == "--listings") {
+            listings = std::atoi(argv[4]);
+        } else if (argc != 3) {
+            std::fprintf(stderr, "usage: catalog_bench --write-catalog DIR [--listings N]\n");
+            return 2;
+        }
+        if (listings < 1 || listings > 100000) {
+            std::fprintf(stderr, "catalog_bench: --listings takes a number from 1 to 100000\n");
+            return 2;
+        }
+        bench::WriteSyntheticCatalog(argv[2], listings);
         return 0;
     }
     benchmark::Initialize(&argc, argv);

@@ -57,8 +57,14 @@ Data &data()
     static Data d;
     if (d.store)
         return d;
-    d.dir = d.tmp.path().toStdString() + "/catalog";
-    bench::WriteSyntheticCatalog(d.dir);
+    // RACKMERE_BENCH_CATALOG names a catalogue made beforehand (such as the
+    // ten million entries of bench/tenmillion.sh); else the million is made.
+    if (const QByteArray given = qgetenv("RACKMERE_BENCH_CATALOG"); !given.isEmpty()) {
+        d.dir = given.toStdString();
+    } else {
+        d.dir = d.tmp.path().toStdString() + "/catalog";
+        bench::WriteSyntheticCatalog(d.dir);
+    }
     d.store = new CatalogStore(d.dir);
     d.store->LoadCatalog();
     d.pathsFile = d.tmp.path().toStdString() + "/paths.txt";

@@ -111,6 +111,9 @@ int main(int argc, char **argv)
             frmMain.show();
             code = app.exec();
         }
+        // Nothing runs after the window: the catalogue need not be freed
+        // entry by entry, the system takes the memory back at once.
+        rkm::SetProcessEnding(true);
     } // the window stores its settings and the modified listings here
     // Only now may another copy start and read the listings.
     rkm::ReleaseInstanceGuard();

@@ -12,10 +12,14 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <exception>
 #include <stdexcept>
+#include <system_error>
+#include <thread>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -75,6 +79,82 @@ bool looksLikeListing(std::string_view head)
 }
 
 } // namespace
+
+ListingOutcome ReadListingFile(const std::string &dir, const std::string &name, std::string &data)
+{
+    ListingOutcome out;
+    const std::string error = "Error loading file: " + name;
+    InputFile file(dir + name);
+    if (!file.ok()) {
+        if (file.reason() != std::strerror(EISDIR))
+            out.error = error + " (" + file.reason() + ")";
+        return out;
+    }
+    // The header first: a file that is not a listing is not read whole.
+    data.clear();
+    if (!file.read(12, data)) {
+        out.error = error + " (" + file.reason() + ")";
+        return out;
+    }
+    if (!looksLikeListing(data)) {
+        out.error = error + " (not a disk listing file)";
+        return out;
+    }
+    try {
+        if (!file.read(file.size() > data.size() ? static_cast<std::size_t>(file.size() - data.size()) : 0, data)) {
+            out.error = error + " (" + file.reason() + ")";
+            return out;
+        }
+        ListingContents c = ReadListing(data);
+        if (!c.disk)
+            return out; // not five texts per entry: skipped without a word
+        TDisk &d = c.disk->disk();
+        d.FileName = name;
+        d.SerialNumber = c.serialNumber;
+        out.disk = std::move(c.disk);
+    } catch (const std::exception &) {
+        // Invalid bytes, no memory for what the file holds, or anything else:
+        // this listing is named, and the others load (on any thread).
+        out.disk.reset();
+        out.error = error;
+    }
+    return out;
+}
+
+std::vector<ListingOutcome> ReadListingFiles(const std::string &dir, const std::vector<std::string> &names,
+                                             int threads)
+{
+    std::vector<ListingOutcome> outcomes(names.size());
+    const auto readFrom = [&](std::atomic<std::size_t> &next) {
+        std::string buffer;
+        for (std::size_t i = next++; i < names.size(); i = next++)
+            outcomes[i] = ReadListingFile(dir, names[i], buffer);
+    };
+    std::atomic<std::size_t> next{0};
+    const std::size_t helpers =
+        std::min(names.size(), static_cast<std::size_t>(std::max(threads, 1))) - (names.empty() ? 0 : 1);
+    std::vector<std::thread> pool;
+    pool.reserve(helpers);
+    try {
+        for (std::size_t t = 0; t < helpers; ++t)
+            pool.emplace_back(readFrom, std::ref(next));
+    } catch (const std::system_error &) {
+        // No more threads to be had: the ones started and this one do it all.
+    }
+    readFrom(next);
+    for (std::thread &t : pool)
+        t.join();
+    return outcomes;
+}
+
+int DefaultLoadThreads()
+{
+    // Reading a listing is mostly parsing bytes the page cache holds: one
+    // thread a core, at most 8, since each thread's allocator keeps memory of
+    // its own.
+    const unsigned cores = std::thread::hardware_concurrency();
+    return static_cast<int>(std::clamp(cores, 1u, 8u));
+}
 
 std::string NormalizeProgramDir(const std::string &dir)
 {
@@ -168,56 +248,31 @@ std::vector<std::string> CatalogStore::LoadCatalog()
         m_categories = ParseCategories(ReadRegularFile(catPath, MAX_CATEGORY_FILE_BYTES,
                                                        "Cannot read the category file"));
 
-    DIR *dir = ::opendir(m_programDir.c_str());
-    if (!dir)
-        return errors;
-    std::vector<std::unique_ptr<TreeNode>> loaded;
-    std::string data;
-    while (const dirent *e = ::readdir(dir)) {
-        const std::string_view name(e->d_name);
-        if (name.empty() || name[0] == '.' || !endsWithListingSuffix(name))
-            continue;
-        if (e->d_type == DT_DIR)
-            continue; // a folder is no listing file, whatever its name
-        const std::string error = "Error loading file: " + std::string(name);
-        const std::string path = m_programDir + std::string(name);
-        InputFile file(path);
-        if (!file.ok()) {
-            if (file.reason() != std::strerror(EISDIR))
-                errors.push_back(error + " (" + file.reason() + ")");
-            continue;
-        }
-        // The header first: a file that is not a listing is not read whole.
-        data.clear();
-        if (!file.read(12, data)) {
-            errors.push_back(error + " (" + file.reason() + ")");
-            continue;
-        }
-        if (!looksLikeListing(data)) {
-            errors.push_back(error + " (not a disk listing file)");
-            continue;
-        }
-        try {
-            if (!file.read(file.size() > data.size() ? static_cast<std::size_t>(file.size() - data.size()) : 0, data)) {
-                errors.push_back(error + " (" + file.reason() + ")");
+    // The listing files in the order the folder lists them; each is read on
+    // its own, possibly on another thread, and the results are then taken in
+    // that order, so the disks and the messages come out as a one-by-one
+    // load gives them.
+    std::vector<std::string> names;
+    if (DIR *dir = ::opendir(m_programDir.c_str())) {
+        while (const dirent *e = ::readdir(dir)) {
+            const std::string_view name(e->d_name);
+            if (name.empty() || name[0] == '.' || !endsWithListingSuffix(name))
                 continue;
-            }
-            ListingContents c = ReadListing(data);
-            if (!c.disk)
-                continue; // not five texts per entry: skipped without a word
-            TDisk &d = c.disk->disk();
-            d.FileName = std::string(name);
-            d.SerialNumber = c.serialNumber;
-            loaded.push_back(std::move(c.disk));
-        } catch (const RackmereError &) {
-            errors.push_back(error);
-        } catch (const std::bad_alloc &) {
-            errors.push_back(error);
-        } catch (const std::length_error &) {
-            errors.push_back(error);
+            if (e->d_type == DT_DIR)
+                continue; // a folder is no listing file, whatever its name
+            names.emplace_back(name);
         }
+        ::closedir(dir);
     }
-    ::closedir(dir);
+    std::vector<ListingOutcome> outcomes = ReadListingFiles(m_programDir, names, loadThreads);
+    std::vector<std::unique_ptr<TreeNode>> loaded;
+    loaded.reserve(outcomes.size());
+    for (ListingOutcome &o : outcomes) {
+        if (!o.error.empty())
+            errors.push_back(std::move(o.error));
+        else if (o.disk)
+            loaded.push_back(std::move(o.disk));
+    }
 
     // By name, and disks of one name by file name, so the order is the same
     // whatever order the folder lists its files in.

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <string_view>
@@ -37,6 +38,24 @@ inline constexpr char CATEGORY_FILE[] = "DATA.CAT";
 inline constexpr std::size_t MAX_CATEGORY_FILE_BYTES = std::size_t(4) << 20;
 inline constexpr char LISTING_SUFFIX[] = ".rkm";
 
+// What reading one listing file gave: its disk (FileName and SerialNumber
+// set), nothing for a file that is skipped without a word, or the message
+// that names it ("Error loading file: " + name, and why when known).
+struct ListingOutcome {
+    std::unique_ptr<TreeNode> disk;
+    std::string error;
+};
+// Reads the listing file `name` of the folder `dir` (ending with '/'), its
+// header first; `buffer` is scratch room one caller reuses from file to file.
+ListingOutcome ReadListingFile(const std::string &dir, const std::string &name, std::string &buffer);
+// Reads the listing files on up to `threads` threads (the caller's among
+// them), each file into a subtree of its own; the outcomes are in the order
+// of `names`, whatever the threads' timing.
+std::vector<ListingOutcome> ReadListingFiles(const std::string &dir, const std::vector<std::string> &names,
+                                             int threads);
+// How many threads a load uses unless told otherwise: one a core, at most 8.
+int DefaultLoadThreads();
+
 // A listing whose texts were cut when it was written, because they were
 // longer than a listing holds (an earlier program wrote them whole).
 struct ShortenedListing {
@@ -62,7 +81,12 @@ public:
     // names). A listing that fails to read is left out whole and its error
     // ("Error loading file: " + name) is returned; loading goes on with the
     // next. A failure reading DATA.CAT throws before any listing is read.
+    // The files are read on `loadThreads` threads; the tree, the observer's
+    // news and the messages are the same as when read one by one, the
+    // messages in the order the folder lists the files.
     std::vector<std::string> LoadCatalog();
+    // How many listing files LoadCatalog reads at once (1: one after another).
+    int loadThreads = DefaultLoadThreads();
 
     // Writes the listing of a disk node, all or nothing. An empty name marks
     // the first save: the file gets a new name "N.rkm" (N from 0 to 32767),

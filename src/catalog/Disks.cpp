@@ -1,6 +1,7 @@
 #include "catalog/Disks.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace rkm {
@@ -102,6 +103,21 @@ void FileList::appendRaw(std::string_view raw)
 {
     m_offsets.push_back(static_cast<uint32_t>(m_data.size()));
     m_data.append(raw);
+}
+
+FileList::Filler::Filler(FileList &list, std::size_t entries, std::size_t bytes) : m_list(list)
+{
+    const std::size_t used = list.m_data.size();
+    list.m_offsets.reserve(list.m_offsets.size() + entries);
+    list.m_data.reserve(used + bytes);
+    list.m_data.resize(used + bytes);
+    m_at = list.m_data.data() + used;
+    m_end = m_at + bytes;
+}
+
+FileList::Filler::~Filler()
+{
+    m_list.m_data.resize(static_cast<std::size_t>(m_at - m_list.m_data.data()));
 }
 
 void FileList::shrinkToFit()
@@ -206,6 +222,40 @@ std::unique_ptr<TreeNode> MakeDiskNode(std::string name)
 }
 
 // ---- Catalog ----------------------------------------------------------------
+
+namespace {
+std::atomic<bool> g_processEnding{false};
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kCheckedForLeaks = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kCheckedForLeaks = true;
+#else
+constexpr bool kCheckedForLeaks = false;
+#endif
+#else
+constexpr bool kCheckedForLeaks = false;
+#endif
+} // namespace
+
+void SetProcessEnding(bool ending)
+{
+    g_processEnding = ending;
+}
+
+bool ProcessEnding()
+{
+    return g_processEnding;
+}
+
+Catalog::~Catalog()
+{
+    if (!g_processEnding || kCheckedForLeaks)
+        return;
+    for (auto &d : m_disks)
+        static_cast<void>(d.release()); // the system frees it with the process
+}
 
 TreeNode *Catalog::appendDisk(std::string name)
 {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -61,6 +62,35 @@ public:
     void reserve(std::size_t entries, std::size_t bytes);
     void appendRaw(std::string_view raw);
     void shrinkToFit();
+
+    // For the listing reader: appends `entries` entries whose texts take
+    // `bytes` bytes in all, separators included, with one allocation for the
+    // texts and one for the offsets. Mark each entry's start, then give its
+    // five texts (without line feeds). What was not filled is dropped when
+    // the filler goes.
+    class Filler final {
+    public:
+        Filler(FileList &list, std::size_t entries, std::size_t bytes);
+        ~Filler();
+        Filler(const Filler &) = delete;
+        Filler &operator=(const Filler &) = delete;
+        void startEntry() { m_list.m_offsets.push_back(static_cast<uint32_t>(m_at - m_list.m_data.data())); }
+        // False, and nothing written, when the text does not fit the room.
+        bool text(const char *bytes, std::size_t n)
+        {
+            if (n >= static_cast<std::size_t>(m_end - m_at))
+                return false;
+            std::memcpy(m_at, bytes, n);
+            m_at += n;
+            *m_at++ = '\n';
+            return true;
+        }
+
+    private:
+        FileList &m_list;
+        char *m_at;
+        char *m_end;
+    };
     std::size_t memoryBytes() const { return m_data.capacity() + m_offsets.capacity() * sizeof(uint32_t); }
 
     // For scans over all texts at once (search): the buffer and where each
@@ -177,6 +207,8 @@ public:
 class Catalog final {
 public:
     Catalog() = default;
+    // Frees every node, unless the process is ending (see SetProcessEnding).
+    ~Catalog();
     Catalog(const Catalog &) = delete;
     Catalog &operator=(const Catalog &) = delete;
 
@@ -209,6 +241,15 @@ private:
     std::vector<std::unique_ptr<TreeNode>> m_disks;
     CatalogObserver *m_observer = nullptr;
 };
+
+// Freeing ten million entries node by node takes longer than the user should
+// wait for a program to end, and the system takes a process's memory back at
+// once. Once a program has done its exit work (settings written, modified
+// listings saved, files closed) it may say so: from then on a Catalog that
+// goes leaves its nodes to the system. Builds with AddressSanitizer still free
+// them, so its leak check stays meaningful.
+void SetProcessEnding(bool ending);
+bool ProcessEnding();
 
 // A disk node of its own, not yet in a catalogue (the reader and the scanner
 // build one, and the catalogue takes it when it is complete).

@@ -67,7 +67,12 @@ private:
     [[noreturn]] static void fail();
     std::string_view m_data;
     std::size_t m_pos = 0;
+    std::vector<uint32_t> m_lineEnds; // scratch room of ReadEntries
 };
+
+// The positions of the first `lines` line feeds of `data` (of its first 4 GiB),
+// in order, in `ends`; false when it holds fewer.
+bool FindLineEnds(std::string_view data, std::size_t lines, std::vector<uint32_t> &ends);
 
 struct ListingContents {
     // Null when the file's texts-per-entry word is not 5: such a file is skipped.

@@ -174,6 +174,9 @@ int main(int argc, char **argv)
         }
         // A lock file that cannot be made (a folder that cannot be written):
         // the command goes on, and its writes report what is wrong.
+        // The command is all this process does: the catalogue it loads is
+        // left to the system at the end rather than freed entry by entry.
+        SetProcessEnding(true);
         return it->run(ctx);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "rackmere-cli %s: %s\n", name.c_str(), e.what());

@@ -365,3 +365,59 @@ TEST(CatalogStore, DisksAreKeptInTheNaturalOrderOfTheirNames)
                                                      "move 5 3", "move 3 6"}));
     store.Tree().setObserver(nullptr);
 }
+
+TEST(CatalogStore, ParallelLoadGivesWhatALoadOneByOneGives)
+{
+    TempDir dir;
+    // Good listings of different sizes (a few names twice), and bad ones in
+    // between: cut short, an empty disk name, an empty file, a folder, and
+    // two skipped without a word.
+    for (int i = 0; i < 24; ++i) {
+        auto disk = smallDisk("Disk " + std::to_string(i % 9));
+        TreeNode *sub = disk->child(0);
+        for (int k = 0; k < i * 50; ++k)
+            sub->disk().Files.append(FileEntry{"f" + std::to_string(k), "", "1.1.2001", std::to_string(k) + " bytes", ""});
+        for (int k = 0; k < i; ++k)
+            disk->appendChild("more " + std::to_string(k))->disk().Comment = "c";
+        WriteBytes(dir.file(std::to_string(100 + i) + ".rkm"), WriteListing(*disk, static_cast<uint32_t>(i)));
+    }
+    const std::string good = WriteListing(*smallDisk("Cut"), 0);
+    WriteBytes(dir.file("cut.rkm"), good.substr(0, good.size() - 7));
+    WriteBytes(dir.file("noname.rkm"), Word(5) + Counted("") + Counted("/") + Word(0) + Word(0) + Word(0) + Word(0));
+    WriteBytes(dir.file("empty.rkm"), "");
+    WriteBytes(dir.file("four.rkm"), Word(1001) + Word(0) + Word(4));
+    MakeDirs(dir.file("folder.rkm"));
+
+    struct Result {
+        std::vector<std::string> errors, told, disks;
+    };
+    const auto load = [&](int threads) {
+        CatalogStore store(dir.path());
+        store.loadThreads = threads;
+        Told told;
+        store.Tree().setObserver(&told);
+        Result r;
+        r.errors = store.LoadCatalog();
+        store.Tree().setObserver(nullptr);
+        r.told = told.events;
+        for (int i = 0; i < store.Tree().diskCount(); ++i) {
+            const TreeNode &d = *store.Tree().disk(i);
+            r.disks.push_back(d.disk().FileName + ":" + WriteListing(d, d.disk().SerialNumber));
+        }
+        return r;
+    };
+    const Result serial = load(1);
+    ASSERT_EQ(serial.disks.size(), 24u);
+    ASSERT_EQ(serial.errors.size(), 3u);
+    EXPECT_EQ(std::set<std::string>(serial.errors.begin(), serial.errors.end()),
+              (std::set<std::string>{"Error loading file: cut.rkm", "Error loading file: noname.rkm",
+                                     "Error loading file: empty.rkm"}));
+    for (int threads : {2, 3, 8, 64}) {
+        for (int round = 0; round < 3; ++round) {
+            const Result r = load(threads);
+            EXPECT_EQ(r.errors, serial.errors) << threads << " threads";
+            EXPECT_EQ(r.told, serial.told) << threads << " threads";
+            EXPECT_TRUE(r.disks == serial.disks) << threads << " threads";
+        }
+    }
+}

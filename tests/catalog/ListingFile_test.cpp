@@ -224,3 +224,84 @@ TEST(ListingFile, LongTextsAreCutAtWholeCharacters)
         }
     }
 }
+
+TEST(ListingFile, LineEndsAreFoundAcrossEveryChunkBoundary)
+{
+    // Line feeds at every place of a 16-byte stretch and beyond it, one line
+    // more than there is, and a text cut at the end.
+    std::string sixtyFour(64, 'x');
+    for (std::size_t i = 3; i < sixtyFour.size(); i += 7)
+        sixtyFour[i] = '\n';
+    std::vector<uint32_t> all;
+    for (uint32_t i = 3; i < 64; i += 7)
+        all.push_back(i);
+    struct Case {
+        std::string data;
+        std::size_t lines;
+        bool found;
+        std::vector<uint32_t> ends;
+    } cases[] = {
+        {"", 0, true, {}},
+        {"", 1, false, {}},
+        {"\n", 1, true, {0}},
+        {std::string(15, 'a') + "\n", 1, true, {15}},
+        {std::string(16, 'a') + "\n", 1, true, {16}},
+        {std::string(31, 'a') + "\n\n", 2, true, {31, 32}},
+        {std::string(40, '\n'), 40, true, [] { std::vector<uint32_t> v; for (uint32_t i = 0; i < 40; ++i) v.push_back(i); return v; }()},
+        {std::string(40, '\n'), 41, false, {}},
+        {sixtyFour, all.size(), true, all},
+        {sixtyFour, 3, true, {3, 10, 17}},
+        {sixtyFour, all.size() + 1, false, {}},
+    };
+    for (const Case &c : cases) {
+        std::vector<uint32_t> ends{99}; // whatever was there goes
+        EXPECT_EQ(FindLineEnds(c.data, c.lines, ends), c.found) << c.data.size() << " bytes, " << c.lines;
+        if (c.found) {
+            EXPECT_EQ(ends, c.ends) << c.data.size() << " bytes, " << c.lines;
+        }
+    }
+}
+
+TEST(ListingFile, EntriesOfEveryLengthAndLineEndReadAsWritten)
+{
+    // Texts of 0 to 40 bytes, so entries start and end at every place of the
+    // reader's 16-byte steps, each line ended by "\r\n", a bare "\n", or a
+    // "\r\r\n" (the first carriage return is the text's).
+    const char *const ends[] = {"\r\n", "\n", "\r\r\n"};
+    std::string lines;
+    std::vector<FileEntry> expected;
+    int k = 0;
+    for (std::size_t len = 0; len <= 40; ++len) {
+        FileEntry e;
+        for (std::size_t t = 0; t < e.size(); ++t, ++k) {
+            const std::string end = ends[k % 3];
+            e[t] = std::string((len + t) % 41, static_cast<char>('a' + t)) + (end == "\r\r\n" ? "\r" : "");
+            lines += std::string((len + t) % 41, static_cast<char>('a' + t)) + end;
+        }
+        expected.push_back(e);
+    }
+    const int32_t count = static_cast<int32_t>(expected.size());
+    // Two folders, so the second one's entries start past the first's.
+    const std::string body = Counted("D") + Counted("/") + Word(0) + Word(0) + Word(count) + lines + Word(1) +
+                             Counted("sub") + Word(0) + Word(count) + lines + Word(0) + Word(0);
+    ListingContents c = ReadListing(Word(5) + body);
+    ASSERT_TRUE(c.disk);
+    for (const TreeNode *node : {c.disk.get(), c.disk->child(0)}) {
+        const FileList &files = node->disk().Files;
+        ASSERT_EQ(files.count(), count);
+        EXPECT_TRUE(files.inListOrder());
+        for (int i = 0; i < count; ++i)
+            EXPECT_EQ(files.entryCopy(i), expected[static_cast<std::size_t>(i)]) << node->text() << " entry " << i;
+    }
+    // Nothing but the texts and their separators is kept.
+    std::size_t bytes = 0;
+    for (const FileEntry &e : expected)
+        for (const std::string &t : e)
+            bytes += t.size() + 1;
+    EXPECT_EQ(c.disk->disk().Files.rawData().size(), bytes);
+    // Written again, every line ends with "\r\n" and reads back the same.
+    ListingContents again = ReadListing(WriteListing(*c.disk, 0));
+    ASSERT_TRUE(again.disk);
+    for (int i = 0; i < count; ++i)
+        EXPECT_EQ(again.disk->child(0)->disk().Files.entryCopy(i), expected[static_cast<std::size_t>(i)]);
+}
