@@ -11,6 +11,9 @@ packages=(
   poppler-utils
   python3-fusepy
   ntfs-3g genisoimage
+  libtag1-dev libexiv2-dev libmediainfo-dev
+  # benchmark tools
+  libimage-exiftool-perl
 )
 missing=()
 for p in "${packages[@]}"; do
