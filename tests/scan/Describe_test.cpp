@@ -92,6 +92,39 @@ std::string Jpeg(const std::string &model, const std::string &taken, uint16_t wi
     return jpeg;
 }
 
+std::string Chunk(const std::string &id, const std::string &data)
+{
+    return id + LittleEndian(static_cast<uint32_t>(data.size()), 4) + data + (data.size() % 2 ? "\0" : "");
+}
+
+std::string List(const std::string &type, const std::string &data)
+{
+    return Chunk("LIST", type + data);
+}
+
+// An AVI file: `frames` Motion JPEG frames of width × height at 25 frames a
+// second (the frames themselves are a few empty bytes).
+std::string Avi(uint32_t frames, uint32_t width, uint32_t height)
+{
+    auto words = [](std::initializer_list<uint32_t> ws) {
+        std::string s;
+        for (const uint32_t w : ws)
+            s += LittleEndian(w, 4);
+        return s;
+    };
+    const std::string avih = words({40000, 0, 0, 0, frames, 0, 1, 0, width, height, 0, 0, 0, 0});
+    const std::string strh = std::string("vidsMJPG") + words({0, 0, 0, 1, 25, 0, frames, 0, 0xFFFFFFFF, 0}) +
+                             LittleEndian(0, 4) + LittleEndian(width, 2) + LittleEndian(height, 2);
+    const std::string strf = words({40, width, height}) + LittleEndian(1, 2) + LittleEndian(24, 2) + "MJPG" +
+                             words({width * height * 3, 0, 0, 0, 0});
+    std::string movi;
+    for (uint32_t i = 0; i < frames; ++i)
+        movi += Chunk("00dc", std::string(8, '\0'));
+    const std::string body =
+        List("hdrl", Chunk("avih", avih) + List("strl", Chunk("strh", strh) + Chunk("strf", strf))) + List("movi", movi);
+    return "RIFF" + LittleEndian(static_cast<uint32_t>(body.size() + 4), 4) + "AVI " + body;
+}
+
 std::map<std::string, std::string> Descriptions(const TDisk &d)
 {
     std::map<std::string, std::string> m;
@@ -278,6 +311,7 @@ TEST_F(DescribeScan, MediaTagsFillEmptyDescriptions)
     Write("photos/broken.jpg", "\xFF\xD8 not a jpeg");
     Write("photos/notes.txt", "not media");
     Write("video/clip.mkv", "not a video either");
+    Write("video/movie.avi", Avi(75, 320, 240));
 
     ScanOptions tags;
     tags.tags = true;
@@ -291,7 +325,9 @@ TEST_F(DescribeScan, MediaTagsFillEmptyDescriptions)
     EXPECT_EQ(photos.at("IMG_0001.JPG"), "2021-07-14 10:22, Canon EOS 5D, 640 \xC3\x97 480");
     EXPECT_EQ(photos.at("broken.jpg"), "");
     EXPECT_EQ(photos.at("notes.txt"), "");
-    EXPECT_EQ(Descriptions(Child(*root, "video")->disk()).at("clip.mkv"), "");
+    const auto video = Descriptions(Child(*root, "video")->disk());
+    EXPECT_EQ(video.at("clip.mkv"), "");
+    EXPECT_EQ(video.at("movie.avi"), "0:00:03, 320 \xC3\x97 240, JPEG") << "MediaInfo names the codec";
 
     const auto untagged = Scan(ScanOptions{});
     EXPECT_EQ(Descriptions(Child(*untagged, "music")->disk()).at("song.mp3"), "") << "tags are read only when asked";
