@@ -13,6 +13,10 @@ packages=(
   ntfs-3g genisoimage
   python3-jsonschema chromium
   dpkg-dev fakeroot file lintian appstream man-db bash-completion
+
+  libtag1-dev libexiv2-dev libmediainfo-dev
+  # benchmark tools
+  libimage-exiftool-perl
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include "platform/Order.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
+#include "scan/Describe.h"
 
 #include <algorithm>
 
@@ -198,6 +199,11 @@ private:
             return;
         contents.sortByVolumeOrder();
         buildFolder(task, contents, found);
+        // Description files and tags fill the empty texts; the sub-folders
+        // found are not walked yet, so their comments may be filled too.
+        if (m_options.descriptions || m_options.tags)
+            DescribeFolder(m_rootFd, task.path, contents.attributes != platform::DosAttributes::None, *task.node,
+                           m_options, m_control);
     }
 
     // Reads the entries of a folder that are listed. False when the folder

@@ -97,7 +97,8 @@ void CarryFiles(const FileList &oldFiles, FileList &newFiles)
         const int j = match[static_cast<std::size_t>(i)];
         std::string_view description = e[FT_DESCRIPTION], category = e[FT_CATEGORY];
         if (j >= 0) {
-            description = oldFiles.text(j, FT_DESCRIPTION);
+            if (!oldFiles.text(j, FT_DESCRIPTION).empty())
+                description = oldFiles.text(j, FT_DESCRIPTION);
             category = oldFiles.text(j, FT_CATEGORY);
             changes = changes || description != e[FT_DESCRIPTION] || category != e[FT_CATEGORY];
         }
@@ -112,7 +113,8 @@ void CarryFiles(const FileList &oldFiles, FileList &newFiles)
         FileEntryView e = newFiles.entry(i);
         const int j = match[static_cast<std::size_t>(i)];
         if (j >= 0) {
-            e[FT_DESCRIPTION] = oldFiles.text(j, FT_DESCRIPTION);
+            if (!oldFiles.text(j, FT_DESCRIPTION).empty())
+                e[FT_DESCRIPTION] = oldFiles.text(j, FT_DESCRIPTION);
             e[FT_CATEGORY] = oldFiles.text(j, FT_CATEGORY);
         }
         fresh.append(e);
@@ -124,7 +126,10 @@ void CarryFiles(const FileList &oldFiles, FileList &newFiles)
 
 void CarryOver(const TreeNode &oldNode, TreeNode &newNode)
 {
-    newNode.disk().Comment = oldNode.disk().Comment;
+    // What the user wrote wins; where the old listing held nothing, what the
+    // scan read from a description file or a tag stays.
+    if (!oldNode.disk().Comment.empty())
+        newNode.disk().Comment = oldNode.disk().Comment;
     CarryFiles(oldNode.disk().Files, newNode.disk().Files);
 
     const std::vector<int> match = MatchByName(

@@ -16,7 +16,9 @@ class SystemView;
 
 // Copies the user's annotations from an old subtree into a freshly scanned
 // one, by name: comments of the nodes, descriptions and categories of the file
-// entries. Dates and sizes stay those of the new scan.
+// entries. Dates and sizes stay those of the new scan. An old comment or
+// description that is empty leaves the new one as the scan filled it (from a
+// description file or a tag); one that is not empty always wins.
 void CarryOver(const TreeNode &oldNode, TreeNode &newNode);
 
 // How the Update prompt names the drive of a root path: "X:" for a listing

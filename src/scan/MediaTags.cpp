@@ -1,0 +1,244 @@
+// The readers of media tags: TagLib for audio, Exiv2 for photos, MediaInfo
+// for videos. Each reads a file that is already open, so nothing here opens
+// a FIFO or a device, or follows a name that changed meanwhile.
+
+#include "scan/Describe.h"
+
+#include <QString>
+
+#include <exiv2/exiv2.hpp>
+#include <MediaInfo/MediaInfo.h>
+#include <taglib/fileref.h>
+#include <taglib/tfilestream.h>
+#include <taglib/tpropertymap.h>
+#include <taglib/tag.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace rkm {
+
+namespace {
+
+// A file of the folder opened for reading its tags: only a regular file, not
+// touching its access time where the owner allows it.
+class OpenMedia final {
+public:
+    OpenMedia(int folderFd, const std::string &name)
+    {
+        constexpr int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+        m_fd = ::openat(folderFd, name.c_str(), flags | O_NOATIME);
+        if (m_fd < 0 && errno == EPERM)
+            m_fd = ::openat(folderFd, name.c_str(), flags);
+        struct stat st {};
+        if (m_fd >= 0 && (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+        m_size = m_fd >= 0 ? st.st_size : 0;
+    }
+    ~OpenMedia()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    OpenMedia(const OpenMedia &) = delete;
+    OpenMedia &operator=(const OpenMedia &) = delete;
+
+    int fd() const { return m_fd; }
+    int64_t size() const { return m_size; }
+    // A path that opens this very file again.
+    std::string path() const { return "/proc/self/fd/" + std::to_string(m_fd); }
+
+private:
+    int m_fd = -1;
+    int64_t m_size = 0;
+};
+
+std::string Utf8(const TagLib::String &s)
+{
+    return s.to8Bit(true);
+}
+
+// TagLib's stream over an open file, under the file's own name, so TagLib
+// picks its reader by the extension.
+class NamedStream final : public TagLib::IOStream {
+public:
+    NamedStream(int fd, const std::string &name) : m_file(fd, true), m_name(name) {}
+    TagLib::FileName name() const override { return m_name.c_str(); }
+    TagLib::ByteVector readBlock(unsigned long length) override { return m_file.readBlock(length); }
+    void writeBlock(const TagLib::ByteVector &) override {}
+    void insert(const TagLib::ByteVector &, unsigned long, unsigned long) override {}
+    void removeBlock(unsigned long, unsigned long) override {}
+    bool readOnly() const override { return true; }
+    bool isOpen() const override { return m_file.isOpen(); }
+    void seek(long offset, Position p) override { m_file.seek(offset, p); }
+    void clear() override { m_file.clear(); }
+    long tell() const override { return m_file.tell(); }
+    long length() override { return m_file.length(); }
+    void truncate(long) override {}
+
+private:
+    TagLib::FileStream m_file;
+    std::string m_name;
+};
+
+std::string ReadAudio(const OpenMedia &file, const std::string &name)
+{
+    // TagLib's stream takes the handle over and closes it.
+    const int fd = ::dup(file.fd());
+    if (fd < 0)
+        return {};
+    NamedStream stream(fd, name);
+    if (!stream.isOpen())
+        return {};
+    const TagLib::FileRef ref(&stream, true, TagLib::AudioProperties::Fast);
+    if (ref.isNull() || !ref.file()->isValid())
+        return {};
+    AudioTags tags;
+    if (const TagLib::Tag *tag = ref.tag()) {
+        tags.artist = Utf8(tag->artist());
+        tags.title = Utf8(tag->title());
+        tags.album = Utf8(tag->album());
+        tags.year = tag->year();
+    }
+    if (const TagLib::AudioProperties *audio = ref.audioProperties())
+        tags.seconds = audio->lengthInSeconds();
+    return AudioDescription(tags);
+}
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations" // Exiv2 0.27 hands out std::auto_ptr
+
+std::string ExifText(const Exiv2::ExifData &exif, const char *key)
+{
+    const auto it = exif.findKey(Exiv2::ExifKey(key));
+    return it == exif.end() ? std::string() : it->toString();
+}
+
+long ExifNumber(const Exiv2::ExifData &exif, const char *key)
+{
+    const auto it = exif.findKey(Exiv2::ExifKey(key));
+    return it == exif.end() || it->count() == 0 ? 0 : static_cast<long>(it->toLong());
+}
+
+std::string ReadPhoto(const OpenMedia &file)
+{
+    try {
+        Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(file.path());
+        if (!image.get())
+            return {};
+        image->readMetadata();
+        const Exiv2::ExifData &exif = image->exifData();
+        PhotoTags tags;
+        tags.dateTime = ExifText(exif, "Exif.Photo.DateTimeOriginal");
+        if (tags.dateTime.empty())
+            tags.dateTime = ExifText(exif, "Exif.Image.DateTime");
+        tags.model = ExifText(exif, "Exif.Image.Model");
+        if (tags.model.empty())
+            tags.model = ExifText(exif, "Exif.Image.Make");
+        tags.width = image->pixelWidth();
+        tags.height = image->pixelHeight();
+        if (tags.width <= 0 || tags.height <= 0) {
+            tags.width = ExifNumber(exif, "Exif.Photo.PixelXDimension");
+            tags.height = ExifNumber(exif, "Exif.Photo.PixelYDimension");
+        }
+        return PhotoDescription(tags);
+    } catch (...) {
+        return {}; // Exiv2 throws on files it cannot read
+    }
+}
+
+#pragma GCC diagnostic pop
+
+std::string Utf8(const MediaInfoLib::String &s)
+{
+    return QString::fromStdWString(s).toStdString();
+}
+
+long Number(const MediaInfoLib::String &s)
+{
+    return s.empty() ? 0 : static_cast<long>(QString::fromStdWString(s).toDouble());
+}
+
+std::string ReadVideo(const OpenMedia &file)
+{
+    using namespace MediaInfoLib;
+    MediaInfo info;
+    info.Option(__T("ParseSpeed"), __T("0"));
+    const auto size = static_cast<ZenLib::int64u>(file.size());
+    info.Open_Buffer_Init(size, 0);
+    std::vector<unsigned char> buffer(64 * 1024);
+    ZenLib::int64u read = 0;
+    // Bounded: a file whose headers do not tell its length within a few
+    // MiB read is left without them.
+    constexpr ZenLib::int64u kMostRead = 16 * 1024 * 1024;
+    for (;;) {
+        const ssize_t n = ::read(file.fd(), buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        read += static_cast<ZenLib::int64u>(n);
+        const std::size_t status = info.Open_Buffer_Continue(buffer.data(), static_cast<std::size_t>(n));
+        if ((status & 0x08) || read > kMostRead) // finished
+            break;
+        const ZenLib::int64u next = info.Open_Buffer_Continue_GoTo_Get();
+        if (next != static_cast<ZenLib::int64u>(-1)) {
+            if (::lseek(file.fd(), static_cast<off_t>(next), SEEK_SET) < 0)
+                break;
+            info.Open_Buffer_Init(size, next);
+        }
+    }
+    info.Open_Buffer_Finalize();
+    if (info.Count_Get(Stream_Video) == 0)
+        return {};
+    VideoTags tags;
+    tags.milliseconds = static_cast<int64_t>(QString::fromStdWString(info.Get(Stream_General, 0, __T("Duration"))).toDouble());
+    tags.width = Number(info.Get(Stream_Video, 0, __T("Width")));
+    tags.height = Number(info.Get(Stream_Video, 0, __T("Height")));
+    tags.codec = Utf8(info.Get(Stream_Video, 0, __T("Format")));
+    return VideoDescription(tags);
+}
+
+void InitialiseReaders()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // Exiv2's XMP toolkit is set up once before threads use it; its
+        // warnings about odd files go nowhere.
+        Exiv2::XmpParser::initialize();
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+    });
+}
+
+} // namespace
+
+std::string MediaDescription(int folderFd, std::string_view name, MediaKind kind)
+{
+    if (kind == MediaKind::None)
+        return {};
+    InitialiseReaders();
+    const std::string n(name);
+    const OpenMedia file(folderFd, n);
+    if (file.fd() < 0)
+        return {};
+    switch (kind) {
+    case MediaKind::Audio:
+        return ReadAudio(file, n);
+    case MediaKind::Photo:
+        return ReadPhoto(file);
+    case MediaKind::Video:
+        return ReadVideo(file);
+    case MediaKind::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace rkm
