@@ -11,6 +11,7 @@ packages=(
   poppler-utils
   python3-fusepy
   ntfs-3g genisoimage
+  libarchive-dev libarchive-tools
 )
 missing=()
 for p in "${packages[@]}"; do
