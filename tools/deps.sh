@@ -13,8 +13,8 @@ packages=(
   ntfs-3g genisoimage
   python3-jsonschema chromium
   dpkg-dev fakeroot file lintian appstream man-db bash-completion
-
   libtag1-dev libexiv2-dev libmediainfo-dev
+  libarchive-dev libarchive-tools
   # benchmark tools
   libimage-exiftool-perl
 )

@@ -3,6 +3,7 @@
 #include "catalog/EntryOrder.h"
 #include "gui/PlainText.h"
 #include "platform/Text.h"
+#include "scan/Archive.h"
 
 
 namespace rkm {
@@ -158,6 +159,8 @@ QVariant CatalogTreeModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         return PlainToolTip(platform::DecodeText(n->text()));
     case Qt::DecorationRole: {
+        if (n->parent() && !m_archiveImage.isNull() && IsArchiveFolder(*n))
+            return m_archiveImage;
         const int picture = n == m_selected ? n->selectedIndex() : n->imageIndex();
         return m_images[static_cast<std::size_t>(picture)];
     }

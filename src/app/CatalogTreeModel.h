@@ -33,6 +33,8 @@ public:
 
     // The seven pictures, by index (drive type for a disk node).
     void setImages(const std::array<QIcon, 7> &images);
+    // The picture of a folder that holds an archive's contents.
+    void setArchiveImage(const QIcon &image) { m_archiveImage = image; }
     // The selected node shows its selected picture.
     void setSelectedNode(const TreeNode *node);
 
@@ -54,6 +56,7 @@ private:
 
     Catalog &m_catalog;
     std::array<QIcon, 7> m_images;
+    QIcon m_archiveImage;
     const TreeNode *m_selected = nullptr;
 };
 

@@ -136,15 +136,24 @@ void TfrmMain::buildImages(int bitsPerPixel)
         st->standardIcon(QStyle::SP_DriveCDIcon),
         st->standardIcon(QStyle::SP_DirOpenIcon),
     };
+    // An archive's contents: the theme's package picture, else our own box.
+    QIcon box;
+    box.addFile(QStringLiteral(":/icons/archive-16.png"));
+    box.addFile(QStringLiteral(":/icons/archive-32.png"));
+    QIcon archive = QIcon::fromTheme(QStringLiteral("package-x-generic"), box);
     m_highColour = bitsPerPixel > 8;
     if (!m_highColour) {
         const QList<QRgb> table = sixteenColours();
-        for (QIcon &icon : images) {
+        auto reduce = [&table](QIcon &icon) {
             const QImage img = icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_Indexed8, table);
             icon = QIcon(QPixmap::fromImage(img));
-        }
+        };
+        for (QIcon &icon : images)
+            reduce(icon);
+        reduce(archive);
     }
     m_images = images;
+    m_archiveImage = archive;
 }
 
 void TfrmMain::buildWindow()
@@ -334,6 +343,7 @@ void TfrmMain::loadCatalog()
     // The views meet the catalogue only once it is loaded.
     m_treeModel = new CatalogTreeModel(m_store.Tree(), this);
     m_treeModel->setImages(m_images);
+    m_treeModel->setArchiveImage(m_archiveImage);
     TreeView1->setModel(m_treeModel);
     connect(TreeView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const QModelIndexList sel = TreeView1->selectionModel()->selectedIndexes();

@@ -173,6 +173,7 @@ private:
     bool m_destroyed = false;
     int m_treeWidth = 188;
     std::array<QIcon, 7> m_images;
+    QIcon m_archiveImage;
     CatalogTreeModel *m_treeModel = nullptr;
     FileGridModel *m_gridModel = nullptr;
     std::unique_ptr<ScanCommands> m_scan;

@@ -6,6 +6,7 @@
 #include "gui/WaitCursor.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
+#include "scan/ListingOptions.h"
 #include "scan/Scanner.h"
 #include "scan/Update.h"
 #include "scan/ui/Addfrm.h"
@@ -37,8 +38,9 @@ void ScanCommands::addListing()
         const std::string root = m_addNew->scanRoot();
         const std::string name = m_addNew->description();
         const std::string comment = m_addNew->comment();
-        std::unique_ptr<TreeNode> scanned =
-            m_adding->runScan(root, [&](ScanControl &control) { return ScanDisk(root, name, comment, &control); });
+        const ScanOptions options = m_addNew->scanOptions();
+        std::unique_ptr<TreeNode> scanned = m_adding->runScan(
+            root, [&](ScanControl &control) { return ScanDisk(root, name, comment, &control, 0, options); });
         if (!scanned)
             return; // cancelled: nothing was added and nothing written
         const WaitCursor wait;
@@ -47,6 +49,8 @@ void ScanCommands::addListing()
         TreeNode *node = m_main.store().AddDisk(std::move(scanned));
         m_main.selectNode(node);
         m_main.store().SaveListing(node);
+        // Update reads the disk again the same way.
+        RememberScanOptions(node->disk().FileName, options);
         m_main.tellShortenedTexts();
     });
 }
@@ -84,13 +88,16 @@ void ScanCommands::updateListing()
         const std::string rootPath = root->RootPath;
         const std::string name = old->text();
         const std::string comment = root->Comment;
-        std::unique_ptr<TreeNode> fresh = m_adding->runScan(
-            rootPath, [&](ScanControl &control) { return ScanDisk(rootPath, name, comment, &control); });
+        // Read as the listing was made.
+        const ScanOptions options = ScanOptionsFor(root->FileName);
+        std::unique_ptr<TreeNode> fresh = m_adding->runScan(rootPath, [&](ScanControl &control) {
+            return ScanDisk(rootPath, name, comment, &control, 0, options);
+        });
         if (!fresh)
             return; // cancelled: the old listing and its file stay as they were
         const WaitCursor wait;
         // Written before the old file goes; a failure leaves all as it was.
-        fresh = CompleteUpdate(m_main.store(), *old, std::move(fresh));
+        fresh = CompleteUpdate(m_main.store(), *old, std::move(fresh), options);
         m_main.selectNode(m_main.store().ReplaceDisk(old, std::move(fresh)));
         m_main.tellShortenedTexts();
     });
@@ -105,12 +112,14 @@ void ScanCommands::deleteListing()
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     TDisk *root = m_main.currentNode()->disk().GetRootDisk();
-    const QString path = platform::DecodeText(m_main.store().PathOf(root->FileName));
+    const std::string fileName = root->FileName;
+    const QString path = platform::DecodeText(m_main.store().PathOf(fileName));
     if (!m_main.store().DeleteListing(root->Node)) {
         prompter().message(&m_main, QMessageBox::Warning, path, QStringLiteral("Error deleting file"),
                            QMessageBox::Ok);
         return;
     }
+    ForgetScanOptions(fileName);
     m_main.selectNode(nullptr);
     if (m_main.store().Tree().empty())
         m_main.TreeView1Change(nullptr);

@@ -93,6 +93,39 @@ const std::string *Args::value(std::string_view option) const
     return nullptr;
 }
 
+const std::vector<std::string> READING_FLAGS = {"--archives",     "--no-archives", "--descriptions",
+                                                 "--no-descriptions", "--tags",     "--no-tags"};
+
+const char READING_FLAGS_HELP[] =
+    "  --archives         list the contents of archives (zip, 7z, rar, tar.gz and\n"
+    "                     other tar files, cab, ISO images) as folders named like\n"
+    "                     them; nothing is unpacked\n"
+    "  --descriptions     read descriptions from descript.ion and file_id.diz\n"
+    "  --tags             describe music, photos and videos from their tags\n"
+    "  --no-archives, --no-descriptions, --no-tags\n"
+    "                     do not read that\n";
+
+bool ApplyReadingFlags(const Args &args, ScanOptions &options, std::string &error)
+{
+    struct Choice {
+        const char *on, *off;
+        bool ScanOptions::*member;
+    };
+    static constexpr Choice choices[] = {{"--archives", "--no-archives", &ScanOptions::archives},
+                                         {"--descriptions", "--no-descriptions", &ScanOptions::descriptions},
+                                         {"--tags", "--no-tags", &ScanOptions::tags}};
+    for (const Choice &c : choices) {
+        const bool on = args.has(c.on), off = args.has(c.off);
+        if (on && off) {
+            error = std::string(c.on) + " and " + c.off + " contradict each other";
+            return false;
+        }
+        if (on || off)
+            options.*(c.member) = on;
+    }
+    return true;
+}
+
 int Usage(Context &ctx, const std::string &message, const Command &cmd)
 {
     std::fprintf(ctx.err, "rackmere-cli %s: %s\n\n%s", cmd.name, message.c_str(), HelpText(cmd).c_str());
@@ -102,6 +135,7 @@ int Usage(Context &ctx, const std::string &message, const Command &cmd)
 std::string HelpText(const Command &cmd)
 {
     std::string text = cmd.help;
+    text += cmd.helpEnd;
     if (cmd.access == Access::Write)
         text += "\n"
                 "One program at a time writes the catalogue. While the desktop program runs\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/CatalogStore.h"
+#include "scan/ScanOptions.h"
 
 #include <QString>
 
@@ -36,6 +37,7 @@ struct Command {
     const char *synopsis; // one line for the program's --help
     const char *help;     // the command's --help text
     int (*run)(Context &);
+    const char *helpEnd = ""; // printed after `help` (options several commands share)
 };
 
 // Each command file registers its commands with a static Registrar.
@@ -74,6 +76,15 @@ private:
 int Usage(Context &ctx, const std::string &message, const Command &cmd);
 // A command's --help text; a command that writes tells of --wait and exit 4.
 std::string HelpText(const Command &cmd);
+
+// The reading choices of add and update: --archives, --descriptions, --tags
+// turn one on, --no-archives, --no-descriptions, --no-tags turn it off; a
+// choice not named keeps its value in `options`. False, with `error` set,
+// when one is both turned on and off.
+extern const std::vector<std::string> READING_FLAGS;
+bool ApplyReadingFlags(const Args &args, ScanOptions &options, std::string &error);
+// The help text of those flags.
+extern const char READING_FLAGS_HELP[];
 
 // Loads the catalogue as the desktop program does at start: errors go to
 // standard error, one line each. Returns false when any listing failed.

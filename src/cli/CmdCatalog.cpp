@@ -3,6 +3,7 @@
 
 #include "catalog/Errors.h"
 #include "platform/Text.h"
+#include "scan/ListingOptions.h"
 #include "scan/Props.h"
 #include "scan/Scanner.h"
 
@@ -47,15 +48,21 @@ const Command showCmd{"show", Access::Read, "print the folders and files of one 
 const Registrar showReg(showCmd);
 
 const Command addCmd{"add", Access::Write, "catalogue a folder or drive as a new listing",
-                        "Usage: rackmere-cli add PATH --name NAME [--comment TEXT]\n"
+                        "Usage: rackmere-cli add PATH --name NAME [--comment TEXT] [--archives]\n"
+                        "                        [--no-descriptions] [--tags]\n"
                         "\n"
                         "Walks the folder PATH and saves it as a new listing named NAME, exactly as\n"
                         "the desktop program's Add new does, then prints the new listing file's name.\n"
                         "A line break in TEXT becomes a space. An empty NAME, a PATH that is not a\n"
                         "folder that can be entered, or a NAME, TEXT or folder path longer than the\n"
                         "510 bytes a listing holds of a text, is refused with exit status 2 and\n"
-                        "nothing is written.\n",
-                        runAdd};
+                        "nothing is written.\n"
+                        "\n"
+                        "What is read beyond names, dates and sizes (as Add new's check boxes; by\n"
+                        "default descriptions only). The choices are remembered for the listing and\n"
+                        "used again by update.\n"
+                        "\n",
+                        runAdd, READING_FLAGS_HELP};
 const Registrar addReg(addCmd);
 
 void printListLine(Context &ctx, const TreeNode &n)
@@ -186,7 +193,7 @@ int runShow(Context &ctx)
 int runAdd(Context &ctx)
 {
     const Command &self = addCmd;
-    Args a(ctx.args, {"--name", "--comment"}, {});
+    Args a(ctx.args, {"--name", "--comment"}, READING_FLAGS);
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 1)
@@ -197,6 +204,9 @@ int runAdd(Context &ctx)
         std::fprintf(ctx.err, "rackmere-cli add: the listing needs a name (--name NAME)\n");
         return EXIT_USAGE;
     }
+    ScanOptions options;
+    if (std::string error; !ApplyReadingFlags(a, options, error))
+        return Usage(ctx, error, self);
     const std::string root = ResolveScanRoot(path);
     if (root.empty()) {
         std::fprintf(ctx.err, "rackmere-cli add: '%s' is not a folder that can be entered\n", path.c_str());
@@ -212,8 +222,9 @@ int runAdd(Context &ctx)
         return EXIT_USAGE;
     CatalogStore store(ctx.programDir);
     QDir().mkpath(QString::fromStdString(ctx.programDir));
-    TreeNode *disk = store.AddDisk(ScanDisk(root, name, comment));
+    TreeNode *disk = store.AddDisk(ScanDisk(root, name, comment, nullptr, 0, options));
     store.SaveListing(disk);
+    RememberScanOptions(disk->disk().FileName, options);
     ReportShortened(ctx, self, store);
     std::fprintf(ctx.out, "%s\n", disk->disk().FileName.c_str());
     return EXIT_OK;

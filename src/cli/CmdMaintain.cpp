@@ -4,6 +4,7 @@
 #include "catalog/Errors.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
+#include "scan/ListingOptions.h"
 #include "scan/Scanner.h"
 #include "scan/Update.h"
 
@@ -19,7 +20,9 @@ int runRename(Context &ctx);
 int runDelete(Context &ctx);
 
 const Command updateCmd{"update", Access::Write, "rescan a listing's disk, keeping its annotations",
-                           "Usage: rackmere-cli update LISTING [--force]\n"
+                           "Usage: rackmere-cli update LISTING [--force] [--archives] [--descriptions]\n"
+                           "                           [--tags] [--no-archives] [--no-descriptions]\n"
+                           "                           [--no-tags]\n"
                            "\n"
                            "LISTING is a listing file's bare name (1234.rkm) or a disk name. Walks the\n"
                            "listing's root path again, carries the descriptions, categories and comments\n"
@@ -35,8 +38,14 @@ const Command updateCmd{"update", Access::Write, "rescan a listing's disk, keepi
                            "Exit status 2 when the root path cannot be entered (the message names the\n"
                            "drive or mount point the disk is needed in), 3 when the volume's serial\n"
                            "number differs from the listing's (nothing is changed), 1 when the listing is\n"
-                           "not found or the new listing cannot be written (the old file is kept).\n",
-                           runUpdate};
+                           "not found or the new listing cannot be written (the old file is kept).\n"
+                           "\n"
+                           "The disk is read as it was when the listing was made or last updated (the\n"
+                           "choices remembered for the listing; for a listing without any, descriptions\n"
+                           "only). Each choice named below turns that one on or off, for this update and\n"
+                           "the ones after it; the others stay as remembered.\n"
+                           "\n",
+                           runUpdate, READING_FLAGS_HELP};
 const Registrar updateReg(updateCmd);
 
 const Command renameCmd{"rename", Access::Write, "give a listing another disk name",
@@ -68,16 +77,24 @@ TreeNode *Named(Context &ctx, const CatalogStore &store, const Command &cmd, con
 int runUpdate(Context &ctx)
 {
     const Command &self = updateCmd;
-    Args a(ctx.args, {}, {"--force"});
+    std::vector<std::string> flags = READING_FLAGS;
+    flags.push_back("--force");
+    Args a(ctx.args, {}, flags);
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 1)
         return Usage(ctx, "name one listing", self);
+    ScanOptions check;
+    if (std::string error; !ApplyReadingFlags(a, check, error))
+        return Usage(ctx, error, self);
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
     TreeNode *old = Named(ctx, store, self, a.positional()[0]);
     if (!old)
         return EXIT_FAILED;
+    ScanOptions options = ScanOptionsFor(old->disk().FileName);
+    std::string unused;
+    ApplyReadingFlags(a, options, unused);
     const TDisk &d = old->disk();
     switch (CheckListingDisk(store, d)) {
     case DiskCheck::NotFound:
@@ -104,7 +121,7 @@ int runUpdate(Context &ctx)
         break;
     }
     try {
-        const TreeNode *fresh = store.ReplaceDisk(old, UpdateListing(store, *old));
+        const TreeNode *fresh = store.ReplaceDisk(old, UpdateListing(store, *old, nullptr, options));
         std::fprintf(ctx.out, "%s\n", fresh->disk().FileName.c_str());
         ReportShortened(ctx, self, store);
     } catch (const std::exception &e) {
@@ -163,11 +180,13 @@ int runDelete(Context &ctx)
     TreeNode *n = Named(ctx, store, self, a.positional()[0]);
     if (!n)
         return EXIT_FAILED;
-    const std::string path = store.PathOf(n->disk().FileName);
+    const std::string fileName = n->disk().FileName;
+    const std::string path = store.PathOf(fileName);
     if (!store.DeleteListing(n)) {
         std::fprintf(ctx.err, "rackmere-cli delete: error deleting file %s\n", path.c_str());
         return EXIT_FAILED;
     }
+    ForgetScanOptions(fileName);
     return EXIT_OK;
 }
 

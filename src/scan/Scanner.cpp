@@ -7,6 +7,7 @@
 #include "platform/SystemView.h"
 #include "platform/Text.h"
 #include "scan/Describe.h"
+#include "scan/Archive.h"
 
 #include <algorithm>
 
@@ -67,6 +68,7 @@ struct FolderContents {
     struct Entry {
         uint32_t name, nameLength, key, keyLength; // in `text`
         bool folder;
+        bool regular; // a regular file, not a link to one
         uint64_t size;
         int64_t modified; // seconds since the epoch
     };
@@ -75,14 +77,21 @@ struct FolderContents {
     dev_t device = 0;
     platform::DosAttributes attributes = platform::DosAttributes::None;
     int folders = 0;
+    // The folder itself, kept open while it is built when archives are
+    // listed; else -1.
+    int dirFd = -1;
 
+    ~FolderContents() { clear(); }
     void clear()
     {
         text.clear();
         entries.clear();
         folders = 0;
+        if (dirFd >= 0)
+            ::close(dirFd);
+        dirFd = -1;
     }
-    void add(std::string_view name, bool folder, uint64_t size, int64_t modified)
+    void add(std::string_view name, bool folder, uint64_t size, int64_t modified, bool regular = false)
     {
         Entry e {};
         e.name = static_cast<uint32_t>(text.size());
@@ -92,6 +101,7 @@ struct FolderContents {
         platform::AppendVolumeOrderKey(text, name);
         e.keyLength = static_cast<uint32_t>(text.size() - e.key);
         e.folder = folder;
+        e.regular = regular;
         e.size = size;
         e.modified = modified;
         entries.push_back(e);
@@ -275,7 +285,8 @@ private:
                 if (::fstatat(::dirfd(dir), name, &target, 0) == 0 && S_ISREG(target.st_mode))
                     st = target;
             }
-            contents.add(name, false, static_cast<uint64_t>(st.st_size), static_cast<int64_t>(st.st_mtim.tv_sec));
+            contents.add(name, false, static_cast<uint64_t>(st.st_size), static_cast<int64_t>(st.st_mtim.tv_sec),
+                         type == DT_REG);
             bytes += static_cast<uint64_t>(st.st_size);
             lastFile = contents.entries.size() - 1;
             if (++files == kBatch && m_control)
@@ -283,6 +294,8 @@ private:
         }
         if (m_control)
             report();
+        if (m_options.archives)
+            contents.dirFd = ::fcntl(::dirfd(dir), F_DUPFD_CLOEXEC, 0);
         ::closedir(dir);
         return true;
     }
@@ -305,8 +318,34 @@ private:
                 continue;
             }
             addFile(files, name, e.size, e.modified);
+            // An archive is a folder too, among the others in their order.
+            if (e.regular && contents.dirFd >= 0 && task.depth + 1 < MAX_FOLDER_DEPTH)
+                listArchive(task, contents.dirFd, name, node);
         }
         files.shrinkToFit();
+    }
+
+    // Lists an archive of the folder as a folder node named like it, when it
+    // is one that can be read; nothing is unpacked. An archive that cannot
+    // be read stays a file only.
+    void listArchive(const Task &task, int dirFd, std::string_view name, TreeNode &node)
+    {
+        const std::string file(name);
+        const int fd = OpenIfArchive(dirFd, file.c_str());
+        if (fd < 0)
+            return;
+        if (m_control)
+            m_control->readingFolder(task.path.empty() ? file : task.path + '/' + file);
+        const std::optional<ArchiveContents> contents = ReadArchive(fd, ArchiveLimits {}, [this] { return stopping(); });
+        ::close(fd);
+        if (!contents)
+            return;
+        TreeNode *folder = node.appendChild(StoredName(name));
+        const int depth = task.depth + 1;
+        const ArchiveCounts counts = BuildArchiveFolder(*folder, *contents, MAX_FOLDER_DEPTH - 1 - depth);
+        folder->disk().Comment = contents->incomplete;
+        if (m_control)
+            m_control->found(counts.folders + 1, counts.files, 0, std::string_view());
     }
 
     // At a mount point: the file system's type number, and for devtmpfs

@@ -3,6 +3,8 @@
 #include "catalog/Errors.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
+#include "scan/Archive.h"
+#include "scan/ListingOptions.h"
 #include "scan/Props.h"
 
 #include <string_view>
@@ -127,9 +129,12 @@ void CarryFiles(const FileList &oldFiles, FileList &newFiles)
 void CarryOver(const TreeNode &oldNode, TreeNode &newNode)
 {
     // What the user wrote wins; where the old listing held nothing, what the
-    // scan read from a description file or a tag stays.
-    if (!oldNode.disk().Comment.empty())
-        newNode.disk().Comment = oldNode.disk().Comment;
+    // scan read from a description file or a tag stays. The note that an
+    // archive's list was cut is the walk's own: the new walk's note (or none)
+    // stands.
+    const std::string &oldComment = oldNode.disk().Comment;
+    if (!oldComment.empty() && oldComment != ARCHIVE_TOO_MANY_ENTRIES && oldComment != ARCHIVE_TOO_SLOW)
+        newNode.disk().Comment = oldComment;
     CarryFiles(oldNode.disk().Files, newNode.disk().Files);
 
     const std::vector<int> match = MatchByName(
@@ -172,24 +177,32 @@ DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk)
 }
 
 std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &oldDisk, ScanControl *control,
-                                        const ScanOptions &options)
+                                        const std::optional<ScanOptions> &options)
 {
     const TDisk &old = oldDisk.disk();
     if (!IsPathOfThisSystem(old.RootPath))
         throw RackmereError("Could not find the disk!");
-    return CompleteUpdate(store, oldDisk, ScanDisk(old.RootPath, oldDisk.text(), old.Comment, control, 0, options));
+    const ScanOptions used = options ? *options : ScanOptionsFor(old.FileName);
+    return CompleteUpdate(store, oldDisk, ScanDisk(old.RootPath, oldDisk.text(), old.Comment, control, 0, used),
+                          options);
 }
 
 std::unique_ptr<TreeNode> CompleteUpdate(CatalogStore &store, const TreeNode &oldDisk,
-                                         std::unique_ptr<TreeNode> fresh)
+                                         std::unique_ptr<TreeNode> fresh, const std::optional<ScanOptions> &used)
 {
     const TDisk &old = oldDisk.disk();
     CarryOver(oldDisk, *fresh);
     // The new file first: should it fail, the old one is still there.
     store.SaveListing(fresh.get());
     const TDisk &d = fresh->disk();
-    if (!old.FileName.empty() && old.FileName != d.FileName)
+    // The reading choices go with the listing to its new file name.
+    const std::optional<ScanOptions> choices = used ? used : RememberedScanOptions(old.FileName);
+    if (choices)
+        RememberScanOptions(d.FileName, *choices);
+    if (!old.FileName.empty() && old.FileName != d.FileName) {
         store.DeleteListingFile(old.FileName);
+        ForgetScanOptions(old.FileName);
+    }
     return fresh;
 }
 

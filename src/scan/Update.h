@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace rkm {
@@ -46,13 +47,21 @@ DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk);
 // When the scan or the save fails the error is thrown and nothing changed:
 // the old file is still there and no new file was left behind. A scan that
 // `control` stopped throws ScanCancelled, also with nothing changed.
+//
+// `options`: what the walk reads; when not given, the choices remembered for
+// the listing (ScanOptionsFor). Given ones are remembered for the listing
+// from now on; remembered ones move to the new file name.
 std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &oldDisk,
-                                        ScanControl *control = nullptr, const ScanOptions &options = {});
+                                        ScanControl *control = nullptr,
+                                        const std::optional<ScanOptions> &options = std::nullopt);
 
 // The second half of UpdateListing, for a rescan made elsewhere (the desktop
 // program walks on a thread of its own): carries the annotations of
 // `oldDisk` over into `fresh`, saves it, deletes the old file, and returns it.
+// The reading choices `used` (else those remembered for the old file) are
+// remembered under the new file name, and the old name's are forgotten.
 std::unique_ptr<TreeNode> CompleteUpdate(CatalogStore &store, const TreeNode &oldDisk,
-                                         std::unique_ptr<TreeNode> fresh);
+                                         std::unique_ptr<TreeNode> fresh,
+                                         const std::optional<ScanOptions> &used = std::nullopt);
 
 } // namespace rkm

@@ -73,6 +73,22 @@ void SetSettingString(std::string_view key, std::string_view value)
     store(key, QByteArray(value.data(), static_cast<qsizetype>(value.size())));
 }
 
+bool HasSetting(std::string_view key)
+{
+    QSettings s(settingsPath(), QSettings::IniFormat);
+    return s.contains(keyOf(key));
+}
+
+void RemoveSetting(std::string_view key)
+{
+    QSettings s(settingsPath(), QSettings::IniFormat);
+    if (!s.contains(keyOf(key)))
+        return;
+    s.remove(keyOf(key));
+    s.sync();
+    g_lastWriteOk = s.status() == QSettings::NoError;
+}
+
 std::string SettingsFilePath()
 {
     return settingsPath().toStdString();

@@ -18,6 +18,10 @@ void SetSettingInt(std::string_view key, int32_t value);
 // The text stored under `key`, byte for byte, or `defaultValue` when none is stored.
 std::string GetSettingString(std::string_view key, std::string_view defaultValue = {});
 void SetSettingString(std::string_view key, std::string_view value);
+// Whether a value is stored under `key`.
+bool HasSetting(std::string_view key);
+// Forgets the value under `key` (the file is written only when there was one).
+void RemoveSetting(std::string_view key);
 
 // The path of the settings file in use.
 std::string SettingsFilePath();

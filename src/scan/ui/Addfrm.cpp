@@ -53,6 +53,15 @@ std::string TfrmAddNew::comment() const
     return Bytes(m_ui->txtComment->text());
 }
 
+ScanOptions TfrmAddNew::scanOptions() const
+{
+    ScanOptions options;
+    options.archives = m_ui->chkArchives->isChecked();
+    options.descriptions = m_ui->chkDescriptions->isChecked();
+    options.tags = m_ui->chkTags->isChecked();
+    return options;
+}
+
 void TfrmAddNew::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
@@ -79,6 +88,10 @@ void TfrmAddNew::FormShow()
     m_ui->txtDescription->clear();
     m_ui->txtFolder->clear();
     m_ui->txtComment->clear();
+    const ScanOptions defaults;
+    m_ui->chkArchives->setChecked(defaults.archives);
+    m_ui->chkDescriptions->setChecked(defaults.descriptions);
+    m_ui->chkTags->setChecked(defaults.tags);
     m_root.clear();
     m_ui->txtFolder->setFocus();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scan/ScanOptions.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -13,7 +15,8 @@ class TfrmAddNew;
 namespace rkm {
 
 // "Add new listing": the drive or folder to catalogue, the listing's name
-// (its description) and a comment. OK is refused with the warning beep while
+// (its description), a comment, and what is read beyond names, dates and
+// sizes. OK is refused with the warning beep while
 // the description is empty or the folder cannot be entered.
 class TfrmAddNew final : public QDialog {
     Q_OBJECT
@@ -27,6 +30,9 @@ public:
     // The texts typed, as stored (line breaks replaced).
     std::string description() const;
     std::string comment() const;
+    // What the walk is to read beyond names, dates and sizes (the three
+    // check boxes, set to the defaults at every showing).
+    ScanOptions scanOptions() const;
 
     // Where the volume label of a folder comes from (tests put their own).
     std::function<std::string(const std::string &folder)> labelSource;

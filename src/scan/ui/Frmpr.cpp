@@ -6,6 +6,7 @@
 #include "gui/Prompter.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
+#include "scan/ListingOptions.h"
 #include "scan/Props.h"
 #include "scan/Scanner.h"
 #include "gui/PlainText.h"
@@ -53,6 +54,17 @@ void TfrmProps::FormShow()
     m_ui->lblPath->setText(platform::DecodeText(m_fullPath));
     m_ui->txtComment->setText(platform::DecodeText(m_disk->Comment));
     m_ui->txtComment->setFocus();
+
+    // What the listing read beyond names, dates and sizes, which its Update
+    // reads again; a listing from before these were remembered shows what
+    // its Update will read.
+    const std::optional<ScanOptions> remembered = RememberedScanOptions(m_disk->GetRootDisk()->FileName);
+    const ScanOptions reading = remembered.value_or(ScanOptions {});
+    m_ui->lblReading->setText(remembered ? QStringLiteral("Read when listed:")
+                                         : QStringLiteral("Not recorded when listed; Update reads:"));
+    m_ui->chkArchives->setChecked(reading.archives);
+    m_ui->chkDescriptions->setChecked(reading.descriptions);
+    m_ui->chkTags->setChecked(reading.tags);
 
     const RootDrive drive = DriveOfRoot(m_disk->GetRootDisk()->RootPath, *m_system);
     m_prefix = drive.prefix;

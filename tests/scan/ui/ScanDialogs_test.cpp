@@ -50,7 +50,7 @@ void ScanDialogsTest::shape_data()
     QTest::newRow("Add new listing") << Maker([] { return std::make_unique<TfrmAddNew>(); })
                                      << "Add new listing"
                                      << QStringList{"cmdOK", "cmdCancel", "txtFolder", "cmdBrowse", "txtDescription",
-                                                    "txtComment"}
+                                                    "txtComment", "chkArchives", "chkDescriptions", "chkTags"}
                                      << "cmdOK" << true << "txtFolder";
     QTest::newRow("Rename disk") << Maker([] { return std::make_unique<TFormRename>(); }) << "Rename disk"
                                  << QStringList{"txtName", "cmdOK", "cmdCancel"} << "cmdOK" << true << "txtName";

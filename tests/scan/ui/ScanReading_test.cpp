@@ -1,0 +1,136 @@
+// What a listing reads beyond names, dates and sizes: Add new's three check
+// boxes, the choices kept per listing through Update and Delete, shown in
+// the properties, and an archive's folder with its picture in the tree.
+#include "ScanUiSupport.h"
+
+#include "scan/ListingOptions.h"
+#include "scan/ui/Addfrm.h"
+#include "scan/ui/Frmpr.h"
+
+#include <QCheckBox>
+
+using namespace rkm;
+using namespace rkm::test;
+
+namespace {
+
+const char *const kBoxes[] = {"chkArchives", "chkDescriptions", "chkTags"};
+
+// The three boxes of a dialog as a text: "archives descriptions" and so on.
+QString Ticked(const QWidget &dialog)
+{
+    ScanOptions o {Find<QCheckBox>(&dialog, kBoxes[0])->isChecked(), Find<QCheckBox>(&dialog, kBoxes[1])->isChecked(),
+                   Find<QCheckBox>(&dialog, kBoxes[2])->isChecked()};
+    return QString::fromStdString(ScanOptionsText(o));
+}
+
+} // namespace
+
+class ScanReadingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void addNewBoxes_data();
+    void addNewBoxes();
+    void choicesFollowTheListingThroughUpdateAndDelete();
+};
+
+void ScanReadingTest::addNewBoxes_data()
+{
+    QTest::addColumn<QString>("ticked");
+    QTest::addColumn<bool>("archiveFolder");
+    QTest::newRow("as offered") << "descriptions" << false;
+    QTest::newRow("archives") << "archives descriptions" << true;
+    QTest::newRow("nothing") << "" << false;
+    QTest::newRow("everything") << "archives descriptions tags" << true;
+}
+
+void ScanReadingTest::addNewBoxes()
+{
+    QFETCH(QString, ticked);
+    QFETCH(bool, archiveFolder);
+    World w;
+    w.MakeDisk({"a.txt", "sub/b.txt"});
+    const CliResult made = RunProgram(
+        "/usr/bin/python3", {"-c", "import sys, zipfile; zipfile.ZipFile(sys.argv[1], 'w').writestr('in.txt', 'x')",
+                             w.disk + "/pack.zip"});
+    QCOMPARE(made.status, 0);
+    TfrmMain &main = w.Open();
+    QueuedPrompter p;
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+            // Offered afresh at every showing.
+            QCOMPARE(Ticked(add), QString("descriptions"));
+            for (const char *box : kBoxes)
+                Find<QCheckBox>(&add, box)->setChecked(ticked.contains(QString::fromLatin1(box + 3).toLower()));
+            Find<QLineEdit>(&add, "txtFolder")->setText(QString::fromStdString(w.disk));
+            Find<QLineEdit>(&add, "txtDescription")->setText("Box");
+            Find<QPushButton>(&add, "cmdOK")->click();
+        }));
+    }
+    QCOMPARE(w.store->Tree().diskCount(), 2);
+    const TreeNode *disk = main.currentNode();
+    const std::optional<ScanOptions> remembered = RememberedScanOptions(disk->disk().FileName);
+    QVERIFY(remembered);
+    QCOMPARE(QString::fromStdString(ScanOptionsText(*remembered)), ticked);
+
+    // The archive's folder, with the archive picture; a folder without a
+    // file of its name beside it keeps the folder picture.
+    const TreeNode *pack = Child(const_cast<TreeNode *>(disk), "pack.zip");
+    QCOMPARE(pack != nullptr, archiveFolder);
+    if (pack) {
+        QCOMPARE(pack->disk().Files.text(0, FT_NAME), std::string_view("in.txt"));
+        const QIcon shown = main.treeModel()->indexOf(pack).data(Qt::DecorationRole).value<QIcon>();
+        QVERIFY(!shown.isNull());
+        const TreeNode *plain = Child(const_cast<TreeNode *>(disk), "sub");
+        QVERIFY(plain);
+        const QIcon folder = main.treeModel()->indexOf(plain).data(Qt::DecorationRole).value<QIcon>();
+        QVERIFY(shown.pixmap(16).toImage() != folder.pixmap(16).toImage());
+    }
+
+    // The properties show what was read.
+    main.selectNode(const_cast<TreeNode *>(disk));
+    QVERIFY(WithDialog<TfrmProps>([&] { main.mnuPropertiesClick(); }, [&](TfrmProps &dlg) {
+        QCOMPARE(Ticked(dlg), ticked);
+        QCOMPARE(Find<QLabel>(&dlg, "lblReading")->text(), QString("Read when listed:"));
+        for (const char *box : kBoxes)
+            QVERIFY(!Find<QCheckBox>(&dlg, box)->isEnabled());
+        Find<QPushButton>(&dlg, "CancelBtn")->click();
+    }));
+}
+
+void ScanReadingTest::choicesFollowTheListingThroughUpdateAndDelete()
+{
+    World w;
+    w.MakeDisk({"a.txt"});
+    const std::string old = w.SaveListing(w.disk, "Photos", 0);
+    const std::string untouched = w.SaveListing(w.disk, "Other", 0);
+    RememberScanOptions(old, ScanOptions {true, false, true});
+    TfrmMain &main = w.Open();
+    QueuedPrompter p;
+
+    // A listing from before the choices were kept says so.
+    main.selectNode(w.store->Tree().findByName("Other"));
+    QVERIFY(WithDialog<TfrmProps>([&] { main.mnuPropertiesClick(); }, [&](TfrmProps &dlg) {
+        QCOMPARE(Find<QLabel>(&dlg, "lblReading")->text(), QString("Not recorded when listed; Update reads:"));
+        QCOMPARE(Ticked(dlg), QString("descriptions"));
+        Find<QPushButton>(&dlg, "CancelBtn")->click();
+    }));
+
+    main.selectNode(w.store->Tree().findByName("Photos"));
+    p.answers.enqueue(QMessageBox::Ok);
+    main.popUpdateClick();
+    const std::string fresh = w.store->Tree().findByName("Photos")->disk().FileName;
+    QVERIFY(fresh != old);
+    QVERIFY(!RememberedScanOptions(old));
+    QCOMPARE(ScanOptionsText(ScanOptionsFor(fresh)), std::string("archives tags"));
+
+    p.answers.enqueue(QMessageBox::Yes);
+    main.popDeleteClick();
+    QVERIFY(!w.store->Tree().findByName("Photos"));
+    QVERIFY(!RememberedScanOptions(fresh));
+    QVERIFY(!RememberedScanOptions(untouched));
+}
+
+QTEST_MAIN(ScanReadingTest)
+#include "ScanReading_test.moc"
