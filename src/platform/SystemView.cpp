@@ -526,6 +526,12 @@ VolumeKind KindOfBlockDevice(const std::string &root, const std::vector<Mount> &
     if (!backing.empty())
         return KindOfPath(root, mounts, Normalize(backing, false), depth + 1);
 
+    // A virtual machine's disk (virtio "vd*", Xen "xvd*") says it rotates
+    // whatever the host keeps it on, most often solid-state or networked
+    // storage that serves many requests at once.
+    const std::string disk = BaseName(dev);
+    if (StartsWith(disk, "vd") || StartsWith(disk, "xvd"))
+        return VolumeKind::SolidState;
     const std::string rotational = ReadFirstLine(dev + "/queue/rotational");
     if (rotational == "1")
         return VolumeKind::Rotating;

@@ -24,7 +24,8 @@ struct Mount {
 enum class VolumeKind {
     Unknown,    // nothing known (an overlay, a path outside any mount)
     Network,    // a network or user-space (FUSE) file system: every call waits
-    SolidState, // a local block device that does not seek (rotational 0)
+    SolidState, // a local block device that does not seek (rotational 0),
+                // or a virtual machine's disk
     Rotating,   // a hard disk, or anything built on one (rotational 1)
     Optical,    // a CD, DVD or Blu-ray drive, or its file system
     Memory,     // tmpfs, ramfs

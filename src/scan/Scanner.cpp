@@ -208,6 +208,8 @@ private:
     // Entries looked at in one go by a thread that helps; small, because each
     // look may wait on the network.
     static constexpr std::size_t kSlice = 16;
+    // The slices a folder needs before they are shared out.
+    static constexpr std::size_t kShareFrom = 4;
 
     bool stopping() const { return m_control && m_control->cancelled(); }
 
@@ -343,8 +345,10 @@ private:
     void examinePending(int folderFd, platform::DosAttributes attributes, PendingEntries &pending)
     {
         pending.results.assign(pending.size(), Examined {});
+        // A small folder is not worth sharing: the other threads have
+        // folders of their own to read.
         const std::size_t slices = (pending.size() + kSlice - 1) / kSlice;
-        if (!m_spreadStats || slices < 2) {
+        if (!m_spreadStats || slices < kShareFrom) {
             for (std::size_t i = 0; i < pending.size() && !stopping(); ++i)
                 pending.results[i] = examine(folderFd, attributes, pending.name(i), pending.types[i]);
             return;
@@ -552,8 +556,11 @@ int ScanThreadCount(int requested, platform::VolumeKind kind)
         return 2;
     case platform::VolumeKind::Optical:
         return 1;
-    default:
+    case platform::VolumeKind::Memory:
         break;
+    case platform::VolumeKind::SolidState:
+    case platform::VolumeKind::Unknown:
+        return kSolidStateScanThreads;
     }
     const unsigned cores = std::thread::hardware_concurrency();
     return cores < 2 ? 2 : cores > 8 ? 8 : static_cast<int>(cores);

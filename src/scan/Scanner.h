@@ -62,14 +62,18 @@ public:
 // The threads a walk of a network or user-space volume keeps waiting on it:
 // each waits for one answer at a time, so they are the requests in flight.
 inline constexpr int kNetworkScanThreads = 64;
+// The same for a solid-state or virtual disk: warm, the threads beyond the
+// cores cost next to nothing; cold, the disk answers many reads at once.
+inline constexpr int kSolidStateScanThreads = 32;
 
 // The number of threads a walk uses: `requested` when above 0, else what the
 // volume `kind` serves best. A network volume answers each call late but
-// many at once: kNetworkScanThreads. A hard disk moves its head for each
-// request: two, so that one thread works while the other waits and the disk
-// never seeks between more. An optical drive seeks slower still and serves
-// one request at a time: one. Anything else (solid-state, memory, unknown):
-// one per processor core, at least two and at most eight.
+// many at once: kNetworkScanThreads. A solid-state disk, or one of unknown
+// kind: kSolidStateScanThreads. A hard disk moves its head for each request:
+// two, so that one thread works while the other waits and the disk never
+// seeks between more. An optical drive seeks slower still and serves one
+// request at a time: one. Memory (tmpfs) never waits: one per processor
+// core, at least two and at most eight.
 int ScanThreadCount(int requested = 0, platform::VolumeKind kind = platform::VolumeKind::SolidState);
 
 // The absolute, symlink-resolved form of a folder path without a trailing

@@ -322,12 +322,16 @@ TEST_F(PlatformSystemView, VolumeKinds)
              "56 1 0:61 / /mnt/plainfuse rw - fuse host:/x rw\n"
              "57 1 0:62 / /mnt/dav rw - davfs http://host/ rw\n"
              "58 1 0:63 / /mnt/gluster rw - fuse.glusterfs host:/vol rw\n"
-             "59 1 11:0 / /mnt/dvdram rw - ext2 /dev/sr0 rw\n");
+             "59 1 11:0 / /mnt/dvdram rw - ext2 /dev/sr0 rw\n"
+             "60 1 254:1 / /mnt/vm rw - ext4 /dev/vda1 rw\n");
     for (const auto &[disk, rotational] : {std::pair{"sda", "0"}, {"sdc", "1"}, {"sdd", "1"}, {"sr0", "1"}})
         File(root, "/sys/block/" + std::string(disk) + "/queue/rotational", std::string(rotational) + "\n");
     const std::string nvme = "/sys/devices/pci0000:00/0000:00:1d.0/0000:3d:00.0/nvme/nvme0";
     Disk(root, nvme, "nvme0n1", "259:0", "0", {{"nvme0n1p1", "259:1"}});
     File(root, nvme + "/nvme0n1/queue/rotational", "0\n");
+    const std::string virtio = "/sys/devices/pci0000:00/0000:00:04.0/virtio1/block";
+    Disk(root, virtio, "vda", "254:0", "0", {{"vda1", "254:1"}});
+    File(root, virtio + "/vda/queue/rotational", "1\n"); // what virtio disks say, whatever the host has
     const std::string virt = "/sys/devices/virtual/block";
     Disk(root, virt, "loop0", "7:0", "0", {});
     File(root, virt + "/loop0/queue/rotational", "1\n"); // what loop devices say; the backing file decides
@@ -347,7 +351,7 @@ TEST_F(PlatformSystemView, VolumeKinds)
     holder("dm-1", "253:1", {kAta + "/sda/sda2"});                        // on a solid-state disk
     holder("md0", "9:0", {kAta + "/sda/sda3", kAta3 + "/sdc/sdc1"});    // one of each: it seeks
     for (const char *d : {"/mnt/crypt", "/mnt/lvm", "/mnt/nvme", "/mnt/raid", "/mnt/image", "/mnt/rclone",
-                          "/mnt/plainfuse", "/mnt/dav", "/mnt/gluster", "/mnt/dvdram"})
+                          "/mnt/plainfuse", "/mnt/dav", "/mnt/gluster", "/mnt/dvdram", "/mnt/vm"})
         fs::create_directories(root + d);
 
     const SystemView view(root);
@@ -359,6 +363,7 @@ TEST_F(PlatformSystemView, VolumeKinds)
         {"/home/user/docs", VolumeKind::SolidState}, {"/media/My Disk", VolumeKind::SolidState},
         {"/mnt/nvme", VolumeKind::SolidState},    {"/mnt/lvm", VolumeKind::SolidState},
         {"/mnt/image", VolumeKind::SolidState},   // a loop device on /home
+        {"/mnt/vm", VolumeKind::SolidState},      // a virtual machine's disk
         {"/media/win", VolumeKind::Rotating},     {"/media/ntfs", VolumeKind::Rotating}, // fuseblk on a USB hard disk
         {"/mnt/crypt", VolumeKind::Rotating},     {"/mnt/raid", VolumeKind::Rotating},
         {"/media/cdrom", VolumeKind::Optical},    {"/mnt/udf", VolumeKind::Optical},
