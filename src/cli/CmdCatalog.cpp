@@ -60,9 +60,9 @@ const Command addCmd{"add", Access::Write, "catalogue a folder or drive as a new
                         "nothing is written.\n"
                         "\n"
                         "The walk keeps as many requests waiting on the volume as it serves best: 64\n"
-                        "on a network or FUSE file system, one per processor core on a solid-state\n"
-                        "disk, 2 on a hard disk, 1 on an optical drive. --threads N (1 to 256) walks\n"
-                        "with N threads instead; the listing is the same either way.\n",
+                        "on a network or FUSE file system, 32 on a solid-state disk, 2 on a hard\n"
+                        "disk, 1 on an optical drive. --threads N (1 to 256) walks with N threads\n"
+                        "instead; the listing is the same either way.\n",
                         runAdd};
 const Registrar addReg(addCmd);
 
