@@ -19,6 +19,18 @@ struct Mount {
     unsigned minor = 0;
 };
 
+// How a volume answers requests, which decides how many of them a walk keeps
+// waiting at once.
+enum class VolumeKind {
+    Unknown,    // nothing known (an overlay, a path outside any mount)
+    Network,    // a network or user-space (FUSE) file system: every call waits
+    SolidState, // a local block device that does not seek (rotational 0),
+                // or a virtual machine's disk
+    Rotating,   // a hard disk, or anything built on one (rotational 1)
+    Optical,    // a CD, DVD or Blu-ray drive, or its file system
+    Memory,     // tmpfs, ramfs
+};
+
 // The system as the program sees it: the mount table, /sys and /dev/disk.
 // Everything is read below `root` ("" for the real system), so tests can point
 // it at a fixture tree holding proc/self/mountinfo, sys/... and dev/disk/...
@@ -34,6 +46,10 @@ public:
     std::optional<Mount> mountHolding(const std::string &path) const;
     // The drive type code of the volume that holds `path`.
     DriveTypeCode driveType(const std::string &path) const;
+    // What kind of volume holds `path`: from the mount table's file system
+    // type, else from the block device below it (a partition's disk, the
+    // disks below device-mapper and md devices, a loop device's backing file).
+    VolumeKind volumeKind(const std::string &path) const;
     // The volume serial number, only for the root folder of a mounted volume
     // (a sub-folder gives 0): for a data CD (iso9660, udf) the number Windows
     // derives from its volume descriptor, read from the device the mount

@@ -120,25 +120,69 @@ struct FolderContents {
     }
 };
 
-// Walks a folder tree with a few threads. Each folder is one task: the
+// What an entry of a folder turned out to be once it was looked at.
+struct Examined {
+    enum Kind : uint8_t { Skip, Folder, File } kind = Skip;
+    uint64_t size = 0;
+    int64_t modified = 0; // seconds since the epoch
+    bool regular = false; // a regular file itself, not a link to one
+};
+
+// The entries of one folder that still need a look (a stat) before they can
+// be listed, as readdir gave them, and what each turned out to be.
+struct PendingEntries {
+    std::string names; // each name followed by a NUL
+    std::vector<uint32_t> offsets; // of each name in `names`
+    std::vector<unsigned char> types; // d_type of each
+    std::vector<Examined> results;
+
+    void clear()
+    {
+        names.clear();
+        offsets.clear();
+        types.clear();
+        results.clear();
+    }
+    void add(const char *name, unsigned char type)
+    {
+        offsets.push_back(static_cast<uint32_t>(names.size()));
+        names.append(name);
+        names.push_back('\0');
+        types.push_back(type);
+    }
+    std::size_t size() const { return offsets.size(); }
+    const char *name(std::size_t i) const { return names.c_str() + offsets[i]; }
+};
+
+// Walks a folder tree with several threads. Each folder is one task: the
 // thread that takes it reads the folder (readFolder), puts its entries in
 // order and builds them (buildFolder): its file entries and its sub-folder
 // nodes, which it hands on as new tasks. No two threads ever touch the same
 // node, and every folder is built in the order of its names, so the tree
 // comes out the same whatever the threads' timing.
+//
+// On a volume where every call waits (a network share), a big folder's stats
+// would keep one thread busy for a long time while the others have nothing
+// to do: the thread reading it shares the stats out (StatShare) to threads
+// that are free, and builds the folder once all have been answered.
 class Walker {
 public:
-    Walker(int rootFd, ScanControl *control, const ScanOptions &options)
-        : m_rootFd(rootFd), m_control(control), m_options(options)
+    // `spreadStats`: share out the stats of big folders (a walk with more
+    // threads than cores, which waits on the volume more than it works).
+    Walker(int rootFd, ScanControl *control, const ScanOptions &options, bool spreadStats)
+        : m_rootFd(rootFd), m_control(control), m_options(options), m_spreadStats(spreadStats)
     {
     }
 
     void run(TreeNode &disk, dev_t rootDev, int threads)
     {
-        m_tasks.push_back(Task{&disk, std::string(), rootDev, 0, std::nullopt});
-        const int n = ScanThreadCount(threads);
+        Task first;
+        first.node = &disk;
+        first.parentDev = rootDev;
+        m_tasks.push_back(std::move(first));
+        m_threads = std::max(threads, 1);
         std::vector<std::thread> helpers;
-        for (int i = 1; i < n; ++i)
+        for (int i = 1; i < m_threads; ++i)
             helpers.emplace_back([this] { work(); });
         work();
         for (std::thread &t : helpers)
@@ -150,15 +194,34 @@ public:
     }
 
 private:
+    // The stats of a big folder, shared out in slices to whichever threads
+    // are free. Lives on the stack of the thread that reads the folder, which
+    // takes its untaken helper tasks back before it leaves.
+    struct StatShare {
+        int folderFd = -1;
+        platform::DosAttributes attributes = platform::DosAttributes::None;
+        PendingEntries *entries = nullptr;
+        std::atomic<std::size_t> next {0}; // the first entry of the next slice
+        int helping = 0; // threads at work on it (under m_mutex)
+    };
+
     struct Task {
-        TreeNode *node;
+        TreeNode *node = nullptr;
         std::string path; // relative to the root folder; empty for the root
-        dev_t parentDev;
-        int depth;
+        dev_t parentDev = 0;
+        int depth = 0;
         // Where the parent's volume keeps the hidden and system attributes;
         // asked afresh when the folder is on another volume (or is the root).
         std::optional<platform::DosAttributes> parentAttributes;
+        // Set for a task that only helps with the stats of a big folder.
+        StatShare *share = nullptr;
     };
+
+    // Entries looked at in one go by a thread that helps; small, because each
+    // look may wait on the network.
+    static constexpr std::size_t kSlice = 16;
+    // The slices a folder needs before they are shared out.
+    static constexpr std::size_t kShareFrom = 4;
 
     bool stopping() const { return m_control && m_control->cancelled(); }
 
@@ -166,6 +229,7 @@ private:
     {
         std::vector<Task> found;
         FolderContents contents;
+        PendingEntries pending;
         for (;;) {
             Task task;
             {
@@ -176,11 +240,23 @@ private:
                 task = std::move(m_tasks.back());
                 m_tasks.pop_back();
                 ++m_busy;
+                if (task.share)
+                    ++task.share->helping;
+            }
+            if (task.share) {
+                examineSlices(*task.share); // never throws: a failed stat leaves the entry out
+                {
+                    std::lock_guard lock(m_mutex);
+                    --task.share->helping;
+                    --m_busy;
+                }
+                m_wake.notify_all();
+                continue;
             }
             found.clear();
             try {
                 if (!m_error && !stopping())
-                    folder(task, contents, found);
+                    folder(task, contents, pending, found);
             } catch (...) {
                 std::lock_guard lock(m_mutex);
                 if (!m_error)
@@ -197,7 +273,7 @@ private:
         }
     }
 
-    void folder(const Task &task, FolderContents &contents, std::vector<Task> &found)
+    void folder(const Task &task, FolderContents &contents, PendingEntries &pending, std::vector<Task> &found)
     {
         if (m_control) {
             if (m_control->beforeFolder)
@@ -205,7 +281,7 @@ private:
             m_control->readingFolder(task.path);
         }
         // A folder that cannot be entered is listed empty.
-        if (!readFolder(task, contents) || stopping())
+        if (!readFolder(task, contents, pending) || stopping())
             return;
         contents.sortByVolumeOrder();
         buildFolder(task, contents, found);
@@ -216,11 +292,114 @@ private:
                            m_options, m_control);
     }
 
+    // Whether an entry of a known type is listed, as a folder or as a file.
+    static Examined::Kind kindOf(const char *name, unsigned char type)
+    {
+        if (type == DT_DIR)
+            return Examined::Folder;
+        // Hidden files (a leading dot) and system files (sockets, FIFOs,
+        // device nodes) are not listed; folders are.
+        if (name[0] == '.' || (type != DT_REG && type != DT_LNK))
+            return Examined::Skip;
+        return Examined::File;
+    }
+
+    // Whether an entry of the type readdir gave needs a stat: every file does
+    // (for its size and date), and an entry without a type (FUSE, some XFS
+    // volumes) to learn what it is. What is certainly left out needs none.
+    static bool needsStat(const char *name, unsigned char type)
+    {
+        return type == DT_UNKNOWN || ((type == DT_REG || type == DT_LNK) && name[0] != '.');
+    }
+
+    // Looks at one entry: whether it is listed, as a folder or as a file, and
+    // the file's size and date.
+    static Examined examine(int folderFd, platform::DosAttributes attributes, const char *name, unsigned char type)
+    {
+        Examined out;
+        struct stat st {};
+        if (::fstatat(folderFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return out; // gone since it was listed
+        type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : S_ISLNK(st.st_mode) ? DT_LNK : DT_FIFO;
+        out.kind = kindOf(name, type);
+        if (out.kind != Examined::File)
+            return out;
+        out.regular = type == DT_REG;
+        // On FAT and NTFS, what Windows hides is not listed either.
+        if (attributes != platform::DosAttributes::None &&
+            platform::Attributes().hiddenOrSystem(attributes, folderFd, name)) {
+            out.kind = Examined::Skip;
+            return out;
+        }
+        if (type == DT_LNK) {
+            // A link is listed as a file; it shows the file it points to
+            // when that is a file, else itself.
+            struct stat target {};
+            if (::fstatat(folderFd, name, &target, 0) == 0 && S_ISREG(target.st_mode))
+                st = target;
+        }
+        out.size = static_cast<uint64_t>(st.st_size);
+        out.modified = static_cast<int64_t>(st.st_mtim.tv_sec);
+        return out;
+    }
+
+    // Takes slices of the share's entries until none is left.
+    void examineSlices(StatShare &share)
+    {
+        PendingEntries &p = *share.entries;
+        const std::size_t n = p.size();
+        for (;;) {
+            const std::size_t first = share.next.fetch_add(kSlice, std::memory_order_relaxed);
+            if (first >= n)
+                return;
+            const std::size_t last = std::min(n, first + kSlice);
+            for (std::size_t i = first; i < last && !stopping(); ++i)
+                p.results[i] = examine(share.folderFd, share.attributes, p.name(i), p.types[i]);
+        }
+    }
+
+    // Looks at the pending entries of a folder: alone when they are few,
+    // else with the help of the threads that are free.
+    void examinePending(int folderFd, platform::DosAttributes attributes, PendingEntries &pending)
+    {
+        pending.results.assign(pending.size(), Examined {});
+        // A small folder is not worth sharing: the other threads have
+        // folders of their own to read.
+        const std::size_t slices = (pending.size() + kSlice - 1) / kSlice;
+        if (!m_spreadStats || slices < kShareFrom) {
+            for (std::size_t i = 0; i < pending.size() && !stopping(); ++i)
+                pending.results[i] = examine(folderFd, attributes, pending.name(i), pending.types[i]);
+            return;
+        }
+        StatShare share;
+        share.folderFd = folderFd;
+        share.attributes = attributes;
+        share.entries = &pending;
+        const std::size_t helpers = std::min(slices - 1, static_cast<std::size_t>(m_threads - 1));
+        {
+            std::lock_guard lock(m_mutex);
+            for (std::size_t i = 0; i < helpers; ++i) {
+                Task help;
+                help.share = &share;
+                m_tasks.push_back(std::move(help));
+            }
+        }
+        m_wake.notify_all();
+        examineSlices(share);
+        // Help that was not taken up is withdrawn; help under way is waited
+        // for (it never waits on anything itself).
+        std::unique_lock lock(m_mutex);
+        m_tasks.erase(std::remove_if(m_tasks.begin(), m_tasks.end(), [&](const Task &t) { return t.share == &share; }),
+                      m_tasks.end());
+        m_wake.wait(lock, [&] { return share.helping == 0; });
+    }
+
     // Reads the entries of a folder that are listed. False when the folder
     // cannot be read (or is not walked: a pseudo file system mounted there).
-    bool readFolder(const Task &task, FolderContents &contents)
+    bool readFolder(const Task &task, FolderContents &contents, PendingEntries &pending)
     {
         contents.clear();
+        pending.clear();
         const int fd = task.path.empty() ? ::dup(m_rootFd) : OpenFolderBeneath(m_rootFd, task.path);
         if (fd < 0)
             return false;
@@ -230,9 +409,8 @@ private:
             return false;
         }
         contents.device = st.st_dev;
-        const platform::AttributeReader &reader = platform::Attributes();
         contents.attributes = st.st_dev == task.parentDev && task.parentAttributes ? *task.parentAttributes
-                                                                                  : reader.kindOf(fd);
+                                                                                  : platform::Attributes().kindOf(fd);
         DIR *dir = ::fdopendir(fd);
         if (!dir) {
             ::close(fd);
@@ -250,47 +428,37 @@ private:
             files = bytes = 0;
             folders = 0;
         };
+        auto add = [&](const char *name, const Examined &e) {
+            if (e.kind == Examined::Folder) {
+                contents.add(name, true, 0, 0);
+                ++folders;
+            } else if (e.kind == Examined::File) {
+                contents.add(name, false, e.size, e.modified, e.regular);
+                bytes += e.size;
+                lastFile = contents.entries.size() - 1;
+                if (++files == kBatch && m_control)
+                    report();
+            }
+        };
+        // A wide walk first lists the folder whole, then looks at what needs
+        // a look, shared out; a narrow one looks at each entry as it comes.
         while (const dirent *e = ::readdir(dir)) {
             if (stopping())
                 break;
             const char *name = e->d_name;
             if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
                 continue;
-            unsigned char type = e->d_type;
-            if (type == DT_UNKNOWN || type == DT_REG || type == DT_LNK) {
-                // Hidden files (a leading dot) are not listed; folders are.
-                if (type != DT_UNKNOWN && name[0] == '.')
-                    continue;
-                if (::fstatat(::dirfd(dir), name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                    continue;
-                type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : S_ISLNK(st.st_mode) ? DT_LNK : DT_FIFO;
-            }
-            if (type == DT_DIR) {
-                contents.add(name, true, 0, 0);
-                ++folders;
-                continue;
-            }
-            // Hidden files and system files (sockets, FIFOs, device nodes)
-            // are not listed.
-            if (name[0] == '.' || (type != DT_REG && type != DT_LNK))
-                continue;
-            // On FAT and NTFS, what Windows hides is not listed either.
-            if (contents.attributes != platform::DosAttributes::None &&
-                reader.hiddenOrSystem(contents.attributes, ::dirfd(dir), name))
-                continue;
-            if (type == DT_LNK) {
-                // A link is listed as a file; it shows the file it points to
-                // when that is a file, else itself.
-                struct stat target {};
-                if (::fstatat(::dirfd(dir), name, &target, 0) == 0 && S_ISREG(target.st_mode))
-                    st = target;
-            }
-            contents.add(name, false, static_cast<uint64_t>(st.st_size), static_cast<int64_t>(st.st_mtim.tv_sec),
-                         type == DT_REG);
-            bytes += static_cast<uint64_t>(st.st_size);
-            lastFile = contents.entries.size() - 1;
-            if (++files == kBatch && m_control)
-                report();
+            if (!needsStat(name, e->d_type))
+                add(name, Examined {kindOf(name, e->d_type), 0, 0});
+            else if (m_spreadStats)
+                pending.add(name, e->d_type);
+            else
+                add(name, examine(::dirfd(dir), contents.attributes, name, e->d_type));
+        }
+        if (pending.size() != 0 && !stopping()) {
+            examinePending(::dirfd(dir), contents.attributes, pending);
+            for (std::size_t i = 0; i < pending.size(); ++i)
+                add(pending.name(i), pending.results[i]);
         }
         if (m_control)
             report();
@@ -344,6 +512,10 @@ private:
         const int depth = task.depth + 1;
         const ArchiveCounts counts = BuildArchiveFolder(*folder, *contents, MAX_FOLDER_DEPTH - 1 - depth);
         folder->disk().Comment = contents->incomplete;
+        // A file_id.diz at the archive's root describes the archive, unless
+        // the list is incomplete: that note comes first.
+        if (m_options.descriptions && contents->fileIdDiz && folder->disk().Comment.empty())
+            folder->disk().Comment = FileIdDizComment(*contents->fileIdDiz);
         if (m_control)
             m_control->found(counts.folders + 1, counts.files, 0, std::string_view());
     }
@@ -383,6 +555,8 @@ private:
     const int m_rootFd;
     ScanControl *const m_control;
     const ScanOptions m_options;
+    const bool m_spreadStats;
+    int m_threads = 1;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::vector<Task> m_tasks;
@@ -421,10 +595,23 @@ void ScanControl::found(uint64_t folders, uint64_t files, uint64_t bytes, std::s
     }
 }
 
-int ScanThreadCount(int requested)
+int ScanThreadCount(int requested, platform::VolumeKind kind)
 {
     if (requested > 0)
         return requested;
+    switch (kind) {
+    case platform::VolumeKind::Network:
+        return kNetworkScanThreads;
+    case platform::VolumeKind::Rotating:
+        return 2;
+    case platform::VolumeKind::Optical:
+        return 1;
+    case platform::VolumeKind::Memory:
+        break;
+    case platform::VolumeKind::SolidState:
+    case platform::VolumeKind::Unknown:
+        return kSolidStateScanThreads;
+    }
     const unsigned cores = std::thread::hardware_concurrency();
     return cores < 2 ? 2 : cores > 8 ? 8 : static_cast<int>(cores);
 }
@@ -492,8 +679,10 @@ std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &n
     d.DriveType = platform::System().driveType(root);
     d.Comment = comment;
 
+    const int n = ScanThreadCount(threads, platform::System().volumeKind(root));
+    const bool spreadStats = static_cast<unsigned>(n) > std::max(1u, std::thread::hardware_concurrency());
     try {
-        Walker(fd, control, options).run(*disk, st.st_dev, threads);
+        Walker(fd, control, options, spreadStats).run(*disk, st.st_dev, n);
     } catch (...) {
         ::close(fd);
         throw;

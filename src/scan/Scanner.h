@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/Disks.h"
+#include "platform/SystemView.h"
 #include "scan/ScanOptions.h"
 
 #include <atomic>
@@ -58,9 +59,22 @@ public:
     const char *what() const noexcept override { return "The scan was cancelled."; }
 };
 
-// The number of threads a walk uses: `requested` when above 0, else one
-// per processor core, at least two and at most eight.
-int ScanThreadCount(int requested = 0);
+// The threads a walk of a network or user-space volume keeps waiting on it:
+// each waits for one answer at a time, so they are the requests in flight.
+inline constexpr int kNetworkScanThreads = 64;
+// The same for a solid-state or virtual disk: warm, the threads beyond the
+// cores cost next to nothing; cold, the disk answers many reads at once.
+inline constexpr int kSolidStateScanThreads = 32;
+
+// The number of threads a walk uses: `requested` when above 0, else what the
+// volume `kind` serves best. A network volume answers each call late but
+// many at once: kNetworkScanThreads. A solid-state disk, or one of unknown
+// kind: kSolidStateScanThreads. A hard disk moves its head for each request:
+// two, so that one thread works while the other waits and the disk never
+// seeks between more. An optical drive seeks slower still and serves one
+// request at a time: one. Memory (tmpfs) never waits: one per processor
+// core, at least two and at most eight.
+int ScanThreadCount(int requested = 0, platform::VolumeKind kind = platform::VolumeKind::SolidState);
 
 // The absolute, symlink-resolved form of a folder path without a trailing
 // slash (except "/" itself), or empty when it is not a folder that can be
@@ -75,7 +89,9 @@ std::string ResolveScanRoot(const std::string &path);
 // catalogue yet: the caller appends it. The process's current directory is
 // never changed. Throws RackmereError when `path` cannot be entered, and
 // ScanCancelled when `control` was asked to stop (nothing of the walk is
-// left then). `threads`: see ScanThreadCount. `options`: what is read beyond
+// left then). `threads`: see ScanThreadCount; the volume's kind comes from
+// the system's mount table. When there are more threads than cores, the
+// stats of a big folder are shared among them too. `options`: what is read beyond
 // names, dates and sizes.
 std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &name, const std::string &comment,
                                    ScanControl *control = nullptr, int threads = 0, const ScanOptions &options = {});

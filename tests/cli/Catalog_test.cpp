@@ -112,6 +112,9 @@ TEST(CliCatalog, AddRefusesBadInputAndWritesNothing)
         {{"add", data.file("missing"), "--name", "X"}, "missing folder"},
         {{"add", data.file("plain.txt"), "--name", "X"}, "a file"},
         {{"add", "--name", "X"}, "no folder"},
+        {{"add", data.path(), "--name", "X", "--threads", "0"}, "no threads"},
+        {{"add", data.path(), "--name", "X", "--threads", "257"}, "too many threads"},
+        {{"add", data.path(), "--name", "X", "--threads", "4x"}, "threads not a number"},
     };
     for (const Case &c : cases) {
         std::vector<std::string> args = {"--dir", prog.path()};

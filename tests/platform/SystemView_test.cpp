@@ -305,6 +305,77 @@ TEST_F(PlatformSystemView, DrivesLeaveOutPseudoFileSystems)
     EXPECT_EQ(view.drives(), expected);
 }
 
+// The kind of volume decides how many requests a walk keeps waiting on it.
+// Partitions resolve to their disk, device-mapper and md devices to the disks
+// below them, a loop device to the volume of its backing file.
+TEST_F(PlatformSystemView, VolumeKinds)
+{
+    using rkm::platform::VolumeKind;
+    File(root, "/proc/self/mountinfo",
+         std::string(kMountInfo) +
+             "50 1 253:0 / /mnt/crypt rw - ext4 /dev/mapper/crypt rw\n"
+             "51 1 253:1 / /mnt/lvm rw - xfs /dev/mapper/vg-lv rw\n"
+             "52 1 259:1 / /mnt/nvme rw - ext4 /dev/nvme0n1p1 rw\n"
+             "53 1 9:0 / /mnt/raid rw - ext4 /dev/md0 rw\n"
+             "54 1 7:0 / /mnt/image ro - squashfs /dev/loop0 ro\n"
+             "55 1 0:60 / /mnt/rclone rw - fuse.rclone remote: rw\n"
+             "56 1 0:61 / /mnt/plainfuse rw - fuse host:/x rw\n"
+             "57 1 0:62 / /mnt/dav rw - davfs http://host/ rw\n"
+             "58 1 0:63 / /mnt/gluster rw - fuse.glusterfs host:/vol rw\n"
+             "59 1 11:0 / /mnt/dvdram rw - ext2 /dev/sr0 rw\n"
+             "60 1 254:1 / /mnt/vm rw - ext4 /dev/vda1 rw\n");
+    for (const auto &[disk, rotational] : {std::pair{"sda", "0"}, {"sdc", "1"}, {"sdd", "1"}, {"sr0", "1"}})
+        File(root, "/sys/block/" + std::string(disk) + "/queue/rotational", std::string(rotational) + "\n");
+    const std::string nvme = "/sys/devices/pci0000:00/0000:00:1d.0/0000:3d:00.0/nvme/nvme0";
+    Disk(root, nvme, "nvme0n1", "259:0", "0", {{"nvme0n1p1", "259:1"}});
+    File(root, nvme + "/nvme0n1/queue/rotational", "0\n");
+    const std::string virtio = "/sys/devices/pci0000:00/0000:00:04.0/virtio1/block";
+    Disk(root, virtio, "vda", "254:0", "0", {{"vda1", "254:1"}});
+    File(root, virtio + "/vda/queue/rotational", "1\n"); // what virtio disks say, whatever the host has
+    const std::string virt = "/sys/devices/virtual/block";
+    Disk(root, virt, "loop0", "7:0", "0", {});
+    File(root, virt + "/loop0/queue/rotational", "1\n"); // what loop devices say; the backing file decides
+    File(root, virt + "/loop0/loop/backing_file", "/home/user/image.sqfs\n");
+    // Holder devices: each slave link points at the device below.
+    const auto holder = [&](const std::string &name, const std::string &dev,
+                            const std::vector<std::string> &below) {
+        Disk(root, virt, name, dev, "0", {});
+        File(root, virt + "/" + name + "/queue/rotational", "0\n"); // not to be trusted
+        for (const std::string &b : below) {
+            const fs::path link = root + virt + "/" + name + "/slaves/" + fs::path(b).filename().string();
+            fs::create_directories(link.parent_path());
+            fs::create_symlink(fs::relative(root + b, link.parent_path()), link);
+        }
+    };
+    holder("dm-0", "253:0", {kAta3 + "/sdc/sdc1"});                       // on a hard disk
+    holder("dm-1", "253:1", {kAta + "/sda/sda2"});                        // on a solid-state disk
+    holder("md0", "9:0", {kAta + "/sda/sda3", kAta3 + "/sdc/sdc1"});    // one of each: it seeks
+    for (const char *d : {"/mnt/crypt", "/mnt/lvm", "/mnt/nvme", "/mnt/raid", "/mnt/image", "/mnt/rclone",
+                          "/mnt/plainfuse", "/mnt/dav", "/mnt/gluster", "/mnt/dvdram", "/mnt/vm"})
+        fs::create_directories(root + d);
+
+    const SystemView view(root);
+    const std::pair<const char *, VolumeKind> cases[] = {
+        {"/mnt/nfs", VolumeKind::Network},        {"/mnt/smb", VolumeKind::Network},
+        {"/mnt/ssh", VolumeKind::Network},        {"/mnt/share", VolumeKind::Network}, // 9p
+        {"/mnt/rclone", VolumeKind::Network},     {"/mnt/plainfuse", VolumeKind::Network},
+        {"/mnt/dav", VolumeKind::Network},        {"/mnt/gluster", VolumeKind::Network},
+        {"/home/user/docs", VolumeKind::SolidState}, {"/media/My Disk", VolumeKind::SolidState},
+        {"/mnt/nvme", VolumeKind::SolidState},    {"/mnt/lvm", VolumeKind::SolidState},
+        {"/mnt/image", VolumeKind::SolidState},   // a loop device on /home
+        {"/mnt/vm", VolumeKind::SolidState},      // a virtual machine's disk
+        {"/media/win", VolumeKind::Rotating},     {"/media/ntfs", VolumeKind::Rotating}, // fuseblk on a USB hard disk
+        {"/mnt/crypt", VolumeKind::Rotating},     {"/mnt/raid", VolumeKind::Rotating},
+        {"/media/cdrom", VolumeKind::Optical},    {"/mnt/udf", VolumeKind::Optical},
+        {"/mnt/dvdram", VolumeKind::Optical},     // another file system on an optical drive
+        {"/mnt/ram", VolumeKind::Memory},         {"/srv", VolumeKind::Memory},
+        {"/media/usb", VolumeKind::Unknown},      // its disk does not say
+        {"/", VolumeKind::Unknown},               // overlay
+    };
+    for (const auto &[path, kind] : cases)
+        EXPECT_EQ(static_cast<int>(view.volumeKind(path)), static_cast<int>(kind)) << path;
+}
+
 TEST(PlatformFileSystemKinds, PseudoAndNetwork)
 {
     for (const char *t : {"proc", "sysfs", "devtmpfs", "devpts", "cgroup", "cgroup2", "securityfs", "debugfs",

@@ -14,7 +14,9 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <map>
+#include <mutex>
 #include <sstream>
 #include <sys/mount.h>
 #include <sys/prctl.h>
@@ -56,11 +58,13 @@ const TreeNode *childNamed(const TreeNode &n, const std::string &name)
 
 
 // A folder mirrored read-only through the FUSE pass-through of the tests,
-// whose folder listings carry no entry types. Mounted on construction,
-// unmounted (and its server gone) on destruction, whatever the test did.
+// whose folder listings carry no entry types, every request waiting
+// `delayMs` first. Mounted on construction, unmounted (and its server gone)
+// on destruction, whatever the test did.
 class PassthroughMount {
 public:
-    PassthroughMount(const std::string &source, const std::string &mountPoint, const std::string &log)
+    PassthroughMount(const std::string &source, const std::string &mountPoint, const std::string &log,
+                     double delayMs = 0)
         : m_mountPoint(ResolveScanRoot(mountPoint))
     {
         if (::access("/dev/fuse", R_OK | W_OK) != 0 || ::access("/usr/bin/python3", X_OK) != 0) {
@@ -77,8 +81,9 @@ public:
             const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             ::dup2(out, 1);
             ::dup2(out, 2);
+            const std::string delay = std::to_string(delayMs);
             ::execl("/usr/bin/python3", "python3", RACKMERE_PASSTHROUGH_FS, source.c_str(), m_mountPoint.c_str(),
-                    "--fsname", "rackmere-test", static_cast<char *>(nullptr));
+                    "--fsname", "rackmere-test", "--delay-ms", delay.c_str(), static_cast<char *>(nullptr));
             ::_exit(127);
         }
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
@@ -402,23 +407,97 @@ TEST(Scanner, ControlCountsEveryFolderAndFile)
     EXPECT_EQ(read, 3); // the root, x and x/y
 }
 
-TEST(Scanner, TheTreeDoesNotDependOnTheThreads)
+// A tree of many small folders and one big one. With more threads than
+// cores the big folder's stats are shared among the threads too.
+void makeThreadsTree(const std::string &root)
 {
-    TempDir dir;
+    const auto at = [&](const std::string &name) { return root + "/" + name; };
     for (int a = 0; a < 6; ++a)
         for (int b = 0; b < 6; ++b) {
             const std::string folder = "d" + std::to_string(a) + "/e" + std::to_string(b);
-            MakeDirs(dir.file(folder + "/f"));
+            MakeDirs(at(folder + "/f"));
             for (int f = 0; f < 5; ++f)
-                sizedFile(dir.file(folder + "/file" + std::to_string(f)), f * 700);
+                sizedFile(at(folder + "/file" + std::to_string(f)), f * 700);
         }
+    MakeDirs(at("big/.hidden-folder"));
+    for (int f = 0; f < 300; ++f)
+        sizedFile(at("big/" + std::string(f % 50 == 0 ? "." : "") + "n" + std::to_string(f)), f * 97);
+    ASSERT_EQ(::symlink("n1", at("big/link").c_str()), 0);
+}
+
+TEST(Scanner, TheTreeDoesNotDependOnTheThreads)
+{
+    TempDir dir;
+    makeThreadsTree(dir.path());
     const std::string one = WriteListing(*ScanDisk(dir.path(), "T", "", nullptr, 1), 0);
-    for (int threads : {2, 3, 8}) {
+    for (int threads : {2, 3, 8, 64}) {
         ScanControl control;
         EXPECT_EQ(WriteListing(*ScanDisk(dir.path(), "T", "", &control, threads), 0), one) << threads << " threads";
-        // Every thread's share is counted.
-        EXPECT_EQ(control.progress().files, 180u) << threads << " threads";
-        EXPECT_EQ(control.progress().folders, 78u) << threads << " threads";
+        // Every thread's share is counted: 180 + 294 visible files and a link.
+        EXPECT_EQ(control.progress().files, 475u) << threads << " threads";
+        EXPECT_EQ(control.progress().folders, 80u) << threads << " threads";
+    }
+}
+
+// On a volume where every call waits, the walk keeps many calls waiting at
+// once, and still gives the tree the walk of the folder itself gives.
+TEST(Scanner, TheTreeIsTheSameThroughASlowVolume)
+{
+    TempDir dir;
+    const std::string src = dir.file("src"), mnt = dir.file("mnt");
+    MakeDirs(src);
+    MakeDirs(mnt);
+    makeThreadsTree(src);
+
+    const PassthroughMount fuse(src, mnt, dir.file("fuse.log"), 1.0);
+    if (!fuse.skip().empty())
+        GTEST_SKIP() << "FUSE cannot be used here: " << fuse.skip();
+    ASSERT_TRUE(fuse.failure().empty()) << fuse.failure();
+    EXPECT_EQ(platform::System().volumeKind(mnt), platform::VolumeKind::Network);
+    EXPECT_EQ(ScanThreadCount(0, platform::VolumeKind::Network), kNetworkScanThreads);
+
+    auto direct = ScanDisk(src, "Slow", "", nullptr, 1);
+    for (int threads : {0, 1, 2}) { // 0: as many as a network volume gets
+        auto disk = ScanDisk(mnt, "Slow", "", nullptr, threads);
+        direct->disk().RootPath = disk->disk().RootPath;
+        direct->disk().DriveType = disk->disk().DriveType;
+        EXPECT_EQ(WriteListing(*disk, 0), WriteListing(*direct, 0)) << threads << " threads";
+    }
+}
+
+// A folder deleted after its parent listed it and before the walk reaches it
+// is listed as an empty folder; the walk goes on with the rest. (A folder
+// deleted before its parent is read is not listed at all.)
+TEST(Scanner, AFolderDeletedDuringTheWalkIsListedEmpty)
+{
+    for (int threads : {1, 2, 64}) {
+        SCOPED_TRACE(threads);
+        TempDir dir;
+        for (const char *f : {"a/1", "b/2", "gone/x/y/3", "gone/4", "z/5"}) {
+            MakeDirs(dir.file(f).substr(0, dir.file(f).rfind('/')));
+            sizedFile(dir.file(f), 10);
+        }
+        // The root is read first and alone; once it is, "gone" goes, before
+        // any thread reads another folder.
+        ScanControl control;
+        std::mutex gate;
+        int calls = 0;
+        control.beforeFolder = [&] {
+            std::lock_guard lock(gate);
+            if (++calls == 2)
+                std::filesystem::remove_all(dir.file("gone"));
+        };
+        auto disk = ScanDisk(dir.path(), "D", "", &control, threads);
+        ASSERT_EQ(disk->childCount(), 4);
+        const TreeNode *gone = childNamed(*disk, "gone");
+        ASSERT_TRUE(gone);
+        EXPECT_EQ(gone->childCount(), 0);
+        EXPECT_EQ(gone->disk().Files.count(), 0);
+        for (const char *name : {"a", "b", "z"}) {
+            const TreeNode *n = childNamed(*disk, name);
+            ASSERT_TRUE(n) << name;
+            EXPECT_EQ(n->disk().Files.count(), 1) << name;
+        }
     }
 }
 
