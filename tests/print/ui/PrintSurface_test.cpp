@@ -93,7 +93,7 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("x.pdf"));
         printer.setResolution(600);
-        QtPrintSurface s(printer, nullptr, printer.logicalDpiX(), printer.logicalDpiY(), printer.width());
+        QtPrintSurface s(printer, nullptr, printer.logicalDpiX(), printer.logicalDpiY(), printer.width(), printer.height());
         QCOMPARE(s.fontDpiY(), 600.0);
         QCOMPARE(SpineFontHeight(s.fontDpiY()), 117);
         // 14 points at 600 dpi: a text about as high as 117 dots and a bit.
