@@ -32,11 +32,20 @@ MessageLine::MessageLine(QLabel *label) : QObject(label), m_label(label)
 
 void MessageLine::watchRoom(QLineEdit *edit, const QString &what, std::function<std::size_t()> storedBytes)
 {
-    m_rooms.push_back(Room{edit, what, std::move(storedBytes)});
-    edit->installEventFilter(this);
-    connect(edit, &QLineEdit::textChanged, this, [this, edit] {
+    // The widget that takes the focus for the box: the box, or the combo
+    // box it is the editor of.
+    QWidget *focus = edit;
+    while (focus->focusProxy())
+        focus = focus->focusProxy();
+    m_rooms.push_back(Room{edit, focus, what, std::move(storedBytes)});
+    focus->installEventFilter(this);
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, focus] {
+        // The box being worked in (the dialog's focus, active or not); a
+        // refusal stays until the user edits.
+        if (m_refused || focus->window()->focusWidget() != focus)
+            return;
         for (const Room &r : m_rooms)
-            if (r.edit == edit && edit->hasFocus())
+            if (r.edit == edit)
                 showRoom(r);
     });
     watch(edit);
@@ -63,7 +72,7 @@ bool MessageLine::eventFilter(QObject *watched, QEvent *event)
     // take it away.
     if (event->type() == QEvent::FocusIn && !m_refused)
         for (const Room &r : m_rooms)
-            if (r.edit == watched)
+            if (r.focus == watched)
                 showRoom(r);
     return QObject::eventFilter(watched, event);
 }

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QLineEdit;
+class QWidget;
 
 namespace rkm {
 
@@ -51,6 +52,7 @@ protected:
 private:
     struct Room {
         QLineEdit *edit;
+        QWidget *focus;
         QString what;
         std::function<std::size_t()> bytes;
     };

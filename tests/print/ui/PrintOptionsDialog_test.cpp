@@ -1,6 +1,8 @@
 // The print options dialog and the "Add filter" dialog.
 #include "PrintUiSupport.h"
 
+#include "print/PrintSelection.h"
+
 #include "gui/Help.h"
 #include "gui/QueuedPrompter.h"
 #include "print/ui/Dlgaddfilter.h"
@@ -328,9 +330,35 @@ private slots:
             arrows->triggerAction(s.action);
             QCOMPARE(edit->text(), QString::fromLatin1(s.shown));
         }
-        // Any text may be typed; it is converted only when printing.
+        // A text put in by the program is passed on as it is, converted only
+        // when printing; what is typed is checked (levelBoxesTakeDigitsOnly).
         edit->setText("abc");
         QCOMPARE(d.options().FileLevelText, std::string("abc"));
+    }
+
+    void levelBoxesTakeDigitsOnly()
+    {
+        TfrmPrint d(dir(), m_settings);
+        d.show();
+        c<QAbstractButton>(d, "m_pOptSpecify")->click();
+        c<QAbstractButton>(d, "m_pChkFilesLevel")->click();
+        c<QAbstractButton>(d, "m_pOptSpecifyFolders")->click();
+        c<QAbstractButton>(d, "m_pChkFolderLevel")->click();
+        for (const char *name : {"m_pTxtFileLevel", "m_pTxtFolderLevel"}) {
+            auto *edit = c<QLineEdit>(d, name);
+            QVERIFY2(edit->isEnabled(), name);
+            edit->selectAll();
+            QTest::keyClicks(edit, "1a-2 x3");
+            QCOMPARE(edit->text(), QStringLiteral("123"));
+            QTest::keyClicks(edit, "45");
+            QCOMPARE(edit->text(), QStringLiteral("1234")); // four digits at most
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+        }
+        // An emptied box is level 0, which the selection reads without fault.
+        QCOMPARE(d.options().FileLevelText, std::string("0"));
+        QCOMPARE(d.options().FolderLevelText, std::string("0"));
+        QCOMPARE(ReadPrintSelection(d.options()).FileLevel, 0);
     }
 };
 

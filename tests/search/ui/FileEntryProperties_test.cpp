@@ -190,6 +190,63 @@ private slots:
         QVERIFY(!m_main->searchCommands().frmListProperties().isVisible());
     }
 
+    void launchWithNoProgramSaysSoAndStaysOpen()
+    {
+        m_prompter->openAnswers.enqueue(false);
+        bool stillOpen = false;
+        QString said;
+        QVERIFY(open("Work", 0, [&](TfrmListProperties &d) {
+            Find<QLineEdit>(&d, "txtDescription")->setText("changed");
+            Find<QPushButton>(&d, "cmdLaunch")->click();
+            stillOpen = d.isVisible();
+            said = d.message();
+            Find<QPushButton>(&d, "OKBtn")->click();
+        }));
+        QVERIFY(stillOpen);
+        QCOMPARE(said, "No program is set up to open " + m_disk->filePath("notes.txt") + ".");
+        QCOMPARE(m_prompter->count(QueuedPrompter::OpenUrl), 1);
+        QCOMPARE(m_prompter->count(QueuedPrompter::Beep), 1);
+        QCOMPARE(m_prompter->messages().size(), 0);
+        // Nothing was started, so what was typed is kept by OK.
+        QCOMPARE(node("Work")->disk().Files.text(0, FT_DESCRIPTION), "changed");
+    }
+
+    void categoryBoxStoresWhatWasTyped()
+    {
+        // The box offers the list below it, and never puts a category of the
+        // list in place of what was typed, however the box is left.
+        struct Case {
+            const char *typed;
+            Qt::Key leaveBy;
+            const char *stored;
+        };
+        const Case cases[] = {
+            {"Disk", Qt::Key_Tab, "Disk"},
+            {"Disk", Qt::Key_Return, "Disk"},
+            {"DOCUMENTATION", Qt::Key_Tab, "DOCUMENTATION"},
+            {"DOCUMENTATION", Qt::Key_Return, "DOCUMENTATION"},
+            {"Documentation", Qt::Key_Tab, "Documentation"},
+        };
+        for (const Case &c : cases) {
+            QueuedPrompter p;
+            TfrmListProperties d;
+            d.setEntry(FileEntryView{"a.iso", "", "01/02/2020", "1 Kb", ""}, {"Disk images", "Documentation"}, "/");
+            d.show();
+            QApplication::setActiveWindow(&d);
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            QComboBox *box = Find<QComboBox>(&d, "cboCategory");
+            box->setFocus();
+            QTest::keyClicks(box->lineEdit(), QString::fromLatin1(c.typed));
+            QTest::keyClick(QApplication::focusWidget(), c.leaveBy);
+            QCOMPARE(box->currentText(), QString::fromLatin1(c.typed));
+            QCOMPARE(d.categoryText(), std::string(c.stored));
+            if (d.isVisible())
+                Find<QPushButton>(&d, "OKBtn")->click();
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            QCOMPARE(d.categoryText(), std::string(c.stored));
+        }
+    }
+
     void launchOfAMissingFileWarnsAndStaysOpen()
     {
         bool stillOpen = false;
