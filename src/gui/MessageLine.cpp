@@ -25,7 +25,9 @@ MessageLine::MessageLine(QLabel *label) : QObject(label), m_label(label)
     m_label->setWordWrap(true);
     // The line takes the width the fields give it and wraps within it; a
     // long path never widens the dialog.
-    m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    m_label->setSizePolicy(policy);
     m_label->setMinimumHeight(m_label->fontMetrics().height());
     m_label->clear();
 }

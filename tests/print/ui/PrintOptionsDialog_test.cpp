@@ -336,6 +336,20 @@ private slots:
         QCOMPARE(d.options().FileLevelText, std::string("abc"));
     }
 
+    void fitsSmallScreens()
+    {
+        // A screen of 1920 × 1080 at 200 % is 960 × 540 units, less a panel
+        // and a title bar of about 40 units each; 1366 × 768 at 100 % has more.
+        TfrmPrint d(dir(), m_settings);
+        d.show();
+        for (QWidget *page : {c<QWidget>(d, "tsFiles"), c<QWidget>(d, "tsFolders"), c<QWidget>(d, "tsLayout")}) {
+            c<QTabWidget>(d, "PageControl1")->setCurrentWidget(page);
+            QCoreApplication::processEvents();
+            QVERIFY2(d.width() <= 960 && d.height() <= 540 - 80,
+                     qPrintable(QString("%1 x %2").arg(d.width()).arg(d.height())));
+        }
+    }
+
     void levelBoxesTakeDigitsOnly()
     {
         TfrmPrint d(dir(), m_settings);
