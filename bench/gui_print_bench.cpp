@@ -72,7 +72,7 @@ void BM_PreviewListPage(benchmark::State &state)
 }
 BENCHMARK(BM_PreviewListPage)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// A list of contents on as many A4 pages as it takes (10,000 lines: 18 pages).
+// A list of contents on as many A4 pages as it takes (10,000 lines: some twenty).
 void BM_PdfListPages(benchmark::State &state)
 {
     QTemporaryDir dir;
