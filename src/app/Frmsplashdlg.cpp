@@ -45,7 +45,8 @@ QPixmap TfrmSplash::picture(QSize size, qreal pixelRatio, bool highColour)
                QStringLiteral("Disk catalogue  V1.0"));
     p.end();
     if (!highColour) {
-        QImage few = image.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
+        QImage few =
+            image.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
         few.setDevicePixelRatio(ratio);
         return QPixmap::fromImage(few);
     }

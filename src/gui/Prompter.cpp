@@ -49,10 +49,9 @@ public:
     {
         // A file of a type no program is set up for would only make the
         // desktop's opener fail where nobody sees it.
-        if (url.isLocalFile() &&
-            platform::DefaultApplicationForFile(QFile::encodeName(url.toLocalFile()).toStdString(),
-                                                platform::SessionOpenerDirs())
-                .empty())
+        if (url.isLocalFile() && platform::DefaultApplicationForFile(QFile::encodeName(url.toLocalFile()).toStdString(),
+                                                                     platform::SessionOpenerDirs())
+                                     .empty())
             return false;
         return QDesktopServices::openUrl(url);
     }

@@ -9,8 +9,8 @@ namespace rkm::platform {
 // MIME applications rules): the configuration folders, then the data folders,
 // most important first.
 struct OpenerDirs {
-    std::vector<std::string> config; // $XDG_CONFIG_HOME, then $XDG_CONFIG_DIRS
-    std::vector<std::string> data;   // $XDG_DATA_HOME, then $XDG_DATA_DIRS
+    std::vector<std::string> config;   // $XDG_CONFIG_HOME, then $XDG_CONFIG_DIRS
+    std::vector<std::string> data;     // $XDG_DATA_HOME, then $XDG_DATA_DIRS
     std::vector<std::string> desktops; // $XDG_CURRENT_DESKTOP, lower-cased, for "<desktop>-mimeapps.list"
 };
 // The folders of this session's environment (with the standard defaults).

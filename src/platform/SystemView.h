@@ -22,7 +22,7 @@ struct Mount {
 // A mounted volume as the drive list offers it.
 struct Volume {
     std::string mountPoint;
-    std::string label;  // empty when it has none
+    std::string label; // empty when it has none
     std::string fsType;
     uint64_t bytes = 0; // the volume's size, 0 when unknown
 };

@@ -40,8 +40,7 @@ std::string Shortened(const QString &decoded, qsizetype n)
 
 // Calls `f` for every line of both lists in order, with the number of lines
 // still to come after it; stops when `f` answers false.
-template <class F>
-void ForEachLine(const std::vector<std::string> &first, const std::vector<std::string> &second, F f)
+template <class F> void ForEachLine(const std::vector<std::string> &first, const std::vector<std::string> &second, F f)
 {
     std::size_t left = first.size() + second.size();
     for (const auto *list : {&first, &second})
@@ -262,8 +261,8 @@ int RenderList(PrintSurface &surface, const PageRequest &r, const PrintArea &a,
     // the area's top is below its top edge.
     const int footHeight = surface.textExtent(PageFootText(1, 1)).cy;
     const int footTop = surface.printableHeight() - a.top - footHeight;
-    const ListPages pages =
-        PaginateList(a, firstRow, g.lineHeight, footTop, folderLines.size() + fileLines.size(), g.columns);
+    const ListPages pages = PaginateList(a, firstRow, g.lineHeight, footTop, folderLines.size() + fileLines.size(),
+                                         g.columns);
     const int first = r.page < 0 ? 0 : std::min(r.page, pages.pages - 1);
     const int last = r.page < 0 ? pages.pages - 1 : first;
 

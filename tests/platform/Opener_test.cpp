@@ -25,21 +25,21 @@ TEST(PlatformOpener, DefaultProgramOfAFileType)
     TempDir tmp;
     const std::string config = tmp.file("config"), home = tmp.file("home-data"), system = tmp.file("usr-share");
     for (const std::string &app : {home + "/applications/editor.desktop", system + "/applications/viewer.desktop",
-                                   system + "/applications/kde/office.desktop",
-                                   system + "/applications/player.desktop", system + "/applications/gnome.desktop"})
+                                   system + "/applications/kde/office.desktop", system + "/applications/player.desktop",
+                                   system + "/applications/gnome.desktop"})
         Put(app, "[Desktop Entry]\nType=Application\n");
     Put(config + "/mimeapps.list", "[Default Applications]\n"
-                                          "text/plain=gone.desktop;editor.desktop;\n"
-                                          "image/png=viewer.desktop\n"
-                                          "[Removed Associations]\n"
-                                          "audio/mpeg=player.desktop;\n");
+                                   "text/plain=gone.desktop;editor.desktop;\n"
+                                   "image/png=viewer.desktop\n"
+                                   "[Removed Associations]\n"
+                                   "audio/mpeg=player.desktop;\n");
     Put(config + "/gnome-mimeapps.list", "[Default Applications]\nimage/png=gnome.desktop\n");
     Put(system + "/applications/mimeapps.list", "[Added Associations]\n"
-                                                       "application/vnd.oasis.opendocument.text=kde-office.desktop\n");
+                                                "application/vnd.oasis.opendocument.text=kde-office.desktop\n");
     Put(system + "/applications/mimeinfo.cache", "[MIME Cache]\n"
-                                                        "audio/mpeg=player.desktop;\n"
-                                                        "video/mp4=player.desktop;\n"
-                                                        "application/pdf=missing.desktop;\n");
+                                                 "audio/mpeg=player.desktop;\n"
+                                                 "video/mp4=player.desktop;\n"
+                                                 "application/pdf=missing.desktop;\n");
     OpenerDirs dirs{{config}, {home, system}, {}};
     struct Case {
         const char *type;

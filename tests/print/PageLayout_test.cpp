@@ -480,12 +480,8 @@ TEST(PageLayout, LongTitlesStayInsideTheFrame)
         bool shortened;
     };
     const std::vector<Case> cases = {
-        {"fits at 14 points", 27, 14, false},
-        {"a size smaller", 30, 13, false},
-        {"at 9 points", 43, 9, false},
-        {"at 8 points", 48, 8, false},
-        {"shortened", 49, 8, true},
-        {"very long", 400, 8, true},
+        {"fits at 14 points", 27, 14, false}, {"a size smaller", 30, 13, false}, {"at 9 points", 43, 9, false},
+        {"at 8 points", 48, 8, false},        {"shortened", 49, 8, true},        {"very long", 400, 8, true},
     };
     const PrintArea cover = LayoutFrame(PrintLayout::Cover, true, 85, 85, 540).area;
     for (const Case &c : cases) {
@@ -500,7 +496,8 @@ TEST(PageLayout, LongTitlesStayInsideTheFrame)
         EXPECT_GE(t.x, cover.left + 5);
         EXPECT_LE(t.x + width, cover.right - 5);
         if (c.shortened) {
-            EXPECT_EQ(t.text, std::string(static_cast<std::size_t>((cover.right - cover.left - 10) / 8 - 3), 'T') + "\xE2\x80\xA6");
+            EXPECT_EQ(t.text, std::string(static_cast<std::size_t>((cover.right - cover.left - 10) / 8 - 3), 'T') +
+                                  "\xE2\x80\xA6");
         } else {
             EXPECT_EQ(t.text, title);
         }

@@ -471,7 +471,8 @@ TEST(UpdatePrompt, NamesTheMountPointOrTheFolder)
         EXPECT_EQ(UpdatePrompt("Backup 3", c.rootPath, view).toStdString(), c.prompt);
     }
     // A name from a Windows listing is shown with its letters.
-    EXPECT_EQ(UpdatePrompt("Caf\xe9", "/media/cd", view), QStringLiteral("Please make sure that the disk 'Caf\u00e9' is mounted at /media/cd"));
+    EXPECT_EQ(UpdatePrompt("Caf\xe9", "/media/cd", view),
+              QStringLiteral("Please make sure that the disk 'Caf\u00e9' is mounted at /media/cd"));
     EXPECT_EQ(DiskNotFoundText("/media/cd/Data", ENOENT).toStdString(),
               "Could not find the disk at /media/cd/Data: No such file or directory.");
     EXPECT_EQ(DiskNotFoundText("E:\\Data", ENOENT).toStdString(), "Could not find the disk at E:\\Data.");

@@ -59,8 +59,7 @@ QFont PrintFont();
 // `request.page` (from 0) of it; `pageCount`, when given, receives the number
 // of pages.
 QImage RenderPreviewImage(const PageRequest &request, const std::vector<std::string> &folderLines,
-                          const std::vector<std::string> &fileLines, qreal pixelRatio = 1.0,
-                          int *pageCount = nullptr);
+                          const std::vector<std::string> &fileLines, qreal pixelRatio = 1.0, int *pageCount = nullptr);
 
 // Prints on a paged device (a printer that is set up and chosen, or a PDF
 // writer): a cover on one page, a list of contents on as many as it takes.

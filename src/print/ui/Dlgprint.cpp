@@ -120,8 +120,7 @@ TfrmPrint::TfrmPrint(std::string programDir, PrintSettingsStore &settings, QWidg
     // The level boxes take digits only, so that no typo can end the command
     // when the level is read.
     for (QLineEdit *level : {m_ui->m_pTxtFileLevel, m_ui->m_pTxtFolderLevel})
-        level->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), level));
+        level->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), level));
 
     FormCreate();
     m_ui->m_pCmdPreview->setFocus();

@@ -141,8 +141,7 @@ void TfrmAddNew::FillDescription(const QString &folder)
 
 void TfrmAddNew::cmdBrowseClick()
 {
-    const QString folder =
-        prompter().existingDirectory(this, QString(), ExpandedFolder(m_ui->txtFolder->text()));
+    const QString folder = prompter().existingDirectory(this, QString(), ExpandedFolder(m_ui->txtFolder->text()));
     if (folder.isEmpty())
         return;
     m_ui->txtFolder->setText(folder);
@@ -159,7 +158,8 @@ void TfrmAddNew::cmdOKClick()
         return;
     }
     if (OnlySpaces(name)) {
-        m_message->refuse(QStringLiteral("The description is made only of spaces; please type a name for the listing."));
+        m_message->refuse(QStringLiteral("The description is made only of spaces; "
+                                         "please type a name for the listing."));
         return;
     }
     const QString typed = m_ui->txtFolder->text();

@@ -90,7 +90,8 @@ private slots:
         for (const QPoint p : {QPoint(10, 60), QPoint(410, 60), QPoint(200, 20), QPoint(200, 420)}) {
             QVERIFY(Dark(one, p.x(), p.y()));
             for (const QPoint d : {QPoint(0, 0), QPoint(1, 1)})
-                QVERIFY2(Dark(two, 2 * p.x() + d.x(), 2 * p.y() + d.y()), qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
+                QVERIFY2(Dark(two, 2 * p.x() + d.x(), 2 * p.y() + d.y()),
+                         qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
         }
         QVERIFY(White(two, 2 * 10 + 2, 120));
         // Text is drawn with the finer pixels, not enlarged from the coarse ones.
@@ -120,7 +121,8 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("x.pdf"));
         printer.setResolution(600);
-        QtPrintSurface s(printer, nullptr, printer.logicalDpiX(), printer.logicalDpiY(), printer.width(), printer.height());
+        QtPrintSurface s(printer, nullptr, printer.logicalDpiX(), printer.logicalDpiY(), printer.width(),
+                         printer.height());
         QCOMPARE(s.fontDpiY(), 600.0);
         QCOMPARE(SpineFontHeight(s.fontDpiY()), 117);
         // 14 points at 600 dpi: a text about as high as 117 dots and a bit.

@@ -56,7 +56,8 @@ Editor Open(const QString &which, const std::string &stored)
         const bool description = which == "Description";
         d->setEntry(FileEntryView{"a.txt", description ? stored : "", "01/02/2020", "1 Kb", description ? "" : stored},
                     {"Docs"}, "/");
-        e.box = description ? Find<QLineEdit>(d.get(), "txtDescription") : Find<QComboBox>(d.get(), "cboCategory")->lineEdit();
+        e.box = description ? Find<QLineEdit>(d.get(), "txtDescription")
+                            : Find<QComboBox>(d.get(), "cboCategory")->lineEdit();
         e.ok = Find<QPushButton>(d.get(), "OKBtn");
         e.message = [p = d.get()] { return p->message(); };
         e.dialog = std::move(d);

@@ -71,8 +71,9 @@ void ScanAddTest::refusals_data()
     QTest::newRow("a file, not a folder") << "DISK/a.txt" << "Name" << ""
                                           << "The folder DISK/a.txt cannot be opened: Not a directory.";
     QTest::newRow("no folder") << "" << "Name" << "" << "Please name the drive or folder to catalogue.";
-    QTest::newRow("the home folder's missing child") << "~/surely-missing" << "Name" << ""
-                                                     << "The folder HOME/surely-missing cannot be opened: No such file or directory.";
+    QTest::newRow("the home folder's missing child")
+        << "~/surely-missing" << "Name" << ""
+        << "The folder HOME/surely-missing cannot be opened: No such file or directory.";
     // 255 two-byte letters are 510 bytes, one more letter is one too many.
     QTest::newRow("description too long") << "DISK" << QString(255, QChar(0xe9)) + "x" << ""
                                           << "Description: 1 bytes too long; a listing holds at most 510 bytes.";
