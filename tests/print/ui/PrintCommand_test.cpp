@@ -109,7 +109,7 @@ private slots:
 
     void previewTurnsThePagesOfALongList()
     {
-        TfrmMain &w = start(apptest::MakeDisk("Alpha", 900));
+        TfrmMain &w = start(MakeDisk("Alpha", 900));
         QueuedPrompter prompter;
         ModalScript script;
         script.then("rkm::TfrmPrint", [](QDialog *d) {
@@ -118,15 +118,15 @@ private slots:
         });
         script.then("rkm::TfrmPrintPreview", [&](QDialog *d) {
             auto *p = static_cast<TfrmPrintPreview *>(d);
-            auto *previous = Child<QPushButton>(d, "cmdPrevious");
-            auto *next = Child<QPushButton>(d, "cmdNext");
+            auto *previous = Find<QPushButton>(d, "cmdPrevious");
+            auto *next = Find<QPushButton>(d, "cmdNext");
             QVERIFY2(p->pageCount() >= 3, qPrintable(QString::number(p->pageCount())));
             QVERIFY(previous->isVisible() && next->isVisible());
             QVERIFY(!previous->isEnabled());
             QVERIFY(next->isEnabled());
             // Nothing of the window moves for the new buttons.
             QCOMPARE(p->size(), QSize(632, 504));
-            QCOMPARE(Child<QPushButton>(d, "cmdCancel")->geometry(), QRect(568, 26, 61, 20));
+            QCOMPARE(Find<QPushButton>(d, "cmdCancel")->geometry(), QRect(568, 26, 61, 20));
             const QImage first = p->grab().toImage();
             QTest::keyClick(d, Qt::Key_PageDown);
             QCOMPARE(p->currentPage(), 1);
@@ -151,8 +151,8 @@ private slots:
         script.then("rkm::TfrmPrintPreview", [&](QDialog *d) {
             // A cover is one page: nothing to turn.
             QCOMPARE(static_cast<TfrmPrintPreview *>(d)->pageCount(), 1);
-            QVERIFY(!Child<QPushButton>(d, "cmdNext")->isVisible());
-            QVERIFY(!Child<QPushButton>(d, "cmdPrevious")->isVisible());
+            QVERIFY(!Find<QPushButton>(d, "cmdNext")->isVisible());
+            QVERIFY(!Find<QPushButton>(d, "cmdPrevious")->isVisible());
             Click(d, "cmdCancel");
         });
         script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdCancel"); });
