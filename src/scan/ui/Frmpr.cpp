@@ -9,7 +9,6 @@
 #include "platform/SystemView.h"
 #include "platform/Text.h"
 #include "scan/Props.h"
-#include "scan/Scanner.h"
 #include "gui/PlainText.h"
 
 #include <limits>
