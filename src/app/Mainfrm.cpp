@@ -124,27 +124,41 @@ TfrmMain::~TfrmMain()
 void TfrmMain::buildImages(int bitsPerPixel)
 {
     QStyle *st = style();
+    m_highColour = bitsPerPixel > 8;
+    const QList<QRgb> table = sixteenColours();
+    // Each picture at 16 × 16 units for every pixel ratio a screen here has
+    // (and 1 and 2), so that it stays sharp when the screen is scaled.
+    QList<qreal> ratios{1.0, 2.0};
+    for (const QScreen *screen : QGuiApplication::screens())
+        if (!ratios.contains(screen->devicePixelRatio()))
+            ratios << screen->devicePixelRatio();
+    const auto picture = [&](const QIcon &source, QIcon::Mode mode) {
+        if (m_highColour && mode == QIcon::Normal)
+            return source; // the style's own, in all its sizes
+        QIcon icon;
+        for (const qreal ratio : ratios) {
+            QPixmap pm = source.pixmap(QSize(16, 16), ratio, mode);
+            if (!m_highColour) {
+                QImage img = pm.toImage().convertToFormat(QImage::Format_Indexed8, table);
+                img.setDevicePixelRatio(pm.devicePixelRatio());
+                pm = QPixmap::fromImage(img);
+            }
+            icon.addPixmap(pm);
+        }
+        return icon;
+    };
     // By index: closed folder, plain drive, floppy, hard disk, network drive,
     // CD-ROM, open folder.
     const QIcon drive = st->standardIcon(QStyle::SP_DriveHDIcon);
-    std::array<QIcon, 7> images = {
-        st->standardIcon(QStyle::SP_DirClosedIcon),
-        QIcon(drive.pixmap(16, 16, QIcon::Disabled)),
-        st->standardIcon(QStyle::SP_DriveFDIcon),
-        drive,
-        st->standardIcon(QStyle::SP_DriveNetIcon),
-        st->standardIcon(QStyle::SP_DriveCDIcon),
-        st->standardIcon(QStyle::SP_DirOpenIcon),
+    m_images = {
+        picture(st->standardIcon(QStyle::SP_DirClosedIcon), QIcon::Normal),
+        picture(drive, QIcon::Disabled),
+        picture(st->standardIcon(QStyle::SP_DriveFDIcon), QIcon::Normal),
+        picture(drive, QIcon::Normal),
+        picture(st->standardIcon(QStyle::SP_DriveNetIcon), QIcon::Normal),
+        picture(st->standardIcon(QStyle::SP_DriveCDIcon), QIcon::Normal),
+        picture(st->standardIcon(QStyle::SP_DirOpenIcon), QIcon::Normal),
     };
-    m_highColour = bitsPerPixel > 8;
-    if (!m_highColour) {
-        const QList<QRgb> table = sixteenColours();
-        for (QIcon &icon : images) {
-            const QImage img = icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_Indexed8, table);
-            icon = QIcon(QPixmap::fromImage(img));
-        }
-    }
-    m_images = images;
 }
 
 void TfrmMain::buildWindow()

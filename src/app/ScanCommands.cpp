@@ -13,6 +13,9 @@
 #include "scan/ui/Frmpr.h"
 #include "scan/ui/Frmrename.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace rkm {
 
 namespace {
@@ -57,17 +60,18 @@ void ScanCommands::updateListing()
         return;
     TDisk *root = m_main.currentNode()->disk().GetRootDisk();
     TreeNode *old = root->Node;
-    const QString drive = platform::DecodeText(UpdateDriveText(root->RootPath, platform::System()));
     if (prompter().message(&m_main, QMessageBox::Question, RACKMERE,
-                           QStringLiteral("Please make sure that the disk '%1' is inserted in drive %2")
-                               .arg(platform::DecodeText(old->text()), drive),
+                           UpdatePrompt(old->text(), root->RootPath, platform::System()),
                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok)
         return;
     switch (CheckListingDisk(m_main.store(), *root)) {
-    case DiskCheck::NotFound:
+    case DiskCheck::NotFound: {
+        int error = ENOENT;
+        ResolveScanRoot(root->GetFullPath(), &error);
         prompter().message(&m_main, QMessageBox::Warning, m_main.windowTitle(),
-                           QStringLiteral("Could not find the disk!"), QMessageBox::Ok);
+                           DiskNotFoundText(root->GetFullPath(), error), QMessageBox::Ok);
         return;
+    }
     case DiskCheck::SerialDiffers:
         if (prompter().message(&m_main, QMessageBox::Question, m_main.windowTitle(),
                                QStringLiteral("The serial number of the disk (%1) is not the same as that of the "
@@ -107,7 +111,10 @@ void ScanCommands::deleteListing()
     TDisk *root = m_main.currentNode()->disk().GetRootDisk();
     const QString path = platform::DecodeText(m_main.store().PathOf(root->FileName));
     if (!m_main.store().DeleteListing(root->Node)) {
-        prompter().message(&m_main, QMessageBox::Warning, path, QStringLiteral("Error deleting file"),
+        const int error = errno;
+        prompter().message(&m_main, QMessageBox::Warning, path,
+                           QStringLiteral("Error deleting file %1: %2.")
+                               .arg(path, QString::fromLocal8Bit(std::strerror(error))),
                            QMessageBox::Ok);
         return;
     }
@@ -121,18 +128,16 @@ void ScanCommands::renameListing()
     if (!m_main.currentDisk())
         return;
     TDisk *disk = m_main.currentDisk();
-    const QString before = platform::DecodeText(disk->Node->text());
     TFormRename dialog(&m_main);
-    dialog.setName(before);
+    dialog.setStoredName(disk->Node->text());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QString name = dialog.name();
     // OK without a change keeps the stored bytes (which may be another
     // encoding than the one typed).
-    if (name == before)
+    if (!dialog.changed())
         return;
     // The disk moves to the place of its new name and stays selected.
-    m_main.store().RenameDisk(disk->Node, StoredName(name.toStdString()));
+    m_main.store().RenameDisk(disk->Node, dialog.storedName());
     m_main.listingEdited(*disk);
     m_main.treeModel()->nodeChanged(disk->Node);
 }
