@@ -7,6 +7,7 @@
 #include "search/ui/Frmduplicates.h"
 #include "search/ui/Frmresults.h"
 #include "search/ui/searchfrm.h"
+#include "scan/ui/Frmcompare.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -276,6 +277,15 @@ private slots:
         list.view().setCurrentIndex(model.index(copy, 0, group));
         QTest::keyClick(&list.view(), Qt::Key_Return);
         QCOMPARE(Where(m_main->currentNode(), m_main->gridEntryIndex()), QStringLiteral("Copy#0"));
+    }
+
+    void newDialogsOpenTheirHelpTopics()
+    {
+        QCOMPARE(apptest::HelpPageOnF1(m_main->searchCommands().frmDuplicates()),
+                 QUrl(QStringLiteral("qrc:/help/topic10.html")));
+        m_main->searchCommands().frmDuplicates().hide();
+        TfrmCompare compare(m_main.get());
+        QCOMPARE(apptest::HelpPageOnF1(compare), QUrl(QStringLiteral("qrc:/help/topic11.html")));
     }
 
 private:
