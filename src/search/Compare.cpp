@@ -97,15 +97,24 @@ private:
         const FileList &fb = b.disk().Files;
         if (fa.empty() && fb.empty())
             return;
+        // Each entry's texts are found once (an entry is read by scanning
+        // its texts for their ends).
+        std::vector<FileEntryView> &va = m_viewsA, &vb = m_viewsB;
+        va.resize(static_cast<std::size_t>(fa.count()));
+        vb.resize(static_cast<std::size_t>(fb.count()));
+        for (int j = 0; j < fa.count(); ++j)
+            va[static_cast<std::size_t>(j)] = fa.entry(j);
+        for (int i = 0; i < fb.count(); ++i)
+            vb[static_cast<std::size_t>(i)] = fb.entry(i);
         const std::vector<int> match = MatchByName(
-            fa.count(), fb.count(), [&](int j) { return fa.text(j, FT_NAME); },
-            [&](int i) { return fb.text(i, FT_NAME); });
+            fa.count(), fb.count(), [&](int j) { return va[static_cast<std::size_t>(j)][FT_NAME]; },
+            [&](int i) { return vb[static_cast<std::size_t>(i)][FT_NAME]; });
         std::vector<int> ofA(static_cast<std::size_t>(fa.count()), -1);
         for (int i = 0; i < fb.count(); ++i)
             if (match[static_cast<std::size_t>(i)] >= 0)
                 ofA[static_cast<std::size_t>(match[static_cast<std::size_t>(i)])] = i;
         for (int j = 0; j < fa.count(); ++j) {
-            const FileEntryView ea = fa.entry(j);
+            const FileEntryView &ea = va[static_cast<std::size_t>(j)];
             const int i = ofA[static_cast<std::size_t>(j)];
             if (i < 0) {
                 DiffItem d = item(DiffKind::OnlyInA, prefix + std::string(ea[FT_NAME]), false);
@@ -116,7 +125,7 @@ private:
                 add(std::move(d));
                 continue;
             }
-            const FileEntryView eb = fb.entry(i);
+            const FileEntryView &eb = vb[static_cast<std::size_t>(i)];
             const bool size = !sameSize(ea[FT_SIZE], eb[FT_SIZE]);
             const bool date = !sameDate(ea[FT_DATE], eb[FT_DATE]);
             if (!size && !date)
@@ -137,7 +146,7 @@ private:
         for (int i = 0; i < fb.count(); ++i) {
             if (match[static_cast<std::size_t>(i)] >= 0)
                 continue;
-            const FileEntryView eb = fb.entry(i);
+            const FileEntryView &eb = vb[static_cast<std::size_t>(i)];
             DiffItem d = item(DiffKind::OnlyInB, prefix + std::string(eb[FT_NAME]), false);
             d.nodeB = &b;
             d.entryB = i;
@@ -197,6 +206,7 @@ private:
 
     const TreeNode &m_diskA;
     const TreeNode &m_diskB;
+    std::vector<FileEntryView> m_viewsA, m_viewsB; // of the folders being compared
     std::optional<std::pair<platform::DateOrder, platform::DateOrder>> m_orders;
 };
 
