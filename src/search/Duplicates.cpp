@@ -73,6 +73,14 @@ std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &
 {
     std::vector<const TreeNode *> folders;
     std::vector<Record> records;
+    // Room for every entry at once: growing by doubling would hold the old
+    // and the new array at the same time, three times the room.
+    std::size_t entries = 0;
+    for (const TreeNode *disk : disks)
+        if (!options.listing || disk == options.listing)
+            for (const TreeNode *n = disk; n; n = NextInDisk(disk, n))
+                entries += static_cast<std::size_t>(n->disk().Files.count());
+    records.reserve(entries);
     for (const TreeNode *disk : disks) {
         if (options.listing && disk != options.listing)
             continue;
