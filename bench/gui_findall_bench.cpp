@@ -49,13 +49,13 @@ void BM_FindAllTenthOfAMillion(benchmark::State &state)
     for (auto _ : state) {
         QElapsedTimer t;
         bool firstSeen = false;
-        const QMetaObject::Connection c =
-            QObject::connect(&results.model(), &QAbstractItemModel::rowsInserted, &results, [&] {
-                if (!firstSeen) {
-                    firstSeen = true;
-                    first += static_cast<double>(t.nsecsElapsed()) / 1e6;
-                }
-            });
+        const QMetaObject::Connection c = QObject::connect(&results.model(), &QAbstractItemModel::rowsInserted,
+                                                           &results, [&] {
+                                                               if (!firstSeen) {
+                                                                   firstSeen = true;
+                                                                   first += static_cast<double>(t.nsecsElapsed()) / 1e6;
+                                                               }
+                                                           });
         t.start();
         results.start(o, DiskNodes(store.Tree()));
         window.showPanel(&results);

@@ -284,7 +284,8 @@ void TfrmMain::buildMenus()
     popTree->addAction(item(popDelete, "popDelete", "Delete", &TfrmMain::popDeleteClick, false, true));
     popDelete->setShortcut(QKeySequence(Qt::Key_Delete));
     popTree->addAction(item(popPrint, "popPrint", "&Print...", &TfrmMain::mnuPrintClick, false));
-    popTree->addAction(item(popProperties, "popProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false, true));
+    popTree->addAction(item(popProperties, "popProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false,
+                            true));
     popTree->addAction(item(popCompare, "popCompare", "Compare with...", &TfrmMain::mnuCompareClick, false));
     popTree->addAction(item(popVerify, "popVerify", "Verify...", &TfrmMain::mnuVerifyClick, false));
     popProperties->setShortcuts(enter);
@@ -295,8 +296,8 @@ void TfrmMain::buildMenus()
 
     popList = new QMenu(this);
     popList->setObjectName(QStringLiteral("popList"));
-    popList->addAction(
-        item(popLstProperties, "popLstProperties", "Properties", &TfrmMain::StringGrid1DblClick, true, true));
+    popList->addAction(item(popLstProperties, "popLstProperties", "Properties", &TfrmMain::StringGrid1DblClick, true,
+                            true));
     popLstProperties->setShortcuts(enter);
     popLstProperties->setShortcutContext(Qt::WidgetShortcut);
     StringGrid1->addAction(popLstProperties);
@@ -726,9 +727,18 @@ void TfrmMain::mnuExportClick() { ExportCommand(*this); }
 void TfrmMain::mnuFindClick() { m_search->find(); }
 void TfrmMain::mnuFindNextClick() { m_search->findNext(); }
 void TfrmMain::StringGrid1DblClick() { m_search->editFileEntry(); }
-void TfrmMain::mnuFindDuplicatesClick() { m_search->findDuplicates(); }
-void TfrmMain::mnuCompareClick() { m_scan->compareListing(); }
-void TfrmMain::mnuVerifyClick() { m_scan->verifyListing(); }
+void TfrmMain::mnuFindDuplicatesClick()
+{
+    m_search->findDuplicates();
+}
+void TfrmMain::mnuCompareClick()
+{
+    m_scan->compareListing();
+}
+void TfrmMain::mnuVerifyClick()
+{
+    m_scan->verifyListing();
+}
 void TfrmMain::mnuExitClick() { close(); }
 void TfrmMain::mnuHelpTopicsClick() { ShowHelp(this, HELP_CONTENTS); }
 void TfrmMain::Tarnwellwebsite1Click() { GotoURL(QString::fromLatin1(PROJECT_WEB_ADDRESS)); }

@@ -166,14 +166,12 @@ private:
     QTableView *StringGrid1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     QSplitter *Splitter1 = nullptr;
-    QAction *Addnew1 = nullptr, *mnuUpdate = nullptr, *mnuDelete = nullptr, *mnuRename = nullptr,
-            *mnuPrint = nullptr, *mnuExport = nullptr, *mnuProperties = nullptr, *mnuExit = nullptr, *mnuFind = nullptr,
-            *mnuFindNext = nullptr, *mnuHelpTopics = nullptr, *Tarnwellwebsite1 = nullptr,
-            *Emailsupport1 = nullptr, *About2 = nullptr, *mnuCompare = nullptr, *mnuVerify = nullptr,
-            *mnuFindDuplicates = nullptr;
-    QAction *Addnew2 = nullptr, *popUpdate = nullptr, *popRename = nullptr, *popDelete = nullptr,
-            *popPrint = nullptr, *popProperties = nullptr, *popLstProperties = nullptr, *popCompare = nullptr,
-            *popVerify = nullptr;
+    QAction *Addnew1 = nullptr, *mnuUpdate = nullptr, *mnuDelete = nullptr, *mnuRename = nullptr, *mnuPrint = nullptr,
+            *mnuExport = nullptr, *mnuProperties = nullptr, *mnuExit = nullptr, *mnuFind = nullptr,
+            *mnuFindNext = nullptr, *mnuHelpTopics = nullptr, *Tarnwellwebsite1 = nullptr, *Emailsupport1 = nullptr,
+            *About2 = nullptr, *mnuCompare = nullptr, *mnuVerify = nullptr, *mnuFindDuplicates = nullptr;
+    QAction *Addnew2 = nullptr, *popUpdate = nullptr, *popRename = nullptr, *popDelete = nullptr, *popPrint = nullptr,
+            *popProperties = nullptr, *popLstProperties = nullptr, *popCompare = nullptr, *popVerify = nullptr;
     std::vector<QDockWidget *> m_panels;
     QMenu *popTree = nullptr, *popList = nullptr;
 

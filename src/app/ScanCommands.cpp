@@ -129,10 +129,10 @@ void ScanCommands::verifyListing()
         }
         const QString name = platform::DecodeText(disk->text());
         const QLocale l;
-        const QString title =
-            diff.equal() ? QStringLiteral("Verify '%1': the disk matches its listing").arg(name)
-                         : QStringLiteral("Verify '%1': %2 added, %3 removed, %4 changed")
-                               .arg(name, l.toString(diff.onlyInB), l.toString(diff.onlyInA), l.toString(diff.changed));
+        const QString title = diff.equal() ? QStringLiteral("Verify '%1': the disk matches its listing").arg(name)
+                                           : QStringLiteral("Verify '%1': %2 added, %3 removed, %4 changed")
+                                                 .arg(name, l.toString(diff.onlyInB), l.toString(diff.onlyInA),
+                                                      l.toString(diff.changed));
         m_differences->showDiff(title, std::move(diff),
                                 {QStringLiteral("Removed from the disk"), QStringLiteral("Added to the disk"),
                                  QStringLiteral("Changed")});
@@ -167,12 +167,11 @@ void ScanCommands::compareListing()
         }
         const QString a = platform::DecodeText(disk->text()), b = platform::DecodeText(other->text());
         const QLocale l;
-        const QString title = diff.equal()
-                                  ? QStringLiteral("Compare '%1' with '%2': the listings are equal").arg(a, b)
-                                  : QStringLiteral("Compare '%1' with '%2': %3 only in '%1', %4 only in '%2', "
-                                                   "%5 changed")
-                                        .arg(a, b, l.toString(diff.onlyInA), l.toString(diff.onlyInB),
-                                             l.toString(diff.changed));
+        const QString title = diff.equal() ? QStringLiteral("Compare '%1' with '%2': the listings are equal").arg(a, b)
+                                           : QStringLiteral("Compare '%1' with '%2': %3 only in '%1', %4 only in '%2', "
+                                                            "%5 changed")
+                                                 .arg(a, b, l.toString(diff.onlyInA), l.toString(diff.onlyInB),
+                                                      l.toString(diff.changed));
         m_differences->showDiff(title, std::move(diff),
                                 {QStringLiteral("Only in '%1'").arg(a), QStringLiteral("Only in '%1'").arg(b),
                                  QStringLiteral("Changed")});

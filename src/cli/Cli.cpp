@@ -204,7 +204,8 @@ bool DateOption(const Args &a, const char *option, int shift, QDate &out, std::s
     if (!v)
         return true;
     // YYYY-MM-DD first: a four-digit number first can only be a year.
-    const bool iso = v->size() >= 8 && std::all_of(v->begin(), v->begin() + 4, [](char c) { return c >= '0' && c <= '9'; }) &&
+    const bool iso = v->size() >= 8 &&
+                     std::all_of(v->begin(), v->begin() + 4, [](char c) { return c >= '0' && c <= '9'; }) &&
                      (*v)[4] == '-';
     out = platform::ReadDateText(*v, iso ? platform::DateOrder::YearMonthDay : platform::SystemDateOrder());
     if (!out.isValid()) {

@@ -21,85 +21,82 @@ int runDuplicates(Context &ctx);
 int runDiff(Context &ctx);
 int runVerify(Context &ctx);
 
-const Command duplicatesCmd{
-    "duplicates", "list files that have copies, across all listings or within one",
-    "Usage: rackmere-cli duplicates [--min-size SIZE] [--listing LISTING] [--json]\n"
-    "\n"
-    "Groups the file entries that have the same name (letter case ignored, the\n"
-    "decoded text, so a name from a Windows listing meets its UTF-8 twin) and the\n"
-    "same size text, and prints each group: a line with the name, the size, the\n"
-    "number of copies and the space all but one of them take, then one line per\n"
-    "copy (disk name, folders and file name joined by '/'). The groups that waste\n"
-    "the most space come first; copies are in catalogue order. Entries whose size\n"
-    "text cannot be read are left out.\n"
-    "\n"
-    "  --min-size SIZE     leave out files smaller than SIZE (default 1m): a number\n"
-    "                      with an optional unit b, k, m, g (1 KB = 1024 bytes);\n"
-    "                      0 keeps every file\n"
-    "  --listing LISTING   copies within this listing only (a file's bare name such\n"
-    "                      as 1234.rkm, or a disk name)\n"
-    "  --json              print an array of groups with the keys name, size (the\n"
-    "                      size text), bytes, copies, wasted and entries (objects\n"
-    "                      with the keys listing, disk, folders, file and index)\n"
-    "\n"
-    "Exit status 0 with copies, 1 with none (\"No duplicates were found\" on\n"
-    "standard error), when the listing is not found, or when a listing file could\n"
-    "not be loaded; 2 for a size that cannot be read.\n",
-    runDuplicates};
+const Command duplicatesCmd{"duplicates", "list files that have copies, across all listings or within one",
+                            "Usage: rackmere-cli duplicates [--min-size SIZE] [--listing LISTING] [--json]\n"
+                            "\n"
+                            "Groups the file entries that have the same name (letter case ignored, the\n"
+                            "decoded text, so a name from a Windows listing meets its UTF-8 twin) and the\n"
+                            "same size text, and prints each group: a line with the name, the size, the\n"
+                            "number of copies and the space all but one of them take, then one line per\n"
+                            "copy (disk name, folders and file name joined by '/'). The groups that waste\n"
+                            "the most space come first; copies are in catalogue order. Entries whose size\n"
+                            "text cannot be read are left out.\n"
+                            "\n"
+                            "  --min-size SIZE     leave out files smaller than SIZE (default 1m): a number\n"
+                            "                      with an optional unit b, k, m, g (1 KB = 1024 bytes);\n"
+                            "                      0 keeps every file\n"
+                            "  --listing LISTING   copies within this listing only (a file's bare name such\n"
+                            "                      as 1234.rkm, or a disk name)\n"
+                            "  --json              print an array of groups with the keys name, size (the\n"
+                            "                      size text), bytes, copies, wasted and entries (objects\n"
+                            "                      with the keys listing, disk, folders, file and index)\n"
+                            "\n"
+                            "Exit status 0 with copies, 1 with none (\"No duplicates were found\" on\n"
+                            "standard error), when the listing is not found, or when a listing file could\n"
+                            "not be loaded; 2 for a size that cannot be read.\n",
+                            runDuplicates};
 const Registrar duplicatesReg(duplicatesCmd);
 
-const Command diffCmd{
-    "diff", "compare two listings: what only one holds and what changed",
-    "Usage: rackmere-cli diff A B [--json]\n"
-    "\n"
-    "A and B are listings (a file's bare name such as 1234.rkm, or a disk name).\n"
-    "Compares them by path from the root, names byte for byte, and prints a line\n"
-    "per difference, folder by folder (its files, then its folders):\n"
-    "\n"
-    "  - PATH                      only in A\n"
-    "  + PATH                      only in B\n"
-    "  ~ PATH: size X -> Y, date X -> Y   in both, with another size or date\n"
-    "\n"
-    "A folder that only one holds is one line, its path ending in '/', with the\n"
-    "number of folders and files in it. Sizes compare by what the size texts\n"
-    "stand for, dates by the day, each listing's dates read in its own order.\n"
-    "Descriptions, categories and comments do not count. A last line gives the\n"
-    "counts.\n"
-    "\n"
-    "  --json   print an object with the keys a and b (listing and disk), onlyInA,\n"
-    "           onlyInB and changed (arrays of objects with the keys path and\n"
-    "           folder, files and folders for a folder, size and date as [A, B]\n"
-    "           where they changed) and counts\n"
-    "\n"
-    "Exit status 0 when the listings are equal, 1 when they differ, 2 when a\n"
-    "listing is not found.\n",
-    runDiff};
+const Command diffCmd{"diff", "compare two listings: what only one holds and what changed",
+                      "Usage: rackmere-cli diff A B [--json]\n"
+                      "\n"
+                      "A and B are listings (a file's bare name such as 1234.rkm, or a disk name).\n"
+                      "Compares them by path from the root, names byte for byte, and prints a line\n"
+                      "per difference, folder by folder (its files, then its folders):\n"
+                      "\n"
+                      "  - PATH                      only in A\n"
+                      "  + PATH                      only in B\n"
+                      "  ~ PATH: size X -> Y, date X -> Y   in both, with another size or date\n"
+                      "\n"
+                      "A folder that only one holds is one line, its path ending in '/', with the\n"
+                      "number of folders and files in it. Sizes compare by what the size texts\n"
+                      "stand for, dates by the day, each listing's dates read in its own order.\n"
+                      "Descriptions, categories and comments do not count. A last line gives the\n"
+                      "counts.\n"
+                      "\n"
+                      "  --json   print an object with the keys a and b (listing and disk), onlyInA,\n"
+                      "           onlyInB and changed (arrays of objects with the keys path and\n"
+                      "           folder, files and folders for a folder, size and date as [A, B]\n"
+                      "           where they changed) and counts\n"
+                      "\n"
+                      "Exit status 0 when the listings are equal, 1 when they differ, 2 when a\n"
+                      "listing is not found.\n",
+                      runDiff};
 const Registrar diffReg(diffCmd);
 
-const Command verifyCmd{
-    "verify", "scan a listing's disk again and tell what changed, changing nothing",
-    "Usage: rackmere-cli verify LISTING [--force] [--json]\n"
-    "\n"
-    "LISTING is a listing file's bare name (1234.rkm) or a disk name. Walks the\n"
-    "listing's root path again, with the checks of update (the path can be\n"
-    "entered, the volume's serial number is the listing's), and compares what is\n"
-    "there with the listing, as diff does with the listing as A and the disk as B:\n"
-    "\n"
-    "  + PATH   added: on the disk, not in the listing\n"
-    "  - PATH   removed: in the listing, no longer on the disk\n"
-    "  ~ PATH: size X -> Y, date X -> Y   changed\n"
-    "\n"
-    "and a last line with the counts. Nothing is changed and nothing written:\n"
-    "this is how to check that an old backup is still whole.\n"
-    "\n"
-    "  --force  verify even when the volume there has another serial number\n"
-    "  --json   print an object with the keys listing, disk, root, added, removed,\n"
-    "           changed (as diff's arrays) and counts\n"
-    "\n"
-    "Exit status 0 when the disk matches its listing, 1 when it differs, 2 when\n"
-    "the listing is not found or its root path cannot be entered, 3 when the\n"
-    "volume's serial number differs from the listing's.\n",
-    runVerify};
+const Command verifyCmd{"verify", "scan a listing's disk again and tell what changed, changing nothing",
+                        "Usage: rackmere-cli verify LISTING [--force] [--json]\n"
+                        "\n"
+                        "LISTING is a listing file's bare name (1234.rkm) or a disk name. Walks the\n"
+                        "listing's root path again, with the checks of update (the path can be\n"
+                        "entered, the volume's serial number is the listing's), and compares what is\n"
+                        "there with the listing, as diff does with the listing as A and the disk as B:\n"
+                        "\n"
+                        "  + PATH   added: on the disk, not in the listing\n"
+                        "  - PATH   removed: in the listing, no longer on the disk\n"
+                        "  ~ PATH: size X -> Y, date X -> Y   changed\n"
+                        "\n"
+                        "and a last line with the counts. Nothing is changed and nothing written:\n"
+                        "this is how to check that an old backup is still whole.\n"
+                        "\n"
+                        "  --force  verify even when the volume there has another serial number\n"
+                        "  --json   print an object with the keys listing, disk, root, added, removed,\n"
+                        "           changed (as diff's arrays) and counts\n"
+                        "\n"
+                        "Exit status 0 when the disk matches its listing, 1 when it differs, 2 when\n"
+                        "the listing is not found or its root path cannot be entered, 3 when the\n"
+                        "volume's serial number differs from the listing's.\n",
+                        runVerify};
 const Registrar verifyReg(verifyCmd);
 
 std::string Plural(long n, const char *one, const char *many)
@@ -270,13 +267,13 @@ int runDiff(Context &ctx)
     }
     const ListingDiff diff = CompareListings(*sides[0], *sides[1]);
     if (a.has("--json")) {
-        const std::string out =
-            "{\n  \"a\": " + ListingJson(sides[0]) + ",\n  \"b\": " + ListingJson(sides[1]) +
-            ",\n  \"onlyInA\": " + DiffArray(diff, DiffKind::OnlyInA) +
-            ",\n  \"onlyInB\": " + DiffArray(diff, DiffKind::OnlyInB) +
-            ",\n  \"changed\": " + DiffArray(diff, DiffKind::Changed) + ",\n  \"counts\": {\"onlyInA\": " +
-            std::to_string(diff.onlyInA) + ", \"onlyInB\": " + std::to_string(diff.onlyInB) +
-            ", \"changed\": " + std::to_string(diff.changed) + "}\n}\n";
+        const std::string out = "{\n  \"a\": " + ListingJson(sides[0]) + ",\n  \"b\": " + ListingJson(sides[1]) +
+                                ",\n  \"onlyInA\": " + DiffArray(diff, DiffKind::OnlyInA) +
+                                ",\n  \"onlyInB\": " + DiffArray(diff, DiffKind::OnlyInB) +
+                                ",\n  \"changed\": " + DiffArray(diff, DiffKind::Changed) +
+                                ",\n  \"counts\": {\"onlyInA\": " + std::to_string(diff.onlyInA) +
+                                ", \"onlyInB\": " + std::to_string(diff.onlyInB) +
+                                ", \"changed\": " + std::to_string(diff.changed) + "}\n}\n";
         std::fwrite(out.data(), 1, out.size(), ctx.out);
     } else {
         PrintDiffLines(ctx, diff);
@@ -313,8 +310,7 @@ int runVerify(Context &ctx)
                          "rackmere-cli verify: the serial number of the disk (%s) is %08X, not %08X as that of "
                          "the original one; this probably means that it is the wrong disk (--force verifies all "
                          "the same).\n",
-                         Shown(d.RootPath).c_str(), store.serialSource ? store.serialSource(d) : 0u,
-                         d.SerialNumber);
+                         Shown(d.RootPath).c_str(), store.serialSource ? store.serialSource(d) : 0u, d.SerialNumber);
             return EXIT_WRONG_DISK;
         }
         break;
@@ -329,13 +325,14 @@ int runVerify(Context &ctx)
         return EXIT_USAGE;
     }
     if (a.has("--json")) {
-        const std::string out =
-            "{\n  \"listing\": " + Json(d.FileName) + ",\n  \"disk\": " + Json(disk->text()) +
-            ",\n  \"root\": " + Json(d.RootPath) + ",\n  \"added\": " + DiffArray(diff, DiffKind::OnlyInB) +
-            ",\n  \"removed\": " + DiffArray(diff, DiffKind::OnlyInA) +
-            ",\n  \"changed\": " + DiffArray(diff, DiffKind::Changed) + ",\n  \"counts\": {\"added\": " +
-            std::to_string(diff.onlyInB) + ", \"removed\": " + std::to_string(diff.onlyInA) +
-            ", \"changed\": " + std::to_string(diff.changed) + "}\n}\n";
+        const std::string out = "{\n  \"listing\": " + Json(d.FileName) + ",\n  \"disk\": " + Json(disk->text()) +
+                                ",\n  \"root\": " + Json(d.RootPath) +
+                                ",\n  \"added\": " + DiffArray(diff, DiffKind::OnlyInB) +
+                                ",\n  \"removed\": " + DiffArray(diff, DiffKind::OnlyInA) +
+                                ",\n  \"changed\": " + DiffArray(diff, DiffKind::Changed) +
+                                ",\n  \"counts\": {\"added\": " + std::to_string(diff.onlyInB) +
+                                ", \"removed\": " + std::to_string(diff.onlyInA) +
+                                ", \"changed\": " + std::to_string(diff.changed) + "}\n}\n";
         std::fwrite(out.data(), 1, out.size(), ctx.out);
     } else {
         PrintDiffLines(ctx, diff);

@@ -176,9 +176,15 @@ private:
     void add(DiffItem d)
     {
         switch (d.kind) {
-        case DiffKind::OnlyInA: ++result.onlyInA; break;
-        case DiffKind::OnlyInB: ++result.onlyInB; break;
-        case DiffKind::Changed: ++result.changed; break;
+        case DiffKind::OnlyInA:
+            ++result.onlyInA;
+            break;
+        case DiffKind::OnlyInB:
+            ++result.onlyInB;
+            break;
+        case DiffKind::Changed:
+            ++result.changed;
+            break;
         }
         result.items.push_back(std::move(d));
     }

@@ -134,7 +134,9 @@ std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &
                 auto *node = const_cast<TreeNode *>(folders[records[k].folder]);
                 const int entry = static_cast<int>(records[k].entry);
                 const FileEntryView e = node->disk().Files.entry(entry);
-                run.push_back({DuplicateNameKey(e[FT_NAME]), *platform::ReadSizeText(e[FT_SIZE]), {node, entry},
+                run.push_back({DuplicateNameKey(e[FT_NAME]),
+                               *platform::ReadSizeText(e[FT_SIZE]),
+                               {node, entry},
                                (uint64_t(records[k].folder) << 32) | records[k].entry});
             }
             std::stable_sort(run.begin(), run.end(), [](const Candidate &a, const Candidate &b) {

@@ -162,8 +162,7 @@ TEST_F(CliQuery, FindWithFilters)
         int status;
     };
     const std::vector<Case> cases = {
-        {{"find", "*.TXT", "--glob", "--listing", "Two"},
-         {"Two/a.txt", "Two/b.txt", "Two/c.txt", "Two/sub/d.txt"}, 0},
+        {{"find", "*.TXT", "--glob", "--listing", "Two"}, {"Two/a.txt", "Two/b.txt", "Two/c.txt", "Two/sub/d.txt"}, 0},
         {{"find", "*.TXT", "--listing", "Two"}, {}, 1},
         {{"find", "", "--min-size", "4k"}, {"One/big.bin", "Two/big.bin"}, 0},
         {{"find", "", "--max-size", "4", "--no-folder-names"}, {}, 1},

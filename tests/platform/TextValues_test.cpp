@@ -86,13 +86,13 @@ TEST(ShortSize, Units)
 // back in the order of that format, the edges of months and years included.
 TEST(ReadDateText, WrittenUnderOtherLocales)
 {
-    const QDate days[] = {QDate(2023, 12, 31), QDate(2024, 1, 1), QDate(1999, 2, 3), QDate(2024, 2, 29),
-                          QDate(2068, 6, 7), QDate(1969, 6, 7)};
+    const QDate days[] = {QDate(2023, 12, 31), QDate(2024, 1, 1), QDate(1999, 2, 3),
+                          QDate(2024, 2, 29),  QDate(2068, 6, 7), QDate(1969, 6, 7)};
     for (const char *name : {"de_DE", "en_US", "sv_SE", "en_GB", "ja_JP"}) {
         const QLocale locale{QString::fromLatin1(name)};
-        for (const QString &format : {locale.dateFormat(QLocale::ShortFormat), locale.dateFormat(QLocale::ShortFormat)
-                                                                                   .replace(QStringLiteral("yyyy"),
-                                                                                            QStringLiteral("yy"))}) {
+        for (const QString &format :
+             {locale.dateFormat(QLocale::ShortFormat),
+              locale.dateFormat(QLocale::ShortFormat).replace(QStringLiteral("yyyy"), QStringLiteral("yy"))}) {
             const DateOrder order = DateOrderOfFormat(format);
             for (const QDate &d : days) {
                 const std::string text = locale.toString(d, format).toStdString();

@@ -47,8 +47,8 @@ TEST(CompareListings, AListingAgainstItsUpdate)
     fs::create_directories(root + "/docs/old/deeper");
     fs::create_directories(dir);
     const time_t day = 1700000000; // 14 November 2023
-    for (const char *f : {"a.txt", "b.txt", "touched.txt", "grows.bin", "docs/d.txt", "docs/old/x.txt",
-                          "docs/old/deeper/y.txt"}) {
+    for (const char *f :
+         {"a.txt", "b.txt", "touched.txt", "grows.bin", "docs/d.txt", "docs/old/x.txt", "docs/old/deeper/y.txt"}) {
         test::WriteBytes(root + "/" + f, "1");
         SetDay(root + "/" + f, day);
     }

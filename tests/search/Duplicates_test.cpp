@@ -41,16 +41,16 @@ struct Sample {
     Sample()
     {
         win = tree.appendDisk("Win");
-        AddFile(win, "Caf\xE9.MP3", "2000 Kb");         // Café.MP3
+        AddFile(win, "Caf\xE9.MP3", "2000 Kb"); // Café.MP3
         AddFile(win, "movie.avi", "716800 Kb");
         AddFile(win, "small.txt", "1 Kb");
         AddFile(win->appendChild("Sub"), "SMALL.TXT", "1 Kb");
         here = tree.appendDisk("Here");
-        AddFile(here, "caf\xC3\xA9.mp3", "2000 Kb");    // café.mp3
-        AddFile(here, "cafe\xCC\x81.mp3", "2000 Kb");   // café.mp3, decomposed
-        AddFile(here, "Movie.AVI", "716801 Kb");         // another size
+        AddFile(here, "caf\xC3\xA9.mp3", "2000 Kb");  // café.mp3
+        AddFile(here, "cafe\xCC\x81.mp3", "2000 Kb"); // café.mp3, decomposed
+        AddFile(here, "Movie.AVI", "716801 Kb");      // another size
         AddFile(here, "small.txt", "1 Kb");
-        AddFile(here, "odd.bin", "");                    // no size to compare
+        AddFile(here, "odd.bin", ""); // no size to compare
         more = tree.appendDisk("More");
         AddFile(more, "MOVIE.avi", "716800 Kb");
         AddFile(more, "odd.bin", "");
@@ -82,7 +82,8 @@ TEST(FindDuplicates, SmallFilesHiddenAndOneListing)
     DuplicateOptions o; // 1 MB at least
     EXPECT_EQ(Groups(FindDuplicates(DiskNodes(s.tree), o)),
               (std::vector<std::vector<std::string>>{{"Win/movie.avi", "More/MOVIE.avi"},
-                                                     {"Win/Caf\xE9.MP3", "Here/caf\xC3\xA9.mp3", "Here/cafe\xCC\x81.mp3"}}));
+                                                     {"Win/Caf\xE9.MP3", "Here/caf\xC3\xA9.mp3",
+                                                      "Here/cafe\xCC\x81.mp3"}}));
     o.minSize = 0;
     o.listing = s.win;
     EXPECT_EQ(Groups(FindDuplicates(DiskNodes(s.tree), o)),

@@ -94,35 +94,61 @@ const std::vector<Case> &Cases()
     static Sample s; // for the listing pointer
     static const std::vector<Case> cases = {
         // Name patterns and the substring rule.
-        {"a pattern must fit the whole name", Text("*.txt"),
+        {"a pattern must fit the whole name",
+         Text("*.txt"),
          {"Work/notes.txt", "Work/ReadMe.TXT", "Work/Readings/readme.txt", "Work/Readings/caf\xC3\xA9.txt",
           "Old/Caf\xE9.txt", "Old/a*b.txt"}},
-        {"a folder name must fit it whole too", Text("read*"),
+        {"a folder name must fit it whole too",
+         Text("read*"),
          {"Work/ReadMe.TXT", "Work/Readings/", "Work/Readings/readme.txt", "Old/Readings/"}},
-        {"without wildcards the text is found anywhere", Text("eadm"),
-         {"Work/ReadMe.TXT", "Work/Readings/readme.txt"}},
-        {"a description fits in part", With(Text("about*"), [](SearchOptions &o) { o.fileNames = false; }),
+        {"without wildcards the text is found anywhere", Text("eadm"), {"Work/ReadMe.TXT", "Work/Readings/readme.txt"}},
+        {"a description fits in part",
+         With(Text("about*"), [](SearchOptions &o) { o.fileNames = false; }),
          {"Work/ReadMe.TXT"}},
-        {"? is one character, in UTF-8 and Windows-1252 alike", Text("caf?.txt"),
+        {"? is one character, in UTF-8 and Windows-1252 alike",
+         Text("caf?.txt"),
          {"Work/Readings/caf\xC3\xA9.txt", "Old/Caf\xE9.txt"}},
-        {"letter case counts when asked", With(Text("Read*"), [](SearchOptions &o) { o.caseSensitive = true; }),
+        {"letter case counts when asked",
+         With(Text("Read*"), [](SearchOptions &o) { o.caseSensitive = true; }),
          {"Work/ReadMe.TXT", "Work/Readings/", "Old/Readings/"}},
         {"a pattern without wildcards enabled is plain text", Text("a*b", false), {"Old/a*b.txt"}},
-        {"the pattern * fits every name", With(Text("*"), [](SearchOptions &o) { o.fileNames = false; o.descriptions = false; }),
+        {"the pattern * fits every name",
+         With(Text("*"),
+              [](SearchOptions &o) {
+                  o.fileNames = false;
+                  o.descriptions = false;
+              }),
          {"Work/", "Work/Readings/", "Old/", "Old/Readings/"}},
         // Size ranges at their edges: "1 Kb" is 1025 to 2047 bytes.
-        {"from 1024 bytes", With(Text(""), [](SearchOptions &o) { o.minSize = 1024; o.maxSize = 1024; }),
+        {"from 1024 bytes",
+         With(Text(""),
+              [](SearchOptions &o) {
+                  o.minSize = 1024;
+                  o.maxSize = 1024;
+              }),
          {"Work/notes.txt"}},
         {"up to 1 KB: 1 Kb may be larger, so it is left out",
-         With(Text(""), [](SearchOptions &o) { o.minSize = 1; o.maxSize = 1024; }),
+         With(Text(""),
+              [](SearchOptions &o) {
+                  o.minSize = 1;
+                  o.maxSize = 1024;
+              }),
          {"Work/notes.txt", "Work/Readings/caf\xC3\xA9.txt"}},
         {"from 2047 bytes: 1 Kb may be that large",
-         With(Text(""), [](SearchOptions &o) { o.minSize = 2047; o.maxSize = 2048; }),
+         With(Text(""),
+              [](SearchOptions &o) {
+                  o.minSize = 2047;
+                  o.maxSize = 2048;
+              }),
          {"Work/ReadMe.TXT", "Work/Readings/readme.txt"}},
         {"from 700 MB, and names no longer match",
-         With(Text("read"), [](SearchOptions &o) { o.fileNames = false; o.minSize = 700ull << 20; }), {}},
-        {"from 700 MB", With(Text(""), [](SearchOptions &o) { o.minSize = 700ull << 20; }),
-         {"Old/Readings/movie.avi"}},
+         With(Text("read"),
+              [](SearchOptions &o) {
+                  o.fileNames = false;
+                  o.minSize = 700ull << 20;
+              }),
+         {}},
+        {"from 700 MB", With(Text(""), [](SearchOptions &o) { o.minSize = 700ull << 20; }), {"Old/Readings/movie.avi"}},
         // Date ranges at their edges, each listing read in its own order.
         {"the last day of 2023",
          With(Text(""), [](SearchOptions &o) { o.fromDate = o.toDate = QDate(2023, 12, 31); }),
@@ -130,7 +156,8 @@ const std::vector<Case> &Cases()
         {"from the 13th of January 2024",
          With(Text(""), [](SearchOptions &o) { o.fromDate = QDate(2024, 1, 13); }),
          {"Work/Readings/readme.txt", "Work/Readings/caf\xC3\xA9.txt", "Old/a*b.txt", "Old/Readings/movie.avi"}},
-        {"up to the 1st of January 2024", With(Text(".txt"), [](SearchOptions &o) { o.toDate = QDate(2024, 1, 1); }),
+        {"up to the 1st of January 2024",
+         With(Text(".txt"), [](SearchOptions &o) { o.toDate = QDate(2024, 1, 1); }),
          {"Work/notes.txt", "Work/ReadMe.TXT", "Old/Caf\xE9.txt"}},
         // One listing.
         {"only in Old", With(Text("read"), [](SearchOptions &o) { o.listing = s.old; }), {"Old/Readings/"}},
@@ -170,10 +197,13 @@ TEST(FindAll, StopsWhenAsked)
     Sample s;
     std::atomic<bool> stop{false};
     std::vector<std::string> seen;
-    Finder(Text("")).findAll(DiskNodes(s.tree), [&](const SearchHit &h) {
-        seen.push_back(PathOf(h));
-        stop = true;
-    }, &stop);
+    Finder(Text("")).findAll(
+        DiskNodes(s.tree),
+        [&](const SearchHit &h) {
+            seen.push_back(PathOf(h));
+            stop = true;
+        },
+        &stop);
     // The folder that was being searched is finished, no more.
     EXPECT_EQ(seen, (std::vector<std::string>{"Work/notes.txt", "Work/ReadMe.TXT"}));
 }

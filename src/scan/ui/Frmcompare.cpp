@@ -21,7 +21,9 @@ TfrmCompare::~TfrmCompare() = default;
 
 void TfrmCompare::setListings(const TreeNode *disk, const std::vector<const TreeNode *> &others)
 {
-    m_ui->lblCompare->setText(QStringLiteral("Compare '%1' &with:").arg(platform::DecodeText(disk->text()).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+    m_ui->lblCompare
+        ->setText(QStringLiteral("Compare '%1' &with:")
+                      .arg(platform::DecodeText(disk->text()).replace(QLatin1Char('&'), QStringLiteral("&&"))));
     SetListingChoices(m_ui->cboListings, others, nullptr);
     m_ui->OKBtn->setEnabled(m_ui->cboListings->count() > 0);
 }

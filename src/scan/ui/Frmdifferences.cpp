@@ -73,7 +73,8 @@ QModelIndex DifferencesModel::index(int row, int column, const QModelIndex &pare
         return {};
     if (!parent.isValid())
         return row < 3 ? createIndex(row, column, HEADING) : QModelIndex();
-    if (parent.internalId() != HEADING || row >= static_cast<int>(m_byKind[static_cast<std::size_t>(parent.row())].size()))
+    if (parent.internalId() != HEADING ||
+        row >= static_cast<int>(m_byKind[static_cast<std::size_t>(parent.row())].size()))
         return {};
     return createIndex(row, column, static_cast<quintptr>(parent.row()) + 1);
 }
@@ -106,9 +107,9 @@ QVariant DifferencesModel::data(const QModelIndex &index, int role) const
     if (index.internalId() == HEADING) {
         if (role != Qt::DisplayRole || index.column() != COL_PATH)
             return {};
-        return QStringLiteral("%1 (%2)").arg(
-            m_headings[static_cast<std::size_t>(index.row())],
-            QLocale().toString(static_cast<qulonglong>(m_byKind[static_cast<std::size_t>(index.row())].size())));
+        return QStringLiteral("%1 (%2)")
+            .arg(m_headings[static_cast<std::size_t>(index.row())],
+                 QLocale().toString(static_cast<qulonglong>(m_byKind[static_cast<std::size_t>(index.row())].size())));
     }
     const DiffItem &d = *itemAt(index);
     if (role == Qt::DecorationRole && index.column() == COL_PATH && d.folder)

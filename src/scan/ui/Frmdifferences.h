@@ -40,7 +40,7 @@ public:
 private:
     ListingDiff m_diff;
     std::array<QString, 3> m_headings;
-    std::array<std::vector<int>, 3> m_byKind; // item numbers of each kind
+    std::array<std::vector<int>, 3> m_byKind;  // item numbers of each kind
     std::array<const TreeNode *, 2> m_disks{}; // the disks of A and B, as far as they are in the catalogue
 };
 

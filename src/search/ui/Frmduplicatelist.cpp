@@ -198,7 +198,8 @@ void TfrmDuplicateList::updateTitle()
     for (const DuplicateGroup &g : groups)
         wasted += g.wasted;
     setWindowTitle(QStringLiteral("Duplicates: %1, %2 wasted")
-                       .arg(groups.size() == 1 ? QStringLiteral("1 group") : QStringLiteral("%L1 groups").arg(groups.size()),
+                       .arg(groups.size() == 1 ? QStringLiteral("1 group")
+                                               : QStringLiteral("%L1 groups").arg(groups.size()),
                             QString::fromStdString(platform::ShortSize(wasted))));
 }
 

@@ -68,8 +68,8 @@ void TfrmDuplicates::OKBtnClick()
 {
     uint64_t bytes;
     if (!readSize(bytes)) {
-        m_ui->lblMessage->setText(
-            QStringLiteral("The size \"%1\" is not a number.").arg(m_ui->txtMinSize->text().trimmed()));
+        m_ui->lblMessage
+            ->setText(QStringLiteral("The size \"%1\" is not a number.").arg(m_ui->txtMinSize->text().trimmed()));
         m_ui->lblMessage->show();
         prompter().beep();
         m_ui->txtMinSize->setFocus();

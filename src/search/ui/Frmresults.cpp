@@ -132,7 +132,8 @@ QString ResultsModel::text(const SearchHit &hit, int column) const
             return FolderPath(node);
         return node->parent() ? FolderPath(node->parent()) : QString();
     case COL_NAME:
-        return platform::DecodeText(entry ? node->disk().Files.text(hit.entry, FT_NAME) : std::string_view(node->text()));
+        return platform::DecodeText(entry ? node->disk().Files.text(hit.entry, FT_NAME)
+                                          : std::string_view(node->text()));
     case COL_SIZE:
         return entry ? platform::DecodeText(node->disk().Files.text(hit.entry, FT_SIZE)) : QString();
     case COL_DATE:
@@ -157,7 +158,8 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
         return text(hit, index.column());
     case Qt::DecorationRole:
         if (index.column() == COL_NAME && hit.entry < 0)
-            return QApplication::style()->standardIcon(hit.node->parent() ? QStyle::SP_DirIcon : QStyle::SP_DriveHDIcon);
+            return QApplication::style()->standardIcon(hit.node->parent() ? QStyle::SP_DirIcon
+                                                                          : QStyle::SP_DriveHDIcon);
         return {};
     default:
         return {};
@@ -166,7 +168,7 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
 
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *const headers[COL_COUNT] = {"Listing", "Folder", "Name", "Size",
+    static const char *const headers[COL_COUNT] = {"Listing", "Folder",      "Name",    "Size",
                                                    "Date",    "Description", "Category"};
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= COL_COUNT)
         return {};
@@ -361,7 +363,8 @@ void TfrmResults::start(SearchOptions options, std::vector<const TreeNode *> dis
             batch.clear();
             last = Clock::now();
             if (wake)
-                QMetaObject::invokeMethod(this, [this] { drain(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this] { drain(); }, Qt::QueuedConnection);
         };
         finder->findAll(
             disks,
@@ -378,7 +381,8 @@ void TfrmResults::start(SearchOptions options, std::vector<const TreeNode *> dis
             const std::lock_guard<std::mutex> lock(m_mutex);
             m_workerDone = true;
         }
-        QMetaObject::invokeMethod(this, [this, generation] { searchFinished(generation); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, generation] { searchFinished(generation); }, Qt::QueuedConnection);
     });
 }
 

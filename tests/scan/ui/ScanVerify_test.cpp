@@ -60,8 +60,8 @@ void ScanVerifyTest::verifyShowsWhatChangedAndChangesNothing()
     TfrmDifferences &panel = main.scanCommands().frmDifferences();
     QVERIFY(panel.isVisible());
     QCOMPARE(panel.windowTitle(), QStringLiteral("Verify 'Photos': 1 added, 1 removed, 1 changed"));
-    QCOMPARE(Shown(panel.model()), (QStringList{"Removed from the disk (1): b.txt", "Added to the disk (1): sub/new.txt",
-                                                "Changed (1): c.txt"}));
+    QCOMPARE(Shown(panel.model()), (QStringList{"Removed from the disk (1): b.txt",
+                                                "Added to the disk (1): sub/new.txt", "Changed (1): c.txt"}));
     QCOMPARE(ReadFile(w.programDir + file), bytes);
     QCOMPARE(ListingFiles(w.programDir), std::vector<std::string>{file});
     QVERIFY(!disk->disk().IsModified());

@@ -90,10 +90,7 @@ private:
         m_main->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
     }
-    QString cell(int row, int column)
-    {
-        return results().model().index(row, column).data().toString();
-    }
+    QString cell(int row, int column) { return results().model().index(row, column).data().toString(); }
 
 private slots:
     void init()
@@ -205,19 +202,21 @@ private slots:
     {
         QString message;
         bool stillOpen = false;
-        QVERIFY(WithDialog<TfrmSearch>([&] { m_main->mnuFindClick(); }, [&](TfrmSearch &d) {
-            Find<QLineEdit>(&d, "txtSizeFrom")->setText(QStringLiteral("lots"));
-            Find<QPushButton>(&d, "cmdFindAll")->click();
-            message = d.message();
-            stillOpen = d.isVisible();
-            Find<QLineEdit>(&d, "txtSizeFrom")->setText(QStringLiteral("5"));
-            Find<QLineEdit>(&d, "txtSizeTo")->setText(QStringLiteral("1"));
-            Find<QPushButton>(&d, "OKBtn")->click();
-            QCOMPARE(d.message(), QStringLiteral("The smallest size is larger than the largest."));
-            QVERIFY(d.isVisible());
-            Find<QLineEdit>(&d, "txtSizeFrom")->clear();
-            Find<QLineEdit>(&d, "txtSizeTo")->clear();
-        }));
+        QVERIFY(WithDialog<TfrmSearch>([&] { m_main->mnuFindClick(); },
+                                       [&](TfrmSearch &d) {
+                                           Find<QLineEdit>(&d, "txtSizeFrom")->setText(QStringLiteral("lots"));
+                                           Find<QPushButton>(&d, "cmdFindAll")->click();
+                                           message = d.message();
+                                           stillOpen = d.isVisible();
+                                           Find<QLineEdit>(&d, "txtSizeFrom")->setText(QStringLiteral("5"));
+                                           Find<QLineEdit>(&d, "txtSizeTo")->setText(QStringLiteral("1"));
+                                           Find<QPushButton>(&d, "OKBtn")->click();
+                                           QCOMPARE(d.message(),
+                                                    QStringLiteral("The smallest size is larger than the largest."));
+                                           QVERIFY(d.isVisible());
+                                           Find<QLineEdit>(&d, "txtSizeFrom")->clear();
+                                           Find<QLineEdit>(&d, "txtSizeTo")->clear();
+                                       }));
         QVERIFY(stillOpen);
         QCOMPARE(message, QStringLiteral("The size \"lots\" is not a number."));
         QCOMPARE(m_prompter->count(QueuedPrompter::Beep), 2);
@@ -258,11 +257,12 @@ private slots:
             apptest::WriteDisk(m_sandbox->programDir(), "400.rkm", *copy);
         }
         reopen();
-        QVERIFY(WithDialog<TfrmDuplicates>([&] { m_main->mnuFindDuplicatesClick(); }, [](TfrmDuplicates &d) {
-            Find<QLineEdit>(&d, "txtMinSize")->setText(QStringLiteral("12"));
-            Find<QComboBox>(&d, "cboMinSizeUnit")->setCurrentIndex(1); // KB
-            Find<QPushButton>(&d, "OKBtn")->click();
-        }));
+        QVERIFY(WithDialog<TfrmDuplicates>([&] { m_main->mnuFindDuplicatesClick(); },
+                                           [](TfrmDuplicates &d) {
+                                               Find<QLineEdit>(&d, "txtMinSize")->setText(QStringLiteral("12"));
+                                               Find<QComboBox>(&d, "cboMinSizeUnit")->setCurrentIndex(1); // KB
+                                               Find<QPushButton>(&d, "OKBtn")->click();
+                                           }));
         TfrmDuplicateList &list = m_main->searchCommands().frmDuplicateList();
         QVERIFY(list.isVisible());
         QCOMPARE(list.windowTitle(), QStringLiteral("Duplicates: 2 groups, 24.0 KB wasted"));
