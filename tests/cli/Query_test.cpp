@@ -1,6 +1,5 @@
 // verify, diff, duplicates and find's filters, run as a user runs them.
 #include "catalog/CatalogStore.h"
-#include "cli/CliRun.h"
 #include "scan/Scanner.h"
 #include "support/TestSupport.h"
 
@@ -38,10 +37,11 @@ protected:
         return disk->disk().FileName;
     }
 
-    test::CliResult Cli(std::vector<std::string> args)
+    test::CliResult Cli(const std::vector<std::string> &args)
     {
-        args.insert(args.begin(), {"--dir", programDir});
-        return test::RunCli(args);
+        test::RunOptions o;
+        o.programDir = programDir;
+        return test::RunCli(args, o);
     }
 
     // The lines of the output that start with one of "+-~", sorted.

@@ -43,9 +43,9 @@ void ScanVerifyTest::verifyShowsWhatChangedAndChangesNothing()
     World w;
     w.MakeDisk(kFiles);
     const std::string file = w.SaveListing(w.disk, "Photos", 0);
-    const std::string bytes = ReadFile(w.programDir + file);
+    const std::string bytes = ReadBytes(w.programDir + file);
     QFile::remove(QString::fromStdString(w.disk + "/b.txt"));
-    WriteFile(w.disk + "/sub/new.txt", "new");
+    WriteBytes(w.disk + "/sub/new.txt", "new");
     const utimbuf old{1000000000, 1000000000};
     QCOMPARE(::utime((w.disk + "/c.txt").c_str(), &old), 0);
     TfrmMain &main = w.Open();
@@ -62,7 +62,7 @@ void ScanVerifyTest::verifyShowsWhatChangedAndChangesNothing()
     QCOMPARE(panel.windowTitle(), QStringLiteral("Verify 'Photos': 1 added, 1 removed, 1 changed"));
     QCOMPARE(Shown(panel.model()), (QStringList{"Removed from the disk (1): b.txt",
                                                 "Added to the disk (1): sub/new.txt", "Changed (1): c.txt"}));
-    QCOMPARE(ReadFile(w.programDir + file), bytes);
+    QCOMPARE(ReadBytes(w.programDir + file), bytes);
     QCOMPARE(ListingFiles(w.programDir), std::vector<std::string>{file});
     QVERIFY(!disk->disk().IsModified());
 
@@ -116,7 +116,7 @@ void ScanVerifyTest::compareGoesToTheItemChosen()
     w.MakeDisk(kFiles);
     w.SaveListing(w.disk, "Before", 0);
     QFile::remove(QString::fromStdString(w.disk + "/a.txt"));
-    WriteFile(w.disk + "/sub/e.txt", "e");
+    WriteBytes(w.disk + "/sub/e.txt", "e");
     w.SaveListing(w.disk, "After", 0);
     TfrmMain &main = w.Open();
     main.show();
@@ -124,15 +124,12 @@ void ScanVerifyTest::compareGoesToTheItemChosen()
     TreeNode *before = w.store->Tree().findByName("Before");
     TreeNode *after = w.store->Tree().findByName("After");
     main.selectNode(before);
-    WhenModal([](QWidget *modal) {
-        auto *d = qobject_cast<TfrmCompare *>(modal);
-        QVERIFY(d);
-        auto *box = Find<QComboBox>(d, "cboListings");
+    QVERIFY(WithDialog<TfrmCompare>([&] { main.mnuCompareClick(); }, [](TfrmCompare &d) {
+        auto *box = Find<QComboBox>(&d, "cboListings");
         QCOMPARE(box->count(), 1);
         QCOMPARE(box->currentText(), QStringLiteral("After"));
-        Find<QPushButton>(d, "OKBtn")->click();
-    });
-    main.mnuCompareClick();
+        Find<QPushButton>(&d, "OKBtn")->click();
+    }));
     TfrmDifferences &panel = main.scanCommands().frmDifferences();
     QCOMPARE(panel.windowTitle(),
              QStringLiteral("Compare 'Before' with 'After': 1 only in 'Before', 1 only in 'After', 0 changed"));

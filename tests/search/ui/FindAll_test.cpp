@@ -36,10 +36,10 @@ class FindAllTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<apptest::Sandbox> m_sandbox;
+    std::unique_ptr<Sandbox> m_sandbox;
     std::unique_ptr<QueuedPrompter> m_prompter;
-    std::unique_ptr<CatalogStore> m_store;
-    std::unique_ptr<TfrmMain> m_main;
+    CatalogStore *m_store = nullptr;
+    TfrmMain *m_main = nullptr;
 
     TfrmResults &results() { return m_main->searchCommands().frmResults(); }
 
@@ -84,20 +84,20 @@ private:
     // The main window anew over the program folder as it is.
     void reopen()
     {
-        m_main.reset();
-        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir());
-        m_main = std::make_unique<TfrmMain>(*m_store);
+        m_sandbox->main.reset(); // the window goes before the catalogue it shows
+        m_main = &m_sandbox->Open();
+        m_store = m_sandbox->store.get();
         m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
     }
     QString cell(int row, int column) { return results().model().index(row, column).data().toString(); }
 
 private slots:
     void init()
     {
-        m_sandbox = std::make_unique<apptest::Sandbox>();
         m_prompter = std::make_unique<QueuedPrompter>();
-        const std::string dir = m_sandbox->programDir();
+        m_sandbox = std::make_unique<Sandbox>();
+        const std::string dir = m_sandbox->programDir;
         WriteSample(dir, "/media/Work");
         // A third listing, made where dates are written month first.
         auto old = MakeDiskNode("Old");
@@ -105,15 +105,13 @@ private slots:
         Add(old.get(), "Big.avi", "716800 Kb", "12/31/2023");
         Add(old.get(), "tiny.txt", "10 bytes", "01/13/2024", "read me");
         Add(old->appendChild("Reads"), "two.txt", "2 Kb", "02/29/2024");
-        apptest::WriteDisk(dir, "300.rkm", *old);
+        WriteDisk(dir, "300.rkm", *old);
         reopen();
     }
     void cleanup()
     {
-        m_main.reset();
-        m_store.reset();
-        m_prompter.reset();
         m_sandbox.reset();
+        m_prompter.reset();
     }
 
     // The rows of Find all are the matches of Find and repeated Find next.
@@ -254,7 +252,7 @@ private slots:
         {
             auto copy = MakeDiskNode("Copy");
             Add(copy.get(), "NOTES.TXT", "12 Kb", "01.02.2020");
-            apptest::WriteDisk(m_sandbox->programDir(), "400.rkm", *copy);
+            WriteDisk(m_sandbox->programDir, "400.rkm", *copy);
         }
         reopen();
         QVERIFY(WithDialog<TfrmDuplicates>([&] { m_main->mnuFindDuplicatesClick(); },
@@ -281,11 +279,11 @@ private slots:
 
     void newDialogsOpenTheirHelpTopics()
     {
-        QCOMPARE(apptest::HelpPageOnF1(m_main->searchCommands().frmDuplicates()),
+        QCOMPARE(HelpPageOnF1(m_main->searchCommands().frmDuplicates()),
                  QUrl(QStringLiteral("qrc:/help/topic10.html")));
         m_main->searchCommands().frmDuplicates().hide();
-        TfrmCompare compare(m_main.get());
-        QCOMPARE(apptest::HelpPageOnF1(compare), QUrl(QStringLiteral("qrc:/help/topic11.html")));
+        TfrmCompare compare(m_main);
+        QCOMPARE(HelpPageOnF1(compare), QUrl(QStringLiteral("qrc:/help/topic11.html")));
     }
 
 private:
