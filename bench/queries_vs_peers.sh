@@ -17,8 +17,7 @@ build=${1:?build dir}
 tree=${2:-/tmp/rackmere-bench/tree}
 rounds=${3:-3}
 work=${4:-$(mktemp -d)}
-cli="$build/src/rackmere-cli"
-[ -x "$cli" ] || cli="$build/rackmere-cli"
+cli="$build/rackmere-cli"
 here="$(cd "$(dirname "$0")" && pwd)"
 [ -d "$tree" ] || /usr/bin/python3 "$here/make_tree.py" "$tree"
 mkdir -p "$work"
