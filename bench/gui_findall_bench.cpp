@@ -78,6 +78,37 @@ void BM_FindAllTenthOfAMillion(benchmark::State &state)
 }
 BENCHMARK(BM_FindAllTenthOfAMillion)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 
+// Sorting the 100,048 rows by a text column (collation keys made for every
+// row) and by size (values read from the size texts).
+void BM_SortTenthOfAMillion(benchmark::State &state)
+{
+    TfrmSplash::setMinimumMillisecondsForTests(0);
+    CatalogStore store(catalogDir());
+    TfrmMain window(store);
+    window.show();
+    QCoreApplication::processEvents();
+    TfrmResults &results = window.searchCommands().frmResults();
+    SearchOptions o;
+    o.text = ".jpg";
+    results.start(o, DiskNodes(store.Tree()));
+    window.showPanel(&results);
+    while (results.running())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const int column = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        results.model().sort(column, Qt::AscendingOrder);
+        state.PauseTiming();
+        results.model().sort(-1);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SortTenthOfAMillion)
+    ->Arg(ResultsModel::COL_NAME)
+    ->Arg(ResultsModel::COL_SIZE)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+
 } // namespace
 
 int main(int argc, char **argv)

@@ -3,6 +3,7 @@
 #include "search/Finder.h"
 
 #include <QAbstractTableModel>
+#include <QCollatorSortKey>
 #include <QDockWidget>
 
 #include <atomic>
@@ -57,8 +58,9 @@ private:
     std::vector<int> m_order;      // the rows as shown: indices into m_hits
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    // Sort keys of every match for the sort column.
-    std::vector<QString> m_textKeys;
+    // Sort keys of every match for the sort column (text keys are made for
+    // the matches in the order they came, so they are only ever appended).
+    std::vector<QCollatorSortKey> m_textKeys;
     std::vector<int64_t> m_valueKeys;
     mutable std::unordered_map<const TreeNode *, platform::DateOrder> m_dateOrders;
 };

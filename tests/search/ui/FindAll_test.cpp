@@ -164,6 +164,11 @@ private slots:
         header->setSortIndicator(ResultsModel::COL_DATE, Qt::DescendingOrder);
         QCOMPARE(cell(0, ResultsModel::COL_DATE), QStringLiteral("02/29/2024"));
         QCOMPARE(cell(1, ResultsModel::COL_DATE), QStringLiteral("01/13/2024"));
+        // Names as people read them, letter case aside.
+        header->setSortIndicator(ResultsModel::COL_NAME, Qt::AscendingOrder);
+        QCOMPARE(cell(0, ResultsModel::COL_NAME), QStringLiteral("Big.avi"));
+        QCOMPARE(cell(1, ResultsModel::COL_NAME), QStringLiteral("notes.txt"));
+        QCOMPARE(cell(n - 1, ResultsModel::COL_NAME), QStringLiteral("two.txt"));
         // Clearing the sort gives back Find next's order.
         header->setSortIndicator(-1, Qt::AscendingOrder);
         QStringList again;
