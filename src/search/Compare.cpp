@@ -1,5 +1,6 @@
 #include "search/Compare.h"
 
+#include "platform/Text.h"
 #include "platform/TextValues.h"
 #include "scan/Props.h"
 #include "search/Finder.h"
@@ -12,24 +13,43 @@ namespace rkm {
 
 namespace {
 
-// For each item of B, the item of A with the same name, or -1; each item of
-// A is taken at most once. The item of A at the place the previous match
-// predicts is tried first, so lists in the same order are matched in one
-// pass; an index of A's names is made on the first miss.
+bool HasHighByte(std::string_view s)
+{
+    for (const char c : s)
+        if (static_cast<unsigned char>(c) & 0x80)
+            return true;
+    return false;
+}
+
+// For each item of B, the item of A with the same name, or -1: the same
+// bytes, or else the same text in another encoding (a listing made on
+// Windows holds Windows-1252, a volume mounted here gives UTF-8), as Update
+// carries annotations over. Each item of A is taken at most once. The item
+// of A at the place the previous match predicts is tried first, so lists in
+// the same order are matched in one pass; an index of A's names is made on
+// the first miss, and one of their decoded texts (names that are not ASCII)
+// on the first miss of such a name.
 template <class AName, class BName> std::vector<int> MatchByName(int aCount, int bCount, AName aName, BName bName)
 {
     std::vector<int> match(static_cast<std::size_t>(bCount), -1);
     std::vector<char> taken(static_cast<std::size_t>(aCount), 0);
+    // The first item of each name, and for each item the next of its name.
     std::unordered_map<std::string_view, int> firstOfName;
-    std::vector<int> nextOfName;
-    bool indexed = false;
+    std::unordered_map<std::string, int> firstOfText;
+    std::vector<int> nextOfName, nextOfText;
+    bool indexed = false, textIndexed = false;
+    const auto firstFree = [&](int j, const std::vector<int> &next) {
+        while (j >= 0 && taken[static_cast<std::size_t>(j)])
+            j = next[static_cast<std::size_t>(j)];
+        return j;
+    };
     int offset = 0;
     for (int i = 0; i < bCount; ++i) {
         const std::string_view name = bName(i);
         const int candidate = i + offset;
+        const bool inRange = candidate >= 0 && candidate < aCount && !taken[static_cast<std::size_t>(candidate)];
         int found = -1;
-        if (candidate >= 0 && candidate < aCount && !taken[static_cast<std::size_t>(candidate)] &&
-            aName(candidate) == name) {
+        if (inRange && aName(candidate) == name) {
             found = candidate;
         } else {
             if (!indexed) {
@@ -44,11 +64,28 @@ template <class AName, class BName> std::vector<int> MatchByName(int aCount, int
                 }
                 indexed = true;
             }
-            if (const auto it = firstOfName.find(name); it != firstOfName.end()) {
-                int j = it->second;
-                while (j >= 0 && taken[static_cast<std::size_t>(j)])
-                    j = nextOfName[static_cast<std::size_t>(j)];
-                found = j;
+            if (const auto it = firstOfName.find(name); it != firstOfName.end())
+                found = firstFree(it->second, nextOfName);
+            if (found < 0 && HasHighByte(name)) {
+                if (inRange && platform::SameText(aName(candidate), name)) {
+                    found = candidate;
+                } else {
+                    if (!textIndexed) {
+                        nextOfText.assign(static_cast<std::size_t>(aCount), -1);
+                        for (int j = aCount - 1; j >= 0; --j) {
+                            if (!HasHighByte(aName(j)))
+                                continue;
+                            auto [it, fresh] = firstOfText.emplace(platform::Utf8Text(aName(j)), j);
+                            if (!fresh) {
+                                nextOfText[static_cast<std::size_t>(j)] = it->second;
+                                it->second = j;
+                            }
+                        }
+                        textIndexed = true;
+                    }
+                    if (const auto t = firstOfText.find(platform::Utf8Text(name)); t != firstOfText.end())
+                        found = firstFree(t->second, nextOfText);
+                }
             }
             if (found >= 0)
                 offset = found - i;
@@ -79,7 +116,7 @@ public:
             const TreeNode &child = *a.child(j);
             const int i = ofA[static_cast<std::size_t>(j)];
             if (i >= 0)
-                folder(child, *b.child(i), prefix + child.text() + "/");
+                folder(child, *b.child(i), prefix + platform::Utf8Text(child.text()) + "/");
             else
                 onlyFolder(DiffKind::OnlyInA, child, prefix);
         }
@@ -117,7 +154,7 @@ private:
             const FileEntryView &ea = va[static_cast<std::size_t>(j)];
             const int i = ofA[static_cast<std::size_t>(j)];
             if (i < 0) {
-                DiffItem d = item(DiffKind::OnlyInA, prefix + std::string(ea[FT_NAME]), false);
+                DiffItem d = item(DiffKind::OnlyInA, prefix + platform::Utf8Text(ea[FT_NAME]), false);
                 d.nodeA = &a;
                 d.entryA = j;
                 d.sizeA = ea[FT_SIZE];
@@ -130,7 +167,7 @@ private:
             const bool date = !sameDate(ea[FT_DATE], eb[FT_DATE]);
             if (!size && !date)
                 continue;
-            DiffItem d = item(DiffKind::Changed, prefix + std::string(ea[FT_NAME]), false);
+            DiffItem d = item(DiffKind::Changed, prefix + platform::Utf8Text(ea[FT_NAME]), false);
             d.nodeA = &a;
             d.entryA = j;
             d.nodeB = &b;
@@ -147,7 +184,7 @@ private:
             if (match[static_cast<std::size_t>(i)] >= 0)
                 continue;
             const FileEntryView &eb = vb[static_cast<std::size_t>(i)];
-            DiffItem d = item(DiffKind::OnlyInB, prefix + std::string(eb[FT_NAME]), false);
+            DiffItem d = item(DiffKind::OnlyInB, prefix + platform::Utf8Text(eb[FT_NAME]), false);
             d.nodeB = &b;
             d.entryB = i;
             d.sizeB = eb[FT_SIZE];
@@ -158,7 +195,7 @@ private:
 
     void onlyFolder(DiffKind kind, const TreeNode &node, const std::string &prefix)
     {
-        DiffItem d = item(kind, prefix + node.text() + "/", true);
+        DiffItem d = item(kind, prefix + platform::Utf8Text(node.text()) + "/", true);
         (kind == DiffKind::OnlyInA ? d.nodeA : d.nodeB) = &node;
         CountSubtree(node, d.foldersBelow, d.filesBelow);
         add(std::move(d));

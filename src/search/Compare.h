@@ -17,7 +17,8 @@ enum class DiffKind {
 struct DiffItem {
     DiffKind kind = DiffKind::Changed;
     // Folder names and the file name from below the disk, joined by '/'; a
-    // folder ends with '/'. Stored bytes.
+    // folder ends with '/'. As UTF-8, each name decoded (a folder of A names
+    // the folders both hold).
     std::string path;
     bool folder = false;
     // Where the item is on each side that holds it: the node and the file
@@ -41,11 +42,13 @@ struct ListingDiff {
     bool equal() const { return items.empty(); }
 };
 
-// Compares two disks' subtrees. Names are compared byte for byte (as Update
-// carries annotations over); sizes by what the size texts stand for, dates by
-// the day the date texts stand for, each read in its listing's own order, so
-// listings made under different date formats compare fairly. Descriptions,
-// categories and comments do not count.
+// Compares two disks' subtrees. Names are the same when their bytes are, or
+// else when they are the same text in another encoding (as Update carries
+// annotations over: a listing made on Windows against its disk read here);
+// letter case counts. Sizes compare by what the size texts stand for, dates
+// by the day the date texts stand for, each read in its listing's own order,
+// so listings made under different date formats compare fairly.
+// Descriptions, categories and comments do not count.
 ListingDiff CompareListings(const TreeNode &a, const TreeNode &b);
 
 } // namespace rkm
