@@ -105,7 +105,9 @@ TEST(CompareListings, DatesInOtherFormatsAndOtherOrders)
     // A name written on Windows is the same name read here; letter case
     // counts. Paths are UTF-8.
     a->appendChild("Caf\xE9")->disk().Files.append(FileEntry{"\xE9t\xE9.txt", "", "31.12.2023", "1 Kb", ""});
-    b->appendChild("Caf\xC3\xA9")->disk().Files.append(FileEntry{"\xC3\xA9t\xC3\xA9.txt", "", "12/31/2023", "1 Kb", ""});
+    b->appendChild("Caf\xC3\xA9")
+        ->disk()
+        .Files.append(FileEntry{"\xC3\xA9t\xC3\xA9.txt", "", "12/31/2023", "1 Kb", ""});
     b->child(1)->disk().Files.append(FileEntry{"\xC3\x89t\xC3\xA9.txt", "", "12/31/2023", "1 Kb", ""});
     EXPECT_EQ(Items(CompareListings(*a, *b)),
               (std::vector<std::string>{"~ three date", "+ Caf\xC3\xA9/\xC3\x89t\xC3\xA9.txt"}));
