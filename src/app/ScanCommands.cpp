@@ -49,8 +49,9 @@ void ScanCommands::addListing()
         const std::string root = m_addNew->scanRoot();
         const std::string name = m_addNew->description();
         const std::string comment = m_addNew->comment();
-        std::unique_ptr<TreeNode> scanned =
-            m_adding->runScan(root, [&](ScanControl &control) { return ScanDisk(root, name, comment, &control); });
+        std::unique_ptr<TreeNode> scanned = m_adding->runScan(root, [&](ScanControl &control) {
+            return ScanDisk(root, name, comment, &control);
+        });
         if (!scanned)
             return; // cancelled: nothing was added and nothing written
         const WaitCursor wait;
@@ -101,8 +102,9 @@ void ScanCommands::updateListing()
         const std::string rootPath = root->RootPath;
         const std::string name = old->text();
         const std::string comment = root->Comment;
-        std::unique_ptr<TreeNode> fresh = m_adding->runScan(
-            rootPath, [&](ScanControl &control) { return ScanDisk(rootPath, name, comment, &control); });
+        std::unique_ptr<TreeNode> fresh = m_adding->runScan(rootPath, [&](ScanControl &control) {
+            return ScanDisk(rootPath, name, comment, &control);
+        });
         if (!fresh)
             return; // cancelled: the old listing and its file stay as they were
         const WaitCursor wait;
@@ -122,11 +124,16 @@ void ScanCommands::verifyListing()
     if (!diskReady(root, "verify"))
         return;
     m_main.guarded([&] {
-        ListingDiff diff;
-        {
-            ScanProgress progress(*m_adding);
-            diff = VerifyListing(*disk, m_adding);
-        }
+        const std::string rootPath = root->RootPath;
+        const std::string diskName = disk->text();
+        const std::string comment = root->Comment;
+        // The walk of Add new and Update, with its progress window and Cancel.
+        const std::unique_ptr<TreeNode> now = m_adding->runScan(rootPath, [&](ScanControl &control) {
+            return ScanDisk(rootPath, diskName, comment, &control);
+        });
+        if (!now)
+            return; // cancelled: nothing to show
+        ListingDiff diff = CompareWithWalk(*disk, *now);
         const QString name = platform::DecodeText(disk->text());
         const QLocale l;
         const QString title = diff.equal() ? QStringLiteral("Verify '%1': the disk matches its listing").arg(name)
@@ -195,8 +202,7 @@ void ScanCommands::deleteListing()
     TDisk *root = m_main.currentNode()->disk().GetRootDisk();
     const QString path = platform::DecodeText(m_main.store().PathOf(root->FileName));
     if (!m_main.store().DeleteListing(root->Node)) {
-        prompter().message(&m_main, QMessageBox::Warning, path, QStringLiteral("Error deleting file"),
-                           QMessageBox::Ok);
+        prompter().message(&m_main, QMessageBox::Warning, path, QStringLiteral("Error deleting file"), QMessageBox::Ok);
         return;
     }
     m_main.selectNode(nullptr);
