@@ -446,6 +446,8 @@ bool TfrmMain::saveBeforeClosing()
     // The window stays until every modified listing is written or the user
     // gives it up.
     m_autosave->stop();
+    if (m_search)
+        m_search->stopFindAll();
     for (;;) {
         const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
         tellShortenedTexts();
@@ -477,6 +479,9 @@ bool TfrmMain::saveModifiedListings()
     if (m_saving)
         return false;
     m_autosave->stop();
+    // A save may cut a listing's over-long texts in memory too.
+    if (m_search)
+        m_search->stopFindAll();
     const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
     m_saving = true;
     tellShortenedTexts();

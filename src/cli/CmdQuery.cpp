@@ -21,7 +21,8 @@ int runDuplicates(Context &ctx);
 int runDiff(Context &ctx);
 int runVerify(Context &ctx);
 
-const Command duplicatesCmd{"duplicates", "list files that have copies, across all listings or within one",
+const Command duplicatesCmd{"duplicates", Access::Read,
+                            "list files that have copies, across all listings or within one",
                             "Usage: rackmere-cli duplicates [--min-size SIZE] [--listing LISTING] [--json]\n"
                             "\n"
                             "Groups the file entries that have the same name (letter case ignored, the\n"
@@ -47,7 +48,7 @@ const Command duplicatesCmd{"duplicates", "list files that have copies, across a
                             runDuplicates};
 const Registrar duplicatesReg(duplicatesCmd);
 
-const Command diffCmd{"diff", "compare two listings: what only one holds and what changed",
+const Command diffCmd{"diff", Access::Read, "compare two listings: what only one holds and what changed",
                       "Usage: rackmere-cli diff A B [--json]\n"
                       "\n"
                       "A and B are listings (a file's bare name such as 1234.rkm, or a disk name).\n"
@@ -76,7 +77,7 @@ const Command diffCmd{"diff", "compare two listings: what only one holds and wha
                       runDiff};
 const Registrar diffReg(diffCmd);
 
-const Command verifyCmd{"verify", "scan a listing's disk again and tell what changed, changing nothing",
+const Command verifyCmd{"verify", Access::Read, "scan a listing's disk again and tell what changed, changing nothing",
                         "Usage: rackmere-cli verify LISTING [--force] [--json]\n"
                         "\n"
                         "LISTING is a listing file's bare name (1234.rkm) or a disk name. Walks the\n"
