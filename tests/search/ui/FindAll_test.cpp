@@ -285,10 +285,10 @@ private slots:
     void newDialogsOpenTheirHelpTopics()
     {
         QCOMPARE(HelpPageOnF1(m_main->searchCommands().frmDuplicates()),
-                 QUrl(QStringLiteral("qrc:/help/topic10.html")));
+                 QUrl(QStringLiteral("qrc:/help/topic11.html")));
         m_main->searchCommands().frmDuplicates().hide();
         TfrmCompare compare(m_main);
-        QCOMPARE(HelpPageOnF1(compare), QUrl(QStringLiteral("qrc:/help/topic11.html")));
+        QCOMPARE(HelpPageOnF1(compare), QUrl(QStringLiteral("qrc:/help/topic12.html")));
     }
 
 private:
