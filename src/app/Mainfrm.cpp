@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QMenu>
@@ -114,6 +115,9 @@ TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), 
 
 TfrmMain::~TfrmMain()
 {
+    // A Find all reads the catalogue until it is stopped.
+    if (m_search)
+        m_search->stopFindAll();
     FormDestroy();
     delete m_splash;
     // The views let go of the models before the catalogue's owner goes.
@@ -231,12 +235,18 @@ void TfrmMain::buildWindow()
 
 void TfrmMain::buildMenus()
 {
+    // A command that may change the catalogue waits for a running Find all
+    // to stop first: the search reads the catalogue on a thread of its own.
     auto item = [this](QAction *&member, const char *name, const char *caption, void (TfrmMain::*handler)(),
-                       bool enabled = true) {
+                       bool enabled = true, bool edits = false) {
         member = new QAction(QString::fromUtf8(caption), this);
         member->setObjectName(QString::fromLatin1(name));
         member->setEnabled(enabled);
-        connect(member, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+        connect(member, &QAction::triggered, this, [this, handler, edits] {
+            if (edits && m_search)
+                m_search->stopFindAll();
+            guarded([this, handler] { (this->*handler)(); });
+        });
         return member;
     };
     auto menu = [this](const char *name, const char *caption) {
@@ -247,14 +257,16 @@ void TfrmMain::buildMenus()
     auto separator = [](QMenu *m, const char *name) { m->addSeparator()->setObjectName(QString::fromLatin1(name)); };
 
     QMenu *disk = menu("Disk1", "&Disk");
-    disk->addAction(item(Addnew1, "Addnew1", "&Add new...", &TfrmMain::Addnew1Click));
-    disk->addAction(item(mnuUpdate, "mnuUpdate", "&Update...", &TfrmMain::popUpdateClick, false));
-    disk->addAction(item(mnuDelete, "mnuDelete", "&Delete", &TfrmMain::popDeleteClick, false));
-    disk->addAction(item(mnuRename, "mnuRename", "&Rename...", &TfrmMain::mnuRenameClick, false));
+    disk->addAction(item(Addnew1, "Addnew1", "&Add new...", &TfrmMain::Addnew1Click, true, true));
+    disk->addAction(item(mnuUpdate, "mnuUpdate", "&Update...", &TfrmMain::popUpdateClick, false, true));
+    disk->addAction(item(mnuDelete, "mnuDelete", "&Delete", &TfrmMain::popDeleteClick, false, true));
+    disk->addAction(item(mnuRename, "mnuRename", "&Rename...", &TfrmMain::mnuRenameClick, false, true));
     mnuRename->setShortcut(QKeySequence(Qt::Key_F2));
     disk->addAction(item(mnuPrint, "mnuPrint", "&Print...", &TfrmMain::mnuPrintClick, false));
     disk->addAction(item(mnuExport, "mnuExport", "&Export...", &TfrmMain::mnuExportClick, false));
-    disk->addAction(item(mnuProperties, "mnuProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false));
+    disk->addAction(item(mnuProperties, "mnuProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false, true));
+    disk->addAction(item(mnuCompare, "mnuCompare", "&Compare with...", &TfrmMain::mnuCompareClick, false));
+    disk->addAction(item(mnuVerify, "mnuVerify", "&Verify...", &TfrmMain::mnuVerifyClick, false));
     separator(disk, "N1");
     disk->addAction(item(mnuExit, "mnuExit", "E&xit", &TfrmMain::mnuExitClick));
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -264,6 +276,8 @@ void TfrmMain::buildMenus()
     mnuFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     search->addAction(item(mnuFindNext, "mnuFindNext", "Find ne&xt", &TfrmMain::mnuFindNextClick));
     mnuFindNext->setShortcut(QKeySequence(Qt::Key_F3));
+    search->addAction(item(mnuFindDuplicates, "mnuFindDuplicates", "Find &duplicates...",
+                           &TfrmMain::mnuFindDuplicatesClick));
 
     QMenu *help = menu("About1", "&Help");
     help->addAction(item(mnuHelpTopics, "mnuHelpTopics", "&Help Topics", &TfrmMain::mnuHelpTopicsClick));
@@ -277,14 +291,17 @@ void TfrmMain::buildMenus()
     const QList<QKeySequence> enter = {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)};
     popTree = new QMenu(this);
     popTree->setObjectName(QStringLiteral("popTree"));
-    popTree->addAction(item(Addnew2, "Addnew2", "Add new...", &TfrmMain::Addnew1Click));
+    popTree->addAction(item(Addnew2, "Addnew2", "Add new...", &TfrmMain::Addnew1Click, true, true));
     Addnew2->setShortcut(QKeySequence(Qt::Key_Insert));
-    popTree->addAction(item(popUpdate, "popUpdate", "Update...", &TfrmMain::popUpdateClick, false));
-    popTree->addAction(item(popRename, "popRename", "&Rename", &TfrmMain::mnuRenameClick, false));
-    popTree->addAction(item(popDelete, "popDelete", "Delete", &TfrmMain::popDeleteClick, false));
+    popTree->addAction(item(popUpdate, "popUpdate", "Update...", &TfrmMain::popUpdateClick, false, true));
+    popTree->addAction(item(popRename, "popRename", "&Rename", &TfrmMain::mnuRenameClick, false, true));
+    popTree->addAction(item(popDelete, "popDelete", "Delete", &TfrmMain::popDeleteClick, false, true));
     popDelete->setShortcut(QKeySequence(Qt::Key_Delete));
     popTree->addAction(item(popPrint, "popPrint", "&Print...", &TfrmMain::mnuPrintClick, false));
-    popTree->addAction(item(popProperties, "popProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false));
+    popTree->addAction(item(popProperties, "popProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false,
+                            true));
+    popTree->addAction(item(popCompare, "popCompare", "Compare with...", &TfrmMain::mnuCompareClick, false));
+    popTree->addAction(item(popVerify, "popVerify", "Verify...", &TfrmMain::mnuVerifyClick, false));
     popProperties->setShortcuts(enter);
     for (QAction *a : popTree->actions()) {
         a->setShortcutContext(Qt::WidgetShortcut);
@@ -293,7 +310,8 @@ void TfrmMain::buildMenus()
 
     popList = new QMenu(this);
     popList->setObjectName(QStringLiteral("popList"));
-    popList->addAction(item(popLstProperties, "popLstProperties", "Properties", &TfrmMain::StringGrid1DblClick));
+    popList->addAction(item(popLstProperties, "popLstProperties", "Properties", &TfrmMain::StringGrid1DblClick, true,
+                            true));
     popLstProperties->setShortcuts(enter);
     popLstProperties->setShortcutContext(Qt::WidgetShortcut);
     StringGrid1->addAction(popLstProperties);
@@ -394,6 +412,13 @@ void TfrmMain::restoreGeometry()
 
 void TfrmMain::diskAboutToGo(int first, int last)
 {
+    // The panels let go of the disks (a running Find all stops first).
+    for (int row = first; row <= last && row < m_store.Tree().diskCount(); ++row) {
+        if (m_search)
+            m_search->forgetDisk(m_store.Tree().disk(row));
+        if (m_scan)
+            m_scan->forgetDisk(m_store.Tree().disk(row));
+    }
     // The selected node's disk is about to go: nothing may point into it.
     if (!CurrentNode)
         return;
@@ -435,6 +460,8 @@ bool TfrmMain::saveBeforeClosing()
     // The window stays until every modified listing is written or the user
     // gives it up.
     m_autosave->stop();
+    if (m_search)
+        m_search->stopFindAll();
     for (;;) {
         const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
         tellShortenedTexts();
@@ -466,6 +493,9 @@ bool TfrmMain::saveModifiedListings()
     if (m_saving)
         return false;
     m_autosave->stop();
+    // A save may cut a listing's over-long texts in memory too.
+    if (m_search)
+        m_search->stopFindAll();
     const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
     m_saving = true;
     tellShortenedTexts();
@@ -620,11 +650,12 @@ void TfrmMain::TreeView1Change(TreeNode *node)
 
     const bool selected = node != nullptr;
     for (QAction *a : {mnuRename, popRename, mnuDelete, popDelete, mnuUpdate, popUpdate, mnuProperties, popProperties,
-                       mnuPrint, popPrint})
+                       mnuPrint, popPrint, mnuCompare, popCompare, mnuVerify, popVerify})
         a->setEnabled(selected);
     mnuFind->setEnabled(!m_store.Tree().empty());
     mnuFindNext->setEnabled(mnuFind->isEnabled());
     mnuExport->setEnabled(!m_store.Tree().empty());
+    mnuFindDuplicates->setEnabled(mnuFind->isEnabled());
 }
 
 void TfrmMain::selectNode(TreeNode *node)
@@ -680,6 +711,26 @@ void TfrmMain::refreshGridEntry(int index)
     m_gridModel->entryChanged(index);
 }
 
+void TfrmMain::showPanel(QDockWidget *panel)
+{
+    if (std::find(m_panels.begin(), m_panels.end(), panel) == m_panels.end()) {
+        addDockWidget(Qt::BottomDockWidgetArea, panel);
+        // Beside a panel already there, as a tab of its own.
+        for (QDockWidget *other : m_panels) {
+            if (other->isVisible() && !other->isFloating() && dockWidgetArea(other) == Qt::BottomDockWidgetArea) {
+                tabifyDockWidget(other, panel);
+                break;
+            }
+        }
+        m_panels.push_back(panel);
+        panel->show();
+        if (m_panels.size() == 1)
+            resizeDocks({panel}, {std::max(height() / 3, 120)}, Qt::Vertical);
+    }
+    panel->show();
+    panel->raise();
+}
+
 void TfrmMain::reportError(const QString &message)
 {
     ReportGeneralError(this, message);
@@ -695,6 +746,18 @@ void TfrmMain::mnuExportClick() { ExportCommand(*this); }
 void TfrmMain::mnuFindClick() { m_search->find(); }
 void TfrmMain::mnuFindNextClick() { m_search->findNext(); }
 void TfrmMain::StringGrid1DblClick() { m_search->editFileEntry(); }
+void TfrmMain::mnuFindDuplicatesClick()
+{
+    m_search->findDuplicates();
+}
+void TfrmMain::mnuCompareClick()
+{
+    m_scan->compareListing();
+}
+void TfrmMain::mnuVerifyClick()
+{
+    m_scan->verifyListing();
+}
 void TfrmMain::mnuExitClick() { close(); }
 void TfrmMain::mnuHelpTopicsClick() { ShowHelp(this, HELP_CONTENTS); }
 void TfrmMain::Tarnwellwebsite1Click() { GotoURL(QString::fromLatin1(PROJECT_WEB_ADDRESS)); }

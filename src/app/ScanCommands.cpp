@@ -8,10 +8,18 @@
 #include "platform/Text.h"
 #include "scan/Scanner.h"
 #include "scan/Update.h"
+#include "scan/Verify.h"
 #include "scan/ui/Addfrm.h"
 #include "scan/ui/Frmaddprogress.h"
+#include "scan/ui/Frmcompare.h"
+#include "scan/ui/Frmdifferences.h"
 #include "scan/ui/Frmpr.h"
 #include "scan/ui/Frmrename.h"
+#include "search/Compare.h"
+#include "search/Finder.h"
+#include "gui/WaitCursor.h"
+
+#include <QLocale>
 
 #include <cerrno>
 #include <cstring>
@@ -26,8 +34,12 @@ const QString RACKMERE = QStringLiteral("Rackmere");
 
 // The windows are children of the main window, which deletes them.
 ScanCommands::ScanCommands(TfrmMain &main)
-    : m_main(main), m_addNew(new TfrmAddNew(&main)), m_adding(new TfrmAdding(&main)), m_props(new TfrmProps(&main))
+    : m_main(main), m_addNew(new TfrmAddNew(&main)), m_adding(new TfrmAdding(&main)), m_props(new TfrmProps(&main)),
+      m_differences(new TfrmDifferences(&main))
 {
+    m_differences->hide();
+    QObject::connect(m_differences, &TfrmDifferences::itemActivated, &main,
+                     [this](TreeNode *node, int entry) { m_main.showMatch(node, entry); });
 }
 
 ScanCommands::~ScanCommands() = default;
@@ -40,8 +52,9 @@ void ScanCommands::addListing()
         const std::string root = m_addNew->scanRoot();
         const std::string name = m_addNew->description();
         const std::string comment = m_addNew->comment();
-        std::unique_ptr<TreeNode> scanned =
-            m_adding->runScan(root, [&](ScanControl &control) { return ScanDisk(root, name, comment, &control); });
+        std::unique_ptr<TreeNode> scanned = m_adding->runScan(root, [&](ScanControl &control) {
+            return ScanDisk(root, name, comment, &control);
+        });
         if (!scanned)
             return; // cancelled: nothing was added and nothing written
         const WaitCursor wait;
@@ -54,42 +67,48 @@ void ScanCommands::addListing()
     });
 }
 
-void ScanCommands::updateListing()
+bool ScanCommands::diskReady(TDisk *root, const char *verb)
 {
-    if (!m_main.currentNode())
-        return;
-    TDisk *root = m_main.currentNode()->disk().GetRootDisk();
-    TreeNode *old = root->Node;
     if (prompter().message(&m_main, QMessageBox::Question, RACKMERE,
-                           UpdatePrompt(old->text(), root->RootPath, platform::System()),
+                           UpdatePrompt(root->Node->text(), root->RootPath, platform::System()),
                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok)
-        return;
+        return false;
     switch (CheckListingDisk(m_main.store(), *root)) {
     case DiskCheck::NotFound: {
         int error = ENOENT;
         ResolveScanRoot(root->GetFullPath(), &error);
         prompter().message(&m_main, QMessageBox::Warning, m_main.windowTitle(),
                            DiskNotFoundText(root->GetFullPath(), error), QMessageBox::Ok);
-        return;
+        return false;
     }
     case DiskCheck::SerialDiffers:
-        if (prompter().message(&m_main, QMessageBox::Question, m_main.windowTitle(),
-                               QStringLiteral("The serial number of the disk (%1) is not the same as that of the "
-                                              "original one, this probably means that you inserted the wrong disk. "
-                                              "Abort update?")
-                                   .arg(platform::DecodeText(root->RootPath)),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::No)
-            return;
-        break;
+        return prompter().message(&m_main, QMessageBox::Question, m_main.windowTitle(),
+                                  QStringLiteral("The serial number of the disk (%1) is not the same as that of the "
+                                                 "original one, this probably means that you inserted the wrong disk. "
+                                                 "Abort %2?")
+                                      .arg(platform::DecodeText(root->RootPath), QString::fromLatin1(verb)),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::No;
     case DiskCheck::Ready:
         break;
     }
+    return true;
+}
+
+void ScanCommands::updateListing()
+{
+    if (!m_main.currentNode())
+        return;
+    TDisk *root = m_main.currentNode()->disk().GetRootDisk();
+    TreeNode *old = root->Node;
+    if (!diskReady(root, "update"))
+        return;
     m_main.guarded([&] {
         const std::string rootPath = root->RootPath;
         const std::string name = old->text();
         const std::string comment = root->Comment;
-        std::unique_ptr<TreeNode> fresh = m_adding->runScan(
-            rootPath, [&](ScanControl &control) { return ScanDisk(rootPath, name, comment, &control); });
+        std::unique_ptr<TreeNode> fresh = m_adding->runScan(rootPath, [&](ScanControl &control) {
+            return ScanDisk(rootPath, name, comment, &control);
+        });
         if (!fresh)
             return; // cancelled: the old listing and its file stay as they were
         const WaitCursor wait;
@@ -98,6 +117,82 @@ void ScanCommands::updateListing()
         m_main.selectNode(m_main.store().ReplaceDisk(old, std::move(fresh)));
         m_main.tellShortenedTexts();
     });
+}
+
+void ScanCommands::verifyListing()
+{
+    if (!m_main.currentNode())
+        return;
+    TDisk *root = m_main.currentNode()->disk().GetRootDisk();
+    const TreeNode *disk = root->Node;
+    if (!diskReady(root, "verify"))
+        return;
+    m_main.guarded([&] {
+        const std::string rootPath = root->RootPath;
+        const std::string diskName = disk->text();
+        const std::string comment = root->Comment;
+        // The walk of Add new and Update, with its progress window and Cancel.
+        const std::unique_ptr<TreeNode> now = m_adding->runScan(rootPath, [&](ScanControl &control) {
+            return ScanDisk(rootPath, diskName, comment, &control);
+        });
+        if (!now)
+            return; // cancelled: nothing to show
+        ListingDiff diff = CompareWithWalk(*disk, *now);
+        const QString name = platform::DecodeText(disk->text());
+        const QLocale l;
+        const QString title = diff.equal() ? QStringLiteral("Verify '%1': the disk matches its listing").arg(name)
+                                           : QStringLiteral("Verify '%1': %2 added, %3 removed, %4 changed")
+                                                 .arg(name, l.toString(diff.onlyInB), l.toString(diff.onlyInA),
+                                                      l.toString(diff.changed));
+        m_differences->showDiff(title, std::move(diff),
+                                {QStringLiteral("Removed from the disk"), QStringLiteral("Added to the disk"),
+                                 QStringLiteral("Changed")});
+        m_main.showPanel(m_differences);
+    });
+}
+
+void ScanCommands::compareListing()
+{
+    if (!m_main.currentDisk())
+        return;
+    const TreeNode *disk = m_main.currentDisk()->Node;
+    std::vector<const TreeNode *> others;
+    for (const TreeNode *d : DiskNodes(m_main.store().Tree()))
+        if (d != disk)
+            others.push_back(d);
+    if (others.empty()) {
+        prompter().message(&m_main, QMessageBox::Information, RACKMERE,
+                           QStringLiteral("There is no other listing to compare this one with."), QMessageBox::Ok);
+        return;
+    }
+    TfrmCompare dialog(&m_main);
+    dialog.setListings(disk, others);
+    if (dialog.exec() != QDialog::Accepted || !dialog.chosen())
+        return;
+    const TreeNode *other = dialog.chosen();
+    m_main.guarded([&] {
+        ListingDiff diff;
+        {
+            const WaitCursor wait;
+            diff = CompareListings(*disk, *other);
+        }
+        const QString a = platform::DecodeText(disk->text()), b = platform::DecodeText(other->text());
+        const QLocale l;
+        const QString title = diff.equal() ? QStringLiteral("Compare '%1' with '%2': the listings are equal").arg(a, b)
+                                           : QStringLiteral("Compare '%1' with '%2': %3 only in '%1', %4 only in '%2', "
+                                                            "%5 changed")
+                                                 .arg(a, b, l.toString(diff.onlyInA), l.toString(diff.onlyInB),
+                                                      l.toString(diff.changed));
+        m_differences->showDiff(title, std::move(diff),
+                                {QStringLiteral("Only in '%1'").arg(a), QStringLiteral("Only in '%1'").arg(b),
+                                 QStringLiteral("Changed")});
+        m_main.showPanel(m_differences);
+    });
+}
+
+void ScanCommands::forgetDisk(const TreeNode *disk)
+{
+    m_differences->forgetDisk(disk);
 }
 
 void ScanCommands::deleteListing()
