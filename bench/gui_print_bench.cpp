@@ -1,5 +1,6 @@
 // Printing a large disk: gathering the lines, laying out the preview image,
-// and printing the page to a PDF file at 600 dpi.
+// and printing to a PDF file at 600 dpi (a cover, and a list of contents on
+// many pages).
 #include "SyntheticCatalog.h"
 
 #include "print/PrintSelection.h"
@@ -58,6 +59,28 @@ void BM_PdfPage(benchmark::State &state)
         PrintPdfFile(dir.filePath("page.pdf").toStdString(), {PrintLayout::BackCover, true, false, "Disk"}, {}, lines);
 }
 BENCHMARK(BM_PdfPage)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Turning to a page of the preview of a long list of contents: the whole
+// list is laid out again, one page drawn.
+void BM_PreviewListPage(benchmark::State &state)
+{
+    const auto lines = Lines(state.range(0));
+    PageRequest r{PrintLayout::List, false, true, "Disk"};
+    r.page = 5;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderPreviewImage(r, {}, lines));
+}
+BENCHMARK(BM_PreviewListPage)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A list of contents on as many A4 pages as it takes (10,000 lines: some twenty).
+void BM_PdfListPages(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const auto lines = Lines(state.range(0));
+    for (auto _ : state)
+        PrintPdfFile(dir.filePath("list.pdf").toStdString(), {PrintLayout::List, false, false, "Disk"}, {}, lines);
+}
+BENCHMARK(BM_PdfListPages)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

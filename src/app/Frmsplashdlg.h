@@ -21,6 +21,10 @@ public:
     // Shows the picture that suits a display of `bitsPerPixel`.
     void useColourDepth(int bitsPerPixel);
 
+    // The splash picture of `size` units, drawn at `pixelRatio` pixels per
+    // unit; in 256 colours unless `highColour`.
+    static QPixmap picture(QSize size, qreal pixelRatio, bool highColour);
+
     // The least time the splash stays up, in milliseconds (2000). Tests
     // shorten it; the program never changes it.
     static int minimumMilliseconds();

@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QMenu>
@@ -114,6 +115,9 @@ TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), 
 
 TfrmMain::~TfrmMain()
 {
+    // A Find all reads the catalogue until it is stopped.
+    if (m_search)
+        m_search->stopFindAll();
     FormDestroy();
     delete m_splash;
     // The views let go of the models before the catalogue's owner goes.
@@ -124,36 +128,46 @@ TfrmMain::~TfrmMain()
 void TfrmMain::buildImages(int bitsPerPixel)
 {
     QStyle *st = style();
+    m_highColour = bitsPerPixel > 8;
+    const QList<QRgb> table = sixteenColours();
+    // Each picture at 16 × 16 units for every pixel ratio a screen here has
+    // (and 1 and 2), so that it stays sharp when the screen is scaled.
+    QList<qreal> ratios{1.0, 2.0};
+    for (const QScreen *screen : QGuiApplication::screens())
+        if (!ratios.contains(screen->devicePixelRatio()))
+            ratios << screen->devicePixelRatio();
+    const auto picture = [&](const QIcon &source, QIcon::Mode mode) {
+        if (m_highColour && mode == QIcon::Normal)
+            return source; // the style's own, in all its sizes
+        QIcon icon;
+        for (const qreal ratio : ratios) {
+            QPixmap pm = source.pixmap(QSize(16, 16), ratio, mode);
+            if (!m_highColour) {
+                QImage img = pm.toImage().convertToFormat(QImage::Format_Indexed8, table);
+                img.setDevicePixelRatio(pm.devicePixelRatio());
+                pm = QPixmap::fromImage(img);
+            }
+            icon.addPixmap(pm);
+        }
+        return icon;
+    };
     // By index: closed folder, plain drive, floppy, hard disk, network drive,
     // CD-ROM, open folder.
     const QIcon drive = st->standardIcon(QStyle::SP_DriveHDIcon);
-    std::array<QIcon, 7> images = {
-        st->standardIcon(QStyle::SP_DirClosedIcon),
-        QIcon(drive.pixmap(16, 16, QIcon::Disabled)),
-        st->standardIcon(QStyle::SP_DriveFDIcon),
-        drive,
-        st->standardIcon(QStyle::SP_DriveNetIcon),
-        st->standardIcon(QStyle::SP_DriveCDIcon),
-        st->standardIcon(QStyle::SP_DirOpenIcon),
+    m_images = {
+        picture(st->standardIcon(QStyle::SP_DirClosedIcon), QIcon::Normal),
+        picture(drive, QIcon::Disabled),
+        picture(st->standardIcon(QStyle::SP_DriveFDIcon), QIcon::Normal),
+        picture(drive, QIcon::Normal),
+        picture(st->standardIcon(QStyle::SP_DriveNetIcon), QIcon::Normal),
+        picture(st->standardIcon(QStyle::SP_DriveCDIcon), QIcon::Normal),
+        picture(st->standardIcon(QStyle::SP_DirOpenIcon), QIcon::Normal),
     };
     // An archive's contents: the theme's package picture, else our own box.
     QIcon box;
     box.addFile(QStringLiteral(":/icons/archive-16.png"));
     box.addFile(QStringLiteral(":/icons/archive-32.png"));
-    QIcon archive = QIcon::fromTheme(QStringLiteral("package-x-generic"), box);
-    m_highColour = bitsPerPixel > 8;
-    if (!m_highColour) {
-        const QList<QRgb> table = sixteenColours();
-        auto reduce = [&table](QIcon &icon) {
-            const QImage img = icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_Indexed8, table);
-            icon = QIcon(QPixmap::fromImage(img));
-        };
-        for (QIcon &icon : images)
-            reduce(icon);
-        reduce(archive);
-    }
-    m_images = images;
-    m_archiveImage = archive;
+    m_archiveImage = picture(QIcon::fromTheme(QStringLiteral("package-x-generic"), box), QIcon::Normal);
 }
 
 void TfrmMain::buildWindow()
@@ -226,12 +240,18 @@ void TfrmMain::buildWindow()
 
 void TfrmMain::buildMenus()
 {
+    // A command that may change the catalogue waits for a running Find all
+    // to stop first: the search reads the catalogue on a thread of its own.
     auto item = [this](QAction *&member, const char *name, const char *caption, void (TfrmMain::*handler)(),
-                       bool enabled = true) {
+                       bool enabled = true, bool edits = false) {
         member = new QAction(QString::fromUtf8(caption), this);
         member->setObjectName(QString::fromLatin1(name));
         member->setEnabled(enabled);
-        connect(member, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+        connect(member, &QAction::triggered, this, [this, handler, edits] {
+            if (edits && m_search)
+                m_search->stopFindAll();
+            guarded([this, handler] { (this->*handler)(); });
+        });
         return member;
     };
     auto menu = [this](const char *name, const char *caption) {
@@ -242,14 +262,16 @@ void TfrmMain::buildMenus()
     auto separator = [](QMenu *m, const char *name) { m->addSeparator()->setObjectName(QString::fromLatin1(name)); };
 
     QMenu *disk = menu("Disk1", "&Disk");
-    disk->addAction(item(Addnew1, "Addnew1", "&Add new...", &TfrmMain::Addnew1Click));
-    disk->addAction(item(mnuUpdate, "mnuUpdate", "&Update...", &TfrmMain::popUpdateClick, false));
-    disk->addAction(item(mnuDelete, "mnuDelete", "&Delete", &TfrmMain::popDeleteClick, false));
-    disk->addAction(item(mnuRename, "mnuRename", "&Rename...", &TfrmMain::mnuRenameClick, false));
+    disk->addAction(item(Addnew1, "Addnew1", "&Add new...", &TfrmMain::Addnew1Click, true, true));
+    disk->addAction(item(mnuUpdate, "mnuUpdate", "&Update...", &TfrmMain::popUpdateClick, false, true));
+    disk->addAction(item(mnuDelete, "mnuDelete", "&Delete", &TfrmMain::popDeleteClick, false, true));
+    disk->addAction(item(mnuRename, "mnuRename", "&Rename...", &TfrmMain::mnuRenameClick, false, true));
     mnuRename->setShortcut(QKeySequence(Qt::Key_F2));
     disk->addAction(item(mnuPrint, "mnuPrint", "&Print...", &TfrmMain::mnuPrintClick, false));
     disk->addAction(item(mnuExport, "mnuExport", "&Export...", &TfrmMain::mnuExportClick, false));
-    disk->addAction(item(mnuProperties, "mnuProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false));
+    disk->addAction(item(mnuProperties, "mnuProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false, true));
+    disk->addAction(item(mnuCompare, "mnuCompare", "&Compare with...", &TfrmMain::mnuCompareClick, false));
+    disk->addAction(item(mnuVerify, "mnuVerify", "&Verify...", &TfrmMain::mnuVerifyClick, false));
     separator(disk, "N1");
     disk->addAction(item(mnuExit, "mnuExit", "E&xit", &TfrmMain::mnuExitClick));
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -259,6 +281,8 @@ void TfrmMain::buildMenus()
     mnuFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     search->addAction(item(mnuFindNext, "mnuFindNext", "Find ne&xt", &TfrmMain::mnuFindNextClick));
     mnuFindNext->setShortcut(QKeySequence(Qt::Key_F3));
+    search->addAction(item(mnuFindDuplicates, "mnuFindDuplicates", "Find &duplicates...",
+                           &TfrmMain::mnuFindDuplicatesClick));
 
     QMenu *help = menu("About1", "&Help");
     help->addAction(item(mnuHelpTopics, "mnuHelpTopics", "&Help Topics", &TfrmMain::mnuHelpTopicsClick));
@@ -272,14 +296,17 @@ void TfrmMain::buildMenus()
     const QList<QKeySequence> enter = {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)};
     popTree = new QMenu(this);
     popTree->setObjectName(QStringLiteral("popTree"));
-    popTree->addAction(item(Addnew2, "Addnew2", "Add new...", &TfrmMain::Addnew1Click));
+    popTree->addAction(item(Addnew2, "Addnew2", "Add new...", &TfrmMain::Addnew1Click, true, true));
     Addnew2->setShortcut(QKeySequence(Qt::Key_Insert));
-    popTree->addAction(item(popUpdate, "popUpdate", "Update...", &TfrmMain::popUpdateClick, false));
-    popTree->addAction(item(popRename, "popRename", "&Rename", &TfrmMain::mnuRenameClick, false));
-    popTree->addAction(item(popDelete, "popDelete", "Delete", &TfrmMain::popDeleteClick, false));
+    popTree->addAction(item(popUpdate, "popUpdate", "Update...", &TfrmMain::popUpdateClick, false, true));
+    popTree->addAction(item(popRename, "popRename", "&Rename", &TfrmMain::mnuRenameClick, false, true));
+    popTree->addAction(item(popDelete, "popDelete", "Delete", &TfrmMain::popDeleteClick, false, true));
     popDelete->setShortcut(QKeySequence(Qt::Key_Delete));
     popTree->addAction(item(popPrint, "popPrint", "&Print...", &TfrmMain::mnuPrintClick, false));
-    popTree->addAction(item(popProperties, "popProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false));
+    popTree->addAction(item(popProperties, "popProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false,
+                            true));
+    popTree->addAction(item(popCompare, "popCompare", "Compare with...", &TfrmMain::mnuCompareClick, false));
+    popTree->addAction(item(popVerify, "popVerify", "Verify...", &TfrmMain::mnuVerifyClick, false));
     popProperties->setShortcuts(enter);
     for (QAction *a : popTree->actions()) {
         a->setShortcutContext(Qt::WidgetShortcut);
@@ -288,7 +315,8 @@ void TfrmMain::buildMenus()
 
     popList = new QMenu(this);
     popList->setObjectName(QStringLiteral("popList"));
-    popList->addAction(item(popLstProperties, "popLstProperties", "Properties", &TfrmMain::StringGrid1DblClick));
+    popList->addAction(item(popLstProperties, "popLstProperties", "Properties", &TfrmMain::StringGrid1DblClick, true,
+                            true));
     popLstProperties->setShortcuts(enter);
     popLstProperties->setShortcutContext(Qt::WidgetShortcut);
     StringGrid1->addAction(popLstProperties);
@@ -390,6 +418,13 @@ void TfrmMain::restoreGeometry()
 
 void TfrmMain::diskAboutToGo(int first, int last)
 {
+    // The panels let go of the disks (a running Find all stops first).
+    for (int row = first; row <= last && row < m_store.Tree().diskCount(); ++row) {
+        if (m_search)
+            m_search->forgetDisk(m_store.Tree().disk(row));
+        if (m_scan)
+            m_scan->forgetDisk(m_store.Tree().disk(row));
+    }
     // The selected node's disk is about to go: nothing may point into it.
     if (!CurrentNode)
         return;
@@ -431,6 +466,8 @@ bool TfrmMain::saveBeforeClosing()
     // The window stays until every modified listing is written or the user
     // gives it up.
     m_autosave->stop();
+    if (m_search)
+        m_search->stopFindAll();
     for (;;) {
         const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
         tellShortenedTexts();
@@ -462,6 +499,9 @@ bool TfrmMain::saveModifiedListings()
     if (m_saving)
         return false;
     m_autosave->stop();
+    // A save may cut a listing's over-long texts in memory too.
+    if (m_search)
+        m_search->stopFindAll();
     const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
     m_saving = true;
     tellShortenedTexts();
@@ -616,11 +656,12 @@ void TfrmMain::TreeView1Change(TreeNode *node)
 
     const bool selected = node != nullptr;
     for (QAction *a : {mnuRename, popRename, mnuDelete, popDelete, mnuUpdate, popUpdate, mnuProperties, popProperties,
-                       mnuPrint, popPrint})
+                       mnuPrint, popPrint, mnuCompare, popCompare, mnuVerify, popVerify})
         a->setEnabled(selected);
     mnuFind->setEnabled(!m_store.Tree().empty());
     mnuFindNext->setEnabled(mnuFind->isEnabled());
     mnuExport->setEnabled(!m_store.Tree().empty());
+    mnuFindDuplicates->setEnabled(mnuFind->isEnabled());
 }
 
 void TfrmMain::selectNode(TreeNode *node)
@@ -676,6 +717,26 @@ void TfrmMain::refreshGridEntry(int index)
     m_gridModel->entryChanged(index);
 }
 
+void TfrmMain::showPanel(QDockWidget *panel)
+{
+    if (std::find(m_panels.begin(), m_panels.end(), panel) == m_panels.end()) {
+        addDockWidget(Qt::BottomDockWidgetArea, panel);
+        // Beside a panel already there, as a tab of its own.
+        for (QDockWidget *other : m_panels) {
+            if (other->isVisible() && !other->isFloating() && dockWidgetArea(other) == Qt::BottomDockWidgetArea) {
+                tabifyDockWidget(other, panel);
+                break;
+            }
+        }
+        m_panels.push_back(panel);
+        panel->show();
+        if (m_panels.size() == 1)
+            resizeDocks({panel}, {std::max(height() / 3, 120)}, Qt::Vertical);
+    }
+    panel->show();
+    panel->raise();
+}
+
 void TfrmMain::reportError(const QString &message)
 {
     ReportGeneralError(this, message);
@@ -691,6 +752,18 @@ void TfrmMain::mnuExportClick() { ExportCommand(*this); }
 void TfrmMain::mnuFindClick() { m_search->find(); }
 void TfrmMain::mnuFindNextClick() { m_search->findNext(); }
 void TfrmMain::StringGrid1DblClick() { m_search->editFileEntry(); }
+void TfrmMain::mnuFindDuplicatesClick()
+{
+    m_search->findDuplicates();
+}
+void TfrmMain::mnuCompareClick()
+{
+    m_scan->compareListing();
+}
+void TfrmMain::mnuVerifyClick()
+{
+    m_scan->verifyListing();
+}
 void TfrmMain::mnuExitClick() { close(); }
 void TfrmMain::mnuHelpTopicsClick() { ShowHelp(this, HELP_CONTENTS); }
 void TfrmMain::Tarnwellwebsite1Click() { GotoURL(QString::fromLatin1(PROJECT_WEB_ADDRESS)); }

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QAction;
+class QDockWidget;
 class QMenu;
 class QTimer;
 class QPoint;
@@ -91,6 +92,9 @@ public:
     static void setAutosaveMillisecondsForTests(int ms);
     static void setLockWaitMillisecondsForTests(int ms);
 
+    // Shows a results panel docked under the grid, beside the other panels
+    // shown, and brings it to the front.
+    void showPanel(QDockWidget *panel);
     // Runs a command's work; an error it does not catch reaches the general
     // error report and the program carries on.
     template <class F> void guarded(F &&f);
@@ -120,6 +124,9 @@ public:
     void mnuExportClick();
     void mnuFindClick();
     void mnuFindNextClick();
+    void mnuFindDuplicatesClick();
+    void mnuCompareClick();
+    void mnuVerifyClick();
     void StringGrid1DblClick();
     void mnuExitClick();
     void mnuHelpTopicsClick();
@@ -159,12 +166,13 @@ private:
     QTableView *StringGrid1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     QSplitter *Splitter1 = nullptr;
-    QAction *Addnew1 = nullptr, *mnuUpdate = nullptr, *mnuDelete = nullptr, *mnuRename = nullptr,
-            *mnuPrint = nullptr, *mnuExport = nullptr, *mnuProperties = nullptr, *mnuExit = nullptr, *mnuFind = nullptr,
-            *mnuFindNext = nullptr, *mnuHelpTopics = nullptr, *Tarnwellwebsite1 = nullptr,
-            *Emailsupport1 = nullptr, *About2 = nullptr;
-    QAction *Addnew2 = nullptr, *popUpdate = nullptr, *popRename = nullptr, *popDelete = nullptr,
-            *popPrint = nullptr, *popProperties = nullptr, *popLstProperties = nullptr;
+    QAction *Addnew1 = nullptr, *mnuUpdate = nullptr, *mnuDelete = nullptr, *mnuRename = nullptr, *mnuPrint = nullptr,
+            *mnuExport = nullptr, *mnuProperties = nullptr, *mnuExit = nullptr, *mnuFind = nullptr,
+            *mnuFindNext = nullptr, *mnuHelpTopics = nullptr, *Tarnwellwebsite1 = nullptr, *Emailsupport1 = nullptr,
+            *About2 = nullptr, *mnuCompare = nullptr, *mnuVerify = nullptr, *mnuFindDuplicates = nullptr;
+    QAction *Addnew2 = nullptr, *popUpdate = nullptr, *popRename = nullptr, *popDelete = nullptr, *popPrint = nullptr,
+            *popProperties = nullptr, *popLstProperties = nullptr, *popCompare = nullptr, *popVerify = nullptr;
+    std::vector<QDockWidget *> m_panels;
     QMenu *popTree = nullptr, *popList = nullptr;
 
     TfrmSplash *m_splash = nullptr;

@@ -56,13 +56,22 @@ bool PrintCommands::RenderPrintout(bool preview, const std::vector<std::string> 
     const PrintOptions o = dialog.options();
     const PageRequest request{ChosenLayout(o), ChosenFrame(o), preview, m_main.currentDisk()->Node->text()};
     if (preview) {
+        TfrmPrintPreview window(&m_main);
+        // Drawn at the screen's pixel ratio, so that it is sharp on a scaled screen.
+        const qreal ratio = window.devicePixelRatioF();
         QImage image;
+        int pages = 1;
         {
             WaitCursor wait;
-            image = RenderPreviewImage(request, FolderLines, FileLines);
+            image = RenderPreviewImage(request, FolderLines, FileLines, ratio, &pages);
         }
-        TfrmPrintPreview window(&m_main);
         window.PreviewBitmap = &image;
+        window.setPages(pages, [&](int page) {
+            WaitCursor wait;
+            PageRequest r = request;
+            r.page = page;
+            return RenderPreviewImage(r, FolderLines, FileLines, ratio);
+        });
         if (window.exec() != QDialog::Accepted)
             return false;
         // "Print" in the preview prints the page anew, printer dialog included.

@@ -9,10 +9,21 @@
 #include "scan/ListingOptions.h"
 #include "scan/Scanner.h"
 #include "scan/Update.h"
+#include "scan/Verify.h"
 #include "scan/ui/Addfrm.h"
 #include "scan/ui/Frmaddprogress.h"
+#include "scan/ui/Frmcompare.h"
+#include "scan/ui/Frmdifferences.h"
 #include "scan/ui/Frmpr.h"
 #include "scan/ui/Frmrename.h"
+#include "search/Compare.h"
+#include "search/Finder.h"
+#include "gui/WaitCursor.h"
+
+#include <QLocale>
+
+#include <cerrno>
+#include <cstring>
 
 namespace rkm {
 
@@ -24,8 +35,12 @@ const QString RACKMERE = QStringLiteral("Rackmere");
 
 // The windows are children of the main window, which deletes them.
 ScanCommands::ScanCommands(TfrmMain &main)
-    : m_main(main), m_addNew(new TfrmAddNew(&main)), m_adding(new TfrmAdding(&main)), m_props(new TfrmProps(&main))
+    : m_main(main), m_addNew(new TfrmAddNew(&main)), m_adding(new TfrmAdding(&main)), m_props(new TfrmProps(&main)),
+      m_differences(new TfrmDifferences(&main))
 {
+    m_differences->hide();
+    QObject::connect(m_differences, &TfrmDifferences::itemActivated, &main,
+                     [this](TreeNode *node, int entry) { m_main.showMatch(node, entry); });
 }
 
 ScanCommands::~ScanCommands() = default;
@@ -55,35 +70,41 @@ void ScanCommands::addListing()
     });
 }
 
+bool ScanCommands::diskReady(TDisk *root, const char *verb)
+{
+    if (prompter().message(&m_main, QMessageBox::Question, RACKMERE,
+                           UpdatePrompt(root->Node->text(), root->RootPath, platform::System()),
+                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok)
+        return false;
+    switch (CheckListingDisk(m_main.store(), *root)) {
+    case DiskCheck::NotFound: {
+        int error = ENOENT;
+        ResolveScanRoot(root->GetFullPath(), &error);
+        prompter().message(&m_main, QMessageBox::Warning, m_main.windowTitle(),
+                           DiskNotFoundText(root->GetFullPath(), error), QMessageBox::Ok);
+        return false;
+    }
+    case DiskCheck::SerialDiffers:
+        return prompter().message(&m_main, QMessageBox::Question, m_main.windowTitle(),
+                                  QStringLiteral("The serial number of the disk (%1) is not the same as that of the "
+                                                 "original one, this probably means that you inserted the wrong disk. "
+                                                 "Abort %2?")
+                                      .arg(platform::DecodeText(root->RootPath), QString::fromLatin1(verb)),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::No;
+    case DiskCheck::Ready:
+        break;
+    }
+    return true;
+}
+
 void ScanCommands::updateListing()
 {
     if (!m_main.currentNode())
         return;
     TDisk *root = m_main.currentNode()->disk().GetRootDisk();
     TreeNode *old = root->Node;
-    const QString drive = platform::DecodeText(UpdateDriveText(root->RootPath, platform::System()));
-    if (prompter().message(&m_main, QMessageBox::Question, RACKMERE,
-                           QStringLiteral("Please make sure that the disk '%1' is inserted in drive %2")
-                               .arg(platform::DecodeText(old->text()), drive),
-                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok)
+    if (!diskReady(root, "update"))
         return;
-    switch (CheckListingDisk(m_main.store(), *root)) {
-    case DiskCheck::NotFound:
-        prompter().message(&m_main, QMessageBox::Warning, m_main.windowTitle(),
-                           QStringLiteral("Could not find the disk!"), QMessageBox::Ok);
-        return;
-    case DiskCheck::SerialDiffers:
-        if (prompter().message(&m_main, QMessageBox::Question, m_main.windowTitle(),
-                               QStringLiteral("The serial number of the disk (%1) is not the same as that of the "
-                                              "original one, this probably means that you inserted the wrong disk. "
-                                              "Abort update?")
-                                   .arg(platform::DecodeText(root->RootPath)),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::No)
-            return;
-        break;
-    case DiskCheck::Ready:
-        break;
-    }
     m_main.guarded([&] {
         const std::string rootPath = root->RootPath;
         const std::string name = old->text();
@@ -103,6 +124,82 @@ void ScanCommands::updateListing()
     });
 }
 
+void ScanCommands::verifyListing()
+{
+    if (!m_main.currentNode())
+        return;
+    TDisk *root = m_main.currentNode()->disk().GetRootDisk();
+    const TreeNode *disk = root->Node;
+    if (!diskReady(root, "verify"))
+        return;
+    m_main.guarded([&] {
+        const std::string rootPath = root->RootPath;
+        const std::string diskName = disk->text();
+        const std::string comment = root->Comment;
+        // The walk of Add new and Update, with its progress window and Cancel.
+        const std::unique_ptr<TreeNode> now = m_adding->runScan(rootPath, [&](ScanControl &control) {
+            return ScanDisk(rootPath, diskName, comment, &control);
+        });
+        if (!now)
+            return; // cancelled: nothing to show
+        ListingDiff diff = CompareWithWalk(*disk, *now);
+        const QString name = platform::DecodeText(disk->text());
+        const QLocale l;
+        const QString title = diff.equal() ? QStringLiteral("Verify '%1': the disk matches its listing").arg(name)
+                                           : QStringLiteral("Verify '%1': %2 added, %3 removed, %4 changed")
+                                                 .arg(name, l.toString(diff.onlyInB), l.toString(diff.onlyInA),
+                                                      l.toString(diff.changed));
+        m_differences->showDiff(title, std::move(diff),
+                                {QStringLiteral("Removed from the disk"), QStringLiteral("Added to the disk"),
+                                 QStringLiteral("Changed")});
+        m_main.showPanel(m_differences);
+    });
+}
+
+void ScanCommands::compareListing()
+{
+    if (!m_main.currentDisk())
+        return;
+    const TreeNode *disk = m_main.currentDisk()->Node;
+    std::vector<const TreeNode *> others;
+    for (const TreeNode *d : DiskNodes(m_main.store().Tree()))
+        if (d != disk)
+            others.push_back(d);
+    if (others.empty()) {
+        prompter().message(&m_main, QMessageBox::Information, RACKMERE,
+                           QStringLiteral("There is no other listing to compare this one with."), QMessageBox::Ok);
+        return;
+    }
+    TfrmCompare dialog(&m_main);
+    dialog.setListings(disk, others);
+    if (dialog.exec() != QDialog::Accepted || !dialog.chosen())
+        return;
+    const TreeNode *other = dialog.chosen();
+    m_main.guarded([&] {
+        ListingDiff diff;
+        {
+            const WaitCursor wait;
+            diff = CompareListings(*disk, *other);
+        }
+        const QString a = platform::DecodeText(disk->text()), b = platform::DecodeText(other->text());
+        const QLocale l;
+        const QString title = diff.equal() ? QStringLiteral("Compare '%1' with '%2': the listings are equal").arg(a, b)
+                                           : QStringLiteral("Compare '%1' with '%2': %3 only in '%1', %4 only in '%2', "
+                                                            "%5 changed")
+                                                 .arg(a, b, l.toString(diff.onlyInA), l.toString(diff.onlyInB),
+                                                      l.toString(diff.changed));
+        m_differences->showDiff(title, std::move(diff),
+                                {QStringLiteral("Only in '%1'").arg(a), QStringLiteral("Only in '%1'").arg(b),
+                                 QStringLiteral("Changed")});
+        m_main.showPanel(m_differences);
+    });
+}
+
+void ScanCommands::forgetDisk(const TreeNode *disk)
+{
+    m_differences->forgetDisk(disk);
+}
+
 void ScanCommands::deleteListing()
 {
     if (!m_main.currentNode())
@@ -115,7 +212,10 @@ void ScanCommands::deleteListing()
     const std::string fileName = root->FileName;
     const QString path = platform::DecodeText(m_main.store().PathOf(fileName));
     if (!m_main.store().DeleteListing(root->Node)) {
-        prompter().message(&m_main, QMessageBox::Warning, path, QStringLiteral("Error deleting file"),
+        const int error = errno;
+        prompter().message(&m_main, QMessageBox::Warning, path,
+                           QStringLiteral("Error deleting file %1: %2.")
+                               .arg(path, QString::fromLocal8Bit(std::strerror(error))),
                            QMessageBox::Ok);
         return;
     }
@@ -130,18 +230,16 @@ void ScanCommands::renameListing()
     if (!m_main.currentDisk())
         return;
     TDisk *disk = m_main.currentDisk();
-    const QString before = platform::DecodeText(disk->Node->text());
     TFormRename dialog(&m_main);
-    dialog.setName(before);
+    dialog.setStoredName(disk->Node->text());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QString name = dialog.name();
     // OK without a change keeps the stored bytes (which may be another
     // encoding than the one typed).
-    if (name == before)
+    if (!dialog.changed())
         return;
     // The disk moves to the place of its new name and stays selected.
-    m_main.store().RenameDisk(disk->Node, StoredName(name.toStdString()));
+    m_main.store().RenameDisk(disk->Node, dialog.storedName());
     m_main.listingEdited(*disk);
     m_main.treeModel()->nodeChanged(disk->Node);
 }

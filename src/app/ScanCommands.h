@@ -6,9 +6,12 @@ class TfrmMain;
 class TfrmAddNew;
 class TfrmAdding;
 class TfrmProps;
+class TfrmDifferences;
+class TDisk;
+class TreeNode;
 
 // The main window's listing commands (Add new, Update, Delete, Rename,
-// Properties), with the windows they use.
+// Properties, Compare with, Verify), with the windows they use.
 class ScanCommands final {
 public:
     explicit ScanCommands(TfrmMain &main);
@@ -18,17 +21,33 @@ public:
     void deleteListing();
     void renameListing();
     void showProperties();
+    // Compares the selected disk's listing with another one.
+    void compareListing();
+    // Scans the selected disk's disk again and shows what changed, changing
+    // nothing.
+    void verifyListing();
+
+    // A disk is about to leave the catalogue: the differences panel lets go
+    // of it.
+    void forgetDisk(const TreeNode *disk);
 
     // The windows that live as long as the main window.
     TfrmAddNew &frmAddNew() { return *m_addNew; }
     TfrmAdding &frmAdding() { return *m_adding; }
     TfrmProps &frmProps() { return *m_props; }
+    TfrmDifferences &frmDifferences() { return *m_differences; }
 
 private:
+    // The questions Update and Verify ask before they scan: the disk is in
+    // its drive, its root can be entered, it is the right volume (`verb`
+    // names the command in the last question). False when they stop.
+    bool diskReady(TDisk *root, const char *verb);
+
     TfrmMain &m_main;
     TfrmAddNew *m_addNew;
     TfrmAdding *m_adding;
     TfrmProps *m_props;
+    TfrmDifferences *m_differences;
 };
 
 } // namespace rkm

@@ -4,19 +4,44 @@
 #include "gui/Prompter.h"
 #include "gui/WaitCursor.h"
 #include "search/Annotations.h"
+#include "search/Duplicates.h"
 #include "search/Finder.h"
+#include "search/ui/Frmduplicatelist.h"
+#include "search/ui/Frmduplicates.h"
 #include "search/ui/Frmlistpr.h"
+#include "search/ui/Frmresults.h"
 #include "search/ui/searchfrm.h"
 
 namespace rkm {
 
 SearchCommands::SearchCommands(TfrmMain &main)
     : m_main(main), m_frmSearch(std::make_unique<TfrmSearch>(&main)),
-      m_frmListProperties(std::make_unique<TfrmListProperties>(&main))
+      m_frmListProperties(std::make_unique<TfrmListProperties>(&main)), m_results(new TfrmResults(&main)),
+      m_duplicates(new TfrmDuplicates(&main)), m_duplicateList(new TfrmDuplicateList(&main))
 {
+    m_results->hide();
+    m_duplicateList->hide();
+    QObject::connect(m_results, &TfrmResults::matchActivated, &main,
+                     [this](TreeNode *node, int entry) { m_main.showMatch(node, entry); });
+    QObject::connect(m_duplicateList, &TfrmDuplicateList::entryActivated, &main,
+                     [this](TreeNode *node, int entry) { m_main.showMatch(node, entry); });
 }
 
-SearchCommands::~SearchCommands() = default;
+SearchCommands::~SearchCommands()
+{
+    m_results->stop();
+}
+
+void SearchCommands::stopFindAll()
+{
+    m_results->stop();
+}
+
+void SearchCommands::forgetDisk(const TreeNode *disk)
+{
+    m_results->forgetDisk(disk);
+    m_duplicateList->forgetDisk(disk);
+}
 
 void SearchCommands::find()
 {
@@ -40,12 +65,19 @@ int SearchCommands::continuationEntry() const
 void SearchCommands::search(bool next)
 {
     TfrmSearch &d = *m_frmSearch;
+    // The listings offered are those of now (one may have gone or been
+    // replaced since the dialog was last shown).
+    d.setListings(DiskNodes(m_main.store().Tree()), m_main.currentDisk() ? m_main.currentDisk()->Node : nullptr);
     const bool continued = next && d.hasSearch();
     if (!continued) {
         d.clearCategoryRestriction();
         d.setCategories(m_main.Categories());
         if (d.exec() != QDialog::Accepted)
             return;
+        if (d.findAllChosen()) {
+            findAll();
+            return;
+        }
     }
     m_main.guarded([&] {
         const Finder finder(d.options());
@@ -67,8 +99,32 @@ void SearchCommands::search(bool next)
     });
 }
 
+void SearchCommands::findAll()
+{
+    m_results->start(m_frmSearch->options(), DiskNodes(m_main.store().Tree()));
+    m_main.showPanel(m_results);
+}
+
+void SearchCommands::findDuplicates()
+{
+    TfrmDuplicates &d = *m_duplicates;
+    d.setListings(DiskNodes(m_main.store().Tree()), m_main.currentDisk() ? m_main.currentDisk()->Node : nullptr);
+    if (d.exec() != QDialog::Accepted)
+        return;
+    m_main.guarded([&] {
+        std::vector<DuplicateGroup> groups;
+        {
+            const WaitCursor wait;
+            groups = FindDuplicates(DiskNodes(m_main.store().Tree()), d.options());
+        }
+        m_duplicateList->setGroups(std::move(groups));
+        m_main.showPanel(m_duplicateList);
+    });
+}
+
 void SearchCommands::editFileEntry()
 {
+    stopFindAll(); // the entry's texts may change
     TreeNode *node = m_main.currentNode();
     if (!node)
         return;

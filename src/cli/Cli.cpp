@@ -2,6 +2,7 @@
 
 #include "catalog/ListingFile.h"
 #include "platform/Text.h"
+#include "platform/TextValues.h"
 
 #include <QCoreApplication>
 
@@ -218,6 +219,86 @@ void ReportShortened(Context &ctx, const Command &cmd, CatalogStore &store)
         for (const std::string &e : l.entries)
             std::fprintf(ctx.err, "  %s\n", e.c_str());
     }
+}
+
+bool SizeOption(const Args &a, const char *option, std::optional<uint64_t> &out, std::string &error)
+{
+    const std::string *v = a.value(option);
+    if (!v)
+        return true;
+    out = platform::ReadSizeInput(*v);
+    if (!out)
+        error = std::string(option) + ": '" + *v + "' is no size (a number, and b, k, m or g if not bytes)";
+    return out.has_value();
+}
+
+bool DateOption(const Args &a, const char *option, int shift, QDate &out, std::string &error)
+{
+    const std::string *v = a.value(option);
+    if (!v)
+        return true;
+    // YYYY-MM-DD first: a four-digit number first can only be a year.
+    const bool iso = v->size() >= 8 &&
+                     std::all_of(v->begin(), v->begin() + 4, [](char c) { return c >= '0' && c <= '9'; }) &&
+                     (*v)[4] == '-';
+    out = platform::ReadDateText(*v, iso ? platform::DateOrder::YearMonthDay : platform::SystemDateOrder());
+    if (!out.isValid()) {
+        error = std::string(option) + ": '" + *v + "' is no date (YYYY-MM-DD, or this machine's short format)";
+        return false;
+    }
+    out = out.addDays(shift);
+    return true;
+}
+
+namespace {
+
+// The folder names from below the disk down to `node`.
+std::vector<const TreeNode *> FolderChain(const TreeNode *node)
+{
+    std::vector<const TreeNode *> chain;
+    for (const TreeNode *n = node; n->parent(); n = n->parent())
+        chain.push_back(n);
+    std::reverse(chain.begin(), chain.end());
+    return chain;
+}
+
+const TreeNode *DiskNodeOf(const TreeNode *node)
+{
+    while (node->parent())
+        node = node->parent();
+    return node;
+}
+
+} // namespace
+
+std::string EntryLine(const TreeNode *node, int entry)
+{
+    std::string line = Shown(DiskNodeOf(node)->text()) + "/";
+    for (const TreeNode *f : FolderChain(node))
+        line += Shown(f->text()) + "/";
+    if (entry >= 0)
+        line += Shown(node->disk().Files.text(entry, FT_NAME));
+    return line;
+}
+
+std::string EntryJson(const TreeNode *node, int entry)
+{
+    const TreeNode *disk = DiskNodeOf(node);
+    std::string out = "{\"listing\": " + Json(disk->disk().FileName) + ", \"disk\": " + Json(disk->text()) +
+                      ", \"folders\": [";
+    bool first = true;
+    for (const TreeNode *f : FolderChain(node)) {
+        out += first ? "" : ", ";
+        out += Json(f->text());
+        first = false;
+    }
+    out += "], \"file\": ";
+    if (entry >= 0)
+        out += Json(node->disk().Files.text(entry, FT_NAME)) + ", \"index\": " + std::to_string(entry);
+    else
+        out += "null, \"index\": null";
+    out += "}";
+    return out;
 }
 
 std::string Shown(std::string_view bytes)

@@ -3,10 +3,13 @@
 #include "catalog/CatalogStore.h"
 #include "scan/ScanOptions.h"
 
+#include <QDate>
 #include <QString>
 
+#include <cstdint>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -107,6 +110,20 @@ bool FitsListing(Context &ctx, const Command &cmd, const char *what, std::string
 // Tells, on standard error, which texts the saves of `store` cut because
 // they were longer than a listing holds.
 void ReportShortened(Context &ctx, const Command &cmd, CatalogStore &store);
+
+// A size option: a number with an optional unit (ReadSizeInput). False, with
+// a message in `error`, when it is given and cannot be read.
+bool SizeOption(const Args &a, const char *option, std::optional<uint64_t> &out, std::string &error);
+// A date option: YYYY-MM-DD, or a date in this machine's short format; the
+// day read is moved by `shift` days (--after D is from the day after D on).
+bool DateOption(const Args &a, const char *option, int shift, QDate &out, std::string &error);
+
+// A disk or folder node (entry -1) or a file entry as a line: the disk name
+// and the folder names joined by '/' and ending in '/', then the file name.
+std::string EntryLine(const TreeNode *node, int entry);
+// The same as a JSON object with the keys listing, disk, folders (names
+// below the disk), file and index (null for a disk or folder).
+std::string EntryJson(const TreeNode *node, int entry);
 
 // Stored bytes as UTF-8 for a terminal or JSON (Windows-1252 where not UTF-8).
 std::string Shown(std::string_view bytes);

@@ -6,6 +6,8 @@
 #include "print/PrintSettings.h"
 #include "print/render/PrintToFile.h"
 
+#include <algorithm>
+
 namespace rkm::cli {
 
 namespace {
@@ -14,7 +16,7 @@ int runPrint(Context &ctx);
 
 const Command printCmd{
     "print", Access::Read, "print a listing to a PDF file or its preview to a PNG image",
-    "Usage: rackmere-cli print LISTING (--pdf FILE | --preview-png FILE)\n"
+    "Usage: rackmere-cli print LISTING (--pdf FILE | --preview-png FILE [--page N])\n"
     "                          [--layout list|cover|back] [--frame | --no-frame]\n"
     "\n"
     "Lays out the listing's page as the desktop program's Print command does, with\n"
@@ -22,9 +24,13 @@ const Command printCmd{
     "the catalogue folder (the level boxes at 0). LISTING is a listing file's bare\n"
     "name or a disk name.\n"
     "\n"
-    "  --pdf FILE          print the page to a PDF file at 600 dots per inch; lines\n"
-    "                      that do not fit a cover run on below it\n"
+    "  --pdf FILE          print to a PDF file (A4) at 600 dots per inch; a list of\n"
+    "                      contents takes as many pages as it needs, each with the\n"
+    "                      disk's name at the top and \"Page n of m\" at the foot;\n"
+    "                      lines that do not fit a cover run on below it\n"
     "  --preview-png FILE  write the preview image (540 x 470 pixels) as PNG\n"
+    "  --page N            the page of the preview to write (from 1; default 1); a\n"
+    "                      list of contents longer than the image has several\n"
     "  --layout L          list (list of contents), cover (CD cover, 12 x 12 cm) or\n"
     "                      back (CD back cover with spines); default: the stored one\n"
     "  --frame, --no-frame draw the chosen cover's frame or not; default: stored\n",
@@ -38,7 +44,7 @@ const struct MakerReg {
 int runPrint(Context &ctx)
 {
     const Command &self = printCmd;
-    Args a(ctx.args, {"--pdf", "--preview-png", "--layout"}, {"--frame", "--no-frame"});
+    Args a(ctx.args, {"--pdf", "--preview-png", "--layout", "--page"}, {"--frame", "--no-frame"});
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 1)
@@ -51,6 +57,16 @@ int runPrint(Context &ctx)
         return Usage(ctx, "the output file needs a name", self);
     if (a.has("--frame") && a.has("--no-frame"))
         return Usage(ctx, "give --frame or --no-frame, not both", self);
+    int page = 0;
+    if (const std::string *p = a.value("--page")) {
+        if (!png)
+            return Usage(ctx, "--page goes with --preview-png", self);
+        const bool digits = !p->empty() && p->size() <= 6 &&
+                            std::all_of(p->begin(), p->end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || std::stoi(*p) < 1)
+            return Usage(ctx, "--page is a page number from 1, not '" + *p + "'", self);
+        page = std::stoi(*p) - 1;
+    }
     const std::string *layout = a.value("--layout");
     if (layout && *layout != "list" && *layout != "cover" && *layout != "back")
         return Usage(ctx, "--layout is list, cover or back, not '" + *layout + "'", self);
@@ -87,11 +103,12 @@ int runPrint(Context &ctx)
     std::vector<std::string> fileLines, folderLines;
     CollectPrintLines(*disk, fileLines, folderLines, selection);
 
-    const PageRequest request{ChosenLayout(options), ChosenFrame(options), png != nullptr, disk->text()};
-    if (pdf)
+    const PageRequest request{ChosenLayout(options), ChosenFrame(options), png != nullptr, disk->text(), page};
+    if (pdf) {
         PrintPdfFile(*pdf, request, folderLines, fileLines);
-    else
+    } else {
         WritePreviewPng(*png, request, folderLines, fileLines);
+    }
     return loaded ? EXIT_OK : EXIT_FAILED;
 }
 

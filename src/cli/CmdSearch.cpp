@@ -17,13 +17,17 @@ int runDescribe(Context &ctx);
 const Command findCmd{"find", Access::Read, "search every listing for a file or folder name, description or category",
                       "Usage: rackmere-cli find TEXT [--case-sensitive] [--no-folder-names]\n"
                       "                         [--no-filenames] [--no-descriptions] [--category NAME]\n"
+                      "                         [--glob] [--min-size SIZE] [--max-size SIZE]\n"
+                      "                         [--after DATE] [--before DATE] [--listing LISTING]\n"
                       "                         [--json]\n"
                       "\n"
                       "Searches all listings as the desktop program's Find and repeated Find next\n"
-                      "do, and prints every match in that order, one a line: a disk or folder name\n"
-                      "as the disk name and folder names joined by '/' and ending in '/', a file\n"
-                      "entry as that path followed by the file name. Letter case does not count\n"
-                      "unless --case-sensitive is given; '*' and '?' are plain characters.\n"
+                      "do (Find all lists the same), and prints every match in that order, one a\n"
+                      "line: a disk or folder name as the disk name and folder names joined by '/'\n"
+                      "and ending in '/', a file entry as that path followed by the file name.\n"
+                      "Letter case does not count unless --case-sensitive is given; '*' and '?' are\n"
+                      "plain characters unless --glob is given. An empty TEXT (\"\") matches every\n"
+                      "file entry, so the filters alone choose.\n"
                       "\n"
                       "  --no-folder-names   do not test disk and folder names\n"
                       "  --no-filenames      do not test the file names of the entries\n"
@@ -31,13 +35,34 @@ const Command findCmd{"find", Access::Read, "search every listing for a file or 
                       "  --category NAME     only file entries of exactly this category (an empty\n"
                       "                      NAME: entries without one); with an empty TEXT every\n"
                       "                      entry of the category matches\n"
+                      "  --glob              a TEXT holding '*' (any characters) or '?' (one\n"
+                      "                      character) is a name pattern: a file, folder or disk\n"
+                      "                      name must fit it whole ('*.avi'), a description in some\n"
+                      "                      part; a TEXT without them is still looked for anywhere\n"
+                      "  --min-size SIZE     only files of at least SIZE, --max-size of at most SIZE:\n"
+                      "                      a number with an optional unit b, k, m, g (KB, MB, GB;\n"
+                      "                      1 KB = 1024 bytes), as in 700m or 1.5g. Sizes are read\n"
+                      "                      from the size texts: \"1 Kb\" is any size from 1025 to\n"
+                      "                      2047 bytes and is kept when that span meets the range\n"
+                      "  --after DATE        only files dated after DATE, --before before DATE (the\n"
+                      "                      day itself not included); DATE is YYYY-MM-DD or a date\n"
+                      "                      in this machine's short format. A listing's dates are\n"
+                      "                      read in the order its own texts show (a day above 12\n"
+                      "                      tells day from month), else in this machine's order\n"
+                      "  --listing LISTING   only in this listing (a file's bare name such as\n"
+                      "                      1234.rkm, or a disk name)\n"
+                      "\n"
+                      "With a size or date range, disk and folder names (which have neither) do not\n"
+                      "match.\n"
+                      "\n"
                       "  --json              print an array of objects with the keys listing, disk,\n"
                       "                      folders (names below the disk), file and index (null\n"
                       "                      for a disk or folder name)\n"
                       "\n"
                       "Exit status 0 with matches, 1 with none (\"No matching entry was found\" on\n"
                       "standard error) or when a listing file could not be loaded (each is named\n"
-                      "on standard error; the matches in the others are printed all the same).\n",
+                      "on standard error; the matches in the others are printed all the same), 2\n"
+                      "for a size or date that cannot be read.\n",
                       runFind};
 const Registrar findReg(findCmd);
 
@@ -58,57 +83,21 @@ const Command describeCmd{"describe", Access::Write, "set the description and ca
                           runDescribe};
 const Registrar describeReg(describeCmd);
 
-// The folder names from below the disk down to `node`.
-std::vector<const TreeNode *> FolderChain(const TreeNode *node)
-{
-    std::vector<const TreeNode *> chain;
-    for (const TreeNode *n = node; n->parent(); n = n->parent())
-        chain.insert(chain.begin(), n);
-    return chain;
-}
-
-const TreeNode *DiskOf(const TreeNode *node)
-{
-    while (node->parent())
-        node = node->parent();
-    return node;
-}
-
 std::string HitLine(const SearchHit &hit)
 {
-    std::string line = Shown(DiskOf(hit.node)->text()) + "/";
-    for (const TreeNode *f : FolderChain(hit.node))
-        line += Shown(f->text()) + "/";
-    if (hit.entry >= 0)
-        line += Shown(hit.node->disk().Files.text(hit.entry, FT_NAME));
-    return line;
+    return EntryLine(hit.node, hit.entry);
 }
 
 std::string HitJson(const SearchHit &hit)
 {
-    const TreeNode *disk = DiskOf(hit.node);
-    std::string out = "{\"listing\": " + Json(disk->disk().FileName) + ", \"disk\": " + Json(disk->text()) +
-                      ", \"folders\": [";
-    bool first = true;
-    for (const TreeNode *f : FolderChain(hit.node)) {
-        out += first ? "" : ", ";
-        out += Json(f->text());
-        first = false;
-    }
-    out += "], \"file\": ";
-    if (hit.entry >= 0)
-        out += Json(hit.node->disk().Files.text(hit.entry, FT_NAME)) + ", \"index\": " + std::to_string(hit.entry);
-    else
-        out += "null, \"index\": null";
-    out += "}";
-    return out;
+    return EntryJson(hit.node, hit.entry);
 }
 
 int runFind(Context &ctx)
 {
     const Command &self = findCmd;
-    Args a(ctx.args, {"--category"},
-           {"--case-sensitive", "--no-folder-names", "--no-filenames", "--no-descriptions", "--json"});
+    Args a(ctx.args, {"--category", "--min-size", "--max-size", "--after", "--before", "--listing"},
+           {"--case-sensitive", "--no-folder-names", "--no-filenames", "--no-descriptions", "--glob", "--json"});
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 1)
@@ -123,16 +112,27 @@ int runFind(Context &ctx)
         o.categoryOnly = true;
         o.category = *c;
     }
+    o.wildcards = a.has("--glob");
+    std::string bad;
+    if (!SizeOption(a, "--min-size", o.minSize, bad) || !SizeOption(a, "--max-size", o.maxSize, bad) ||
+        !DateOption(a, "--after", 1, o.fromDate, bad) || !DateOption(a, "--before", -1, o.toDate, bad))
+        return Usage(ctx, bad, self);
     CatalogStore store(ctx.programDir);
     // A listing that could not be read was not searched: the matches found
     // are printed, but the answer is incomplete and the status says so.
     const bool loaded = Load(ctx, store);
+    if (const std::string *l = a.value("--listing")) {
+        o.listing = FindListing(store, *l);
+        if (!o.listing) {
+            std::fprintf(ctx.err, "rackmere-cli find: no listing named '%s'\n", l->c_str());
+            return EXIT_FAILED;
+        }
+    }
     const Finder finder(std::move(o));
     const bool json = a.has("--json");
     std::string out = json ? "[" : "";
     long count = 0;
-    for (SearchHit hit = finder.findFirst(store.Tree()); hit;
-         hit = finder.findNext(store.Tree(), hit.node, hit.entry + 1)) {
+    finder.findAll(store.Tree(), [&](const SearchHit &hit) {
         if (json)
             out += (count ? ",\n  " : "\n  ") + HitJson(hit);
         else
@@ -142,7 +142,7 @@ int runFind(Context &ctx)
             std::fwrite(out.data(), 1, out.size(), ctx.out);
             out.clear();
         }
-    }
+    });
     if (json)
         out += count ? "\n]\n" : "]\n";
     std::fwrite(out.data(), 1, out.size(), ctx.out);

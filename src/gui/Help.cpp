@@ -39,6 +39,8 @@ QUrl topicUrl(int context)
     case HELP_FILE_PROPERTIES:
     case HELP_LISTING_PROPERTIES:
     case HELP_EXPORT:
+    case HELP_DUPLICATES:
+    case HELP_COMPARE:
         return QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(context));
     default:
         return QUrl(QStringLiteral("qrc:/help/contents.html"));

@@ -15,6 +15,8 @@ enum HelpContext : int {
     HELP_FILE_PROPERTIES = 8,
     HELP_LISTING_PROPERTIES = 9,
     HELP_EXPORT = 10,
+    HELP_DUPLICATES = 11,
+    HELP_COMPARE = 12, // Compare with and Verify
 };
 
 // Opens the help window at a topic (HELP_CONTENTS for the contents page).

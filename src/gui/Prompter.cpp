@@ -1,7 +1,10 @@
 #include "gui/Prompter.h"
 
+#include "platform/Opener.h"
+
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -42,7 +45,16 @@ public:
         return dialog.exec() == QDialog::Accepted;
     }
 
-    bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
+    bool openUrl(const QUrl &url) override
+    {
+        // A file of a type no program is set up for would only make the
+        // desktop's opener fail where nobody sees it.
+        if (url.isLocalFile() && platform::DefaultApplicationForFile(QFile::encodeName(url.toLocalFile()).toStdString(),
+                                                                     platform::SessionOpenerDirs())
+                                     .empty())
+            return false;
+        return QDesktopServices::openUrl(url);
+    }
 
 private:
     static QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString &caption, const QString &text,

@@ -44,7 +44,9 @@ public:
     }
     // The printer selection dialog; false when cancelled.
     virtual bool choosePrinter(QWidget *parent, QPrinter *printer) = 0;
-    // Opens a document or web address with the desktop's default application.
+    // Opens a document or web address with the desktop's default application;
+    // false when nothing could open it (for a file: no program is set up for
+    // its type, or the desktop has no opener).
     virtual bool openUrl(const QUrl &url) = 0;
 };
 

@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -632,14 +633,80 @@ std::string SystemView::volumeLabel(const std::string &path) const
     }
 }
 
+namespace {
+
+// Folders whose mounts belong to the system or to a sandbox, not to the user.
+constexpr std::string_view kSystemFolders[] = {
+    "/proc", "/sys", "/dev", "/run", "/snap", "/var/lib/snapd", "/var/lib/docker", "/var/lib/containers",
+    "/var/lib/flatpak", "/var/lib/lxc", "/var/lib/lxd", "/app", "/newroot",
+};
+
+bool IsRealVolume(const Mount &m)
+{
+    const std::string &mp = m.mountPoint;
+    if (mp == "/")
+        return true; // whatever it is, the root is where everything lies
+    if (SystemView::isPseudoFs(m.fsType))
+        return false;
+    if (m.fsType == "tmpfs" || m.fsType == "ramfs")
+        return mp == "/tmp";
+    if (m.fsType == "overlay" || m.fsType == "aufs")
+        return false;
+    if (m.fsType == "squashfs" &&
+        (StartsWith(m.source, "/var/lib/snapd/") || (m.source.size() > 5 && m.source.ends_with(".snap"))))
+        return false;
+    if (mp == "/run/media" || StartsWith(mp, "/run/media/"))
+        return true;
+    for (std::string_view folder : kSystemFolders)
+        if (Holds(std::string(folder), mp))
+            return false;
+    return true;
+}
+
+bool IsFolderBelow(const std::string &root, const std::string &path)
+{
+    struct stat st {};
+    return ::stat((root + path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+} // namespace
+
 std::vector<std::string> SystemView::drives() const
 {
-    std::vector<std::string> result;
+    // The last mount on each folder, in the order the folders were first mounted.
+    std::vector<Mount> last;
     for (const Mount &m : mounts()) {
-        if (isPseudoFs(m.fsType))
-            continue;
-        if (std::find(result.begin(), result.end(), m.mountPoint) == result.end())
+        const auto same = std::find_if(last.begin(), last.end(),
+                                       [&](const Mount &seen) { return seen.mountPoint == m.mountPoint; });
+        if (same == last.end())
+            last.push_back(m);
+        else
+            *same = m;
+    }
+    std::vector<std::string> result;
+    for (const Mount &m : last)
+        if (IsRealVolume(m) && IsFolderBelow(m_root, m.mountPoint))
             result.push_back(m.mountPoint);
+    return result;
+}
+
+std::vector<Volume> SystemView::volumes() const
+{
+    std::vector<Volume> result;
+    const std::vector<Mount> all = mounts();
+    for (const std::string &mp : drives()) {
+        Volume v;
+        v.mountPoint = mp;
+        for (const Mount &m : all)
+            if (m.mountPoint == mp)
+                v.fsType = m.fsType; // the later one
+        v.label = volumeLabel(mp);
+        if (m_root.empty()) {
+            struct statvfs st {};
+            if (::statvfs(mp.c_str(), &st) == 0)
+                v.bytes = static_cast<uint64_t>(st.f_blocks) * st.f_frsize;
+        }
+        result.push_back(std::move(v));
     }
     return result;
 }

@@ -31,6 +31,14 @@ enum class VolumeKind {
     Memory,     // tmpfs, ramfs
 };
 
+// A mounted volume as the drive list offers it.
+struct Volume {
+    std::string mountPoint;
+    std::string label; // empty when it has none
+    std::string fsType;
+    uint64_t bytes = 0; // the volume's size, 0 when unknown
+};
+
 // The system as the program sees it: the mount table, /sys and /dev/disk.
 // Everything is read below `root` ("" for the real system), so tests can point
 // it at a fixture tree holding proc/self/mountinfo, sys/... and dev/disk/...
@@ -57,9 +65,16 @@ public:
     uint32_t volumeSerial(const std::string &path) const;
     // The volume label of the volume that holds `path`, or empty.
     std::string volumeLabel(const std::string &path) const;
-    // The mounted volumes a user would choose from, in mount order, pseudo
-    // file systems left out: their mount points.
+    // The mounted volumes a user would choose from, in mount order: their
+    // mount points. Left out are the kernel's own file systems (proc, sysfs,
+    // cgroup, devpts, ...), memory file systems other than /tmp, overlays
+    // (except the root), the squashfs images of snaps, whatever is mounted
+    // below /proc, /sys, /dev, /run (but /run/media) or by snap, flatpak and
+    // container sandboxes, and mounts of single files. Of two mounts on one
+    // folder the later one counts.
     std::vector<std::string> drives() const;
+    // The same volumes with their labels, file systems and sizes.
+    std::vector<Volume> volumes() const;
 
     static bool isPseudoFs(std::string_view fsType);
     static bool isNetworkFs(std::string_view fsType);

@@ -1,5 +1,8 @@
 #include "print/PageLayout.h"
 
+#include "platform/Text.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace rkm {
@@ -19,6 +22,32 @@ int Trunc(double v)
 
 constexpr int TITLE_POINTS = 14;
 constexpr int OVERFLOW_POINTS = 10;
+// The room kept between a title and the edge of its frame.
+constexpr int MARGIN = 5;
+
+// The first `n` characters of a text and an ellipsis, as UTF-8 (a title
+// from Windows keeps its letters).
+std::string Shortened(const QString &decoded, qsizetype n)
+{
+    QString s = decoded.left(n);
+    if (!s.isEmpty() && s.back().isHighSurrogate())
+        s.chop(1);
+    while (!s.isEmpty() && s.back().isSpace())
+        s.chop(1);
+    s += QChar(0x2026);
+    return s.toUtf8().toStdString();
+}
+
+// Calls `f` for every line of both lists in order, with the number of lines
+// still to come after it; stops when `f` answers false.
+template <class F> void ForEachLine(const std::vector<std::string> &first, const std::vector<std::string> &second, F f)
+{
+    std::size_t left = first.size() + second.size();
+    for (const auto *list : {&first, &second})
+        for (const std::string &line : *list)
+            if (!f(line, --left))
+                return;
+}
 
 // Columns and their width for the widest line's width `w`. A line wider than
 // the area still gets one column, as wide as the area; it runs past the edge.
@@ -66,9 +95,60 @@ PageFrame LayoutFrame(PrintLayout layout, bool frame, double dpiX, double dpiY, 
     return f;
 }
 
-int SpineFontHeight(double fontDpiY)
+int SpineFontHeight(double fontDpiY, int points)
 {
-    return static_cast<int>(std::lround(14.0 * fontDpiY / 72.0));
+    return static_cast<int>(std::lround(points * fontDpiY / 72.0));
+}
+
+FittedTitle FitTitle(PrintSurface &surface, const std::string &title, int points, int maxWidth,
+                     const std::function<void(int points)> &setFont)
+{
+    FittedTitle f;
+    for (f.points = points;; --f.points) {
+        setFont(f.points);
+        f.extent = surface.textExtent(title);
+        if (f.extent.cx <= maxWidth) {
+            f.text = title;
+            return f;
+        }
+        if (f.points <= SMALLEST_TITLE_POINTS)
+            break;
+    }
+    // Too wide even at the smallest size: as many characters as fit, then
+    // the ellipsis (alone, if nothing else fits).
+    const QString decoded = platform::DecodeText(title);
+    qsizetype fits = 0, tooMany = decoded.size();
+    while (tooMany - fits > 1) {
+        const qsizetype mid = fits + (tooMany - fits) / 2;
+        if (surface.textExtent(Shortened(decoded, mid)).cx <= maxWidth)
+            fits = mid;
+        else
+            tooMany = mid;
+    }
+    f.text = Shortened(decoded, fits);
+    f.extent = surface.textExtent(f.text);
+    return f;
+}
+
+ListPages PaginateList(const PrintArea &area, int firstRow, double lineHeight, int footTop, std::size_t lineCount,
+                       int columns)
+{
+    ListPages p;
+    int rows = 0;
+    for (int y = firstRow; area.top + y + lineHeight <= footTop; y = Trunc(y + lineHeight))
+        ++rows;
+    // A page too small for one row still takes one: the page runs over.
+    p.rowsPerPage = std::max(rows, 1);
+    const std::size_t cols = static_cast<std::size_t>(std::max(columns, 1));
+    const std::size_t allRows = (lineCount + cols - 1) / cols;
+    const std::size_t perPage = static_cast<std::size_t>(p.rowsPerPage);
+    p.pages = std::max(1, static_cast<int>((allRows + perPage - 1) / perPage));
+    return p;
+}
+
+std::string PageFootText(int page, int pages)
+{
+    return "Page " + std::to_string(page) + " of " + std::to_string(pages);
 }
 
 bool GridFits(const PrintArea &area, std::size_t lineCount, const GridFit &grid)
@@ -133,33 +213,112 @@ bool DrawLines(const std::vector<std::string> &lines, PrintSurface &surface, con
     return true;
 }
 
+namespace {
+
+// The disk's name along both spines of a framed back cover, set smaller or
+// shortened where it is longer than the spine. Both names are centred on half
+// the area's height from the page's top. When either turned font cannot be
+// made there are no spine titles.
+void DrawSpineTitles(PrintSurface &surface, const PrintArea &a, const std::string &title)
+{
+    const double fontDpi = surface.fontDpiY();
+    int height = SpineFontHeight(fontDpi);
+    if (!surface.setRotatedFont(height, 270) || !surface.setRotatedFont(height, 90))
+        return;
+    const int middle = (a.bottom - a.top) / 2;
+    const int room = 2 * std::min(middle - a.top, a.bottom - middle) - 2 * MARGIN;
+    const FittedTitle spine = FitTitle(surface, title, TITLE_POINTS, room, [&](int points) {
+        height = SpineFontHeight(fontDpi, points);
+        surface.setRotatedFont(height, 90);
+    });
+    const int w = spine.extent.cx;
+    surface.drawText(10, middle + w / 2, spine.text);
+    surface.setRotatedFont(height, 270);
+    const int th = surface.textExtent(spine.text).cy;
+    surface.drawText(a.right + th, middle - w / 2, spine.text);
+}
+
+// The title, centred over the area and kept inside it; answers its height.
+int DrawTitle(PrintSurface &surface, const PrintArea &a, const std::string &title)
+{
+    const FittedTitle t = FitTitle(surface, title, TITLE_POINTS, a.right - a.left - 2 * MARGIN,
+                                   [&](int points) { surface.setFont(points); });
+    surface.drawText(a.left + (a.right - a.left) / 2 - t.extent.cx / 2, a.top + 5, t.text);
+    return t.extent.cy;
+}
+
+// A list of contents: the grid runs on over as many pages as it needs, each
+// with the title at the top and "Page n of m" at the foot.
+int RenderList(PrintSurface &surface, const PageRequest &r, const PrintArea &a,
+               const std::vector<std::string> &folderLines, const std::vector<std::string> &fileLines)
+{
+    // The title's height, measured as it is drawn, starts the rows.
+    const FittedTitle title = FitTitle(surface, r.title, TITLE_POINTS, a.right - a.left - 2 * MARGIN,
+                                       [&](int points) { surface.setFont(points); });
+    const int firstRow = title.extent.cy + 3;
+    const GridFit g = FitFont(surface, a, folderLines, fileLines);
+    // The foot mirrors the title: as far above the page's bottom edge as
+    // the area's top is below its top edge.
+    const int footHeight = surface.textExtent(PageFootText(1, 1)).cy;
+    const int footTop = surface.printableHeight() - a.top - footHeight;
+    const ListPages pages = PaginateList(a, firstRow, g.lineHeight, footTop, folderLines.size() + fileLines.size(),
+                                         g.columns);
+    const int first = r.page < 0 ? 0 : std::min(r.page, pages.pages - 1);
+    const int last = r.page < 0 ? pages.pages - 1 : first;
+
+    const auto drawHead = [&](int page) {
+        surface.setFont(title.points);
+        surface.drawText(a.left + (a.right - a.left) / 2 - title.extent.cx / 2, a.top + 5, title.text);
+        surface.setFont(g.fontPoints);
+        const std::string foot = PageFootText(page + 1, pages.pages);
+        const int cx = surface.textExtent(foot).cx;
+        surface.drawText(a.left + (a.right - a.left) / 2 - cx / 2, footTop, foot);
+    };
+    int page = 0, row = 0, column = 0, yOffset = firstRow;
+    if (page >= first)
+        drawHead(page);
+    ForEachLine(folderLines, fileLines, [&](const std::string &line, std::size_t linesLeft) {
+        if (page >= first)
+            surface.drawText(a.left + 5 + column * g.columnWidth, a.top + yOffset, line);
+        if (++column < g.columns)
+            return true;
+        column = 0;
+        yOffset = Trunc(yOffset + g.lineHeight);
+        if (++row < pages.rowsPerPage || linesLeft == 0)
+            return true;
+        if (++page > last)
+            return false;
+        row = 0;
+        yOffset = firstRow;
+        if (r.page < 0)
+            surface.newPage();
+        if (page >= first)
+            drawHead(page);
+        return true;
+    });
+    return pages.pages;
+}
+
+} // namespace
+
 bool RenderPage(PrintSurface &surface, const PageRequest &r, const std::vector<std::string> &folderLines,
-                const std::vector<std::string> &fileLines, const std::function<bool()> &askAbort)
+                const std::vector<std::string> &fileLines, const std::function<bool()> &askAbort, int *pageCount)
 {
     const PageFrame f = LayoutFrame(r.layout, r.frame, surface.dpiX(), surface.dpiY(), surface.printableWidth());
     const PrintArea &a = f.area;
+    if (r.layout == PrintLayout::List) {
+        const int pages = RenderList(surface, r, a, folderLines, fileLines);
+        if (pageCount)
+            *pageCount = pages;
+        return true;
+    }
+    if (pageCount)
+        *pageCount = 1;
     for (const PrintArea &rect : f.rects)
         surface.drawRect(rect.left, rect.top, rect.right, rect.bottom);
-
-    if (f.spines) {
-        const int height = SpineFontHeight(surface.fontDpiY());
-        // Both names are centred on half the area's height from the page's
-        // top. When either turned font cannot be made there are no titles.
-        if (surface.setRotatedFont(height, 270)) {
-            const int th = surface.textExtent(r.title).cy;
-            if (surface.setRotatedFont(height, 90)) {
-                const int w = surface.textExtent(r.title).cx;
-                surface.drawText(10, (a.bottom - a.top) / 2 + w / 2, r.title);
-                surface.setRotatedFont(height, 270);
-                surface.drawText(a.right + th, (a.bottom - a.top) / 2 - w / 2, r.title);
-            }
-        }
-    }
-
-    surface.setFont(TITLE_POINTS);
-    const TextExtent t = surface.textExtent(r.title);
-    surface.drawText(a.left + (a.right - a.left) / 2 - t.cx / 2, a.top + 5, r.title);
-    int yOffset = t.cy + 3;
+    if (f.spines)
+        DrawSpineTitles(surface, a, r.title);
+    int yOffset = DrawTitle(surface, a, r.title) + 3;
 
     const GridFit g = FitFont(surface, a, folderLines, fileLines);
     if (!r.preview && askAbort && !GridFits(a, folderLines.size() + fileLines.size(), g) && askAbort())

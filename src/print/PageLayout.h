@@ -27,6 +27,11 @@ public:
     virtual double fontDpiY() const = 0;
     // The width of the printable area: the right edge of a list of contents.
     virtual int printableWidth() const = 0;
+    // The height of one page: a list of contents continues on the next page
+    // before its foot.
+    virtual int printableHeight() const = 0;
+    // Ends the page and starts the next one (a list of contents longer than a page).
+    virtual void newPage() = 0;
     // Selects "Times New Roman" at a point size, black or red.
     virtual void setFont(int points, bool red = false) = 0;
     // Selects "Times New Roman" with a character height in device units,
@@ -66,8 +71,9 @@ inline constexpr char OVERFLOW_LINE[] = "[Printing will exceed bounds!]";
 
 PageFrame LayoutFrame(PrintLayout layout, bool frame, double dpiX, double dpiY, int printableWidth);
 
-// The spine titles' character height: 14 points at the font resolution, rounded.
-int SpineFontHeight(double fontDpiY);
+// The spine titles' character height: 14 points (or `points`) at the font
+// resolution, rounded.
+int SpineFontHeight(double fontDpiY, int points = 14);
 
 // The grid the lines are laid out in.
 struct GridFit {
@@ -98,12 +104,47 @@ struct PageRequest {
     bool frame = false;
     bool preview = false;
     std::string title; // the disk's name
+    // Only this page (counted from 0) of a list of contents is drawn, with no
+    // page break, as the preview shows one page at a time; -1 draws them all.
+    int page = -1;
 };
 
-// Lays out the whole page. On paper, when the lines do not fit, `askAbort`
-// is asked whether to give up (null: never asked, the lines run on); when it
-// answers true nothing more is drawn and the answer is false.
+// The smallest size a title is set in before it is shortened with an ellipsis.
+inline constexpr int SMALLEST_TITLE_POINTS = 8;
+
+// A title as it is set into `maxWidth` units: the largest size from
+// `points` down to 8 points at which it fits, else at 8 points cut short
+// with "…". `setFont` selects the font of a size on the surface; the
+// surface is left with the size chosen selected.
+struct FittedTitle {
+    int points = 0;
+    std::string text; // the title, or its shortened form (UTF-8)
+    TextExtent extent;
+};
+FittedTitle FitTitle(PrintSurface &surface, const std::string &title, int points, int maxWidth,
+                     const std::function<void(int points)> &setFont);
+
+// The rows of a list of contents on one page, and the pages `lineCount`
+// lines take in a grid of `columns`: each page has the title at the top
+// (rows start at `firstRow`, relative to the area's top) and the page
+// number at its foot, above `footTop`.
+struct ListPages {
+    int rowsPerPage = 1;
+    int pages = 1;
+};
+ListPages PaginateList(const PrintArea &area, int firstRow, double lineHeight, int footTop, std::size_t lineCount,
+                       int columns);
+
+// The text at the foot of a page of a list of contents.
+std::string PageFootText(int page, int pages);
+
+// Lays out the page: a cover on one page, a list of contents on as many as it
+// takes. On paper, when the lines do not fit a cover, `askAbort` is asked
+// whether to give up (null: never asked, the lines run on); when it answers
+// true nothing more is drawn and the answer is false. `pageCount`, when
+// given, receives the number of pages.
 bool RenderPage(PrintSurface &surface, const PageRequest &request, const std::vector<std::string> &folderLines,
-                const std::vector<std::string> &fileLines, const std::function<bool()> &askAbort);
+                const std::vector<std::string> &fileLines, const std::function<bool()> &askAbort,
+                int *pageCount = nullptr);
 
 } // namespace rkm

@@ -2,6 +2,9 @@
 
 #include "platform/SystemView.h"
 
+#include <QLocale>
+#include <QStringList>
+
 #include <sys/stat.h>
 
 namespace rkm {
@@ -95,6 +98,21 @@ std::string RerootPath(const std::string &path, const std::string &prefix, const
     if (drive == "/")
         return rest.empty() ? drive : rest;
     return drive + rest;
+}
+
+std::string DriveText(const platform::Volume &volume)
+{
+    QStringList parts;
+    if (!volume.label.empty())
+        parts << QString::fromStdString(volume.label);
+    if (!volume.fsType.empty())
+        parts << QString::fromStdString(volume.fsType);
+    if (volume.bytes > 0)
+        parts << QLocale::c().formattedDataSize(static_cast<qint64>(volume.bytes), 1, QLocale::DataSizeSIFormat);
+    std::string text = volume.mountPoint;
+    if (!parts.isEmpty())
+        text += " (" + parts.join(QStringLiteral(", ")).toStdString() + ")";
+    return text;
 }
 
 } // namespace rkm

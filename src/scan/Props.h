@@ -9,6 +9,7 @@ namespace rkm {
 
 namespace platform {
 class SystemView;
+struct Volume;
 }
 
 // The number of folders below a node, at every depth, and the number of file
@@ -34,5 +35,10 @@ RootDrive DriveOfRoot(const std::string &rootPath, const platform::SystemView &s
 // (E:\Data\Sub) put onto a mount point takes the system's separators
 // (/media/cd/Data/Sub).
 std::string RerootPath(const std::string &path, const std::string &prefix, const std::string &drive);
+
+// How the drive list shows a volume: its mount point, then its label, file
+// system and size, as far as they are known ("/media/usb (BACKUP, vfat,
+// 16.0 GB)"). The list stores the mount point alone.
+std::string DriveText(const platform::Volume &volume);
 
 } // namespace rkm

@@ -647,18 +647,23 @@ bool IsPathOfThisSystem(std::string_view rootPath)
     return !rootPath.empty() && rootPath[0] == '/';
 }
 
-std::string ResolveScanRoot(const std::string &path)
+std::string ResolveScanRoot(const std::string &path, int *error)
 {
+    const auto fail = [error](int e) {
+        if (error)
+            *error = e;
+        return std::string();
+    };
     if (path.empty())
-        return {};
+        return fail(ENOENT);
     char *resolved = ::realpath(path.c_str(), nullptr);
     if (!resolved)
-        return {};
+        return fail(errno);
     std::string root(resolved);
     std::free(resolved);
     const int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return {};
+        return fail(errno);
     ::close(fd);
     return root;
 }

@@ -78,8 +78,8 @@ int ScanThreadCount(int requested = 0, platform::VolumeKind kind = platform::Vol
 
 // The absolute, symlink-resolved form of a folder path without a trailing
 // slash (except "/" itself), or empty when it is not a folder that can be
-// entered.
-std::string ResolveScanRoot(const std::string &path);
+// entered; `error`, when given, then receives the system's error number.
+std::string ResolveScanRoot(const std::string &path, int *error = nullptr);
 
 // Walks the folder `path` into a new disk subtree named `name` with the
 // comment `comment`: one folder node per folder, one file entry per file,

@@ -7,6 +7,7 @@
 #include "scan/ListingOptions.h"
 #include "scan/Props.h"
 
+#include <cstring>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -159,6 +160,31 @@ std::string UpdateDriveText(const std::string &rootPath, const platform::SystemV
     if (const auto mount = system.mountHolding(rootPath))
         return mount->mountPoint;
     return rootPath;
+}
+
+QString UpdatePrompt(std::string_view diskName, const std::string &rootPath, const platform::SystemView &system)
+{
+    const QString name = platform::DecodeText(diskName);
+    const std::string drive = UpdateDriveText(rootPath, system);
+    const QString shownDrive = platform::DecodeText(drive);
+    if (rootPath.size() >= 2 && rootPath[1] == ':' && drive.size() == 2)
+        return QStringLiteral("Please make sure that the disk '%1' is inserted in drive %2").arg(name, shownDrive);
+    const QString folder = platform::DecodeText(rootPath);
+    if (drive == "/" && rootPath != "/")
+        return QStringLiteral("Please make sure that the folder %1 of the disk '%2' is there").arg(folder, name);
+    QString text = QStringLiteral("Please make sure that the disk '%1' is mounted at %2").arg(name, shownDrive);
+    if (drive != rootPath)
+        text += QStringLiteral(" with the folder %1").arg(folder);
+    return text;
+}
+
+QString DiskNotFoundText(const std::string &rootPath, int error)
+{
+    // A drive letter names no path here: there is no reason of the system's to give.
+    if (rootPath.size() >= 2 && rootPath[1] == ':')
+        return QStringLiteral("Could not find the disk at %1.").arg(platform::DecodeText(rootPath));
+    return QStringLiteral("Could not find the disk at %1: %2.")
+        .arg(platform::DecodeText(rootPath), QString::fromLocal8Bit(std::strerror(error)));
 }
 
 DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk)

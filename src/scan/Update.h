@@ -4,6 +4,8 @@
 #include "catalog/Disks.h"
 #include "scan/Scanner.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -26,6 +28,17 @@ void CarryOver(const TreeNode &oldNode, TreeNode &newNode);
 // made on Windows (X:\...), else the mount point that holds the path, or for
 // a volume that is not mounted, where it was mounted (DriveOfRoot).
 std::string UpdateDriveText(const std::string &rootPath, const platform::SystemView &system);
+
+// The question asked before a listing is rescanned. A listing made on
+// Windows names its drive letter ("Please make sure that the disk 'Backup 3'
+// is inserted in drive E:"); any other names the mount point it is looked
+// for at ("... is mounted at /media/cd", with the folder when the listing is
+// of a folder on that volume), or, for a folder on the system's own disk,
+// the folder.
+QString UpdatePrompt(std::string_view diskName, const std::string &rootPath, const platform::SystemView &system);
+// Why a listing's disk cannot be rescanned: the path looked for and the
+// system's reason (an errno value; none for a drive letter).
+QString DiskNotFoundText(const std::string &rootPath, int error);
 
 // Whether the disk of a listing is there to be rescanned.
 enum class DiskCheck {

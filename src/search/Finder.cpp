@@ -230,10 +230,38 @@ std::size_t SearchPattern::nextCandidate(std::string_view hay, std::size_t from)
 
 // ---- Finder -----------------------------------------------------------------
 
-Finder::Finder(SearchOptions options)
-    : m_options(std::move(options)), m_pattern(m_options.text, m_options.caseSensitive),
-      m_categoryUtf8(platform::Utf8Text(m_options.category))
+namespace {
+
+// What the folder buffers are scanned for: the search text, or for a name
+// pattern its longest plain run (already lower-cased where case does not
+// count, and lower-casing it again changes nothing).
+SearchPattern PrescanPattern(const SearchOptions &o)
 {
+    if (o.wildcards && HasWildcards(o.text))
+        return SearchPattern(GlobPattern(o.text, o.caseSensitive).longestLiteral(), o.caseSensitive);
+    return SearchPattern(o.text, o.caseSensitive);
+}
+
+} // namespace
+
+const TreeNode *NextInDisk(const TreeNode *disk, const TreeNode *node)
+{
+    if (node->childCount() > 0)
+        return node->child(0);
+    for (const TreeNode *n = node; n != disk; n = n->parent()) {
+        const TreeNode *p = n->parent();
+        if (n->row() + 1 < p->childCount())
+            return p->child(n->row() + 1);
+    }
+    return nullptr;
+}
+
+Finder::Finder(SearchOptions options)
+    : m_options(std::move(options)), m_pattern(PrescanPattern(m_options)),
+      m_categoryUtf8(platform::Utf8Text(m_options.category)), m_noText(m_options.text.empty())
+{
+    if (m_options.wildcards && HasWildcards(m_options.text))
+        m_glob.emplace(m_options.text, m_options.caseSensitive);
     if (!IsAscii(m_categoryUtf8))
         m_category1252 = platform::Cp1252Text(m_categoryUtf8);
 }
@@ -247,35 +275,77 @@ bool Finder::categoryMatches(std::string_view category) const
     return m_category1252 && category == *m_category1252 && !platform::IsUtf8(category);
 }
 
-bool Finder::nameMatches(const TreeNode &node) const
+bool Finder::textMatches(std::string_view text, bool isName) const
 {
-    return m_options.folderNames && !m_pattern.empty() && m_pattern.foundIn(node.text());
+    if (m_glob)
+        return isName ? m_glob->matches(text) : m_glob->matchesPart(text);
+    return m_pattern.foundIn(text);
 }
 
-bool Finder::entryMatches(const FileList &files, int index) const
+bool Finder::filesFilterPass(const FileEntryView &e, platform::DateOrder order) const
+{
+    if (m_options.minSize || m_options.maxSize) {
+        const std::optional<platform::SizeSpan> size = platform::ReadSizeText(e[FT_SIZE]);
+        if (!size || (m_options.minSize && size->high < *m_options.minSize) ||
+            (m_options.maxSize && size->low > *m_options.maxSize))
+            return false;
+    }
+    if (m_options.fromDate.isValid() || m_options.toDate.isValid()) {
+        const QDate d = platform::ReadDateText(e[FT_DATE], order);
+        if (!d.isValid() || (m_options.fromDate.isValid() && d < m_options.fromDate) ||
+            (m_options.toDate.isValid() && d > m_options.toDate))
+            return false;
+    }
+    return true;
+}
+
+platform::DateOrder Finder::dateOrder(const TreeNode &node) const
+{
+    const TreeNode *disk = DiskOf(&node);
+    const auto it = m_dateOrders.find(disk);
+    if (it != m_dateOrders.end())
+        return it->second;
+    const platform::DateOrder order = DateOrderOfListing(*disk);
+    m_dateOrders.emplace(disk, order);
+    return order;
+}
+
+bool Finder::nameMatches(const TreeNode &node) const
+{
+    return m_options.folderNames && !m_noText && !m_options.filtersFiles() && textMatches(node.text(), true);
+}
+
+bool Finder::entryMatches(const FileList &files, int index, platform::DateOrder order) const
 {
     const FileEntryView e = files.entry(index);
     // The category restriction comes first, then the file name, then the
-    // description.
+    // description, then the size and date ranges.
     if (m_options.categoryOnly) {
         if (!categoryMatches(e[FT_CATEGORY]))
             return false;
-        if (m_pattern.empty())
-            return true;
+        if (m_noText)
+            return filesFilterPass(e, order);
     }
-    if (m_options.fileNames && m_pattern.foundIn(e[FT_NAME]))
-        return true;
-    return m_options.descriptions && m_pattern.foundIn(e[FT_DESCRIPTION]);
+    if (!(m_options.fileNames && textMatches(e[FT_NAME], true)) &&
+        !(m_options.descriptions && textMatches(e[FT_DESCRIPTION], false)))
+        return false;
+    return filesFilterPass(e, order);
 }
 
-int Finder::findEntry(const FileList &files, int first) const
+int Finder::findEntry(const TreeNode &node, int first) const
+{
+    const bool dates = m_options.fromDate.isValid() || m_options.toDate.isValid();
+    return findEntry(node.disk().Files, first, dates ? dateOrder(node) : platform::DateOrder::DayMonthYear);
+}
+
+int Finder::findEntry(const FileList &files, int first, platform::DateOrder order) const
 {
     const int n = files.count();
     first = std::max(first, 0);
     if (first >= n)
         return -1;
     const bool anyText = m_options.fileNames || m_options.descriptions;
-    const bool categoryWalk = m_options.categoryOnly && m_pattern.empty();
+    const bool categoryWalk = m_options.categoryOnly && m_noText;
     if (!anyText && !categoryWalk)
         return -1;
     if (categoryWalk && files.inListOrder()) {
@@ -284,6 +354,7 @@ int Finder::findEntry(const FileList &files, int first) const
         // (two for a category that has a Windows-1252 form).
         if (m_categoryUtf8.find('\n') != std::string::npos)
             return -1; // no stored text holds a line break
+        const bool filtered = m_options.filtersFiles();
         const std::string_view data = files.rawData();
         const auto endsWith = [&](std::size_t start, std::size_t end, const std::string &cat) {
             const std::size_t L = cat.size();
@@ -292,17 +363,17 @@ int Finder::findEntry(const FileList &files, int first) const
         for (int k = first; k < n; ++k) {
             const std::size_t start = files.rawOffset(k);
             const std::size_t end = k + 1 < n ? files.rawOffset(k + 1) : data.size();
-            if (endsWith(start, end, m_categoryUtf8))
-                return k;
-            if (m_category1252 && endsWith(start, end, *m_category1252) &&
-                !platform::IsUtf8(files.text(k, FT_CATEGORY)))
+            const bool sameCategory = endsWith(start, end, m_categoryUtf8) ||
+                                      (m_category1252 && endsWith(start, end, *m_category1252) &&
+                                       !platform::IsUtf8(files.text(k, FT_CATEGORY)));
+            if (sameCategory && (!filtered || filesFilterPass(files.entry(k), order)))
                 return k;
         }
         return -1;
     }
     if (m_pattern.empty() || !files.inListOrder()) {
         for (int i = first; i < n; ++i)
-            if (entryMatches(files, i))
+            if (entryMatches(files, i, order))
                 return i;
         return -1;
     }
@@ -332,7 +403,7 @@ int Finder::findEntry(const FileList &files, int first) const
         const std::size_t start = files.rawOffset(k);
         const std::size_t nameEnd = data.find('\n', start);
         const std::size_t descEnd = data.find('\n', nameEnd + 1);
-        if (pos < descEnd && entryMatches(files, k))
+        if (pos < descEnd && entryMatches(files, k, order))
             return k;
         if (k + 1 >= n)
             return -1;
@@ -344,9 +415,12 @@ int Finder::findEntry(const FileList &files, int first) const
 SearchHit Finder::scanFrom(const Catalog &tree, const TreeNode *node, bool testName, int firstEntry) const
 {
     for (TreeNode *n = const_cast<TreeNode *>(node); n; n = NextInPreOrder(tree, n)) {
+        // With one listing only, the walk ends at the next disk.
+        if (m_options.listing && n != node && !n->parent())
+            break;
         if (testName && nameMatches(*n))
             return {n, -1};
-        const int k = findEntry(n->disk().Files, firstEntry);
+        const int k = findEntry(*n, firstEntry);
         if (k >= 0)
             return {n, k};
         testName = true;
@@ -355,10 +429,22 @@ SearchHit Finder::scanFrom(const Catalog &tree, const TreeNode *node, bool testN
     return {};
 }
 
+namespace {
+
+bool InCatalog(const Catalog &tree, const TreeNode *disk)
+{
+    const int row = disk->row();
+    return row >= 0 && row < tree.diskCount() && tree.disk(row) == disk;
+}
+
+} // namespace
+
 SearchHit Finder::findFirst(const Catalog &tree) const
 {
     if (tree.empty())
         return {};
+    if (const TreeNode *only = m_options.listing)
+        return InCatalog(tree, only) ? scanFrom(tree, only, true, 0) : SearchHit{};
     return scanFrom(tree, tree.disk(0), true, 0);
 }
 
@@ -366,7 +452,70 @@ SearchHit Finder::findNext(const Catalog &tree, const TreeNode *node, int firstE
 {
     if (!node)
         return findFirst(tree);
+    if (const TreeNode *only = m_options.listing) {
+        const TreeNode *disk = DiskOf(node);
+        if (disk != only) {
+            // The listing's turn comes only if it lies after the position.
+            if (!InCatalog(tree, only) || only->row() < disk->row())
+                return {};
+            return scanFrom(tree, only, true, 0);
+        }
+    }
     return scanFrom(tree, node, false, firstEntry);
+}
+
+void Finder::findAll(const std::vector<const TreeNode *> &disks, const std::function<void(const SearchHit &)> &found,
+                     const std::atomic<bool> *stop) const
+{
+    const bool dates = m_options.fromDate.isValid() || m_options.toDate.isValid();
+    for (const TreeNode *disk : disks) {
+        if (m_options.listing && disk != m_options.listing)
+            continue;
+        const platform::DateOrder order = dates ? dateOrder(*disk) : platform::DateOrder::DayMonthYear;
+        for (const TreeNode *n = disk; n; n = NextInDisk(disk, n)) {
+            if (stop && stop->load(std::memory_order_relaxed))
+                return;
+            auto *node = const_cast<TreeNode *>(n);
+            if (nameMatches(*n))
+                found({node, -1});
+            const FileList &files = n->disk().Files;
+            for (int k = findEntry(files, 0, order); k >= 0; k = findEntry(files, k + 1, order))
+                found({node, k});
+        }
+    }
+}
+
+void Finder::findAll(const Catalog &tree, const std::function<void(const SearchHit &)> &found) const
+{
+    findAll(DiskNodes(tree), found);
+}
+
+std::vector<const TreeNode *> DiskNodes(const Catalog &tree)
+{
+    std::vector<const TreeNode *> disks;
+    disks.reserve(static_cast<std::size_t>(tree.diskCount()));
+    for (int i = 0; i < tree.diskCount(); ++i)
+        disks.push_back(tree.disk(i));
+    return disks;
+}
+
+platform::DateOrder DateOrderOfListing(const TreeNode &disk, platform::DateOrder fallback)
+{
+    platform::DateOrderGuess guess(fallback);
+    for (const TreeNode *n = &disk; n; n = NextInDisk(&disk, n)) {
+        const FileList &files = n->disk().Files;
+        for (int i = 0; i < files.count(); ++i)
+            if (guess.add(files.text(i, FT_DATE)))
+                return guess.order();
+    }
+    return guess.order();
+}
+
+const TreeNode *DiskOf(const TreeNode *node)
+{
+    while (node->parent())
+        node = node->parent();
+    return node;
 }
 
 TreeNode *NextInPreOrder(const Catalog &tree, const TreeNode *node)

@@ -1,12 +1,20 @@
 #pragma once
 
 #include "catalog/Disks.h"
+#include "platform/TextValues.h"
+#include "search/Glob.h"
 
+#include <QDate>
+
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace rkm {
 
@@ -56,6 +64,25 @@ struct SearchOptions {
     bool descriptions = true;   // test each entry's description
     bool categoryOnly = false;  // restrict file entries to one category
     std::string category;       // the same text exactly (in any encoding); empty: entries without one
+
+    // Narrowing. With `wildcards`, a text holding '*' or '?' is a name
+    // pattern: a file, folder or disk name must fit it whole, a description
+    // in some part; a text without them keeps the substring rule.
+    bool wildcards = false;
+    // File entries whose size text may stand for a size in this range (both
+    // ends included): "1 Kb" is 1025 to 2047 bytes, so it is within a range
+    // from 2000 bytes, and within one up to 1 KB is not.
+    std::optional<uint64_t> minSize, maxSize;
+    // File entries whose date text is a day in this range (both ends
+    // included; an invalid date leaves that end open). A date text is read in
+    // the order its listing's texts were written in (DateOrderOfListing).
+    QDate fromDate, toDate;
+    // Only the listing of this disk node (null: every listing).
+    const TreeNode *listing = nullptr;
+
+    // Whether a size or date range is given: folder and disk names, which
+    // have neither, then match nothing.
+    bool filtersFiles() const { return minSize || maxSize || fromDate.isValid() || toDate.isValid(); }
 };
 
 // A match: a node whose own name matched (entry -1), or a file entry of a node.
@@ -82,22 +109,61 @@ public:
     // after a name match with 0.
     SearchHit findNext(const Catalog &tree, const TreeNode *node, int firstEntry) const;
 
+    // Every match from the first disk on, in the order findFirst and
+    // repeated findNext visit them, each handed to `found`. Goes over the
+    // disks of `disks` (the catalogue's, taken once) and reads nothing else
+    // of the catalogue, so a disk added meanwhile is no concern; it stops
+    // early when `stop` is set (checked at every folder).
+    void findAll(const std::vector<const TreeNode *> &disks, const std::function<void(const SearchHit &)> &found,
+                 const std::atomic<bool> *stop = nullptr) const;
+    void findAll(const Catalog &tree, const std::function<void(const SearchHit &)> &found) const;
+
     bool nameMatches(const TreeNode &node) const;
-    bool entryMatches(const FileList &files, int index) const;
-    // The first matching entry of `files` at or after `first`, or -1.
-    int findEntry(const FileList &files, int first) const;
+    bool entryMatches(const FileList &files, int index,
+                      platform::DateOrder order = platform::DateOrder::DayMonthYear) const;
+    // The first matching entry of `files` at or after `first`, or -1. The
+    // dates are read in `order` (only a date range needs it).
+    int findEntry(const FileList &files, int first,
+                  platform::DateOrder order = platform::DateOrder::DayMonthYear) const;
+    // The same for the files of a node, with the date order of its listing.
+    int findEntry(const TreeNode &node, int first) const;
 
 private:
     bool categoryMatches(std::string_view category) const;
     SearchHit scanFrom(const Catalog &tree, const TreeNode *node, bool testName, int firstEntry) const;
+    bool textMatches(std::string_view text, bool isName) const;
+    bool filesFilterPass(const FileEntryView &e, platform::DateOrder order) const;
+    platform::DateOrder dateOrder(const TreeNode &node) const;
 
     SearchOptions m_options;
+    std::optional<GlobPattern> m_glob;
+    // The search text, or with a name pattern its longest plain run: the
+    // folder buffers are scanned for it to find the entries worth a test.
     SearchPattern m_pattern;
     // The category in its two encodings: as UTF-8, and in Windows-1252 (for
     // texts that are not UTF-8) when it has such a form and is not ASCII.
     std::string m_categoryUtf8;
     std::optional<std::string> m_category1252;
+    bool m_noText;
+    mutable std::unordered_map<const TreeNode *, platform::DateOrder> m_dateOrders;
 };
+
+// The node after `node` in pre-order within the disk `disk`, or null. Only
+// folder positions are read, which never change while the disk lives (a
+// disk's own position changes when others come and go).
+const TreeNode *NextInDisk(const TreeNode *disk, const TreeNode *node);
+
+// The disk nodes of the catalogue, in order.
+std::vector<const TreeNode *> DiskNodes(const Catalog &tree);
+
+// The order the date texts of a disk's listing were written in, told from
+// the texts (DateOrderGuess), the system's short format where they cannot
+// tell.
+platform::DateOrder DateOrderOfListing(const TreeNode &disk,
+                                       platform::DateOrder fallback = platform::SystemDateOrder());
+
+// The disk node above a node (the node itself for a disk).
+const TreeNode *DiskOf(const TreeNode *node);
 
 // The node after `node` in pre-order over the whole catalogue, or null.
 TreeNode *NextInPreOrder(const Catalog &tree, const TreeNode *node);

@@ -34,7 +34,7 @@ std::string ShortDate(int y, int m, int d)
 }
 
 // Entries in stored order: name, date, size.
-struct Spec {
+struct Row {
     const char *name;
     std::string date;
     const char *size;
@@ -84,14 +84,14 @@ private slots:
         m_prompter = std::make_unique<QueuedPrompter>();
         auto disk = MakeDiskNode("Disk");
         disk->disk().RootPath = "/media/disk";
-        const Spec specs[] = {
+        const Row rows[] = {
             {"b10.txt", ShortDate(2020, 3, 1), "2 Kb"},
             {"B2.txt", "31.12.1999", "1024 bytes"},
             {"a.txt", "no date", "17 bytes"},
             {"c.txt", ShortDate(2001, 7, 9), "3145728 Kb"},
             {"d.txt", ShortDate(2020, 3, 1), "?"},
         };
-        for (const Spec &s : specs)
+        for (const Row &s : rows)
             disk->disk().Files.append(FileEntry{s.name, "", s.date, s.size, ""});
         WriteDisk(m_sandbox->programDir, "5.rkm", *disk);
         m_listing = ReadBytes(m_sandbox->programDir + "5.rkm");

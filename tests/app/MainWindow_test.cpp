@@ -531,11 +531,12 @@ private slots:
         };
         QCOMPARE(names(Menu(&w, "Disk1")),
                  QStringList({"Addnew1", "mnuUpdate", "mnuDelete", "mnuRename", "mnuPrint", "mnuExport",
-                              "mnuProperties", "-", "mnuExit"}));
+                              "mnuProperties", "mnuCompare", "mnuVerify", "-", "mnuExit"}));
+        QCOMPARE(names(Menu(&w, "Search1")), QStringList({"mnuFind", "mnuFindNext", "mnuFindDuplicates"}));
         QCOMPARE(names(Menu(&w, "About1")),
                  QStringList({"mnuHelpTopics", "-", "Tarnwellwebsite1", "Emailsupport1", "-", "About2"}));
-        QCOMPARE(names(Menu(&w, "popTree")),
-                 QStringList({"Addnew2", "popUpdate", "popRename", "popDelete", "popPrint", "popProperties"}));
+        QCOMPARE(names(Menu(&w, "popTree")), QStringList({"Addnew2", "popUpdate", "popRename", "popDelete", "popPrint",
+                                                          "popProperties", "popCompare", "popVerify"}));
         QCOMPARE(names(Menu(&w, "popList")), QStringList({"popLstProperties"}));
     }
 

@@ -91,7 +91,8 @@ protected:
         File(root, "/proc/self/mountinfo", kMountInfo);
         for (const char *d : {"/home/user/docs", "/media/usb/photos", "/media/usb2", "/media/usb/inner/x",
                               "/media/win", "/media/ntfs", "/media/cdrom", "/mnt/nfs", "/mnt/smb", "/mnt/ram",
-                              "/mnt/ssh", "/media/My Disk", "/srv", "/mnt/udf", "/mnt/share", "/opt"})
+                              "/mnt/ssh", "/media/My Disk", "/srv", "/mnt/udf", "/mnt/share", "/opt",
+                              "/mnt/odd\ttab\\back"})
             fs::create_directories(root + d);
 
         Disk(root, kAta, "sda", "8:0", "0", {{"sda2", "8:2"}, {"sda3", "8:3"}});
@@ -297,10 +298,11 @@ TEST_F(PlatformSystemView, VolumeLabels)
 TEST_F(PlatformSystemView, DrivesLeaveOutPseudoFileSystems)
 {
     const SystemView view(root);
+    // The memory file systems on /mnt/ram and over /srv are no volumes.
     const std::vector<std::string> expected = {
-        "/",          "/home",      "/media/usb", "/media/win",     "/media/ntfs",      "/media/cdrom",
-        "/mnt/nfs",   "/mnt/smb",   "/mnt/ram",   "/mnt/ssh",       "/media/usb/inner", "/media/My Disk",
-        "/srv",       "/mnt/udf",   "/mnt/share", "/mnt/odd\ttab\\back",
+        "/",        "/home",    "/media/usb",       "/media/win",     "/media/ntfs", "/media/cdrom",
+        "/mnt/nfs", "/mnt/smb", "/mnt/ssh",         "/media/usb/inner", "/media/My Disk", "/mnt/udf",
+        "/mnt/share", "/mnt/odd\ttab\\back",
     };
     EXPECT_EQ(view.drives(), expected);
 }
@@ -374,6 +376,54 @@ TEST_F(PlatformSystemView, VolumeKinds)
     };
     for (const auto &[path, kind] : cases)
         EXPECT_EQ(static_cast<int>(view.volumeKind(path)), static_cast<int>(kind)) << path;
+}
+
+TEST(PlatformDrives, OnlyRealVolumesWithLabelFileSystemAndSize)
+{
+    rkm::test::TempDir tmp;
+    const std::string root = tmp.path() + "sys";
+    File(root, "/proc/self/mountinfo",
+         "1 0 254:0 / / rw - ext4 /dev/vda rw\n"
+         "2 1 0:21 / /proc rw - proc proc rw\n"
+         "3 1 0:22 / /sys rw - sysfs sysfs rw\n"
+         "4 3 0:28 / /sys/fs/cgroup rw - tmpfs tmpfs rw\n"
+         "5 4 0:29 / /sys/fs/cgroup/cpu rw - cgroup cgroup rw,cpu\n"
+         "6 1 0:6 / /dev rw - devtmpfs devtmpfs rw\n"
+         "7 6 0:24 / /dev/pts rw - devpts devpts rw\n"
+         "8 6 0:23 / /dev/shm rw - tmpfs tmpfs rw\n"
+         "9 1 0:30 / /tmp rw - tmpfs tmpfs rw\n"
+         "10 1 0:31 / /run rw - tmpfs tmpfs rw\n"
+         "11 10 0:32 / /run/user/1000 rw - tmpfs tmpfs rw\n"
+         "12 11 0:33 / /run/user/1000/doc rw - fuse.portal portal rw\n"
+         "13 11 0:34 / /run/user/1000/gvfs rw - fuse.gvfsd-fuse gvfsd-fuse rw\n"
+         "14 1 7:1 / /snap/core22/1380 ro - squashfs /dev/loop1 ro\n"
+         "15 1 7:2 / /snap/firefox/4173 ro - squashfs /var/lib/snapd/snaps/firefox_4173.snap ro\n"
+         "16 1 0:40 / /var/lib/docker/overlay2/ab12/merged rw - overlay overlay rw\n"
+         "17 1 0:25 / /mnt/sandbox rw - tmpfs model_tools rw\n"
+         "18 1 254:0 /data/hostname /etc/hostname rw - ext4 /dev/vda rw\n"
+         "19 1 8:17 / /media/usb rw - vfat /dev/sdb1 rw\n"
+         "20 1 11:0 / /media/cd ro - iso9660 /dev/sr0 ro\n"
+         "21 10 8:33 / /run/media/anna/BACKUP rw - ext4 /dev/sdc1 rw\n"
+         "22 1 7:3 / /mnt/image ro - squashfs /home/anna/image.sqfs ro\n"
+         "23 1 0:41 / /mnt/union rw - overlay overlay rw\n");
+    for (const char *d : {"/proc", "/sys/fs/cgroup/cpu", "/dev/pts", "/dev/shm", "/tmp", "/run/user/1000/doc",
+                          "/run/user/1000/gvfs", "/snap/core22/1380", "/snap/firefox/4173",
+                          "/var/lib/docker/overlay2/ab12/merged", "/mnt/sandbox", "/media/usb", "/media/cd",
+                          "/run/media/anna/BACKUP", "/mnt/image", "/mnt/union"})
+        fs::create_directories(root + d);
+    File(root, "/etc/hostname", "box\n");
+    Link(root, "/dev/disk/by-label/STICK", "../../sdb1");
+    const SystemView view(root);
+    const std::vector<std::string> expected = {"/", "/tmp", "/media/usb", "/media/cd", "/run/media/anna/BACKUP",
+                                               "/mnt/image"};
+    EXPECT_EQ(view.drives(), expected);
+    const auto volumes = view.volumes();
+    ASSERT_EQ(volumes.size(), expected.size());
+    EXPECT_EQ(volumes[2].mountPoint, "/media/usb");
+    EXPECT_EQ(volumes[2].label, "STICK");
+    EXPECT_EQ(volumes[2].fsType, "vfat");
+    EXPECT_EQ(volumes[3].fsType, "iso9660");
+    EXPECT_EQ(volumes[3].label, "");
 }
 
 TEST(PlatformFileSystemKinds, PseudoAndNetwork)

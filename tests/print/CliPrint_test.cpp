@@ -84,6 +84,46 @@ TEST_F(CliPrint, PdfPageAt600DpiWithTitleAndLines)
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
 }
 
+TEST_F(CliPrint, ListOfContentsRunsOnOverPages)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty() || QStandardPaths::findExecutable("pdfinfo").isEmpty())
+        GTEST_SKIP() << "poppler-utils missing";
+    // One name wider than half the page keeps the list in one column of
+    // about 80 rows a page; 200 files and one in a folder of its own, whose
+    // file is the last line of the list, make three pages.
+    MakeDirs(dir.file("long/Last"));
+    WriteBytes(dir.file("long/" + std::string(100, 'n') + ".txt"), "x");
+    for (int i = 0; i < 199; ++i)
+        WriteBytes(dir.file("long/line-" + std::to_string(1000 + i) + ".txt"), "x");
+    WriteBytes(dir.file("long/Last/the-last-line.txt"), "x");
+    ASSERT_EQ(cli({"add", dir.file("long"), "--name", "Long list"}).status, 0);
+    const std::string pdf = dir.file("long.pdf");
+    const CliResult r = cli({"print", "Long list", "--pdf", pdf, "--layout", "list"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const CliResult info = RunProgram("pdfinfo", {pdf}, options);
+    EXPECT_TRUE(QString::fromStdString(info.out).contains(QRegularExpression("Pages:\\s+3\\n"))) << info.out;
+    std::size_t lines = 0;
+    for (int page = 1; page <= 3; ++page) {
+        SCOPED_TRACE(page);
+        const std::string number = std::to_string(page);
+        const std::string text = RunProgram("pdftotext", {"-layout", "-f", number, "-l", number, pdf, "-"}, options).out;
+        // The disk's name at the top, the page number at the foot.
+        EXPECT_EQ(text.find("Long list"), text.find_first_not_of(" \n")) << text;
+        const std::string foot = "Page " + number + " of 3";
+        ASSERT_NE(text.find(foot), std::string::npos) << text;
+        EXPECT_EQ(text.find_first_not_of(" \n\f", text.find(foot) + foot.size()), std::string::npos) << text;
+        EXPECT_EQ(text.find("the-last-line.txt") != std::string::npos, page == 3) << text;
+        for (std::size_t at = text.find(".txt"); at != std::string::npos; at = text.find(".txt", at + 1))
+            ++lines;
+    }
+    EXPECT_EQ(lines, 201u); // every file once, none lost between pages
+
+    // The preview pages through the same list, a screenful at a time.
+    EXPECT_EQ(cli({"print", "Long list", "--preview-png", dir.file("page.png"), "--layout", "list", "--page", "2"}).status,
+              0);
+    EXPECT_EQ(ReadBytes(dir.file("page.png")).substr(1, 3), "PNG");
+}
+
 TEST_F(CliPrint, StoredDefaultsAndFilterFilesAreUsed)
 {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
@@ -128,6 +168,10 @@ TEST_F(CliPrint, RefusedArguments)
         {{"print", "--pdf", out}, 2},
         {{"print", "No such disk", "--pdf", out}, 1},
         {{"print", "Backup 3", "--pdf", dir.file("no/such/folder/x.pdf")}, 1},
+        {{"print", "Backup 3", "--pdf", out, "--page", "1"}, 2},
+        {{"print", "Backup 3", "--preview-png", out, "--page", "0"}, 2},
+        {{"print", "Backup 3", "--preview-png", out, "--page", "two"}, 2},
+        {{"print", "Backup 3", "--preview-png", out, "--page", "2"}, 1}, // one page only
     };
     for (const Case &c : cases) {
         const CliResult r = cli(c.args);

@@ -16,7 +16,7 @@ namespace {
 class FakeSurface final : public PrintSurface {
 public:
     struct Op {
-        char kind; // 'T' text, 'R' rectangle
+        char kind; // 'T' text, 'R' rectangle, 'P' page break
         int x, y, x2, y2;
         std::string text;
         int points;
@@ -25,14 +25,16 @@ public:
         bool operator==(const Op &) const = default;
     };
 
-    FakeSurface(double dx, double dy, double fontDpi = 96, int printable = 540)
-        : m_dx(dx), m_dy(dy), m_fontDpi(fontDpi), m_printable(printable)
+    FakeSurface(double dx, double dy, double fontDpi = 96, int printable = 540, int height = 470)
+        : m_dx(dx), m_dy(dy), m_fontDpi(fontDpi), m_printable(printable), m_pageHeight(height)
     {
     }
     double dpiX() const override { return m_dx; }
     double dpiY() const override { return m_dy; }
     double fontDpiY() const override { return m_fontDpi; }
     int printableWidth() const override { return m_printable; }
+    int printableHeight() const override { return m_pageHeight; }
+    void newPage() override { ops.push_back({'P', 0, 0, 0, 0, {}, 0, false, 0}); }
     void setFont(int points, bool red) override
     {
         m_points = points;
@@ -86,7 +88,7 @@ public:
 
 private:
     double m_dx, m_dy, m_fontDpi;
-    int m_printable;
+    int m_printable, m_pageHeight;
     int m_points = 0, m_height = 0, m_angle = 0;
     bool m_red = false;
 };
@@ -377,4 +379,152 @@ TEST(PageLayout, TitleAndFirstRow)
     EXPECT_EQ(std::make_pair(t[1].x, t[1].y), std::make_pair(15, 51));
     EXPECT_EQ(std::make_pair(t[2].x, t[2].y), std::make_pair(23, 51));
     EXPECT_EQ(t[3].points, 8);
+}
+
+namespace {
+
+// The operations of each page, split at the page breaks.
+std::vector<std::vector<FakeSurface::Op>> Pages(const FakeSurface &s)
+{
+    std::vector<std::vector<FakeSurface::Op>> pages(1);
+    for (const auto &o : s.ops) {
+        if (o.kind == 'P')
+            pages.emplace_back();
+        else
+            pages.back().push_back(o);
+    }
+    return pages;
+}
+
+} // namespace
+
+TEST(PageLayout, ListOfContentsRunsOnOverPages)
+{
+    // Preview-sized pages: 470 high. Title "Disk" 28 high, rows from 31;
+    // lines of 40 characters are 320 wide at 8 points, so one column of
+    // rows 18 high; the foot "Page 1 of 1" is 16 high at 470 - 20 - 16 = 434.
+    // Rows fit while 20 + y + 18 <= 434: y = 31, 49, .. 391, 21 rows a page.
+    const std::vector<std::string> folders = Lines(30, std::string(38, 'F'));
+    const std::vector<std::string> files = Lines(20, std::string(38, 'f'));
+    FakeSurface s(85, 85, 96, 540, 470);
+    int pageCount = 0;
+    ASSERT_TRUE(RenderPage(s, {PrintLayout::List, false, false, "Disk"}, folders, files, nullptr, &pageCount));
+    EXPECT_EQ(pageCount, 3);
+    const auto pages = Pages(s);
+    ASSERT_EQ(pages.size(), 3u);
+    const std::vector<std::size_t> linesOnPage = {21, 21, 8};
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        SCOPED_TRACE("page " + std::to_string(p + 1));
+        const auto &ops = pages[p];
+        ASSERT_EQ(ops.size(), linesOnPage[p] + 2);
+        // The disk's name at the top, the page number at the foot, both centred.
+        EXPECT_EQ(ops[0], (FakeSurface::Op{'T', 10 + 530 / 2 - 56 / 2, 25, 0, 0, "Disk", 14, false, 0}));
+        const std::string foot = "Page " + std::to_string(p + 1) + " of 3";
+        EXPECT_EQ(ops[1], (FakeSurface::Op{'T', 10 + 530 / 2 - 88 / 2, 434, 0, 0, foot, 8, false, 0}));
+        // The rows start under the title on every page and stay above the foot.
+        EXPECT_EQ(std::make_pair(ops[2].x, ops[2].y), std::make_pair(15, 51));
+        EXPECT_LE(ops.back().y + 18, 434);
+    }
+    // Folders run on into the files without a gap; the last line is on the last page.
+    EXPECT_EQ(pages[1][2].text, folders[21]);
+    EXPECT_EQ(pages[1].back().text, files[11]);
+    EXPECT_EQ(pages[2][2].text, files[12]);
+    EXPECT_EQ(pages[2].back().text, files.back());
+    EXPECT_EQ(std::make_pair(pages[2].back().x, pages[2].back().y), std::make_pair(15, 51 + 7 * 18));
+
+    // The preview draws one page of them, with no page break.
+    for (int page : {0, 2, 7}) {
+        SCOPED_TRACE("preview page " + std::to_string(page));
+        FakeSurface one(85, 85, 96, 540, 470);
+        RenderPage(one, {PrintLayout::List, false, true, "Disk", page}, folders, files, nullptr, &pageCount);
+        EXPECT_EQ(pageCount, 3);
+        EXPECT_EQ(one.ops, pages[static_cast<std::size_t>(std::min(page, 2))]);
+    }
+}
+
+TEST(PageLayout, PagesOfAList)
+{
+    struct Case {
+        const char *name;
+        int firstRow, footTop;
+        double lineHeight;
+        std::size_t lines;
+        int columns;
+        ListPages expected;
+    };
+    const PrintArea a{10, 20, 540, LIST_BOTTOM};
+    const std::vector<Case> cases = {
+        {"nothing is one page", 31, 434, 18, 0, 2, {21, 1}},
+        {"a full page", 31, 434, 18, 42, 2, {21, 1}},
+        {"one line more", 31, 434, 18, 43, 2, {21, 2}},
+        {"a page too small for a row still takes one", 31, 60, 18, 3, 1, {1, 3}},
+        {"fractional heights add up truncated", 0, 60, 12.5, 10, 1, {3, 4}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const ListPages p = PaginateList(a, c.firstRow, c.lineHeight, c.footTop, c.lines, c.columns);
+        EXPECT_EQ(p.rowsPerPage, c.expected.rowsPerPage);
+        EXPECT_EQ(p.pages, c.expected.pages);
+    }
+}
+
+TEST(PageLayout, LongTitlesStayInsideTheFrame)
+{
+    // In the fake font a title is 1 unit per byte per point wide: the cover
+    // leaves 401 - 10 units, so 28 bytes fit at 13 points, 40 at 9 points,
+    // 48 at 8 points; longer ones are cut with "…" (3 bytes) at 8 points.
+    struct Case {
+        const char *name;
+        std::size_t length;
+        int points;
+        bool shortened;
+    };
+    const std::vector<Case> cases = {
+        {"fits at 14 points", 27, 14, false}, {"a size smaller", 30, 13, false}, {"at 9 points", 43, 9, false},
+        {"at 8 points", 48, 8, false},        {"shortened", 49, 8, true},        {"very long", 400, 8, true},
+    };
+    const PrintArea cover = LayoutFrame(PrintLayout::Cover, true, 85, 85, 540).area;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string title(c.length, 'T');
+        FakeSurface s(85, 85);
+        RenderPage(s, {PrintLayout::Cover, true, true, title}, {}, {}, nullptr);
+        ASSERT_EQ(s.texts().size(), 1u);
+        const auto t = s.texts()[0];
+        EXPECT_EQ(t.points, c.points);
+        const int width = static_cast<int>(t.text.size()) * t.points;
+        EXPECT_GE(t.x, cover.left + 5);
+        EXPECT_LE(t.x + width, cover.right - 5);
+        if (c.shortened) {
+            EXPECT_EQ(t.text, std::string(static_cast<std::size_t>((cover.right - cover.left - 10) / 8 - 3), 'T') +
+                                  "\xE2\x80\xA6");
+        } else {
+            EXPECT_EQ(t.text, title);
+        }
+    }
+
+    // The spines of a framed back cover: the name runs along them within the frame.
+    const PageFrame back = LayoutFrame(PrintLayout::BackCover, true, 85, 85, 540);
+    for (std::size_t length : {std::size_t(10), std::size_t(60), std::size_t(500)}) {
+        SCOPED_TRACE(length);
+        FakeSurface s(85, 85);
+        // A title of a Windows listing keeps its letters when it is cut.
+        const std::string title = std::string(length, 'S') + "\xe9";
+        RenderPage(s, {PrintLayout::BackCover, true, true, title}, {}, {}, nullptr);
+        const auto t = s.texts();
+        ASSERT_EQ(t.size(), 3u);
+        for (int i : {0, 1}) {
+            const int height = s.rotatedHeights.back();
+            const int w = static_cast<int>(t[static_cast<std::size_t>(i)].text.size()) * height / 2;
+            // Upward text spans y - w .. y, downward y .. y + w.
+            const int top = i == 0 ? t[0].y - w : t[1].y;
+            EXPECT_GE(top, back.area.top);
+            EXPECT_LE(top + w, back.area.bottom);
+        }
+        EXPECT_EQ(t[0].text, t[1].text);
+        if (length > 60)
+            EXPECT_EQ(t[0].text.substr(t[0].text.size() - 3), "\xE2\x80\xA6");
+        else
+            EXPECT_EQ(t[0].text, title);
+    }
 }

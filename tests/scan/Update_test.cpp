@@ -441,4 +441,41 @@ TEST(UpdateDriveText, LetterOrMountPoint)
     }
 }
 
+TEST(UpdatePrompt, NamesTheMountPointOrTheFolder)
+{
+    TempDir tmp;
+    const std::string root = tmp.path() + "sys";
+    test::MakeDirs(root + "/proc/self");
+    test::WriteBytes(root + "/proc/self/mountinfo", "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                                                    "2 1 8:17 / /media/cd rw - iso9660 /dev/sr0 ro\n");
+    for (const char *d : {"/media/cd/Data", "/home/user"})
+        test::MakeDirs(root + d);
+    const platform::SystemView view(root);
+    struct Case {
+        const char *rootPath;
+        const char *prompt;
+    };
+    const Case cases[] = {
+        {"E:\\Data", "Please make sure that the disk 'Backup 3' is inserted in drive E:"},
+        {"/media/cd", "Please make sure that the disk 'Backup 3' is mounted at /media/cd"},
+        {"/media/cd/Data",
+         "Please make sure that the disk 'Backup 3' is mounted at /media/cd with the folder /media/cd/Data"},
+        // Not plugged in: asked for where it was mounted.
+        {"/media/stick/Data",
+         "Please make sure that the disk 'Backup 3' is mounted at /media/stick with the folder /media/stick/Data"},
+        {"/home/user", "Please make sure that the folder /home/user of the disk 'Backup 3' is there"},
+        {"/", "Please make sure that the disk 'Backup 3' is mounted at /"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.rootPath);
+        EXPECT_EQ(UpdatePrompt("Backup 3", c.rootPath, view).toStdString(), c.prompt);
+    }
+    // A name from a Windows listing is shown with its letters.
+    EXPECT_EQ(UpdatePrompt("Caf\xe9", "/media/cd", view),
+              QStringLiteral("Please make sure that the disk 'Caf\u00e9' is mounted at /media/cd"));
+    EXPECT_EQ(DiskNotFoundText("/media/cd/Data", ENOENT).toStdString(),
+              "Could not find the disk at /media/cd/Data: No such file or directory.");
+    EXPECT_EQ(DiskNotFoundText("E:\\Data", ENOENT).toStdString(), "Could not find the disk at E:\\Data.");
+}
+
 } // namespace

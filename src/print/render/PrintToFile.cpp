@@ -46,7 +46,11 @@ void PrintPdfFile(const std::string &path, const PageRequest &request, const std
 void WritePreviewPng(const std::string &path, const PageRequest &request,
                      const std::vector<std::string> &folderLines, const std::vector<std::string> &fileLines)
 {
-    const QImage image = RenderPreviewImage(request, folderLines, fileLines);
+    int pages = 1;
+    const QImage image = RenderPreviewImage(request, folderLines, fileLines, 1.0, &pages);
+    if (request.page >= pages)
+        throw RackmereError("The preview has " + std::to_string(pages) + (pages == 1 ? " page" : " pages") +
+                            ", no page " + std::to_string(request.page + 1));
     QImageWriter writer(QString::fromStdString(path), "png");
     if (!writer.write(image))
         throw RackmereError("Cannot create file " + path + ": " + writer.errorString().toStdString());

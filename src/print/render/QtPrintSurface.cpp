@@ -26,9 +26,10 @@ QFont PrintFont()
     return f;
 }
 
-QtPrintSurface::QtPrintSurface(QPaintDevice &device, QPainter *painter, double dpiX, double dpiY, int printableWidth)
-    : m_device(device), m_painter(painter), m_font(PrintFont()), m_dpiX(dpiX), m_dpiY(dpiY),
-      m_printableWidth(printableWidth)
+QtPrintSurface::QtPrintSurface(QPaintDevice &device, QPainter *painter, double dpiX, double dpiY, int printableWidth,
+                               int printableHeight, QPagedPaintDevice *paged)
+    : m_device(device), m_painter(painter), m_paged(paged), m_font(PrintFont()), m_dpiX(dpiX), m_dpiY(dpiY),
+      m_printableWidth(printableWidth), m_printableHeight(printableHeight)
 {
     if (m_painter)
         m_painter->setBackgroundMode(Qt::TransparentMode);
@@ -84,25 +85,37 @@ void QtPrintSurface::drawRect(int x1, int y1, int x2, int y2)
 {
     if (!m_painter || x2 <= x1 || y2 <= y1)
         return;
-    m_painter->save();
-    m_painter->setPen(QPen(Qt::black, 0));
-    m_painter->setBrush(Qt::white);
-    // A one-unit outline on the rectangle's outermost dots: x1 .. x2 - 1.
-    m_painter->drawRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
-    m_painter->restore();
+    // A one-unit outline on the rectangle's outermost units, x1 .. x2 - 1,
+    // filled as four bars so that it is one unit wide at any pixel ratio.
+    m_painter->fillRect(QRect(x1, y1, x2 - x1, y2 - y1), Qt::white);
+    const int w = x2 - x1, h = y2 - y1;
+    m_painter->fillRect(QRect(x1, y1, w, 1), Qt::black);
+    m_painter->fillRect(QRect(x1, y2 - 1, w, 1), Qt::black);
+    m_painter->fillRect(QRect(x1, y1, 1, h), Qt::black);
+    m_painter->fillRect(QRect(x2 - 1, y1, 1, h), Qt::black);
+}
+
+void QtPrintSurface::newPage()
+{
+    if (m_painter && m_paged)
+        m_paged->newPage();
 }
 
 QImage RenderPreviewImage(const PageRequest &request, const std::vector<std::string> &folderLines,
-                          const std::vector<std::string> &fileLines)
+                          const std::vector<std::string> &fileLines, qreal pixelRatio, int *pageCount)
 {
-    QImage image(PREVIEW_WIDTH, PREVIEW_HEIGHT, QImage::Format_RGB32);
+    const qreal ratio = pixelRatio > 0 ? pixelRatio : 1.0;
+    QImage image(qRound(PREVIEW_WIDTH * ratio), qRound(PREVIEW_HEIGHT * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);
-    QtPrintSurface surface(image, &painter, PREVIEW_DPI, PREVIEW_DPI, PREVIEW_WIDTH);
+    QtPrintSurface surface(image, &painter, PREVIEW_DPI, PREVIEW_DPI, PREVIEW_WIDTH, PREVIEW_HEIGHT);
     surface.drawRect(0, 0, PREVIEW_WIDTH, PREVIEW_HEIGHT);
     PageRequest r = request;
     r.preview = true;
-    RenderPage(surface, r, folderLines, fileLines, nullptr);
+    if (r.page < 0)
+        r.page = 0;
+    RenderPage(surface, r, folderLines, fileLines, nullptr, pageCount);
     painter.end();
     return image;
 }
@@ -122,14 +135,15 @@ bool PrintPage(QPagedPaintDevice &device, const PageRequest &request, const std:
     // queue gets the page all the same), so the fit question is settled by
     // measuring alone, before the job begins.
     if (askAbort) {
-        QtPrintSurface measure(device, nullptr, dpiX, dpiY, device.width());
+        QtPrintSurface measure(device, nullptr, dpiX, dpiY, device.width(), device.height());
         if (!RenderPage(measure, r, folderLines, fileLines, askAbort))
             return false;
     }
     QPainter painter;
     if (!painter.begin(&device))
         throw RackmereError("The printer could not start the print job");
-    QtPrintSurface surface(device, &painter, dpiX, dpiY, device.width());
+    QtPrintSurface surface(device, &painter, dpiX, dpiY, device.width(), device.height(), &device);
+    r.page = -1;
     RenderPage(surface, r, folderLines, fileLines, nullptr);
     painter.end();
     return true;

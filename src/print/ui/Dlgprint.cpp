@@ -9,6 +9,7 @@
 #include "print/ui/Dlgaddfilter.h"
 #include "gui/PlainText.h"
 
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -60,6 +61,13 @@ void SetGroup(std::initializer_list<std::pair<QRadioButton *, bool>> group)
         button->setAutoExclusive(true);
 }
 
+// A level as read from its box: an empty box is level 0.
+std::string LevelText(const QLineEdit *edit)
+{
+    const QString text = edit->text();
+    return text.isEmpty() ? std::string("0") : text.toStdString();
+}
+
 // A disabled list shows the button face behind its entries.
 void GreyWhenDisabled(QListWidget *list)
 {
@@ -109,6 +117,10 @@ TfrmPrint::TfrmPrint(std::string programDir, PrintSettingsStore &settings, QWidg
             [this](int action) { stepLevel(m_ui->m_pTxtFileLevel, m_ui->UpDown1, m_filePosition, action); });
     connect(m_ui->UpDown2, &QScrollBar::actionTriggered, this,
             [this](int action) { stepLevel(m_ui->m_pTxtFolderLevel, m_ui->UpDown2, m_folderPosition, action); });
+    // The level boxes take digits only, so that no typo can end the command
+    // when the level is read.
+    for (QLineEdit *level : {m_ui->m_pTxtFileLevel, m_ui->m_pTxtFolderLevel})
+        level->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), level));
 
     FormCreate();
     m_ui->m_pCmdPreview->setFocus();
@@ -142,7 +154,7 @@ PrintOptions TfrmPrint::options() const
     o.FilterFiles = m_ui->m_pChkFilterFiles->isChecked();
     o.FileFilter = ListEntries(m_ui->m_pLstFilter);
     o.FilesLevel = m_ui->m_pChkFilesLevel->isChecked();
-    o.FileLevelText = m_ui->m_pTxtFileLevel->text().toStdString();
+    o.FileLevelText = LevelText(m_ui->m_pTxtFileLevel);
     o.FileDescription = m_ui->m_pChkFileDescription->isChecked();
     o.AllFolders = m_ui->m_pOptAllFolders->isChecked();
     o.NoFolders = m_ui->m_pNoFolders->isChecked();
@@ -150,7 +162,7 @@ PrintOptions TfrmPrint::options() const
     o.FilterFolders = m_ui->m_pChkFilterFolders->isChecked();
     o.FolderFilter = ListEntries(m_ui->m_pLstFilterFolders);
     o.FolderLevel = m_ui->m_pChkFolderLevel->isChecked();
-    o.FolderLevelText = m_ui->m_pTxtFolderLevel->text().toStdString();
+    o.FolderLevelText = LevelText(m_ui->m_pTxtFolderLevel);
     o.FolderComment = m_ui->m_pChkFolderComment->isChecked();
     o.LayoutList = m_ui->m_pOptList->isChecked();
     o.LayoutCover = m_ui->m_pOptCover->isChecked();

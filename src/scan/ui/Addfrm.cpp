@@ -2,15 +2,22 @@
 
 #include "ui_Addfrm.h"
 
+#include "catalog/ListingFile.h"
 #include "gui/Help.h"
+#include "gui/LineEdits.h"
+#include "gui/MessageLine.h"
 #include "gui/Prompter.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
 #include "scan/Scanner.h"
 #include "gui/PlainText.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFocusEvent>
+
+#include <cstring>
+#include <limits>
 
 namespace rkm {
 
@@ -18,12 +25,27 @@ namespace {
 
 std::string Bytes(const QString &text)
 {
-    return StoredName(text.toStdString());
+    return platform::OneLineText(text.toStdString());
+}
+
+// The folder box as a path: "~" and "~/..." are the home folder.
+QString ExpandedFolder(const QString &text)
+{
+    if (text == QLatin1String("~"))
+        return QDir::homePath();
+    if (text.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + text.mid(1);
+    return text;
 }
 
 std::string PathBytes(const QString &text)
 {
-    return QFile::encodeName(text).toStdString();
+    return QFile::encodeName(ExpandedFolder(text)).toStdString();
+}
+
+bool OnlySpaces(const QString &text)
+{
+    return !text.isEmpty() && text.trimmed().isEmpty();
 }
 
 } // namespace
@@ -39,6 +61,15 @@ TfrmAddNew::TfrmAddNew(QWidget *parent) : QDialog(parent), m_ui(std::make_unique
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &TfrmAddNew::cmdOKClick);
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     m_ui->txtFolder->installEventFilter(this);
+    for (QLineEdit *edit : {m_ui->txtFolder, m_ui->txtDescription, m_ui->txtComment}) {
+        KeepOnOneLine(edit);
+        // No cut: a longer text is refused with its reason, not shortened unseen.
+        edit->setMaxLength(std::numeric_limits<int>::max());
+    }
+    m_message = new MessageLine(m_ui->lblMessage);
+    m_message->watch(m_ui->txtFolder);
+    m_message->watchRoom(m_ui->txtDescription, QStringLiteral("Description"), [this] { return description().size(); });
+    m_message->watchRoom(m_ui->txtComment, QStringLiteral("Comment"), [this] { return comment().size(); });
 }
 
 TfrmAddNew::~TfrmAddNew() = default;
@@ -60,6 +91,11 @@ ScanOptions TfrmAddNew::scanOptions() const
     options.descriptions = m_ui->chkDescriptions->isChecked();
     options.tags = m_ui->chkTags->isChecked();
     return options;
+}
+
+QString TfrmAddNew::message() const
+{
+    return m_message->text();
 }
 
 void TfrmAddNew::showEvent(QShowEvent *event)
@@ -92,6 +128,7 @@ void TfrmAddNew::FormShow()
     m_ui->chkArchives->setChecked(defaults.archives);
     m_ui->chkDescriptions->setChecked(defaults.descriptions);
     m_ui->chkTags->setChecked(defaults.tags);
+    m_message->clear();
     m_root.clear();
     m_ui->txtFolder->setFocus();
 }
@@ -117,7 +154,7 @@ void TfrmAddNew::FillDescription(const QString &folder)
 
 void TfrmAddNew::cmdBrowseClick()
 {
-    const QString folder = prompter().existingDirectory(this, QString(), m_ui->txtFolder->text());
+    const QString folder = prompter().existingDirectory(this, QString(), ExpandedFolder(m_ui->txtFolder->text()));
     if (folder.isEmpty())
         return;
     m_ui->txtFolder->setText(folder);
@@ -126,17 +163,38 @@ void TfrmAddNew::cmdBrowseClick()
 
 void TfrmAddNew::cmdOKClick()
 {
-    // Refused: the dialog stays open, the focus stays where it was, and only
-    // the beep tells why.
-    if (m_ui->txtDescription->text().isEmpty()) {
-        prompter().beep();
+    // Refused: the dialog stays open, the focus stays where it was, and the
+    // message line says why.
+    const QString name = m_ui->txtDescription->text();
+    if (name.isEmpty()) {
+        m_message->refuse(QStringLiteral("Please type a description: it is the listing's name."));
         return;
     }
-    const std::string root = ResolveScanRoot(PathBytes(m_ui->txtFolder->text()));
+    if (OnlySpaces(name)) {
+        m_message->refuse(QStringLiteral("The description is made only of spaces; "
+                                         "please type a name for the listing."));
+        return;
+    }
+    const QString typed = m_ui->txtFolder->text();
+    if (typed.isEmpty()) {
+        m_message->refuse(QStringLiteral("Please name the drive or folder to catalogue."));
+        return;
+    }
+    int error = 0;
+    const std::string root = ResolveScanRoot(PathBytes(typed), &error);
     if (root.empty()) {
-        prompter().beep();
+        m_message->refuse(QStringLiteral("The folder %1 cannot be opened: %2.")
+                              .arg(ExpandedFolder(typed), QString::fromLocal8Bit(std::strerror(error))));
         return;
     }
+    if (root.size() > MAX_TEXT_BYTES) {
+        m_message->refuse(QStringLiteral("The folder's path is %1 bytes long; a listing holds at most %2 bytes.")
+                              .arg(root.size())
+                              .arg(MAX_TEXT_BYTES));
+        return;
+    }
+    if (!m_message->checkRoom())
+        return;
     m_root = root;
     accept();
 }

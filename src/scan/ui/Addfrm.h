@@ -14,10 +14,14 @@ class TfrmAddNew;
 
 namespace rkm {
 
+class MessageLine;
+
 // "Add new listing": the drive or folder to catalogue, the listing's name
 // (its description), a comment, and what is read beyond names, dates and
-// sizes. OK is refused with the warning beep while
-// the description is empty or the folder cannot be entered.
+// sizes. OK is refused with the warning beep and
+// the reason on the message line while the description is empty or only
+// spaces, the folder cannot be entered, or a text is longer than a listing
+// holds. "~" in the folder box is the home folder.
 class TfrmAddNew final : public QDialog {
     Q_OBJECT
 
@@ -27,12 +31,14 @@ public:
 
     // The absolute folder chosen, known once the dialog closed with OK.
     const std::string &scanRoot() const { return m_root; }
-    // The texts typed, as stored (line breaks replaced).
+    // The texts typed, as stored (line breaks become spaces).
     std::string description() const;
     std::string comment() const;
     // What the walk is to read beyond names, dates and sizes (the three
     // check boxes, set to the defaults at every showing).
     ScanOptions scanOptions() const;
+    // What the message line says (why OK was refused, or the room left).
+    QString message() const;
 
     // Where the volume label of a folder comes from (tests put their own).
     std::function<std::string(const std::string &folder)> labelSource;
@@ -43,13 +49,13 @@ public:
     void cmdOKClick();
     void FillDescription(const QString &folder);
 
-
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     std::unique_ptr<Ui::TfrmAddNew> m_ui;
+    MessageLine *m_message;
     std::string m_root;
 };
 

@@ -3,13 +3,16 @@
 #include "ui_Frmpr.h"
 
 #include "gui/Help.h"
+#include "gui/LineEdits.h"
+#include "gui/MessageLine.h"
 #include "gui/Prompter.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
 #include "scan/ListingOptions.h"
 #include "scan/Props.h"
-#include "scan/Scanner.h"
 #include "gui/PlainText.h"
+
+#include <limits>
 
 namespace rkm {
 
@@ -22,10 +25,17 @@ TfrmProps::TfrmProps(QWidget *parent)
     SetHelpContext(this, HELP_LISTING_PROPERTIES);
     connect(m_ui->m_pDrive, &QComboBox::currentIndexChanged, this, &TfrmProps::m_pDriveChange);
     connect(m_ui->OKBtn, &QPushButton::clicked, this, [this] {
+        // A comment longer than a listing holds is refused, with the reason.
+        if (!m_message->checkRoom())
+            return;
         m_stored = OKBtnClick();
         accept();
     });
     connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    KeepOnOneLine(m_ui->txtComment);
+    m_ui->txtComment->setMaxLength(std::numeric_limits<int>::max());
+    m_message = new MessageLine(m_ui->lblMessage);
+    m_message->watchRoom(m_ui->txtComment, QStringLiteral("Comment"), [this] { return commentText().size(); });
 }
 
 TfrmProps::~TfrmProps() = default;
@@ -54,6 +64,7 @@ void TfrmProps::FormShow()
     m_ui->lblPath->setText(platform::DecodeText(m_fullPath));
     m_ui->txtComment->setText(platform::DecodeText(m_disk->Comment));
     m_ui->txtComment->setFocus();
+    m_message->clear();
 
     // What the listing read beyond names, dates and sizes, which its Update
     // reads again; a listing from before these were remembered shows what
@@ -71,8 +82,9 @@ void TfrmProps::FormShow()
     {
         const QSignalBlocker block(m_ui->m_pDrive);
         m_ui->m_pDrive->clear();
-        for (const std::string &d : m_system->drives())
-            m_ui->m_pDrive->addItem(platform::DecodeText(d), QByteArray::fromStdString(d));
+        // Shown with label, file system and size; the mount point is what counts.
+        for (const platform::Volume &v : m_system->volumes())
+            m_ui->m_pDrive->addItem(platform::DecodeText(DriveText(v)), QByteArray::fromStdString(v.mountPoint));
         m_ui->m_pDrive->setCurrentIndex(-1);
     }
     const int present = drive.present.empty() ? -1 : m_ui->m_pDrive->findData(QByteArray::fromStdString(drive.present));
@@ -97,10 +109,7 @@ bool TfrmProps::OKBtnClick()
 {
     if (!m_node || !m_disk)
         return false;
-    // Compared as shown, so that a comment in another encoding that was not
-    // touched is not written back differently.
-    const QString comment = m_ui->txtComment->text();
-    const bool commentChanged = comment != platform::DecodeText(m_disk->Comment);
+    const bool commentChanged = commentText() != m_disk->Comment;
     TDisk *root = m_disk->GetRootDisk();
     std::string rootPath = root->RootPath;
     if (const int index = m_ui->m_pDrive->currentIndex(); index >= 0)
@@ -109,10 +118,25 @@ bool TfrmProps::OKBtnClick()
     if (!commentChanged && !driveChanged)
         return false;
     if (commentChanged)
-        m_disk->Comment = StoredName(comment.toStdString());
+        m_disk->Comment = commentText();
     root->RootPath = rootPath;
     m_disk->SetModified(true);
     return true;
+}
+
+std::string TfrmProps::commentText() const
+{
+    // Compared as shown, so that a comment in another encoding that was not
+    // touched is not written back differently.
+    const QString shown = m_ui->txtComment->text();
+    if (m_disk && shown == platform::DecodeText(m_disk->Comment))
+        return m_disk->Comment;
+    return platform::OneLineText(shown.toStdString());
+}
+
+QString TfrmProps::message() const
+{
+    return m_message->text();
 }
 
 } // namespace rkm

@@ -13,6 +13,8 @@ class TfrmProps;
 
 namespace rkm {
 
+class MessageLine;
+
 namespace platform {
 class SystemView;
 }
@@ -38,9 +40,15 @@ public:
     bool OKBtnClick();
     // Whether the last showing closed with OK and stored anything.
     bool stored() const { return m_stored; }
+    // The comment to store: the bytes it came with while unchanged, else the
+    // typed text as UTF-8, line breaks as spaces.
+    std::string commentText() const;
+    // What the message line says (the room left, or why OK was refused).
+    QString message() const;
 
 private:
     std::unique_ptr<Ui::TfrmProps> m_ui;
+    MessageLine *m_message;
     const platform::SystemView *m_system;
     TreeNode *m_node = nullptr;
     TDisk *m_disk = nullptr;

@@ -2,8 +2,13 @@
 
 #include "ui_Frmrename.h"
 
+#include "gui/LineEdits.h"
+#include "gui/MessageLine.h"
 #include "gui/Prompter.h"
 #include "gui/PlainText.h"
+#include "platform/Text.h"
+
+#include <limits>
 
 namespace rkm {
 
@@ -14,6 +19,10 @@ TFormRename::TFormRename(QWidget *parent) : QDialog(parent), m_ui(std::make_uniq
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &TFormRename::cmdOKClick);
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    KeepOnOneLine(m_ui->txtName);
+    m_ui->txtName->setMaxLength(std::numeric_limits<int>::max());
+    m_message = new MessageLine(m_ui->lblMessage);
+    m_message->watchRoom(m_ui->txtName, QStringLiteral("Name"), [this] { return storedName().size(); });
     m_ui->txtName->setFocus();
 }
 
@@ -21,7 +30,7 @@ TFormRename::~TFormRename() = default;
 
 void TFormRename::setName(const QString &name)
 {
-    m_ui->txtName->setText(name);
+    setStoredName(name.toStdString());
 }
 
 QString TFormRename::name() const
@@ -29,12 +38,42 @@ QString TFormRename::name() const
     return m_ui->txtName->text();
 }
 
+void TFormRename::setStoredName(std::string bytes)
+{
+    m_stored = std::move(bytes);
+    m_ui->txtName->setText(platform::DecodeText(m_stored));
+}
+
+bool TFormRename::changed() const
+{
+    return m_ui->txtName->text() != platform::DecodeText(m_stored);
+}
+
+std::string TFormRename::storedName() const
+{
+    if (!changed())
+        return m_stored;
+    return platform::OneLineText(m_ui->txtName->text().toStdString());
+}
+
+QString TFormRename::message() const
+{
+    return m_message->text();
+}
+
 void TFormRename::cmdOKClick()
 {
-    if (m_ui->txtName->text().isEmpty()) {
-        prompter().beep();
+    const QString typed = m_ui->txtName->text();
+    if (typed.isEmpty()) {
+        m_message->refuse(QStringLiteral("Please type a name for the disk."));
         return;
     }
+    if (typed.trimmed().isEmpty()) {
+        m_message->refuse(QStringLiteral("The name is made only of spaces; please type a name for the disk."));
+        return;
+    }
+    if (!m_message->checkRoom())
+        return;
     accept();
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <string>
 
 namespace Ui {
 class TFormRename;
@@ -10,9 +11,12 @@ class TFormRename;
 
 namespace rkm {
 
-// "Rename disk": one line for the disk's new name. OK only beeps while the
-// line is empty, since a disk without a name cannot be read back. Esc and
-// Cancel close it without a change.
+class MessageLine;
+
+// "Rename disk": one line for the disk's new name. OK is refused with the
+// warning beep and the reason on the message line while the name is empty or
+// only spaces (a disk without a name cannot be read back), or longer than a
+// listing holds. Esc and Cancel close it without a change.
 class TFormRename final : public QDialog {
     Q_OBJECT
 
@@ -23,11 +27,22 @@ public:
     // The name shown in the box, and the name typed there.
     void setName(const QString &name);
     QString name() const;
+    // The name as stored: shown decoded; unchanged, it keeps these bytes.
+    void setStoredName(std::string bytes);
+    // The name to store: the bytes it came with while unchanged, else the
+    // typed text as UTF-8, line breaks as spaces.
+    std::string storedName() const;
+    // Whether the box holds another name than the one it was given.
+    bool changed() const;
+    // What the message line says.
+    QString message() const;
 
     void cmdOKClick();
 
 private:
     std::unique_ptr<Ui::TFormRename> m_ui;
+    MessageLine *m_message;
+    std::string m_stored;
 };
 
 } // namespace rkm

@@ -1,6 +1,8 @@
 #include "search/ui/Frmlistpr.h"
 
 #include "gui/Help.h"
+#include "gui/LineEdits.h"
+#include "gui/MessageLine.h"
 #include "gui/Prompter.h"
 #include "platform/Launch.h"
 #include "platform/Text.h"
@@ -9,8 +11,10 @@
 #include "ui_Frmlistpr.h"
 #include "gui/PlainText.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFile>
-#include <QSignalBlocker>
+#include <QStringListModel>
 #include <QUrl>
 
 #include <algorithm>
@@ -25,25 +29,6 @@ std::string Bytes(const QString &s)
     return s.toUtf8().toStdString();
 }
 
-// A line edit never keeps a line break: one typed or pasted becomes a space
-// where it stands, and the cursor stays where it was.
-void KeepOnOneLine(QLineEdit *edit)
-{
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString &text) {
-        if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-            return;
-        const int cursor = edit->cursorPosition();
-        QString one = text;
-        const int before = static_cast<int>(one.size());
-        one.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        one.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        one.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        const QSignalBlocker block(edit);
-        edit->setText(one);
-        edit->setCursorPosition(std::max(0, cursor - (before - static_cast<int>(one.size()))));
-    });
-}
-
 } // namespace
 
 TfrmListProperties::TfrmListProperties(QWidget *parent)
@@ -52,7 +37,11 @@ TfrmListProperties::TfrmListProperties(QWidget *parent)
     m_ui->setupUi(this);
     ShowLabelsAsPlainText(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    connect(m_ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->OKBtn, &QPushButton::clicked, this, [this] {
+        // A text longer than a listing holds is refused, with the reason.
+        if (m_message->checkRoom())
+            accept();
+    });
     connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_ui->cmdLaunch, &QPushButton::clicked, this, &TfrmListProperties::cmdLaunchClick);
     KeepOnOneLine(m_ui->txtDescription);
@@ -61,6 +50,35 @@ TfrmListProperties::TfrmListProperties(QWidget *parent)
     // when it is shown, and OK would then store the cut text.
     m_ui->txtDescription->setMaxLength(std::numeric_limits<int>::max());
     m_ui->cboCategory->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    // The box offers the categories that hold what is typed, in a list below
+    // it, but stores exactly the typed text: the combo box's own completion
+    // would put the first match (in any letter case) in place of "Disk" or
+    // "DOCUMENTATION". Its completer is left out, which also makes the combo
+    // box match the list only in exact case when the box is left; this one
+    // only offers.
+    m_ui->cboCategory->setCompleter(nullptr);
+    m_completer = new QCompleter(new QStringListModel(this), this);
+    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
+    m_completer->setFilterMode(Qt::MatchContains);
+    m_completer->setCompletionMode(QCompleter::PopupCompletion);
+    m_completer->setWidget(m_ui->cboCategory->lineEdit());
+    connect(m_ui->cboCategory->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (text.isEmpty()) {
+            m_completer->popup()->hide();
+            return;
+        }
+        m_completer->setCompletionPrefix(text);
+        m_completer->complete();
+    });
+    connect(m_completer, qOverload<const QString &>(&QCompleter::activated), this, [this](const QString &text) {
+        // Picked from the list: that category, as the list holds it.
+        m_ui->cboCategory->lineEdit()->setText(text);
+    });
+    m_message = new MessageLine(m_ui->lblMessage);
+    m_message->watchRoom(m_ui->txtDescription, QStringLiteral("Description"),
+                         [this] { return descriptionText().size(); });
+    m_message->watchRoom(m_ui->cboCategory->lineEdit(), QStringLiteral("Category"),
+                         [this] { return categoryText().size(); });
     SetHelpContext(this, HELP_FILE_PROPERTIES);
 }
 
@@ -79,10 +97,14 @@ void TfrmListProperties::setEntry(const FileEntryView &entry, const std::vector<
     m_ui->lblDate->setText(platform::DecodeText(entry[FT_DATE]));
     m_ui->txtDescription->setText(platform::DecodeText(m_description));
     m_ui->cboCategory->clear();
+    QStringList shown;
     for (const std::string &c : categories)
-        m_ui->cboCategory->addItem(platform::DecodeText(c));
+        shown << platform::DecodeText(c);
+    m_ui->cboCategory->addItems(shown);
+    static_cast<QStringListModel *>(m_completer->model())->setStringList(shown);
     m_ui->cboCategory->setCurrentIndex(-1);
     m_ui->cboCategory->setEditText(platform::DecodeText(m_category));
+    m_message->clear();
 }
 
 std::string TfrmListProperties::descriptionText() const
@@ -150,9 +172,18 @@ void TfrmListProperties::cmdLaunchClick()
     case platform::LaunchVerdict::Open:
         break;
     }
-    prompter().openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(check.resolved))));
+    if (!prompter().openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(check.resolved))))) {
+        // Nothing was started: the dialog stays, with what was typed.
+        m_message->refuse(QStringLiteral("No program is set up to open %1.").arg(shownPath));
+        return;
+    }
     // Launching ends the dialog as cancelled: edits made before are not kept.
     reject();
+}
+
+QString TfrmListProperties::message() const
+{
+    return m_message->text();
 }
 
 } // namespace rkm

@@ -12,7 +12,11 @@ namespace Ui {
 class TfrmListProperties;
 }
 
+class QCompleter;
+
 namespace rkm {
+
+class MessageLine;
 
 // The file entry properties dialog: a file's name, size and date, and its
 // description and category to edit. It lives for the whole run; setEntry
@@ -38,6 +42,8 @@ public:
     // The path of the file on its disk.
     std::string filePath() const;
     const std::string &folderPath() const { return m_folderPath; }
+    // What the message line says (the room left, or why OK was refused).
+    QString message() const;
 
     void cmdLaunchClick();
 
@@ -46,6 +52,8 @@ protected:
 
 private:
     std::unique_ptr<Ui::TfrmListProperties> m_ui;
+    MessageLine *m_message;
+    QCompleter *m_completer;
     std::string m_folderPath;
     std::string m_rootPath;
     std::string m_fileName;

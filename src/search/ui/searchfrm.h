@@ -30,11 +30,22 @@ public:
     std::string searchText() const;
     // The search the controls describe.
     SearchOptions options() const;
-    // Whether there is something to go on looking for: a text, or a
-    // category restriction with a category.
+    // Whether there is something to go on looking for: a text, a category
+    // restriction with a category, a size or date range or one listing; and
+    // the ranges can be read (else Find next shows the dialog, which says
+    // what is wrong).
     bool hasSearch() const;
     // Clears the category restriction (a new search starts without it).
     void clearCategoryRestriction();
+    // Replaces the listings offered for "Only in this listing:". The one
+    // chosen before stays chosen if it is still there (or one of its name,
+    // after an update); else `preferred` (the selected disk) is.
+    void setListings(const std::vector<const TreeNode *> &disks, const TreeNode *preferred);
+    // Whether the dialog was closed with "Find all" rather than OK.
+    bool findAllChosen() const { return m_findAll; }
+    // The message shown under the controls when the input cannot be used
+    // (empty when none).
+    QString message() const;
 
     void FormShow();
     void OnSearchItemClick();
@@ -44,7 +55,15 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Closes the dialog when the ranges can be read; else says why and stays.
+    void tryAccept(bool findAll);
+    // The size and date ranges into `o`; the reason they cannot be read, and
+    // the control to fix, otherwise.
+    bool readRanges(SearchOptions &o, QString *problem = nullptr, QWidget **culprit = nullptr) const;
+    void showMessage(const QString &text);
+
     std::unique_ptr<Ui::TfrmSearch> m_ui;
+    bool m_findAll = false;
 };
 
 } // namespace rkm

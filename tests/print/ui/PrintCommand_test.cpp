@@ -107,6 +107,60 @@ private slots:
         QVERIFY(prompter.messages().isEmpty());
     }
 
+    void previewTurnsThePagesOfALongList()
+    {
+        TfrmMain &w = start(MakeDisk("Alpha", 900));
+        QueuedPrompter prompter;
+        ModalScript script;
+        script.then("rkm::TfrmPrint", [](QDialog *d) {
+            Click(d, "m_pOptList");
+            Click(d, "m_pCmdPreview");
+        });
+        script.then("rkm::TfrmPrintPreview", [&](QDialog *d) {
+            auto *p = static_cast<TfrmPrintPreview *>(d);
+            auto *previous = Find<QPushButton>(d, "cmdPrevious");
+            auto *next = Find<QPushButton>(d, "cmdNext");
+            QVERIFY2(p->pageCount() >= 3, qPrintable(QString::number(p->pageCount())));
+            QVERIFY(previous->isVisible() && next->isVisible());
+            QVERIFY(!previous->isEnabled());
+            QVERIFY(next->isEnabled());
+            // Nothing of the window moves for the new buttons.
+            QCOMPARE(p->size(), QSize(632, 504));
+            QCOMPARE(Find<QPushButton>(d, "cmdCancel")->geometry(), QRect(568, 26, 61, 20));
+            const QImage first = p->grab().toImage();
+            QTest::keyClick(d, Qt::Key_PageDown);
+            QCOMPARE(p->currentPage(), 1);
+            QVERIFY(previous->isEnabled());
+            const QImage second = p->grab().toImage();
+            QVERIFY(first != second);
+            QTest::keyClick(d, Qt::Key_PageUp);
+            QCOMPARE(p->currentPage(), 0);
+            QCOMPARE(p->grab().toImage(), first);
+            for (int i = 0; i < p->pageCount() + 2; ++i)
+                next->click();
+            QCOMPARE(p->currentPage(), p->pageCount() - 1);
+            QVERIFY(!next->isEnabled());
+            QTest::keyClick(d, Qt::Key_PageDown); // nothing after the last page
+            QCOMPARE(p->currentPage(), p->pageCount() - 1);
+            Click(d, "cmdCancel");
+        });
+        script.then("rkm::TfrmPrint", [](QDialog *d) {
+            Click(d, "m_pOptCover");
+            Click(d, "m_pCmdPreview");
+        });
+        script.then("rkm::TfrmPrintPreview", [&](QDialog *d) {
+            // A cover is one page: nothing to turn.
+            QCOMPARE(static_cast<TfrmPrintPreview *>(d)->pageCount(), 1);
+            QVERIFY(!Find<QPushButton>(d, "cmdNext")->isVisible());
+            QVERIFY(!Find<QPushButton>(d, "cmdPrevious")->isVisible());
+            Click(d, "cmdCancel");
+        });
+        script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdCancel"); });
+        w.printCommands().print();
+        QVERIFY(script.done());
+        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
+    }
+
     void printFromPreviewWithPrinterCancelledEnds()
     {
         TfrmMain &w = start(MakeDisk("Alpha", 2));

@@ -1,6 +1,8 @@
 // The print options dialog and the "Add filter" dialog.
 #include "PrintUiSupport.h"
 
+#include "print/PrintSelection.h"
+
 #include "gui/Help.h"
 #include "gui/QueuedPrompter.h"
 #include "print/ui/Dlgaddfilter.h"
@@ -328,9 +330,49 @@ private slots:
             arrows->triggerAction(s.action);
             QCOMPARE(edit->text(), QString::fromLatin1(s.shown));
         }
-        // Any text may be typed; it is converted only when printing.
+        // A text put in by the program is passed on as it is, converted only
+        // when printing; what is typed is checked (levelBoxesTakeDigitsOnly).
         edit->setText("abc");
         QCOMPARE(d.options().FileLevelText, std::string("abc"));
+    }
+
+    void fitsSmallScreens()
+    {
+        // A screen of 1920 × 1080 at 200 % is 960 × 540 units, less a panel
+        // and a title bar of about 40 units each; 1366 × 768 at 100 % has more.
+        TfrmPrint d(dir(), m_settings);
+        d.show();
+        for (QWidget *page : {c<QWidget>(d, "tsFiles"), c<QWidget>(d, "tsFolders"), c<QWidget>(d, "tsLayout")}) {
+            c<QTabWidget>(d, "PageControl1")->setCurrentWidget(page);
+            QCoreApplication::processEvents();
+            QVERIFY2(d.width() <= 960 && d.height() <= 540 - 80,
+                     qPrintable(QString("%1 x %2").arg(d.width()).arg(d.height())));
+        }
+    }
+
+    void levelBoxesTakeDigitsOnly()
+    {
+        TfrmPrint d(dir(), m_settings);
+        d.show();
+        c<QAbstractButton>(d, "m_pOptSpecify")->click();
+        c<QAbstractButton>(d, "m_pChkFilesLevel")->click();
+        c<QAbstractButton>(d, "m_pOptSpecifyFolders")->click();
+        c<QAbstractButton>(d, "m_pChkFolderLevel")->click();
+        for (const char *name : {"m_pTxtFileLevel", "m_pTxtFolderLevel"}) {
+            auto *edit = c<QLineEdit>(d, name);
+            QVERIFY2(edit->isEnabled(), name);
+            edit->selectAll();
+            QTest::keyClicks(edit, "1a-2 x3");
+            QCOMPARE(edit->text(), QStringLiteral("123"));
+            QTest::keyClicks(edit, "45");
+            QCOMPARE(edit->text(), QStringLiteral("1234")); // four digits at most
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+        }
+        // An emptied box is level 0, which the selection reads without fault.
+        QCOMPARE(d.options().FileLevelText, std::string("0"));
+        QCOMPARE(d.options().FolderLevelText, std::string("0"));
+        QCOMPARE(ReadPrintSelection(d.options()).FileLevel, 0);
     }
 };
 

@@ -77,6 +77,34 @@ private slots:
         QCOMPARE(RedPixels(img), 0);
     }
 
+    void previewAtTwiceThePixels()
+    {
+        // For a screen scaled to 200 %: the same page in units, twice the pixels.
+        const PageRequest r{PrintLayout::Cover, true, true, "Backup 3"};
+        const QImage one = RenderPreviewImage(r, {"Games"}, {"a.txt"});
+        const QImage two = RenderPreviewImage(r, {"Games"}, {"a.txt"}, 2.0);
+        QCOMPARE(two.size(), QSize(1080, 940));
+        QCOMPARE(two.devicePixelRatio(), 2.0);
+        QCOMPARE(two.deviceIndependentSize(), QSizeF(540, 470));
+        // The frame is one unit wide: two pixels, at twice the places.
+        for (const QPoint p : {QPoint(10, 60), QPoint(410, 60), QPoint(200, 20), QPoint(200, 420)}) {
+            QVERIFY(Dark(one, p.x(), p.y()));
+            for (const QPoint d : {QPoint(0, 0), QPoint(1, 1)})
+                QVERIFY2(Dark(two, 2 * p.x() + d.x(), 2 * p.y() + d.y()),
+                         qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
+        }
+        QVERIFY(White(two, 2 * 10 + 2, 120));
+        // Text is drawn with the finer pixels, not enlarged from the coarse ones.
+        int inkOne = 0, inkTwo = 0;
+        for (int y = 0; y < 470; ++y)
+            for (int x = 0; x < 540; ++x)
+                inkOne += Dark(one, x, y);
+        for (int y = 0; y < 940; ++y)
+            for (int x = 0; x < 1080; ++x)
+                inkTwo += Dark(two, x, y);
+        QVERIFY2(inkTwo > 3 * inkOne && inkTwo < 5 * inkOne, qPrintable(QString("%1 %2").arg(inkOne).arg(inkTwo)));
+    }
+
     void previewOverflowIsMarkedInRed()
     {
         std::vector<std::string> lines;
@@ -93,7 +121,8 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("x.pdf"));
         printer.setResolution(600);
-        QtPrintSurface s(printer, nullptr, printer.logicalDpiX(), printer.logicalDpiY(), printer.width());
+        QtPrintSurface s(printer, nullptr, printer.logicalDpiX(), printer.logicalDpiY(), printer.width(),
+                         printer.height());
         QCOMPARE(s.fontDpiY(), 600.0);
         QCOMPARE(SpineFontHeight(s.fontDpiY()), 117);
         // 14 points at 600 dpi: a text about as high as 117 dots and a bit.

@@ -40,6 +40,7 @@ class ScanAddTest : public QObject {
 private slots:
     void refusals_data();
     void refusals();
+    void tildeIsTheHomeFolder();
     void labelOfferedOnlyWhileDescriptionEmpty();
     void labelOfferedWhenTheFocusMovesOn_data();
     void labelOfferedWhenTheFocusMovesOn();
@@ -57,35 +58,96 @@ void ScanAddTest::refusals_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("description");
-    QTest::newRow("empty description") << "DISK" << "";
-    QTest::newRow("empty description, no folder") << "" << "";
-    QTest::newRow("missing folder") << "DISK/missing" << "Name";
-    QTest::newRow("a file, not a folder") << "DISK/a.txt" << "Name";
-    QTest::newRow("no folder") << "" << "Name";
+    QTest::addColumn<QString>("comment");
+    QTest::addColumn<QString>("reason");
+    const QString name = "Please type a description: it is the listing's name.";
+    QTest::newRow("empty description") << "DISK" << "" << "" << name;
+    QTest::newRow("empty description, no folder") << "" << "" << "" << name;
+    QTest::newRow("description of spaces")
+        << "DISK" << "   " << ""
+        << "The description is made only of spaces; please type a name for the listing.";
+    QTest::newRow("missing folder") << "DISK/missing" << "Name" << ""
+                                    << "The folder DISK/missing cannot be opened: No such file or directory.";
+    QTest::newRow("a file, not a folder") << "DISK/a.txt" << "Name" << ""
+                                          << "The folder DISK/a.txt cannot be opened: Not a directory.";
+    QTest::newRow("no folder") << "" << "Name" << "" << "Please name the drive or folder to catalogue.";
+    QTest::newRow("the home folder's missing child")
+        << "~/surely-missing" << "Name" << ""
+        << "The folder HOME/surely-missing cannot be opened: No such file or directory.";
+    // 255 two-byte letters are 510 bytes, one more letter is one too many.
+    QTest::newRow("description too long") << "DISK" << QString(255, QChar(0xe9)) + "x" << ""
+                                          << "Description: 1 bytes too long; a listing holds at most 510 bytes.";
+    QTest::newRow("comment too long") << "DISK" << "Name" << QString(600, 'c')
+                                      << "Comment: 90 bytes too long; a listing holds at most 510 bytes.";
+    QTest::newRow("root path too long") << "LONG" << "Name" << ""
+                                        << "The folder's path is LENGTH bytes long; a listing holds at most 510 bytes.";
 }
 
 void ScanAddTest::refusals()
 {
     QFETCH(QString, folder);
     QFETCH(QString, description);
+    QFETCH(QString, comment);
+    QFETCH(QString, reason);
     World w;
     w.MakeDisk({"a.txt"});
+    // A folder whose path is longer than a listing holds.
+    const std::string deep = w.disk + "/" + std::string(200, 'x') + "/" + std::string(200, 'y') + "/" +
+                             std::string(200, 'z');
+    QDir().mkpath(QString::fromStdString(deep));
+    qputenv("HOME", QByteArray::fromStdString(w.root + "home"));
     TfrmMain &main = w.Open();
     QueuedPrompter p;
     folder.replace("DISK", QString::fromStdString(w.disk));
+    folder.replace("LONG", QString::fromStdString(deep));
+    reason.replace("DISK", QString::fromStdString(w.disk));
+    reason.replace("HOME", QString::fromStdString(w.root + "home"));
+    reason.replace("LENGTH", QString::number(deep.size()));
     bool stayedOpen = false;
+    QString shown;
     QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
         add.labelSource = [](const std::string &) { return std::string(); };
         Find<QLineEdit>(&add, "txtFolder")->setText(folder);
         Find<QLineEdit>(&add, "txtDescription")->setText(description);
+        Find<QLineEdit>(&add, "txtComment")->setText(comment);
         Find<QPushButton>(&add, "cmdOK")->click();
         stayedOpen = add.isVisible() && add.result() != QDialog::Accepted;
+        // Said in the dialog, under the fields, in plain words.
+        shown = add.message();
+        QCOMPARE(Find<QLabel>(&add, "lblMessage")->text().remove(QChar(0x200b)), reason);
+        QVERIFY(Find<QLabel>(&add, "lblMessage")->isVisible());
+        // Typing again takes the reason away.
+        QTest::keyClick(Find<QLineEdit>(&add, "txtFolder"), Qt::Key_End);
+        QTest::keyClicks(Find<QLineEdit>(&add, "txtFolder"), "x");
+        QVERIFY(!add.message().contains(reason));
     }));
     QVERIFY(stayedOpen);
+    QCOMPARE(shown, reason);
     QCOMPARE(p.count(QueuedPrompter::Beep), 1);
     QCOMPARE(p.messages().size(), 0);
     QCOMPARE(w.store->Tree().diskCount(), 0);
     QVERIFY(ListingFiles(w.programDir).empty());
+}
+
+void ScanAddTest::tildeIsTheHomeFolder()
+{
+    World w;
+    w.MakeDisk({"a.txt"});
+    QDir().mkpath(QString::fromStdString(w.root + "home/photos"));
+    qputenv("HOME", QByteArray::fromStdString(w.root + "home"));
+    QueuedPrompter p;
+    TfrmAddNew dlg;
+    dlg.labelSource = [](const std::string &) { return std::string(); };
+    for (const auto &[typed, root] : {std::pair<QString, std::string>{"~", w.root + "home"},
+                                      {"~/photos", w.root + "home/photos"}}) {
+        dlg.show();
+        Find<QLineEdit>(&dlg, "txtFolder")->setText(typed);
+        Find<QLineEdit>(&dlg, "txtDescription")->setText("Home");
+        Find<QPushButton>(&dlg, "cmdOK")->click();
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.scanRoot(), root);
+    }
+    QCOMPARE(p.count(QueuedPrompter::Beep), 0);
 }
 
 void ScanAddTest::labelOfferedOnlyWhileDescriptionEmpty()

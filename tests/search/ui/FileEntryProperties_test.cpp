@@ -153,23 +153,28 @@ private slots:
         QCOMPARE(again.Tree().findByName("Photos")->disk().Files.text(0, FT_DESCRIPTION), "two lines here");
     }
 
-    void longTextsAreShownWholeAndKeptByOk()
+    void longTextsAreShownWholeAndKeptWhenOkIsRefused()
     {
-        // Longer than a line edit holds unless told otherwise (32767).
+        // Longer than a line edit holds unless told otherwise (32767), and
+        // longer than a listing holds: shown whole, never cut unseen; OK says
+        // why it is refused, and the texts stay as they were.
         const std::string description(40000, 'd');
         const std::string category = "Docs" + std::string(40000, 'c');
         FileList &files = node("Photos")->disk().Files;
         files.setText(0, FT_DESCRIPTION, description);
         files.setText(0, FT_CATEGORY, category);
+        bool refused = false;
         QVERIFY(open("Photos", 0, [&](TfrmListProperties &d) {
             QCOMPARE(Find<QLineEdit>(&d, "txtDescription")->text().size(), qsizetype(description.size()));
             QCOMPARE(Find<QComboBox>(&d, "cboCategory")->currentText().size(), qsizetype(category.size()));
             Find<QPushButton>(&d, "OKBtn")->click();
+            refused = d.isVisible() && d.message().startsWith(QStringLiteral("Description: 39490 bytes too long"));
         }));
+        QVERIFY(refused);
         QCOMPARE(files.text(0, FT_DESCRIPTION), description);
         QCOMPARE(files.text(0, FT_CATEGORY), category);
         QVERIFY(!node("Photos")->disk().IsModified());
-        QCOMPARE(m_store->Categories().back(), category);
+        QCOMPARE(m_store->Categories().size(), std::size_t(3));
     }
 
     void launchOpensTheFileAndDropsEdits()
@@ -183,6 +188,63 @@ private slots:
         QCOMPARE(node("Work")->disk().Files.text(0, FT_DESCRIPTION), "meeting notes");
         QVERIFY(!node("Work")->disk().IsModified());
         QVERIFY(!m_main->searchCommands().frmListProperties().isVisible());
+    }
+
+    void launchWithNoProgramSaysSoAndStaysOpen()
+    {
+        m_prompter->openAnswers.enqueue(false);
+        bool stillOpen = false;
+        QString said;
+        QVERIFY(open("Work", 0, [&](TfrmListProperties &d) {
+            Find<QLineEdit>(&d, "txtDescription")->setText("changed");
+            Find<QPushButton>(&d, "cmdLaunch")->click();
+            stillOpen = d.isVisible();
+            said = d.message();
+            Find<QPushButton>(&d, "OKBtn")->click();
+        }));
+        QVERIFY(stillOpen);
+        QCOMPARE(said, "No program is set up to open " + m_disk->filePath("notes.txt") + ".");
+        QCOMPARE(m_prompter->count(QueuedPrompter::OpenUrl), 1);
+        QCOMPARE(m_prompter->count(QueuedPrompter::Beep), 1);
+        QCOMPARE(m_prompter->messages().size(), 0);
+        // Nothing was started, so what was typed is kept by OK.
+        QCOMPARE(node("Work")->disk().Files.text(0, FT_DESCRIPTION), "changed");
+    }
+
+    void categoryBoxStoresWhatWasTyped()
+    {
+        // The box offers the list below it, and never puts a category of the
+        // list in place of what was typed, however the box is left.
+        struct Case {
+            const char *typed;
+            Qt::Key leaveBy;
+            const char *stored;
+        };
+        const Case cases[] = {
+            {"Disk", Qt::Key_Tab, "Disk"},
+            {"Disk", Qt::Key_Return, "Disk"},
+            {"DOCUMENTATION", Qt::Key_Tab, "DOCUMENTATION"},
+            {"DOCUMENTATION", Qt::Key_Return, "DOCUMENTATION"},
+            {"Documentation", Qt::Key_Tab, "Documentation"},
+        };
+        for (const Case &c : cases) {
+            QueuedPrompter p;
+            TfrmListProperties d;
+            d.setEntry(FileEntryView{"a.iso", "", "01/02/2020", "1 Kb", ""}, {"Disk images", "Documentation"}, "/");
+            d.show();
+            QApplication::setActiveWindow(&d);
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            QComboBox *box = Find<QComboBox>(&d, "cboCategory");
+            box->setFocus();
+            QTest::keyClicks(box->lineEdit(), QString::fromLatin1(c.typed));
+            QTest::keyClick(QApplication::focusWidget(), c.leaveBy);
+            QCOMPARE(box->currentText(), QString::fromLatin1(c.typed));
+            QCOMPARE(d.categoryText(), std::string(c.stored));
+            if (d.isVisible())
+                Find<QPushButton>(&d, "OKBtn")->click();
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            QCOMPARE(d.categoryText(), std::string(c.stored));
+        }
     }
 
     void launchOfAMissingFileWarnsAndStaysOpen()

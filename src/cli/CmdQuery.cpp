@@ -1,0 +1,352 @@
+// duplicates, diff and verify: questions about the listings as a whole.
+#include "cli/Cli.h"
+
+#include "platform/TextValues.h"
+#include "scan/Update.h"
+#include "scan/Verify.h"
+#include "search/Compare.h"
+#include "search/Duplicates.h"
+#include "search/Finder.h"
+
+#include <exception>
+
+namespace rkm::cli {
+
+namespace {
+
+// The disk in the drive is another one than the listing's (as for update).
+constexpr int EXIT_WRONG_DISK = 3;
+
+int runDuplicates(Context &ctx);
+int runDiff(Context &ctx);
+int runVerify(Context &ctx);
+
+const Command duplicatesCmd{"duplicates", Access::Read,
+                            "list files that have copies, across all listings or within one",
+                            "Usage: rackmere-cli duplicates [--min-size SIZE] [--listing LISTING] [--json]\n"
+                            "\n"
+                            "Groups the file entries that have the same name (letter case ignored, the\n"
+                            "decoded text, so a name from a Windows listing meets its UTF-8 twin) and the\n"
+                            "same size text, and prints each group: a line with the name, the size, the\n"
+                            "number of copies and the space all but one of them take, then one line per\n"
+                            "copy (disk name, folders and file name joined by '/'). The groups that waste\n"
+                            "the most space come first; copies are in catalogue order. Entries whose size\n"
+                            "text cannot be read are left out.\n"
+                            "\n"
+                            "  --min-size SIZE     leave out files smaller than SIZE (default 1m): a number\n"
+                            "                      with an optional unit b, k, m, g (1 KB = 1024 bytes);\n"
+                            "                      0 keeps every file\n"
+                            "  --listing LISTING   copies within this listing only (a file's bare name such\n"
+                            "                      as 1234.rkm, or a disk name)\n"
+                            "  --json              print an array of groups with the keys name, size (the\n"
+                            "                      size text), bytes, copies, wasted and entries (objects\n"
+                            "                      with the keys listing, disk, folders, file and index)\n"
+                            "\n"
+                            "Exit status 0 with copies, 1 with none (\"No duplicates were found\" on\n"
+                            "standard error), when the listing is not found, or when a listing file could\n"
+                            "not be loaded; 2 for a size that cannot be read.\n",
+                            runDuplicates};
+const Registrar duplicatesReg(duplicatesCmd);
+
+const Command diffCmd{"diff", Access::Read, "compare two listings: what only one holds and what changed",
+                      "Usage: rackmere-cli diff A B [--json]\n"
+                      "\n"
+                      "A and B are listings (a file's bare name such as 1234.rkm, or a disk name).\n"
+                      "Compares them by path from the root and prints a line per difference,\n"
+                      "folder by folder (its files, then its folders). Letter case counts in names;\n"
+                      "a name from a listing made on Windows is the same as its UTF-8 spelling.\n"
+                      "Paths are printed as UTF-8. The lines:\n"
+                      "\n"
+                      "  - PATH                      only in A\n"
+                      "  + PATH                      only in B\n"
+                      "  ~ PATH: size X -> Y, date X -> Y   in both, with another size or date\n"
+                      "\n"
+                      "A folder that only one holds is one line, its path ending in '/', with the\n"
+                      "number of folders and files in it. Sizes compare by what the size texts\n"
+                      "stand for, dates by the day, each listing's dates read in its own order.\n"
+                      "Descriptions, categories and comments do not count. A last line gives the\n"
+                      "counts.\n"
+                      "\n"
+                      "  --json   print an object with the keys a and b (listing and disk), onlyInA,\n"
+                      "           onlyInB and changed (arrays of objects with the keys path and\n"
+                      "           folder, files and folders for a folder, size and date as [A, B]\n"
+                      "           where they changed) and counts\n"
+                      "\n"
+                      "Exit status 0 when the listings are equal, 1 when they differ, 2 when a\n"
+                      "listing is not found.\n",
+                      runDiff};
+const Registrar diffReg(diffCmd);
+
+const Command verifyCmd{"verify", Access::Read, "scan a listing's disk again and tell what changed, changing nothing",
+                        "Usage: rackmere-cli verify LISTING [--force] [--json]\n"
+                        "\n"
+                        "LISTING is a listing file's bare name (1234.rkm) or a disk name. Walks the\n"
+                        "listing's root path again, with the checks of update (the path can be\n"
+                        "entered, the volume's serial number is the listing's), and compares what is\n"
+                        "there with the listing, as diff does with the listing as A and the disk as B:\n"
+                        "\n"
+                        "  + PATH   added: on the disk, not in the listing\n"
+                        "  - PATH   removed: in the listing, no longer on the disk\n"
+                        "  ~ PATH: size X -> Y, date X -> Y   changed\n"
+                        "\n"
+                        "and a last line with the counts. Nothing is changed and nothing written:\n"
+                        "this is how to check that an old backup is still whole.\n"
+                        "\n"
+                        "  --force  verify even when the volume there has another serial number\n"
+                        "  --json   print an object with the keys listing, disk, root, added, removed,\n"
+                        "           changed (as diff's arrays) and counts\n"
+                        "\n"
+                        "Exit status 0 when the disk matches its listing, 1 when it differs, 2 when\n"
+                        "the listing is not found or its root path cannot be entered, 3 when the\n"
+                        "volume's serial number differs from the listing's.\n",
+                        runVerify};
+const Registrar verifyReg(verifyCmd);
+
+std::string Plural(long n, const char *one, const char *many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+void Flush(Context &ctx, std::string &out, bool force = false)
+{
+    if (force || out.size() > (1u << 16)) {
+        std::fwrite(out.data(), 1, out.size(), ctx.out);
+        out.clear();
+    }
+}
+
+int runDuplicates(Context &ctx)
+{
+    const Command &self = duplicatesCmd;
+    Args a(ctx.args, {"--min-size", "--listing"}, {"--json"});
+    if (!a.ok())
+        return Usage(ctx, a.error(), self);
+    if (!a.positional().empty())
+        return Usage(ctx, "takes no positional arguments", self);
+    DuplicateOptions o;
+    std::optional<uint64_t> minSize;
+    std::string bad;
+    if (!SizeOption(a, "--min-size", minSize, bad))
+        return Usage(ctx, bad, self);
+    if (minSize)
+        o.minSize = *minSize;
+    CatalogStore store(ctx.programDir);
+    const bool loaded = Load(ctx, store);
+    if (const std::string *l = a.value("--listing")) {
+        o.listing = FindListing(store, *l);
+        if (!o.listing) {
+            std::fprintf(ctx.err, "rackmere-cli duplicates: no listing named '%s'\n", l->c_str());
+            return EXIT_FAILED;
+        }
+    }
+    const std::vector<DuplicateGroup> groups = FindDuplicates(DiskNodes(store.Tree()), o);
+    const bool json = a.has("--json");
+    std::string out = json ? "[" : "";
+    long files = 0;
+    uint64_t wasted = 0;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const DuplicateGroup &group = groups[g];
+        const EntryRef &first = group.entries.front();
+        const FileEntryView e = first.node->disk().Files.entry(first.entry);
+        files += static_cast<long>(group.entries.size());
+        wasted += group.wasted;
+        if (json) {
+            out += g ? ",\n  " : "\n  ";
+            out += "{\"name\": " + Json(e[FT_NAME]) + ", \"size\": " + Json(e[FT_SIZE]) +
+                   ", \"bytes\": " + std::to_string(group.size) +
+                   ", \"copies\": " + std::to_string(group.entries.size()) +
+                   ", \"wasted\": " + std::to_string(group.wasted) + ", \"entries\": [";
+            for (std::size_t i = 0; i < group.entries.size(); ++i)
+                out += (i ? ", " : "") + EntryJson(group.entries[i].node, group.entries[i].entry);
+            out += "]}";
+        } else {
+            out += Shown(e[FT_NAME]) + ", " + Shown(e[FT_SIZE]) + ", " +
+                   Plural(static_cast<long>(group.entries.size()), "copy", "copies") + " (" +
+                   platform::ShortSize(group.wasted) + " wasted)\n";
+            for (const EntryRef &r : group.entries)
+                out += "  " + EntryLine(r.node, r.entry) + "\n";
+        }
+        Flush(ctx, out);
+    }
+    if (json)
+        out += groups.empty() ? "]\n" : "\n]\n";
+    else if (!groups.empty())
+        out += Plural(static_cast<long>(groups.size()), "group", "groups") + ", " + Plural(files, "file", "files") +
+               ", " + platform::ShortSize(wasted) + " wasted\n";
+    Flush(ctx, out, true);
+    if (groups.empty()) {
+        std::fprintf(ctx.err, "No duplicates were found\n");
+        return EXIT_FAILED;
+    }
+    return loaded ? EXIT_OK : EXIT_FAILED;
+}
+
+std::string ChangeText(const DiffItem &d)
+{
+    std::string out;
+    if (d.sizeChanged)
+        out += "size " + Shown(d.sizeA) + " -> " + Shown(d.sizeB);
+    if (d.dateChanged)
+        out += std::string(out.empty() ? "" : ", ") + "date " + Shown(d.dateA) + " -> " + Shown(d.dateB);
+    return out;
+}
+
+std::string DiffLine(const DiffItem &d)
+{
+    switch (d.kind) {
+    case DiffKind::OnlyInA:
+    case DiffKind::OnlyInB: {
+        std::string line = std::string(d.kind == DiffKind::OnlyInA ? "- " : "+ ") + Shown(d.path);
+        if (d.folder)
+            line += "  (" + Plural(d.foldersBelow, "folder", "folders") + ", " + Plural(d.filesBelow, "file", "files") +
+                    ")";
+        return line + "\n";
+    }
+    case DiffKind::Changed:
+        return "~ " + Shown(d.path) + ": " + ChangeText(d) + "\n";
+    }
+    return {};
+}
+
+std::string DiffJson(const DiffItem &d)
+{
+    std::string out = "{\"path\": " + Json(d.path) + ", \"folder\": " + (d.folder ? "true" : "false");
+    if (d.folder)
+        out += ", \"folders\": " + std::to_string(d.foldersBelow) + ", \"files\": " + std::to_string(d.filesBelow);
+    if (d.sizeChanged)
+        out += ", \"size\": [" + Json(d.sizeA) + ", " + Json(d.sizeB) + "]";
+    if (d.dateChanged)
+        out += ", \"date\": [" + Json(d.dateA) + ", " + Json(d.dateB) + "]";
+    return out + "}";
+}
+
+// The items of one kind as a JSON array.
+std::string DiffArray(const ListingDiff &diff, DiffKind kind)
+{
+    std::string out = "[";
+    bool first = true;
+    for (const DiffItem &d : diff.items) {
+        if (d.kind != kind)
+            continue;
+        out += (first ? "\n    " : ",\n    ") + DiffJson(d);
+        first = false;
+    }
+    return out + (first ? "]" : "\n  ]");
+}
+
+std::string ListingJson(const TreeNode *disk)
+{
+    return "{\"listing\": " + Json(disk->disk().FileName) + ", \"disk\": " + Json(disk->text()) + "}";
+}
+
+void PrintDiffLines(Context &ctx, const ListingDiff &diff)
+{
+    std::string out;
+    for (const DiffItem &d : diff.items) {
+        out += DiffLine(d);
+        Flush(ctx, out);
+    }
+    Flush(ctx, out, true);
+}
+
+int runDiff(Context &ctx)
+{
+    const Command &self = diffCmd;
+    Args a(ctx.args, {}, {"--json"});
+    if (!a.ok())
+        return Usage(ctx, a.error(), self);
+    if (a.positional().size() != 2)
+        return Usage(ctx, "name two listings", self);
+    CatalogStore store(ctx.programDir);
+    Load(ctx, store);
+    const TreeNode *sides[2];
+    for (int i = 0; i < 2; ++i) {
+        sides[i] = FindListing(store, a.positional()[static_cast<std::size_t>(i)]);
+        if (!sides[i]) {
+            std::fprintf(ctx.err, "rackmere-cli diff: no listing named '%s'\n",
+                         a.positional()[static_cast<std::size_t>(i)].c_str());
+            return EXIT_USAGE;
+        }
+    }
+    const ListingDiff diff = CompareListings(*sides[0], *sides[1]);
+    if (a.has("--json")) {
+        const std::string out = "{\n  \"a\": " + ListingJson(sides[0]) + ",\n  \"b\": " + ListingJson(sides[1]) +
+                                ",\n  \"onlyInA\": " + DiffArray(diff, DiffKind::OnlyInA) +
+                                ",\n  \"onlyInB\": " + DiffArray(diff, DiffKind::OnlyInB) +
+                                ",\n  \"changed\": " + DiffArray(diff, DiffKind::Changed) +
+                                ",\n  \"counts\": {\"onlyInA\": " + std::to_string(diff.onlyInA) +
+                                ", \"onlyInB\": " + std::to_string(diff.onlyInB) +
+                                ", \"changed\": " + std::to_string(diff.changed) + "}\n}\n";
+        std::fwrite(out.data(), 1, out.size(), ctx.out);
+    } else {
+        PrintDiffLines(ctx, diff);
+        std::fprintf(ctx.out, "%ld only in A (%s), %ld only in B (%s), %ld changed\n", diff.onlyInA,
+                     Shown(sides[0]->text()).c_str(), diff.onlyInB, Shown(sides[1]->text()).c_str(), diff.changed);
+    }
+    return diff.equal() ? EXIT_OK : EXIT_FAILED;
+}
+
+int runVerify(Context &ctx)
+{
+    const Command &self = verifyCmd;
+    Args a(ctx.args, {}, {"--force", "--json"});
+    if (!a.ok())
+        return Usage(ctx, a.error(), self);
+    if (a.positional().size() != 1)
+        return Usage(ctx, "name one listing", self);
+    CatalogStore store(ctx.programDir);
+    Load(ctx, store);
+    const TreeNode *disk = FindListing(store, a.positional()[0]);
+    if (!disk) {
+        std::fprintf(ctx.err, "rackmere-cli verify: no listing named '%s'\n", a.positional()[0].c_str());
+        return EXIT_USAGE;
+    }
+    const TDisk &d = disk->disk();
+    switch (CheckListingDisk(store, d)) {
+    case DiskCheck::NotFound:
+        std::fprintf(ctx.err, "rackmere-cli verify: could not find the disk: '%s' cannot be entered\n",
+                     Shown(d.RootPath).c_str());
+        return EXIT_USAGE;
+    case DiskCheck::SerialDiffers:
+        if (!a.has("--force")) {
+            std::fprintf(ctx.err,
+                         "rackmere-cli verify: the serial number of the disk (%s) is %08X, not %08X as that of "
+                         "the original one; this probably means that it is the wrong disk (--force verifies all "
+                         "the same).\n",
+                         Shown(d.RootPath).c_str(), store.serialSource ? store.serialSource(d) : 0u, d.SerialNumber);
+            return EXIT_WRONG_DISK;
+        }
+        break;
+    case DiskCheck::Ready:
+        break;
+    }
+    ListingDiff diff;
+    try {
+        diff = VerifyListing(*disk);
+    } catch (const std::exception &e) {
+        std::fprintf(ctx.err, "rackmere-cli verify: %s\n", e.what());
+        return EXIT_USAGE;
+    }
+    if (a.has("--json")) {
+        const std::string out = "{\n  \"listing\": " + Json(d.FileName) + ",\n  \"disk\": " + Json(disk->text()) +
+                                ",\n  \"root\": " + Json(d.RootPath) +
+                                ",\n  \"added\": " + DiffArray(diff, DiffKind::OnlyInB) +
+                                ",\n  \"removed\": " + DiffArray(diff, DiffKind::OnlyInA) +
+                                ",\n  \"changed\": " + DiffArray(diff, DiffKind::Changed) +
+                                ",\n  \"counts\": {\"added\": " + std::to_string(diff.onlyInB) +
+                                ", \"removed\": " + std::to_string(diff.onlyInA) +
+                                ", \"changed\": " + std::to_string(diff.changed) + "}\n}\n";
+        std::fwrite(out.data(), 1, out.size(), ctx.out);
+    } else {
+        PrintDiffLines(ctx, diff);
+        if (diff.equal())
+            std::fprintf(ctx.out, "The disk matches its listing\n");
+        else
+            std::fprintf(ctx.out, "%ld added, %ld removed, %ld changed\n", diff.onlyInB, diff.onlyInA, diff.changed);
+    }
+    return diff.equal() ? EXIT_OK : EXIT_FAILED;
+}
+
+} // namespace
+
+} // namespace rkm::cli

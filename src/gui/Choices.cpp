@@ -1,0 +1,68 @@
+#include "gui/Choices.h"
+
+#include "platform/Text.h"
+#include "platform/TextValues.h"
+
+#include <QComboBox>
+#include <QLocale>
+
+#include <cmath>
+
+namespace rkm {
+
+void SetListingChoices(QComboBox *box, const std::vector<const TreeNode *> &disks, const TreeNode *preferred)
+{
+    const TreeNode *was = ChosenListing(box);
+    const QString wasName = box->currentText();
+    box->clear();
+    int pick = -1, byName = -1, byPreferred = -1;
+    for (const TreeNode *d : disks) {
+        const QString name = platform::DecodeText(d->text());
+        if (d == was)
+            pick = box->count();
+        if (byName < 0 && !wasName.isEmpty() && name == wasName)
+            byName = box->count();
+        if (d == preferred)
+            byPreferred = box->count();
+        box->addItem(name, QVariant::fromValue(reinterpret_cast<quintptr>(d)));
+    }
+    if (pick < 0)
+        pick = byName >= 0 ? byName : byPreferred;
+    box->setCurrentIndex(pick >= 0 ? pick : (box->count() > 0 ? 0 : -1));
+}
+
+const TreeNode *ChosenListing(const QComboBox *box)
+{
+    if (box->currentIndex() < 0)
+        return nullptr;
+    return reinterpret_cast<const TreeNode *>(box->currentData().value<quintptr>());
+}
+
+void SetSizeUnits(QComboBox *box, int unit)
+{
+    box->clear();
+    box->addItems({QStringLiteral("bytes"), QStringLiteral("KB"), QStringLiteral("MB"), QStringLiteral("GB")});
+    box->setCurrentIndex(unit);
+}
+
+bool ReadTypedSize(const QString &typed, const QComboBox *units, std::optional<uint64_t> &bytes)
+{
+    const QString t = typed.trimmed();
+    bytes.reset();
+    if (t.isEmpty())
+        return true;
+    bool ok = false;
+    double v = QLocale().toDouble(t, &ok);
+    if (!ok)
+        v = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(v) || v < 0)
+        return false;
+    const int unit = std::max(units->currentIndex(), 0);
+    const double b = std::round(v * static_cast<double>(platform::UnitBytes(static_cast<platform::SizeUnit>(unit))));
+    if (b >= 1.8e19)
+        return false;
+    bytes = static_cast<uint64_t>(b);
+    return true;
+}
+
+} // namespace rkm

@@ -1,0 +1,78 @@
+#pragma once
+
+// Values read back from the texts the scan stores: the size a size text
+// stands for and the day a date text stands for. Listings come from other
+// machines too, so a date text may be in another order than the one this
+// machine writes.
+
+#include <QDate>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rkm::platform {
+
+// The sizes a size text stands for. The scan writes "N bytes" up to 1024 and
+// "N Kb" (N = size / 1024) above that, so "1 Kb" is any size from 1025 to
+// 2047 bytes and "2 Kb" any from 2048 to 3071. Listings of old Windows
+// programs held the low 32 bits as a signed number, so a file of 3 GB may read
+// "-1294967296 bytes": those are read back as the unsigned low 32 bits.
+struct SizeSpan {
+    uint64_t low = 0;
+    uint64_t high = 0;
+};
+std::optional<SizeSpan> ReadSizeText(std::string_view text);
+
+// Bytes in one unit a user can type: bytes, KB, MB, GB (powers of 1024, as
+// the size texts count a Kb).
+enum class SizeUnit { Bytes = 0, KB = 1, MB = 2, GB = 3 };
+uint64_t UnitBytes(SizeUnit unit);
+// A size given on a command line: a number, a decimal fraction allowed, and
+// an optional unit (b, bytes, k, kb, m, mb, g, gb; letter case ignored), as in
+// "2048", "500k", "1.5 MB". Empty when it is not one.
+std::optional<uint64_t> ReadSizeInput(std::string_view text);
+
+// A number of bytes for people: "512 bytes", "12.5 KB", "700 MB", "1.4 GB"
+// (powers of 1024; one decimal below 100).
+std::string ShortSize(uint64_t bytes);
+
+// The order of day, month and year in a date text.
+enum class DateOrder { DayMonthYear, MonthDayYear, YearMonthDay };
+// The order of a date format such as "dd.MM.yyyy" or "M/d/yy".
+DateOrder DateOrderOfFormat(const QString &format);
+// The order of the system's short date format, which the scan writes.
+DateOrder SystemDateOrder();
+
+// The day a date text stands for, read in `order`: three numbers with
+// anything but digits between them ("31.12.2023", "12/31/23", "2023-12-31",
+// "2023. 12. 31."). A two-digit year is 1969 to 2068 (69 to 99 are the 1900s).
+// A text with a month name ("9 Dec 2026") is read with the system's short
+// date format, else with the C locale's. An invalid date when it is no date.
+QDate ReadDateText(std::string_view text, DateOrder order);
+
+// Tells the order a listing's date texts were written in from the texts
+// themselves. The machine that made a listing wrote all its dates in one
+// format, so one text whose numbers fit only one order decides it: a year
+// first (three or more digits, or above 31), or with the year last a first
+// number above 12 (day first) or a second above 12 (month first). Until one
+// is met, the order is `fallback` (the current short format's), except that
+// texts with the year last are never read year first.
+class DateOrderGuess final {
+public:
+    explicit DateOrderGuess(DateOrder fallback) : m_fallback(fallback) {}
+    // Looks at one more text; true once the order is certain.
+    bool add(std::string_view text);
+    bool certain() const { return m_certain; }
+    DateOrder order() const;
+
+private:
+    DateOrder m_fallback;
+    DateOrder m_order = DateOrder::DayMonthYear;
+    bool m_certain = false;
+    bool m_yearLast = false;
+};
+
+} // namespace rkm::platform

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "catalog/Disks.h"
+#include "scan/Scanner.h"
+#include "search/Compare.h"
+
+namespace rkm {
+
+// Compares a listing with a fresh walk of its disk: A is the listing, B the
+// disk as it is now, so "only in A" is what was removed from the disk, "only
+// in B" what was added. The items keep their texts and point at no node of
+// `now`, so the walk may go once this returns.
+ListingDiff CompareWithWalk(const TreeNode &disk, const TreeNode &now);
+
+// Walks the disk of a listing again at its root path and compares what is
+// there with the listing (CompareWithWalk). Nothing of the catalogue is
+// changed and nothing is written. Throws RackmereError when the root path
+// cannot be entered, ScanCancelled when `control` is stopped. The caller
+// checks first that it is the right disk (CheckListingDisk).
+ListingDiff VerifyListing(const TreeNode &disk, ScanControl *control = nullptr);
+
+} // namespace rkm

@@ -1,0 +1,197 @@
+#include "scan/ui/Frmdifferences.h"
+
+#include "platform/Text.h"
+#include "search/Finder.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLocale>
+#include <QStyle>
+#include <QTreeView>
+
+namespace rkm {
+
+namespace {
+
+// Headings have no parent; an item's index carries its heading number + 1.
+constexpr quintptr HEADING = 0;
+
+QString Shown(const std::string &bytes)
+{
+    return platform::DecodeText(bytes);
+}
+
+} // namespace
+
+DifferencesModel::DifferencesModel(QObject *parent) : QAbstractItemModel(parent) {}
+
+void DifferencesModel::setDiff(ListingDiff diff, const std::array<QString, 3> &headings)
+{
+    beginResetModel();
+    m_diff = std::move(diff);
+    m_headings = headings;
+    for (auto &v : m_byKind)
+        v.clear();
+    m_disks = {};
+    for (std::size_t i = 0; i < m_diff.items.size(); ++i) {
+        const DiffItem &d = m_diff.items[i];
+        m_byKind[static_cast<std::size_t>(d.kind)].push_back(static_cast<int>(i));
+        if (d.nodeA && !m_disks[0])
+            m_disks[0] = DiskOf(d.nodeA);
+        if (d.nodeB && !m_disks[1])
+            m_disks[1] = DiskOf(d.nodeB);
+    }
+    endResetModel();
+}
+
+const DiffItem *DifferencesModel::itemAt(const QModelIndex &index) const
+{
+    if (!index.isValid() || index.internalId() == HEADING)
+        return nullptr;
+    const auto &items = m_byKind[static_cast<std::size_t>(index.internalId() - 1)];
+    return &m_diff.items[static_cast<std::size_t>(items[static_cast<std::size_t>(index.row())])];
+}
+
+void DifferencesModel::forgetDisk(const TreeNode *disk)
+{
+    for (std::size_t side = 0; side < 2; ++side) {
+        if (m_disks[side] != disk)
+            continue;
+        m_disks[side] = nullptr;
+        for (DiffItem &d : m_diff.items) {
+            (side == 0 ? d.nodeA : d.nodeB) = nullptr;
+            (side == 0 ? d.entryA : d.entryB) = -1;
+        }
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, COL_COUNT - 1));
+    }
+}
+
+QModelIndex DifferencesModel::index(int row, int column, const QModelIndex &parent) const
+{
+    if (row < 0 || column < 0 || column >= COL_COUNT)
+        return {};
+    if (!parent.isValid())
+        return row < 3 ? createIndex(row, column, HEADING) : QModelIndex();
+    if (parent.internalId() != HEADING ||
+        row >= static_cast<int>(m_byKind[static_cast<std::size_t>(parent.row())].size()))
+        return {};
+    return createIndex(row, column, static_cast<quintptr>(parent.row()) + 1);
+}
+
+QModelIndex DifferencesModel::parent(const QModelIndex &child) const
+{
+    if (!child.isValid() || child.internalId() == HEADING)
+        return {};
+    return createIndex(static_cast<int>(child.internalId() - 1), 0, HEADING);
+}
+
+int DifferencesModel::rowCount(const QModelIndex &parent) const
+{
+    if (!parent.isValid())
+        return 3;
+    if (parent.internalId() != HEADING || parent.column() != 0)
+        return 0;
+    return static_cast<int>(m_byKind[static_cast<std::size_t>(parent.row())].size());
+}
+
+int DifferencesModel::columnCount(const QModelIndex &) const
+{
+    return COL_COUNT;
+}
+
+QVariant DifferencesModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (index.internalId() == HEADING) {
+        if (role != Qt::DisplayRole || index.column() != COL_PATH)
+            return {};
+        return QStringLiteral("%1 (%2)")
+            .arg(m_headings[static_cast<std::size_t>(index.row())],
+                 QLocale().toString(static_cast<qulonglong>(m_byKind[static_cast<std::size_t>(index.row())].size())));
+    }
+    const DiffItem &d = *itemAt(index);
+    if (role == Qt::DecorationRole && index.column() == COL_PATH && d.folder)
+        return QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
+    const bool a = d.kind != DiffKind::OnlyInB;
+    switch (index.column()) {
+    case COL_PATH:
+        return Shown(d.path);
+    case COL_SIZE:
+        if (d.folder)
+            return QStringLiteral("%1 folders, %2 files").arg(d.foldersBelow).arg(d.filesBelow);
+        if (d.kind == DiffKind::Changed && d.sizeChanged)
+            return Shown(d.sizeA) + QStringLiteral(" \u2192 ") + Shown(d.sizeB);
+        return Shown(a ? d.sizeA : d.sizeB);
+    case COL_DATE:
+        if (d.kind == DiffKind::Changed && d.dateChanged)
+            return Shown(d.dateA) + QStringLiteral(" \u2192 ") + Shown(d.dateB);
+        return Shown(a ? d.dateA : d.dateB);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags DifferencesModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+QVariant DifferencesModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const char *const headers[COL_COUNT] = {"Path", "Size", "Date"};
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= COL_COUNT)
+        return {};
+    return QString::fromLatin1(headers[section]);
+}
+
+TfrmDifferences::TfrmDifferences(QWidget *parent) : QDockWidget(parent)
+{
+    setObjectName(QStringLiteral("frmDifferences"));
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+    m_model = new DifferencesModel(this);
+    m_view = new QTreeView;
+    m_view->setObjectName(QStringLiteral("tvDifferences"));
+    m_view->setModel(m_model);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setUniformRowHeights(true);
+    m_view->setAllColumnsShowFocus(true);
+    m_view->header()->setStretchLastSection(true);
+    m_view->setColumnWidth(DifferencesModel::COL_PATH, 360);
+    m_view->setColumnWidth(DifferencesModel::COL_SIZE, 160);
+    setWidget(m_view);
+    setFocusProxy(m_view);
+    connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &i) {
+        const DiffItem *d = m_model->itemAt(i);
+        if (!d)
+            return;
+        if (d->nodeA)
+            emit itemActivated(const_cast<TreeNode *>(d->nodeA), d->entryA);
+        else if (d->nodeB)
+            emit itemActivated(const_cast<TreeNode *>(d->nodeB), d->entryB);
+    });
+}
+
+void TfrmDifferences::showDiff(const QString &title, ListingDiff diff, const std::array<QString, 3> &headings)
+{
+    setWindowTitle(title);
+    m_model->setDiff(std::move(diff), headings);
+    // Short lists open; a heading of thousands stays closed until asked.
+    for (int r = 0; r < 3; ++r)
+        m_view->setExpanded(m_model->index(r, 0), m_model->rowCount(m_model->index(r, 0)) <= 1000);
+    m_view->setCurrentIndex(m_model->index(0, 0));
+}
+
+void TfrmDifferences::forgetDisk(const TreeNode *disk)
+{
+    m_model->forgetDisk(disk);
+}
+
+} // namespace rkm

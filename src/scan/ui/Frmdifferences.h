@@ -1,0 +1,70 @@
+#pragma once
+
+#include "search/Compare.h"
+
+#include <QAbstractItemModel>
+#include <QDockWidget>
+
+#include <array>
+
+class QTreeView;
+
+namespace rkm {
+
+// What differs between two listings, or between a listing and its disk, as
+// a tree: three headings (only in A, only in B, changed) with their items.
+class DifferencesModel final : public QAbstractItemModel {
+    Q_OBJECT
+
+public:
+    enum Column { COL_PATH, COL_SIZE, COL_DATE, COL_COUNT };
+
+    explicit DifferencesModel(QObject *parent = nullptr);
+
+    // `headings` name the three groups in DiffKind order.
+    void setDiff(ListingDiff diff, const std::array<QString, 3> &headings);
+    const ListingDiff &diff() const { return m_diff; }
+    // The item a row stands for, or null for a heading.
+    const DiffItem *itemAt(const QModelIndex &index) const;
+    // Lets go of every place in a disk that is about to go.
+    void forgetDisk(const TreeNode *disk);
+
+    QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
+    QModelIndex parent(const QModelIndex &child) const override;
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    ListingDiff m_diff;
+    std::array<QString, 3> m_headings;
+    std::array<std::vector<int>, 3> m_byKind;  // item numbers of each kind
+    std::array<const TreeNode *, 2> m_disks{}; // the disks of A and B, as far as they are in the catalogue
+};
+
+// The panel of "Compare with" and "Verify", docked under the grid. Enter or
+// a double click on an item that is in the catalogue shows it (itemActivated,
+// with the node and the file entry, -1 for a folder).
+class TfrmDifferences final : public QDockWidget {
+    Q_OBJECT
+
+public:
+    explicit TfrmDifferences(QWidget *parent = nullptr);
+
+    // Shows a comparison under `title`, the groups under `headings`.
+    void showDiff(const QString &title, ListingDiff diff, const std::array<QString, 3> &headings);
+    void forgetDisk(const TreeNode *disk);
+    DifferencesModel &model() { return *m_model; }
+    QTreeView &view() { return *m_view; }
+
+signals:
+    void itemActivated(TreeNode *node, int entry);
+
+private:
+    DifferencesModel *m_model;
+    QTreeView *m_view;
+};
+
+} // namespace rkm

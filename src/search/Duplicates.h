@@ -1,0 +1,39 @@
+#pragma once
+
+#include "catalog/Disks.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rkm {
+
+// A file entry of a listing.
+struct EntryRef {
+    TreeNode *node = nullptr;
+    int entry = -1;
+};
+
+// File entries with the same name (letter case ignored, the decoded text)
+// and the same size text: likely copies of one file.
+struct DuplicateGroup {
+    std::vector<EntryRef> entries; // in catalogue order
+    uint64_t size = 0;             // bytes, the least the size text stands for
+    uint64_t wasted = 0;           // size times (copies - 1)
+};
+
+struct DuplicateOptions {
+    uint64_t minSize = uint64_t(1) << 20; // smaller files are left out
+    const TreeNode *listing = nullptr;    // only within this listing (null: across all)
+};
+
+// The groups of copies among the disks `disks`, the most wasted space first
+// (then by name, then in catalogue order). Entries whose size text cannot be
+// read are left out. The work takes 16 bytes per file entry it looks at.
+std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &disks, const DuplicateOptions &options);
+
+// The name two copies share: lower-cased decoded text in Unicode's composed
+// form, as UTF-8.
+std::string DuplicateNameKey(std::string_view name);
+
+} // namespace rkm

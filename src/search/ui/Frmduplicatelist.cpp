@@ -1,0 +1,206 @@
+#include "search/ui/Frmduplicatelist.h"
+
+#include "platform/Text.h"
+#include "platform/TextValues.h"
+#include "search/Finder.h"
+
+#include <QHeaderView>
+#include <QTreeView>
+
+namespace rkm {
+
+namespace {
+
+// Group rows have no parent; a copy's index carries its group number + 1.
+constexpr quintptr GROUP = 0;
+
+QString FolderPath(const TreeNode *node)
+{
+    QString path;
+    for (const TreeNode *n = node; n->parent(); n = n->parent())
+        path.prepend(QLatin1Char('/') + platform::DecodeText(n->text()));
+    return path.isEmpty() ? QStringLiteral("/") : path;
+}
+
+} // namespace
+
+DuplicatesModel::DuplicatesModel(QObject *parent) : QAbstractItemModel(parent) {}
+
+void DuplicatesModel::setGroups(std::vector<DuplicateGroup> groups)
+{
+    beginResetModel();
+    m_groups = std::move(groups);
+    endResetModel();
+}
+
+void DuplicatesModel::forgetDisk(const TreeNode *disk)
+{
+    bool touched = false;
+    for (const DuplicateGroup &g : m_groups)
+        for (const EntryRef &r : g.entries)
+            touched = touched || DiskOf(r.node) == disk;
+    if (!touched)
+        return;
+    beginResetModel();
+    std::vector<DuplicateGroup> kept;
+    for (DuplicateGroup &g : m_groups) {
+        std::erase_if(g.entries, [&](const EntryRef &r) { return DiskOf(r.node) == disk; });
+        if (g.entries.size() >= 2) {
+            g.wasted = g.size * (g.entries.size() - 1);
+            kept.push_back(std::move(g));
+        }
+    }
+    m_groups = std::move(kept);
+    endResetModel();
+}
+
+EntryRef DuplicatesModel::entryAt(const QModelIndex &index) const
+{
+    if (!index.isValid() || index.internalId() == GROUP)
+        return {};
+    const DuplicateGroup &g = m_groups[static_cast<std::size_t>(index.internalId() - 1)];
+    return g.entries[static_cast<std::size_t>(index.row())];
+}
+
+QModelIndex DuplicatesModel::index(int row, int column, const QModelIndex &parent) const
+{
+    if (row < 0 || column < 0 || column >= COL_COUNT)
+        return {};
+    if (!parent.isValid())
+        return row < static_cast<int>(m_groups.size()) ? createIndex(row, column, GROUP) : QModelIndex();
+    if (parent.internalId() != GROUP)
+        return {};
+    const DuplicateGroup &g = m_groups[static_cast<std::size_t>(parent.row())];
+    if (row >= static_cast<int>(g.entries.size()))
+        return {};
+    return createIndex(row, column, static_cast<quintptr>(parent.row()) + 1);
+}
+
+QModelIndex DuplicatesModel::parent(const QModelIndex &child) const
+{
+    if (!child.isValid() || child.internalId() == GROUP)
+        return {};
+    return createIndex(static_cast<int>(child.internalId() - 1), 0, GROUP);
+}
+
+int DuplicatesModel::rowCount(const QModelIndex &parent) const
+{
+    if (!parent.isValid())
+        return static_cast<int>(m_groups.size());
+    if (parent.internalId() != GROUP || parent.column() != 0)
+        return 0;
+    return static_cast<int>(m_groups[static_cast<std::size_t>(parent.row())].entries.size());
+}
+
+int DuplicatesModel::columnCount(const QModelIndex &) const
+{
+    return COL_COUNT;
+}
+
+QVariant DuplicatesModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return {};
+    if (index.internalId() == GROUP) {
+        const DuplicateGroup &g = m_groups[static_cast<std::size_t>(index.row())];
+        const EntryRef &first = g.entries.front();
+        const FileEntryView e = first.node->disk().Files.entry(first.entry);
+        switch (index.column()) {
+        case COL_NAME:
+            return platform::DecodeText(e[FT_NAME]);
+        case COL_LISTING:
+            return QStringLiteral("%1 copies").arg(g.entries.size());
+        case COL_SIZE:
+            return platform::DecodeText(e[FT_SIZE]);
+        case COL_WASTED:
+            return QString::fromStdString(platform::ShortSize(g.wasted));
+        default:
+            return {};
+        }
+    }
+    const EntryRef r = entryAt(index);
+    const FileEntryView e = r.node->disk().Files.entry(r.entry);
+    switch (index.column()) {
+    case COL_NAME:
+        return platform::DecodeText(e[FT_NAME]);
+    case COL_LISTING:
+        return platform::DecodeText(DiskOf(r.node)->text());
+    case COL_FOLDER:
+        return FolderPath(r.node);
+    case COL_SIZE:
+        return platform::DecodeText(e[FT_SIZE]);
+    case COL_DATE:
+        return platform::DecodeText(e[FT_DATE]);
+    default:
+        return {};
+    }
+}
+
+QVariant DuplicatesModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const char *const headers[COL_COUNT] = {"Name", "Listing", "Folder", "Size", "Date", "Wasted"};
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= COL_COUNT)
+        return {};
+    return QString::fromLatin1(headers[section]);
+}
+
+TfrmDuplicateList::TfrmDuplicateList(QWidget *parent) : QDockWidget(parent)
+{
+    setObjectName(QStringLiteral("frmDuplicateList"));
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+    m_model = new DuplicatesModel(this);
+    m_view = new QTreeView;
+    m_view->setObjectName(QStringLiteral("tvDuplicates"));
+    m_view->setModel(m_model);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setUniformRowHeights(true);
+    m_view->setAllColumnsShowFocus(true);
+    m_view->header()->setStretchLastSection(true);
+    const int widths[DuplicatesModel::COL_COUNT] = {200, 110, 200, 80, 80, 80};
+    for (int c = 0; c < DuplicatesModel::COL_COUNT; ++c)
+        m_view->setColumnWidth(c, widths[c]);
+    setWidget(m_view);
+    setFocusProxy(m_view);
+    connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &i) {
+        const EntryRef r = m_model->entryAt(i);
+        if (r.node)
+            emit entryActivated(r.node, r.entry);
+    });
+    updateTitle();
+}
+
+void TfrmDuplicateList::setGroups(std::vector<DuplicateGroup> groups)
+{
+    m_model->setGroups(std::move(groups));
+    m_view->expandAll();
+    if (m_model->rowCount() > 0)
+        m_view->setCurrentIndex(m_model->index(0, 0));
+    updateTitle();
+}
+
+void TfrmDuplicateList::forgetDisk(const TreeNode *disk)
+{
+    m_model->forgetDisk(disk);
+    m_view->expandAll();
+    updateTitle();
+}
+
+void TfrmDuplicateList::updateTitle()
+{
+    const std::vector<DuplicateGroup> &groups = m_model->groups();
+    if (groups.empty()) {
+        setWindowTitle(QStringLiteral("Duplicates: none found"));
+        return;
+    }
+    uint64_t wasted = 0;
+    for (const DuplicateGroup &g : groups)
+        wasted += g.wasted;
+    setWindowTitle(QStringLiteral("Duplicates: %1, %2 wasted")
+                       .arg(groups.size() == 1 ? QStringLiteral("1 group")
+                                               : QStringLiteral("%L1 groups").arg(groups.size()),
+                            QString::fromStdString(platform::ShortSize(wasted))));
+}
+
+} // namespace rkm

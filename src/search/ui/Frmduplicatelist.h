@@ -1,0 +1,66 @@
+#pragma once
+
+#include "search/Duplicates.h"
+
+#include <QAbstractItemModel>
+#include <QDockWidget>
+
+#include <vector>
+
+class QTreeView;
+
+namespace rkm {
+
+// The groups of copies as a tree: a row per group (name, copies, size,
+// space wasted) with a row per copy below it (listing, folder, size, date).
+class DuplicatesModel final : public QAbstractItemModel {
+    Q_OBJECT
+
+public:
+    enum Column { COL_NAME, COL_LISTING, COL_FOLDER, COL_SIZE, COL_DATE, COL_WASTED, COL_COUNT };
+
+    explicit DuplicatesModel(QObject *parent = nullptr);
+
+    void setGroups(std::vector<DuplicateGroup> groups);
+    const std::vector<DuplicateGroup> &groups() const { return m_groups; }
+    // Takes out the copies in a disk that is about to go; a group left with
+    // one copy goes too.
+    void forgetDisk(const TreeNode *disk);
+    // The copy a row stands for (null node for a group row).
+    EntryRef entryAt(const QModelIndex &index) const;
+
+    QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
+    QModelIndex parent(const QModelIndex &child) const override;
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    std::vector<DuplicateGroup> m_groups;
+};
+
+// The panel of "Find duplicates", docked under the grid. Enter or a double
+// click on a copy asks for it to be shown (entryActivated).
+class TfrmDuplicateList final : public QDockWidget {
+    Q_OBJECT
+
+public:
+    explicit TfrmDuplicateList(QWidget *parent = nullptr);
+
+    void setGroups(std::vector<DuplicateGroup> groups);
+    void forgetDisk(const TreeNode *disk);
+    DuplicatesModel &model() { return *m_model; }
+    QTreeView &view() { return *m_view; }
+
+signals:
+    void entryActivated(TreeNode *node, int entry);
+
+private:
+    void updateTitle();
+
+    DuplicatesModel *m_model;
+    QTreeView *m_view;
+};
+
+} // namespace rkm

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "search/Finder.h"
+
+#include <QAbstractTableModel>
+#include <QCollatorSortKey>
+#include <QDockWidget>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <unordered_map>
+#include <vector>
+
+class QPushButton;
+class QTableView;
+
+namespace rkm {
+
+// The matches of a Find all as a table: listing, folder, name, size, date,
+// description, category. Each row is a match (a node's own name, or a file
+// entry) and reads its texts from the catalogue when shown, so an edited
+// description shows at once. Rows stay in the order they came (Find next's)
+// until the table is sorted by a column; size and date sort by value.
+class ResultsModel final : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { COL_LISTING, COL_FOLDER, COL_NAME, COL_SIZE, COL_DATE, COL_DESCRIPTION, COL_CATEGORY, COL_COUNT };
+
+    explicit ResultsModel(QObject *parent = nullptr);
+
+    void clear();
+    void append(const std::vector<SearchHit> &hits);
+    // Leaves out the rows of a disk that is about to go.
+    void forgetDisk(const TreeNode *disk);
+    int matchCount() const { return static_cast<int>(m_hits.size()); }
+    // The match a row shows.
+    SearchHit hitAt(int row) const;
+    // The matches in the order the rows show them.
+    std::vector<SearchHit> shownHits() const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // A column below 0 gives back the order the matches came in.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+private:
+    QString text(const SearchHit &hit, int column) const;
+    void makeKeys(std::size_t from);
+    bool before(int a, int b) const;
+    void reorder(const std::vector<int> &order);
+
+    std::vector<SearchHit> m_hits; // in the order they came
+    std::vector<int> m_order;      // the rows as shown: indices into m_hits
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    // Sort keys of every match for the sort column (text keys are made for
+    // the matches in the order they came, so they are only ever appended).
+    std::vector<QCollatorSortKey> m_textKeys;
+    std::vector<int64_t> m_valueKeys;
+    mutable std::unordered_map<const TreeNode *, platform::DateOrder> m_dateOrders;
+};
+
+// The results panel of Find all, docked under the grid. The search runs on
+// a thread of its own and the rows stream in; Stop ends it. Enter or a
+// double click on a row asks for its match to be shown (matchActivated).
+//
+// The search reads the catalogue while the window goes on: the catalogue is
+// only ever changed on the user-interface thread, and every change waits
+// for a running search to stop first (stop(), which the main window calls
+// before any command that edits, and forgetDisk() before a disk goes). The
+// search goes over the disks as they were when it started.
+class TfrmResults final : public QDockWidget {
+    Q_OBJECT
+
+public:
+    explicit TfrmResults(QWidget *parent = nullptr);
+    ~TfrmResults() override;
+
+    // Starts a Find all over `disks`; a running one is stopped first.
+    void start(SearchOptions options, std::vector<const TreeNode *> disks);
+    // Ends a running search and waits for its thread; the rows found stay.
+    void stop();
+    bool running() const { return m_thread.joinable() && !m_finished; }
+    // A disk is about to leave the catalogue: the search stops and its rows go.
+    void forgetDisk(const TreeNode *disk);
+
+    ResultsModel &model() { return *m_model; }
+    QTableView &view() { return *m_view; }
+
+signals:
+    void matchActivated(TreeNode *node, int entry);
+    // The search ended (finished, stopped, or none was running).
+    void searchEnded();
+
+private:
+    void drain();
+    void searchFinished(int generation);
+    void join();
+    void updateTitle();
+
+    ResultsModel *m_model;
+    QTableView *m_view;
+    QPushButton *m_stop;
+    std::thread m_thread;
+    std::atomic<bool> m_stopRequested{false};
+    bool m_finished = true;
+    bool m_stopped = false;
+    std::mutex m_mutex;
+    std::vector<SearchHit> m_pending; // found, not yet in the model
+    bool m_workerDone = false;
+    int m_generation = 0; // of the search last started
+};
+
+} // namespace rkm
