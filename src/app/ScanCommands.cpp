@@ -136,9 +136,10 @@ void ScanCommands::verifyListing()
         const std::string rootPath = root->RootPath;
         const std::string diskName = disk->text();
         const std::string comment = root->Comment;
+        const ScanOptions options = VerifyScanOptions(root->FileName);
         // The walk of Add new and Update, with its progress window and Cancel.
         const std::unique_ptr<TreeNode> now = m_adding->runScan(rootPath, [&](ScanControl &control) {
-            return ScanDisk(rootPath, diskName, comment, &control);
+            return ScanDisk(rootPath, diskName, comment, &control, 0, options);
         });
         if (!now)
             return; // cancelled: nothing to show

@@ -4,6 +4,8 @@
 #include "scan/Scanner.h"
 #include "search/Compare.h"
 
+#include <string_view>
+
 namespace rkm {
 
 // Compares a listing with a fresh walk of its disk: A is the listing, B the
@@ -11,6 +13,11 @@ namespace rkm {
 // in B" what was added. The items keep their texts and point at no node of
 // `now`, so the walk may go once this returns.
 ListingDiff CompareWithWalk(const TreeNode &disk, const TreeNode &now);
+
+// What a walk for Verify reads: the archives when the listing was made with
+// them (else every archive folder would show as removed); no descriptions or
+// tags, which are not compared.
+ScanOptions VerifyScanOptions(std::string_view fileName);
 
 // Walks the disk of a listing again at its root path and compares what is
 // there with the listing (CompareWithWalk). Nothing of the catalogue is
