@@ -3,6 +3,7 @@
 #include "catalog/CatalogStore.h"
 #include "catalog/Errors.h"
 #include "platform/SystemView.h"
+#include "scan/Archive.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -208,6 +209,35 @@ TEST(UpdateCarryOver, FoldersMatchedByNameWithTheirSubtrees)
         EXPECT_EQ(f->disk().Comment, expected[i].comment);
         EXPECT_EQ(Shown(f->disk()), std::vector<std::string>{expected[i].file});
         EXPECT_EQ(f->child(0)->disk().Comment, expected[i].deep);
+    }
+}
+
+// A comment the user wrote is carried over; the walk's own note that an
+// archive's list was cut is not: the new walk's note (or a file_id.diz, or
+// nothing) stands.
+TEST(UpdateCarryOver, TheNoteOfACutArchiveListIsTheNewWalks)
+{
+    struct Row {
+        const char *oldComment;
+        const char *newComment;
+        const char *expected;
+    };
+    const Row rows[] = {
+        {"my note", "", "my note"},
+        {"my note", "from file_id.diz", "my note"},
+        {"", "from file_id.diz", "from file_id.diz"},
+        {ARCHIVE_TOO_MANY_ENTRIES, "", ""},
+        {ARCHIVE_TOO_SLOW, "from file_id.diz", "from file_id.diz"},
+        {ARCHIVE_TOO_SLOW, ARCHIVE_TOO_MANY_ENTRIES, ARCHIVE_TOO_MANY_ENTRIES},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::string(row.oldComment) + " -> " + row.newComment);
+        auto old = MakeDiskNode("disk");
+        old->appendChild("backup.zip")->disk().Comment = row.oldComment;
+        auto fresh = MakeDiskNode("disk");
+        fresh->appendChild("backup.zip")->disk().Comment = row.newComment;
+        CarryOver(*old, *fresh);
+        EXPECT_EQ(fresh->child(0)->disk().Comment, row.expected);
     }
 }
 
