@@ -156,11 +156,7 @@ public:
     }
     void folder(const TreeNode &node, std::string_view path, std::string_view name) override
     {
-        std::string &o = m_out.text();
-        o += m_listing;
-        AppendCsvField(o, path);
-        o.push_back(',');
-        AppendCsvField(o, name);
+        std::string &o = beginRecord(path, name);
         o += ",folder,,,,,,";
         AppendCsvField(o, m_utf8(node.disk().Comment));
         o += "\r\n";
@@ -168,11 +164,7 @@ public:
     }
     void file(const FileEntryView &e, std::string_view path, std::string_view name) override
     {
-        std::string &o = m_out.text();
-        o += m_listing;
-        AppendCsvField(o, path);
-        o.push_back(',');
-        AppendCsvField(o, name);
+        std::string &o = beginRecord(path, name);
         o += ",file,";
         AppendSize(o, e[FT_SIZE]);
         for (const int k : {FT_SIZE, FT_DATE, FT_DESCRIPTION, FT_CATEGORY}) {
@@ -187,6 +179,17 @@ public:
     void end() override {}
 
 private:
+    // The listing, path and name that begin every record.
+    std::string &beginRecord(std::string_view path, std::string_view name)
+    {
+        std::string &o = m_out.text();
+        o += m_listing;
+        AppendCsvField(o, path);
+        o.push_back(',');
+        AppendCsvField(o, name);
+        return o;
+    }
+
     Output &m_out;
     Utf8Text m_utf8;
     std::string m_listing; // the escaped listing name and its comma
