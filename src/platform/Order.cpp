@@ -163,6 +163,11 @@ bool ThreeDigitsAt(std::string_view t, std::size_t i)
 
 } // namespace
 
+int YearOfTwoDigits(int year)
+{
+    return year < 30 ? 2000 + year : 1900 + year;
+}
+
 std::optional<uint64_t> SizeTextValue(std::string_view t)
 {
     std::size_t i = 0;
@@ -268,7 +273,7 @@ std::optional<int64_t> DateTextReader::day(std::string_view text) const
                 return std::nullopt;
             int year = value[2];
             if (yearDigits <= 2)
-                year += year < 30 ? 2000 : 1900;
+                year = YearOfTwoDigits(year);
             else if (yearDigits != 4)
                 return std::nullopt;
             const QDate date(year, value[1], value[0]);

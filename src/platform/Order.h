@@ -36,6 +36,11 @@ int CompareNatural(std::string_view a, std::string_view b);
 // made elsewhere may hold). Nothing for a text that is no size.
 std::optional<uint64_t> SizeTextValue(std::string_view text);
 
+// The year a two-digit year stands for in a date text: 1930 to 2029, as
+// Windows reads them (listings with two-digit years come from Windows). The
+// grid's sort and the search's date filters both read years this way.
+int YearOfTwoDigits(int year);
+
 // Reads date texts: those of the user's short date format, and the numeric
 // dates other listings hold (day, month and year in the locale's order, else
 // in any order that makes a date; a year of two digits is taken between 1930

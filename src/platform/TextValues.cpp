@@ -1,5 +1,7 @@
 #include "platform/TextValues.h"
 
+#include "platform/Order.h"
+
 #include <QLocale>
 
 #include <cctype>
@@ -93,7 +95,7 @@ QDate ReadNamedDate(std::string_view text)
             break;
     }
     // Qt reads a two-digit year as 1900 to 1999.
-    if (d.isValid() && d.year() < 1969)
+    if (d.isValid() && d.year() < 1930)
         d = d.addYears(100);
     if (known.size() > 4096)
         known.clear();
@@ -104,7 +106,7 @@ QDate ReadNamedDate(std::string_view text)
 int FullYear(int year, int digits)
 {
     if (digits <= 2)
-        return year < 69 ? 2000 + year : 1900 + year;
+        return YearOfTwoDigits(year);
     return year;
 }
 

@@ -48,7 +48,7 @@ DateOrder SystemDateOrder();
 
 // The day a date text stands for, read in `order`: three numbers with
 // anything but digits between them ("31.12.2023", "12/31/23", "2023-12-31",
-// "2023. 12. 31."). A two-digit year is 1969 to 2068 (69 to 99 are the 1900s).
+// "2023. 12. 31."). A two-digit year is 1930 to 2029 (YearOfTwoDigits).
 // A text with a month name ("9 Dec 2026") is read with the system's short
 // date format, else with the C locale's. An invalid date when it is no date.
 QDate ReadDateText(std::string_view text, DateOrder order);
