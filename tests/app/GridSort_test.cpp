@@ -5,7 +5,6 @@
 #include "support/TestSupport.h"
 
 #include <QTest>
-#include "support/TestSupport.h"
 
 #include "app/CatalogTreeModel.h"
 #include "app/Mainfrm.h"
@@ -48,31 +47,28 @@ class GridSortTest : public QObject {
 private:
     std::unique_ptr<Sandbox> m_sandbox;
     std::unique_ptr<QueuedPrompter> m_prompter;
-    std::unique_ptr<CatalogStore> m_store;
-    std::unique_ptr<TfrmMain> m_main;
     std::string m_listing;
 
     TfrmMain &start()
     {
-        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir);
-        m_main = std::make_unique<TfrmMain>(*m_store);
-        m_main->show();
-        if (!QTest::qWaitForWindowExposed(m_main.get()))
+        m_sandbox->Open();
+        m_sandbox->main->show();
+        if (!QTest::qWaitForWindowExposed(m_sandbox->main.get()))
             qWarning("main window not exposed");
-        m_main->selectNode(m_store->Tree().disk(0));
-        return *m_main;
+        m_sandbox->main->selectNode(m_sandbox->store->Tree().disk(0));
+        return *m_sandbox->main;
     }
     QStringList column(int c) const
     {
         QStringList out;
-        QAbstractItemModel *m = Grid(*m_main)->model();
+        QAbstractItemModel *m = Grid(*m_sandbox->main)->model();
         for (int r = 0; r < m->rowCount(); ++r)
             out << m->index(r, c).data().toString();
         return out;
     }
     void clickHeader(int section)
     {
-        QHeaderView *h = Grid(*m_main)->horizontalHeader();
+        QHeaderView *h = Grid(*m_sandbox->main)->horizontalHeader();
         const QPoint at(h->sectionViewportPosition(section) + h->sectionSize(section) / 2, h->height() / 2);
         QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, at);
     }
@@ -98,8 +94,8 @@ private slots:
     }
     void cleanup()
     {
-        m_main.reset();
-        m_store.reset();
+        m_sandbox->main.reset();
+        m_sandbox->store.reset();
         m_prompter.reset();
         m_sandbox.reset();
     }
@@ -143,9 +139,9 @@ private slots:
         QVERIFY(h->sortIndicatorSection() < 0);
 
         // Only the rows moved: the listing is not modified, its file not touched.
-        QVERIFY(!m_store->Tree().disk(0)->disk().IsModified());
-        QCOMPARE(m_store->Tree().disk(0)->disk().Files.text(0, FT_NAME), std::string_view("b10.txt"));
-        m_main.reset();
+        QVERIFY(!m_sandbox->store->Tree().disk(0)->disk().IsModified());
+        QCOMPARE(m_sandbox->store->Tree().disk(0)->disk().Files.text(0, FT_NAME), std::string_view("b10.txt"));
+        m_sandbox->main.reset();
         QCOMPARE(ReadBytes(m_sandbox->programDir + "5.rkm"), m_listing);
     }
 
@@ -172,7 +168,7 @@ private slots:
         });
         w.StringGrid1DblClick();
         QVERIFY(shown);
-        const FileList &files = m_store->Tree().disk(0)->disk().Files;
+        const FileList &files = m_sandbox->store->Tree().disk(0)->disk().Files;
         QCOMPARE(files.text(3, FT_DESCRIPTION), std::string_view("the big one"));
         QCOMPARE(Grid(w)->model()->index(0, 1).data().toString(), QStringLiteral("the big one"));
         QCOMPARE(w.gridEntryIndex(), 3);
@@ -194,7 +190,7 @@ private slots:
 
         // Another folder is shown sorted the same way, without a current row.
         w.selectNode(nullptr);
-        w.selectNode(m_store->Tree().disk(0));
+        w.selectNode(m_sandbox->store->Tree().disk(0));
         QCOMPARE(column(0).first(), QStringLiteral("c.txt"));
         QCOMPARE(w.gridEntryIndex(), -1);
     }
@@ -204,7 +200,7 @@ private slots:
         start();
         clickHeader(2);
         clickHeader(2);
-        m_main.reset();
+        m_sandbox->main.reset();
         TfrmMain &w = start();
         QHeaderView *h = Grid(w)->horizontalHeader();
         QCOMPARE(h->sortIndicatorSection(), 2);
@@ -212,12 +208,12 @@ private slots:
         QCOMPARE(column(0), QStringList({"b10.txt", "d.txt", "c.txt", "B2.txt", "a.txt"}));
         // The third click clears it for the next start too.
         clickHeader(2);
-        m_main.reset();
+        m_sandbox->main.reset();
         start();
         QCOMPARE(column(0), QStringList({"b10.txt", "B2.txt", "a.txt", "c.txt", "d.txt"}));
-        QCOMPARE(Grid(*m_main)->model()->headerData(3, Qt::Horizontal, Qt::TextAlignmentRole).toInt(),
+        QCOMPARE(Grid(*m_sandbox->main)->model()->headerData(3, Qt::Horizontal, Qt::TextAlignmentRole).toInt(),
                  int(Qt::AlignRight | Qt::AlignVCenter));
-        QCOMPARE(Grid(*m_main)->model()->index(0, 3).data(Qt::TextAlignmentRole).toInt(),
+        QCOMPARE(Grid(*m_sandbox->main)->model()->index(0, 3).data(Qt::TextAlignmentRole).toInt(),
                  int(Qt::AlignRight | Qt::AlignVCenter));
     }
 };

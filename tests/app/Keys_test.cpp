@@ -77,16 +77,13 @@ class KeysTest : public QObject {
 private:
     std::unique_ptr<Sandbox> m_sandbox;
     std::unique_ptr<QueuedPrompter> m_prompter;
-    std::unique_ptr<CatalogStore> m_store;
-    std::unique_ptr<TfrmMain> m_main;
 
     TfrmMain &start()
     {
-        m_store = std::make_unique<CatalogStore>(m_sandbox->programDir);
-        m_main = std::make_unique<TfrmMain>(*m_store);
-        if (!Activate(*m_main))
+        m_sandbox->Open();
+        if (!Activate(*m_sandbox->main))
             qWarning("main window not active");
-        return *m_main;
+        return *m_sandbox->main;
     }
 
 private slots:
@@ -100,8 +97,8 @@ private slots:
     void cleanup()
     {
         CloseHelp();
-        m_main.reset();
-        m_store.reset();
+        m_sandbox->main.reset();
+        m_sandbox->store.reset();
         m_prompter.reset();
         m_sandbox.reset();
     }
@@ -109,7 +106,7 @@ private slots:
     void f2RenamesEscCancelsCtrlQQuitsWithTheExitSave()
     {
         TfrmMain &w = start();
-        TreeNode *beta = m_store->Tree().findByName("Beta");
+        TreeNode *beta = m_sandbox->store->Tree().findByName("Beta");
         QCOMPARE(beta->row(), 1);
         w.selectNode(beta->child(0)); // a folder: the disk is renamed
         Tree(w)->setFocus();
@@ -150,7 +147,7 @@ private slots:
         QVERIFY(Activate(w));
         QTest::keyClick(Tree(w), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!w.isVisible());
-        m_main.reset();
+        m_sandbox->main.reset();
         CatalogStore again(m_sandbox->programDir);
         QVERIFY(again.LoadCatalog().empty());
         QVERIFY(again.Tree().findByName("Aardvark"));
