@@ -2,7 +2,7 @@
 """Times `rackmere-cli add` against `find -printf` on a volume where every call waits.
 
     bench/latency_fs.py BUILD_DIR [--delay-ms 1] [--files 20000] [--folders 1000]
-                        [--tree DIR] [--rounds 1] [--threads N ...]
+                        [--tree DIR] [--rounds 1] [--threads N ...] [--server python|c]
 
 Mounts a copy-free FUSE mirror of a synthetic tree (tests/support/passthrough_fs.py,
 multi-threaded, every request waiting --delay-ms first, entries listed without a
@@ -11,6 +11,13 @@ type as many network file systems do) and times, side by side on that mount,
 threads from the volume: a FUSE mount counts as a network volume), and with
 --threads also `rackmere-cli add --threads N` for each N. Every run gets a fresh
 mount, so that neither finds the kernel's caches of the other.
+
+The Python server spends about 0.2 ms of processor time on every request, so
+on a machine of two cores it answers at most about 10,000 requests a second
+however many arrive at once; a walk that keeps many requests in flight ends up
+measuring the server. `--server c` mounts bench/latency_passthrough.c instead
+(the same mirror in C over libfuse3, built into BUILD_DIR/bench/), which costs
+next to nothing per request, so that what is measured is the waiting.
 
 The tree is made by bench/make_tree.py (FILES files in FOLDERS folders) below
 /tmp/rackmere-bench/ unless --tree names one. Needs /dev/fuse, fusermount and
@@ -36,10 +43,10 @@ def mounted(point):
 class Mount:
     """The tree mirrored at a fresh mount point, with a delay on every call."""
 
-    def __init__(self, source, delay_ms):
+    def __init__(self, server, source, delay_ms):
         self.point = tempfile.mkdtemp(prefix="rackmere-latency-")
-        self.server = subprocess.Popen(["/usr/bin/python3", PASSTHROUGH, source, self.point,
-                                        "--delay-ms", str(delay_ms), "--fsname", "rackmere-latency"],
+        self.server = subprocess.Popen(server + [source, self.point,
+                                                 "--delay-ms", str(delay_ms), "--fsname", "rackmere-latency"],
                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         deadline = time.time() + 30
         while not mounted(self.point):
@@ -52,7 +59,7 @@ class Mount:
 
     def close(self):
         if mounted(self.point):
-            subprocess.run(["fusermount", "-u", self.point], check=False)
+            subprocess.run(["fusermount3", "-u", self.point], check=False)
         try:
             self.server.wait(timeout=20)
         except subprocess.TimeoutExpired:
@@ -82,7 +89,13 @@ def main():
     parser.add_argument("--tree")
     parser.add_argument("--rounds", type=int, default=1)
     parser.add_argument("--threads", type=int, nargs="*", default=[])
+    parser.add_argument("--server", choices=["python", "c"], default="python")
     args = parser.parse_args()
+    server = ["/usr/bin/python3", PASSTHROUGH]
+    if args.server == "c":
+        server = [os.path.join(args.build, "bench", "latency_passthrough")]
+        if not os.access(server[0], os.X_OK):
+            raise SystemExit(f"latency_fs: {server[0]} is missing (libfuse3-dev, a build with RACKMERE_BUILD_BENCH=ON)")
 
     cli = os.path.join(args.build, "rackmere-cli")
     tree = args.tree or f"/tmp/rackmere-bench/latency-{args.files}-{args.folders}"
@@ -94,7 +107,8 @@ def main():
 
     with open("/proc/loadavg") as f:
         load = " ".join(f.read().split()[:3])
-    print(f"tree {tree}: {entries} entries; {args.delay_ms} ms per call; load average before: {load}")
+    print(f"tree {tree}: {entries} entries; {args.delay_ms} ms per call; {args.server} server; "
+          f"load average before: {load}")
     prog = tempfile.mkdtemp(prefix="rackmere-latency-prog-")
     runs = [("find -printf", lambda m: ["find", m, "-printf", "%p %s %T@\\n"]),
             ("rackmere-cli add", lambda m: [cli, "--dir", prog, "add", m, "--name", "Bench"])]
@@ -106,7 +120,7 @@ def main():
         for r in range(args.rounds):
             line = []
             for label, command in runs:
-                with Mount(tree, args.delay_ms) as m:
+                with Mount(server, tree, args.delay_ms) as m:
                     t = timed(command(m.point))
                 for f in os.listdir(prog):
                     os.remove(os.path.join(prog, f))
