@@ -16,11 +16,14 @@
 #include <exception>
 #include <mutex>
 #include <optional>
+#include <system_error>
+#include <vector>
 #include <thread>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/magic.h>
@@ -167,26 +170,39 @@ struct PendingEntries {
 // that are free, and builds the folder once all have been answered.
 class Walker {
 public:
-    // `spreadStats`: share out the stats of big folders (a walk with more
-    // threads than cores, which waits on the volume more than it works).
-    Walker(int rootFd, ScanControl *control, const ScanOptions &options, bool spreadStats)
-        : m_rootFd(rootFd), m_control(control), m_options(options), m_spreadStats(spreadStats)
+    Walker(int rootFd, ScanControl *control, const ScanOptions &options)
+        : m_rootFd(rootFd), m_control(control), m_options(options)
     {
     }
 
-    void run(TreeNode &disk, dev_t rootDev, int threads)
+    // Walks with `threads` threads, or, when `most` is more, starts with
+    // `threads` and doubles them up to `most` once folders keep the threads
+    // waiting on the disk (a cold cache): a warm walk stays on the cores.
+    void run(TreeNode &disk, dev_t rootDev, int threads, int most)
     {
         Task first;
         first.node = &disk;
         first.parentDev = rootDev;
         m_tasks.push_back(std::move(first));
-        m_threads = std::max(threads, 1);
-        std::vector<std::thread> helpers;
-        for (int i = 1; i < m_threads; ++i)
-            helpers.emplace_back([this] { work(); });
+        m_most.store(std::max({threads, most, 1}));
+        {
+            std::lock_guard lock(m_mutex);
+            startThreads(std::max(threads, 1) - 1);
+        }
         work();
-        for (std::thread &t : helpers)
-            t.join();
+        // Threads may start threads while they work; all have started once
+        // those that could have are joined.
+        for (;;) {
+            std::vector<std::thread> helpers;
+            {
+                std::lock_guard lock(m_mutex);
+                helpers.swap(m_helpers);
+            }
+            if (helpers.empty())
+                break;
+            for (std::thread &t : helpers)
+                t.join();
+        }
         if (stopping())
             throw ScanCancelled();
         if (m_error)
@@ -225,11 +241,74 @@ private:
 
     bool stopping() const { return m_control && m_control->cancelled(); }
 
+    // Starts `count` more walking threads (under m_mutex). With more threads
+    // than cores the walk waits more than it works, and the stats of big
+    // folders are shared out too.
+    void startThreads(int count)
+    {
+        try {
+            for (int i = 0; i < count; ++i) {
+                m_helpers.emplace_back([this] { work(); });
+                m_threads.fetch_add(1, std::memory_order_relaxed);
+            }
+        } catch (const std::system_error &) {
+            m_most.store(m_threads.load()); // no more threads to be had: walk with those
+        }
+        const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+        m_spreadStats.store(static_cast<unsigned>(m_threads.load()) > cores, std::memory_order_relaxed);
+    }
+
+    // What a thread's folders cost it lately: the time they took and the
+    // processor time it spent on them; the rest it waited (for the disk).
+    struct Spent {
+        int64_t wall = 0;
+        int64_t cpu = 0;
+        int waitedInARow = 0; // spans of 4 ms in a row in which it waited
+    };
+    static int64_t nanoseconds(clockid_t clock)
+    {
+        timespec t {};
+        ::clock_gettime(clock, &t);
+        return static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
+    }
+
+    // Told what a folder cost. The thread looks at every 4 ms of walking:
+    // when it waited for more than a fifth of two such spans in a row (a warm
+    // cache keeps it waiting for 3 % of the time, a cold one for 30 %), the
+    // threads double, up to the most.
+    void folderTook(Spent &spent, int64_t wall, int64_t cpu)
+    {
+        spent.wall += wall;
+        spent.cpu += cpu;
+        if (spent.wall < 4000000)
+            return;
+        const bool waitedNow = (spent.wall - spent.cpu) * 5 > spent.wall;
+        spent = Spent {0, 0, waitedNow ? spent.waitedInARow + 1 : 0};
+        if (spent.waitedInARow < 2)
+            return;
+        spent.waitedInARow = 0;
+        std::lock_guard lock(m_mutex);
+        const int now = m_threads.load(std::memory_order_relaxed);
+        const int most = m_most.load(std::memory_order_relaxed);
+        if (now < most && !m_over)
+            startThreads(std::min(now, most - now));
+    }
+
+    // Wakes as many idle threads as there are new tasks, at most all others.
+    void wakeFor(std::size_t tasks)
+    {
+        const auto others = static_cast<std::size_t>(m_threads.load(std::memory_order_relaxed) - 1);
+        for (std::size_t i = 0; i < std::min(tasks, others); ++i)
+            m_wake.notify_one();
+    }
+
+
     void work()
     {
         std::vector<Task> found;
         FolderContents contents;
         PendingEntries pending;
+        Spent spent; // by the folders read since the threads were last looked at
         for (;;) {
             Task task;
             {
@@ -250,26 +329,44 @@ private:
                     --task.share->helping;
                     --m_busy;
                 }
-                m_wake.notify_all();
+                m_shareDone.notify_all();
                 continue;
             }
             found.clear();
             try {
-                if (!m_error && !stopping())
+                if (!m_error && !stopping()) {
+                    const bool growing =
+                        m_threads.load(std::memory_order_relaxed) < m_most.load(std::memory_order_relaxed);
+                    const int64_t wall = growing ? nanoseconds(CLOCK_MONOTONIC) : 0;
+                    const int64_t cpu = growing ? nanoseconds(CLOCK_THREAD_CPUTIME_ID) : 0;
                     folder(task, contents, pending, found);
+                    if (growing)
+                        folderTook(spent, nanoseconds(CLOCK_MONOTONIC) - wall,
+                                   nanoseconds(CLOCK_THREAD_CPUTIME_ID) - cpu);
+                }
             } catch (...) {
                 std::lock_guard lock(m_mutex);
                 if (!m_error)
                     m_error = std::current_exception();
             }
+            bool finished;
             {
                 std::lock_guard lock(m_mutex);
                 --m_busy;
                 // Last found first, so the first sub-folder is taken next.
                 for (auto it = found.rbegin(); it != found.rend(); ++it)
                     m_tasks.push_back(std::move(*it));
+                finished = m_tasks.empty() && m_busy == 0;
+                if (finished)
+                    m_over = true;
             }
-            m_wake.notify_all();
+            // One thread woken per new task (this one takes the next itself):
+            // waking every idle thread for each folder costs more than the
+            // reading on a warm cache. When nothing is left, all may end.
+            if (finished)
+                m_wake.notify_all();
+            else
+                wakeFor(found.size());
         }
     }
 
@@ -366,7 +463,7 @@ private:
         // A small folder is not worth sharing: the other threads have
         // folders of their own to read.
         const std::size_t slices = (pending.size() + kSlice - 1) / kSlice;
-        if (!m_spreadStats || slices < kShareFrom) {
+        if (!m_spreadStats.load(std::memory_order_relaxed) || slices < kShareFrom) {
             for (std::size_t i = 0; i < pending.size() && !stopping(); ++i)
                 pending.results[i] = examine(folderFd, attributes, pending.name(i), pending.types[i]);
             return;
@@ -375,7 +472,8 @@ private:
         share.folderFd = folderFd;
         share.attributes = attributes;
         share.entries = &pending;
-        const std::size_t helpers = std::min(slices - 1, static_cast<std::size_t>(m_threads - 1));
+        const std::size_t helpers =
+            std::min(slices - 1, static_cast<std::size_t>(m_threads.load(std::memory_order_relaxed) - 1));
         {
             std::lock_guard lock(m_mutex);
             for (std::size_t i = 0; i < helpers; ++i) {
@@ -384,14 +482,14 @@ private:
                 m_tasks.push_back(std::move(help));
             }
         }
-        m_wake.notify_all();
+        wakeFor(helpers);
         examineSlices(share);
         // Help that was not taken up is withdrawn; help under way is waited
         // for (it never waits on anything itself).
         std::unique_lock lock(m_mutex);
         m_tasks.erase(std::remove_if(m_tasks.begin(), m_tasks.end(), [&](const Task &t) { return t.share == &share; }),
                       m_tasks.end());
-        m_wake.wait(lock, [&] { return share.helping == 0; });
+        m_shareDone.wait(lock, [&] { return share.helping == 0; });
     }
 
     // Reads the entries of a folder that are listed. False when the folder
@@ -450,7 +548,7 @@ private:
                 continue;
             if (!needsStat(name, e->d_type))
                 add(name, Examined {kindOf(name, e->d_type), 0, 0});
-            else if (m_spreadStats)
+            else if (m_spreadStats.load(std::memory_order_relaxed))
                 pending.add(name, e->d_type);
             else
                 add(name, examine(::dirfd(dir), contents.attributes, name, e->d_type));
@@ -555,10 +653,14 @@ private:
     const int m_rootFd;
     ScanControl *const m_control;
     const ScanOptions m_options;
-    const bool m_spreadStats;
-    int m_threads = 1;
+    std::atomic<bool> m_spreadStats {false};
+    std::atomic<int> m_threads {1}; // walking now
+    std::atomic<int> m_most {1};    // the most there may be
+    bool m_over = false;            // nothing left to walk: no more threads (under m_mutex)
+    std::vector<std::thread> m_helpers; // started and not joined yet (under m_mutex)
     std::mutex m_mutex;
-    std::condition_variable m_wake;
+    std::condition_variable m_wake;      // a task was queued, or the walk is over
+    std::condition_variable m_shareDone; // a thread finished helping with a share
     std::vector<Task> m_tasks;
     int m_busy = 0;
     std::exception_ptr m_error;
@@ -614,6 +716,15 @@ int ScanThreadCount(int requested, platform::VolumeKind kind)
     }
     const unsigned cores = std::thread::hardware_concurrency();
     return cores < 2 ? 2 : cores > 8 ? 8 : static_cast<int>(cores);
+}
+
+int ScanStartThreadCount(int requested, platform::VolumeKind kind)
+{
+    if (requested > 0)
+        return requested;
+    if (kind == platform::VolumeKind::SolidState || kind == platform::VolumeKind::Unknown)
+        return ScanThreadCount(0, platform::VolumeKind::Memory);
+    return ScanThreadCount(0, kind);
 }
 
 int OpenFolderBeneath(int rootFd, const std::string &relative)
@@ -684,10 +795,10 @@ std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &n
     d.DriveType = platform::System().driveType(root);
     d.Comment = comment;
 
-    const int n = ScanThreadCount(threads, platform::System().volumeKind(root));
-    const bool spreadStats = static_cast<unsigned>(n) > std::max(1u, std::thread::hardware_concurrency());
+    const platform::VolumeKind kind = platform::System().volumeKind(root);
     try {
-        Walker(fd, control, options, spreadStats).run(*disk, st.st_dev, n);
+        Walker(fd, control, options)
+            .run(*disk, st.st_dev, ScanStartThreadCount(threads, kind), ScanThreadCount(threads, kind));
     } catch (...) {
         ::close(fd);
         throw;

@@ -75,6 +75,12 @@ inline constexpr int kSolidStateScanThreads = 32;
 // request at a time: one. Memory (tmpfs) never waits: one per processor
 // core, at least two and at most eight.
 int ScanThreadCount(int requested = 0, platform::VolumeKind kind = platform::VolumeKind::SolidState);
+// The threads a walk starts with: on a solid-state disk or one of unknown
+// kind one per core (the cache may hold the whole tree, and then more
+// threads only take turns); they double up to ScanThreadCount while the
+// folders keep them waiting on the disk longer than they work. Elsewhere (and when `requested`) the walk
+// starts with all of ScanThreadCount.
+int ScanStartThreadCount(int requested, platform::VolumeKind kind);
 
 // The absolute, symlink-resolved form of a folder path without a trailing
 // slash (except "/" itself), or empty when it is not a folder that can be

@@ -465,6 +465,35 @@ TEST(Scanner, TheTreeIsTheSameThroughASlowVolume)
     }
 }
 
+// The threads a walk starts with and the most it may grow to: a solid-state
+// or unknown disk starts on the cores and grows only while it waits; a
+// network volume starts with all; a count asked for is kept.
+TEST(ScanThreads, StartAndMostByVolume)
+{
+    using platform::VolumeKind;
+    const int cores = ScanThreadCount(0, VolumeKind::Memory);
+    struct Row {
+        int requested;
+        VolumeKind kind;
+        int start;
+        int most;
+    };
+    const Row rows[] = {
+        {0, VolumeKind::SolidState, cores, kSolidStateScanThreads},
+        {0, VolumeKind::Unknown, cores, kSolidStateScanThreads},
+        {0, VolumeKind::Network, kNetworkScanThreads, kNetworkScanThreads},
+        {0, VolumeKind::Rotating, 2, 2},
+        {0, VolumeKind::Optical, 1, 1},
+        {5, VolumeKind::SolidState, 5, 5},
+        {3, VolumeKind::Network, 3, 3},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(static_cast<int>(row.kind));
+        EXPECT_EQ(ScanStartThreadCount(row.requested, row.kind), row.start);
+        EXPECT_EQ(ScanThreadCount(row.requested, row.kind), row.most);
+    }
+}
+
 // A folder deleted after its parent listed it and before the walk reaches it
 // is listed as an empty folder; the walk goes on with the rest. (A folder
 // deleted before its parent is read is not listed at all.)
