@@ -62,8 +62,8 @@ public:
 // The threads a walk of a network or user-space volume keeps waiting on it:
 // each waits for one answer at a time, so they are the requests in flight.
 inline constexpr int kNetworkScanThreads = 64;
-// The same for a solid-state or virtual disk: warm, the threads beyond the
-// cores cost next to nothing; cold, the disk answers many reads at once.
+// The most for a solid-state or virtual disk, which the walk grows to only
+// while it waits (a cold cache): the disk answers many reads at once.
 inline constexpr int kSolidStateScanThreads = 32;
 
 // The number of threads a walk uses: `requested` when above 0, else what the
