@@ -34,10 +34,11 @@ for f in /usr/bin/rackmere /usr/bin/rackmere-cli \
   grep -qxF "$f" "$work/files" || fail "the package lacks $f"
 done
 
-# Dependencies come from the binaries: the Qt libraries they link.
+# Dependencies come from the binaries (the Qt libraries they link), and
+# MediaInfo, which is loaded at run time.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6printsupport6; do
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6printsupport6 libmediainfo0v5; do
   [[ $depends == *"$lib "* || $depends == *"$lib," || $depends == *"$lib" ]] || fail "Depends lacks $lib"
 done
 
