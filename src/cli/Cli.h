@@ -19,7 +19,9 @@ class QCoreApplication;
 namespace rkm::cli {
 
 // Exit statuses shared by the commands.
-enum Exit : int { EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2, EXIT_BUSY = 4 };
+// EXIT_WRONG_DISK: the disk in the drive is another one than the listing's
+// (update and verify without --force).
+enum Exit : int { EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2, EXIT_WRONG_DISK = 3, EXIT_BUSY = 4 };
 
 // What a command does to the catalogue. A command that writes holds the
 // catalogue's writer lock while it runs (and may wait for it with --wait

@@ -12,9 +12,6 @@ namespace rkm::cli {
 
 namespace {
 
-// The disk in the drive is another one than the listing's.
-constexpr int EXIT_WRONG_DISK = 3;
-
 int runUpdate(Context &ctx);
 int runRename(Context &ctx);
 int runDelete(Context &ctx);

@@ -14,9 +14,6 @@ namespace rkm::cli {
 
 namespace {
 
-// The disk in the drive is another one than the listing's (as for update).
-constexpr int EXIT_WRONG_DISK = 3;
-
 int runDuplicates(Context &ctx);
 int runDiff(Context &ctx);
 int runVerify(Context &ctx);

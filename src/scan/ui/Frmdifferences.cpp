@@ -1,5 +1,6 @@
 #include "scan/ui/Frmdifferences.h"
 
+#include "gui/ResultsPanel.h"
 #include "platform/Text.h"
 #include "search/Finder.h"
 
@@ -152,22 +153,10 @@ QVariant DifferencesModel::headerData(int section, Qt::Orientation orientation, 
 
 TfrmDifferences::TfrmDifferences(QWidget *parent) : QDockWidget(parent)
 {
-    setObjectName(QStringLiteral("frmDifferences"));
-    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-    setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
     m_model = new DifferencesModel(this);
-    m_view = new QTreeView;
-    m_view->setObjectName(QStringLiteral("tvDifferences"));
-    m_view->setModel(m_model);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setUniformRowHeights(true);
-    m_view->setAllColumnsShowFocus(true);
-    m_view->header()->setStretchLastSection(true);
+    m_view = SetUpResultsPanel(*this, QStringLiteral("frmDifferences"), QStringLiteral("tvDifferences"), m_model);
     m_view->setColumnWidth(DifferencesModel::COL_PATH, 360);
     m_view->setColumnWidth(DifferencesModel::COL_SIZE, 160);
-    setWidget(m_view);
-    setFocusProxy(m_view);
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &i) {
         const DiffItem *d = m_model->itemAt(i);
         if (!d)

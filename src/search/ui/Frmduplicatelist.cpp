@@ -1,5 +1,6 @@
 #include "search/ui/Frmduplicatelist.h"
 
+#include "gui/ResultsPanel.h"
 #include "platform/Text.h"
 #include "platform/TextValues.h"
 #include "search/Finder.h"
@@ -146,23 +147,11 @@ QVariant DuplicatesModel::headerData(int section, Qt::Orientation orientation, i
 
 TfrmDuplicateList::TfrmDuplicateList(QWidget *parent) : QDockWidget(parent)
 {
-    setObjectName(QStringLiteral("frmDuplicateList"));
-    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-    setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
     m_model = new DuplicatesModel(this);
-    m_view = new QTreeView;
-    m_view->setObjectName(QStringLiteral("tvDuplicates"));
-    m_view->setModel(m_model);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setUniformRowHeights(true);
-    m_view->setAllColumnsShowFocus(true);
-    m_view->header()->setStretchLastSection(true);
+    m_view = SetUpResultsPanel(*this, QStringLiteral("frmDuplicateList"), QStringLiteral("tvDuplicates"), m_model);
     const int widths[DuplicatesModel::COL_COUNT] = {200, 110, 200, 80, 80, 80};
     for (int c = 0; c < DuplicatesModel::COL_COUNT; ++c)
         m_view->setColumnWidth(c, widths[c]);
-    setWidget(m_view);
-    setFocusProxy(m_view);
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &i) {
         const EntryRef r = m_model->entryAt(i);
         if (r.node)
