@@ -1,6 +1,4 @@
 // verify, diff, duplicates and find's filters, run as a user runs them.
-#include "catalog/CatalogStore.h"
-#include "scan/Scanner.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -30,11 +28,7 @@ protected:
     // A listing of `src` saved with the serial number given.
     std::string Save(const std::string &name, uint32_t serial = 0)
     {
-        CatalogStore store(programDir);
-        store.serialSource = [serial](const TDisk &) { return serial; };
-        TreeNode *disk = store.Tree().appendDisk(ScanDisk(src, name, ""));
-        store.SaveListing(disk);
-        return disk->disk().FileName;
+        return test::AddListing(programDir, src, name, "", serial);
     }
 
     test::CliResult Cli(const std::vector<std::string> &args)

@@ -2,6 +2,7 @@
 // Find all against repeated Find next.
 
 #include "search/Finder.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -37,30 +38,10 @@ struct Sample {
     }
 };
 
-std::string PathOf(const SearchHit &hit)
-{
-    std::string path;
-    for (const TreeNode *n = hit.node; n; n = n->parent())
-        path = n->text() + "/" + path;
-    if (hit.entry >= 0)
-        path += std::string(hit.node->disk().Files.text(hit.entry, FT_NAME));
-    return path;
-}
-
-// What a new search and repeated Find next visit, in order.
-std::vector<std::string> ByFindNext(const Catalog &tree, const SearchOptions &o)
-{
-    const Finder f(o);
-    std::vector<std::string> out;
-    for (SearchHit h = f.findFirst(tree); h && out.size() < 100; h = f.findNext(tree, h.node, h.entry + 1))
-        out.push_back(PathOf(h));
-    return out;
-}
-
 std::vector<std::string> ByFindAll(const Catalog &tree, const SearchOptions &o)
 {
     std::vector<std::string> out;
-    Finder(o).findAll(tree, [&](const SearchHit &h) { out.push_back(PathOf(h)); });
+    Finder(o).findAll(tree, [&](const SearchHit &h) { out.push_back(test::HitPath(h)); });
     return out;
 }
 
@@ -173,7 +154,7 @@ TEST_P(Narrowing, FindNextAndFindAllAgree)
     SearchOptions o = GetParam().options;
     if (o.listing)
         o.listing = s.tree.findByName(o.listing->text());
-    EXPECT_EQ(ByFindNext(s.tree, o), GetParam().expected);
+    EXPECT_EQ(test::FindNextPaths(s.tree, o), GetParam().expected);
     EXPECT_EQ(ByFindAll(s.tree, o), GetParam().expected);
 }
 
@@ -186,7 +167,7 @@ TEST(Narrowing, OneListingFromAPositionElsewhere)
     o.listing = s.old;
     const Finder f(o);
     // From the Work disk, the next match is in Old; from past Old, none.
-    EXPECT_EQ(PathOf(f.findNext(s.tree, s.readings, 0)), "Old/Caf\xE9.txt");
+    EXPECT_EQ(test::HitPath(f.findNext(s.tree, s.readings, 0)), "Old/Caf\xE9.txt");
     Catalog other;
     other.appendDisk("Other");
     EXPECT_FALSE(f.findFirst(other)); // a listing not in this catalogue
@@ -200,7 +181,7 @@ TEST(FindAll, StopsWhenAsked)
     Finder(Text("")).findAll(
         DiskNodes(s.tree),
         [&](const SearchHit &h) {
-            seen.push_back(PathOf(h));
+            seen.push_back(test::HitPath(h));
             stop = true;
         },
         &stop);

@@ -1,4 +1,5 @@
 #include "search/Finder.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -35,29 +36,6 @@ struct Sample {
         AddFile(photos, "a*b.txt");
     }
 };
-
-std::string PathOf(const SearchHit &hit)
-{
-    std::string path;
-    for (const TreeNode *n = hit.node; n; n = n->parent())
-        path = n->text() + "/" + path;
-    if (hit.entry >= 0)
-        path += std::string(hit.node->disk().Files.text(hit.entry, FT_NAME));
-    return path;
-}
-
-// Every match that a new search and repeated find next visit, in order.
-std::vector<std::string> AllMatches(const Catalog &tree, const SearchOptions &o)
-{
-    const Finder f(o);
-    std::vector<std::string> out;
-    for (SearchHit h = f.findFirst(tree); h; h = f.findNext(tree, h.node, h.entry + 1)) {
-        out.push_back(PathOf(h));
-        if (out.size() > 100)
-            break; // a search that does not move on would loop
-    }
-    return out;
-}
 
 SearchOptions Opts(std::string text, bool folders = true, bool names = true, bool descs = true)
 {
@@ -129,7 +107,7 @@ const WalkCase kWalks[] = {
 TEST_P(SearchWalk, VisitsEveryMatchOnceInPreOrder)
 {
     Sample s;
-    EXPECT_EQ(AllMatches(s.tree, GetParam().options), GetParam().expected) << GetParam().what;
+    EXPECT_EQ(test::FindNextPaths(s.tree, GetParam().options), GetParam().expected) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SearchWalk, ::testing::ValuesIn(kWalks));
@@ -222,7 +200,7 @@ TEST(Finder, TextsOfWindowsListingsAreFoundAsTheyRead)
         if (edited) // entries out of buffer order: tested one by one
             win->disk().Files.setText(2, FT_DESCRIPTION, "edited");
         for (const Case &c : cases)
-            EXPECT_EQ(AllMatches(tree, c.options), c.expected) << c.what << (edited ? ", edited" : "");
+            EXPECT_EQ(test::FindNextPaths(tree, c.options), c.expected) << c.what << (edited ? ", edited" : "");
     }
 }
 
@@ -247,7 +225,7 @@ TEST(Finder, EditedEntriesAreSearchedWithTheirNewTexts)
     Sample s;
     s.readings->disk().Files.setText(0, FT_DESCRIPTION, "now about cats");
     s.readings->disk().Files.setText(1, FT_NAME, "cat.doc");
-    EXPECT_EQ(AllMatches(s.tree, Opts("CAT", false)),
+    EXPECT_EQ(test::FindNextPaths(s.tree, Opts("CAT", false)),
               (std::vector<std::string>{"Work/Readings/readme.txt", "Work/Readings/cat.doc"}));
-    EXPECT_EQ(AllMatches(s.tree, Opts("other", false)), std::vector<std::string>{});
+    EXPECT_EQ(test::FindNextPaths(s.tree, Opts("other", false)), std::vector<std::string>{});
 }

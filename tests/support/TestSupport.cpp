@@ -153,4 +153,23 @@ std::string AddListing(const std::string &programDir, const std::string &folder,
     return disk->disk().FileName;
 }
 
+std::string HitPath(const SearchHit &hit)
+{
+    std::string path;
+    for (const TreeNode *n = hit.node; n; n = n->parent())
+        path = n->text() + "/" + path;
+    if (hit.entry >= 0)
+        path += std::string(hit.node->disk().Files.text(hit.entry, FT_NAME));
+    return path;
+}
+
+std::vector<std::string> FindNextPaths(const Catalog &tree, const SearchOptions &options)
+{
+    const Finder f(options);
+    std::vector<std::string> out;
+    for (SearchHit h = f.findFirst(tree); h && out.size() < 100; h = f.findNext(tree, h.node, h.entry + 1))
+        out.push_back(HitPath(h));
+    return out;
+}
+
 } // namespace rkm::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/Disks.h"
+#include "search/Finder.h"
 
 #include <QTemporaryDir>
 
@@ -82,5 +83,11 @@ void WriteDisk(const std::string &dir, const std::string &fileName, const TreeNo
 std::string AddListing(const std::string &programDir, const std::string &folder, const std::string &name,
                        const std::string &comment, uint32_t serial,
                        const std::function<void(TreeNode &)> &annotate = {});
+
+// A match as "Disk/Folder/name" (a folder's path ends with '/').
+std::string HitPath(const SearchHit &hit);
+// Every match that a new search and repeated Find next visit, in order (at
+// most 100, so that a search that does not move on ends).
+std::vector<std::string> FindNextPaths(const Catalog &tree, const SearchOptions &options);
 
 } // namespace rkm::test
