@@ -64,6 +64,35 @@ bool isPseudoFsMagic(long type)
     }
 }
 
+// Reads a folder's entries straight from the kernel into a buffer that a
+// thread keeps for every folder it reads: opendir would look at each folder
+// again (a stat and two fcntl calls) and allocate a buffer for each.
+class EntryReader {
+public:
+    explicit EntryReader(int fd) : m_fd(fd) {}
+    // The next entry; null at the end, or when the folder cannot be read on.
+    const struct dirent64 *next(std::vector<uint64_t> &buffer)
+    {
+        if (m_pos == m_end) {
+            if (buffer.empty())
+                buffer.resize(kBufferBytes / sizeof(uint64_t));
+            const ssize_t n = ::getdents64(m_fd, buffer.data(), buffer.size() * sizeof(uint64_t));
+            if (n <= 0)
+                return nullptr;
+            m_pos = 0;
+            m_end = static_cast<std::size_t>(n);
+        }
+        const auto *e = reinterpret_cast<const struct dirent64 *>(reinterpret_cast<const char *>(buffer.data()) + m_pos);
+        m_pos += e->d_reclen;
+        return e;
+    }
+
+private:
+    static constexpr std::size_t kBufferBytes = 32768;
+    const int m_fd;
+    std::size_t m_pos = 0, m_end = 0;
+};
+
 // What one folder holds, as it was read: the entries that are listed, with
 // their names and order keys back to back in one buffer. One per walking
 // thread, used again for every folder it reads.
@@ -77,7 +106,9 @@ struct FolderContents {
     };
     std::string text;
     std::vector<Entry> entries;
+    std::vector<uint64_t> readBuffer; // for EntryReader
     dev_t device = 0;
+    bool pastMount = false; // reached across a mount point (see Walker::Task)
     platform::DosAttributes attributes = platform::DosAttributes::None;
     int folders = 0;
     // The folder itself, kept open while it is built when archives are
@@ -229,6 +260,9 @@ private:
         // Where the parent's volume keeps the hidden and system attributes;
         // asked afresh when the folder is on another volume (or is the root).
         std::optional<platform::DosAttributes> parentAttributes;
+        // Whether the path crosses a mount point; then the folder cannot be
+        // opened on the root's mount.
+        bool pastMount = false;
         // Set for a task that only helps with the stats of a big folder.
         StatShare *share = nullptr;
     };
@@ -501,22 +535,36 @@ private:
     {
         contents.clear();
         pending.clear();
-        const int fd = task.path.empty() ? ::dup(m_rootFd) : OpenFolderBeneath(m_rootFd, task.path);
+        // A folder reached without crossing a mount point is on the root's
+        // volume, whatever its device number says (a btrfs subvolume); only
+        // one past a mount point is looked at for what it is.
+        int fd = -1;
+        bool lookedAt = true;
+        if (task.path.empty()) {
+            fd = ::dup(m_rootFd);
+        } else {
+            if (!task.pastMount && m_sameMountOpens.load(std::memory_order_relaxed)) {
+                fd = openOnRootMount(task.path);
+                lookedAt = fd < 0;
+            }
+            if (fd < 0)
+                fd = OpenFolderBeneath(m_rootFd, task.path);
+        }
         if (fd < 0)
             return false;
-        struct stat st {};
-        if (::fstat(fd, &st) != 0 || (st.st_dev != task.parentDev && isPseudoMount(fd))) {
-            ::close(fd);
-            return false;
+        contents.pastMount = task.pastMount || (lookedAt && !task.path.empty());
+        contents.device = task.parentDev;
+        if (lookedAt) {
+            struct stat st {};
+            if (::fstat(fd, &st) != 0 || (st.st_dev != task.parentDev && isPseudoMount(fd))) {
+                ::close(fd);
+                return false;
+            }
+            contents.device = st.st_dev;
         }
-        contents.device = st.st_dev;
-        contents.attributes = st.st_dev == task.parentDev && task.parentAttributes ? *task.parentAttributes
-                                                                                  : platform::Attributes().kindOf(fd);
-        DIR *dir = ::fdopendir(fd);
-        if (!dir) {
-            ::close(fd);
-            return false;
-        }
+        contents.attributes = contents.device == task.parentDev && task.parentAttributes
+                                  ? *task.parentAttributes
+                                  : platform::Attributes().kindOf(fd);
         // The counts go to the control in batches, so that a big folder shows
         // its progress while it is read.
         constexpr uint64_t kBatch = 1024;
@@ -543,7 +591,8 @@ private:
         };
         // A wide walk first lists the folder whole, then looks at what needs
         // a look, shared out; a narrow one looks at each entry as it comes.
-        while (const dirent *e = ::readdir(dir)) {
+        EntryReader reader(fd);
+        while (const struct dirent64 *e = reader.next(contents.readBuffer)) {
             if (stopping())
                 break;
             const char *name = e->d_name;
@@ -554,18 +603,19 @@ private:
             else if (m_spreadStats.load(std::memory_order_relaxed))
                 pending.add(name, e->d_type);
             else
-                add(name, examine(::dirfd(dir), contents.attributes, name, e->d_type));
+                add(name, examine(fd, contents.attributes, name, e->d_type));
         }
         if (pending.size() != 0 && !stopping()) {
-            examinePending(::dirfd(dir), contents.attributes, pending);
+            examinePending(fd, contents.attributes, pending);
             for (std::size_t i = 0; i < pending.size(); ++i)
                 add(pending.name(i), pending.results[i]);
         }
         if (m_control)
             report();
         if (m_options.archives)
-            contents.dirFd = ::fcntl(::dirfd(dir), F_DUPFD_CLOEXEC, 0);
-        ::closedir(dir);
+            contents.dirFd = fd; // closed once the folder is built
+        else
+            ::close(fd);
         return true;
     }
 
@@ -583,7 +633,8 @@ private:
                 if (task.depth + 1 < MAX_FOLDER_DEPTH)
                     found.push_back(Task{child,
                                          task.path.empty() ? std::string(name) : task.path + '/' + std::string(name),
-                                         contents.device, task.depth + 1, contents.attributes});
+                                         contents.device, task.depth + 1, contents.attributes,
+                                         contents.pastMount});
                 continue;
             }
             addFile(files, name, e.size, e.modified);
@@ -619,6 +670,19 @@ private:
             folder->disk().Comment = FileIdDizComment(*contents->fileIdDiz);
         if (m_control)
             m_control->found(counts.folders + 1, counts.files, 0, std::string_view());
+    }
+
+    // Opens a folder below the root without crossing a mount point: -1 when
+    // the path crosses one (or the folder is gone).
+    int openOnRootMount(const std::string &relative)
+    {
+        open_how how {};
+        how.flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+        how.resolve = RESOLVE_NO_SYMLINKS | RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS | RESOLVE_NO_XDEV;
+        const long fd = ::syscall(SYS_openat2, m_rootFd, relative.c_str(), &how, sizeof how);
+        if (fd < 0 && (errno == ENOSYS || errno == EPERM || errno == EINVAL))
+            m_sameMountOpens.store(false, std::memory_order_relaxed); // a kernel or sandbox without openat2
+        return static_cast<int>(fd);
     }
 
     // At a mount point: the file system's type number, and for devtmpfs
@@ -657,6 +721,7 @@ private:
     ScanControl *const m_control;
     const ScanOptions m_options;
     std::atomic<bool> m_spreadStats {false};
+    std::atomic<bool> m_sameMountOpens {true}; // openat2 takes RESOLVE_NO_XDEV
     std::atomic<int> m_threads {1}; // walking now
     std::atomic<int> m_most {1};    // the most there may be
     bool m_over = false;            // nothing left to walk: no more threads (under m_mutex)

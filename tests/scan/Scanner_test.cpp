@@ -12,6 +12,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
@@ -56,6 +57,15 @@ const TreeNode *childNamed(const TreeNode &n, const std::string &name)
     return nullptr;
 }
 
+// The node at a '/'-separated path below `root`, or null.
+const TreeNode *nodeAt(const TreeNode &root, const std::string &path)
+{
+    const TreeNode *n = &root;
+    std::istringstream parts(path);
+    for (std::string name; n && std::getline(parts, name, '/');)
+        n = childNamed(*n, name);
+    return n;
+}
 
 // A folder mirrored read-only through the FUSE pass-through of the tests,
 // whose folder listings carry no entry types, every request waiting
@@ -563,6 +573,60 @@ TEST(Scanner, PseudoFileSystemsAreNotWalked)
         ASSERT_TRUE(n) << name;
         EXPECT_EQ(n->disk().Files.count(), 0) << name;
         EXPECT_EQ(n->childCount(), 0) << name;
+    }
+}
+
+// Folders below a mount point are opened across it: a disk mounted inside
+// the walked tree is walked down to its deepest folder, and a pseudo file
+// system mounted there is not walked, however deep the mount.
+TEST(Scanner, MountsInsideTheTreeAreCrossedPseudoOnesLeftOut)
+{
+    for (const char *at : {"m", "a/b/m"}) {
+        for (int threads : {1, 8}) {
+            SCOPED_TRACE(std::string(at) + ", " + std::to_string(threads) + " threads");
+            TempDir dir;
+            const std::string mnt = dir.file(at), proc = dir.file(std::string(at) + "-proc");
+            MakeDirs(mnt);
+            MakeDirs(proc);
+            if (::mount("rackmere-test", mnt.c_str(), "tmpfs", 0, "size=1m") != 0) {
+                GTEST_SKIP() << "cannot mount here: " << std::strerror(errno);
+            }
+            const bool procMounted = ::mount("proc", proc.c_str(), "proc", 0, nullptr) == 0;
+            MakeDirs(mnt + "/x/y");
+            sizedFile(mnt + "/x/y/deep", 7);
+            sizedFile(mnt + "/top", 5);
+            auto disk = ScanDisk(dir.path(), "Mounts", "", nullptr, threads);
+            ::umount2(mnt.c_str(), MNT_DETACH);
+            if (procMounted)
+                ::umount2(proc.c_str(), MNT_DETACH);
+
+            const std::string top(at);
+            const TreeNode *mounted = nodeAt(*disk, top), *deep = nodeAt(*disk, top + "/x/y"),
+                           *pseudo = nodeAt(*disk, top + "-proc");
+            ASSERT_TRUE(mounted && deep && pseudo);
+            EXPECT_EQ(filesOf(*mounted).count("top"), 1u);
+            EXPECT_EQ(filesOf(*deep).count("deep"), 1u);
+            if (procMounted) {
+                EXPECT_EQ(pseudo->childCount() + pseudo->disk().Files.count(), 0);
+            }
+        }
+    }
+}
+
+// A folder whose entries take many reads of the kernel's list is listed whole.
+TEST(Scanner, AFolderOfManyReadsIsListedWhole)
+{
+    TempDir dir;
+    MakeDirs(dir.file("wide/sub"));
+    const std::string longName(120, 'n');
+    for (int f = 0; f < 3000; ++f)
+        sizedFile(dir.file("wide/" + longName + std::to_string(f)), f);
+    for (int threads : {1, 64}) {
+        auto disk = ScanDisk(dir.path(), "Wide", "", nullptr, threads);
+        const TreeNode *wide = childNamed(*disk, "wide");
+        ASSERT_TRUE(wide);
+        EXPECT_EQ(wide->disk().Files.count(), 3000) << threads << " threads";
+        EXPECT_EQ(wide->childCount(), 1) << threads << " threads";
     }
 }
 
