@@ -64,9 +64,9 @@ public:
 
     const std::string &path() const { return m_path; }
 
-    // Writes everything and flushes it to the disk; the first error is the
-    // one reported (a full disk shows at write or at fsync).
-    void write(std::string_view bytes)
+    // Writes more bytes; the first error is the one reported (a full disk
+    // shows at write or at fsync).
+    void append(std::string_view bytes)
     {
         const char *p = bytes.data();
         std::size_t left = bytes.size();
@@ -79,12 +79,21 @@ public:
             p += n;
             left -= static_cast<std::size_t>(n);
         }
+    }
+    // Flushes what was written to the disk and closes the file.
+    void finish()
+    {
         if (::fsync(m_fd) != 0)
             fail(errno);
         const int fd = m_fd;
         m_fd = -1;
         if (::close(fd) != 0)
             fail(errno);
+    }
+    void write(const ByteSource &source)
+    {
+        source([this](std::string_view bytes) { append(bytes); });
+        finish();
     }
     // The file now lives under another name (or was renamed): nothing to remove.
     void release() { m_path.clear(); }
@@ -152,6 +161,11 @@ Claim claimName(const std::string &temp, const std::string &target, int &error)
 
 void WriteFileAtomically(const std::string &path, std::string_view bytes)
 {
+    WriteFileAtomically(path, [bytes](const ByteSink &sink) { sink(bytes); });
+}
+
+void WriteFileAtomically(const std::string &path, const ByteSource &bytes)
+{
     // A file replaced keeps its permissions.
     struct stat st {};
     const bool keepMode = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
@@ -167,6 +181,12 @@ void WriteFileAtomically(const std::string &path, std::string_view bytes)
 }
 
 std::string WriteNewFile(const std::string &dir, std::string_view bytes, const std::function<std::string()> &draw,
+                         int attempts, const std::string &exhausted)
+{
+    return WriteNewFile(dir, [bytes](const ByteSink &sink) { sink(bytes); }, draw, attempts, exhausted);
+}
+
+std::string WriteNewFile(const std::string &dir, const ByteSource &bytes, const std::function<std::string()> &draw,
                          int attempts, const std::string &exhausted)
 {
     TempFile temp(dir, "a new file in " + dir, NEW_FILE_MODE);

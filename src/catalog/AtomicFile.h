@@ -8,12 +8,18 @@
 
 namespace rkm {
 
+// What a writer writes, given to a sink piece by piece, so that a large file
+// is never held whole in memory.
+using ByteSink = std::function<void(std::string_view)>;
+using ByteSource = std::function<void(const ByteSink &)>;
+
 // Writes `bytes` to `path` through a temporary file in the same folder,
 // flushed to the disk and renamed into place, so a crash, a kill or a full
 // disk never leaves a half-written file where a good one was. Throws
 // RackmereError naming the file and the system's reason ("No space left on
 // device") when it fails; the old file is then as it was.
 void WriteFileAtomically(const std::string &path, std::string_view bytes);
+void WriteFileAtomically(const std::string &path, const ByteSource &bytes);
 
 // Writes `bytes` as a new file in `dir` (ending with '/') under a name that
 // no file has: `draw` gives candidates, and each is claimed in one step by
@@ -22,6 +28,8 @@ void WriteFileAtomically(const std::string &path, std::string_view bytes);
 // another, up to `attempts` times; then RackmereError(`exhausted`) is thrown.
 // Returns the bare name.
 std::string WriteNewFile(const std::string &dir, std::string_view bytes, const std::function<std::string()> &draw,
+                         int attempts, const std::string &exhausted);
+std::string WriteNewFile(const std::string &dir, const ByteSource &bytes, const std::function<std::string()> &draw,
                          int attempts, const std::string &exhausted);
 
 // The temporary files of the writers begin with this; one is left behind

@@ -300,7 +300,7 @@ std::vector<std::string> CatalogStore::LoadCatalog()
     return errors;
 }
 
-std::string CatalogStore::FindFreeFileName(std::string_view listing)
+std::string CatalogStore::FindFreeFileName(const ByteSource &listing)
 {
     std::uniform_int_distribution<int> dist(0, 32767);
     return WriteNewFile(
@@ -316,7 +316,10 @@ void CatalogStore::SaveListing(TreeNode *node, std::string name)
     const bool first = name.empty();
     const uint32_t serial = first ? (serialSource ? serialSource(d) : 0) : d.SerialNumber;
     std::vector<LongText> cut;
-    const std::string bytes = WriteListing(*node, serial, &cut);
+    const ByteSource bytes = [&](const ByteSink &sink) {
+        cut.clear(); // written once, but noted afresh if ever written again
+        WriteListing(*node, serial, sink, &cut);
+    };
     if (first)
         name = FindFreeFileName(bytes);
     else

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/AtomicFile.h"
 #include "catalog/Disks.h"
 
 #include <cstdint>
@@ -160,7 +161,7 @@ private:
     int PlaceFor(std::string_view name, const TreeNode *skip = nullptr) const;
     // Writes a new listing file under a name not taken yet, drawn at random
     // and claimed exclusively (1000 draws at most); returns the name.
-    std::string FindFreeFileName(std::string_view listing);
+    std::string FindFreeFileName(const ByteSource &listing);
 
     std::string m_programDir;
     Catalog m_tree;

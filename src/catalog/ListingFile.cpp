@@ -4,6 +4,7 @@
 #include "platform/Text.h"
 
 #include <algorithm>
+#include <functional>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -79,7 +80,11 @@ void WriteText(std::string &out, std::string_view text)
     out.append(text);
 }
 
-void WriteNode(std::string &out, const TreeNode &node, std::vector<LongText> *cut)
+namespace {
+// Writes a subtree into `out`, handing `out` on to `sink` whenever it has
+// grown past `chunk` bytes.
+void writeNodeInChunks(std::string &out, const TreeNode &node, std::vector<LongText> *cut, std::size_t chunk,
+                       const std::function<void(std::string_view)> *sink)
 {
     const TDisk &d = node.disk();
     WriteText(out, bounded(node.text(), cut, node, -1, LongText::Name));
@@ -91,8 +96,18 @@ void WriteNode(std::string &out, const TreeNode &node, std::vector<LongText> *cu
     WriteInt(out, d.Files.count());
     appendLines(out, node, cut);
     WriteInt(out, node.childCount());
+    if (sink && out.size() >= chunk) {
+        (*sink)(out);
+        out.clear();
+    }
     for (int i = 0; i < node.childCount(); ++i)
-        WriteNode(out, *node.child(i), cut);
+        writeNodeInChunks(out, *node.child(i), cut, chunk, sink);
+}
+} // namespace
+
+void WriteNode(std::string &out, const TreeNode &node, std::vector<LongText> *cut)
+{
+    writeNodeInChunks(out, node, cut, 0, nullptr);
 }
 
 bool CutLongTexts(TreeNode &disk)
@@ -134,12 +149,24 @@ bool CutLongTexts(TreeNode &disk)
 std::string WriteListing(const TreeNode &disk, uint32_t serialNumber, std::vector<LongText> *cut)
 {
     std::string out;
-    out.reserve(4096);
+    WriteListing(disk, serialNumber, [&out](std::string_view bytes) { out.append(bytes); }, cut);
+    return out;
+}
+
+void WriteListing(const TreeNode &disk, uint32_t serialNumber, const std::function<void(std::string_view)> &sink,
+                  std::vector<LongText> *cut)
+{
+    // Pieces of about a megabyte: a big listing is never held whole twice
+    // (and the memory it would take is never touched).
+    constexpr std::size_t kChunk = std::size_t(1) << 20;
+    std::string out;
+    out.reserve(kChunk + 4096);
     WriteInt(out, LISTING_VERSION);
     WriteInt(out, static_cast<int32_t>(serialNumber));
     WriteInt(out, I_STRINGS_IN_LIST);
-    WriteNode(out, disk, cut);
-    return out;
+    writeNodeInChunks(out, disk, cut, kChunk, &sink);
+    if (!out.empty())
+        sink(out);
 }
 
 void ListingReader::fail()

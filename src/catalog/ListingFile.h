@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,9 @@ void WriteText(std::string &out, std::string_view text);
 void WriteNode(std::string &out, const TreeNode &node, std::vector<LongText> *cut = nullptr);
 // The whole listing file of a disk node: header (version, serial, 5) and subtree.
 std::string WriteListing(const TreeNode &disk, uint32_t serialNumber, std::vector<LongText> *cut = nullptr);
+// The same, handed to `sink` in pieces as it is written.
+void WriteListing(const TreeNode &disk, uint32_t serialNumber, const std::function<void(std::string_view)> &sink,
+                  std::vector<LongText> *cut = nullptr);
 // Cuts, in memory, every text of the subtree that the writer would cut, as it
 // cuts it. Returns whether any was.
 bool CutLongTexts(TreeNode &disk);

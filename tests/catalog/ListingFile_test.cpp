@@ -112,6 +112,30 @@ TEST(ListingFile, RoundTripKeepsEverything)
     EXPECT_EQ(WriteListing(*c.disk, c.serialNumber), bytes);
 }
 
+// A listing of several megabytes goes to the file in pieces: each folder
+// whole, in order, nothing twice, and the pieces end to end are the listing.
+TEST(ListingFile, ABigListingIsWrittenInPiecesEndToEnd)
+{
+    auto disk = MakeDiskNode("Big");
+    disk->disk().RootPath = "/big";
+    for (int f = 0; f < 40; ++f) {
+        TreeNode *folder = disk->appendChild("folder" + std::to_string(f));
+        for (int i = 0; i < 2000; ++i)
+            folder->disk().Files.append(FileEntry{"file" + std::to_string(i) + ".dat", "", "01.01.2020", "1 Kb", ""});
+        folder->appendChild("empty");
+    }
+    std::string whole = Word(LISTING_VERSION) + Word(7) + Word(I_STRINGS_IN_LIST);
+    WriteNode(whole, *disk);
+    std::vector<std::string> pieces;
+    WriteListing(*disk, 7, [&](std::string_view piece) { pieces.emplace_back(piece); });
+    ASSERT_GT(pieces.size(), 2u);
+    std::string joined;
+    for (const std::string &piece : pieces)
+        joined += piece;
+    EXPECT_EQ(joined, whole);
+    EXPECT_EQ(WriteListing(*disk, 7), whole);
+}
+
 TEST(ListingFile, LineEndForms)
 {
     // A bare line feed ends a line too; a carriage return inside a text stays.
