@@ -9,7 +9,7 @@ packages=(
   fonts-liberation xvfb xauth
   clang libfuzzer-14-dev
   poppler-utils
-  python3-fusepy fuse3 libfuse3-dev
+  python3-fusepy fuse3 libfuse3-dev liburing-dev
   ntfs-3g genisoimage
   python3-jsonschema chromium
   dpkg-dev fakeroot file lintian appstream man-db bash-completion
