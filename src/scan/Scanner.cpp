@@ -64,6 +64,24 @@ bool isPseudoFsMagic(long type)
     }
 }
 
+constexpr int kFolderOpenFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+// Opens a folder below `rootFd` with openat2, never through a link and never
+// above the root; `resolve` adds what else the path may not do. -1 with errno
+// when it cannot, ENOSYS (or EPERM, EINVAL) where openat2 is missing.
+int openBeneath(int rootFd, const std::string &relative, uint64_t resolve = 0)
+{
+    open_how how {};
+    how.flags = kFolderOpenFlags;
+    how.resolve = RESOLVE_NO_SYMLINKS | RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS | resolve;
+    return static_cast<int>(::syscall(SYS_openat2, rootFd, relative.c_str(), &how, sizeof how));
+}
+
+bool openat2Missing(int error)
+{
+    return error == ENOSYS || error == EPERM || error == EINVAL;
+}
+
 // Reads a folder's entries straight from the kernel into a buffer that a
 // thread keeps for every folder it reads: opendir would look at each folder
 // again (a stat and two fcntl calls) and allocate a buffer for each.
@@ -676,13 +694,10 @@ private:
     // the path crosses one (or the folder is gone).
     int openOnRootMount(const std::string &relative)
     {
-        open_how how {};
-        how.flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-        how.resolve = RESOLVE_NO_SYMLINKS | RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS | RESOLVE_NO_XDEV;
-        const long fd = ::syscall(SYS_openat2, m_rootFd, relative.c_str(), &how, sizeof how);
-        if (fd < 0 && (errno == ENOSYS || errno == EPERM || errno == EINVAL))
-            m_sameMountOpens.store(false, std::memory_order_relaxed); // a kernel or sandbox without openat2
-        return static_cast<int>(fd);
+        const int fd = openBeneath(m_rootFd, relative, RESOLVE_NO_XDEV);
+        if (fd < 0 && openat2Missing(errno))
+            m_sameMountOpens.store(false, std::memory_order_relaxed);
+        return fd;
     }
 
     // At a mount point: the file system's type number, and for devtmpfs
@@ -797,18 +812,14 @@ int ScanStartThreadCount(int requested, platform::VolumeKind kind)
 
 int OpenFolderBeneath(int rootFd, const std::string &relative)
 {
-    constexpr int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-    open_how how {};
-    how.flags = flags;
-    how.resolve = RESOLVE_NO_SYMLINKS | RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS;
-    const long fd = ::syscall(SYS_openat2, rootFd, relative.c_str(), &how, sizeof how);
+    const int fd = openBeneath(rootFd, relative);
     if (fd >= 0)
-        return static_cast<int>(fd);
+        return fd;
     // A kernel or sandbox without openat2: every folder of the path was a
     // folder when it was listed, so only a change during the walk could lead
     // through a link.
-    if (errno == ENOSYS || errno == EPERM || errno == EINVAL)
-        return ::openat(rootFd, relative.c_str(), flags);
+    if (openat2Missing(errno))
+        return ::openat(rootFd, relative.c_str(), kFolderOpenFlags);
     return -1;
 }
 
