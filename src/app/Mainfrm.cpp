@@ -334,8 +334,10 @@ bool TfrmMain::takeWriterLock()
             const WaitCursor wait;
             state = m_writerLock->take(g_lockWaitMs, [] { QCoreApplication::processEvents(); });
         }
-        if (state == WriterLock::State::Held)
+        if (state == WriterLock::State::Held) {
             m_store.RemoveLeftoverTemporaryFiles();
+            m_store.writer = true;
+        }
         // A folder where no lock file can be made cannot be written either;
         // its writes report that.
         if (state != WriterLock::State::Busy)

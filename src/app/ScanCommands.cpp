@@ -59,13 +59,11 @@ void ScanCommands::addListing()
         if (!scanned)
             return; // cancelled: nothing was added and nothing written
         const WaitCursor wait;
-        // Shown at once; a listing that cannot be written stays modified and
-        // is written at the end of the run with the others.
-        TreeNode *node = m_main.store().AddDisk(std::move(scanned));
-        m_main.selectNode(node);
-        m_main.store().SaveListing(node);
-        // Update reads the disk again the same way.
-        RememberScanOptions(node->disk().FileName, options);
+        // Added and written with its reading choices, so that Update reads the
+        // disk again the same way. A listing that cannot be written is shown
+        // all the same, stays modified and is written later with its choices.
+        m_main.store().AddListing(std::move(scanned), WithScanOptions({}, options),
+                                  [this](TreeNode *node) { m_main.selectNode(node); });
         m_main.tellShortenedTexts();
     });
 }
@@ -110,7 +108,7 @@ void ScanCommands::updateListing()
         const std::string name = old->text();
         const std::string comment = root->Comment;
         // Read as the listing was made.
-        const ScanOptions options = ScanOptionsFor(root->FileName);
+        const ScanOptions options = ScanOptionsFor(m_main.store(), old);
         std::unique_ptr<TreeNode> fresh = m_adding->runScan(rootPath, [&](ScanControl &control) {
             return ScanDisk(rootPath, name, comment, &control, 0, options);
         });
@@ -118,8 +116,7 @@ void ScanCommands::updateListing()
             return; // cancelled: the old listing and its file stay as they were
         const WaitCursor wait;
         // Written before the old file goes; a failure leaves all as it was.
-        fresh = CompleteUpdate(m_main.store(), *old, std::move(fresh), options);
-        m_main.selectNode(m_main.store().ReplaceDisk(old, std::move(fresh)));
+        m_main.selectNode(CompleteUpdate(m_main.store(), old, std::move(fresh), options));
         m_main.tellShortenedTexts();
     });
 }
@@ -136,7 +133,7 @@ void ScanCommands::verifyListing()
         const std::string rootPath = root->RootPath;
         const std::string diskName = disk->text();
         const std::string comment = root->Comment;
-        const ScanOptions options = VerifyScanOptions(root->FileName);
+        const ScanOptions options = VerifyScanOptions(ScanOptionsFor(m_main.store(), disk));
         // The walk of Add new and Update, with its progress window and Cancel.
         const std::unique_ptr<TreeNode> now = m_adding->runScan(rootPath, [&](ScanControl &control) {
             return ScanDisk(rootPath, diskName, comment, &control, 0, options);
@@ -220,7 +217,6 @@ void ScanCommands::deleteListing()
                            QMessageBox::Ok);
         return;
     }
-    ForgetScanOptions(fileName);
     m_main.selectNode(nullptr);
     if (m_main.store().Tree().empty())
         m_main.TreeView1Change(nullptr);
@@ -251,6 +247,7 @@ void ScanCommands::showProperties()
     if (!node)
         return;
     m_props->SetPropsNode(node);
+    m_props->setReading(RememberedScanOptions(m_main.store(), node));
     m_props->FormShow();
     if (m_props->exec() == QDialog::Accepted && m_props->stored())
         m_main.listingEdited(node->disk());

@@ -164,7 +164,7 @@ void WriteFileAtomically(const std::string &path, std::string_view bytes)
     WriteFileAtomically(path, [bytes](const ByteSink &sink) { sink(bytes); });
 }
 
-void WriteFileAtomically(const std::string &path, const ByteSource &bytes)
+void WriteFileAtomically(const std::string &path, const ByteSource &bytes, const std::function<void()> &beforePlacing)
 {
     // A file replaced keeps its permissions.
     struct stat st {};
@@ -174,6 +174,8 @@ void WriteFileAtomically(const std::string &path, const ByteSource &bytes)
     if (keepMode)
         ::chmod(temp.path().c_str(), st.st_mode & 07777);
     temp.write(bytes);
+    if (beforePlacing)
+        beforePlacing();
     if (::rename(temp.path().c_str(), path.c_str()) != 0)
         throw RackmereError("Cannot write file " + path + ": " + reasonOf(errno));
     temp.release();

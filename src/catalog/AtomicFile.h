@@ -19,7 +19,11 @@ using ByteSource = std::function<void(const ByteSink &)>;
 // RackmereError naming the file and the system's reason ("No space left on
 // device") when it fails; the old file is then as it was.
 void WriteFileAtomically(const std::string &path, std::string_view bytes);
-void WriteFileAtomically(const std::string &path, const ByteSource &bytes);
+// `beforePlacing`, when given, runs once the new bytes are safe on the disk
+// and before they take the old file's place; should it throw, the old file
+// stays as it was.
+void WriteFileAtomically(const std::string &path, const ByteSource &bytes,
+                         const std::function<void()> &beforePlacing = {});
 
 // Writes `bytes` as a new file in `dir` (ending with '/') under a name that
 // no file has: `draw` gives candidates, and each is claimed in one step by

@@ -105,6 +105,7 @@ ListingOutcome ReadListingFile(const std::string &dir, const std::string &name, 
             out.error = error + " (" + file.reason() + ")";
             return out;
         }
+        out.stamp = StampOf(data);
         ListingContents c = ReadListing(data);
         if (!c.disk)
             return out; // not five texts per entry: skipped without a word
@@ -227,7 +228,8 @@ std::string FormatCategories(const std::vector<std::string> &categories)
     return out;
 }
 
-CatalogStore::CatalogStore(std::string programDir) : m_programDir(withSlash(std::move(programDir))), m_rng(randomSeed())
+CatalogStore::CatalogStore(std::string programDir)
+    : m_programDir(withSlash(std::move(programDir))), m_extras(m_programDir), m_rng(randomSeed())
 {
 }
 
@@ -270,8 +272,10 @@ std::vector<std::string> CatalogStore::LoadCatalog()
     for (ListingOutcome &o : outcomes) {
         if (!o.error.empty())
             errors.push_back(std::move(o.error));
-        else if (o.disk)
+        else if (o.disk) {
+            m_stamps[o.disk->disk().FileName] = o.stamp;
             loaded.push_back(std::move(o.disk));
+        }
     }
 
     // By name, and disks of one name by file name, so the order is the same
@@ -297,6 +301,8 @@ std::vector<std::string> CatalogStore::LoadCatalog()
         const int place = wasEmpty ? m_tree.diskCount() : PlaceFor(k.disk->text());
         m_tree.insertDisk(place, std::move(k.disk));
     }
+    if (writer)
+        tidyStore(names);
     return errors;
 }
 
@@ -316,14 +322,40 @@ void CatalogStore::SaveListing(TreeNode *node, std::string name)
     const bool first = name.empty();
     const uint32_t serial = first ? (serialSource ? serialSource(d) : 0) : d.SerialNumber;
     std::vector<LongText> cut;
+    StampBuilder stamp;
     const ByteSource bytes = [&](const ByteSink &sink) {
         cut.clear(); // written once, but noted afresh if ever written again
-        WriteListing(*node, serial, sink, &cut);
+        stamp = StampBuilder();
+        WriteListing(
+            *node, serial,
+            [&](std::string_view piece) {
+                stamp.add(piece);
+                sink(piece);
+            },
+            &cut);
     };
-    if (first)
+    const auto pending = m_pending.find(node);
+    const std::optional<ListingExtras> given =
+        pending != m_pending.end() ? std::optional<ListingExtras>(pending->second) : std::nullopt;
+    if (first) {
         name = FindFreeFileName(bytes);
-    else
-        WriteFileAtomically(PathOf(name), bytes);
+        // The extras with the file: should they fail, the file goes again.
+        try {
+            m_extras.Put(name, stamp.stamp(), given.value_or(ListingExtras {}));
+        } catch (...) {
+            DeleteListingFile(name);
+            throw;
+        }
+    } else {
+        const auto known = m_stamps.find(name);
+        const std::optional<ListingStamp> now =
+            known != m_stamps.end() ? std::optional<ListingStamp>(known->second) : std::nullopt;
+        // The store knows the new state before the file takes it.
+        WriteFileAtomically(PathOf(name), bytes, [&] { m_extras.Prepare(name, now, stamp.stamp(), given); });
+    }
+    m_stamps[name] = stamp.stamp();
+    if (pending != m_pending.end())
+        m_pending.erase(pending);
     if (first) {
         d.FileName = name;
         d.SerialNumber = serial;
@@ -434,6 +466,7 @@ TreeNode *CatalogStore::ReplaceDisk(TreeNode *old, std::unique_ptr<TreeNode> fre
     // the same name.
     const int row = old->row();
     const bool sameName = old->text() == fresh->text();
+    m_pending.erase(old);
     m_tree.removeDisk(row);
     const int place = sameName ? row : PlaceFor(fresh->text());
     return m_tree.insertDisk(place, std::move(fresh));
@@ -447,9 +480,14 @@ void CatalogStore::RenameDisk(TreeNode *disk, std::string name)
 
 bool CatalogStore::DeleteListing(TreeNode *disk)
 {
-    const std::string &fileName = disk->disk().FileName;
-    if (!fileName.empty() && !DeleteListingFile(fileName))
-        return false;
+    const std::string fileName = disk->disk().FileName;
+    if (!fileName.empty()) {
+        if (!DeleteListingFile(fileName))
+            return false;
+        m_extras.Remove(fileName);
+        m_stamps.erase(fileName);
+    }
+    m_pending.erase(disk);
     m_tree.removeDisk(disk->row());
     return true;
 }

@@ -2,10 +2,13 @@
 
 #include "catalog/AtomicFile.h"
 #include "catalog/Disks.h"
+#include "catalog/ListingStore.h"
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -45,6 +48,7 @@ inline constexpr char LISTING_SUFFIX[] = ".rkm";
 struct ListingOutcome {
     std::unique_ptr<TreeNode> disk;
     std::string error;
+    ListingStamp stamp; // of the file as it was read
 };
 // Reads the listing file `name` of the folder `dir` (ending with '/'), its
 // header first; `buffer` is scratch room one caller reuses from file to file.
@@ -137,10 +141,44 @@ public:
     // Renames a disk (SetName: marked modified) and moves it to the place of
     // its new name.
     void RenameDisk(TreeNode *disk, std::string name);
-    // Deletes a listing's file (a listing never written has none) and takes
-    // the disk out of the tree; false, with the tree as it was, when the
-    // file could not be deleted.
+    // Deletes a listing's file (a listing never written has none) and what
+    // the store beside it keeps of it, and takes the disk out of the tree;
+    // false, with the tree and the file as they were, when the file could
+    // not be deleted.
     bool DeleteListing(TreeNode *disk);
+
+    // The life of a listing with what is kept beside it (ListingExtras: the
+    // reading choices and the like), each in one call, the file and its
+    // extras all or nothing: a kill at any moment leaves a listing its own
+    // extras or its previous ones, never another listing's.
+    //
+    // A newly scanned disk joins the tree (AddDisk) and is written with
+    // `extras`. Should the write fail, the error is thrown and the disk stays
+    // in the tree, modified, its extras waiting to be written with it by the
+    // next save. `added`, when given, is told of the disk once it is in the
+    // tree, before it is written. Returns the disk.
+    TreeNode *AddListing(std::unique_ptr<TreeNode> disk, ListingExtras extras,
+                         const std::function<void(TreeNode *)> &added = {});
+    // Update: `fresh` (the annotations already carried over) is written under
+    // a new file name with the extras of `old`, or `extras` when given; then
+    // the old file and its extras go, and `fresh` takes the place of `old` in
+    // the tree (ReplaceDisk). Should the write fail, the error is thrown and
+    // nothing changed. Returns the fresh node.
+    TreeNode *ReplaceListing(TreeNode *old, std::unique_ptr<TreeNode> fresh,
+                             const std::optional<ListingExtras> &extras = std::nullopt);
+    // What is kept beside a disk's listing: extras waiting for its next save,
+    // else those the store holds for its file.
+    ListingExtras ExtrasOf(const TreeNode *disk);
+    // Changes what is kept beside a disk's listing; written with the listing
+    // at its next save (the disk is marked modified).
+    void SetExtras(TreeNode *disk, ListingExtras extras);
+    // Why the store beside the listings could not be read the last time it
+    // was asked (empty when it could).
+    const std::string &storeProblem() const { return m_extras.readProblem(); }
+    // Set by the holder of the writer lock before LoadCatalog: the load then
+    // also drops what the store keeps of listing files that are gone, and
+    // takes in the reading choices earlier versions kept in the settings.
+    bool writer = false;
 
     std::string PathOf(const std::string &fileName) const;
     // Removes the temporary files that writers killed in the middle of a
@@ -163,8 +201,17 @@ private:
     // and claimed exclusively (1000 draws at most); returns the name.
     std::string FindFreeFileName(const ByteSource &listing);
 
+    // After a load by the writer: what the store keeps of files gone is
+    // dropped, and choices kept in the settings ("Reading-N.rkm") move in.
+    void tidyStore(const std::vector<std::string> &files);
+
     std::string m_programDir;
     Catalog m_tree;
+    ListingStore m_extras;
+    // The stamp of each listing file as this program last read or wrote it.
+    std::map<std::string, ListingStamp> m_stamps;
+    // Extras given or changed since the disk's last save.
+    std::map<const TreeNode *, ListingExtras> m_pending;
     std::vector<std::string> m_categories;
     std::vector<ShortenedListing> m_shortened;
     std::minstd_rand m_rng;

@@ -149,6 +149,7 @@ std::string HelpText(const Command &cmd)
 
 bool Load(Context &ctx, CatalogStore &store)
 {
+    store.writer = ctx.writes;
     const std::vector<std::string> errors = store.LoadCatalog();
     for (const std::string &e : errors)
         std::fprintf(ctx.err, "%s\n", Shown(e).c_str());

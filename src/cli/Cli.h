@@ -34,6 +34,7 @@ struct Context {
     std::vector<std::string> args; // the command's own arguments
     std::FILE *out = stdout;
     std::FILE *err = stderr;
+    bool writes = false; // the command holds the writer lock
 };
 
 struct Command {

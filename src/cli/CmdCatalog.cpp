@@ -240,9 +240,8 @@ int runAdd(Context &ctx)
         return EXIT_USAGE;
     CatalogStore store(ctx.programDir);
     QDir().mkpath(QString::fromStdString(ctx.programDir));
-    TreeNode *disk = store.AddDisk(ScanDisk(root, name, comment, nullptr, threads, options));
-    store.SaveListing(disk);
-    RememberScanOptions(disk->disk().FileName, options);
+    TreeNode *disk =
+        store.AddListing(ScanDisk(root, name, comment, nullptr, threads, options), WithScanOptions({}, options));
     ReportShortened(ctx, self, store);
     std::fprintf(ctx.out, "%s\n", disk->disk().FileName.c_str());
     return EXIT_OK;

@@ -89,7 +89,7 @@ int runUpdate(Context &ctx)
     TreeNode *old = Named(ctx, store, self, a.positional()[0]);
     if (!old)
         return EXIT_FAILED;
-    ScanOptions options = ScanOptionsFor(old->disk().FileName);
+    ScanOptions options = ScanOptionsFor(store, old);
     std::string unused;
     ApplyReadingFlags(a, options, unused);
     const TDisk &d = old->disk();
@@ -118,7 +118,7 @@ int runUpdate(Context &ctx)
         break;
     }
     try {
-        const TreeNode *fresh = store.ReplaceDisk(old, UpdateListing(store, *old, nullptr, options));
+        const TreeNode *fresh = UpdateListing(store, old, nullptr, options);
         std::fprintf(ctx.out, "%s\n", fresh->disk().FileName.c_str());
         ReportShortened(ctx, self, store);
     } catch (const std::exception &e) {
@@ -183,7 +183,6 @@ int runDelete(Context &ctx)
         std::fprintf(ctx.err, "rackmere-cli delete: error deleting file %s\n", path.c_str());
         return EXIT_FAILED;
     }
-    ForgetScanOptions(fileName);
     return EXIT_OK;
 }
 

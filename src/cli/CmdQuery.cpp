@@ -319,7 +319,7 @@ int runVerify(Context &ctx)
     }
     ListingDiff diff;
     try {
-        diff = VerifyListing(*disk);
+        diff = VerifyListing(store, *disk);
     } catch (const std::exception &e) {
         std::fprintf(ctx.err, "rackmere-cli verify: %s\n", e.what());
         return EXIT_USAGE;

@@ -177,6 +177,7 @@ int main(int argc, char **argv)
         // The command is all this process does: the catalogue it loads is
         // left to the system at the end rather than freed entry by entry.
         SetProcessEnding(true);
+        ctx.writes = writes && lock.held();
         return it->run(ctx);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "rackmere-cli %s: %s\n", name.c_str(), e.what());

@@ -1,15 +1,10 @@
 #include "scan/ListingOptions.h"
 
-#include "service/Settings.h"
+#include "catalog/CatalogStore.h"
 
 namespace rkm {
 
 namespace {
-
-std::string keyOf(std::string_view fileName)
-{
-    return "Reading-" + std::string(fileName);
-}
 
 constexpr std::string_view kArchives = "archives", kDescriptions = "descriptions", kTags = "tags";
 
@@ -47,28 +42,24 @@ ScanOptions ParseScanOptions(std::string_view text)
     return options;
 }
 
-std::optional<ScanOptions> RememberedScanOptions(std::string_view fileName)
+std::optional<ScanOptions> RememberedScanOptions(CatalogStore &store, const TreeNode *disk)
 {
-    if (fileName.empty() || !HasSetting(keyOf(fileName)))
+    const ListingExtras extras = store.ExtrasOf(disk);
+    const auto reading = extras.find(EXTRA_READING);
+    if (reading == extras.end())
         return std::nullopt;
-    return ParseScanOptions(GetSettingString(keyOf(fileName)));
+    return ParseScanOptions(reading->second);
 }
 
-ScanOptions ScanOptionsFor(std::string_view fileName)
+ScanOptions ScanOptionsFor(CatalogStore &store, const TreeNode *disk)
 {
-    return RememberedScanOptions(fileName).value_or(ScanOptions {});
+    return RememberedScanOptions(store, disk).value_or(ScanOptions {});
 }
 
-void RememberScanOptions(std::string_view fileName, const ScanOptions &options)
+ListingExtras WithScanOptions(ListingExtras extras, const ScanOptions &options)
 {
-    if (!fileName.empty())
-        SetSettingString(keyOf(fileName), ScanOptionsText(options));
-}
-
-void ForgetScanOptions(std::string_view fileName)
-{
-    if (!fileName.empty())
-        RemoveSetting(keyOf(fileName));
+    extras[EXTRA_READING] = ScanOptionsText(options);
+    return extras;
 }
 
 } // namespace rkm

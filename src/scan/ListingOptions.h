@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/ListingStore.h"
 #include "scan/ScanOptions.h"
 
 #include <optional>
@@ -8,19 +9,22 @@
 
 namespace rkm {
 
-// The reading choices of each listing, kept in the settings store under the
-// listing's file name ("Reading-1234.rkm"), so that Update reads the disk
-// again as it was read when the listing was made. Nothing of them is stored
-// in the listing file itself.
+class CatalogStore;
+class TreeNode;
 
-// The choices remembered for a listing file, or nullopt when none are (a
-// listing made before they were remembered, or copied in from elsewhere).
-std::optional<ScanOptions> RememberedScanOptions(std::string_view fileName);
-// What Update of the listing reads: the remembered choices, else those Add
-// new offers.
-ScanOptions ScanOptionsFor(std::string_view fileName);
-void RememberScanOptions(std::string_view fileName, const ScanOptions &options);
-void ForgetScanOptions(std::string_view fileName);
+// The reading choices of each listing are kept in the store beside the
+// listings (the extra "reading"), so that Update reads the disk again as it
+// was read when the listing was made. Nothing of them is stored in the
+// listing file itself.
+
+// The choices kept for a disk's listing, or nullopt when none are (a listing
+// made before they were kept, or copied in from elsewhere).
+std::optional<ScanOptions> RememberedScanOptions(CatalogStore &store, const TreeNode *disk);
+// What Update of the listing reads: the kept choices, else those Add new
+// offers.
+ScanOptions ScanOptionsFor(CatalogStore &store, const TreeNode *disk);
+// The extras with the choices set.
+ListingExtras WithScanOptions(ListingExtras extras, const ScanOptions &options);
 
 // The choices as a short text ("archives descriptions", "" for none), and
 // back; words not known are passed over.

@@ -202,34 +202,27 @@ DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk)
     return DiskCheck::Ready;
 }
 
-std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &oldDisk, ScanControl *control,
-                                        const std::optional<ScanOptions> &options)
+TreeNode *UpdateListing(CatalogStore &store, TreeNode *oldDisk, ScanControl *control,
+                        const std::optional<ScanOptions> &options)
 {
-    const TDisk &old = oldDisk.disk();
+    const TDisk &old = oldDisk->disk();
     if (!IsPathOfThisSystem(old.RootPath))
         throw RackmereError("Could not find the disk!");
-    const ScanOptions used = options ? *options : ScanOptionsFor(old.FileName);
-    return CompleteUpdate(store, oldDisk, ScanDisk(old.RootPath, oldDisk.text(), old.Comment, control, 0, used),
+    const ScanOptions used = options ? *options : ScanOptionsFor(store, oldDisk);
+    return CompleteUpdate(store, oldDisk, ScanDisk(old.RootPath, oldDisk->text(), old.Comment, control, 0, used),
                           options);
 }
 
-std::unique_ptr<TreeNode> CompleteUpdate(CatalogStore &store, const TreeNode &oldDisk,
-                                         std::unique_ptr<TreeNode> fresh, const std::optional<ScanOptions> &used)
+TreeNode *CompleteUpdate(CatalogStore &store, TreeNode *oldDisk, std::unique_ptr<TreeNode> fresh,
+                         const std::optional<ScanOptions> &used)
 {
-    const TDisk &old = oldDisk.disk();
-    CarryOver(oldDisk, *fresh);
-    // The new file first: should it fail, the old one is still there.
-    store.SaveListing(fresh.get());
-    const TDisk &d = fresh->disk();
-    // The reading choices go with the listing to its new file name.
-    const std::optional<ScanOptions> choices = used ? used : RememberedScanOptions(old.FileName);
-    if (choices)
-        RememberScanOptions(d.FileName, *choices);
-    if (!old.FileName.empty() && old.FileName != d.FileName) {
-        store.DeleteListingFile(old.FileName);
-        ForgetScanOptions(old.FileName);
-    }
-    return fresh;
+    CarryOver(*oldDisk, *fresh);
+    // The extras go with the listing to its new file name; choices given
+    // replace those kept.
+    std::optional<ListingExtras> extras;
+    if (used)
+        extras = WithScanOptions(store.ExtrasOf(oldDisk), *used);
+    return store.ReplaceListing(oldDisk, std::move(fresh), extras);
 }
 
 } // namespace rkm

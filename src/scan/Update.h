@@ -54,27 +54,26 @@ DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk);
 // Rescans the disk of `oldDisk` (a disk node) at its root path into a new disk
 // node of its own, with the old name and comment and the annotations carried
 // over, saves it under a new listing file name and only then deletes the old
-// listing file (a failure to delete is ignored). The tree is not touched: the
-// caller puts the returned node in place of the old one.
+// listing file (a failure to delete is ignored); the fresh node takes the
+// old one's place in the tree (the old node is gone then) and is returned.
 //
 // When the scan or the save fails the error is thrown and nothing changed:
 // the old file is still there and no new file was left behind. A scan that
 // `control` stopped throws ScanCancelled, also with nothing changed.
 //
 // `options`: what the walk reads; when not given, the choices remembered for
-// the listing (ScanOptionsFor). Given ones are remembered for the listing
-// from now on; remembered ones move to the new file name.
-std::unique_ptr<TreeNode> UpdateListing(CatalogStore &store, const TreeNode &oldDisk,
-                                        ScanControl *control = nullptr,
-                                        const std::optional<ScanOptions> &options = std::nullopt);
+// the listing (ScanOptionsFor). Given ones are kept with the listing from
+// now on; kept ones move to the new file name with the other extras.
+TreeNode *UpdateListing(CatalogStore &store, TreeNode *oldDisk, ScanControl *control = nullptr,
+                        const std::optional<ScanOptions> &options = std::nullopt);
 
 // The second half of UpdateListing, for a rescan made elsewhere (the desktop
 // program walks on a thread of its own): carries the annotations of
-// `oldDisk` over into `fresh`, saves it, deletes the old file, and returns it.
-// The reading choices `used` (else those remembered for the old file) are
-// remembered under the new file name, and the old name's are forgotten.
-std::unique_ptr<TreeNode> CompleteUpdate(CatalogStore &store, const TreeNode &oldDisk,
-                                         std::unique_ptr<TreeNode> fresh,
-                                         const std::optional<ScanOptions> &used = std::nullopt);
+// `oldDisk` over into `fresh`, and puts it in the place of `oldDisk` with
+// CatalogStore::ReplaceListing (written under a new file name with the old
+// listing's extras, the old file deleted). The reading choices `used`, when
+// given, are kept with the listing from now on. Returns the fresh node.
+TreeNode *CompleteUpdate(CatalogStore &store, TreeNode *oldDisk, std::unique_ptr<TreeNode> fresh,
+                         const std::optional<ScanOptions> &used = std::nullopt);
 
 } // namespace rkm

@@ -14,20 +14,20 @@ ListingDiff CompareWithWalk(const TreeNode &disk, const TreeNode &now)
     return diff;
 }
 
-ScanOptions VerifyScanOptions(std::string_view fileName)
+ScanOptions VerifyScanOptions(const ScanOptions &made)
 {
     ScanOptions options;
-    options.archives = ScanOptionsFor(fileName).archives;
+    options.archives = made.archives;
     options.descriptions = false;
     options.tags = false;
     return options;
 }
 
-ListingDiff VerifyListing(const TreeNode &disk, ScanControl *control)
+ListingDiff VerifyListing(CatalogStore &store, const TreeNode &disk, ScanControl *control)
 {
     const TDisk &d = disk.disk();
     const std::unique_ptr<TreeNode> now = ScanDisk(d.RootPath, disk.text(), d.Comment, control, 0,
-                                                         VerifyScanOptions(d.FileName));
+                                                   VerifyScanOptions(ScanOptionsFor(store, &disk)));
     return CompareWithWalk(disk, *now);
 }
 

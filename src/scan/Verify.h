@@ -14,16 +14,18 @@ namespace rkm {
 // `now`, so the walk may go once this returns.
 ListingDiff CompareWithWalk(const TreeNode &disk, const TreeNode &now);
 
-// What a walk for Verify reads: the archives when the listing was made with
-// them (else every archive folder would show as removed); no descriptions or
-// tags, which are not compared.
-ScanOptions VerifyScanOptions(std::string_view fileName);
+class CatalogStore;
+
+// What a walk for Verify reads, given the choices the listing was made with:
+// the archives when it was made with them (else every archive folder would
+// show as removed); no descriptions or tags, which are not compared.
+ScanOptions VerifyScanOptions(const ScanOptions &made);
 
 // Walks the disk of a listing again at its root path and compares what is
 // there with the listing (CompareWithWalk). Nothing of the catalogue is
 // changed and nothing is written. Throws RackmereError when the root path
 // cannot be entered, ScanCancelled when `control` is stopped. The caller
 // checks first that it is the right disk (CheckListingDisk).
-ListingDiff VerifyListing(const TreeNode &disk, ScanControl *control = nullptr);
+ListingDiff VerifyListing(CatalogStore &store, const TreeNode &disk, ScanControl *control = nullptr);
 
 } // namespace rkm

@@ -1,16 +1,34 @@
 // rackmere-cli add, update and verify with the reading choices: what is read,
-// and the choices remembered per listing file through update and delete.
+// and the choices kept with each listing through update and delete.
+#include "catalog/CatalogStore.h"
 #include "scan/ListingOptions.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
 using namespace rkm;
 
 namespace {
+
+// What the store beside the listings keeps for a listing file, as a program
+// started afresh reads it.
+std::optional<ScanOptions> KeptFor(const std::string &programDir, const std::string &file)
+{
+    CatalogStore store(programDir);
+    store.LoadCatalog();
+    const TreeNode *disk = store.Tree().findByFileName(file);
+    return disk ? RememberedScanOptions(store, disk) : std::nullopt;
+}
+
+bool StoreHasRow(const std::string &programDir, const std::string &file)
+{
+    const std::vector<std::string> files = ListingStore(programDir).Files();
+    return std::find(files.begin(), files.end(), file) != files.end();
+}
 
 TEST(CliReading, ChoicesAreRememberedPerListingThroughUpdateAndDelete)
 {
@@ -53,11 +71,12 @@ TEST(CliReading, ChoicesAreRememberedPerListingThroughUpdateAndDelete)
             file = r.out.substr(0, r.out.find('\n'));
         // The listing's old file name keeps nothing.
         if (!before.empty() && before != file) {
-            EXPECT_FALSE(RememberedScanOptions(before).has_value());
+            EXPECT_FALSE(StoreHasRow(run.programDir, before));
         }
-        const std::optional<ScanOptions> now = RememberedScanOptions(file);
+        const std::optional<ScanOptions> now = KeptFor(run.programDir, file);
         if (!step.remembered) {
             EXPECT_FALSE(now.has_value());
+            EXPECT_FALSE(StoreHasRow(run.programDir, file));
             continue;
         }
         ASSERT_TRUE(now.has_value());

@@ -364,7 +364,7 @@ TEST_F(DescribeScan, UpdateKeepsWhatTheUserWrote)
             old->disk().Files.setText(i, FT_DESCRIPTION, "Written by the user");
     const_cast<TreeNode *>(Child(*old, "sub"))->disk().Comment = "User's folder";
 
-    const std::unique_ptr<TreeNode> fresh = UpdateListing(store, *old, nullptr, ScanOptions{});
+    const TreeNode *fresh = UpdateListing(store, old, nullptr, ScanOptions{});
     const auto files = Descriptions(fresh->disk());
     EXPECT_EQ(files.at("a.txt"), "Written by the user");
     EXPECT_EQ(files.at("b.txt"), "From the file too");
@@ -372,7 +372,7 @@ TEST_F(DescribeScan, UpdateKeepsWhatTheUserWrote)
 
     // Where the old listing held nothing, the description file fills it.
     TreeNode *again = store.Tree().appendDisk(Scan(ScanOptions{.archives = false, .descriptions = false}));
-    const std::unique_ptr<TreeNode> filled = UpdateListing(store, *again, nullptr, ScanOptions{});
+    const TreeNode *filled = UpdateListing(store, again, nullptr, ScanOptions{});
     EXPECT_EQ(Descriptions(filled->disk()).at("a.txt"), "From the file");
     EXPECT_EQ(Child(*filled, "sub")->disk().Comment, "Diz comment");
 }

@@ -327,9 +327,10 @@ TEST_F(UpdateListingTest, CarriesEditsMadeSinceTheLastSaveAndReplacesTheFile)
     fs::remove(src + "/a.txt");
     test::WriteBytes(src + "/z.txt", "z");
 
-    std::unique_ptr<TreeNode> fresh = UpdateListing(*store, *disk);
+    const TreeNode *fresh = UpdateListing(*store, disk);
     ASSERT_TRUE(fresh);
-    EXPECT_EQ(store->Tree().diskCount(), 1) << "the tree is the caller's to change";
+    ASSERT_EQ(store->Tree().diskCount(), 1);
+    EXPECT_EQ(store->Tree().disk(0), fresh) << "the fresh listing takes the old one's place";
     const TDisk &d = fresh->disk();
     EXPECT_EQ(fresh->text(), "My disk");
     EXPECT_EQ(d.Comment, "edited comment");
@@ -358,7 +359,7 @@ TEST_F(UpdateListingTest, CarriesEditsMadeSinceTheLastSaveAndReplacesTheFile)
 TEST_F(UpdateListingTest, ScanErrorChangesNothing)
 {
     fs::remove_all(src);
-    EXPECT_THROW(UpdateListing(*store, *disk), RackmereError);
+    EXPECT_THROW(UpdateListing(*store, disk), RackmereError);
     EXPECT_EQ(ListingFiles(), std::vector<std::string>{oldFile});
     EXPECT_EQ(disk->disk().FileName, oldFile);
 }
@@ -391,7 +392,7 @@ TEST_F(UpdateListingTest, SaveErrorKeepsTheOldFile)
             }
             int code = 11;
             try {
-                UpdateListing(*store, *disk);
+                UpdateListing(*store, disk);
             } catch (const RackmereError &e) {
                 code = std::string(e.what()).find(programDir) != std::string::npos ? 0 : 12;
             } catch (...) {

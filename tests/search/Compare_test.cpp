@@ -66,7 +66,7 @@ TEST(CompareListings, AListingAgainstItsUpdate)
     test::WriteBytes(root + "/grows.bin", std::string(5000, 'x'));
     SetDay(root + "/grows.bin", day);
 
-    const std::unique_ptr<TreeNode> fresh = UpdateListing(store, *disk);
+    const std::unique_ptr<TreeNode> fresh = ScanDisk(root, "Disk", "");
     const ListingDiff diff = CompareListings(*disk, *fresh);
     std::vector<std::string> items = Items(diff);
     // Files in the scan's order; sort for a comparison that does not depend on it.

@@ -69,7 +69,7 @@ void TfrmProps::FormShow()
     // What the listing read beyond names, dates and sizes, which its Update
     // reads again; a listing from before these were remembered shows what
     // its Update will read.
-    const std::optional<ScanOptions> remembered = RememberedScanOptions(m_disk->GetRootDisk()->FileName);
+    const std::optional<ScanOptions> &remembered = m_reading;
     const ScanOptions reading = remembered.value_or(ScanOptions {});
     m_ui->lblReading->setText(remembered ? QStringLiteral("Read when listed:")
                                          : QStringLiteral("Not recorded when listed; Update reads:"));

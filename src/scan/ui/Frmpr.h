@@ -4,7 +4,10 @@
 
 #include <QDialog>
 
+#include "scan/ScanOptions.h"
+
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace Ui {
@@ -32,6 +35,8 @@ public:
     void setSystem(const platform::SystemView *system) { m_system = system; }
 
     void SetPropsNode(TreeNode *node);
+    // The reading choices kept for the node's listing (none: not recorded).
+    void setReading(const std::optional<ScanOptions> &kept) { m_reading = kept; }
     // Fills the dialog from the node; warns when the listing's drive is not
     // among the drives present. Run before each showing.
     void FormShow();
@@ -55,6 +60,7 @@ private:
     std::string m_prefix;   // the drive part of the root path
     std::string m_fullPath; // the node's full path as stored
     bool m_stored = false;
+    std::optional<ScanOptions> m_reading;
 };
 
 } // namespace rkm

@@ -4,6 +4,7 @@
 #include "ScanUiSupport.h"
 
 #include "scan/ListingOptions.h"
+#include "service/Settings.h"
 #include "scan/ui/Addfrm.h"
 #include "scan/ui/Frmpr.h"
 
@@ -70,7 +71,7 @@ void ScanReadingTest::addNewBoxes()
     }
     QCOMPARE(w.store->Tree().diskCount(), 2);
     const TreeNode *disk = main.currentNode();
-    const std::optional<ScanOptions> remembered = RememberedScanOptions(disk->disk().FileName);
+    const std::optional<ScanOptions> remembered = RememberedScanOptions(*w.store, disk);
     QVERIFY(remembered);
     QCOMPARE(QString::fromStdString(ScanOptionsText(*remembered)), ticked);
 
@@ -105,8 +106,16 @@ void ScanReadingTest::choicesFollowTheListingThroughUpdateAndDelete()
     w.MakeDisk({"a.txt"});
     const std::string old = w.SaveListing(w.disk, "Photos", 0);
     const std::string untouched = w.SaveListing(w.disk, "Other", 0);
-    RememberScanOptions(old, ScanOptions {true, false, true});
+    // Kept the way earlier versions did, in the settings: the first start
+    // moves them into the store beside the listing.
+    SetSettingString("Reading-" + old, "archives tags");
     TfrmMain &main = w.Open();
+    QVERIFY(!HasSetting("Reading-" + old));
+    const auto storeHas = [&](const std::string &file) {
+        const std::vector<std::string> files = ListingStore(w.programDir).Files();
+        return std::find(files.begin(), files.end(), file) != files.end();
+    };
+    QVERIFY(storeHas(old));
     QueuedPrompter p;
 
     // A listing from before the choices were kept says so.
@@ -122,14 +131,15 @@ void ScanReadingTest::choicesFollowTheListingThroughUpdateAndDelete()
     main.popUpdateClick();
     const std::string fresh = w.store->Tree().findByName("Photos")->disk().FileName;
     QVERIFY(fresh != old);
-    QVERIFY(!RememberedScanOptions(old));
-    QCOMPARE(ScanOptionsText(ScanOptionsFor(fresh)), std::string("archives tags"));
+    QVERIFY(!storeHas(old));
+    QCOMPARE(ScanOptionsText(ScanOptionsFor(*w.store, w.store->Tree().findByName("Photos"))),
+             std::string("archives tags"));
 
     p.answers.enqueue(QMessageBox::Yes);
     main.popDeleteClick();
     QVERIFY(!w.store->Tree().findByName("Photos"));
-    QVERIFY(!RememberedScanOptions(fresh));
-    QVERIFY(!RememberedScanOptions(untouched));
+    QVERIFY(!storeHas(fresh));
+    QVERIFY(!RememberedScanOptions(*w.store, w.store->Tree().findByFileName(untouched)));
 }
 
 QTEST_MAIN(ScanReadingTest)

@@ -1,0 +1,111 @@
+// The life of a listing with what the store beside it keeps: add, update,
+// extras asked and changed, and the store tidied by the writer.
+#include "catalog/CatalogStore.h"
+
+#include "service/Settings.h"
+
+#include <set>
+
+namespace rkm {
+
+namespace {
+
+const TreeNode *rootOf(const TreeNode *node)
+{
+    return node ? node->disk().GetRootDisk()->Node : nullptr;
+}
+
+// Where earlier versions kept a listing's reading choices: the user's
+// settings, by file name only.
+std::string oldReadingKey(const std::string &file)
+{
+    return "Reading-" + file;
+}
+
+} // namespace
+
+TreeNode *CatalogStore::AddListing(std::unique_ptr<TreeNode> disk, ListingExtras extras,
+                                   const std::function<void(TreeNode *)> &added)
+{
+    TreeNode *node = AddDisk(std::move(disk));
+    if (added)
+        added(node);
+    // Kept until written: a listing that cannot be written now keeps its
+    // extras for the save that writes it.
+    m_pending[node] = std::move(extras);
+    SaveListing(node);
+    return node;
+}
+
+TreeNode *CatalogStore::ReplaceListing(TreeNode *old, std::unique_ptr<TreeNode> fresh,
+                                       const std::optional<ListingExtras> &extras)
+{
+    const std::string oldFile = old->disk().FileName;
+    TreeNode *node = fresh.get();
+    m_pending[node] = extras ? *extras : ExtrasOf(old);
+    try {
+        // The new file first: should it fail, the old one is still there.
+        SaveListing(node);
+    } catch (...) {
+        m_pending.erase(node);
+        throw;
+    }
+    if (!oldFile.empty() && oldFile != node->disk().FileName) {
+        // A failure to delete leaves a listing of the disk as it was; the
+        // new one is written whole either way.
+        DeleteListingFile(oldFile);
+        m_extras.Remove(oldFile);
+        m_stamps.erase(oldFile);
+    }
+    return ReplaceDisk(old, std::move(fresh));
+}
+
+ListingExtras CatalogStore::ExtrasOf(const TreeNode *disk)
+{
+    const TreeNode *root = rootOf(disk);
+    if (!root)
+        return {};
+    if (const auto pending = m_pending.find(root); pending != m_pending.end())
+        return pending->second;
+    const std::string &file = root->disk().FileName;
+    const auto stamp = m_stamps.find(file);
+    if (file.empty() || stamp == m_stamps.end())
+        return {};
+    return m_extras.Extras(file, stamp->second);
+}
+
+void CatalogStore::SetExtras(TreeNode *disk, ListingExtras extras)
+{
+    const TreeNode *root = rootOf(disk);
+    if (!root)
+        return;
+    m_pending[root] = std::move(extras);
+    disk->disk().SetModified(true);
+}
+
+void CatalogStore::tidyStore(const std::vector<std::string> &files)
+{
+    m_extras.Tidy(files);
+    // Choices remembered the old way go into the store of the first
+    // catalogue opened for writing that holds a listing of that file name,
+    // once; the key goes then.
+    for (int i = 0; i < m_tree.diskCount(); ++i) {
+        TreeNode *disk = m_tree.disk(i);
+        const std::string &file = disk->disk().FileName;
+        const std::string key = oldReadingKey(file);
+        const auto stamp = m_stamps.find(file);
+        if (file.empty() || stamp == m_stamps.end() || !HasSetting(key))
+            continue;
+        ListingExtras extras = m_extras.Extras(file, stamp->second);
+        if (!extras.count(EXTRA_READING))
+            extras[EXTRA_READING] = GetSettingString(key);
+        try {
+            m_extras.Prepare(file, stamp->second, stamp->second, extras);
+            RemoveSetting(key);
+        } catch (const std::exception &) {
+            // Kept where it is, and tried again at the next start.
+        }
+    }
+}
+
+} // namespace rkm

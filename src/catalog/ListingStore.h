@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+
+namespace rkm {
+
+// What tells one state of a listing file from another without reading it
+// whole: its size and a 64-bit hash of its first and last 4 KiB. It travels
+// with the file when the file is copied, which an inode or a date does not.
+struct ListingStamp {
+    uint64_t size = 0;
+    uint64_t hash = 0;
+    bool operator==(const ListingStamp &) const = default;
+};
+// The stamp of a listing held whole.
+ListingStamp StampOf(std::string_view bytes);
+// The stamp of a listing written piece by piece.
+class StampBuilder final {
+public:
+    void add(std::string_view piece);
+    ListingStamp stamp() const;
+
+private:
+    uint64_t m_size = 0;
+    std::string m_head, m_tail;
+};
+
+// What Rackmere keeps about a listing that the listing file cannot hold, by
+// key: the reading choices now ("reading"). An absent key is a value never
+// given.
+using ListingExtras = std::map<std::string, std::string>;
+inline constexpr char EXTRA_READING[] = "reading";
+
+// The store beside the listings of a catalogue folder: one SQLite file,
+// "Rackmere.db", with a row per listing file and what is kept about it (the
+// tables are in docs/STORE.md). A row holds the stamp of its listing file
+// (and, while a save is under way, the stamp of the file about to take its
+// place); its extras count only for a file that has one of them, so a
+// listing file copied or written in behind the store's back never takes
+// another listing's extras. Only the holder of the writer lock writes; a
+// program that reads opens it read-only, and a folder without the file has
+// no extras. The rollback journal, not a write-ahead log, so that the folder
+// may sit on a network share.
+class ListingStore final {
+public:
+    static constexpr char FILE_NAME[] = "Rackmere.db";
+
+    explicit ListingStore(std::string programDir);
+    ~ListingStore();
+    ListingStore(const ListingStore &) = delete;
+    ListingStore &operator=(const ListingStore &) = delete;
+
+    // The extras of listing file `file` in the state `stamp`; empty when the
+    // store has none for it (or cannot be read: the listing still loads).
+    ListingExtras Extras(const std::string &file, const ListingStamp &stamp);
+
+    // A new listing file `file` (whose name was just claimed) with `extras`:
+    // any row left under that name goes. Throws RackmereError.
+    void Put(const std::string &file, const ListingStamp &stamp, const ListingExtras &extras);
+    // A listing file about to be written again under its name: the file in
+    // the state `now` keeps its extras (replaced by `extras` when given), and
+    // so does the file in the state `next` that is about to take its place,
+    // so a save cut short at any moment leaves the listing its extras. When
+    // the store holds nothing for the file and no extras are given, nothing
+    // is written. Throws RackmereError.
+    void Prepare(const std::string &file, const std::optional<ListingStamp> &now, const ListingStamp &next,
+                 const std::optional<ListingExtras> &extras);
+    // The listing file `file` is gone; its extras go too. A failure is let
+    // pass: a row whose file is gone is never read, and the next Tidy drops it.
+    void Remove(const std::string &file) noexcept;
+    // Drops the rows of listing files not among `present`. Best effort.
+    void Tidy(const std::vector<std::string> &present) noexcept;
+
+    // The listing files the store keeps rows for, in name order.
+    std::vector<std::string> Files();
+
+    // Whether the store file is there at all (a catalogue never written by
+    // this program, or copied without it, has none).
+    bool Exists() const;
+    // Why the last read could not be made (empty when it could).
+    const std::string &readProblem() const { return m_readProblem; }
+
+    std::string Path() const;
+
+private:
+    // Opens the store for reading (false when there is none) or for writing
+    // (made when missing). A file that is not a store is put aside under
+    // another name when written, so that the listings can still be saved.
+    bool open(bool write);
+    void writeExtras(int64_t id, const ListingExtras &extras);
+
+    std::string m_dir;
+    sqlite3 *m_db = nullptr;
+    bool m_writable = false;
+    std::string m_readProblem;
+};
+
+} // namespace rkm

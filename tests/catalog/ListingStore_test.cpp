@@ -1,0 +1,272 @@
+// The store beside the listings: what it keeps travels with its listing, a
+// listing never takes another's, and a kill at any moment leaves each
+// listing its own extras or its previous ones.
+#include "catalog/CatalogStore.h"
+#include "catalog/ListingStore.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <thread>
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace rkm;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::unique_ptr<CatalogStore> Open(const std::string &dir)
+{
+    auto store = std::make_unique<CatalogStore>(dir);
+    store->serialSource = [](const TDisk &) { return 0u; };
+    store->writer = true;
+    EXPECT_TRUE(store->LoadCatalog().empty());
+    return store;
+}
+
+std::string Tag(CatalogStore &store, const std::string &name)
+{
+    const TreeNode *disk = store.Tree().findByName(name);
+    if (!disk)
+        return "(no listing)";
+    const ListingExtras extras = store.ExtrasOf(disk);
+    const auto tag = extras.find("tag");
+    return tag == extras.end() ? std::string() : tag->second;
+}
+
+std::vector<std::string> Listings(const std::string &dir)
+{
+    std::vector<std::string> names;
+    for (const auto &e : fs::directory_iterator(dir))
+        if (e.path().extension() == ".rkm")
+            names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(ListingStore, ExtrasTravelWithTheListing)
+{
+    test::TempDir tmp;
+    const std::string dir = tmp.file("one/"), copy = tmp.file("copy/"), alone = tmp.file("alone/");
+    test::MakeDirs(dir);
+    auto store = Open(dir);
+    TreeNode *box = store->AddListing(test::MakeDisk("Box", 3), {{EXTRA_READING, "archives"}, {"tag", "box"}});
+    store->AddListing(test::MakeDisk("Other", 1), {{"tag", "other"}});
+    const std::string first = box->disk().FileName;
+
+    // Each step changes the catalogue, then a program started afresh reads it.
+    struct Step {
+        const char *what;
+        std::function<void()> change;
+        const char *boxTag; // nullptr: Box is gone
+    };
+    const Step steps[] = {
+        {"rename",
+         [&] {
+             store->RenameDisk(box, "Crate");
+             store->SaveListing(box, box->disk().FileName);
+         },
+         "box"},
+        {"annotate",
+         [&] {
+             box->disk().Comment = "edited";
+             store->SaveListing(box, box->disk().FileName);
+         },
+         "box"},
+        {"update",
+         [&] {
+             auto fresh = test::MakeDisk("Crate", 4);
+             box = store->ReplaceListing(box, std::move(fresh));
+         },
+         "box"},
+        {"new extras",
+         [&] {
+             store->SetExtras(box, {{"tag", "crate"}});
+             store->SaveListing(box, box->disk().FileName);
+         },
+         "crate"},
+        {"delete", [&] { ASSERT_TRUE(store->DeleteListing(box)); }, nullptr},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        auto again = Open(dir);
+        EXPECT_EQ(Tag(*again, "Other"), "other");
+        if (step.boxTag) {
+            EXPECT_EQ(Tag(*again, "Crate"), step.boxTag);
+            // The store keeps rows for the listing files there are, no more.
+            EXPECT_EQ(ListingStore(dir).Files(), Listings(dir));
+        } else {
+            EXPECT_EQ(Tag(*again, "Crate"), "(no listing)");
+        }
+        if (std::string(step.what) == "update") {
+            EXPECT_NE(box->disk().FileName, first);
+        }
+        if (std::string(step.what) == "new extras") {
+            // A folder copied whole keeps them; a listing file copied alone
+            // loads without them.
+            fs::copy(dir, copy);
+            test::MakeDirs(alone);
+            fs::copy(dir + box->disk().FileName, alone + box->disk().FileName);
+            EXPECT_EQ(Tag(*Open(copy), "Crate"), "crate");
+            EXPECT_EQ(Tag(*Open(alone), "Crate"), "");
+        }
+    }
+    EXPECT_EQ(ListingStore(dir).Files(), Listings(dir));
+}
+
+TEST(ListingStore, ListingsOfOneFileNameInTwoCataloguesKeepTheirOwn)
+{
+    test::TempDir tmp;
+    const std::string a = tmp.file("a/"), b = tmp.file("b/");
+    test::MakeDirs(a);
+    test::MakeDirs(b);
+    std::string names[2];
+    int i = 0;
+    for (const std::string &dir : {a, b}) {
+        auto store = Open(dir);
+        store->Seed(7); // the same file name drawn in both
+        names[i++] = store->AddListing(test::MakeDisk("Disk", 2), {{"tag", dir}})->disk().FileName;
+    }
+    ASSERT_EQ(names[0], names[1]);
+    EXPECT_EQ(Tag(*Open(a), "Disk"), a);
+    EXPECT_EQ(Tag(*Open(b), "Disk"), b);
+
+    // A listing of that name written over the file behind the store's back
+    // (copied in from the other catalogue) never takes the extras that were
+    // kept for the file before.
+    const std::string other = tmp.file("other.rkm");
+    test::WriteDisk(tmp.path(), "other.rkm", *test::MakeDisk("Disk", 5));
+    fs::copy_file(other, a + names[0], fs::copy_options::overwrite_existing);
+    EXPECT_EQ(Tag(*Open(a), "Disk"), "");
+}
+
+TEST(ListingStore, AStoreThatCannotBeReadCostsOnlyTheExtras)
+{
+    struct Case {
+        const char *what;
+        std::function<void(const std::string &path)> make;
+    };
+    const Case cases[] = {
+        {"garbage", [](const std::string &p) { test::WriteBytes(p, std::string(5000, 'x')); }},
+        {"a folder", [](const std::string &p) { test::MakeDirs(p); }},
+        {"a FIFO", [](const std::string &p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDir tmp;
+        const std::string dir = tmp.path();
+        test::WriteDisk(dir, "1.rkm", *test::MakeDisk("Disk", 2));
+        c.make(dir + ListingStore::FILE_NAME);
+        // Read: the listing loads without extras.
+        CatalogStore reader(dir);
+        EXPECT_TRUE(reader.LoadCatalog().empty());
+        EXPECT_TRUE(reader.ExtrasOf(reader.Tree().disk(0)).empty());
+        // Written: the bad store is put aside and a new one takes the extras.
+        auto store = Open(dir);
+        TreeNode *disk = store->Tree().disk(0);
+        store->SetExtras(disk, {{"tag", "kept"}});
+        ASSERT_NO_THROW(store->SaveListing(disk, disk->disk().FileName));
+        EXPECT_EQ(Tag(*Open(dir), "Disk"), "kept");
+    }
+}
+
+// A writer saves, adds and updates listings with extras while it is killed
+// at a random moment, again and again. After each kill every listing has its
+// own extras, of its present state or of the one before, or none (a listing
+// added or updated whose extras were not written yet); never another's.
+TEST(ListingStore, KilledWritersLeaveEachListingItsOwnExtras)
+{
+    const char *given = std::getenv("RACKMERE_TEST_SEED");
+    const unsigned seed = given ? static_cast<unsigned>(std::strtoul(given, nullptr, 10)) : std::random_device{}();
+    std::printf("seed %u (RACKMERE_TEST_SEED reproduces it)\n", seed);
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 rng(seed);
+    test::TempDir tmp;
+    const std::string dir = tmp.path();
+    {
+        auto store = Open(dir);
+        for (const char *name : {"A", "B"}) {
+            auto disk = test::MakeDisk(name, 20);
+            disk->disk().Comment = "0";
+            store->AddListing(std::move(disk), {{"tag", std::string(name) + ":0"}});
+        }
+    }
+    for (int round = 0; round < 25; ++round) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            auto store = std::make_unique<CatalogStore>(dir);
+            store->serialSource = [](const TDisk &) { return 0u; };
+            store->writer = true;
+            store->LoadCatalog();
+            for (int i = 1;; ++i) {
+                for (const char *name : {"A", "B"}) {
+                    TreeNode *disk = store->Tree().findByName(name);
+                    if (!disk)
+                        ::_exit(3);
+                    const int next = std::atoi(disk->disk().Comment.c_str()) + 1;
+                    const std::string tag = std::string(name) + ":" + std::to_string(next);
+                    if (i % 2) {
+                        disk->disk().Comment = std::to_string(next);
+                        store->SetExtras(disk, {{"tag", tag}});
+                        store->SaveListing(disk, disk->disk().FileName);
+                    } else {
+                        auto fresh = test::MakeDisk(name, 20 + i % 7);
+                        fresh->disk().Comment = std::to_string(next);
+                        store->ReplaceListing(disk, std::move(fresh), ListingExtras{{"tag", tag}});
+                    }
+                }
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(500, 40000)(rng)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "round " << round << ": the writer ended by itself";
+
+        CatalogStore store(dir);
+        ASSERT_TRUE(store.LoadCatalog().empty());
+        for (int d = 0; d < store.Tree().diskCount(); ++d) {
+            const TreeNode *disk = store.Tree().disk(d);
+            const int state = std::atoi(disk->disk().Comment.c_str());
+            const ListingExtras extras = store.ExtrasOf(disk);
+            if (extras.empty())
+                continue;
+            const std::string own = disk->text() + ":";
+            const std::string tag = extras.at("tag");
+            ASSERT_EQ(tag.rfind(own, 0), 0u) << "round " << round << ": " << tag << " on " << disk->text();
+            const int kept = std::atoi(tag.c_str() + own.size());
+            EXPECT_TRUE(kept == state || kept == state + 1)
+                << "round " << round << ": listing state " << state << " has extras " << tag;
+        }
+        // The next writer clears what the killed one left half done: a
+        // listing updated twice is read as two, as before this store.
+        auto writer = std::make_unique<CatalogStore>(dir);
+        writer->writer = true;
+        writer->LoadCatalog();
+        writer->RemoveLeftoverTemporaryFiles();
+        for (const char *name : {"A", "B"}) {
+            // Keep one listing of each name, the newest, for the next round.
+            std::vector<TreeNode *> same;
+            for (int d = 0; d < writer->Tree().diskCount(); ++d)
+                if (writer->Tree().disk(d)->text() == name)
+                    same.push_back(writer->Tree().disk(d));
+            ASSERT_FALSE(same.empty()) << name;
+            std::sort(same.begin(), same.end(), [](const TreeNode *x, const TreeNode *y) {
+                return std::atoi(x->disk().Comment.c_str()) > std::atoi(y->disk().Comment.c_str());
+            });
+            for (std::size_t k = 1; k < same.size(); ++k)
+                writer->DeleteListing(same[k]);
+        }
+    }
+}
+
+} // namespace
