@@ -1,12 +1,14 @@
 #include "catalog/AtomicFile.h"
 
 #include "catalog/Errors.h"
+#include "platform/UniqueFd.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <random>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,11 +44,11 @@ public:
     {
         for (int attempt = 0; attempt < 100; ++attempt) {
             m_path = folder + temporaryName();
-            m_fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
-            if (m_fd >= 0 || errno != EEXIST)
+            m_fd.reset(::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode));
+            if (m_fd || errno != EEXIST)
                 break;
         }
-        if (m_fd < 0) {
+        if (!m_fd) {
             const int error = errno;
             m_path.clear();
             throw RackmereError("Cannot create " + m_shown + ": " + reasonOf(error));
@@ -54,8 +56,7 @@ public:
     }
     ~TempFile()
     {
-        if (m_fd >= 0)
-            ::close(m_fd);
+        m_fd.reset();
         if (!m_path.empty())
             ::unlink(m_path.c_str());
     }
@@ -71,7 +72,7 @@ public:
         const char *p = bytes.data();
         std::size_t left = bytes.size();
         while (left > 0) {
-            const ssize_t n = ::write(m_fd, p, left);
+            const ssize_t n = ::write(m_fd.get(), p, left);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
@@ -83,12 +84,10 @@ public:
     // Flushes what was written to the disk and closes the file.
     void finish()
     {
-        if (::fsync(m_fd) != 0)
+        if (::fsync(m_fd.get()) != 0)
             fail(errno);
-        const int fd = m_fd;
-        m_fd = -1;
-        if (::close(fd) != 0)
-            fail(errno);
+        if (const int error = m_fd.close())
+            fail(error);
     }
     void write(const ByteSource &source)
     {
@@ -102,7 +101,7 @@ private:
     [[noreturn]] void fail(int error) { throw RackmereError("Cannot write " + m_shown + ": " + reasonOf(error)); }
     std::string m_shown;
     std::string m_path;
-    int m_fd = -1;
+    platform::UniqueFd m_fd;
 };
 
 // A new file gets the mode any new file gets here (umask applied by open).
@@ -111,11 +110,9 @@ constexpr mode_t NEW_FILE_MODE = 0666;
 // The folder's entries are on the disk too, so a rename survives a power cut.
 void syncFolder(const std::string &folder)
 {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    const platform::UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd)
+        ::fsync(fd.get());
 }
 
 enum class Claim { Taken, Claimed, Failed };
@@ -143,12 +140,10 @@ Claim claimName(const std::string &temp, const std::string &target, int &error)
         return Claim::Failed;
     // Nor hard links (FAT): the name is taken by an empty file made only if
     // there is none, then the written file replaces it.
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    if (!platform::UniqueFd(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600))) {
         error = errno;
         return error == EEXIST ? Claim::Taken : Claim::Failed;
     }
-    ::close(fd);
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         error = errno;
         ::unlink(target.c_str());
@@ -223,36 +218,29 @@ InputFile::InputFile(const std::string &path)
         m_reason = S_ISDIR(st.st_mode) ? reasonOf(EISDIR) : std::string("not a regular file");
         return;
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
+    platform::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd) {
         m_reason = reasonOf(errno);
         return;
     }
     // The name may have been given to something else in between.
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
         m_reason = "not a regular file";
-        ::close(fd);
         return;
     }
-    m_fd = fd;
+    m_fd = std::move(fd);
     m_size = static_cast<std::uint64_t>(st.st_size);
-}
-
-InputFile::~InputFile()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
 }
 
 bool InputFile::read(std::size_t count, std::string &out)
 {
-    if (m_fd < 0)
+    if (!m_fd)
         return false;
     const std::size_t start = out.size();
     out.resize(start + count);
     std::size_t got = 0;
     while (got < count) {
-        const ssize_t n = ::read(m_fd, out.data() + start + got, count - got);
+        const ssize_t n = ::read(m_fd.get(), out.data() + start + got, count - got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/UniqueFd.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -47,11 +49,8 @@ inline constexpr char TEMPORARY_PREFIX[] = ".rackmere-tmp-";
 class InputFile final {
 public:
     explicit InputFile(const std::string &path);
-    ~InputFile();
-    InputFile(const InputFile &) = delete;
-    InputFile &operator=(const InputFile &) = delete;
 
-    bool ok() const { return m_fd >= 0; }
+    bool ok() const { return m_fd.valid(); }
     // Why it could not be opened or read: "not a regular file", or the
     // system's reason.
     const std::string &reason() const { return m_reason; }
@@ -61,7 +60,7 @@ public:
     bool read(std::size_t count, std::string &out);
 
 private:
-    int m_fd = -1;
+    platform::UniqueFd m_fd;
     std::uint64_t m_size = 0;
     std::string m_reason;
 };

@@ -3,6 +3,7 @@
 // that ntfs-3g and the kernel's ntfs3 driver offer as an extended attribute.
 
 #include "platform/FileAttributes.h"
+#include "platform/UniqueFd.h"
 
 #include <atomic>
 #include <cstdint>
@@ -63,9 +64,10 @@ bool AttributeReader::hiddenOrSystem(DosAttributes kind, int folderFd, const cha
 {
     if (kind == DosAttributes::None)
         return false;
-    const int fd = ::openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
+    const UniqueFd file(::openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file)
         return false;
+    const int fd = file.get();
     uint32_t attributes = 0;
     if (kind == DosAttributes::Fat) {
         if (::ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &attributes) != 0)
@@ -78,7 +80,6 @@ bool AttributeReader::hiddenOrSystem(DosAttributes kind, int folderFd, const cha
         else if (::fgetxattr(fd, kDosAttrib, &byte, 1) == 1)
             attributes = byte;
     }
-    ::close(fd);
     return (attributes & (kHidden | kSystem)) != 0;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/DeviceKind.h"
 #include "platform/DriveType.h"
+#include "platform/MountTable.h"
+#include "platform/VolumeIdentity.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,35 +12,6 @@
 #include <vector>
 
 namespace rkm::platform {
-
-// One line of the mount table.
-struct Mount {
-    std::string mountPoint; // absolute, with escapes such as \040 decoded
-    std::string fsType;     // "ext4", "vfat", "iso9660", "nfs4", "tmpfs", ...
-    std::string source;     // "/dev/sdb1", "server:/export", "tmpfs", ...
-    unsigned major = 0;     // device numbers of the mounted file system
-    unsigned minor = 0;
-};
-
-// How a volume answers requests, which decides how many of them a walk keeps
-// waiting at once.
-enum class VolumeKind {
-    Unknown,    // nothing known (an overlay, a path outside any mount)
-    Network,    // a network or user-space (FUSE) file system: every call waits
-    SolidState, // a local block device that does not seek (rotational 0),
-                // or a virtual machine's disk
-    Rotating,   // a hard disk, or anything built on one (rotational 1)
-    Optical,    // a CD, DVD or Blu-ray drive, or its file system
-    Memory,     // tmpfs, ramfs
-};
-
-// A mounted volume as the drive list offers it.
-struct Volume {
-    std::string mountPoint;
-    std::string label; // empty when it has none
-    std::string fsType;
-    uint64_t bytes = 0; // the volume's size, 0 when unknown
-};
 
 // The system as the program sees it: the mount table, /sys and /dev/disk.
 // Everything is read below `root` ("" for the real system), so tests can point
@@ -90,17 +64,5 @@ const SystemView &System();
 // system). Called once at start, before any thread runs (rackmere-cli
 // honours RACKMERE_SYSROOT).
 void SetSystemRoot(const std::string &root);
-
-// The volume serial number Windows gives a data CD, read from a device or an
-// image file: the volume descriptor it uses (the Joliet supplementary one
-// when there is one, else the primary one, from sector 16 on), its 2,048
-// bytes added up position by position in groups of four (bytes 0, 4, 8, ...;
-// 1, 5, 9, ...), each sum modulo 256, the four sums read as a little-endian
-// number. Nothing when there is no ISO 9660 volume descriptor.
-std::optional<uint32_t> DiscSerial(const std::string &deviceOrImage);
-
-// A file system UUID as a 32-bit volume serial number: FAT "XXXX-XXXX" is that
-// number, NTFS "0123456789ABCDEF" its low 32 bits, any other UUID a stable fold.
-uint32_t SerialFromUuid(std::string_view uuid);
 
 } // namespace rkm::platform

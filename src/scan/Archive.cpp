@@ -186,27 +186,26 @@ std::optional<ArchiveContents> ReadArchive(int fd, const ArchiveLimits &limits, 
     return contents;
 }
 
-int OpenIfArchive(int dirFd, const char *name)
+platform::UniqueFd OpenIfArchive(int dirFd, const char *name)
 {
-    const int fd = ::openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
-        return -1;
+    platform::UniqueFd fd(::openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!fd)
+        return fd;
     struct stat st {};
     bool archive = false;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    if (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode)) {
         char head[4096];
-        const ssize_t n = ::pread(fd, head, sizeof head, 0);
+        const ssize_t n = ::pread(fd.get(), head, sizeof head, 0);
         archive = n > 0 && LooksLikeArchive(std::string_view(head, static_cast<std::size_t>(n)));
         if (!archive && n > 0 && MayBeIsoImage(static_cast<uint64_t>(st.st_size))) {
             char descriptor[8];
-            const ssize_t m = ::pread(fd, descriptor, sizeof descriptor, static_cast<off_t>(ISO_DESCRIPTOR_OFFSET));
+            const ssize_t m = ::pread(fd.get(), descriptor, sizeof descriptor,
+                                      static_cast<off_t>(ISO_DESCRIPTOR_OFFSET));
             archive = m > 0 && IsIsoDescriptor(std::string_view(descriptor, static_cast<std::size_t>(m)));
         }
     }
-    if (!archive) {
-        ::close(fd);
-        return -1;
-    }
+    if (!archive)
+        fd.reset();
     return fd;
 }
 

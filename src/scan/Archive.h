@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/Disks.h"
+#include "platform/UniqueFd.h"
 
 #include <chrono>
 #include <cstdint>
@@ -61,9 +62,9 @@ std::optional<ArchiveContents> ReadArchive(int fd, const ArchiveLimits &limits =
                                            const std::function<bool()> &stop = {});
 
 // Opens the regular file `name` in the folder `dirFd` (no symbolic link is
-// followed) when its first bytes look like an archive; the open file, which
-// the caller closes, else -1.
-int OpenIfArchive(int dirFd, const char *name);
+// followed) when its first bytes look like an archive: the open file, else
+// nothing.
+platform::UniqueFd OpenIfArchive(int dirFd, const char *name);
 
 // Puts the folders and files of an archive into `node` (an empty folder
 // node): the folders its paths name are made, each folder's sub-folders and

@@ -2,6 +2,7 @@
 
 #include "catalog/ListingFile.h"
 #include "platform/Text.h"
+#include "platform/UniqueFd.h"
 #include "scan/Scanner.h"
 
 #include <cerrno>
@@ -291,9 +292,10 @@ std::string VideoDescription(const VideoTags &tags)
 std::optional<std::string> ReadSmallFile(int folderFd, std::string_view name, std::size_t limit)
 {
     const std::string n(name);
-    const int fd = ::openat(folderFd, n.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
+    const platform::UniqueFd file(::openat(folderFd, n.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file)
         return std::nullopt;
+    const int fd = file.get();
     struct stat st {};
     std::optional<std::string> bytes;
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) <= limit) {
@@ -310,7 +312,6 @@ std::optional<std::string> ReadSmallFile(int folderFd, std::string_view name, st
         data.resize(got); // a file that shrank meanwhile gives what is left
         bytes = std::move(data);
     }
-    ::close(fd);
     return bytes;
 }
 
@@ -334,9 +335,10 @@ void DescribeFolder(int rootFd, const std::string &path, bool mayHideFiles, Tree
     const bool hiddenMayBeThere = options.descriptions && mayHideFiles;
     if (descriptIon.empty() && fileIdDiz.empty() && !media && !hiddenMayBeThere)
         return;
-    const int fd = path.empty() ? ::dup(rootFd) : OpenFolderBeneath(rootFd, path);
-    if (fd < 0)
+    const platform::UniqueFd folderFd(path.empty() ? ::dup(rootFd) : OpenFolderBeneath(rootFd, path));
+    if (!folderFd)
         return;
+    const int fd = folderFd.get();
 
     if (options.descriptions) {
         // A hidden description file is not listed; DOS wrote the names in
@@ -383,7 +385,6 @@ void DescribeFolder(int rootFd, const std::string &path, bool mayHideFiles, Tree
                 files.setText(i, FT_DESCRIPTION, description);
         }
     }
-    ::close(fd);
 }
 
 } // namespace rkm

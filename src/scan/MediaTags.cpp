@@ -4,6 +4,8 @@
 
 #include "scan/Describe.h"
 
+#include "platform/UniqueFd.h"
+
 #include <QString>
 
 #include <exiv2/exiv2.hpp>
@@ -45,31 +47,22 @@ public:
     OpenMedia(int folderFd, const std::string &name)
     {
         constexpr int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-        m_fd = ::openat(folderFd, name.c_str(), flags | O_NOATIME);
-        if (m_fd < 0 && errno == EPERM)
-            m_fd = ::openat(folderFd, name.c_str(), flags);
+        m_fd.reset(::openat(folderFd, name.c_str(), flags | O_NOATIME));
+        if (!m_fd && errno == EPERM)
+            m_fd.reset(::openat(folderFd, name.c_str(), flags));
         struct stat st {};
-        if (m_fd >= 0 && (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode))) {
-            ::close(m_fd);
-            m_fd = -1;
-        }
-        m_size = m_fd >= 0 ? st.st_size : 0;
+        if (m_fd && (::fstat(m_fd.get(), &st) != 0 || !S_ISREG(st.st_mode)))
+            m_fd.reset();
+        m_size = m_fd ? st.st_size : 0;
     }
-    ~OpenMedia()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    OpenMedia(const OpenMedia &) = delete;
-    OpenMedia &operator=(const OpenMedia &) = delete;
 
-    int fd() const { return m_fd; }
+    int fd() const { return m_fd.get(); }
     int64_t size() const { return m_size; }
     // A path that opens this very file again.
-    std::string path() const { return "/proc/self/fd/" + std::to_string(m_fd); }
+    std::string path() const { return "/proc/self/fd/" + std::to_string(m_fd.get()); }
 
 private:
-    int m_fd = -1;
+    platform::UniqueFd m_fd;
     int64_t m_size = 0;
 };
 

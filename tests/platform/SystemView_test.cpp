@@ -44,75 +44,40 @@ constexpr const char *kMountInfo =
     "this line is garbage\n"
     "45 1 8:49 / /mnt/odd\\011tab\\134back rw - ext4 /dev/sdd1 rw\n";
 
-// Makes `link` (below root) a symbolic link to `target`.
-void Link(const std::string &root, const std::string &link, const std::string &target)
-{
-    const fs::path p = fs::path(root + link);
-    fs::create_directories(p.parent_path());
-    fs::create_symlink(target, p);
-}
-
-void File(const std::string &root, const std::string &name, const std::string &text)
-{
-    const fs::path p = fs::path(root + name);
-    fs::create_directories(p.parent_path());
-    rkm::test::WriteBytes(p.string(), text);
-}
-
 const std::string kUsbHost = "/sys/devices/pci0000:00/0000:00:14.0/usb1/1-1/1-1:1.0/host6/target6:0:0/6:0:0:0/block";
 const std::string kUsbHost2 = "/sys/devices/pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host7/target7:0:0/7:0:0:0/block";
 const std::string kAta = "/sys/devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block";
 const std::string kAta3 = "/sys/devices/pci0000:00/0000:00:17.0/ata3/host2/target2:0:0/2:0:0:0/block";
 const std::string kCd = "/sys/devices/pci0000:00/0000:00:17.0/ata2/host1/target1:0:0/1:0:0:0/block";
 
-// A block device `disk` in sysfs at `host`, with optional partitions.
-void Disk(const std::string &root, const std::string &host, const std::string &disk, const std::string &dev,
-          const std::string &removable, const std::vector<std::pair<std::string, std::string>> &parts)
-{
-    const std::string dir = host + "/" + disk;
-    File(root, dir + "/dev", dev + "\n");
-    File(root, dir + "/removable", removable + "\n");
-    Link(root, "/sys/block/" + disk, "../.." + dir);
-    Link(root, "/sys/class/block/" + disk, "../../.." + dir);
-    Link(root, "/sys/dev/block/" + dev, "../../.." + dir);
-    for (const auto &[name, partDev] : parts) {
-        File(root, dir + "/" + name + "/dev", partDev + "\n");
-        File(root, dir + "/" + name + "/partition", "1\n");
-        Link(root, "/sys/class/block/" + name, "../../.." + dir + "/" + name);
-        Link(root, "/sys/dev/block/" + partDev, "../../.." + dir + "/" + name);
-    }
-}
-
 class PlatformSystemView : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = tmp.path() + "sys-root";
-        File(root, "/proc/self/mountinfo", kMountInfo);
-        for (const char *d : {"/home/user/docs", "/media/usb/photos", "/media/usb2", "/media/usb/inner/x",
-                              "/media/win", "/media/ntfs", "/media/cdrom", "/mnt/nfs", "/mnt/smb", "/mnt/ram",
-                              "/mnt/ssh", "/media/My Disk", "/srv", "/mnt/udf", "/mnt/share", "/opt",
-                              "/mnt/odd\ttab\\back"})
-            fs::create_directories(root + d);
+        sys.mountInfo(kMountInfo);
+        sys.folders({"/home/user/docs", "/media/usb/photos", "/media/usb2", "/media/usb/inner/x", "/media/win",
+                     "/media/ntfs", "/media/cdrom", "/mnt/nfs", "/mnt/smb", "/mnt/ram", "/mnt/ssh", "/media/My Disk",
+                     "/srv", "/mnt/udf", "/mnt/share", "/opt", "/mnt/odd\ttab\\back"});
 
-        Disk(root, kAta, "sda", "8:0", "0", {{"sda2", "8:2"}, {"sda3", "8:3"}});
-        Disk(root, kUsbHost, "sdb", "8:16", "1", {{"sdb1", "8:17"}, {"sdb2", "8:18"}});
-        Disk(root, kAta3, "sdc", "8:32", "0", {{"sdc1", "8:33"}});
-        Disk(root, kUsbHost2, "sdd", "8:48", "0", {{"sdd1", "8:49"}}); // USB hard disk, not removable
-        Disk(root, kCd, "sr0", "11:0", "1", {});
+        sys.disk(kAta, "sda", "8:0", "0", {{"sda2", "8:2"}, {"sda3", "8:3"}});
+        sys.disk(kUsbHost, "sdb", "8:16", "1", {{"sdb1", "8:17"}, {"sdb2", "8:18"}});
+        sys.disk(kAta3, "sdc", "8:32", "0", {{"sdc1", "8:33"}});
+        sys.disk(kUsbHost2, "sdd", "8:48", "0", {{"sdd1", "8:49"}}); // USB hard disk, not removable
+        sys.disk(kCd, "sr0", "11:0", "1", {});
 
-        Link(root, "/dev/disk/by-uuid/1A2B-3C4D", "../../sdb1");
-        Link(root, "/dev/disk/by-uuid/0123456789ABCDEF", "../../sdc1");
-        Link(root, "/dev/disk/by-uuid/0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0", "../../sda2");
-        Link(root, "/dev/disk/by-uuid/01234567-89ab-cdef-0123-456789abcdef", "../../sda3");
-        Link(root, "/dev/disk/by-uuid/5E6F-7A8B", "../../sdd1");
-        Link(root, "/dev/disk/by-label/USB\\x20STICK", "../../sdb1");
-        Link(root, "/dev/disk/by-label/Data", "../../sda2");
-        Link(root, "/dev/disk/by-label/Windows", "../../sdc1");
+        sys.link("/dev/disk/by-uuid/1A2B-3C4D", "../../sdb1");
+        sys.link("/dev/disk/by-uuid/0123456789ABCDEF", "../../sdc1");
+        sys.link("/dev/disk/by-uuid/0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0", "../../sda2");
+        sys.link("/dev/disk/by-uuid/01234567-89ab-cdef-0123-456789abcdef", "../../sda3");
+        sys.link("/dev/disk/by-uuid/5E6F-7A8B", "../../sdd1");
+        sys.link("/dev/disk/by-label/USB\\x20STICK", "../../sdb1");
+        sys.link("/dev/disk/by-label/Data", "../../sda2");
+        sys.link("/dev/disk/by-label/Windows", "../../sdc1");
     }
 
     rkm::test::TempDir tmp;
-    std::string root;
+    rkm::test::FakeSystemRoot sys{tmp.path() + "sys-root"};
+    std::string root = sys.root();
 };
 
 TEST_F(PlatformSystemView, ParsesTheMountTable)
@@ -263,9 +228,9 @@ TEST_F(PlatformSystemView, VolumeSerials)
 TEST_F(PlatformSystemView, VolumeSerialByMajorMinorWhenNamesDiffer)
 {
     // The link names the device "dm-7"; the mount's source is a mapper name.
-    File(root, "/sys/class/block/dm-7/dev", "254:7\n");
-    Link(root, "/dev/disk/by-uuid/CAFE-F00D", "../../dm-7");
-    File(root, "/proc/self/mountinfo", "1 0 254:7 / /crypt rw - ext4 /dev/mapper/secret rw\n");
+    sys.file("/sys/class/block/dm-7/dev", "254:7\n");
+    sys.link("/dev/disk/by-uuid/CAFE-F00D", "../../dm-7");
+    sys.mountInfo("1 0 254:7 / /crypt rw - ext4 /dev/mapper/secret rw\n");
     fs::create_directories(root + "/crypt");
     const SystemView view(root);
     EXPECT_EQ(view.volumeSerial("/crypt"), 0xCAFEF00Du);
@@ -313,36 +278,33 @@ TEST_F(PlatformSystemView, DrivesLeaveOutPseudoFileSystems)
 TEST_F(PlatformSystemView, VolumeKinds)
 {
     using rkm::platform::VolumeKind;
-    File(root, "/proc/self/mountinfo",
-         std::string(kMountInfo) +
-             "50 1 253:0 / /mnt/crypt rw - ext4 /dev/mapper/crypt rw\n"
-             "51 1 253:1 / /mnt/lvm rw - xfs /dev/mapper/vg-lv rw\n"
-             "52 1 259:1 / /mnt/nvme rw - ext4 /dev/nvme0n1p1 rw\n"
-             "53 1 9:0 / /mnt/raid rw - ext4 /dev/md0 rw\n"
-             "54 1 7:0 / /mnt/image ro - squashfs /dev/loop0 ro\n"
-             "55 1 0:60 / /mnt/rclone rw - fuse.rclone remote: rw\n"
-             "56 1 0:61 / /mnt/plainfuse rw - fuse host:/x rw\n"
-             "57 1 0:62 / /mnt/dav rw - davfs http://host/ rw\n"
-             "58 1 0:63 / /mnt/gluster rw - fuse.glusterfs host:/vol rw\n"
-             "59 1 11:0 / /mnt/dvdram rw - ext2 /dev/sr0 rw\n"
-             "60 1 254:1 / /mnt/vm rw - ext4 /dev/vda1 rw\n");
+    sys.mountInfo(std::string(kMountInfo) + "50 1 253:0 / /mnt/crypt rw - ext4 /dev/mapper/crypt rw\n"
+                                            "51 1 253:1 / /mnt/lvm rw - xfs /dev/mapper/vg-lv rw\n"
+                                            "52 1 259:1 / /mnt/nvme rw - ext4 /dev/nvme0n1p1 rw\n"
+                                            "53 1 9:0 / /mnt/raid rw - ext4 /dev/md0 rw\n"
+                                            "54 1 7:0 / /mnt/image ro - squashfs /dev/loop0 ro\n"
+                                            "55 1 0:60 / /mnt/rclone rw - fuse.rclone remote: rw\n"
+                                            "56 1 0:61 / /mnt/plainfuse rw - fuse host:/x rw\n"
+                                            "57 1 0:62 / /mnt/dav rw - davfs http://host/ rw\n"
+                                            "58 1 0:63 / /mnt/gluster rw - fuse.glusterfs host:/vol rw\n"
+                                            "59 1 11:0 / /mnt/dvdram rw - ext2 /dev/sr0 rw\n"
+                                            "60 1 254:1 / /mnt/vm rw - ext4 /dev/vda1 rw\n");
     for (const auto &[disk, rotational] : {std::pair{"sda", "0"}, {"sdc", "1"}, {"sdd", "1"}, {"sr0", "1"}})
-        File(root, "/sys/block/" + std::string(disk) + "/queue/rotational", std::string(rotational) + "\n");
+        sys.file("/sys/block/" + std::string(disk) + "/queue/rotational", std::string(rotational) + "\n");
     const std::string nvme = "/sys/devices/pci0000:00/0000:00:1d.0/0000:3d:00.0/nvme/nvme0";
-    Disk(root, nvme, "nvme0n1", "259:0", "0", {{"nvme0n1p1", "259:1"}});
-    File(root, nvme + "/nvme0n1/queue/rotational", "0\n");
+    sys.disk(nvme, "nvme0n1", "259:0", "0", {{"nvme0n1p1", "259:1"}});
+    sys.file(nvme + "/nvme0n1/queue/rotational", "0\n");
     const std::string virtio = "/sys/devices/pci0000:00/0000:00:04.0/virtio1/block";
-    Disk(root, virtio, "vda", "254:0", "0", {{"vda1", "254:1"}});
-    File(root, virtio + "/vda/queue/rotational", "1\n"); // what virtio disks say, whatever the host has
+    sys.disk(virtio, "vda", "254:0", "0", {{"vda1", "254:1"}});
+    sys.file(virtio + "/vda/queue/rotational", "1\n"); // what virtio disks say, whatever the host has
     const std::string virt = "/sys/devices/virtual/block";
-    Disk(root, virt, "loop0", "7:0", "0", {});
-    File(root, virt + "/loop0/queue/rotational", "1\n"); // what loop devices say; the backing file decides
-    File(root, virt + "/loop0/loop/backing_file", "/home/user/image.sqfs\n");
+    sys.disk(virt, "loop0", "7:0", "0", {});
+    sys.file(virt + "/loop0/queue/rotational", "1\n"); // what loop devices say; the backing file decides
+    sys.file(virt + "/loop0/loop/backing_file", "/home/user/image.sqfs\n");
     // Holder devices: each slave link points at the device below.
-    const auto holder = [&](const std::string &name, const std::string &dev,
-                            const std::vector<std::string> &below) {
-        Disk(root, virt, name, dev, "0", {});
-        File(root, virt + "/" + name + "/queue/rotational", "0\n"); // not to be trusted
+    const auto holder = [&](const std::string &name, const std::string &dev, const std::vector<std::string> &below) {
+        sys.disk(virt, name, dev, "0", {});
+        sys.file(virt + "/" + name + "/queue/rotational", "0\n"); // not to be trusted
         for (const std::string &b : below) {
             const fs::path link = root + virt + "/" + name + "/slaves/" + fs::path(b).filename().string();
             fs::create_directories(link.parent_path());
@@ -352,9 +314,8 @@ TEST_F(PlatformSystemView, VolumeKinds)
     holder("dm-0", "253:0", {kAta3 + "/sdc/sdc1"});                       // on a hard disk
     holder("dm-1", "253:1", {kAta + "/sda/sda2"});                        // on a solid-state disk
     holder("md0", "9:0", {kAta + "/sda/sda3", kAta3 + "/sdc/sdc1"});    // one of each: it seeks
-    for (const char *d : {"/mnt/crypt", "/mnt/lvm", "/mnt/nvme", "/mnt/raid", "/mnt/image", "/mnt/rclone",
-                          "/mnt/plainfuse", "/mnt/dav", "/mnt/gluster", "/mnt/dvdram", "/mnt/vm"})
-        fs::create_directories(root + d);
+    sys.folders({"/mnt/crypt", "/mnt/lvm", "/mnt/nvme", "/mnt/raid", "/mnt/image", "/mnt/rclone", "/mnt/plainfuse",
+                 "/mnt/dav", "/mnt/gluster", "/mnt/dvdram", "/mnt/vm"});
 
     const SystemView view(root);
     const std::pair<const char *, VolumeKind> cases[] = {
@@ -381,38 +342,37 @@ TEST_F(PlatformSystemView, VolumeKinds)
 TEST(PlatformDrives, OnlyRealVolumesWithLabelFileSystemAndSize)
 {
     rkm::test::TempDir tmp;
-    const std::string root = tmp.path() + "sys";
-    File(root, "/proc/self/mountinfo",
-         "1 0 254:0 / / rw - ext4 /dev/vda rw\n"
-         "2 1 0:21 / /proc rw - proc proc rw\n"
-         "3 1 0:22 / /sys rw - sysfs sysfs rw\n"
-         "4 3 0:28 / /sys/fs/cgroup rw - tmpfs tmpfs rw\n"
-         "5 4 0:29 / /sys/fs/cgroup/cpu rw - cgroup cgroup rw,cpu\n"
-         "6 1 0:6 / /dev rw - devtmpfs devtmpfs rw\n"
-         "7 6 0:24 / /dev/pts rw - devpts devpts rw\n"
-         "8 6 0:23 / /dev/shm rw - tmpfs tmpfs rw\n"
-         "9 1 0:30 / /tmp rw - tmpfs tmpfs rw\n"
-         "10 1 0:31 / /run rw - tmpfs tmpfs rw\n"
-         "11 10 0:32 / /run/user/1000 rw - tmpfs tmpfs rw\n"
-         "12 11 0:33 / /run/user/1000/doc rw - fuse.portal portal rw\n"
-         "13 11 0:34 / /run/user/1000/gvfs rw - fuse.gvfsd-fuse gvfsd-fuse rw\n"
-         "14 1 7:1 / /snap/core22/1380 ro - squashfs /dev/loop1 ro\n"
-         "15 1 7:2 / /snap/firefox/4173 ro - squashfs /var/lib/snapd/snaps/firefox_4173.snap ro\n"
-         "16 1 0:40 / /var/lib/docker/overlay2/ab12/merged rw - overlay overlay rw\n"
-         "17 1 0:25 / /mnt/sandbox rw - tmpfs model_tools rw\n"
-         "18 1 254:0 /data/hostname /etc/hostname rw - ext4 /dev/vda rw\n"
-         "19 1 8:17 / /media/usb rw - vfat /dev/sdb1 rw\n"
-         "20 1 11:0 / /media/cd ro - iso9660 /dev/sr0 ro\n"
-         "21 10 8:33 / /run/media/anna/BACKUP rw - ext4 /dev/sdc1 rw\n"
-         "22 1 7:3 / /mnt/image ro - squashfs /home/anna/image.sqfs ro\n"
-         "23 1 0:41 / /mnt/union rw - overlay overlay rw\n");
-    for (const char *d : {"/proc", "/sys/fs/cgroup/cpu", "/dev/pts", "/dev/shm", "/tmp", "/run/user/1000/doc",
-                          "/run/user/1000/gvfs", "/snap/core22/1380", "/snap/firefox/4173",
-                          "/var/lib/docker/overlay2/ab12/merged", "/mnt/sandbox", "/media/usb", "/media/cd",
-                          "/run/media/anna/BACKUP", "/mnt/image", "/mnt/union"})
-        fs::create_directories(root + d);
-    File(root, "/etc/hostname", "box\n");
-    Link(root, "/dev/disk/by-label/STICK", "../../sdb1");
+    const rkm::test::FakeSystemRoot sys(tmp.path() + "sys");
+    const std::string &root = sys.root();
+    sys.mountInfo("1 0 254:0 / / rw - ext4 /dev/vda rw\n"
+                  "2 1 0:21 / /proc rw - proc proc rw\n"
+                  "3 1 0:22 / /sys rw - sysfs sysfs rw\n"
+                  "4 3 0:28 / /sys/fs/cgroup rw - tmpfs tmpfs rw\n"
+                  "5 4 0:29 / /sys/fs/cgroup/cpu rw - cgroup cgroup rw,cpu\n"
+                  "6 1 0:6 / /dev rw - devtmpfs devtmpfs rw\n"
+                  "7 6 0:24 / /dev/pts rw - devpts devpts rw\n"
+                  "8 6 0:23 / /dev/shm rw - tmpfs tmpfs rw\n"
+                  "9 1 0:30 / /tmp rw - tmpfs tmpfs rw\n"
+                  "10 1 0:31 / /run rw - tmpfs tmpfs rw\n"
+                  "11 10 0:32 / /run/user/1000 rw - tmpfs tmpfs rw\n"
+                  "12 11 0:33 / /run/user/1000/doc rw - fuse.portal portal rw\n"
+                  "13 11 0:34 / /run/user/1000/gvfs rw - fuse.gvfsd-fuse gvfsd-fuse rw\n"
+                  "14 1 7:1 / /snap/core22/1380 ro - squashfs /dev/loop1 ro\n"
+                  "15 1 7:2 / /snap/firefox/4173 ro - squashfs /var/lib/snapd/snaps/firefox_4173.snap ro\n"
+                  "16 1 0:40 / /var/lib/docker/overlay2/ab12/merged rw - overlay overlay rw\n"
+                  "17 1 0:25 / /mnt/sandbox rw - tmpfs model_tools rw\n"
+                  "18 1 254:0 /data/hostname /etc/hostname rw - ext4 /dev/vda rw\n"
+                  "19 1 8:17 / /media/usb rw - vfat /dev/sdb1 rw\n"
+                  "20 1 11:0 / /media/cd ro - iso9660 /dev/sr0 ro\n"
+                  "21 10 8:33 / /run/media/anna/BACKUP rw - ext4 /dev/sdc1 rw\n"
+                  "22 1 7:3 / /mnt/image ro - squashfs /home/anna/image.sqfs ro\n"
+                  "23 1 0:41 / /mnt/union rw - overlay overlay rw\n");
+    sys.folders({"/proc", "/sys/fs/cgroup/cpu", "/dev/pts", "/dev/shm", "/tmp", "/run/user/1000/doc",
+                 "/run/user/1000/gvfs", "/snap/core22/1380", "/snap/firefox/4173",
+                 "/var/lib/docker/overlay2/ab12/merged", "/mnt/sandbox", "/media/usb", "/media/cd",
+                 "/run/media/anna/BACKUP", "/mnt/image", "/mnt/union"});
+    sys.file("/etc/hostname", "box\n");
+    sys.link("/dev/disk/by-label/STICK", "../../sdb1");
     const SystemView view(root);
     const std::vector<std::string> expected = {"/", "/tmp", "/media/usb", "/media/cd", "/run/media/anna/BACKUP",
                                                "/mnt/image"};

@@ -36,14 +36,12 @@ TEST(PropsCountSubtree, FoldersBelowAndFilesWithin)
 TEST(PropsDriveOfRoot, MountPointLetterOrMissingVolume)
 {
     test::TempDir tmp;
-    const std::string root = tmp.path() + "sys";
-    test::MakeDirs(root + "/proc/self");
-    test::WriteBytes(root + "/proc/self/mountinfo", "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                                                    "2 1 0:5 / /proc rw - proc proc rw\n"
-                                                    "3 1 8:17 / /media/usb rw - vfat /dev/sdb1 rw\n");
-    for (const char *d : {"/media/usb/photos", "/srv/data", "/mnt/cdrom"})
-        test::MakeDirs(root + d);
-    const platform::SystemView view(root);
+    const test::FakeSystemRoot sys(tmp.path() + "sys");
+    sys.mounts({{"/", "ext4", "/dev/sda1", "8:1"},
+                {"/proc", "proc", "proc", "0:5"},
+                {"/media/usb", "vfat", "/dev/sdb1", "8:17"}});
+    sys.folders({"/media/usb/photos", "/srv/data", "/mnt/cdrom"});
+    const platform::SystemView view(sys.root());
     struct Case {
         const char *rootPath;
         const char *prefix;

@@ -444,13 +444,12 @@ TEST_F(UpdateListingTest, DiskCheck)
 TEST(UpdateDriveText, LetterOrMountPoint)
 {
     TempDir tmp;
-    const std::string root = tmp.path() + "sys";
-    test::MakeDirs(root + "/proc/self");
-    test::WriteBytes(root + "/proc/self/mountinfo", "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                                                    "2 1 8:17 / /media/usb rw - vfat /dev/sdb1 rw\n");
-    for (const char *d : {"/media/usb/photos", "/home/user"})
-        test::MakeDirs(root + d);
-    const platform::SystemView view(root);
+    const test::FakeSystemRoot sys(tmp.path() + "sys");
+    sys.mounts({{"/", "ext4", "/dev/sda1", "8:1"},
+                {"/media/usb", "vfat", "/dev/sdb1", "8:17"},
+                {"/media/My Disk", "ext4", "/dev/sdc1", "8:33"}});
+    sys.folders({"/media/usb/photos", "/home/user", "/media/My Disk/photos"});
+    const platform::SystemView view(sys.root());
     struct Case {
         const char *rootPath;
         const char *drive;
@@ -460,6 +459,7 @@ TEST(UpdateDriveText, LetterOrMountPoint)
         {"a:\\", "a:"},
         {"/media/usb/photos", "/media/usb"},
         {"/media/usb", "/media/usb"},
+        {"/media/My Disk/photos", "/media/My Disk"},
         {"/home/user", "/"},
         // The stick is not plugged in and its mount point went with it: the
         // user is asked to put it where it was, not into "/".
@@ -475,13 +475,10 @@ TEST(UpdateDriveText, LetterOrMountPoint)
 TEST(UpdatePrompt, NamesTheMountPointOrTheFolder)
 {
     TempDir tmp;
-    const std::string root = tmp.path() + "sys";
-    test::MakeDirs(root + "/proc/self");
-    test::WriteBytes(root + "/proc/self/mountinfo", "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                                                    "2 1 8:17 / /media/cd rw - iso9660 /dev/sr0 ro\n");
-    for (const char *d : {"/media/cd/Data", "/home/user"})
-        test::MakeDirs(root + d);
-    const platform::SystemView view(root);
+    const test::FakeSystemRoot sys(tmp.path() + "sys");
+    sys.mounts({{"/", "ext4", "/dev/sda1", "8:1"}, {"/media/cd", "iso9660", "/dev/sr0", "8:17"}});
+    sys.folders({"/media/cd/Data", "/home/user"});
+    const platform::SystemView view(sys.root());
     struct Case {
         const char *rootPath;
         const char *prompt;

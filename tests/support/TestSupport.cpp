@@ -173,3 +173,90 @@ std::vector<std::string> FindNextPaths(const Catalog &tree, const SearchOptions 
 }
 
 } // namespace rkm::test
+
+// --- A fake system for SystemView ------------------------------------------
+
+#include <cstdio>
+#include <filesystem>
+
+namespace rkm::test {
+
+namespace {
+
+// The mount table's escapes: space, tab, line feed and backslash in octal.
+std::string EscapedMountPoint(std::string_view path)
+{
+    std::string out;
+    for (const char c : path) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\\') {
+            char code[5];
+            std::snprintf(code, sizeof code, "\\%03o", static_cast<unsigned>(static_cast<unsigned char>(c)));
+            out += code;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+FakeSystemRoot::FakeSystemRoot(std::string root) : m_root(std::move(root))
+{
+    MakeDirs(m_root);
+}
+
+void FakeSystemRoot::mounts(const std::vector<FakeMount> &table) const
+{
+    std::string text;
+    int id = 1;
+    for (const FakeMount &m : table) {
+        text += std::to_string(id) + (id == 1 ? " 0 " : " 1 ") + m.device + " / " + EscapedMountPoint(m.mountPoint) +
+                " rw - " + m.fsType + " " + m.source + " rw\n";
+        ++id;
+    }
+    mountInfo(text);
+}
+
+void FakeSystemRoot::mountInfo(std::string_view text) const
+{
+    file("/proc/self/mountinfo", text);
+}
+
+void FakeSystemRoot::folders(const std::vector<std::string> &paths) const
+{
+    for (const std::string &p : paths)
+        MakeDirs(m_root + p);
+}
+
+void FakeSystemRoot::file(const std::string &path, std::string_view text) const
+{
+    WriteBytes(m_root + path, text);
+}
+
+void FakeSystemRoot::link(const std::string &path, const std::string &target) const
+{
+    const std::filesystem::path p(m_root + path);
+    std::filesystem::create_directories(p.parent_path());
+    std::filesystem::create_symlink(target, p);
+}
+
+void FakeSystemRoot::disk(const std::string &host, const std::string &disk, const std::string &dev,
+                          const std::string &removable,
+                          const std::vector<std::pair<std::string, std::string>> &parts) const
+{
+    const std::string dir = host + "/" + disk;
+    file(dir + "/dev", dev + "\n");
+    file(dir + "/removable", removable + "\n");
+    link("/sys/block/" + disk, "../.." + dir);
+    link("/sys/class/block/" + disk, "../../.." + dir);
+    link("/sys/dev/block/" + dev, "../../.." + dir);
+    for (const auto &[name, partDev] : parts) {
+        file(dir + "/" + name + "/dev", partDev + "\n");
+        file(dir + "/" + name + "/partition", "1\n");
+        link("/sys/class/block/" + name, "../../.." + dir + "/" + name);
+        link("/sys/dev/block/" + partDev, "../../.." + dir + "/" + name);
+    }
+}
+
+} // namespace rkm::test

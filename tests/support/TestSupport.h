@@ -91,3 +91,43 @@ std::string HitPath(const SearchHit &hit);
 std::vector<std::string> FindNextPaths(const Catalog &tree, const SearchOptions &options);
 
 } // namespace rkm::test
+
+// --- A fake system for SystemView ------------------------------------------
+
+namespace rkm::test {
+
+// One line of a fake mount table.
+struct FakeMount {
+    std::string mountPoint; // as the user sees it (escaped when written)
+    std::string fsType;
+    std::string source;
+    std::string device = "0:0"; // major:minor
+};
+
+// A system tree below a folder, for a SystemView (or SetSystemRoot) to read
+// instead of the real one: the mount table, the folders a test looks at, and
+// the files and links of /sys and /dev/disk.
+class FakeSystemRoot final {
+public:
+    explicit FakeSystemRoot(std::string root);
+    const std::string &root() const { return m_root; }
+
+    // proc/self/mountinfo: the mounts in order, the first the parent of the
+    // others; or the table's text as it is.
+    void mounts(const std::vector<FakeMount> &table) const;
+    void mountInfo(std::string_view text) const;
+    // Folders, files and symbolic links below the root (`path` absolute in it).
+    void folders(const std::vector<std::string> &paths) const;
+    void file(const std::string &path, std::string_view text) const;
+    void link(const std::string &path, const std::string &target) const;
+    // A block device `disk` (dev "major:minor") at the sysfs folder `host`,
+    // with its removable flag and partitions (name, dev), reachable as
+    // /sys/block, /sys/class/block and /sys/dev/block show it.
+    void disk(const std::string &host, const std::string &disk, const std::string &dev, const std::string &removable,
+              const std::vector<std::pair<std::string, std::string>> &parts = {}) const;
+
+private:
+    std::string m_root;
+};
+
+} // namespace rkm::test
