@@ -40,12 +40,6 @@ public:
     // of it.
     void forgetDisk(const TreeNode *disk);
 
-    // The windows that live as long as the main window.
-    TfrmAddNew &frmAddNew() { return *m_addNew; }
-    TfrmAdding &frmAdding() { return *m_adding; }
-    TfrmProps &frmProps() { return *m_props; }
-    TfrmDifferences &frmDifferences() { return *m_differences; }
-
 private:
     // The questions Update and Verify ask before they scan: the disk is in
     // its drive, its root can be entered, it is the right volume (`verb`

@@ -39,12 +39,6 @@ public:
     // A disk is about to leave the catalogue: the panels let go of it.
     void forgetDisk(const TreeNode *disk);
 
-    TfrmSearch &frmSearch() { return *m_frmSearch; }
-    TfrmListProperties &frmListProperties() { return *m_frmListProperties; }
-    TfrmResults &frmResults() { return *m_results; }
-    TfrmDuplicates &frmDuplicates() { return *m_duplicates; }
-    TfrmDuplicateList &frmDuplicateList() { return *m_duplicateList; }
-
 private:
     void search(bool next);
     void findAll();

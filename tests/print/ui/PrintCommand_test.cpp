@@ -3,7 +3,6 @@
 #include "PrintUiSupport.h"
 
 #include "print/ui/Frmprpreview.h"
-#include "app/PrintCommands.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

@@ -3,7 +3,6 @@
 #include "app/CatalogTreeModel.h"
 #include "search/ui/Frmlistpr.h"
 #include "gui/Help.h"
-#include "app/SearchCommands.h"
 
 #include <QAction>
 #include <QComboBox>

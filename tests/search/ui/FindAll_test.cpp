@@ -2,7 +2,6 @@
 // duplicates, through the main window as a user drives them.
 #include "search/ui/SearchUiSupport.h"
 
-#include "app/SearchCommands.h"
 #include "search/ui/Frmduplicatelist.h"
 #include "search/ui/Frmduplicates.h"
 #include "search/ui/Frmresults.h"

@@ -1,6 +1,5 @@
 #include "search/ui/SearchUiSupport.h"
 
-#include "app/SearchCommands.h"
 #include "search/ui/searchfrm.h"
 
 #include "gui/Help.h"
