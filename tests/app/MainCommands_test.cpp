@@ -58,9 +58,13 @@ private slots:
     void enablingFollowsTreeChanges()
     {
         TfrmMain &w = start();
+        QVERIFY(!Action(&w, "mnuFind")->isEnabled());
+        // A disk in the catalogue is enough for the commands over every listing.
         TreeNode *added = m_sandbox->store->Tree().appendDisk(MakeDisk("New", 1));
+        for (const char *name : {"mnuFind", "mnuFindNext", "mnuFindDuplicates", "mnuExport"})
+            QVERIFY2(Action(&w, name)->isEnabled(), name);
+        QVERIFY(!Action(&w, "mnuDelete")->isEnabled());
         w.selectNode(added);
-        QVERIFY(Action(&w, "mnuFind")->isEnabled());
         QVERIFY(Action(&w, "mnuDelete")->isEnabled());
         // Removing the selected disk leaves nothing selected and nothing dangling.
         m_sandbox->store->Tree().removeDisk(added->row());
@@ -68,8 +72,8 @@ private slots:
         QVERIFY(!w.currentDisk());
         QVERIFY(!Action(&w, "mnuDelete")->isEnabled());
         QCOMPARE(Grid(w)->model()->rowCount(), 1);
-        w.selectNode(nullptr);
-        QVERIFY(!Action(&w, "mnuFind")->isEnabled());
+        for (const char *name : {"mnuFind", "mnuFindNext", "mnuFindDuplicates", "mnuExport"})
+            QVERIFY2(!Action(&w, name)->isEnabled(), name);
     }
 
     void menusAndShortcuts_data()
