@@ -13,7 +13,7 @@
 #include "scan/Scanner.h"
 #include "scan/ui/Addfrm.h"
 #include "scan/ui/Frmaddprogress.h"
-#include "app/ScanCommands.h"
+#include <QAction>
 
 #include <QApplication>
 #include <QDir>
@@ -81,12 +81,12 @@ struct Desktop {
     void add()
     {
         QTimer::singleShot(0, [this] {
-            TfrmAddNew &dlg = main->scanCommands().frmAddNew();
+            TfrmAddNew &dlg = *main->findChild<TfrmAddNew *>();
             dlg.findChild<QLineEdit *>("txtFolder")->setText(QString::fromStdString(g_tree));
             dlg.findChild<QLineEdit *>("txtDescription")->setText("Bench");
             dlg.findChild<QPushButton *>("cmdOK")->click();
         });
-        main->Addnew1Click();
+        main->findChild<QAction *>(QStringLiteral("Addnew1"))->trigger();
     }
 };
 
@@ -104,7 +104,7 @@ void BM_DesktopAdd(benchmark::State &state)
             state.SkipWithError("the desktop add failed");
             return;
         }
-        g_repaints = d.main->scanCommands().frmAdding().repaints();
+        g_repaints = d.main->findChild<TfrmAdding *>()->repaints();
         state.PauseTiming();
         d.store->Tree().removeDisk(0);
         clearListings(QString::fromStdString(d.store->ProgramDir()));
@@ -123,7 +123,7 @@ void BM_DesktopUpdate(benchmark::State &state)
         prompter.answers.enqueue(QMessageBox::Ok);
         QElapsedTimer t;
         t.start();
-        d.main->popUpdateClick();
+        d.main->findChild<QAction *>(QStringLiteral("mnuUpdate"))->trigger();
         g_update = static_cast<double>(t.nsecsElapsed()) / 1e9;
         state.SetIterationTime(g_update);
         if (d.store->Tree().diskCount() != 1 || prompter.messages().size() != 1) {

@@ -9,7 +9,6 @@
 #include "app/Application.h"
 #include "app/Frmsplashdlg.h"
 #include "app/Mainfrm.h"
-#include "app/SearchCommands.h"
 #include "search/ui/Frmresults.h"
 
 #include <QElapsedTimer>
@@ -41,7 +40,7 @@ void BM_FindAllTenthOfAMillion(benchmark::State &state)
     TfrmMain window(store);
     window.show();
     QCoreApplication::processEvents();
-    TfrmResults &results = window.searchCommands().frmResults();
+    TfrmResults &results = *window.findChild<TfrmResults *>();
     SearchOptions o;
     o.text = ".jpg";
     double first = 0, all = 0, most = 0;
@@ -87,7 +86,7 @@ void BM_SortTenthOfAMillion(benchmark::State &state)
     TfrmMain window(store);
     window.show();
     QCoreApplication::processEvents();
-    TfrmResults &results = window.searchCommands().frmResults();
+    TfrmResults &results = *window.findChild<TfrmResults *>();
     SearchOptions o;
     o.text = ".jpg";
     results.start(o, DiskNodes(store.Tree()));

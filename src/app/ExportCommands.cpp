@@ -1,6 +1,7 @@
 #include "app/ExportCommands.h"
 
-#include "app/Mainfrm.h"
+#include "app/MainView.h"
+#include "catalog/CatalogStore.h"
 #include "export/Export.h"
 #include "export/ui/Frmexport.h"
 #include "gui/Prompter.h"
@@ -49,11 +50,17 @@ QString suggestedName(const QString &base, ExportFormat format)
 
 } // namespace
 
-void ExportCommand(TfrmMain &main)
+ExportCommand::ExportCommand(CatalogStore &store, MainView &view)
+    : m_store(store), m_view(view), m_commands(view.dialogParent())
 {
-    const Catalog &tree = main.store().Tree();
-    const TreeNode *selected = main.currentDisk() ? main.currentDisk()->Node : nullptr;
-    TfrmExport dialog(&main);
+    m_commands.add("mnuExport", "&Export...", CommandNeeds::Listings, CommandKind::Reads, [this] { exportListings(); });
+}
+
+void ExportCommand::exportListings()
+{
+    const Catalog &tree = m_store.Tree();
+    const TreeNode *selected = m_view.currentDisk() ? m_view.currentDisk()->Node : nullptr;
+    TfrmExport dialog(m_view.dialogParent());
     dialog.setChoices(selected ? platform::DecodeText(selected->text()) : QString(), tree.diskCount());
     const int stored = GetSettingInt(kFormatKey, 0);
     dialog.setFormat(stored >= 0 && stored <= 2 ? static_cast<ExportFormat>(stored) : ExportFormat::Csv);
@@ -75,7 +82,7 @@ void ExportCommand(TfrmMain &main)
         folder = QDir::homePath();
     const QString base = disks.size() == 1 ? platform::DecodeText(disks[0]->text())
                                            : QStringLiteral("Rackmere catalogue");
-    QString path = prompter().saveFileName(&main, QStringLiteral("Export"),
+    QString path = prompter().saveFileName(m_view.dialogParent(), QStringLiteral("Export"),
                                            QDir(folder).filePath(suggestedName(base, format)), nameFilter(format));
     if (path.isEmpty())
         return;

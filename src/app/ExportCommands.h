@@ -1,11 +1,25 @@
 #pragma once
 
+#include "app/Command.h"
+
 namespace rkm {
 
-class TfrmMain;
+class CatalogStore;
+class MainView;
 
 // "Disk > Export...": asks what to export and in which form (TfrmExport),
 // then for the file, and writes it with the hourglass showing.
-void ExportCommand(TfrmMain &main);
+class ExportCommand final {
+public:
+    ExportCommand(CatalogStore &store, MainView &view);
+    void exportListings();
+
+    const CommandList &commands() const { return m_commands; }
+
+private:
+    CatalogStore &m_store;
+    MainView &m_view;
+    CommandList m_commands;
+};
 
 } // namespace rkm

@@ -24,12 +24,10 @@
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTableView>
 #include <QThread>
 #include <QTimer>
@@ -42,9 +40,6 @@ namespace {
 constexpr int GRID_COLUMNS = I_STRINGS_IN_LIST;
 const QString RACKMERE = QStringLiteral("Rackmere");
 
-int g_autosaveMs = 2000;
-int g_lockWaitMs = 5000;
-
 // One line per listing that could not be written.
 QString failureLines(const std::vector<CatalogStore::SaveFailure> &failures)
 {
@@ -55,16 +50,10 @@ QString failureLines(const std::vector<CatalogStore::SaveFailure> &failures)
     return lines.join(QLatin1Char('\n'));
 }
 
-// The standard 16-colour palette, for the pictures of low-colour displays.
-QList<QRgb> sixteenColours()
-{
-    return {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-            qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-            qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
-            qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
-}
-
 } // namespace
+
+int TfrmMain::s_autosaveMs = 2000;
+int TfrmMain::s_lockWaitMs = 5000;
 
 TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), m_store(store)
 {
@@ -86,10 +75,11 @@ TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), 
 
     buildImages(depth);
     buildWindow();
+    buildCommands();
     buildMenus();
     m_autosave = new QTimer(this);
     m_autosave->setSingleShot(true);
-    m_autosave->setInterval(g_autosaveMs);
+    m_autosave->setInterval(s_autosaveMs);
     connect(m_autosave, &QTimer::timeout, this, [this] { saveModifiedListings(); });
 
     CurrentNode = nullptr;
@@ -107,67 +97,17 @@ TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), 
     restoreGeometry();
     TreeView1Change(nullptr);
     SetHelpContext(this, HELP_MAIN_WINDOW);
-
-    m_scan = std::make_unique<ScanCommands>(*this);
-    m_search = std::make_unique<SearchCommands>(*this);
-    m_print = std::make_unique<PrintCommands>(*this);
 }
 
 TfrmMain::~TfrmMain()
 {
     // A Find all reads the catalogue until it is stopped.
-    if (m_search)
-        m_search->stopFindAll();
+    stopFindAll();
     FormDestroy();
     delete m_splash;
     // The views let go of the models before the catalogue's owner goes.
     TreeView1->setModel(nullptr);
     StringGrid1->setModel(nullptr);
-}
-
-void TfrmMain::buildImages(int bitsPerPixel)
-{
-    QStyle *st = style();
-    m_highColour = bitsPerPixel > 8;
-    const QList<QRgb> table = sixteenColours();
-    // Each picture at 16 × 16 units for every pixel ratio a screen here has
-    // (and 1 and 2), so that it stays sharp when the screen is scaled.
-    QList<qreal> ratios{1.0, 2.0};
-    for (const QScreen *screen : QGuiApplication::screens())
-        if (!ratios.contains(screen->devicePixelRatio()))
-            ratios << screen->devicePixelRatio();
-    const auto picture = [&](const QIcon &source, QIcon::Mode mode) {
-        if (m_highColour && mode == QIcon::Normal)
-            return source; // the style's own, in all its sizes
-        QIcon icon;
-        for (const qreal ratio : ratios) {
-            QPixmap pm = source.pixmap(QSize(16, 16), ratio, mode);
-            if (!m_highColour) {
-                QImage img = pm.toImage().convertToFormat(QImage::Format_Indexed8, table);
-                img.setDevicePixelRatio(pm.devicePixelRatio());
-                pm = QPixmap::fromImage(img);
-            }
-            icon.addPixmap(pm);
-        }
-        return icon;
-    };
-    // By index: closed folder, plain drive, floppy, hard disk, network drive,
-    // CD-ROM, open folder.
-    const QIcon drive = st->standardIcon(QStyle::SP_DriveHDIcon);
-    m_images = {
-        picture(st->standardIcon(QStyle::SP_DirClosedIcon), QIcon::Normal),
-        picture(drive, QIcon::Disabled),
-        picture(st->standardIcon(QStyle::SP_DriveFDIcon), QIcon::Normal),
-        picture(drive, QIcon::Normal),
-        picture(st->standardIcon(QStyle::SP_DriveNetIcon), QIcon::Normal),
-        picture(st->standardIcon(QStyle::SP_DriveCDIcon), QIcon::Normal),
-        picture(st->standardIcon(QStyle::SP_DirOpenIcon), QIcon::Normal),
-    };
-    // An archive's contents: the theme's package picture, else our own box.
-    QIcon box;
-    box.addFile(QStringLiteral(":/icons/archive-16.png"));
-    box.addFile(QStringLiteral(":/icons/archive-32.png"));
-    m_archiveImage = picture(QIcon::fromTheme(QStringLiteral("package-x-generic"), box), QIcon::Normal);
 }
 
 void TfrmMain::buildWindow()
@@ -234,92 +174,10 @@ void TfrmMain::buildWindow()
             [this](const QPoint &pos) { popTree->popup(TreeView1->viewport()->mapToGlobal(pos)); });
     connect(StringGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { popList->popup(StringGrid1->viewport()->mapToGlobal(pos)); });
-    connect(StringGrid1, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &) { StringGrid1DblClick(); });
+    // A double click on a row is the grid's pop-up menu's Properties.
+    connect(StringGrid1, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex &) { commandAction("popLstProperties")->trigger(); });
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] { m_treeWidth = TreeView1->width(); });
-}
-
-void TfrmMain::buildMenus()
-{
-    // A command that may change the catalogue waits for a running Find all
-    // to stop first: the search reads the catalogue on a thread of its own.
-    auto item = [this](QAction *&member, const char *name, const char *caption, void (TfrmMain::*handler)(),
-                       bool enabled = true, bool edits = false) {
-        member = new QAction(QString::fromUtf8(caption), this);
-        member->setObjectName(QString::fromLatin1(name));
-        member->setEnabled(enabled);
-        connect(member, &QAction::triggered, this, [this, handler, edits] {
-            if (edits && m_search)
-                m_search->stopFindAll();
-            guarded([this, handler] { (this->*handler)(); });
-        });
-        return member;
-    };
-    auto menu = [this](const char *name, const char *caption) {
-        QMenu *m = menuBar()->addMenu(QString::fromUtf8(caption));
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
-    };
-    auto separator = [](QMenu *m, const char *name) { m->addSeparator()->setObjectName(QString::fromLatin1(name)); };
-
-    QMenu *disk = menu("Disk1", "&Disk");
-    disk->addAction(item(Addnew1, "Addnew1", "&Add new...", &TfrmMain::Addnew1Click, true, true));
-    disk->addAction(item(mnuUpdate, "mnuUpdate", "&Update...", &TfrmMain::popUpdateClick, false, true));
-    disk->addAction(item(mnuDelete, "mnuDelete", "&Delete", &TfrmMain::popDeleteClick, false, true));
-    disk->addAction(item(mnuRename, "mnuRename", "&Rename...", &TfrmMain::mnuRenameClick, false, true));
-    mnuRename->setShortcut(QKeySequence(Qt::Key_F2));
-    disk->addAction(item(mnuPrint, "mnuPrint", "&Print...", &TfrmMain::mnuPrintClick, false));
-    disk->addAction(item(mnuExport, "mnuExport", "&Export...", &TfrmMain::mnuExportClick, false));
-    disk->addAction(item(mnuProperties, "mnuProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false, true));
-    disk->addAction(item(mnuCompare, "mnuCompare", "&Compare with...", &TfrmMain::mnuCompareClick, false));
-    disk->addAction(item(mnuVerify, "mnuVerify", "&Verify...", &TfrmMain::mnuVerifyClick, false));
-    separator(disk, "N1");
-    disk->addAction(item(mnuExit, "mnuExit", "E&xit", &TfrmMain::mnuExitClick));
-    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-
-    QMenu *search = menu("Search1", "&Search");
-    search->addAction(item(mnuFind, "mnuFind", "&Find...", &TfrmMain::mnuFindClick));
-    mnuFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    search->addAction(item(mnuFindNext, "mnuFindNext", "Find ne&xt", &TfrmMain::mnuFindNextClick));
-    mnuFindNext->setShortcut(QKeySequence(Qt::Key_F3));
-    search->addAction(item(mnuFindDuplicates, "mnuFindDuplicates", "Find &duplicates...",
-                           &TfrmMain::mnuFindDuplicatesClick));
-
-    QMenu *help = menu("About1", "&Help");
-    help->addAction(item(mnuHelpTopics, "mnuHelpTopics", "&Help Topics", &TfrmMain::mnuHelpTopicsClick));
-    separator(help, "N3");
-    help->addAction(item(Tarnwellwebsite1, "Tarnwellwebsite1", "&Tarnwell website", &TfrmMain::Tarnwellwebsite1Click));
-    help->addAction(item(Emailsupport1, "Emailsupport1", "&Email support", &TfrmMain::Emailsupport1Click));
-    separator(help, "N2");
-    help->addAction(item(About2, "About2", "&About", &TfrmMain::About1Click));
-
-    // The pop-up menus' short cuts work while their control has the focus.
-    const QList<QKeySequence> enter = {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)};
-    popTree = new QMenu(this);
-    popTree->setObjectName(QStringLiteral("popTree"));
-    popTree->addAction(item(Addnew2, "Addnew2", "Add new...", &TfrmMain::Addnew1Click, true, true));
-    Addnew2->setShortcut(QKeySequence(Qt::Key_Insert));
-    popTree->addAction(item(popUpdate, "popUpdate", "Update...", &TfrmMain::popUpdateClick, false, true));
-    popTree->addAction(item(popRename, "popRename", "&Rename", &TfrmMain::mnuRenameClick, false, true));
-    popTree->addAction(item(popDelete, "popDelete", "Delete", &TfrmMain::popDeleteClick, false, true));
-    popDelete->setShortcut(QKeySequence(Qt::Key_Delete));
-    popTree->addAction(item(popPrint, "popPrint", "&Print...", &TfrmMain::mnuPrintClick, false));
-    popTree->addAction(item(popProperties, "popProperties", "Properties...", &TfrmMain::mnuPropertiesClick, false,
-                            true));
-    popTree->addAction(item(popCompare, "popCompare", "Compare with...", &TfrmMain::mnuCompareClick, false));
-    popTree->addAction(item(popVerify, "popVerify", "Verify...", &TfrmMain::mnuVerifyClick, false));
-    popProperties->setShortcuts(enter);
-    for (QAction *a : popTree->actions()) {
-        a->setShortcutContext(Qt::WidgetShortcut);
-        TreeView1->addAction(a);
-    }
-
-    popList = new QMenu(this);
-    popList->setObjectName(QStringLiteral("popList"));
-    popList->addAction(item(popLstProperties, "popLstProperties", "Properties", &TfrmMain::StringGrid1DblClick, true,
-                            true));
-    popLstProperties->setShortcuts(enter);
-    popLstProperties->setShortcutContext(Qt::WidgetShortcut);
-    StringGrid1->addAction(popLstProperties);
 }
 
 bool TfrmMain::takeWriterLock()
@@ -332,7 +190,7 @@ bool TfrmMain::takeWriterLock()
         WriterLock::State state;
         {
             const WaitCursor wait;
-            state = m_writerLock->take(g_lockWaitMs, [] { QCoreApplication::processEvents(); });
+            state = m_writerLock->take(s_lockWaitMs, [] { QCoreApplication::processEvents(); });
         }
         if (state == WriterLock::State::Held) {
             m_store.RemoveLeftoverTemporaryFiles();
@@ -384,6 +242,10 @@ void TfrmMain::loadCatalog()
                 if (!parent.isValid())
                     diskAboutToGo(first, last);
             });
+    // The commands that need a listing follow the list of disks.
+    connect(m_treeModel, &QAbstractItemModel::rowsInserted, this, &TfrmMain::enableCommands);
+    connect(m_treeModel, &QAbstractItemModel::rowsRemoved, this, &TfrmMain::enableCommands);
+    connect(m_treeModel, &QAbstractItemModel::modelReset, this, &TfrmMain::enableCommands);
 
     if (!errors.isEmpty()) {
         m_splash->hide();
@@ -420,7 +282,8 @@ void TfrmMain::restoreGeometry()
 
 void TfrmMain::diskAboutToGo(int first, int last)
 {
-    // The panels let go of the disks (a running Find all stops first).
+    // The panels let go of the disks, once a running Find all has stopped.
+    stopFindAll();
     for (int row = first; row <= last && row < m_store.Tree().diskCount(); ++row) {
         if (m_search)
             m_search->forgetDisk(m_store.Tree().disk(row));
@@ -468,8 +331,7 @@ bool TfrmMain::saveBeforeClosing()
     // The window stays until every modified listing is written or the user
     // gives it up.
     m_autosave->stop();
-    if (m_search)
-        m_search->stopFindAll();
+    stopFindAll();
     for (;;) {
         const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
         tellShortenedTexts();
@@ -492,7 +354,10 @@ bool TfrmMain::saveBeforeClosing()
 void TfrmMain::listingEdited(TDisk &record)
 {
     record.SetModified(true);
-    m_autosave->start(g_autosaveMs);
+    // A name or a comment shown in the tree may have changed.
+    if (m_treeModel && record.Node)
+        m_treeModel->nodeChanged(record.Node);
+    m_autosave->start(s_autosaveMs);
 }
 
 bool TfrmMain::saveModifiedListings()
@@ -502,8 +367,7 @@ bool TfrmMain::saveModifiedListings()
         return false;
     m_autosave->stop();
     // A save may cut a listing's over-long texts in memory too.
-    if (m_search)
-        m_search->stopFindAll();
+    stopFindAll();
     const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
     m_saving = true;
     tellShortenedTexts();
@@ -535,21 +399,6 @@ void TfrmMain::tellShortenedTexts()
                                .arg(MAX_TEXT_BYTES) +
                            lines.join(QLatin1Char('\n')),
                        QMessageBox::Ok);
-}
-
-int TfrmMain::autosaveMilliseconds()
-{
-    return g_autosaveMs;
-}
-
-void TfrmMain::setAutosaveMillisecondsForTests(int ms)
-{
-    g_autosaveMs = ms;
-}
-
-void TfrmMain::setLockWaitMillisecondsForTests(int ms)
-{
-    g_lockWaitMs = ms;
 }
 
 void TfrmMain::FormClose()
@@ -655,15 +504,7 @@ void TfrmMain::TreeView1Change(TreeNode *node)
     CurrentDisk = node ? node->disk().GetRootDisk() : nullptr;
     if (m_treeModel)
         m_treeModel->setSelectedNode(node);
-
-    const bool selected = node != nullptr;
-    for (QAction *a : {mnuRename, popRename, mnuDelete, popDelete, mnuUpdate, popUpdate, mnuProperties, popProperties,
-                       mnuPrint, popPrint, mnuCompare, popCompare, mnuVerify, popVerify})
-        a->setEnabled(selected);
-    mnuFind->setEnabled(!m_store.Tree().empty());
-    mnuFindNext->setEnabled(mnuFind->isEnabled());
-    mnuExport->setEnabled(!m_store.Tree().empty());
-    mnuFindDuplicates->setEnabled(mnuFind->isEnabled());
+    enableCommands();
 }
 
 void TfrmMain::selectNode(TreeNode *node)
@@ -743,33 +584,5 @@ void TfrmMain::reportError(const QString &message)
 {
     ReportGeneralError(this, message);
 }
-
-void TfrmMain::Addnew1Click() { m_scan->addListing(); }
-void TfrmMain::popUpdateClick() { m_scan->updateListing(); }
-void TfrmMain::popDeleteClick() { m_scan->deleteListing(); }
-void TfrmMain::mnuRenameClick() { m_scan->renameListing(); }
-void TfrmMain::mnuPropertiesClick() { m_scan->showProperties(); }
-void TfrmMain::mnuPrintClick() { m_print->print(); }
-void TfrmMain::mnuExportClick() { ExportCommand(*this); }
-void TfrmMain::mnuFindClick() { m_search->find(); }
-void TfrmMain::mnuFindNextClick() { m_search->findNext(); }
-void TfrmMain::StringGrid1DblClick() { m_search->editFileEntry(); }
-void TfrmMain::mnuFindDuplicatesClick()
-{
-    m_search->findDuplicates();
-}
-void TfrmMain::mnuCompareClick()
-{
-    m_scan->compareListing();
-}
-void TfrmMain::mnuVerifyClick()
-{
-    m_scan->verifyListing();
-}
-void TfrmMain::mnuExitClick() { close(); }
-void TfrmMain::mnuHelpTopicsClick() { ShowHelp(this, HELP_CONTENTS); }
-void TfrmMain::Tarnwellwebsite1Click() { GotoURL(QString::fromLatin1(PROJECT_WEB_ADDRESS)); }
-void TfrmMain::Emailsupport1Click() { MailToSupport(); }
-void TfrmMain::About1Click() { ShowAboutBox(this, QString::fromLatin1(PROJECT_WEB_ADDRESS)); }
 
 } // namespace rkm

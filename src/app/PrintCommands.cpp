@@ -1,6 +1,7 @@
 #include "app/PrintCommands.h"
 
-#include "app/Mainfrm.h"
+#include "app/MainView.h"
+#include "catalog/CatalogStore.h"
 #include "gui/Prompter.h"
 #include "gui/WaitCursor.h"
 #include "print/PrintSelection.h"
@@ -13,17 +14,22 @@
 
 namespace rkm {
 
-PrintCommands::PrintCommands(TfrmMain &main) : settings(&ProgramSettings()), m_main(main) {}
+PrintCommands::PrintCommands(CatalogStore &store, MainView &view)
+    : settings(&ProgramSettings()), m_store(store), m_view(view), m_commands(view.dialogParent())
+{
+    m_commands.add("mnuPrint", "&Print...", CommandNeeds::Selection, CommandKind::Reads, [this] { print(); });
+    m_commands.add("popPrint", "&Print...", CommandNeeds::Selection, CommandKind::Reads, [this] { print(); });
+}
 
 PrintCommands::~PrintCommands() = default;
 
 void PrintCommands::print()
 {
-    if (!m_main.currentDisk())
+    if (!m_view.currentDisk())
         return;
-    TfrmPrint dialog(m_main.ProgramDir(), *settings, &m_main);
+    TfrmPrint dialog(m_store.ProgramDir(), *settings, m_view.dialogParent());
     if (!dialog.loadError().isEmpty())
-        m_main.reportError(dialog.loadError());
+        m_view.reportError(dialog.loadError());
     for (;;) {
         const int result = dialog.exec();
         if (result != TfrmPrint::RESULT_PRINT && result != TfrmPrint::RESULT_PREVIEW)
@@ -34,15 +40,15 @@ void PrintCommands::print()
             if (dialog.saveAsDefault())
                 dialog.SaveDefaults();
             const TPrintSelection selection = ReadPrintSelection(dialog.options());
-            CollectPrintLines(*m_main.currentDisk()->Node, FileLines, FolderLines, selection);
+            CollectPrintLines(*m_view.currentDisk()->Node, FileLines, FolderLines, selection);
         } catch (const std::exception &e) {
             // A filter file that cannot be written, a level that is no number:
             // the command ends here.
-            m_main.reportError(QString::fromUtf8(e.what()));
+            m_view.reportError(QString::fromUtf8(e.what()));
             return;
         }
         bool finished = true;
-        m_main.guarded([&] {
+        m_view.guarded([&] {
             finished = RenderPrintout(result == TfrmPrint::RESULT_PREVIEW, FileLines, FolderLines, dialog);
         });
         if (finished)
@@ -54,9 +60,9 @@ bool PrintCommands::RenderPrintout(bool preview, const std::vector<std::string> 
                                    const std::vector<std::string> &FolderLines, const TfrmPrint &dialog)
 {
     const PrintOptions o = dialog.options();
-    const PageRequest request{ChosenLayout(o), ChosenFrame(o), preview, m_main.currentDisk()->Node->text()};
+    const PageRequest request{ChosenLayout(o), ChosenFrame(o), preview, m_view.currentDisk()->Node->text()};
     if (preview) {
-        TfrmPrintPreview window(&m_main);
+        TfrmPrintPreview window(m_view.dialogParent());
         // Drawn at the screen's pixel ratio, so that it is sharp on a scaled screen.
         const qreal ratio = window.devicePixelRatioF();
         QImage image;
@@ -84,14 +90,14 @@ bool PrintCommands::RenderPrintout(bool preview, const std::vector<std::string> 
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printFile);
     }
-    if (!prompter().choosePrinter(&m_main, &printer))
+    if (!prompter().choosePrinter(m_view.dialogParent(), &printer))
         return true;
     WaitCursor wait;
     printer.setDocName(JobTitle(request.title));
     return PrintPage(printer, request, FolderLines, FileLines, [this] {
         // The question gets the normal pointer back while it is open.
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-        const bool abort = prompter().message(&m_main, QMessageBox::Warning, QStringLiteral("Abort"),
+        const bool abort = prompter().message(m_view.dialogParent(), QMessageBox::Warning, QStringLiteral("Abort"),
                                               QStringLiteral("Listing does not fit to the print area, abort printing?"),
                                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
         QGuiApplication::restoreOverrideCursor();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Command.h"
 #include "print/PrintSettings.h"
 
 #include <QString>
@@ -9,16 +10,20 @@
 
 namespace rkm {
 
-class TfrmMain;
+class CatalogStore;
+class MainView;
 class TfrmPrint;
 
 // The main window's print command: the options dialog, the selection of
-// the lines, the page on the printer or in the preview.
+// the lines, the page on the printer or in the preview; the Disk menu's
+// item and the tree's pop-up menu item.
 class PrintCommands final {
 public:
-    explicit PrintCommands(TfrmMain &main);
+    PrintCommands(CatalogStore &store, MainView &view);
     ~PrintCommands();
     void print();
+
+    const CommandList &commands() const { return m_commands; }
 
     // Lays the lines out on the printer or in the preview window. True when
     // the command is finished; false to show the options dialog again (the
@@ -33,7 +38,9 @@ public:
     QString printFile;
 
 private:
-    TfrmMain &m_main;
+    CatalogStore &m_store;
+    MainView &m_view;
+    CommandList m_commands;
 };
 
 } // namespace rkm

@@ -1,7 +1,7 @@
 #include "app/ScanCommands.h"
 
-#include "app/CatalogTreeModel.h"
-#include "app/Mainfrm.h"
+#include "app/MainView.h"
+#include "catalog/CatalogStore.h"
 #include "gui/Prompter.h"
 #include "gui/WaitCursor.h"
 #include "platform/SystemView.h"
@@ -18,7 +18,6 @@
 #include "scan/ui/Frmrename.h"
 #include "search/Compare.h"
 #include "search/Finder.h"
-#include "gui/WaitCursor.h"
 
 #include <QLocale>
 
@@ -33,14 +32,36 @@ const QString RACKMERE = QStringLiteral("Rackmere");
 
 } // namespace
 
-// The windows are children of the main window, which deletes them.
-ScanCommands::ScanCommands(TfrmMain &main)
-    : m_main(main), m_addNew(new TfrmAddNew(&main)), m_adding(new TfrmAdding(&main)), m_props(new TfrmProps(&main)),
-      m_differences(new TfrmDifferences(&main))
+// The windows and actions are children of the main window, which deletes them.
+ScanCommands::ScanCommands(CatalogStore &store, MainView &view)
+    : m_store(store), m_view(view), m_commands(view.dialogParent()), m_addNew(new TfrmAddNew(view.dialogParent())),
+      m_adding(new TfrmAdding(view.dialogParent())), m_props(new TfrmProps(view.dialogParent())),
+      m_differences(new TfrmDifferences(view.dialogParent()))
 {
     m_differences->hide();
-    QObject::connect(m_differences, &TfrmDifferences::itemActivated, &main,
-                     [this](TreeNode *node, int entry) { m_main.showMatch(node, entry); });
+    QObject::connect(m_differences, &TfrmDifferences::itemActivated, view.dialogParent(),
+                     [this](TreeNode *node, int entry) { m_view.showMatch(node, entry); });
+
+    using N = CommandNeeds;
+    using K = CommandKind;
+    CommandList &c = m_commands;
+    // The Disk menu's items.
+    c.add("Addnew1", "&Add new...", N::Nothing, K::Edits, [this] { addListing(); });
+    c.add("mnuUpdate", "&Update...", N::Selection, K::Edits, [this] { updateListing(); });
+    c.add("mnuDelete", "&Delete", N::Selection, K::Edits, [this] { deleteListing(); });
+    c.add("mnuRename", "&Rename...", N::Selection, K::Edits, [this] { renameListing(); }, {QKeySequence(Qt::Key_F2)});
+    c.add("mnuProperties", "Properties...", N::Selection, K::Edits, [this] { showProperties(); });
+    c.add("mnuCompare", "&Compare with...", N::Selection, K::Reads, [this] { compareListing(); });
+    c.add("mnuVerify", "&Verify...", N::Selection, K::Reads, [this] { verifyListing(); });
+    // The tree's pop-up menu items.
+    c.add("Addnew2", "Add new...", N::Nothing, K::Edits, [this] { addListing(); }, {QKeySequence(Qt::Key_Insert)});
+    c.add("popUpdate", "Update...", N::Selection, K::Edits, [this] { updateListing(); });
+    c.add("popRename", "&Rename", N::Selection, K::Edits, [this] { renameListing(); });
+    c.add("popDelete", "Delete", N::Selection, K::Edits, [this] { deleteListing(); }, {QKeySequence(Qt::Key_Delete)});
+    c.add("popProperties", "Properties...", N::Selection, K::Edits, [this] { showProperties(); },
+          {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
+    c.add("popCompare", "Compare with...", N::Selection, K::Reads, [this] { compareListing(); });
+    c.add("popVerify", "Verify...", N::Selection, K::Reads, [this] { verifyListing(); });
 }
 
 ScanCommands::~ScanCommands() = default;
@@ -49,41 +70,42 @@ void ScanCommands::addListing()
 {
     if (m_addNew->exec() != QDialog::Accepted)
         return;
-    m_main.guarded([&] {
+    m_view.guarded([&] {
         const std::string root = m_addNew->scanRoot();
         const std::string name = m_addNew->description();
         const std::string comment = m_addNew->comment();
         const ScanOptions options = m_addNew->scanOptions();
-        std::unique_ptr<TreeNode> scanned = m_adding->runScan(
-            root, [&](ScanControl &control) { return ScanDisk(root, name, comment, &control, 0, options); });
+        std::unique_ptr<TreeNode> scanned = m_adding->runScan(root, [&](ScanControl &control) {
+            return ScanDisk(root, name, comment, &control, 0, options);
+        });
         if (!scanned)
             return; // cancelled: nothing was added and nothing written
         const WaitCursor wait;
         // Added and written with its reading choices, so that Update reads the
         // disk again the same way. A listing that cannot be written is shown
         // all the same, stays modified and is written later with its choices.
-        m_main.store().AddListing(std::move(scanned), WithScanOptions({}, options),
-                                  [this](TreeNode *node) { m_main.selectNode(node); });
-        m_main.tellShortenedTexts();
+        m_store.AddListing(std::move(scanned), WithScanOptions({}, options),
+                           [this](TreeNode *node) { m_view.selectNode(node); });
+        m_view.tellShortenedTexts();
     });
 }
 
 bool ScanCommands::diskReady(TDisk *root, const char *verb)
 {
-    if (prompter().message(&m_main, QMessageBox::Question, RACKMERE,
+    if (prompter().message(m_view.dialogParent(), QMessageBox::Question, RACKMERE,
                            UpdatePrompt(root->Node->text(), root->RootPath, platform::System()),
                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok)
         return false;
-    switch (CheckListingDisk(m_main.store(), *root)) {
+    switch (CheckListingDisk(m_store, *root)) {
     case DiskCheck::NotFound: {
         int error = ENOENT;
         ResolveScanRoot(root->GetFullPath(), &error);
-        prompter().message(&m_main, QMessageBox::Warning, m_main.windowTitle(),
+        prompter().message(m_view.dialogParent(), QMessageBox::Warning, m_view.dialogParent()->windowTitle(),
                            DiskNotFoundText(root->GetFullPath(), error), QMessageBox::Ok);
         return false;
     }
     case DiskCheck::SerialDiffers:
-        return prompter().message(&m_main, QMessageBox::Question, m_main.windowTitle(),
+        return prompter().message(m_view.dialogParent(), QMessageBox::Question, m_view.dialogParent()->windowTitle(),
                                   QStringLiteral("The serial number of the disk (%1) is not the same as that of the "
                                                  "original one, this probably means that you inserted the wrong disk. "
                                                  "Abort %2?")
@@ -97,18 +119,18 @@ bool ScanCommands::diskReady(TDisk *root, const char *verb)
 
 void ScanCommands::updateListing()
 {
-    if (!m_main.currentNode())
+    if (!m_view.currentNode())
         return;
-    TDisk *root = m_main.currentNode()->disk().GetRootDisk();
+    TDisk *root = m_view.currentNode()->disk().GetRootDisk();
     TreeNode *old = root->Node;
     if (!diskReady(root, "update"))
         return;
-    m_main.guarded([&] {
+    m_view.guarded([&] {
         const std::string rootPath = root->RootPath;
         const std::string name = old->text();
         const std::string comment = root->Comment;
         // Read as the listing was made.
-        const ScanOptions options = ScanOptionsFor(m_main.store(), old);
+        const ScanOptions options = ScanOptionsFor(m_store, old);
         std::unique_ptr<TreeNode> fresh = m_adding->runScan(rootPath, [&](ScanControl &control) {
             return ScanDisk(rootPath, name, comment, &control, 0, options);
         });
@@ -116,24 +138,24 @@ void ScanCommands::updateListing()
             return; // cancelled: the old listing and its file stay as they were
         const WaitCursor wait;
         // Written before the old file goes; a failure leaves all as it was.
-        m_main.selectNode(CompleteUpdate(m_main.store(), old, std::move(fresh), options));
-        m_main.tellShortenedTexts();
+        m_view.selectNode(CompleteUpdate(m_store, old, std::move(fresh), options));
+        m_view.tellShortenedTexts();
     });
 }
 
 void ScanCommands::verifyListing()
 {
-    if (!m_main.currentNode())
+    if (!m_view.currentNode())
         return;
-    TDisk *root = m_main.currentNode()->disk().GetRootDisk();
+    TDisk *root = m_view.currentNode()->disk().GetRootDisk();
     const TreeNode *disk = root->Node;
     if (!diskReady(root, "verify"))
         return;
-    m_main.guarded([&] {
+    m_view.guarded([&] {
         const std::string rootPath = root->RootPath;
         const std::string diskName = disk->text();
         const std::string comment = root->Comment;
-        const ScanOptions options = VerifyScanOptions(ScanOptionsFor(m_main.store(), disk));
+        const ScanOptions options = VerifyScanOptions(ScanOptionsFor(m_store, disk));
         // The walk of Add new and Update, with its progress window and Cancel.
         const std::unique_ptr<TreeNode> now = m_adding->runScan(rootPath, [&](ScanControl &control) {
             return ScanDisk(rootPath, diskName, comment, &control, 0, options);
@@ -150,30 +172,30 @@ void ScanCommands::verifyListing()
         m_differences->showDiff(title, std::move(diff),
                                 {QStringLiteral("Removed from the disk"), QStringLiteral("Added to the disk"),
                                  QStringLiteral("Changed")});
-        m_main.showPanel(m_differences);
+        m_view.showPanel(m_differences);
     });
 }
 
 void ScanCommands::compareListing()
 {
-    if (!m_main.currentDisk())
+    if (!m_view.currentDisk())
         return;
-    const TreeNode *disk = m_main.currentDisk()->Node;
+    const TreeNode *disk = m_view.currentDisk()->Node;
     std::vector<const TreeNode *> others;
-    for (const TreeNode *d : DiskNodes(m_main.store().Tree()))
+    for (const TreeNode *d : DiskNodes(m_store.Tree()))
         if (d != disk)
             others.push_back(d);
     if (others.empty()) {
-        prompter().message(&m_main, QMessageBox::Information, RACKMERE,
+        prompter().message(m_view.dialogParent(), QMessageBox::Information, RACKMERE,
                            QStringLiteral("There is no other listing to compare this one with."), QMessageBox::Ok);
         return;
     }
-    TfrmCompare dialog(&m_main);
+    TfrmCompare dialog(m_view.dialogParent());
     dialog.setListings(disk, others);
     if (dialog.exec() != QDialog::Accepted || !dialog.chosen())
         return;
     const TreeNode *other = dialog.chosen();
-    m_main.guarded([&] {
+    m_view.guarded([&] {
         ListingDiff diff;
         {
             const WaitCursor wait;
@@ -189,7 +211,7 @@ void ScanCommands::compareListing()
         m_differences->showDiff(title, std::move(diff),
                                 {QStringLiteral("Only in '%1'").arg(a), QStringLiteral("Only in '%1'").arg(b),
                                  QStringLiteral("Changed")});
-        m_main.showPanel(m_differences);
+        m_view.showPanel(m_differences);
     });
 }
 
@@ -200,34 +222,32 @@ void ScanCommands::forgetDisk(const TreeNode *disk)
 
 void ScanCommands::deleteListing()
 {
-    if (!m_main.currentNode())
+    if (!m_view.currentNode())
         return;
-    if (prompter().message(&m_main, QMessageBox::Question, RACKMERE,
+    if (prompter().message(m_view.dialogParent(), QMessageBox::Question, RACKMERE,
                            QStringLiteral("Are you sure you wish to delete this disk listing?"),
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
-    TDisk *root = m_main.currentNode()->disk().GetRootDisk();
+    TDisk *root = m_view.currentNode()->disk().GetRootDisk();
     const std::string fileName = root->FileName;
-    const QString path = platform::DecodeText(m_main.store().PathOf(fileName));
-    if (!m_main.store().DeleteListing(root->Node)) {
+    const QString path = platform::DecodeText(m_store.PathOf(fileName));
+    if (!m_store.DeleteListing(root->Node)) {
         const int error = errno;
-        prompter().message(&m_main, QMessageBox::Warning, path,
+        prompter().message(m_view.dialogParent(), QMessageBox::Warning, path,
                            QStringLiteral("Error deleting file %1: %2.")
                                .arg(path, QString::fromLocal8Bit(std::strerror(error))),
                            QMessageBox::Ok);
         return;
     }
-    m_main.selectNode(nullptr);
-    if (m_main.store().Tree().empty())
-        m_main.TreeView1Change(nullptr);
+    m_view.selectNode(nullptr);
 }
 
 void ScanCommands::renameListing()
 {
-    if (!m_main.currentDisk())
+    if (!m_view.currentDisk())
         return;
-    TDisk *disk = m_main.currentDisk();
-    TFormRename dialog(&m_main);
+    TDisk *disk = m_view.currentDisk();
+    TFormRename dialog(m_view.dialogParent());
     dialog.setStoredName(disk->Node->text());
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -236,21 +256,20 @@ void ScanCommands::renameListing()
     if (!dialog.changed())
         return;
     // The disk moves to the place of its new name and stays selected.
-    m_main.store().RenameDisk(disk->Node, dialog.storedName());
-    m_main.listingEdited(*disk);
-    m_main.treeModel()->nodeChanged(disk->Node);
+    m_store.RenameDisk(disk->Node, dialog.storedName());
+    m_view.listingEdited(*disk);
 }
 
 void ScanCommands::showProperties()
 {
-    TreeNode *node = m_main.currentNode();
+    TreeNode *node = m_view.currentNode();
     if (!node)
         return;
     m_props->SetPropsNode(node);
-    m_props->setReading(RememberedScanOptions(m_main.store(), node));
+    m_props->setReading(RememberedScanOptions(m_store, node));
     m_props->FormShow();
     if (m_props->exec() == QDialog::Accepted && m_props->stored())
-        m_main.listingEdited(node->disk());
+        m_view.listingEdited(node->disk());
 }
 
 } // namespace rkm

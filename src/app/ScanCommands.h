@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/Command.h"
+
 namespace rkm {
 
-class TfrmMain;
+class CatalogStore;
+class MainView;
 class TfrmAddNew;
 class TfrmAdding;
 class TfrmProps;
@@ -11,11 +14,17 @@ class TDisk;
 class TreeNode;
 
 // The main window's listing commands (Add new, Update, Delete, Rename,
-// Properties, Compare with, Verify), with the windows they use.
+// Properties, Compare with, Verify), with their menu items and the windows
+// they use.
 class ScanCommands final {
 public:
-    explicit ScanCommands(TfrmMain &main);
+    ScanCommands(CatalogStore &store, MainView &view);
     ~ScanCommands();
+
+    // Add new, Update, Delete, Rename, Properties, Compare with and Verify,
+    // each as a Disk menu item and a pop-up menu item of the tree.
+    const CommandList &commands() const { return m_commands; }
+
     void addListing();
     void updateListing();
     void deleteListing();
@@ -31,19 +40,15 @@ public:
     // of it.
     void forgetDisk(const TreeNode *disk);
 
-    // The windows that live as long as the main window.
-    TfrmAddNew &frmAddNew() { return *m_addNew; }
-    TfrmAdding &frmAdding() { return *m_adding; }
-    TfrmProps &frmProps() { return *m_props; }
-    TfrmDifferences &frmDifferences() { return *m_differences; }
-
 private:
     // The questions Update and Verify ask before they scan: the disk is in
     // its drive, its root can be entered, it is the right volume (`verb`
     // names the command in the last question). False when they stop.
     bool diskReady(TDisk *root, const char *verb);
 
-    TfrmMain &m_main;
+    CatalogStore &m_store;
+    MainView &m_view;
+    CommandList m_commands;
     TfrmAddNew *m_addNew;
     TfrmAdding *m_adding;
     TfrmProps *m_props;

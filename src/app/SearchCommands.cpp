@@ -1,6 +1,7 @@
 #include "app/SearchCommands.h"
 
-#include "app/Mainfrm.h"
+#include "app/MainView.h"
+#include "catalog/CatalogStore.h"
 #include "gui/Prompter.h"
 #include "gui/WaitCursor.h"
 #include "search/Annotations.h"
@@ -14,17 +15,30 @@
 
 namespace rkm {
 
-SearchCommands::SearchCommands(TfrmMain &main)
-    : m_main(main), m_frmSearch(std::make_unique<TfrmSearch>(&main)),
-      m_frmListProperties(std::make_unique<TfrmListProperties>(&main)), m_results(new TfrmResults(&main)),
-      m_duplicates(new TfrmDuplicates(&main)), m_duplicateList(new TfrmDuplicateList(&main))
+SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
+    : m_store(store), m_view(view), m_commands(view.dialogParent()),
+      m_frmSearch(std::make_unique<TfrmSearch>(view.dialogParent())),
+      m_frmListProperties(std::make_unique<TfrmListProperties>(view.dialogParent())),
+      m_results(new TfrmResults(view.dialogParent())), m_duplicates(new TfrmDuplicates(view.dialogParent())),
+      m_duplicateList(new TfrmDuplicateList(view.dialogParent()))
 {
     m_results->hide();
     m_duplicateList->hide();
-    QObject::connect(m_results, &TfrmResults::matchActivated, &main,
-                     [this](TreeNode *node, int entry) { m_main.showMatch(node, entry); });
-    QObject::connect(m_duplicateList, &TfrmDuplicateList::entryActivated, &main,
-                     [this](TreeNode *node, int entry) { m_main.showMatch(node, entry); });
+    QObject::connect(m_results, &TfrmResults::matchActivated, view.dialogParent(),
+                     [this](TreeNode *node, int entry) { m_view.showMatch(node, entry); });
+    QObject::connect(m_duplicateList, &TfrmDuplicateList::entryActivated, view.dialogParent(),
+                     [this](TreeNode *node, int entry) { m_view.showMatch(node, entry); });
+
+    using N = CommandNeeds;
+    using K = CommandKind;
+    CommandList &c = m_commands;
+    c.add("mnuFind", "&Find...", N::Listings, K::Reads, [this] { find(); }, {QKeySequence(Qt::CTRL | Qt::Key_F)});
+    c.add("mnuFindNext", "Find ne&xt", N::Listings, K::Reads, [this] { findNext(); }, {QKeySequence(Qt::Key_F3)});
+    c.add("mnuFindDuplicates", "Find &duplicates...", N::Listings, K::Reads, [this] { findDuplicates(); });
+    // The grid's pop-up menu item, also a double click on a row; the
+    // entry's texts may change.
+    c.add("popLstProperties", "Properties", N::Nothing, K::Edits, [this] { editFileEntry(); },
+          {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
 }
 
 SearchCommands::~SearchCommands()
@@ -58,7 +72,7 @@ int SearchCommands::continuationEntry() const
     // After a file entry match, or on a row the user picked, the search goes
     // on with the next entry. A folder match and a fresh selection leave no
     // grid row current: the search starts with the first entry.
-    const int row = m_main.gridEntryIndex();
+    const int row = m_view.gridEntryIndex();
     return row < 0 ? 0 : row + 1;
 }
 
@@ -67,11 +81,11 @@ void SearchCommands::search(bool next)
     TfrmSearch &d = *m_frmSearch;
     // The listings offered are those of now (one may have gone or been
     // replaced since the dialog was last shown).
-    d.setListings(DiskNodes(m_main.store().Tree()), m_main.currentDisk() ? m_main.currentDisk()->Node : nullptr);
+    d.setListings(DiskNodes(m_store.Tree()), m_view.currentDisk() ? m_view.currentDisk()->Node : nullptr);
     const bool continued = next && d.hasSearch();
     if (!continued) {
         d.clearCategoryRestriction();
-        d.setCategories(m_main.Categories());
+        d.setCategories(m_store.Categories());
         if (d.exec() != QDialog::Accepted)
             return;
         if (d.findAllChosen()) {
@@ -79,65 +93,64 @@ void SearchCommands::search(bool next)
             return;
         }
     }
-    m_main.guarded([&] {
+    m_view.guarded([&] {
         const Finder finder(d.options());
-        const Catalog &tree = m_main.store().Tree();
+        const Catalog &tree = m_store.Tree();
         SearchHit hit;
         {
             const WaitCursor wait;
-            if (continued && m_main.currentNode())
-                hit = finder.findNext(tree, m_main.currentNode(), continuationEntry());
+            if (continued && m_view.currentNode())
+                hit = finder.findNext(tree, m_view.currentNode(), continuationEntry());
             else
                 hit = finder.findFirst(tree);
         }
         if (!hit) {
-            prompter().message(&m_main, QMessageBox::NoIcon, QStringLiteral("Search"),
+            prompter().message(m_view.dialogParent(), QMessageBox::NoIcon, QStringLiteral("Search"),
                                QStringLiteral("No matching entry was found"), QMessageBox::Ok);
             return;
         }
-        m_main.showMatch(hit.node, hit.entry);
+        m_view.showMatch(hit.node, hit.entry);
     });
 }
 
 void SearchCommands::findAll()
 {
-    m_results->start(m_frmSearch->options(), DiskNodes(m_main.store().Tree()));
-    m_main.showPanel(m_results);
+    m_results->start(m_frmSearch->options(), DiskNodes(m_store.Tree()));
+    m_view.showPanel(m_results);
 }
 
 void SearchCommands::findDuplicates()
 {
     TfrmDuplicates &d = *m_duplicates;
-    d.setListings(DiskNodes(m_main.store().Tree()), m_main.currentDisk() ? m_main.currentDisk()->Node : nullptr);
+    d.setListings(DiskNodes(m_store.Tree()), m_view.currentDisk() ? m_view.currentDisk()->Node : nullptr);
     if (d.exec() != QDialog::Accepted)
         return;
-    m_main.guarded([&] {
+    m_view.guarded([&] {
         std::vector<DuplicateGroup> groups;
         {
             const WaitCursor wait;
-            groups = FindDuplicates(DiskNodes(m_main.store().Tree()), d.options());
+            groups = FindDuplicates(DiskNodes(m_store.Tree()), d.options());
         }
         m_duplicateList->setGroups(std::move(groups));
-        m_main.showPanel(m_duplicateList);
+        m_view.showPanel(m_duplicateList);
     });
 }
 
 void SearchCommands::editFileEntry()
 {
-    stopFindAll(); // the entry's texts may change
-    TreeNode *node = m_main.currentNode();
+    TreeNode *node = m_view.currentNode();
     if (!node)
         return;
-    const int index = m_main.gridEntryIndex();
+    const int index = m_view.gridEntryIndex();
     TDisk &folder = node->disk();
     if (index < 0 || index >= folder.Files.count())
         return;
     TfrmListProperties &d = *m_frmListProperties;
-    d.setEntry(folder.Files.entry(index), m_main.Categories(), folder.GetFullPath());
+    d.setEntry(folder.Files.entry(index), m_store.Categories(), folder.GetFullPath());
     d.setRootPath(folder.GetRootDisk()->RootPath);
     if (d.exec() != QDialog::Accepted)
         return;
-    m_main.guarded([&] {
+    m_view.guarded([&] {
         const std::string description(folder.Files.text(index, FT_DESCRIPTION));
         const std::string category(folder.Files.text(index, FT_CATEGORY));
         // A changed entry is a listing edit, also when DATA.CAT cannot be
@@ -145,18 +158,18 @@ void SearchCommands::editFileEntry()
         const auto edited = [&] {
             if (folder.Files.text(index, FT_DESCRIPTION) != description ||
                 folder.Files.text(index, FT_CATEGORY) != category)
-                m_main.listingEdited(folder);
+                m_view.listingEdited(folder);
         };
         try {
-            SetEntryAnnotations(m_main.store(), folder, index, d.descriptionText(), d.categoryText());
+            SetEntryAnnotations(m_store, folder, index, d.descriptionText(), d.categoryText());
         } catch (...) {
             // The new texts stay in memory; show them before the error.
             edited();
-            m_main.refreshGridEntry(index);
+            m_view.refreshGridEntry(index);
             throw;
         }
         edited();
-        m_main.refreshGridEntry(index);
+        m_view.refreshGridEntry(index);
     });
 }
 

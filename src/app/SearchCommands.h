@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/Command.h"
+
 #include <memory>
 
 namespace rkm {
 
-class TfrmMain;
+class CatalogStore;
+class MainView;
 class TfrmSearch;
 class TfrmListProperties;
 class TfrmResults;
@@ -14,11 +17,16 @@ class TreeNode;
 
 // The main window's search commands, with the windows they use: Find, Find
 // next and Find all over every listing, Find duplicates, and the file entry
-// properties of the grid.
+// properties of the grid, with their menu items.
 class SearchCommands final {
 public:
-    explicit SearchCommands(TfrmMain &main);
+    SearchCommands(CatalogStore &store, MainView &view);
     ~SearchCommands();
+
+    // Find, Find next and Find duplicates of the Search menu, and the
+    // Properties of the grid's pop-up menu.
+    const CommandList &commands() const { return m_commands; }
+
     void find();
     void findNext();
     void findDuplicates();
@@ -31,19 +39,15 @@ public:
     // A disk is about to leave the catalogue: the panels let go of it.
     void forgetDisk(const TreeNode *disk);
 
-    TfrmSearch &frmSearch() { return *m_frmSearch; }
-    TfrmListProperties &frmListProperties() { return *m_frmListProperties; }
-    TfrmResults &frmResults() { return *m_results; }
-    TfrmDuplicates &frmDuplicates() { return *m_duplicates; }
-    TfrmDuplicateList &frmDuplicateList() { return *m_duplicateList; }
-
 private:
     void search(bool next);
     void findAll();
     // Where Find next goes on in the selected node's files.
     int continuationEntry() const;
 
-    TfrmMain &m_main;
+    CatalogStore &m_store;
+    MainView &m_view;
+    CommandList m_commands;
     std::unique_ptr<TfrmSearch> m_frmSearch;
     std::unique_ptr<TfrmListProperties> m_frmListProperties;
     // Children of the main window, which deletes them.

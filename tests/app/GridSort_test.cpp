@@ -166,7 +166,7 @@ private slots:
             Find<QLineEdit>(d, "txtDescription")->setText(QStringLiteral("the big one"));
             Find<QPushButton>(d, "OKBtn")->click();
         });
-        w.StringGrid1DblClick();
+        TriggerAction(w, "popLstProperties");
         QVERIFY(shown);
         const FileList &files = m_sandbox->store->Tree().disk(0)->disk().Files;
         QCOMPARE(files.text(3, FT_DESCRIPTION), std::string_view("the big one"));
@@ -181,10 +181,10 @@ private slots:
             Find<QLineEdit>(d, "txtSearch")->setText(QStringLiteral(".txt"));
             Find<QPushButton>(d, "OKBtn")->click();
         });
-        w.mnuFindClick();
+        TriggerAction(w, "mnuFind");
         QCOMPARE(w.gridEntryIndex(), 0);
         QCOMPARE(Grid(w)->currentIndex().row(), 1); // b10.txt
-        w.mnuFindNextClick();
+        TriggerAction(w, "mnuFindNext");
         QCOMPARE(w.gridEntryIndex(), 1);
         QCOMPARE(Grid(w)->currentIndex().row(), 2); // B2.txt
 

@@ -1,4 +1,4 @@
-#include "support/GuiTestSupport.h"
+#include "MainWindowFixture.h"
 
 #include "app/CatalogTreeModel.h"
 #include "app/Frmsplashdlg.h"
@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStatusBar>
@@ -28,72 +29,12 @@
 using namespace rkm;
 using namespace rkm::test;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, MainWindowFixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<QueuedPrompter> m_prompter;
-    std::unique_ptr<Sandbox> m_sandbox;
-
-    // A program directory with two disks: "Alpha" (2 root files; folders
-    // "Docs" with 3 files, "Empty" with none, "Many" with 8) and "Beta".
-    void writeTwoDisks()
-    {
-        const std::string dir = m_sandbox->programDir;
-        WriteDisk(dir, "100.rkm", *MakeDisk("Alpha", 2, {{"Docs", 3}, {"Empty", 0}, {"Many", 8}}));
-        WriteDisk(dir, "200.rkm", *MakeDisk("Beta", 1, {}, 5));
-    }
-    TfrmMain &start(bool show = true)
-    {
-        TfrmMain &w = m_sandbox->Open();
-        if (show) {
-            w.show();
-            if (!QTest::qWaitForWindowExposed(&w))
-                qWarning("main window not exposed");
-        }
-        return w;
-    }
-    TreeNode *disk(const char *name) const { return m_sandbox->store->Tree().findByName(name); }
-    TreeNode *folder(const char *diskName, const char *folderName) const
-    {
-        TreeNode *d = disk(diskName);
-        for (int i = 0; d && i < d->childCount(); ++i)
-            if (d->child(i)->text() == folderName)
-                return d->child(i);
-        return nullptr;
-    }
-    QList<QAction *> selectionCommands() const
-    {
-        TfrmMain &w = *m_sandbox->main;
-        return {Action(&w, "mnuRename"), Action(&w, "popRename"), Action(&w, "mnuDelete"), Action(&w, "popDelete"),     Action(&w, "mnuUpdate"),
-                Action(&w, "popUpdate"), Action(&w, "mnuProperties"), Action(&w, "popProperties"), Action(&w, "mnuPrint"), Action(&w, "popPrint")};
-    }
-    QStringList gridRow(int row) const
-    {
-        QStringList out;
-        QAbstractItemModel *m = Grid(*m_sandbox->main)->model();
-        for (int c = 0; c < m->columnCount(); ++c)
-            out << m->index(row, c).data().toString();
-        return out;
-    }
-    static void closePopups()
-    {
-        while (QWidget *w = QApplication::activePopupWidget())
-            w->close();
-    }
-
 private slots:
-    void init()
-    {
-        m_prompter = std::make_unique<QueuedPrompter>();
-        m_sandbox = std::make_unique<Sandbox>();
-    }
-    void cleanup()
-    {
-        closePopups();
-        m_sandbox.reset();
-        m_prompter.reset();
-    }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void emptyProgramDirectory()
     {
@@ -337,7 +278,9 @@ private slots:
         grid->setColumnWidth(3, gridWidth - room - 3 * 40);
         QCOMPARE(grid->columnWidth(3), gridWidth - room - 3 * 40);
         QCOMPARE(grid->viewport()->width(), gridWidth);
-        w.FormResize();
+        // The grid's viewport is told its size again, as when the window is resized.
+        QResizeEvent resize(grid->viewport()->size(), grid->viewport()->size());
+        QCoreApplication::sendEvent(grid->viewport(), &resize);
         // The column never vanishes: within the last 10 pixels it keeps the least width.
         QCOMPARE(grid->columnWidth(4), followsTheRule ? room - 10 : least);
     }
@@ -413,131 +356,17 @@ private slots:
         QVERIFY(Action(&w, "mnuFindNext")->isEnabled());
     }
 
-    void enablingTable_data()
-    {
-        QTest::addColumn<bool>("withDisks");
-        QTest::addColumn<bool>("select");
-        QTest::addColumn<bool>("selectionCommands");
-        QTest::addColumn<bool>("find");
-        QTest::newRow("empty tree") << false << false << false << false;
-        QTest::newRow("disks, nothing selected") << true << false << false << true;
-        QTest::newRow("node selected") << true << true << true << true;
-    }
-    void enablingTable()
-    {
-        QFETCH(bool, withDisks);
-        QFETCH(bool, select);
-        QFETCH(bool, selectionCommands);
-        QFETCH(bool, find);
-        if (withDisks)
-            writeTwoDisks();
-        TfrmMain &w = start();
-        if (select)
-            w.selectNode(folder("Alpha", "Empty"));
-        for (QAction *a : this->selectionCommands())
-            QCOMPARE(a->isEnabled(), selectionCommands);
-        QCOMPARE(Action(&w, "mnuFind")->isEnabled(), find);
-        QCOMPARE(Action(&w, "mnuFindNext")->isEnabled(), find);
-        for (QAction *a : {Action(&w, "Addnew1"), Action(&w, "Addnew2"), Action(&w, "mnuExit"), Action(&w, "mnuHelpTopics"), Action(&w, "Tarnwellwebsite1"), Action(&w, "Emailsupport1"),
-                           Action(&w, "About2"), Action(&w, "popLstProperties")})
-            QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
-    }
-
-    void enablingFollowsTreeChanges()
-    {
-        TfrmMain &w = start();
-        TreeNode *added = w.store().Tree().appendDisk(MakeDisk("New", 1));
-        w.selectNode(added);
-        QVERIFY(Action(&w, "mnuFind")->isEnabled());
-        QVERIFY(Action(&w, "mnuDelete")->isEnabled());
-        // Removing the selected disk leaves nothing selected and nothing dangling.
-        w.store().Tree().removeDisk(added->row());
-        QVERIFY(!w.currentNode());
-        QVERIFY(!w.currentDisk());
-        QVERIFY(!Action(&w, "mnuDelete")->isEnabled());
-        QCOMPARE(Grid(w)->model()->rowCount(), 1);
-        w.selectNode(nullptr);
-        QVERIFY(!Action(&w, "mnuFind")->isEnabled());
-    }
-
     void replacingTheSelectedDisk()
     {
         writeTwoDisks();
         TfrmMain &w = start();
         w.selectNode(folder("Alpha", "Docs"));
-        TreeNode *fresh = w.store().ReplaceDisk(disk("Alpha"), MakeDisk("Alpha2", 4));
+        TreeNode *fresh = m_sandbox->store->ReplaceDisk(disk("Alpha"), MakeDisk("Alpha2", 4));
         QVERIFY(!w.currentNode());
         QCOMPARE(fresh->row(), m_sandbox->store->Tree().findByName("Alpha2")->row());
         w.selectNode(fresh);
         QCOMPARE(w.statusText(), QStringLiteral("4 items listed"));
         QCOMPARE(Tree(w)->model()->index(fresh->row(), 0).data().toString(), QStringLiteral("Alpha2"));
-    }
-
-    void menusAndShortcuts_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QKeySequence>("shortcut");
-        QTest::addColumn<bool>("enabledAtStart");
-        const QKeySequence none;
-        QTest::newRow("Addnew1") << "Addnew1" << "&Add new..." << none << true;
-        QTest::newRow("mnuUpdate") << "mnuUpdate" << "&Update..." << none << false;
-        QTest::newRow("mnuDelete") << "mnuDelete" << "&Delete" << none << false;
-        QTest::newRow("mnuRename") << "mnuRename" << "&Rename..." << QKeySequence(Qt::Key_F2) << false;
-        QTest::newRow("mnuPrint") << "mnuPrint" << "&Print..." << none << false;
-        QTest::newRow("mnuExport") << "mnuExport" << "&Export..." << none << true;
-        QTest::newRow("mnuProperties") << "mnuProperties" << "Properties..." << none << false;
-        QTest::newRow("mnuExit") << "mnuExit" << "E&xit" << QKeySequence("Ctrl+Q") << true;
-        QTest::newRow("mnuFind") << "mnuFind" << "&Find..." << QKeySequence("Ctrl+F") << true;
-        QTest::newRow("mnuFindNext") << "mnuFindNext" << "Find ne&xt" << QKeySequence("F3") << true;
-        QTest::newRow("mnuHelpTopics") << "mnuHelpTopics" << "&Help Topics" << none << true;
-        QTest::newRow("Tarnwellwebsite1") << "Tarnwellwebsite1" << "&Tarnwell website" << none << true;
-        QTest::newRow("Emailsupport1") << "Emailsupport1" << "&Email support" << none << true;
-        QTest::newRow("About2") << "About2" << "&About" << none << true;
-        QTest::newRow("Addnew2") << "Addnew2" << "Add new..." << QKeySequence(Qt::Key_Insert) << true;
-        QTest::newRow("popUpdate") << "popUpdate" << "Update..." << none << false;
-        QTest::newRow("popRename") << "popRename" << "&Rename" << none << false;
-        QTest::newRow("popDelete") << "popDelete" << "Delete" << QKeySequence(Qt::Key_Delete) << false;
-        QTest::newRow("popPrint") << "popPrint" << "&Print..." << none << false;
-        QTest::newRow("popProperties") << "popProperties" << "Properties..." << QKeySequence(Qt::Key_Enter) << false;
-        QTest::newRow("popLstProperties") << "popLstProperties" << "Properties" << QKeySequence(Qt::Key_Enter) << true;
-    }
-    void menusAndShortcuts()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QKeySequence, shortcut);
-        QFETCH(bool, enabledAtStart);
-        writeTwoDisks();
-        TfrmMain &w = start();
-        QAction *a = Action(&w, name);
-        QCOMPARE(a->text(), caption);
-        QCOMPARE(a->shortcut(), shortcut);
-        QCOMPARE(a->isEnabled(), enabledAtStart);
-    }
-
-    void mainMenuOrder()
-    {
-        TfrmMain &w = start();
-        QStringList titles;
-        for (QAction *m : w.menuBar()->actions())
-            titles << m->text();
-        QCOMPARE(titles, QStringList({"&Disk", "&Search", "&Help"}));
-        auto names = [](QMenu *m) {
-            QStringList out;
-            for (QAction *a : m->actions())
-                out << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-            return out;
-        };
-        QCOMPARE(names(Menu(&w, "Disk1")),
-                 QStringList({"Addnew1", "mnuUpdate", "mnuDelete", "mnuRename", "mnuPrint", "mnuExport",
-                              "mnuProperties", "mnuCompare", "mnuVerify", "-", "mnuExit"}));
-        QCOMPARE(names(Menu(&w, "Search1")), QStringList({"mnuFind", "mnuFindNext", "mnuFindDuplicates"}));
-        QCOMPARE(names(Menu(&w, "About1")),
-                 QStringList({"mnuHelpTopics", "-", "Tarnwellwebsite1", "Emailsupport1", "-", "About2"}));
-        QCOMPARE(names(Menu(&w, "popTree")), QStringList({"Addnew2", "popUpdate", "popRename", "popDelete", "popPrint",
-                                                          "popProperties", "popCompare", "popVerify"}));
-        QCOMPARE(names(Menu(&w, "popList")), QStringList({"popLstProperties"}));
     }
 
     void rightClickInTheTree()
@@ -601,74 +430,6 @@ private slots:
         QCOMPARE(w.gridEntryIndex(), -1);
     }
 
-    void keysReachTheCommands_data()
-    {
-        QTest::addColumn<QString>("widget");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("action");
-        QTest::newRow("Enter in the grid") << "StringGrid1" << int(Qt::Key_Return) << "popLstProperties";
-        QTest::newRow("Insert in the tree") << "TreeView1" << int(Qt::Key_Insert) << "Addnew2";
-        QTest::newRow("Delete in the tree") << "TreeView1" << int(Qt::Key_Delete) << "popDelete";
-        QTest::newRow("Enter in the tree") << "TreeView1" << int(Qt::Key_Return) << "popProperties";
-    }
-    void keysReachTheCommands()
-    {
-        QFETCH(QString, widget);
-        QFETCH(int, key);
-        QFETCH(QString, action);
-        writeTwoDisks();
-        TfrmMain &w = start();
-        w.activateWindow();
-        w.selectNode(folder("Alpha", "Docs"));
-        QAction *a = Action(&w, action);
-        // Only that the key reaches the item: the command itself is not run here.
-        QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
-        QSignalSpy spy(a, &QAction::triggered);
-        auto *target = Find<QWidget>(&w, widget);
-        target->setFocus();
-        QTest::keyClick(target, Qt::Key(key));
-        QCOMPARE(spy.count(), 1);
-    }
-
-    void errorReportFullStopRule_data()
-    {
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "NULL node in save" << "NULL node in save.";
-        QTest::newRow("digit") << "Error 42" << "Error 42.";
-        QTest::newRow("full stop") << "Invalid disk listing file." << "Invalid disk listing file.";
-        QTest::newRow("exclamation sorts before") << "Unable to find unused filename.!" << "Unable to find unused filename.!";
-        QTest::newRow("closing bracket sorts before") << "bad (x)" << "bad (x)";
-        QTest::newRow("space sorts before") << "trailing " << "trailing ";
-        QTest::newRow("comma sorts before") << "a," << "a,";
-        QTest::newRow("slash sorts after") << "cannot open /tmp/" << "cannot open /tmp/.";
-        QTest::newRow("colon sorts after") << "Error loading file:" << "Error loading file:.";
-        QTest::newRow("accented letter") << QString::fromUtf8("Fehler: Datei ä") << QString::fromUtf8("Fehler: Datei ä.");
-        QTest::newRow("empty") << "" << "";
-    }
-    void errorReportFullStopRule()
-    {
-        QFETCH(QString, message);
-        QFETCH(QString, shown);
-        QCOMPARE(ErrorReportText(message), shown);
-        TfrmMain &w = start(false);
-        m_prompter->clear();
-        w.guarded([&] { throw RackmereError(message.toStdString()); });
-        const auto messages = m_prompter->messages();
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages[0].caption, QStringLiteral("Rackmere V1.0"));
-        QCOMPARE(messages[0].icon, QMessageBox::Critical);
-        QCOMPARE(messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(messages[0].text, shown);
-    }
-
-    void exitClosesTheWindow()
-    {
-        TfrmMain &w = start();
-        QVERIFY(w.isVisible());
-        Action(&w, "mnuExit")->trigger();
-        QVERIFY(!w.isVisible());
-    }
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -69,8 +69,8 @@ private slots:
         m_box = std::make_unique<Sandbox>();
         m_listing = m_box->programDir + "100.rkm";
         searchtest::WriteSample(m_box->programDir, m_box->programDir);
-        TfrmMain::setAutosaveMillisecondsForTests(50);
-        TfrmMain::setLockWaitMillisecondsForTests(50);
+        TfrmMainTestAccess::setAutosaveMilliseconds(50);
+        TfrmMainTestAccess::setLockWaitMilliseconds(50);
     }
     void cleanup() { m_box.reset(); }
 
@@ -96,12 +96,12 @@ private slots:
             };
         };
         if (kind == 0)
-            QVERIFY(WithDialog<TfrmListProperties>([&] { w.StringGrid1DblClick(); },
+            QVERIFY(WithDialog<TfrmListProperties>([&] { TriggerAction(w, "popLstProperties"); },
                                                    type("txtDescription", "minutes", "OKBtn")));
         else if (kind == 1)
-            QVERIFY(WithDialog<TfrmProps>([&] { w.mnuPropertiesClick(); }, type("txtComment", "work disk", "OKBtn")));
+            QVERIFY(WithDialog<TfrmProps>([&] { TriggerAction(w, "mnuProperties"); }, type("txtComment", "work disk", "OKBtn")));
         else
-            QVERIFY(WithDialog<QDialog>([&] { w.mnuRenameClick(); }, type("txtName", "Office", "cmdOK")));
+            QVERIFY(WithDialog<QDialog>([&] { TriggerAction(w, "mnuRename"); }, type("txtName", "Office", "cmdOK")));
         QVERIFY(disk->disk().IsModified());
         QTRY_VERIFY_WITH_TIMEOUT(!disk->disk().IsModified(), 10000);
         const std::unique_ptr<TreeNode> saved = onDisk();

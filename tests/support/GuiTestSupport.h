@@ -6,6 +6,7 @@
 // window over it. The prompter double comes with them.
 
 #include "app/Mainfrm.h"
+#include "app/PrintCommands.h"
 #include "catalog/CatalogStore.h"
 #include "gui/QueuedPrompter.h"
 #include "support/TestSupport.h"
@@ -31,6 +32,20 @@
 #include <optional>
 #include <string>
 
+namespace rkm {
+
+// What a test does to the main window that a user cannot: shorten the
+// autosave and the wait for another program's writer lock (for every window
+// opened after), and give the print command a settings store and a PDF file
+// of the test's own.
+struct TfrmMainTestAccess {
+    static void setAutosaveMilliseconds(int ms) { TfrmMain::s_autosaveMs = ms; }
+    static void setLockWaitMilliseconds(int ms) { TfrmMain::s_lockWaitMs = ms; }
+    static PrintCommands &printCommands(TfrmMain &main) { return *main.m_print; }
+};
+
+} // namespace rkm
+
 namespace rkm::test {
 
 // A control, menu item or window below `parent` by its object name; ends the
@@ -50,6 +65,16 @@ inline QTableView *Grid(const QObject &main) { return Find<QTableView>(&main, "S
 inline QSplitter *Splitter(const QObject &main) { return Find<QSplitter>(&main, "Splitter1"); }
 inline QAction *Action(const QObject *main, QAnyStringView name) { return Find<QAction>(main, name); }
 inline QMenu *Menu(const QObject *main, QAnyStringView name) { return Find<QMenu>(main, name); }
+// Chooses a menu item as a user does; an item that is greyed out does nothing.
+inline void TriggerAction(const QObject &main, QAnyStringView name) { Action(&main, name)->trigger(); }
+// The one window of class T below `main` (a command's dialog or panel).
+template <class T> T &Child(const QObject &main)
+{
+    const QList<T *> found = main.findChildren<T *>();
+    if (found.size() != 1)
+        qFatal("%d windows of class %s", int(found.size()), T::staticMetaObject.className());
+    return *found.first();
+}
 
 // Answers modal windows in order: each step names the class of the window it
 // expects and acts on it (normally closing it). A window that no step expects

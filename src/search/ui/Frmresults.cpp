@@ -381,8 +381,9 @@ void TfrmResults::start(SearchOptions options, std::vector<const TreeNode *> dis
             &m_stopRequested);
         flush();
         {
+            // A walk that the stop request cut short did not come to its end.
             const std::lock_guard<std::mutex> lock(m_mutex);
-            m_workerDone = true;
+            m_workerDone = !m_stopRequested;
         }
         QMetaObject::invokeMethod(
             this, [this, generation] { searchFinished(generation); }, Qt::QueuedConnection);

@@ -3,7 +3,6 @@
 #include "PrintUiSupport.h"
 
 #include "print/ui/Frmprpreview.h"
-#include "app/PrintCommands.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -56,7 +55,7 @@ private slots:
         w.selectNode(nullptr);
         QVERIFY(!w.currentDisk());
         ModalScript script;
-        w.printCommands().print();
+        TriggerAction(w, "mnuPrint");
         QVERIFY(script.seen.isEmpty());
         QVERIFY(script.unexpected.isEmpty());
     }
@@ -98,7 +97,7 @@ private slots:
             Click(d, "cmdCancel");
         });
         script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdCancel"); });
-        w.printCommands().print();
+        TriggerAction(w, "mnuPrint");
         QVERIFY(script.done());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
         QCOMPARE(first.size(), QSize(540, 470));
@@ -156,7 +155,7 @@ private slots:
             Click(d, "cmdCancel");
         });
         script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdCancel"); });
-        w.printCommands().print();
+        TriggerAction(w, "mnuPrint");
         QVERIFY(script.done());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
     }
@@ -169,7 +168,7 @@ private slots:
         ModalScript script;
         script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdPreview"); });
         script.then("rkm::TfrmPrintPreview", [](QDialog *d) { Click(d, "cmdOk"); });
-        w.printCommands().print();
+        TriggerAction(w, "mnuPrint");
         QVERIFY(script.done());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
         QCOMPARE(prompter.count(QueuedPrompter::ChoosePrinter), 1);
@@ -180,10 +179,10 @@ private slots:
         TfrmMain &w = start(MakeDisk("Backup 3", 4, {{"Docs", 2}}));
         QueuedPrompter prompter;
         prompter.printerAnswers.enqueue(true);
-        w.printCommands().printFile = pdf();
+        TfrmMainTestAccess::printCommands(w).printFile = pdf();
         ModalScript script;
         script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdOK"); });
-        w.printCommands().print();
+        TriggerAction(w, "mnuPrint");
         QVERIFY(script.done());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
         QFile f(pdf());
@@ -213,7 +212,7 @@ private slots:
         QueuedPrompter prompter;
         prompter.printerAnswers.enqueue(true);
         prompter.answers.enqueue(abort ? QMessageBox::Yes : QMessageBox::No);
-        w.printCommands().printFile = pdf();
+        TfrmMainTestAccess::printCommands(w).printFile = pdf();
         ModalScript script;
         script.then("rkm::TfrmPrint", [](QDialog *d) {
             Click(d, "m_pOptCover");
@@ -221,7 +220,7 @@ private slots:
         });
         if (abort)
             script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdCancel"); });
-        w.printCommands().print();
+        TriggerAction(w, "mnuPrint");
         QVERIFY(script.done());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
         QCOMPARE(prompter.messages().size(), 1);
@@ -246,7 +245,7 @@ private slots:
             Find<QLineEdit>(d, "m_pTxtFileLevel")->setText("abc");
             Click(d, "m_pCmdOK");
         });
-        w.printCommands().print();
+        TriggerAction(w, "mnuPrint");
         QVERIFY(script.done());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
         QCOMPARE(prompter.messages().size(), 1);
@@ -269,7 +268,7 @@ private slots:
             });
             script.then("rkm::TfrmPrintPreview", [](QDialog *d) { Click(d, "cmdCancel"); });
             script.then("rkm::TfrmPrint", [](QDialog *d) { Click(d, "m_pCmdCancel"); });
-            w.printCommands().print();
+            TriggerAction(w, "mnuPrint");
             QVERIFY(script.done());
         }
         QVERIFY(QFileInfo::exists(QString::fromStdString(m_sandbox->programDir + "FILES.FLT")));
@@ -281,7 +280,7 @@ private slots:
             QVERIFY(!Find<QCheckBox>(d, "m_pChkSaveDefault")->isChecked());
             Click(d, "m_pCmdCancel");
         });
-        w.printCommands().print();
+        TriggerAction(w, "mnuPrint");
         QVERIFY(next.done());
     }
 
@@ -295,7 +294,7 @@ private slots:
             Click(d, "m_pChkSaveDefault");
             Click(d, "m_pCmdOK");
         });
-        w.printCommands().print();
+        TriggerAction(w, "mnuPrint");
         QVERIFY(script.done());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(',')));
         const auto messages = prompter.messages();

@@ -105,7 +105,7 @@ void ScanAddTest::refusals()
     reason.replace("LENGTH", QString::number(deep.size()));
     bool stayedOpen = false;
     QString shown;
-    QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+    QVERIFY(WithDialog<TfrmAddNew>([&] { TriggerAction(main, "Addnew1"); }, [&](TfrmAddNew &add) {
         add.labelSource = [](const std::string &) { return std::string(); };
         Find<QLineEdit>(&add, "txtFolder")->setText(folder);
         Find<QLineEdit>(&add, "txtDescription")->setText(description);
@@ -245,7 +245,7 @@ void ScanAddTest::clickOnOkOffersTheLabelFirst()
         TfrmMain &main = w.Open();
         QueuedPrompter p;
         bool stayedOpen = false;
-        QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+        QVERIFY(WithDialog<TfrmAddNew>([&] { TriggerAction(main, "Addnew1"); }, [&](TfrmAddNew &add) {
             add.labelSource = [](const std::string &) { return std::string("CD_LABEL"); };
             QApplication::setActiveWindow(&add);
             QVERIFY(QTest::qWaitForWindowActive(&add));
@@ -274,7 +274,7 @@ void ScanAddTest::acceptsAndSelectsTheNewDisk()
     w.presentSerial = 0x5EED;
     TfrmMain &main = w.Open();
     QueuedPrompter p;
-    QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+    QVERIFY(WithDialog<TfrmAddNew>([&] { TriggerAction(main, "Addnew1"); }, [&](TfrmAddNew &add) {
         // A relative text is taken from the current folder.
         QDir::setCurrent(QString::fromStdString(w.root));
         Find<QLineEdit>(&add, "txtFolder")->setText("disk");
@@ -313,7 +313,7 @@ void ScanAddTest::twoListingsOfTheSameFolder()
     TfrmMain &main = w.Open();
     QueuedPrompter p;
     for (int i = 0; i < 2; ++i) {
-        QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+        QVERIFY(WithDialog<TfrmAddNew>([&] { TriggerAction(main, "Addnew1"); }, [&](TfrmAddNew &add) {
             Find<QLineEdit>(&add, "txtFolder")->setText(QString::fromStdString(w.disk));
             Find<QLineEdit>(&add, "txtDescription")->setText("Same");
             Find<QPushButton>(&add, "cmdOK")->click();
@@ -335,7 +335,7 @@ void ScanAddTest::cancelAddsNothing()
     TfrmMain &main = w.Open();
     QueuedPrompter p;
     p.directories.enqueue(QString::fromStdString(w.disk));
-    QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+    QVERIFY(WithDialog<TfrmAddNew>([&] { TriggerAction(main, "Addnew1"); }, [&](TfrmAddNew &add) {
         Find<QPushButton>(&add, "cmdBrowse")->click();
         Find<QLineEdit>(&add, "txtDescription")->setText("Name");
         Find<QPushButton>(&add, "cmdCancel")->click();
@@ -370,7 +370,7 @@ void ScanAddTest::progressWindow()
     w.MakeDisk({"a.txt", "inner/z.txt"});
     TfrmMain &main = w.Open();
     QueuedPrompter p;
-    TfrmAdding &adding = main.scanCommands().frmAdding();
+    TfrmAdding &adding = Child<TfrmAdding>(main);
     QCOMPARE(adding.windowTitle(), QString("Adding..."));
     QCOMPARE(Find<QLabel>(&adding, "Label1")->text(), QString("Now adding:"));
     QVERIFY(!(adding.windowFlags() & Qt::WindowCloseButtonHint));
@@ -378,7 +378,7 @@ void ScanAddTest::progressWindow()
     QCOMPARE(adding.cursor().shape(), Qt::BusyCursor);
     ShowCounter counter;
     adding.installEventFilter(&counter);
-    QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+    QVERIFY(WithDialog<TfrmAddNew>([&] { TriggerAction(main, "Addnew1"); }, [&](TfrmAddNew &add) {
         Find<QLineEdit>(&add, "txtFolder")->setText(QString::fromStdString(w.disk + "/inner"));
         Find<QLineEdit>(&add, "txtDescription")->setText("Inner");
         Find<QPushButton>(&add, "cmdOK")->click();
@@ -406,7 +406,7 @@ void ScanAddTest::saveFailureKeepsTheDiskToWriteLater()
     QueuedPrompter p;
     // The volume serial number cannot be read: the save fails.
     w.store->serialSource = [](const TDisk &) -> uint32_t { throw RackmereError("The disk went away"); };
-    QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+    QVERIFY(WithDialog<TfrmAddNew>([&] { TriggerAction(main, "Addnew1"); }, [&](TfrmAddNew &add) {
         Find<QLineEdit>(&add, "txtFolder")->setText(QString::fromStdString(w.disk));
         Find<QLineEdit>(&add, "txtDescription")->setText("Lost?");
         Find<QPushButton>(&add, "cmdOK")->click();
@@ -430,7 +430,7 @@ void ScanAddTest::helpTopic()
 {
     World w;
     TfrmMain &main = w.Open();
-    TfrmAddNew &dlg = main.scanCommands().frmAddNew();
+    TfrmAddNew &dlg = Child<TfrmAddNew>(main);
     QCOMPARE(HelpPageOnF1(dlg), QUrl("qrc:/help/topic3.html"));
     dlg.hide();
 }

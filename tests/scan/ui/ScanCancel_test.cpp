@@ -40,7 +40,7 @@ bool AddNew(TfrmMain &main, const std::function<void(TfrmAddNew &)> &answer)
         if (d->isVisible())
             d->reject();
     });
-    main.Addnew1Click();
+    TriggerAction(main, "Addnew1");
     QCoreApplication::processEvents();
     ReportUnexpected(script);
     return script.done();
@@ -72,7 +72,7 @@ void PressWhenShown(TfrmMain &main, std::function<void(TfrmAdding &)> stop, bool
 // it certainly runs while the keys and `stop` are pressed.
 void StopWhenShown(TfrmMain &main, std::function<void(TfrmAdding &)> stop, bool &wasRunning)
 {
-    main.scanCommands().frmAdding().scanStarting = [](ScanControl &control) {
+    Child<TfrmAdding>(main).scanStarting = [](ScanControl &control) {
         control.beforeFolder = [&control] {
             while (!control.cancelled())
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -156,12 +156,12 @@ void ScanCancelTest::cancelAddLeavesNothing()
     QCOMPARE(ListingFiles(w.programDir), before);
     QCOMPARE(p.messages().size(), 0);
     QVERIFY(!main.currentNode());
-    QVERIFY(!main.scanCommands().frmAdding().isVisible());
+    QVERIFY(!Child<TfrmAdding>(main).isVisible());
     QVERIFY(!QApplication::overrideCursor());
     // The keys given meanwhile were not replayed.
     QVERIFY(main.isVisible());
     QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(!main.scanCommands().frmAddNew().isVisible());
+    QVERIFY(!Child<TfrmAddNew>(main).isVisible());
 }
 
 void ScanCancelTest::cancelUpdateKeepsTheOldListing_data()
@@ -187,7 +187,7 @@ void ScanCancelTest::cancelUpdateKeepsTheOldListing()
     p.answers.enqueue(QMessageBox::Ok);
     bool wasRunning = false;
     StopWhenShown(main, [way](TfrmAdding &a) { Stop(a, way); }, wasRunning);
-    main.popUpdateClick();
+    TriggerAction(main, "mnuUpdate");
     QVERIFY(wasRunning);
     QCoreApplication::processEvents();
     // The old node, its annotations and its file untouched; no new file.
@@ -208,7 +208,7 @@ void ScanCancelTest::progressShowsCountsAndEnds()
     w.MakeDisk({"a.txt", "inner/z.txt", "inner/deeper/y.txt"});
     TfrmMain &main = w.Open();
     QueuedPrompter p;
-    TfrmAdding &adding = main.scanCommands().frmAdding();
+    TfrmAdding &adding = Child<TfrmAdding>(main);
     QCOMPARE(adding.windowTitle(), QString("Adding..."));
     QVERIFY(!(adding.windowFlags() & Qt::WindowCloseButtonHint));
     QVERIFY(!adding.control());

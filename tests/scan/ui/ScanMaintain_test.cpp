@@ -86,7 +86,7 @@ void ScanMaintainTest::renameRefusesAnEmptyName()
     const std::string bytes = ReadBytes(s.w.programDir + s.photos);
     main.selectNode(Child(Child(photos, "sub"), "deep"));
     bool refused = false;
-    QVERIFY(WithDialog<TFormRename>([&] { main.mnuRenameClick(); }, [&](TFormRename &dlg) {
+    QVERIFY(WithDialog<TFormRename>([&] { TriggerAction(main, "mnuRename"); }, [&](TFormRename &dlg) {
         QCOMPARE(dlg.windowTitle(), QString("Rename disk"));
         auto *name = Find<QLineEdit>(&dlg, "txtName");
         QCOMPARE(name->text(), QString("Photos"));
@@ -116,7 +116,7 @@ void ScanMaintainTest::renameCancelAndUnchanged()
     TreeNode *music = s.Disk("Music");
     main.selectNode(music);
     for (const char *button : {"cmdCancel", "cmdOK"}) {
-        QVERIFY(WithDialog<TFormRename>([&] { main.mnuRenameClick(); }, [&](TFormRename &dlg) {
+        QVERIFY(WithDialog<TFormRename>([&] { TriggerAction(main, "mnuRename"); }, [&](TFormRename &dlg) {
             if (QString(button) == "cmdCancel")
                 Find<QLineEdit>(&dlg, "txtName")->setText("Changed");
             Find<QPushButton>(&dlg, button)->click();
@@ -134,7 +134,7 @@ void ScanMaintainTest::deleteWithADeepFolderSelected()
     QueuedPrompter p;
     main.selectNode(Child(Child(s.Disk("Photos"), "sub"), "deep"));
     p.answers.enqueue(QMessageBox::Yes);
-    main.popDeleteClick();
+    TriggerAction(main, "mnuDelete");
     QCOMPARE(p.messages().size(), 1);
     QCOMPARE(p.messages()[0].text, QString("Are you sure you wish to delete this disk listing?"));
     QCOMPARE(p.messages()[0].caption, QString("Rackmere"));
@@ -155,7 +155,7 @@ void ScanMaintainTest::deleteTheLastDisk()
     for (const char *name : {"Music", "Photos"}) {
         main.selectNode(s.Disk(name));
         p.answers.enqueue(QMessageBox::Yes);
-        main.popDeleteClick();
+        TriggerAction(main, "mnuDelete");
     }
     QVERIFY(s.w.store->Tree().empty());
     QVERIFY(ListingFiles(s.w.programDir).empty());
@@ -168,10 +168,10 @@ void ScanMaintainTest::deleteTheLastDisk()
         QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
     QVERIFY(Action(&main, "Addnew1")->isEnabled());
     // With nothing selected the commands do nothing.
-    main.popDeleteClick();
-    main.popUpdateClick();
-    main.mnuRenameClick();
-    main.mnuPropertiesClick();
+    TriggerAction(main, "mnuDelete");
+    TriggerAction(main, "mnuUpdate");
+    TriggerAction(main, "mnuRename");
+    TriggerAction(main, "mnuProperties");
     QCOMPARE(p.messages().size(), 2);
 }
 
@@ -182,7 +182,7 @@ void ScanMaintainTest::deleteAnsweredNo()
     QueuedPrompter p;
     main.selectNode(s.Disk("Photos"));
     p.answers.enqueue(QMessageBox::No);
-    main.popDeleteClick();
+    TriggerAction(main, "mnuDelete");
     QCOMPARE(s.w.store->Tree().diskCount(), 2);
     QCOMPARE(ListingFiles(s.w.programDir).size(), std::size_t(2));
     QCOMPARE(main.currentNode(), s.Disk("Photos"));
@@ -193,11 +193,11 @@ void ScanMaintainTest::deleteNeverSavedListing()
     Setup s;
     TfrmMain &main = s.w.Open();
     QueuedPrompter p;
-    TreeNode *unsaved = main.store().Tree().appendDisk(ScanDisk(s.w.disk, "Unsaved", ""));
+    TreeNode *unsaved = s.w.store->Tree().appendDisk(ScanDisk(s.w.disk, "Unsaved", ""));
     QVERIFY(unsaved->disk().FileName.empty());
     main.selectNode(unsaved);
     p.answers.enqueue(QMessageBox::Yes);
-    main.popDeleteClick();
+    TriggerAction(main, "mnuDelete");
     // No "Error deleting file".
     QCOMPARE(p.messages().size(), 1);
     QCOMPARE(s.w.store->Tree().diskCount(), 2);
@@ -214,7 +214,7 @@ void ScanMaintainTest::deleteFileThatCannotBeDeleted()
     QFile::remove(QString::fromStdString(s.w.programDir + s.photos));
     main.selectNode(s.Disk("Photos"));
     p.answers.enqueue(QMessageBox::Yes);
-    main.popDeleteClick();
+    TriggerAction(main, "mnuDelete");
     QCOMPARE(p.messages().size(), 2);
     // The message says which file and why.
     QCOMPARE(p.messages()[1].text, QString::fromStdString("Error deleting file " + s.w.programDir + s.photos +
@@ -352,13 +352,13 @@ void ScanMaintainTest::propertiesCommentThroughTheMainWindow()
     main.selectNode(sub);
     const std::string bytes = ReadBytes(s.w.programDir + s.photos);
     // Cancel keeps everything.
-    QVERIFY(WithDialog<TfrmProps>([&] { main.mnuPropertiesClick(); }, [&](TfrmProps &dlg) {
+    QVERIFY(WithDialog<TfrmProps>([&] { TriggerAction(main, "mnuProperties"); }, [&](TfrmProps &dlg) {
         Find<QLineEdit>(&dlg, "txtComment")->setText("ignored");
         Find<QPushButton>(&dlg, "CancelBtn")->click();
     }));
     QCOMPARE(sub->disk().Comment, std::string());
     QVERIFY(!photos->disk().Modified);
-    QVERIFY(WithDialog<TfrmProps>([&] { main.mnuPropertiesClick(); }, [&](TfrmProps &dlg) {
+    QVERIFY(WithDialog<TfrmProps>([&] { TriggerAction(main, "mnuProperties"); }, [&](TfrmProps &dlg) {
         QCOMPARE(dlg.windowTitle(), QString("Properties for sub"));
         Find<QLineEdit>(&dlg, "txtComment")->setText("holiday snaps");
         Find<QPushButton>(&dlg, "OKBtn")->click();
@@ -373,7 +373,7 @@ void ScanMaintainTest::propertiesHelpTopic()
 {
     World w;
     TfrmMain &main = w.Open();
-    TfrmProps &dlg = main.scanCommands().frmProps();
+    TfrmProps &dlg = Child<TfrmProps>(main);
     QCOMPARE(HelpPageOnF1(dlg), QUrl("qrc:/help/topic9.html"));
 }
 

@@ -59,7 +59,7 @@ void ScanReadingTest::addNewBoxes()
     TfrmMain &main = w.Open();
     QueuedPrompter p;
     for (int round = 0; round < 2; ++round) {
-        QVERIFY(WithDialog<TfrmAddNew>([&] { main.Addnew1Click(); }, [&](TfrmAddNew &add) {
+        QVERIFY(WithDialog<TfrmAddNew>([&] { TriggerAction(main, "Addnew1"); }, [&](TfrmAddNew &add) {
             // Offered afresh at every showing.
             QCOMPARE(Ticked(add), QString("descriptions"));
             for (const char *box : kBoxes)
@@ -91,7 +91,7 @@ void ScanReadingTest::addNewBoxes()
 
     // The properties show what was read.
     main.selectNode(const_cast<TreeNode *>(disk));
-    QVERIFY(WithDialog<TfrmProps>([&] { main.mnuPropertiesClick(); }, [&](TfrmProps &dlg) {
+    QVERIFY(WithDialog<TfrmProps>([&] { TriggerAction(main, "mnuProperties"); }, [&](TfrmProps &dlg) {
         QCOMPARE(Ticked(dlg), ticked);
         QCOMPARE(Find<QLabel>(&dlg, "lblReading")->text(), QString("Read when listed:"));
         for (const char *box : kBoxes)
@@ -120,7 +120,7 @@ void ScanReadingTest::choicesFollowTheListingThroughUpdateAndDelete()
 
     // A listing from before the choices were kept says so.
     main.selectNode(w.store->Tree().findByName("Other"));
-    QVERIFY(WithDialog<TfrmProps>([&] { main.mnuPropertiesClick(); }, [&](TfrmProps &dlg) {
+    QVERIFY(WithDialog<TfrmProps>([&] { TriggerAction(main, "mnuProperties"); }, [&](TfrmProps &dlg) {
         QCOMPARE(Find<QLabel>(&dlg, "lblReading")->text(), QString("Not recorded when listed; Update reads:"));
         QCOMPARE(Ticked(dlg), QString("descriptions"));
         Find<QPushButton>(&dlg, "CancelBtn")->click();
@@ -128,7 +128,7 @@ void ScanReadingTest::choicesFollowTheListingThroughUpdateAndDelete()
 
     main.selectNode(w.store->Tree().findByName("Photos"));
     p.answers.enqueue(QMessageBox::Ok);
-    main.popUpdateClick();
+    TriggerAction(main, "mnuUpdate");
     const std::string fresh = w.store->Tree().findByName("Photos")->disk().FileName;
     QVERIFY(fresh != old);
     QVERIFY(!storeHas(old));
@@ -136,7 +136,7 @@ void ScanReadingTest::choicesFollowTheListingThroughUpdateAndDelete()
              std::string("archives tags"));
 
     p.answers.enqueue(QMessageBox::Yes);
-    main.popDeleteClick();
+    TriggerAction(main, "mnuDelete");
     QVERIFY(!w.store->Tree().findByName("Photos"));
     QVERIFY(!storeHas(fresh));
     QVERIFY(!RememberedScanOptions(*w.store, w.store->Tree().findByFileName(untouched)));

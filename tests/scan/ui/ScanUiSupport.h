@@ -7,7 +7,6 @@
 #include "catalog/CatalogStore.h"
 #include "catalog/Errors.h"
 #include "scan/Scanner.h"
-#include "app/ScanCommands.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -36,7 +36,7 @@ void ScanUpdateFailureTest::programDirNotWritableKeepsTheOldFile()
     QVERIFY(::chmod(w.programDir.c_str(), 0555) == 0);
     p.answers.enqueue(QMessageBox::Ok);
 
-    main.popUpdateClick();
+    TriggerAction(main, "mnuUpdate");
 
     ::chmod(w.programDir.c_str(), 0755);
     QCOMPARE(p.messages().size(), 2);
@@ -50,7 +50,7 @@ void ScanUpdateFailureTest::programDirNotWritableKeepsTheOldFile()
     QCOMPARE(disk->disk().FileName, file);
     QVERIFY(disk->disk().Modified);
     QCOMPARE(main.currentNode(), sub);
-    QVERIFY(!main.scanCommands().frmAdding().isVisible());
+    QVERIFY(!Child<TfrmAdding>(main).isVisible());
     QVERIFY(!QApplication::overrideCursor());
 }
 
@@ -74,7 +74,7 @@ void ScanUpdateFailureTest::fileSystemFullKeepsTheOldFile()
     rlimit small = before;
     small.rlim_cur = 16;
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-    main.popUpdateClick();
+    TriggerAction(main, "mnuUpdate");
     ::setrlimit(RLIMIT_FSIZE, &before);
 
     QCOMPARE(p.messages().size(), 2);

@@ -87,7 +87,7 @@ void ScanUpdateTest::stopsChangeNothing()
     if (removeDisk)
         QDir(QString::fromStdString(s.w.disk)).removeRecursively();
 
-    main.popUpdateClick();
+    TriggerAction(main, "mnuUpdate");
 
     const QList<QueuedPrompter::Call> shown = p.messages();
     QCOMPARE(shown.size(), texts.size());
@@ -137,7 +137,7 @@ void ScanUpdateTest::updatesFromADeepFolderCarryingEdits()
     main.selectNode(deep);
     p.answers.enqueue(QMessageBox::Ok);
 
-    main.popUpdateClick();
+    TriggerAction(main, "mnuUpdate");
 
     QCOMPARE(p.messages().size(), 1);
     QCOMPARE(s.w.store->Tree().diskCount(), 2);
@@ -180,7 +180,7 @@ void ScanUpdateTest::wrongDiskAnsweredNoTakesTheNewSerial()
     main.selectNode(s.Disk("Photos"));
     p.answers.enqueue(QMessageBox::Ok);
     p.answers.enqueue(QMessageBox::No);
-    main.popUpdateClick();
+    TriggerAction(main, "mnuUpdate");
     QCOMPARE(p.messages().size(), 2);
     TreeNode *fresh = s.w.store->Tree().disk(1);
     QCOMPARE(fresh->text(), std::string("Photos"));
@@ -197,7 +197,7 @@ void ScanUpdateTest::subFolderListingSkipsTheSerialCheck()
     QueuedPrompter p;
     main.selectNode(s.Disk("Photos"));
     p.answers.enqueue(QMessageBox::Ok);
-    main.popUpdateClick();
+    TriggerAction(main, "mnuUpdate");
     QCOMPARE(p.messages().size(), 1);
     QCOMPARE(s.w.store->Tree().disk(1)->text(), std::string("Photos"));
     QVERIFY(!QFile::exists(QString::fromStdString(s.w.programDir + s.file)));
@@ -215,7 +215,7 @@ void ScanUpdateTest::letterDriveText()
     main.selectNode(Child(disk, "sub"));
     p.answers.enqueue(QMessageBox::Ok);
     p.answers.enqueue(QMessageBox::Ok);
-    main.popUpdateClick();
+    TriggerAction(main, "mnuUpdate");
     QCOMPARE(p.messages().size(), 2);
     QCOMPARE(p.messages()[0].text, QString("Please make sure that the disk 'Photos' is inserted in drive E:"));
     QCOMPARE(p.messages()[1].text, QString("Could not find the disk at E:\\Photos."));

@@ -54,10 +54,10 @@ void ScanVerifyTest::verifyShowsWhatChangedAndChangesNothing()
     TreeNode *disk = w.store->Tree().findByName("Photos");
     main.selectNode(Child(disk, "sub"));
 
-    main.mnuVerifyClick();
+    TriggerAction(main, "mnuVerify");
 
     QCOMPARE(p.messages().size(), 1); // only "Please make sure..."
-    TfrmDifferences &panel = main.scanCommands().frmDifferences();
+    TfrmDifferences &panel = Child<TfrmDifferences>(main);
     QVERIFY(panel.isVisible());
     QCOMPARE(panel.windowTitle(), QStringLiteral("Verify 'Photos': 1 added, 1 removed, 1 changed"));
     QCOMPARE(Shown(panel.model()), (QStringList{"Removed from the disk (1): b.txt",
@@ -81,8 +81,8 @@ void ScanVerifyTest::verifyShowsWhatChangedAndChangesNothing()
     TfrmMain &reopened = w.Open();
     reopened.show();
     reopened.selectNode(w.store->Tree().findByName("Again"));
-    reopened.mnuVerifyClick();
-    TfrmDifferences &fresh = reopened.scanCommands().frmDifferences();
+    TriggerAction(reopened, "mnuVerify");
+    TfrmDifferences &fresh = Child<TfrmDifferences>(reopened);
     QCOMPARE(fresh.windowTitle(), QStringLiteral("Verify 'Again': the disk matches its listing"));
     QVERIFY(fresh.model().diff().equal());
 }
@@ -98,16 +98,16 @@ void ScanVerifyTest::verifyStopsAsUpdateDoes()
     main.selectNode(w.store->Tree().findByName("Photos"));
     p.answers.enqueue(QMessageBox::Ok);
     p.answers.enqueue(QMessageBox::Yes);
-    main.mnuVerifyClick();
+    TriggerAction(main, "mnuVerify");
     QCOMPARE(p.messages().size(), 2);
     QVERIFY(p.messages()[1].text.endsWith(QStringLiteral("Abort verify?")));
-    QVERIFY(!main.scanCommands().frmDifferences().isVisible());
+    QVERIFY(!Child<TfrmDifferences>(main).isVisible());
     // No: verified all the same.
     p.clear();
     p.answers.enqueue(QMessageBox::Ok);
     p.answers.enqueue(QMessageBox::No);
-    main.mnuVerifyClick();
-    QVERIFY(main.scanCommands().frmDifferences().model().diff().equal());
+    TriggerAction(main, "mnuVerify");
+    QVERIFY(Child<TfrmDifferences>(main).model().diff().equal());
 }
 
 void ScanVerifyTest::compareGoesToTheItemChosen()
@@ -124,13 +124,13 @@ void ScanVerifyTest::compareGoesToTheItemChosen()
     TreeNode *before = w.store->Tree().findByName("Before");
     TreeNode *after = w.store->Tree().findByName("After");
     main.selectNode(before);
-    QVERIFY(WithDialog<TfrmCompare>([&] { main.mnuCompareClick(); }, [](TfrmCompare &d) {
+    QVERIFY(WithDialog<TfrmCompare>([&] { TriggerAction(main, "mnuCompare"); }, [](TfrmCompare &d) {
         auto *box = Find<QComboBox>(&d, "cboListings");
         QCOMPARE(box->count(), 1);
         QCOMPARE(box->currentText(), QStringLiteral("After"));
         Find<QPushButton>(&d, "OKBtn")->click();
     }));
-    TfrmDifferences &panel = main.scanCommands().frmDifferences();
+    TfrmDifferences &panel = Child<TfrmDifferences>(main);
     QCOMPARE(panel.windowTitle(),
              QStringLiteral("Compare 'Before' with 'After': 1 only in 'Before', 1 only in 'After', 0 changed"));
     QCOMPARE(Shown(panel.model()), (QStringList{"Only in 'Before' (1): a.txt", "Only in 'After' (1): sub/e.txt"}));
@@ -144,7 +144,7 @@ void ScanVerifyTest::compareGoesToTheItemChosen()
     // The listing goes: the panel stays, without a way into it.
     p.answers.enqueue(QMessageBox::Yes);
     main.selectNode(after);
-    main.popDeleteClick();
+    TriggerAction(main, "mnuDelete");
     main.selectNode(before);
     QTest::keyClick(&panel.view(), Qt::Key_Return);
     QCOMPARE(main.currentNode(), before);

@@ -3,7 +3,6 @@
 #include "app/CatalogTreeModel.h"
 #include "search/ui/Frmlistpr.h"
 #include "gui/Help.h"
-#include "app/SearchCommands.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -48,7 +47,7 @@ private:
         m_main->selectNode(node(path));
         m_main->setGridEntryIndex(entry);
         m_prompter->clear();
-        return WithDialog<TfrmListProperties>([&] { m_main->StringGrid1DblClick(); }, answer);
+        return WithDialog<TfrmListProperties>([&] { TriggerAction(*m_main, "popLstProperties"); }, answer);
     }
     QString gridText(int row, int column) const
     {
@@ -187,7 +186,7 @@ private slots:
         QCOMPARE(QUrl(m_prompter->calls[0].text), QUrl::fromLocalFile(m_disk->filePath("notes.txt")));
         QCOMPARE(node("Work")->disk().Files.text(0, FT_DESCRIPTION), "meeting notes");
         QVERIFY(!node("Work")->disk().IsModified());
-        QVERIFY(!m_main->searchCommands().frmListProperties().isVisible());
+        QVERIFY(!Child<TfrmListProperties>(*m_main).isVisible());
     }
 
     void launchWithNoProgramSaysSoAndStaysOpen()

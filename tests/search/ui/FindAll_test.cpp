@@ -2,7 +2,6 @@
 // duplicates, through the main window as a user drives them.
 #include "search/ui/SearchUiSupport.h"
 
-#include "app/SearchCommands.h"
 #include "search/ui/Frmduplicatelist.h"
 #include "search/ui/Frmduplicates.h"
 #include "search/ui/Frmresults.h"
@@ -41,13 +40,13 @@ private:
     CatalogStore *m_store = nullptr;
     TfrmMain *m_main = nullptr;
 
-    TfrmResults &results() { return m_main->searchCommands().frmResults(); }
+    TfrmResults &results() { return Child<TfrmResults>(*m_main); }
 
     // Opens the Search dialog, fills it, and presses `button`.
     bool find(const std::function<void(TfrmSearch &)> &fill, const char *button = "cmdFindAll", bool next = false)
     {
         m_prompter->clear();
-        return WithDialog<TfrmSearch>([&] { next ? m_main->mnuFindNextClick() : m_main->mnuFindClick(); },
+        return WithDialog<TfrmSearch>([&] { next ? TriggerAction(*m_main, "mnuFindNext") : TriggerAction(*m_main, "mnuFind"); },
                                       [&](TfrmSearch &d) {
                                           if (fill)
                                               fill(d);
@@ -205,7 +204,7 @@ private slots:
     {
         QString message;
         bool stillOpen = false;
-        QVERIFY(WithDialog<TfrmSearch>([&] { m_main->mnuFindClick(); },
+        QVERIFY(WithDialog<TfrmSearch>([&] { TriggerAction(*m_main, "mnuFind"); },
                                        [&](TfrmSearch &d) {
                                            Find<QLineEdit>(&d, "txtSizeFrom")->setText(QStringLiteral("lots"));
                                            Find<QPushButton>(&d, "cmdFindAll")->click();
@@ -242,7 +241,7 @@ private slots:
         const QStringList all = rows();
         m_main->selectNode(NodeAt(m_store->Tree(), QStringLiteral("Old")));
         m_prompter->answers.enqueue(QMessageBox::Yes);
-        m_main->popDeleteClick();
+        TriggerAction(*m_main, "mnuDelete");
         QStringList left;
         for (int r = 0; r < results().model().rowCount(); ++r)
             left << cell(r, ResultsModel::COL_LISTING) + "/" + cell(r, ResultsModel::COL_NAME);
@@ -260,13 +259,13 @@ private slots:
             WriteDisk(m_sandbox->programDir, "400.rkm", *copy);
         }
         reopen();
-        QVERIFY(WithDialog<TfrmDuplicates>([&] { m_main->mnuFindDuplicatesClick(); },
+        QVERIFY(WithDialog<TfrmDuplicates>([&] { TriggerAction(*m_main, "mnuFindDuplicates"); },
                                            [](TfrmDuplicates &d) {
                                                Find<QLineEdit>(&d, "txtMinSize")->setText(QStringLiteral("12"));
                                                Find<QComboBox>(&d, "cboMinSizeUnit")->setCurrentIndex(1); // KB
                                                Find<QPushButton>(&d, "OKBtn")->click();
                                            }));
-        TfrmDuplicateList &list = m_main->searchCommands().frmDuplicateList();
+        TfrmDuplicateList &list = Child<TfrmDuplicateList>(*m_main);
         QVERIFY(list.isVisible());
         QCOMPARE(list.windowTitle(), QStringLiteral("Duplicates: 2 groups, 24.0 KB wasted"));
         DuplicatesModel &model = list.model();
@@ -284,9 +283,9 @@ private slots:
 
     void newDialogsOpenTheirHelpTopics()
     {
-        QCOMPARE(HelpPageOnF1(m_main->searchCommands().frmDuplicates()),
+        QCOMPARE(HelpPageOnF1(Child<TfrmDuplicates>(*m_main)),
                  QUrl(QStringLiteral("qrc:/help/topic11.html")));
-        m_main->searchCommands().frmDuplicates().hide();
+        Child<TfrmDuplicates>(*m_main).hide();
         TfrmCompare compare(m_main);
         QCOMPARE(HelpPageOnF1(compare), QUrl(QStringLiteral("qrc:/help/topic12.html")));
     }

@@ -1,6 +1,5 @@
 #include "search/ui/SearchUiSupport.h"
 
-#include "app/SearchCommands.h"
 #include "search/ui/searchfrm.h"
 
 #include "gui/Help.h"
@@ -28,7 +27,7 @@ private:
     CatalogStore *m_store = nullptr;
     TfrmMain *m_main = nullptr;
 
-    TfrmSearch &dialog() { return m_main->searchCommands().frmSearch(); }
+    TfrmSearch &dialog() { return Child<TfrmSearch>(*m_main); }
     TreeNode *node(const char *path) { return NodeAt(m_store->Tree(), QString::fromUtf8(path)); }
 
     // Find or Find next; `fill` sets up the dialog if it is shown, which is
@@ -39,9 +38,9 @@ private:
         return WithDialog<TfrmSearch>(
             [&] {
                 if (next)
-                    m_main->mnuFindNextClick();
+                    TriggerAction(*m_main, "mnuFindNext");
                 else
-                    m_main->mnuFindClick();
+                    TriggerAction(*m_main, "mnuFind");
             },
             [&](TfrmSearch &d) {
                 if (fill)

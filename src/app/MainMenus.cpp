@@ -1,0 +1,202 @@
+#include "app/Mainfrm.h"
+
+#include "app/ExportCommands.h"
+#include "app/PrintCommands.h"
+#include "app/ScanCommands.h"
+#include "app/SearchCommands.h"
+#include "gui/Help.h"
+#include "service/Project.h"
+#include "service/ui/Service.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <QTableView>
+#include <QTreeView>
+
+// The main window's pictures, its commands and its menus.
+
+namespace rkm {
+
+namespace {
+
+// The standard 16-colour palette, for the pictures of low-colour displays.
+QList<QRgb> sixteenColours()
+{
+    return {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+            qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+            qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+            qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+}
+
+} // namespace
+
+void TfrmMain::buildImages(int bitsPerPixel)
+{
+    QStyle *st = style();
+    m_highColour = bitsPerPixel > 8;
+    const QList<QRgb> table = sixteenColours();
+    // Each picture at 16 × 16 units for every pixel ratio a screen here has
+    // (and 1 and 2), so that it stays sharp when the screen is scaled.
+    QList<qreal> ratios{1.0, 2.0};
+    for (const QScreen *screen : QGuiApplication::screens())
+        if (!ratios.contains(screen->devicePixelRatio()))
+            ratios << screen->devicePixelRatio();
+    const auto picture = [&](const QIcon &source, QIcon::Mode mode) {
+        if (m_highColour && mode == QIcon::Normal)
+            return source; // the style's own, in all its sizes
+        QIcon icon;
+        for (const qreal ratio : ratios) {
+            QPixmap pm = source.pixmap(QSize(16, 16), ratio, mode);
+            if (!m_highColour) {
+                QImage img = pm.toImage().convertToFormat(QImage::Format_Indexed8, table);
+                img.setDevicePixelRatio(pm.devicePixelRatio());
+                pm = QPixmap::fromImage(img);
+            }
+            icon.addPixmap(pm);
+        }
+        return icon;
+    };
+    // By index: closed folder, plain drive, floppy, hard disk, network drive,
+    // CD-ROM, open folder.
+    const QIcon drive = st->standardIcon(QStyle::SP_DriveHDIcon);
+    m_images = {
+        picture(st->standardIcon(QStyle::SP_DirClosedIcon), QIcon::Normal),
+        picture(drive, QIcon::Disabled),
+        picture(st->standardIcon(QStyle::SP_DriveFDIcon), QIcon::Normal),
+        picture(drive, QIcon::Normal),
+        picture(st->standardIcon(QStyle::SP_DriveNetIcon), QIcon::Normal),
+        picture(st->standardIcon(QStyle::SP_DriveCDIcon), QIcon::Normal),
+        picture(st->standardIcon(QStyle::SP_DirOpenIcon), QIcon::Normal),
+    };
+    // An archive's contents: the theme's package picture, else our own box.
+    QIcon box;
+    box.addFile(QStringLiteral(":/icons/archive-16.png"));
+    box.addFile(QStringLiteral(":/icons/archive-32.png"));
+    m_archiveImage = picture(QIcon::fromTheme(QStringLiteral("package-x-generic"), box), QIcon::Normal);
+}
+
+void TfrmMain::buildCommands()
+{
+    m_scan = std::make_unique<ScanCommands>(m_store, *this);
+    m_search = std::make_unique<SearchCommands>(m_store, *this);
+    m_print = std::make_unique<PrintCommands>(m_store, *this);
+    m_export = std::make_unique<ExportCommand>(m_store, *this);
+    m_own = std::make_unique<CommandList>(this);
+    using N = CommandNeeds;
+    using K = CommandKind;
+    m_own->add("mnuExit", "E&xit", N::Nothing, K::Reads, [this] { mnuExitClick(); },
+               {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    m_own->add("mnuHelpTopics", "&Help Topics", N::Nothing, K::Reads, [this] { mnuHelpTopicsClick(); });
+    m_own->add("Tarnwellwebsite1", "&Tarnwell website", N::Nothing, K::Reads, [this] { Tarnwellwebsite1Click(); });
+    m_own->add("Emailsupport1", "&Email support", N::Nothing, K::Reads, [this] { Emailsupport1Click(); });
+    m_own->add("About2", "&About", N::Nothing, K::Reads, [this] { About1Click(); });
+
+    const CommandList *lists[] = {&m_scan->commands(), &m_search->commands(), &m_print->commands(),
+                                  &m_export->commands(), m_own.get()};
+    for (const CommandList *list : lists)
+        for (const Command &c : list->commands()) {
+            m_commands.push_back(&c);
+            connect(c.action, &QAction::triggered, this, [this, &c] { runCommand(c); });
+        }
+}
+
+void TfrmMain::runCommand(const Command &command)
+{
+    // The search reads the catalogue on a thread of its own: nothing changes
+    // it while it runs.
+    if (command.kind == CommandKind::Edits)
+        stopFindAll();
+    guarded(command.run);
+}
+
+void TfrmMain::stopFindAll()
+{
+    if (m_search)
+        m_search->stopFindAll();
+}
+
+void TfrmMain::enableCommands()
+{
+    const CommandState state{CurrentNode != nullptr, !m_store.Tree().empty()};
+    for (const Command *c : m_commands)
+        c->action->setEnabled(CommandEnabled(c->needs, state));
+}
+
+QAction *TfrmMain::commandAction(const char *name) const
+{
+    for (const Command *c : m_commands)
+        if (c->action->objectName() == QLatin1String(name))
+            return c->action;
+    qFatal("no command %s", name);
+}
+
+void TfrmMain::buildMenus()
+{
+    auto menu = [this](const char *name, const char *caption) {
+        QMenu *m = menuBar()->addMenu(QString::fromUtf8(caption));
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    auto place = [this](QMenu *m, std::initializer_list<const char *> names) {
+        for (const char *name : names) {
+            if (name[0] == '-')
+                m->addSeparator()->setObjectName(QString::fromLatin1(name + 1));
+            else
+                m->addAction(commandAction(name));
+        }
+    };
+
+    place(menu("Disk1", "&Disk"), {"Addnew1", "mnuUpdate", "mnuDelete", "mnuRename", "mnuPrint", "mnuExport",
+                                   "mnuProperties", "mnuCompare", "mnuVerify", "-N1", "mnuExit"});
+    place(menu("Search1", "&Search"), {"mnuFind", "mnuFindNext", "mnuFindDuplicates"});
+    place(menu("About1", "&Help"), {"mnuHelpTopics", "-N3", "Tarnwellwebsite1", "Emailsupport1", "-N2", "About2"});
+
+    // The pop-up menus' short cuts work while their control has the focus.
+    popTree = new QMenu(this);
+    popTree->setObjectName(QStringLiteral("popTree"));
+    place(popTree,
+          {"Addnew2", "popUpdate", "popRename", "popDelete", "popPrint", "popProperties", "popCompare", "popVerify"});
+    for (QAction *a : popTree->actions()) {
+        a->setShortcutContext(Qt::WidgetShortcut);
+        TreeView1->addAction(a);
+    }
+
+    popList = new QMenu(this);
+    popList->setObjectName(QStringLiteral("popList"));
+    place(popList, {"popLstProperties"});
+    for (QAction *a : popList->actions()) {
+        a->setShortcutContext(Qt::WidgetShortcut);
+        StringGrid1->addAction(a);
+    }
+}
+
+void TfrmMain::mnuExitClick()
+{
+    close();
+}
+
+void TfrmMain::mnuHelpTopicsClick()
+{
+    ShowHelp(this, HELP_CONTENTS);
+}
+
+void TfrmMain::Tarnwellwebsite1Click()
+{
+    GotoURL(QString::fromLatin1(PROJECT_WEB_ADDRESS));
+}
+
+void TfrmMain::Emailsupport1Click()
+{
+    MailToSupport();
+}
+
+void TfrmMain::About1Click()
+{
+    ShowAboutBox(this, QString::fromLatin1(PROJECT_WEB_ADDRESS));
+}
+
+} // namespace rkm
