@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <utility>
 #include <vector>
 
@@ -59,10 +60,31 @@ struct CliResult {
 
 CliResult RunProgram(const std::string &program, const std::vector<std::string> &args,
                      const RunOptions &options = {});
+// A program started and not waited for yet, for tests that run several at
+// once. It is killed if it still runs when this goes.
+class StartedProgram final {
+public:
+    StartedProgram(const std::string &program, const std::vector<std::string> &args, const RunOptions &options = {});
+    ~StartedProgram();
+    StartedProgram(const StartedProgram &) = delete;
+    StartedProgram &operator=(const StartedProgram &) = delete;
+    // Reads its output while waiting up to `ms` for it to end; true once it has.
+    bool waitForFinished(int ms);
+    // What it wrote so far; the status once it has ended (-1 while it runs, and
+    // when it crashed or could not be started).
+    const CliResult &result() const { return m_result; }
+
+private:
+    pid_t m_pid = -1;
+    int m_out = -1, m_err = -1, m_pidfd = -1;
+    bool m_outOpen = true, m_errOpen = true;
+    CliResult m_result;
+};
 // The rackmere-cli that was built with the tests.
 CliResult RunCli(const std::vector<std::string> &args, const RunOptions &options = {});
 // Its path, for a test that starts several at once.
 std::string CliProgram();
+
 
 // Listings written by the catalogue's own writer.
 struct FolderSpec {
