@@ -11,9 +11,13 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdint>
+#include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <map>
+#include <random>
 #include <stdexcept>
 
 #include <fcntl.h>
@@ -71,6 +75,61 @@ std::string Counted(std::string_view text)
 {
     return Word(static_cast<int32_t>(text.size())) + std::string(text);
 }
+
+// ---- Seeds of randomised tests and the CLI tests' four-file disk ----
+
+namespace {
+
+uint32_t AnnounceSeed(uint32_t seed)
+{
+    const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "this test";
+    std::cout << "[   SEED   ] " << name << ": " << seed << " (RACKMERE_TEST_SEED=" << seed << " repeats it)"
+              << std::endl;
+    if (test)
+        ::testing::Test::RecordProperty("seed", std::to_string(seed));
+    return seed;
+}
+
+} // namespace
+
+uint32_t TestSeed(uint32_t fallback)
+{
+    const char *given = std::getenv("RACKMERE_TEST_SEED");
+    if (!given || !*given)
+        return AnnounceSeed(fallback);
+    char *end = nullptr;
+    errno = 0;
+    const unsigned long long value = std::strtoull(given, &end, 0);
+    if (errno != 0 || *end != '\0' || *given == '-' || value > UINT32_MAX) {
+        ADD_FAILURE() << "RACKMERE_TEST_SEED is not a number from 0 to " << UINT32_MAX << ": '" << given << "'";
+        return AnnounceSeed(fallback);
+    }
+    return AnnounceSeed(static_cast<uint32_t>(value));
+}
+
+uint32_t FreshTestSeed()
+{
+    return TestSeed(std::random_device{}());
+}
+
+void FourFileDiskTest::SetUp()
+{
+    src = tmp.path() + "disk";
+    programDir = tmp.path() + "catalog/";
+    for (const char *f : {"a.txt", "b.txt", "c.txt", "sub/d.txt"})
+        WriteBytes(src + "/" + f, f);
+    MakeDirs(programDir);
+}
+
+CliResult FourFileDiskTest::Cli(const std::vector<std::string> &args, bool unprivileged) const
+{
+    const CliResult r = RunCli(args, {.programDir = programDir, .asNobody = unprivileged});
+    EXPECT_TRUE(r.finished);
+    return r;
+}
+
+// ---- end of the seeds and the four-file disk ----
 
 namespace {
 

@@ -5,6 +5,8 @@
 
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -85,6 +87,30 @@ CliResult RunCli(const std::vector<std::string> &args, const RunOptions &options
 // Its path, for a test that starts several at once.
 std::string CliProgram();
 
+// ---- Seeds of randomised tests and the CLI tests' four-file disk ----
+
+// The seed of a randomised test: RACKMERE_TEST_SEED when it is set (to repeat
+// a failed run), else `fallback`. The seed is printed and kept as the test's
+// "seed" property in its XML report.
+uint32_t TestSeed(uint32_t fallback);
+// As TestSeed, but a new seed each run unless RACKMERE_TEST_SEED is set.
+uint32_t FreshTestSeed();
+
+// A folder `src` of four files to catalogue (a.txt, b.txt, c.txt and
+// sub/d.txt, each holding its own name) and an empty program folder
+// `programDir` (ending with '/'), both in a temporary folder.
+class FourFileDiskTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    // rackmere-cli over the program folder, as nobody when `unprivileged`; it
+    // must end within two minutes.
+    CliResult Cli(const std::vector<std::string> &args, bool unprivileged = false) const;
+
+    TempDir tmp;
+    std::string src, programDir;
+};
+
+// ---- end of the seeds and the four-file disk ----
 
 // Listings written by the catalogue's own writer.
 struct FolderSpec {
