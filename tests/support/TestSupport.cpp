@@ -241,7 +241,9 @@ bool StartedProgram::waitForFinished(int ms)
     int status = 0;
     for (;;) {
         // A closed pipe is left out (-1): it would report its end again and again.
-        pollfd fds[3] = {{m_outOpen ? m_out : -1, POLLIN, 0}, {m_errOpen ? m_err : -1, POLLIN, 0}, {m_pidfd, POLLIN, 0}};
+        pollfd fds[3] = {{m_outOpen ? m_out : -1, POLLIN, 0},
+                         {m_errOpen ? m_err : -1, POLLIN, 0},
+                         {m_pidfd, POLLIN, 0}};
         ::poll(fds, 3, m_pidfd >= 0 ? 100 : 10);
         if (m_outOpen)
             m_outOpen = ReadAvailable(m_out, m_result.out);

@@ -62,6 +62,7 @@ struct CliResult {
 
 CliResult RunProgram(const std::string &program, const std::vector<std::string> &args,
                      const RunOptions &options = {});
+
 // A program started and not waited for yet, for tests that run several at
 // once. It is killed if it still runs when this goes.
 class StartedProgram final {
