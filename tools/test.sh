@@ -2,8 +2,9 @@
 # Installs what is needed, builds Rackmere and runs every test: the unit,
 # widget and end-to-end tests; the Debian package (built, checked with
 # lintian, installed, run and removed again); all tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer; and the fuzzers for a
-# bounded time. Warnings are errors here.
+# AddressSanitizer and UndefinedBehaviorSanitizer; the core and command-line
+# tests under ThreadSanitizer; and the fuzzers for a bounded time. Warnings
+# are errors here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
@@ -24,6 +25,14 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRACKMERE_SANITIZE=ON -DRACKM
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+echo "== the core and command-line tests again under ThreadSanitizer"
+# The walk, the load and Find all run on several threads; no widgets here.
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRACKMERE_SANITIZE=thread -DRACKMERE_BUILD_GUI=OFF \
+      -DRACKMERE_BUILD_BENCH=OFF -DRACKMERE_WERROR=ON >/dev/null
+cmake --build build-tsan -j"$jobs"
+TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+  ctest --test-dir build-tsan --output-on-failure -j"$jobs"
 
 if command -v clang++ >/dev/null && compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null; then
   echo "== fuzzing the listing and category readers"

@@ -136,7 +136,7 @@ TEST(CatalogStore, SaveListingPicksAFreeNameAndTheSerial)
 {
     TempDir dir;
     CatalogStore store(dir.path());
-    store.Seed(1);
+    store.Seed(test::TestSeed(1));
     store.serialSource = [](const TDisk &) { return 0xCAFEF00Du; };
     std::set<std::string> names;
     for (int i = 0; i < 20; ++i) {

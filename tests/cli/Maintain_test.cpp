@@ -15,19 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class CliMaintain : public ::testing::Test {
+class CliMaintain : public test::FourFileDiskTest {
 protected:
-    void SetUp() override
-    {
-        src = tmp.path() + "disk";
-        programDir = tmp.path() + "catalog/";
-        for (const char *f : {"a.txt", "b.txt", "c.txt", "sub/d.txt"}) {
-            fs::create_directories(fs::path(src + "/" + f).parent_path());
-            test::WriteBytes(src + "/" + f, f);
-        }
-        fs::create_directories(programDir);
-    }
-
     // Saves an annotated listing of `src` with the serial number given.
     std::string SaveListing(uint32_t serial, const std::string &name = "Backup")
     {
@@ -43,14 +32,6 @@ protected:
         });
     }
 
-    // rackmere-cli over the program folder; as nobody when `unprivileged`.
-    CliResult Cli(const std::vector<std::string> &args, bool unprivileged = false) const
-    {
-        const CliResult r = test::RunCli(args, {.programDir = programDir, .asNobody = unprivileged});
-        EXPECT_TRUE(r.finished);
-        return r;
-    }
-
     std::vector<std::string> Files() const
     {
         std::vector<std::string> names;
@@ -61,9 +42,6 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-
-    test::TempDir tmp;
-    std::string src, programDir;
 };
 
 TEST_F(CliMaintain, UpdateRescansAndCarriesAnnotations)

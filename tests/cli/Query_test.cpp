@@ -12,30 +12,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class CliQuery : public ::testing::Test {
+class CliQuery : public test::FourFileDiskTest {
 protected:
-    void SetUp() override
-    {
-        src = tmp.path() + "disk";
-        programDir = tmp.path() + "catalog/";
-        for (const char *f : {"a.txt", "b.txt", "c.txt", "sub/d.txt"}) {
-            fs::create_directories(fs::path(src + "/" + f).parent_path());
-            test::WriteBytes(src + "/" + f, f);
-        }
-        fs::create_directories(programDir);
-    }
-
     // A listing of `src` saved with the serial number given.
     std::string Save(const std::string &name, uint32_t serial = 0)
     {
         return test::AddListing(programDir, src, name, "", serial);
-    }
-
-    test::CliResult Cli(const std::vector<std::string> &args)
-    {
-        test::RunOptions o;
-        o.programDir = programDir;
-        return test::RunCli(args, o);
     }
 
     // The lines of the output that start with one of "+-~", sorted.
@@ -53,9 +35,6 @@ protected:
         std::sort(lines.begin(), lines.end());
         return lines;
     }
-
-    test::TempDir tmp;
-    std::string src, programDir;
 };
 
 TEST_F(CliQuery, VerifyAnUnchangedTreeThenAChangedOne)

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
-
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -29,12 +27,11 @@ protected:
         listing = AddListing(dir, disk, "Backup", "", 0);
         bytes = ReadBytes(dir + listing);
     }
-    QProcess *Start(QStringList args)
+    StartedProgram *Start(const std::vector<std::string> &args)
     {
-        auto *p = new QProcess;
-        m_processes.emplace_back(p);
-        p->start(QString::fromStdString(CliProgram()), QStringList{"--dir", QString::fromStdString(dir)} + args);
-        return p;
+        std::vector<std::string> all{"--dir", dir};
+        all.insert(all.end(), args.begin(), args.end());
+        return m_processes.emplace_back(std::make_unique<StartedProgram>(CliProgram(), all)).get();
     }
     std::size_t Listings() const
     {
@@ -45,7 +42,7 @@ protected:
     TempDir tmp;
     const std::string disk = tmp.file("disk"), dir = tmp.file("catalog/");
     std::string listing, bytes;
-    std::vector<std::unique_ptr<QProcess>> m_processes;
+    std::vector<std::unique_ptr<StartedProgram>> m_processes;
 };
 
 } // namespace
@@ -84,11 +81,11 @@ TEST_F(Writers, WaitForTheLockAndTakeOverAStaleOne)
 {
     auto held = std::make_unique<WriterLock>(dir);
     ASSERT_EQ(held->take(), WriterLock::State::Held);
-    QProcess *rename = Start({"rename", "Backup", "Waited", "--wait", "60"});
+    StartedProgram *rename = Start({"rename", "Backup", "Waited", "--wait", "60"});
     EXPECT_FALSE(rename->waitForFinished(1500)); // still waiting
     held.reset();
     ASSERT_TRUE(rename->waitForFinished(60000));
-    EXPECT_EQ(rename->exitCode(), 0);
+    EXPECT_EQ(rename->result().status, 0);
 
     const pid_t pid = ::fork(); // takes the lock and dies without letting go
     if (pid == 0)
@@ -104,12 +101,12 @@ TEST_F(Writers, WaitForTheLockAndTakeOverAStaleOne)
 TEST_F(Writers, TwentyAddsAtOnceMakeTwentyListings)
 {
     for (int i = 0; i < 20; ++i)
-        Start({"add", QString::fromStdString(disk), "--name", QStringLiteral("Disk %1").arg(i), "--wait", "120"});
+        Start({"add", disk, "--name", "Disk " + std::to_string(i), "--wait", "120"});
     std::set<std::string> names;
     for (auto &p : m_processes) {
         ASSERT_TRUE(p->waitForFinished(180000));
-        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
-        names.insert(p->readAllStandardOutput().trimmed().toStdString());
+        EXPECT_EQ(p->result().status, 0) << p->result().err;
+        names.insert(p->result().out.substr(0, p->result().out.find_last_not_of(" \n") + 1));
     }
     EXPECT_EQ(names.size(), 20u);
     EXPECT_EQ(Listings(), 21u);

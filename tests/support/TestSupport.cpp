@@ -7,14 +7,23 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QStringList>
 
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdint>
+#include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <iterator>
+#include <map>
+#include <random>
 #include <stdexcept>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace rkm::test {
@@ -67,36 +76,200 @@ std::string Counted(std::string_view text)
     return Word(static_cast<int32_t>(text.size())) + std::string(text);
 }
 
+// ---- Seeds of randomised tests and the CLI tests' four-file disk ----
+
+namespace {
+
+uint32_t AnnounceSeed(uint32_t seed)
+{
+    const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "this test";
+    std::cout << "[   SEED   ] " << name << ": " << seed << " (RACKMERE_TEST_SEED=" << seed << " repeats it)"
+              << std::endl;
+    if (test)
+        ::testing::Test::RecordProperty("seed", std::to_string(seed));
+    return seed;
+}
+
+} // namespace
+
+uint32_t TestSeed(uint32_t fallback)
+{
+    const char *given = std::getenv("RACKMERE_TEST_SEED");
+    if (!given || !*given)
+        return AnnounceSeed(fallback);
+    char *end = nullptr;
+    errno = 0;
+    const unsigned long long value = std::strtoull(given, &end, 0);
+    if (errno != 0 || *end != '\0' || *given == '-' || value > UINT32_MAX) {
+        ADD_FAILURE() << "RACKMERE_TEST_SEED is not a number from 0 to " << UINT32_MAX << ": '" << given << "'";
+        return AnnounceSeed(fallback);
+    }
+    return AnnounceSeed(static_cast<uint32_t>(value));
+}
+
+uint32_t FreshTestSeed()
+{
+    return TestSeed(std::random_device{}());
+}
+
+void FourFileDiskTest::SetUp()
+{
+    src = tmp.path() + "disk";
+    programDir = tmp.path() + "catalog/";
+    for (const char *f : {"a.txt", "b.txt", "c.txt", "sub/d.txt"})
+        WriteBytes(src + "/" + f, f);
+    MakeDirs(programDir);
+}
+
+CliResult FourFileDiskTest::Cli(const std::vector<std::string> &args, bool unprivileged) const
+{
+    const CliResult r = RunCli(args, {.programDir = programDir, .asNobody = unprivileged});
+    EXPECT_TRUE(r.finished);
+    return r;
+}
+
+// ---- end of the seeds and the four-file disk ----
+
+namespace {
+
+// Reads what is there on a non-blocking pipe; false once it is closed.
+bool ReadAvailable(int fd, std::string &into)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0)
+            into.append(buffer, static_cast<std::size_t>(n));
+        else if (n == 0)
+            return false;
+        else if (errno != EINTR)
+            return errno == EAGAIN;
+    }
+}
+
+} // namespace
+
+// With fork and exec rather than QProcess: QProcess starts its child with
+// vfork semantics (clone with CLONE_VM), and what the child calls before exec
+// runs in the test's own memory and thread state, which ThreadSanitizer cannot
+// tell apart from the test's; it then loses track of the test's locks and
+// reports races in all the threaded code the test runs afterwards.
+StartedProgram::StartedProgram(const std::string &program, const std::vector<std::string> &args,
+                               const RunOptions &options)
+{
+    std::map<std::string, std::string> env;
+    for (char **e = environ; *e; ++e) {
+        const std::string_view entry(*e);
+        const std::size_t eq = entry.find('=');
+        if (eq != std::string_view::npos)
+            env[std::string(entry.substr(0, eq))] = std::string(entry.substr(eq + 1));
+    }
+    env.erase("RACKMERE_DIR");
+    for (const auto &[name, value] : options.env)
+        env[name] = value;
+    std::vector<std::string> envTexts;
+    for (const auto &[name, value] : env)
+        envTexts.push_back(name + "=" + value);
+    std::vector<char *> envp, argv;
+    for (std::string &e : envTexts)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::vector<std::string> argTexts{program};
+    argTexts.insert(argTexts.end(), args.begin(), args.end());
+    for (std::string &a : argTexts)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    int out[2], err[2], failed[2];
+    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0 || ::pipe2(failed, O_CLOEXEC) != 0)
+        throw std::runtime_error("cannot make pipes for " + program);
+    m_pid = ::fork();
+    if (m_pid < 0)
+        throw std::runtime_error("cannot start " + program);
+    if (m_pid == 0) {
+        // Only calls that are safe after fork from here on.
+        const int nothing = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (nothing < 0 || ::dup2(nothing, 0) < 0 || ::dup2(out[1], 1) < 0 || ::dup2(err[1], 2) < 0)
+            ::_exit(127);
+        if (options.asNobody && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(99);
+        if (options.workingDirectory.empty() || ::chdir(options.workingDirectory.c_str()) == 0)
+            ::execvpe(argv[0], argv.data(), envp.data());
+        const int e = errno;
+        [[maybe_unused]] const ssize_t w = ::write(failed[1], &e, sizeof e);
+        ::_exit(127);
+    }
+    ::close(out[1]);
+    ::close(err[1]);
+    ::close(failed[1]);
+    m_out = out[0];
+    m_err = err[0];
+    int execError = 0;
+    ssize_t got;
+    do
+        got = ::read(failed[0], &execError, sizeof execError); // returns at exec or exit
+    while (got < 0 && errno == EINTR);
+    ::close(failed[0]);
+    if (got > 0) { // it did not start: as a program that never ends, status -1
+        ::waitpid(m_pid, nullptr, 0);
+        m_pid = -1;
+        return;
+    }
+    ::fcntl(m_out, F_SETFL, O_NONBLOCK);
+    ::fcntl(m_err, F_SETFL, O_NONBLOCK);
+    m_pidfd = static_cast<int>(::syscall(SYS_pidfd_open, m_pid, 0)); // readable once it ends
+}
+
+StartedProgram::~StartedProgram()
+{
+    if (m_pid > 0) {
+        ::kill(m_pid, SIGKILL);
+        ::waitpid(m_pid, nullptr, 0);
+    }
+    for (const int fd : {m_out, m_err, m_pidfd})
+        if (fd >= 0)
+            ::close(fd);
+}
+
+bool StartedProgram::waitForFinished(int ms)
+{
+    if (m_result.finished || m_pid < 0)
+        return m_result.finished;
+    // Until the program ends (what it left running may hold the pipes open).
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    int status = 0;
+    for (;;) {
+        // A closed pipe is left out (-1): it would report its end again and again.
+        pollfd fds[3] = {{m_outOpen ? m_out : -1, POLLIN, 0},
+                         {m_errOpen ? m_err : -1, POLLIN, 0},
+                         {m_pidfd, POLLIN, 0}};
+        ::poll(fds, 3, m_pidfd >= 0 ? 100 : 10);
+        if (m_outOpen)
+            m_outOpen = ReadAvailable(m_out, m_result.out);
+        if (m_errOpen)
+            m_errOpen = ReadAvailable(m_err, m_result.err);
+        if (::waitpid(m_pid, &status, WNOHANG) == m_pid)
+            break;
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+    }
+    m_pid = -1;
+    // What it wrote just before it ended.
+    if (m_outOpen)
+        ReadAvailable(m_out, m_result.out);
+    if (m_errOpen)
+        ReadAvailable(m_err, m_result.err);
+    m_result.finished = true;
+    m_result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return true;
+}
+
 CliResult RunProgram(const std::string &program, const std::vector<std::string> &args, const RunOptions &options)
 {
-    QProcess p;
-    QStringList list;
-    for (const std::string &a : args)
-        list << QString::fromStdString(a);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("RACKMERE_DIR"));
-    for (const auto &[name, value] : options.env)
-        env.insert(QString::fromStdString(name), QString::fromStdString(value));
-    p.setProcessEnvironment(env);
-    if (options.asNobody) {
-        p.setChildProcessModifier([] {
-            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-                ::_exit(99);
-        });
-    }
-    if (!options.workingDirectory.empty())
-        p.setWorkingDirectory(QString::fromStdString(options.workingDirectory));
-    p.start(QString::fromStdString(program), list);
-    CliResult r;
-    r.finished = p.waitForFinished(120000);
-    if (!r.finished) {
-        p.kill();
-        p.waitForFinished();
-    }
-    r.status = r.finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput().toStdString();
-    r.err = p.readAllStandardError().toStdString();
-    return r;
+    StartedProgram p(program, args, options);
+    p.waitForFinished(120000); // one that does not end is killed
+    return p.result();
 }
 
 std::string CliProgram()

@@ -5,11 +5,14 @@
 
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <utility>
 #include <vector>
 
@@ -59,10 +62,56 @@ struct CliResult {
 
 CliResult RunProgram(const std::string &program, const std::vector<std::string> &args,
                      const RunOptions &options = {});
+
+// A program started and not waited for yet, for tests that run several at
+// once. It is killed if it still runs when this goes.
+class StartedProgram final {
+public:
+    StartedProgram(const std::string &program, const std::vector<std::string> &args, const RunOptions &options = {});
+    ~StartedProgram();
+    StartedProgram(const StartedProgram &) = delete;
+    StartedProgram &operator=(const StartedProgram &) = delete;
+    // Reads its output while waiting up to `ms` for it to end; true once it has.
+    bool waitForFinished(int ms);
+    // What it wrote so far; the status once it has ended (-1 while it runs, and
+    // when it crashed or could not be started).
+    const CliResult &result() const { return m_result; }
+
+private:
+    pid_t m_pid = -1;
+    int m_out = -1, m_err = -1, m_pidfd = -1;
+    bool m_outOpen = true, m_errOpen = true;
+    CliResult m_result;
+};
 // The rackmere-cli that was built with the tests.
 CliResult RunCli(const std::vector<std::string> &args, const RunOptions &options = {});
 // Its path, for a test that starts several at once.
 std::string CliProgram();
+
+// ---- Seeds of randomised tests and the CLI tests' four-file disk ----
+
+// The seed of a randomised test: RACKMERE_TEST_SEED when it is set (to repeat
+// a failed run), else `fallback`. The seed is printed and kept as the test's
+// "seed" property in its XML report.
+uint32_t TestSeed(uint32_t fallback);
+// As TestSeed, but a new seed each run unless RACKMERE_TEST_SEED is set.
+uint32_t FreshTestSeed();
+
+// A folder `src` of four files to catalogue (a.txt, b.txt, c.txt and
+// sub/d.txt, each holding its own name) and an empty program folder
+// `programDir` (ending with '/'), both in a temporary folder.
+class FourFileDiskTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    // rackmere-cli over the program folder, as nobody when `unprivileged`; it
+    // must end within two minutes.
+    CliResult Cli(const std::vector<std::string> &args, bool unprivileged = false) const;
+
+    TempDir tmp;
+    std::string src, programDir;
+};
+
+// ---- end of the seeds and the four-file disk ----
 
 // Listings written by the catalogue's own writer.
 struct FolderSpec {
