@@ -184,9 +184,7 @@ TEST(ListingStore, AStoreThatCannotBeReadCostsOnlyTheExtras)
 // added or updated whose extras were not written yet); never another's.
 TEST(ListingStore, KilledWritersLeaveEachListingItsOwnExtras)
 {
-    const char *given = std::getenv("RACKMERE_TEST_SEED");
-    const unsigned seed = given ? static_cast<unsigned>(std::strtoul(given, nullptr, 10)) : std::random_device{}();
-    std::printf("seed %u (RACKMERE_TEST_SEED reproduces it)\n", seed);
+    const uint32_t seed = test::FreshTestSeed();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 rng(seed);
     test::TempDir tmp;
@@ -206,6 +204,7 @@ TEST(ListingStore, KilledWritersLeaveEachListingItsOwnExtras)
             auto store = std::make_unique<CatalogStore>(dir);
             store->serialSource = [](const TDisk &) { return 0u; };
             store->writer = true;
+            store->loadThreads = 1; // no threads in a child of fork
             store->LoadCatalog();
             for (int i = 1;; ++i) {
                 for (const char *name : {"A", "B"}) {
