@@ -1,5 +1,6 @@
 #include "search/Compare.h"
 
+#include "platform/NameMatch.h"
 #include "platform/Text.h"
 #include "platform/TextValues.h"
 #include "scan/Props.h"
@@ -105,9 +106,9 @@ public:
     void folder(const TreeNode &a, const TreeNode &b, const std::string &prefix)
     {
         files(a, b, prefix);
-        const std::vector<int> match = MatchByName(
+        const std::vector<int> match = platform::MatchByName(
             a.childCount(), b.childCount(), [&](int j) -> std::string_view { return a.child(j)->text(); },
-            [&](int i) -> std::string_view { return b.child(i)->text(); });
+            [&](int i) -> std::string_view { return b.child(i)->text(); }, platform::OldItems::TakenOnce);
         std::vector<int> ofA(static_cast<std::size_t>(a.childCount()), -1);
         for (int i = 0; i < b.childCount(); ++i)
             if (match[static_cast<std::size_t>(i)] >= 0)
@@ -143,9 +144,9 @@ private:
             va[static_cast<std::size_t>(j)] = fa.entry(j);
         for (int i = 0; i < fb.count(); ++i)
             vb[static_cast<std::size_t>(i)] = fb.entry(i);
-        const std::vector<int> match = MatchByName(
+        const std::vector<int> match = platform::MatchByName(
             fa.count(), fb.count(), [&](int j) { return va[static_cast<std::size_t>(j)][FT_NAME]; },
-            [&](int i) { return vb[static_cast<std::size_t>(i)][FT_NAME]; });
+            [&](int i) { return vb[static_cast<std::size_t>(i)][FT_NAME]; }, platform::OldItems::TakenOnce);
         std::vector<int> ofA(static_cast<std::size_t>(fa.count()), -1);
         for (int i = 0; i < fb.count(); ++i)
             if (match[static_cast<std::size_t>(i)] >= 0)
