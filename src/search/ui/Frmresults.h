@@ -3,12 +3,13 @@
 #include "search/Finder.h"
 
 #include <QAbstractTableModel>
-#include <QCollatorSortKey>
 #include <QDockWidget>
 
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <thread>
 #include <unordered_map>
 #include <vector>
@@ -22,7 +23,9 @@ namespace rkm {
 // description, category. Each row is a match (a node's own name, or a file
 // entry) and reads its texts from the catalogue when shown, so an edited
 // description shows at once. Rows stay in the order they came (Find next's)
-// until the table is sorted by a column; size and date sort by value.
+// until the table is sorted by a column, by the grid's keys (EntryOrder):
+// size and date by value, rows without one (folders, texts that are no size
+// or date) last in either direction; other texts in natural order.
 class ResultsModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -50,6 +53,8 @@ public:
 
 private:
     QString text(const SearchHit &hit, int column) const;
+    // The bytes a text column sorts by: the stored text (the folder's path as UTF-8).
+    std::string storedText(const SearchHit &hit, int column) const;
     void makeKeys(std::size_t from);
     bool before(int a, int b) const;
     void reorder(const std::vector<int> &order);
@@ -58,10 +63,15 @@ private:
     std::vector<int> m_order;      // the rows as shown: indices into m_hits
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    // Sort keys of every match for the sort column (text keys are made for
-    // the matches in the order they came, so they are only ever appended).
-    std::vector<QCollatorSortKey> m_textKeys;
-    std::vector<int64_t> m_valueKeys;
+    // Sort keys of every match for the sort column (EntryOrder's keys, made
+    // for the matches in the order they came, so they are only ever appended).
+    struct TextKey {
+        std::string key;   // natural order
+        std::string bytes; // ties
+    };
+    std::vector<TextKey> m_textKeys;
+    std::vector<std::optional<uint64_t>> m_sizeKeys;
+    std::vector<std::optional<int64_t>> m_dateKeys;
     mutable std::unordered_map<const TreeNode *, platform::DateOrder> m_dateOrders;
 };
 
