@@ -181,8 +181,39 @@ int YearOfTwoDigits(int year)
     return year < 30 ? 2000 + year : 1900 + year;
 }
 
+namespace {
+
+// "N Kb" or "N units" of another size: N units up to one unit more, less a byte.
+std::optional<SizeSpan> SpanOfUnits(uint64_t n, int shift)
+{
+    const int bits = 10 * shift;
+    if (n >= (std::numeric_limits<uint64_t>::max() >> bits))
+        return std::nullopt;
+    SizeSpan span{n << bits, ((n + 1) << bits) - 1};
+    // The scan writes 1024 itself in bytes.
+    if (shift == 1 && n == 1)
+        span.low = 1025;
+    return span;
+}
+
+} // namespace
+
 std::optional<SizeSpan> ReadSizeText(std::string_view t)
 {
+    // The texts the scan writes, "N bytes" and "N Kb", at once (the search's
+    // size range reads one per file).
+    std::size_t digits = 0;
+    uint64_t quick = 0;
+    while (digits < t.size() && digits < 18 && IsDigit(t[digits]))
+        quick = quick * 10 + static_cast<uint64_t>(t[digits++] - '0');
+    if (digits > 0 && digits < t.size() && t[digits] == ' ') {
+        const std::string_view unit = t.substr(digits + 1);
+        if (unit == "bytes")
+            return SizeSpan{quick, quick};
+        if (unit == "Kb")
+            return SpanOfUnits(quick, 1);
+    }
+
     std::size_t i = 0;
     while (i < t.size() && t[i] == ' ')
         ++i;
@@ -226,14 +257,7 @@ std::optional<SizeSpan> ReadSizeText(std::string_view t)
     }
     if (shift == 0)
         return SizeSpan{n, n};
-    const int bits = 10 * shift;
-    if (n >= (kMax >> bits))
-        return std::nullopt;
-    SizeSpan span{n << bits, ((n + 1) << bits) - 1};
-    // The scan writes 1024 itself in bytes.
-    if (shift == 1 && n == 1)
-        span.low = 1025;
-    return span;
+    return SpanOfUnits(n, shift);
 }
 
 std::optional<uint64_t> ExactSize(std::string_view text)
