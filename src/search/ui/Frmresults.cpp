@@ -190,6 +190,7 @@ void ResultsModel::makeKeys(std::size_t from)
         m_dateKeys.resize(m_hits.size());
     else
         m_textKeys.resize(m_hits.size());
+    std::string scratch;
     for (std::size_t i = from; i < m_hits.size(); ++i) {
         const SearchHit &h = m_hits[i];
         const FileList &files = h.node->disk().Files;
@@ -211,12 +212,16 @@ void ResultsModel::makeKeys(std::size_t from)
             continue;
         }
         TextKey &k = m_textKeys[i];
-        k.bytes = storedText(h, m_sortColumn);
-        k.key = platform::NaturalOrderKey(k.bytes);
+        const std::string_view text = storedText(h, m_sortColumn, scratch);
+        k.keyAndText.clear();
+        k.keyAndText.reserve(2 * text.size() + 4);
+        platform::AppendNaturalOrderKey(k.keyAndText, text);
+        k.keyLength = k.keyAndText.size();
+        k.keyAndText += text;
     }
 }
 
-std::string ResultsModel::storedText(const SearchHit &hit, int column) const
+std::string_view ResultsModel::storedText(const SearchHit &hit, int column, std::string &scratch) const
 {
     const TreeNode *node = hit.node;
     const bool entry = hit.entry >= 0;
@@ -224,13 +229,14 @@ std::string ResultsModel::storedText(const SearchHit &hit, int column) const
     case COL_LISTING:
         return DiskOf(node)->text();
     case COL_FOLDER:
-        return text(hit, column).toStdString();
+        scratch = text(hit, column).toStdString();
+        return scratch;
     case COL_NAME:
-        return std::string(entry ? node->disk().Files.text(hit.entry, FT_NAME) : std::string_view(node->text()));
+        return entry ? node->disk().Files.text(hit.entry, FT_NAME) : std::string_view(node->text());
     case COL_DESCRIPTION:
-        return entry ? std::string(node->disk().Files.text(hit.entry, FT_DESCRIPTION)) : std::string();
+        return entry ? node->disk().Files.text(hit.entry, FT_DESCRIPTION) : std::string_view();
     case COL_CATEGORY:
-        return entry ? std::string(node->disk().Files.text(hit.entry, FT_CATEGORY)) : std::string();
+        return entry ? node->disk().Files.text(hit.entry, FT_CATEGORY) : std::string_view();
     default:
         return {};
     }
@@ -247,7 +253,7 @@ bool ResultsModel::before(int a, int b) const
         c = CompareRows(m_dateKeys[ia], m_dateKeys[ib], descending);
     } else {
         const TextKey &ka = m_textKeys[ia], &kb = m_textKeys[ib];
-        c = CompareTextKeys(ka.key, ka.bytes, kb.key, kb.bytes);
+        c = CompareTextKeys(ka.key(), ka.text(), kb.key(), kb.text());
         if (descending)
             c = -c;
     }

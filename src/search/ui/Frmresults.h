@@ -10,6 +10,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <unordered_map>
 #include <vector>
@@ -53,8 +54,9 @@ public:
 
 private:
     QString text(const SearchHit &hit, int column) const;
-    // The bytes a text column sorts by: the stored text (the folder's path as UTF-8).
-    std::string storedText(const SearchHit &hit, int column) const;
+    // The bytes a text column sorts by: the stored text, or the folder's path
+    // as UTF-8 (made in `scratch`).
+    std::string_view storedText(const SearchHit &hit, int column, std::string &scratch) const;
     void makeKeys(std::size_t from);
     bool before(int a, int b) const;
     void reorder(const std::vector<int> &order);
@@ -66,8 +68,10 @@ private:
     // Sort keys of every match for the sort column (EntryOrder's keys, made
     // for the matches in the order they came, so they are only ever appended).
     struct TextKey {
-        std::string key;   // natural order
-        std::string bytes; // ties
+        std::string keyAndText; // the natural order key, then the text (for ties)
+        std::size_t keyLength = 0;
+        std::string_view key() const { return std::string_view(keyAndText).substr(0, keyLength); }
+        std::string_view text() const { return std::string_view(keyAndText).substr(keyLength); }
     };
     std::vector<TextKey> m_textKeys;
     std::vector<std::optional<uint64_t>> m_sizeKeys;
