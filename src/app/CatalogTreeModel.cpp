@@ -4,6 +4,7 @@
 #include "gui/PlainText.h"
 #include "platform/Text.h"
 #include "scan/Archive.h"
+#include "search/Finder.h"
 
 
 namespace rkm {
@@ -184,6 +185,8 @@ void FileGridModel::setNode(TreeNode *node)
 {
     beginResetModel();
     m_node = node;
+    if (!node || DiskOf(node) != m_dateDisk)
+        m_dateDisk = nullptr;
     computeOrder();
     endResetModel();
 }
@@ -194,7 +197,11 @@ void FileGridModel::computeOrder()
     m_rowOf.clear();
     if (!m_node || m_sortColumn < 0)
         return;
-    m_order = SortedEntries(m_node->disk().Files, m_sortColumn, m_sortOrder == Qt::DescendingOrder);
+    if (m_sortColumn == FT_DATE && !m_dateDisk) {
+        m_dateDisk = DiskOf(m_node);
+        m_dateOrder = DateOrderOfListing(*m_dateDisk);
+    }
+    m_order = SortedEntries(m_node->disk().Files, m_sortColumn, m_sortOrder == Qt::DescendingOrder, m_dateOrder);
     m_rowOf.assign(m_order.size(), -1);
     for (std::size_t row = 0; row < m_order.size(); ++row)
         m_rowOf[static_cast<std::size_t>(m_order[row])] = static_cast<int>(row);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/Disks.h"
+#include "platform/TextValues.h"
 
 #include <QAbstractItemModel>
 #include <QIcon>
@@ -103,6 +104,10 @@ private:
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     std::vector<int> m_order; // entry of each row; empty in the stored order
     std::vector<int> m_rowOf; // row of each entry, likewise
+    // The order of the date texts of the shown node's listing, read from its
+    // texts when first sorted by date (forgotten when another listing is shown).
+    const TreeNode *m_dateDisk = nullptr;
+    platform::DateOrder m_dateOrder = platform::DateOrder::DayMonthYear;
 };
 
 } // namespace rkm

@@ -2,6 +2,8 @@
 
 #include "platform/Order.h"
 
+#include <QDate>
+
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
@@ -31,13 +33,12 @@ struct Text {
 
 int Compare(const Text &a, const Text &b)
 {
-    if (const int c = a.key.compare(b.key))
-        return c;
-    return a.bytes.compare(b.bytes);
+    return CompareTextKeys(a.key, a.bytes, b.key, b.bytes);
 }
 
-// The entry indices sorted by a key per entry, entries of equal keys in
-// stored order and entries without a key last. The keys are sorted next to
+// The entry indices sorted by a key per entry by the rule of CompareRows:
+// entries without a key last, entries of equal keys in stored order. The
+// entries without a key are set apart first and the keys sorted next to
 // their indices, so that the comparisons read memory in order.
 template <class Key> std::vector<int> SortByKey(const std::vector<std::optional<Key>> &keys, bool descending)
 {
@@ -64,7 +65,30 @@ template <class Key> std::vector<int> SortByKey(const std::vector<std::optional<
 
 } // namespace
 
-std::vector<int> SortedEntries(const FileList &files, int column, bool descending)
+std::optional<uint64_t> SizeSortKey(std::string_view sizeText)
+{
+    if (const auto span = platform::ReadSizeText(sizeText))
+        return span->low;
+    return std::nullopt;
+}
+
+std::optional<int64_t> DateSortKey(std::string_view dateText, platform::DateOrder order)
+{
+    const QDate d = platform::ReadDateText(dateText, order);
+    if (!d.isValid())
+        return std::nullopt;
+    return d.toJulianDay();
+}
+
+int CompareTextKeys(std::string_view keyA, std::string_view a, std::string_view keyB, std::string_view b)
+{
+    if (const int c = keyA.compare(keyB))
+        return c < 0 ? -1 : 1;
+    const int c = a.compare(b);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+std::vector<int> SortedEntries(const FileList &files, int column, bool descending, platform::DateOrder dateOrder)
 {
     const int n = files.count();
     if (column < 0 || column >= I_STRINGS_IN_LIST) {
@@ -76,19 +100,18 @@ std::vector<int> SortedEntries(const FileList &files, int column, bool descendin
     if (column == FT_SIZE) {
         std::vector<std::optional<uint64_t>> keys(static_cast<std::size_t>(n));
         for (int i = 0; i < n; ++i)
-            keys[static_cast<std::size_t>(i)] = platform::SizeTextValue(files.text(i, FT_SIZE));
+            keys[static_cast<std::size_t>(i)] = SizeSortKey(files.text(i, FT_SIZE));
         return SortByKey(keys, descending);
     }
     if (column == FT_DATE) {
         // A folder's files share few dates: each text is read once.
-        const platform::DateTextReader reader;
         std::unordered_map<std::string_view, std::optional<int64_t>> seen;
         std::vector<std::optional<int64_t>> keys(static_cast<std::size_t>(n));
         for (int i = 0; i < n; ++i) {
             const std::string_view text = files.text(i, FT_DATE);
             auto it = seen.find(text);
             if (it == seen.end())
-                it = seen.emplace(text, reader.day(text)).first;
+                it = seen.emplace(text, DateSortKey(text, dateOrder)).first;
             keys[static_cast<std::size_t>(i)] = it->second;
         }
         return SortByKey(keys, descending);

@@ -430,19 +430,6 @@ const char *ExportFormatExtension(ExportFormat format)
     return "";
 }
 
-std::optional<uint64_t> ExactSize(std::string_view sizeText)
-{
-    constexpr std::string_view unit = " bytes";
-    if (sizeText.size() <= unit.size() || sizeText.substr(sizeText.size() - unit.size()) != unit)
-        return std::nullopt;
-    const std::string_view digits = sizeText.substr(0, sizeText.size() - unit.size());
-    uint64_t size = 0;
-    const auto r = std::from_chars(digits.data(), digits.data() + digits.size(), size);
-    if (r.ec != std::errc() || r.ptr != digits.data() + digits.size())
-        return std::nullopt;
-    return size;
-}
-
 void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat format, ExportSink &sink)
 {
     Output out(sink);

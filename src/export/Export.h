@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/Disks.h"
+#include "platform/TextValues.h"
 
 #include <cstdint>
 #include <optional>
@@ -24,10 +25,9 @@ std::optional<ExportFormat> ExportFormatFromName(std::string_view name);
 // The file name extension of a format, without the dot.
 const char *ExportFormatExtension(ExportFormat format);
 
-// The size in bytes a size text tells exactly: "N bytes". A text "N Kb"
-// only bounds the size (N × 1024 + 1 up to N × 1024 + 1023 bytes), so it
-// gives nothing, as does any other text.
-std::optional<uint64_t> ExactSize(std::string_view sizeText);
+// The size in bytes a size text tells exactly (platform::ExactSize, the one
+// reader of size texts): "N bytes", not "N Kb", which only bounds the size.
+using platform::ExactSize;
 
 // Where exported bytes go, in large pieces. A failure throws.
 class ExportSink {

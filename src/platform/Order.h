@@ -1,13 +1,9 @@
 #pragma once
 
 // The orders lists are shown in: a folder's entries as a Windows (NTFS)
-// volume lists them, disk names in natural order, and the values of the size
-// and date texts that the file grid sorts by.
+// volume lists them, and disk names and the texts of sorted lists in natural
+// order. The values of size and date texts are read in TextValues.
 
-#include <QLocale>
-
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,30 +26,5 @@ std::string NaturalOrderKey(std::string_view text);
 void AppendNaturalOrderKey(std::string &out, std::string_view text);
 // By natural order, and texts of equal keys by their bytes.
 int CompareNatural(std::string_view a, std::string_view b);
-
-// The number of bytes a size text stands for: "N bytes" is N, "N Kb" is
-// N × 1024 (also "KB", "MB", "GB", and thousands separators, as listings
-// made elsewhere may hold). Nothing for a text that is no size.
-std::optional<uint64_t> SizeTextValue(std::string_view text);
-
-// The year a two-digit year stands for in a date text: 1930 to 2029, as
-// Windows reads them (listings with two-digit years come from Windows). The
-// grid's sort and the search's date filters both read years this way.
-int YearOfTwoDigits(int year);
-
-// Reads date texts: those of the user's short date format, and the numeric
-// dates other listings hold (day, month and year in the locale's order, else
-// in any order that makes a date; a year of two digits is taken between 1930
-// and 2029, as Windows does). Made once for many texts.
-class DateTextReader final {
-public:
-    explicit DateTextReader(const QLocale &locale = QLocale::system());
-    // The date as a Julian day number, or nothing when the text is no date.
-    std::optional<int64_t> day(std::string_view text) const;
-
-private:
-    QLocale m_locale;
-    int m_order[3]; // the positions of day (0), month (1) and year (2) in the short format
-};
 
 } // namespace rkm::platform

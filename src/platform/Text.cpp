@@ -26,6 +26,19 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
 };
 
+QString DecodeCp1252(std::string_view bytes)
+{
+    QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar *d = out.data();
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        d[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252High[b - 0x80]) : QChar(static_cast<char16_t>(b));
+    }
+    return out;
+}
+
+} // namespace
+
 bool IsAscii(std::string_view bytes)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
@@ -43,19 +56,6 @@ bool IsAscii(std::string_view bytes)
     }
     return true;
 }
-
-QString DecodeCp1252(std::string_view bytes)
-{
-    QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    QChar *d = out.data();
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        d[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252High[b - 0x80]) : QChar(static_cast<char16_t>(b));
-    }
-    return out;
-}
-
-} // namespace
 
 // Strict UTF-8 (RFC 3629): no overlong forms, no surrogates, nothing above
 // U+10FFFF. Runs of ASCII are skipped eight bytes at a time.

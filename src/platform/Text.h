@@ -15,6 +15,9 @@ namespace rkm::platform {
 // where the bytes are not UTF-8 (listings made on Windows).
 QString DecodeText(std::string_view bytes);
 bool IsUtf8(std::string_view bytes);
+// Whether every byte is below 0x80: such a text decodes to itself, and is
+// upper- and lower-cased, compared and ordered byte by byte.
+bool IsAscii(std::string_view bytes);
 // Unicode lower-casing of the decoded text, returned as UTF-8 (ASCII fast path).
 std::string LowerText(std::string_view bytes);
 

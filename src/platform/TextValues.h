@@ -15,16 +15,31 @@
 
 namespace rkm::platform {
 
-// The sizes a size text stands for. The scan writes "N bytes" up to 1024 and
-// "N Kb" (N = size / 1024) above that, so "1 Kb" is any size from 1025 to
-// 2047 bytes and "2 Kb" any from 2048 to 3071. Listings of old Windows
-// programs held the low 32 bits as a signed number, so a file of 3 GB may read
-// "-1294967296 bytes": those are read back as the unsigned low 32 bits.
+// The one reader of the size texts listings hold; the grid's sort, the
+// search's size range, duplicates, compare, verify and export all read them
+// here. The scan writes "N bytes" up to 1024 and "N Kb" (N = size / 1024)
+// above that, so "1 Kb" is any size from 1025 to 2047 bytes and "2 Kb" any
+// from 2048 to 3071. Listings made elsewhere may hold thousands separators
+// ("1,234 bytes", "1.234.567 bytes", "1 024 Kb"), other units ("KB", "MB",
+// "GB", "TB", powers of 1024, each read like "Kb": N units up to one unit
+// more, less a byte), no unit (bytes), and spaces around. Listings of old
+// Windows programs held the low 32 bits of a size as a signed number, so a
+// file of 3 GB may read "-1294967296 bytes": that is read back as the
+// unsigned low 32 bits (3,000,000,000). Nothing for a text that is no size.
 struct SizeSpan {
     uint64_t low = 0;
     uint64_t high = 0;
+    bool exact() const { return low == high; }
+    bool operator==(const SizeSpan &) const = default;
 };
 std::optional<SizeSpan> ReadSizeText(std::string_view text);
+// The size in bytes a size text tells exactly ("N bytes"); nothing for a
+// text that only bounds the size ("N Kb") or is no size.
+std::optional<uint64_t> ExactSize(std::string_view text);
+
+// The year a two-digit year stands for in a date text: 1930 to 2029, as
+// Windows reads them (listings with two-digit years come from Windows).
+int YearOfTwoDigits(int year);
 
 // Bytes in one unit a user can type: bytes, KB, MB, GB (powers of 1024, as
 // the size texts count a Kb).
@@ -46,11 +61,19 @@ DateOrder DateOrderOfFormat(const QString &format);
 // The order of the system's short date format, which the scan writes.
 DateOrder SystemDateOrder();
 
-// The day a date text stands for, read in `order`: three numbers with
-// anything but digits between them ("31.12.2023", "12/31/23", "2023-12-31",
-// "2023. 12. 31."). A two-digit year is 1930 to 2029 (YearOfTwoDigits).
-// A text with a month name ("9 Dec 2026") is read with the system's short
-// date format, else with the C locale's. An invalid date when it is no date.
+// The one reader of the date texts listings hold; the grid's sort, the
+// search's date range, compare and verify all read them here. A numeric date
+// is three numbers with anything but digits and letters between them
+// ("31.12.2023", "12/31/23", "2023-12-31", "2023. 12. 31."), read in `order`
+// (the order of the listing's own texts, DateOrderGuess); a text whose
+// numbers make no date in that order, or that starts with a four-digit year,
+// is read in the first order that makes one (year first for a leading
+// four-digit year, then the given order, day-month-year, month-day-year,
+// year-month-day). Each number has at most four digits, a year two or four
+// (or one); a two-digit year is 1930 to 2029 (YearOfTwoDigits). A text with
+// a month name ("9 Dec 2026") is read with the system's short and long
+// formats, the C locale's short format and the common English ones. An
+// invalid date when it is no date.
 QDate ReadDateText(std::string_view text, DateOrder order);
 
 // Tells the order a listing's date texts were written in from the texts

@@ -1,6 +1,7 @@
 #include "scan/Update.h"
 
 #include "catalog/Errors.h"
+#include "platform/NameMatch.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
 #include "scan/Archive.h"
@@ -9,87 +10,20 @@
 
 #include <cstring>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace rkm {
 
 namespace {
 
-bool HasHighByte(std::string_view s)
-{
-    for (const char c : s)
-        if (static_cast<unsigned char>(c) & 0x80)
-            return true;
-    return false;
-}
-
-// Finds, for each item of the new list, the item of the old list with the same
-// name: the same bytes, or else the same text in another encoding (a listing
-// made on Windows holds Windows-1252, a volume mounted here gives UTF-8). The
-// old item at the position the previous match predicts is tried first; when
-// it does not fit, the first old item of that name is taken and the
-// prediction follows it. Items that are in the same order on both sides are
-// matched in one pass, and an insertion or removal resynchronises the rest
-// after one look-up. The look-up goes through an index of the old names, made
-// on the first miss, so a folder whose files all changed costs no more than
-// one pass either. Names are decoded only when their bytes differ and are not
-// ASCII, and then once each.
-template <class OldName, class NewName>
-std::vector<int> MatchByName(int oldCount, int newCount, OldName oldName, NewName newName)
-{
-    std::vector<int> match(static_cast<std::size_t>(newCount), -1);
-    std::unordered_map<std::string_view, int> firstOfName;
-    std::unordered_map<std::string, int> firstOfText; // by decoded text, non-ASCII names only
-    bool indexed = false, textIndexed = false;
-    int offset = 0;
-    for (int i = 0; i < newCount; ++i) {
-        const std::string_view name = newName(i);
-        const int candidate = i + offset;
-        const bool inRange = candidate >= 0 && candidate < oldCount;
-        if (inRange && oldName(candidate) == name) {
-            match[static_cast<std::size_t>(i)] = candidate;
-            continue;
-        }
-        if (!indexed) {
-            firstOfName.reserve(static_cast<std::size_t>(oldCount));
-            for (int j = 0; j < oldCount; ++j)
-                firstOfName.emplace(oldName(j), j); // keeps the first of equal names
-            indexed = true;
-        }
-        int found = -1;
-        if (const auto it = firstOfName.find(name); it != firstOfName.end()) {
-            found = it->second;
-        } else if (HasHighByte(name)) {
-            if (inRange && platform::SameText(oldName(candidate), name)) {
-                found = candidate;
-            } else {
-                if (!textIndexed) {
-                    for (int j = 0; j < oldCount; ++j)
-                        if (HasHighByte(oldName(j)))
-                            firstOfText.emplace(platform::Utf8Text(oldName(j)), j);
-                    textIndexed = true;
-                }
-                if (const auto t = firstOfText.find(platform::Utf8Text(name)); t != firstOfText.end())
-                    found = t->second;
-            }
-        }
-        if (found >= 0) {
-            match[static_cast<std::size_t>(i)] = found;
-            offset = found - i;
-        }
-    }
-    return match;
-}
-
 void CarryFiles(const FileList &oldFiles, FileList &newFiles)
 {
     const int count = newFiles.count();
     if (count == 0 || oldFiles.empty())
         return;
-    const std::vector<int> match = MatchByName(
+    const std::vector<int> match = platform::MatchByName(
         oldFiles.count(), count, [&](int j) { return oldFiles.text(j, FT_NAME); },
-        [&](int i) { return newFiles.text(i, FT_NAME); });
+        [&](int i) { return newFiles.text(i, FT_NAME); }, platform::OldItems::Reusable);
 
     // Most entries carry nothing (no description, no category): only when one
     // does is the list written anew, in one pass.
@@ -138,9 +72,9 @@ void CarryOver(const TreeNode &oldNode, TreeNode &newNode)
         newNode.disk().Comment = oldComment;
     CarryFiles(oldNode.disk().Files, newNode.disk().Files);
 
-    const std::vector<int> match = MatchByName(
+    const std::vector<int> match = platform::MatchByName(
         oldNode.childCount(), newNode.childCount(), [&](int j) -> const std::string & { return oldNode.child(j)->text(); },
-        [&](int i) -> const std::string & { return newNode.child(i)->text(); });
+        [&](int i) -> const std::string & { return newNode.child(i)->text(); }, platform::OldItems::Reusable);
     for (int i = 0; i < newNode.childCount(); ++i) {
         const int j = match[static_cast<std::size_t>(i)];
         if (j >= 0)

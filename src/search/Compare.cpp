@@ -1,5 +1,6 @@
 #include "search/Compare.h"
 
+#include "platform/NameMatch.h"
 #include "platform/Text.h"
 #include "platform/TextValues.h"
 #include "scan/Props.h"
@@ -7,96 +8,10 @@
 
 #include <optional>
 #include <string_view>
-#include <unordered_map>
 
 namespace rkm {
 
 namespace {
-
-bool HasHighByte(std::string_view s)
-{
-    for (const char c : s)
-        if (static_cast<unsigned char>(c) & 0x80)
-            return true;
-    return false;
-}
-
-// For each item of B, the item of A with the same name, or -1: the same
-// bytes, or else the same text in another encoding (a listing made on
-// Windows holds Windows-1252, a volume mounted here gives UTF-8), as Update
-// carries annotations over. Each item of A is taken at most once. The item
-// of A at the place the previous match predicts is tried first, so lists in
-// the same order are matched in one pass; an index of A's names is made on
-// the first miss, and one of their decoded texts (names that are not ASCII)
-// on the first miss of such a name.
-template <class AName, class BName> std::vector<int> MatchByName(int aCount, int bCount, AName aName, BName bName)
-{
-    std::vector<int> match(static_cast<std::size_t>(bCount), -1);
-    std::vector<char> taken(static_cast<std::size_t>(aCount), 0);
-    // The first item of each name, and for each item the next of its name.
-    std::unordered_map<std::string_view, int> firstOfName;
-    std::unordered_map<std::string, int> firstOfText;
-    std::vector<int> nextOfName, nextOfText;
-    bool indexed = false, textIndexed = false;
-    const auto firstFree = [&](int j, const std::vector<int> &next) {
-        while (j >= 0 && taken[static_cast<std::size_t>(j)])
-            j = next[static_cast<std::size_t>(j)];
-        return j;
-    };
-    int offset = 0;
-    for (int i = 0; i < bCount; ++i) {
-        const std::string_view name = bName(i);
-        const int candidate = i + offset;
-        const bool inRange = candidate >= 0 && candidate < aCount && !taken[static_cast<std::size_t>(candidate)];
-        int found = -1;
-        if (inRange && aName(candidate) == name) {
-            found = candidate;
-        } else {
-            if (!indexed) {
-                firstOfName.reserve(static_cast<std::size_t>(aCount));
-                nextOfName.assign(static_cast<std::size_t>(aCount), -1);
-                for (int j = aCount - 1; j >= 0; --j) {
-                    auto [it, fresh] = firstOfName.emplace(aName(j), j);
-                    if (!fresh) {
-                        nextOfName[static_cast<std::size_t>(j)] = it->second;
-                        it->second = j;
-                    }
-                }
-                indexed = true;
-            }
-            if (const auto it = firstOfName.find(name); it != firstOfName.end())
-                found = firstFree(it->second, nextOfName);
-            if (found < 0 && HasHighByte(name)) {
-                if (inRange && platform::SameText(aName(candidate), name)) {
-                    found = candidate;
-                } else {
-                    if (!textIndexed) {
-                        nextOfText.assign(static_cast<std::size_t>(aCount), -1);
-                        for (int j = aCount - 1; j >= 0; --j) {
-                            if (!HasHighByte(aName(j)))
-                                continue;
-                            auto [it, fresh] = firstOfText.emplace(platform::Utf8Text(aName(j)), j);
-                            if (!fresh) {
-                                nextOfText[static_cast<std::size_t>(j)] = it->second;
-                                it->second = j;
-                            }
-                        }
-                        textIndexed = true;
-                    }
-                    if (const auto t = firstOfText.find(platform::Utf8Text(name)); t != firstOfText.end())
-                        found = firstFree(t->second, nextOfText);
-                }
-            }
-            if (found >= 0)
-                offset = found - i;
-        }
-        if (found >= 0) {
-            match[static_cast<std::size_t>(i)] = found;
-            taken[static_cast<std::size_t>(found)] = 1;
-        }
-    }
-    return match;
-}
 
 class Comparer {
 public:
@@ -105,9 +20,9 @@ public:
     void folder(const TreeNode &a, const TreeNode &b, const std::string &prefix)
     {
         files(a, b, prefix);
-        const std::vector<int> match = MatchByName(
+        const std::vector<int> match = platform::MatchByName(
             a.childCount(), b.childCount(), [&](int j) -> std::string_view { return a.child(j)->text(); },
-            [&](int i) -> std::string_view { return b.child(i)->text(); });
+            [&](int i) -> std::string_view { return b.child(i)->text(); }, platform::OldItems::TakenOnce);
         std::vector<int> ofA(static_cast<std::size_t>(a.childCount()), -1);
         for (int i = 0; i < b.childCount(); ++i)
             if (match[static_cast<std::size_t>(i)] >= 0)
@@ -143,9 +58,9 @@ private:
             va[static_cast<std::size_t>(j)] = fa.entry(j);
         for (int i = 0; i < fb.count(); ++i)
             vb[static_cast<std::size_t>(i)] = fb.entry(i);
-        const std::vector<int> match = MatchByName(
+        const std::vector<int> match = platform::MatchByName(
             fa.count(), fb.count(), [&](int j) { return va[static_cast<std::size_t>(j)][FT_NAME]; },
-            [&](int i) { return vb[static_cast<std::size_t>(i)][FT_NAME]; });
+            [&](int i) { return vb[static_cast<std::size_t>(i)][FT_NAME]; }, platform::OldItems::TakenOnce);
         std::vector<int> ofA(static_cast<std::size_t>(fa.count()), -1);
         for (int i = 0; i < fb.count(); ++i)
             if (match[static_cast<std::size_t>(i)] >= 0)

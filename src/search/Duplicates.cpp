@@ -20,14 +20,6 @@ namespace rkm {
 
 namespace {
 
-bool IsAscii(std::string_view text)
-{
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) & 0x80)
-            return false;
-    return true;
-}
-
 // 64-bit FNV-1a, folding A to Z when asked.
 uint64_t Hash(std::string_view text, bool fold, uint64_t h = 14695981039346656037ull)
 {
@@ -48,7 +40,7 @@ uint64_t Mix(uint64_t h, uint64_t v)
 
 uint64_t NameHash(std::string_view name)
 {
-    if (IsAscii(name))
+    if (platform::IsAscii(name))
         return Hash(name, true);
     return Hash(DuplicateNameKey(name), false);
 }
@@ -64,7 +56,7 @@ static_assert(sizeof(Record) == 16);
 
 std::string DuplicateNameKey(std::string_view name)
 {
-    if (IsAscii(name))
+    if (platform::IsAscii(name))
         return platform::LowerText(name);
     return platform::DecodeText(name).normalized(QString::NormalizationForm_C).toLower().toStdString();
 }

@@ -76,11 +76,6 @@ inline bool IsSpecial(char c)
     return b == kSpecialA || b == kSpecialB;
 }
 
-bool IsAscii(std::string_view text)
-{
-    return FindHighByte(text, 0) == npos;
-}
-
 inline bool IsLowerLetter(char c)
 {
     return c >= 'a' && c <= 'z';
@@ -93,7 +88,7 @@ inline bool IsLowerLetter(char c)
 SearchPattern::SearchPattern(std::string_view pattern, bool caseSensitive)
     : m_text(caseSensitive ? platform::Utf8Text(pattern) : platform::LowerText(pattern)), m_caseSensitive(caseSensitive)
 {
-    m_ascii = IsAscii(m_text);
+    m_ascii = platform::IsAscii(m_text);
     if (m_caseSensitive && !m_ascii) {
         // A text that is not UTF-8 is Windows-1252, one byte a character: it
         // holds the pattern exactly when it holds these bytes.
@@ -211,7 +206,7 @@ bool SearchPattern::foundIn(std::string_view text) const
             return false;
         if (!IsSpecial(text[p]))
             return true;
-    } else if (IsAscii(text)) {
+    } else if (platform::IsAscii(text)) {
         return false; // ASCII lowers to ASCII; the pattern has other bytes
     }
     return platform::LowerText(text).find(m_text) != npos;
@@ -262,7 +257,7 @@ Finder::Finder(SearchOptions options)
 {
     if (m_options.wildcards && HasWildcards(m_options.text))
         m_glob.emplace(m_options.text, m_options.caseSensitive);
-    if (!IsAscii(m_categoryUtf8))
+    if (!platform::IsAscii(m_categoryUtf8))
         m_category1252 = platform::Cp1252Text(m_categoryUtf8);
 }
 

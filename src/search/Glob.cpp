@@ -8,14 +8,6 @@ namespace rkm {
 
 namespace {
 
-bool IsAscii(std::string_view text)
-{
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) & 0x80)
-            return false;
-    return true;
-}
-
 // Bytes of the UTF-8 character that starts at `i`.
 std::size_t CharLength(std::string_view text, std::size_t i)
 {
@@ -88,7 +80,7 @@ GlobPattern::GlobPattern(std::string_view pattern, bool caseSensitive)
 
 bool GlobPattern::fits(std::string_view pattern, std::string_view text) const
 {
-    if (IsAscii(text))
+    if (platform::IsAscii(text))
         return Fits(pattern, text, !m_caseSensitive);
     if (!m_caseSensitive)
         return Fits(pattern, platform::LowerText(text), false);

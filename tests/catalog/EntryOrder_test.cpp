@@ -48,9 +48,9 @@ TEST(EntryOrder, ByEveryColumnBothWays)
         {"stored order", -1, false, stored},
         {"names in natural order", FT_NAME, false, {"a.txt", "b.txt", "file1.txt", "File2.txt", "file10.txt"}},
         {"names reversed", FT_NAME, true, {"file10.txt", "File2.txt", "file1.txt", "b.txt", "a.txt"}},
-        // 1024 bytes and 1 Kb stand for the same size: stored order between them.
+        // 1 Kb is more than 1024 bytes (the scan writes 1024 itself in bytes).
         {"sizes by value, no size last", FT_SIZE, false, {"file1.txt", "File2.txt", "a.txt", "file10.txt", "b.txt"}},
-        {"sizes reversed, no size still last", FT_SIZE, true, {"file10.txt", "File2.txt", "a.txt", "file1.txt", "b.txt"}},
+        {"sizes reversed, no size still last", FT_SIZE, true, {"file10.txt", "a.txt", "File2.txt", "file1.txt", "b.txt"}},
         // A date of another listing's format is read too; no date last.
         {"dates by value", FT_DATE, false, {"File2.txt", "file10.txt", "b.txt", "file1.txt", "a.txt"}},
         {"dates reversed", FT_DATE, true, {"file10.txt", "b.txt", "File2.txt", "file1.txt", "a.txt"}},

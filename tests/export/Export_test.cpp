@@ -220,14 +220,15 @@ TEST(Export, ExactSizeOnlyFromByteTexts)
     const std::vector<std::pair<std::string, std::optional<uint64_t>>> cases = {
         {"0 bytes", 0},
         {"1024 bytes", 1024},
+        {"1,234 bytes", 1234},
         {"18446744073709551615 bytes", UINT64_MAX},
         {"18446744073709551616 bytes", std::nullopt},
         {"1 Kb", std::nullopt},
-        {"-5 bytes", std::nullopt},
+        {"5 MB", std::nullopt},
+        {"-1294967296 bytes", 3000000000ull}, // a size over 2 GiB, once written as a signed number
         {"+5 bytes", std::nullopt},
-        {" 5 bytes", std::nullopt},
-        {"5 bytes ", std::nullopt},
-        {"5 Bytes", std::nullopt},
+        {" 5 bytes", 5},
+        {"5 Bytes", 5},
         {" bytes", std::nullopt},
         {"", std::nullopt},
     };

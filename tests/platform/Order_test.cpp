@@ -1,11 +1,8 @@
-// The orders of names (NTFS, natural) and the values of size and date texts.
+// The orders of names (NTFS, natural).
 
 #include "platform/Order.h"
 
 #include <gtest/gtest.h>
-
-#include <QDate>
-#include <QLocale>
 
 #include <algorithm>
 #include <string>
@@ -71,82 +68,6 @@ TEST(NaturalOrder, DiskNames)
         EXPECT_EQ(SortedBy(reversed, CompareNatural), c.names);
     }
     EXPECT_EQ(CompareNatural("x", "x"), 0);
-}
-
-TEST(SizeTextValue, Cases)
-{
-    struct Case {
-        const char *text;
-        std::optional<uint64_t> value;
-    };
-    const Case cases[] = {
-        {"0 bytes", 0},
-        {"1024 bytes", 1024},
-        {"1 Kb", 1024},
-        {"4194304 Kb", 4294967296ULL},
-        {"12 KB", 12288},
-        {"3 MB", 3145728},
-        {"2 GB", 2147483648ULL},
-        {"1,234 bytes", 1234},
-        {"1.234.567 bytes", 1234567},
-        {"1\xC2\xA0" "024 Kb", 1048576},
-        {"  17 bytes ", 17},
-        {"512", 512},
-        {"", std::nullopt},
-        {"bytes", std::nullopt},
-        {"12 parsecs", std::nullopt},
-        {"1,5 MB", std::nullopt},
-        {"99999999999999999999 bytes", std::nullopt},
-        {"99999999999999999 GB", std::nullopt},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(SizeTextValue(c.text), c.value);
-    }
-}
-
-TEST(DateTextReader, ShortFormatsOfThisAndOtherListings)
-{
-    const int64_t dec31 = QDate(1999, 12, 31).toJulianDay();
-    const int64_t feb3 = QDate(2024, 2, 3).toJulianDay();
-    const int64_t mar2 = QDate(2024, 3, 2).toJulianDay();
-    struct Case {
-        const char *locale;
-        const char *text;
-        std::optional<int64_t> day;
-    };
-    const Case cases[] = {
-        {"en_US", "12/31/1999", dec31},
-        {"en_US", "2/3/24", feb3},        // month first, as the locale writes it
-        {"en_GB", "2/3/24", mar2},        // day first
-        {"de_DE", "31.12.1999", dec31},
-        {"de_DE", "12/31/1999", dec31},   // only month first makes a date
-        {"en_US", "31.12.99", dec31},     // a listing made in another locale
-        {"en_US", "1999-12-31", dec31},   // ISO
-        {"en_GB", "03/02/2024", feb3},
-        {"en_US", "1/1/29", QDate(2029, 1, 1).toJulianDay()},
-        {"en_US", "1/1/30", QDate(1930, 1, 1).toJulianDay()},
-        {"en_US", "31 Dec 1999", dec31},
-        {"en_US", "", std::nullopt},
-        {"en_US", "unknown", std::nullopt},
-        {"en_US", "13/13/13", std::nullopt},
-        {"en_US", "1/2", std::nullopt},
-        {"en_US", "1/2/3/4", std::nullopt},
-        {"en_US", "1/2/123456", std::nullopt},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(std::string(c.locale) + " " + c.text);
-        const DateTextReader reader{QLocale(QString::fromLatin1(c.locale))};
-        EXPECT_EQ(reader.day(c.text), c.day);
-    }
-    // The texts this program makes in the locale read back.
-    for (const char *name : {"en_US", "de_DE", "fr_FR", "ja_JP", "hu_HU"}) {
-        const QLocale locale{QString::fromLatin1(name)};
-        const DateTextReader reader(locale);
-        for (const QDate d : {QDate(1999, 12, 31), QDate(2024, 2, 3)})
-            EXPECT_EQ(reader.day(locale.toString(d, QLocale::ShortFormat).toStdString()), d.toJulianDay())
-                << name << " " << d.toString(Qt::ISODate).toStdString();
-    }
 }
 
 } // namespace

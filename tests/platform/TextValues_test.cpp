@@ -6,42 +6,71 @@
 
 #include <QLocale>
 
+#include <optional>
+#include <vector>
+
 using namespace rkm::platform;
 
 namespace {
 
 TEST(ReadSizeText, Spans)
 {
+    constexpr uint64_t kMax = UINT64_MAX;
     struct Case {
         const char *text;
-        bool ok;
-        uint64_t low, high;
+        std::optional<SizeSpan> span;
     };
     const Case cases[] = {
-        {"0 bytes", true, 0, 0},
-        {"1024 bytes", true, 1024, 1024},
-        {"1 Kb", true, 1025, 2047}, // 1024 itself is written in bytes
-        {"2 Kb", true, 2048, 3071},
-        {"1024 Kb", true, 1048576, 1049599},
-        {"3145728 Kb", true, 3221225472ull, 3221226495ull}, // 3 GiB
-        {"12 KB", true, 12288, 13311},
-        {"-1294967296 bytes", true, 3000000000ull, 3000000000ull}, // low 32 bits, once signed
-        {"0 Kb", false, 0, 0},
-        {"", false, 0, 0},
-        {"12", false, 0, 0},
-        {"1.5 Kb", false, 0, 0},
-        {"12 MB", false, 0, 0},
-        {"12  bytes", false, 0, 0},
-        {"-0 bytes", false, 0, 0},
+        {"0 bytes", SizeSpan{0, 0}},
+        {"1024 bytes", SizeSpan{1024, 1024}},
+        {"1 Kb", SizeSpan{1025, 2047}}, // 1024 itself is written in bytes
+        {"2 Kb", SizeSpan{2048, 3071}},
+        {"1024 Kb", SizeSpan{1048576, 1049599}},
+        {"3145728 Kb", SizeSpan{3221225472ull, 3221226495ull}}, // 3 GiB
+        {"4194304 Kb", SizeSpan{4294967296ull, 4294968319ull}},
+        {"0 Kb", SizeSpan{0, 1023}},
+        // Other units, powers of 1024, letter case ignored.
+        {"12 KB", SizeSpan{12288, 13311}},
+        {"3 MB", SizeSpan{3145728, 4194303}},
+        {"2 GB", SizeSpan{2147483648ull, 3221225471ull}},
+        {"3 TB", SizeSpan{3298534883328ull, 4398046511103ull}},
+        {"5 mib", SizeSpan{5242880, 6291455}},
+        {"7 byte", SizeSpan{7, 7}},
+        // The low 32 bits of a size over 2 GiB, once written as a signed number.
+        {"-1294967296 bytes", SizeSpan{3000000000ull, 3000000000ull}},
+        {"-2,147,483,648 bytes", SizeSpan{2147483648ull, 2147483648ull}},
+        {"-2147483649 bytes", std::nullopt},
+        {"-0 bytes", std::nullopt},
+        {"-5 Kb", std::nullopt},
+        // Thousands separators of any locale, spaces around and no unit.
+        {"1,234 bytes", SizeSpan{1234, 1234}},
+        {"1.234.567 bytes", SizeSpan{1234567, 1234567}},
+        {"1'234 bytes", SizeSpan{1234, 1234}},
+        {"1 234 bytes", SizeSpan{1234, 1234}},
+        {"1\xC2\xA0" "024 Kb", SizeSpan{1048576, 1049599}},
+        {"1\xE2\x80\xAF" "024 bytes", SizeSpan{1024, 1024}},
+        {"  17 bytes ", SizeSpan{17, 17}},
+        {"12  bytes", SizeSpan{12, 12}},
+        {"512", SizeSpan{512, 512}},
+        {"500k", SizeSpan{512000, 513023}},
+        {"18446744073709551615 bytes", SizeSpan{kMax, kMax}},
+        // No sizes.
+        {"", std::nullopt},
+        {"bytes", std::nullopt},
+        {"12 parsecs", std::nullopt},
+        {"1.5 Kb", std::nullopt},
+        {"1,5 MB", std::nullopt},
+        {"1,23 bytes", std::nullopt},
+        {"+5 bytes", std::nullopt},
+        {"18446744073709551616 bytes", std::nullopt},
+        {"99999999999999999 GB", std::nullopt},
+        {"16777216 TB", std::nullopt},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
-        const auto s = ReadSizeText(c.text);
-        ASSERT_EQ(s.has_value(), c.ok);
-        if (c.ok) {
-            EXPECT_EQ(s->low, c.low);
-            EXPECT_EQ(s->high, c.high);
-        }
+        EXPECT_EQ(ReadSizeText(c.text), c.span);
+        // The exact size is there only where the span is one size.
+        EXPECT_EQ(ExactSize(c.text), c.span && c.span->low == c.span->high ? std::optional(c.span->low) : std::nullopt);
     }
 }
 
@@ -119,6 +148,47 @@ TEST(ReadDateText, Orders)
     for (const char *bad : {"", "13.13.2020", "31.02.2020", "1.2", "1.2.3.4", "00.01.2020", "x"}) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(ReadDateText(bad, DateOrder::DayMonthYear).isValid());
+    }
+}
+
+// Short formats of this and other machines, read in the order of a
+// locale's short format; texts that make no date in it are read in another
+// order that makes one.
+TEST(ReadDateText, ShortFormatsOfThisAndOtherListings)
+{
+    const QDate dec31(1999, 12, 31), feb3(2024, 2, 3), mar2(2024, 3, 2);
+    struct Case {
+        const char *locale;
+        const char *text;
+        QDate day;
+    };
+    const Case cases[] = {
+        {"en_US", "12/31/1999", dec31},
+        {"en_US", "2/3/24", feb3},        // month first, as the locale writes it
+        {"en_GB", "2/3/24", mar2},        // day first
+        {"de_DE", "31.12.1999", dec31},
+        {"de_DE", "12/31/1999", dec31},   // only month first makes a date
+        {"en_US", "31.12.99", dec31},     // a listing made in another locale
+        {"en_US", "1999-12-31", dec31},   // ISO
+        {"de_DE", "1999-12-31", dec31},
+        {"en_GB", "03/02/2024", feb3},
+        {"en_US", "1/1/29", QDate(2029, 1, 1)},
+        {"en_US", "1/1/30", QDate(1930, 1, 1)},
+        {"en_US", "1/1/3", QDate(2003, 1, 1)},
+        {"en_US", "31 Dec 1999", dec31},
+        {"en_US", "", {}},
+        {"en_US", "unknown", {}},
+        {"en_US", "13/13/13", {}},
+        {"en_US", "1/2", {}},
+        {"en_US", "1/2/3/4", {}},
+        {"en_US", "1/2/123", {}},
+        {"en_US", "1/2/12345", {}},
+        {"en_US", "123456/1/2", {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + " " + c.text);
+        const QLocale locale{QString::fromLatin1(c.locale)};
+        EXPECT_EQ(ReadDateText(c.text, DateOrderOfFormat(locale.dateFormat(QLocale::ShortFormat))), c.day);
     }
 }
 

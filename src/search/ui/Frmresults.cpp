@@ -1,11 +1,12 @@
 #include "search/ui/Frmresults.h"
 
+#include "catalog/EntryOrder.h"
 #include "gui/WaitCursor.h"
+#include "platform/Order.h"
 #include "platform/Text.h"
 #include "platform/TextValues.h"
 
 #include <QApplication>
-#include <QCollator>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -43,7 +44,8 @@ void ResultsModel::clear()
     m_hits.clear();
     m_order.clear();
     m_textKeys.clear();
-    m_valueKeys.clear();
+    m_sizeKeys.clear();
+    m_dateKeys.clear();
     m_dateOrders.clear();
     m_sortColumn = -1;
     endResetModel();
@@ -89,7 +91,8 @@ void ResultsModel::forgetDisk(const TreeNode *disk)
     m_dateOrders.erase(disk);
     if (m_sortColumn >= 0) {
         m_textKeys.clear();
-        m_valueKeys.clear();
+        m_sizeKeys.clear();
+        m_dateKeys.clear();
         makeKeys(0);
         std::stable_sort(m_order.begin(), m_order.end(), [this](int a, int b) { return before(a, b); });
     }
@@ -179,54 +182,84 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
 
 void ResultsModel::makeKeys(std::size_t from)
 {
-    const bool byValue = m_sortColumn == COL_SIZE || m_sortColumn == COL_DATE;
-    if (byValue)
-        m_valueKeys.resize(m_hits.size());
-    // Texts in the order people read them: letter case aside, numbers by
-    // value (IMG_2 before IMG_10). The keys are made once, so that sorting
-    // compares bytes.
-    // The C locale would compare code points: a machine without a language
-    // of its own sorts as English does.
-    QCollator collator(QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale());
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // The grid's keys (EntryOrder): sizes and dates by value, other texts in
+    // natural order. The keys are made once, so that sorting compares bytes.
+    if (m_sortColumn == COL_SIZE)
+        m_sizeKeys.resize(m_hits.size());
+    else if (m_sortColumn == COL_DATE)
+        m_dateKeys.resize(m_hits.size());
+    else
+        m_textKeys.resize(m_hits.size());
+    std::string scratch;
     for (std::size_t i = from; i < m_hits.size(); ++i) {
         const SearchHit &h = m_hits[i];
-        if (!byValue) {
-            m_textKeys.push_back(collator.sortKey(text(h, m_sortColumn)));
+        const FileList &files = h.node->disk().Files;
+        if (m_sortColumn == COL_SIZE) {
+            // A folder's row has no size: it goes with the texts that are none.
+            m_sizeKeys[i] = h.entry >= 0 ? SizeSortKey(files.text(h.entry, FT_SIZE)) : std::nullopt;
             continue;
         }
-        int64_t key = -1; // folders, and texts that cannot be read, first
-        if (h.entry >= 0) {
-            const FileEntryView e = h.node->disk().Files.entry(h.entry);
-            if (m_sortColumn == COL_SIZE) {
-                if (const auto s = platform::ReadSizeText(e[FT_SIZE]))
-                    key = static_cast<int64_t>(s->low);
-            } else {
+        if (m_sortColumn == COL_DATE) {
+            std::optional<int64_t> key;
+            if (h.entry >= 0) {
                 const TreeNode *disk = DiskOf(h.node);
                 auto it = m_dateOrders.find(disk);
                 if (it == m_dateOrders.end())
                     it = m_dateOrders.emplace(disk, DateOrderOfListing(*disk)).first;
-                const QDate d = platform::ReadDateText(e[FT_DATE], it->second);
-                if (d.isValid())
-                    key = d.toJulianDay();
+                key = DateSortKey(files.text(h.entry, FT_DATE), it->second);
             }
+            m_dateKeys[i] = key;
+            continue;
         }
-        m_valueKeys[i] = key;
+        TextKey &k = m_textKeys[i];
+        const std::string_view text = storedText(h, m_sortColumn, scratch);
+        k.keyAndText.clear();
+        k.keyAndText.reserve(2 * text.size() + 4);
+        platform::AppendNaturalOrderKey(k.keyAndText, text);
+        k.keyLength = k.keyAndText.size();
+        k.keyAndText += text;
+    }
+}
+
+std::string_view ResultsModel::storedText(const SearchHit &hit, int column, std::string &scratch) const
+{
+    const TreeNode *node = hit.node;
+    const bool entry = hit.entry >= 0;
+    switch (column) {
+    case COL_LISTING:
+        return DiskOf(node)->text();
+    case COL_FOLDER:
+        scratch = text(hit, column).toStdString();
+        return scratch;
+    case COL_NAME:
+        return entry ? node->disk().Files.text(hit.entry, FT_NAME) : std::string_view(node->text());
+    case COL_DESCRIPTION:
+        return entry ? node->disk().Files.text(hit.entry, FT_DESCRIPTION) : std::string_view();
+    case COL_CATEGORY:
+        return entry ? node->disk().Files.text(hit.entry, FT_CATEGORY) : std::string_view();
+    default:
+        return {};
     }
 }
 
 bool ResultsModel::before(int a, int b) const
 {
     const auto ia = static_cast<std::size_t>(a), ib = static_cast<std::size_t>(b);
+    const bool descending = m_sortOrder == Qt::DescendingOrder;
     int c = 0;
-    if (m_sortColumn == COL_SIZE || m_sortColumn == COL_DATE)
-        c = m_valueKeys[ia] < m_valueKeys[ib] ? -1 : (m_valueKeys[ia] > m_valueKeys[ib] ? 1 : 0);
-    else
-        c = m_textKeys[ia].compare(m_textKeys[ib]);
+    if (m_sortColumn == COL_SIZE) {
+        c = CompareRows(m_sizeKeys[ia], m_sizeKeys[ib], descending);
+    } else if (m_sortColumn == COL_DATE) {
+        c = CompareRows(m_dateKeys[ia], m_dateKeys[ib], descending);
+    } else {
+        const TextKey &ka = m_textKeys[ia], &kb = m_textKeys[ib];
+        c = CompareTextKeys(ka.key(), ka.text(), kb.key(), kb.text());
+        if (descending)
+            c = -c;
+    }
     if (c == 0)
         return a < b; // equal keys keep the order they came in
-    return m_sortOrder == Qt::AscendingOrder ? c < 0 : c > 0;
+    return c < 0;
 }
 
 void ResultsModel::sort(int column, Qt::SortOrder order)
@@ -236,7 +269,8 @@ void ResultsModel::sort(int column, Qt::SortOrder order)
     for (std::size_t i = 0; i < fresh.size(); ++i)
         fresh[i] = static_cast<int>(i);
     m_textKeys.clear();
-    m_valueKeys.clear();
+    m_sizeKeys.clear();
+    m_dateKeys.clear();
     if (column < 0 || column >= COL_COUNT) {
         m_sortColumn = -1;
     } else {

@@ -3,12 +3,14 @@
 #include "search/Finder.h"
 
 #include <QAbstractTableModel>
-#include <QCollatorSortKey>
 #include <QDockWidget>
 
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <thread>
 #include <unordered_map>
 #include <vector>
@@ -22,7 +24,9 @@ namespace rkm {
 // description, category. Each row is a match (a node's own name, or a file
 // entry) and reads its texts from the catalogue when shown, so an edited
 // description shows at once. Rows stay in the order they came (Find next's)
-// until the table is sorted by a column; size and date sort by value.
+// until the table is sorted by a column, by the grid's keys (EntryOrder):
+// size and date by value, rows without one (folders, texts that are no size
+// or date) last in either direction; other texts in natural order.
 class ResultsModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -50,6 +54,9 @@ public:
 
 private:
     QString text(const SearchHit &hit, int column) const;
+    // The bytes a text column sorts by: the stored text, or the folder's path
+    // as UTF-8 (made in `scratch`).
+    std::string_view storedText(const SearchHit &hit, int column, std::string &scratch) const;
     void makeKeys(std::size_t from);
     bool before(int a, int b) const;
     void reorder(const std::vector<int> &order);
@@ -58,10 +65,17 @@ private:
     std::vector<int> m_order;      // the rows as shown: indices into m_hits
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    // Sort keys of every match for the sort column (text keys are made for
-    // the matches in the order they came, so they are only ever appended).
-    std::vector<QCollatorSortKey> m_textKeys;
-    std::vector<int64_t> m_valueKeys;
+    // Sort keys of every match for the sort column (EntryOrder's keys, made
+    // for the matches in the order they came, so they are only ever appended).
+    struct TextKey {
+        std::string keyAndText; // the natural order key, then the text (for ties)
+        std::size_t keyLength = 0;
+        std::string_view key() const { return std::string_view(keyAndText).substr(0, keyLength); }
+        std::string_view text() const { return std::string_view(keyAndText).substr(keyLength); }
+    };
+    std::vector<TextKey> m_textKeys;
+    std::vector<std::optional<uint64_t>> m_sizeKeys;
+    std::vector<std::optional<int64_t>> m_dateKeys;
     mutable std::unordered_map<const TreeNode *, platform::DateOrder> m_dateOrders;
 };
 

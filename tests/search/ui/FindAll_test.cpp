@@ -2,6 +2,7 @@
 // duplicates, through the main window as a user drives them.
 #include "search/ui/SearchUiSupport.h"
 
+#include "catalog/EntryOrder.h"
 #include "search/ui/Frmduplicatelist.h"
 #include "search/ui/Frmduplicates.h"
 #include "search/ui/Frmresults.h"
@@ -136,6 +137,56 @@ private slots:
                 QVERIFY(!find({}, "OKBtn", true));
             }
             QCOMPARE(all, stepped);
+        }
+    }
+
+    // The panel sorts a folder's files as the grid does (the same keys and
+    // rule, EntryOrder), in both directions, odd texts included; a folder's
+    // own row has no size or date and goes last.
+    void panelSortsAsTheGrid()
+    {
+        auto disk = MakeDiskNode("Odd");
+        Add(disk.get(), "IMG_10.jpg", "1 Kb", "31.12.1999", "Zebra 2");
+        Add(disk.get(), "img_9.jpg", "1024 bytes", "05.06.2024", "zebra 10");
+        Add(disk.get(), "b.txt", "-1294967296 bytes", "2024-06-04", "");
+        Add(disk.get(), "B.txt", "1,234 bytes", "garbage", "apple");
+        Add(disk.get(), "c.txt", "5 MB", "", "Apple");
+        Add(disk.get(), "d.txt", "garbage", "9 Dec 2026", "\xE9t\xE9");
+        Add(disk.get(), "e.txt", "", "1/2/29", "\xC3\xA9t\xC3\xA9 2");
+        Add(disk.get(), "f.txt", "12 KB", "13.01.2020", "\xC3\x89T\xC3\x89 10");
+        const int files = disk->disk().Files.count();
+        std::vector<SearchHit> hits{{disk.get(), -1}};
+        for (int i = 0; i < files; ++i)
+            hits.push_back({disk.get(), i});
+        ResultsModel model;
+        model.append(hits);
+        const std::pair<int, int> columns[] = {{ResultsModel::COL_NAME, FT_NAME},
+                                               {ResultsModel::COL_SIZE, FT_SIZE},
+                                               {ResultsModel::COL_DATE, FT_DATE},
+                                               {ResultsModel::COL_DESCRIPTION, FT_DESCRIPTION}};
+        for (const auto &[column, field] : columns) {
+            for (const bool descending : {false, true}) {
+                model.sort(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+                std::vector<int> shown;
+                for (const SearchHit &h : model.shownHits())
+                    if (h.entry >= 0)
+                        shown.push_back(h.entry);
+                const std::vector<int> grid =
+                    SortedEntries(disk->disk().Files, field, descending, DateOrderOfListing(*disk));
+                QCOMPARE(shown, grid);
+                if (column != ResultsModel::COL_SIZE && column != ResultsModel::COL_DATE)
+                    continue;
+                // The folder's row heads the rows without a key (it came first).
+                int keyed = 0;
+                for (int i = 0; i < files; ++i) {
+                    const std::string_view t = disk->disk().Files.text(i, field);
+                    keyed += (field == FT_SIZE ? SizeSortKey(t).has_value()
+                                               : DateSortKey(t, DateOrderOfListing(*disk)).has_value())
+                                 ? 1
+                                 : 0;
+                }
+                QCOMPARE(model.hitAt(keyed).entry, -1);
+            }
         }
     }
 
