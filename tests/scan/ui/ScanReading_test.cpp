@@ -4,8 +4,8 @@
 #include "ScanUiSupport.h"
 
 #include "scan/ListingOptions.h"
-#include "scan/ui/Addfrm.h"
-#include "scan/ui/Frmpr.h"
+#include "scan/ui/Frmaddnew.h"
+#include "scan/ui/Frmprops.h"
 
 #include <QCheckBox>
 

@@ -1,7 +1,7 @@
 #include "search/ui/SearchUiSupport.h"
 
 #include "app/SearchCommands.h"
-#include "search/ui/searchfrm.h"
+#include "search/ui/Frmsearch.h"
 
 #include "gui/Help.h"
 
