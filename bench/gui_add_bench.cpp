@@ -7,12 +7,12 @@
 // make it with `python3 bench/make_tree.py DIR`. The targets: the desktop add
 // at most 1.15 times the CLI add, the desktop update at most 1.3 times it.
 #include "app/CatalogTreeModel.h"
-#include "app/Frmsplashdlg.h"
+#include "app/Frmsplash.h"
 #include "app/Mainfrm.h"
 #include "gui/QueuedPrompter.h"
 #include "scan/Scanner.h"
-#include "scan/ui/Addfrm.h"
-#include "scan/ui/Frmaddprogress.h"
+#include "scan/ui/Frmaddnew.h"
+#include "scan/ui/Frmadding.h"
 #include <QAction>
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "SyntheticCatalog.h"
 
 #include "app/Application.h"
-#include "app/Frmsplashdlg.h"
+#include "app/Frmsplash.h"
 #include "app/Mainfrm.h"
 #include "search/ui/Frmresults.h"
 

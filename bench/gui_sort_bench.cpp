@@ -3,7 +3,7 @@
 // (SortedEntries). Sizes and dates vary as on a real disk. Run under
 // QT_QPA_PLATFORM=offscreen. The target: by size under 100 ms.
 #include "app/Application.h"
-#include "app/Frmsplashdlg.h"
+#include "app/Frmsplash.h"
 #include "app/Mainfrm.h"
 #include "catalog/EntryOrder.h"
 #include "platform/Text.h"

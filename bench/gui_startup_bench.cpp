@@ -5,7 +5,7 @@
 
 #include "app/Application.h"
 #include "app/CatalogTreeModel.h"
-#include "app/Frmsplashdlg.h"
+#include "app/Frmsplash.h"
 #include "app/Mainfrm.h"
 
 #include <QTableView>

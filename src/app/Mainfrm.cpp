@@ -2,7 +2,7 @@
 
 #include "app/CatalogTreeModel.h"
 #include "app/ExportCommands.h"
-#include "app/Frmsplashdlg.h"
+#include "app/Frmsplash.h"
 #include "app/PrintCommands.h"
 #include "app/ScanCommands.h"
 #include "app/SearchCommands.h"

@@ -6,8 +6,8 @@
 #include "gui/WaitCursor.h"
 #include "print/PrintSelection.h"
 #include "print/render/QtPrintSurface.h"
-#include "print/ui/Dlgprint.h"
-#include "print/ui/Frmprpreview.h"
+#include "print/ui/Frmprint.h"
+#include "print/ui/Frmprintpreview.h"
 
 #include <QGuiApplication>
 #include <QPrinter>

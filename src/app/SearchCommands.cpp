@@ -9,9 +9,9 @@
 #include "search/Finder.h"
 #include "search/ui/Frmduplicatelist.h"
 #include "search/ui/Frmduplicates.h"
-#include "search/ui/Frmlistpr.h"
+#include "search/ui/Frmlistproperties.h"
 #include "search/ui/Frmresults.h"
-#include "search/ui/searchfrm.h"
+#include "search/ui/Frmsearch.h"
 
 namespace rkm {
 

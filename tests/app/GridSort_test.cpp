@@ -9,8 +9,8 @@
 #include "app/CatalogTreeModel.h"
 #include "app/Mainfrm.h"
 #include "gui/QueuedPrompter.h"
-#include "search/ui/Frmlistpr.h"
-#include "search/ui/searchfrm.h"
+#include "search/ui/Frmlistproperties.h"
+#include "search/ui/Frmsearch.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

@@ -2,14 +2,14 @@
 #include "support/GuiTestSupport.h"
 
 #include "app/CatalogTreeModel.h"
-#include "print/ui/Dlgaddfilter.h"
-#include "print/ui/Frmprpreview.h"
-#include "scan/ui/Addfrm.h"
-#include "scan/ui/Frmaddprogress.h"
-#include "scan/ui/Frmpr.h"
-#include "scan/ui/Frmrename.h"
-#include "search/ui/Frmlistpr.h"
-#include "search/ui/searchfrm.h"
+#include "print/ui/Frmaddfilter.h"
+#include "print/ui/Frmprintpreview.h"
+#include "scan/ui/Frmaddnew.h"
+#include "scan/ui/Frmadding.h"
+#include "scan/ui/Frmprops.h"
+#include "scan/ui/Formrename.h"
+#include "search/ui/Frmlistproperties.h"
+#include "search/ui/Frmsearch.h"
 
 #include <QLabel>
 #include <QPushButton>

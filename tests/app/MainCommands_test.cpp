@@ -4,9 +4,9 @@
 
 #include "catalog/Errors.h"
 #include "gui/ErrorReport.h"
-#include "scan/ui/Frmrename.h"
+#include "scan/ui/Formrename.h"
 #include "search/ui/Frmresults.h"
-#include "search/ui/searchfrm.h"
+#include "search/ui/Frmsearch.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/CatalogTreeModel.h"
-#include "app/Frmsplashdlg.h"
+#include "app/Frmsplash.h"
 #include "app/Mainfrm.h"
 #include "catalog/Errors.h"
 #include "catalog/ListingFile.h"

@@ -1,4 +1,4 @@
-#include "app/Frmsplashdlg.h"
+#include "app/Frmsplash.h"
 #include "service/Project.h"
 #include "service/Version.h"
 #include "service/ui/Service.h"

@@ -5,8 +5,8 @@
 
 #include "catalog/ListingFile.h"
 #include "catalog/WriterLock.h"
-#include "scan/ui/Frmpr.h"
-#include "search/ui/Frmlistpr.h"
+#include "scan/ui/Frmprops.h"
+#include "search/ui/Frmlistproperties.h"
 
 #include <QDir>
 #include <QLineEdit>

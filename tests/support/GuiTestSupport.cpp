@@ -1,6 +1,6 @@
 #include "support/GuiTestSupport.h"
 
-#include "app/Frmsplashdlg.h"
+#include "app/Frmsplash.h"
 #include "gui/Help.h"
 
 #include <QApplication>

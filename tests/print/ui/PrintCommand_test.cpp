@@ -2,7 +2,7 @@
 // printing to a PDF printer, and the way back to the dialog.
 #include "PrintUiSupport.h"
 
-#include "print/ui/Frmprpreview.h"
+#include "print/ui/Frmprintpreview.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

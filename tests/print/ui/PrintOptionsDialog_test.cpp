@@ -5,8 +5,8 @@
 
 #include "gui/Help.h"
 #include "gui/QueuedPrompter.h"
-#include "print/ui/Dlgaddfilter.h"
-#include "print/ui/Dlgprint.h"
+#include "print/ui/Frmaddfilter.h"
+#include "print/ui/Frmprint.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

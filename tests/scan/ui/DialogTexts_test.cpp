@@ -3,9 +3,9 @@
 // the message line under the fields.
 #include "ScanUiSupport.h"
 
-#include "scan/ui/Frmpr.h"
-#include "scan/ui/Frmrename.h"
-#include "search/ui/Frmlistpr.h"
+#include "scan/ui/Frmprops.h"
+#include "scan/ui/Formrename.h"
+#include "search/ui/Frmlistproperties.h"
 
 using namespace rkm;
 using namespace rkm::test;

@@ -3,8 +3,8 @@
 #include "ScanUiSupport.h"
 
 #include "gui/Help.h"
-#include "scan/ui/Addfrm.h"
-#include "scan/ui/Frmaddprogress.h"
+#include "scan/ui/Frmaddnew.h"
+#include "scan/ui/Frmadding.h"
 
 #include <QTextBrowser>
 

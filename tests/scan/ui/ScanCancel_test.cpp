@@ -3,8 +3,8 @@
 // behind, and no input reaching the main window meanwhile.
 #include "ScanUiSupport.h"
 
-#include "scan/ui/Addfrm.h"
-#include "scan/ui/Frmaddprogress.h"
+#include "scan/ui/Frmaddnew.h"
+#include "scan/ui/Frmadding.h"
 
 using namespace rkm;
 using namespace rkm::test;

@@ -2,9 +2,9 @@
 // that Enter and Esc press.
 #include "ScanUiSupport.h"
 
-#include "scan/ui/Addfrm.h"
-#include "scan/ui/Frmpr.h"
-#include "scan/ui/Frmrename.h"
+#include "scan/ui/Frmaddnew.h"
+#include "scan/ui/Frmprops.h"
+#include "scan/ui/Formrename.h"
 
 using namespace rkm;
 using namespace rkm::test;

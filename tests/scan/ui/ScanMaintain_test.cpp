@@ -3,8 +3,8 @@
 
 #include "gui/Help.h"
 #include "platform/SystemView.h"
-#include "scan/ui/Frmpr.h"
-#include "scan/ui/Frmrename.h"
+#include "scan/ui/Frmprops.h"
+#include "scan/ui/Formrename.h"
 
 #include <QTextBrowser>
 #include <QTreeView>

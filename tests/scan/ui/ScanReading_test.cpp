@@ -5,8 +5,8 @@
 
 #include "scan/ListingOptions.h"
 #include "service/Settings.h"
-#include "scan/ui/Addfrm.h"
-#include "scan/ui/Frmpr.h"
+#include "scan/ui/Frmaddnew.h"
+#include "scan/ui/Frmprops.h"
 
 #include <QCheckBox>
 

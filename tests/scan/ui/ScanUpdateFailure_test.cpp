@@ -2,7 +2,7 @@
 // and the old listing stays, in the tree and on disk.
 #include "ScanUiSupport.h"
 
-#include "scan/ui/Frmaddprogress.h"
+#include "scan/ui/Frmadding.h"
 
 #include <csignal>
 #include <sys/resource.h>

@@ -1,7 +1,7 @@
 #include "search/ui/SearchUiSupport.h"
 
 #include "app/CatalogTreeModel.h"
-#include "search/ui/Frmlistpr.h"
+#include "search/ui/Frmlistproperties.h"
 #include "gui/Help.h"
 
 #include <QAction>

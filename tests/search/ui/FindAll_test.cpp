@@ -6,7 +6,7 @@
 #include "search/ui/Frmduplicatelist.h"
 #include "search/ui/Frmduplicates.h"
 #include "search/ui/Frmresults.h"
-#include "search/ui/searchfrm.h"
+#include "search/ui/Frmsearch.h"
 #include "scan/ui/Frmcompare.h"
 
 #include <QCheckBox>

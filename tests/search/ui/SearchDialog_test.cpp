@@ -1,6 +1,6 @@
 #include "search/ui/SearchUiSupport.h"
 
-#include "search/ui/searchfrm.h"
+#include "search/ui/Frmsearch.h"
 
 #include "gui/Help.h"
 

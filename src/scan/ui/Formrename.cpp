@@ -1,6 +1,6 @@
-#include "scan/ui/Frmrename.h"
+#include "scan/ui/Formrename.h"
 
-#include "ui_Frmrename.h"
+#include "ui_Formrename.h"
 
 #include "gui/LineEdits.h"
 #include "gui/MessageLine.h"

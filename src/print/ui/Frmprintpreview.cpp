@@ -1,6 +1,6 @@
-#include "print/ui/Frmprpreview.h"
+#include "print/ui/Frmprintpreview.h"
 
-#include "ui_Frmprpreview.h"
+#include "ui_Frmprintpreview.h"
 #include "gui/PlainText.h"
 
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "app/Frmsplashdlg.h"
+#include "app/Frmsplash.h"
 
 #include <QGuiApplication>
 #include <QIcon>

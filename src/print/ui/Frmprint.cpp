@@ -1,12 +1,12 @@
-#include "print/ui/Dlgprint.h"
+#include "print/ui/Frmprint.h"
 
-#include "ui_Dlgprint.h"
+#include "ui_Frmprint.h"
 
 #include "gui/Help.h"
 #include "gui/Prompter.h"
 #include "catalog/Errors.h"
 #include "platform/Text.h"
-#include "print/ui/Dlgaddfilter.h"
+#include "print/ui/Frmaddfilter.h"
 #include "gui/PlainText.h"
 
 #include <QRegularExpressionValidator>

@@ -1,4 +1,4 @@
-#include "search/ui/searchfrm.h"
+#include "search/ui/Frmsearch.h"
 
 #include "gui/Choices.h"
 #include "gui/Help.h"
@@ -6,7 +6,7 @@
 #include "platform/Text.h"
 #include "platform/TextValues.h"
 
-#include "ui_searchfrm.h"
+#include "ui_Frmsearch.h"
 #include "gui/PlainText.h"
 
 #include <QDate>

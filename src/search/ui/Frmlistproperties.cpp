@@ -1,4 +1,4 @@
-#include "search/ui/Frmlistpr.h"
+#include "search/ui/Frmlistproperties.h"
 
 #include "gui/Help.h"
 #include "gui/LineEdits.h"
@@ -8,7 +8,7 @@
 #include "platform/Text.h"
 #include "search/Annotations.h"
 
-#include "ui_Frmlistpr.h"
+#include "ui_Frmlistproperties.h"
 #include "gui/PlainText.h"
 
 #include <QAbstractItemView>

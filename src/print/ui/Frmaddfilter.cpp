@@ -1,6 +1,6 @@
-#include "print/ui/Dlgaddfilter.h"
+#include "print/ui/Frmaddfilter.h"
 
-#include "ui_Dlgaddfilter.h"
+#include "ui_Frmaddfilter.h"
 #include "gui/PlainText.h"
 
 namespace rkm {

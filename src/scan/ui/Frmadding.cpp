@@ -1,6 +1,6 @@
-#include "scan/ui/Frmaddprogress.h"
+#include "scan/ui/Frmadding.h"
 
-#include "ui_Frmaddprogress.h"
+#include "ui_Frmadding.h"
 
 #include "platform/Text.h"
 #include "gui/PlainText.h"

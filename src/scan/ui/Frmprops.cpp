@@ -1,6 +1,6 @@
-#include "scan/ui/Frmpr.h"
+#include "scan/ui/Frmprops.h"
 
-#include "ui_Frmpr.h"
+#include "ui_Frmprops.h"
 
 #include "gui/Help.h"
 #include "gui/LineEdits.h"

@@ -1,6 +1,6 @@
-#include "scan/ui/Addfrm.h"
+#include "scan/ui/Frmaddnew.h"
 
-#include "ui_Addfrm.h"
+#include "ui_Frmaddnew.h"
 
 #include "catalog/ListingFile.h"
 #include "gui/Help.h"
