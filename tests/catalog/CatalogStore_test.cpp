@@ -5,6 +5,7 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -149,8 +150,10 @@ TEST(CatalogStore, SaveListingPicksAFreeNameAndTheSerial)
         EXPECT_EQ(n->disk().SerialNumber, 0xCAFEF00Du);
         EXPECT_FALSE(n->disk().Modified);
     }
-    // Nothing but the listings is left in the folder (no temporary files).
-    EXPECT_EQ(QDir(QString::fromStdString(dir.path())).entryList(QDir::Files).size(), 20);
+    // Nothing but the listings and the store beside them is left in the
+    // folder (no temporary files).
+    EXPECT_EQ(QDir(QString::fromStdString(dir.path())).entryList(QDir::Files).size(), 21);
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(dir.path()) + QLatin1String(ListingStore::FILE_NAME)));
 
     CatalogStore again(dir.path());
     EXPECT_TRUE(again.LoadCatalog().empty());

@@ -1,4 +1,5 @@
 // rackmere-cli list, show and add, end to end on temporary program folders.
+#include "catalog/ListingStore.h"
 #include "catalog/CatalogStore.h"
 #include "catalog/ListingFile.h"
 #include "platform/SystemView.h"
@@ -35,9 +36,11 @@ QJsonDocument parse(const std::string &text)
     return d;
 }
 
+// The files in the folder beside the store of the listings' extras.
 int fileCount(const std::string &dir)
 {
-    return static_cast<int>(QDir(QString::fromStdString(dir)).entryList(QDir::Files | QDir::Hidden).size());
+    const QStringList files = QDir(QString::fromStdString(dir)).entryList(QDir::Files | QDir::Hidden);
+    return static_cast<int>(files.size() - files.count(QLatin1String(ListingStore::FILE_NAME)));
 }
 
 } // namespace

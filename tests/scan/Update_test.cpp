@@ -1,3 +1,4 @@
+#include "catalog/ListingStore.h"
 #include "scan/Update.h"
 
 #include "catalog/CatalogStore.h"
@@ -303,8 +304,10 @@ protected:
     std::vector<std::string> ListingFiles() const
     {
         std::vector<std::string> names;
+        // What is there beside the store of the listings' extras.
         for (const auto &e : fs::directory_iterator(programDir))
-            names.push_back(e.path().filename().string());
+            if (e.path().filename() != ListingStore::FILE_NAME)
+                names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }

@@ -1,3 +1,4 @@
+#include "catalog/ListingStore.h"
 #include "catalog/CatalogStore.h"
 #include "platform/Text.h"
 #include "catalog/Errors.h"
@@ -89,7 +90,8 @@ TEST(SetEntryAnnotations, NewCategoryIsAppendedAndWrittenAtOnceByReplacingTheFil
     // Written beside and renamed over the old file: a new file, nothing left over.
     EXPECT_NE(InodeOf(f.catFile()), before);
     for (const QString &name : FilesIn(f.dir.path()))
-        EXPECT_TRUE(name == "DATA.CAT" || name.endsWith(".rkm")) << name.toStdString();
+        EXPECT_TRUE(name == "DATA.CAT" || name == ListingStore::FILE_NAME || name.endsWith(".rkm"))
+            << name.toStdString();
 }
 
 TEST(SetEntryAnnotations, EmptyCategoryIsAddedOnceAndReadsBack)
