@@ -28,6 +28,7 @@
 #include <taglib/tpropertymap.h>
 #include <taglib/tag.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -71,13 +72,27 @@ std::string Utf8(const TagLib::String &s)
     return s.to8Bit(true);
 }
 
+// The most of one file TagLib reads. Where a file has no tag where its
+// format puts one (an MP3 of zeros), TagLib searches the file for a frame
+// or a tag; past this it finds the end instead.
+constexpr unsigned long kMostTagBytesRead = 32UL * 1024 * 1024;
+
 // TagLib's stream over an open file, under the file's own name, so TagLib
-// picks its reader by the extension.
+// picks its reader by the extension; it reads no more than
+// kMostTagBytesRead in all.
 class NamedStream final : public TagLib::IOStream {
 public:
     NamedStream(int fd, const std::string &name) : m_file(fd, true), m_name(name) {}
     TagLib::FileName name() const override { return m_name.c_str(); }
-    TagLib::ByteVector readBlock(unsigned long length) override { return m_file.readBlock(length); }
+    TagLib::ByteVector readBlock(unsigned long length) override
+    {
+        length = std::min(length, kMostTagBytesRead - m_read);
+        if (length == 0)
+            return {};
+        TagLib::ByteVector block = m_file.readBlock(length);
+        m_read += block.size();
+        return block;
+    }
     void writeBlock(const TagLib::ByteVector &) override {}
     void insert(const TagLib::ByteVector &, unsigned long, unsigned long) override {}
     void removeBlock(unsigned long, unsigned long) override {}
@@ -92,6 +107,7 @@ public:
 private:
     TagLib::FileStream m_file;
     std::string m_name;
+    unsigned long m_read = 0;
 };
 
 std::string ReadAudio(const OpenMedia &file, const std::string &name)
