@@ -3,6 +3,7 @@
 #include "catalog/ListingFile.h"
 #include "platform/Text.h"
 #include "platform/UniqueFd.h"
+#include "scan/Sandbox.h"
 #include "scan/Scanner.h"
 
 #include <cerrno>
@@ -380,9 +381,20 @@ void DescribeFolder(int rootFd, const std::string &path, bool mayHideFiles, Tree
             const MediaKind kind = MediaKindOf(name);
             if (kind == MediaKind::None)
                 continue;
-            const std::string description = MediaDescription(fd, name, kind);
-            if (!description.empty())
-                files.setText(i, FT_DESCRIPTION, description);
+            // Opened here, read by a worker: only a regular file, no
+            // symbolic link followed.
+            constexpr int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW;
+            platform::UniqueFd file(::openat(fd, name.c_str(), flags | O_NOATIME));
+            if (!file && errno == EPERM)
+                file.reset(::openat(fd, name.c_str(), flags));
+            struct stat st {};
+            if (!file || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode))
+                continue;
+            const std::optional<std::string> description = SandboxMediaDescription(file.get(), name, kind, control);
+            if (!description)
+                break; // cancelled
+            if (!description->empty())
+                files.setText(i, FT_DESCRIPTION, *description);
         }
     }
 }

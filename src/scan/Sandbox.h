@@ -1,0 +1,64 @@
+#pragma once
+
+// Tags and archive contents are read in worker processes (rackmere-reader),
+// never in the program's own: a library that crashes, recurses without end,
+// takes all memory or hangs on a hostile file costs that file only. The
+// workers are started when the first file needs one, kept for the next
+// files, and ended (SIGKILL) when one oversteps a bound or the walk is
+// cancelled; another is started in its place.
+
+#include "scan/Archive.h"
+#include "scan/Describe.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rkm {
+
+class ScanControl;
+
+// What a worker answered for one file.
+struct SandboxResult {
+    enum class Status { Done, Stopped, TooSlow, Cancelled, NoReader };
+    Status status = Status::Done;
+    std::string bytes; // the answer when Done
+};
+
+// The longest a worker reads one file: 5 seconds, or the milliseconds of
+// RACKMERE_READER_MS.
+std::chrono::milliseconds ReaderTimeLimit();
+// Sets it for this process (tests; a worker takes its limit from
+// RACKMERE_READER_MS, which it inherits).
+void SetReaderTimeLimit(std::chrono::milliseconds limit);
+
+// The description of the media file open at `fd` (its name `name` tells the
+// kind), read by a worker. An empty text when it has none; a note ("tags
+// could not be read: …") when the worker stopped or took too long; nullopt
+// when the walk was cancelled. Safe to call from several threads.
+std::optional<std::string> SandboxMediaDescription(int fd, std::string_view name, MediaKind kind,
+                                                   const ScanControl *control);
+
+// The contents of the archive open at `fd`, read by a worker. `note` is set
+// (and nullopt returned) when the worker stopped or took too long; nullopt
+// without a note when it is no archive that can be read or the walk was
+// cancelled. Safe to call from several threads.
+std::optional<ArchiveContents> SandboxReadArchive(int fd, std::string_view name, const ScanControl *control,
+                                                  std::string &note);
+
+// The notes of a file the worker could not read.
+inline constexpr char TAGS_READER_STOPPED[] = "tags could not be read: the reader stopped";
+inline constexpr char TAGS_READER_TOO_SLOW[] = "tags could not be read: reading took too long";
+inline constexpr char ARCHIVE_READER_STOPPED[] = "Archive could not be read: the reader stopped";
+inline constexpr char ARCHIVE_READER_TOO_SLOW[] = "Archive could not be read: reading took too long";
+
+// The worker's side: serves requests on its standard input (a socket) until
+// it closes. Called by rackmere-reader once its limits are in place.
+int ServeReaderRequests();
+
+// The archive contents as a worker sends them, and back.
+std::string PackArchive(const ArchiveContents &contents);
+std::optional<ArchiveContents> UnpackArchive(std::string_view bytes);
+
+} // namespace rkm
