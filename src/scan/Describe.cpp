@@ -372,30 +372,20 @@ void DescribeFolder(int rootFd, const std::string &path, bool mayHideFiles, Tree
     }
 
     if (media) {
+        std::vector<int> at;
+        std::vector<std::string> names;
         for (int i = 0; i < files.count(); ++i) {
-            if (control && control->cancelled())
-                break;
-            if (!files.text(i, FT_DESCRIPTION).empty())
-                continue;
-            const std::string name(files.text(i, FT_NAME));
-            const MediaKind kind = MediaKindOf(name);
-            if (kind == MediaKind::None)
-                continue;
-            // Opened here, read by a worker: only a regular file, no
-            // symbolic link followed.
-            constexpr int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW;
-            platform::UniqueFd file(::openat(fd, name.c_str(), flags | O_NOATIME));
-            if (!file && errno == EPERM)
-                file.reset(::openat(fd, name.c_str(), flags));
-            struct stat st {};
-            if (!file || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode))
-                continue;
-            const std::optional<std::string> description = SandboxMediaDescription(file.get(), name, kind, control);
-            if (!description)
-                break; // cancelled
-            if (!description->empty())
-                files.setText(i, FT_DESCRIPTION, *description);
+            const std::string_view name = files.text(i, FT_NAME);
+            if (files.text(i, FT_DESCRIPTION).empty() && MediaKindOf(name) != MediaKind::None) {
+                at.push_back(i);
+                names.emplace_back(name);
+            }
         }
+        // Read by workers (scan/Sandbox.h), never here.
+        if (const auto descriptions = SandboxMediaDescriptions(fd, names, control))
+            for (std::size_t k = 0; k < at.size(); ++k)
+                if (!(*descriptions)[k].empty())
+                    files.setText(at[k], FT_DESCRIPTION, (*descriptions)[k]);
     }
 }
 

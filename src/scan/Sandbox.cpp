@@ -2,6 +2,9 @@
 
 #include "scan/Scanner.h"
 
+#include <fcntl.h>
+#include <functional>
+
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -238,89 +241,152 @@ Pool &pool()
     return p;
 }
 
-// Sends one file to a worker and waits for its answer, within the time
-// limit, looking at `control` every 50 ms.
-SandboxResult ask(Kind kind, int fd, std::string_view name, const ScanControl *control)
+// Reads one reply of the worker, by the deadline, looking at `control`
+// every 50 ms. Done with the answer, else why not.
+SandboxResult receiveReply(const Worker &w, Clock::time_point deadline, const ScanControl *control)
 {
     SandboxResult result;
-    // The request: its length, its kind and the file's name; the open file
-    // goes along with it.
-    std::string request;
-    putU32(request, static_cast<uint32_t>(name.size() + 1));
-    request.push_back(static_cast<char>(kind));
-    request.append(name);
-    Worker w;
-    bool ok = false;
-    // An idle worker that is gone (killed from outside) is replaced once.
-    for (int attempt = 0; attempt < 2 && !ok; ++attempt) {
-        std::optional<Worker> taken = pool().take();
-        if (!taken) {
-            result.status = SandboxResult::Status::NoReader;
-            return result;
-        }
-        w = *taken;
-        ok = sendRequest(w.fd, request, fd);
-        if (!ok)
-            endWorker(w);
-    }
-    if (!ok) {
-        result.status = SandboxResult::Status::Stopped;
-        return result;
-    }
-    const auto deadline = Clock::now() + ReaderTimeLimit();
     std::string reply;
     std::size_t want = 4;
     bool haveLength = false;
-    while (ok) {
+    for (;;) {
         if (control && control->cancelled()) {
             result.status = SandboxResult::Status::Cancelled;
-            break;
+            return result;
         }
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) {
             result.status = SandboxResult::Status::TooSlow;
-            break;
+            return result;
         }
         pollfd p {w.fd, POLLIN, 0};
         const int r = ::poll(&p, 1, static_cast<int>(std::min<long long>(left.count(), kPollMs)));
         if (r < 0 && errno != EINTR)
-            ok = false;
+            break;
         if (r <= 0)
             continue;
         char buffer[65536];
         const ssize_t n = ::recv(w.fd, buffer, std::min(sizeof buffer, want - reply.size()), 0);
         if (n < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
-        if (n <= 0) {
-            ok = false; // the worker is gone
-            break;
-        }
+        if (n <= 0)
+            break; // the worker is gone
         reply.append(buffer, static_cast<std::size_t>(n));
         if (reply.size() < want)
             continue;
-        if (haveLength)
-            break;
+        if (haveLength) {
+            if (reply[0] == static_cast<char>(kAnswerDone))
+                result.bytes = reply.substr(1);
+            return result;
+        }
         uint32_t length = 0;
         Reader(reply).u32(length);
-        if (length == 0 || length > kMostReplyBytes) {
-            ok = false;
+        if (length == 0 || length > kMostReplyBytes)
             break;
-        }
         haveLength = true;
         reply.clear();
         want = length;
     }
-    if (ok && result.status == SandboxResult::Status::Done && haveLength && reply.size() == want) {
-        result.bytes = reply.substr(1);
-        if (reply[0] != static_cast<char>(kAnswerDone))
-            result.bytes.clear();
-        pool().giveBack(w);
-        return result;
-    }
-    if (result.status == SandboxResult::Status::Done)
-        result.status = SandboxResult::Status::Stopped;
-    endWorker(w);
+    result.status = SandboxResult::Status::Stopped;
     return result;
+}
+
+std::string requestFor(Kind kind, std::string_view name)
+{
+    std::string request;
+    putU32(request, static_cast<uint32_t>(name.size() + 1));
+    request.push_back(static_cast<char>(kind));
+    request.append(name);
+    return request;
+}
+
+// How many requests a worker is sent ahead of its answers: the round trips
+// of one file after another would cost more than most reads.
+constexpr std::size_t kAhead = 16;
+
+// Sends `count` files to workers, a few ahead of the answers, and gathers
+// the answers in order. `open(i, name)` opens file i (and names it), or
+// gives an empty handle to pass it over (Skipped). A worker that fails a
+// file is killed and the files after it go to another; each file is given
+// the time limit from the answer before it.
+std::vector<SandboxResult> askMany(Kind kind, std::size_t count,
+                                   const std::function<platform::UniqueFd(std::size_t, std::string &)> &open,
+                                   const ScanControl *control)
+{
+    std::vector<SandboxResult> results(count);
+    std::size_t next = 0; // the first file without an answer
+    int emptyHanded = 0;  // workers in a row that took no request
+    while (next < count) {
+        std::optional<Worker> taken = pool().take();
+        if (!taken) {
+            for (std::size_t i = next; i < count; ++i)
+                results[i].status = SandboxResult::Status::NoReader;
+            return results;
+        }
+        Worker w = *taken;
+        std::vector<std::size_t> waiting; // sent, in order
+        std::size_t sendAt = next;
+        bool failed = false;
+        auto fill = [&] {
+            while (!failed && waiting.size() < kAhead && sendAt < count) {
+                std::string name;
+                const platform::UniqueFd fd = open(sendAt, name);
+                if (!fd) {
+                    results[sendAt++].status = SandboxResult::Status::Skipped;
+                    continue;
+                }
+                if (!sendRequest(w.fd, requestFor(kind, name), fd.get()))
+                    failed = true; // the worker is gone: what was sent is answered or not below
+                else
+                    waiting.push_back(sendAt++);
+            }
+        };
+        fill();
+        auto deadline = Clock::now() + ReaderTimeLimit();
+        std::size_t done = 0;
+        for (; done < waiting.size(); ++done) {
+            SandboxResult r = receiveReply(w, deadline, control);
+            if (r.status != SandboxResult::Status::Done) {
+                if (r.status == SandboxResult::Status::Cancelled) {
+                    endWorker(w);
+                    for (std::size_t i = waiting[done]; i < count; ++i)
+                        results[i].status = SandboxResult::Status::Cancelled;
+                    return results;
+                }
+                results[waiting[done]] = std::move(r);
+                next = waiting[done] + 1;
+                break;
+            }
+            results[waiting[done]] = std::move(r);
+            deadline = Clock::now() + ReaderTimeLimit();
+            fill();
+        }
+        if (done < waiting.size() || failed) {
+            if (done == waiting.size())
+                next = sendAt; // all sent were answered; the rest goes to another
+            endWorker(w);
+            // An idle worker may have been killed from outside; a second
+            // one in a row that takes no request is not tried again.
+            if (failed && waiting.empty() && ++emptyHanded >= 2 && next < count) {
+                results[next++].status = SandboxResult::Status::Stopped;
+                emptyHanded = 0;
+            }
+            continue;
+        }
+        emptyHanded = 0;
+        next = sendAt;
+        pool().giveBack(w);
+    }
+    return results;
+}
+
+SandboxResult ask(Kind kind, int fd, std::string_view name, const ScanControl *control)
+{
+    auto reopen = [&](std::size_t, std::string &n) {
+        n = name;
+        return platform::UniqueFd(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
+    };
+    return askMany(kind, 1, reopen, control)[0];
 }
 
 } // namespace
@@ -362,11 +428,50 @@ std::optional<std::string> SandboxMediaDescription(int fd, std::string_view name
         return std::nullopt;
     case SandboxResult::Status::TooSlow:
         return std::string(TAGS_READER_TOO_SLOW);
+    case SandboxResult::Status::Skipped:
+        return std::string();
     case SandboxResult::Status::Stopped:
     case SandboxResult::Status::NoReader:
         break;
     }
     return std::string(TAGS_READER_STOPPED);
+}
+
+std::optional<std::vector<std::string>> SandboxMediaDescriptions(int folderFd, const std::vector<std::string> &names,
+                                                                 const ScanControl *control)
+{
+    auto open = [&](std::size_t i, std::string &name) {
+        name = names[i];
+        constexpr int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW;
+        platform::UniqueFd file(::openat(folderFd, name.c_str(), flags | O_NOATIME));
+        if (!file && errno == EPERM)
+            file.reset(::openat(folderFd, name.c_str(), flags));
+        struct stat st {};
+        if (file && (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)))
+            file.reset();
+        return file;
+    };
+    std::vector<SandboxResult> results = askMany(kTags, names.size(), open, control);
+    std::vector<std::string> descriptions(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        switch (results[i].status) {
+        case SandboxResult::Status::Done:
+            descriptions[i] = std::move(results[i].bytes);
+            break;
+        case SandboxResult::Status::Cancelled:
+            return std::nullopt;
+        case SandboxResult::Status::TooSlow:
+            descriptions[i] = TAGS_READER_TOO_SLOW;
+            break;
+        case SandboxResult::Status::Stopped:
+        case SandboxResult::Status::NoReader:
+            descriptions[i] = TAGS_READER_STOPPED;
+            break;
+        case SandboxResult::Status::Skipped:
+            break;
+        }
+    }
+    return descriptions;
 }
 
 std::optional<ArchiveContents> SandboxReadArchive(int fd, std::string_view name, const ScanControl *control,
@@ -381,6 +486,8 @@ std::optional<ArchiveContents> SandboxReadArchive(int fd, std::string_view name,
         return std::nullopt;
     case SandboxResult::Status::TooSlow:
         note = ARCHIVE_READER_TOO_SLOW;
+        return std::nullopt;
+    case SandboxResult::Status::Skipped:
         return std::nullopt;
     case SandboxResult::Status::Stopped:
     case SandboxResult::Status::NoReader:

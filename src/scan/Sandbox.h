@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rkm {
 
@@ -21,7 +22,7 @@ class ScanControl;
 
 // What a worker answered for one file.
 struct SandboxResult {
-    enum class Status { Done, Stopped, TooSlow, Cancelled, NoReader };
+    enum class Status { Done, Stopped, TooSlow, Cancelled, NoReader, Skipped };
     Status status = Status::Done;
     std::string bytes; // the answer when Done
 };
@@ -39,6 +40,13 @@ void SetReaderTimeLimit(std::chrono::milliseconds limit);
 // when the walk was cancelled. Safe to call from several threads.
 std::optional<std::string> SandboxMediaDescription(int fd, std::string_view name, MediaKind kind,
                                                    const ScanControl *control);
+
+// The same for the files `names` of the folder `folderFd`, opened here (a
+// regular file, no link followed) and read one after another by a worker, a
+// few sent ahead of its answers. An empty text for a file that is no regular
+// file; nullopt when the walk was cancelled.
+std::optional<std::vector<std::string>> SandboxMediaDescriptions(int folderFd, const std::vector<std::string> &names,
+                                                                 const ScanControl *control);
 
 // The contents of the archive open at `fd`, read by a worker. `note` is set
 // (and nullopt returned) when the worker stopped or took too long; nullopt
