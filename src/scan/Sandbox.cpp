@@ -11,7 +11,10 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
+#include <condition_variable>
 #include <mutex>
+#include <thread>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -163,6 +166,7 @@ bool sendRequest(int socket, const std::string &request, int fd)
 struct Worker {
     pid_t pid = -1;
     int fd = -1;
+    std::string received; // read from the socket, not yet taken as a reply
 };
 
 void endWorker(Worker &w)
@@ -183,27 +187,56 @@ class Pool final {
 public:
     ~Pool()
     {
-        for (Worker &w : m_idle)
-            endWorker(w);
+        for (Worker &w : m_idle) {
+            ::kill(w.pid, SIGKILL);
+            ::waitpid(w.pid, nullptr, 0);
+            ::close(w.fd);
+        }
     }
 
-    std::optional<Worker> take()
+    // An idle worker, else a new one while there are fewer than one a core
+    // (each costs its start, and more would only take turns), else the next
+    // to be given back. Nullopt when none can be started or the walk is
+    // cancelled meanwhile.
+    std::optional<Worker> take(const ScanControl *control)
     {
         {
-            const std::lock_guard<std::mutex> lock(m_mutex);
+            std::unique_lock<std::mutex> lock(m_mutex);
+            while (m_idle.empty() && m_live >= m_most) {
+                if (control && control->cancelled())
+                    return std::nullopt;
+                m_given.wait_for(lock, std::chrono::milliseconds(kPollMs));
+            }
             if (!m_idle.empty()) {
-                const Worker w = m_idle.back();
+                Worker w = std::move(m_idle.back());
                 m_idle.pop_back();
                 return w;
             }
+            ++m_live;
         }
-        return start();
+        std::optional<Worker> w = start();
+        if (!w)
+            lost();
+        return w;
     }
 
-    void giveBack(const Worker &w)
+    void giveBack(Worker &&w)
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_idle.push_back(w);
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_idle.push_back(std::move(w));
+        }
+        m_given.notify_one();
+    }
+
+    // A worker taken was ended.
+    void lost()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            --m_live;
+        }
+        m_given.notify_one();
     }
 
 private:
@@ -228,11 +261,14 @@ private:
             ::close(fds[0]);
             return std::nullopt;
         }
-        return Worker {pid, fds[0]};
+        return Worker {pid, fds[0], {}};
     }
 
     std::mutex m_mutex;
+    std::condition_variable m_given;
     std::vector<Worker> m_idle;
+    unsigned m_live = 0; // started and not ended
+    const unsigned m_most = std::clamp(std::thread::hardware_concurrency(), 2U, 8U);
 };
 
 Pool &pool()
@@ -243,49 +279,45 @@ Pool &pool()
 
 // Reads one reply of the worker, by the deadline, looking at `control`
 // every 50 ms. Done with the answer, else why not.
-SandboxResult receiveReply(const Worker &w, Clock::time_point deadline, const ScanControl *control)
+SandboxResult receiveReply(Worker &w, Clock::time_point deadline, const ScanControl *control)
 {
     SandboxResult result;
-    std::string reply;
-    std::size_t want = 4;
-    bool haveLength = false;
+    std::string &in = w.received;
     for (;;) {
+        // A whole reply already read (several come in one read when the
+        // worker is ahead)?
+        if (in.size() >= 4) {
+            uint32_t length = 0;
+            Reader(in).u32(length);
+            if (length == 0 || length > kMostReplyBytes)
+                break;
+            if (in.size() >= 4 + std::size_t(length)) {
+                if (in[4] == static_cast<char>(kAnswerDone))
+                    result.bytes = in.substr(5, length - 1);
+                in.erase(0, 4 + std::size_t(length));
+                return result;
+            }
+        }
         if (control && control->cancelled()) {
             result.status = SandboxResult::Status::Cancelled;
             return result;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) {
-            result.status = SandboxResult::Status::TooSlow;
-            return result;
-        }
-        pollfd p {w.fd, POLLIN, 0};
-        const int r = ::poll(&p, 1, static_cast<int>(std::min<long long>(left.count(), kPollMs)));
-        if (r < 0 && errno != EINTR)
-            break;
-        if (r <= 0)
-            continue;
         char buffer[65536];
-        const ssize_t n = ::recv(w.fd, buffer, std::min(sizeof buffer, want - reply.size()), 0);
-        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+        ssize_t n = ::recv(w.fd, buffer, sizeof buffer, MSG_DONTWAIT);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (left.count() <= 0) {
+                result.status = SandboxResult::Status::TooSlow;
+                return result;
+            }
+            pollfd p {w.fd, POLLIN, 0};
+            if (::poll(&p, 1, static_cast<int>(std::min<long long>(left.count(), kPollMs))) < 0 && errno != EINTR)
+                break;
             continue;
+        }
         if (n <= 0)
             break; // the worker is gone
-        reply.append(buffer, static_cast<std::size_t>(n));
-        if (reply.size() < want)
-            continue;
-        if (haveLength) {
-            if (reply[0] == static_cast<char>(kAnswerDone))
-                result.bytes = reply.substr(1);
-            return result;
-        }
-        uint32_t length = 0;
-        Reader(reply).u32(length);
-        if (length == 0 || length > kMostReplyBytes)
-            break;
-        haveLength = true;
-        reply.clear();
-        want = length;
+        in.append(buffer, static_cast<std::size_t>(n));
     }
     result.status = SandboxResult::Status::Stopped;
     return result;
@@ -317,13 +349,15 @@ std::vector<SandboxResult> askMany(Kind kind, std::size_t count,
     std::size_t next = 0; // the first file without an answer
     int emptyHanded = 0;  // workers in a row that took no request
     while (next < count) {
-        std::optional<Worker> taken = pool().take();
+        std::optional<Worker> taken = pool().take(control);
         if (!taken) {
+            const bool cancelled = control && control->cancelled();
             for (std::size_t i = next; i < count; ++i)
-                results[i].status = SandboxResult::Status::NoReader;
+                results[i].status =
+                    cancelled ? SandboxResult::Status::Cancelled : SandboxResult::Status::NoReader;
             return results;
         }
-        Worker w = *taken;
+        Worker w = std::move(*taken);
         std::vector<std::size_t> waiting; // sent, in order
         std::size_t sendAt = next;
         bool failed = false;
@@ -349,6 +383,7 @@ std::vector<SandboxResult> askMany(Kind kind, std::size_t count,
             if (r.status != SandboxResult::Status::Done) {
                 if (r.status == SandboxResult::Status::Cancelled) {
                     endWorker(w);
+                    pool().lost();
                     for (std::size_t i = waiting[done]; i < count; ++i)
                         results[i].status = SandboxResult::Status::Cancelled;
                     return results;
@@ -365,6 +400,7 @@ std::vector<SandboxResult> askMany(Kind kind, std::size_t count,
             if (done == waiting.size())
                 next = sendAt; // all sent were answered; the rest goes to another
             endWorker(w);
+            pool().lost();
             // An idle worker may have been killed from outside; a second
             // one in a row that takes no request is not tried again.
             if (failed && waiting.empty() && ++emptyHanded >= 2 && next < count) {
@@ -375,7 +411,7 @@ std::vector<SandboxResult> askMany(Kind kind, std::size_t count,
         }
         emptyHanded = 0;
         next = sendAt;
-        pool().giveBack(w);
+        pool().giveBack(std::move(w));
     }
     return results;
 }
