@@ -31,7 +31,7 @@ constexpr bool kSanitized = false;
 
 void limit(int resource, rlim_t value)
 {
-    const rlimit r {value, value};
+    const rlimit r{value, value};
     ::setrlimit(resource, &r);
 }
 
@@ -53,6 +53,7 @@ bool installFilter()
     const uint32_t eperm = SCMP_ACT_ERRNO(EPERM), eacces = SCMP_ACT_ERRNO(EACCES);
     bool ok = deny(ctx, SCMP_ACT_KILL_PROCESS, SCMP_SYS(execve)) &&
               deny(ctx, SCMP_ACT_KILL_PROCESS, SCMP_SYS(execveat)) && deny(ctx, eacces, SCMP_SYS(socket));
+    // clang-format off
     for (int call : {SCMP_SYS(connect), SCMP_SYS(bind), SCMP_SYS(listen), SCMP_SYS(accept), SCMP_SYS(accept4),
                      SCMP_SYS(socketpair), SCMP_SYS(fork), SCMP_SYS(vfork), SCMP_SYS(creat), SCMP_SYS(openat2),
                      SCMP_SYS(unlink), SCMP_SYS(unlinkat), SCMP_SYS(rename), SCMP_SYS(renameat),
@@ -69,12 +70,13 @@ bool installFilter()
                      SCMP_SYS(io_uring_setup), SCMP_SYS(memfd_create), SCMP_SYS(sendfile),
                      SCMP_SYS(copy_file_range), SCMP_SYS(splice)})
         ok = ok && deny(ctx, eperm, call);
+    // clang-format on
     // A new process, as opposed to a thread of this one.
     ok = ok && seccomp_rule_add(ctx, eperm, SCMP_SYS(clone), 1, SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, 0)) == 0;
     ok = ok && seccomp_rule_add(ctx, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0) == 0;
     // Files are opened for reading only.
-    for (const unsigned flag : {unsigned(O_WRONLY), unsigned(O_RDWR), unsigned(O_CREAT), unsigned(O_TRUNC),
-                                unsigned(O_APPEND)}) {
+    for (const unsigned flag :
+         {unsigned(O_WRONLY), unsigned(O_RDWR), unsigned(O_CREAT), unsigned(O_TRUNC), unsigned(O_APPEND)}) {
         ok = ok && seccomp_rule_add(ctx, eacces, SCMP_SYS(open), 1, SCMP_A1(SCMP_CMP_MASKED_EQ, flag, flag)) == 0;
         ok = ok && seccomp_rule_add(ctx, eacces, SCMP_SYS(openat), 1, SCMP_A2(SCMP_CMP_MASKED_EQ, flag, flag)) == 0;
     }
@@ -101,7 +103,7 @@ int main()
         limit(RLIMIT_AS, 512UL * 1024 * 1024);
     limit(RLIMIT_FSIZE, 0);
     limit(RLIMIT_CORE, 0);
-    rlimit cpu {RLIM_INFINITY, RLIM_INFINITY};
+    rlimit cpu{RLIM_INFINITY, RLIM_INFINITY};
     ::setrlimit(RLIMIT_CPU, &cpu); // set per file as files come
     if (!installFilter())
         return 2; // never read without the filter

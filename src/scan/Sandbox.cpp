@@ -143,9 +143,9 @@ std::string readerPath()
 // Sends a request with the open file `fd` attached to its first byte.
 bool sendRequest(int socket, const std::string &request, int fd)
 {
-    iovec iov {const_cast<char *>(request.data()), request.size()};
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] {};
-    msghdr msg {};
+    iovec iov{const_cast<char *>(request.data()), request.size()};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))]{};
+    msghdr msg{};
     msg.msg_iov = &iov;
     msg.msg_iovlen = 1;
     msg.msg_control = control;
@@ -178,7 +178,7 @@ void endWorker(Worker &w)
     }
     if (w.fd >= 0)
         ::close(w.fd);
-    w = Worker {};
+    w = Worker{};
 }
 
 // The workers waiting for a file. Each request takes one out, so a worker
@@ -261,7 +261,7 @@ private:
             ::close(fds[0]);
             return std::nullopt;
         }
-        return Worker {pid, fds[0], {}};
+        return Worker{pid, fds[0], {}};
     }
 
     std::mutex m_mutex;
@@ -310,7 +310,7 @@ SandboxResult receiveReply(Worker &w, Clock::time_point deadline, const ScanCont
                 result.status = SandboxResult::Status::TooSlow;
                 return result;
             }
-            pollfd p {w.fd, POLLIN, 0};
+            pollfd p{w.fd, POLLIN, 0};
             if (::poll(&p, 1, static_cast<int>(std::min<long long>(left.count(), kPollMs))) < 0 && errno != EINTR)
                 break;
             continue;
@@ -353,8 +353,7 @@ std::vector<SandboxResult> askMany(Kind kind, std::size_t count,
         if (!taken) {
             const bool cancelled = control && control->cancelled();
             for (std::size_t i = next; i < count; ++i)
-                results[i].status =
-                    cancelled ? SandboxResult::Status::Cancelled : SandboxResult::Status::NoReader;
+                results[i].status = cancelled ? SandboxResult::Status::Cancelled : SandboxResult::Status::NoReader;
             return results;
         }
         Worker w = std::move(*taken);
@@ -568,9 +567,9 @@ bool writeAll(int fd, const char *bytes, std::size_t size)
 bool receive(uint8_t &kind, std::string &name, int &fd)
 {
     char head[5];
-    iovec iov {head, sizeof head};
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] {};
-    msghdr msg {};
+    iovec iov{head, sizeof head};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))]{};
+    msghdr msg{};
     msg.msg_iov = &iov;
     msg.msg_iovlen = 1;
     msg.msg_control = control;
@@ -612,9 +611,9 @@ int ServeReaderRequests()
     int fd = -1;
     while (receive(kind, name, fd)) {
         // A second more of processor time per file, whatever was used before.
-        rusage usage {};
+        rusage usage{};
         ::getrusage(RUSAGE_SELF, &usage);
-        rlimit cpu {};
+        rlimit cpu{};
         ::getrlimit(RLIMIT_CPU, &cpu);
         cpu.rlim_cur = static_cast<rlim_t>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
                        static_cast<rlim_t>(ReaderTimeLimit().count() / 1000 + 2);
@@ -627,6 +626,15 @@ int ServeReaderRequests()
             ::pause();
         ::lseek(fd, 0, SEEK_SET);
         std::string answer(1, static_cast<char>(kAnswerDone));
+        if (testTrigger("RACKMERE_READER_TEST_ESCAPE", name)) {
+            // What the filter leaves of a write, a socket and a program.
+            const int file = ::open("/tmp/rackmere-reader-escape", O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+            answer += "open " + std::to_string(file < 0 ? errno : 0);
+            const int net = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            answer += ", socket " + std::to_string(net < 0 ? errno : 0);
+            answer += ", write " + std::to_string(::write(fd, "x", 1) < 0 ? errno : 0);
+            kind = 0;
+        }
         if (kind == kTags) {
             answer += MediaDescriptionOfFile(fd, name, MediaKindOf(name));
         } else if (kind == kArchive) {
@@ -634,7 +642,7 @@ int ServeReaderRequests()
                 answer += PackArchive(*contents);
             else
                 answer[0] = static_cast<char>(kAnswerNone);
-        } else {
+        } else if (kind != 0) {
             answer[0] = static_cast<char>(kAnswerNone);
         }
         ::close(fd);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
@@ -25,6 +26,7 @@ namespace {
 const bool kTriggersSet = [] {
     ::setenv("RACKMERE_READER_TEST_CRASH", "crash.mp3", 1);
     ::setenv("RACKMERE_READER_TEST_HANG", "hang.mp3", 1);
+    ::setenv("RACKMERE_READER_TEST_ESCAPE", "escape.mp3", 1);
     return true;
 }();
 
@@ -36,8 +38,8 @@ void Write(const std::string &path, const std::string &bytes)
 void MakeWithPython(const std::string &path, const std::string &script)
 {
     const test::CliResult r =
-        test::RunProgram("/usr/bin/python3", {"-c", "import sys, struct, tarfile, bz2, gzip, io\np = sys.argv[1]\n" + script,
-                                              path});
+        test::RunProgram("/usr/bin/python3",
+                         {"-c", "import sys, struct, tarfile, bz2, gzip, io\np = sys.argv[1]\n" + script, path});
     ASSERT_EQ(r.status, 0) << r.err;
 }
 
@@ -82,7 +84,7 @@ class Sandbox : public ::testing::Test {
 protected:
     void SetUp() override { SetReaderTimeLimit(kLimit); }
     void TearDown() override { SetReaderTimeLimit(std::chrono::milliseconds(5000)); }
-    static constexpr std::chrono::milliseconds kLimit {1500};
+    static constexpr std::chrono::milliseconds kLimit{1500};
 };
 
 // Each hostile file, alone in a folder, costs at most the time a worker is
@@ -102,7 +104,9 @@ TEST_F(Sandbox, HostileFilesCostAtMostTheLimit)
         // 100,000 atoms, each inside the one before: TagLib recurses.
         {"deep.m4a",
          [](const std::string &p) {
-             std::string atoms = std::string("\0\0\0\x18" "ftypM4A \0\0\0\0M4A mp42", 24);
+             std::string atoms = std::string("\0\0\0\x18"
+                                             "ftypM4A \0\0\0\0M4A mp42",
+                                             24);
              const uint32_t depth = 100000;
              for (uint32_t i = 0; i < depth; ++i) {
                  const uint32_t size = 8 * (depth - i);
@@ -193,6 +197,23 @@ TEST_F(Sandbox, AWorkerThatDiesCostsOneFile)
     EXPECT_EQ(Description(*root, "a.mp3"), "First 0:01");
     EXPECT_EQ(Description(*root, "crash.mp3"), TAGS_READER_STOPPED);
     EXPECT_EQ(Description(*root, "z.mp3"), "Last 0:01");
+}
+
+// A worker opens nothing for writing, makes no socket and writes nothing
+// but its answer: each try fails with the filter's EACCES or EPERM (the
+// descriptor passed is open for reading only, which alone would give EBADF).
+TEST_F(Sandbox, TheFilterRefusesWritesAndSockets)
+{
+    test::TempDir tmp;
+    const std::string disk = tmp.file("disk");
+    test::MakeDirs(disk);
+    Write(disk + "/escape.mp3", TaggedMp3("Never read"));
+    ScanOptions options;
+    options.tags = true;
+    const auto root = ScanDisk(disk, "Disk", "", nullptr, 1, options);
+    EXPECT_EQ(Description(*root, "escape.mp3"), "open " + std::to_string(EACCES) + ", socket " +
+                                                    std::to_string(EACCES) + ", write " + std::to_string(EPERM));
+    EXPECT_NE(::access("/tmp/rackmere-reader-escape", F_OK), 0);
 }
 
 // Cancel while a worker hangs: the walk ends within 100 ms.
