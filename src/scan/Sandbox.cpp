@@ -655,6 +655,15 @@ int ServeReaderRequests()
     return 0;
 }
 
+bool IsReaderNote(std::string_view text)
+{
+    for (const char *note : {TAGS_READER_STOPPED, TAGS_READER_TOO_SLOW, ARCHIVE_READER_STOPPED,
+                             ARCHIVE_READER_TOO_SLOW, ARCHIVE_TOO_MANY_ENTRIES, ARCHIVE_TOO_SLOW, ARCHIVE_NAMES_TOO_LONG})
+        if (text == note)
+            return true;
+    return false;
+}
+
 std::string PackArchive(const ArchiveContents &contents)
 {
     std::string out;

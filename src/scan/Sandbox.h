@@ -61,6 +61,11 @@ inline constexpr char TAGS_READER_TOO_SLOW[] = "tags could not be read: reading 
 inline constexpr char ARCHIVE_READER_STOPPED[] = "Archive could not be read: the reader stopped";
 inline constexpr char ARCHIVE_READER_TOO_SLOW[] = "Archive could not be read: reading took too long";
 
+// Whether a description or comment is one of the walk's own notes of what it
+// could not read (these, and the notes of a cut archive list): an Update
+// does not carry it over, the new walk's text stands.
+bool IsReaderNote(std::string_view text);
+
 // The worker's side: serves requests on its standard input (a socket) until
 // it closes. Called by rackmere-reader once its limits are in place.
 int ServeReaderRequests();
