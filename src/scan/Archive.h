@@ -46,7 +46,10 @@ struct ArchiveContents {
 
 // The comments of an archive folder whose list was cut at a bound.
 inline constexpr char ARCHIVE_TOO_MANY_ENTRIES[] = "Archive list incomplete: more than 100,000 entries";
-inline constexpr char ARCHIVE_TOO_SLOW[] = "Archive list incomplete: reading took more than 30 seconds";
+inline constexpr char ARCHIVE_TOO_SLOW[] = "Archive list incomplete: reading took too long";
+// The same note as listings made before the archives were read by workers
+// hold it.
+inline constexpr char ARCHIVE_TOO_SLOW_30S[] = "Archive list incomplete: reading took more than 30 seconds";
 inline constexpr char ARCHIVE_NAMES_TOO_LONG[] = "Archive list incomplete: its names take more than 16 MiB";
 
 // Whether the first bytes of a file (`head`, a few KiB) look like an

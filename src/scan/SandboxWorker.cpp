@@ -4,6 +4,7 @@
 #include "scan/Sandbox.h"
 #include "scan/SandboxWire.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -122,7 +123,11 @@ int ServeReaderRequests()
         if (kind == kTags) {
             answer += MediaDescriptionOfFile(fd, name, MediaKindOf(name));
         } else if (kind == kArchive) {
-            if (const std::optional<ArchiveContents> contents = ReadArchive(fd))
+            // A list cut short in time is kept (with its note) before the
+            // walk would end this worker.
+            ArchiveLimits limits;
+            limits.maxTime = std::min(limits.maxTime, ReaderTimeLimit() * 4 / 5);
+            if (const std::optional<ArchiveContents> contents = ReadArchive(fd, limits))
                 answer += PackArchive(*contents);
             else
                 answer[0] = static_cast<char>(kAnswerNone);
@@ -142,7 +147,7 @@ int ServeReaderRequests()
 bool IsReaderNote(std::string_view text)
 {
     for (const char *note : {TAGS_READER_STOPPED, TAGS_READER_TOO_SLOW, ARCHIVE_READER_STOPPED, ARCHIVE_READER_TOO_SLOW,
-                             ARCHIVE_TOO_MANY_ENTRIES, ARCHIVE_TOO_SLOW, ARCHIVE_NAMES_TOO_LONG})
+                             ARCHIVE_TOO_MANY_ENTRIES, ARCHIVE_TOO_SLOW, ARCHIVE_TOO_SLOW_30S, ARCHIVE_NAMES_TOO_LONG})
         if (text == note)
             return true;
     return false;

@@ -231,6 +231,7 @@ TEST(UpdateCarryOver, TheNoteOfACutArchiveListIsTheNewWalks)
         {ARCHIVE_TOO_SLOW, "from file_id.diz", "from file_id.diz"},
         {ARCHIVE_TOO_SLOW, ARCHIVE_TOO_MANY_ENTRIES, ARCHIVE_TOO_MANY_ENTRIES},
         {ARCHIVE_NAMES_TOO_LONG, "", ""},
+        {ARCHIVE_TOO_SLOW_30S, "", ""},
         {ARCHIVE_READER_STOPPED, "from file_id.diz", "from file_id.diz"},
         {ARCHIVE_READER_TOO_SLOW, "", ""},
     };
