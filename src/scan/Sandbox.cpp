@@ -62,10 +62,14 @@ std::string readerPath()
     char self[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
     if (n > 0) {
-        std::string path(self, static_cast<std::size_t>(n));
-        path = path.substr(0, path.rfind('/') + 1) + "rackmere-reader";
-        if (::access(path.c_str(), X_OK) == 0)
-            return path;
+        std::string folder(self, static_cast<std::size_t>(n));
+        folder.resize(folder.rfind('/') + 1);
+        // Installed: bin/ and libexec/rackmere/; else beside the program.
+        for (const char *place : {"../libexec/rackmere/rackmere-reader", "rackmere-reader"}) {
+            const std::string path = folder + place;
+            if (::access(path.c_str(), X_OK) == 0)
+                return path;
+        }
     }
 #ifdef RACKMERE_READER_BUILD_PATH
     // Tests and the desktop program run from the build tree.
