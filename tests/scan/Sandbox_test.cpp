@@ -84,7 +84,7 @@ class Sandbox : public ::testing::Test {
 protected:
     void SetUp() override { SetReaderTimeLimit(kLimit); }
     void TearDown() override { SetReaderTimeLimit(std::chrono::milliseconds(5000)); }
-    static constexpr std::chrono::milliseconds kLimit{1500};
+    static constexpr std::chrono::milliseconds kLimit{3000}; // room for sanitizer builds
 };
 
 // Each hostile file, alone in a folder, costs at most the time a worker is
