@@ -448,6 +448,33 @@ std::optional<std::vector<std::string>> SandboxMediaDescriptions(int folderFd, c
     return descriptions;
 }
 
+SandboxResult SandboxReadDescriptionFile(int folderFd, const std::string &name, bool fileIdDiz,
+                                         const ScanControl *control)
+{
+    auto open = [&](std::size_t, std::string &n) {
+        n = name;
+        platform::UniqueFd file(::openat(folderFd, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        struct stat st {};
+        if (file && (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)))
+            file.reset();
+        return file;
+    };
+    return askMany(fileIdDiz ? kFileIdDiz : kDescriptIon, 1, open, control)[0];
+}
+
+std::optional<std::vector<DescriptionLine>> UnpackDescriptIon(std::string_view bytes)
+{
+    Reader in(bytes);
+    uint64_t count = 0;
+    if (!in.u64(count) || count > bytes.size())
+        return std::nullopt;
+    std::vector<DescriptionLine> lines(static_cast<std::size_t>(count));
+    for (DescriptionLine &line : lines)
+        if (!in.text(line.name) || !in.text(line.description))
+            return std::nullopt;
+    return lines;
+}
+
 std::optional<ArchiveContents> SandboxReadArchive(int fd, std::string_view name, const ScanControl *control,
                                                   std::string &note)
 {

@@ -48,6 +48,13 @@ std::optional<std::string> SandboxMediaDescription(int fd, std::string_view name
 std::optional<std::vector<std::string>> SandboxMediaDescriptions(int folderFd, const std::vector<std::string> &names,
                                                                  const ScanControl *control);
 
+// The descript.ion (its lines, packed) or file_id.diz (its comment) named
+// `name` in the folder `folderFd`, read and parsed by a worker. Skipped when
+// it is no regular file; no answer (Done with no bytes) when it is too big.
+SandboxResult SandboxReadDescriptionFile(int folderFd, const std::string &name, bool fileIdDiz,
+                                         const ScanControl *control);
+std::optional<std::vector<DescriptionLine>> UnpackDescriptIon(std::string_view bytes);
+
 // The contents of the archive open at `fd`, read by a worker. `note` is set
 // (and nullopt returned) when the worker stopped or took too long; nullopt
 // without a note when it is no archive that can be read or the walk was
@@ -58,6 +65,7 @@ std::optional<ArchiveContents> SandboxReadArchive(int fd, std::string_view name,
 // The notes of a file the worker could not read.
 inline constexpr char TAGS_READER_STOPPED[] = "tags could not be read: the reader stopped";
 inline constexpr char TAGS_READER_TOO_SLOW[] = "tags could not be read: reading took too long";
+inline constexpr char DESCRIPTIONS_READER_STOPPED[] = "descriptions could not be read: the reader stopped";
 inline constexpr char ARCHIVE_READER_STOPPED[] = "Archive could not be read: the reader stopped";
 inline constexpr char ARCHIVE_READER_TOO_SLOW[] = "Archive could not be read: reading took too long";
 

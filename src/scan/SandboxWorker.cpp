@@ -131,6 +131,21 @@ int ServeReaderRequests()
                 answer += PackArchive(*contents);
             else
                 answer[0] = static_cast<char>(kAnswerNone);
+        } else if (kind == kDescriptIon || kind == kFileIdDiz) {
+            const std::optional<std::string> bytes = ReadSmallFile(AT_FDCWD, "/proc/self/fd/" + std::to_string(fd),
+                                                                   MAX_DESCRIPTION_FILE_BYTES);
+            if (!bytes) {
+                answer[0] = static_cast<char>(kAnswerNone);
+            } else if (kind == kFileIdDiz) {
+                answer += FileIdDizComment(*bytes);
+            } else {
+                const std::vector<DescriptionLine> lines = ParseDescriptIon(*bytes);
+                putU64(answer, lines.size());
+                for (const DescriptionLine &line : lines) {
+                    putText(answer, line.name);
+                    putText(answer, line.description);
+                }
+            }
         } else if (kind != 0) {
             answer[0] = static_cast<char>(kAnswerNone);
         }
@@ -146,8 +161,9 @@ int ServeReaderRequests()
 
 bool IsReaderNote(std::string_view text)
 {
-    for (const char *note : {TAGS_READER_STOPPED, TAGS_READER_TOO_SLOW, ARCHIVE_READER_STOPPED, ARCHIVE_READER_TOO_SLOW,
-                             ARCHIVE_TOO_MANY_ENTRIES, ARCHIVE_TOO_SLOW, ARCHIVE_TOO_SLOW_30S, ARCHIVE_NAMES_TOO_LONG})
+    for (const char *note : {TAGS_READER_STOPPED, TAGS_READER_TOO_SLOW, DESCRIPTIONS_READER_STOPPED,
+                             ARCHIVE_READER_STOPPED, ARCHIVE_READER_TOO_SLOW, ARCHIVE_TOO_MANY_ENTRIES,
+                             ARCHIVE_TOO_SLOW, ARCHIVE_TOO_SLOW_30S, ARCHIVE_NAMES_TOO_LONG})
         if (text == note)
             return true;
     return false;
