@@ -15,6 +15,7 @@ packages=(
   dpkg-dev fakeroot file lintian appstream man-db bash-completion
   libtag1-dev libexiv2-dev libmediainfo-dev
   libarchive-dev libarchive-tools
+  libseccomp-dev
   libsqlite3-dev libxxhash-dev
   # benchmark tools
   libimage-exiftool-perl

@@ -59,14 +59,22 @@ std::unique_ptr<archive, ArchiveDeleter> newReader()
 }
 
 // The path of an entry: UTF-8 where the archive says what its names are,
-// else the bytes it holds.
+// else the bytes it holds; no longer than a listing holds, cut before a
+// UTF-8 continuation byte.
 std::string entryPath(archive_entry *e)
 {
-    if (const char *utf8 = archive_entry_pathname_utf8(e))
-        return utf8;
-    if (const char *bytes = archive_entry_pathname(e))
-        return bytes;
-    return {};
+    const char *path = archive_entry_pathname_utf8(e);
+    if (!path)
+        path = archive_entry_pathname(e);
+    if (!path)
+        return {};
+    std::size_t n = ::strnlen(path, MAX_ARCHIVE_PATH_BYTES + 1);
+    if (n > MAX_ARCHIVE_PATH_BYTES) {
+        n = MAX_ARCHIVE_PATH_BYTES;
+        while (n > 0 && (static_cast<unsigned char>(path[n]) & 0xC0) == 0x80)
+            --n;
+    }
+    return std::string(path, n);
 }
 
 // The folder names of a path, without empty, "." and ".." parts (an
@@ -142,6 +150,7 @@ std::optional<ArchiveContents> ReadArchive(int fd, const ArchiveLimits &limits, 
     archive *a = reader.get();
     const auto start = std::chrono::steady_clock::now();
     ArchiveContents contents;
+    uint64_t nameBytes = 0;
     archive_entry *e = nullptr;
     for (;;) {
         if (stop && stop())
@@ -159,6 +168,11 @@ std::optional<ArchiveContents> ReadArchive(int fd, const ArchiveLimits &limits, 
         }
         ArchiveContents::Entry entry;
         entry.path = entryPath(e);
+        nameBytes += entry.path.size();
+        if (nameBytes > limits.maxNameBytes) {
+            contents.incomplete = ARCHIVE_NAMES_TOO_LONG;
+            break;
+        }
         entry.folder = archive_entry_filetype(e) == AE_IFDIR || (!entry.path.empty() && entry.path.back() == '/');
         entry.size = archive_entry_size_is_set(e) && archive_entry_size(e) > 0
                          ? static_cast<uint64_t>(archive_entry_size(e))

@@ -18,7 +18,14 @@ namespace rkm {
 struct ArchiveLimits {
     uint64_t maxEntries = 100000;
     std::chrono::milliseconds maxTime {30000};
+    // The bytes of all the entries' paths together (each path as kept, at
+    // most MAX_ARCHIVE_PATH_BYTES).
+    uint64_t maxNameBytes = 16 * 1024 * 1024;
 };
+
+// The longest entry path kept: what one line of a listing can hold. A longer
+// path is shortened (at a whole UTF-8 character) as it is read.
+inline constexpr std::size_t MAX_ARCHIVE_PATH_BYTES = 510;
 
 // What the headers of one archive hold, as read: every entry's path inside
 // the archive (as the archive stores it, '/' between folders), whether it
@@ -39,7 +46,11 @@ struct ArchiveContents {
 
 // The comments of an archive folder whose list was cut at a bound.
 inline constexpr char ARCHIVE_TOO_MANY_ENTRIES[] = "Archive list incomplete: more than 100,000 entries";
-inline constexpr char ARCHIVE_TOO_SLOW[] = "Archive list incomplete: reading took more than 30 seconds";
+inline constexpr char ARCHIVE_TOO_SLOW[] = "Archive list incomplete: reading took too long";
+// The same note as listings made before the archives were read by workers
+// hold it.
+inline constexpr char ARCHIVE_TOO_SLOW_30S[] = "Archive list incomplete: reading took more than 30 seconds";
+inline constexpr char ARCHIVE_NAMES_TOO_LONG[] = "Archive list incomplete: its names take more than 16 MiB";
 
 // Whether the first bytes of a file (`head`, a few KiB) look like an
 // archive that is worth opening: zip, 7z, rar, cab, tar, or a gzip, bzip2,

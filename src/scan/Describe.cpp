@@ -3,6 +3,7 @@
 #include "catalog/ListingFile.h"
 #include "platform/Text.h"
 #include "platform/UniqueFd.h"
+#include "scan/Sandbox.h"
 #include "scan/Scanner.h"
 
 #include <cerrno>
@@ -343,47 +344,62 @@ void DescribeFolder(int rootFd, const std::string &path, bool mayHideFiles, Tree
     if (options.descriptions) {
         // A hidden description file is not listed; DOS wrote the names in
         // capitals, Linux file systems mostly show them in small letters.
-        auto read = [&](const std::string &listed, const char *lower, const char *upper) {
+        // Read and parsed by a worker (scan/Sandbox.h); one it could not
+        // read gets the note in its own description.
+        auto read = [&](const std::string &listed, const char *lower, const char *upper,
+                        bool diz) -> std::optional<std::string> {
+            SandboxResult r;
+            r.status = SandboxResult::Status::Skipped;
+            std::string name = listed;
             if (!listed.empty())
-                return ReadSmallFile(fd, listed, MAX_DESCRIPTION_FILE_BYTES);
-            if (!mayHideFiles)
-                return std::optional<std::string>();
-            auto bytes = ReadSmallFile(fd, lower, MAX_DESCRIPTION_FILE_BYTES);
-            return bytes ? bytes : ReadSmallFile(fd, upper, MAX_DESCRIPTION_FILE_BYTES);
+                r = SandboxReadDescriptionFile(fd, listed, diz, control);
+            else if (mayHideFiles) {
+                r = SandboxReadDescriptionFile(fd, name = lower, diz, control);
+                if (r.status == SandboxResult::Status::Skipped)
+                    r = SandboxReadDescriptionFile(fd, name = upper, diz, control);
+            }
+            if (r.status == SandboxResult::Status::Done)
+                return r.bytes;
+            if (r.status != SandboxResult::Status::Skipped && r.status != SandboxResult::Status::Cancelled)
+                for (int i = 0; i < files.count(); ++i)
+                    if (files.text(i, FT_NAME) == name && files.text(i, FT_DESCRIPTION).empty())
+                        files.setText(i, FT_DESCRIPTION, DESCRIPTIONS_READER_STOPPED);
+            return std::nullopt;
         };
-        if (const auto bytes = read(descriptIon, "descript.ion", "DESCRIPT.ION")) {
-            const std::vector<DescriptionLine> lines = ParseDescriptIon(*bytes);
-            FillDescriptions(files, lines);
+        const auto packed = read(descriptIon, "descript.ion", "DESCRIPT.ION", false);
+        if (const auto lines = packed ? UnpackDescriptIon(*packed) : std::nullopt) {
+            FillDescriptions(files, *lines);
             // 4DOS describes the sub-folders too: their comments.
-            if (!lines.empty() && folderNode.childCount() > 0) {
+            if (!lines->empty() && folderNode.childCount() > 0) {
                 FileList names;
                 for (int c = 0; c < folderNode.childCount(); ++c)
                     names.append(FileEntryView{folderNode.child(c)->text(), folderNode.child(c)->disk().Comment,
                                                std::string_view(), std::string_view(), std::string_view()});
-                if (FillDescriptions(names, lines) > 0)
+                if (FillDescriptions(names, *lines) > 0)
                     for (int c = 0; c < folderNode.childCount(); ++c)
                         folderNode.child(c)->disk().Comment = std::string(names.text(c, FT_DESCRIPTION));
             }
         }
         if (folder.Comment.empty())
-            if (const auto bytes = read(fileIdDiz, "file_id.diz", "FILE_ID.DIZ"))
-                folder.Comment = FileIdDizComment(*bytes);
+            if (const auto comment = read(fileIdDiz, "file_id.diz", "FILE_ID.DIZ", true))
+                folder.Comment = *comment;
     }
 
     if (media) {
+        std::vector<int> at;
+        std::vector<std::string> names;
         for (int i = 0; i < files.count(); ++i) {
-            if (control && control->cancelled())
-                break;
-            if (!files.text(i, FT_DESCRIPTION).empty())
-                continue;
-            const std::string name(files.text(i, FT_NAME));
-            const MediaKind kind = MediaKindOf(name);
-            if (kind == MediaKind::None)
-                continue;
-            const std::string description = MediaDescription(fd, name, kind);
-            if (!description.empty())
-                files.setText(i, FT_DESCRIPTION, description);
+            const std::string_view name = files.text(i, FT_NAME);
+            if (files.text(i, FT_DESCRIPTION).empty() && MediaKindOf(name) != MediaKind::None) {
+                at.push_back(i);
+                names.emplace_back(name);
+            }
         }
+        // Read by workers (scan/Sandbox.h), never here.
+        if (const auto descriptions = SandboxMediaDescriptions(fd, names, control))
+            for (std::size_t k = 0; k < at.size(); ++k)
+                if (!(*descriptions)[k].empty())
+                    files.setText(at[k], FT_DESCRIPTION, (*descriptions)[k]);
     }
 }
 

@@ -82,6 +82,8 @@ std::string VideoDescription(const VideoTags &tags);
 // regular file or its tags cannot be read. `folderFd` is a handle of the
 // folder that holds the file `name`. Safe to call from several threads.
 std::string MediaDescription(int folderFd, std::string_view name, MediaKind kind);
+// The same for a file already open at `fd` (not taken over), named `name`.
+std::string MediaDescriptionOfFile(int fd, std::string_view name, MediaKind kind);
 
 // The bytes of the regular file `name` in the folder `folderFd`, when it is
 // a regular file of at most `limit` bytes; never waits on a FIFO or device.

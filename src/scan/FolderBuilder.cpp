@@ -5,6 +5,7 @@
 #include "platform/Text.h"
 #include "scan/Archive.h"
 #include "scan/Describe.h"
+#include "scan/Sandbox.h"
 #include "scan/Scanner.h"
 
 #include <optional>
@@ -71,18 +72,26 @@ void FolderBuilder::build(const FolderTask &task, const FolderContents &contents
 
 // Lists an archive of the folder as a folder node named like it, when it is
 // one that can be read; nothing is unpacked. An archive that cannot be read
-// stays a file only.
+// stays a file only; one whose reader stopped or took too long is an empty
+// folder that says so.
 void FolderBuilder::listArchive(const FolderTask &task, int dirFd, std::string_view name, TreeNode &node) const
 {
     const std::string file(name);
     std::optional<ArchiveContents> contents;
+    std::string note;
     {
         const platform::UniqueFd fd = OpenIfArchive(dirFd, file.c_str());
         if (!fd)
             return;
         if (m_control)
             m_control->readingFolder(task.path.empty() ? file : task.path + '/' + file);
-        contents = ReadArchive(fd.get(), ArchiveLimits{}, [this] { return stopping(); });
+        contents = SandboxReadArchive(fd.get(), name, m_control, note);
+    }
+    if (!contents && !note.empty() && !stopping()) {
+        node.appendChild(StoredName(name))->disk().Comment = note;
+        if (m_control)
+            m_control->found(1, 0, 0, std::string_view());
+        return;
     }
     if (!contents)
         return;

@@ -28,6 +28,8 @@
 #include <taglib/tpropertymap.h>
 #include <taglib/tag.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -56,6 +58,15 @@ public:
         m_size = m_fd ? st.st_size : 0;
     }
 
+    // A copy of a file already open, when it is a regular file.
+    explicit OpenMedia(int fd)
+    {
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+            m_fd.reset(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
+        m_size = m_fd ? st.st_size : 0;
+    }
+
     int fd() const { return m_fd.get(); }
     int64_t size() const { return m_size; }
     // A path that opens this very file again.
@@ -71,13 +82,27 @@ std::string Utf8(const TagLib::String &s)
     return s.to8Bit(true);
 }
 
+// The most of one file TagLib reads. Where a file has no tag where its
+// format puts one (an MP3 of zeros), TagLib searches the file for a frame
+// or a tag; past this it finds the end instead.
+constexpr unsigned long kMostTagBytesRead = 16UL * 1024 * 1024;
+
 // TagLib's stream over an open file, under the file's own name, so TagLib
-// picks its reader by the extension.
+// picks its reader by the extension; it reads no more than
+// kMostTagBytesRead in all.
 class NamedStream final : public TagLib::IOStream {
 public:
     NamedStream(int fd, const std::string &name) : m_file(fd, true), m_name(name) {}
     TagLib::FileName name() const override { return m_name.c_str(); }
-    TagLib::ByteVector readBlock(unsigned long length) override { return m_file.readBlock(length); }
+    TagLib::ByteVector readBlock(unsigned long length) override
+    {
+        length = std::min(length, kMostTagBytesRead - m_read);
+        if (length == 0)
+            return {};
+        TagLib::ByteVector block = m_file.readBlock(length);
+        m_read += block.size();
+        return block;
+    }
     void writeBlock(const TagLib::ByteVector &) override {}
     void insert(const TagLib::ByteVector &, unsigned long, unsigned long) override {}
     void removeBlock(unsigned long, unsigned long) override {}
@@ -92,10 +117,50 @@ public:
 private:
     TagLib::FileStream m_file;
     std::string m_name;
+    unsigned long m_read = 0;
 };
+
+bool endsWithNoCase(std::string_view s, std::string_view suffix)
+{
+    if (s.size() < suffix.size())
+        return false;
+    s = s.substr(s.size() - suffix.size());
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(s[i])) != suffix[i])
+            return false;
+    return true;
+}
+
+// Whether an MPEG audio file has something where its tags or frames are: an
+// ID3v2 tag or a frame's sync bits within its first 64 KiB, an ID3v1 or APE
+// tag at its end. A file without (an MP3 of zeros) is not handed to TagLib,
+// which would search it through for a frame.
+bool MayHoldMpegAudio(const OpenMedia &file)
+{
+    std::string head(64 * 1024, '\0');
+    const ssize_t n = ::pread(file.fd(), head.data(), head.size(), 0);
+    if (n <= 0)
+        return false;
+    head.resize(static_cast<std::size_t>(n));
+    if (head.compare(0, 3, "ID3") == 0)
+        return true;
+    for (std::size_t i = 0; i + 1 < head.size(); ++i)
+        if (static_cast<unsigned char>(head[i]) == 0xFF && (static_cast<unsigned char>(head[i + 1]) & 0xE0) == 0xE0)
+            return true;
+    char tail[160];
+    if (file.size() < static_cast<int64_t>(sizeof tail))
+        return false;
+    if (::pread(file.fd(), tail, sizeof tail, file.size() - static_cast<int64_t>(sizeof tail)) !=
+        static_cast<ssize_t>(sizeof tail))
+        return false;
+    const std::string_view end(tail, sizeof tail);
+    return end.substr(32, 3) == "TAG" || end.substr(128, 8) == "APETAGEX" || end.substr(0, 8) == "APETAGEX";
+}
 
 std::string ReadAudio(const OpenMedia &file, const std::string &name)
 {
+    if ((endsWithNoCase(name, ".mp3") || endsWithNoCase(name, ".mp2")) && !MayHoldMpegAudio(file))
+        return {};
     // TagLib's stream takes the handle over and closes it.
     const int fd = ::dup(file.fd());
     if (fd < 0)
@@ -229,15 +294,9 @@ void InitialiseReaders()
     });
 }
 
-} // namespace
-
-std::string MediaDescription(int folderFd, std::string_view name, MediaKind kind)
+std::string describe(const OpenMedia &file, const std::string &n, MediaKind kind)
 {
-    if (kind == MediaKind::None)
-        return {};
     InitialiseReaders();
-    const std::string n(name);
-    const OpenMedia file(folderFd, n);
     if (file.fd() < 0)
         return {};
     switch (kind) {
@@ -251,6 +310,24 @@ std::string MediaDescription(int folderFd, std::string_view name, MediaKind kind
         break;
     }
     return {};
+}
+
+} // namespace
+
+std::string MediaDescription(int folderFd, std::string_view name, MediaKind kind)
+{
+    if (kind == MediaKind::None)
+        return {};
+    const std::string n(name);
+    return describe(OpenMedia(folderFd, n), n, kind);
+}
+
+std::string MediaDescriptionOfFile(int fd, std::string_view name, MediaKind kind)
+{
+    if (kind == MediaKind::None)
+        return {};
+    const std::string n(name);
+    return describe(OpenMedia(fd), n, kind);
 }
 
 } // namespace rkm

@@ -7,6 +7,7 @@
 #include "scan/Archive.h"
 #include "scan/ListingOptions.h"
 #include "scan/Props.h"
+#include "scan/Sandbox.h"
 
 #include <cstring>
 #include <string_view>
@@ -15,6 +16,13 @@
 namespace rkm {
 
 namespace {
+
+// An old text that an Update keeps: one the user wrote or the walk read,
+// not a note of what it could not read.
+bool carried(std::string_view text)
+{
+    return !text.empty() && !IsReaderNote(text);
+}
 
 void CarryFiles(const FileList &oldFiles, FileList &newFiles)
 {
@@ -34,7 +42,7 @@ void CarryFiles(const FileList &oldFiles, FileList &newFiles)
         const int j = match[static_cast<std::size_t>(i)];
         std::string_view description = e[FT_DESCRIPTION], category = e[FT_CATEGORY];
         if (j >= 0) {
-            if (!oldFiles.text(j, FT_DESCRIPTION).empty())
+            if (carried(oldFiles.text(j, FT_DESCRIPTION)))
                 description = oldFiles.text(j, FT_DESCRIPTION);
             category = oldFiles.text(j, FT_CATEGORY);
             changes = changes || description != e[FT_DESCRIPTION] || category != e[FT_CATEGORY];
@@ -50,7 +58,7 @@ void CarryFiles(const FileList &oldFiles, FileList &newFiles)
         FileEntryView e = newFiles.entry(i);
         const int j = match[static_cast<std::size_t>(i)];
         if (j >= 0) {
-            if (!oldFiles.text(j, FT_DESCRIPTION).empty())
+            if (carried(oldFiles.text(j, FT_DESCRIPTION)))
                 e[FT_DESCRIPTION] = oldFiles.text(j, FT_DESCRIPTION);
             e[FT_CATEGORY] = oldFiles.text(j, FT_CATEGORY);
         }
@@ -65,10 +73,10 @@ void CarryOver(const TreeNode &oldNode, TreeNode &newNode)
 {
     // What the user wrote wins; where the old listing held nothing, what the
     // scan read from a description file or a tag stays. The note that an
-    // archive's list was cut is the walk's own: the new walk's note (or none)
-    // stands.
+    // archive's list was cut, or that a file could not be read, is the walk's
+    // own: the new walk's note (or none) stands.
     const std::string &oldComment = oldNode.disk().Comment;
-    if (!oldComment.empty() && oldComment != ARCHIVE_TOO_MANY_ENTRIES && oldComment != ARCHIVE_TOO_SLOW)
+    if (carried(oldComment))
         newNode.disk().Comment = oldComment;
     CarryFiles(oldNode.disk().Files, newNode.disk().Files);
 

@@ -5,6 +5,7 @@
 #include "catalog/Errors.h"
 #include "platform/SystemView.h"
 #include "scan/Archive.h"
+#include "scan/Sandbox.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -230,6 +231,10 @@ TEST(UpdateCarryOver, TheNoteOfACutArchiveListIsTheNewWalks)
         {ARCHIVE_TOO_MANY_ENTRIES, "", ""},
         {ARCHIVE_TOO_SLOW, "from file_id.diz", "from file_id.diz"},
         {ARCHIVE_TOO_SLOW, ARCHIVE_TOO_MANY_ENTRIES, ARCHIVE_TOO_MANY_ENTRIES},
+        {ARCHIVE_NAMES_TOO_LONG, "", ""},
+        {ARCHIVE_TOO_SLOW_30S, "", ""},
+        {ARCHIVE_READER_STOPPED, "from file_id.diz", "from file_id.diz"},
+        {ARCHIVE_READER_TOO_SLOW, "", ""},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::string(row.oldComment) + " -> " + row.newComment);
@@ -240,6 +245,17 @@ TEST(UpdateCarryOver, TheNoteOfACutArchiveListIsTheNewWalks)
         CarryOver(*old, *fresh);
         EXPECT_EQ(fresh->child(0)->disk().Comment, row.expected);
     }
+    // A file's note that its tags could not be read gives way to what the
+    // new walk read; a description the user wrote does not.
+    auto old = MakeDiskNode("disk");
+    old->disk().Files.append(FileEntry{"a.mp3", TAGS_READER_STOPPED, "", "", ""});
+    old->disk().Files.append(FileEntry{"b.mp3", "my words", "", "", ""});
+    auto fresh = MakeDiskNode("disk");
+    fresh->disk().Files.append(FileEntry{"a.mp3", "Artist – Title", "", "", ""});
+    fresh->disk().Files.append(FileEntry{"b.mp3", TAGS_READER_TOO_SLOW, "", "", ""});
+    CarryOver(*old, *fresh);
+    EXPECT_EQ(fresh->disk().Files.text(0, FT_DESCRIPTION), "Artist – Title");
+    EXPECT_EQ(fresh->disk().Files.text(1, FT_DESCRIPTION), "my words");
 }
 
 TEST(UpdateCarryOver, LargeFolderWithOneInsertionStaysAligned)

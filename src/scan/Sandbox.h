@@ -1,0 +1,85 @@
+#pragma once
+
+// Tags and archive contents are read in worker processes (rackmere-reader),
+// never in the program's own: a library that crashes, recurses without end,
+// takes all memory or hangs on a hostile file costs that file only. The
+// workers are started when the first file needs one, kept for the next
+// files, and ended (SIGKILL) when one oversteps a bound or the walk is
+// cancelled; another is started in its place.
+
+#include "scan/Archive.h"
+#include "scan/Describe.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rkm {
+
+class ScanControl;
+
+// What a worker answered for one file.
+struct SandboxResult {
+    enum class Status { Done, Stopped, TooSlow, Cancelled, NoReader, Skipped };
+    Status status = Status::Done;
+    std::string bytes; // the answer when Done
+};
+
+// The longest a worker reads one file: 5 seconds, or the milliseconds of
+// RACKMERE_READER_MS.
+std::chrono::milliseconds ReaderTimeLimit();
+// Sets it for this process (tests; a worker takes its limit from
+// RACKMERE_READER_MS, which it inherits).
+void SetReaderTimeLimit(std::chrono::milliseconds limit);
+
+// The description of the media file open at `fd` (its name `name` tells the
+// kind), read by a worker. An empty text when it has none; a note ("tags
+// could not be read: …") when the worker stopped or took too long; nullopt
+// when the walk was cancelled. Safe to call from several threads.
+std::optional<std::string> SandboxMediaDescription(int fd, std::string_view name, MediaKind kind,
+                                                   const ScanControl *control);
+
+// The same for the files `names` of the folder `folderFd`, opened here (a
+// regular file, no link followed) and read one after another by a worker, a
+// few sent ahead of its answers. An empty text for a file that is no regular
+// file; nullopt when the walk was cancelled.
+std::optional<std::vector<std::string>> SandboxMediaDescriptions(int folderFd, const std::vector<std::string> &names,
+                                                                 const ScanControl *control);
+
+// The descript.ion (its lines, packed) or file_id.diz (its comment) named
+// `name` in the folder `folderFd`, read and parsed by a worker. Skipped when
+// it is no regular file; no answer (Done with no bytes) when it is too big.
+SandboxResult SandboxReadDescriptionFile(int folderFd, const std::string &name, bool fileIdDiz,
+                                         const ScanControl *control);
+std::optional<std::vector<DescriptionLine>> UnpackDescriptIon(std::string_view bytes);
+
+// The contents of the archive open at `fd`, read by a worker. `note` is set
+// (and nullopt returned) when the worker stopped or took too long; nullopt
+// without a note when it is no archive that can be read or the walk was
+// cancelled. Safe to call from several threads.
+std::optional<ArchiveContents> SandboxReadArchive(int fd, std::string_view name, const ScanControl *control,
+                                                  std::string &note);
+
+// The notes of a file the worker could not read.
+inline constexpr char TAGS_READER_STOPPED[] = "tags could not be read: the reader stopped";
+inline constexpr char TAGS_READER_TOO_SLOW[] = "tags could not be read: reading took too long";
+inline constexpr char DESCRIPTIONS_READER_STOPPED[] = "descriptions could not be read: the reader stopped";
+inline constexpr char ARCHIVE_READER_STOPPED[] = "Archive could not be read: the reader stopped";
+inline constexpr char ARCHIVE_READER_TOO_SLOW[] = "Archive could not be read: reading took too long";
+
+// Whether a description or comment is one of the walk's own notes of what it
+// could not read (these, and the notes of a cut archive list): an Update
+// does not carry it over, the new walk's text stands.
+bool IsReaderNote(std::string_view text);
+
+// The worker's side: serves requests on its standard input (a socket) until
+// it closes. Called by rackmere-reader once its limits are in place.
+int ServeReaderRequests();
+
+// The archive contents as a worker sends them, and back.
+std::string PackArchive(const ArchiveContents &contents);
+std::optional<ArchiveContents> UnpackArchive(std::string_view bytes);
+
+} // namespace rkm
