@@ -14,6 +14,8 @@
 
 namespace rkm {
 
+int (*FlushToDisk)(int fd) = ::fsync;
+
 namespace {
 
 std::string reasonOf(int error)
@@ -84,7 +86,7 @@ public:
     // Flushes what was written to the disk and closes the file.
     void finish()
     {
-        if (::fsync(m_fd.get()) != 0)
+        if (FlushToDisk(m_fd.get()) != 0)
             fail(errno);
         if (const int error = m_fd.close())
             fail(error);
@@ -138,18 +140,32 @@ Claim claimName(const std::string &temp, const std::string &target, int &error)
         return Claim::Taken;
     if (error != EPERM && error != EOPNOTSUPP && error != EMLINK)
         return Claim::Failed;
-    // Nor hard links (FAT): the name is taken by an empty file made only if
-    // there is none, then the written file replaces it.
-    if (!platform::UniqueFd(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600))) {
+    // Nor hard links (FAT, some shares): the target is never made before its
+    // bytes are whole, so a kill never leaves an empty or short listing. The
+    // name is claimed by a claim file of its own (a temporary file, so a
+    // kill leaves nothing the next writer does not remove), made only if
+    // there is none; whoever holds it looks whether the target is free and
+    // only then renames the written file to it.
+    const std::string claim = folderOf(target) + TEMPORARY_PREFIX + "claim-" +
+                              target.substr(target.find_last_of('/') + 1);
+    if (!platform::UniqueFd(::open(claim.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600))) {
         error = errno;
         return error == EEXIST ? Claim::Taken : Claim::Failed;
     }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
+    struct stat st {};
+    Claim result = Claim::Claimed;
+    if (::lstat(target.c_str(), &st) == 0) {
+        error = EEXIST;
+        result = Claim::Taken;
+    } else if (errno != ENOENT) {
         error = errno;
-        ::unlink(target.c_str());
-        return Claim::Failed;
+        result = Claim::Failed;
+    } else if (::rename(temp.c_str(), target.c_str()) != 0) {
+        error = errno;
+        result = Claim::Failed;
     }
-    return Claim::Claimed;
+    ::unlink(claim.c_str());
+    return result;
 }
 
 } // namespace
