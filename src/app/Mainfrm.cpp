@@ -252,7 +252,8 @@ void TfrmMain::loadCatalog()
 
     if (m_store.readOnly)
         errors.append(QStringLiteral("The catalogue in %1 is open read-only: %2. Changes cannot be saved.")
-                          .arg(platform::DecodeText(m_store.ProgramDir()), QString::fromStdString(m_store.readOnlyReason)));
+                          .arg(platform::DecodeText(m_store.ProgramDir()),
+                               QString::fromStdString(m_store.readOnlyReason)));
     if (!errors.isEmpty()) {
         m_splash->hide();
         prompter().message(this, QMessageBox::Warning, windowTitle(), errors.join(QLatin1Char('\n')),

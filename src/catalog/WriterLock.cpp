@@ -104,7 +104,8 @@ void FileLock::release()
     // The last holder removes the file, so no folder keeps a lock file of a
     // program long gone. Safe: one who opened the file before it went finds
     // the name no longer leads to the file it locked, and tries again.
-    struct stat mine {}, named {};
+    struct stat mine {
+    }, named{};
     if (::flock(m_fd.get(), LOCK_EX | LOCK_NB) == 0 && ::fstat(m_fd.get(), &mine) == 0 &&
         ::stat(m_path.c_str(), &named) == 0 && mine.st_ino == named.st_ino && mine.st_dev == named.st_dev)
         ::unlink(m_path.c_str());
