@@ -15,6 +15,7 @@
 namespace rkm {
 
 int (*FlushToDisk)(int fd) = ::fsync;
+bool ClaimAsOnAPlainShare = false;
 
 namespace {
 
@@ -123,19 +124,21 @@ enum class Claim { Taken, Claimed, Failed };
 // exists, in one step.
 Claim claimName(const std::string &temp, const std::string &target, int &error)
 {
-    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
-        return Claim::Claimed;
-    error = errno;
-    if (error == EEXIST)
-        return Claim::Taken;
-    if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP)
-        return Claim::Failed;
+    if (!ClaimAsOnAPlainShare) {
+        if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+            return Claim::Claimed;
+        error = errno;
+        if (error == EEXIST)
+            return Claim::Taken;
+        if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP)
+            return Claim::Failed;
+    }
     // A file system without renameat2 flags: a hard link is just as exclusive.
-    if (::link(temp.c_str(), target.c_str()) == 0) {
+    if (!ClaimAsOnAPlainShare && ::link(temp.c_str(), target.c_str()) == 0) {
         ::unlink(temp.c_str());
         return Claim::Claimed;
     }
-    error = errno;
+    error = ClaimAsOnAPlainShare ? EPERM : errno;
     if (error == EEXIST)
         return Claim::Taken;
     if (error != EPERM && error != EOPNOTSUPP && error != EMLINK)

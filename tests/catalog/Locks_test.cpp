@@ -225,3 +225,46 @@ TEST(Locks, AReadOnlyCatalogueRefusesEveryWrite)
     EXPECT_EQ(test::ReadBytes(dir + file), before);
     EXPECT_FALSE(fs::exists(dir + CATEGORY_FILE));
 }
+
+// On a share with neither RENAME_NOREPLACE nor hard links, a new listing's
+// name is claimed beside it: the name never holds anything but the whole
+// file, a name taken or being claimed is passed over, and nothing is left.
+TEST(Locks, ClaimingANameOnAPlainShare)
+{
+    struct Case {
+        const char *what;
+        std::string present; // a file already in the folder
+        std::string expected;
+    } cases[] = {
+        {"free name", "", "1.rkm"},
+        {"name of a listing", "1.rkm", "2.rkm"},
+        {"name claimed by a writer killed meanwhile", std::string(TEMPORARY_PREFIX) + "claim-1.rkm", "2.rkm"},
+    };
+    ClaimAsOnAPlainShare = true;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDir tmp;
+        const std::string dir = tmp.file("cat/");
+        test::MakeDirs(dir);
+        if (!c.present.empty())
+            test::WriteBytes(dir + c.present, "old");
+        int drawn = 0;
+        const std::string name =
+            WriteNewFile(dir, "listing bytes", [&] { return std::to_string(++drawn) + ".rkm"; }, 5, "exhausted");
+        EXPECT_EQ(name, c.expected);
+        EXPECT_EQ(test::ReadBytes(dir + name), "listing bytes");
+        std::vector<std::string> left;
+        for (const auto &e : fs::directory_iterator(dir))
+            left.push_back(e.path().filename());
+        std::sort(left.begin(), left.end());
+        std::vector<std::string> expected{name};
+        if (!c.present.empty())
+            expected.push_back(c.present);
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(left, expected);
+        if (!c.present.empty()) {
+            EXPECT_EQ(test::ReadBytes(dir + c.present), "old");
+        }
+    }
+    ClaimAsOnAPlainShare = false;
+}
