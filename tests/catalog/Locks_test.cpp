@@ -249,8 +249,8 @@ TEST(Locks, ClaimingANameOnAPlainShare)
         if (!c.present.empty())
             test::WriteBytes(dir + c.present, "old");
         int drawn = 0;
-        const std::string name =
-            WriteNewFile(dir, "listing bytes", [&] { return std::to_string(++drawn) + ".rkm"; }, 5, "exhausted");
+        const std::string name = WriteNewFile(
+            dir, "listing bytes", [&] { return std::to_string(++drawn) + ".rkm"; }, 5, "exhausted");
         EXPECT_EQ(name, c.expected);
         EXPECT_EQ(test::ReadBytes(dir + name), "listing bytes");
         std::vector<std::string> left;
