@@ -192,12 +192,15 @@ bool TfrmMain::takeWriterLock()
             const WaitCursor wait;
             state = m_writerLock->take(s_lockWaitMs, [] { QCoreApplication::processEvents(); });
         }
-        if (state == WriterLock::State::Held) {
-            m_store.RemoveLeftoverTemporaryFiles();
-            m_store.writer = true;
+        if (state == WriterLock::State::Held)
+            m_store.writer = true; // the load removes what killed writers left
+        // A folder where no lock file can be made cannot be written either:
+        // the catalogue is shown read-only, and every write is refused.
+        if (state == WriterLock::State::Unavailable) {
+            m_store.readOnly = true;
+            m_store.readOnlyReason = "the lock file cannot be made (" + m_writerLock->reason() + ")";
+            setWindowTitle(QString::fromLatin1(APP_TITLE) + QStringLiteral(" (read-only)"));
         }
-        // A folder where no lock file can be made cannot be written either;
-        // its writes report that.
         if (state != WriterLock::State::Busy)
             return true;
         const std::string holder = m_writerLock->holderName();
@@ -247,6 +250,10 @@ void TfrmMain::loadCatalog()
     connect(m_treeModel, &QAbstractItemModel::rowsRemoved, this, &TfrmMain::enableCommands);
     connect(m_treeModel, &QAbstractItemModel::modelReset, this, &TfrmMain::enableCommands);
 
+    if (m_store.readOnly)
+        errors.append(QStringLiteral("The catalogue in %1 is open read-only: %2. Changes cannot be saved.")
+                          .arg(platform::DecodeText(m_store.ProgramDir()),
+                               QString::fromStdString(m_store.readOnlyReason)));
     if (!errors.isEmpty()) {
         m_splash->hide();
         prompter().message(this, QMessageBox::Warning, windowTitle(), errors.join(QLatin1Char('\n')),

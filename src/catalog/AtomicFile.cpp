@@ -14,6 +14,9 @@
 
 namespace rkm {
 
+int (*FlushToDisk)(int fd) = ::fsync;
+bool ClaimAsOnAPlainShare = false;
+
 namespace {
 
 std::string reasonOf(int error)
@@ -84,7 +87,7 @@ public:
     // Flushes what was written to the disk and closes the file.
     void finish()
     {
-        if (::fsync(m_fd.get()) != 0)
+        if (FlushToDisk(m_fd.get()) != 0)
             fail(errno);
         if (const int error = m_fd.close())
             fail(error);
@@ -121,35 +124,51 @@ enum class Claim { Taken, Claimed, Failed };
 // exists, in one step.
 Claim claimName(const std::string &temp, const std::string &target, int &error)
 {
-    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
-        return Claim::Claimed;
-    error = errno;
-    if (error == EEXIST)
-        return Claim::Taken;
-    if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP)
-        return Claim::Failed;
+    if (!ClaimAsOnAPlainShare) {
+        if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+            return Claim::Claimed;
+        error = errno;
+        if (error == EEXIST)
+            return Claim::Taken;
+        if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP)
+            return Claim::Failed;
+    }
     // A file system without renameat2 flags: a hard link is just as exclusive.
-    if (::link(temp.c_str(), target.c_str()) == 0) {
+    if (!ClaimAsOnAPlainShare && ::link(temp.c_str(), target.c_str()) == 0) {
         ::unlink(temp.c_str());
         return Claim::Claimed;
     }
-    error = errno;
+    error = ClaimAsOnAPlainShare ? EPERM : errno;
     if (error == EEXIST)
         return Claim::Taken;
     if (error != EPERM && error != EOPNOTSUPP && error != EMLINK)
         return Claim::Failed;
-    // Nor hard links (FAT): the name is taken by an empty file made only if
-    // there is none, then the written file replaces it.
-    if (!platform::UniqueFd(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600))) {
+    // Nor hard links (FAT, some shares): the target is never made before its
+    // bytes are whole, so a kill never leaves an empty or short listing. The
+    // name is claimed by a claim file of its own (a temporary file, so a
+    // kill leaves nothing the next writer does not remove), made only if
+    // there is none; whoever holds it looks whether the target is free and
+    // only then renames the written file to it.
+    const std::string claim = folderOf(target) + TEMPORARY_PREFIX + "claim-" +
+                              target.substr(target.find_last_of('/') + 1);
+    if (!platform::UniqueFd(::open(claim.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600))) {
         error = errno;
         return error == EEXIST ? Claim::Taken : Claim::Failed;
     }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
+    struct stat st {};
+    Claim result = Claim::Claimed;
+    if (::lstat(target.c_str(), &st) == 0) {
+        error = EEXIST;
+        result = Claim::Taken;
+    } else if (errno != ENOENT) {
         error = errno;
-        ::unlink(target.c_str());
-        return Claim::Failed;
+        result = Claim::Failed;
+    } else if (::rename(temp.c_str(), target.c_str()) != 0) {
+        error = errno;
+        result = Claim::Failed;
     }
-    return Claim::Claimed;
+    ::unlink(claim.c_str());
+    return result;
 }
 
 } // namespace

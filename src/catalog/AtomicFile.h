@@ -38,6 +38,13 @@ std::string WriteNewFile(const std::string &dir, std::string_view bytes, const s
 std::string WriteNewFile(const std::string &dir, const ByteSource &bytes, const std::function<std::string()> &draw,
                          int attempts, const std::string &exhausted);
 
+// How a written file is flushed to the disk: fsync(2), unless a test puts a
+// failing one in its place (returns -1 with errno set, as fsync does).
+extern int (*FlushToDisk)(int fd);
+// Tests only: new names are claimed as on a share with neither RENAME_NOREPLACE
+// nor hard links.
+extern bool ClaimAsOnAPlainShare;
+
 // The temporary files of the writers begin with this; one is left behind
 // only when a writer is killed in the middle of a write. No reader looks at
 // them.

@@ -4,6 +4,7 @@
 
 #include "catalog/Errors.h"
 #include "catalog/ListingFile.h"
+#include "catalog/WriterLock.h"
 #include "platform/Order.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
@@ -250,6 +251,18 @@ std::vector<std::string> CatalogStore::LoadCatalog()
         m_categories = ParseCategories(ReadRegularFile(catPath, MAX_CATEGORY_FILE_BYTES,
                                                        "Cannot read the category file"));
 
+    // The writer first clears what writers killed in the middle left: their
+    // temporary files, and an Update between its two steps. Anyone else
+    // lists and reads the folder under the readers' lock, so an Update is
+    // seen before or after its replace, never halfway.
+    std::optional<ReadersLock> readers;
+    if (writer) {
+        RemoveLeftoverTemporaryFiles();
+        finishPendingReplaces();
+    } else {
+        readers.emplace(m_programDir, false);
+    }
+
     // The listing files in the order the folder lists them; each is read on
     // its own, possibly on another thread, and the results are then taken in
     // that order, so the disks and the messages come out as a one-by-one
@@ -265,6 +278,13 @@ std::vector<std::string> CatalogStore::LoadCatalog()
             names.emplace_back(name);
         }
         ::closedir(dir);
+    }
+    if (!writer) {
+        // An Update cut short whose new listing is there: its old one is as
+        // good as deleted (the next writer deletes it).
+        for (const PendingReplace &p : m_extras.Pending())
+            if (std::find(names.begin(), names.end(), p.newFile) != names.end())
+                names.erase(std::remove(names.begin(), names.end(), p.oldFile), names.end());
     }
     std::vector<ListingOutcome> outcomes = ReadListingFiles(m_programDir, names, loadThreads);
     std::vector<std::unique_ptr<TreeNode>> loaded;
@@ -318,6 +338,7 @@ void CatalogStore::SaveListing(TreeNode *node, std::string name)
 {
     if (!node)
         throw RackmereError("NULL node in save");
+    refuseWhenReadOnly();
     TDisk &d = node->disk();
     const bool first = name.empty();
     const uint32_t serial = first ? (serialSource ? serialSource(d) : 0) : d.SerialNumber;
@@ -341,7 +362,7 @@ void CatalogStore::SaveListing(TreeNode *node, std::string name)
         name = FindFreeFileName(bytes);
         // The extras with the file: should they fail, the file goes again.
         try {
-            m_extras.Put(name, stamp.stamp(), given.value_or(ListingExtras {}));
+            m_extras.Put(name, stamp.stamp(), given.value_or(ListingExtras {}), m_replacing);
         } catch (...) {
             DeleteListingFile(name);
             throw;
@@ -403,13 +424,21 @@ std::vector<CatalogStore::SaveFailure> CatalogStore::TrySaveModifiedListings()
     return failures;
 }
 
+void CatalogStore::refuseWhenReadOnly() const
+{
+    if (readOnly)
+        throw RackmereError("The catalogue in " + m_programDir + " is open read-only: " + readOnlyReason);
+}
+
 void CatalogStore::SaveCategories() const
 {
+    refuseWhenReadOnly();
     WriteFileAtomically(m_programDir + CATEGORY_FILE, FormatCategories(m_categories));
 }
 
 bool CatalogStore::AddCategoryIfMissing(const std::string &category)
 {
+    refuseWhenReadOnly();
     const std::string wanted = platform::LowerText(category);
     for (const std::string &c : m_categories)
         if (platform::LowerText(c) == wanted)
@@ -435,7 +464,7 @@ void CatalogStore::RemoveLeftoverTemporaryFiles() const
 
 bool CatalogStore::DeleteListingFile(const std::string &fileName) const
 {
-    return ::unlink(PathOf(fileName).c_str()) == 0;
+    return !readOnly && ::unlink(PathOf(fileName).c_str()) == 0;
 }
 
 int CatalogStore::PlaceFor(std::string_view name, const TreeNode *skip) const

@@ -180,6 +180,18 @@ public:
     // takes in the reading choices earlier versions kept in the settings.
     bool writer = false;
 
+    // Set when the writer lock cannot be had because its file cannot be made
+    // (a read-only folder, a full disk): every write then throws
+    // RackmereError("The catalogue in DIR is open read-only: " + readOnlyReason)
+    // and deletes report failure, so nothing is written without the lock.
+    bool readOnly = false;
+    std::string readOnlyReason;
+
+    // Tests only: runs in an Update between writing the new listing and
+    // deleting the old one; throwing there leaves the catalogue as a kill
+    // at that moment does.
+    std::function<void()> betweenReplaceSteps;
+
     std::string PathOf(const std::string &fileName) const;
     // Removes the temporary files that writers killed in the middle of a
     // write left behind. Only for the holder of the writer lock: no one else
@@ -204,6 +216,12 @@ private:
     // After a load by the writer: what the store keeps of files gone is
     // dropped, and choices kept in the settings ("Reading-N.rkm") move in.
     void tidyStore(const std::vector<std::string> &files);
+    // Before a load by the writer: an Update cut short between writing its
+    // new listing and deleting the old one is finished (the old one goes);
+    // one whose new listing is gone keeps the old one.
+    void finishPendingReplaces();
+    // Throws when the catalogue is open read-only.
+    void refuseWhenReadOnly() const;
 
     std::string m_programDir;
     Catalog m_tree;
@@ -214,6 +232,8 @@ private:
     std::map<const TreeNode *, ListingExtras> m_pending;
     std::vector<std::string> m_categories;
     std::vector<ShortenedListing> m_shortened;
+    // The listing file an Update's first save replaces (recorded with it).
+    std::string m_replacing;
     std::minstd_rand m_rng;
 };
 

@@ -2,8 +2,12 @@
 // extras asked and changed, and the store tidied by the writer.
 #include "catalog/CatalogStore.h"
 
+#include "catalog/WriterLock.h"
 #include "service/Settings.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <set>
 
 namespace rkm {
@@ -43,18 +47,28 @@ TreeNode *CatalogStore::ReplaceListing(TreeNode *old, std::unique_ptr<TreeNode> 
     const std::string oldFile = old->disk().FileName;
     TreeNode *node = fresh.get();
     m_pending[node] = extras ? *extras : ExtrasOf(old);
+    // Readers wait for the two steps to end: they see the old file or the
+    // new one, never both and never neither.
+    const ReadersLock readers(m_programDir, true);
+    m_replacing = oldFile;
     try {
         // The new file first: should it fail, the old one is still there.
+        // The store records the replace with it, so that a kill before the
+        // old file goes is finished by the next writer.
         SaveListing(node);
     } catch (...) {
+        m_replacing.clear();
         m_pending.erase(node);
         throw;
     }
+    m_replacing.clear();
+    if (betweenReplaceSteps)
+        betweenReplaceSteps();
     if (!oldFile.empty() && oldFile != node->disk().FileName) {
-        // A failure to delete leaves a listing of the disk as it was; the
-        // new one is written whole either way.
-        DeleteListingFile(oldFile);
-        m_extras.Remove(oldFile);
+        // A failure to delete leaves the replace pending: readers skip the
+        // old file and the next writer deletes it.
+        if (DeleteListingFile(oldFile) || errno == ENOENT)
+            m_extras.Remove(oldFile);
         m_stamps.erase(oldFile);
     }
     return ReplaceDisk(old, std::move(fresh));
@@ -81,6 +95,19 @@ void CatalogStore::SetExtras(TreeNode *disk, ListingExtras extras)
         return;
     m_pending[root] = std::move(extras);
     disk->disk().SetModified(true);
+}
+
+void CatalogStore::finishPendingReplaces()
+{
+    for (const PendingReplace &p : m_extras.Pending()) {
+        struct stat st {};
+        if (::stat(PathOf(p.newFile).c_str(), &st) != 0) {
+            // The new listing is gone (deleted since): the old one stays.
+            m_extras.Remove(p.newFile);
+        } else if (::unlink(PathOf(p.oldFile).c_str()) == 0 || errno == ENOENT) {
+            m_extras.Remove(p.oldFile);
+        }
+    }
 }
 
 void CatalogStore::tidyStore(const std::vector<std::string> &files)

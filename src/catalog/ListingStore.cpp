@@ -218,6 +218,8 @@ bool ListingStore::open(bool write)
                                       "next_size INTEGER, next_stamp INTEGER);"
                                       "CREATE TABLE IF NOT EXISTS extra(listing INTEGER NOT NULL, key TEXT NOT NULL, "
                                       "value TEXT NOT NULL, PRIMARY KEY(listing, key)) WITHOUT ROWID;"
+                                      "CREATE TABLE IF NOT EXISTS pending(kind TEXT NOT NULL, "
+                                      "old_file TEXT NOT NULL PRIMARY KEY, new_file TEXT NOT NULL);"
                                       "PRAGMA user_version=1;"
                                     : "SELECT count(*) FROM listing",
                               nullptr, nullptr, nullptr);
@@ -282,10 +284,15 @@ void ListingStore::writeExtras(int64_t id, const ListingExtras &extras)
     }
 }
 
-void ListingStore::Put(const std::string &file, const ListingStamp &stamp, const ListingExtras &extras)
+void ListingStore::Put(const std::string &file, const ListingStamp &stamp, const ListingExtras &extras,
+                       const std::string &replaces)
 {
     open(true);
     Transaction t(m_db);
+    if (!replaces.empty()) {
+        Statement ins(m_db, "INSERT OR REPLACE INTO pending(kind, old_file, new_file) VALUES ('replace', ?, ?)");
+        ins.bind(1, replaces).bind(2, file).step();
+    }
     if (const std::optional<Row> old = rowOf(m_db, file))
         deleteRow(m_db, old->id);
     Statement ins(m_db, "INSERT INTO listing(file, size, stamp) VALUES (?, ?, ?)");
@@ -338,10 +345,34 @@ void ListingStore::Remove(const std::string &file) noexcept
         Transaction t(m_db);
         if (const std::optional<Row> row = rowOf(m_db, file))
             deleteRow(m_db, row->id);
+        Statement(m_db, "DELETE FROM pending WHERE old_file = ? OR new_file = ?").bind(1, file).bind(2, file).step();
         t.commit();
     } catch (const std::exception &) {
         // Never read again: the stamp of a later file of that name differs.
     }
+}
+
+std::vector<PendingReplace> ListingStore::Pending()
+{
+    std::vector<PendingReplace> out;
+    try {
+        if (!open(false))
+            return out;
+        // A store of an earlier version has no such table: nothing pending.
+        sqlite3_stmt *probe = nullptr;
+        if (sqlite3_prepare_v2(m_db, "SELECT old_file, new_file FROM pending WHERE kind = 'replace'", -1, &probe,
+                               nullptr) != SQLITE_OK) {
+            sqlite3_finalize(probe);
+            return out;
+        }
+        sqlite3_finalize(probe);
+        Statement q(m_db, "SELECT old_file, new_file FROM pending WHERE kind = 'replace' ORDER BY old_file");
+        while (q.step())
+            out.push_back({q.text(0), q.text(1)});
+    } catch (const std::exception &) {
+        // Read as nothing pending; the writer tries again at its next start.
+    }
+    return out;
 }
 
 void ListingStore::Tidy(const std::vector<std::string> &present) noexcept

@@ -37,6 +37,13 @@ private:
 // key: the reading choices now ("reading"). An absent key is a value never
 // given.
 using ListingExtras = std::map<std::string, std::string>;
+
+// An Update under way: its new listing file is written and recorded, its old
+// one not yet deleted. A writer killed between the two leaves this behind;
+// the next writer deletes the old file.
+struct PendingReplace {
+    std::string oldFile, newFile;
+};
 inline constexpr char EXTRA_READING[] = "reading";
 
 // The store beside the listings of a catalogue folder: one SQLite file,
@@ -63,8 +70,11 @@ public:
     ListingExtras Extras(const std::string &file, const ListingStamp &stamp);
 
     // A new listing file `file` (whose name was just claimed) with `extras`:
-    // any row left under that name goes. Throws RackmereError.
-    void Put(const std::string &file, const ListingStamp &stamp, const ListingExtras &extras);
+    // any row left under that name goes. When it `replaces` another listing
+    // file, that is recorded in the same step as pending until Remove of
+    // either file. Throws RackmereError.
+    void Put(const std::string &file, const ListingStamp &stamp, const ListingExtras &extras,
+             const std::string &replaces = {});
     // A listing file about to be written again under its name: the file in
     // the state `now` keeps its extras (replaced by `extras` when given), and
     // so does the file in the state `next` that is about to take its place,
@@ -73,9 +83,13 @@ public:
     // is written. Throws RackmereError.
     void Prepare(const std::string &file, const std::optional<ListingStamp> &now, const ListingStamp &next,
                  const std::optional<ListingExtras> &extras);
-    // The listing file `file` is gone; its extras go too. A failure is let
-    // pass: a row whose file is gone is never read, and the next Tidy drops it.
+    // The listing file `file` is gone; its extras go too, and any replace
+    // pending with it. A failure is let pass: a row whose file is gone is
+    // never read, and the next Tidy drops it.
     void Remove(const std::string &file) noexcept;
+    // The replaces recorded by Put and not yet finished (none when the store
+    // cannot be read).
+    std::vector<PendingReplace> Pending();
     // Drops the rows of listing files not among `present`. Best effort.
     void Tidy(const std::vector<std::string> &present) noexcept;
 

@@ -142,6 +142,9 @@ std::string HelpText(const Command &cmd)
                 "One program at a time writes the catalogue. While the desktop program runs\n"
                 "(or another command writes), this command changes nothing and ends with exit\n"
                 "status 4: \"The catalogue in DIR is in use by Rackmere (process N)\".\n"
+                "When the catalogue cannot be written at all (its folder is read-only, the\n"
+                "disk is full, no permission), it changes nothing and ends with exit status 5:\n"
+                "\"The catalogue in DIR cannot be written: REASON\".\n"
                 "\n"
                 "  --wait SECONDS  wait up to SECONDS for the catalogue to be free first\n";
     return text;

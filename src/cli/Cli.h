@@ -20,8 +20,17 @@ namespace rkm::cli {
 
 // Exit statuses shared by the commands.
 // EXIT_WRONG_DISK: the disk in the drive is another one than the listing's
-// (update and verify without --force).
-enum Exit : int { EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2, EXIT_WRONG_DISK = 3, EXIT_BUSY = 4 };
+// (update and verify without --force). EXIT_READ_ONLY: a command that writes
+// found the catalogue's lock file impossible to make (a folder it cannot
+// write, a full disk), so the catalogue cannot be written.
+enum Exit : int {
+    EXIT_OK = 0,
+    EXIT_FAILED = 1,
+    EXIT_USAGE = 2,
+    EXIT_WRONG_DISK = 3,
+    EXIT_BUSY = 4,
+    EXIT_READ_ONLY = 5
+};
 
 // What a command does to the catalogue. A command that writes holds the
 // catalogue's writer lock while it runs (and may wait for it with --wait
@@ -30,7 +39,7 @@ enum Exit : int { EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2, EXIT_WRONG_DISK 
 enum class Access { Read, Write };
 
 struct Context {
-    std::string programDir; // ends with '/'
+    std::string programDir;        // ends with '/'
     std::vector<std::string> args; // the command's own arguments
     std::FILE *out = stdout;
     std::FILE *err = stderr;

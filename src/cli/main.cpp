@@ -167,17 +167,24 @@ int main(int argc, char **argv)
             break;
         }
         WriterLock lock(ctx.programDir);
-        if (writes && lock.take(waitMs) == WriterLock::State::Busy) {
-            std::fprintf(stderr, "rackmere-cli %s: The catalogue in %s is in use by Rackmere (process %lld)\n",
-                         name.c_str(), ctx.programDir.c_str(), static_cast<long long>(lock.holderPid()));
+        const WriterLock::State state = writes ? lock.take(waitMs) : WriterLock::State::Unavailable;
+        if (state == WriterLock::State::Busy) {
+            const qint64 pid = lock.holderPid();
+            std::fprintf(stderr, "rackmere-cli %s: The catalogue in %s is in use by Rackmere%s\n", name.c_str(),
+                         ctx.programDir.c_str(), pid > 0 ? (" (process " + std::to_string(pid) + ")").c_str() : "");
             return EXIT_BUSY;
         }
-        // A lock file that cannot be made (a folder that cannot be written):
-        // the command goes on, and its writes report what is wrong.
+        // A lock file that cannot be made: no one could be kept out while
+        // this command writes, and its writes would fail anyway.
+        if (writes && state == WriterLock::State::Unavailable) {
+            std::fprintf(stderr, "rackmere-cli %s: The catalogue in %s cannot be written: %s\n", name.c_str(),
+                         ctx.programDir.c_str(), lock.reason().c_str());
+            return EXIT_READ_ONLY;
+        }
         // The command is all this process does: the catalogue it loads is
         // left to the system at the end rather than freed entry by entry.
         SetProcessEnding(true);
-        ctx.writes = writes && lock.held();
+        ctx.writes = writes;
         return it->run(ctx);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "rackmere-cli %s: %s\n", name.c_str(), e.what());

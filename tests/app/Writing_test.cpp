@@ -186,6 +186,29 @@ private slots:
         }
     }
 
+    // A catalogue whose lock file cannot be made opens read-only: said in the
+    // title and once in a message, every save refused, the files untouched.
+    void readOnlyCatalogue()
+    {
+        QVERIFY(QDir().mkdir(QString::fromStdString(m_box->programDir + WriterLock::FILE_NAME)));
+        const std::string before = ReadBytes(m_listing);
+        ScriptedPrompter p;
+        p.answer = [](QMessageBox::StandardButtons buttons) {
+            return buttons.testFlag(QMessageBox::Discard) ? QMessageBox::Discard : QMessageBox::Ok;
+        };
+        TfrmMain &w = open();
+        QVERIFY2(w.windowTitle().endsWith(QStringLiteral("(read-only)")), qPrintable(w.windowTitle()));
+        QCOMPARE(m_box->store->Tree().diskCount(), 2);
+        QCOMPARE(p.texts.size(), 1);
+        QVERIFY2(p.texts[0].contains("is open read-only: the lock file cannot be made"), qPrintable(p.texts[0]));
+        work()->disk().Comment = "never written";
+        w.listingEdited(work()->disk());
+        QTRY_COMPARE_WITH_TIMEOUT(p.texts.size(), 2, 10000);
+        QVERIFY2(p.texts[1].contains("is open read-only"), qPrintable(p.texts[1]));
+        m_box->main.reset();
+        QCOMPARE(ReadBytes(m_listing), before);
+    }
+
     // The desktop program holds the writer lock while it runs; started while a
     // command of rackmere-cli holds it, it waits, then asks Retry or Cancel.
     void oneWriterWithRackmereCli()

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <set>
 #include <sys/wait.h>
@@ -137,4 +138,65 @@ TEST_F(Writers, TheCatalogueFolder)
         EXPECT_EQ(fs::is_directory(missing), c.status == 0);
     }
     EXPECT_EQ(ReadBytes(file), "host\n");
+}
+
+// A catalogue that cannot be written (a read-only folder, no lock file to be
+// made): commands that write change nothing and end with 5; readers run.
+TEST_F(Writers, ACatalogueThatCannotBeWrittenEndsWritersWithFive)
+{
+    struct Case {
+        const char *what;
+        std::function<void()> make, undo;
+        bool asNobody;
+    } cases[] = {
+        {"lock file name taken by a folder", [&] { fs::create_directory(dir + WriterLock::FILE_NAME); },
+         [&] { fs::remove(dir + WriterLock::FILE_NAME); }, false},
+        {"read-only folder",
+         [&] {
+             for (const std::string &p : {tmp.path(), disk, disk + "/sub"})
+                 fs::permissions(p, fs::perms(0755));
+             fs::permissions(dir + listing, fs::perms(0644));
+             fs::permissions(dir, fs::perms(0555));
+         },
+         [&] { fs::permissions(dir, fs::perms(0755)); }, true},
+    };
+    const std::vector<std::vector<std::string>> writers = {
+        {"add", disk, "--name", "Other"}, {"update", "Backup"}, {"rename", "Backup", "New"}, {"delete", "Backup"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        c.make();
+        for (const auto &args : writers) {
+            const CliResult r = RunCli(args, {.programDir = dir, .asNobody = c.asNobody});
+            EXPECT_EQ(r.status, 5) << args[0] << ": " << r.err;
+            EXPECT_NE(r.err.find("The catalogue in " + dir + " cannot be written: "), std::string::npos) << r.err;
+        }
+        const CliResult list = RunCli({"list"}, {.programDir = dir, .asNobody = c.asNobody});
+        EXPECT_EQ(list.status, 0) << list.err;
+        EXPECT_NE(list.out.find("Backup"), std::string::npos);
+        c.undo();
+        EXPECT_EQ(Listings(), 1u);
+        EXPECT_EQ(ReadBytes(dir + listing), bytes);
+    }
+}
+
+// Updates in a loop in one program, listings in a loop in another: every
+// list shows the disk exactly once.
+TEST_F(Writers, ReadersRacingUpdatesSeeEachDiskOnce)
+{
+    const std::string loop = "end=$(( $(date +%s) + 5 )); while [ $(date +%s) -lt $end ]; do \"$0\" --dir \"$1\" "
+                             "update Backup >/dev/null || exit 1; done";
+    StartedProgram updates("/bin/sh", {"-c", loop, CliProgram(), dir});
+    int lists = 0;
+    while (!updates.waitForFinished(0)) {
+        const CliResult r = RunCli({"list", "--json"}, {.programDir = dir});
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::size_t seen = 0;
+        for (std::size_t at = r.out.find("\"Backup\""); at != std::string::npos; at = r.out.find("\"Backup\"", at + 1))
+            ++seen;
+        ASSERT_EQ(seen, 1u) << "list " << lists << ":\n" << r.out;
+        ++lists;
+    }
+    EXPECT_EQ(updates.result().status, 0) << updates.result().err;
+    EXPECT_GT(lists, 5);
+    EXPECT_EQ(Listings(), 1u);
 }

@@ -1,5 +1,6 @@
 #include "service/ui/Service.h"
 
+#include "catalog/WriterLock.h"
 #include "gui/Prompter.h"
 #include "service/Project.h"
 #include "service/Version.h"
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QUrl>
@@ -30,7 +30,7 @@ struct ServiceState {
     QString appName = QString::fromLatin1(APP_TITLE);
     QString appKey = QString::fromLatin1(APP_KEY);
     QPointer<QWidget> mainWindow;
-    std::unique_ptr<QLockFile> lock;
+    std::unique_ptr<FileLock> lock;
     std::unique_ptr<QLocalServer> server;
 };
 
@@ -110,12 +110,12 @@ bool EnsureOneInstance(const QString &, int)
     const QString lockPath = InstanceLockPath();
     if (lockPath.isEmpty())
         return false; // no folder of the user's own: run unguarded rather than refuse to start
-    auto lock = std::make_unique<QLockFile>(lockPath);
-    // Held for the whole run, however long; a lock left by a copy that
-    // crashed is still taken over, as its process is gone.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
-        if (lock->error() == QLockFile::LockFailedError) {
+    // flock: a guard left by a copy that crashed (or an empty guard file) is
+    // free at once, as the system dropped the lock with its process; a copy
+    // that still runs keeps it however long it has run.
+    auto lock = std::make_unique<FileLock>(QFile::encodeName(lockPath).toStdString());
+    if (const FileLock::State taken = lock->tryTake(true); taken != FileLock::State::Held) {
+        if (taken == FileLock::State::Busy) {
             // Another copy runs: ask it to come to the front.
             QLocalSocket socket;
             socket.connectToServer(InstanceServerName());
