@@ -7,6 +7,7 @@
 #include "app/ScanCommands.h"
 #include "app/SearchCommands.h"
 #include "catalog/ListingFile.h"
+#include "catalog/Summary.h"
 #include "catalog/WriterLock.h"
 #include "gui/ErrorReport.h"
 #include "gui/Help.h"
@@ -220,13 +221,12 @@ bool TfrmMain::takeWriterLock()
 
 void TfrmMain::loadCatalog()
 {
-    QStringList errors;
+    std::vector<std::string> errors;
     try {
         if (!m_abandoned)
-            for (const std::string &e : m_store.LoadCatalog())
-                errors.append(QString::fromStdString(e));
+            errors = m_store.LoadCatalog();
     } catch (const std::exception &e) {
-        errors.append(QString::fromUtf8(e.what()));
+        errors.emplace_back(e.what());
     }
     // The views meet the catalogue only once it is loaded.
     m_treeModel = new CatalogTreeModel(m_store.Tree(), this);
@@ -247,10 +247,12 @@ void TfrmMain::loadCatalog()
     connect(m_treeModel, &QAbstractItemModel::rowsRemoved, this, &TfrmMain::enableCommands);
     connect(m_treeModel, &QAbstractItemModel::modelReset, this, &TfrmMain::enableCommands);
 
-    if (!errors.isEmpty()) {
+    if (!errors.empty()) {
         m_splash->hide();
-        prompter().message(this, QMessageBox::Warning, windowTitle(), errors.join(QLatin1Char('\n')),
-                           QMessageBox::Ok);
+        QStringList lines;
+        for (const std::string &line : SummarizeList(errors))
+            lines << QString::fromStdString(line);
+        prompter().message(this, QMessageBox::Warning, windowTitle(), lines.join(QLatin1Char('\n')), QMessageBox::Ok);
     }
 }
 
@@ -387,12 +389,8 @@ void TfrmMain::tellShortenedTexts()
     if (shortened.empty())
         return;
     QStringList lines;
-    for (const ShortenedListing &l : shortened) {
-        lines << QStringLiteral("Listing '%1' (%2):")
-                     .arg(QString::fromStdString(l.diskName), platform::DecodeText(l.fileName));
-        for (const std::string &e : l.entries)
-            lines << QStringLiteral("    ") + QString::fromStdString(e);
-    }
+    for (const std::string &line : SummarizeShortened(shortened))
+        lines << QString::fromStdString(line);
     prompter().message(this, QMessageBox::Information, RACKMERE,
                        QStringLiteral("A listing holds at most %1 bytes of a text. These longer texts were "
                                       "shortened to fit when their listing was saved:\n\n")
