@@ -120,8 +120,7 @@ bool ScanCommands::diskReady(TDisk *root, const char *verb)
         }
         case DiskCheck::SerialDiffers:
             // Asked the other way round, as it always was: Yes aborts.
-            if (prompter().message(m_view.dialogParent(), QMessageBox::Question,
-                                   m_view.dialogParent()->windowTitle(),
+            if (prompter().message(m_view.dialogParent(), QMessageBox::Question, m_view.dialogParent()->windowTitle(),
                                    QStringLiteral("The serial number of the disk (%1) is not the same as that of the "
                                                   "original one, this probably means that you inserted the wrong "
                                                   "disk. Abort %2?")

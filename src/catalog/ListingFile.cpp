@@ -184,7 +184,8 @@ std::string grouped(uint64_t n)
 } // namespace
 
 ListingReader::ListingReader(std::string &buffer, uint64_t unread, ListingFeed feed, std::size_t piece)
-    : m_data(buffer), m_buffer(&buffer), m_unread(unread), m_feed(std::move(feed)), m_piece(std::max<std::size_t>(piece, 1))
+    : m_data(buffer), m_buffer(&buffer), m_unread(unread), m_feed(std::move(feed)),
+      m_piece(std::max<std::size_t>(piece, 1))
 {
 }
 
@@ -253,8 +254,8 @@ void ListingReader::ReadEntries(FileList &files, int32_t count)
     // is read no further than a text may be long.
     const uint64_t lines = uint64_t(count) * I_STRINGS_IN_LIST;
     if (lines > remaining())
-        fail("a folder of " + grouped(static_cast<uint64_t>(count)) + " files, more than the " +
-             grouped(remaining()) + " bytes left can hold");
+        fail("a folder of " + grouped(static_cast<uint64_t>(count)) + " files, more than the " + grouped(remaining()) +
+             " bytes left can hold");
     m_lineEnds.clear();
     for (std::size_t scanned = 0;;) {
         // An entry is found by a 32-bit offset into its folder's buffer, so the
@@ -268,8 +269,7 @@ void ListingReader::ReadEntries(FileList &files, int32_t count)
         if (scanned - lineStart > MAX_READ_TEXT_BYTES + 1)
             fail("a file entry's text runs on for more than " + grouped(MAX_READ_TEXT_BYTES) + " bytes");
         if (span == UINT32_MAX || !more(0))
-            fail("the file ends inside the entries of a folder (" + grouped(static_cast<uint64_t>(count)) +
-                 " files)");
+            fail("the file ends inside the entries of a folder (" + grouped(static_cast<uint64_t>(count)) + " files)");
     }
     const char *const begin = m_data.data() + m_pos;
     std::size_t crs = 0;

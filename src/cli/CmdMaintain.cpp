@@ -118,8 +118,8 @@ int runUpdate(Context &ctx)
     case DiskCheck::SerialDiffers: {
         std::fprintf(ctx.err,
                      "rackmere-cli update: the serial number of the disk (%s) is %08X, not %08X as that of "
-                         "the original one; this probably means that it is the wrong disk. Nothing was changed "
-                         "(--force updates all the same).\n",
+                     "the original one; this probably means that it is the wrong disk. Nothing was changed "
+                     "(--force updates all the same).\n",
                      Shown(d.RootPath).c_str(), store.serialSource ? store.serialSource(d) : 0u, d.SerialNumber);
         return EXIT_WRONG_DISK;
     }

@@ -128,8 +128,8 @@ bool IsSystemFolder(std::string_view path)
     // file systems; where removable disks are mounted (/media, /mnt,
     // /run/media) is not among them.
     static constexpr std::string_view kFolders[] = {
-        "/",     "/bin",  "/boot",  "/dev",   "/etc",  "/home", "/lib", "/lib32", "/lib64", "/libx32",
-        "/opt",  "/proc", "/root",  "/run",   "/sbin", "/srv",  "/sys", "/tmp",   "/usr",   "/var",
+        "/",    "/bin",  "/boot", "/dev", "/etc",  "/home", "/lib", "/lib32", "/lib64", "/libx32",
+        "/opt", "/proc", "/root", "/run", "/sbin", "/srv",  "/sys", "/tmp",   "/usr",   "/var",
     };
     static constexpr std::string_view kBelow[] = {"/proc/", "/sys/", "/dev/", "/usr/", "/etc/", "/boot/"};
     while (path.size() > 1 && path.back() == '/')

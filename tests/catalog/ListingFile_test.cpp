@@ -238,9 +238,8 @@ TEST(ListingFile, PieceByPieceReadsAsWhole)
         {"a listing", good, good.size()},
         {"a listing and trailing bytes", good + std::string(100000, 'z'), good.size()},
         {"cut short", good.substr(0, good.size() - 40), 0},
-        {"a text as long as the reader takes", head + node + Word(1) + std::string(MAX_READ_TEXT_BYTES, 'x') +
-                                                   "\r\n\n\n\n\n" + Word(0),
-         SIZE_MAX},
+        {"a text as long as the reader takes",
+         head + node + Word(1) + std::string(MAX_READ_TEXT_BYTES, 'x') + "\r\n\n\n\n\n" + Word(0), SIZE_MAX},
         {"a line longer than the reader takes", head + node + Word(1) + longLine + "\n\n\n\n\n" + Word(0), 0},
         {"a name longer than the reader takes", head + Word(int32_t(MAX_READ_TEXT_BYTES) + 1) + longLine, 0},
         {"more files than bytes", head + node + Word(1000) + "a\nb\n", 0},

@@ -65,9 +65,11 @@ TEST(Summary, ShortenedTextsOfSeveralListings)
         std::vector<ShortenedListing> listings;
         std::vector<std::string> expected;
     } cases[] = {
-        {"all fit", {{"1.rkm", "A", {"a (name)", "b (name)"}}, {"2.rkm", "B", {"c (comment)"}}},
+        {"all fit",
+         {{"1.rkm", "A", {"a (name)", "b (name)"}}, {"2.rkm", "B", {"c (comment)"}}},
          {"Listing 'A' (1.rkm):", "    a (name)", "    b (name)", "Listing 'B' (2.rkm):", "    c (comment)"}},
-        {"cut inside a listing", {{"1.rkm", "A", numbered(10, "t")}},
+        {"cut inside a listing",
+         {{"1.rkm", "A", numbered(10, "t")}},
          {"Listing 'A' (1.rkm):", "    t0", "    t1", "    t2", "    t3", "\u2026 and 6 more"}},
         {"no listing line without a text",
          {{"1.rkm", "A", numbered(3, "a")}, {"2.rkm", "B", numbered(3, "b")}},

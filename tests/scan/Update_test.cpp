@@ -463,8 +463,10 @@ TEST_F(UpdateListingTest, DiskCheckOfDoubtfulRoots)
     };
     store->serialSource = [](const TDisk &) { return 0u; };
     for (const auto &c : cases) {
-        const std::pair<int, D> kinds[] = {
-            {DRIVE_REMOVABLE, c.removable}, {DRIVE_CDROM, c.optical}, {DRIVE_FIXED, c.fixed}, {DRIVE_REMOTE, c.network}};
+        const std::pair<int, D> kinds[] = {{DRIVE_REMOVABLE, c.removable},
+                                           {DRIVE_CDROM, c.optical},
+                                           {DRIVE_FIXED, c.fixed},
+                                           {DRIVE_REMOTE, c.network}};
         for (const auto &[type, expected] : kinds) {
             SCOPED_TRACE(testing::PrintToString(c.root) + " of drive type " + std::to_string(type));
             disk->disk().RootPath = c.root;
@@ -493,10 +495,10 @@ TEST(IsSystemFolder, Table)
         const char *path;
         bool system;
     } cases[] = {
-        {"/", true},          {"/usr", true},           {"/usr/", true},           {"/home", true},
-        {"/proc/1", true},    {"/etc/fstab.d", true},   {"/tmp", true},            {"/run", true},
-        {"/media", false},    {"/media/cd", false},     {"/mnt", false},           {"/run/media/al/X", false},
-        {"/home/al", false},  {"/usrx", false},         {"/srv/backup", false},    {"/data", false},
+        {"/", true},         {"/usr", true},         {"/usr/", true},        {"/home", true},
+        {"/proc/1", true},   {"/etc/fstab.d", true}, {"/tmp", true},         {"/run", true},
+        {"/media", false},   {"/media/cd", false},   {"/mnt", false},        {"/run/media/al/X", false},
+        {"/home/al", false}, {"/usrx", false},       {"/srv/backup", false}, {"/data", false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(IsSystemFolder(c.path), c.system) << c.path;
