@@ -236,8 +236,11 @@ int32_t ListingReader::ReadInt()
 std::string_view ListingReader::ReadText()
 {
     const int32_t n = ReadInt();
-    if (n < 0 || static_cast<std::size_t>(n) > MAX_READ_TEXT_BYTES)
-        fail("a text of " + grouped(static_cast<uint32_t>(n)) + " bytes, more than any listing holds");
+    if (n < 0 || static_cast<std::size_t>(n) > MAX_READ_TEXT_BYTES) {
+        m_pos -= 4; // told where the text's record starts
+        fail(n < 0 ? "a text of " + std::to_string(n) + " bytes"
+                  : "a text of " + grouped(static_cast<uint64_t>(n)) + " bytes, more than any listing holds");
+    }
     need(static_cast<std::size_t>(n), "a text");
     std::string_view t = m_data.substr(m_pos, static_cast<std::size_t>(n));
     m_pos += static_cast<std::size_t>(n);
