@@ -239,7 +239,7 @@ std::string_view ListingReader::ReadText()
     if (n < 0 || static_cast<std::size_t>(n) > MAX_READ_TEXT_BYTES) {
         m_pos -= 4; // told where the text's record starts
         fail(n < 0 ? "a text of " + std::to_string(n) + " bytes"
-                  : "a text of " + grouped(static_cast<uint64_t>(n)) + " bytes, more than any listing holds");
+                   : "a text of " + grouped(static_cast<uint64_t>(n)) + " bytes, more than any listing holds");
     }
     need(static_cast<std::size_t>(n), "a text");
     std::string_view t = m_data.substr(m_pos, static_cast<std::size_t>(n));
