@@ -7,6 +7,7 @@
 #include "app/ScanCommands.h"
 #include "app/SearchCommands.h"
 #include "catalog/ListingFile.h"
+#include "catalog/Summary.h"
 #include "catalog/WriterLock.h"
 #include "gui/ErrorReport.h"
 #include "gui/Help.h"
@@ -223,13 +224,12 @@ bool TfrmMain::takeWriterLock()
 
 void TfrmMain::loadCatalog()
 {
-    QStringList errors;
+    std::vector<std::string> errors;
     try {
         if (!m_abandoned)
-            for (const std::string &e : m_store.LoadCatalog())
-                errors.append(QString::fromStdString(e));
+            errors = m_store.LoadCatalog();
     } catch (const std::exception &e) {
-        errors.append(QString::fromUtf8(e.what()));
+        errors.emplace_back(e.what());
     }
     // The views meet the catalogue only once it is loaded.
     m_treeModel = new CatalogTreeModel(m_store.Tree(), this);
@@ -250,14 +250,16 @@ void TfrmMain::loadCatalog()
     connect(m_treeModel, &QAbstractItemModel::rowsRemoved, this, &TfrmMain::enableCommands);
     connect(m_treeModel, &QAbstractItemModel::modelReset, this, &TfrmMain::enableCommands);
 
+    // Said first, however many listings could not be read.
     if (m_store.readOnly)
-        errors.append(QStringLiteral("The catalogue in %1 is open read-only: %2. Changes cannot be saved.")
-                          .arg(platform::DecodeText(m_store.ProgramDir()),
-                               QString::fromStdString(m_store.readOnlyReason)));
-    if (!errors.isEmpty()) {
+        errors.insert(errors.begin(), "The catalogue in " + m_store.ProgramDir() + " is open read-only: " +
+                                          m_store.readOnlyReason + ". Changes cannot be saved.");
+    if (!errors.empty()) {
         m_splash->hide();
-        prompter().message(this, QMessageBox::Warning, windowTitle(), errors.join(QLatin1Char('\n')),
-                           QMessageBox::Ok);
+        QStringList lines;
+        for (const std::string &line : SummarizeList(errors))
+            lines << QString::fromStdString(line);
+        prompter().message(this, QMessageBox::Warning, windowTitle(), lines.join(QLatin1Char('\n')), QMessageBox::Ok);
     }
 }
 
@@ -394,12 +396,8 @@ void TfrmMain::tellShortenedTexts()
     if (shortened.empty())
         return;
     QStringList lines;
-    for (const ShortenedListing &l : shortened) {
-        lines << QStringLiteral("Listing '%1' (%2):")
-                     .arg(QString::fromStdString(l.diskName), platform::DecodeText(l.fileName));
-        for (const std::string &e : l.entries)
-            lines << QStringLiteral("    ") + QString::fromStdString(e);
-    }
+    for (const std::string &line : SummarizeShortened(shortened))
+        lines << QString::fromStdString(line);
     prompter().message(this, QMessageBox::Information, RACKMERE,
                        QStringLiteral("A listing holds at most %1 bytes of a text. These longer texts were "
                                       "shortened to fit when their listing was saved:\n\n")

@@ -96,25 +96,47 @@ bool ScanCommands::diskReady(TDisk *root, const char *verb)
                            UpdatePrompt(root->Node->text(), root->RootPath, platform::System()),
                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok)
         return false;
-    switch (CheckListingDisk(m_store, *root)) {
-    case DiskCheck::NotFound: {
-        int error = ENOENT;
-        ResolveScanRoot(root->GetFullPath(), &error);
-        prompter().message(m_view.dialogParent(), QMessageBox::Warning, m_view.dialogParent()->windowTitle(),
-                           DiskNotFoundText(root->GetFullPath(), error), QMessageBox::Ok);
-        return false;
+    // Each doubt is asked once; a Yes takes it, and the checks go on.
+    for (DiskChecks accepted = 0;;) {
+        const DiskCheck check = CheckListingDisk(m_store, *root, accepted);
+        QString question;
+        switch (check) {
+        case DiskCheck::NotFound: {
+            int error = ENOENT;
+            ResolveScanRoot(root->GetFullPath(), &error);
+            prompter().message(m_view.dialogParent(), QMessageBox::Warning, m_view.dialogParent()->windowTitle(),
+                               DiskNotFoundText(root->GetFullPath(), error), QMessageBox::Ok);
+            return false;
+        }
+        case DiskCheck::RootUnreadable:
+        case DiskCheck::SystemFolder: {
+            QString reason = QString::fromStdString(DiskCheckReason(check, *root));
+            QString action = QString::fromLatin1(verb);
+            reason[0] = reason[0].toUpper();
+            action[0] = action[0].toUpper();
+            question = QStringLiteral("%1. This is probably not the disk of the listing. %2 all the same?")
+                           .arg(reason, action);
+            break;
+        }
+        case DiskCheck::SerialDiffers:
+            // Asked the other way round, as it always was: Yes aborts.
+            if (prompter().message(m_view.dialogParent(), QMessageBox::Question, m_view.dialogParent()->windowTitle(),
+                                   QStringLiteral("The serial number of the disk (%1) is not the same as that of the "
+                                                  "original one, this probably means that you inserted the wrong "
+                                                  "disk. Abort %2?")
+                                       .arg(platform::DecodeText(root->RootPath), QString::fromLatin1(verb)),
+                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::No)
+                return false;
+            accepted |= Accepted(check);
+            continue;
+        case DiskCheck::Ready:
+            return true;
+        }
+        if (prompter().message(m_view.dialogParent(), QMessageBox::Question, m_view.dialogParent()->windowTitle(),
+                               question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return false;
+        accepted |= Accepted(check);
     }
-    case DiskCheck::SerialDiffers:
-        return prompter().message(m_view.dialogParent(), QMessageBox::Question, m_view.dialogParent()->windowTitle(),
-                                  QStringLiteral("The serial number of the disk (%1) is not the same as that of the "
-                                                 "original one, this probably means that you inserted the wrong disk. "
-                                                 "Abort %2?")
-                                      .arg(platform::DecodeText(root->RootPath), QString::fromLatin1(verb)),
-                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::No;
-    case DiskCheck::Ready:
-        break;
-    }
-    return true;
 }
 
 void ScanCommands::updateListing()

@@ -18,6 +18,7 @@
 #include <chrono>
 #include <cstring>
 #include <exception>
+#include <new>
 #include <stdexcept>
 #include <system_error>
 #include <thread>
@@ -72,8 +73,8 @@ uint32_t randomSeed()
 // listing's is told before the rest of the file is read.
 bool looksLikeListing(std::string_view head)
 {
-    if (head.size() < 4)
-        return true; // too short for any listing: the reader names it broken
+    if (head.size() < 12)
+        return false; // shorter than any listing's header
     ListingReader r(head);
     const int32_t first = r.ReadInt();
     return first == LISTING_VERSION || first == I_STRINGS_IN_LIST;
@@ -101,24 +102,40 @@ ListingOutcome ReadListingFile(const std::string &dir, const std::string &name, 
         out.error = error + " (not a disk listing file)";
         return out;
     }
+    // Then piece by piece, as far as the listing goes: a file that cannot be
+    // a listing is refused at the first thing that cannot be (a text longer
+    // than any listing holds, more entries than bytes left), not once it has
+    // been read whole, and trailing bytes are never read.
+    StampBuilder stamp;
+    stamp.add(data);
+    const uint64_t unread = file.size() > data.size() ? file.size() - data.size() : 0;
     try {
-        if (!file.read(file.size() > data.size() ? static_cast<std::size_t>(file.size() - data.size()) : 0, data)) {
-            out.error = error + " (" + file.reason() + ")";
-            return out;
-        }
-        out.stamp = StampOf(data);
-        ListingContents c = ReadListing(data);
-        if (!c.disk)
-            return out; // not five texts per entry: skipped without a word
+        ListingReader reader(data, unread, [&](std::size_t count, std::string &buffer, std::string &why) {
+            const std::size_t before = buffer.size();
+            if (!file.read(count, buffer)) {
+                why = file.reason();
+                return false;
+            }
+            stamp.add(std::string_view(buffer).substr(before));
+            return true;
+        });
+        ListingContents c = ReadListing(reader);
+        out.stamp = stamp.stamp();
         TDisk &d = c.disk->disk();
         d.FileName = name;
         d.SerialNumber = c.serialNumber;
         out.disk = std::move(c.disk);
-    } catch (const std::exception &) {
-        // Invalid bytes, no memory for what the file holds, or anything else:
-        // this listing is named, and the others load (on any thread).
+    } catch (const ListingError &e) {
         out.disk.reset();
-        out.error = error;
+        out.error = error + " (" + e.reason() + ")";
+    } catch (const std::bad_alloc &) {
+        out.disk.reset();
+        out.error = error + " (not enough memory for what it holds)";
+    } catch (const std::exception &e) {
+        // Anything else: this listing is named, and the others load (on any
+        // thread).
+        out.disk.reset();
+        out.error = error + " (" + e.what() + ")";
     }
     return out;
 }
@@ -229,6 +246,21 @@ std::string FormatCategories(const std::vector<std::string> &categories)
     return out;
 }
 
+std::string ReadCategoryFile(const std::string &dir, std::vector<std::string> &categories)
+{
+    categories.clear();
+    const std::string path = withSlash(dir) + CATEGORY_FILE;
+    if (!fileExists(path))
+        return {};
+    try {
+        categories = ParseCategories(ReadRegularFile(path, MAX_CATEGORY_FILE_BYTES, "Cannot read the category file"));
+    } catch (const std::exception &e) {
+        categories.clear();
+        return std::string(e.what()) + "; the categories are left empty";
+    }
+    return {};
+}
+
 CatalogStore::CatalogStore(std::string programDir)
     : m_programDir(withSlash(std::move(programDir))), m_extras(m_programDir), m_rng(randomSeed())
 {
@@ -246,10 +278,8 @@ std::vector<std::string> CatalogStore::LoadCatalog()
 {
     std::vector<std::string> errors;
     m_categories.clear();
-    const std::string catPath = m_programDir + CATEGORY_FILE;
-    if (fileExists(catPath))
-        m_categories = ParseCategories(ReadRegularFile(catPath, MAX_CATEGORY_FILE_BYTES,
-                                                       "Cannot read the category file"));
+    if (std::string problem = ReadCategoryFile(m_programDir, m_categories); !problem.empty())
+        errors.push_back(std::move(problem));
 
     // The writer first clears what writers killed in the middle left: their
     // temporary files, and an Update between its two steps. Anyone else

@@ -36,6 +36,11 @@ uint32_t GetDiskSerial(const TDisk &disk);
 // Category list file: one name a line, read by the rule of SplitLines.
 std::vector<std::string> ParseCategories(std::string_view data);
 std::string FormatCategories(const std::vector<std::string> &categories);
+// Reads the category list of the catalogue folder `dir` into `categories`
+// (none when there is no DATA.CAT). A DATA.CAT that cannot be read (no
+// regular file, larger than MAX_CATEGORY_FILE_BYTES, unreadable) leaves the
+// list empty, and its message is returned; else the result is empty.
+std::string ReadCategoryFile(const std::string &dir, std::vector<std::string> &categories);
 
 inline constexpr char CATEGORY_FILE[] = "DATA.CAT";
 // DATA.CAT is refused beyond this size (it holds a few names a line each).
@@ -43,15 +48,18 @@ inline constexpr std::size_t MAX_CATEGORY_FILE_BYTES = std::size_t(4) << 20;
 inline constexpr char LISTING_SUFFIX[] = ".rkm";
 
 // What reading one listing file gave: its disk (FileName and SerialNumber
-// set), nothing for a file that is skipped without a word, or the message
-// that names it ("Error loading file: " + name, and why when known).
+// set), nothing for a folder named like a listing, or the message that names
+// it and why ("Error loading file: " + name + " (" + reason + ")").
 struct ListingOutcome {
     std::unique_ptr<TreeNode> disk;
     std::string error;
     ListingStamp stamp; // of the file as it was read
 };
 // Reads the listing file `name` of the folder `dir` (ending with '/'), its
-// header first; `buffer` is scratch room one caller reuses from file to file.
+// header first, then piece by piece as far as the listing goes (trailing
+// bytes are not read), so a file that cannot be a listing is refused at the
+// first thing that cannot be, whatever its size; `buffer` is scratch room one
+// caller reuses from file to file.
 ListingOutcome ReadListingFile(const std::string &dir, const std::string &name, std::string &buffer);
 // Reads the listing files on up to `threads` threads (the caller's among
 // them), each file into a subtree of its own; the outcomes are in the order
@@ -85,7 +93,8 @@ public:
     // order of their names (disks of one name in the order of their file
     // names). A listing that fails to read is left out whole and its error
     // ("Error loading file: " + name) is returned; loading goes on with the
-    // next. A failure reading DATA.CAT throws before any listing is read.
+    // next. A DATA.CAT that cannot be read leaves the categories empty and
+    // its message comes first.
     // The files are read on `loadThreads` threads; the tree, the observer's
     // news and the messages are the same as when read one by one, the
     // messages in the order the folder lists the files.

@@ -14,7 +14,6 @@
 namespace rkm {
 
 namespace {
-const char kInvalid[] = "Invalid disk listing file.";
 
 // A text as the writer writes it: cut to MAX_TEXT_BYTES, and noted when cut.
 std::string_view bounded(std::string_view text, std::vector<LongText> *cut, const TreeNode &node, int entry,
@@ -169,15 +168,66 @@ void WriteListing(const TreeNode &disk, uint32_t serialNumber, const std::functi
         sink(out);
 }
 
-void ListingReader::fail()
+ListingError::ListingError(std::string reason)
+    : RackmereError("Invalid disk listing file (" + reason + ")"), m_reason(std::move(reason))
 {
-    throw RackmereError(kInvalid);
+}
+
+namespace {
+std::string grouped(uint64_t n)
+{
+    std::string digits = std::to_string(n);
+    for (std::size_t i = digits.size(); i > 3; i -= 3)
+        digits.insert(i - 3, 1, ',');
+    return digits;
+}
+} // namespace
+
+ListingReader::ListingReader(std::string &buffer, uint64_t unread, ListingFeed feed, std::size_t piece)
+    : m_data(buffer), m_buffer(&buffer), m_unread(unread), m_feed(std::move(feed)),
+      m_piece(std::max<std::size_t>(piece, 1))
+{
+}
+
+void ListingReader::fail(const std::string &why) const
+{
+    throw ListingError("at byte " + grouped(m_dropped + m_pos) + ": " + why);
+}
+
+bool ListingReader::more(std::size_t atLeast)
+{
+    if (!m_buffer || m_unread == 0)
+        return false;
+    // What was read before the reading position is let go once it is half
+    // of what is held: the bytes are moved at most once more on average.
+    if (m_pos > 0 && m_pos >= m_buffer->size() / 2) {
+        m_buffer->erase(0, m_pos);
+        m_dropped += m_pos;
+        m_pos = 0;
+    }
+    const std::size_t want = static_cast<std::size_t>(std::min<uint64_t>(std::max(atLeast, m_piece), m_unread));
+    const std::size_t before = m_buffer->size();
+    std::string error;
+    if (!m_feed(want, *m_buffer, error))
+        throw ListingError("cannot be read: " + error);
+    const std::size_t got = m_buffer->size() - before;
+    m_data = *m_buffer;
+    // A file that shrank while it was read ends where it now ends.
+    m_unread = got < want ? 0 : m_unread - got;
+    return got > 0;
+}
+
+void ListingReader::need(std::size_t count, const char *what)
+{
+    while (left() < count) {
+        if (remaining() < count || !more(count - left()))
+            fail(std::string("the file ends inside ") + what);
+    }
 }
 
 int32_t ListingReader::ReadInt()
 {
-    if (left() < 4)
-        fail();
+    need(4, "a number");
     const auto *p = reinterpret_cast<const unsigned char *>(m_data.data() + m_pos);
     m_pos += 4;
     return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
@@ -186,8 +236,12 @@ int32_t ListingReader::ReadInt()
 std::string_view ListingReader::ReadText()
 {
     const int32_t n = ReadInt();
-    if (n < 0 || static_cast<std::size_t>(n) > left())
-        fail();
+    if (n < 0 || static_cast<std::size_t>(n) > MAX_READ_TEXT_BYTES) {
+        m_pos -= 4; // told where the text's record starts
+        fail(n < 0 ? "a text of " + std::to_string(n) + " bytes"
+                   : "a text of " + grouped(static_cast<uint64_t>(n)) + " bytes, more than any listing holds");
+    }
+    need(static_cast<std::size_t>(n), "a text");
     std::string_view t = m_data.substr(m_pos, static_cast<std::size_t>(n));
     m_pos += static_cast<std::size_t>(n);
     return t;
@@ -199,22 +253,38 @@ void ListingReader::ReadEntries(FileList &files, int32_t count)
         return;
     // First pass: find the line ends, and how many bytes the texts keep once
     // each "\r\n" (or bare "\n") becomes one '\n'. A short file fails here,
-    // before anything is allocated for the folder.
-    const char *const begin = m_data.data() + m_pos;
+    // before anything is allocated for the folder; a file read piece by piece
+    // is read no further than a text may be long.
     const uint64_t lines = uint64_t(count) * I_STRINGS_IN_LIST;
-    if (lines > left())
-        fail();
-    // An entry is found by a 32-bit offset into its folder's buffer, so the
-    // entries of one folder never span more than that.
-    const std::size_t span = std::min<std::size_t>(left(), UINT32_MAX);
-    if (!FindLineEnds(std::string_view(begin, span), static_cast<std::size_t>(lines), m_lineEnds))
-        fail();
+    if (lines > remaining())
+        fail("a folder of " + grouped(static_cast<uint64_t>(count)) + " files, more than the " + grouped(remaining()) +
+             " bytes left can hold");
+    m_lineEnds.clear();
+    for (std::size_t scanned = 0;;) {
+        // An entry is found by a 32-bit offset into its folder's buffer, so the
+        // entries of one folder never span more than that.
+        const std::size_t span = std::min<std::size_t>(left(), UINT32_MAX);
+        if (FindMoreLineEnds(std::string_view(m_data.data() + m_pos, span), scanned, static_cast<std::size_t>(lines),
+                             m_lineEnds))
+            break;
+        scanned = span;
+        const std::size_t lineStart = m_lineEnds.empty() ? 0 : std::size_t(m_lineEnds.back()) + 1;
+        if (scanned - lineStart > MAX_READ_TEXT_BYTES + 1)
+            fail("a file entry's text runs on for more than " + grouped(MAX_READ_TEXT_BYTES) + " bytes");
+        if (span == UINT32_MAX || !more(0))
+            fail("the file ends inside the entries of a folder (" + grouped(static_cast<uint64_t>(count)) + " files)");
+    }
+    const char *const begin = m_data.data() + m_pos;
     std::size_t crs = 0;
-    for (std::size_t i = 0, lineStart = 0; i < m_lineEnds.size(); lineStart = m_lineEnds[i++] + 1)
-        crs += m_lineEnds[i] > lineStart && begin[m_lineEnds[i] - 1] == '\r';
+    for (std::size_t i = 0, lineStart = 0; i < m_lineEnds.size(); lineStart = m_lineEnds[i++] + 1) {
+        const std::size_t lf = m_lineEnds[i];
+        if (lf - lineStart > MAX_READ_TEXT_BYTES + 1)
+            fail("a file entry's text runs on for more than " + grouped(MAX_READ_TEXT_BYTES) + " bytes");
+        crs += lf > lineStart && begin[lf - 1] == '\r';
+    }
     const std::size_t blockLen = std::size_t(m_lineEnds.back()) + 1;
     if (files.rawData().size() + blockLen - crs > UINT32_MAX)
-        fail();
+        fail("a folder of more than 4 GiB of texts");
 
     // Second pass: each text goes straight into the folder's one buffer,
     // which holds exactly what the first pass counted.
@@ -226,7 +296,7 @@ void ListingReader::ReadEntries(FileList &files, int32_t count)
             const std::size_t lf = m_lineEnds[line];
             const std::size_t textEnd = lf > lineStart && begin[lf - 1] == '\r' ? lf - 1 : lf;
             if (!fill.text(begin + lineStart, textEnd - lineStart))
-                fail();
+                fail("a file entry's text that no listing holds");
             lineStart = lf + 1;
         }
     }
@@ -236,18 +306,24 @@ void ListingReader::ReadEntries(FileList &files, int32_t count)
 bool FindLineEnds(std::string_view data, std::size_t lines, std::vector<uint32_t> &ends)
 {
     ends.clear();
-    if (lines == 0)
+    return FindMoreLineEnds(data, 0, lines, ends);
+}
+
+bool FindMoreLineEnds(std::string_view data, std::size_t from, std::size_t lines, std::vector<uint32_t> &ends)
+{
+    if (ends.size() >= lines)
         return true;
     if (data.size() > UINT32_MAX)
         data = data.substr(0, UINT32_MAX);
-    ends.reserve(std::min<std::size_t>(lines, std::size_t(1) << 16));
+    if (ends.capacity() == 0)
+        ends.reserve(std::min<std::size_t>(lines, std::size_t(1) << 16));
     const char *const base = data.data();
     const std::size_t n = data.size();
-    std::size_t i = 0;
+    std::size_t i = from;
 #if defined(__SSE2__)
     // Sixteen bytes at a time; the line feeds among them are taken in order.
     const __m128i lf = _mm_set1_epi8('\n');
-    for (; n - i >= 16; i += 16) {
+    for (; i + 16 <= n; i += 16) {
         unsigned mask = static_cast<unsigned>(
             _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(base + i)), lf)));
         while (mask) {
@@ -277,13 +353,16 @@ void ListingReader::ReadNodeBody(TreeNode &node, int depth)
     if (children <= 0)
         return;
     if (depth >= MAX_FOLDER_DEPTH)
-        fail();
+        fail("folders nested deeper than " + std::to_string(MAX_FOLDER_DEPTH));
     // A child record takes at least 17 bytes; a count beyond that is a lie.
-    node.reserveChildren(std::min<std::size_t>(static_cast<std::size_t>(children), left() / 17));
+    if (uint64_t(children) * 17 > remaining())
+        fail("a folder of " + grouped(static_cast<uint64_t>(children)) + " folders, more than the " +
+             grouped(remaining()) + " bytes left can hold");
+    node.reserveChildren(static_cast<std::size_t>(children));
     for (int32_t i = 0; i < children; ++i) {
         std::string_view name = ReadText();
         if (name.empty())
-            fail();
+            fail("a folder without a name");
         TreeNode *child = node.appendChild(std::string(name));
         ReadNodeBody(*child, depth + 1);
     }
@@ -293,7 +372,7 @@ std::unique_ptr<TreeNode> ListingReader::ReadDiskNode()
 {
     std::string_view name = ReadText();
     if (name.empty())
-        fail();
+        fail("a disk without a name");
     auto disk = MakeDiskNode(std::string(name));
     TDisk &d = disk->disk();
     d.RootPath = std::string(ReadText());
@@ -302,20 +381,32 @@ std::unique_ptr<TreeNode> ListingReader::ReadDiskNode()
     return disk;
 }
 
-ListingContents ReadListing(std::string_view data)
+ListingContents ReadListing(ListingReader &r)
 {
-    ListingReader r(data);
     ListingContents result;
+    const std::size_t start = r.position();
     const int32_t first = r.ReadInt();
     if (first == LISTING_VERSION) {
         result.serialNumber = static_cast<uint32_t>(r.ReadInt());
     } else {
-        r.seek(0);
+        r.seek(start);
     }
-    if (r.ReadInt() != I_STRINGS_IN_LIST)
-        return result;
+    const std::size_t at = r.position();
+    if (const int32_t texts = r.ReadInt(); texts != I_STRINGS_IN_LIST) {
+        r.seek(at);
+        if (first != LISTING_VERSION)
+            r.fail("not a disk listing file");
+        r.fail(std::to_string(texts) + " texts per file entry, where a listing holds " +
+               std::to_string(I_STRINGS_IN_LIST));
+    }
     result.disk = r.ReadDiskNode();
     return result;
+}
+
+ListingContents ReadListing(std::string_view data)
+{
+    ListingReader r(data);
+    return ReadListing(r);
 }
 
 } // namespace rkm

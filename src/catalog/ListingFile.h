@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/Disks.h"
+#include "catalog/Errors.h"
 
 #include <cstdint>
 #include <memory>
@@ -49,11 +50,37 @@ void WriteListing(const TreeNode &disk, uint32_t serialNumber, const std::functi
 // cuts it. Returns whether any was.
 bool CutLongTexts(TreeNode &disk);
 
-// Reader over a listing held in memory. Every read checks the bytes left, and
-// nothing is allocated beyond what the bytes left can hold.
+// The longest text the reader takes: a listing written by any program holds
+// texts of a few hundred bytes; a longer "text" is a broken or hostile file,
+// refused before it is read further.
+inline constexpr std::size_t MAX_READ_TEXT_BYTES = std::size_t(1) << 20;
+
+// Why a listing could not be read, as the user reads it ("at byte 12: a disk
+// without a name"); what() is "Invalid disk listing file (" + reason + ")".
+class ListingError final : public RackmereError {
+public:
+    explicit ListingError(std::string reason);
+    const std::string &reason() const { return m_reason; }
+
+private:
+    std::string m_reason;
+};
+
+// Where a reader gets more of a listing file: appends up to `count` further
+// bytes to `buffer` (fewer only at the end of the file); false on a read
+// error, with the reason in `error`.
+using ListingFeed = std::function<bool(std::size_t count, std::string &buffer, std::string &error)>;
+
+// Reader over a listing, held in memory or read piece by piece from a file.
+// Every read checks the bytes left, and nothing is allocated beyond what the
+// bytes left can hold; read from a file, it holds the file's bytes no longer
+// than the folder they belong to, and reads no further than the listing goes.
 class ListingReader final {
 public:
     explicit ListingReader(std::string_view data) : m_data(data) {}
+    // Over `buffer`, which holds the first bytes of a file whose `unread`
+    // further bytes `feed` gives, asked for `piece` bytes at a time at least.
+    ListingReader(std::string &buffer, uint64_t unread, ListingFeed feed, std::size_t piece = std::size_t(4) << 20);
     std::size_t position() const { return m_pos; }
     std::size_t left() const { return m_data.size() - m_pos; }
     void seek(std::size_t pos) { m_pos = pos; }
@@ -65,27 +92,44 @@ public:
     // Reads the disk's node record and every record below it into a new
     // disk node of its own.
     std::unique_ptr<TreeNode> ReadDiskNode();
+    // Throws ListingError: "at byte N: " + why.
+    [[noreturn]] void fail(const std::string &why) const;
 
 private:
     void ReadNodeBody(TreeNode &node, int depth);
-    [[noreturn]] static void fail();
+    // The bytes left in the file, read or not.
+    uint64_t remaining() const { return left() + m_unread; }
+    // Makes sure `count` bytes are held from the reading position on; fails
+    // naming `what` when the file ends before.
+    void need(std::size_t count, const char *what);
+    // Reads the next piece of the file; false at its end.
+    bool more(std::size_t atLeast);
     std::string_view m_data;
     std::size_t m_pos = 0;
+    std::string *m_buffer = nullptr;
+    uint64_t m_unread = 0;  // bytes of the file not read yet
+    uint64_t m_dropped = 0; // bytes of the file read and let go
+    ListingFeed m_feed;
+    std::size_t m_piece = 0;
     std::vector<uint32_t> m_lineEnds; // scratch room of ReadEntries
 };
 
 // The positions of the first `lines` line feeds of `data` (of its first 4 GiB),
 // in order, in `ends`; false when it holds fewer.
 bool FindLineEnds(std::string_view data, std::size_t lines, std::vector<uint32_t> &ends);
+// The same, going on from `from` (the line feeds before it are in `ends`).
+bool FindMoreLineEnds(std::string_view data, std::size_t from, std::size_t lines, std::vector<uint32_t> &ends);
 
 struct ListingContents {
-    // Null when the file's texts-per-entry word is not 5: such a file is skipped.
     std::unique_ptr<TreeNode> disk;
     uint32_t serialNumber = 0;
 };
 
-// Reads a whole listing file (either header form). Throws RackmereError
-// ("Invalid disk listing file.") on any fault; nothing of the file is kept then.
+// Reads a whole listing file (either header form). Throws ListingError on any
+// fault, a texts-per-entry word other than 5 among them; nothing of the file
+// is kept then.
 ListingContents ReadListing(std::string_view data);
+// The same, over a reader (of a file read piece by piece).
+ListingContents ReadListing(ListingReader &reader);
 
 } // namespace rkm

@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "catalog/ListingFile.h"
+#include "catalog/Summary.h"
 #include "platform/Text.h"
 #include "platform/TextValues.h"
 
@@ -215,14 +216,14 @@ bool FitsListing(Context &ctx, const Command &cmd, const char *what, std::string
 
 void ReportShortened(Context &ctx, const Command &cmd, CatalogStore &store)
 {
-    for (const ShortenedListing &l : store.TakeShortened()) {
-        std::fprintf(ctx.err,
-                     "rackmere-cli %s: listing %s (%s) held texts longer than %zu bytes; they were shortened "
-                     "to fit:\n",
-                     cmd.name, Shown(l.fileName).c_str(), l.diskName.c_str(), MAX_TEXT_BYTES);
-        for (const std::string &e : l.entries)
-            std::fprintf(ctx.err, "  %s\n", e.c_str());
-    }
+    const std::vector<ShortenedListing> shortened = store.TakeShortened();
+    if (shortened.empty())
+        return;
+    // The desktop program's summary: a few thousand cut texts make a few lines.
+    std::fprintf(ctx.err, "rackmere-cli %s: texts longer than %zu bytes were shortened to fit:\n", cmd.name,
+                 MAX_TEXT_BYTES);
+    for (const std::string &line : SummarizeShortened(shortened))
+        std::fprintf(ctx.err, "  %s\n", line.c_str());
 }
 
 bool SizeOption(const Args &a, const char *option, std::optional<uint64_t> &out, std::string &error)

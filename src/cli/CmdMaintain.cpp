@@ -27,14 +27,17 @@ const Command updateCmd{"update", Access::Write, "rescan a listing's disk, keepi
                            "the old file, exactly as the desktop program's Update does. Prints the new\n"
                            "listing file's name.\n"
                            "\n"
-                           "  --force  update even when the volume there has another serial number\n"
+                           "  --force  update even when the volume there has another serial number, the\n"
+                           "           root path holds a NUL byte or is no full path, or a removable\n"
+                           "           disk's root path is now a folder of the system (/, /usr, /home...)\n"
                            "\n"
                            "A listing made on Windows (root path E:\\...) names a drive, not a folder here:\n"
                            "set its drive in the desktop program's Properties first.\n"
                            "\n"
                            "Exit status 2 when the root path cannot be entered (the message names the\n"
                            "drive or mount point the disk is needed in), 3 when the volume's serial\n"
-                           "number differs from the listing's (nothing is changed), 1 when the listing is\n"
+                           "number differs from the listing's or the root path is damaged or a system\n"
+                           "folder (nothing is changed), 1 when the listing is\n"
                            "not found or the new listing cannot be written (the old file is kept).\n"
                            "\n"
                            "The disk is read as it was when the listing was made or last updated (the\n"
@@ -93,7 +96,16 @@ int runUpdate(Context &ctx)
     std::string unused;
     ApplyReadingFlags(a, options, unused);
     const TDisk &d = old->disk();
-    switch (CheckListingDisk(store, d)) {
+    // --force takes every answer but a root that cannot be entered.
+    const DiskChecks forced = a.has("--force") ? ~DiskChecks(0) : 0;
+    switch (CheckListingDisk(store, d, forced)) {
+    case DiskCheck::RootUnreadable:
+    case DiskCheck::SystemFolder:
+        std::fprintf(ctx.err,
+                     "rackmere-cli update: %s; this is probably not the disk of the listing. Nothing was changed "
+                     "(--force updates all the same).\n",
+                     DiskCheckReason(CheckListingDisk(store, d), d).c_str());
+        return EXIT_WRONG_DISK;
     case DiskCheck::NotFound:
         // Names the volume it needs: a drive letter for a listing made on
         // Windows, else the mount point (or where the volume was mounted).
@@ -103,17 +115,14 @@ int runUpdate(Context &ctx)
                      Shown(old->text()).c_str(), Shown(UpdateDriveText(d.RootPath, platform::System())).c_str(),
                      Shown(d.RootPath).c_str());
         return EXIT_USAGE;
-    case DiskCheck::SerialDiffers:
-        if (!a.has("--force")) {
-            std::fprintf(ctx.err,
-                         "rackmere-cli update: the serial number of the disk (%s) is %08X, not %08X as that of "
-                         "the original one; this probably means that it is the wrong disk. Nothing was changed "
-                         "(--force updates all the same).\n",
-                         Shown(d.RootPath).c_str(), store.serialSource ? store.serialSource(d) : 0u,
-                         d.SerialNumber);
-            return EXIT_WRONG_DISK;
-        }
-        break;
+    case DiskCheck::SerialDiffers: {
+        std::fprintf(ctx.err,
+                     "rackmere-cli update: the serial number of the disk (%s) is %08X, not %08X as that of "
+                     "the original one; this probably means that it is the wrong disk. Nothing was changed "
+                     "(--force updates all the same).\n",
+                     Shown(d.RootPath).c_str(), store.serialSource ? store.serialSource(d) : 0u, d.SerialNumber);
+        return EXIT_WRONG_DISK;
+    }
     case DiskCheck::Ready:
         break;
     }

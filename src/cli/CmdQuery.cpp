@@ -89,13 +89,16 @@ const Command verifyCmd{"verify", Access::Read, "scan a listing's disk again and
                         "and a last line with the counts. Nothing is changed and nothing written:\n"
                         "this is how to check that an old backup is still whole.\n"
                         "\n"
-                        "  --force  verify even when the volume there has another serial number\n"
+                        "  --force  verify even when the volume there has another serial number, or\n"
+                        "           the root path is damaged or a removable disk's is now a system\n"
+                        "           folder (as update)\n"
                         "  --json   print an object with the keys listing, disk, root, added, removed,\n"
                         "           changed (as diff's arrays) and counts\n"
                         "\n"
                         "Exit status 0 when the disk matches its listing, 1 when it differs, 2 when\n"
                         "the listing is not found or its root path cannot be entered, 3 when the\n"
-                        "volume's serial number differs from the listing's.\n",
+                        "volume's serial number differs from the listing's or the root path is\n"
+                        "damaged or a system folder.\n",
                         runVerify};
 const Registrar verifyReg(verifyCmd);
 
@@ -299,21 +302,26 @@ int runVerify(Context &ctx)
         return EXIT_USAGE;
     }
     const TDisk &d = disk->disk();
-    switch (CheckListingDisk(store, d)) {
+    const DiskChecks forced = a.has("--force") ? ~DiskChecks(0) : 0;
+    switch (CheckListingDisk(store, d, forced)) {
+    case DiskCheck::RootUnreadable:
+    case DiskCheck::SystemFolder:
+        std::fprintf(ctx.err,
+                     "rackmere-cli verify: %s; this is probably not the disk of the listing (--force verifies all "
+                     "the same).\n",
+                     DiskCheckReason(CheckListingDisk(store, d), d).c_str());
+        return EXIT_WRONG_DISK;
     case DiskCheck::NotFound:
         std::fprintf(ctx.err, "rackmere-cli verify: could not find the disk: '%s' cannot be entered\n",
                      Shown(d.RootPath).c_str());
         return EXIT_USAGE;
     case DiskCheck::SerialDiffers:
-        if (!a.has("--force")) {
-            std::fprintf(ctx.err,
-                         "rackmere-cli verify: the serial number of the disk (%s) is %08X, not %08X as that of "
-                         "the original one; this probably means that it is the wrong disk (--force verifies all "
-                         "the same).\n",
-                         Shown(d.RootPath).c_str(), store.serialSource ? store.serialSource(d) : 0u, d.SerialNumber);
-            return EXIT_WRONG_DISK;
-        }
-        break;
+        std::fprintf(ctx.err,
+                     "rackmere-cli verify: the serial number of the disk (%s) is %08X, not %08X as that of the "
+                     "original one; this probably means that it is the wrong disk (--force verifies all the "
+                     "same).\n",
+                     Shown(d.RootPath).c_str(), store.serialSource ? store.serialSource(d) : 0u, d.SerialNumber);
+        return EXIT_WRONG_DISK;
     case DiskCheck::Ready:
         break;
     }

@@ -1,6 +1,7 @@
 #include "scan/Update.h"
 
 #include "catalog/Errors.h"
+#include "platform/DriveType.h"
 #include "platform/NameMatch.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
@@ -129,19 +130,97 @@ QString DiskNotFoundText(const std::string &rootPath, int error)
         .arg(platform::DecodeText(rootPath), QString::fromLocal8Bit(std::strerror(error)));
 }
 
-DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk)
+bool IsSystemFolder(std::string_view path)
+{
+    // The folders of the system's own tree, and everything below the pseudo
+    // file systems; where removable disks are mounted (/media, /mnt,
+    // /run/media) is not among them.
+    static constexpr std::string_view kFolders[] = {
+        "/",    "/bin",  "/boot", "/dev", "/etc",  "/home", "/lib", "/lib32", "/lib64", "/libx32",
+        "/opt", "/proc", "/root", "/run", "/sbin", "/srv",  "/sys", "/tmp",   "/usr",   "/var",
+    };
+    static constexpr std::string_view kBelow[] = {"/proc/", "/sys/", "/dev/", "/usr/", "/etc/", "/boot/"};
+    while (path.size() > 1 && path.back() == '/')
+        path.remove_suffix(1);
+    for (std::string_view f : kFolders)
+        if (path == f)
+            return true;
+    for (std::string_view b : kBelow)
+        if (path.substr(0, b.size()) == b)
+            return true;
+    return false;
+}
+
+bool IsReadableRootPath(std::string_view rootPath)
+{
+    if (rootPath.empty() || rootPath.find('\0') != std::string_view::npos)
+        return false;
+    const bool drive = rootPath.size() >= 2 && rootPath[1] == ':' &&
+                       ((rootPath[0] >= 'A' && rootPath[0] <= 'Z') || (rootPath[0] >= 'a' && rootPath[0] <= 'z'));
+    return drive || IsPathOfThisSystem(rootPath);
+}
+
+DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk, DiskChecks accepted)
 {
     const TDisk &root = *rootDisk.GetRootDisk();
+    const auto open = [accepted](DiskCheck check) { return (accepted & Accepted(check)) == 0; };
+    if (!IsReadableRootPath(root.RootPath) && open(DiskCheck::RootUnreadable))
+        return DiskCheck::RootUnreadable;
     // A root such as E:\Data (a listing made on Windows) names a drive, never
     // a folder below the current one.
-    if (!IsPathOfThisSystem(root.RootPath) || ResolveScanRoot(root.RootPath).empty())
+    const std::string resolved = IsPathOfThisSystem(root.RootPath) ? ResolveScanRoot(root.RootPath) : std::string();
+    if (resolved.empty())
         return DiskCheck::NotFound;
-    if (root.SerialNumber != 0) {
+    // A stick's listing whose folder is gone, or whose path was damaged,
+    // would otherwise list the system's own files in its place.
+    const bool removable = root.DriveType == DRIVE_REMOVABLE || root.DriveType == DRIVE_CDROM;
+    if (removable && IsSystemFolder(resolved) && open(DiskCheck::SystemFolder))
+        return DiskCheck::SystemFolder;
+    if (root.SerialNumber != 0 && open(DiskCheck::SerialDiffers)) {
         const uint32_t present = store.serialSource ? store.serialSource(root) : 0;
         if (present != root.SerialNumber)
             return DiskCheck::SerialDiffers;
     }
     return DiskCheck::Ready;
+}
+
+namespace {
+std::string shownPath(std::string_view path)
+{
+    std::string out;
+    for (std::size_t from = 0;;) {
+        const std::size_t nul = path.find('\0', from);
+        out += platform::Utf8Text(path.substr(from, nul - from));
+        if (nul == std::string_view::npos)
+            return out;
+        out += "\\0";
+        from = nul + 1;
+    }
+}
+} // namespace
+
+std::string DiskCheckReason(DiskCheck check, const TDisk &rootDisk)
+{
+    const TDisk &root = *rootDisk.GetRootDisk();
+    const std::string path = shownPath(root.RootPath);
+    switch (check) {
+    case DiskCheck::RootUnreadable:
+        if (root.RootPath.empty())
+            return "the listing's root path is empty";
+        if (root.RootPath.find('\0') != std::string::npos)
+            return "the listing's root path " + path + " holds a NUL byte; read as a path it would be " +
+                   shownPath(root.RootPath.c_str());
+        return "the listing's root path " + path + " is not a full path";
+    case DiskCheck::SystemFolder:
+        return std::string("the listing is of a ") + (root.DriveType == DRIVE_CDROM ? "CD or DVD" : "removable disk") +
+               ", but its root path " + path + " is the system's folder " +
+               shownPath(ResolveScanRoot(root.RootPath.c_str()));
+    case DiskCheck::Ready:
+    case DiskCheck::NotFound:
+    case DiskCheck::SerialDiffers:
+        break;
+    }
+    return {};
 }
 
 TreeNode *UpdateListing(CatalogStore &store, TreeNode *oldDisk, ScanControl *control,

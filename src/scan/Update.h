@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace rkm {
 
@@ -40,16 +41,42 @@ QString UpdatePrompt(std::string_view diskName, const std::string &rootPath, con
 // system's reason (an errno value; none for a drive letter).
 QString DiskNotFoundText(const std::string &rootPath, int error);
 
-// Whether the disk of a listing is there to be rescanned.
+// Whether the disk of a listing is there to be rescanned, in the order the
+// checks are made.
 enum class DiskCheck {
-    Ready,         // the root path can be entered and the serial number fits
-    NotFound,      // the root path cannot be entered
-    SerialDiffers, // another volume is there (the listing's serial is not 0)
+    Ready,          // the root path can be entered and the serial number fits
+    RootUnreadable, // the root path holds a NUL byte, is empty or is no path
+                    // (neither absolute nor a drive): the walk would read
+                    // another place (the path cut at the NUL, say "/")
+    NotFound,       // the root path cannot be entered
+    SystemFolder,   // a listing of a removable or optical disk whose root is
+                    // now the system's own folder ("/", "/usr", ...)
+    SerialDiffers,  // another volume is there (the listing's serial is not 0)
 };
-// Checks the root record of a listing. The present serial number comes from
-// the store's serialSource; a listing with serial number 0 (a sub-folder)
-// skips that comparison.
-DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk);
+// A set of DiskCheck answers the user accepted (Update all the same).
+using DiskChecks = unsigned;
+constexpr DiskChecks Accepted(DiskCheck check)
+{
+    return 1u << static_cast<unsigned>(check);
+}
+// Whether `path` (resolved: absolute, no "..", no link) is a folder of the
+// system itself, which no removable disk is mounted at: "/", "/usr", "/home",
+// "/etc", "/proc" and the like (not "/media", "/mnt" or "/run/media/...").
+bool IsSystemFolder(std::string_view path);
+// Whether the root path of a listing can be read as a path at all: not empty,
+// no NUL byte, absolute or a drive ("E:\...", a listing made on Windows).
+bool IsReadableRootPath(std::string_view rootPath);
+// Checks the root record of a listing and returns the first problem found
+// that is not in `accepted`. The present serial number comes from the store's
+// serialSource; a listing with serial number 0 (a sub-folder) skips that
+// comparison. NotFound cannot be accepted.
+DiskCheck CheckListingDisk(const CatalogStore &store, const TDisk &rootDisk, DiskChecks accepted = 0);
+
+// Why the check answered RootUnreadable or SystemFolder, as the user reads
+// it (UTF-8, a NUL byte shown as "\\0"): "the listing's root path ... holds a
+// NUL byte", "the listing is of a removable disk, but its root path ... is
+// the system's folder /". Empty for the other answers.
+std::string DiskCheckReason(DiskCheck check, const TDisk &rootDisk);
 
 // Rescans the disk of `oldDisk` (a disk node) at its root path into a new disk
 // node of its own, with the old name and comment and the annotations carried

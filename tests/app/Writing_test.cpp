@@ -156,6 +156,41 @@ private slots:
                  qPrintable(p.texts[0]));
     }
 
+    // Thousands of shortened texts, or of listings that fail to load, make a
+    // box of a few lines: twenty of them and a count of the rest.
+    void longListsMakeBoxesThatFit()
+    {
+        auto disk = MakeDisk("Long", 3000);
+        const std::string fits(MAX_TEXT_BYTES, 'x');
+        for (int i = 0; i < 3000; ++i)
+            disk->disk().Files.setText(i, FT_DESCRIPTION, fits);
+        const std::string written = WriteListing(*disk, 0x1234abcd);
+        std::string bytes;
+        for (std::size_t from = 0;;) {
+            const std::size_t at = written.find(fits, from);
+            bytes.append(written, from, at == std::string::npos ? std::string::npos : at - from);
+            if (at == std::string::npos)
+                break;
+            bytes += std::string(600, 'x');
+            from = at + fits.size();
+        }
+        WriteBytes(m_box->programDir + "300.rkm", bytes);
+        for (int i = 0; i < 30; ++i)
+            WriteBytes(m_box->programDir + std::to_string(400 + i) + ".rkm", "broken");
+        ScriptedPrompter p;
+        open();
+        QCOMPARE(p.texts.size(), 1);
+        QVERIFY2(p.texts[0].count(QLatin1Char('\n')) <= 21, qPrintable(p.texts[0]));
+        QVERIFY2(p.texts[0].endsWith(QStringLiteral("\u2026 and 10 more")), qPrintable(p.texts[0]));
+        TreeNode *longDisk = m_box->store->Tree().findByName("Long");
+        longDisk->disk().Comment = "edited";
+        m_box->main->listingEdited(longDisk->disk());
+        QTRY_VERIFY_WITH_TIMEOUT(!longDisk->disk().IsModified(), 10000);
+        QCOMPARE(p.texts.size(), 2);
+        QVERIFY2(p.texts[1].count(QLatin1Char('\n')) <= 23, qPrintable(p.texts[1]));
+        QVERIFY2(p.texts[1].contains(QStringLiteral("\u2026 and 2,981 more")), qPrintable(p.texts[1]));
+    }
+
     // At exit the window stays until a retry succeeds or the user discards.
     void exitOffersRetryAndDiscard()
     {

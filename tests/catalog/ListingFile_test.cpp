@@ -73,10 +73,25 @@ TEST(ListingFile, ShortHeaderReadsWithSerialZero)
     expectSameTree(*c.disk, *backupDisk());
 }
 
-TEST(ListingFile, OtherTextsPerEntryIsSkipped)
+// Refused with the reason, never skipped without a word.
+TEST(ListingFile, OtherTextsPerEntryIsRefused)
 {
-    EXPECT_FALSE(ReadListing(Word(1001) + Word(1) + Word(4) + backupBody()).disk);
-    EXPECT_FALSE(ReadListing(Word(7) + backupBody()).disk);
+    const struct {
+        std::string bytes;
+        std::string what;
+    } cases[] = {
+        {Word(1001) + Word(1) + Word(4) + backupBody(),
+         "Invalid disk listing file (at byte 8: 4 texts per file entry, where a listing holds 5)"},
+        {Word(7) + backupBody(), "Invalid disk listing file (at byte 0: not a disk listing file)"},
+    };
+    for (const auto &c : cases) {
+        try {
+            ReadListing(c.bytes);
+            ADD_FAILURE() << "read: " << c.what;
+        } catch (const ListingError &e) {
+            EXPECT_EQ(e.what(), c.what);
+        }
+    }
 }
 
 TEST(ListingFile, EmptyDiskIsNameRootTypeCommentAndTwoZeros)
@@ -166,6 +181,81 @@ TEST(ListingFile, FaultsAreReportedNeverTrusted)
     };
     for (const Case &c : cases)
         EXPECT_THROW(ReadListing(c.bytes), RackmereError) << c.what;
+}
+
+namespace {
+// The outcome of reading `bytes` in pieces of `piece` bytes: the listing as
+// written again, or the error; `fed` counts the bytes the reader asked for.
+std::string readInPieces(const std::string &bytes, std::size_t piece, std::size_t &fed)
+{
+    std::string buffer = bytes.substr(0, std::min<std::size_t>(12, bytes.size()));
+    fed = buffer.size();
+    ListingReader reader(
+        buffer, bytes.size() - buffer.size(),
+        [&](std::size_t count, std::string &out, std::string &) {
+            out.append(bytes, fed, count);
+            fed = std::min(bytes.size(), fed + count);
+            return true;
+        },
+        piece);
+    try {
+        ListingContents c = ReadListing(reader);
+        return WriteListing(*c.disk, c.serialNumber);
+    } catch (const ListingError &e) {
+        return e.what();
+    }
+}
+std::string readWhole(const std::string &bytes)
+{
+    try {
+        ListingContents c = ReadListing(bytes);
+        return WriteListing(*c.disk, c.serialNumber);
+    } catch (const ListingError &e) {
+        return e.what();
+    }
+}
+} // namespace
+
+// Read piece by piece, whatever the pieces, a file reads as it does whole, the
+// same reason at the same byte when it is refused, and what follows the
+// listing is never asked for.
+TEST(ListingFile, PieceByPieceReadsAsWhole)
+{
+    auto disk = backupDisk();
+    TreeNode *big = disk->appendChild("big");
+    for (int i = 0; i < 300; ++i)
+        big->disk().Files.append(FileEntry{"file" + std::to_string(i), "d", "1.1.2001", "1 Kb", "c"});
+    big->appendChild("deeper")->disk().Comment = "deep";
+    const std::string good = WriteListing(*disk, 42);
+    const std::string head = Word(1001) + Word(0) + Word(5);
+    const std::string node = Counted("D") + Counted("/") + Word(0) + Word(0);
+    const std::string longLine(MAX_READ_TEXT_BYTES + 2, 'x');
+    const struct {
+        const char *what;
+        std::string bytes;
+        std::size_t listing; // bytes the listing takes (0: refused; SIZE_MAX: all)
+    } cases[] = {
+        {"a listing", good, good.size()},
+        {"a listing and trailing bytes", good + std::string(100000, 'z'), good.size()},
+        {"cut short", good.substr(0, good.size() - 40), 0},
+        {"a text as long as the reader takes",
+         head + node + Word(1) + std::string(MAX_READ_TEXT_BYTES, 'x') + "\r\n\n\n\n\n" + Word(0), SIZE_MAX},
+        {"a line longer than the reader takes", head + node + Word(1) + longLine + "\n\n\n\n\n" + Word(0), 0},
+        {"a name longer than the reader takes", head + Word(int32_t(MAX_READ_TEXT_BYTES) + 1) + longLine, 0},
+        {"more files than bytes", head + node + Word(1000) + "a\nb\n", 0},
+    };
+    for (const auto &c : cases) {
+        const std::string whole = readWhole(c.bytes);
+        EXPECT_EQ(whole.rfind("Invalid", 0) == 0, c.listing == 0) << c.what << ": " << whole.substr(0, 200);
+        for (const std::size_t piece : {std::size_t(1), std::size_t(7), std::size_t(4096), std::size_t(1) << 22}) {
+            SCOPED_TRACE(std::string(c.what) + ", pieces of " + std::to_string(piece));
+            std::size_t fed = 0;
+            EXPECT_EQ(readInPieces(c.bytes, piece, fed), whole);
+            if (c.listing) {
+                EXPECT_LE(fed, std::min(c.listing, c.bytes.size()) + piece);
+            }
+        }
+    }
 }
 
 TEST(ListingFile, NegativeCountsReadAsNone)

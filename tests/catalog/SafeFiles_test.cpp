@@ -10,6 +10,8 @@
 
 #include <QDir>
 
+#include <chrono>
+
 #include <csignal>
 #include <cstring>
 #include <random>
@@ -43,7 +45,7 @@ struct NoSettings : PrintSettingsStore {
 TEST(BadFiles, AreRefusedByNameWithoutBlockingOrEatingMemory)
 {
     ::alarm(60);
-    enum Kind { Fifo, LinkToFifo, LinkToZero, Zeros, Huge };
+    enum Kind { Fifo, LinkToFifo, LinkToZero, Zeros, Huge, Folder };
     const std::string notRegular = "not a regular file";
     struct Case {
         const char *name;
@@ -57,6 +59,7 @@ TEST(BadFiles, AreRefusedByNameWithoutBlockingOrEatingMemory)
         {"DATA.CAT", Fifo, notRegular},
         {"DATA.CAT", LinkToZero, notRegular},
         {"DATA.CAT", Huge, "larger than 4 MB"},
+        {"DATA.CAT", Folder, std::strerror(EISDIR)},
         {"FILES.FLT", LinkToFifo, "Cannot open file FILES.FLT"},
         {"FOLDERS.FLT", LinkToZero, "Cannot open file FOLDERS.FLT"},
         {"FILES.FLT", Huge, "Cannot open file FILES.FLT"},
@@ -82,7 +85,10 @@ TEST(BadFiles, AreRefusedByNameWithoutBlockingOrEatingMemory)
             break;
         case Huge:
             WriteBytes(path, "");
-            ASSERT_EQ(::truncate(path.c_str(), off_t(64) << 20), 0);
+            ASSERT_EQ(::truncate(path.c_str(), off_t(5) << 20), 0);
+            break;
+        case Folder:
+            MakeDirs(path);
             break;
         }
         CatalogStore store(dir.path());
@@ -93,9 +99,12 @@ TEST(BadFiles, AreRefusedByNameWithoutBlockingOrEatingMemory)
                 NoSettings settings;
                 LoadPrintDefaults(options, dir.path(), settings);
             } else {
+                // A bad DATA.CAT leaves the categories empty, and the
+                // catalogue loads all the same.
                 for (const std::string &e : store.LoadCatalog())
                     error += e;
                 EXPECT_EQ(store.Tree().diskCount(), 1); // the good listing beside it loads
+                EXPECT_TRUE(store.Categories().empty());
             }
         } catch (const RackmereError &e) {
             error = e.what();
@@ -103,6 +112,45 @@ TEST(BadFiles, AreRefusedByNameWithoutBlockingOrEatingMemory)
         EXPECT_NE(error.find(c.expected), std::string::npos) << error;
     }
     ::alarm(0);
+}
+
+// A file of 4 GB whose first bytes look like a listing is refused at the
+// first thing no listing holds, not once it has been read whole: the reason
+// is told, and the time is that of a few megabytes at most.
+TEST(BadFiles, HugeFilesThatLookLikeListingsAreRefusedAtOnce)
+{
+    const std::string head = Word(LISTING_VERSION) + Word(0) + Word(I_STRINGS_IN_LIST);
+    const std::string node = Counted("Disk") + Counted("/media/d") + Word(2) + Counted("");
+    const struct {
+        const char *what;
+        std::string start;
+        const char *reason;
+    } cases[] = {
+        {"zeros after the header", head, "a disk without a name"},
+        {"a name of 2 GB", head + Word(0x7fffffff), "a text of 2,147,483,647 bytes"},
+        {"a folder of zeros", head + node + Word(1000), "runs on for more than"},
+        {"more entries than bytes", head + node + Word(0x7fffffff), "more than the"},
+        {"more folders than bytes", head + node + Word(0) + Word(0x7fffffff), "more than the"},
+        {"seven texts an entry", Word(LISTING_VERSION) + Word(0) + Word(7), "7 texts per file entry"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        WriteDisk(dir.path(), "1.rkm", *MakeDisk("Good", 2));
+        const std::string path = dir.file("9.rkm");
+        WriteBytes(path, c.start);
+        ASSERT_EQ(::truncate(path.c_str(), off_t(4) << 30), 0);
+        CatalogStore store(dir.path());
+        const auto started = std::chrono::steady_clock::now();
+        const std::vector<std::string> errors = store.LoadCatalog();
+        const auto took = std::chrono::steady_clock::now() - started;
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_EQ(errors[0].rfind("Error loading file: 9.rkm (at byte ", 0), 0u) << errors[0];
+        EXPECT_NE(errors[0].find(c.reason), std::string::npos) << errors[0];
+        EXPECT_EQ(store.Tree().diskCount(), 1);
+        // A whole read takes seconds; a refusal, milliseconds.
+        EXPECT_LT(took, std::chrono::seconds(5));
+    }
 }
 
 // A write that fails says why, in the system's words, and leaves the old

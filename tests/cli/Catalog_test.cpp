@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace rkm;
@@ -129,6 +131,34 @@ TEST(CliCatalog, AddRefusesBadInputAndWritesNothing)
     }
 }
 
+// A DATA.CAT that cannot be read no longer stops every command: the
+// catalogue loads without categories, and the message says why.
+TEST(CliCatalog, BadCategoryFileLeavesTheCategoriesEmpty)
+{
+    const struct {
+        const char *what;
+        std::function<void(const std::string &)> make;
+        const char *reason;
+    } cases[] = {
+        {"a FIFO", [](const std::string &p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }, "not a regular file"},
+        {"a link to /dev/zero", [](const std::string &p) { ASSERT_EQ(::symlink("/dev/zero", p.c_str()), 0); },
+         "not a regular file"},
+        {"a folder", [](const std::string &p) { MakeDirs(p); }, "Is a directory"},
+        {"5 MB", [](const std::string &p) { WriteBytes(p, std::string(5 << 20, 'c')); }, "larger than 4 MB"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir prog;
+        WriteDisk(prog.path(), "1.rkm", *MakeDisk("Good", 2));
+        c.make(prog.file("DATA.CAT"));
+        const CliResult r = RunCli({"--dir", prog.path(), "list"});
+        EXPECT_NE(r.out.find("Good"), std::string::npos) << r.out;
+        EXPECT_EQ(r.err.rfind("Cannot read the category file " + prog.file("DATA.CAT"), 0), 0u) << r.err;
+        EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("the categories are left empty"), std::string::npos) << r.err;
+    }
+}
+
 TEST(CliCatalog, LoadErrorsAreReportedAndTheRestListed)
 {
     TempDir prog;
@@ -144,7 +174,8 @@ TEST(CliCatalog, LoadErrorsAreReportedAndTheRestListed)
 
     CliResult r = RunCli({"--dir", prog.path(), "list"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Error loading file: 2.rkm\n");
+    EXPECT_EQ(r.err, "Error loading file: 2.rkm (at byte " + std::to_string(whole.size() - 4) +
+                         ": the file ends inside a number)\n");
     EXPECT_NE(r.out.find("1.rkm\t00ABCDEF\tGood\tC:\\Data\t3\t0\t0\n"), std::string::npos) << r.out;
 
     CliResult j = RunCli({"--dir", prog.path(), "list", "--json"});

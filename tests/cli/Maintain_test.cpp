@@ -1,5 +1,6 @@
 // rackmere-cli update, rename and delete, run as a user runs them.
 #include "catalog/CatalogStore.h"
+#include "catalog/ListingFile.h"
 #include "catalog/ListingStore.h"
 #include "support/TestSupport.h"
 
@@ -190,3 +191,77 @@ TEST_F(CliMaintain, DeleteRemovesTheListingFile)
 }
 
 } // namespace
+
+// A listing whose root path was damaged, or that names a system folder while
+// it was made of a stick or a CD, is neither updated nor verified without
+// --force: the walk would read another place than the disk.
+TEST_F(CliMaintain, UpdateAndVerifyRefuseADoubtfulRoot)
+{
+    const struct {
+        const char *what;
+        std::string root;
+        int driveType;
+        const char *reason;
+    } cases[] = {
+        {"cut at a NUL byte", std::string("/\0media/stick", 13), 2, "NUL byte"},
+        {"relative", "media/stick", 2, "not a full path"},
+        {"the system's root for a stick", "/", 2, "system's folder /"},
+        {"a system folder for a CD", "/usr/", 5, "system's folder /usr"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(programDir);
+        fs::create_directories(programDir);
+        auto disk = test::MakeDisk("Stick", 1, {}, c.driveType);
+        disk->disk().RootPath = c.root;
+        test::WriteDisk(programDir, "7.rkm", *disk);
+        const std::string before = test::ReadBytes(programDir + "7.rkm");
+        for (const char *command : {"update", "verify"}) {
+            const CliResult r = Cli({command, "Stick"});
+            EXPECT_EQ(r.status, 3) << command << ": " << r.err;
+            EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find("--force"), std::string::npos) << r.err;
+        }
+        EXPECT_EQ(Files(), std::vector<std::string>{"7.rkm"});
+        EXPECT_EQ(test::ReadBytes(programDir + "7.rkm"), before);
+    }
+    // Forced, the path up to the NUL byte is read: here the disk's own folder.
+    fs::remove_all(programDir);
+    fs::create_directories(programDir);
+    auto disk = test::MakeDisk("Stick", 1, {}, 2);
+    disk->disk().RootPath = src + std::string("\0junk", 5);
+    test::WriteDisk(programDir, "7.rkm", *disk);
+    EXPECT_EQ(Cli({"update", "Stick"}).status, 3);
+    const CliResult r = Cli({"update", "Stick", "--force"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    CatalogStore store(programDir);
+    store.LoadCatalog();
+    ASSERT_EQ(store.Tree().diskCount(), 1);
+    EXPECT_EQ(store.Tree().disk(0)->disk().Files.count(), 3) << "the four-file disk's root";
+}
+
+// Thousands of shortened texts make a few lines of summary, not a line each.
+TEST_F(CliMaintain, ShortenedTextsAreSummarized)
+{
+    auto disk = test::MakeDisk("Long", 3000);
+    const std::string fits(MAX_TEXT_BYTES, 'x');
+    for (int i = 0; i < 3000; ++i)
+        disk->disk().Files.setText(i, FT_DESCRIPTION, fits);
+    // An earlier program wrote them longer than a listing holds now.
+    const std::string written = WriteListing(*disk, 0);
+    std::string bytes;
+    for (std::size_t from = 0;;) {
+        const std::size_t at = written.find(fits, from);
+        bytes.append(written, from, at == std::string::npos ? std::string::npos : at - from);
+        if (at == std::string::npos)
+            break;
+        bytes += std::string(600, 'x');
+        from = at + fits.size();
+    }
+    test::WriteBytes(programDir + "5.rkm", bytes);
+    const CliResult r = Cli({"rename", "Long", "Longer"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_LE(std::count(r.err.begin(), r.err.end(), '\n'), 23) << r.err;
+    EXPECT_NE(r.err.find("Long-file0.txt (description)"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("and 2,981 more"), std::string::npos) << r.err;
+}

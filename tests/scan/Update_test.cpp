@@ -3,6 +3,7 @@
 
 #include "catalog/CatalogStore.h"
 #include "catalog/Errors.h"
+#include "platform/DriveType.h"
 #include "platform/SystemView.h"
 #include "scan/Archive.h"
 #include "scan/Sandbox.h"
@@ -458,6 +459,68 @@ TEST_F(UpdateListingTest, DiskCheck)
         // Asked about a folder deep in the disk, the disk is checked.
         EXPECT_EQ(CheckListingDisk(*store, Folder(Folder(disk, "sub"), "deeper")->disk()), c.expected);
     }
+}
+
+// A doubtful root path is told before anything is read: a damaged one for
+// any disk, a system folder for a stick's or a CD's listing.
+TEST_F(UpdateListingTest, DiskCheckOfDoubtfulRoots)
+{
+    using D = DiskCheck;
+    const std::string nul("/\0media/stick", 13);
+    const struct {
+        std::string root;
+        D removable, optical, fixed, network;
+    } cases[] = {
+        {nul, D::RootUnreadable, D::RootUnreadable, D::RootUnreadable, D::RootUnreadable},
+        {"", D::RootUnreadable, D::RootUnreadable, D::RootUnreadable, D::RootUnreadable},
+        {"media/stick", D::RootUnreadable, D::RootUnreadable, D::RootUnreadable, D::RootUnreadable},
+        {"/", D::SystemFolder, D::SystemFolder, D::Ready, D::Ready},
+        {"/usr", D::SystemFolder, D::SystemFolder, D::Ready, D::Ready},
+        {"/usr/../etc/", D::SystemFolder, D::SystemFolder, D::Ready, D::Ready},
+        {"/media/x", D::NotFound, D::NotFound, D::NotFound, D::NotFound},
+        {src, D::Ready, D::Ready, D::Ready, D::Ready},
+    };
+    store->serialSource = [](const TDisk &) { return 0u; };
+    for (const auto &c : cases) {
+        const std::pair<int, D> kinds[] = {{DRIVE_REMOVABLE, c.removable},
+                                           {DRIVE_CDROM, c.optical},
+                                           {DRIVE_FIXED, c.fixed},
+                                           {DRIVE_REMOTE, c.network}};
+        for (const auto &[type, expected] : kinds) {
+            SCOPED_TRACE(testing::PrintToString(c.root) + " of drive type " + std::to_string(type));
+            disk->disk().RootPath = c.root;
+            disk->disk().DriveType = type;
+            disk->disk().SerialNumber = 0;
+            EXPECT_EQ(CheckListingDisk(*store, disk->disk()), expected);
+            EXPECT_EQ(DiskCheckReason(expected, disk->disk()).empty(),
+                      expected != D::RootUnreadable && expected != D::SystemFolder);
+            // Accepted, a doubt gives way to the checks after it.
+            if (expected == D::RootUnreadable || expected == D::SystemFolder) {
+                EXPECT_NE(CheckListingDisk(*store, disk->disk(), Accepted(expected)), expected);
+            }
+        }
+    }
+    // The path up to a NUL byte is "/": accepted as damaged, it is still a
+    // system folder for a stick.
+    disk->disk().RootPath = nul;
+    disk->disk().DriveType = DRIVE_REMOVABLE;
+    EXPECT_EQ(CheckListingDisk(*store, disk->disk(), Accepted(D::RootUnreadable)), D::SystemFolder);
+    EXPECT_NE(DiskCheckReason(D::RootUnreadable, disk->disk()).find("/\\0media/stick"), std::string::npos);
+}
+
+TEST(IsSystemFolder, Table)
+{
+    const struct {
+        const char *path;
+        bool system;
+    } cases[] = {
+        {"/", true},         {"/usr", true},         {"/usr/", true},        {"/home", true},
+        {"/proc/1", true},   {"/etc/fstab.d", true}, {"/tmp", true},         {"/run", true},
+        {"/media", false},   {"/media/cd", false},   {"/mnt", false},        {"/run/media/al/X", false},
+        {"/home/al", false}, {"/usrx", false},       {"/srv/backup", false}, {"/data", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(IsSystemFolder(c.path), c.system) << c.path;
 }
 
 TEST(UpdateDriveText, LetterOrMountPoint)

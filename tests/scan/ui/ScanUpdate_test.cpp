@@ -16,6 +16,8 @@ private slots:
     void stopsChangeNothing_data();
     void stopsChangeNothing();
     void updatesFromADeepFolderCarryingEdits();
+    void doubtfulRootsAreAskedFirst_data();
+    void doubtfulRootsAreAskedFirst();
     void wrongDiskAnsweredNoTakesTheNewSerial();
     void subFolderListingSkipsTheSerialCheck();
     void letterDriveText();
@@ -115,6 +117,53 @@ void ScanUpdateTest::stopsChangeNothing()
     QCOMPARE(ListingFiles(s.w.programDir), (std::vector<std::string>{std::min(s.file, s.other), std::max(s.file, s.other)}));
     QCOMPARE(ReadBytes(s.w.programDir + s.file), s.bytes);
     QCOMPARE(main.currentNode(), disk);
+}
+
+void ScanUpdateTest::doubtfulRootsAreAskedFirst_data()
+{
+    QTest::addColumn<bool>("systemFolder");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a NUL byte in the root, No") << false << int(QMessageBox::No) << "holds a NUL byte";
+    QTest::newRow("a NUL byte in the root, Yes") << false << int(QMessageBox::Yes) << "holds a NUL byte";
+    QTest::newRow("a stick's root now /, No") << true << int(QMessageBox::No) << "is the system's folder /";
+}
+
+// A root path cut at a NUL byte, or a stick's root that is now the system's
+// own folder, is asked about (No by default) before anything is read.
+void ScanUpdateTest::doubtfulRootsAreAskedFirst()
+{
+    QFETCH(bool, systemFolder);
+    QFETCH(int, answer);
+    QFETCH(QString, reason);
+    Setup s(0);
+    s.w.presentSerial = 0;
+    TfrmMain &main = s.w.Open();
+    QueuedPrompter p;
+    p.answers.enqueue(QMessageBox::Ok);
+    p.answers.enqueue(QMessageBox::StandardButton(answer));
+    TreeNode *disk = s.Disk("Photos");
+    // Up to its NUL byte, the damaged path is the disk's own folder.
+    disk->disk().RootPath = systemFolder ? "/" : s.w.disk + std::string("\0junk", 5);
+    disk->disk().DriveType = 2;
+    main.selectNode(disk);
+
+    TriggerAction(main, "mnuUpdate");
+
+    const QList<QueuedPrompter::Call> shown = p.messages();
+    QVERIFY(shown.size() >= 2);
+    QVERIFY2(shown[1].text.contains(reason), qPrintable(shown[1].text));
+    QVERIFY2(shown[1].text.endsWith("Update all the same?"), qPrintable(shown[1].text));
+    QCOMPARE(shown[1].buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(shown[1].defaultButton, QMessageBox::No);
+    if (answer == QMessageBox::No) {
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(s.w.store->Tree().findByName("Photos"), disk);
+        QCOMPARE(ReadBytes(s.w.programDir + s.file), s.bytes);
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(s.w.store->Tree().findByName("Photos") != disk, 10000);
+        QVERIFY(!QFile::exists(QString::fromStdString(s.w.programDir + s.file)));
+    }
 }
 
 void ScanUpdateTest::updatesFromADeepFolderCarryingEdits()
