@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <ctime>
 #include <exception>
 #include <new>
 #include <stdexcept>
@@ -278,8 +279,11 @@ std::vector<std::string> CatalogStore::LoadCatalog()
 {
     std::vector<std::string> errors;
     m_categories.clear();
-    if (std::string problem = ReadCategoryFile(m_programDir, m_categories); !problem.empty())
+    m_categoriesUnread = false;
+    if (std::string problem = ReadCategoryFile(m_programDir, m_categories); !problem.empty()) {
         errors.push_back(std::move(problem));
+        m_categoriesUnread = true;
+    }
 
     // The writer first clears what writers killed in the middle left: their
     // temporary files, and an Update between its two steps. Anyone else
@@ -463,7 +467,16 @@ void CatalogStore::refuseWhenReadOnly() const
 void CatalogStore::SaveCategories() const
 {
     refuseWhenReadOnly();
-    WriteFileAtomically(m_programDir + CATEGORY_FILE, FormatCategories(m_categories));
+    const std::string path = m_programDir + CATEGORY_FILE;
+    if (m_categoriesUnread) {
+        // What could not be read is never written over: it is kept under
+        // another name for the user to look at.
+        const std::string aside = path + ".unread-" + std::to_string(std::time(nullptr));
+        if (fileExists(path) && ::rename(path.c_str(), aside.c_str()) != 0)
+            throw RackmereError("Cannot put aside the category file " + path + ": " + std::strerror(errno));
+        m_categoriesUnread = false;
+    }
+    WriteFileAtomically(path, FormatCategories(m_categories));
 }
 
 bool CatalogStore::AddCategoryIfMissing(const std::string &category)

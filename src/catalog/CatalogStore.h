@@ -240,6 +240,9 @@ private:
     // Extras given or changed since the disk's last save.
     std::map<const TreeNode *, ListingExtras> m_pending;
     std::vector<std::string> m_categories;
+    // DATA.CAT was there but could not be read: the first write of the
+    // categories puts it aside rather than over it.
+    mutable bool m_categoriesUnread = false;
     std::vector<ShortenedListing> m_shortened;
     // The listing file an Update's first save replaces (recorded with it).
     std::string m_replacing;

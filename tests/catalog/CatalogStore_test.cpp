@@ -114,6 +114,14 @@ TEST(CatalogStore, UnreadableCategoryFileIsReportedByItsOwnMessage)
     EXPECT_NE(errors[0].find("the categories are left empty"), std::string::npos) << errors[0];
     EXPECT_TRUE(store.Categories().empty());
     EXPECT_EQ(namesIn(store.Tree()), (std::set<std::string>{"One"}));
+    // A category added then never goes over what could not be read: that is
+    // kept under another name.
+    MakeDirs(dir.file("DATA.CAT/kept"));
+    ASSERT_TRUE(store.AddCategoryIfMissing("New"));
+    EXPECT_EQ(ReadBytes(dir.file("DATA.CAT")), "New\r\n");
+    const QStringList aside = QDir(QString::fromStdString(dir.path())).entryList({"DATA.CAT.unread-*"}, QDir::Dirs);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(dir.path()) + aside[0] + "/kept"));
 }
 
 TEST(CatalogStore, BrokenListingsAreLeftOutWholeAndAllReported)
