@@ -203,10 +203,12 @@ std::string WriteNewFile(const std::string &dir, std::string_view bytes, const s
 }
 
 std::string WriteNewFile(const std::string &dir, const ByteSource &bytes, const std::function<std::string()> &draw,
-                         int attempts, const std::string &exhausted)
+                         int attempts, const std::string &exhausted, const std::function<void()> &beforeClaim)
 {
     TempFile temp(dir, "a new file in " + dir, NEW_FILE_MODE);
     temp.write(bytes);
+    if (beforeClaim)
+        beforeClaim();
     for (int attempt = 0; attempt < attempts; ++attempt) {
         const std::string name = draw();
         int error = 0;

@@ -35,8 +35,10 @@ void WriteFileAtomically(const std::string &path, const ByteSource &bytes,
 // Returns the bare name.
 std::string WriteNewFile(const std::string &dir, std::string_view bytes, const std::function<std::string()> &draw,
                          int attempts, const std::string &exhausted);
+// `beforeClaim`, when given, runs once the bytes are safe on the disk and
+// before any name is claimed; should it throw, nothing is claimed.
 std::string WriteNewFile(const std::string &dir, const ByteSource &bytes, const std::function<std::string()> &draw,
-                         int attempts, const std::string &exhausted);
+                         int attempts, const std::string &exhausted, const std::function<void()> &beforeClaim = {});
 
 // How a written file is flushed to the disk: fsync(2), unless a test puts a
 // failing one in its place (returns -1 with errno set, as fsync does).

@@ -141,8 +141,7 @@ ListingOutcome ReadListingFile(const std::string &dir, const std::string &name, 
     return out;
 }
 
-std::vector<ListingOutcome> ReadListingFiles(const std::string &dir, const std::vector<std::string> &names,
-                                             int threads)
+std::vector<ListingOutcome> ReadListingFiles(const std::string &dir, const std::vector<std::string> &names, int threads)
 {
     std::vector<ListingOutcome> outcomes(names.size());
     const auto readFrom = [&](std::atomic<std::size_t> &next) {
@@ -151,8 +150,8 @@ std::vector<ListingOutcome> ReadListingFiles(const std::string &dir, const std::
             outcomes[i] = ReadListingFile(dir, names[i], buffer);
     };
     std::atomic<std::size_t> next{0};
-    const std::size_t helpers =
-        std::min(names.size(), static_cast<std::size_t>(std::max(threads, 1))) - (names.empty() ? 0 : 1);
+    const std::size_t helpers = std::min(names.size(), static_cast<std::size_t>(std::max(threads, 1))) -
+                                (names.empty() ? 0 : 1);
     std::vector<std::thread> pool;
     pool.reserve(helpers);
     try {
@@ -290,6 +289,7 @@ std::vector<std::string> CatalogStore::LoadCatalog()
     // lists and reads the folder under the readers' lock, so an Update is
     // seen before or after its replace, never halfway.
     std::optional<ReadersLock> readers;
+    m_extras.setWriter(writer);
     if (writer) {
         RemoveLeftoverTemporaryFiles();
         finishPendingReplaces();
@@ -360,12 +360,12 @@ std::vector<std::string> CatalogStore::LoadCatalog()
     return errors;
 }
 
-std::string CatalogStore::FindFreeFileName(const ByteSource &listing)
+std::string CatalogStore::FindFreeFileName(const ByteSource &listing, const std::function<void()> &beforeClaim)
 {
     std::uniform_int_distribution<int> dist(0, 32767);
     return WriteNewFile(
         m_programDir, listing, [&] { return std::to_string(dist(m_rng)) + LISTING_SUFFIX; }, 1000,
-        "Unable to find unused filename.!");
+        "Unable to find unused filename.!", beforeClaim);
 }
 
 void CatalogStore::SaveListing(TreeNode *node, std::string name)
@@ -390,21 +390,36 @@ void CatalogStore::SaveListing(TreeNode *node, std::string name)
             &cut);
     };
     const auto pending = m_pending.find(node);
-    const std::optional<ListingExtras> given =
-        pending != m_pending.end() ? std::optional<ListingExtras>(pending->second) : std::nullopt;
+    const std::optional<ListingExtras> given = pending != m_pending.end()
+                                                   ? std::optional<ListingExtras>(pending->second)
+                                                   : std::nullopt;
     if (first) {
-        name = FindFreeFileName(bytes);
+        // An Update's new listing is known to the store before its name is
+        // claimed, so that a kill after the claim is undone by the next writer.
+        bool intended = false;
+        try {
+            name = FindFreeFileName(bytes, [&] {
+                if (m_replacing.empty())
+                    return;
+                m_extras.Intend(m_replacing, stamp.stamp());
+                intended = true;
+            });
+        } catch (...) {
+            if (intended)
+                m_extras.ForgetIntent(m_replacing);
+            throw;
+        }
         // The extras with the file: should they fail, the file goes again.
         try {
-            m_extras.Put(name, stamp.stamp(), given.value_or(ListingExtras {}), m_replacing);
+            m_extras.Put(name, stamp.stamp(), given.value_or(ListingExtras{}), m_replacing);
         } catch (...) {
             DeleteListingFile(name);
             throw;
         }
     } else {
         const auto known = m_stamps.find(name);
-        const std::optional<ListingStamp> now =
-            known != m_stamps.end() ? std::optional<ListingStamp>(known->second) : std::nullopt;
+        const std::optional<ListingStamp> now = known != m_stamps.end() ? std::optional<ListingStamp>(known->second)
+                                                                        : std::nullopt;
         // The store knows the new state before the file takes it.
         WriteFileAtomically(PathOf(name), bytes, [&] { m_extras.Prepare(name, now, stamp.stamp(), given); });
     }

@@ -220,7 +220,7 @@ private:
     int PlaceFor(std::string_view name, const TreeNode *skip = nullptr) const;
     // Writes a new listing file under a name not taken yet, drawn at random
     // and claimed exclusively (1000 draws at most); returns the name.
-    std::string FindFreeFileName(const ByteSource &listing);
+    std::string FindFreeFileName(const ByteSource &listing, const std::function<void()> &beforeClaim = {});
 
     // After a load by the writer: what the store keeps of files gone is
     // dropped, and choices kept in the settings ("Reading-N.rkm") move in.

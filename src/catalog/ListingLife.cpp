@@ -9,6 +9,8 @@
 
 #include <cerrno>
 #include <set>
+#include <dirent.h>
+#include <algorithm>
 
 namespace rkm {
 
@@ -99,6 +101,27 @@ void CatalogStore::SetExtras(TreeNode *disk, ListingExtras extras)
 
 void CatalogStore::finishPendingReplaces()
 {
+    // An Update killed after it claimed its new listing's name but before
+    // the store knew the file: the new file goes, the old listing stays.
+    const std::vector<IntendedReplace> intended = m_extras.Intended();
+    if (!intended.empty()) {
+        const std::vector<std::string> known = m_extras.Files();
+        if (DIR *dir = ::opendir(m_programDir.c_str())) {
+            while (const dirent *e = ::readdir(dir)) {
+                const std::string name = e->d_name;
+                if (name.size() <= 4 || name.compare(name.size() - 4, 4, LISTING_SUFFIX) != 0 ||
+                    std::find(known.begin(), known.end(), name) != known.end())
+                    continue;
+                const std::optional<ListingStamp> stamp = StampOfFile(PathOf(name));
+                for (const IntendedReplace &i : intended)
+                    if (stamp && *stamp == i.stamp && name != i.oldFile)
+                        ::unlink(PathOf(name).c_str());
+            }
+            ::closedir(dir);
+        }
+        for (const IntendedReplace &i : intended)
+            m_extras.ForgetIntent(i.oldFile);
+    }
     for (const PendingReplace &p : m_extras.Pending()) {
         struct stat st {};
         if (::stat(PathOf(p.newFile).c_str(), &st) != 0) {

@@ -1,6 +1,7 @@
 #include "catalog/ListingStore.h"
 
 #include "catalog/Errors.h"
+#include "platform/UniqueFd.h"
 
 #include <sqlite3.h>
 #include <xxhash.h>
@@ -11,6 +12,7 @@
 #include <ctime>
 #include <set>
 #include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace rkm {
@@ -180,7 +182,7 @@ bool ListingStore::Exists() const
 
 bool ListingStore::open(bool write)
 {
-    if (m_db && (m_writable || !write))
+    if (m_db && (m_writable || !(write || m_writer)))
         return true;
     if (m_db) {
         sqlite3_close(m_db);
@@ -191,6 +193,9 @@ bool ListingStore::open(bool write)
     const bool there = ::lstat(path.c_str(), &st) == 0;
     if (!write && !there)
         return false;
+    // The writer reads through a connection that may write: a writer killed
+    // in a transaction leaves a journal that only such a one rolls back.
+    write = write || m_writer;
     // Only a regular file is opened: a FIFO or a device under the name would
     // block or never end.
     bool putAside = there && !S_ISREG(st.st_mode);
@@ -219,7 +224,8 @@ bool ListingStore::open(bool write)
                                       "CREATE TABLE IF NOT EXISTS extra(listing INTEGER NOT NULL, key TEXT NOT NULL, "
                                       "value TEXT NOT NULL, PRIMARY KEY(listing, key)) WITHOUT ROWID;"
                                       "CREATE TABLE IF NOT EXISTS pending(kind TEXT NOT NULL, "
-                                      "old_file TEXT NOT NULL PRIMARY KEY, new_file TEXT NOT NULL);"
+                                      "old_file TEXT NOT NULL PRIMARY KEY, new_file TEXT NOT NULL, new_size INTEGER, "
+                                      "new_stamp INTEGER);"
                                       "PRAGMA user_version=1;"
                                     : "SELECT count(*) FROM listing",
                               nullptr, nullptr, nullptr);
@@ -334,6 +340,83 @@ void ListingStore::Prepare(const std::string &file, const std::optional<ListingS
     if (extras)
         writeExtras(id, *extras);
     t.commit();
+}
+
+void ListingStore::Intend(const std::string &replaces, const ListingStamp &stamp)
+{
+    open(true);
+    Transaction t(m_db);
+    Statement ins(m_db, "INSERT OR REPLACE INTO pending(kind, old_file, new_file, new_size, new_stamp) "
+                        "VALUES ('writing', ?, '', ?, ?)");
+    ins.bind(1, replaces).bind(2, asColumn(stamp.size)).bind(3, asColumn(stamp.hash)).step();
+    t.commit();
+}
+
+std::vector<IntendedReplace> ListingStore::Intended()
+{
+    std::vector<IntendedReplace> out;
+    try {
+        if (!open(false))
+            return out;
+        Statement q(m_db, "SELECT old_file, new_size, new_stamp FROM pending WHERE kind = 'writing'");
+        while (q.step())
+            out.push_back({q.text(0), {static_cast<uint64_t>(q.integer(1)), static_cast<uint64_t>(q.integer(2))}});
+    } catch (const std::exception &) {
+        // Read as nothing intended.
+    }
+    return out;
+}
+
+void ListingStore::ForgetIntent(const std::string &replaces) noexcept
+{
+    try {
+        if (!Exists())
+            return;
+        open(true);
+        Transaction t(m_db);
+        Statement(m_db, "DELETE FROM pending WHERE old_file = ? AND kind = 'writing'").bind(1, replaces).step();
+        t.commit();
+    } catch (const std::exception &) {
+        // The next writer finds no file of its stamp and drops it.
+    }
+}
+
+std::optional<ListingStamp> StampOfFile(const std::string &path)
+{
+    const platform::UniqueFd file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!file.valid())
+        return std::nullopt;
+    const int fd = file.get();
+    struct stat st {};
+    std::optional<ListingStamp> out;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        const auto size = static_cast<uint64_t>(st.st_size);
+        const auto readAt = [fd](uint64_t at, std::size_t count, std::string &to) {
+            to.resize(count);
+            std::size_t got = 0;
+            while (got < count) {
+                const ssize_t n = ::pread(fd, to.data() + got, count - got, static_cast<off_t>(at + got));
+                if (n <= 0)
+                    return false;
+                got += static_cast<std::size_t>(n);
+            }
+            return true;
+        };
+        std::string head, tail;
+        if (size <= 2 * kStampPart) {
+            if (readAt(0, static_cast<std::size_t>(size), head))
+                out = StampOf(head);
+        } else if (readAt(0, kStampPart, head) && readAt(size - kStampPart, kStampPart, tail)) {
+            // The builder sees the middle as passing through: only the size counts.
+            StampBuilder b;
+            b.add(head);
+            b.add(std::string_view(tail));
+            ListingStamp s = b.stamp();
+            s.size = size;
+            out = s;
+        }
+    }
+    return out;
 }
 
 void ListingStore::Remove(const std::string &file) noexcept

@@ -44,6 +44,16 @@ using ListingExtras = std::map<std::string, std::string>;
 struct PendingReplace {
     std::string oldFile, newFile;
 };
+// An Update about to claim its new listing's name: the listing it replaces
+// and the stamp of the new file. A writer killed before the new file was
+// recorded leaves this behind; the next writer deletes a file of that stamp
+// the store knows nothing of, and the old listing stays.
+struct IntendedReplace {
+    std::string oldFile;
+    ListingStamp stamp;
+};
+// The stamp of a listing file on the disk (nullopt when it cannot be read).
+std::optional<ListingStamp> StampOfFile(const std::string &path);
 inline constexpr char EXTRA_READING[] = "reading";
 
 // The store beside the listings of a catalogue folder: one SQLite file,
@@ -87,6 +97,12 @@ public:
     // pending with it. A failure is let pass: a row whose file is gone is
     // never read, and the next Tidy drops it.
     void Remove(const std::string &file) noexcept;
+    // Records, before its name is claimed, the new listing of an Update that
+    // replaces `replaces`; Put of the new file (with `replaces`) or
+    // ForgetIntent ends it. Throws RackmereError.
+    void Intend(const std::string &replaces, const ListingStamp &stamp);
+    std::vector<IntendedReplace> Intended();
+    void ForgetIntent(const std::string &replaces) noexcept;
     // The replaces recorded by Put and not yet finished (none when the store
     // cannot be read).
     std::vector<PendingReplace> Pending();
@@ -103,6 +119,9 @@ public:
     const std::string &readProblem() const { return m_readProblem; }
 
     std::string Path() const;
+    // Set for the holder of the writer lock: reads, too, roll back what a
+    // writer killed in a transaction left.
+    void setWriter(bool writer) { m_writer = writer; }
 
 private:
     // Opens the store for reading (false when there is none) or for writing
@@ -114,6 +133,7 @@ private:
     std::string m_dir;
     sqlite3 *m_db = nullptr;
     bool m_writable = false;
+    bool m_writer = false;
     std::string m_readProblem;
 };
 
