@@ -139,12 +139,15 @@ void CatalogStore::tidyStore(const std::vector<std::string> &files)
     // Choices remembered the old way go into the store of the first
     // catalogue opened for writing that holds a listing of that file name,
     // once; the key goes then.
-    for (int i = 0; i < m_tree.diskCount(); ++i) {
+    // The settings are read once, not once a listing.
+    const std::vector<std::string> oldKeys = SettingKeysStartingWith(oldReadingKey({}));
+    const std::set<std::string> keyed(oldKeys.begin(), oldKeys.end());
+    for (int i = 0; keyed.size() && i < m_tree.diskCount(); ++i) {
         TreeNode *disk = m_tree.disk(i);
         const std::string &file = disk->disk().FileName;
         const std::string key = oldReadingKey(file);
         const auto stamp = m_stamps.find(file);
-        if (file.empty() || stamp == m_stamps.end() || !HasSetting(key))
+        if (file.empty() || stamp == m_stamps.end() || !keyed.count(key))
             continue;
         ListingExtras extras = m_extras.Extras(file, stamp->second);
         if (!extras.count(EXTRA_READING))

@@ -79,6 +79,18 @@ bool HasSetting(std::string_view key)
     return s.contains(keyOf(key));
 }
 
+std::vector<std::string> SettingKeysStartingWith(std::string_view prefix)
+{
+    QSettings s(settingsPath(), QSettings::IniFormat);
+    s.beginGroup(QStringLiteral("Settings"));
+    const QString wanted = QString::fromUtf8(prefix.data(), static_cast<qsizetype>(prefix.size()));
+    std::vector<std::string> keys;
+    for (const QString &k : s.childKeys())
+        if (k.startsWith(wanted))
+            keys.push_back(k.toStdString());
+    return keys;
+}
+
 void RemoveSetting(std::string_view key)
 {
     QSettings s(settingsPath(), QSettings::IniFormat);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rkm {
 
@@ -20,6 +21,8 @@ std::string GetSettingString(std::string_view key, std::string_view defaultValue
 void SetSettingString(std::string_view key, std::string_view value);
 // Whether a value is stored under `key`.
 bool HasSetting(std::string_view key);
+// The keys that begin with `prefix`, read in one go.
+std::vector<std::string> SettingKeysStartingWith(std::string_view prefix);
 // Forgets the value under `key` (the file is written only when there was one).
 void RemoveSetting(std::string_view key);
 
