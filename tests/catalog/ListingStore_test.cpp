@@ -41,15 +41,6 @@ std::string Tag(CatalogStore &store, const std::string &name)
     return tag == extras.end() ? std::string() : tag->second;
 }
 
-std::vector<std::string> Listings(const std::string &dir)
-{
-    std::vector<std::string> names;
-    for (const auto &e : fs::directory_iterator(dir))
-        if (e.path().extension() == ".rkm")
-            names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 TEST(ListingStore, ExtrasTravelWithTheListing)
 {
@@ -102,7 +93,7 @@ TEST(ListingStore, ExtrasTravelWithTheListing)
         if (step.boxTag) {
             EXPECT_EQ(Tag(*again, "Crate"), step.boxTag);
             // The store keeps rows for the listing files there are, no more.
-            EXPECT_EQ(ListingStore(dir).Files(), Listings(dir));
+            EXPECT_EQ(ListingStore(dir).Files(), test::ListingFileNames(dir));
         } else {
             EXPECT_EQ(Tag(*again, "Crate"), "(no listing)");
         }
@@ -119,7 +110,7 @@ TEST(ListingStore, ExtrasTravelWithTheListing)
             EXPECT_EQ(Tag(*Open(alone), "Crate"), "");
         }
     }
-    EXPECT_EQ(ListingStore(dir).Files(), Listings(dir));
+    EXPECT_EQ(ListingStore(dir).Files(), test::ListingFileNames(dir));
 }
 
 TEST(ListingStore, ListingsOfOneFileNameInTwoCataloguesKeepTheirOwn)
@@ -255,7 +246,7 @@ TEST(ListingStore, KilledWritersLeaveEachListingItsOwnExtras)
         ASSERT_EQ(writer->Tree().diskCount(), 2) << "round " << round;
         EXPECT_EQ(writer->Tree().disk(0)->text(), "A");
         EXPECT_EQ(writer->Tree().disk(1)->text(), "B");
-        EXPECT_EQ(ListingStore(dir).Files(), Listings(dir)) << "round " << round;
+        EXPECT_EQ(ListingStore(dir).Files(), test::ListingFileNames(dir)) << "round " << round;
     }
 }
 

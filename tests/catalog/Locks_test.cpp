@@ -29,15 +29,6 @@ std::unique_ptr<CatalogStore> Open(const std::string &dir, bool writer)
     return store;
 }
 
-std::vector<std::string> Listings(const std::string &dir)
-{
-    std::vector<std::string> names;
-    for (const auto &e : fs::directory_iterator(dir))
-        if (e.path().extension() == ".rkm")
-            names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // A process that takes the writer lock of `dir` and holds it until killed.
 pid_t HoldInChild(const std::string &dir)
@@ -149,7 +140,7 @@ TEST(Locks, AFailedFlushLeavesTheOldListing)
             EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << e.what();
         }
         FlushToDisk = ::fsync;
-        EXPECT_EQ(Listings(dir), std::vector<std::string>{file});
+        EXPECT_EQ(test::ListingFileNames(dir), std::vector<std::string>{file});
         EXPECT_EQ(test::ReadBytes(dir + file), before);
     }
 }
@@ -170,7 +161,7 @@ TEST(Locks, AnUpdateCutShortIsFinishedByTheNextWriter)
         store->betweenReplaceSteps = [] { throw std::runtime_error("killed"); };
         EXPECT_THROW(store->ReplaceListing(disk, test::MakeDisk("Box", 5)), std::runtime_error);
     }
-    ASSERT_EQ(Listings(dir).size(), 3u); // both files of Box are there
+    ASSERT_EQ(test::ListingFileNames(dir).size(), 3u); // both files of Box are there
     for (bool writer : {false, true}) {
         SCOPED_TRACE(writer ? "writer" : "reader");
         auto store = Open(dir, writer);
@@ -180,7 +171,7 @@ TEST(Locks, AnUpdateCutShortIsFinishedByTheNextWriter)
         EXPECT_NE(box->disk().FileName, oldFile);
         EXPECT_EQ(store->ExtrasOf(box).at("tag"), "kept");
     }
-    EXPECT_EQ(Listings(dir).size(), 2u);
+    EXPECT_EQ(test::ListingFileNames(dir).size(), 2u);
     EXPECT_FALSE(fs::exists(dir + oldFile));
 }
 
@@ -221,7 +212,7 @@ TEST(Locks, AReadOnlyCatalogueRefusesEveryWrite)
         }
     }
     EXPECT_FALSE(store->DeleteListing(store->Tree().findByName("Box")));
-    EXPECT_EQ(Listings(dir), std::vector<std::string>{file});
+    EXPECT_EQ(test::ListingFileNames(dir), std::vector<std::string>{file});
     EXPECT_EQ(test::ReadBytes(dir + file), before);
     EXPECT_FALSE(fs::exists(dir + CATEGORY_FILE));
 }

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -430,6 +431,16 @@ void FakeSystemRoot::disk(const std::string &host, const std::string &disk, cons
         link("/sys/class/block/" + name, "../../.." + dir + "/" + name);
         link("/sys/dev/block/" + partDev, "../../.." + dir + "/" + name);
     }
+}
+
+std::vector<std::string> ListingFileNames(const std::string &dir)
+{
+    std::vector<std::string> names;
+    for (const auto &e : std::filesystem::directory_iterator(dir))
+        if (e.path().extension() == ".rkm")
+            names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace rkm::test

@@ -133,6 +133,9 @@ std::string AddListing(const std::string &programDir, const std::string &folder,
                        const std::string &comment, uint32_t serial,
                        const std::function<void(TreeNode &)> &annotate = {});
 
+// The listing files (*.rkm) of a folder, in name order.
+std::vector<std::string> ListingFileNames(const std::string &dir);
+
 // A match as "Disk/Folder/name" (a folder's path ends with '/').
 std::string HitPath(const SearchHit &hit);
 // Every match that a new search and repeated Find next visit, in order (at
