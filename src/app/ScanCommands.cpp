@@ -92,7 +92,10 @@ void ScanCommands::addListing()
 
 bool ScanCommands::diskReady(TDisk *root, const char *verb)
 {
-    if (prompter().message(m_view.dialogParent(), QMessageBox::Question, RACKMERE,
+    // A disk that is there and is the volume the listing was made of is read
+    // at once; the user is asked to put it in only when it is not.
+    if (CheckListingDisk(m_store, *root) != DiskCheck::Ready &&
+        prompter().message(m_view.dialogParent(), QMessageBox::Question, RACKMERE,
                            UpdatePrompt(root->Node->text(), root->RootPath, platform::System()),
                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok)
         return false;

@@ -127,7 +127,6 @@ void ScanReadingTest::choicesFollowTheListingThroughUpdateAndDelete()
     }));
 
     main.selectNode(w.store->Tree().findByName("Photos"));
-    p.answers.enqueue(QMessageBox::Ok);
     TriggerAction(main, "mnuUpdate");
     const std::string fresh = w.store->Tree().findByName("Photos")->disk().FileName;
     QVERIFY(fresh != old);

@@ -34,15 +34,14 @@ void ScanUpdateFailureTest::programDirNotWritableKeepsTheOldFile()
     TreeNode *sub = Child(disk, "sub");
     main.selectNode(sub);
     QVERIFY(::chmod(w.programDir.c_str(), 0555) == 0);
-    p.answers.enqueue(QMessageBox::Ok);
 
     TriggerAction(main, "mnuUpdate");
 
     ::chmod(w.programDir.c_str(), 0755);
-    QCOMPARE(p.messages().size(), 2);
-    QCOMPARE(p.messages()[1].icon, QMessageBox::Critical);
-    QCOMPARE(p.messages()[1].caption, QString("Rackmere V1.0"));
-    QVERIFY2(p.messages()[1].text.contains(QString::fromStdString(w.programDir)), qPrintable(p.messages()[1].text));
+    QCOMPARE(p.messages().size(), 1);
+    QCOMPARE(p.messages()[0].icon, QMessageBox::Critical);
+    QCOMPARE(p.messages()[0].caption, QString("Rackmere V1.0"));
+    QVERIFY2(p.messages()[0].text.contains(QString::fromStdString(w.programDir)), qPrintable(p.messages()[0].text));
     QCOMPARE(ListingFiles(w.programDir), std::vector<std::string>{file});
     QCOMPARE(ReadBytes(w.programDir + file), bytes);
     QCOMPARE(w.store->Tree().diskCount(), 1);
@@ -64,7 +63,6 @@ void ScanUpdateFailureTest::fileSystemFullKeepsTheOldFile()
     QueuedPrompter p;
     TreeNode *disk = w.store->Tree().disk(0);
     main.selectNode(disk);
-    p.answers.enqueue(QMessageBox::Ok);
 
     // No file may grow beyond 16 bytes while the update runs: the new listing
     // cannot be written whole, though the old one could be deleted.
@@ -77,8 +75,8 @@ void ScanUpdateFailureTest::fileSystemFullKeepsTheOldFile()
     TriggerAction(main, "mnuUpdate");
     ::setrlimit(RLIMIT_FSIZE, &before);
 
-    QCOMPARE(p.messages().size(), 2);
-    QCOMPARE(p.messages()[1].icon, QMessageBox::Critical);
+    QCOMPARE(p.messages().size(), 1);
+    QCOMPARE(p.messages()[0].icon, QMessageBox::Critical);
     QCOMPARE(ListingFiles(w.programDir), std::vector<std::string>{file});
     QCOMPARE(ReadBytes(w.programDir + file), bytes);
     QCOMPARE(w.store->Tree().diskCount(), 1);
