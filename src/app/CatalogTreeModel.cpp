@@ -3,9 +3,9 @@
 #include "catalog/EntryOrder.h"
 #include "gui/PlainText.h"
 #include "platform/Text.h"
+#include "platform/TextValues.h"
 #include "scan/Archive.h"
 #include "search/Finder.h"
-
 
 namespace rkm {
 
@@ -289,7 +289,11 @@ QVariant FileGridModel::data(const QModelIndex &index, int role) const
     const int entry = entryAt(index.row());
     if (entry < 0)
         return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
-    const QString text = platform::DecodeText(m_node->disk().Files.text(entry, index.column()));
+    const std::string_view stored = m_node->disk().Files.text(entry, index.column());
+    // Sizes as people read them; the tooltip keeps the text the listing holds.
+    if (index.column() == FT_SIZE && role == Qt::DisplayRole)
+        return platform::DecodeText(platform::ShownSize(stored));
+    const QString text = platform::DecodeText(stored);
     return role == Qt::ToolTipRole ? PlainToolTip(text) : text;
 }
 

@@ -126,8 +126,7 @@ void TfrmMain::buildWindow()
     // The selection stays visible when the tree loses focus.
     QPalette pal = TreeView1->palette();
     pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
-    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                 pal.color(QPalette::Active, QPalette::HighlightedText));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::HighlightedText));
     TreeView1->setPalette(pal);
 
     StringGrid1 = new QTableView;
@@ -457,16 +456,32 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 
 void TfrmMain::FormResize()
 {
+    // The Description column takes the room the others leave.
     int sum = 0;
-    for (int c = 0; c < GRID_COLUMNS - 1; ++c)
-        sum += StringGrid1->columnWidth(c);
+    for (int c = 0; c < GRID_COLUMNS; ++c)
+        sum += c == FT_DESCRIPTION ? 0 : StringGrid1->columnWidth(c);
     const int gridWidth = StringGrid1->viewport()->width();
     // Within the last 10 pixels the rule would give the column no width at
     // all, and a column of no width cannot be found again to widen it: it
     // keeps the header's least width there.
     if (sum < gridWidth)
-        StringGrid1->setColumnWidth(GRID_COLUMNS - 1, std::max(gridWidth - sum - 10,
-                                                                StringGrid1->horizontalHeader()->minimumSectionSize()));
+        StringGrid1->setColumnWidth(FT_DESCRIPTION, std::max(gridWidth - sum - 10,
+                                                             StringGrid1->horizontalHeader()->minimumSectionSize()));
+}
+
+void TfrmMain::fitNameColumn()
+{
+    // The names of the folder shown take the room they need, up to half the
+    // grid (a longer name is cut, whole in its tooltip); a folder with no
+    // files leaves the column as it is. The view measures at most a
+    // thousand rows, those in sight first.
+    if (m_gridModel->entryCount() == 0)
+        return;
+    const QAbstractItemView *view = StringGrid1; // QTableView hides the measure
+    const int need = std::max(view->sizeHintForColumn(FT_NAME),
+                              StringGrid1->horizontalHeader()->sectionSizeHint(FT_NAME));
+    StringGrid1->setColumnWidth(FT_NAME, std::min(need, std::max(StringGrid1->viewport()->width() / 2, 85)));
+    FormResize();
 }
 
 void TfrmMain::TreeView1MouseDown(Qt::MouseButton button, const QPoint &pos)
@@ -485,8 +500,7 @@ void TfrmMain::StringGrid1MouseDown(Qt::MouseButton button, const QPoint &pos)
     const QModelIndex i = StringGrid1->indexAt(pos);
     if (i.isValid()) {
         StringGrid1->selectionModel()->setCurrentIndex(m_gridModel->index(i.row(), 0),
-                                                       QItemSelectionModel::ClearAndSelect |
-                                                           QItemSelectionModel::Rows);
+                                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 }
 
@@ -498,6 +512,7 @@ QString TfrmMain::statusText() const
 void TfrmMain::TreeView1Change(TreeNode *node)
 {
     m_gridModel->setNode(node);
+    fitNameColumn();
     QString status;
     if (node) {
         status = QString::number(node->disk().Files.count()) + QStringLiteral(" items listed");

@@ -121,8 +121,10 @@ private:
     // menu acts on it.
     void TreeView1MouseDown(Qt::MouseButton button, const QPoint &pos);
     void StringGrid1MouseDown(Qt::MouseButton button, const QPoint &pos);
-    // Fits the last grid column to the grid's width.
+    // Gives the Description column the room the other grid columns leave.
     void FormResize();
+    // Widens or narrows the Filename column to the names shown.
+    void fitNameColumn();
 
     // The window's own menu items.
     void mnuExitClick();

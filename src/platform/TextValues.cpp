@@ -66,8 +66,8 @@ int UnitShift(std::string_view unit)
     if (unit.empty())
         return 0;
     static const std::pair<std::string_view, int> units[] = {
-        {"bytes", 0}, {"kb", 1}, {"b", 0},   {"byte", 0}, {"k", 1},  {"kib", 1}, {"mb", 2}, {"m", 2},
-        {"mib", 2},   {"gb", 3}, {"g", 3},   {"gib", 3},  {"tb", 4}, {"t", 4},   {"tib", 4},
+        {"bytes", 0}, {"kb", 1}, {"b", 0}, {"byte", 0}, {"k", 1},  {"kib", 1}, {"mb", 2},  {"m", 2},
+        {"mib", 2},   {"gb", 3}, {"g", 3}, {"gib", 3},  {"tb", 4}, {"t", 4},   {"tib", 4},
     };
     for (const auto &[name, shift] : units)
         if (EqualsNoCase(unit, name))
@@ -319,12 +319,23 @@ std::string ShortSize(uint64_t bytes)
         v /= 1024.0;
         ++u;
     }
+    // 1023.96 KB would read "1024 KB": it is 1.0 MB.
+    if (v >= 1023.5 && u < 5) {
+        v /= 1024.0;
+        ++u;
+    }
     char buf[32];
-    if (v < 100.0)
+    if (v < 99.95)
         std::snprintf(buf, sizeof buf, "%.1f %s", v, units[u]);
     else
         std::snprintf(buf, sizeof buf, "%.0f %s", v, units[u]);
     return buf;
+}
+
+std::string ShownSize(std::string_view text)
+{
+    const std::optional<SizeSpan> span = ReadSizeText(text);
+    return span ? ShortSize(span->low) : std::string(text);
 }
 
 DateOrder DateOrderOfFormat(const QString &format)

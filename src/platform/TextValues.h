@@ -53,6 +53,10 @@ std::optional<uint64_t> ReadSizeInput(std::string_view text);
 // A number of bytes for people: "512 bytes", "12.5 KB", "700 MB", "1.4 GB"
 // (powers of 1024; one decimal below 100).
 std::string ShortSize(uint64_t bytes);
+// A size text of a listing as the grid shows it: ShortSize of the size it
+// stands for ("312 Kb" shows "312 KB"; for a text that bounds the size, its
+// least), or the text itself when it is no size.
+std::string ShownSize(std::string_view text);
 
 // The order of day, month and year in a date text.
 enum class DateOrder { DayMonthYear, MonthDayYear, YearMonthDay };

@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "platform/TextValues.h"
+
 #include "app/CatalogTreeModel.h"
 #include "app/Frmsplash.h"
 #include "app/Mainfrm.h"
@@ -79,7 +81,8 @@ private slots:
         QAbstractItemModel *m = Tree(w)->model();
         QCOMPARE(m->rowCount(), 2);
         for (int r = 0; r < 2; ++r)
-            QCOMPARE(m->index(r, 0).data().toString(), QString::fromStdString(m_sandbox->store->Tree().disk(r)->text()));
+            QCOMPARE(m->index(r, 0).data().toString(),
+                     QString::fromStdString(m_sandbox->store->Tree().disk(r)->text()));
         const QModelIndex alpha = w.treeModel()->indexOf(disk("Alpha"));
         QCOMPARE(m->rowCount(alpha), 3);
         QCOMPARE(m->index(0, 0, alpha).data().toString(), QStringLiteral("Docs"));
@@ -185,10 +188,10 @@ private slots:
         QCOMPARE(w.pos(), QPoint(0, 0));
         QCOMPARE(w.size(), QSize(640, 370));
         QCOMPARE(Tree(w)->width(), 188);
-        for (int c = 0; c < 4; ++c)
+        for (int c : {0, 2, 3, 4})
             QCOMPARE(Grid(w)->columnWidth(c), 85);
-        // The last column spans the rest of the grid, less 10.
-        QCOMPARE(Grid(w)->columnWidth(4), Grid(w)->viewport()->width() - 4 * 85 - 10);
+        // The Description column spans the rest of the grid, less 10.
+        QCOMPARE(Grid(w)->columnWidth(1), Grid(w)->viewport()->width() - 4 * 85 - 10);
     }
 
     void storedGeometryRestoredAndStoredAgain()
@@ -196,7 +199,7 @@ private slots:
         const struct {
             const char *key;
             int value;
-        } stored[] = {{"Top", 40},   {"Left", 30},  {"Width", 900}, {"Height", 500}, {"TWidth", 250},
+        } stored[] = {{"Top", 40},    {"Left", 30},  {"Width", 900}, {"Height", 500}, {"TWidth", 250},
                       {"ColW0", 120}, {"ColW1", 90}, {"ColW2", 70},  {"ColW3", 60},   {"ColW4", 50}};
         for (const auto &s : stored)
             SetSettingInt(s.key, s.value);
@@ -204,27 +207,26 @@ private slots:
         QCOMPARE(w.pos(), QPoint(30, 40));
         QCOMPARE(w.size(), QSize(900, 500));
         QCOMPARE(Tree(w)->width(), 250);
-        const int cols[] = {120, 90, 70, 60};
-        for (int c = 0; c < 4; ++c)
+        const int cols[] = {120, 0, 70, 60, 50};
+        for (int c : {0, 2, 3, 4})
             QCOMPARE(Grid(w)->columnWidth(c), cols[c]);
-        // FormResize widened the last column: the first four leave room.
-        const int last = Grid(w)->viewport()->width() - 340 - 10;
-        QCOMPARE(Grid(w)->columnWidth(4), last);
+        // FormResize widened the Description column: the others leave room.
+        QCOMPARE(Grid(w)->columnWidth(1), Grid(w)->viewport()->width() - 300 - 10);
 
         w.move(70, 80);
         w.resize(700, 420);
-        Grid(w)->setColumnWidth(1, 111);
+        Grid(w)->setColumnWidth(4, 111);
         QCoreApplication::processEvents();
         const int tree = Tree(w)->width();
-        const int col4 = Grid(w)->columnWidth(4);
+        const int col1 = Grid(w)->columnWidth(1);
         m_sandbox->main.reset(); // shutdown stores the settings
         QCOMPARE(GetSettingInt("Left", -1), 70);
         QCOMPARE(GetSettingInt("Top", -1), 80);
         QCOMPARE(GetSettingInt("Width", -1), 700);
         QCOMPARE(GetSettingInt("Height", -1), 420);
         QCOMPARE(GetSettingInt("TWidth", -1), tree);
-        QCOMPARE(GetSettingInt("ColW1", -1), 111);
-        QCOMPARE(GetSettingInt("ColW4", -1), col4);
+        QCOMPARE(GetSettingInt("ColW4", -1), 111);
+        QCOMPARE(GetSettingInt("ColW1", -1), col1);
     }
 
     void placeOffEveryScreenIsBroughtBack()
@@ -239,26 +241,57 @@ private slots:
     void formResizeRule()
     {
         TfrmMain &w = start();
-        // When the first four columns fill the grid, the last keeps its width.
-        for (int c = 0; c < 4; ++c)
+        // When the other columns fill the grid, Description keeps its width.
+        for (int c : {0, 2, 3, 4})
             Grid(w)->setColumnWidth(c, 200);
-        Grid(w)->setColumnWidth(4, 33);
+        Grid(w)->setColumnWidth(1, 33);
         w.resize(650, 380);
         QCoreApplication::processEvents();
-        QCOMPARE(Grid(w)->columnWidth(4), 33);
+        QCOMPARE(Grid(w)->columnWidth(1), 33);
         // When they leave room, it grows and shrinks with the window.
-        for (int c = 0; c < 4; ++c)
+        for (int c : {0, 2, 3, 4})
             Grid(w)->setColumnWidth(c, 40);
         for (int width : {900, 700, 1000}) {
             w.resize(width, 380);
             QCoreApplication::processEvents();
-            QCOMPARE(Grid(w)->columnWidth(4), Grid(w)->viewport()->width() - 160 - 10);
+            QCOMPARE(Grid(w)->columnWidth(1), Grid(w)->viewport()->width() - 160 - 10);
         }
     }
 
-    void lastColumnNearTheEdge_data()
+    void nameColumnTakesTheRoomNamesNeed()
     {
-        // Room the first four columns leave in the grid; the last column's width.
+        auto names = MakeDisk("Names", 3, {{"Long", 2}});
+        names->child(0)->disk().Files.setText(1, FT_NAME, std::string(200, 'n') + ".txt");
+        WriteDisk(m_sandbox->programDir, "300.rkm", *names);
+        TfrmMain &w = start();
+        w.resize(1000, 500);
+        QTableView *grid = Grid(w);
+        grid->setColumnWidth(FT_CATEGORY, 70);
+        const auto total = [grid] {
+            int sum = 0;
+            for (int c = 0; c < 5; ++c)
+                sum += grid->columnWidth(c);
+            return sum;
+        };
+        // Short names are shown whole, not in a column of 85 pixels.
+        w.selectNode(disk("Names"));
+        const QFontMetrics metrics(grid->font());
+        for (int row = 0; row < 3; ++row)
+            QVERIFY(grid->columnWidth(FT_NAME) >
+                    metrics.horizontalAdvance(grid->model()->index(row, 0).data().toString()));
+        QVERIFY(grid->columnWidth(FT_NAME) < grid->viewport()->width() / 2);
+        QCOMPARE(grid->columnWidth(FT_CATEGORY), 70);
+        QCOMPARE(total(), grid->viewport()->width() - 10);
+        // A name longer than half the grid takes half, and Description the rest.
+        w.selectNode(folder("Names", "Long"));
+        QCOMPARE(grid->columnWidth(FT_NAME), grid->viewport()->width() / 2);
+        QCOMPARE(grid->columnWidth(FT_CATEGORY), 70);
+        QCOMPARE(total(), grid->viewport()->width() - 10);
+    }
+
+    void descriptionColumnNearTheEdge_data()
+    {
+        // Room the other columns leave in the grid; the Description column's width.
         QTest::addColumn<int>("room");
         QTest::addColumn<bool>("followsTheRule");
         QTest::newRow("plenty of room") << 200 << true;
@@ -267,7 +300,7 @@ private slots:
         QTest::newRow("5 left") << 5 << false;
         QTest::newRow("1 left") << 1 << false;
     }
-    void lastColumnNearTheEdge()
+    void descriptionColumnNearTheEdge()
     {
         QFETCH(int, room);
         QFETCH(bool, followsTheRule);
@@ -276,16 +309,16 @@ private slots:
         const int least = grid->horizontalHeader()->minimumSectionSize();
         QVERIFY(least > 0 && least < 60);
         const int gridWidth = grid->viewport()->width();
-        for (int c = 0; c < 3; ++c)
+        for (int c : {0, 2, 3})
             grid->setColumnWidth(c, 40);
-        grid->setColumnWidth(3, gridWidth - room - 3 * 40);
-        QCOMPARE(grid->columnWidth(3), gridWidth - room - 3 * 40);
+        grid->setColumnWidth(4, gridWidth - room - 3 * 40);
+        QCOMPARE(grid->columnWidth(4), gridWidth - room - 3 * 40);
         QCOMPARE(grid->viewport()->width(), gridWidth);
         // The grid's viewport is told its size again, as when the window is resized.
         QResizeEvent resize(grid->viewport()->size(), grid->viewport()->size());
         QCoreApplication::sendEvent(grid->viewport(), &resize);
         // The column never vanishes: within the last 10 pixels it keeps the least width.
-        QCOMPARE(grid->columnWidth(4), followsTheRule ? room - 10 : least);
+        QCOMPARE(grid->columnWidth(1), followsTheRule ? room - 10 : least);
     }
 
     void shutdownSavesModifiedListings()
@@ -309,10 +342,18 @@ private slots:
         QTest::addColumn<int>("gridRows");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("firstFile");
-        QTest::newRow("folder with 3 files") << "Alpha" << "Docs" << 3 << "3 items listed" << "Docs-file0.txt";
-        QTest::newRow("folder without files") << "Alpha" << "Empty" << 1 << "0 items listed" << "";
-        QTest::newRow("disk lists only its root files") << "Alpha" << "" << 2 << "2 items listed" << "Alpha-file0.txt";
-        QTest::newRow("other disk") << "Beta" << "" << 1 << "1 items listed" << "Beta-file0.txt";
+        QTest::newRow("folder with 3 files") << "Alpha"
+                                             << "Docs" << 3 << "3 items listed"
+                                             << "Docs-file0.txt";
+        QTest::newRow("folder without files") << "Alpha"
+                                              << "Empty" << 1 << "0 items listed"
+                                              << "";
+        QTest::newRow("disk lists only its root files") << "Alpha"
+                                                        << "" << 2 << "2 items listed"
+                                                        << "Alpha-file0.txt";
+        QTest::newRow("other disk") << "Beta"
+                                    << "" << 1 << "1 items listed"
+                                    << "Beta-file0.txt";
     }
     void selectionCases()
     {
@@ -334,7 +375,7 @@ private slots:
         QCOMPARE(gridRow(0)[0], firstFile);
         if (!firstFile.isEmpty()) {
             const FileEntryView e = n->disk().Files.entry(0);
-            QCOMPARE(gridRow(0)[3], QString::fromUtf8(e[FT_SIZE].data(), qsizetype(e[FT_SIZE].size())));
+            QCOMPARE(gridRow(0)[3], QString::fromStdString(platform::ShownSize(e[FT_SIZE])));
         }
         for (QAction *a : selectionCommands())
             QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
@@ -432,7 +473,6 @@ private slots:
         w.setGridEntryIndex(-1);
         QCOMPARE(w.gridEntryIndex(), -1);
     }
-
 };
 
 QTEST_MAIN(MainWindowTest)

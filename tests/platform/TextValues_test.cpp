@@ -47,8 +47,12 @@ TEST(ReadSizeText, Spans)
         {"1.234.567 bytes", SizeSpan{1234567, 1234567}},
         {"1'234 bytes", SizeSpan{1234, 1234}},
         {"1 234 bytes", SizeSpan{1234, 1234}},
-        {"1\xC2\xA0" "024 Kb", SizeSpan{1048576, 1049599}},
-        {"1\xE2\x80\xAF" "024 bytes", SizeSpan{1024, 1024}},
+        {"1\xC2\xA0"
+         "024 Kb",
+         SizeSpan{1048576, 1049599}},
+        {"1\xE2\x80\xAF"
+         "024 bytes",
+         SizeSpan{1024, 1024}},
         {"  17 bytes ", SizeSpan{17, 17}},
         {"12  bytes", SizeSpan{12, 12}},
         {"512", SizeSpan{512, 512}},
@@ -102,13 +106,28 @@ TEST(ReadSizeInput, NumbersAndUnits)
     }
 }
 
-TEST(ShortSize, Units)
+// Sizes as people read them, and the grid's reading of stored size texts:
+// the unit steps up where rounding would reach 1024, and a text that is no
+// size is shown as it stands.
+TEST(ShortSize, UnitsAndStoredTexts)
 {
-    EXPECT_EQ(ShortSize(0), "0 bytes");
-    EXPECT_EQ(ShortSize(1023), "1023 bytes");
-    EXPECT_EQ(ShortSize(1536), "1.5 KB");
-    EXPECT_EQ(ShortSize(700ull << 20), "700 MB");
-    EXPECT_EQ(ShortSize(3ull << 30), "3.0 GB");
+    const struct {
+        const char *stored;
+        const char *shown;
+    } cases[] = {{"0 bytes", "0 bytes"},       {"17 bytes", "17 bytes"},
+                 {"1023 bytes", "1023 bytes"}, {"1536", "1.5 KB"},
+                 {"312 Kb", "312 KB"},         {"1 Kb", "1.0 KB"},
+                 {"99 Kb", "99.0 KB"},         {"1023 Kb", "1023 KB"},
+                 {"1048575 bytes", "1.0 MB"},  {"102348 bytes", "99.9 KB"},
+                 {"102349 bytes", "100 KB"},   {"5242880 Kb", "5.0 GB"},
+                 {"2 GB", "2.0 GB"},           {"-1294967296 bytes", "2.8 GB"},
+                 {"<DIR>", "<DIR>"},           {"", ""}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.stored);
+        EXPECT_EQ(ShownSize(c.stored), c.shown);
+    }
+    EXPECT_EQ(ShortSize(1), "1 byte");
+    EXPECT_EQ(ShortSize(~0ull), "16.0 EB");
 }
 
 // Dates written by the formats of two locales (and a third, year first) read
@@ -164,12 +183,12 @@ TEST(ReadDateText, ShortFormatsOfThisAndOtherListings)
     };
     const Case cases[] = {
         {"en_US", "12/31/1999", dec31},
-        {"en_US", "2/3/24", feb3},        // month first, as the locale writes it
-        {"en_GB", "2/3/24", mar2},        // day first
+        {"en_US", "2/3/24", feb3}, // month first, as the locale writes it
+        {"en_GB", "2/3/24", mar2}, // day first
         {"de_DE", "31.12.1999", dec31},
-        {"de_DE", "12/31/1999", dec31},   // only month first makes a date
-        {"en_US", "31.12.99", dec31},     // a listing made in another locale
-        {"en_US", "1999-12-31", dec31},   // ISO
+        {"de_DE", "12/31/1999", dec31}, // only month first makes a date
+        {"en_US", "31.12.99", dec31},   // a listing made in another locale
+        {"en_US", "1999-12-31", dec31}, // ISO
         {"de_DE", "1999-12-31", dec31},
         {"en_GB", "03/02/2024", feb3},
         {"en_US", "1/1/29", QDate(2029, 1, 1)},
