@@ -292,6 +292,7 @@ void ScanCommands::showProperties()
         return;
     m_props->SetPropsNode(node);
     m_props->setReading(RememberedScanOptions(m_store, node));
+    m_props->setLastRead(m_store.LastRead(node->disk().GetRootDisk()->Node));
     m_props->FormShow();
     if (m_props->exec() == QDialog::Accepted && m_props->stored())
         m_view.listingEdited(node->disk());

@@ -4,6 +4,8 @@
 #include "catalog/Disks.h"
 #include "catalog/ListingStore.h"
 
+#include <QDateTime>
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -178,6 +180,9 @@ public:
     // What is kept beside a disk's listing: extras waiting for its next save,
     // else those the store holds for its file.
     ListingExtras ExtrasOf(const TreeNode *disk);
+    // When a disk's listing was last read from its disk (AddListing and
+    // ReplaceListing keep the time); invalid when that was not kept.
+    QDateTime LastRead(const TreeNode *disk);
     // Changes what is kept beside a disk's listing; written with the listing
     // at its next save (the disk is marked modified).
     void SetExtras(TreeNode *disk, ListingExtras extras);

@@ -30,6 +30,25 @@ std::string oldReadingKey(const std::string &file)
 
 } // namespace
 
+namespace {
+
+// A listing added or replaced was read from its disk just now.
+ListingExtras ReadNow(ListingExtras extras)
+{
+    extras[EXTRA_READ_AT] = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
+    return extras;
+}
+
+} // namespace
+
+QDateTime CatalogStore::LastRead(const TreeNode *disk)
+{
+    const ListingExtras extras = ExtrasOf(disk);
+    const auto read = extras.find(EXTRA_READ_AT);
+    return read == extras.end() ? QDateTime()
+                                : QDateTime::fromString(QString::fromStdString(read->second), Qt::ISODate);
+}
+
 TreeNode *CatalogStore::AddListing(std::unique_ptr<TreeNode> disk, ListingExtras extras,
                                    const std::function<void(TreeNode *)> &added)
 {
@@ -38,7 +57,7 @@ TreeNode *CatalogStore::AddListing(std::unique_ptr<TreeNode> disk, ListingExtras
         added(node);
     // Kept until written: a listing that cannot be written now keeps its
     // extras for the save that writes it.
-    m_pending[node] = std::move(extras);
+    m_pending[node] = ReadNow(std::move(extras));
     SaveListing(node);
     return node;
 }
@@ -48,7 +67,7 @@ TreeNode *CatalogStore::ReplaceListing(TreeNode *old, std::unique_ptr<TreeNode> 
 {
     const std::string oldFile = old->disk().FileName;
     TreeNode *node = fresh.get();
-    m_pending[node] = extras ? *extras : ExtrasOf(old);
+    m_pending[node] = ReadNow(extras ? *extras : ExtrasOf(old));
     // Readers wait for the two steps to end: they see the old file or the
     // new one, never both and never neither.
     const ReadersLock readers(m_programDir, true);

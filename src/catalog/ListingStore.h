@@ -55,6 +55,8 @@ struct IntendedReplace {
 // The stamp of a listing file on the disk (nullopt when it cannot be read).
 std::optional<ListingStamp> StampOfFile(const std::string &path);
 inline constexpr char EXTRA_READING[] = "reading";
+// When the listing's disk was last read (Add new, Update): UTC, ISO 8601.
+inline constexpr char EXTRA_READ_AT[] = "read";
 
 // The store beside the listings of a catalogue folder: one SQLite file,
 // "Rackmere.db", with a row per listing file and what is kept about it (the

@@ -1,5 +1,7 @@
 #include "scan/Props.h"
 
+#include "platform/TextValues.h"
+
 #include "platform/SystemView.h"
 
 #include <QLocale>
@@ -42,6 +44,22 @@ void CountSubtree(const TreeNode &node, long &folders, long &files)
             ++folders;
         files += n.disk().Files.count();
     });
+}
+
+SubtreeSize SizeOfSubtree(const TreeNode &node)
+{
+    SubtreeSize size;
+    node.forEach([&](const TreeNode &n) {
+        const FileList &files = n.disk().Files;
+        for (int i = 0; i < files.count(); ++i) {
+            const std::optional<platform::SizeSpan> span = platform::ReadSizeText(files.text(i, FT_SIZE));
+            if (!span)
+                continue;
+            size.bytes += span->low + (span->high - span->low) / 2;
+            size.exact = size.exact && span->exact();
+        }
+    });
+    return size;
 }
 
 RootDrive DriveOfRoot(const std::string &rootPath, const platform::SystemView &system)

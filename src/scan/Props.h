@@ -2,6 +2,7 @@
 
 #include "catalog/Disks.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,11 +11,20 @@ namespace rkm {
 namespace platform {
 class SystemView;
 struct Volume;
-}
+} // namespace platform
 
 // The number of folders below a node, at every depth, and the number of file
 // entries of the node and of every node below it.
 void CountSubtree(const TreeNode &node, long &folders, long &files);
+// The bytes of the file entries of a node and of every node below it. A size
+// text that only bounds a size ("3 Kb": 3072 to 4095 bytes) counts as the
+// middle of its span, and the total is then not exact; a text that is no
+// size counts nothing and leaves the total exact.
+struct SubtreeSize {
+    uint64_t bytes = 0;
+    bool exact = true;
+};
+SubtreeSize SizeOfSubtree(const TreeNode &node);
 
 // The "drive" of a listing's root path, as the properties dialog offers it.
 struct RootDrive {

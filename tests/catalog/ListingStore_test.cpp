@@ -41,7 +41,6 @@ std::string Tag(CatalogStore &store, const std::string &name)
     return tag == extras.end() ? std::string() : tag->second;
 }
 
-
 TEST(ListingStore, ExtrasTravelWithTheListing)
 {
     test::TempDir tmp;
@@ -111,6 +110,34 @@ TEST(ListingStore, ExtrasTravelWithTheListing)
         }
     }
     EXPECT_EQ(ListingStore(dir).Files(), test::ListingFileNames(dir));
+}
+
+// Add new and Update keep when the disk was read; a rename or an annotation
+// does not change it, and a listing from before it was kept has none.
+TEST(ListingStore, TheTimeADiskWasReadFollowsItsListing)
+{
+    test::TempDir tmp;
+    const std::string dir = tmp.path();
+    test::WriteDisk(dir, "1.rkm", *test::MakeDisk("Old", 2));
+    auto store = Open(dir);
+    const auto recent = [](const QDateTime &t) {
+        return t.isValid() && std::abs(t.secsTo(QDateTime::currentDateTimeUtc())) <= 5;
+    };
+    TreeNode *box = store->AddListing(test::MakeDisk("Box", 3), {});
+    EXPECT_TRUE(recent(Open(dir)->LastRead(Open(dir)->Tree().findByName("Box"))));
+    EXPECT_FALSE(store->LastRead(store->Tree().findByName("Old")).isValid());
+
+    const QDateTime long_ago = QDateTime::fromString("2001-02-03T04:05:06Z", Qt::ISODate);
+    store->SetExtras(box, {{EXTRA_READ_AT, "2001-02-03T04:05:06Z"}});
+    store->RenameDisk(box, "Crate");
+    box->disk().Comment = "edited";
+    store->SaveListing(box, box->disk().FileName);
+    auto again = Open(dir);
+    EXPECT_EQ(again->LastRead(again->Tree().findByName("Crate")), long_ago);
+
+    box = store->ReplaceListing(box, test::MakeDisk("Crate", 4));
+    again = Open(dir);
+    EXPECT_TRUE(recent(again->LastRead(again->Tree().findByName("Crate"))));
 }
 
 TEST(ListingStore, ListingsOfOneFileNameInTwoCataloguesKeepTheirOwn)

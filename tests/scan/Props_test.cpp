@@ -12,24 +12,29 @@ namespace {
 TEST(PropsCountSubtree, FoldersBelowAndFilesWithin)
 {
     auto disk = MakeDiskNode("disk");
-    disk->disk().Files.append(FileEntry{"r1", "", "", "", ""});
+    disk->disk().Files.append(FileEntry{"r1", "", "", "10 bytes", ""});
     TreeNode *a = disk->appendChild("a");
-    a->disk().Files.append(FileEntry{"a1", "", "", "", ""});
-    a->disk().Files.append(FileEntry{"a2", "", "", "", ""});
+    a->disk().Files.append(FileEntry{"a1", "", "", "3 Kb", ""});
+    a->disk().Files.append(FileEntry{"a2", "", "", "not a size", ""});
     TreeNode *b = a->appendChild("b");
-    b->disk().Files.append(FileEntry{"b1", "", "", "", ""});
+    b->disk().Files.append(FileEntry{"b1", "", "", "-1294967296 bytes", ""});
     TreeNode *empty = disk->appendChild("empty");
     struct Case {
         const TreeNode *node;
         long folders;
         long files;
+        uint64_t bytes; // "3 Kb" counts as 3072 + 1023 / 2
+        bool exact;
     };
-    for (const Case &c : {Case{disk.get(), 3, 4}, Case{a, 1, 3}, Case{b, 0, 1}, Case{empty, 0, 0}}) {
+    for (const Case &c : {Case{disk.get(), 3, 4, 3000000010 + 3583, false}, Case{a, 1, 3, 3000000000 + 3583, false},
+                          Case{b, 0, 1, 3000000000, true}, Case{empty, 0, 0, 0, true}}) {
         SCOPED_TRACE(c.node->text());
         long folders = -1, files = -1;
         CountSubtree(*c.node, folders, files);
         EXPECT_EQ(folders, c.folders);
         EXPECT_EQ(files, c.files);
+        EXPECT_EQ(SizeOfSubtree(*c.node).bytes, c.bytes);
+        EXPECT_EQ(SizeOfSubtree(*c.node).exact, c.exact);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "gui/Prompter.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
+#include "platform/TextValues.h"
 #include "scan/ListingOptions.h"
 #include "scan/Props.h"
 #include "gui/PlainText.h"
@@ -57,8 +58,17 @@ void TfrmProps::FormShow()
 
     long folders = 0, files = 0;
     CountSubtree(*m_node, folders, files);
-    m_ui->lblFolders->setText(QString::number(folders));
-    m_ui->lblFiles->setText(QString::number(files));
+    const QLocale locale;
+    m_ui->lblFolders->setText(locale.toString(qlonglong(folders)));
+    m_ui->lblFiles->setText(locale.toString(qlonglong(files)));
+    const SubtreeSize size = SizeOfSubtree(*m_node);
+    QString sizeText = QString::fromStdString(platform::ShortSize(size.bytes));
+    if (size.bytes >= 1024)
+        sizeText += size.exact ? QStringLiteral(" (%1 bytes)").arg(locale.toString(qulonglong(size.bytes)))
+                               : QStringLiteral(" (about)");
+    m_ui->lblSize->setText(sizeText);
+    m_ui->lblRead->setText(m_lastRead.isValid() ? locale.toString(m_lastRead.toLocalTime(), QLocale::ShortFormat)
+                                                : QStringLiteral("not recorded"));
 
     m_fullPath = m_disk->GetFullPath();
     m_ui->lblPath->setText(platform::DecodeText(m_fullPath));
@@ -70,7 +80,7 @@ void TfrmProps::FormShow()
     // reads again; a listing from before these were remembered shows what
     // its Update will read.
     const std::optional<ScanOptions> &remembered = m_reading;
-    const ScanOptions reading = remembered.value_or(ScanOptions {});
+    const ScanOptions reading = remembered.value_or(ScanOptions{});
     m_ui->lblReading->setText(remembered ? QStringLiteral("Read when listed:")
                                          : QStringLiteral("Not recorded when listed; Update reads:"));
     m_ui->chkArchives->setChecked(reading.archives);

@@ -2,6 +2,7 @@
 
 #include "catalog/Disks.h"
 
+#include <QDateTime>
 #include <QDialog>
 
 #include "scan/ScanOptions.h"
@@ -37,6 +38,8 @@ public:
     void SetPropsNode(TreeNode *node);
     // The reading choices kept for the node's listing (none: not recorded).
     void setReading(const std::optional<ScanOptions> &kept) { m_reading = kept; }
+    // When the listing's disk was last read (invalid: not kept).
+    void setLastRead(const QDateTime &read) { m_lastRead = read; }
     // Fills the dialog from the node; warns when the listing's drive is not
     // among the drives present. Run before each showing.
     void FormShow();
@@ -61,6 +64,7 @@ private:
     std::string m_fullPath; // the node's full path as stored
     bool m_stored = false;
     std::optional<ScanOptions> m_reading;
+    QDateTime m_lastRead;
 };
 
 } // namespace rkm

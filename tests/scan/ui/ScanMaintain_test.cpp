@@ -6,6 +6,7 @@
 #include "scan/ui/Frmprops.h"
 #include "scan/ui/Formrename.h"
 
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTreeView>
 
@@ -86,16 +87,17 @@ void ScanMaintainTest::renameRefusesAnEmptyName()
     const std::string bytes = ReadBytes(s.w.programDir + s.photos);
     main.selectNode(Child(Child(photos, "sub"), "deep"));
     bool refused = false;
-    QVERIFY(WithDialog<TFormRename>([&] { TriggerAction(main, "mnuRename"); }, [&](TFormRename &dlg) {
-        QCOMPARE(dlg.windowTitle(), QString("Rename disk"));
-        auto *name = Find<QLineEdit>(&dlg, "txtName");
-        QCOMPARE(name->text(), QString("Photos"));
-        name->clear();
-        Find<QPushButton>(&dlg, "cmdOK")->click();
-        refused = dlg.isVisible() && p.count(QueuedPrompter::Beep) == 1;
-        name->setText("Holiday 2024");
-        Find<QPushButton>(&dlg, "cmdOK")->click();
-    }));
+    QVERIFY(WithDialog<TFormRename>([&] { TriggerAction(main, "mnuRename"); },
+                                    [&](TFormRename &dlg) {
+                                        QCOMPARE(dlg.windowTitle(), QString("Rename disk"));
+                                        auto *name = Find<QLineEdit>(&dlg, "txtName");
+                                        QCOMPARE(name->text(), QString("Photos"));
+                                        name->clear();
+                                        Find<QPushButton>(&dlg, "cmdOK")->click();
+                                        refused = dlg.isVisible() && p.count(QueuedPrompter::Beep) == 1;
+                                        name->setText("Holiday 2024");
+                                        Find<QPushButton>(&dlg, "cmdOK")->click();
+                                    }));
     QVERIFY(refused);
     QCOMPARE(photos->text(), std::string("Holiday 2024"));
     QVERIFY(photos->disk().Modified);
@@ -116,11 +118,12 @@ void ScanMaintainTest::renameCancelAndUnchanged()
     TreeNode *music = s.Disk("Music");
     main.selectNode(music);
     for (const char *button : {"cmdCancel", "cmdOK"}) {
-        QVERIFY(WithDialog<TFormRename>([&] { TriggerAction(main, "mnuRename"); }, [&](TFormRename &dlg) {
-            if (QString(button) == "cmdCancel")
-                Find<QLineEdit>(&dlg, "txtName")->setText("Changed");
-            Find<QPushButton>(&dlg, button)->click();
-        }));
+        QVERIFY(WithDialog<TFormRename>([&] { TriggerAction(main, "mnuRename"); },
+                                        [&](TFormRename &dlg) {
+                                            if (QString(button) == "cmdCancel")
+                                                Find<QLineEdit>(&dlg, "txtName")->setText("Changed");
+                                            Find<QPushButton>(&dlg, button)->click();
+                                        }));
         QCOMPARE(music->text(), std::string("Music"));
         QVERIFY2(!music->disk().Modified, button);
     }
@@ -164,7 +167,8 @@ void ScanMaintainTest::deleteTheLastDisk()
     QVERIFY(!main.gridModel()->node());
     QVERIFY(!main.currentNode());
     QVERIFY(!main.currentDisk());
-    for (QAction *a : {Action(&main, "mnuDelete"), Action(&main, "popDelete"), Action(&main, "mnuRename"), Action(&main, "mnuUpdate"), Action(&main, "mnuProperties")})
+    for (QAction *a : {Action(&main, "mnuDelete"), Action(&main, "popDelete"), Action(&main, "mnuRename"),
+                       Action(&main, "mnuUpdate"), Action(&main, "mnuProperties")})
         QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
     QVERIFY(Action(&main, "Addnew1")->isEnabled());
     // With nothing selected the commands do nothing.
@@ -257,7 +261,15 @@ void ScanMaintainTest::propertiesCounts()
         QCOMPARE(Find<QLabel>(&dlg, "lblFiles")->text(), QString(c.files));
         QCOMPARE(Find<QLabel>(&dlg, "lblPath")->text(), QString(c.path));
         QCOMPARE(Find<QComboBox>(&dlg, "m_pDrive")->currentData().toByteArray(), QByteArray("/media/usb"));
+        // Small files: their exact total.
+        QVERIFY(Find<QLabel>(&dlg, "lblSize")->text().contains(QRegularExpression("^[1-9][0-9]* bytes$")));
+        QCOMPARE(Find<QLabel>(&dlg, "lblRead")->text(), QString("not recorded"));
     }
+    // The time kept, in this machine's time zone and short format.
+    const QDateTime read(QDate(2001, 2, 3), QTime(4, 5), Qt::UTC);
+    dlg.setLastRead(read);
+    dlg.FormShow();
+    QCOMPARE(Find<QLabel>(&dlg, "lblRead")->text(), QLocale().toString(read.toLocalTime(), QLocale::ShortFormat));
     // Each volume with its file system (the fixture knows no labels or sizes).
     QCOMPARE(Items(Find<QComboBox>(&dlg, "m_pDrive")),
              (QStringList{"/ (ext4)", "/media/usb (vfat)", "/media/other (vfat)"}));
@@ -276,7 +288,8 @@ void ScanMaintainTest::propertiesDriveWarningAndNothingChanged()
         const char *rootPath;
         bool warned;
     };
-    for (const Case &c : {Case{"/media/gone/photos", true}, Case{"E:\\Photos", true}, Case{"/media/usb/photos", false}}) {
+    for (const Case &c :
+         {Case{"/media/gone/photos", true}, Case{"E:\\Photos", true}, Case{"/media/usb/photos", false}}) {
         p.clear();
         TreeNode *photos = s.Disk("Photos");
         photos->disk().RootPath = c.rootPath;
@@ -352,17 +365,19 @@ void ScanMaintainTest::propertiesCommentThroughTheMainWindow()
     main.selectNode(sub);
     const std::string bytes = ReadBytes(s.w.programDir + s.photos);
     // Cancel keeps everything.
-    QVERIFY(WithDialog<TfrmProps>([&] { TriggerAction(main, "mnuProperties"); }, [&](TfrmProps &dlg) {
-        Find<QLineEdit>(&dlg, "txtComment")->setText("ignored");
-        Find<QPushButton>(&dlg, "CancelBtn")->click();
-    }));
+    QVERIFY(WithDialog<TfrmProps>([&] { TriggerAction(main, "mnuProperties"); },
+                                  [&](TfrmProps &dlg) {
+                                      Find<QLineEdit>(&dlg, "txtComment")->setText("ignored");
+                                      Find<QPushButton>(&dlg, "CancelBtn")->click();
+                                  }));
     QCOMPARE(sub->disk().Comment, std::string());
     QVERIFY(!photos->disk().Modified);
-    QVERIFY(WithDialog<TfrmProps>([&] { TriggerAction(main, "mnuProperties"); }, [&](TfrmProps &dlg) {
-        QCOMPARE(dlg.windowTitle(), QString("Properties for sub"));
-        Find<QLineEdit>(&dlg, "txtComment")->setText("holiday snaps");
-        Find<QPushButton>(&dlg, "OKBtn")->click();
-    }));
+    QVERIFY(WithDialog<TfrmProps>([&] { TriggerAction(main, "mnuProperties"); },
+                                  [&](TfrmProps &dlg) {
+                                      QCOMPARE(dlg.windowTitle(), QString("Properties for sub"));
+                                      Find<QLineEdit>(&dlg, "txtComment")->setText("holiday snaps");
+                                      Find<QPushButton>(&dlg, "OKBtn")->click();
+                                  }));
     QCOMPARE(sub->disk().Comment, std::string("holiday snaps"));
     QCOMPARE(photos->disk().Comment, std::string("comment of Photos"));
     QVERIFY(photos->disk().Modified);
