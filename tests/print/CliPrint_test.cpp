@@ -168,7 +168,7 @@ TEST_F(CliPrint, EveryTextStaysInsideThePaperAndItsFrame)
         emoji += i < 60 ? "\xF0\x9F\x98\x80" : "";
     }
     for (const std::string &name : {std::string(246, 'n') + ".txt", cjk + ".txt", accents + ".doc", emoji + ".png",
-                                   std::string(250, 'F') + "/a.txt"})
+                                    std::string(250, 'F') + "/a.txt"})
         WriteBytes(dir.file("wide/" + name), "x");
     std::string description;
     for (int i = 0; i < 30; ++i)
