@@ -1,6 +1,6 @@
 #include "print/PageLayout.h"
 
-#include "platform/Text.h"
+#include "print/ShortenText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,20 +22,11 @@ int Trunc(double v)
 
 constexpr int TITLE_POINTS = 14;
 constexpr int OVERFLOW_POINTS = 10;
-// The room kept between a title and the edge of its frame.
-constexpr int MARGIN = 5;
 
-// The first `n` characters of a text and an ellipsis, as UTF-8 (a title
-// from Windows keeps its letters).
-std::string Shortened(const QString &decoded, qsizetype n)
+// A text as it fits `maxWidth` units in the surface's current font.
+std::string Fitted(PrintSurface &surface, std::string_view text, int maxWidth)
 {
-    QString s = decoded.left(n);
-    if (!s.isEmpty() && s.back().isHighSurrogate())
-        s.chop(1);
-    while (!s.isEmpty() && s.back().isSpace())
-        s.chop(1);
-    s += QChar(0x2026);
-    return s.toUtf8().toStdString();
+    return ShortenToWidth(text, maxWidth, [&](std::string_view t) { return surface.textExtent(t).cx; });
 }
 
 // Calls `f` for every line of both lists in order, with the number of lines
@@ -49,11 +40,13 @@ template <class F> void ForEachLine(const std::vector<std::string> &first, const
                 return;
 }
 
-// Columns and their width for the widest line's width `w`. A line wider than
-// the area still gets one column, as wide as the area; it runs past the edge.
+// Columns and their width for the widest line's width `w`, between the gaps
+// at both sides of the area. A line wider than that still gets one column,
+// as wide as the room; it is shortened as it is drawn.
 void SetColumns(GridFit &g, const PrintArea &a, int w)
 {
-    const int width = a.right - a.left;
+    g.widest = w;
+    const int width = std::max(a.right - a.left - 2 * g.gap, 1);
     g.columns = width / w;
     if (g.columns < 1) {
         g.columns = 1;
@@ -95,6 +88,11 @@ PageFrame LayoutFrame(PrintLayout layout, bool frame, double dpiX, double dpiY, 
     return f;
 }
 
+int TextGap(double dpi)
+{
+    return std::max(5, Trunc(Units(0.15, dpi)));
+}
+
 int SpineFontHeight(double fontDpiY, int points)
 {
     return static_cast<int>(std::lround(points * fontDpiY / 72.0));
@@ -114,18 +112,8 @@ FittedTitle FitTitle(PrintSurface &surface, const std::string &title, int points
         if (f.points <= SMALLEST_TITLE_POINTS)
             break;
     }
-    // Too wide even at the smallest size: as many characters as fit, then
-    // the ellipsis (alone, if nothing else fits).
-    const QString decoded = platform::DecodeText(title);
-    qsizetype fits = 0, tooMany = decoded.size();
-    while (tooMany - fits > 1) {
-        const qsizetype mid = fits + (tooMany - fits) / 2;
-        if (surface.textExtent(Shortened(decoded, mid)).cx <= maxWidth)
-            fits = mid;
-        else
-            tooMany = mid;
-    }
-    f.text = Shortened(decoded, fits);
+    // Too wide even at the smallest size: shortened in the middle.
+    f.text = Fitted(surface, title, maxWidth);
     f.extent = surface.textExtent(f.text);
     return f;
 }
@@ -161,6 +149,7 @@ GridFit FitFont(PrintSurface &surface, const PrintArea &area, const std::vector<
                 const std::vector<std::string> &fileLines)
 {
     GridFit g;
+    g.gap = TextGap(surface.dpiX());
     surface.setFont(g.fontPoints);
     // The first of the widest lines: a later one replaces it only when wider.
     const std::string *widest = nullptr;
@@ -195,18 +184,37 @@ GridFit FitFont(PrintSurface &surface, const PrintArea &area, const std::vector<
     return g;
 }
 
-bool DrawLines(const std::vector<std::string> &lines, PrintSurface &surface, const PrintArea &area, int columns,
-               double lineHeight, bool preview, int columnWidth, int &column, int &yOffset)
+namespace {
+
+// Writes one line into its place in the grid, shortened when it is wider
+// than its column (lines are measured again only when the widest is).
+void DrawGridLine(PrintSurface &surface, const PrintArea &a, const GridFit &g, int column, int yOffset,
+                  const std::string &line)
+{
+    const int x = a.left + g.gap + column * g.columnWidth;
+    if (g.widest <= g.columnWidth || g.columnWidth <= 0 || surface.textExtent(line).cx <= g.columnWidth)
+        surface.drawText(x, a.top + yOffset, line);
+    else
+        surface.drawText(x, a.top + yOffset, Fitted(surface, line, g.columnWidth));
+}
+
+} // namespace
+
+bool DrawLines(const std::vector<std::string> &lines, PrintSurface &surface, const PrintArea &area, const GridFit &grid,
+               bool preview, int &column, int &yOffset)
 {
     for (const std::string &line : lines) {
-        surface.drawText(area.left + 5 + column * columnWidth, area.top + yOffset, line);
-        if (++column < columns)
+        // What runs past the paper is lost: it is not drawn at all.
+        if (!preview && area.top + yOffset + grid.lineHeight > surface.printableHeight())
+            return true;
+        DrawGridLine(surface, area, grid, column, yOffset, line);
+        if (++column < grid.columns)
             continue;
         column = 0;
-        yOffset = Trunc(yOffset + lineHeight);
-        if (preview && 2 * lineHeight > area.bottom - yOffset) {
+        yOffset = Trunc(yOffset + grid.lineHeight);
+        if (preview && 2 * grid.lineHeight > area.bottom - yOffset) {
             surface.setFont(OVERFLOW_POINTS, true);
-            surface.drawText(area.left + 5, area.top + yOffset, OVERFLOW_LINE);
+            surface.drawText(area.left + grid.gap, area.top + yOffset, OVERFLOW_LINE);
             return false;
         }
     }
@@ -215,33 +223,50 @@ bool DrawLines(const std::vector<std::string> &lines, PrintSurface &surface, con
 
 namespace {
 
-// The disk's name along both spines of a framed back cover, set smaller or
-// shortened where it is longer than the spine. Both names are centred on half
-// the area's height from the page's top. When either turned font cannot be
-// made there are no spine titles.
-void DrawSpineTitles(PrintSurface &surface, const PrintArea &a, const std::string &title)
+// The room inside a spine's outline, across it.
+int Across(const PrintArea &spine)
 {
+    return spine.right - spine.left - 2;
+}
+
+// The disk's name along both spines of a framed back cover, set smaller or
+// shortened where it is longer or wider than the spine, centred across each
+// spine. Both names are centred on half the area's height from the page's
+// top. When either turned font cannot be made there are no spine titles.
+void DrawSpineTitles(PrintSurface &surface, const PageFrame &f, const std::string &title)
+{
+    const PrintArea &a = f.area, &left = f.rects.front(), &right = f.rects.back();
     const double fontDpi = surface.fontDpiY();
     int height = SpineFontHeight(fontDpi);
     if (!surface.setRotatedFont(height, 270) || !surface.setRotatedFont(height, 90))
         return;
     const int middle = (a.bottom - a.top) / 2;
-    const int room = 2 * std::min(middle - a.top, a.bottom - middle) - 2 * MARGIN;
-    const FittedTitle spine = FitTitle(surface, title, TITLE_POINTS, room, [&](int points) {
+    const int room = 2 * std::min(middle - a.top, a.bottom - middle) - 2 * TextGap(surface.dpiY());
+    const auto setFont = [&](int points) {
         height = SpineFontHeight(fontDpi, points);
         surface.setRotatedFont(height, 90);
-    });
+    };
+    // The name's height lies across the spine: a spine narrower than the
+    // font (a printer of a coarser resolution across than down) takes a
+    // smaller one.
+    const int across = std::min(Across(left), Across(right));
+    int points = TITLE_POINTS;
+    for (setFont(points); points > SMALLEST_TITLE_POINTS && surface.textExtent(title).cy > across;)
+        setFont(--points);
+    const FittedTitle spine = FitTitle(surface, title, points, room, setFont);
     const int w = spine.extent.cx;
-    surface.drawText(10, middle + w / 2, spine.text);
+    // The upward name's cell spans x .. x + its height, the downward one's
+    // x - its height .. x.
+    surface.drawText(left.left + 1 + (Across(left) - spine.extent.cy) / 2, middle + w / 2, spine.text);
     surface.setRotatedFont(height, 270);
     const int th = surface.textExtent(spine.text).cy;
-    surface.drawText(a.right + th, middle - w / 2, spine.text);
+    surface.drawText(right.left + 1 + (Across(right) - th) / 2 + th, middle - w / 2, spine.text);
 }
 
 // The title, centred over the area and kept inside it; answers its height.
 int DrawTitle(PrintSurface &surface, const PrintArea &a, const std::string &title)
 {
-    const FittedTitle t = FitTitle(surface, title, TITLE_POINTS, a.right - a.left - 2 * MARGIN,
+    const FittedTitle t = FitTitle(surface, title, TITLE_POINTS, a.right - a.left - 2 * TextGap(surface.dpiX()),
                                    [&](int points) { surface.setFont(points); });
     surface.drawText(a.left + (a.right - a.left) / 2 - t.extent.cx / 2, a.top + 5, t.text);
     return t.extent.cy;
@@ -253,7 +278,7 @@ int RenderList(PrintSurface &surface, const PageRequest &r, const PrintArea &a,
                const std::vector<std::string> &folderLines, const std::vector<std::string> &fileLines)
 {
     // The title's height, measured as it is drawn, starts the rows.
-    const FittedTitle title = FitTitle(surface, r.title, TITLE_POINTS, a.right - a.left - 2 * MARGIN,
+    const FittedTitle title = FitTitle(surface, r.title, TITLE_POINTS, a.right - a.left - 2 * TextGap(surface.dpiX()),
                                        [&](int points) { surface.setFont(points); });
     const int firstRow = title.extent.cy + 3;
     const GridFit g = FitFont(surface, a, folderLines, fileLines);
@@ -279,7 +304,7 @@ int RenderList(PrintSurface &surface, const PageRequest &r, const PrintArea &a,
         drawHead(page);
     ForEachLine(folderLines, fileLines, [&](const std::string &line, std::size_t linesLeft) {
         if (page >= first)
-            surface.drawText(a.left + 5 + column * g.columnWidth, a.top + yOffset, line);
+            DrawGridLine(surface, a, g, column, yOffset, line);
         if (++column < g.columns)
             return true;
         column = 0;
@@ -317,7 +342,7 @@ bool RenderPage(PrintSurface &surface, const PageRequest &r, const std::vector<s
     for (const PrintArea &rect : f.rects)
         surface.drawRect(rect.left, rect.top, rect.right, rect.bottom);
     if (f.spines)
-        DrawSpineTitles(surface, a, r.title);
+        DrawSpineTitles(surface, f, r.title);
     int yOffset = DrawTitle(surface, a, r.title) + 3;
 
     const GridFit g = FitFont(surface, a, folderLines, fileLines);
@@ -325,8 +350,8 @@ bool RenderPage(PrintSurface &surface, const PageRequest &r, const std::vector<s
         return false;
 
     int column = 0;
-    if (DrawLines(folderLines, surface, a, g.columns, g.lineHeight, r.preview, g.columnWidth, column, yOffset))
-        DrawLines(fileLines, surface, a, g.columns, g.lineHeight, r.preview, g.columnWidth, column, yOffset);
+    if (DrawLines(folderLines, surface, a, g, r.preview, column, yOffset))
+        DrawLines(fileLines, surface, a, g, r.preview, column, yOffset);
     return true;
 }
 

@@ -75,12 +75,20 @@ PageFrame LayoutFrame(PrintLayout layout, bool frame, double dpiX, double dpiY, 
 // resolution, rounded.
 int SpineFontHeight(double fontDpiY, int points = 14);
 
-// The grid the lines are laid out in.
+// The room kept between a text and the edge of the box it is drawn in (a
+// frame line, the edge of the printable area): 1.5 mm at a resolution, and
+// never less than 5 units (the preview's).
+int TextGap(double dpi);
+
+// The grid the lines are laid out in. The columns start `gap` units inside
+// the area's left edge and end `gap` units inside its right edge.
 struct GridFit {
     int fontPoints = FIRST_FONT_POINTS;
     int columns = 2;
     int columnWidth = 0;
     double lineHeight = 0;
+    int gap = 5;
+    int widest = 0; // the widest line's width: a line wider than a column is shortened
 };
 
 // Whether `lineCount` lines in the grid stay above `bottom` (whole rows only:
@@ -88,16 +96,19 @@ struct GridFit {
 bool GridFits(const PrintArea &area, std::size_t lineCount, const GridFit &grid);
 
 // Chooses the font size (8 points down to 2) and the grid for the lines,
-// leaving the surface's font at the size chosen.
+// leaving the surface's font at the size chosen. A line wider than the area
+// gets one column as wide as the area.
 GridFit FitFont(PrintSurface &surface, const PrintArea &area, const std::vector<std::string> &folderLines,
                 const std::vector<std::string> &fileLines);
 
 // Writes `lines` into the grid row by row, from `column` and `yOffset`
-// (relative to the area's top), which it moves on. In the preview, a row
+// (relative to the area's top), which it moves on; a line wider than its
+// column is shortened in the middle (ShortenToWidth). In the preview, a row
 // that would leave less than two lines' room ends the drawing with the red
-// overflow line and answers false.
-bool DrawLines(const std::vector<std::string> &lines, PrintSurface &surface, const PrintArea &area, int columns,
-               double lineHeight, bool preview, int columnWidth, int &column, int &yOffset);
+// overflow line and answers false. On paper, rows that would run past the
+// page's printable height are not drawn.
+bool DrawLines(const std::vector<std::string> &lines, PrintSurface &surface, const PrintArea &area, const GridFit &grid,
+               bool preview, int &column, int &yOffset);
 
 struct PageRequest {
     PrintLayout layout = PrintLayout::List;
@@ -113,9 +124,9 @@ struct PageRequest {
 inline constexpr int SMALLEST_TITLE_POINTS = 8;
 
 // A title as it is set into `maxWidth` units: the largest size from
-// `points` down to 8 points at which it fits, else at 8 points cut short
-// with "…". `setFont` selects the font of a size on the surface; the
-// surface is left with the size chosen selected.
+// `points` down to 8 points at which it fits, else at 8 points shortened in
+// the middle with "…" (ShortenToWidth). `setFont` selects the font of a size
+// on the surface; the surface is left with the size chosen selected.
 struct FittedTitle {
     int points = 0;
     std::string text; // the title, or its shortened form (UTF-8)

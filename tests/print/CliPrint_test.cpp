@@ -1,5 +1,6 @@
 // rackmere-cli print, end to end: a catalogued folder printed to PDF and to
 // the preview image.
+#include "print/PageLayout.h"
 #include "print/PrintSettings.h"
 #include "service/Settings.h"
 #include "support/TestSupport.h"
@@ -151,6 +152,87 @@ TEST_F(CliPrint, OverflowingCoverRunsOnWithoutAQuestion)
     const CliResult r = cli({"print", "Big", "--pdf", dir.file("big.pdf"), "--layout", "cover"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ReadBytes(dir.file("big.pdf")).substr(0, 5), "%PDF-");
+}
+
+TEST_F(CliPrint, EveryTextStaysInsideThePaperAndItsFrame)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "poppler-utils missing";
+    // Names as long as a file system allows: 250 characters, 240 bytes of
+    // wide characters, letters with combining accents, emoji; a folder's long
+    // name, a long description and a long disk name.
+    std::string cjk, accents, emoji;
+    for (int i = 0; i < 80; ++i) {
+        cjk += "\xE6\xBC\xA2";
+        accents += "e\xCC\x81";
+        emoji += i < 60 ? "\xF0\x9F\x98\x80" : "";
+    }
+    for (const std::string &name : {std::string(246, 'n') + ".txt", cjk + ".txt", accents + ".doc", emoji + ".png",
+                                    std::string(250, 'F') + "/a.txt"})
+        WriteBytes(dir.file("wide/" + name), "x");
+    std::string description;
+    for (int i = 0; i < 30; ++i)
+        description += "Holiday " + std::to_string(i) + " ";
+    WriteBytes(dir.file("wide/" + std::string(250, 'F') + "/descript.ion"), "a.txt " + description + "end.\r\n");
+    const std::string diskName = "Backup " + std::string(300, 'x') + " 2631";
+    ASSERT_EQ(cli({"add", dir.file("wide"), "--name", diskName}).status, 0);
+    // Every file and folder and the descriptions.
+    SetSettingInt("PrFSpec", 1);
+    SetSettingInt("PrFFilter", 1);
+    SetSettingInt("PrFDesc", 1);
+    SetSettingString("PrFCheckList", "1");
+    WriteBytes(dir.file("cat/FILES.FLT"), ".\n");
+
+    // Points on A4 with margins of 10 mm at 600 dots per inch; pdftotext's
+    // boxes are the font's, a few dots taller than the cell that is laid out.
+    constexpr double margin = 10 / 25.4 * 72, oneMm = 72 / 25.4, fontBox = 0.5;
+    const auto pt = [&](int dots) { return margin + dots * 72 / 600.0; };
+    const std::vector<std::pair<PrintLayout, bool>> layouts = {
+        {PrintLayout::List, false},     {PrintLayout::Cover, true},      {PrintLayout::Cover, false},
+        {PrintLayout::BackCover, true}, {PrintLayout::BackCover, false},
+    };
+    static const QRegularExpression word(R"re(<word xMin="(\S+)" yMin="(\S+)" xMax="(\S+)" yMax="(\S+)">([^<]*)<)re");
+    for (const auto &[layout, frame] : layouts) {
+        const char *name = layout == PrintLayout::List ? "list" : layout == PrintLayout::Cover ? "cover" : "back";
+        SCOPED_TRACE(std::string(name) + (frame ? ", framed" : ""));
+        const std::string pdf = dir.file("wide.pdf");
+        const CliResult r = cli({"print", diskName, "--pdf", pdf, "--layout", name, frame ? "--frame" : "--no-frame"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const PageFrame f = LayoutFrame(layout, frame, 600, 600, static_cast<int>((595 - 2 * margin) / 72 * 600));
+        const double bottom = layout == PrintLayout::List ? 842 - margin : pt(f.area.bottom);
+        int shortenedNames = 0, titleEnds = 0;
+        const QString html = QString::fromStdString(RunProgram("pdftotext", {"-bbox", pdf, "-"}, options).out);
+        EXPECT_TRUE(html.contains(QStringLiteral(">Holiday<")));
+        for (auto it = word.globalMatch(html); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const double x1 = m.captured(1).toDouble(), y1 = m.captured(2).toDouble();
+            const double x2 = m.captured(3).toDouble(), y2 = m.captured(4).toDouble();
+            const std::string text = m.captured(5).toStdString();
+            SCOPED_TRACE(text);
+            // Inside a spine (with the name's ends a millimetre or more from
+            // its ends), else inside the panel a millimetre or more from its sides.
+            const PrintArea *spine = nullptr;
+            if (f.spines)
+                for (const PrintArea *rect : {&f.rects.front(), &f.rects.back()})
+                    if (pt(rect->left) < (x1 + x2) / 2 && (x1 + x2) / 2 < pt(rect->right))
+                        spine = rect;
+            const PrintArea box = spine ? PrintArea{spine->left + 1, spine->top, spine->right - 1, spine->bottom}
+                                        : f.area;
+            EXPECT_GE(x1, spine ? pt(box.left) - fontBox : pt(box.left) + oneMm);
+            EXPECT_LE(x2, spine ? pt(box.right) + fontBox : std::min(pt(box.right), 595 - margin) - oneMm);
+            EXPECT_GE(y1, spine ? pt(box.top) + oneMm : pt(box.top) - fontBox);
+            EXPECT_LE(y2, spine ? pt(box.bottom) - oneMm : bottom);
+            if (text.starts_with("nnnn")) {
+                ++shortenedNames;
+                EXPECT_NE(text.find("\xE2\x80\xA6"), std::string::npos);
+                EXPECT_TRUE(text.ends_with("n.txt"));
+            }
+            // The disk's name keeps its start and its end, on the spines too.
+            titleEnds += text == "Backup" || text == "2631";
+        }
+        EXPECT_EQ(shortenedNames, 1);
+        EXPECT_EQ(titleEnds, f.spines ? 6 : 2);
+    }
 }
 
 TEST_F(CliPrint, RefusedArguments)

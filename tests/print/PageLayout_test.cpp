@@ -93,6 +93,17 @@ private:
     bool m_red = false;
 };
 
+// A grid of `columns` of `columnWidth` units, rows `lineHeight` apart, 5
+// units inside the area (the preview's gap).
+GridFit Grid(int columns, double lineHeight, int columnWidth)
+{
+    GridFit g;
+    g.columns = columns;
+    g.lineHeight = lineHeight;
+    g.columnWidth = columnWidth;
+    return g;
+}
+
 std::vector<std::string> Lines(int n, const std::string &stem = "L")
 {
     std::vector<std::string> out;
@@ -165,6 +176,15 @@ TEST(PageLayout, DifferentResolutionsAcrossAndDownKeepTheSizes)
         // Each spine is 0.7 cm across and shares its inner edge with the panel.
         EXPECT_NEAR(rects[0].right - 1 - rects[0].left, 0.7 / 2.54 * dx, 1.0);
         EXPECT_NEAR(rects[2].right - rects[2].left - 1, 0.7 / 2.54 * dx, 1.0);
+        // The spine titles' height lies across the spines, inside them.
+        FakeSurface s(dx, dy, dy);
+        RenderPage(s, {PrintLayout::BackCover, true, false, "Backup 3"}, {}, {}, nullptr);
+        ASSERT_GE(s.texts().size(), 2u);
+        const int height = s.rotatedHeights.back();
+        EXPECT_GT(s.texts()[0].x, rects[0].left);
+        EXPECT_LT(s.texts()[0].x + height, rects[0].right - 1);
+        EXPECT_GT(s.texts()[1].x - height, rects[2].left);
+        EXPECT_LT(s.texts()[1].x, rects[2].right - 1);
     }
 }
 
@@ -177,10 +197,11 @@ TEST(PageLayout, SpineTitlesAt600Dpi)
     RenderPage(s, {PrintLayout::BackCover, true, false, "Backup 3"}, {}, {}, nullptr);
     const auto t = s.texts();
     ASSERT_GE(t.size(), 3u);
-    // 8 characters at 117 units: 468 wide, 117 high.
+    // 8 characters at 117 units: 468 wide, 117 high, centred across the
+    // spines' insides (10 .. 175 and 3411 .. 3575).
     const int w = 8 * 117 / 2, mid = (2807 - 20) / 2;
-    EXPECT_EQ(t[0], (FakeSurface::Op{'T', 10, mid + w / 2, 0, 0, "Backup 3", 0, false, 90}));
-    EXPECT_EQ(t[1], (FakeSurface::Op{'T', 3411 + 117, mid - w / 2, 0, 0, "Backup 3", 0, false, 270}));
+    EXPECT_EQ(t[0], (FakeSurface::Op{'T', 10 + (165 - 117) / 2, mid + w / 2, 0, 0, "Backup 3", 0, false, 90}));
+    EXPECT_EQ(t[1], (FakeSurface::Op{'T', 3411 + (164 - 117) / 2 + 117, mid - w / 2, 0, 0, "Backup 3", 0, false, 270}));
     for (int h : s.rotatedHeights)
         EXPECT_EQ(h, 117);
     // The title follows in the upright 14-point font, centred over the panel.
@@ -215,12 +236,12 @@ TEST(PageLayout, FontFitting)
         int lines;
         int points;
     };
-    // At p points a line "Lnn" is 3p wide, 2p + 2 high: columns = 401 / 3p.
+    // At p points a line "Lnn" is 3p wide, 2p + 2 high: columns = (401 - 2 × 5) / 3p.
     const std::vector<Case> cases = {
         {"few lines stay at 8 points", cover, 10, 8},
         // 8 pt: 16 columns, 18 high: 300 / 16 = 18 rows = 324 <= 421 fits.
         {"300 lines fit at 8 points", cover, 300, 8},
-        // 8 pt: 900/16 = 56 rows × 18 > 421; 7 pt: 19 cols, 47 × 16 > 421; 6 pt: 22 cols, 40 × 14 = 560;
+        // 8 pt: 900/16 = 56 rows × 18 > 421; 7 pt: 18 cols, 50 × 16 > 421; 6 pt: 21 cols, 42 × 14 = 588;
         // 5 pt: 26 cols, 34 × 12 = 408 fits.
         {"900 lines shrink to 5 points", cover, 900, 5},
         {"a flood stops at 2 points", cover, 99999, 2},
@@ -234,8 +255,9 @@ TEST(PageLayout, FontFitting)
         EXPECT_EQ(g.fontPoints, c.points);
         EXPECT_EQ(s.fontsSet.back(), c.points);
         EXPECT_EQ(g.lineHeight, 2 * c.points + 2);
-        EXPECT_EQ(g.columns, (c.area.right - c.area.left) / (3 * c.points));
-        EXPECT_EQ(g.columnWidth, (c.area.right - c.area.left) / g.columns);
+        EXPECT_EQ(g.gap, 5);
+        EXPECT_EQ(g.columns, (c.area.right - c.area.left - 10) / (3 * c.points));
+        EXPECT_EQ(g.columnWidth, (c.area.right - c.area.left - 10) / g.columns);
     }
 }
 
@@ -243,10 +265,12 @@ TEST(PageLayout, WidestLineIsTheFirstOfTheWidestAcrossBothLists)
 {
     FakeSurface s(85, 85);
     const PrintArea a{10, 20, 110, 999999};
-    // Folder "abcd" (32 wide at 8 pt) against file "wxyz": the folder's counts; 100 / 32 = 3 columns.
-    const GridFit g = FitFont(s, a, {"ab", "abcd"}, {"wxyz", "x"});
-    EXPECT_EQ(g.columns, 3);
-    EXPECT_EQ(g.columnWidth, 33);
+    // Folder "abcde" (40 wide at 8 pt) against file "vwxyz": the folder's
+    // counts; 100 less two gaps of 5 / 40 = 2 columns.
+    const GridFit g = FitFont(s, a, {"ab", "abcde"}, {"vwxyz", "x"});
+    EXPECT_EQ(g.columns, 2);
+    EXPECT_EQ(g.columnWidth, 45);
+    EXPECT_EQ(g.widest, 40);
     // No lines at all: two columns of width 0.
     const GridFit none = FitFont(s, a, {}, {});
     EXPECT_EQ(none.columns, 2);
@@ -256,14 +280,18 @@ TEST(PageLayout, WidestLineIsTheFirstOfTheWidestAcrossBothLists)
 TEST(PageLayout, LineWiderThanTheAreaGetsOneColumn)
 {
     FakeSurface s(85, 85);
-    const PrintArea a{10, 20, 50, 999999};
-    const GridFit g = FitFont(s, a, {std::string(20, 'w')}, {"a"});
+    const PrintArea a{10, 20, 90, 999999};
+    const std::string wide = std::string(20, 'w') + ".txt";
+    const GridFit g = FitFont(s, a, {wide}, {"a"});
     EXPECT_EQ(g.columns, 1);
-    EXPECT_EQ(g.columnWidth, 40);
+    EXPECT_EQ(g.columnWidth, 70);
     int column = 0, y = 0;
-    EXPECT_TRUE(DrawLines({std::string(20, 'w'), "a"}, s, a, g.columns, g.lineHeight, false, g.columnWidth, column, y));
+    EXPECT_TRUE(DrawLines({wide, "a"}, s, a, g, false, column, y));
     ASSERT_EQ(s.texts().size(), 2u);
+    // 70 units hold 8 bytes at 8 points: one letter, the ellipsis, the extension.
+    EXPECT_EQ(s.texts()[0].text, "w\xE2\x80\xA6.txt");
     EXPECT_EQ(s.texts()[0].x, 15);
+    EXPECT_EQ(s.texts()[1].text, "a");
     EXPECT_EQ(s.texts()[1].x, 15);
     EXPECT_EQ(s.texts()[1].y, 20 + 18);
 }
@@ -273,7 +301,7 @@ TEST(PageLayout, DrawLinesFillsRowByRow)
     FakeSurface s(85, 85);
     const PrintArea a{10, 20, 400, 999999};
     int column = 0, y = 7;
-    EXPECT_TRUE(DrawLines({"A", "B", "C"}, s, a, 2, 12.5, false, 100, column, y));
+    EXPECT_TRUE(DrawLines({"A", "B", "C"}, s, a, Grid(2, 12.5, 100), false, column, y));
     auto t = s.texts();
     ASSERT_EQ(t.size(), 3u);
     EXPECT_EQ(std::make_pair(t[0].x, t[0].y), std::make_pair(15, 27));
@@ -286,8 +314,8 @@ TEST(PageLayout, DrawLinesFillsRowByRow)
     FakeSurface p(85, 85);
     column = 0;
     y = 0;
-    ASSERT_TRUE(DrawLines({"F1", "F2", "F3"}, p, a, 2, 10, false, 100, column, y));
-    ASSERT_TRUE(DrawLines({"X"}, p, a, 2, 10, false, 100, column, y));
+    ASSERT_TRUE(DrawLines({"F1", "F2", "F3"}, p, a, Grid(2, 10, 100), false, column, y));
+    ASSERT_TRUE(DrawLines({"X"}, p, a, Grid(2, 10, 100), false, column, y));
     t = p.texts();
     ASSERT_EQ(t.size(), 4u);
     EXPECT_EQ(t[3].text, "X");
@@ -312,7 +340,7 @@ TEST(PageLayout, PreviewOverflowEndsWithTheRedLine)
     const PrintArea a{10, 20, 400, 100};
     int column = 0, y = 0;
     // One column, lines 20 high: after row 4, y = 80 and 2 × 20 > 100 - 80.
-    const bool done = DrawLines(Lines(10, "F"), s, a, 1, 20, true, 100, column, y);
+    const bool done = DrawLines(Lines(10, "F"), s, a, Grid(1, 20, 100), true, column, y);
     EXPECT_FALSE(done);
     auto t = s.texts();
     ASSERT_EQ(t.size(), 5u);
@@ -320,9 +348,10 @@ TEST(PageLayout, PreviewOverflowEndsWithTheRedLine)
     EXPECT_EQ(t[4], (FakeSurface::Op{'T', 15, 100, 0, 0, OVERFLOW_LINE, 10, true, 0}));
 
     // Through the whole page: no file line follows an overflow in the folders,
-    // and on paper there is no such line.
+    // and on paper (a long one, so that the lines run on upon it) there is no
+    // such line.
     for (bool preview : {true, false}) {
-        FakeSurface r(85, 85);
+        FakeSurface r(85, 85, 96, 540, preview ? 470 : 999999);
         RenderPage(r, {PrintLayout::Cover, false, preview, "D"}, Lines(5000, "F"), {"FILE"}, [] { return false; });
         bool sawFile = false, sawWarning = false;
         for (const auto &o : r.texts()) {
@@ -332,6 +361,12 @@ TEST(PageLayout, PreviewOverflowEndsWithTheRedLine)
         EXPECT_EQ(sawFile, !preview);
         EXPECT_EQ(sawWarning, preview);
     }
+    // On paper, the rows that would run past the page are left out.
+    FakeSurface paper(85, 85, 96, 540, 470);
+    RenderPage(paper, {PrintLayout::Cover, false, false, "D"}, Lines(5000, "F"), {}, nullptr);
+    ASSERT_GT(paper.texts().size(), 100u);
+    for (const auto &o : paper.texts())
+        EXPECT_LE(o.y + 2 * o.points + 2, 470) << o.text;
 }
 
 TEST(PageLayout, FitQuestionOnPaperOnly)
@@ -472,7 +507,8 @@ TEST(PageLayout, LongTitlesStayInsideTheFrame)
 {
     // In the fake font a title is 1 unit per byte per point wide: the cover
     // leaves 401 - 10 units, so 28 bytes fit at 13 points, 40 at 9 points,
-    // 48 at 8 points; longer ones are cut with "…" (3 bytes) at 8 points.
+    // 48 at 8 points; longer ones are cut in the middle with "…" (3 bytes)
+    // at 8 points.
     struct Case {
         const char *name;
         std::size_t length;
@@ -496,8 +532,8 @@ TEST(PageLayout, LongTitlesStayInsideTheFrame)
         EXPECT_GE(t.x, cover.left + 5);
         EXPECT_LE(t.x + width, cover.right - 5);
         if (c.shortened) {
-            EXPECT_EQ(t.text, std::string(static_cast<std::size_t>((cover.right - cover.left - 10) / 8 - 3), 'T') +
-                                  "\xE2\x80\xA6");
+            const auto kept = static_cast<std::size_t>((cover.right - cover.left - 10) / 8 - 3);
+            EXPECT_EQ(t.text, std::string((kept + 1) / 2, 'T') + "\xE2\x80\xA6" + std::string(kept / 2, 'T'));
         } else {
             EXPECT_EQ(t.text, title);
         }
@@ -522,9 +558,10 @@ TEST(PageLayout, LongTitlesStayInsideTheFrame)
             EXPECT_LE(top + w, back.area.bottom);
         }
         EXPECT_EQ(t[0].text, t[1].text);
-        if (length > 60)
-            EXPECT_EQ(t[0].text.substr(t[0].text.size() - 3), "\xE2\x80\xA6");
-        else
+        if (length > 60) {
+            EXPECT_NE(t[0].text.find("S\xE2\x80\xA6S"), std::string::npos);
+            EXPECT_EQ(t[0].text.substr(t[0].text.size() - 3), "S\xC3\xA9");
+        } else
             EXPECT_EQ(t[0].text, title);
     }
 }
