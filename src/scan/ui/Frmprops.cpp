@@ -63,9 +63,10 @@ void TfrmProps::FormShow()
     m_ui->lblFiles->setText(locale.toString(qlonglong(files)));
     const SubtreeSize size = SizeOfSubtree(*m_node);
     QString sizeText = QString::fromStdString(platform::ShortSize(size.bytes));
+    // Sizes listed in Kb only bound the total.
     if (size.bytes >= 1024)
-        sizeText += size.exact ? QStringLiteral(" (%1 bytes)").arg(locale.toString(qulonglong(size.bytes)))
-                               : QStringLiteral(" (about)");
+        sizeText = size.exact ? sizeText + QStringLiteral(" (%1 bytes)").arg(locale.toString(qulonglong(size.bytes)))
+                              : QStringLiteral("about ") + sizeText;
     m_ui->lblSize->setText(sizeText);
     m_ui->lblRead->setText(m_lastRead.isValid() ? locale.toString(m_lastRead.toLocalTime(), QLocale::ShortFormat)
                                                 : QStringLiteral("not recorded"));
