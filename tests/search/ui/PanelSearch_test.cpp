@@ -20,8 +20,8 @@ using namespace rkm::test;
 
 namespace {
 
-// Listings "A" and "B" of 4,000 folders of 50 files each, with the same names
-// throughout: every name a group of copies, every other folder of B changed.
+// Listings "A" and "B" of 4,000 folders of 50 files each, each name in four
+// folders of each: 75,000 groups of copies; every other folder of B changed.
 void WriteBigListings(const std::string &dir)
 {
     for (int variant = 0; variant < 2; ++variant) {
@@ -29,8 +29,9 @@ void WriteBigListings(const std::string &dir)
         for (int f = 0; f < 4000; ++f) {
             TreeNode *folder = disk->appendChild("folder" + std::to_string(f));
             for (int k = 0; k < 50; ++k)
-                folder->disk().Files.append(FileEntry{"file" + std::to_string(k) + ".txt", "", "01.02.2024",
-                                                      std::to_string(k + 1 + variant * (f % 2)) + " Kb", ""});
+                folder->disk().Files.append(FileEntry{
+                    "file" + std::to_string(k) + "_" + std::to_string(f % 1000) + ".txt", "", "01.02.2024",
+                    std::to_string(k + 1 + variant * (f % 2)) + " Kb", ""});
         }
         WriteDisk(dir, std::to_string(100 + variant) + ".rkm", *disk);
     }
@@ -43,6 +44,8 @@ struct PanelSearch {
     bool (*start)(TfrmMain &main, const Catalog &tree);
     bool (*running)(TfrmMain &main);
     int (*results)(TfrmMain &main); // rows found
+    // The first rows are open, the rest closed until asked.
+    bool (*openAsFarAsShort)(TfrmMain &main);
 };
 
 TfrmDuplicateList &Duplicates(TfrmMain &main)
@@ -65,7 +68,12 @@ const PanelSearch kSearches[] = {
                                            });
      },
      [](TfrmMain &main) { return Duplicates(main).running(); },
-     [](TfrmMain &main) { return Duplicates(main).model().rowCount(); }},
+     [](TfrmMain &main) { return Duplicates(main).model().rowCount(); },
+     [](TfrmMain &main) {
+         TfrmDuplicateList &list = Duplicates(main);
+         const auto open = [&](int row) { return list.view().isExpanded(list.model().index(row, 0)); };
+         return open(0) && open(TfrmDuplicateList::OPEN_GROUPS - 1) && !open(TfrmDuplicateList::OPEN_GROUPS);
+     }},
     {"Compare with", [](TfrmMain &main) -> QDockWidget & { return Differences(main); },
      [](TfrmMain &main, const Catalog &tree) {
          main.selectNode(tree.findByName("A"));
@@ -73,7 +81,12 @@ const PanelSearch kSearches[] = {
                                         [](TfrmCompare &d) { Find<QPushButton>(&d, "OKBtn")->click(); });
      },
      [](TfrmMain &main) { return Differences(main).running(); },
-     [](TfrmMain &main) { return static_cast<int>(Differences(main).model().diff().items.size()); }},
+     [](TfrmMain &main) { return static_cast<int>(Differences(main).model().diff().items.size()); },
+     [](TfrmMain &main) {
+         // 100,000 changed files: that heading stays closed.
+         TfrmDifferences &panel = Differences(main);
+         return !panel.view().isExpanded(panel.model().index(2, 0));
+     }},
 };
 
 } // namespace
@@ -139,6 +152,7 @@ private slots:
         QVERIFY(s.start(main, m_sandbox->store->Tree()));
         QTRY_VERIFY_WITH_TIMEOUT(!s.running(main), 60000);
         QVERIFY(s.results(main) > 0);
+        QVERIFY(s.openAsFarAsShort(main));
         QVERIFY(!panel.windowTitle().endsWith(QStringLiteral(": cancelled")));
         QVERIFY(!cancel->isVisible());
         QVERIFY(!QGuiApplication::overrideCursor());
