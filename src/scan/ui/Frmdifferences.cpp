@@ -49,6 +49,18 @@ void DifferencesModel::setDiff(ListingDiff diff, const std::array<QString, 3> &h
     endResetModel();
 }
 
+ListingDiff DifferencesModel::takeDiff()
+{
+    beginResetModel();
+    ListingDiff diff = std::move(m_diff);
+    m_diff = {};
+    for (auto &v : m_byKind)
+        v.clear();
+    m_disks = {};
+    endResetModel();
+    return diff;
+}
+
 const DiffItem *DifferencesModel::itemAt(const QModelIndex &index) const
 {
     if (!index.isValid() || index.internalId() == HEADING)
@@ -182,24 +194,31 @@ void TfrmDifferences::compare(const QString &subject, Work work, TitleOf titleOf
     m_search->cancel();
     m_subject = subject;
     setWindowTitle(subject + QStringLiteral(": comparing..."));
+    // What was shown before (100,000 items take a while to free) goes on the
+    // search's thread.
+    auto old = std::make_shared<ListingDiff>(m_model->takeDiff());
     m_model->setDiff({}, headings);
     auto diff = std::make_shared<ListingDiff>();
-    m_search->start([diff, work = std::move(work)](const std::atomic<bool> &stop) { *diff = work(stop); },
-                    [this, diff, titleOf = std::move(titleOf), headings](std::exception_ptr error) {
-                        if (!error) {
-                            const QString title = titleOf(*diff);
-                            showDiff(title, std::move(*diff), headings);
-                            return;
-                        }
-                        setWindowTitle(m_subject + QStringLiteral(": the comparison failed"));
-                        try {
-                            std::rethrow_exception(error);
-                        } catch (const std::exception &e) {
-                            emit searchFailed(QString::fromUtf8(e.what()));
-                        } catch (...) {
-                            emit searchFailed(QStringLiteral("The comparison failed."));
-                        }
-                    });
+    m_search->start(
+        [diff, old, work = std::move(work)](const std::atomic<bool> &stop) {
+            *old = {};
+            *diff = work(stop);
+        },
+        [this, diff, titleOf = std::move(titleOf), headings](std::exception_ptr error) {
+            if (!error) {
+                const QString title = titleOf(*diff);
+                showDiff(title, std::move(*diff), headings);
+                return;
+            }
+            setWindowTitle(m_subject + QStringLiteral(": the comparison failed"));
+            try {
+                std::rethrow_exception(error);
+            } catch (const std::exception &e) {
+                emit searchFailed(QString::fromUtf8(e.what()));
+            } catch (...) {
+                emit searchFailed(QStringLiteral("The comparison failed."));
+            }
+        });
 }
 
 bool TfrmDifferences::cancel()

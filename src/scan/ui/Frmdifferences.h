@@ -29,6 +29,8 @@ public:
     // `headings` name the three groups in DiffKind order.
     void setDiff(ListingDiff diff, const std::array<QString, 3> &headings);
     const ListingDiff &diff() const { return m_diff; }
+    // Empties the model, handing over the comparison it showed.
+    ListingDiff takeDiff();
     // The item a row stands for, or null for a heading.
     const DiffItem *itemAt(const QModelIndex &index) const;
     // Lets go of every place in a disk that is about to go.

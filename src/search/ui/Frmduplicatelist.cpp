@@ -39,6 +39,15 @@ void DuplicatesModel::setGroups(std::vector<DuplicateGroup> groups)
     endResetModel();
 }
 
+std::vector<DuplicateGroup> DuplicatesModel::takeGroups()
+{
+    beginResetModel();
+    std::vector<DuplicateGroup> groups = std::move(m_groups);
+    m_groups.clear();
+    endResetModel();
+    return groups;
+}
+
 void DuplicatesModel::forgetDisk(const TreeNode *disk)
 {
     bool touched = false;
@@ -172,27 +181,32 @@ TfrmDuplicateList::TfrmDuplicateList(QWidget *parent) : QDockWidget(parent)
 void TfrmDuplicateList::search(std::vector<const TreeNode *> disks, DuplicateOptions options)
 {
     m_search->cancel();
-    m_model->setGroups({});
+    // The groups shown before (a hundred thousand take a while to free) go
+    // on the search's thread.
+    auto old = std::make_shared<std::vector<DuplicateGroup>>(m_model->takeGroups());
     m_state = State::Searching;
     updateTitle();
     auto found = std::make_shared<std::vector<DuplicateGroup>>();
-    m_search->start([found, disks = std::move(disks),
-                     options](const std::atomic<bool> &stop) { *found = FindDuplicates(disks, options, &stop); },
-                    [this, found](std::exception_ptr error) {
-                        if (error) {
-                            m_state = State::Failed;
-                            updateTitle();
-                            try {
-                                std::rethrow_exception(error);
-                            } catch (const std::exception &e) {
-                                emit searchFailed(QString::fromUtf8(e.what()));
-                            } catch (...) {
-                                emit searchFailed(QStringLiteral("The search for duplicates failed."));
-                            }
-                            return;
-                        }
-                        setGroups(std::move(*found));
-                    });
+    m_search->start(
+        [found, old, disks = std::move(disks), options](const std::atomic<bool> &stop) {
+            std::vector<DuplicateGroup>().swap(*old);
+            *found = FindDuplicates(disks, options, &stop);
+        },
+        [this, found](std::exception_ptr error) {
+            if (error) {
+                m_state = State::Failed;
+                updateTitle();
+                try {
+                    std::rethrow_exception(error);
+                } catch (const std::exception &e) {
+                    emit searchFailed(QString::fromUtf8(e.what()));
+                } catch (...) {
+                    emit searchFailed(QStringLiteral("The search for duplicates failed."));
+                }
+                return;
+            }
+            setGroups(std::move(*found));
+        });
 }
 
 bool TfrmDuplicateList::cancel()

@@ -25,6 +25,8 @@ public:
     explicit DuplicatesModel(QObject *parent = nullptr);
 
     void setGroups(std::vector<DuplicateGroup> groups);
+    // Empties the model, handing over the groups it showed.
+    std::vector<DuplicateGroup> takeGroups();
     const std::vector<DuplicateGroup> &groups() const { return m_groups; }
     // Takes out the copies in a disk that is about to go; a group left with
     // one copy goes too.
