@@ -230,22 +230,24 @@ void ScanCommands::compareListing()
     if (dialog.exec() != QDialog::Accepted || !dialog.chosen())
         return;
     const TreeNode *other = dialog.chosen();
-    const QString a = platform::DecodeText(disk->text()), b = platform::DecodeText(other->text());
-    // The panel shows at once and the differences come when found; the
-    // window goes on meanwhile.
-    m_differences->compare(
-        QStringLiteral("Compare '%1' with '%2'").arg(a, b),
-        [disk, other](const std::atomic<bool> &stop) { return CompareListings(*disk, *other, &stop); },
-        [a, b](const ListingDiff &diff) {
-            const QLocale l;
-            return diff.equal()
-                       ? QStringLiteral("Compare '%1' with '%2': the listings are equal").arg(a, b)
-                       : QStringLiteral("Compare '%1' with '%2': %3 only in '%1', %4 only in '%2', "
-                                        "%5 changed")
-                             .arg(a, b, l.toString(diff.onlyInA), l.toString(diff.onlyInB), l.toString(diff.changed));
-        },
-        {QStringLiteral("Only in '%1'").arg(a), QStringLiteral("Only in '%1'").arg(b), QStringLiteral("Changed")});
-    m_view.showPanel(m_differences);
+    m_view.guarded([&] {
+        const QString a = platform::DecodeText(disk->text()), b = platform::DecodeText(other->text());
+        // The panel shows at once and the differences come when found; the
+        // window goes on meanwhile.
+        m_differences->compare(
+            QStringLiteral("Compare '%1' with '%2'").arg(a, b),
+            [disk, other](const std::atomic<bool> &stop) { return CompareListings(*disk, *other, &stop); },
+            [a, b](const ListingDiff &diff) {
+                const QLocale l;
+                return diff.equal() ? QStringLiteral("Compare '%1' with '%2': the listings are equal").arg(a, b)
+                                    : QStringLiteral("Compare '%1' with '%2': %3 only in '%1', %4 only in '%2', "
+                                                     "%5 changed")
+                                          .arg(a, b, l.toString(diff.onlyInA), l.toString(diff.onlyInB),
+                                               l.toString(diff.changed));
+            },
+            {QStringLiteral("Only in '%1'").arg(a), QStringLiteral("Only in '%1'").arg(b), QStringLiteral("Changed")});
+        m_view.showPanel(m_differences);
+    });
 }
 
 void ScanCommands::forgetDisk(const TreeNode *disk)

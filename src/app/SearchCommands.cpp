@@ -130,8 +130,10 @@ void SearchCommands::findDuplicates()
         return;
     // The panel shows at once and the groups come when found; the window
     // goes on meanwhile.
-    m_duplicateList->search(DiskNodes(m_store.Tree()), d.options());
-    m_view.showPanel(m_duplicateList);
+    m_view.guarded([&] {
+        m_duplicateList->search(DiskNodes(m_store.Tree()), d.options());
+        m_view.showPanel(m_duplicateList);
+    });
 }
 
 void SearchCommands::editFileEntry()
