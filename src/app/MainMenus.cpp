@@ -106,17 +106,19 @@ void TfrmMain::buildCommands()
 
 void TfrmMain::runCommand(const Command &command)
 {
-    // The search reads the catalogue on a thread of its own: nothing changes
-    // it while it runs.
+    // The searches read the catalogue on threads of their own: nothing
+    // changes it while they run.
     if (command.kind == CommandKind::Edits)
-        stopFindAll();
+        stopSearches();
     guarded(command.run);
 }
 
-void TfrmMain::stopFindAll()
+void TfrmMain::stopSearches()
 {
     if (m_search)
-        m_search->stopFindAll();
+        m_search->stopSearches();
+    if (m_scan)
+        m_scan->stopSearches();
 }
 
 void TfrmMain::enableCommands()

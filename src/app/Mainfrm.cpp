@@ -102,8 +102,8 @@ TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), 
 
 TfrmMain::~TfrmMain()
 {
-    // A Find all reads the catalogue until it is stopped.
-    stopFindAll();
+    // A search reads the catalogue until it is stopped.
+    stopSearches();
     FormDestroy();
     delete m_splash;
     // The views let go of the models before the catalogue's owner goes.
@@ -290,8 +290,8 @@ void TfrmMain::restoreGeometry()
 
 void TfrmMain::diskAboutToGo(int first, int last)
 {
-    // The panels let go of the disks, once a running Find all has stopped.
-    stopFindAll();
+    // The panels let go of the disks, once the running searches have stopped.
+    stopSearches();
     for (int row = first; row <= last && row < m_store.Tree().diskCount(); ++row) {
         if (m_search)
             m_search->forgetDisk(m_store.Tree().disk(row));
@@ -339,7 +339,7 @@ bool TfrmMain::saveBeforeClosing()
     // The window stays until every modified listing is written or the user
     // gives it up.
     m_autosave->stop();
-    stopFindAll();
+    stopSearches();
     for (;;) {
         const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
         tellShortenedTexts();
@@ -375,7 +375,7 @@ bool TfrmMain::saveModifiedListings()
         return false;
     m_autosave->stop();
     // A save may cut a listing's over-long texts in memory too.
-    stopFindAll();
+    stopSearches();
     const std::vector<CatalogStore::SaveFailure> failures = m_store.TrySaveModifiedListings();
     m_saving = true;
     tellShortenedTexts();

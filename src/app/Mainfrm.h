@@ -97,9 +97,10 @@ private:
     void runCommand(const Command &command);
     // Enables each command for the selection and the catalogue of now.
     void enableCommands();
-    // A running Find all stops and lets go of the catalogue: before every
-    // edit, every save and before a disk leaves the tree.
-    void stopFindAll();
+    // The searches that read the catalogue on threads of their own (Find
+    // all, Find duplicates, Compare with, Verify's comparison) stop and let
+    // go of it: before every edit, every save and before a disk leaves the tree.
+    void stopSearches();
 
     bool takeWriterLock();
     void loadCatalog();

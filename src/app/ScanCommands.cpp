@@ -41,6 +41,8 @@ ScanCommands::ScanCommands(CatalogStore &store, MainView &view)
     m_differences->hide();
     QObject::connect(m_differences, &TfrmDifferences::itemActivated, view.dialogParent(),
                      [this](TreeNode *node, int entry) { m_view.showMatch(node, entry); });
+    QObject::connect(m_differences, &TfrmDifferences::searchFailed, view.dialogParent(),
+                     [this](const QString &message) { m_view.reportError(message); });
 
     using N = CommandNeeds;
     using K = CommandKind;
@@ -64,7 +66,15 @@ ScanCommands::ScanCommands(CatalogStore &store, MainView &view)
     c.add("popVerify", "Verify...", N::Selection, K::Reads, [this] { verifyListing(); });
 }
 
-ScanCommands::~ScanCommands() = default;
+ScanCommands::~ScanCommands()
+{
+    stopSearches();
+}
+
+void ScanCommands::stopSearches()
+{
+    m_differences->cancel();
+}
 
 void ScanCommands::addListing()
 {
@@ -182,21 +192,24 @@ void ScanCommands::verifyListing()
         const std::string comment = root->Comment;
         const ScanOptions options = VerifyScanOptions(ScanOptionsFor(m_store, disk));
         // The walk of Add new and Update, with its progress window and Cancel.
-        const std::unique_ptr<TreeNode> now = m_adding->runScan(rootPath, [&](ScanControl &control) {
+        std::shared_ptr<const TreeNode> now = m_adding->runScan(rootPath, [&](ScanControl &control) {
             return ScanDisk(rootPath, diskName, comment, &control, 0, options);
         });
         if (!now)
             return; // cancelled: nothing to show
-        ListingDiff diff = CompareWithWalk(*disk, *now);
+        // The walk, detached from the catalogue, goes with the comparison.
         const QString name = platform::DecodeText(disk->text());
-        const QLocale l;
-        const QString title = diff.equal() ? QStringLiteral("Verify '%1': the disk matches its listing").arg(name)
-                                           : QStringLiteral("Verify '%1': %2 added, %3 removed, %4 changed")
-                                                 .arg(name, l.toString(diff.onlyInB), l.toString(diff.onlyInA),
-                                                      l.toString(diff.changed));
-        m_differences->showDiff(title, std::move(diff),
-                                {QStringLiteral("Removed from the disk"), QStringLiteral("Added to the disk"),
-                                 QStringLiteral("Changed")});
+        m_differences->compare(
+            QStringLiteral("Verify '%1'").arg(name),
+            [disk, now](const std::atomic<bool> &stop) { return CompareWithWalk(*disk, *now, &stop); },
+            [name](const ListingDiff &diff) {
+                const QLocale l;
+                return diff.equal() ? QStringLiteral("Verify '%1': the disk matches its listing").arg(name)
+                                    : QStringLiteral("Verify '%1': %2 added, %3 removed, %4 changed")
+                                          .arg(name, l.toString(diff.onlyInB), l.toString(diff.onlyInA),
+                                               l.toString(diff.changed));
+            },
+            {QStringLiteral("Removed from the disk"), QStringLiteral("Added to the disk"), QStringLiteral("Changed")});
         m_view.showPanel(m_differences);
     });
 }
@@ -221,21 +234,21 @@ void ScanCommands::compareListing()
         return;
     const TreeNode *other = dialog.chosen();
     m_view.guarded([&] {
-        ListingDiff diff;
-        {
-            const WaitCursor wait;
-            diff = CompareListings(*disk, *other);
-        }
         const QString a = platform::DecodeText(disk->text()), b = platform::DecodeText(other->text());
-        const QLocale l;
-        const QString title = diff.equal() ? QStringLiteral("Compare '%1' with '%2': the listings are equal").arg(a, b)
-                                           : QStringLiteral("Compare '%1' with '%2': %3 only in '%1', %4 only in '%2', "
-                                                            "%5 changed")
-                                                 .arg(a, b, l.toString(diff.onlyInA), l.toString(diff.onlyInB),
-                                                      l.toString(diff.changed));
-        m_differences->showDiff(title, std::move(diff),
-                                {QStringLiteral("Only in '%1'").arg(a), QStringLiteral("Only in '%1'").arg(b),
-                                 QStringLiteral("Changed")});
+        // The panel shows at once and the differences come when found; the
+        // window goes on meanwhile.
+        m_differences->compare(
+            QStringLiteral("Compare '%1' with '%2'").arg(a, b),
+            [disk, other](const std::atomic<bool> &stop) { return CompareListings(*disk, *other, &stop); },
+            [a, b](const ListingDiff &diff) {
+                const QLocale l;
+                return diff.equal() ? QStringLiteral("Compare '%1' with '%2': the listings are equal").arg(a, b)
+                                    : QStringLiteral("Compare '%1' with '%2': %3 only in '%1', %4 only in '%2', "
+                                                     "%5 changed")
+                                          .arg(a, b, l.toString(diff.onlyInA), l.toString(diff.onlyInB),
+                                               l.toString(diff.changed));
+            },
+            {QStringLiteral("Only in '%1'").arg(a), QStringLiteral("Only in '%1'").arg(b), QStringLiteral("Changed")});
         m_view.showPanel(m_differences);
     });
 }

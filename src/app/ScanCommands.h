@@ -36,6 +36,9 @@ public:
     // nothing.
     void verifyListing();
 
+    // Ends a running comparison of Compare with or Verify and waits for its
+    // thread: every change of the catalogue comes after this.
+    void stopSearches();
     // A disk is about to leave the catalogue: the differences panel lets go
     // of it.
     void forgetDisk(const TreeNode *disk);

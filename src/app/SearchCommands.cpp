@@ -28,6 +28,8 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
                      [this](TreeNode *node, int entry) { m_view.showMatch(node, entry); });
     QObject::connect(m_duplicateList, &TfrmDuplicateList::entryActivated, view.dialogParent(),
                      [this](TreeNode *node, int entry) { m_view.showMatch(node, entry); });
+    QObject::connect(m_duplicateList, &TfrmDuplicateList::searchFailed, view.dialogParent(),
+                     [this](const QString &message) { m_view.reportError(message); });
 
     using N = CommandNeeds;
     using K = CommandKind;
@@ -43,12 +45,13 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
 
 SearchCommands::~SearchCommands()
 {
-    m_results->stop();
+    stopSearches();
 }
 
-void SearchCommands::stopFindAll()
+void SearchCommands::stopSearches()
 {
     m_results->stop();
+    m_duplicateList->cancel();
 }
 
 void SearchCommands::forgetDisk(const TreeNode *disk)
@@ -125,13 +128,10 @@ void SearchCommands::findDuplicates()
     d.setListings(DiskNodes(m_store.Tree()), m_view.currentDisk() ? m_view.currentDisk()->Node : nullptr);
     if (d.exec() != QDialog::Accepted)
         return;
+    // The panel shows at once and the groups come when found; the window
+    // goes on meanwhile.
     m_view.guarded([&] {
-        std::vector<DuplicateGroup> groups;
-        {
-            const WaitCursor wait;
-            groups = FindDuplicates(DiskNodes(m_store.Tree()), d.options());
-        }
-        m_duplicateList->setGroups(std::move(groups));
+        m_duplicateList->search(DiskNodes(m_store.Tree()), d.options());
         m_view.showPanel(m_duplicateList);
     });
 }

@@ -33,9 +33,9 @@ public:
     // The file entry properties of the grid's current row.
     void editFileEntry();
 
-    // Ends a running Find all and waits for its thread: every change of the
-    // catalogue comes after this.
-    void stopFindAll();
+    // Ends a running Find all and Find duplicates and waits for their
+    // threads: every change of the catalogue comes after this.
+    void stopSearches();
     // A disk is about to leave the catalogue: the panels let go of it.
     void forgetDisk(const TreeNode *disk);
 

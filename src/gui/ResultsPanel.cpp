@@ -1,8 +1,11 @@
 #include "gui/ResultsPanel.h"
 
 #include <QDockWidget>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 namespace rkm {
 
@@ -24,6 +27,26 @@ QTreeView *SetUpResultsPanel(QDockWidget &panel, const QString &panelName, const
     panel.setWidget(view);
     panel.setFocusProxy(view);
     return view;
+}
+
+QPushButton *AddCancelButton(QDockWidget &panel)
+{
+    QWidget *view = panel.widget();
+    auto *body = new QWidget;
+    auto *layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    auto *bar = new QHBoxLayout;
+    bar->addStretch();
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"));
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    cancel->setAutoDefault(false);
+    cancel->hide();
+    bar->addWidget(cancel);
+    layout->addLayout(bar);
+    layout->addWidget(view);
+    panel.setWidget(body);
+    return cancel;
 }
 
 } // namespace rkm

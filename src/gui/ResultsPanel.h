@@ -4,6 +4,7 @@
 
 class QAbstractItemModel;
 class QDockWidget;
+class QPushButton;
 class QTreeView;
 
 namespace rkm {
@@ -14,5 +15,10 @@ namespace rkm {
 // panel owns and gives its focus to.
 QTreeView *SetUpResultsPanel(QDockWidget &panel, const QString &panelName, const QString &viewName,
                              QAbstractItemModel *model);
+
+// Puts a bar above the panel's view with a Cancel button (`cmdCancel`) that
+// shows only while `running` is called with true: the panel's search runs
+// on a thread of its own, and the button ends it.
+QPushButton *AddCancelButton(QDockWidget &panel);
 
 } // namespace rkm

@@ -4,9 +4,9 @@
 
 namespace rkm {
 
-ListingDiff CompareWithWalk(const TreeNode &disk, const TreeNode &now)
+ListingDiff CompareWithWalk(const TreeNode &disk, const TreeNode &now, const std::atomic<bool> *stop)
 {
-    ListingDiff diff = CompareListings(disk, now);
+    ListingDiff diff = CompareListings(disk, now, stop);
     for (DiffItem &item : diff.items) {
         item.nodeB = nullptr;
         item.entryB = -1;

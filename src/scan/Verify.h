@@ -11,8 +11,8 @@ namespace rkm {
 // Compares a listing with a fresh walk of its disk: A is the listing, B the
 // disk as it is now, so "only in A" is what was removed from the disk, "only
 // in B" what was added. The items keep their texts and point at no node of
-// `now`, so the walk may go once this returns.
-ListingDiff CompareWithWalk(const TreeNode &disk, const TreeNode &now);
+// `now`, so the walk may go once this returns. `stop` as CompareListings.
+ListingDiff CompareWithWalk(const TreeNode &disk, const TreeNode &now, const std::atomic<bool> *stop = nullptr);
 
 class CatalogStore;
 

@@ -15,10 +15,16 @@ namespace {
 
 class Comparer {
 public:
-    Comparer(const TreeNode &a, const TreeNode &b) : m_diskA(a), m_diskB(b) {}
+    Comparer(const TreeNode &a, const TreeNode &b, const std::atomic<bool> *stop) : m_diskA(a), m_diskB(b), m_stop(stop)
+    {
+    }
+
+    bool stopped() const { return m_stop && m_stop->load(std::memory_order_relaxed); }
 
     void folder(const TreeNode &a, const TreeNode &b, const std::string &prefix)
     {
+        if (stopped())
+            return;
         files(a, b, prefix);
         const std::vector<int> match = platform::MatchByName(
             a.childCount(), b.childCount(), [&](int j) -> std::string_view { return a.child(j)->text(); },
@@ -164,16 +170,19 @@ private:
 
     const TreeNode &m_diskA;
     const TreeNode &m_diskB;
+    const std::atomic<bool> *m_stop;
     std::vector<FileEntryView> m_viewsA, m_viewsB; // of the folders being compared
     std::optional<std::pair<platform::DateOrder, platform::DateOrder>> m_orders;
 };
 
 } // namespace
 
-ListingDiff CompareListings(const TreeNode &a, const TreeNode &b)
+ListingDiff CompareListings(const TreeNode &a, const TreeNode &b, const std::atomic<bool> *stop)
 {
-    Comparer c(a, b);
+    Comparer c(a, b, stop);
     c.folder(a, b, {});
+    if (c.stopped())
+        return {};
     return std::move(c.result);
 }
 

@@ -2,6 +2,7 @@
 
 #include "catalog/Disks.h"
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,9 @@ struct ListingDiff {
 // letter case counts. Sizes compare by what the size texts stand for, dates
 // by the day the date texts stand for, each read in its listing's own order,
 // so listings made under different date formats compare fairly.
-// Descriptions, categories and comments do not count.
-ListingDiff CompareListings(const TreeNode &a, const TreeNode &b);
+// Descriptions, categories and comments do not count. `stop` is looked at in
+// every folder; once it is set (from any thread) the comparison ends early
+// and says nothing differs: the caller knows it stopped it.
+ListingDiff CompareListings(const TreeNode &a, const TreeNode &b, const std::atomic<bool> *stop = nullptr);
 
 } // namespace rkm

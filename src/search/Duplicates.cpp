@@ -45,6 +45,11 @@ uint64_t NameHash(std::string_view name)
     return Hash(DuplicateNameKey(name), false);
 }
 
+bool Stopped(const std::atomic<bool> *stop)
+{
+    return stop && stop->load(std::memory_order_relaxed);
+}
+
 struct Record {
     uint64_t hash;
     uint32_t folder; // index into the folders met
@@ -61,7 +66,8 @@ std::string DuplicateNameKey(std::string_view name)
     return platform::DecodeText(name).normalized(QString::NormalizationForm_C).toLower().toStdString();
 }
 
-std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &disks, const DuplicateOptions &options)
+std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &disks, const DuplicateOptions &options,
+                                           const std::atomic<bool> *stop)
 {
     std::vector<const TreeNode *> folders;
     std::vector<Record> records;
@@ -77,6 +83,8 @@ std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &
         if (options.listing && disk != options.listing)
             continue;
         for (const TreeNode *n = disk; n; n = NextInDisk(disk, n)) {
+            if (Stopped(stop))
+                return {};
             const FileList &files = n->disk().Files;
             if (files.empty())
                 continue;
@@ -114,7 +122,12 @@ std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &
     std::vector<std::string> groupNames;
     std::vector<uint64_t> groupPlaces;
     std::vector<Candidate> run;
-    for (std::size_t i = 0; i < records.size();) {
+    for (std::size_t i = 0, looked = 0; i < records.size();) {
+        if (i >= looked) {
+            if (Stopped(stop))
+                return {};
+            looked = i + 4096;
+        }
         std::size_t j = i + 1;
         while (j < records.size() && records[j].hash == records[i].hash)
             ++j;
@@ -159,6 +172,8 @@ std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &
         i = j;
     }
 
+    if (Stopped(stop))
+        return {};
     std::vector<std::size_t> order(groups.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;

@@ -2,6 +2,7 @@
 
 #include "catalog/Disks.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,7 +31,10 @@ struct DuplicateOptions {
 // The groups of copies among the disks `disks`, the most wasted space first
 // (then by name, then in catalogue order). Entries whose size text cannot be
 // read are left out. The work takes 16 bytes per file entry it looks at.
-std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &disks, const DuplicateOptions &options);
+// It looks at `stop` at every folder and every few thousand entries and,
+// once it is set, ends early with no group (another thread may set it).
+std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &disks, const DuplicateOptions &options,
+                                           const std::atomic<bool> *stop = nullptr);
 
 // The name two copies share: lower-cased decoded text in Unicode's composed
 // form, as UTF-8.

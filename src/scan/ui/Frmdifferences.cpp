@@ -1,5 +1,6 @@
 #include "scan/ui/Frmdifferences.h"
 
+#include "gui/BackgroundSearch.h"
 #include "gui/ResultsPanel.h"
 #include "platform/Text.h"
 #include "search/Finder.h"
@@ -7,8 +8,11 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLocale>
+#include <QPushButton>
 #include <QStyle>
 #include <QTreeView>
+
+#include <memory>
 
 namespace rkm {
 
@@ -43,6 +47,18 @@ void DifferencesModel::setDiff(ListingDiff diff, const std::array<QString, 3> &h
             m_disks[1] = DiskOf(d.nodeB);
     }
     endResetModel();
+}
+
+ListingDiff DifferencesModel::takeDiff()
+{
+    beginResetModel();
+    ListingDiff diff = std::move(m_diff);
+    m_diff = {};
+    for (auto &v : m_byKind)
+        v.clear();
+    m_disks = {};
+    endResetModel();
+    return diff;
 }
 
 const DiffItem *DifferencesModel::itemAt(const QModelIndex &index) const
@@ -166,6 +182,56 @@ TfrmDifferences::TfrmDifferences(QWidget *parent) : QDockWidget(parent)
         else if (d->nodeB)
             emit itemActivated(const_cast<TreeNode *>(d->nodeB), d->entryB);
     });
+    m_cancel = AddCancelButton(*this);
+    m_search = new BackgroundSearch(this);
+    connect(m_search, &BackgroundSearch::runningChanged, m_cancel, &QWidget::setVisible);
+    connect(m_cancel, &QPushButton::clicked, this, &TfrmDifferences::cancel);
+}
+
+void TfrmDifferences::compare(const QString &subject, Work work, TitleOf titleOf,
+                              const std::array<QString, 3> &headings)
+{
+    m_search->cancel();
+    m_subject = subject;
+    setWindowTitle(subject + QStringLiteral(": comparing..."));
+    // What was shown before (100,000 items take a while to free) goes on the
+    // search's thread.
+    auto old = std::make_shared<ListingDiff>(m_model->takeDiff());
+    m_model->setDiff({}, headings);
+    auto diff = std::make_shared<ListingDiff>();
+    m_search->start(
+        [diff, old, work = std::move(work)](const std::atomic<bool> &stop) {
+            *old = {};
+            *diff = work(stop);
+        },
+        [this, diff, titleOf = std::move(titleOf), headings](std::exception_ptr error) {
+            if (!error) {
+                const QString title = titleOf(*diff);
+                showDiff(title, std::move(*diff), headings);
+                return;
+            }
+            setWindowTitle(m_subject + QStringLiteral(": the comparison failed"));
+            try {
+                std::rethrow_exception(error);
+            } catch (const std::exception &e) {
+                emit searchFailed(QString::fromUtf8(e.what()));
+            } catch (...) {
+                emit searchFailed(QStringLiteral("The comparison failed."));
+            }
+        });
+}
+
+bool TfrmDifferences::cancel()
+{
+    if (!m_search->cancel())
+        return false;
+    setWindowTitle(m_subject + QStringLiteral(": cancelled"));
+    return true;
+}
+
+bool TfrmDifferences::running() const
+{
+    return m_search->running();
 }
 
 void TfrmDifferences::showDiff(const QString &title, ListingDiff diff, const std::array<QString, 3> &headings)

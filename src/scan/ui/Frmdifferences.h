@@ -6,10 +6,15 @@
 #include <QDockWidget>
 
 #include <array>
+#include <atomic>
+#include <functional>
 
+class QPushButton;
 class QTreeView;
 
 namespace rkm {
+
+class BackgroundSearch;
 
 // What differs between two listings, or between a listing and its disk, as
 // a tree: three headings (only in A, only in B, changed) with their items.
@@ -24,6 +29,8 @@ public:
     // `headings` name the three groups in DiffKind order.
     void setDiff(ListingDiff diff, const std::array<QString, 3> &headings);
     const ListingDiff &diff() const { return m_diff; }
+    // Empties the model, handing over the comparison it showed.
+    ListingDiff takeDiff();
     // The item a row stands for, or null for a heading.
     const DiffItem *itemAt(const QModelIndex &index) const;
     // Lets go of every place in a disk that is about to go.
@@ -46,13 +53,25 @@ private:
 
 // The panel of "Compare with" and "Verify", docked under the grid. Enter or
 // a double click on an item that is in the catalogue shows it (itemActivated,
-// with the node and the file entry, -1 for a folder).
+// with the node and the file entry, -1 for a folder). The comparison runs on
+// a thread of its own (BackgroundSearch: the catalogue is not changed until
+// cancel() has returned); Cancel ends it.
 class TfrmDifferences final : public QDockWidget {
     Q_OBJECT
 
 public:
+    using Work = std::function<ListingDiff(const std::atomic<bool> &stop)>;
+    using TitleOf = std::function<QString(const ListingDiff &diff)>;
+
     explicit TfrmDifferences(QWidget *parent = nullptr);
 
+    // Runs `work` while the window goes on, the panel titled "`subject`:
+    // comparing..."; then shows its result under `titleOf(diff)`, the groups
+    // under `headings`. What the panel showed before goes at once.
+    void compare(const QString &subject, Work work, TitleOf titleOf, const std::array<QString, 3> &headings);
+    // Ends a running comparison; the panel says it was cancelled. True when one ran.
+    bool cancel();
+    bool running() const;
     // Shows a comparison under `title`, the groups under `headings`.
     void showDiff(const QString &title, ListingDiff diff, const std::array<QString, 3> &headings);
     void forgetDisk(const TreeNode *disk);
@@ -61,10 +80,15 @@ public:
 
 signals:
     void itemActivated(TreeNode *node, int entry);
+    // The comparison threw: what went wrong, for the error report.
+    void searchFailed(const QString &message);
 
 private:
     DifferencesModel *m_model;
     QTreeView *m_view;
+    QPushButton *m_cancel;
+    BackgroundSearch *m_search;
+    QString m_subject; // of the comparison running
 };
 
 } // namespace rkm

@@ -1,12 +1,17 @@
 #include "search/ui/Frmduplicatelist.h"
 
+#include "gui/BackgroundSearch.h"
 #include "gui/ResultsPanel.h"
 #include "platform/Text.h"
 #include "platform/TextValues.h"
 #include "search/Finder.h"
 
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTreeView>
+
+#include <algorithm>
+#include <memory>
 
 namespace rkm {
 
@@ -32,6 +37,15 @@ void DuplicatesModel::setGroups(std::vector<DuplicateGroup> groups)
     beginResetModel();
     m_groups = std::move(groups);
     endResetModel();
+}
+
+std::vector<DuplicateGroup> DuplicatesModel::takeGroups()
+{
+    beginResetModel();
+    std::vector<DuplicateGroup> groups = std::move(m_groups);
+    m_groups.clear();
+    endResetModel();
+    return groups;
 }
 
 void DuplicatesModel::forgetDisk(const TreeNode *disk)
@@ -157,13 +171,63 @@ TfrmDuplicateList::TfrmDuplicateList(QWidget *parent) : QDockWidget(parent)
         if (r.node)
             emit entryActivated(r.node, r.entry);
     });
+    m_cancel = AddCancelButton(*this);
+    m_search = new BackgroundSearch(this);
+    connect(m_search, &BackgroundSearch::runningChanged, m_cancel, &QWidget::setVisible);
+    connect(m_cancel, &QPushButton::clicked, this, &TfrmDuplicateList::cancel);
     updateTitle();
+}
+
+void TfrmDuplicateList::search(std::vector<const TreeNode *> disks, DuplicateOptions options)
+{
+    m_search->cancel();
+    // The groups shown before (a hundred thousand take a while to free) go
+    // on the search's thread.
+    auto old = std::make_shared<std::vector<DuplicateGroup>>(m_model->takeGroups());
+    m_state = State::Searching;
+    updateTitle();
+    auto found = std::make_shared<std::vector<DuplicateGroup>>();
+    m_search->start(
+        [found, old, disks = std::move(disks), options](const std::atomic<bool> &stop) {
+            std::vector<DuplicateGroup>().swap(*old);
+            *found = FindDuplicates(disks, options, &stop);
+        },
+        [this, found](std::exception_ptr error) {
+            if (error) {
+                m_state = State::Failed;
+                updateTitle();
+                try {
+                    std::rethrow_exception(error);
+                } catch (const std::exception &e) {
+                    emit searchFailed(QString::fromUtf8(e.what()));
+                } catch (...) {
+                    emit searchFailed(QStringLiteral("The search for duplicates failed."));
+                }
+                return;
+            }
+            setGroups(std::move(*found));
+        });
+}
+
+bool TfrmDuplicateList::cancel()
+{
+    if (!m_search->cancel())
+        return false;
+    m_state = State::Cancelled;
+    updateTitle();
+    return true;
+}
+
+bool TfrmDuplicateList::running() const
+{
+    return m_search->running();
 }
 
 void TfrmDuplicateList::setGroups(std::vector<DuplicateGroup> groups)
 {
     m_model->setGroups(std::move(groups));
-    m_view->expandAll();
+    m_state = State::Shown;
+    openFirstGroups();
     if (m_model->rowCount() > 0)
         m_view->setCurrentIndex(m_model->index(0, 0));
     updateTitle();
@@ -172,12 +236,34 @@ void TfrmDuplicateList::setGroups(std::vector<DuplicateGroup> groups)
 void TfrmDuplicateList::forgetDisk(const TreeNode *disk)
 {
     m_model->forgetDisk(disk);
-    m_view->expandAll();
+    openFirstGroups();
     updateTitle();
+}
+
+void TfrmDuplicateList::openFirstGroups()
+{
+    // Opening every group of a hundred thousand would hold the window for
+    // most of a minute.
+    const int open = std::min(m_model->rowCount(), OPEN_GROUPS);
+    for (int r = 0; r < open; ++r)
+        m_view->expand(m_model->index(r, 0));
 }
 
 void TfrmDuplicateList::updateTitle()
 {
+    switch (m_state) {
+    case State::Searching:
+        setWindowTitle(QStringLiteral("Duplicates: searching..."));
+        return;
+    case State::Cancelled:
+        setWindowTitle(QStringLiteral("Duplicates: cancelled"));
+        return;
+    case State::Failed:
+        setWindowTitle(QStringLiteral("Duplicates: the search failed"));
+        return;
+    case State::Shown:
+        break;
+    }
     const std::vector<DuplicateGroup> &groups = m_model->groups();
     if (groups.empty()) {
         setWindowTitle(QStringLiteral("Duplicates: none found"));

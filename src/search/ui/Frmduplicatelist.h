@@ -7,9 +7,12 @@
 
 #include <vector>
 
+class QPushButton;
 class QTreeView;
 
 namespace rkm {
+
+class BackgroundSearch;
 
 // The groups of copies as a tree: a row per group (name, copies, size,
 // space wasted) with a row per copy below it (listing, folder, size, date).
@@ -22,6 +25,8 @@ public:
     explicit DuplicatesModel(QObject *parent = nullptr);
 
     void setGroups(std::vector<DuplicateGroup> groups);
+    // Empties the model, handing over the groups it showed.
+    std::vector<DuplicateGroup> takeGroups();
     const std::vector<DuplicateGroup> &groups() const { return m_groups; }
     // Takes out the copies in a disk that is about to go; a group left with
     // one copy goes too.
@@ -41,13 +46,25 @@ private:
 };
 
 // The panel of "Find duplicates", docked under the grid. Enter or a double
-// click on a copy asks for it to be shown (entryActivated).
+// click on a copy asks for it to be shown (entryActivated). The search runs
+// on a thread of its own (BackgroundSearch: the catalogue is not changed
+// until cancel() has returned); Cancel ends it. The first groups are open,
+// the others open when asked.
 class TfrmDuplicateList final : public QDockWidget {
     Q_OBJECT
 
 public:
+    // How many groups are open when they are shown.
+    static constexpr int OPEN_GROUPS = 100;
+
     explicit TfrmDuplicateList(QWidget *parent = nullptr);
 
+    // Looks for copies among `disks` while the window goes on; the groups
+    // shown before go at once.
+    void search(std::vector<const TreeNode *> disks, DuplicateOptions options);
+    // Ends a running search; the panel says it was cancelled. True when one ran.
+    bool cancel();
+    bool running() const;
     void setGroups(std::vector<DuplicateGroup> groups);
     void forgetDisk(const TreeNode *disk);
     DuplicatesModel &model() { return *m_model; }
@@ -55,12 +72,18 @@ public:
 
 signals:
     void entryActivated(TreeNode *node, int entry);
+    // The search threw: what went wrong, for the error report.
+    void searchFailed(const QString &message);
 
 private:
+    void openFirstGroups();
     void updateTitle();
 
     DuplicatesModel *m_model;
     QTreeView *m_view;
+    QPushButton *m_cancel;
+    BackgroundSearch *m_search;
+    enum class State { Shown, Searching, Cancelled, Failed } m_state = State::Shown;
 };
 
 } // namespace rkm

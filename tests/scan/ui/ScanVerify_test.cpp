@@ -59,6 +59,7 @@ void ScanVerifyTest::verifyShowsWhatChangedAndChangesNothing()
     QCOMPARE(p.messages().size(), 0); // the disk is there: nothing asked
     TfrmDifferences &panel = Child<TfrmDifferences>(main);
     QVERIFY(panel.isVisible());
+    QTRY_VERIFY(!panel.running());
     QCOMPARE(panel.windowTitle(), QStringLiteral("Verify 'Photos': 1 added, 1 removed, 1 changed"));
     QCOMPARE(Shown(panel.model()), (QStringList{"Removed from the disk (1): b.txt",
                                                 "Added to the disk (1): sub/new.txt", "Changed (1): c.txt"}));
@@ -83,6 +84,7 @@ void ScanVerifyTest::verifyShowsWhatChangedAndChangesNothing()
     reopened.selectNode(w.store->Tree().findByName("Again"));
     TriggerAction(reopened, "mnuVerify");
     TfrmDifferences &fresh = Child<TfrmDifferences>(reopened);
+    QTRY_VERIFY(!fresh.running());
     QCOMPARE(fresh.windowTitle(), QStringLiteral("Verify 'Again': the disk matches its listing"));
     QVERIFY(fresh.model().diff().equal());
 }
@@ -107,6 +109,7 @@ void ScanVerifyTest::verifyStopsAsUpdateDoes()
     p.answers.enqueue(QMessageBox::Ok);
     p.answers.enqueue(QMessageBox::No);
     TriggerAction(main, "mnuVerify");
+    QTRY_VERIFY(!Child<TfrmDifferences>(main).running());
     QVERIFY(Child<TfrmDifferences>(main).model().diff().equal());
 }
 
@@ -131,6 +134,7 @@ void ScanVerifyTest::compareGoesToTheItemChosen()
         Find<QPushButton>(&d, "OKBtn")->click();
     }));
     TfrmDifferences &panel = Child<TfrmDifferences>(main);
+    QTRY_VERIFY(!panel.running());
     QCOMPARE(panel.windowTitle(),
              QStringLiteral("Compare 'Before' with 'After': 1 only in 'Before', 1 only in 'After', 0 changed"));
     QCOMPARE(Shown(panel.model()), (QStringList{"Only in 'Before' (1): a.txt", "Only in 'After' (1): sub/e.txt"}));

@@ -318,6 +318,7 @@ private slots:
                                            }));
         TfrmDuplicateList &list = Child<TfrmDuplicateList>(*m_main);
         QVERIFY(list.isVisible());
+        QTRY_VERIFY(!list.running());
         QCOMPARE(list.windowTitle(), QStringLiteral("Duplicates: 2 groups, 24.0 KB wasted"));
         DuplicatesModel &model = list.model();
         QCOMPARE(model.rowCount(), 2);
