@@ -185,21 +185,29 @@ Examined FolderReader::examine(int folderFd, platform::DosAttributes attributes,
 
 // Looks at the pending entries of a folder: alone when they are few, else
 // with the help of the threads that are free.
-void FolderReader::examinePending(int folderFd, platform::DosAttributes attributes, PendingEntries &pending)
+void FolderReader::examinePending(int folderFd, platform::DosAttributes attributes, PendingEntries &pending,
+                                  std::string_view folder, Tally &tally)
 {
     pending.results.assign(pending.size(), Examined{});
     // A small folder is not worth sharing: the other threads have
     // folders of their own to read.
     const std::size_t slices = (pending.size() + kStatSlice - 1) / kStatSlice;
     if (!m_spreadStats.load(std::memory_order_relaxed) || slices < kShareStatsFrom) {
-        for (std::size_t i = 0; i < pending.size() && !stopping(); ++i)
-            pending.results[i] = examine(folderFd, attributes, pending.name(i), pending.types[i]);
+        const char *lastFile = "";
+        for (std::size_t i = 0; i < pending.size() && !stopping(); ++i) {
+            const Examined &e = pending.results[i] = examine(folderFd, attributes, pending.name(i), pending.types[i]);
+            tally.count(e);
+            if (e.kind == Examined::File)
+                lastFile = pending.name(i);
+            if (tally.asked())
+                tally.handIn(folder, lastFile);
+        }
         return;
     }
-    m_sharer.shareStats(folderFd, attributes, pending);
+    m_sharer.shareStats(folderFd, attributes, pending, folder, tally);
 }
 
-bool FolderReader::read(const FolderTask &task, FolderContents &contents, PendingEntries &pending)
+bool FolderReader::read(const FolderTask &task, FolderContents &contents, PendingEntries &pending, Tally &tally)
 {
     contents.clear();
     pending.clear();
@@ -231,32 +239,29 @@ bool FolderReader::read(const FolderTask &task, FolderContents &contents, Pendin
     contents.attributes = contents.device == task.parentDev && task.parentAttributes
                               ? *task.parentAttributes
                               : platform::Attributes().kindOf(fd.get());
-    // The counts go to the control in batches, so that a big folder shows
-    // its progress while it is read.
-    constexpr uint64_t kBatch = 1024;
-    uint64_t files = 0, bytes = 0;
-    int folders = 0;
-    std::size_t lastFile = 0; // the entry of the file found last, when `files` is not 0
-    auto report = [&] {
-        const std::string_view last = files ? contents.name(contents.entries[lastFile]) : std::string_view();
-        m_control->found(static_cast<uint64_t>(folders), files, bytes, last);
-        files = bytes = 0;
-        folders = 0;
+    constexpr std::size_t kNone = SIZE_MAX;
+    std::size_t lastFile = kNone; // the entry of the file found last
+    const auto lastFileName = [&] {
+        return lastFile == kNone ? std::string_view() : contents.name(contents.entries[lastFile]);
     };
-    auto add = [&](const char *name, const Examined &e) {
+    // What was looked at is counted already, by whoever looked at it.
+    const auto add = [&](const char *name, const Examined &e) {
         if (e.kind == Examined::Folder) {
             contents.add(name, true, 0, 0);
-            ++folders;
         } else if (e.kind == Examined::File) {
+            lastFile = contents.entries.size();
             contents.add(name, false, e.size, e.modified, e.regular);
-            bytes += e.size;
-            lastFile = contents.entries.size() - 1;
-            if (++files == kBatch && m_control)
-                report();
         }
     };
-    // A wide walk first lists the folder whole, then looks at what needs
-    // a look, shared out; a narrow one looks at each entry as it comes.
+    const auto examinePendingEntries = [&] {
+        examinePending(fd.get(), contents.attributes, pending, task.path, tally);
+        for (std::size_t i = 0; i < pending.size(); ++i)
+            add(pending.name(i), pending.results[i]);
+        pending.clear();
+    };
+    // A wide walk first lists the folder (a part of a big one), then looks
+    // at what needs a look, shared out; a narrow one looks at each entry as
+    // it comes.
     EntryReader reader(fd.get());
     while (const struct dirent64 *e = reader.next(contents.readBuffer)) {
         if (stopping())
@@ -264,20 +269,25 @@ bool FolderReader::read(const FolderTask &task, FolderContents &contents, Pendin
         const char *name = e->d_name;
         if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
             continue;
-        if (!needsStat(name, e->d_type))
-            add(name, Examined{kindOf(name, e->d_type), 0, 0});
-        else if (m_spreadStats.load(std::memory_order_relaxed))
+        if (!needsStat(name, e->d_type)) {
+            const Examined known{kindOf(name, e->d_type), 0, 0};
+            tally.count(known);
+            add(name, known);
+        } else if (m_spreadStats.load(std::memory_order_relaxed)) {
             pending.add(name, e->d_type);
-        else
-            add(name, examine(fd.get(), contents.attributes, name, e->d_type));
+            if (pending.size() == kListedAtOnce)
+                examinePendingEntries();
+        } else {
+            const Examined examined = examine(fd.get(), contents.attributes, name, e->d_type);
+            tally.count(examined);
+            add(name, examined);
+        }
+        if (tally.asked())
+            tally.handIn(task.path, lastFileName());
     }
-    if (pending.size() != 0 && !stopping()) {
-        examinePending(fd.get(), contents.attributes, pending);
-        for (std::size_t i = 0; i < pending.size(); ++i)
-            add(pending.name(i), pending.results[i]);
-    }
-    if (m_control)
-        report();
+    if (pending.size() != 0 && !stopping())
+        examinePendingEntries();
+    tally.handIn(lastFileName());
     if (m_keepOpen)
         contents.dirFd = std::move(fd); // closed once the folder is built
     return true;

@@ -5,6 +5,7 @@
 #include "platform/FileAttributes.h"
 #include "platform/Order.h"
 #include "platform/UniqueFd.h"
+#include "scan/Scanner.h"
 
 #include <algorithm>
 #include <atomic>
@@ -18,7 +19,6 @@
 
 namespace rkm {
 
-class ScanControl;
 class TreeNode;
 
 namespace walk {
@@ -129,18 +129,65 @@ struct PendingEntries {
     const char *name(std::size_t i) const { return names.c_str() + offsets[i]; }
 };
 
+// What one walking thread has counted and not yet handed to the control.
+// It hands it in at the end of each folder and, while it reads one, at the
+// first entry after someone looked at the progress: the counts of a slow
+// folder move as often as they are looked at, and the folder is named.
+class Tally final {
+public:
+    explicit Tally(ScanControl *control) : m_control(control) {}
+
+    void count(const Examined &e)
+    {
+        if (e.kind == Examined::Folder) {
+            ++m_folders;
+        } else if (e.kind == Examined::File) {
+            ++m_files;
+            m_bytes += e.size;
+        }
+    }
+    // Whether the progress was looked at since the last hand-in.
+    bool asked() { return m_control && m_control->askedSince(m_seen); }
+    // Hands in during the folder `folder`, which is then shown as read.
+    void handIn(std::string_view folder, std::string_view lastFile)
+    {
+        if (m_control)
+            m_control->handIn(m_folders, m_files, m_bytes, folder, lastFile);
+        m_folders = m_files = m_bytes = 0;
+    }
+    // Hands in once a folder or a part of one is done.
+    void handIn(std::string_view lastFile)
+    {
+        if (m_control && (m_folders || m_files || !lastFile.empty()))
+            m_control->found(m_folders, m_files, m_bytes, lastFile);
+        m_folders = m_files = m_bytes = 0;
+    }
+
+private:
+    ScanControl *const m_control;
+    uint64_t m_folders = 0, m_files = 0, m_bytes = 0;
+    unsigned m_seen = 0;
+};
+
 // Entries looked at in one go by a thread that helps with a big folder;
 // small, because each look may wait on the network.
 inline constexpr std::size_t kStatSlice = 16;
 // The slices a folder needs before they are shared out.
 inline constexpr std::size_t kShareStatsFrom = 4;
+// The entries a wide walk lists before it looks at them: a folder of many
+// thousand entries is listed and looked at in parts, so that its counts
+// move while it is listed.
+inline constexpr std::size_t kListedAtOnce = 4096;
 
 // Who looks at the pending entries of a big folder with the help of the
 // threads that are free: the walk pool.
 class StatSharer {
 public:
-    // Fills `pending.results` (sized already) for every entry.
-    virtual void shareStats(int folderFd, platform::DosAttributes attributes, PendingEntries &pending) = 0;
+    // Fills `pending.results` (sized already) for every entry of the folder
+    // `folder`; each thread counts what it looked at into its own tally
+    // (`tally`: the calling thread's).
+    virtual void shareStats(int folderFd, platform::DosAttributes attributes, PendingEntries &pending,
+                            std::string_view folder, Tally &tally) = 0;
 
 protected:
     ~StatSharer() = default;
@@ -160,10 +207,10 @@ public:
     {
     }
 
-    // Reads the entries of a folder that are listed, and counts them into the
-    // control. False when the folder cannot be read (or is not walked: a
-    // pseudo file system mounted there).
-    bool read(const FolderTask &task, FolderContents &contents, PendingEntries &pending);
+    // Reads the entries of a folder that are listed, and counts them into
+    // `tally`, which hands them in to the control. False when the folder
+    // cannot be read (or is not walked: a pseudo file system mounted there).
+    bool read(const FolderTask &task, FolderContents &contents, PendingEntries &pending, Tally &tally);
 
     // Whether a folder's entries are first listed whole and then looked at,
     // shared out among the threads (a wide walk: more threads than cores),
@@ -176,7 +223,8 @@ public:
 
 private:
     bool stopping() const;
-    void examinePending(int folderFd, platform::DosAttributes attributes, PendingEntries &pending);
+    void examinePending(int folderFd, platform::DosAttributes attributes, PendingEntries &pending,
+                        std::string_view folder, Tally &tally);
     int openOnRootMount(const std::string &relative);
 
     const int m_rootFd;

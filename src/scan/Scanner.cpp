@@ -20,9 +20,12 @@ ScanControl::Progress ScanControl::progress() const
     p.folders = m_folders.load(std::memory_order_relaxed);
     p.files = m_files.load(std::memory_order_relaxed);
     p.bytes = m_bytes.load(std::memory_order_relaxed);
-    std::lock_guard lock(m_mutex);
-    p.folder = m_folder;
-    p.file = m_file;
+    {
+        std::lock_guard lock(m_mutex);
+        p.folder = m_folder;
+        p.file = m_file;
+    }
+    m_asked.fetch_add(1, std::memory_order_relaxed);
     return p;
 }
 
@@ -41,6 +44,18 @@ void ScanControl::found(uint64_t folders, uint64_t files, uint64_t bytes, std::s
         std::lock_guard lock(m_mutex);
         m_file.assign(lastFile);
     }
+}
+
+void ScanControl::handIn(uint64_t folders, uint64_t files, uint64_t bytes, std::string_view folder,
+                         std::string_view lastFile)
+{
+    m_folders.fetch_add(folders, std::memory_order_relaxed);
+    m_files.fetch_add(files, std::memory_order_relaxed);
+    m_bytes.fetch_add(bytes, std::memory_order_relaxed);
+    std::lock_guard lock(m_mutex);
+    m_folder.assign(folder);
+    if (!lastFile.empty())
+        m_file.assign(lastFile);
 }
 
 int ScanThreadCount(int requested, platform::VolumeKind kind)

@@ -23,27 +23,47 @@ public:
     struct Progress {
         uint64_t folders = 0; // folders found below the root
         uint64_t files = 0;
-        uint64_t bytes = 0;   // the sizes of the files found
-        std::string folder;   // the folder read last, below the root ("" for the root)
-        std::string file;     // a file found last
+        uint64_t bytes = 0; // the sizes of the files found
+        std::string folder; // a folder being read, below the root ("" for the root)
+        std::string file;   // a file found last
     };
 
     // Asks the walk to stop: ScanDisk then throws ScanCancelled.
     void cancel() { m_cancelled.store(true, std::memory_order_relaxed); }
     bool cancelled() const { return m_cancelled.load(std::memory_order_relaxed); }
+    // What the walk has handed in so far. Each call also asks every walking
+    // thread to hand in what it has counted since, at the next entry it
+    // reads: whoever looks every so often sees the counts move that often,
+    // also while one slow folder of many thousand files is read.
     Progress progress() const;
 
     // For the walk: a folder is being read; what it found.
     void readingFolder(std::string_view path);
     void found(uint64_t folders, uint64_t files, uint64_t bytes, std::string_view lastFile);
+    // What a thread counted in the folder `folder` (below the root), which
+    // it is reading still and which is shown as the folder read.
+    void handIn(uint64_t folders, uint64_t files, uint64_t bytes, std::string_view folder, std::string_view lastFile);
+    // Whether progress() was called since `seen` was last set here.
+    bool askedSince(unsigned &seen) const
+    {
+        const unsigned now = m_asked.load(std::memory_order_relaxed);
+        if (now == seen)
+            return false;
+        seen = now;
+        return true;
+    }
 
     // Called on the walking thread before each folder is read (tests hold a
     // walk there).
     std::function<void()> beforeFolder;
 
 private:
-    std::atomic<bool> m_cancelled {false};
-    std::atomic<uint64_t> m_folders {0}, m_files {0}, m_bytes {0};
+    // Read at every entry by every thread, written seldom: a cache line
+    // apart from the counts, which every thread writes.
+    std::atomic<bool> m_cancelled{false};
+    mutable std::atomic<unsigned> m_asked{0};
+    alignas(64) std::atomic<uint64_t> m_folders{0};
+    std::atomic<uint64_t> m_files{0}, m_bytes{0};
     mutable std::mutex m_mutex;
     std::string m_folder, m_file;
 };

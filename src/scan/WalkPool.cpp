@@ -110,6 +110,7 @@ void WalkPool::work()
     std::vector<FolderTask> found;
     FolderContents contents;
     PendingEntries pending;
+    Tally tally(m_control);
     Spent spent; // by the folders read since the threads were last looked at
     unsigned folders = 0;
     for (;;) {
@@ -126,7 +127,7 @@ void WalkPool::work()
                 ++task.share->helping;
         }
         if (task.share) {
-            examineSlices(*task.share); // never throws: a failed stat leaves the entry out
+            examineSlices(*task.share, tally); // never throws: a failed stat leaves the entry out
             {
                 std::lock_guard lock(m_mutex);
                 --task.share->helping;
@@ -143,7 +144,7 @@ void WalkPool::work()
                                      m_threads.load(std::memory_order_relaxed) < m_most.load(std::memory_order_relaxed);
                 const int64_t wall = growing ? nanoseconds(CLOCK_MONOTONIC) : 0;
                 const int64_t cpu = growing ? nanoseconds(CLOCK_THREAD_CPUTIME_ID) : 0;
-                walkFolder(task.folder, contents, pending, found);
+                walkFolder(task.folder, contents, pending, tally, found);
                 if (growing)
                     folderTook(spent, nanoseconds(CLOCK_MONOTONIC) - wall, nanoseconds(CLOCK_THREAD_CPUTIME_ID) - cpu);
             }
@@ -173,7 +174,7 @@ void WalkPool::work()
     }
 }
 
-void WalkPool::walkFolder(const FolderTask &task, FolderContents &contents, PendingEntries &pending,
+void WalkPool::walkFolder(const FolderTask &task, FolderContents &contents, PendingEntries &pending, Tally &tally,
                           std::vector<FolderTask> &found)
 {
     if (m_control) {
@@ -182,7 +183,7 @@ void WalkPool::walkFolder(const FolderTask &task, FolderContents &contents, Pend
         m_control->readingFolder(task.path);
     }
     // A folder that cannot be entered is listed empty.
-    if (!m_reader.read(task, contents, pending) || stopping())
+    if (!m_reader.read(task, contents, pending, tally) || stopping())
         return;
     contents.sortByVolumeOrder();
     m_builder.build(task, contents, found);
@@ -193,31 +194,43 @@ void WalkPool::walkFolder(const FolderTask &task, FolderContents &contents, Pend
                        m_control);
 }
 
-// Takes slices of the share's entries until none is left.
-void WalkPool::examineSlices(StatShare &share)
+// Takes slices of the share's entries until none is left, and counts what
+// it looked at.
+void WalkPool::examineSlices(StatShare &share, Tally &tally)
 {
     PendingEntries &p = *share.entries;
     const std::size_t n = p.size();
+    const char *lastFile = "";
     for (;;) {
         const std::size_t first = share.next.fetch_add(kStatSlice, std::memory_order_relaxed);
         if (first >= n)
-            return;
+            break;
         const std::size_t last = std::min(n, first + kStatSlice);
-        for (std::size_t i = first; i < last && !stopping(); ++i)
-            p.results[i] = FolderReader::examine(share.folderFd, share.attributes, p.name(i), p.types[i]);
+        for (std::size_t i = first; i < last && !stopping(); ++i) {
+            const Examined &e = p.results[i] = FolderReader::examine(share.folderFd, share.attributes, p.name(i),
+                                                                     p.types[i]);
+            tally.count(e);
+            if (e.kind == Examined::File)
+                lastFile = p.name(i);
+            if (tally.asked())
+                tally.handIn(share.folder, lastFile);
+        }
     }
+    tally.handIn(lastFile);
 }
 
 // The stats of a big folder, shared out: helper tasks on the queue for the
 // threads that are free, slices taken by this thread too; the help nobody
 // took up is taken back, and only help under way is waited for.
-void WalkPool::shareStats(int folderFd, platform::DosAttributes attributes, PendingEntries &pending)
+void WalkPool::shareStats(int folderFd, platform::DosAttributes attributes, PendingEntries &pending,
+                          std::string_view folder, Tally &tally)
 {
     const std::size_t slices = (pending.size() + kStatSlice - 1) / kStatSlice;
     StatShare share;
     share.folderFd = folderFd;
     share.attributes = attributes;
     share.entries = &pending;
+    share.folder = folder;
     const std::size_t helpers = std::min(slices - 1,
                                          static_cast<std::size_t>(m_threads.load(std::memory_order_relaxed) - 1));
     {
@@ -229,7 +242,7 @@ void WalkPool::shareStats(int folderFd, platform::DosAttributes attributes, Pend
         }
     }
     wakeFor(helpers);
-    examineSlices(share);
+    examineSlices(share, tally);
     // Help under way never waits on anything itself, so this cannot deadlock.
     std::unique_lock lock(m_mutex);
     m_tasks.erase(std::remove_if(m_tasks.begin(), m_tasks.end(), [&](const Job &t) { return t.share == &share; }),

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <exception>
 #include <mutex>
+#include <string_view>
 #include <thread>
 #include <vector>
 #include <sys/types.h>
@@ -55,6 +56,7 @@ private:
         int folderFd = -1;
         platform::DosAttributes attributes = platform::DosAttributes::None;
         PendingEntries *entries = nullptr;
+        std::string_view folder;          // below the root
         std::atomic<std::size_t> next{0}; // the first entry of the next slice
         int helping = 0;                  // threads at work on it (under m_mutex)
     };
@@ -79,10 +81,11 @@ private:
     void folderTook(Spent &spent, int64_t wall, int64_t cpu);
     void wakeFor(std::size_t tasks);
     void work();
-    void walkFolder(const FolderTask &task, FolderContents &contents, PendingEntries &pending,
+    void walkFolder(const FolderTask &task, FolderContents &contents, PendingEntries &pending, Tally &tally,
                     std::vector<FolderTask> &found);
-    void examineSlices(StatShare &share);
-    void shareStats(int folderFd, platform::DosAttributes attributes, PendingEntries &pending) override;
+    void examineSlices(StatShare &share, Tally &tally);
+    void shareStats(int folderFd, platform::DosAttributes attributes, PendingEntries &pending, std::string_view folder,
+                    Tally &tally) override;
 
     const int m_rootFd;
     ScanControl *const m_control;

@@ -29,6 +29,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 using namespace rkm;
 using namespace rkm::test;
@@ -58,13 +59,18 @@ TEST(Scanner, TheTreeDoesNotDependOnTheThreads)
 {
     TempDir dir;
     makeThreadsTree(dir.path());
+    // More entries than a wide walk lists before it looks at them.
+    MakeDirs(dir.file("wide/sub"));
+    for (int f = 0; f < 4200; ++f)
+        sizedFile(dir.file("wide/w" + std::to_string(f)), f % 13);
     const std::string one = WriteListing(*ScanDisk(dir.path(), "T", "", nullptr, 1), 0);
     for (int threads : {2, 3, 8, 64}) {
         ScanControl control;
         EXPECT_EQ(WriteListing(*ScanDisk(dir.path(), "T", "", &control, threads), 0), one) << threads << " threads";
-        // Every thread's share is counted: 180 + 294 visible files and a link.
-        EXPECT_EQ(control.progress().files, 475u) << threads << " threads";
-        EXPECT_EQ(control.progress().folders, 80u) << threads << " threads";
+        // Every thread's share is counted: 180 + 294 + 4200 visible files
+        // and a link.
+        EXPECT_EQ(control.progress().files, 4675u) << threads << " threads";
+        EXPECT_EQ(control.progress().folders, 82u) << threads << " threads";
     }
 }
 
@@ -257,5 +263,68 @@ TEST(Scanner, ACancelledWalkStopsAtOnceAndLeavesNothing)
         // taking its task and looking).
         EXPECT_LE(afterCancel.load(), c.threads);
         EXPECT_LT(read.load(), 100);
+    }
+}
+
+// Through a volume where every request waits, the counts of one big folder
+// move while it is read, each time they are looked at, whether one thread
+// looks at its files or many share them; and the folder named is the one
+// read, not an empty one that started later and was done at once.
+TEST(Scanner, ProgressMovesWhileASlowFolderIsRead)
+{
+    struct Row {
+        int threads; // 0: as many as a network volume gets, which share the stats
+        int files;
+    };
+    // The pass-through answers the looks into one folder one at a time.
+    const Row rows[] = {{0, 400}, {1, 400}};
+    TempDir dir;
+    const std::string src = dir.file("src"), mnt = dir.file("mnt");
+    MakeDirs(mnt);
+    for (const Row &row : rows) {
+        const std::string tree = src + "/" + std::to_string(row.threads);
+        MakeDirs(tree + "/big");
+        for (int f = 0; f < row.files; ++f)
+            sizedFile(tree + "/big/file" + std::to_string(f), 1 + f % 7);
+        for (int f = 0; f < 8; ++f)
+            MakeDirs(tree + "/zz" + std::to_string(f));
+    }
+    const PassthroughMount fuse(src, mnt, dir.file("fuse.log"), 2.0);
+    if (!fuse.skip().empty())
+        GTEST_SKIP() << "FUSE cannot be used here: " << fuse.skip();
+    ASSERT_TRUE(fuse.failure().empty()) << fuse.failure();
+
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::to_string(row.threads) + " threads");
+        // Looked at every 5 ms, as the progress window does every 50 ms.
+        ScanControl control;
+        std::atomic<bool> done{false};
+        std::vector<ScanControl::Progress> seen;
+        std::thread watcher([&] {
+            while (!done.load()) {
+                seen.push_back(control.progress());
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        });
+        const auto disk = ScanDisk(mnt + "/" + std::to_string(row.threads), "Slow", "", &control, row.threads);
+        done = true;
+        watcher.join();
+        ASSERT_EQ(control.progress().files, static_cast<uint64_t>(row.files));
+
+        std::set<uint64_t> files, bytes;
+        int named = 0, misnamed = 0;
+        for (const ScanControl::Progress &p : seen) {
+            if (p.files == 0 || p.files == static_cast<uint64_t>(row.files))
+                continue;
+            files.insert(p.files);
+            bytes.insert(p.bytes);
+            // Past half of it, the empty folders are long done.
+            if (p.files * 2 >= static_cast<uint64_t>(row.files))
+                ++(p.folder == "big" ? named : misnamed);
+        }
+        EXPECT_GE(files.size(), 4u) << "the file count moved while the folder was read";
+        EXPECT_GE(bytes.size(), 4u);
+        EXPECT_GT(named, 0);
+        EXPECT_EQ(misnamed, 0);
     }
 }
