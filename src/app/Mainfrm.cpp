@@ -137,6 +137,9 @@ void TfrmMain::buildWindow()
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setShowGrid(true);
     StringGrid1->setWordWrap(false);
+    // Tab leaves the grid for the next control, as it leaves the tree; the
+    // arrow keys move between the cells.
+    StringGrid1->setTabKeyNavigation(false);
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setMinimumSectionSize(1);
