@@ -70,7 +70,7 @@ void TfrmProps::FormShow()
     // reads again; a listing from before these were remembered shows what
     // its Update will read.
     const std::optional<ScanOptions> &remembered = m_reading;
-    const ScanOptions reading = remembered.value_or(ScanOptions{});
+    const ScanOptions reading = remembered.value_or(ScanOptions {});
     m_ui->lblReading->setText(remembered ? QStringLiteral("Read when listed:")
                                          : QStringLiteral("Not recorded when listed; Update reads:"));
     m_ui->chkArchives->setChecked(reading.archives);

@@ -187,8 +187,7 @@ void TfrmSearch::FormShow()
 
 void TfrmSearch::OnSearchItemClick()
 {
-    m_ui->OKBtn->setEnabled(m_ui->chkFilename->isChecked() || m_ui->chkDescription->isChecked() ||
-                            m_ui->chkFolderNames->isChecked());
+    m_ui->OKBtn->setEnabled(m_ui->chkFilename->isChecked() || m_ui->chkDescription->isChecked() || m_ui->chkFolderNames->isChecked());
     m_ui->cmdFindAll->setEnabled(m_ui->OKBtn->isEnabled());
 }
 

@@ -7,15 +7,15 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
-#include <QElapsedTimer>
-#include <QFileInfo>
-#include <QThread>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QThread>
 #include <QUrl>
 #include <QUrlQuery>
 #include <QWidget>
@@ -209,15 +209,15 @@ void Initialize(const QString &appName, const QString &appKey, QWidget *mainWind
 
 void ShowAboutBox(QWidget *parent, const QString &webAddress)
 {
-    const QString text = QStringLiteral("<p><b>%1</b><br>Version %5</p>"
-                                        "<p>A catalogue of your disks: every folder and file of your CDs, USB sticks, "
-                                        "hard disks and network drives, searchable and printable, even when the disk "
-                                        "itself is not at hand.</p>"
-                                        "<p>Built with Qt %2.</p>"
-                                        "<p><a href=\"%3\">%3</a><br>Support: <a href=\"mailto:%4\">%4</a></p>")
-                             .arg(state().appName.toHtmlEscaped(), QString::fromLatin1(qVersion()),
-                                  webAddress.toHtmlEscaped(), QString::fromLatin1(SUPPORT_MAIL_ADDRESS),
-                                  QString::fromLatin1(PROGRAM_VERSION));
+    const QString text =
+        QStringLiteral("<p><b>%1</b><br>Version %5</p>"
+                       "<p>A catalogue of your disks: every folder and file of your CDs, USB sticks, "
+                       "hard disks and network drives, searchable and printable, even when the disk "
+                       "itself is not at hand.</p>"
+                       "<p>Built with Qt %2.</p>"
+                       "<p><a href=\"%3\">%3</a><br>Support: <a href=\"mailto:%4\">%4</a></p>")
+            .arg(state().appName.toHtmlEscaped(), QString::fromLatin1(qVersion()), webAddress.toHtmlEscaped(),
+                 QString::fromLatin1(SUPPORT_MAIL_ADDRESS), QString::fromLatin1(PROGRAM_VERSION));
     prompter().richMessage(parent, QStringLiteral("About %1").arg(state().appName), text);
 }
 
