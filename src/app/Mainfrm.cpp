@@ -16,6 +16,7 @@
 #include "platform/Text.h"
 #include "service/Project.h"
 #include "service/Settings.h"
+#include "service/WindowPlace.h"
 #include "service/ui/Service.h"
 
 #include <QAction>
@@ -136,6 +137,9 @@ void TfrmMain::buildWindow()
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setShowGrid(true);
     StringGrid1->setWordWrap(false);
+    // Tab leaves the grid for the next control, as it leaves the tree; the
+    // arrow keys move between the cells.
+    StringGrid1->setTabKeyNavigation(false);
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setMinimumSectionSize(1);
@@ -268,16 +272,7 @@ void TfrmMain::restoreGeometry()
     const int left = GetSettingInt("Left", 0);
     const int width = GetSettingInt("Width", 640);
     const int height = GetSettingInt("Height", 370);
-    resize(std::max(width, 100), std::max(height, 100));
-    move(left, top);
-    // A place stored on a screen that is gone would hide the window: it then
-    // opens at the top left of the screen instead.
-    bool onScreen = false;
-    const QRect title(left, top, std::max(width, 100), 30);
-    for (const QScreen *s : QGuiApplication::screens())
-        onScreen = onScreen || s->availableGeometry().intersects(title);
-    if (!onScreen && QGuiApplication::primaryScreen())
-        move(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    placeOnScreen(QRect(left, top, std::max(width, 100), std::max(height, 100)));
     m_treeWidth = std::max(GetSettingInt("TWidth", 188), 0);
     Splitter1->setSizes({m_treeWidth, std::max(width - m_treeWidth - Splitter1->handleWidth(), 1)});
     for (int c = 0; c < GRID_COLUMNS; ++c)
@@ -286,6 +281,25 @@ void TfrmMain::restoreGeometry()
     const bool descending = GetSettingInt("SortOrder", 0) == 1;
     StringGrid1->sortByColumn(sortColumn >= 0 && sortColumn < GRID_COLUMNS ? sortColumn : -1,
                               descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void TfrmMain::placeOnScreen(const QRect &stored)
+{
+    // A place stored on a larger monitor, at another scale or on a screen
+    // that is gone is fitted into the available area of the screen the
+    // window opens on, frame included where it is known.
+    std::vector<QRect> areas;
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        areas.push_back(primary->availableGeometry());
+    for (const QScreen *s : QGuiApplication::screens())
+        if (s != QGuiApplication::primaryScreen())
+            areas.push_back(s->availableGeometry());
+    const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    const QRect placed = PlaceWindow(QRect(stored.topLeft(), stored.size().grownBy(frame)), areas);
+    resize(placed.size().shrunkBy(frame));
+    move(placed.topLeft());
 }
 
 void TfrmMain::diskAboutToGo(int first, int last)
@@ -318,12 +332,17 @@ void TfrmMain::showEvent(QShowEvent *event)
 
 void TfrmMain::FormShow()
 {
+    const bool first = !m_shown;
     m_shown = true;
     if (m_splash) {
         m_splash->close();
         m_splash->deleteLater();
         m_splash = nullptr;
     }
+    // The frame is known once the window is shown: the whole window, frame
+    // and all, opens on the screen.
+    if (first)
+        placeOnScreen(QRect(pos(), size()));
     FormResize();
 }
 

@@ -110,6 +110,7 @@ private:
     // is tried again after the next edit and at exit). True when all were.
     bool saveModifiedListings();
     void restoreGeometry();
+    void placeOnScreen(const QRect &stored);
     void FormShow();
     void FormClose();
     void FormDestroy();

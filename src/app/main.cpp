@@ -70,14 +70,24 @@ bool answeredOption(int argc, char **argv)
                 "\n"
                 "The catalogue is kept in the folder $RACKMERE_DIR, else\n"
                 "~/.local/share/Rackmere/; window places and print defaults in\n"
-                "~/.config/Rackmere/Rackmere.ini. One Rackmere runs at a time: starting it\n"
-                "again brings the running window to the front. rackmere-cli works on the same\n"
-                "catalogue from a terminal.\n",
+                "~/.config/Rackmere/Rackmere.ini. One Rackmere runs at a time on a catalogue\n"
+                "folder: starting it again on the same folder brings the running window to the\n"
+                "front, and another folder opens in a window of its own. rackmere-cli works on\n"
+                "the same catalogue from a terminal.\n",
                 stdout);
             return true;
         }
     }
     return false;
+}
+
+// A start that cannot go on says why, on standard error for a terminal and
+// in a message box for a start from the desktop.
+int cannotStart(const QString &reason)
+{
+    std::fprintf(stderr, "rackmere: %s\n", rkm::ErrorReportText(reason).toLocal8Bit().constData());
+    rkm::ReportGeneralError(nullptr, reason);
+    return 1;
 }
 
 } // namespace
@@ -87,19 +97,20 @@ int main(int argc, char **argv)
     if (answeredOption(argc, argv))
         return 0;
     rkm::RackmereApplication app(argc, argv);
-    // Another copy running: it comes to the front, and this one ends.
-    if (rkm::EnsureOneInstance(QString::fromLatin1(rkm::APP_TITLE), 0))
-        return -1;
-
     std::string dir;
     try {
         dir = rkm::GetProgramDir();
         rkm::PrepareProgramDir(dir);
     } catch (const std::exception &e) {
-        rkm::ReportGeneralError(nullptr, QString::fromUtf8(e.what()));
-        rkm::ReleaseInstanceGuard();
-        return 1;
+        return cannotStart(QString::fromUtf8(e.what()));
     }
+    // One copy per catalogue folder: another copy running on this one comes
+    // to the front, and this one ends.
+    const rkm::InstanceCheck guard = rkm::EnsureOneInstance(QString::fromLatin1(rkm::APP_TITLE), dir);
+    if (guard.outcome == rkm::InstanceCheck::Outcome::AnotherRaised)
+        return 0;
+    if (guard.outcome == rkm::InstanceCheck::Outcome::CannotStart)
+        return cannotStart(guard.reason);
     int code = 0;
     {
         rkm::CatalogStore store(dir);

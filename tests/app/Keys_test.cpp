@@ -197,6 +197,22 @@ private slots:
 
     // Every dialog: Tab reaches every control that takes input, labels lead
     // to their boxes with a mnemonic, and no two mnemonics of a page clash.
+    // Tab goes from the tree to the grid and from the grid on, never from
+    // cell to cell of the grid; the arrow keys move in it.
+    void tabLeavesTheTreeAndTheGrid()
+    {
+        TfrmMain &w = start();
+        w.selectNode(m_sandbox->store->Tree().findByName("Beta"));
+        QVERIFY(Grid(w)->model()->rowCount() > 0);
+        for (QAbstractItemView *view : std::initializer_list<QAbstractItemView *>{Tree(w), Grid(w)}) {
+            view->setFocus();
+            view->setCurrentIndex(view->model()->index(0, 0));
+            QCOMPARE(QApplication::focusWidget(), view);
+            QTest::keyClick(view, Qt::Key_Tab);
+            QVERIFY2(QApplication::focusWidget() != view, qPrintable(view->objectName()));
+        }
+    }
+
     void everyDialogByKeyboardAlone()
     {
         MemorySettings settings;

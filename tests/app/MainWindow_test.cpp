@@ -199,13 +199,13 @@ private slots:
         const struct {
             const char *key;
             int value;
-        } stored[] = {{"Top", 40},    {"Left", 30},  {"Width", 900}, {"Height", 500}, {"TWidth", 250},
+        } stored[] = {{"Top", 40},   {"Left", 30},  {"Width", 700}, {"Height", 500}, {"TWidth", 250},
                       {"ColW0", 120}, {"ColW1", 90}, {"ColW2", 70},  {"ColW3", 60},   {"ColW4", 50}};
         for (const auto &s : stored)
             SetSettingInt(s.key, s.value);
         TfrmMain &w = start();
         QCOMPARE(w.pos(), QPoint(30, 40));
-        QCOMPARE(w.size(), QSize(900, 500));
+        QCOMPARE(w.size(), QSize(700, 500));
         QCOMPARE(Tree(w)->width(), 250);
         const int cols[] = {120, 0, 70, 60, 50};
         for (int c : {0, 2, 3, 4})
@@ -229,13 +229,38 @@ private slots:
         QCOMPARE(GetSettingInt("ColW1", -1), col1);
     }
 
-    void placeOffEveryScreenIsBroughtBack()
+    // A place stored on a larger monitor, at another scale or on a screen
+    // that is gone: the whole window opens inside the screen's available
+    // area, status line included.
+    void storedPlaceFittedIntoTheScreen_data()
     {
-        SetSettingInt("Left", 9000);
-        SetSettingInt("Top", -9000);
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QSize>("size"); // the window's size, when it is kept
+        QTest::newRow("from a larger monitor") << QRect(1500, 900, 2800, 1800) << QSize();
+        QTest::newRow("off every screen") << QRect(9000, -9000, 640, 370) << QSize(640, 370);
+        QTest::newRow("overhanging the corner") << QRect(700, 500, 400, 300) << QSize(400, 300);
+    }
+    void storedPlaceFittedIntoTheScreen()
+    {
+        QFETCH(QRect, stored);
+        QFETCH(QSize, size);
+        SetSettingInt("Left", stored.x());
+        SetSettingInt("Top", stored.y());
+        SetSettingInt("Width", stored.width());
+        SetSettingInt("Height", stored.height());
         TfrmMain &w = start();
-        QVERIFY(w.screen()->availableGeometry().intersects(w.frameGeometry()));
-        QCOMPARE(w.size(), QSize(640, 370));
+        const QRect area = w.screen()->availableGeometry();
+        QVERIFY2(area.contains(w.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                  .arg(w.frameGeometry().x())
+                                                                  .arg(w.frameGeometry().y())
+                                                                  .arg(w.frameGeometry().width())
+                                                                  .arg(w.frameGeometry().height())));
+        QStatusBar *status = w.findChild<QStatusBar *>("StatusBar1");
+        QVERIFY(area.contains(QRect(status->mapToGlobal(QPoint(0, 0)), status->size())));
+        if (size.isValid())
+            QCOMPARE(w.size(), size);
+        else
+            QCOMPARE(w.frameGeometry().size(), area.size()); // as large as the screen allows
     }
 
     void formResizeRule()

@@ -1,4 +1,5 @@
 #include "app/Frmsplash.h"
+#include "catalog/WriterLock.h"
 #include "service/Project.h"
 #include "service/Version.h"
 #include "service/ui/Service.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
-#include <QProcess>
 #include <QTimer>
 #include <QTest>
 #include <QUrlQuery>
@@ -17,6 +17,29 @@
 
 using namespace rkm;
 
+namespace {
+
+// The desktop program started as a user would, on the catalogue folder
+// `dir`, with the guard's runtime folder `runtime`.
+std::unique_ptr<test::StartedProgram> StartRackmere(const std::string &dir, const QString &runtime,
+                                                    std::vector<std::pair<std::string, std::string>> env = {})
+{
+    env.insert(env.begin(), {{"QT_QPA_PLATFORM", "offscreen"},
+                             {"XDG_RUNTIME_DIR", QFile::encodeName(runtime).toStdString()},
+                             {"RACKMERE_DIR", dir}});
+    return std::make_unique<test::StartedProgram>(test::DesktopProgram().toStdString(), std::vector<std::string>{},
+                                                  test::RunOptions{.env = env});
+}
+
+// Whether a program started on `dir` went past its start: it holds the
+// catalogue's writer lock, which is taken only after the guard.
+bool Opened(const std::string &dir)
+{
+    return QFile::exists(QString::fromStdString(dir) + QLatin1String(WriterLock::FILE_NAME));
+}
+
+} // namespace
+
 class ServiceTest : public QObject {
     Q_OBJECT
 
@@ -24,75 +47,121 @@ private:
     QTemporaryDir m_runtime;
     test::Sandbox m_sandbox;
 
-    QProcess *startProgram(const QString &exe)
-    {
-        auto *p = new QProcess(this);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("XDG_RUNTIME_DIR", m_runtime.path());
-        p->setProcessEnvironment(env);
-        p->start(exe, {});
-        return p;
-    }
-
 private slots:
     void initTestCase()
     {
         QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+        QVERIFY2(QFileInfo(test::DesktopProgram()).isExecutable(),
+                 qPrintable("build the rackmere target first: " + test::DesktopProgram()));
     }
 
     void cleanupTestCase() { ReleaseInstanceGuard(); }
 
-    void aSecondStartEndsWithMinusOne()
+    // Two real programs on two catalogue folders both run; a start on a
+    // folder that has its program already (named as it is, or through a
+    // link) brings that one forward and ends with status 0.
+    void twoCataloguesTwoWindows()
     {
-        // The real program, twice, in a runtime folder of this test's own.
-        const QString exe = test::DesktopProgram();
-        QVERIFY2(QFileInfo(exe).isExecutable(), qPrintable("build the rackmere target first: " + exe));
-        QProcess *first = startProgram(exe);
-        QVERIFY(first->waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(InstanceLockPath()), 10000);
-        QProcess *second = startProgram(exe);
-        QVERIFY(second->waitForFinished(10000));
-        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second->exitCode(), 255); // -1
-        // The first copy is still running.
-        QCOMPARE(first->state(), QProcess::Running);
-        first->kill();
-        first->waitForFinished();
+        test::TempDir tmp;
+        const std::string first = tmp.file("first/"), second = tmp.file("second/");
+        test::MakeDirs(first);
+        test::MakeDirs(second);
+        QVERIFY(QFile::link(QString::fromStdString(tmp.file("second")), QString::fromStdString(tmp.file("link"))));
+        auto one = StartRackmere(first, m_runtime.path());
+        auto two = StartRackmere(second, m_runtime.path());
+        QTRY_VERIFY_WITH_TIMEOUT(Opened(first) && Opened(second), 20000);
+        QVERIFY(!one->waitForFinished(0));
+        QVERIFY(!two->waitForFinished(0));
+
+        const struct {
+            const char *name;
+            std::string dir;
+        } again[] = {{"the first folder", first}, {"the second, through a link", tmp.file("link")}};
+        for (const auto &a : again) {
+            auto later = StartRackmere(a.dir, m_runtime.path());
+            QVERIFY2(later->waitForFinished(20000), a.name);
+            QVERIFY2(later->result().status == 0,
+                     qPrintable(QString::fromLatin1(a.name) + ": " + QString::fromStdString(later->result().err)));
+        }
+        // Both are still running.
+        QVERIFY(!one->waitForFinished(0));
+        QVERIFY(!two->waitForFinished(0));
+    }
+
+    // A start that cannot go on says why on standard error (and in a
+    // message box, which waits for the user), and goes no further.
+    void aStartThatCannotProceedSaysWhy()
+    {
+        test::TempDir tmp;
+        test::WriteBytes(tmp.file("a file"), "x");
+        const struct {
+            const char *name;
+            std::string dir;
+            QString runtime;
+            std::vector<std::pair<std::string, std::string>> env;
+            const char *said;
+        } cases[] = {
+            {"no folder of the user's own for the guard",
+             tmp.file("catalogue/"),
+             QString::fromStdString(tmp.file("a file")),
+             {{"XDG_CACHE_HOME", tmp.file("a file")}},
+             "single-instance guard"},
+            {"the catalogue folder is a file", tmp.file("a file"), m_runtime.path(), {}, "is not a folder"},
+        };
+        for (const auto &c : cases) {
+            auto p = StartRackmere(c.dir, c.runtime, c.env);
+            for (int i = 0; i < 100 && p->result().err.find(c.said) == std::string::npos; ++i)
+                if (p->waitForFinished(100))
+                    break;
+            const std::string err = p->result().err;
+            QVERIFY2(err.find(std::string("rackmere: ")) != std::string::npos && err.find(c.said) != std::string::npos,
+                     qPrintable(QString::fromLatin1(c.name) + ": " + QString::fromStdString(err)));
+            QVERIFY2(!Opened(c.dir), c.name);
+            QVERIFY2(!p->result().finished || p->result().status != 0, c.name);
+        }
     }
 
     void theGuardInThisProcess()
     {
+        const std::string dir = m_sandbox.programDir;
         // No copy runs here yet: this one takes the guard, and asking again
         // does not find itself.
-        // The guard file of the copy killed above, or an empty one (a copy
-        // killed as it started), is free at once.
-        QFile left(InstanceLockPath());
+        // An empty guard file (a copy killed as it started) is free at once.
+        QFile left(InstanceLockPath(dir));
         QVERIFY(left.open(QIODevice::ReadWrite));
         left.close();
-        QVERIFY(!EnsureOneInstance(QString::fromLatin1(APP_TITLE), 0));
-        QVERIFY(QFile::exists(InstanceLockPath()));
-        QVERIFY(!EnsureOneInstance(QString::fromLatin1(APP_TITLE), 0));
-        // A copy started now finds it.
-        const QString exe = test::DesktopProgram();
-        QProcess *other = startProgram(exe);
-        QVERIFY(other->waitForFinished(10000));
-        QCOMPARE(other->exitCode(), 255);
+        QCOMPARE(EnsureOneInstance(QString::fromLatin1(APP_TITLE), dir).outcome, InstanceCheck::Outcome::First);
+        QVERIFY(QFile::exists(InstanceLockPath(dir)));
+        QCOMPARE(EnsureOneInstance(QString::fromLatin1(APP_TITLE), dir).outcome, InstanceCheck::Outcome::First);
+        // A copy started now on the same folder brings this one's window
+        // forward, and ends.
+        CatalogStore store(dir);
+        TfrmMain main(store);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        main.showMinimized();
+        QVERIFY(main.isMinimized());
+        auto other = StartRackmere(dir, m_runtime.path());
+        QTRY_VERIFY_WITH_TIMEOUT(other->waitForFinished(0), 20000);
+        QCOMPARE(other->result().status, 0);
+        QTRY_VERIFY(!main.isMinimized());
+        QVERIFY(main.isVisible());
         // Once let go, the next copy may run.
         ReleaseInstanceGuard();
-        QVERIFY(!QFile::exists(InstanceLockPath()));
-        QVERIFY(!EnsureOneInstance(QString::fromLatin1(APP_TITLE), 0));
+        QVERIFY(!QFile::exists(InstanceLockPath(dir)));
+        QCOMPARE(EnsureOneInstance(QString::fromLatin1(APP_TITLE), dir).outcome, InstanceCheck::Outcome::First);
     }
 
     void aSecondStartDuringTheSplashWaitsForTheWindow()
     {
         // This process holds the guard (taken above); a later copy asks it
         // to come forward while its splash is still up.
-        QVERIFY(!EnsureOneInstance(QString::fromLatin1(APP_TITLE), 0));
-        auto askToRaise = [] {
+        const std::string dir = m_sandbox.programDir;
+        QCOMPARE(EnsureOneInstance(QString::fromLatin1(APP_TITLE), dir).outcome, InstanceCheck::Outcome::First);
+        auto askToRaise = [&dir] {
             QLocalSocket socket;
-            socket.connectToServer(InstanceServerName());
+            socket.connectToServer(InstanceServerName(dir));
             if (!socket.waitForConnected(1000))
                 return false;
             socket.write("raise\n");
@@ -136,7 +205,7 @@ private slots:
             if (runtime == std::string("unset"))
                 qunsetenv("XDG_RUNTIME_DIR");
             qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(tmp.file("cache")));
-            const QString folder = QFileInfo(InstanceLockPath()).absolutePath();
+            const QString folder = QFileInfo(InstanceLockPath(m_sandbox.programDir)).absolutePath();
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
             qunsetenv("XDG_CACHE_HOME");
             QCOMPARE(folder, runtime == std::string("own") ? own : QString::fromStdString(tmp.file("cache/rackmere")));

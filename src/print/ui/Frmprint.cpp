@@ -2,6 +2,7 @@
 
 #include "ui_Frmprint.h"
 
+#include "gui/Focus.h"
 #include "gui/Help.h"
 #include "gui/Prompter.h"
 #include "catalog/Errors.h"
@@ -123,7 +124,7 @@ TfrmPrint::TfrmPrint(std::string programDir, PrintSettingsStore &settings, QWidg
         level->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), level));
 
     FormCreate();
-    m_ui->m_pCmdPreview->setFocus();
+    FocusFirstField(this);
 }
 
 TfrmPrint::~TfrmPrint() = default;

@@ -3,6 +3,7 @@
 #include "ui_Frmaddnew.h"
 
 #include "catalog/ListingFile.h"
+#include "gui/Focus.h"
 #include "gui/Help.h"
 #include "gui/LineEdits.h"
 #include "gui/MessageLine.h"
@@ -130,7 +131,7 @@ void TfrmAddNew::FormShow()
     m_ui->chkTags->setChecked(defaults.tags);
     m_message->clear();
     m_root.clear();
-    m_ui->txtFolder->setFocus();
+    FocusFirstField(this);
 }
 
 void TfrmAddNew::txtFolderExit()

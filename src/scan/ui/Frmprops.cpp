@@ -2,6 +2,7 @@
 
 #include "ui_Frmprops.h"
 
+#include "gui/Focus.h"
 #include "gui/Help.h"
 #include "gui/LineEdits.h"
 #include "gui/MessageLine.h"
@@ -74,7 +75,6 @@ void TfrmProps::FormShow()
     m_fullPath = m_disk->GetFullPath();
     m_ui->lblPath->setText(platform::DecodeText(m_fullPath));
     m_ui->txtComment->setText(platform::DecodeText(m_disk->Comment));
-    m_ui->txtComment->setFocus();
     m_message->clear();
 
     // What the listing read beyond names, dates and sizes, which its Update
@@ -98,6 +98,7 @@ void TfrmProps::FormShow()
             m_ui->m_pDrive->addItem(platform::DecodeText(DriveText(v)), QByteArray::fromStdString(v.mountPoint));
         m_ui->m_pDrive->setCurrentIndex(-1);
     }
+    FocusFirstField(this);
     const int present = drive.present.empty() ? -1 : m_ui->m_pDrive->findData(QByteArray::fromStdString(drive.present));
     if (present >= 0) {
         m_ui->m_pDrive->setCurrentIndex(present); // runs m_pDriveChange

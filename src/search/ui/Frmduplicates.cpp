@@ -1,5 +1,6 @@
 #include "search/ui/Frmduplicates.h"
 
+#include "gui/Focus.h"
 #include "gui/Choices.h"
 #include "gui/Help.h"
 #include "gui/Prompter.h"
@@ -27,8 +28,8 @@ void TfrmDuplicates::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     m_ui->lblMessage->clear();
     m_ui->lblMessage->hide();
-    m_ui->txtMinSize->setFocus();
     m_ui->txtMinSize->selectAll();
+    FocusFirstField(this);
 }
 
 void TfrmDuplicates::setListings(const std::vector<const TreeNode *> &disks, const TreeNode *preferred)

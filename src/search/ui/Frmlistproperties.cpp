@@ -1,5 +1,6 @@
 #include "search/ui/Frmlistproperties.h"
 
+#include "gui/Focus.h"
 #include "gui/Help.h"
 #include "gui/LineEdits.h"
 #include "gui/MessageLine.h"
@@ -137,7 +138,8 @@ std::string TfrmListProperties::filePath() const
 void TfrmListProperties::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    m_ui->OKBtn->setFocus();
+    // The dialog is made once: each showing starts at the description.
+    FocusFirstField(this);
 }
 
 void TfrmListProperties::cmdLaunchClick()

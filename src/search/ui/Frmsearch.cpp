@@ -1,5 +1,6 @@
 #include "search/ui/Frmsearch.h"
 
+#include "gui/Focus.h"
 #include "gui/Choices.h"
 #include "gui/Help.h"
 #include "gui/Prompter.h"
@@ -178,10 +179,10 @@ void TfrmSearch::FormShow()
 {
     m_findAll = false;
     showMessage({});
-    m_ui->txtSearch->setFocus();
     m_ui->txtSearch->selectAll();
     OnSearchItemClick();
     chkCategoryClick();
+    FocusFirstField(this);
 }
 
 void TfrmSearch::OnSearchItemClick()

@@ -6,12 +6,16 @@
 #include "service/Version.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QThread>
 #include <QUrl>
 #include <QUrlQuery>
 #include <QWidget>
@@ -89,49 +93,92 @@ QString runtimeDir()
 
 } // namespace
 
-QString InstanceServerName()
+namespace {
+
+// A private name per catalogue folder: a hash of its canonical path, so that
+// one folder named through a link or with a trailing slash is one guard.
+QString GuardName(const std::string &programDir)
 {
-    // A full path, so each user (and each test's runtime folder) has its own.
-    const QString dir = runtimeDir();
-    return dir.isEmpty() ? dir : dir + QStringLiteral("/rackmere-%1.socket").arg(::getuid());
+    const QString path = QString::fromStdString(programDir);
+    QString canonical = QFileInfo(path).canonicalFilePath();
+    if (canonical.isEmpty())
+        canonical = QDir::cleanPath(QDir(path).absolutePath());
+    const QByteArray hash = QCryptographicHash::hash(QFile::encodeName(canonical), QCryptographicHash::Sha256);
+    return QStringLiteral("rackmere-") + QString::fromLatin1(hash.toHex().left(16));
 }
 
-QString InstanceLockPath()
+QString GuardFile(const std::string &programDir, const char *suffix)
 {
     const QString dir = runtimeDir();
-    return dir.isEmpty() ? dir : dir + QStringLiteral("/rackmere-%1.lock").arg(::getuid());
+    return dir.isEmpty() ? dir : dir + QLatin1Char('/') + GuardName(programDir) + QLatin1String(suffix);
 }
 
-bool EnsureOneInstance(const QString &, int)
+// Asks the copy that runs to come to the front; false when it cannot be reached.
+bool AskToRaise(const QString &serverName)
 {
+    QLocalSocket socket;
+    socket.connectToServer(serverName);
+    if (!socket.waitForConnected(1000))
+        return false;
+    socket.write("raise\n");
+    socket.waitForBytesWritten(1000);
+    socket.disconnectFromServer();
+    return true;
+}
+
+} // namespace
+
+QString InstanceServerName(const std::string &programDir)
+{
+    return GuardFile(programDir, ".socket");
+}
+
+QString InstanceLockPath(const std::string &programDir)
+{
+    return GuardFile(programDir, ".lock");
+}
+
+InstanceCheck EnsureOneInstance(const QString &, const std::string &programDir)
+{
+    using Outcome = InstanceCheck::Outcome;
     ServiceState &s = state();
     if (s.lock)
-        return false; // this copy holds the guard already
-    const QString lockPath = InstanceLockPath();
+        return {}; // this copy holds the guard already
+    const QString shownDir = QDir::cleanPath(QString::fromStdString(programDir));
+    const QString lockPath = InstanceLockPath(programDir);
     if (lockPath.isEmpty())
-        return false; // no folder of the user's own: run unguarded rather than refuse to start
+        return {Outcome::CannotStart,
+                QStringLiteral("Rackmere cannot start: it needs a folder only you can use for its single-instance "
+                               "guard, and found none ($XDG_RUNTIME_DIR is not such a folder, and none could be made "
+                               "in your cache folder).")};
     // flock: a guard left by a copy that crashed (or an empty guard file) is
     // free at once, as the system dropped the lock with its process; a copy
-    // that still runs keeps it however long it has run.
+    // that still runs keeps it however long it has run. A copy that runs
+    // but does not listen yet (it has only just taken the guard) is asked
+    // again for a few seconds; one that ends meanwhile leaves the guard free.
     auto lock = std::make_unique<FileLock>(QFile::encodeName(lockPath).toStdString());
-    if (const FileLock::State taken = lock->tryTake(true); taken != FileLock::State::Held) {
-        if (taken == FileLock::State::Busy) {
-            // Another copy runs: ask it to come to the front.
-            QLocalSocket socket;
-            socket.connectToServer(InstanceServerName());
-            if (socket.waitForConnected(1000)) {
-                socket.write("raise\n");
-                socket.waitForBytesWritten(1000);
-                socket.disconnectFromServer();
-            }
-            return true;
-        }
-        // The lock file cannot be made (no folder of the user's own): run
-        // unguarded rather than refuse to start.
-        return false;
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const FileLock::State taken = lock->tryTake(true);
+        if (taken == FileLock::State::Held)
+            break;
+        if (taken == FileLock::State::Unavailable)
+            return {Outcome::CannotStart,
+                    QStringLiteral("Rackmere cannot start: its single-instance guard %1 cannot be made (%2).")
+                        .arg(lockPath, QString::fromStdString(lock->reason()))};
+        if (AskToRaise(InstanceServerName(programDir)))
+            return {Outcome::AnotherRaised, {}};
+        if (waited.elapsed() > 3000)
+            return {Outcome::CannotStart,
+                    QStringLiteral("Rackmere already runs on the catalogue in %1 (process %2), but it does not answer. "
+                                   "Close that copy, or end it if it hangs, and start Rackmere again.")
+                        .arg(shownDir)
+                        .arg(lock->holderPid())};
+        QThread::msleep(100);
     }
     s.lock = std::move(lock);
-    QLocalServer::removeServer(InstanceServerName());
+    QLocalServer::removeServer(InstanceServerName(programDir));
     s.server = std::make_unique<QLocalServer>();
     s.server->setSocketOptions(QLocalServer::UserAccessOption);
     QObject::connect(s.server.get(), &QLocalServer::newConnection, [] {
@@ -141,8 +188,8 @@ bool EnsureOneInstance(const QString &, int)
             bringToFront();
         }
     });
-    s.server->listen(InstanceServerName());
-    return false;
+    s.server->listen(InstanceServerName(programDir));
+    return {};
 }
 
 void ReleaseInstanceGuard()

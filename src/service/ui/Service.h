@@ -2,15 +2,30 @@
 
 #include <QString>
 
+#include <string>
+
 class QWidget;
 
 namespace rkm {
 
-// The single-instance guard: true when another copy of the program already
-// runs for this user; that copy is then asked to bring its window to the
-// front. The first copy holds a lock file and listens for later copies until
-// it ends. `flags` is reserved and must be 0.
-bool EnsureOneInstance(const QString &title, int flags);
+// What the single-instance guard found at start-up.
+struct InstanceCheck {
+    enum class Outcome {
+        First,         // this copy holds the guard: it goes on
+        AnotherRaised, // a copy runs on the same catalogue and was asked to come to the front
+        CannotStart,   // the guard cannot be had: `reason` says why
+    };
+    Outcome outcome = Outcome::First;
+    QString reason;
+};
+
+// The single-instance guard of one catalogue folder: one copy of the
+// program per folder, so two catalogues open in two windows at once. A
+// later copy on the same folder (however the folder is named: the guard
+// goes by its canonical path) asks the running one to bring its window to
+// the front. The first copy holds a lock file and listens for later copies
+// until it ends; both live in a folder only this user can enter.
+InstanceCheck EnsureOneInstance(const QString &title, const std::string &programDir);
 
 // Sets up the service functions for the program: its name, its key and the
 // window that a later copy brings to the front.
@@ -26,8 +41,10 @@ void MailToSupport();
 // Lets go of the guard (at the end of the run; tests).
 void ReleaseInstanceGuard();
 
-// The local server name and lock file the guard uses (per user).
-QString InstanceServerName();
-QString InstanceLockPath();
+// The local server name and lock file of the guard of a catalogue folder
+// (per user and folder); empty when the user has no folder of their own
+// for them.
+QString InstanceServerName(const std::string &programDir);
+QString InstanceLockPath(const std::string &programDir);
 
 } // namespace rkm

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -75,7 +76,8 @@ private slots:
         QCOMPARE(c<QLineEdit>(d, "m_pTxtFileLevel")->text(), QStringLiteral("0"));
         QCOMPARE(c<QLineEdit>(d, "m_pTxtFolderLevel")->text(), QStringLiteral("0"));
         QCOMPARE(c<QTabWidget>(d, "PageControl1")->currentWidget()->objectName(), QStringLiteral("tsFiles"));
-        QCOMPARE(d.focusWidget(), c<QPushButton>(d, "m_pCmdPreview"));
+        // The first control in reading order: the page tabs, then the page's options.
+        QCOMPARE(d.focusWidget(), c<QTabWidget>(d, "PageControl1")->findChild<QTabBar *>());
         QVERIFY(c<QPushButton>(d, "m_pCmdOK")->isDefault());
         QVERIFY(d.loadError().isEmpty());
         // F1 opens topic 5.

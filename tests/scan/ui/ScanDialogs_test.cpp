@@ -49,8 +49,8 @@ void ScanDialogsTest::shape_data()
 
     QTest::newRow("Add new listing") << Maker([] { return std::make_unique<TfrmAddNew>(); })
                                      << "Add new listing"
-                                     << QStringList{"cmdOK", "cmdCancel", "txtFolder", "cmdBrowse", "txtDescription",
-                                                    "txtComment", "chkArchives", "chkDescriptions", "chkTags"}
+                                     << QStringList{"txtFolder", "cmdBrowse", "txtDescription", "txtComment",
+                                                    "chkArchives", "chkDescriptions", "chkTags", "cmdOK", "cmdCancel"}
                                      << "cmdOK" << true << "txtFolder";
     QTest::newRow("Rename disk") << Maker([] { return std::make_unique<TFormRename>(); }) << "Rename disk"
                                  << QStringList{"txtName", "cmdOK", "cmdCancel"} << "cmdOK" << true << "txtName";
@@ -62,8 +62,8 @@ void ScanDialogsTest::shape_data()
         dlg->SetPropsNode(disk.get());
         dlg->FormShow();
         return dlg;
-    }) << "Properties for System" << QStringList{"OKBtn", "CancelBtn", "txtComment", "m_pDrive"} << "OKBtn" << true
-                                << "txtComment";
+    }) << "Properties for System" << QStringList{"m_pDrive", "txtComment", "OKBtn", "CancelBtn"} << "OKBtn" << true
+                                << "m_pDrive";
 }
 
 void ScanDialogsTest::shape()

@@ -86,7 +86,8 @@ private slots:
             QCOMPARE(Find<QComboBox>(&d, "cboCategory")->currentText(), QStringLiteral("Docs"));
             QCOMPARE(Find<QComboBox>(&d, "cboCategory")->count(), 3);
             QCOMPARE(Find<QComboBox>(&d, "cboCategory")->itemText(2), QStringLiteral("Photos"));
-            QCOMPARE(d.focusWidget(), static_cast<QWidget *>(Find<QPushButton>(&d, "OKBtn")));
+            // Typing goes to the description, not to OK.
+            QCOMPARE(d.focusWidget(), static_cast<QWidget *>(Find<QLineEdit>(&d, "txtDescription")));
             QVERIFY(Find<QPushButton>(&d, "OKBtn")->isDefault());
             Find<QPushButton>(&d, "OKBtn")->click();
         }));

@@ -136,8 +136,8 @@ private slots:
             }
         }, false);
         QVERIFY(shown);
-        QCOMPARE(order, (QStringList{"txtSearch", "chkCS", "chkFilename", "chkDescription", "chkCategory",
-                                     "cboCategories", "OKBtn", "CancelBtn", "chkFolderNames"}));
+        QCOMPARE(order, (QStringList{"txtSearch", "chkCS", "chkFolderNames", "chkFilename", "chkDescription",
+                                     "chkCategory", "cboCategories", "chkWildcards", "txtSizeFrom"}));
     }
 
     void f1OpensTheSearchTopic()
