@@ -1,5 +1,7 @@
 #include "catalog/Disks.h"
 
+#include "platform/Text.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstring>
@@ -341,6 +343,32 @@ TreeNode *Catalog::findByName(std::string_view name) const
         if (d->text() == name)
             return d.get();
     return nullptr;
+}
+
+std::string DisplayName(const Catalog *catalog, const TreeNode &disk)
+{
+    return catalog ? catalog->displayName(disk) : disk.text();
+}
+
+bool Catalog::nameTaken(std::string_view name, const TreeNode *except) const
+{
+    for (const auto &d : m_disks)
+        if (d.get() != except && platform::SameText(d->text(), name))
+            return true;
+    return false;
+}
+
+std::string Catalog::displayName(const TreeNode &disk) const
+{
+    const std::string &name = disk.text();
+    const std::string &fileName = disk.disk().FileName;
+    const int row = disk.row();
+    const bool inCatalog = !disk.parent() && row >= 0 && row < diskCount() && this->disk(row) == &disk;
+    if (!inCatalog || fileName.empty() || !nameTaken(name, &disk))
+        return name;
+    // Both parts as UTF-8: a Windows-1252 name beside a UTF-8 file name
+    // would not decode as one text.
+    return platform::Utf8Text(name) + " (" + platform::Utf8Text(fileName) + ")";
 }
 
 } // namespace rkm
