@@ -104,11 +104,24 @@ extern const char READING_FLAGS_HELP[];
 // Loads the catalogue as the desktop program does at start: errors go to
 // standard error, one line each. Returns false when any listing failed.
 bool Load(Context &ctx, CatalogStore &store);
-// A listing by its file's bare name, or the first disk of that name. Names
-// are matched as texts: a name typed in UTF-8 finds the same name stored in
-// Windows-1252 (a listing made on Windows).
-TreeNode *FindListing(const CatalogStore &store, const std::string &which);
-// The child folder of `folder` of that name (matched as FindListing does), or null.
+// What a listing named on the command line is: its file's bare name
+// (2631.rkm), the name the listing is shown by ("Archives (2631.rkm)"), or a
+// disk name. Names are matched as texts, letter case counting: a name typed
+// in UTF-8 finds the same name stored in Windows-1252 (a listing made on
+// Windows). `found` is the listing, or null; `candidates` every listing of
+// the name when several have it (found is then null).
+struct ListingMatch {
+    TreeNode *found = nullptr;
+    std::vector<TreeNode *> candidates;
+};
+ListingMatch MatchListing(const CatalogStore &store, const std::string &which);
+// The listing an argument names. When there is none, it says so on standard
+// error, sets `status` to `notFound` and returns null; when the name fits
+// several listings, it lists them by their files on standard error, sets
+// `status` to EXIT_USAGE and returns null.
+TreeNode *ListingArgument(Context &ctx, const Command &cmd, const CatalogStore &store, const std::string &which,
+                          int &status, int notFound = EXIT_FAILED);
+// The child folder of `folder` of that name (matched as texts, as a disk name is), or null.
 TreeNode *FindFolder(const TreeNode &folder, std::string_view name);
 // The index of the file entry of `folder` of that name, or -1.
 int FindFileEntry(const TDisk &folder, std::string_view name);

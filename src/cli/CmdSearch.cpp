@@ -122,11 +122,10 @@ int runFind(Context &ctx)
     // are printed, but the answer is incomplete and the status says so.
     const bool loaded = Load(ctx, store);
     if (const std::string *l = a.value("--listing")) {
-        o.listing = FindListing(store, *l);
-        if (!o.listing) {
-            std::fprintf(ctx.err, "rackmere-cli find: no listing named '%s'\n", l->c_str());
-            return EXIT_FAILED;
-        }
+        int status = EXIT_OK;
+        o.listing = ListingArgument(ctx, self, store, *l, status);
+        if (!o.listing)
+            return status;
     }
     const Finder finder(std::move(o));
     const bool json = a.has("--json");
@@ -173,11 +172,10 @@ int runDescribe(Context &ctx)
         return EXIT_USAGE;
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
-    TreeNode *disk = FindListing(store, which);
-    if (!disk) {
-        std::fprintf(ctx.err, "rackmere-cli describe: no listing named '%s'\n", which.c_str());
-        return EXIT_FAILED;
-    }
+    int status = EXIT_OK;
+    TreeNode *disk = ListingArgument(ctx, self, store, which, status);
+    if (!disk)
+        return status;
     // Folder names down to the last part, which is the file name.
     TreeNode *folder = disk;
     std::size_t start = 0;
@@ -203,7 +201,7 @@ int runDescribe(Context &ctx)
     }
     const std::string description = desc ? typedDescription : std::string(record.Files.text(index, FT_DESCRIPTION));
     const std::string category = cat ? typedCategory : std::string(record.Files.text(index, FT_CATEGORY));
-    int status = EXIT_OK;
+    status = EXIT_OK;
     try {
         SetEntryAnnotations(store, record, index, description, category);
     } catch (const std::exception &e) {
