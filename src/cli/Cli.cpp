@@ -143,7 +143,8 @@ std::string HelpText(const Command &cmd)
                 "Two listings may have one disk name (two scans of one folder do). A name that\n"
                 "several listings have is refused with exit status 2, the listings listed on\n"
                 "standard error by their files; name the one meant by its listing file\n"
-                "(1234.rkm), or as the desktop program shows it (\"Backup (1234.rkm)\").\n";
+                "(1234.rkm), or as the desktop program shows it (\"Backup (1234.rkm)\"), which\n"
+                "is also how the lines printed name such a listing.\n";
     if (cmd.access == Access::Write)
         text += "\n"
                 "One program at a time writes the catalogue. While the desktop program runs\n"
@@ -318,9 +319,17 @@ const TreeNode *DiskNodeOf(const TreeNode *node)
 
 } // namespace
 
-std::string EntryLine(const TreeNode *node, int entry)
+const std::string &DiskNames::of(const TreeNode &disk)
 {
-    std::string line = Shown(DiskNodeOf(node)->text()) + "/";
+    const auto it = m_names.find(&disk);
+    if (it != m_names.end())
+        return it->second;
+    return m_names.emplace(&disk, Shown(m_catalog.displayName(disk))).first->second;
+}
+
+std::string EntryLine(DiskNames &names, const TreeNode *node, int entry)
+{
+    std::string line = names.of(*DiskNodeOf(node)) + "/";
     for (const TreeNode *f : FolderChain(node))
         line += Shown(f->text()) + "/";
     if (entry >= 0)

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class QCoreApplication;
@@ -143,9 +144,23 @@ bool SizeOption(const Args &a, const char *option, std::optional<uint64_t> &out,
 // day read is moved by `shift` days (--after D is from the day after D on).
 bool DateOption(const Args &a, const char *option, int shift, QDate &out, std::string &error);
 
-// A disk or folder node (entry -1) or a file entry as a line: the disk name
-// and the folder names joined by '/' and ending in '/', then the file name.
-std::string EntryLine(const TreeNode *node, int entry);
+// The names disks are shown by (Catalog::displayName: a name that repeats
+// with its listing file), each worked out once: a search prints a disk's
+// name for every match in it.
+class DiskNames final {
+public:
+    explicit DiskNames(const Catalog &catalog) : m_catalog(catalog) {}
+    const std::string &of(const TreeNode &disk);
+
+private:
+    const Catalog &m_catalog;
+    std::unordered_map<const TreeNode *, std::string> m_names;
+};
+
+// A disk or folder node (entry -1) or a file entry as a line: the disk's
+// name as `names` shows it and the folder names joined by '/' and ending in
+// '/', then the file name.
+std::string EntryLine(DiskNames &names, const TreeNode *node, int entry);
 // The same as a JSON object with the keys listing, disk, folders (names
 // below the disk), file and index (null for a disk or folder).
 std::string EntryJson(const TreeNode *node, int entry);

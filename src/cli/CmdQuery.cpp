@@ -139,6 +139,7 @@ int runDuplicates(Context &ctx)
             return status;
     }
     const std::vector<DuplicateGroup> groups = FindDuplicates(DiskNodes(store.Tree()), o);
+    DiskNames names(store.Tree());
     const bool json = a.has("--json");
     std::string out = json ? "[" : "";
     long files = 0;
@@ -163,7 +164,7 @@ int runDuplicates(Context &ctx)
                    Plural(static_cast<long>(group.entries.size()), "copy", "copies") + " (" +
                    platform::ShortSize(group.wasted) + " wasted)\n";
             for (const EntryRef &r : group.entries)
-                out += "  " + EntryLine(r.node, r.entry) + "\n";
+                out += "  " + EntryLine(names, r.node, r.entry) + "\n";
         }
         Flush(ctx, out);
     }

@@ -83,9 +83,9 @@ const Command describeCmd{"describe", Access::Write, "set the description and ca
                           runDescribe};
 const Registrar describeReg(describeCmd);
 
-std::string HitLine(const SearchHit &hit)
+std::string HitLine(DiskNames &names, const SearchHit &hit)
 {
-    return EntryLine(hit.node, hit.entry);
+    return EntryLine(names, hit.node, hit.entry);
 }
 
 std::string HitJson(const SearchHit &hit)
@@ -128,6 +128,7 @@ int runFind(Context &ctx)
             return status;
     }
     const Finder finder(std::move(o));
+    DiskNames names(store.Tree());
     const bool json = a.has("--json");
     std::string out = json ? "[" : "";
     long count = 0;
@@ -135,7 +136,7 @@ int runFind(Context &ctx)
         if (json)
             out += (count ? ",\n  " : "\n  ") + HitJson(hit);
         else
-            out += HitLine(hit) + "\n";
+            out += HitLine(names, hit) + "\n";
         ++count;
         if (out.size() > (1u << 16)) {
             std::fwrite(out.data(), 1, out.size(), ctx.out);

@@ -94,4 +94,30 @@ TEST_F(CliNames, AmbiguousNameRefusedFileNameTaken)
     }
 }
 
+// What the commands print names each of two listings of one name with its
+// file, as the desktop program's tree shows them; a name only one listing
+// has stays as it is.
+TEST_F(CliNames, RepeatedNamePrintedWithItsFile)
+{
+    const std::vector<std::string> twins = MakeCatalogue();
+    const std::string a = "Backup (" + twins[0] + ")", b = "Backup (" + twins[1] + ")";
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> printed;
+    };
+    const std::vector<Case> cases = {
+        {{"find", "c.txt"}, {a + "/c.txt\n", b + "/c.txt\n", "\nOther/c.txt\n"}},
+        {{"duplicates", "--min-size", "0"}, {"  " + a + "/sub/d.txt\n", "  " + b + "/sub/d.txt\n", "  Other/"}},
+        {{"export", "--format", "csv", "-o", "-"}, {"\n" + a + ",", "\n" + b + ",", "\nOther,"}},
+        {{"export", "--format", "json", "-o", "-"}, {"\"listing\": \"" + a + "\"", "{\"name\": \"Backup\", \"file\""}},
+        {{"diff", twins[0], twins[1]}, {"only in A (" + a + ")", "only in B (" + b + ")"}},
+    };
+    for (const Case &c : cases) {
+        const CliResult r = Cli(c.args);
+        EXPECT_NE(r.status, 2) << c.args[0] << "\n" << r.err;
+        for (const std::string &text : c.printed)
+            EXPECT_NE(r.out.find(text), std::string::npos) << c.args[0] << ": no " << text << " in\n" << r.out;
+    }
+}
+
 } // namespace
