@@ -128,8 +128,18 @@ TEST(Catalog, RepeatedNamesShowTheirListingFile)
     // Letter case counts, as in every match of a disk name; the same text in
     // either encoding is the same name.
     const std::vector<std::pair<std::string, std::string>> disks = {
-        {"Archives", "2631.rkm"}, {"Archives", "2632.rkm"}, {"archives", "17.rkm"}, {"Caf\xE9", "4.rkm"},
-        {"Caf\xC3\xA9", "5.rkm"}, {"Music", "6.rkm"},       {"Music", ""},          {"Solo", "8.rkm"},
+        {"Archives", "2631.rkm"},
+        {"Archives", "2632.rkm"},
+        {"archives", "17.rkm"},
+        {"Caf\xE9", "4.rkm"},
+        {"Caf\xC3\xA9", "5.rkm"},
+        {"Music", "6.rkm"},
+        {"Music", ""},
+        {"Solo", "8.rkm"},
+        // Told apart by their last letters, or the same text in two encodings.
+        {"Caf\xE9 1", "9.rkm"},
+        {"Caf\xC3\xA9 1", "10.rkm"},
+        {"Caf\xC3\xA9 2", "11.rkm"},
     };
     Catalog cat;
     for (const auto &[name, file] : disks)
@@ -151,6 +161,9 @@ TEST(Catalog, RepeatedNamesShowTheirListingFile)
         {cat.disk(6), "Music"}, // not written yet: no file to tell it by
         {cat.disk(7), "Solo"},
         {detached.get(), "Archives"},
+        {cat.disk(8), "Caf\xC3\xA9 1 (9.rkm)"},
+        {cat.disk(9), "Caf\xC3\xA9 1 (10.rkm)"},
+        {cat.disk(10), "Caf\xC3\xA9 2"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(cat.displayName(*c.disk), c.shown) << c.disk->text() << " " << c.disk->disk().FileName;
