@@ -1,13 +1,15 @@
 # bash completion for rackmere-cli. The commands and their options come from
 # the program's own --help texts, so new commands complete without a change
-# here; listing names come from `rackmere-cli list`.
+# here; listings complete by file (1234.rkm) and by disk name, from
+# `rackmere-cli list`.
 
 _rackmere_cli_listings()
 {
     local IFS=$'\n' name
     local -a names
-    # The listing file's name (field 1) and the disk's name (field 3).
-    names=($("$1" "${@:2}" list 2>/dev/null | cut -f1,3 | tr '\t' '\n'))
+    # The listing file's name (field 1) and the disk's name (field 3), a
+    # name two listings have once.
+    names=($("$1" "${@:2}" list 2>/dev/null | cut -f1,3 | tr '\t' '\n' | sort -u))
     for name in $(compgen -W '"${names[@]}"' -- "$cur" 2>/dev/null); do
         COMPREPLY+=("$(printf '%q' "$name")")
     done
@@ -51,11 +53,12 @@ _rackmere_cli()
         COMPREPLY=($(compgen -W "$(grep -o -- '--[a-z][a-z-]*' <<<"$help" | sort -u) --help --dir" -- "$cur"))
         return
     fi
-    # What the command's usage line asks for next: a folder, or a listing.
+    # What the command's usage line asks for next: a folder, or a listing
+    # (diff's A and B are listings too).
     local usage=${help%%$'\n'*}
     if [[ $usage == *" PATH"* ]]; then
         _filedir -d
-    elif [[ $usage == *LISTING* ]] && ((cword > cmdAt)); then
+    elif [[ $usage == *LISTING* || $usage == *" A B"* ]] && ((cword > cmdAt)); then
         _rackmere_cli_listings "$1" "${dir[@]}"
     fi
 }

@@ -27,6 +27,7 @@ void CatalogTreeModel::disksAboutToBeInserted(int first, int last)
 void CatalogTreeModel::disksInserted()
 {
     endInsertRows();
+    diskNamesChanged();
 }
 
 void CatalogTreeModel::disksAboutToBeRemoved(int first, int last)
@@ -43,6 +44,7 @@ void CatalogTreeModel::disksAboutToBeRemoved(int first, int last)
 void CatalogTreeModel::disksRemoved()
 {
     endRemoveRows();
+    diskNamesChanged();
 }
 
 void CatalogTreeModel::diskAboutToBeMoved(int from, int to)
@@ -55,12 +57,26 @@ void CatalogTreeModel::diskAboutToBeMoved(int from, int to)
 void CatalogTreeModel::diskMoved()
 {
     endMoveRows();
+    diskNamesChanged();
+}
+
+void CatalogTreeModel::diskNamesChanged()
+{
+    // A disk that comes, goes or is renamed may make another one's name
+    // repeat, or no longer repeat.
+    if (!m_catalog.empty())
+        emit dataChanged(index(0, 0), index(m_catalog.diskCount() - 1, 0), {Qt::DisplayRole, Qt::ToolTipRole});
 }
 
 void CatalogTreeModel::nodeChanged(TreeNode *node)
 {
     const QModelIndex i = indexOf(node);
-    if (i.isValid())
+    if (!i.isValid())
+        return;
+    // A disk's new name may repeat another's, or no longer: every disk row.
+    if (!node->parent())
+        emit dataChanged(index(0, 0), index(m_catalog.diskCount() - 1, 0));
+    else
         emit dataChanged(i, i);
 }
 
@@ -156,9 +172,9 @@ QVariant CatalogTreeModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return platform::DecodeText(n->text());
+        return platform::DecodeText(n->parent() ? n->text() : m_catalog.displayName(*n));
     case Qt::ToolTipRole:
-        return PlainToolTip(platform::DecodeText(n->text()));
+        return PlainToolTip(platform::DecodeText(n->parent() ? n->text() : m_catalog.displayName(*n)));
     case Qt::DecorationRole: {
         if (n->parent() && !m_archiveImage.isNull() && IsArchiveFolder(*n))
             return m_archiveImage;

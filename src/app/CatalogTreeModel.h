@@ -54,6 +54,9 @@ private:
     void disksRemoved() override;
     void diskAboutToBeMoved(int from, int to) override;
     void diskMoved() override;
+    // Every disk row shows its name anew (CatalogTreeModel::data shows a
+    // name that repeats with its listing file).
+    void diskNamesChanged();
 
     Catalog &m_catalog;
     std::array<QIcon, 7> m_images;

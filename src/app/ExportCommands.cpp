@@ -80,7 +80,7 @@ void ExportCommand::exportListings()
     QString folder = QString::fromStdString(GetSettingString(kFolderKey));
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    const QString base = disks.size() == 1 ? platform::DecodeText(disks[0]->text())
+    const QString base = disks.size() == 1 ? platform::DecodeText(m_store.Tree().displayName(*disks[0]))
                                            : QStringLiteral("Rackmere catalogue");
     QString path = prompter().saveFileName(m_view.dialogParent(), QStringLiteral("Export"),
                                            QDir(folder).filePath(suggestedName(base, format)), nameFilter(format));
@@ -92,7 +92,7 @@ void ExportCommand::exportListings()
     SetSettingString(kFolderKey, QFileInfo(path).absolutePath().toStdString());
 
     WaitCursor wait;
-    ExportToFile(disks, format, QFile::encodeName(path).toStdString());
+    ExportToFile(disks, format, QFile::encodeName(path).toStdString(), &m_store.Tree());
 }
 
 } // namespace rkm

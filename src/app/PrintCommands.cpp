@@ -4,6 +4,7 @@
 #include "catalog/CatalogStore.h"
 #include "gui/Prompter.h"
 #include "gui/WaitCursor.h"
+#include "print/PageLayout.h"
 #include "print/PrintSelection.h"
 #include "print/render/QtPrintSurface.h"
 #include "print/ui/Frmprint.h"
@@ -60,7 +61,8 @@ bool PrintCommands::RenderPrintout(bool preview, const std::vector<std::string> 
                                    const std::vector<std::string> &FolderLines, const TfrmPrint &dialog)
 {
     const PrintOptions o = dialog.options();
-    const PageRequest request{ChosenLayout(o), ChosenFrame(o), preview, m_view.currentDisk()->Node->text()};
+    const PageRequest request{ChosenLayout(o), ChosenFrame(o), preview,
+                              PageTitle(&m_store.Tree(), *m_view.currentDisk()->Node, ChosenLayout(o))};
     if (preview) {
         TfrmPrintPreview window(m_view.dialogParent());
         // Drawn at the screen's pixel ratio, so that it is sharp on a scaled screen.

@@ -39,6 +39,7 @@ ScanCommands::ScanCommands(CatalogStore &store, MainView &view)
       m_differences(new TfrmDifferences(view.dialogParent()))
 {
     m_differences->hide();
+    m_addNew->nameTaken = [this](const std::string &name) { return m_store.Tree().nameTaken(name); };
     QObject::connect(m_differences, &TfrmDifferences::itemActivated, view.dialogParent(),
                      [this](TreeNode *node, int entry) { m_view.showMatch(node, entry); });
     QObject::connect(m_differences, &TfrmDifferences::searchFailed, view.dialogParent(),
@@ -198,7 +199,7 @@ void ScanCommands::verifyListing()
         if (!now)
             return; // cancelled: nothing to show
         // The walk, detached from the catalogue, goes with the comparison.
-        const QString name = platform::DecodeText(disk->text());
+        const QString name = platform::DecodeText(m_store.Tree().displayName(*disk));
         m_differences->compare(
             QStringLiteral("Verify '%1'").arg(name),
             [disk, now](const std::atomic<bool> &stop) { return CompareWithWalk(*disk, *now, &stop); },
@@ -229,12 +230,13 @@ void ScanCommands::compareListing()
         return;
     }
     TfrmCompare dialog(m_view.dialogParent());
-    dialog.setListings(disk, others);
+    dialog.setListings(disk, others, &m_store.Tree());
     if (dialog.exec() != QDialog::Accepted || !dialog.chosen())
         return;
     const TreeNode *other = dialog.chosen();
     m_view.guarded([&] {
-        const QString a = platform::DecodeText(disk->text()), b = platform::DecodeText(other->text());
+        const QString a = platform::DecodeText(m_store.Tree().displayName(*disk)),
+                      b = platform::DecodeText(m_store.Tree().displayName(*other));
         // The panel shows at once and the differences come when found; the
         // window goes on meanwhile.
         m_differences->compare(
@@ -262,11 +264,14 @@ void ScanCommands::deleteListing()
 {
     if (!m_view.currentNode())
         return;
+    TDisk *root = m_view.currentNode()->disk().GetRootDisk();
+    // The question names the listing: a deep folder may be selected, and two
+    // listings may share a name.
+    const QString listing = platform::DecodeText(m_store.Tree().displayName(*root->Node));
     if (prompter().message(m_view.dialogParent(), QMessageBox::Question, RACKMERE,
-                           QStringLiteral("Are you sure you wish to delete this disk listing?"),
+                           QStringLiteral("Are you sure you wish to delete this disk listing?\n\n%1").arg(listing),
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
-    TDisk *root = m_view.currentNode()->disk().GetRootDisk();
     const std::string fileName = root->FileName;
     const QString path = platform::DecodeText(m_store.PathOf(fileName));
     if (!m_store.DeleteListing(root->Node)) {
@@ -287,6 +292,7 @@ void ScanCommands::renameListing()
     TDisk *disk = m_view.currentDisk();
     TFormRename dialog(m_view.dialogParent());
     dialog.setStoredName(disk->Node->text());
+    dialog.setNameTaken([this, disk](const std::string &name) { return m_store.Tree().nameTaken(name, disk->Node); });
     if (dialog.exec() != QDialog::Accepted)
         return;
     // OK without a change keeps the stored bytes (which may be another

@@ -24,6 +24,8 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
 {
     m_results->hide();
     m_duplicateList->hide();
+    m_results->model().setCatalog(&store.Tree());
+    m_duplicateList->model().setCatalog(&store.Tree());
     QObject::connect(m_results, &TfrmResults::matchActivated, view.dialogParent(),
                      [this](TreeNode *node, int entry) { m_view.showMatch(node, entry); });
     QObject::connect(m_duplicateList, &TfrmDuplicateList::entryActivated, view.dialogParent(),
@@ -84,7 +86,8 @@ void SearchCommands::search(bool next)
     TfrmSearch &d = *m_frmSearch;
     // The listings offered are those of now (one may have gone or been
     // replaced since the dialog was last shown).
-    d.setListings(DiskNodes(m_store.Tree()), m_view.currentDisk() ? m_view.currentDisk()->Node : nullptr);
+    d.setListings(DiskNodes(m_store.Tree()), m_view.currentDisk() ? m_view.currentDisk()->Node : nullptr,
+                  &m_store.Tree());
     const bool continued = next && d.hasSearch();
     if (!continued) {
         d.clearCategoryRestriction();
@@ -125,7 +128,8 @@ void SearchCommands::findAll()
 void SearchCommands::findDuplicates()
 {
     TfrmDuplicates &d = *m_duplicates;
-    d.setListings(DiskNodes(m_store.Tree()), m_view.currentDisk() ? m_view.currentDisk()->Node : nullptr);
+    d.setListings(DiskNodes(m_store.Tree()), m_view.currentDisk() ? m_view.currentDisk()->Node : nullptr,
+                  &m_store.Tree());
     if (d.exec() != QDialog::Accepted)
         return;
     // The panel shows at once and the groups come when found; the window

@@ -1,5 +1,7 @@
 #include "catalog/Disks.h"
 
+#include "platform/Text.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstring>
@@ -341,6 +343,58 @@ TreeNode *Catalog::findByName(std::string_view name) const
         if (d->text() == name)
             return d.get();
     return nullptr;
+}
+
+std::string DisplayName(const Catalog *catalog, const TreeNode &disk)
+{
+    return catalog ? catalog->displayName(disk) : disk.text();
+}
+
+namespace {
+
+// Whether two stored texts cannot be the same text, told from their ends
+// alone: an ASCII character is the same byte in UTF-8 and in Windows-1252,
+// so where both texts start or end with ASCII, those bytes must be equal.
+// The tree asks this of every other disk for every row it shows.
+bool SurelyDifferent(std::string_view a, std::string_view b)
+{
+    if (a.empty() || b.empty())
+        return a.size() != b.size();
+    const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    for (std::size_t i = 0; i < a.size() && i < b.size() && ascii(a[i]) && ascii(b[i]); ++i)
+        if (a[i] != b[i])
+            return true;
+    for (std::size_t i = 1; i <= a.size() && i <= b.size(); ++i) {
+        const char x = a[a.size() - i], y = b[b.size() - i];
+        if (!ascii(x) || !ascii(y))
+            break;
+        if (x != y)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool Catalog::nameTaken(std::string_view name, const TreeNode *except) const
+{
+    for (const auto &d : m_disks)
+        if (d.get() != except && !SurelyDifferent(d->text(), name) && platform::SameText(d->text(), name))
+            return true;
+    return false;
+}
+
+std::string Catalog::displayName(const TreeNode &disk) const
+{
+    const std::string &name = disk.text();
+    const std::string &fileName = disk.disk().FileName;
+    const int row = disk.row();
+    const bool inCatalog = !disk.parent() && row >= 0 && row < diskCount() && this->disk(row) == &disk;
+    if (!inCatalog || fileName.empty() || !nameTaken(name, &disk))
+        return name;
+    // Both parts as UTF-8: a Windows-1252 name beside a UTF-8 file name
+    // would not decode as one text.
+    return platform::Utf8Text(name) + " (" + platform::Utf8Text(fileName) + ")";
 }
 
 } // namespace rkm

@@ -236,11 +236,28 @@ public:
     // The first disk node of that name in order, or null.
     TreeNode *findByName(std::string_view name) const;
 
+    // Whether a disk other than `except` has this name: the same text in
+    // either encoding (platform::SameText), letter case counting, as a name
+    // typed for a listing is matched everywhere.
+    bool nameTaken(std::string_view name, const TreeNode *except = nullptr) const;
+    // The name a listing is shown by wherever it stands for the listing (the
+    // tree, the result panels, exports, messages): its disk name, or, when
+    // another disk has the same name, the name followed by its listing file
+    // ("Archives (2631.rkm)"), so that two scans of one folder can be told
+    // apart. Stored bytes, shown as any stored text (platform::DecodeText); a
+    // repeated name comes back as UTF-8. A disk that is not in this catalogue
+    // or has no listing file yet is shown by its name.
+    std::string displayName(const TreeNode &disk) const;
+
 private:
     void renumber(std::size_t from);
     std::vector<std::unique_ptr<TreeNode>> m_disks;
     CatalogObserver *m_observer = nullptr;
 };
+
+// The name a disk is shown by in `catalog` (Catalog::displayName), or its
+// name when there is no catalogue to ask (a view shown on its own).
+std::string DisplayName(const Catalog *catalog, const TreeNode &disk);
 
 // Freeing ten million entries node by node takes longer than the user should
 // wait for a program to end, and the system takes a process's memory back at

@@ -138,6 +138,13 @@ std::string HelpText(const Command &cmd)
 {
     std::string text = cmd.help;
     text += cmd.helpEnd;
+    if (text.find("LISTING") != std::string::npos || std::string_view(cmd.name) == "diff")
+        text += "\n"
+                "Two listings may have one disk name (two scans of one folder do). A name that\n"
+                "several listings have is refused with exit status 2, the listings listed on\n"
+                "standard error by their files; name the one meant by its listing file\n"
+                "(1234.rkm), or as the desktop program shows it (\"Backup (1234.rkm)\"), which\n"
+                "is also how the lines printed name such a listing.\n";
     if (cmd.access == Access::Write)
         text += "\n"
                 "One program at a time writes the catalogue. While the desktop program runs\n"
@@ -160,19 +167,55 @@ bool Load(Context &ctx, CatalogStore &store)
     return errors.empty();
 }
 
-TreeNode *FindListing(const CatalogStore &store, const std::string &which)
+ListingMatch MatchListing(const CatalogStore &store, const std::string &which)
 {
-    if (TreeNode *n = store.Tree().findByFileName(which))
-        return n;
-    if (TreeNode *n = store.Tree().findByName(which))
-        return n;
     const Catalog &tree = store.Tree();
+    ListingMatch match;
+    if ((match.found = tree.findByFileName(which)))
+        return match;
     for (int i = 0; i < tree.diskCount(); ++i)
         if (platform::SameText(tree.disk(i)->disk().FileName, which))
-            return tree.disk(i);
+            return {tree.disk(i), {}};
     for (int i = 0; i < tree.diskCount(); ++i)
         if (platform::SameText(tree.disk(i)->text(), which))
-            return tree.disk(i);
+            match.candidates.push_back(tree.disk(i));
+    if (match.candidates.size() == 1)
+        return {match.candidates.front(), {}};
+    if (!match.candidates.empty())
+        return match;
+    // "Name (file.rkm)", as the tree shows a name that repeats.
+    const std::size_t open = which.rfind(" (");
+    if (open != std::string::npos && which.size() > open + 3 && which.back() == ')') {
+        const std::string file = which.substr(open + 2, which.size() - open - 3);
+        const std::string name = which.substr(0, open);
+        for (int i = 0; i < tree.diskCount(); ++i) {
+            TreeNode *d = tree.disk(i);
+            if (platform::SameText(d->disk().FileName, file) && platform::SameText(d->text(), name))
+                return {d, {}};
+        }
+    }
+    return match;
+}
+
+TreeNode *ListingArgument(Context &ctx, const Command &cmd, const CatalogStore &store, const std::string &which,
+                          int &status, int notFound)
+{
+    const ListingMatch match = MatchListing(store, which);
+    if (match.found)
+        return match.found;
+    if (match.candidates.empty()) {
+        std::fprintf(ctx.err, "rackmere-cli %s: no listing named '%s'\n", cmd.name, which.c_str());
+        status = notFound;
+        return nullptr;
+    }
+    std::vector<std::string> lines;
+    for (const TreeNode *d : match.candidates)
+        lines.push_back(Shown(d->disk().FileName) + "  " + Shown(d->text()) + "  " + Shown(d->disk().RootPath));
+    std::fprintf(ctx.err, "rackmere-cli %s: %zu listings are named '%s'; name the one meant by its listing file:\n",
+                 cmd.name, match.candidates.size(), which.c_str());
+    for (const std::string &line : SummarizeList(lines))
+        std::fprintf(ctx.err, "  %s\n", line.c_str());
+    status = EXIT_USAGE;
     return nullptr;
 }
 
@@ -276,9 +319,17 @@ const TreeNode *DiskNodeOf(const TreeNode *node)
 
 } // namespace
 
-std::string EntryLine(const TreeNode *node, int entry)
+const std::string &DiskNames::of(const TreeNode &disk)
 {
-    std::string line = Shown(DiskNodeOf(node)->text()) + "/";
+    const auto it = m_names.find(&disk);
+    if (it != m_names.end())
+        return it->second;
+    return m_names.emplace(&disk, Shown(m_catalog.displayName(disk))).first->second;
+}
+
+std::string EntryLine(DiskNames &names, const TreeNode *node, int entry)
+{
+    std::string line = names.of(*DiskNodeOf(node)) + "/";
     for (const TreeNode *f : FolderChain(node))
         line += Shown(f->text()) + "/";
     if (entry >= 0)

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class QCoreApplication;
@@ -104,11 +105,24 @@ extern const char READING_FLAGS_HELP[];
 // Loads the catalogue as the desktop program does at start: errors go to
 // standard error, one line each. Returns false when any listing failed.
 bool Load(Context &ctx, CatalogStore &store);
-// A listing by its file's bare name, or the first disk of that name. Names
-// are matched as texts: a name typed in UTF-8 finds the same name stored in
-// Windows-1252 (a listing made on Windows).
-TreeNode *FindListing(const CatalogStore &store, const std::string &which);
-// The child folder of `folder` of that name (matched as FindListing does), or null.
+// What a listing named on the command line is: its file's bare name
+// (2631.rkm), the name the listing is shown by ("Archives (2631.rkm)"), or a
+// disk name. Names are matched as texts, letter case counting: a name typed
+// in UTF-8 finds the same name stored in Windows-1252 (a listing made on
+// Windows). `found` is the listing, or null; `candidates` every listing of
+// the name when several have it (found is then null).
+struct ListingMatch {
+    TreeNode *found = nullptr;
+    std::vector<TreeNode *> candidates;
+};
+ListingMatch MatchListing(const CatalogStore &store, const std::string &which);
+// The listing an argument names. When there is none, it says so on standard
+// error, sets `status` to `notFound` and returns null; when the name fits
+// several listings, it lists them by their files on standard error, sets
+// `status` to EXIT_USAGE and returns null.
+TreeNode *ListingArgument(Context &ctx, const Command &cmd, const CatalogStore &store, const std::string &which,
+                          int &status, int notFound = EXIT_FAILED);
+// The child folder of `folder` of that name (matched as texts, as a disk name is), or null.
 TreeNode *FindFolder(const TreeNode &folder, std::string_view name);
 // The index of the file entry of `folder` of that name, or -1.
 int FindFileEntry(const TDisk &folder, std::string_view name);
@@ -130,9 +144,23 @@ bool SizeOption(const Args &a, const char *option, std::optional<uint64_t> &out,
 // day read is moved by `shift` days (--after D is from the day after D on).
 bool DateOption(const Args &a, const char *option, int shift, QDate &out, std::string &error);
 
-// A disk or folder node (entry -1) or a file entry as a line: the disk name
-// and the folder names joined by '/' and ending in '/', then the file name.
-std::string EntryLine(const TreeNode *node, int entry);
+// The names disks are shown by (Catalog::displayName: a name that repeats
+// with its listing file), each worked out once: a search prints a disk's
+// name for every match in it.
+class DiskNames final {
+public:
+    explicit DiskNames(const Catalog &catalog) : m_catalog(catalog) {}
+    const std::string &of(const TreeNode &disk);
+
+private:
+    const Catalog &m_catalog;
+    std::unordered_map<const TreeNode *, std::string> m_names;
+};
+
+// A disk or folder node (entry -1) or a file entry as a line: the disk's
+// name as `names` shows it and the folder names joined by '/' and ending in
+// '/', then the file name.
+std::string EntryLine(DiskNames &names, const TreeNode *node, int entry);
 // The same as a JSON object with the keys listing, disk, folders (names
 // below the disk), file and index (null for a disk or folder).
 std::string EntryJson(const TreeNode *node, int entry);

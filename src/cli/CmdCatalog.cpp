@@ -38,16 +38,15 @@ const Command listCmd{"list", Access::Read, "list every listing of the catalogue
 const Registrar listReg(listCmd);
 
 const Command showCmd{"show", Access::Read, "print the folders and files of one listing",
-                         "Usage: rackmere-cli show LISTING [--json]\n"
-                         "\n"
-                         "LISTING is a listing file's bare name (1234.rkm) or a disk name (the first\n"
-                         "disk of that name in the order list prints them). Prints the disk's folders\n"
-                         "and files, each folder's in the order they were stored.\n"
-                         "\n"
-                         "  --json   print one object: file, serial, name, rootPath, driveType, comment,\n"
-                         "           files (arrays of the five texts: name, description, date, size,\n"
-                         "           category), folders (objects with name, comment, files, folders)\n",
-                         runShow};
+                      "Usage: rackmere-cli show LISTING [--json]\n"
+                      "\n"
+                      "LISTING is a listing file's bare name (1234.rkm) or a disk name. Prints the\n"
+                      "disk's folders and files, each folder's in the order they were stored.\n"
+                      "\n"
+                      "  --json   print one object: file, serial, name, rootPath, driveType, comment,\n"
+                      "           files (arrays of the five texts: name, description, date, size,\n"
+                      "           category), folders (objects with name, comment, files, folders)\n",
+                      runShow};
 const Registrar showReg(showCmd);
 
 const Command addCmd{"add", Access::Write, "catalogue a folder or drive as a new listing",
@@ -175,11 +174,10 @@ int runShow(Context &ctx)
         return Usage(ctx, "name one listing", self);
     CatalogStore store(ctx.programDir);
     const bool loaded = Load(ctx, store);
-    const TreeNode *n = FindListing(store, a.positional()[0]);
-    if (!n) {
-        std::fprintf(ctx.err, "rackmere-cli show: no listing named '%s'\n", a.positional()[0].c_str());
-        return EXIT_FAILED;
-    }
+    int status = EXIT_OK;
+    const TreeNode *n = ListingArgument(ctx, self, store, a.positional()[0], status);
+    if (!n)
+        return status;
     const TDisk &d = n->disk();
     if (a.has("--json")) {
         std::string out = "{\"file\": " + Json(d.FileName) + ", \"serial\": " + std::to_string(d.SerialNumber) +

@@ -75,16 +75,15 @@ int runExport(Context &ctx)
             disks.push_back(store.Tree().disk(i));
     }
     for (const std::string &which : a.positional()) {
-        const TreeNode *n = FindListing(store, which);
-        if (!n) {
-            std::fprintf(ctx.err, "rackmere-cli export: no listing named '%s'\n", which.c_str());
-            return EXIT_FAILED;
-        }
+        int status = EXIT_OK;
+        const TreeNode *n = ListingArgument(ctx, self, store, which, status);
+        if (!n)
+            return status;
         if (std::find(disks.begin(), disks.end(), n) == disks.end())
             disks.push_back(n);
     }
     std::fflush(ctx.out);
-    ExportToFile(disks, *format, *output);
+    ExportToFile(disks, *format, *output, &store.Tree());
     return loaded ? EXIT_OK : EXIT_FAILED;
 }
 

@@ -66,14 +66,6 @@ const Command deleteCmd{"delete", Access::Write, "delete a listing and its file"
                            runDelete};
 const Registrar deleteReg(deleteCmd);
 
-TreeNode *Named(Context &ctx, const CatalogStore &store, const Command &cmd, const std::string &which)
-{
-    TreeNode *n = FindListing(store, which);
-    if (!n)
-        std::fprintf(ctx.err, "rackmere-cli %s: no listing named '%s'\n", cmd.name, which.c_str());
-    return n;
-}
-
 int runUpdate(Context &ctx)
 {
     const Command &self = updateCmd;
@@ -89,9 +81,10 @@ int runUpdate(Context &ctx)
         return Usage(ctx, error, self);
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
-    TreeNode *old = Named(ctx, store, self, a.positional()[0]);
+    int status = EXIT_OK;
+    TreeNode *old = ListingArgument(ctx, self, store, a.positional()[0], status);
     if (!old)
-        return EXIT_FAILED;
+        return status;
     ScanOptions options = ScanOptionsFor(store, old);
     std::string unused;
     ApplyReadingFlags(a, options, unused);
@@ -156,9 +149,10 @@ int runRename(Context &ctx)
         return EXIT_USAGE;
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
-    TreeNode *n = Named(ctx, store, self, a.positional()[0]);
+    int status = EXIT_OK;
+    TreeNode *n = ListingArgument(ctx, self, store, a.positional()[0], status);
     if (!n)
-        return EXIT_FAILED;
+        return status;
     // The same name, perhaps stored in another encoding, is no change.
     if (platform::SameText(n->text(), newName))
         return EXIT_OK;
@@ -183,9 +177,10 @@ int runDelete(Context &ctx)
         return Usage(ctx, "name one listing", self);
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
-    TreeNode *n = Named(ctx, store, self, a.positional()[0]);
+    int status = EXIT_OK;
+    TreeNode *n = ListingArgument(ctx, self, store, a.positional()[0], status);
     if (!n)
-        return EXIT_FAILED;
+        return status;
     const std::string fileName = n->disk().FileName;
     const std::string path = store.PathOf(fileName);
     if (!store.DeleteListing(n)) {

@@ -73,11 +73,10 @@ int runPrint(Context &ctx)
 
     CatalogStore store(ctx.programDir);
     const bool loaded = Load(ctx, store);
-    const TreeNode *disk = FindListing(store, a.positional()[0]);
-    if (!disk) {
-        std::fprintf(ctx.err, "rackmere-cli print: no listing named '%s'\n", a.positional()[0].c_str());
-        return EXIT_FAILED;
-    }
+    int status = EXIT_OK;
+    const TreeNode *disk = ListingArgument(ctx, self, store, a.positional()[0], status);
+    if (!disk)
+        return status;
 
     PrintOptions options;
     LoadPrintDefaults(options, ctx.programDir, ProgramSettings());
@@ -103,7 +102,8 @@ int runPrint(Context &ctx)
     std::vector<std::string> fileLines, folderLines;
     CollectPrintLines(*disk, fileLines, folderLines, selection);
 
-    const PageRequest request{ChosenLayout(options), ChosenFrame(options), png != nullptr, disk->text(), page};
+    const PageRequest request{ChosenLayout(options), ChosenFrame(options), png != nullptr,
+                              PageTitle(&store.Tree(), *disk, ChosenLayout(options)), page};
     if (pdf) {
         PrintPdfFile(*pdf, request, folderLines, fileLines);
     } else {

@@ -133,13 +133,13 @@ int runDuplicates(Context &ctx)
     CatalogStore store(ctx.programDir);
     const bool loaded = Load(ctx, store);
     if (const std::string *l = a.value("--listing")) {
-        o.listing = FindListing(store, *l);
-        if (!o.listing) {
-            std::fprintf(ctx.err, "rackmere-cli duplicates: no listing named '%s'\n", l->c_str());
-            return EXIT_FAILED;
-        }
+        int status = EXIT_OK;
+        o.listing = ListingArgument(ctx, self, store, *l, status);
+        if (!o.listing)
+            return status;
     }
     const std::vector<DuplicateGroup> groups = FindDuplicates(DiskNodes(store.Tree()), o);
+    DiskNames names(store.Tree());
     const bool json = a.has("--json");
     std::string out = json ? "[" : "";
     long files = 0;
@@ -164,7 +164,7 @@ int runDuplicates(Context &ctx)
                    Plural(static_cast<long>(group.entries.size()), "copy", "copies") + " (" +
                    platform::ShortSize(group.wasted) + " wasted)\n";
             for (const EntryRef &r : group.entries)
-                out += "  " + EntryLine(r.node, r.entry) + "\n";
+                out += "  " + EntryLine(names, r.node, r.entry) + "\n";
         }
         Flush(ctx, out);
     }
@@ -261,12 +261,10 @@ int runDiff(Context &ctx)
     Load(ctx, store);
     const TreeNode *sides[2];
     for (int i = 0; i < 2; ++i) {
-        sides[i] = FindListing(store, a.positional()[static_cast<std::size_t>(i)]);
-        if (!sides[i]) {
-            std::fprintf(ctx.err, "rackmere-cli diff: no listing named '%s'\n",
-                         a.positional()[static_cast<std::size_t>(i)].c_str());
-            return EXIT_USAGE;
-        }
+        int status = EXIT_OK;
+        sides[i] = ListingArgument(ctx, self, store, a.positional()[static_cast<std::size_t>(i)], status, EXIT_USAGE);
+        if (!sides[i])
+            return status;
     }
     const ListingDiff diff = CompareListings(*sides[0], *sides[1]);
     if (a.has("--json")) {
@@ -281,7 +279,8 @@ int runDiff(Context &ctx)
     } else {
         PrintDiffLines(ctx, diff);
         std::fprintf(ctx.out, "%ld only in A (%s), %ld only in B (%s), %ld changed\n", diff.onlyInA,
-                     Shown(sides[0]->text()).c_str(), diff.onlyInB, Shown(sides[1]->text()).c_str(), diff.changed);
+                     Shown(store.Tree().displayName(*sides[0])).c_str(), diff.onlyInB,
+                     Shown(store.Tree().displayName(*sides[1])).c_str(), diff.changed);
     }
     return diff.equal() ? EXIT_OK : EXIT_FAILED;
 }
@@ -296,11 +295,10 @@ int runVerify(Context &ctx)
         return Usage(ctx, "name one listing", self);
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
-    const TreeNode *disk = FindListing(store, a.positional()[0]);
-    if (!disk) {
-        std::fprintf(ctx.err, "rackmere-cli verify: no listing named '%s'\n", a.positional()[0].c_str());
-        return EXIT_USAGE;
-    }
+    int status = EXIT_OK;
+    const TreeNode *disk = ListingArgument(ctx, self, store, a.positional()[0], status, EXIT_USAGE);
+    if (!disk)
+        return status;
     const TDisk &d = disk->disk();
     const DiskChecks forced = a.has("--force") ? ~DiskChecks(0) : 0;
     switch (CheckListingDisk(store, d, forced)) {

@@ -83,9 +83,9 @@ const Command describeCmd{"describe", Access::Write, "set the description and ca
                           runDescribe};
 const Registrar describeReg(describeCmd);
 
-std::string HitLine(const SearchHit &hit)
+std::string HitLine(DiskNames &names, const SearchHit &hit)
 {
-    return EntryLine(hit.node, hit.entry);
+    return EntryLine(names, hit.node, hit.entry);
 }
 
 std::string HitJson(const SearchHit &hit)
@@ -122,13 +122,13 @@ int runFind(Context &ctx)
     // are printed, but the answer is incomplete and the status says so.
     const bool loaded = Load(ctx, store);
     if (const std::string *l = a.value("--listing")) {
-        o.listing = FindListing(store, *l);
-        if (!o.listing) {
-            std::fprintf(ctx.err, "rackmere-cli find: no listing named '%s'\n", l->c_str());
-            return EXIT_FAILED;
-        }
+        int status = EXIT_OK;
+        o.listing = ListingArgument(ctx, self, store, *l, status);
+        if (!o.listing)
+            return status;
     }
     const Finder finder(std::move(o));
+    DiskNames names(store.Tree());
     const bool json = a.has("--json");
     std::string out = json ? "[" : "";
     long count = 0;
@@ -136,7 +136,7 @@ int runFind(Context &ctx)
         if (json)
             out += (count ? ",\n  " : "\n  ") + HitJson(hit);
         else
-            out += HitLine(hit) + "\n";
+            out += HitLine(names, hit) + "\n";
         ++count;
         if (out.size() > (1u << 16)) {
             std::fwrite(out.data(), 1, out.size(), ctx.out);
@@ -173,11 +173,10 @@ int runDescribe(Context &ctx)
         return EXIT_USAGE;
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
-    TreeNode *disk = FindListing(store, which);
-    if (!disk) {
-        std::fprintf(ctx.err, "rackmere-cli describe: no listing named '%s'\n", which.c_str());
-        return EXIT_FAILED;
-    }
+    int status = EXIT_OK;
+    TreeNode *disk = ListingArgument(ctx, self, store, which, status);
+    if (!disk)
+        return status;
     // Folder names down to the last part, which is the file name.
     TreeNode *folder = disk;
     std::size_t start = 0;
@@ -203,7 +202,7 @@ int runDescribe(Context &ctx)
     }
     const std::string description = desc ? typedDescription : std::string(record.Files.text(index, FT_DESCRIPTION));
     const std::string category = cat ? typedCategory : std::string(record.Files.text(index, FT_CATEGORY));
-    int status = EXIT_OK;
+    status = EXIT_OK;
     try {
         SetEntryAnnotations(store, record, index, description, category);
     } catch (const std::exception &e) {

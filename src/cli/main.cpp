@@ -18,19 +18,22 @@ namespace {
 
 void programHelp(std::FILE *f)
 {
-    std::fprintf(f,
-                 "Usage: rackmere-cli [--dir DIR] COMMAND [ARGS...]\n"
-                 "\n"
-                 "Rackmere's disk catalogue from a terminal. The catalogue is the folder DIR,\n"
-                 "else $RACKMERE_DIR, else ~/.local/share/Rackmere/. A folder named by --dir or\n"
-                 "$RACKMERE_DIR that is missing or not a folder ends a command that reads with\n"
-                 "exit status 2; a command that writes makes a missing one. The mount table,\n"
-                 "/sys and /dev are read below $RACKMERE_SYSROOT when it is set (default /).\n"
-                 "\n"
-                 "  --help      print this help\n"
-                 "  --version   print the program's version\n"
-                 "\n"
-                 "Commands:\n");
+    std::fprintf(f, "Usage: rackmere-cli [--dir DIR] COMMAND [ARGS...]\n"
+                    "\n"
+                    "Rackmere's disk catalogue from a terminal. The catalogue is the folder DIR,\n"
+                    "else $RACKMERE_DIR, else ~/.local/share/Rackmere/. A folder named by --dir or\n"
+                    "$RACKMERE_DIR that is missing or not a folder ends a command that reads with\n"
+                    "exit status 2; a command that writes makes a missing one. The mount table,\n"
+                    "/sys and /dev are read below $RACKMERE_SYSROOT when it is set (default /).\n"
+                    "\n"
+                    "A listing is named by its listing file (1234.rkm) or by its disk name. A disk\n"
+                    "name that several listings have ends a command with exit status 2 and lists\n"
+                    "them by file on standard error.\n"
+                    "\n"
+                    "  --help      print this help\n"
+                    "  --version   print the program's version\n"
+                    "\n"
+                    "Commands:\n");
     auto cmds = Commands();
     std::sort(cmds.begin(), cmds.end(), [](const Command &a, const Command &b) { return std::strcmp(a.name, b.name) < 0; });
     for (const Command &c : cmds)

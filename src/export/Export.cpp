@@ -213,7 +213,7 @@ public:
         const TDisk &d = l.disk->disk();
         std::string &o = m_out.text();
         o += m_listings++ ? ",\n {\"name\": " : "\n {\"name\": ";
-        AppendJsonString(o, l.name);
+        AppendJsonString(o, m_utf8(l.disk->text()));
         o += ", \"file\": ";
         AppendJsonString(o, m_utf8(d.FileName));
         o += ", \"serial\": ";
@@ -430,7 +430,8 @@ const char *ExportFormatExtension(ExportFormat format)
     return "";
 }
 
-void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat format, ExportSink &sink)
+void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat format, ExportSink &sink,
+                    const Catalog *catalog)
 {
     Output out(sink);
     std::unique_ptr<Writer> writer;
@@ -452,7 +453,7 @@ void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat for
     for (const TreeNode *disk : disks) {
         ListingInfo info;
         info.disk = disk;
-        info.name = std::string(utf8(disk->text()));
+        info.name = std::string(utf8(DisplayName(catalog, *disk)));
         CountSubtree(*disk, info.folders, info.files);
         listings.push_back(std::move(info));
     }
@@ -467,15 +468,16 @@ void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat for
     out.flush();
 }
 
-void ExportToFile(const std::vector<const TreeNode *> &disks, ExportFormat format, const std::string &path)
+void ExportToFile(const std::vector<const TreeNode *> &disks, ExportFormat format, const std::string &path,
+                  const Catalog *catalog)
 {
     if (path == "-") {
         StdoutSink sink;
-        ExportListings(disks, format, sink);
+        ExportListings(disks, format, sink, catalog);
         return;
     }
     SaveFileSink sink(path);
-    ExportListings(disks, format, sink);
+    ExportListings(disks, format, sink, catalog);
     sink.commit();
 }
 

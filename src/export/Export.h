@@ -38,11 +38,17 @@ public:
 
 // Writes the listings (disk nodes, in the order given) in the format. The
 // output is streamed to the sink a megabyte at a time, never held whole.
-void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat format, ExportSink &sink);
+// Each listing goes by the name `catalog` shows it by (Catalog::displayName:
+// a name that repeats there comes with its listing file), or by its disk
+// name without a catalogue. The JSON form keeps the disk name and the file
+// apart as well.
+void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat format, ExportSink &sink,
+                    const Catalog *catalog = nullptr);
 
 // Exports to a file: through a temporary file renamed into place, so a
 // failed export leaves no cut file and keeps an older file of that name.
 // "-" writes to standard output. Throws RackmereError with the reason.
-void ExportToFile(const std::vector<const TreeNode *> &disks, ExportFormat format, const std::string &path);
+void ExportToFile(const std::vector<const TreeNode *> &disks, ExportFormat format, const std::string &path,
+                  const Catalog *catalog = nullptr);
 
 } // namespace rkm

@@ -56,7 +56,7 @@ void AppendHtmlText(std::string &out, std::string_view text);
 // One listing as the writers see it.
 struct ListingInfo {
     const TreeNode *disk = nullptr;
-    std::string name; // UTF-8
+    std::string name; // the name the listing is shown by (Catalog::displayName), UTF-8
     long folders = 0; // below the root
     long files = 0;
 };

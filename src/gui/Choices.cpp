@@ -10,10 +10,13 @@
 
 namespace rkm {
 
-void SetListingChoices(QComboBox *box, const std::vector<const TreeNode *> &disks, const TreeNode *preferred)
+void SetListingChoices(QComboBox *box, const std::vector<const TreeNode *> &disks, const TreeNode *preferred,
+                       const Catalog *catalog)
 {
+    // The disk name of each item, beside the name it is shown by.
+    constexpr int NAME_ROLE = Qt::UserRole + 1;
     const TreeNode *was = ChosenListing(box);
-    const QString wasName = box->currentText();
+    const QString wasName = box->currentData(NAME_ROLE).toString();
     box->clear();
     int pick = -1, byName = -1, byPreferred = -1;
     for (const TreeNode *d : disks) {
@@ -24,7 +27,9 @@ void SetListingChoices(QComboBox *box, const std::vector<const TreeNode *> &disk
             byName = box->count();
         if (d == preferred)
             byPreferred = box->count();
-        box->addItem(name, QVariant::fromValue(reinterpret_cast<quintptr>(d)));
+        box->addItem(platform::DecodeText(DisplayName(catalog, *d)),
+                     QVariant::fromValue(reinterpret_cast<quintptr>(d)));
+        box->setItemData(box->count() - 1, name, NAME_ROLE);
     }
     if (pick < 0)
         pick = byName >= 0 ? byName : byPreferred;

@@ -15,11 +15,13 @@ class QComboBox;
 
 namespace rkm {
 
-// Fills a drop-down list with the disks' names, each item standing for its
+// Fills a drop-down list with the disks' names as `catalog` shows them (a
+// name that repeats there with its listing file), each item standing for its
 // disk node. The one chosen before stays chosen if it is still there, or
 // else one of the same name (an updated listing is a new node); failing
 // both, `preferred`, else the first.
-void SetListingChoices(QComboBox *box, const std::vector<const TreeNode *> &disks, const TreeNode *preferred);
+void SetListingChoices(QComboBox *box, const std::vector<const TreeNode *> &disks, const TreeNode *preferred,
+                       const Catalog *catalog = nullptr);
 // The disk node of the chosen item, or null.
 const TreeNode *ChosenListing(const QComboBox *box);
 

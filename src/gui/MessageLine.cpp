@@ -32,14 +32,15 @@ MessageLine::MessageLine(QLabel *label) : QObject(label), m_label(label)
     m_label->clear();
 }
 
-void MessageLine::watchRoom(QLineEdit *edit, const QString &what, std::function<std::size_t()> storedBytes)
+void MessageLine::watchRoom(QLineEdit *edit, const QString &what, std::function<std::size_t()> storedBytes,
+                            std::function<QString()> warning)
 {
     // The widget that takes the focus for the box: the box, or the combo
     // box it is the editor of.
     QWidget *focus = edit;
     while (focus->focusProxy())
         focus = focus->focusProxy();
-    m_rooms.push_back(Room{edit, focus, what, std::move(storedBytes)});
+    m_rooms.push_back(Room{edit, focus, what, std::move(storedBytes), std::move(warning)});
     focus->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this, [this, edit, focus] {
         // The box being worked in (the dialog's focus, active or not); a
@@ -86,6 +87,12 @@ void MessageLine::showRoom(const Room &room)
         show(tooLong(room.what, bytes), true);
         return;
     }
+    if (room.warning) {
+        if (const QString warning = room.warning(); !warning.isEmpty()) {
+            show(warning, true);
+            return;
+        }
+    }
     const std::size_t left = MAX_TEXT_BYTES - bytes;
     show(QStringLiteral("%1: %2 of %3 bytes left").arg(room.what).arg(left).arg(MAX_TEXT_BYTES), false);
 }
@@ -96,6 +103,12 @@ QString MessageLine::tooLong(const QString &what, std::size_t bytes)
         .arg(what)
         .arg(bytes - MAX_TEXT_BYTES)
         .arg(MAX_TEXT_BYTES);
+}
+
+QString MessageLine::nameTaken(const QString &name)
+{
+    return QStringLiteral("Another listing is already named '%1'; the tree will show each with its listing file.")
+        .arg(name);
 }
 
 void MessageLine::refuse(const QString &reason)

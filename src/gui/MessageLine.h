@@ -26,8 +26,11 @@ public:
     // A box whose text a listing holds: while it has the focus or is typed
     // in, the line shows the room left. `what` names the text in messages
     // ("Description"); `storedBytes` gives the size the text would be stored
-    // with (the bytes it came with while unchanged).
-    void watchRoom(QLineEdit *edit, const QString &what, std::function<std::size_t()> storedBytes);
+    // with (the bytes it came with while unchanged). `warning`, when given,
+    // tells of a text that is taken but not refused (a name another listing
+    // has): while it says something, the line shows that instead of the room.
+    void watchRoom(QLineEdit *edit, const QString &what, std::function<std::size_t()> storedBytes,
+                   std::function<QString()> warning = {});
     // A box whose edits take a refusal away.
     void watch(QLineEdit *edit);
 
@@ -45,6 +48,8 @@ public:
 
     // The reason a text of `bytes` is refused.
     static QString tooLong(const QString &what, std::size_t bytes);
+    // The warning that another listing has the name typed.
+    static QString nameTaken(const QString &name);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -55,6 +60,7 @@ private:
         QWidget *focus;
         QString what;
         std::function<std::size_t()> bytes;
+        std::function<QString()> warning;
     };
     void showRoom(const Room &room);
     void show(const QString &text, bool warning);

@@ -355,4 +355,9 @@ bool RenderPage(PrintSurface &surface, const PageRequest &r, const std::vector<s
     return true;
 }
 
+std::string PageTitle(const Catalog *catalog, const TreeNode &disk, PrintLayout layout)
+{
+    return layout == PrintLayout::List ? DisplayName(catalog, disk) : disk.text();
+}
+
 } // namespace rkm

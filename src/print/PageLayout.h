@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/Disks.h"
 #include "print/PrintSettings.h"
 
 #include <functional>
@@ -119,6 +120,11 @@ struct PageRequest {
     // page break, as the preview shows one page at a time; -1 draws them all.
     int page = -1;
 };
+
+// The title of a disk's pages: a list of contents is headed by the name the
+// listing is shown by in `catalog` (Catalog::displayName), so that the pages
+// of two listings of one name are told apart; a cover bears the disk's name.
+std::string PageTitle(const Catalog *catalog, const TreeNode &disk, PrintLayout layout);
 
 // The smallest size a title is set in before it is shortened with an ellipsis.
 inline constexpr int SMALLEST_TITLE_POINTS = 8;

@@ -5,6 +5,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
 using namespace rkm;
 using rkm::test::MakeDisk;
 
@@ -30,6 +34,61 @@ private:
     }
 
 private slots:
+    void treeShowsARepeatedNameWithItsListingFile()
+    {
+        // Each step changes the catalogue; the rows it shows then, and
+        // whether the first disk, left alone, was told to show itself anew.
+        Catalog catalog;
+        const auto add = [&](const char *name, const char *file) {
+            TreeNode *d = catalog.appendDisk(MakeDisk(name, 0));
+            d->disk().FileName = file;
+            return d;
+        };
+        add("Archives", "1.rkm");
+        // No QAbstractItemModelTester here: it wants the rows beside an
+        // inserted or removed one to show what they showed, and a name that
+        // comes to repeat changes its twin's row (told by dataChanged).
+        CatalogTreeModel model(catalog);
+        TreeNode *second = nullptr;
+        struct Step {
+            const char *what;
+            std::function<void()> change;
+            QStringList shown;
+        };
+        const std::vector<Step> steps = {
+            {"a second scan", [&] { second = add("Archives", "2.rkm"); }, {"Archives (1.rkm)", "Archives (2.rkm)"}},
+            {"another letter case",
+             [&] { add("archives", "3.rkm"); },
+             {"Archives (1.rkm)", "Archives (2.rkm)", "archives"}},
+            {"renamed",
+             [&] {
+                 second->setText("Other");
+                 model.nodeChanged(second);
+             },
+             {"Archives", "Other", "archives"}},
+            {"renamed back",
+             [&] {
+                 second->setText("Archives");
+                 model.nodeChanged(second);
+             },
+             {"Archives (1.rkm)", "Archives (2.rkm)", "archives"}},
+            {"the first goes", [&] { catalog.removeDisk(0); }, {"Archives", "archives"}},
+        };
+        for (const Step &s : steps) {
+            QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+            s.change();
+            QStringList shown;
+            for (int row = 0; row < model.rowCount(); ++row)
+                shown << model.index(row, 0).data().toString();
+            QCOMPARE(shown, s.shown);
+            QVERIFY(model.index(0, 0).data(Qt::ToolTipRole).toString().contains(">" + s.shown.front() + "<"));
+            const bool firstTold = std::any_of(changed.begin(), changed.end(), [](const QList<QVariant> &args) {
+                return args[0].value<QModelIndex>().row() == 0 && !args[0].value<QModelIndex>().parent().isValid();
+            });
+            QVERIFY2(firstTold, s.what);
+        }
+    }
+
     void treeModelPassesTheTesterThroughEveryChange()
     {
         Catalog catalog;

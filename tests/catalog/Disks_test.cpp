@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
 using namespace rkm;
 
 namespace {
@@ -116,4 +121,62 @@ TEST(Catalog, RowsFollowInsertAndRemove)
     EXPECT_EQ(cat.disk(2)->row(), 2);
     EXPECT_EQ(cat.findByName("X"), cat.disk(1));
     EXPECT_EQ(cat.findByName("nope"), nullptr);
+}
+
+TEST(Catalog, RepeatedNamesShowTheirListingFile)
+{
+    // Letter case counts, as in every match of a disk name; the same text in
+    // either encoding is the same name.
+    const std::vector<std::pair<std::string, std::string>> disks = {
+        {"Archives", "2631.rkm"},
+        {"Archives", "2632.rkm"},
+        {"archives", "17.rkm"},
+        {"Caf\xE9", "4.rkm"},
+        {"Caf\xC3\xA9", "5.rkm"},
+        {"Music", "6.rkm"},
+        {"Music", ""},
+        {"Solo", "8.rkm"},
+        // Told apart by their last letters, or the same text in two encodings.
+        {"Caf\xE9 1", "9.rkm"},
+        {"Caf\xC3\xA9 1", "10.rkm"},
+        {"Caf\xC3\xA9 2", "11.rkm"},
+    };
+    Catalog cat;
+    for (const auto &[name, file] : disks)
+        cat.appendDisk(name)->disk().FileName = file;
+    const std::unique_ptr<TreeNode> detached = MakeDiskNode("Archives");
+    detached->disk().FileName = "99.rkm";
+
+    struct Case {
+        const TreeNode *disk;
+        std::string shown;
+    };
+    const std::vector<Case> cases = {
+        {cat.disk(0), "Archives (2631.rkm)"},
+        {cat.disk(1), "Archives (2632.rkm)"},
+        {cat.disk(2), "archives"},
+        {cat.disk(3), "Caf\xC3\xA9 (4.rkm)"},
+        {cat.disk(4), "Caf\xC3\xA9 (5.rkm)"},
+        {cat.disk(5), "Music (6.rkm)"},
+        {cat.disk(6), "Music"}, // not written yet: no file to tell it by
+        {cat.disk(7), "Solo"},
+        {detached.get(), "Archives"},
+        {cat.disk(8), "Caf\xC3\xA9 1 (9.rkm)"},
+        {cat.disk(9), "Caf\xC3\xA9 1 (10.rkm)"},
+        {cat.disk(10), "Caf\xC3\xA9 2"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(cat.displayName(*c.disk), c.shown) << c.disk->text() << " " << c.disk->disk().FileName;
+
+    struct Taken {
+        std::string name;
+        const TreeNode *except;
+        bool taken;
+    };
+    const std::vector<Taken> taken = {
+        {"Archives", cat.disk(0), true}, {"archives", cat.disk(2), false}, {"ARCHIVES", nullptr, false},
+        {"Solo", cat.disk(7), false},    {"Solo", nullptr, true},          {"Caf\xC3\xA9", cat.disk(3), true},
+    };
+    for (const Taken &t : taken)
+        EXPECT_EQ(cat.nameTaken(t.name, t.except), t.taken) << t.name;
 }

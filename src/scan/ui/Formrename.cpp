@@ -22,7 +22,9 @@ TFormRename::TFormRename(QWidget *parent) : QDialog(parent), m_ui(std::make_uniq
     KeepOnOneLine(m_ui->txtName);
     m_ui->txtName->setMaxLength(std::numeric_limits<int>::max());
     m_message = new MessageLine(m_ui->lblMessage);
-    m_message->watchRoom(m_ui->txtName, QStringLiteral("Name"), [this] { return storedName().size(); });
+    m_message->watchRoom(
+        m_ui->txtName, QStringLiteral("Name"), [this] { return storedName().size(); },
+        [this] { return m_nameTaken && m_nameTaken(storedName()) ? MessageLine::nameTaken(name()) : QString(); });
     m_ui->txtName->setFocus();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,7 +17,8 @@ class MessageLine;
 // "Rename disk": one line for the disk's new name. OK is refused with the
 // warning beep and the reason on the message line while the name is empty or
 // only spaces (a disk without a name cannot be read back), or longer than a
-// listing holds. Esc and Cancel close it without a change.
+// listing holds. A name another listing has is taken, with a warning on the
+// message line as it is typed. Esc and Cancel close it without a change.
 class TFormRename final : public QDialog {
     Q_OBJECT
 
@@ -36,6 +38,8 @@ public:
     bool changed() const;
     // What the message line says.
     QString message() const;
+    // Whether another listing has a name (as stored), for the warning.
+    void setNameTaken(std::function<bool(const std::string &stored)> taken) { m_nameTaken = std::move(taken); }
 
     void cmdOKClick();
 
@@ -43,6 +47,7 @@ private:
     std::unique_ptr<Ui::TFormRename> m_ui;
     MessageLine *m_message;
     std::string m_stored;
+    std::function<bool(const std::string &)> m_nameTaken;
 };
 
 } // namespace rkm

@@ -69,7 +69,12 @@ TfrmAddNew::TfrmAddNew(QWidget *parent) : QDialog(parent), m_ui(std::make_unique
     }
     m_message = new MessageLine(m_ui->lblMessage);
     m_message->watch(m_ui->txtFolder);
-    m_message->watchRoom(m_ui->txtDescription, QStringLiteral("Description"), [this] { return description().size(); });
+    m_message->watchRoom(
+        m_ui->txtDescription, QStringLiteral("Description"), [this] { return description().size(); },
+        [this] {
+            return nameTaken && nameTaken(description()) ? MessageLine::nameTaken(m_ui->txtDescription->text())
+                                                         : QString();
+        });
     m_message->watchRoom(m_ui->txtComment, QStringLiteral("Comment"), [this] { return comment().size(); });
 }
 

@@ -42,6 +42,9 @@ public:
 
     // Where the volume label of a folder comes from (tests put their own).
     std::function<std::string(const std::string &folder)> labelSource;
+    // Whether a listing has a name (as stored): the description is then taken
+    // with a warning on the message line.
+    std::function<bool(const std::string &stored)> nameTaken;
 
     void FormShow();
     void txtFolderExit();

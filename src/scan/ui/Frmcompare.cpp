@@ -19,12 +19,12 @@ TfrmCompare::TfrmCompare(QWidget *parent) : QDialog(parent), m_ui(std::make_uniq
 
 TfrmCompare::~TfrmCompare() = default;
 
-void TfrmCompare::setListings(const TreeNode *disk, const std::vector<const TreeNode *> &others)
+void TfrmCompare::setListings(const TreeNode *disk, const std::vector<const TreeNode *> &others, const Catalog *catalog)
 {
-    m_ui->lblCompare
-        ->setText(QStringLiteral("Compare '%1' &with:")
-                      .arg(platform::DecodeText(disk->text()).replace(QLatin1Char('&'), QStringLiteral("&&"))));
-    SetListingChoices(m_ui->cboListings, others, nullptr);
+    m_ui->lblCompare->setText(QStringLiteral("Compare '%1' &with:")
+                                  .arg(platform::DecodeText(DisplayName(catalog, *disk))
+                                           .replace(QLatin1Char('&'), QStringLiteral("&&"))));
+    SetListingChoices(m_ui->cboListings, others, nullptr, catalog);
     m_ui->OKBtn->setEnabled(m_ui->cboListings->count() > 0);
 }
 

@@ -21,8 +21,10 @@ public:
     explicit TfrmCompare(QWidget *parent = nullptr);
     ~TfrmCompare() override;
 
-    // `disk` is compared with one of `others`.
-    void setListings(const TreeNode *disk, const std::vector<const TreeNode *> &others);
+    // `disk` is compared with one of `others`, each shown by its name in
+    // `catalog` (Catalog::displayName).
+    void setListings(const TreeNode *disk, const std::vector<const TreeNode *> &others,
+                     const Catalog *catalog = nullptr);
     const TreeNode *chosen() const;
 
 private:

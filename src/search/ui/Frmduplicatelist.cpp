@@ -139,7 +139,7 @@ QVariant DuplicatesModel::data(const QModelIndex &index, int role) const
     case COL_NAME:
         return platform::DecodeText(e[FT_NAME]);
     case COL_LISTING:
-        return platform::DecodeText(DiskOf(r.node)->text());
+        return platform::DecodeText(DisplayName(m_catalog, *DiskOf(r.node)));
     case COL_FOLDER:
         return FolderPath(r.node);
     case COL_SIZE:

@@ -33,6 +33,8 @@ public:
     void forgetDisk(const TreeNode *disk);
     // The copy a row stands for (null node for a group row).
     EntryRef entryAt(const QModelIndex &index) const;
+    // The catalogue the listings are shown by the names of; not owned.
+    void setCatalog(const Catalog *catalog) { m_catalog = catalog; }
 
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
     QModelIndex parent(const QModelIndex &child) const override;
@@ -43,6 +45,7 @@ public:
 
 private:
     std::vector<DuplicateGroup> m_groups;
+    const Catalog *m_catalog = nullptr;
 };
 
 // The panel of "Find duplicates", docked under the grid. Enter or a double

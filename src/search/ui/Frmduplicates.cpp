@@ -32,9 +32,10 @@ void TfrmDuplicates::showEvent(QShowEvent *event)
     FocusFirstField(this);
 }
 
-void TfrmDuplicates::setListings(const std::vector<const TreeNode *> &disks, const TreeNode *preferred)
+void TfrmDuplicates::setListings(const std::vector<const TreeNode *> &disks, const TreeNode *preferred,
+                                 const Catalog *catalog)
 {
-    SetListingChoices(m_ui->cboListings, disks, preferred);
+    SetListingChoices(m_ui->cboListings, disks, preferred, catalog);
     m_ui->optOneListing->setEnabled(m_ui->cboListings->count() > 0);
     if (m_ui->cboListings->count() == 0)
         m_ui->optAllListings->setChecked(true);

@@ -25,7 +25,8 @@ public:
 
     // The listings offered; the one chosen before stays chosen if it is still
     // there (or one of its name), else `preferred`.
-    void setListings(const std::vector<const TreeNode *> &disks, const TreeNode *preferred);
+    void setListings(const std::vector<const TreeNode *> &disks, const TreeNode *preferred,
+                     const Catalog *catalog = nullptr);
     DuplicateOptions options() const;
     // The message shown when the size cannot be read (empty when none).
     QString message() const;

@@ -131,7 +131,7 @@ QString ResultsModel::text(const SearchHit &hit, int column) const
     const bool entry = hit.entry >= 0;
     switch (column) {
     case COL_LISTING:
-        return platform::DecodeText(DiskOf(node)->text());
+        return platform::DecodeText(DisplayName(m_catalog, *DiskOf(node)));
     case COL_FOLDER:
         if (entry)
             return FolderPath(node);
@@ -227,7 +227,8 @@ std::string_view ResultsModel::storedText(const SearchHit &hit, int column, std:
     const bool entry = hit.entry >= 0;
     switch (column) {
     case COL_LISTING:
-        return DiskOf(node)->text();
+        scratch = DisplayName(m_catalog, *DiskOf(node));
+        return scratch;
     case COL_FOLDER:
         scratch = text(hit, column).toStdString();
         return scratch;

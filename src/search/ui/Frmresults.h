@@ -39,6 +39,9 @@ public:
     void append(const std::vector<SearchHit> &hits);
     // Leaves out the rows of a disk that is about to go.
     void forgetDisk(const TreeNode *disk);
+    // The catalogue the listings are shown by the names of (a name that
+    // repeats there comes with its listing file); not owned.
+    void setCatalog(const Catalog *catalog) { m_catalog = catalog; }
     int matchCount() const { return static_cast<int>(m_hits.size()); }
     // The match a row shows.
     SearchHit hitAt(int row) const;
@@ -61,6 +64,7 @@ private:
     bool before(int a, int b) const;
     void reorder(const std::vector<int> &order);
 
+    const Catalog *m_catalog = nullptr;
     std::vector<SearchHit> m_hits; // in the order they came
     std::vector<int> m_order;      // the rows as shown: indices into m_hits
     int m_sortColumn = -1;

@@ -159,9 +159,10 @@ QString TfrmSearch::message() const
     return m_ui->lblMessage->text();
 }
 
-void TfrmSearch::setListings(const std::vector<const TreeNode *> &disks, const TreeNode *preferred)
+void TfrmSearch::setListings(const std::vector<const TreeNode *> &disks, const TreeNode *preferred,
+                             const Catalog *catalog)
 {
-    SetListingChoices(m_ui->cboListings, disks, preferred);
+    SetListingChoices(m_ui->cboListings, disks, preferred, catalog);
 }
 
 void TfrmSearch::clearCategoryRestriction()

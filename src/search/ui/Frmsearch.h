@@ -40,7 +40,8 @@ public:
     // Replaces the listings offered for "Only in this listing:". The one
     // chosen before stays chosen if it is still there (or one of its name,
     // after an update); else `preferred` (the selected disk) is.
-    void setListings(const std::vector<const TreeNode *> &disks, const TreeNode *preferred);
+    void setListings(const std::vector<const TreeNode *> &disks, const TreeNode *preferred,
+                     const Catalog *catalog = nullptr);
     // Whether the dialog was closed with "Find all" rather than OK.
     bool findAllChosen() const { return m_findAll; }
     // The message shown under the controls when the input cannot be used

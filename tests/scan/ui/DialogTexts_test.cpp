@@ -3,9 +3,12 @@
 // the message line under the fields.
 #include "ScanUiSupport.h"
 
+#include "scan/ui/Frmaddnew.h"
 #include "scan/ui/Frmprops.h"
 #include "scan/ui/Formrename.h"
 #include "search/ui/Frmlistproperties.h"
+
+#include <QTemporaryDir>
 
 using namespace rkm;
 using namespace rkm::test;
@@ -16,6 +19,7 @@ class DialogTextsTest : public QObject {
 private slots:
     void roomOfATextInEachDialog();
     void renameRefusesNamesThatAreNoNames();
+    void nameOfAnotherListingWarnedAndTaken();
 };
 
 namespace {
@@ -149,6 +153,72 @@ void DialogTextsTest::renameRefusesNamesThatAreNoNames()
             QCOMPARE(p.count(QueuedPrompter::Beep), 1);
         } else {
             QCOMPARE(d.storedName(), std::string(c.typed));
+        }
+    }
+}
+
+void DialogTextsTest::nameOfAnotherListingWarnedAndTaken()
+{
+    Catalog catalog;
+    catalog.appendDisk("Archives")->disk().FileName = "1.rkm";
+    catalog.appendDisk("Caf\xE9")->disk().FileName = "2.rkm"; // made on Windows
+    TreeNode *renamed = catalog.appendDisk("Old");
+    renamed->disk().FileName = "3.rkm";
+    const QTemporaryDir folder;
+    struct Case {
+        QString typed;
+        bool warnedRename, warnedAdd;
+    };
+    const std::vector<Case> cases = {
+        {"Archives", true, true},
+        {"archives", false, false}, // letter case counts, as everywhere a disk name is matched
+        {QString::fromUtf8("Caf\xC3\xA9"), true, true},
+        {"Old", false, true}, // the renamed listing's own name
+        {"Fresh", false, false},
+    };
+    for (const QString which : {"Rename", "Add new"}) {
+        for (const Case &c : cases) {
+            const QString trace = which + ": " + c.typed;
+            const bool warned = which == "Rename" ? c.warnedRename : c.warnedAdd;
+            QueuedPrompter p;
+            std::unique_ptr<QDialog> dialog;
+            QLineEdit *box = nullptr;
+            QPushButton *ok = nullptr;
+            std::function<QString()> message;
+            if (which == "Rename") {
+                auto d = std::make_unique<TFormRename>();
+                d->setStoredName(renamed->text());
+                d->setNameTaken([&](const std::string &name) { return catalog.nameTaken(name, renamed); });
+                box = Find<QLineEdit>(d.get(), "txtName");
+                ok = Find<QPushButton>(d.get(), "cmdOK");
+                message = [q = d.get()] { return q->message(); };
+                dialog = std::move(d);
+            } else {
+                auto d = std::make_unique<TfrmAddNew>();
+                d->nameTaken = [&](const std::string &name) { return catalog.nameTaken(name); };
+                box = Find<QLineEdit>(d.get(), "txtDescription");
+                ok = Find<QPushButton>(d.get(), "cmdOK");
+                message = [q = d.get()] { return q->message(); };
+                dialog = std::move(d);
+            }
+            dialog->show();
+            QApplication::setActiveWindow(dialog.get());
+            QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+            if (which == "Add new")
+                Find<QLineEdit>(dialog.get(), "txtFolder")->setText(folder.path());
+            box->setFocus();
+            box->selectAll();
+            box->insert(c.typed);
+            const QString warning =
+                QStringLiteral("Another listing is already named '%1'; the tree will show each with its listing file.")
+                    .arg(c.typed);
+            QVERIFY2((message() == warning) == warned, qPrintable(trace + " / " + message()));
+            QVERIFY2(warned || message().endsWith(" of 510 bytes left"), qPrintable(trace + " / " + message()));
+            // Taken all the same.
+            dialog->setResult(-1);
+            ok->click();
+            QVERIFY2(dialog->result() == QDialog::Accepted, qPrintable(trace + " / " + message()));
+            QCOMPARE(p.count(QueuedPrompter::Beep), 0);
         }
     }
 }

@@ -139,7 +139,7 @@ void ScanMaintainTest::deleteWithADeepFolderSelected()
     p.answers.enqueue(QMessageBox::Yes);
     TriggerAction(main, "mnuDelete");
     QCOMPARE(p.messages().size(), 1);
-    QCOMPARE(p.messages()[0].text, QString("Are you sure you wish to delete this disk listing?"));
+    QCOMPARE(p.messages()[0].text, QString("Are you sure you wish to delete this disk listing?\n\nPhotos"));
     QCOMPARE(p.messages()[0].caption, QString("Rackmere"));
     QCOMPARE(p.messages()[0].buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(p.messages()[0].icon, QMessageBox::Question);
