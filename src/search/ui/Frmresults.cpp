@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <unordered_map>
 #include <chrono>
 
 namespace rkm {
@@ -159,8 +160,16 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
     const SearchHit hit = hitAt(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        // Sizes as the grid shows them; the tooltip keeps the stored text.
+        if (index.column() == COL_SIZE && hit.entry >= 0)
+            return platform::DecodeText(platform::ShownSize(hit.node->disk().Files.text(hit.entry, FT_SIZE)));
+        return text(hit, index.column());
     case Qt::ToolTipRole:
         return text(hit, index.column());
+    case Qt::TextAlignmentRole:
+        if (index.column() == COL_SIZE)
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
     case Qt::DecorationRole:
         if (index.column() == COL_NAME && hit.entry < 0)
             return QApplication::style()->standardIcon(hit.node->parent() ? QStyle::SP_DirIcon
@@ -191,6 +200,7 @@ void ResultsModel::makeKeys(std::size_t from)
     else
         m_textKeys.resize(m_hits.size());
     std::string scratch;
+    std::unordered_map<const TreeNode *, std::string> listingNames;
     for (std::size_t i = from; i < m_hits.size(); ++i) {
         const SearchHit &h = m_hits[i];
         const FileList &files = h.node->disk().Files;
@@ -212,7 +222,17 @@ void ResultsModel::makeKeys(std::size_t from)
             continue;
         }
         TextKey &k = m_textKeys[i];
-        const std::string_view text = storedText(h, m_sortColumn, scratch);
+        std::string_view text;
+        if (m_sortColumn == COL_LISTING) {
+            // Each listing's name is worked out once: it asks the catalogue.
+            const TreeNode *disk = DiskOf(h.node);
+            auto it = listingNames.find(disk);
+            if (it == listingNames.end())
+                it = listingNames.emplace(disk, DisplayName(m_catalog, *disk)).first;
+            text = it->second;
+        } else {
+            text = storedText(h, m_sortColumn, scratch);
+        }
         k.keyAndText.clear();
         k.keyAndText.reserve(2 * text.size() + 4);
         platform::AppendNaturalOrderKey(k.keyAndText, text);
