@@ -62,8 +62,8 @@ void ScanDialogsTest::shape_data()
         dlg->SetPropsNode(disk.get());
         dlg->FormShow();
         return dlg;
-    }) << "Properties for System" << QStringList{"m_pDrive", "txtComment", "OKBtn", "CancelBtn"} << "OKBtn" << true
-                                << "m_pDrive";
+    }) << "Properties for System" << QStringList{"txtComment", "m_pDrive", "OKBtn", "CancelBtn"} << "OKBtn" << true
+                                << "txtComment";
 }
 
 void ScanDialogsTest::shape()
