@@ -15,6 +15,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <thread>
 
 namespace rkm {
 
@@ -103,58 +105,104 @@ std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &
                 folders.push_back(n);
         }
     }
-    // Equal hashes together, each run in catalogue order.
-    std::sort(records.begin(), records.end(), [](const Record &a, const Record &b) {
+    // Equal hashes together, each run in catalogue order: two halves sorted
+    // at once, then merged.
+    const auto before = [](const Record &a, const Record &b) {
         if (a.hash != b.hash)
             return a.hash < b.hash;
         if (a.folder != b.folder)
             return a.folder < b.folder;
         return a.entry < b.entry;
-    });
-
-    struct Candidate {
-        std::string name;
-        platform::SizeSpan size;
-        EntryRef ref;
-        uint64_t place; // folder and entry: the catalogue order
     };
-    std::vector<DuplicateGroup> groups;
-    std::vector<std::string> groupNames;
-    std::vector<uint64_t> groupPlaces;
-    std::vector<Candidate> run;
-    for (std::size_t i = 0, looked = 0; i < records.size();) {
-        if (i >= looked) {
-            if (Stopped(stop))
-                return {};
-            looked = i + 4096;
-        }
-        std::size_t j = i + 1;
-        while (j < records.size() && records[j].hash == records[i].hash)
-            ++j;
-        if (j - i >= 2) {
-            // Within a run of one hash, group by the real name and size (a
-            // stable sort keeps catalogue order within each).
+    // A small catalogue is not worth a thread.
+    const bool twoThreads = records.size() >= 65536;
+    const auto half = records.begin() + static_cast<std::ptrdiff_t>(twoThreads ? records.size() / 2 : 0);
+    {
+        std::thread first;
+        if (twoThreads)
+            first = std::thread([&] { std::sort(records.begin(), half, before); });
+        std::sort(half, records.end(), before);
+        if (first.joinable())
+            first.join();
+    }
+    std::inplace_merge(records.begin(), half, records.end(), before);
+
+    // The runs of equal hashes are grouped in two halves at once: looking
+    // up each entry of a run is a read from anywhere in memory, and two
+    // threads wait for two at a time.
+    struct Found {
+        std::vector<DuplicateGroup> groups;
+        std::vector<std::string> names;
+        std::vector<uint64_t> places; // folder and entry: the catalogue order
+    };
+    const auto groupRuns = [&](std::size_t from, std::size_t to, Found &out) {
+        struct Candidate {
+            std::string name;
+            platform::SizeSpan size;
+            EntryRef ref;
+            uint64_t place;
+        };
+        std::vector<Candidate> run;
+        const auto place = [&](std::size_t k) { return (uint64_t(records[k].folder) << 32) | records[k].entry; };
+        const auto entryOf = [&](std::size_t k) {
+            return folders[records[k].folder]->disk().Files.entry(static_cast<int>(records[k].entry));
+        };
+        for (std::size_t i = from, looked = from; i < to;) {
+            if (i >= looked) {
+                if (Stopped(stop))
+                    return;
+                looked = i + 4096;
+            }
+            std::size_t j = i + 1;
+            while (j < to && records[j].hash == records[i].hash)
+                ++j;
+            if (j - i < 2) {
+                i = j;
+                continue;
+            }
+            // Most runs are copies of one name in the same bytes and one size
+            // text: one group in catalogue order, with no key made.
+            const FileEntryView first = entryOf(i);
+            bool same = true;
+            for (std::size_t k = i + 1; k < j && same; ++k) {
+                const FileEntryView e = entryOf(k);
+                same = e[FT_NAME] == first[FT_NAME] && e[FT_SIZE] == first[FT_SIZE];
+            }
+            if (same) {
+                DuplicateGroup g;
+                g.entries.reserve(j - i);
+                for (std::size_t k = i; k < j; ++k)
+                    g.entries.push_back({const_cast<TreeNode *>(folders[records[k].folder]), int(records[k].entry)});
+                g.size = platform::ReadSizeText(first[FT_SIZE])->low;
+                g.wasted = g.size * (g.entries.size() - 1);
+                out.groups.push_back(std::move(g));
+                out.names.push_back(DuplicateNameKey(first[FT_NAME]));
+                out.places.push_back(place(i));
+                i = j;
+                continue;
+            }
+            // Else by the real name and size, each group in catalogue order
+            // (the place breaks ties).
             run.clear();
             for (std::size_t k = i; k < j; ++k) {
-                auto *node = const_cast<TreeNode *>(folders[records[k].folder]);
-                const int entry = static_cast<int>(records[k].entry);
-                const FileEntryView e = node->disk().Files.entry(entry);
+                const FileEntryView e = entryOf(k);
                 run.push_back({DuplicateNameKey(e[FT_NAME]),
                                *platform::ReadSizeText(e[FT_SIZE]),
-                               {node, entry},
-                               (uint64_t(records[k].folder) << 32) | records[k].entry});
+                               {const_cast<TreeNode *>(folders[records[k].folder]), int(records[k].entry)},
+                               place(k)});
             }
-            std::stable_sort(run.begin(), run.end(), [](const Candidate &a, const Candidate &b) {
+            std::sort(run.begin(), run.end(), [](const Candidate &a, const Candidate &b) {
                 if (a.name != b.name)
                     return a.name < b.name;
                 if (a.size.low != b.size.low)
                     return a.size.low < b.size.low;
-                return a.size.high < b.size.high;
+                if (a.size.high != b.size.high)
+                    return a.size.high < b.size.high;
+                return a.place < b.place;
             });
             for (std::size_t a = 0; a < run.size();) {
                 std::size_t b = a + 1;
-                while (b < run.size() && run[b].name == run[a].name && run[b].size.low == run[a].size.low &&
-                       run[b].size.high == run[a].size.high)
+                while (b < run.size() && run[b].name == run[a].name && run[b].size == run[a].size)
                     ++b;
                 if (b - a >= 2) {
                     DuplicateGroup g;
@@ -162,15 +210,34 @@ std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &
                         g.entries.push_back(run[k].ref);
                     g.size = run[a].size.low;
                     g.wasted = g.size * (g.entries.size() - 1);
-                    groups.push_back(std::move(g));
-                    groupNames.push_back(run[a].name);
-                    groupPlaces.push_back(run[a].place);
+                    out.groups.push_back(std::move(g));
+                    out.names.push_back(run[a].name);
+                    out.places.push_back(run[a].place);
                 }
                 a = b;
             }
+            i = j;
         }
-        i = j;
+    };
+    // The halves meet between two runs.
+    std::size_t middle = twoThreads ? records.size() / 2 : records.size();
+    while (middle > 0 && middle < records.size() && records[middle].hash == records[middle - 1].hash)
+        ++middle;
+    Found halves[2];
+    {
+        std::thread second;
+        if (middle < records.size())
+            second = std::thread(groupRuns, middle, records.size(), std::ref(halves[1]));
+        groupRuns(0, middle, halves[0]);
+        if (second.joinable())
+            second.join();
     }
+    std::vector<DuplicateGroup> groups = std::move(halves[0].groups);
+    std::vector<std::string> groupNames = std::move(halves[0].names);
+    std::vector<uint64_t> groupPlaces = std::move(halves[0].places);
+    std::move(halves[1].groups.begin(), halves[1].groups.end(), std::back_inserter(groups));
+    std::move(halves[1].names.begin(), halves[1].names.end(), std::back_inserter(groupNames));
+    groupPlaces.insert(groupPlaces.end(), halves[1].places.begin(), halves[1].places.end());
 
     if (Stopped(stop))
         return {};

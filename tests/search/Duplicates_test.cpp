@@ -2,8 +2,13 @@
 
 #include "search/Duplicates.h"
 #include "search/Finder.h"
+#include "platform/TextValues.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <random>
 
 using namespace rkm;
 
@@ -90,6 +95,60 @@ TEST(FindDuplicates, SmallFilesHiddenAndOneListing)
               (std::vector<std::vector<std::string>>{{"Win/small.txt", "Win/Sub/SMALL.TXT"}}));
     o.listing = s.more;
     EXPECT_TRUE(FindDuplicates(DiskNodes(s.tree), o).empty());
+}
+
+// A catalogue large enough to be grouped by two threads, with names in
+// other letter cases and encodings and sizes that collide, against the rule
+// written plainly: one group per name key and size, catalogue order within,
+// the most space wasted first.
+TEST(FindDuplicates, ManyEntriesAsThePlainRuleGroupsThem)
+{
+    const uint32_t seed = test::FreshTestSeed();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 rng(seed);
+    Catalog tree;
+    const char *const spellings[] = {"caf\xC3\xA9", "CAF\xC3\x89", "Caf\xE9", "cafe\xCC\x81", "file", "FILE"};
+    const char *const sizes[] = {"10 bytes", "1 Kb", "2 Kb", "2048 bytes", "3 Kb"};
+    std::vector<EntryRef> all;
+    for (int d = 0; d < 8; ++d) {
+        TreeNode *disk = tree.appendDisk("D" + std::to_string(d));
+        for (int f = 0; f < 40; ++f) {
+            TreeNode *folder = disk->appendChild("F" + std::to_string(f));
+            for (int i = 0; i < 250; ++i) {
+                const std::string name = std::string(spellings[rng() % 6]) + std::to_string(rng() % 3000) + ".txt";
+                AddFile(folder, name, sizes[rng() % 5]);
+                all.push_back({folder, folder->disk().Files.count() - 1});
+            }
+        }
+    }
+    std::map<std::pair<std::string, std::string>, std::vector<EntryRef>> plain;
+    for (const EntryRef &r : all) {
+        const FileEntryView e = r.node->disk().Files.entry(r.entry);
+        const auto span = platform::ReadSizeText(e[FT_SIZE]);
+        plain[{DuplicateNameKey(e[FT_NAME]), std::to_string(span->low) + "-" + std::to_string(span->high)}]
+            .push_back(r);
+    }
+    std::vector<std::pair<uint64_t, std::vector<std::string>>> expected;
+    for (const auto &[key, refs] : plain)
+        if (refs.size() > 1) {
+            DuplicateGroup g;
+            g.entries = refs;
+            const uint64_t size = platform::ReadSizeText(refs[0].node->disk().Files.text(refs[0].entry, FT_SIZE))->low;
+            expected.push_back({size * (refs.size() - 1), Groups({g})[0]});
+        }
+    DuplicateOptions o;
+    o.minSize = 0;
+    const std::vector<DuplicateGroup> found = FindDuplicates(DiskNodes(tree), o);
+    ASSERT_EQ(found.size(), expected.size());
+    // The same groups, each in catalogue order, and the most wasted first.
+    std::vector<std::pair<uint64_t, std::vector<std::string>>> got;
+    for (const DuplicateGroup &g : found)
+        got.push_back({g.wasted, Groups({g})[0]});
+    for (std::size_t i = 1; i < got.size(); ++i)
+        ASSERT_GE(got[i - 1].first, got[i].first);
+    std::sort(got.begin(), got.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(got, expected);
 }
 
 TEST(DuplicateNameKey, DecodedLowerCasedComposed)
