@@ -211,6 +211,9 @@ private slots:
             QTest::keyClick(view, Qt::Key_Tab);
             QVERIFY2(QApplication::focusWidget() != view, qPrintable(view->objectName()));
         }
+        // No view of the window, the results panels' included, keeps Tab to itself.
+        for (const QAbstractItemView *view : w.findChildren<QAbstractItemView *>())
+            QVERIFY2(!view->tabKeyNavigation(), qPrintable(view->objectName()));
     }
 
     void everyDialogByKeyboardAlone()

@@ -349,6 +349,7 @@ TfrmResults::TfrmResults(QWidget *parent) : QDockWidget(parent)
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setTabKeyNavigation(false); // Tab leaves the rows, as from the grid
     m_view->setWordWrap(false);
     m_view->setShowGrid(true);
     m_view->verticalHeader()->hide();
