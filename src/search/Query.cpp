@@ -898,7 +898,11 @@ std::optional<Alternatives> LiteralsOf(const QueryNode &n)
         return Alternatives{{std::move(lit)}};
     }
     case Op::Glob: {
-        // Every run between wildcards occurs in a name that fits.
+        // Every run between wildcards occurs in a name that fits. A
+        // case-sensitive pattern that is not UTF-8 is compared byte by byte
+        // with UTF-8 names, so its runs may cut a character: no narrowing.
+        if (!platform::IsUtf8(n.literal))
+            return std::nullopt;
         std::vector<std::string> runs;
         std::size_t start = 0;
         const std::string &p = n.literal;
@@ -1122,6 +1126,144 @@ void FindAllMatching(const Query &query, const std::vector<const TreeNode *> &di
             }
         }
     }
+}
+
+} // namespace rkm
+
+// ---- The Find dialog's choices as a query -------------------------------------
+
+namespace rkm {
+
+namespace {
+
+// Whether `text` reads back as one plain word (no escapes needed).
+bool IsPlainWord(std::string_view text)
+{
+    if (text.empty() || text == "OR" || text == "NOT" || text == "AND" || text[0] == '-')
+        return false;
+    for (char c : text)
+        if (EndsWord(c) || c == '\\' || c == '*' || c == '?' || c == ':')
+            return false;
+    return true;
+}
+
+// A literal text as a phrase: "..." with \" and \\.
+std::string Phrase(std::string_view text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+// A literal text as a word if it can be one, else a phrase.
+std::string Literal(std::string_view text)
+{
+    return IsPlainWord(text) ? std::string(text) : Phrase(text);
+}
+
+// A name pattern as one word: its wildcards stay, everything else that a
+// word would not take as itself gets a backslash.
+std::string GlobWord(std::string_view pattern)
+{
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c != '*' && c != '?' && Escapable(c))
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+std::string DateValue(const QDate &d)
+{
+    return d.toString(QStringLiteral("yyyy-MM-dd")).toStdString();
+}
+
+} // namespace
+
+// Where the query and Finder differ (the test comparing them leaves these
+// out): disk:= picks listings by name, so another listing of the same disk
+// name (or, without case sensitivity, of the same name in other letter case)
+// comes along; cat:= folds letter case unless the search is case-sensitive,
+// where Finder always compares the category exactly.
+std::string QueryTextOf(const SearchOptions &o, std::string_view listingName)
+{
+    const bool glob = o.wildcards && HasWildcards(o.text);
+    const bool hasText = !o.text.empty();
+    const std::string name = glob ? GlobWord(o.text) : Literal(o.text);
+    const std::string desc = "desc:" + name;
+
+    std::vector<std::string> filters;
+    if (o.categoryOnly)
+        filters.push_back("cat:=" + (o.category.empty() ? std::string() : Literal(o.category)));
+    if (o.minSize || o.maxSize)
+        filters.push_back("size:" + (o.minSize ? std::to_string(*o.minSize) : std::string()) + ".." +
+                          (o.maxSize ? std::to_string(*o.maxSize) : std::string()));
+    if (o.fromDate.isValid() || o.toDate.isValid())
+        filters.push_back("date:" + (o.fromDate.isValid() ? DateValue(o.fromDate) : std::string()) + ".." +
+                          (o.toDate.isValid() ? DateValue(o.toDate) : std::string()));
+
+    // File entries: the text in the name or the description, and the filters.
+    std::string files;
+    bool filesAnyKind = false; // the name alone, no files-only term: folders too
+    bool filesOr = false;      // files is an OR at its top
+    if (!hasText) {
+        if (o.categoryOnly || o.fileNames || o.descriptions)
+            files = "type:file";
+    } else if (o.fileNames && o.descriptions) {
+        files = "(" + name + " OR " + desc + ")";
+        filesAnyKind = true;
+    } else if (o.fileNames) {
+        files = name;
+        filesAnyKind = true;
+    } else if (o.descriptions) {
+        files = desc;
+    }
+    if (!files.empty()) {
+        for (const std::string &f : filters)
+            files += " " + f;
+        if (filesAnyKind && filters.empty()) {
+            // The name alone would find folders as well: without folder
+            // names, say files; with them, say nothing more.
+            if (!o.folderNames)
+                files += " type:file";
+            else if (files.front() == '(') {
+                files = files.substr(1, files.size() - 2);
+                filesOr = true;
+            }
+        } else if (!filters.empty() && !hasText) {
+            files = files.substr(std::string("type:file ").size());
+        }
+    }
+    // Disk and folder names, which have no size or date.
+    std::string folders;
+    const bool namesOfFolders = o.folderNames && hasText && !o.filtersFiles();
+    if (namesOfFolders && !(filesAnyKind && filters.empty()))
+        folders = name + " type:folder";
+
+    std::string query;
+    bool topOr = false;
+    if (!folders.empty() && !files.empty()) {
+        query = folders + " OR " + files;
+        topOr = true;
+    } else {
+        query = folders.empty() ? files : folders;
+        topOr = filesOr;
+    }
+    if (query.empty())
+        return {};
+    if (o.listing) {
+        const std::string disk = "disk:=" + Literal(listingName.empty() ? std::string_view(o.listing->text())
+                                                                         : listingName);
+        query = topOr ? disk + " (" + query + ")" : disk + " " + query;
+    }
+    return query;
 }
 
 } // namespace rkm

@@ -1,8 +1,11 @@
 #include "search/Query.h"
+#include "platform/Text.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <random>
 
 using namespace rkm;
@@ -197,6 +200,144 @@ TEST(Query, AnEmptyQueryMatchesNothing)
     EXPECT_TRUE(q->empty());
     Sample s;
     EXPECT_TRUE(Hits(s.tree, *q).empty());
+}
+
+} // namespace
+
+namespace {
+
+SearchOptions Find(std::string text, bool folders = true, bool names = true, bool descs = true)
+{
+    SearchOptions o;
+    o.text = std::move(text);
+    o.folderNames = folders;
+    o.fileNames = names;
+    o.descriptions = descs;
+    return o;
+}
+
+template <class F> SearchOptions With(SearchOptions o, F change)
+{
+    change(o);
+    return o;
+}
+
+// The Find dialog's choices written as a query find what Finder finds.
+TEST(QueryTextOf, FindsWhatTheFindDialogFinds)
+{
+    Sample s;
+    const TreeNode *backup = s.tree.disk(1);
+    const SearchOptions cases[] = {
+        Find("a"),
+        Find("o", true, false, false),
+        Find("o", false, true, false),
+        Find("re", false, false, true),
+        Find("O", true, true, true),
+        With(Find("*.txt"), [](SearchOptions &o) { o.wildcards = true; }),
+        With(Find("*o*", false, false, true), [](SearchOptions &o) { o.wildcards = true; }),
+        With(Find("Caf?*"), [](SearchOptions &o) { o.wildcards = o.caseSensitive = true; }),
+        With(Find("live 2*"), [](SearchOptions &o) { o.wildcards = true; }),
+        Find("a*b"),
+        Find("report (1)"),
+        Find("-x:y\"\\"),
+        Find("CAF\xC3\x89"),
+        With(Find("Caf\xC3\x89"), [](SearchOptions &o) { o.caseSensitive = true; }),
+        With(Find("o"), [](SearchOptions &o) { o.categoryOnly = true, o.category = "Audio"; }),
+        With(Find(""), [](SearchOptions &o) { o.categoryOnly = true; }),
+        Find(""),
+        With(Find(""), [](SearchOptions &o) { o.minSize = uint64_t(1) << 20; }),
+        With(Find("o"), [](SearchOptions &o) { o.maxSize = 2000; }),
+        With(Find("", false), [](SearchOptions &o) { o.fromDate = QDate(2019, 1, 1), o.toDate = QDate(2019, 6, 30); }),
+        With(Find("o"), [&](SearchOptions &o) { o.listing = backup; }),
+        With(Find("o", true, false, true), [&](SearchOptions &o) { o.listing = backup; }),
+    };
+    for (const SearchOptions &o : cases) {
+        const std::string text = QueryTextOf(o);
+        std::vector<std::string> expected;
+        Finder(o).findAll(s.tree, [&](const SearchHit &h) { expected.push_back(HitPath(h)); });
+        QueryError error;
+        std::optional<Query> q = Query::Parse(text, error, {o.caseSensitive});
+        ASSERT_TRUE(q) << text << ": " << error.position << " " << error.reason;
+        EXPECT_EQ(Hits(s.tree, *q), expected) << o.text << " as " << text;
+    }
+}
+
+// Every item a query matches holds every literal of one of the alternatives
+// nameLiterals gives, in its lower-cased decoded name (what the index keeps).
+TEST(Query, NameLiteralsHoldForEveryMatch)
+{
+    const uint32_t seed = rkm::test::FreshTestSeed();
+    std::mt19937 rng(seed);
+    const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
+    // Pieces of names: letters whose lower case is ASCII (the Kelvin sign,
+    // dotted capital I), accented letters in UTF-8 and in Windows-1252.
+    const std::vector<std::string> pieces = {"a", "B", "c", "ab", "K", "\xE2\x84\xAA", "\xC4\xB0", "i", "\xC3\xA9",
+                                             "\xC3\x89", "\xE9", ".", "mp3", "x"};
+    const auto word = [&](bool typed) {
+        std::string w;
+        for (std::size_t n = 1 + pick(3); n > 0; --n) {
+            std::string p = pieces[pick(pieces.size())];
+            if (typed && p == "\xE9")
+                p = "e"; // a typed query is UTF-8
+            w += p;
+        }
+        return w;
+    };
+    std::function<std::string(int)> term = [&](int depth) -> std::string {
+        switch (depth > 0 ? pick(9) : pick(5)) {
+        case 0:
+        case 1:
+            return word(true);
+        case 2: {
+            std::string g = word(true);
+            g.insert(pick(g.size() + 1), pick(2) ? "*" : "?");
+            return g;
+        }
+        case 3:
+            return "ext:x" + word(true);
+        case 4:
+            return pick(2) ? "\"" + word(true) + " " + word(true) + "\"" : "size:>0";
+        case 5:
+            return "-" + term(depth - 1);
+        case 6:
+            return term(depth - 1) + " OR " + term(depth - 1);
+        case 7:
+            return "(" + term(depth - 1) + " " + term(depth - 1) + ")";
+        default:
+            return "(" + term(depth - 1) + " | " + term(depth - 1) + ") " + term(depth - 1);
+        }
+    };
+    int narrowed = 0, matched = 0;
+    for (int round = 0; round < 400; ++round) {
+        const std::string text = term(3);
+        const bool caseSensitive = pick(4) == 0;
+        QueryError error;
+        std::optional<Query> q = Query::Parse(text, error, {caseSensitive});
+        ASSERT_TRUE(q) << "seed " << seed << ": " << text << ": " << error.reason;
+        const auto literals = q->nameLiterals();
+        if (!literals)
+            continue;
+        ++narrowed;
+        for (int i = 0; i < 300; ++i) {
+            std::string name = word(false);
+            if (pick(2))
+                name += " " + word(false);
+            QueryItem item;
+            item.name = name;
+            item.size = "1 Kb";
+            if (!q->matches(item))
+                continue;
+            ++matched;
+            const std::string folded = platform::LowerText(platform::Utf8Text(name));
+            const bool held = std::any_of(literals->begin(), literals->end(), [&](const auto &all) {
+                return std::all_of(all.begin(), all.end(),
+                                   [&](const std::string &l) { return folded.find(l) != std::string::npos; });
+            });
+            ASSERT_TRUE(held) << "seed " << seed << ": " << text << " matches " << name;
+        }
+    }
+    EXPECT_GT(narrowed, 50) << "seed " << seed;
+    EXPECT_GT(matched, 200) << "seed " << seed;
 }
 
 } // namespace
