@@ -734,6 +734,21 @@ private:
     std::unique_ptr<QueryNode> parseUnary()
     {
         Token &t = m_tokens[m_at];
+        // Parsing, testing and writing back go down one level per NOT or
+        // '(': a query typed by hand never needs many.
+        if (t.kind == Token::Not || t.kind == Token::LParen) {
+            if (++m_depth > kMaxDepth)
+                Fail(t.pos, "too many parentheses or NOTs inside each other");
+        }
+        struct Leave {
+            Parser *p;
+            bool counted;
+            ~Leave()
+            {
+                if (counted)
+                    --p->m_depth;
+            }
+        } leave{this, t.kind == Token::Not || t.kind == Token::LParen};
         switch (t.kind) {
         case Token::Not: {
             ++m_at;
@@ -783,6 +798,8 @@ private:
     QueryOptions m_options;
     std::vector<Token> m_tokens;
     std::size_t m_at = 0;
+    static constexpr int kMaxDepth = 100;
+    int m_depth = 0;
     bool m_usesPath = false, m_usesDisk = false, m_usesDate = false;
 };
 
@@ -1022,7 +1039,7 @@ std::optional<SearchPattern> PrescanOf(const QueryNode &root, bool caseSensitive
         bool cs = caseSensitive;
         if (n.op == Op::Word)
             text = n.literal;
-        else if (n.op == Op::Glob)
+        else if (n.op == Op::Glob && (!caseSensitive || platform::IsUtf8(n.literal)))
             text = n.glob->longestLiteral();
         else if (n.op == Op::Ext && n.exts.size() == 1)
             text = n.exts[0], cs = false;
