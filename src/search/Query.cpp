@@ -1041,9 +1041,10 @@ std::optional<SearchPattern> PrescanOf(const QueryNode &root, bool caseSensitive
             text = n.literal;
         else if (n.op == Op::Glob && (!caseSensitive || platform::IsUtf8(n.literal)))
             text = n.glob->longestLiteral();
-        else if (n.op == Op::Ext && n.exts.size() == 1)
-            text = n.exts[0], cs = false;
-        else
+        else if (n.op == Op::Ext && n.exts.size() == 1) {
+            text = n.exts[0];
+            cs = false; // extensions never count letter case
+        } else
             return;
         if (text.size() > bestLength) {
             best = &n;
@@ -1145,11 +1146,7 @@ void FindAllMatching(const Query &query, const std::vector<const TreeNode *> &di
     }
 }
 
-} // namespace rkm
-
 // ---- The Find dialog's choices as a query -------------------------------------
-
-namespace rkm {
 
 namespace {
 

@@ -399,3 +399,36 @@ TEST(FindAllMatching, FindsWhatTestingEveryItemFinds)
 }
 
 } // namespace
+
+namespace {
+
+// Any text at all is either refused at a place inside it, or read into a
+// query whose written-back text reads as the same query.
+TEST(Query, AnyTextIsReadOrRefusedInside)
+{
+    const uint32_t seed = rkm::test::FreshTestSeed();
+    std::mt19937 rng(seed);
+    const std::string alphabet = "ab *?\"\\()|-:=.;<>OR NOT ext:size:date:desc:cat:regex:type:file10MB2019\xC3\xA9\xE9";
+    Sample s;
+    int read = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (std::size_t n = rng() % 24; n > 0; --n)
+            text += alphabet[rng() % alphabet.size()];
+        QueryError error;
+        std::optional<Query> q = Query::Parse(text, error);
+        if (!q) {
+            EXPECT_LE(error.position, text.size()) << "seed " << seed << ": " << text;
+            EXPECT_FALSE(error.reason.empty()) << "seed " << seed << ": " << text;
+            continue;
+        }
+        ++read;
+        std::optional<Query> again = Query::Parse(q->text(), error);
+        ASSERT_TRUE(again) << "seed " << seed << ": " << text << " -> " << q->text() << ": " << error.reason;
+        EXPECT_EQ(again->text(), q->text()) << "seed " << seed << ": " << text;
+        EXPECT_EQ(Hits(s.tree, *again), Hits(s.tree, *q)) << "seed " << seed << ": " << text;
+    }
+    EXPECT_GT(read, 500) << "seed " << seed;
+}
+
+} // namespace
