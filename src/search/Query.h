@@ -40,7 +40,9 @@ struct QueryItem {
     std::string_view diskName;    // the listing's disk name
     // The folder path: the disk name and the folder names down to the item's
     // folder, each followed by '/' ("Archives/Photos/2019/"); for a disk or
-    // folder its own path. Only filled when the query asks (usesPath()).
+    // folder its own path. Each name is decoded on its own (platform::Utf8Text),
+    // so the path is UTF-8 even where the names' encodings differ. Only
+    // filled when the query asks (usesPath()).
     std::string_view path;
     platform::DateOrder dateOrder = platform::DateOrder::DayMonthYear; // of the listing's date texts
 };

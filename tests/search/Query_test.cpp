@@ -30,6 +30,7 @@ void Add(TreeNode *node, std::string name, std::string desc, std::string date, s
 //   notes.txt "Read me" 31/08/2019 1,048,576 bytes Docs;
 //   photo.JPG "holiday" 12/08/2019 10,500 Kb
 //   Docs/ (comment "old papers")
+//   SoirÉes/ (Windows-1252)
 struct Sample {
     Catalog tree;
     Sample()
@@ -49,6 +50,7 @@ struct Sample {
         Add(backup, "notes.txt", "Read me", "31/08/2019", "1,048,576 bytes", "Docs");
         Add(backup, "photo.JPG", "holiday", "12/08/2019", "10,500 Kb", "");
         backup->appendChild("Docs")->disk().Comment = "old papers";
+        backup->appendChild("Soir\xC9" "es"); // Windows-1252
     }
 };
 
@@ -126,7 +128,8 @@ const QueryCase kQueries[] = {
     {"desc:*ord*", {"Music/Song.MP3", "Music/Albums/report (1).pdf"}},
     {"comment:year", {"Music/Albums/"}},
     {"comment:o", {"Music/", "Backup/Docs/"}},
-    {"disk:=backup type:folder", {"Backup/", "Backup/Docs/"}},
+    {"disk:=backup type:folder", {"Backup/", "Backup/Docs/", "Backup/Soir\xC9" "es/"}},
+    {"path:up/soir\xC3\xA9", {"Backup/Soir\xC9" "es/"}},
     {"path:albums/live", {"Music/Albums/Live 2019/", "Music/Albums/Live 2019/a*b.txt"}},
     {"path:\"music/albums/\" -type:folder", {"Music/Albums/Caf\xC9 Noir.ogg", "Music/Albums/report (1).pdf",
                                               "Music/Albums/Live 2019/a*b.txt"}},
