@@ -91,11 +91,11 @@ public:
     // The query written back as text (normalised: one space between terms).
     std::string text() const;
 
-    // A text every file name the query matches holds (a word, a glob's
-    // longest plain run or a single extension, required at the top), as a
-    // folder's whole text buffer can be scanned for it (Finder does the
-    // same); nothing when there is none. Only narrows: matches() decides.
-    std::optional<SearchPattern> prescanPattern() const;
+    // Texts of which every file name the query matches holds one (words,
+    // glob's plain runs, extensions), as a folder's whole text buffer can be
+    // scanned for them (Finder does the same); none when the query has no
+    // such texts. Only narrows: matches() decides.
+    std::vector<SearchPattern> prescanPatterns() const;
 
 private:
     Query();
