@@ -77,7 +77,7 @@ class QueryHits : public ::testing::TestWithParam<QueryCase> {};
 const QueryCase kQueries[] = {
     // Words, AND, OR, NOT, parentheses.
     {"song", {"Music/Song.MP3"}},
-    {"SONG mp3", {"Music/Song.MP3"}},
+    {"SONG AND mp3", {"Music/Song.MP3"}},
     {"txt -notes", {"Music/caf\xC3\xA9.txt", "Music/Albums/Live 2019/a*b.txt"}},
     {"txt NOT notes NOT caf", {"Music/Albums/Live 2019/a*b.txt"}},
     {"song OR photo | notes", {"Music/Song.MP3", "Backup/notes.txt", "Backup/photo.JPG"}},
@@ -112,6 +112,7 @@ const QueryCase kQueries[] = {
     {"size:12MB..", {"Music/track.flac"}},
     {"size:..100b", {"Music/caf\xC3\xA9.txt"}},
     {"size:5.5kb", {"Music/Song.MP3"}},
+    {"size:>=1gb OR size:1TB.. OR size:<1b", {}},
     // date: a year or month stands for all its days.
     {"date:2019", {"Music/Song.MP3", "Music/Albums/Caf\xC9 Noir.ogg", "Backup/notes.txt", "Backup/photo.JPG"}},
     {"date:>=2019-08", {"Music/track.flac", "Music/Albums/report (1).pdf", "Backup/notes.txt", "Backup/photo.JPG"}},
