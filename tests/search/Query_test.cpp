@@ -436,3 +436,23 @@ TEST(Query, AnyTextIsReadOrRefusedInside)
 }
 
 } // namespace
+
+namespace {
+
+// A stop asked for while matches come ends the walk at the next folder.
+TEST(FindAllMatching, StopsAtTheNextFolder)
+{
+    Sample s;
+    QueryError error;
+    const std::optional<Query> q = Query::Parse("type:file", error);
+    std::atomic<bool> stop{false};
+    std::vector<std::string> hits;
+    FindAllMatching(*q, DiskNodes(s.tree), [&](TreeNode *node, int entry) {
+        hits.push_back(HitPath({node, entry}));
+        stop = true;
+    }, &stop);
+    // The first folder's files all come; Albums/ is not entered.
+    EXPECT_EQ(hits, (std::vector<std::string>{"Music/Song.MP3", "Music/track.flac", "Music/caf\xC3\xA9.txt"}));
+}
+
+} // namespace
