@@ -9,7 +9,7 @@
 //
 // A query is parsed once and then tested against items: a disk, a folder or
 // a file entry, each offering its stored texts (QueryItem). The catalogue
-// walk (QueryFinder) and the search index both test items this way, so an
+// walk (FindAllMatching) and the search index both test items this way, so an
 // answer is the same whichever of them gives it.
 
 #include "catalog/Disks.h"
