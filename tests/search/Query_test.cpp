@@ -143,6 +143,7 @@ const QueryCase kQueries[] = {
     {"regex:^caf.[\\s.]", {"Music/caf\xC3\xA9.txt", "Music/Albums/Caf\xC9 Noir.ogg"}},
     {"regex:\"^CAF. n\"", {"Music/Albums/Caf\xC9 Noir.ogg"}},
     {"regex:^CAF", {}, true},
+    {"regex:\"[\\\\\\\"]\" OR regex:\"\\\\\\\\\"", {}}, // a backslash or a quote; two backslashes
     {"(regex:(mp3|flac)$)", {"Music/Song.MP3", "Music/track.flac"}},
 };
 
