@@ -3,11 +3,13 @@
 // The query language of the search box, Find all and `rackmere-cli find`:
 // words that must all occur in a name, phrases, wildcards, OR / NOT /
 // parentheses, and fields (ext:, size:, date:, cat:, desc:, comment:, disk:,
-// path:, type:, regex:). docs/SEARCH.md describes it for users.
+// path:, type:, regex:). docs/SEARCH.md describes it for users. A quoted
+// phrase is taken literally ('*' and '?' too); outside quotes a backslash
+// makes the next character plain ("live\ 2*", "\-x").
 //
 // A query is parsed once and then tested against items: a disk, a folder or
 // a file entry, each offering its stored texts (QueryItem). The catalogue
-// walk (QueryFinder) and the search index both test items this way, so an
+// walk (FindAllMatching) and the search index both test items this way, so an
 // answer is the same whichever of them gives it.
 
 #include "catalog/Disks.h"
@@ -40,7 +42,9 @@ struct QueryItem {
     std::string_view diskName;    // the listing's disk name
     // The folder path: the disk name and the folder names down to the item's
     // folder, each followed by '/' ("Archives/Photos/2019/"); for a disk or
-    // folder its own path. Only filled when the query asks (usesPath()).
+    // folder its own path. Each name is decoded on its own (platform::Utf8Text),
+    // so the path is UTF-8 even where the names' encodings differ. Only
+    // filled when the query asks (usesPath()).
     std::string_view path;
     platform::DateOrder dateOrder = platform::DateOrder::DayMonthYear; // of the listing's date texts
 };
@@ -83,11 +87,17 @@ public:
     // UTF-8). Nothing when the query cannot be narrowed by the name (a NOT
     // at the top, a field other than ext:, a word of fewer than three
     // bytes...). Texts shorter than three bytes may appear and narrow
-    // nothing.
+    // nothing. An empty query gives no alternatives: it matches nothing.
     std::optional<std::vector<std::vector<std::string>>> nameLiterals() const;
 
     // The query written back as text (normalised: one space between terms).
     std::string text() const;
+
+    // Texts of which every file name the query matches holds one (words,
+    // glob's plain runs, extensions), as a folder's whole text buffer can be
+    // scanned for them (Finder does the same); none when the query has no
+    // such texts. Only narrows: matches() decides.
+    std::vector<SearchPattern> prescanPatterns() const;
 
 private:
     Query();
