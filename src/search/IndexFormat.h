@@ -53,6 +53,12 @@ namespace rkm::index {
 inline constexpr char INDEX_MAGIC[8] = {'R', 'K', 'M', 'I', 'N', 'D', 'X', '1'};
 inline constexpr uint32_t INDEX_VERSION = 1;
 inline constexpr char INDEX_SUFFIX[] = ".idx";
+// Beside the index files: the Updates cut short between writing their new
+// listing and deleting the old one, as pairs of names each ended by a NUL
+// byte (old, new). A search leaves the old listing out while the new one is
+// there, as the load does.
+inline constexpr char REPLACED_FILE[] = "replaced";
+inline constexpr std::size_t MAX_REPLACED_BYTES = 1 << 20;
 inline constexpr std::size_t HEADER_BYTES = 192;
 inline constexpr uint32_t FENCE_STEP = 64;
 inline constexpr uint32_t FenceCount(uint32_t trigrams) { return trigrams / FENCE_STEP + (trigrams % FENCE_STEP != 0); }

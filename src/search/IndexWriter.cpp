@@ -6,6 +6,7 @@
 
 #include "catalog/Disks.h"
 #include "catalog/ListingFile.h"
+#include "catalog/ListingStore.h"
 #include "platform/Text.h"
 #include "platform/TextValues.h"
 #include "search/IndexFormat.h"
@@ -449,7 +450,7 @@ bool makeDirs(const std::string &path)
 // Writes through a temporary file and a rename: a reader sees the old index
 // file or the new one. A cache needs no flush to the disk: a file a crash
 // leaves damaged is found damaged, and rebuilt.
-bool writeIndexFile(const std::string &indexDir, const std::string &name, std::string_view bytes)
+bool writeFile(const std::string &indexDir, const std::string &name, std::string_view bytes)
 {
     static std::atomic<unsigned> counter{0};
     char tmpName[96];
@@ -473,7 +474,7 @@ bool writeIndexFile(const std::string &indexDir, const std::string &name, std::s
     }
     ok = ::close(fd) == 0 && ok;
     if (ok)
-        ok = ::rename(tmp.c_str(), (indexDir + name + INDEX_SUFFIX).c_str()) == 0;
+        ok = ::rename(tmp.c_str(), (indexDir + name).c_str()) == 0;
     if (!ok)
         ::unlink(tmp.c_str());
     return ok;
@@ -511,6 +512,23 @@ bool refresh(const std::string &programDir, const Catalog *loaded, const std::at
         }
         ::closedir(d);
     } else {
+        return false;
+    }
+    // The Updates cut short, which the load leaves the old listing of out.
+    std::string replaced;
+    try {
+        ListingStore store(dir);
+        for (const PendingReplace &p : store.Pending()) {
+            replaced.append(p.oldFile).push_back('\0');
+            replaced.append(p.newFile).push_back('\0');
+        }
+    } catch (const std::exception &) {
+        // No store to read: no Update under way that it knows of.
+    }
+    if (replaced.empty()) {
+        if (::unlink((indexDir + REPLACED_FILE).c_str()) != 0 && errno != ENOENT)
+            return false;
+    } else if (!writeFile(indexDir, REPLACED_FILE, replaced)) {
         return false;
     }
     std::set<std::string> kept;
@@ -555,7 +573,7 @@ bool refresh(const std::string &programDir, const Catalog *loaded, const std::at
                     ::unlink((indexDir + name + INDEX_SUFFIX).c_str());
                     continue;
                 }
-                if (!writeIndexFile(indexDir, name, IndexBuilder().build(*disk, file.identity)))
+                if (!writeFile(indexDir, name + INDEX_SUFFIX, IndexBuilder().build(*disk, file.identity)))
                     ok = false;
             } catch (const std::exception &) {
                 ok = false;

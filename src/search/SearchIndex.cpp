@@ -628,8 +628,7 @@ IndexAnswer AnswerFromIndex(const std::string &programDir, const Query &query,
             const std::string_view name(e->d_name);
             if (name.empty() || name[0] == '.' || !endsWithListingSuffix(name) || e->d_type == DT_DIR)
                 continue;
-            if (onlyListing.empty() || name == onlyListing)
-                names.emplace_back(name);
+            names.emplace_back(name);
         }
         ::closedir(d);
     } else {
@@ -638,11 +637,34 @@ IndexAnswer AnswerFromIndex(const std::string &programDir, const Query &query,
     }
     const std::string indexDir = IndexFolderOf(dir);
     const int indexFd = ::open(indexDir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (indexFd < 0 || (!onlyListing.empty() && names.empty())) {
-        if (indexFd >= 0)
-            ::close(indexFd);
+    if (indexFd < 0) {
         ::close(dirFd);
         return IndexAnswer::Unusable;
+    }
+    // An Update cut short whose new listing is there: its old one is as good
+    // as deleted (the load leaves it out too).
+    if (const int fd = ::openat(indexFd, REPLACED_FILE, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK); fd >= 0) {
+        std::string pairs(MAX_REPLACED_BYTES, '\0');
+        const ssize_t n = ::read(fd, pairs.data(), pairs.size());
+        ::close(fd);
+        pairs.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+        std::vector<std::string_view> parts;
+        for (std::size_t at = 0, end; (end = pairs.find('\0', at)) != std::string::npos; at = end + 1)
+            parts.emplace_back(pairs.data() + at, end - at);
+        for (std::size_t i = 0; i + 1 < parts.size(); i += 2)
+            if (std::find(names.begin(), names.end(), parts[i + 1]) != names.end())
+                names.erase(std::remove(names.begin(), names.end(), parts[i]), names.end());
+    }
+    if (!onlyListing.empty()) {
+        const bool there = std::find(names.begin(), names.end(), onlyListing) != names.end();
+        names.clear();
+        if (there)
+            names.emplace_back(onlyListing);
+        else {
+            ::close(indexFd);
+            ::close(dirFd);
+            return IndexAnswer::Unusable; // the load tells what is wrong
+        }
     }
     std::vector<std::unique_ptr<ListingIndex>> listings;
     listings.reserve(names.size());

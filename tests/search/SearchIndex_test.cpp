@@ -294,6 +294,24 @@ TEST_F(SearchIndexTest, ADamagedOrMissingIndexFileIsUnusable)
     }
 }
 
+TEST_F(SearchIndexTest, AnUpdateCutShortIsAnsweredAsTheLoadSeesIt)
+{
+    test::WriteDisk(programDir, "1.rkm", *test::MakeDisk("Old", 2));
+    {
+        CatalogStore writer(programDir);
+        writer.writer = true;
+        writer.LoadCatalog();
+        writer.betweenReplaceSteps = [] { throw std::runtime_error("killed"); };
+        EXPECT_ANY_THROW(writer.ReplaceListing(writer.Tree().disk(0), test::MakeDisk("New", 2)));
+    }
+    ASSERT_EQ(test::ListingFileNames(programDir).size(), 2u);
+    ASSERT_TRUE(index::RefreshIndex(programDir));
+    auto store = load();
+    ASSERT_EQ(store->Tree().diskCount(), 1);
+    const Query q = parse("file");
+    EXPECT_EQ(fromIndex(q), fromLoad(q, *store));
+}
+
 TEST_F(SearchIndexTest, RefreshRemovesTheIndexOfAListingGoneAndTheKeeperRefreshes)
 {
     test::WriteDisk(programDir, "1.rkm", *test::MakeDisk("One", 3));
