@@ -219,10 +219,11 @@ public:
         if (folder != m_pathFolder) {
             std::vector<std::string_view> chain;
             folderChain(folder, chain);
-            m_path.assign(diskName);
+            // As UTF-8, as the walk over a loaded catalogue makes it.
+            m_path = platform::Utf8Text(diskName);
             m_path.push_back('/');
             for (std::string_view n : chain) {
-                m_path.append(n);
+                m_path += platform::Utf8Text(n);
                 m_path.push_back('/');
             }
             m_pathFolder = folder;

@@ -131,7 +131,8 @@ std::string randomQuery(std::mt19937 &rng)
     static const char *const fields[] = {"ext:mp3;flac", "size:>1MB",      "size:10KB..2MB", "date:2019",
                                          "date:>=2017-03", "type:file",     "type:folder",    "cat:Music",
                                          "desc:report",    "comment:photo", "disk:Archive",   "path:holiday",
-                                         "regex:^[rR]e",   "ext:txt",       "disk:caf\xC3\xA9"};
+                                         "regex:^[rR]e",   "ext:txt",       "disk:caf\xC3\xA9",
+                                         "path:\xC3\x89t\xC3\xA9"};
     std::string q;
     const int terms = 1 + static_cast<int>(rng() % 3);
     for (int t = 0; t < terms; ++t) {
