@@ -10,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QStyle>
@@ -334,7 +336,15 @@ TfrmResults::TfrmResults(QWidget *parent) : QDockWidget(parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
     auto *bar = new QHBoxLayout;
-    bar->addStretch();
+    auto *queryLabel = new QLabel(QStringLiteral("Query:"));
+    m_query = new QLineEdit;
+    m_query->setObjectName(QStringLiteral("txtQuery"));
+    m_query->setReadOnly(true);
+    m_query->setFrame(false);
+    m_query->setToolTip(QStringLiteral("The query this search runs; type it in the search box to change it"));
+    queryLabel->setBuddy(m_query);
+    bar->addWidget(queryLabel);
+    bar->addWidget(m_query, 1);
     m_stop = new QPushButton(QStringLiteral("&Stop"));
     m_stop->setObjectName(QStringLiteral("cmdStop"));
     m_stop->setEnabled(false);
@@ -380,31 +390,80 @@ TfrmResults::TfrmResults(QWidget *parent) : QDockWidget(parent)
 
 TfrmResults::~TfrmResults()
 {
-    m_stopRequested = true;
-    join();
-}
-
-void TfrmResults::join()
-{
-    if (m_thread.joinable())
-        m_thread.join();
-}
-
-void TfrmResults::start(SearchOptions options, std::vector<const TreeNode *> disks)
-{
     stop();
+}
+
+void TfrmResults::start(SearchOptions options, std::vector<const TreeNode *> disks, std::string_view listingName)
+{
+    // One listing: only its disk is walked (another listing may have the
+    // same disk name, which disk: alone would take too).
+    if (options.listing) {
+        const TreeNode *listing = options.listing;
+        std::erase_if(disks, [listing](const TreeNode *d) { return d != listing; });
+    }
+    const std::string text = QueryTextOf(options, listingName);
+    QueryError error;
+    std::optional<Query> query = Query::Parse(text, error, QueryOptions{options.caseSensitive});
+    if (query) {
+        auto q = std::make_shared<const Query>(std::move(*query));
+        run(
+            [q, disks = std::move(disks)](const std::function<void(TreeNode *, int)> &found,
+                                           const std::atomic<bool> *stop) { FindAllMatching(*q, disks, found, stop); },
+            QString::fromStdString(text));
+        return;
+    }
+    // The dialog's choices always make a query; should one not parse, the
+    // search still runs by the choices themselves.
+    auto finder = std::make_shared<const Finder>(std::move(options));
+    run(
+        [finder, disks = std::move(disks)](const std::function<void(TreeNode *, int)> &found,
+                                            const std::atomic<bool> *stop) {
+            finder->findAll(disks, [&](const SearchHit &h) { found(h.node, h.entry); }, stop);
+        },
+        QString::fromStdString(text));
+}
+
+bool TfrmResults::startQuery(const QString &text, std::vector<const TreeNode *> disks, QueryError *error,
+                             QueryOptions options)
+{
+    QueryError e;
+    std::optional<Query> query = Query::Parse(text.toStdString(), e, options);
+    if (!query) {
+        if (error)
+            *error = e;
+        return false;
+    }
+    auto q = std::make_shared<const Query>(std::move(*query));
+    run(
+        [q, disks = std::move(disks)](const std::function<void(TreeNode *, int)> &found,
+                                       const std::atomic<bool> *stop) { FindAllMatching(*q, disks, found, stop); },
+        text);
+    return true;
+}
+
+void TfrmResults::run(Search search, const QString &queryText)
+{
+    // A running search is let go, not waited for: it stops at its next
+    // folder and its thread is joined once it has ended.
+    letGo();
     m_model->clear();
     m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_pending.clear();
-    m_workerDone = false;
-    m_stopRequested = false;
+    m_queryText = queryText;
+    m_query->setText(queryText);
+    m_query->setCursorPosition(0);
     m_stopped = false;
     m_finished = false;
     m_stop->setEnabled(true);
     updateTitle();
-    const int generation = ++m_generation;
-    m_thread = std::thread([this, generation, finder = std::make_shared<const Finder>(std::move(options)),
-                            disks = std::move(disks)] {
+    auto worker = std::make_shared<Worker>();
+    m_current = worker;
+    // The thread holds the worker, not the panel: the panel joins every
+    // thread it started before it goes, so `this` outlives them all.
+    Worker *w = worker.get();
+    // What the thread posts names its worker weakly: a worker already
+    // joined and freed is never mistaken for a newer one.
+    const std::weak_ptr<Worker> weak = worker;
+    worker->thread = std::thread([this, w, weak, search = std::move(search)] {
         using Clock = std::chrono::steady_clock;
         std::vector<SearchHit> batch;
         Clock::time_point last = Clock::now();
@@ -415,43 +474,54 @@ void TfrmResults::start(SearchOptions options, std::vector<const TreeNode *> dis
                 return;
             bool wake;
             {
-                const std::lock_guard<std::mutex> lock(m_mutex);
-                wake = m_pending.empty();
-                m_pending.insert(m_pending.end(), batch.begin(), batch.end());
+                const std::lock_guard<std::mutex> lock(w->mutex);
+                wake = w->pending.empty();
+                w->pending.insert(w->pending.end(), batch.begin(), batch.end());
             }
             batch.clear();
             last = Clock::now();
             if (wake)
                 QMetaObject::invokeMethod(
-                    this, [this] { drain(); }, Qt::QueuedConnection);
+                    this,
+                    [this, weak] {
+                        if (const std::shared_ptr<Worker> it = weak.lock(); it && it == m_current)
+                            drain();
+                    },
+                    Qt::QueuedConnection);
         };
-        finder->findAll(
-            disks,
-            [&](const SearchHit &hit) {
-                batch.push_back(hit);
+        search(
+            [&](TreeNode *node, int entry) {
+                batch.push_back(SearchHit{node, entry});
                 if (first || batch.size() >= 4096 || Clock::now() - last > std::chrono::milliseconds(20)) {
                     first = false;
                     flush();
                 }
             },
-            &m_stopRequested);
+            &w->stopRequested);
         flush();
         {
             // A walk that the stop request cut short did not come to its end.
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_workerDone = !m_stopRequested;
+            const std::lock_guard<std::mutex> lock(w->mutex);
+            w->done = !w->stopRequested;
         }
         QMetaObject::invokeMethod(
-            this, [this, generation] { searchFinished(generation); }, Qt::QueuedConnection);
+            this,
+            [this, weak] {
+                if (const std::shared_ptr<Worker> it = weak.lock())
+                    workerEnded(it);
+            },
+            Qt::QueuedConnection);
     });
 }
 
 void TfrmResults::drain()
 {
+    if (!m_current)
+        return;
     std::vector<SearchHit> hits;
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        hits.swap(m_pending);
+        const std::lock_guard<std::mutex> lock(m_current->mutex);
+        hits.swap(m_current->pending);
     }
     if (hits.empty())
         return;
@@ -459,11 +529,18 @@ void TfrmResults::drain()
     updateTitle();
 }
 
-void TfrmResults::searchFinished(int generation)
+void TfrmResults::workerEnded(const std::shared_ptr<Worker> &worker)
 {
-    if (generation != m_generation || !m_thread.joinable())
-        return; // stopped meanwhile
-    join();
+    // The thread has posted its last word: joining it waits no longer than
+    // its return.
+    const std::shared_ptr<Worker> keep = worker;
+    if (!keep->thread.joinable())
+        return; // stop() has joined it and said so
+    keep->thread.join();
+    if (keep != m_current) {
+        std::erase(m_ending, keep);
+        return;
+    }
     drain();
     m_finished = true;
     m_stop->setEnabled(false);
@@ -471,16 +548,40 @@ void TfrmResults::searchFinished(int generation)
     emit searchEnded();
 }
 
+void TfrmResults::letGo()
+{
+    // Rows the old search still had waiting are dropped with it.
+    if (!m_current)
+        return;
+    m_current->stopRequested = true;
+    if (m_current->thread.joinable())
+        m_ending.push_back(m_current);
+    m_current.reset();
+    const bool wasRunning = !m_finished;
+    m_finished = true;
+    m_stop->setEnabled(false);
+    if (wasRunning)
+        emit searchEnded();
+}
+
 void TfrmResults::stop()
 {
-    if (!m_thread.joinable())
+    // Every search thread is told to stop, then waited for: each looks at
+    // the request at every folder, so this takes no longer than a folder.
+    for (const std::shared_ptr<Worker> &w : m_ending)
+        w->stopRequested = true;
+    for (const std::shared_ptr<Worker> &w : m_ending)
+        if (w->thread.joinable())
+            w->thread.join();
+    m_ending.clear();
+    if (!m_current || !m_current->thread.joinable())
         return;
-    m_stopRequested = true;
-    join();
+    m_current->stopRequested = true;
+    m_current->thread.join();
     bool done;
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        done = m_workerDone;
+        const std::lock_guard<std::mutex> lock(m_current->mutex);
+        done = m_current->done;
     }
     drain();
     // A search that had already come to its end was not stopped.
@@ -489,6 +590,16 @@ void TfrmResults::stop()
     m_stop->setEnabled(false);
     updateTitle();
     emit searchEnded();
+}
+
+void TfrmResults::clear()
+{
+    letGo();
+    m_model->clear();
+    m_queryText.clear();
+    m_query->clear();
+    m_stopped = false;
+    updateTitle();
 }
 
 void TfrmResults::forgetDisk(const TreeNode *disk)
@@ -501,7 +612,8 @@ void TfrmResults::forgetDisk(const TreeNode *disk)
 void TfrmResults::updateTitle()
 {
     const int n = m_model->matchCount();
-    QString title = n == 0 ? QStringLiteral("Find all: no match")
+    QString title = n == 0 && m_finished && m_queryText.isEmpty() ? QStringLiteral("Find all")
+                  : n == 0 ? QStringLiteral("Find all: no match")
                            : (n == 1 ? QStringLiteral("Find all: 1 match")
                                      : QStringLiteral("Find all: %L1 matches").arg(n));
     if (!m_finished)
@@ -509,6 +621,7 @@ void TfrmResults::updateTitle()
     else if (m_stopped)
         title += QStringLiteral(" (stopped)");
     setWindowTitle(title);
+    emit progressed(n, !m_finished);
 }
 
 } // namespace rkm
