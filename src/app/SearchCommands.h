@@ -2,7 +2,13 @@
 
 #include "app/Command.h"
 
+#include "search/ui/Frmsavedsearches.h"
+
 #include <memory>
+#include <vector>
+
+class QMenu;
+class QString;
 
 namespace rkm {
 
@@ -14,10 +20,12 @@ class TfrmResults;
 class TfrmDuplicates;
 class TfrmDuplicateList;
 class TreeNode;
+class SearchBox;
 
 // The main window's search commands, with the windows they use: Find, Find
-// next and Find all over every listing, Find duplicates, and the file entry
-// properties of the grid, with their menu items.
+// next and Find all over every listing, the search box and its saved
+// searches, Find duplicates, and the file entry properties of the grid,
+// with their menu items.
 class SearchCommands final {
 public:
     SearchCommands(CatalogStore &store, MainView &view);
@@ -26,6 +34,10 @@ public:
     // Find, Find next and Find duplicates of the Search menu, and the
     // Properties of the grid's pop-up menu.
     const CommandList &commands() const { return m_commands; }
+    // The search box (a child of the main window, which places it) and the
+    // Saved searches menu (the window puts it in the Search menu).
+    SearchBox &searchBox() { return *m_box; }
+    QMenu *savedSearchesMenu() { return m_savedMenu; }
 
     void find();
     void findNext();
@@ -44,6 +56,15 @@ private:
     void findAll();
     // Where Find next goes on in the selected node's files.
     int continuationEntry() const;
+    // The search box's query changed, was confirmed or was emptied.
+    void boxQueryChanged(const QString &text);
+    void boxQueryConfirmed();
+    void boxQueryCleared();
+    // Shows the first match of the box's search once there is one.
+    void jumpToFirstMatch();
+    void saveSearch();
+    void manageSavedSearches();
+    void fillSavedSearchesMenu();
 
     CatalogStore &m_store;
     MainView &m_view;
@@ -54,6 +75,18 @@ private:
     TfrmResults *m_results;
     TfrmDuplicates *m_duplicates;
     TfrmDuplicateList *m_duplicateList;
+    SearchBox *m_box;
+    QMenu *m_savedMenu;
+    std::vector<SavedSearch> m_saved;
+    bool m_boxSearch = false;  // the panel shows the search box's search
+    bool m_jumpPending = false; // Enter was pressed before the first match came
 };
+
+// The search box's history and the saved searches, kept in the user's
+// settings.
+QStringList LoadSearchHistory();
+void StoreSearchHistory(const QStringList &history);
+std::vector<SavedSearch> LoadSavedSearches();
+void StoreSavedSearches(const std::vector<SavedSearch> &searches);
 
 } // namespace rkm
