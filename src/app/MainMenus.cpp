@@ -113,13 +113,21 @@ void TfrmMain::buildCommands()
 void TfrmMain::runCommand(const Command &command)
 {
     // The searches read the catalogue on threads of their own: nothing
-    // changes it while they run.
-    if (command.kind == CommandKind::Edits)
+    // changes it while they run, and none starts while an edit's dialogs
+    // are up.
+    const bool edits = command.kind == CommandKind::Edits;
+    if (edits) {
         stopSearches();
+        if (m_search)
+            m_search->holdSearches(true);
+    }
     guarded(command.run);
-    // What an edit wrote, the search index takes in.
-    if (command.kind == CommandKind::Edits)
+    if (edits) {
+        if (m_search)
+            m_search->holdSearches(false);
+        // What the edit wrote, the search index takes in.
         listingsChanged();
+    }
 }
 
 void TfrmMain::stopSearches()

@@ -27,7 +27,8 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
       m_frmListProperties(std::make_unique<TfrmListProperties>(view.dialogParent())),
       m_results(new TfrmResults(view.dialogParent())), m_duplicates(new TfrmDuplicates(view.dialogParent())),
       m_duplicateList(new TfrmDuplicateList(view.dialogParent())), m_box(new SearchBox(view.dialogParent())),
-      m_savedMenu(new QMenu(QStringLiteral("Saved searc&hes"), view.dialogParent()))
+      m_savedMenu(new QMenu(QStringLiteral("Saved searc&hes"), view.dialogParent())),
+      m_context(std::make_unique<QObject>())
 {
     m_results->hide();
     m_duplicateList->hide();
@@ -42,11 +43,11 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
 
     // The search box: each valid query runs at once into the Find all panel.
     m_box->setHistory(LoadSearchHistory());
-    QObject::connect(m_box, &SearchBox::historyChanged, m_box, [](const QStringList &h) { StoreSearchHistory(h); });
-    QObject::connect(m_box, &SearchBox::queryChanged, m_box, [this](const QString &text) { boxQueryChanged(text); });
-    QObject::connect(m_box, &SearchBox::queryConfirmed, m_box, [this] { boxQueryConfirmed(); });
-    QObject::connect(m_box, &SearchBox::queryCleared, m_box, [this] { boxQueryCleared(); });
-    QObject::connect(m_results, &TfrmResults::progressed, m_box, [this](int matches, bool running) {
+    QObject::connect(m_box, &SearchBox::historyChanged, m_context.get(), [](const QStringList &h) { StoreSearchHistory(h); });
+    QObject::connect(m_box, &SearchBox::queryChanged, m_context.get(), [this](const QString &text) { boxQueryChanged(text); });
+    QObject::connect(m_box, &SearchBox::queryConfirmed, m_context.get(), [this] { boxQueryConfirmed(); });
+    QObject::connect(m_box, &SearchBox::queryCleared, m_context.get(), [this] { boxQueryCleared(); });
+    QObject::connect(m_results, &TfrmResults::progressed, m_context.get(), [this](int matches, bool running) {
         if (!m_boxSearch)
             return;
         m_box->showCount(matches, running);
@@ -58,7 +59,7 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
     m_savedMenu->setObjectName(QStringLiteral("mnuSavedSearches"));
     m_saved = LoadSavedSearches();
     fillSavedSearchesMenu();
-    QObject::connect(m_savedMenu, &QMenu::aboutToShow, m_box, [this] { fillSavedSearchesMenu(); });
+    QObject::connect(m_savedMenu, &QMenu::aboutToShow, m_context.get(), [this] { fillSavedSearchesMenu(); });
 
     using N = CommandNeeds;
     using K = CommandKind;
@@ -160,8 +161,24 @@ void SearchCommands::findAll()
     m_view.showPanel(m_results);
 }
 
+void SearchCommands::holdSearches(bool hold)
+{
+    m_hold = std::max(m_hold + (hold ? 1 : -1), 0);
+    if (m_hold > 0 || m_heldQuery.isEmpty())
+        return;
+    const QString text = m_heldQuery;
+    m_heldQuery.clear();
+    // Only what the box still holds runs.
+    if (text == m_box->text())
+        boxQueryChanged(text);
+}
+
 void SearchCommands::boxQueryChanged(const QString &text)
 {
+    if (m_hold > 0) {
+        m_heldQuery = text;
+        return;
+    }
     m_boxSearch = true;
     m_jumpPending = false;
     // The box checked the query; the panel parses it again for its thread.
@@ -185,6 +202,7 @@ void SearchCommands::boxQueryConfirmed()
 void SearchCommands::boxQueryCleared()
 {
     m_jumpPending = false;
+    m_heldQuery.clear();
     m_box->showCount(-1, false);
     if (!m_boxSearch)
         return;
@@ -206,7 +224,7 @@ void SearchCommands::fillSavedSearchesMenu()
 {
     QMenu &m = *m_savedMenu;
     m.clear();
-    QAction *save = m.addAction(QStringLiteral("&Save this search..."), m_box, [this] { saveSearch(); });
+    QAction *save = m.addAction(QStringLiteral("&Save this search..."), m_context.get(), [this] { saveSearch(); });
     save->setObjectName(QStringLiteral("mnuSaveSearch"));
     save->setEnabled(!m_box->text().trimmed().isEmpty());
     if (!m_saved.empty())
@@ -216,13 +234,13 @@ void SearchCommands::fillSavedSearchesMenu()
         QString caption = s.name;
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         const QString query = s.query;
-        QAction *a = m.addAction(caption, m_box, [this, query] { m_box->runText(query); });
+        QAction *a = m.addAction(caption, m_context.get(), [this, query] { m_box->runText(query); });
         a->setObjectName(QStringLiteral("mnuSavedSearch%1").arg(++n));
         a->setToolTip(query);
         a->setStatusTip(query);
     }
     m.addSeparator();
-    QAction *manage = m.addAction(QStringLiteral("&Manage..."), m_box, [this] { manageSavedSearches(); });
+    QAction *manage = m.addAction(QStringLiteral("&Manage..."), m_context.get(), [this] { manageSavedSearches(); });
     manage->setObjectName(QStringLiteral("mnuManageSearches"));
     manage->setEnabled(!m_saved.empty());
 }
@@ -256,7 +274,7 @@ void SearchCommands::saveSearch()
         m_saved.push_back({name, query});
     StoreSavedSearches(m_saved);
     // The menu is made anew once the item that asked has done its work.
-    QMetaObject::invokeMethod(m_box, [this] { fillSavedSearchesMenu(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_context.get(), [this] { fillSavedSearchesMenu(); }, Qt::QueuedConnection);
 }
 
 void SearchCommands::manageSavedSearches()
@@ -267,7 +285,7 @@ void SearchCommands::manageSavedSearches()
         return;
     m_saved = d.searches();
     StoreSavedSearches(m_saved);
-    QMetaObject::invokeMethod(m_box, [this] { fillSavedSearchesMenu(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_context.get(), [this] { fillSavedSearchesMenu(); }, Qt::QueuedConnection);
 }
 
 QStringList LoadSearchHistory()

@@ -4,11 +4,13 @@
 
 #include "search/ui/Frmsavedsearches.h"
 
+#include <QObject>
+#include <QString>
+
 #include <memory>
 #include <vector>
 
 class QMenu;
-class QString;
 
 namespace rkm {
 
@@ -50,6 +52,9 @@ public:
     void stopSearches();
     // A disk is about to leave the catalogue: the panels let go of it.
     void forgetDisk(const TreeNode *disk);
+    // While a command that edits runs (its dialogs run events), the search
+    // box starts no search; the query typed meanwhile runs after.
+    void holdSearches(bool hold);
 
 private:
     void search(bool next);
@@ -80,6 +85,11 @@ private:
     std::vector<SavedSearch> m_saved;
     bool m_boxSearch = false;  // the panel shows the search box's search
     bool m_jumpPending = false; // Enter was pressed before the first match came
+    int m_hold = 0; // commands that edit, running
+    QString m_heldQuery; // typed while searches were held (empty: none)
+    // The receiver of the connections to the window's children: they end
+    // with this object, before the children go.
+    std::unique_ptr<QObject> m_context;
 };
 
 // The search box's history and the saved searches, kept in the user's

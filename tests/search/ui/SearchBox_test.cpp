@@ -10,6 +10,7 @@
 #include "search/ui/Frmsearch.h"
 #include "search/ui/SearchBox.h"
 #include "app/SearchCommands.h"
+#include "scan/ui/Frmprops.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -158,6 +159,23 @@ private slots:
         results().stop();
         QCOMPARE(results().endingSearches(), 0);
         qInfo("%d entries, searches still ending while typing: %s", BigEntries(), lettingGo ? "yes" : "no");
+    }
+
+    // While the dialog of a command that edits is up, a query typed (or a
+    // quiet time ending) starts no search: the search runs once it closes.
+    void noSearchStartsWhileAnEditIsUnderway()
+    {
+        m_main->selectNode(NodeAt(tree(), QStringLiteral("Work")));
+        QVERIFY(WithDialog<TfrmProps>([&] { TriggerAction(*m_main, "mnuProperties"); },
+                                      [&](TfrmProps &d) {
+                                          box().runText(QStringLiteral("notes"));
+                                          QTest::qWait(20);
+                                          QVERIFY(results().queryText().isEmpty());
+                                          QVERIFY(!results().running());
+                                          d.reject();
+                                      }));
+        QVERIFY(WaitFor([this] { return results().queryText() == QStringLiteral("notes") && !results().running(); }));
+        QCOMPARE(Shown(results()), Expected(tree(), QStringLiteral("notes")));
     }
 
     // Enter shows the first match; Esc empties the box and the panel.
