@@ -150,11 +150,13 @@ void BM_KeystrokeToFirstRows(benchmark::State &state)
     // one name in 100,000 (the numbers are random).
     const QString typed = QStringLiteral("_12345.jpg");
     std::vector<double> latencies;
+    std::vector<double> slowestAt(static_cast<std::size_t>(typed.size()), 0.0); // by key
     int lastRows = 0;
     for (auto _ : state) {
         edit.clear();
         QCoreApplication::processEvents();
-        for (const QChar c : typed) {
+        for (qsizetype k = 0; k < typed.size(); ++k) {
+            const QChar c = typed[k];
             const QString expected = edit.text() + c;
             QElapsedTimer t;
             t.start();
@@ -168,6 +170,8 @@ void BM_KeystrokeToFirstRows(benchmark::State &state)
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
             results.view().viewport()->repaint();
             latencies.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+            double &slowest = slowestAt[static_cast<std::size_t>(k)];
+            slowest = std::max(slowest, latencies.back());
             lastRows = results.model().rowCount();
         }
         while (results.running())
@@ -187,6 +191,9 @@ void BM_KeystrokeToFirstRows(benchmark::State &state)
     state.counters["median_ms"] = latencies[latencies.size() / 2];
     state.counters["slowest_ms"] = latencies.back();
     state.counters["last_query_rows"] = lastRows;
+    // The slowest time of each key, for the queries that match little.
+    for (std::size_t k = 0; k < slowestAt.size(); ++k)
+        state.counters["key" + std::to_string(k + 1) + "_ms"] = slowestAt[k];
 }
 BENCHMARK(BM_KeystrokeToFirstRows)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
