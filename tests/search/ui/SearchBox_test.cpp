@@ -5,11 +5,13 @@
 
 #include "../../../bench/SyntheticCatalog.h"
 #include "search/Query.h"
+#include "search/SearchIndex.h"
 #include "search/ui/Frmresults.h"
 #include "search/ui/Frmsavedsearches.h"
 #include "search/ui/Frmsearch.h"
 #include "search/ui/SearchBox.h"
 #include "app/SearchCommands.h"
+#include "scan/ui/Formrename.h"
 #include "scan/ui/Frmprops.h"
 
 #include <QApplication>
@@ -112,7 +114,12 @@ private:
     }
 
 private slots:
-    void initTestCase() { SearchBox::setDelaysForTests(1, 60000); }
+    void initTestCase()
+    {
+        SearchBox::setDelaysForTests(1, 60000);
+        TfrmMainTestAccess::setIndexDelayMilliseconds(0);
+        TfrmMainTestAccess::setAutosaveMilliseconds(20);
+    }
     void init()
     {
         m_prompter = std::make_unique<QueuedPrompter>();
@@ -176,6 +183,44 @@ private slots:
                                       }));
         QVERIFY(WaitFor([this] { return results().queryText() == QStringLiteral("notes") && !results().running(); }));
         QCOMPARE(Shown(results()), Expected(tree(), QStringLiteral("notes")));
+    }
+
+    // The window keeps the search index of its catalogue up to date: once
+    // shown, and after an edit (here a Rename, which writes the listing
+    // anew), the index answers as the loaded catalogue does, never turning
+    // the search back to the load.
+    void theIndexFollowsTheCatalogue()
+    {
+        const auto indexed = [&](const QString &text) {
+            QueryError error;
+            const std::optional<Query> q = Query::Parse(text.toStdString(), error);
+            std::vector<std::string> names;
+            const index::IndexAnswer a = index::AnswerFromIndex(m_sandbox->programDir, *q, [&](const index::IndexHit &h) {
+                names.emplace_back(h.fileName.empty() ? h.folders.empty() ? h.diskName : h.folders.back() : h.fileName);
+                return true;
+            });
+            return a == index::IndexAnswer::Answered ? names : std::vector<std::string>{"(unusable)"};
+        };
+        index::IndexKeeper *keeper = TfrmMainTestAccess::indexKeeper(*m_main);
+        QVERIFY(keeper);
+        QVERIFY(WaitFor([&] {
+            keeper->waitIdle();
+            return indexed(QStringLiteral("pic")) == std::vector<std::string>{"pic.jpg"};
+        }, 10000));
+        m_main->selectNode(NodeAt(tree(), QStringLiteral("Photos")));
+        QVERIFY(WithDialog<TFormRename>([&] { TriggerAction(*m_main, "mnuRename"); },
+                                        [](TFormRename &d) {
+                                            Find<QLineEdit>(&d, "txtName")->setText(QStringLiteral("Pictures"));
+                                            Find<QPushButton>(&d, "cmdOK")->click();
+                                        }));
+        QVERIFY(NodeAt(tree(), QStringLiteral("Pictures")));
+        // The new name is written by the autosave, which the index follows.
+        const std::vector<std::string> renamed{"Pictures", "pic.jpg"};
+        QVERIFY(WaitFor([&] {
+            keeper->waitIdle();
+            return indexed(QStringLiteral("disk:pictures")) == renamed;
+        }, 10000));
+        QCOMPARE(indexed(QStringLiteral("readme")), (std::vector<std::string>{"readme.txt", "ReadMe.TXT"}));
     }
 
     // Enter shows the first match; Esc empties the box and the panel.
