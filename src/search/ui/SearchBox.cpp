@@ -40,6 +40,7 @@ SearchBox::SearchBox(QWidget *parent) : QWidget(parent)
                                       "Enter shows the first match, Esc empties the box, Down shows the "
                                       "queries used last."));
     m_edit->installEventFilter(this);
+    m_edit->setMinimumWidth(m_edit->fontMetrics().horizontalAdvance(QStringLiteral("x")) * 30);
     layout->addWidget(m_edit, 3);
     m_error = new QLabel;
     m_error->setObjectName(QStringLiteral("lblQueryError"));
@@ -47,6 +48,9 @@ SearchBox::SearchBox(QWidget *parent) : QWidget(parent)
     QPalette red = m_error->palette();
     red.setColor(QPalette::WindowText, QColor(0xb0, 0x00, 0x20));
     m_error->setPalette(red);
+    // A long reason is cut at the right (whole in its tooltip): the box
+    // keeps its width.
+    m_error->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_error->hide();
     layout->addWidget(m_error, 2);
     m_count = new QLabel;
@@ -124,9 +128,7 @@ bool SearchBox::evaluate()
         // The place is told in characters, counted from 1.
         const auto at = static_cast<qsizetype>(std::min<std::size_t>(error.position, static_cast<std::size_t>(bytes.size())));
         const qsizetype column = QString::fromUtf8(bytes.left(at)).size() + 1;
-        m_error->setText(QStringLiteral("Not a query: %1 (at character %2)")
-                             .arg(QString::fromStdString(error.reason))
-                             .arg(column));
+        m_error->setText(QStringLiteral("At character %1: %2").arg(column).arg(QString::fromStdString(error.reason)));
         m_error->setToolTip(m_error->text());
         m_error->show();
         m_count->clear();
