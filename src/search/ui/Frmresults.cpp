@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -379,6 +380,9 @@ TfrmResults::TfrmResults(QWidget *parent) : QDockWidget(parent)
     setWidget(body);
     setFocusProxy(m_view);
 
+    m_poll = new QTimer(this);
+    m_poll->setInterval(4);
+    connect(m_poll, &QTimer::timeout, this, &TfrmResults::poll);
     connect(m_stop, &QPushButton::clicked, this, &TfrmResults::stop);
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &i) {
         const SearchHit hit = m_model->hitAt(i.row());
@@ -457,13 +461,11 @@ void TfrmResults::run(Search search, const QString &queryText)
     updateTitle();
     auto worker = std::make_shared<Worker>();
     m_current = worker;
-    // The thread holds the worker, not the panel: the panel joins every
-    // thread it started before it goes, so `this` outlives them all.
+    // The thread touches nothing but its worker: the panel looks at the
+    // worker every few milliseconds (m_poll), so no thread of the search
+    // calls into Qt. The panel joins every thread it started before it goes.
     Worker *w = worker.get();
-    // What the thread posts names its worker weakly: a worker already
-    // joined and freed is never mistaken for a newer one.
-    const std::weak_ptr<Worker> weak = worker;
-    worker->thread = std::thread([this, w, weak, search = std::move(search)] {
+    worker->thread = std::thread([w, search = std::move(search)] {
         using Clock = std::chrono::steady_clock;
         std::vector<SearchHit> batch;
         Clock::time_point last = Clock::now();
@@ -472,22 +474,12 @@ void TfrmResults::run(Search search, const QString &queryText)
         const auto flush = [&] {
             if (batch.empty())
                 return;
-            bool wake;
             {
                 const std::lock_guard<std::mutex> lock(w->mutex);
-                wake = w->pending.empty();
                 w->pending.insert(w->pending.end(), batch.begin(), batch.end());
             }
             batch.clear();
             last = Clock::now();
-            if (wake)
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, weak] {
-                        if (const std::shared_ptr<Worker> it = weak.lock(); it && it == m_current)
-                            drain();
-                    },
-                    Qt::QueuedConnection);
         };
         search(
             [&](TreeNode *node, int entry) {
@@ -499,19 +491,46 @@ void TfrmResults::run(Search search, const QString &queryText)
             },
             &w->stopRequested);
         flush();
-        {
-            // A walk that the stop request cut short did not come to its end.
-            const std::lock_guard<std::mutex> lock(w->mutex);
-            w->done = !w->stopRequested;
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, weak] {
-                if (const std::shared_ptr<Worker> it = weak.lock())
-                    workerEnded(it);
-            },
-            Qt::QueuedConnection);
+        // A walk that the stop request cut short did not come to its end.
+        const std::lock_guard<std::mutex> lock(w->mutex);
+        w->done = !w->stopRequested;
+        w->ended = true;
     });
+    if (!m_poll->isActive())
+        m_poll->start();
+}
+
+void TfrmResults::poll()
+{
+    // Searches let go that have ended are joined (at once: they have).
+    std::erase_if(m_ending, [](const std::shared_ptr<Worker> &w) {
+        bool ended;
+        {
+            const std::lock_guard<std::mutex> lock(w->mutex);
+            ended = w->ended;
+        }
+        if (ended && w->thread.joinable())
+            w->thread.join();
+        return ended;
+    });
+    if (m_current && m_current->thread.joinable()) {
+        bool ended;
+        {
+            const std::lock_guard<std::mutex> lock(m_current->mutex);
+            ended = m_current->ended;
+        }
+        drain();
+        if (ended) {
+            m_current->thread.join();
+            drain();
+            m_finished = true;
+            m_stop->setEnabled(false);
+            updateTitle();
+            emit searchEnded();
+        }
+    }
+    if (m_ending.empty() && (!m_current || !m_current->thread.joinable()))
+        m_poll->stop();
 }
 
 void TfrmResults::drain()
@@ -527,25 +546,6 @@ void TfrmResults::drain()
         return;
     m_model->append(hits);
     updateTitle();
-}
-
-void TfrmResults::workerEnded(const std::shared_ptr<Worker> &worker)
-{
-    // The thread has posted its last word: joining it waits no longer than
-    // its return.
-    const std::shared_ptr<Worker> keep = worker;
-    if (!keep->thread.joinable())
-        return; // stop() has joined it and said so
-    keep->thread.join();
-    if (keep != m_current) {
-        std::erase(m_ending, keep);
-        return;
-    }
-    drain();
-    m_finished = true;
-    m_stop->setEnabled(false);
-    updateTitle();
-    emit searchEnded();
 }
 
 void TfrmResults::letGo()
@@ -574,8 +574,10 @@ void TfrmResults::stop()
         if (w->thread.joinable())
             w->thread.join();
     m_ending.clear();
-    if (!m_current || !m_current->thread.joinable())
+    if (!m_current || !m_current->thread.joinable()) {
+        m_poll->stop();
         return;
+    }
     m_current->stopRequested = true;
     m_current->thread.join();
     bool done;
@@ -584,6 +586,7 @@ void TfrmResults::stop()
         done = m_current->done;
     }
     drain();
+    m_poll->stop();
     // A search that had already come to its end was not stopped.
     m_stopped = !m_finished && !done;
     m_finished = true;

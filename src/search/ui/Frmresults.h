@@ -19,6 +19,7 @@
 
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class QTableView;
 
 namespace rkm {
@@ -144,12 +145,14 @@ private:
         std::mutex mutex;
         std::vector<SearchHit> pending; // found, not yet in the model
         bool done = false;              // came to its end (not cut short)
+        bool ended = false;             // the thread has nothing more to do
         std::thread thread;
     };
     using Search = std::function<void(const std::function<void(TreeNode *, int)> &, const std::atomic<bool> *)>;
     void run(Search search, const QString &queryText);
+    // Takes in what the searches found, and joins the threads that ended.
+    void poll();
     void drain();
-    void workerEnded(const std::shared_ptr<Worker> &worker);
     // Tells the running search to stop and leaves its thread to end alone.
     void letGo();
     void updateTitle();
@@ -158,6 +161,7 @@ private:
     QTableView *m_view;
     QLineEdit *m_query;
     QPushButton *m_stop;
+    QTimer *m_poll; // runs while a search thread runs
     QString m_queryText;
     std::shared_ptr<Worker> m_current; // the search the rows come from
     std::vector<std::shared_ptr<Worker>> m_ending; // told to stop, not yet joined
