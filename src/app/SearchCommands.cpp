@@ -43,8 +43,10 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
 
     // The search box: each valid query runs at once into the Find all panel.
     m_box->setHistory(LoadSearchHistory());
-    QObject::connect(m_box, &SearchBox::historyChanged, m_context.get(), [](const QStringList &h) { StoreSearchHistory(h); });
-    QObject::connect(m_box, &SearchBox::queryChanged, m_context.get(), [this](const QString &text) { boxQueryChanged(text); });
+    QObject::connect(m_box, &SearchBox::historyChanged, m_context.get(),
+                     [](const QStringList &h) { StoreSearchHistory(h); });
+    QObject::connect(m_box, &SearchBox::queryChanged, m_context.get(),
+                     [this](const QString &text) { boxQueryChanged(text); });
     QObject::connect(m_box, &SearchBox::queryConfirmed, m_context.get(), [this] { boxQueryConfirmed(); });
     QObject::connect(m_box, &SearchBox::queryCleared, m_context.get(), [this] { boxQueryCleared(); });
     QObject::connect(m_results, &TfrmResults::progressed, m_context.get(), [this](int matches, bool running) {
@@ -267,14 +269,16 @@ void SearchCommands::saveSearch()
     if (name.isEmpty())
         return;
     // A name saved before now stands for the new query.
-    const auto same = std::find_if(m_saved.begin(), m_saved.end(), [&](const SavedSearch &s) { return s.name == name; });
+    const auto same = std::find_if(m_saved.begin(), m_saved.end(),
+                                   [&](const SavedSearch &s) { return s.name == name; });
     if (same != m_saved.end())
         same->query = query;
     else
         m_saved.push_back({name, query});
     StoreSavedSearches(m_saved);
     // The menu is made anew once the item that asked has done its work.
-    QMetaObject::invokeMethod(m_context.get(), [this] { fillSavedSearchesMenu(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_context.get(), [this] { fillSavedSearchesMenu(); }, Qt::QueuedConnection);
 }
 
 void SearchCommands::manageSavedSearches()
@@ -285,7 +289,8 @@ void SearchCommands::manageSavedSearches()
         return;
     m_saved = d.searches();
     StoreSavedSearches(m_saved);
-    QMetaObject::invokeMethod(m_context.get(), [this] { fillSavedSearchesMenu(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_context.get(), [this] { fillSavedSearchesMenu(); }, Qt::QueuedConnection);
 }
 
 QStringList LoadSearchHistory()
@@ -328,8 +333,10 @@ void StoreSavedSearches(const std::vector<SavedSearch> &searches)
     const int before = std::max(GetSettingInt("SavedSearches", 0), 0);
     const int n = static_cast<int>(searches.size());
     for (int i = 1; i <= n; ++i) {
-        SetSettingString("SavedSearchName" + std::to_string(i), searches[static_cast<std::size_t>(i - 1)].name.toStdString());
-        SetSettingString("SavedSearchQuery" + std::to_string(i), searches[static_cast<std::size_t>(i - 1)].query.toStdString());
+        SetSettingString("SavedSearchName" + std::to_string(i),
+                         searches[static_cast<std::size_t>(i - 1)].name.toStdString());
+        SetSettingString("SavedSearchQuery" + std::to_string(i),
+                         searches[static_cast<std::size_t>(i - 1)].query.toStdString());
     }
     for (int i = n + 1; i <= before; ++i) {
         RemoveSetting("SavedSearchName" + std::to_string(i));

@@ -83,10 +83,10 @@ private:
     SearchBox *m_box;
     QMenu *m_savedMenu;
     std::vector<SavedSearch> m_saved;
-    bool m_boxSearch = false;  // the panel shows the search box's search
+    bool m_boxSearch = false;   // the panel shows the search box's search
     bool m_jumpPending = false; // Enter was pressed before the first match came
-    int m_hold = 0; // commands that edit, running
-    QString m_heldQuery; // typed while searches were held (empty: none)
+    int m_hold = 0;             // commands that edit, running
+    QString m_heldQuery;        // typed while searches were held (empty: none)
     // The receiver of the connections to the window's children: they end
     // with this object, before the children go.
     std::unique_ptr<QObject> m_context;

@@ -260,8 +260,8 @@ void DialogFocusTest::everyDialogOpensOnItsFirstFieldAndTabsInReadingOrder()
         {"TfrmAddFilter", [] { return std::make_unique<TfrmAddFilter>(); }},
         {"TfrmSavedSearches",
          [] {
-             return std::make_unique<TfrmSavedSearches>(
-                 std::vector<SavedSearch>{{QStringLiteral("Music"), QStringLiteral("ext:mp3;flac")}});
+             return std::make_unique<TfrmSavedSearches>(std::vector<SavedSearch>{
+                 {QStringLiteral("Music"), QStringLiteral("ext:mp3;flac")}});
          }},
     };
 

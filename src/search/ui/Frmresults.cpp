@@ -410,9 +410,8 @@ void TfrmResults::start(SearchOptions options, std::vector<const TreeNode *> dis
     std::optional<Query> query = Query::Parse(text, error, QueryOptions{options.caseSensitive});
     if (query) {
         auto q = std::make_shared<const Query>(std::move(*query));
-        run(
-            [q, disks = std::move(disks)](const std::function<void(TreeNode *, int)> &found,
-                                           const std::atomic<bool> *stop) { FindAllMatching(*q, disks, found, stop); },
+        run([q, disks = std::move(disks)](const std::function<void(TreeNode *, int)> &found,
+                                          const std::atomic<bool> *stop) { FindAllMatching(*q, disks, found, stop); },
             QString::fromStdString(text));
         return;
     }
@@ -421,8 +420,9 @@ void TfrmResults::start(SearchOptions options, std::vector<const TreeNode *> dis
     auto finder = std::make_shared<const Finder>(std::move(options));
     run(
         [finder, disks = std::move(disks)](const std::function<void(TreeNode *, int)> &found,
-                                            const std::atomic<bool> *stop) {
-            finder->findAll(disks, [&](const SearchHit &h) { found(h.node, h.entry); }, stop);
+                                           const std::atomic<bool> *stop) {
+            finder->findAll(
+                disks, [&](const SearchHit &h) { found(h.node, h.entry); }, stop);
         },
         QString::fromStdString(text));
 }
@@ -438,9 +438,8 @@ bool TfrmResults::startQuery(const QString &text, std::vector<const TreeNode *> 
         return false;
     }
     auto q = std::make_shared<const Query>(std::move(*query));
-    run(
-        [q, disks = std::move(disks)](const std::function<void(TreeNode *, int)> &found,
-                                       const std::atomic<bool> *stop) { FindAllMatching(*q, disks, found, stop); },
+    run([q, disks = std::move(disks)](const std::function<void(TreeNode *, int)> &found,
+                                      const std::atomic<bool> *stop) { FindAllMatching(*q, disks, found, stop); },
         text);
     return true;
 }
@@ -615,10 +614,15 @@ void TfrmResults::forgetDisk(const TreeNode *disk)
 void TfrmResults::updateTitle()
 {
     const int n = m_model->matchCount();
-    QString title = n == 0 && m_finished && m_queryText.isEmpty() ? QStringLiteral("Find all")
-                  : n == 0 ? QStringLiteral("Find all: no match")
-                           : (n == 1 ? QStringLiteral("Find all: 1 match")
-                                     : QStringLiteral("Find all: %L1 matches").arg(n));
+    QString title;
+    if (n == 0 && m_finished && m_queryText.isEmpty())
+        title = QStringLiteral("Find all"); // nothing searched, or emptied
+    else if (n == 0)
+        title = QStringLiteral("Find all: no match");
+    else if (n == 1)
+        title = QStringLiteral("Find all: 1 match");
+    else
+        title = QStringLiteral("Find all: %L1 matches").arg(n);
     if (!m_finished)
         title += QStringLiteral(" (searching...)");
     else if (m_stopped)

@@ -163,7 +163,7 @@ private:
     QPushButton *m_stop;
     QTimer *m_poll; // runs while a search thread runs
     QString m_queryText;
-    std::shared_ptr<Worker> m_current; // the search the rows come from
+    std::shared_ptr<Worker> m_current;             // the search the rows come from
     std::vector<std::shared_ptr<Worker>> m_ending; // told to stop, not yet joined
     bool m_finished = true;
     bool m_stopped = false;

@@ -126,7 +126,8 @@ bool SearchBox::evaluate()
     QueryError error;
     if (!Query::Parse(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), error)) {
         // The place is told in characters, counted from 1.
-        const auto at = static_cast<qsizetype>(std::min<std::size_t>(error.position, static_cast<std::size_t>(bytes.size())));
+        const auto at = static_cast<qsizetype>(std::min<std::size_t>(error.position,
+                                                                     static_cast<std::size_t>(bytes.size())));
         const qsizetype column = QString::fromUtf8(bytes.left(at)).size() + 1;
         m_error->setText(QStringLiteral("At character %1: %2").arg(column).arg(QString::fromStdString(error.reason)));
         m_error->setToolTip(m_error->text());

@@ -164,13 +164,12 @@ private slots:
         QVERIFY(!want.empty());
         QCOMPARE(Shown(results()), want);
         QVERIFY(results().windowTitle().contains(QLocale().toString(int(want.size()))));
-        QCOMPARE(Find<QLabel>(m_main, "lblQueryCount")->text(),
-                 QStringLiteral("%L1 matches").arg(int(want.size())));
+        QCOMPARE(Find<QLabel>(m_main, "lblQueryCount")->text(), QStringLiteral("%L1 matches").arg(int(want.size())));
         // Every search let go has ended and been joined by now or at the stop.
         results().stop();
         QCOMPARE(results().endingSearches(), 0);
-        qInfo("%d entries, %d of %d keys typed while a search ran, searches still ending while typing: %s", BigEntries(),
-              overlapped, int(last.size()), lettingGo ? "yes" : "no");
+        qInfo("%d entries, %d of %d keys typed while a search ran, searches still ending while typing: %s",
+              BigEntries(), overlapped, int(last.size()), lettingGo ? "yes" : "no");
     }
 
     // While the dialog of a command that edits is up, a query typed (or a
@@ -200,18 +199,22 @@ private slots:
             QueryError error;
             const std::optional<Query> q = Query::Parse(text.toStdString(), error);
             std::vector<std::string> names;
-            const index::IndexAnswer a = index::AnswerFromIndex(m_sandbox->programDir, *q, [&](const index::IndexHit &h) {
-                names.emplace_back(h.fileName.empty() ? h.folders.empty() ? h.diskName : h.folders.back() : h.fileName);
-                return true;
-            });
+            const index::IndexAnswer a =
+                index::AnswerFromIndex(m_sandbox->programDir, *q, [&](const index::IndexHit &h) {
+                    names.emplace_back(h.fileName.empty() ? h.folders.empty() ? h.diskName : h.folders.back()
+                                                          : h.fileName);
+                    return true;
+                });
             return a == index::IndexAnswer::Answered ? names : std::vector<std::string>{"(unusable)"};
         };
         index::IndexKeeper *keeper = TfrmMainTestAccess::indexKeeper(*m_main);
         QVERIFY(keeper);
-        QVERIFY(WaitFor([&] {
-            keeper->waitIdle();
-            return indexed(QStringLiteral("pic")) == std::vector<std::string>{"pic.jpg"};
-        }, 10000));
+        QVERIFY(WaitFor(
+            [&] {
+                keeper->waitIdle();
+                return indexed(QStringLiteral("pic")) == std::vector<std::string>{"pic.jpg"};
+            },
+            10000));
         m_main->selectNode(NodeAt(tree(), QStringLiteral("Photos")));
         QVERIFY(WithDialog<TFormRename>([&] { TriggerAction(*m_main, "mnuRename"); },
                                         [](TFormRename &d) {
@@ -221,10 +224,12 @@ private slots:
         QVERIFY(NodeAt(tree(), QStringLiteral("Pictures")));
         // The new name is written by the autosave, which the index follows.
         const std::vector<std::string> renamed{"Pictures", "pic.jpg"};
-        QVERIFY(WaitFor([&] {
-            keeper->waitIdle();
-            return indexed(QStringLiteral("disk:pictures")) == renamed;
-        }, 10000));
+        QVERIFY(WaitFor(
+            [&] {
+                keeper->waitIdle();
+                return indexed(QStringLiteral("disk:pictures")) == renamed;
+            },
+            10000));
         QCOMPARE(indexed(QStringLiteral("readme")), (std::vector<std::string>{"readme.txt", "ReadMe.TXT"}));
     }
 
