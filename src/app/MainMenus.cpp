@@ -4,11 +4,14 @@
 #include "app/PrintCommands.h"
 #include "app/ScanCommands.h"
 #include "app/SearchCommands.h"
+#include "search/ui/SearchBox.h"
 #include "gui/Help.h"
 #include "service/Project.h"
 #include "service/ui/Service.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QVBoxLayout>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -83,6 +86,9 @@ void TfrmMain::buildCommands()
 {
     m_scan = std::make_unique<ScanCommands>(m_store, *this);
     m_search = std::make_unique<SearchCommands>(m_store, *this);
+    // The search box sits above the tree and the grid, first in the Tab order.
+    m_centralLayout->insertWidget(0, &m_search->searchBox());
+    QWidget::setTabOrder(&m_search->searchBox().edit(), TreeView1);
     m_print = std::make_unique<PrintCommands>(m_store, *this);
     m_export = std::make_unique<ExportCommand>(m_store, *this);
     m_own = std::make_unique<CommandList>(this);
@@ -107,10 +113,21 @@ void TfrmMain::buildCommands()
 void TfrmMain::runCommand(const Command &command)
 {
     // The searches read the catalogue on threads of their own: nothing
-    // changes it while they run.
-    if (command.kind == CommandKind::Edits)
+    // changes it while they run, and none starts while an edit's dialogs
+    // are up.
+    const bool edits = command.kind == CommandKind::Edits;
+    if (edits) {
         stopSearches();
+        if (m_search)
+            m_search->holdSearches(true);
+    }
     guarded(command.run);
+    if (edits) {
+        if (m_search)
+            m_search->holdSearches(false);
+        // What the edit wrote, the search index takes in.
+        listingsChanged();
+    }
 }
 
 void TfrmMain::stopSearches()
@@ -154,7 +171,9 @@ void TfrmMain::buildMenus()
 
     place(menu("Disk1", "&Disk"), {"Addnew1", "mnuUpdate", "mnuDelete", "mnuRename", "mnuPrint", "mnuExport",
                                    "mnuProperties", "mnuCompare", "mnuVerify", "-N1", "mnuExit"});
-    place(menu("Search1", "&Search"), {"mnuFind", "mnuFindNext", "mnuFindDuplicates"});
+    QMenu *search = menu("Search1", "&Search");
+    place(search, {"mnuSearchBox", "mnuFind", "mnuFindNext", "mnuFindDuplicates", "-N4"});
+    search->addMenu(m_search->savedSearchesMenu())->setObjectName(QStringLiteral("mnuSavedSearchesItem"));
     place(menu("About1", "&Help"), {"mnuHelpTopics", "-N3", "Tarnwellwebsite1", "Emailsupport1", "-N2", "About2"});
 
     // The pop-up menus' short cuts work while their control has the focus.

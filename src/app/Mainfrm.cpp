@@ -13,6 +13,7 @@
 #include "gui/Help.h"
 #include "gui/Prompter.h"
 #include "gui/WaitCursor.h"
+#include "search/IndexWriter.h"
 #include "platform/Text.h"
 #include "service/Project.h"
 #include "service/Settings.h"
@@ -34,6 +35,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 namespace rkm {
 
@@ -56,6 +58,7 @@ QString failureLines(const std::vector<CatalogStore::SaveFailure> &failures)
 
 int TfrmMain::s_autosaveMs = 2000;
 int TfrmMain::s_lockWaitMs = 5000;
+int TfrmMain::s_indexDelayMs = 500;
 
 TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), m_store(store)
 {
@@ -105,6 +108,7 @@ TfrmMain::~TfrmMain()
 {
     // A search reads the catalogue until it is stopped.
     stopSearches();
+    m_indexKeeper.reset();
     FormDestroy();
     delete m_splash;
     // The views let go of the models before the catalogue's owner goes.
@@ -166,7 +170,14 @@ void TfrmMain::buildWindow()
     Splitter1->addWidget(StringGrid1);
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
-    setCentralWidget(Splitter1);
+    // The search box goes above the tree and the grid (buildCommands).
+    auto *central = new QWidget;
+    central->setObjectName(QStringLiteral("pnlCentral"));
+    m_centralLayout = new QVBoxLayout(central);
+    m_centralLayout->setContentsMargins(0, 0, 0, 0);
+    m_centralLayout->setSpacing(0);
+    m_centralLayout->addWidget(Splitter1, 1);
+    setCentralWidget(central);
 
     StatusBar1 = new QStatusBar;
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -344,6 +355,18 @@ void TfrmMain::FormShow()
     if (first)
         placeOnScreen(QRect(pos(), size()));
     FormResize();
+    // The search index is checked against the listing files once the
+    // window is up; it reads the files on a thread of its own.
+    if (first && !m_abandoned) {
+        m_indexKeeper = std::make_unique<index::IndexKeeper>(m_store.ProgramDir());
+        QTimer::singleShot(s_indexDelayMs, this, [this] { listingsChanged(); });
+    }
+}
+
+void TfrmMain::listingsChanged()
+{
+    if (m_indexKeeper)
+        m_indexKeeper->listingsChanged();
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)
@@ -405,6 +428,7 @@ bool TfrmMain::saveModifiedListings()
                                               "change and when it closes."),
                            QMessageBox::Ok);
     m_saving = false;
+    listingsChanged();
     return failures.empty();
 }
 

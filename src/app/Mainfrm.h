@@ -21,6 +21,7 @@ class QSplitter;
 class QStatusBar;
 class QTableView;
 class QTreeView;
+class QVBoxLayout;
 
 namespace rkm {
 
@@ -32,6 +33,9 @@ class SearchCommands;
 class PrintCommands;
 class TfrmSplash;
 class WriterLock;
+namespace index {
+class IndexKeeper;
+}
 
 // The main window: the catalogue tree on the left, the selected folder's
 // files on the right, the menus and the status line. It owns the catalogue for
@@ -81,7 +85,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Tests shorten the autosave and the wait for the writer lock, and give
+    // Tests shorten the autosave and the wait before the index is refreshed, and the wait for the writer lock, and give
     // the print command a settings store and a PDF file of their own.
     friend struct TfrmMainTestAccess;
 
@@ -109,6 +113,9 @@ private:
     // reported at once with its name and the reason, and stays modified (it
     // is tried again after the next edit and at exit). True when all were.
     bool saveModifiedListings();
+    // The listing files changed (or were loaded): the search index is
+    // brought up to date on a thread of its own.
+    void listingsChanged();
     void restoreGeometry();
     void placeOnScreen(const QRect &stored);
     void FormShow();
@@ -139,6 +146,8 @@ private:
     // waits for another program's writer lock before it asks.
     static int s_autosaveMs;
     static int s_lockWaitMs;
+    // How long after the window first shows the search index is checked.
+    static int s_indexDelayMs;
 
     CatalogStore &m_store;
     TreeNode *CurrentNode = nullptr;
@@ -149,6 +158,7 @@ private:
     QTableView *StringGrid1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     QSplitter *Splitter1 = nullptr;
+    QVBoxLayout *m_centralLayout = nullptr; // the search box above the splitter
     QMenu *popTree = nullptr, *popList = nullptr;
     std::vector<QDockWidget *> m_panels;
 
@@ -170,6 +180,9 @@ private:
     // Every command of every class, the window's own included.
     std::vector<const Command *> m_commands;
     std::unique_ptr<WriterLock> m_writerLock;
+    // Keeps the search index of the catalogue folder up to date (made once
+    // the window is shown, so the load does not wait for it).
+    std::unique_ptr<index::IndexKeeper> m_indexKeeper;
     QTimer *m_autosave = nullptr;
     bool m_abandoned = false;
     bool m_saving = false;

@@ -12,6 +12,12 @@
 #include "search/ui/Frmlistproperties.h"
 #include "search/ui/Frmresults.h"
 #include "search/ui/Frmsearch.h"
+#include "search/ui/SearchBox.h"
+#include "service/Settings.h"
+
+#include <QAction>
+#include <QInputDialog>
+#include <QMenu>
 
 namespace rkm {
 
@@ -20,7 +26,9 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
       m_frmSearch(std::make_unique<TfrmSearch>(view.dialogParent())),
       m_frmListProperties(std::make_unique<TfrmListProperties>(view.dialogParent())),
       m_results(new TfrmResults(view.dialogParent())), m_duplicates(new TfrmDuplicates(view.dialogParent())),
-      m_duplicateList(new TfrmDuplicateList(view.dialogParent()))
+      m_duplicateList(new TfrmDuplicateList(view.dialogParent())), m_box(new SearchBox(view.dialogParent())),
+      m_savedMenu(new QMenu(QStringLiteral("Saved searc&hes"), view.dialogParent())),
+      m_context(std::make_unique<QObject>())
 {
     m_results->hide();
     m_duplicateList->hide();
@@ -33,9 +41,34 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
     QObject::connect(m_duplicateList, &TfrmDuplicateList::searchFailed, view.dialogParent(),
                      [this](const QString &message) { m_view.reportError(message); });
 
+    // The search box: each valid query runs at once into the Find all panel.
+    m_box->setHistory(LoadSearchHistory());
+    QObject::connect(m_box, &SearchBox::historyChanged, m_context.get(),
+                     [](const QStringList &h) { StoreSearchHistory(h); });
+    QObject::connect(m_box, &SearchBox::queryChanged, m_context.get(),
+                     [this](const QString &text) { boxQueryChanged(text); });
+    QObject::connect(m_box, &SearchBox::queryConfirmed, m_context.get(), [this] { boxQueryConfirmed(); });
+    QObject::connect(m_box, &SearchBox::queryCleared, m_context.get(), [this] { boxQueryCleared(); });
+    QObject::connect(m_results, &TfrmResults::progressed, m_context.get(), [this](int matches, bool running) {
+        if (!m_boxSearch)
+            return;
+        m_box->showCount(matches, running);
+        if (m_jumpPending && (matches > 0 || !running)) {
+            m_jumpPending = false;
+            jumpToFirstMatch();
+        }
+    });
+    m_savedMenu->setObjectName(QStringLiteral("mnuSavedSearches"));
+    m_saved = LoadSavedSearches();
+    fillSavedSearchesMenu();
+    QObject::connect(m_savedMenu, &QMenu::aboutToShow, m_context.get(), [this] { fillSavedSearchesMenu(); });
+
     using N = CommandNeeds;
     using K = CommandKind;
     CommandList &c = m_commands;
+    // Ctrl+K, and / where no text is typed (a text field keeps its /).
+    c.add("mnuSearchBox", "Search &names", N::Nothing, K::Reads, [this] { m_box->focusBox(); },
+          {QKeySequence(Qt::CTRL | Qt::Key_K), QKeySequence(Qt::Key_Slash)});
     c.add("mnuFind", "&Find...", N::Listings, K::Reads, [this] { find(); }, {QKeySequence(Qt::CTRL | Qt::Key_F)});
     c.add("mnuFindNext", "Find ne&xt", N::Listings, K::Reads, [this] { findNext(); }, {QKeySequence(Qt::Key_F3)});
     c.add("mnuFindDuplicates", "Find &duplicates...", N::Listings, K::Reads, [this] { findDuplicates(); });
@@ -121,8 +154,195 @@ void SearchCommands::search(bool next)
 
 void SearchCommands::findAll()
 {
-    m_results->start(m_frmSearch->options(), DiskNodes(m_store.Tree()));
+    m_boxSearch = false;
+    m_jumpPending = false;
+    m_box->showCount(-1, false);
+    const SearchOptions options = m_frmSearch->options();
+    const std::string listing = options.listing ? std::string(options.listing->text()) : std::string();
+    m_results->start(options, DiskNodes(m_store.Tree()), listing);
     m_view.showPanel(m_results);
+}
+
+void SearchCommands::holdSearches(bool hold)
+{
+    m_hold = std::max(m_hold + (hold ? 1 : -1), 0);
+    if (m_hold > 0 || m_heldQuery.isEmpty())
+        return;
+    const QString text = m_heldQuery;
+    m_heldQuery.clear();
+    // Only what the box still holds runs.
+    if (text == m_box->text())
+        boxQueryChanged(text);
+}
+
+void SearchCommands::boxQueryChanged(const QString &text)
+{
+    if (m_hold > 0) {
+        m_heldQuery = text;
+        return;
+    }
+    m_boxSearch = true;
+    m_jumpPending = false;
+    // The box checked the query; the panel parses it again for its thread.
+    if (!m_results->startQuery(text, DiskNodes(m_store.Tree())))
+        return;
+    m_view.showPanel(m_results);
+}
+
+void SearchCommands::boxQueryConfirmed()
+{
+    if (!m_boxSearch)
+        return;
+    if (m_results->model().rowCount() > 0)
+        jumpToFirstMatch();
+    else if (m_results->running())
+        m_jumpPending = true; // the first match is shown when it comes
+    else
+        prompter().beep();
+}
+
+void SearchCommands::boxQueryCleared()
+{
+    m_jumpPending = false;
+    m_heldQuery.clear();
+    m_box->showCount(-1, false);
+    if (!m_boxSearch)
+        return;
+    m_boxSearch = false;
+    m_results->clear();
+}
+
+void SearchCommands::jumpToFirstMatch()
+{
+    const SearchHit hit = m_results->model().hitAt(0);
+    if (!hit) {
+        prompter().beep();
+        return;
+    }
+    m_view.showMatch(hit.node, hit.entry);
+}
+
+void SearchCommands::fillSavedSearchesMenu()
+{
+    QMenu &m = *m_savedMenu;
+    m.clear();
+    QAction *save = m.addAction(QStringLiteral("&Save this search..."), m_context.get(), [this] { saveSearch(); });
+    save->setObjectName(QStringLiteral("mnuSaveSearch"));
+    save->setEnabled(!m_box->text().trimmed().isEmpty());
+    if (!m_saved.empty())
+        m.addSeparator();
+    int n = 0;
+    for (const SavedSearch &s : m_saved) {
+        QString caption = s.name;
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString query = s.query;
+        QAction *a = m.addAction(caption, m_context.get(), [this, query] { m_box->runText(query); });
+        a->setObjectName(QStringLiteral("mnuSavedSearch%1").arg(++n));
+        a->setToolTip(query);
+        a->setStatusTip(query);
+    }
+    m.addSeparator();
+    QAction *manage = m.addAction(QStringLiteral("&Manage..."), m_context.get(), [this] { manageSavedSearches(); });
+    manage->setObjectName(QStringLiteral("mnuManageSearches"));
+    manage->setEnabled(!m_saved.empty());
+}
+
+void SearchCommands::saveSearch()
+{
+    const QString query = m_box->text().trimmed();
+    if (query.isEmpty())
+        return;
+    if (!m_box->errorText().isEmpty()) {
+        prompter().message(m_view.dialogParent(), QMessageBox::Warning, QStringLiteral("Save this search"),
+                           QStringLiteral("The search box holds no query that can run:\n%1").arg(m_box->errorText()),
+                           QMessageBox::Ok);
+        return;
+    }
+    QInputDialog d(m_view.dialogParent());
+    d.setObjectName(QStringLiteral("frmSaveSearch"));
+    d.setWindowTitle(QStringLiteral("Save this search"));
+    d.setLabelText(QStringLiteral("Save the search\n%1\nunder the name:").arg(query));
+    d.setTextValue(query);
+    if (d.exec() != QDialog::Accepted)
+        return;
+    const QString name = d.textValue().simplified();
+    if (name.isEmpty())
+        return;
+    // A name saved before now stands for the new query.
+    const auto same = std::find_if(m_saved.begin(), m_saved.end(),
+                                   [&](const SavedSearch &s) { return s.name == name; });
+    if (same != m_saved.end())
+        same->query = query;
+    else
+        m_saved.push_back({name, query});
+    StoreSavedSearches(m_saved);
+    // The menu is made anew once the item that asked has done its work.
+    QMetaObject::invokeMethod(
+        m_context.get(), [this] { fillSavedSearchesMenu(); }, Qt::QueuedConnection);
+}
+
+void SearchCommands::manageSavedSearches()
+{
+    TfrmSavedSearches d(m_saved, m_view.dialogParent());
+    d.exec();
+    if (d.searches() == m_saved)
+        return;
+    m_saved = d.searches();
+    StoreSavedSearches(m_saved);
+    QMetaObject::invokeMethod(
+        m_context.get(), [this] { fillSavedSearchesMenu(); }, Qt::QueuedConnection);
+}
+
+QStringList LoadSearchHistory()
+{
+    QStringList history;
+    for (int i = 1; i <= SearchBox::HISTORY_SIZE; ++i) {
+        const std::string key = "SearchHistory" + std::to_string(i);
+        if (HasSetting(key))
+            history << QString::fromStdString(GetSettingString(key));
+    }
+    return history;
+}
+
+void StoreSearchHistory(const QStringList &history)
+{
+    for (int i = 1; i <= SearchBox::HISTORY_SIZE; ++i) {
+        const std::string key = "SearchHistory" + std::to_string(i);
+        if (i <= history.size())
+            SetSettingString(key, history[i - 1].toStdString());
+        else if (HasSetting(key))
+            RemoveSetting(key);
+    }
+}
+
+std::vector<SavedSearch> LoadSavedSearches()
+{
+    std::vector<SavedSearch> out;
+    const int n = std::clamp(GetSettingInt("SavedSearches", 0), 0, 1000);
+    for (int i = 1; i <= n; ++i) {
+        const std::string name = GetSettingString("SavedSearchName" + std::to_string(i));
+        const std::string query = GetSettingString("SavedSearchQuery" + std::to_string(i));
+        if (!name.empty() && !query.empty())
+            out.push_back({QString::fromStdString(name), QString::fromStdString(query)});
+    }
+    return out;
+}
+
+void StoreSavedSearches(const std::vector<SavedSearch> &searches)
+{
+    const int before = std::max(GetSettingInt("SavedSearches", 0), 0);
+    const int n = static_cast<int>(searches.size());
+    for (int i = 1; i <= n; ++i) {
+        SetSettingString("SavedSearchName" + std::to_string(i),
+                         searches[static_cast<std::size_t>(i - 1)].name.toStdString());
+        SetSettingString("SavedSearchQuery" + std::to_string(i),
+                         searches[static_cast<std::size_t>(i - 1)].query.toStdString());
+    }
+    for (int i = n + 1; i <= before; ++i) {
+        RemoveSetting("SavedSearchName" + std::to_string(i));
+        RemoveSetting("SavedSearchQuery" + std::to_string(i));
+    }
+    SetSettingInt("SavedSearches", n);
 }
 
 void SearchCommands::findDuplicates()

@@ -17,6 +17,7 @@
 #include "scan/ui/Frmprops.h"
 #include "search/ui/Frmduplicates.h"
 #include "search/ui/Frmlistproperties.h"
+#include "search/ui/Frmsavedsearches.h"
 #include "search/ui/Frmsearch.h"
 
 #include <QAbstractButton>
@@ -257,6 +258,11 @@ void DialogFocusTest::everyDialogOpensOnItsFirstFieldAndTabsInReadingOrder()
              return d;
          }},
         {"TfrmAddFilter", [] { return std::make_unique<TfrmAddFilter>(); }},
+        {"TfrmSavedSearches",
+         [] {
+             return std::make_unique<TfrmSavedSearches>(std::vector<SavedSearch>{
+                 {QStringLiteral("Music"), QStringLiteral("ext:mp3;flac")}});
+         }},
     };
 
     // Every dialog of the program is here: each .ui file's dialog, and each

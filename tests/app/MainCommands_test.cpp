@@ -135,7 +135,8 @@ private slots:
         QCOMPARE(names(Menu(&w, "Disk1")),
                  QStringList({"Addnew1", "mnuUpdate", "mnuDelete", "mnuRename", "mnuPrint", "mnuExport",
                               "mnuProperties", "mnuCompare", "mnuVerify", "-", "mnuExit"}));
-        QCOMPARE(names(Menu(&w, "Search1")), QStringList({"mnuFind", "mnuFindNext", "mnuFindDuplicates"}));
+        QCOMPARE(names(Menu(&w, "Search1")), QStringList({"mnuSearchBox", "mnuFind", "mnuFindNext", "mnuFindDuplicates",
+                                                          "-", "mnuSavedSearchesItem"}));
         QCOMPARE(names(Menu(&w, "About1")),
                  QStringList({"mnuHelpTopics", "-", "Tarnwellwebsite1", "Emailsupport1", "-", "About2"}));
         QCOMPARE(names(Menu(&w, "popTree")), QStringList({"Addnew2", "popUpdate", "popRename", "popDelete", "popPrint",

@@ -78,6 +78,8 @@ Sandbox::Sandbox() : programDir(m_program.path())
 {
     auto folder = [](const std::string &path) { return QFile::encodeName(QDir::cleanPath(QString::fromStdString(path))); };
     qputenv("XDG_CONFIG_HOME", folder(m_config.path()));
+    // The search index the window keeps is a cache of the test's own too.
+    qputenv("XDG_CACHE_HOME", folder(m_cache.path()));
     qputenv("RACKMERE_DIR", folder(programDir));
     TfrmSplash::setMinimumMillisecondsForTests(0);
 }

@@ -9,6 +9,7 @@
 #include "app/PrintCommands.h"
 #include "catalog/CatalogStore.h"
 #include "gui/QueuedPrompter.h"
+#include "search/IndexWriter.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -42,6 +43,9 @@ struct TfrmMainTestAccess {
     static void setAutosaveMilliseconds(int ms) { TfrmMain::s_autosaveMs = ms; }
     static void setLockWaitMilliseconds(int ms) { TfrmMain::s_lockWaitMs = ms; }
     static PrintCommands &printCommands(TfrmMain &main) { return *main.m_print; }
+    static void setIndexDelayMilliseconds(int ms) { TfrmMain::s_indexDelayMs = ms; }
+    // The keeper of the search index (null until the window was first shown).
+    static index::IndexKeeper *indexKeeper(TfrmMain &main) { return main.m_indexKeeper.get(); }
 };
 
 } // namespace rkm
@@ -139,7 +143,7 @@ QString DesktopProgram();
 // window opened (empty when none did); the help window is closed again.
 QUrl HelpPageOnF1(QWidget &dialog);
 
-// A program folder and a config folder of the test's own, which the program
+// A program folder, a config folder and a cache folder of the test's own, which the program
 // and its settings use while this lives (the splash is shortened), and the
 // main window over the program folder once the test opens it.
 class Sandbox {
@@ -156,6 +160,7 @@ public:
 private:
     TempDir m_program;
     TempDir m_config;
+    TempDir m_cache;
 
 public:
     const std::string programDir; // ends with '/'

@@ -10,10 +10,13 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -334,7 +337,15 @@ TfrmResults::TfrmResults(QWidget *parent) : QDockWidget(parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
     auto *bar = new QHBoxLayout;
-    bar->addStretch();
+    auto *queryLabel = new QLabel(QStringLiteral("Query:"));
+    m_query = new QLineEdit;
+    m_query->setObjectName(QStringLiteral("txtQuery"));
+    m_query->setReadOnly(true);
+    m_query->setFrame(false);
+    m_query->setToolTip(QStringLiteral("The query this search runs; type it in the search box to change it"));
+    queryLabel->setBuddy(m_query);
+    bar->addWidget(queryLabel);
+    bar->addWidget(m_query, 1);
     m_stop = new QPushButton(QStringLiteral("&Stop"));
     m_stop->setObjectName(QStringLiteral("cmdStop"));
     m_stop->setEnabled(false);
@@ -369,6 +380,9 @@ TfrmResults::TfrmResults(QWidget *parent) : QDockWidget(parent)
     setWidget(body);
     setFocusProxy(m_view);
 
+    m_poll = new QTimer(this);
+    m_poll->setInterval(4);
+    connect(m_poll, &QTimer::timeout, this, &TfrmResults::poll);
     connect(m_stop, &QPushButton::clicked, this, &TfrmResults::stop);
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &i) {
         const SearchHit hit = m_model->hitAt(i.row());
@@ -380,31 +394,77 @@ TfrmResults::TfrmResults(QWidget *parent) : QDockWidget(parent)
 
 TfrmResults::~TfrmResults()
 {
-    m_stopRequested = true;
-    join();
-}
-
-void TfrmResults::join()
-{
-    if (m_thread.joinable())
-        m_thread.join();
-}
-
-void TfrmResults::start(SearchOptions options, std::vector<const TreeNode *> disks)
-{
     stop();
+}
+
+void TfrmResults::start(SearchOptions options, std::vector<const TreeNode *> disks, std::string_view listingName)
+{
+    // One listing: only its disk is walked (another listing may have the
+    // same disk name, which disk: alone would take too).
+    if (options.listing) {
+        const TreeNode *listing = options.listing;
+        std::erase_if(disks, [listing](const TreeNode *d) { return d != listing; });
+    }
+    const std::string text = QueryTextOf(options, listingName);
+    QueryError error;
+    std::optional<Query> query = Query::Parse(text, error, QueryOptions{options.caseSensitive});
+    if (query) {
+        auto q = std::make_shared<const Query>(std::move(*query));
+        run([q, disks = std::move(disks)](const std::function<void(TreeNode *, int)> &found,
+                                          const std::atomic<bool> *stop) { FindAllMatching(*q, disks, found, stop); },
+            QString::fromStdString(text));
+        return;
+    }
+    // The dialog's choices always make a query; should one not parse, the
+    // search still runs by the choices themselves.
+    auto finder = std::make_shared<const Finder>(std::move(options));
+    run(
+        [finder, disks = std::move(disks)](const std::function<void(TreeNode *, int)> &found,
+                                           const std::atomic<bool> *stop) {
+            finder->findAll(
+                disks, [&](const SearchHit &h) { found(h.node, h.entry); }, stop);
+        },
+        QString::fromStdString(text));
+}
+
+bool TfrmResults::startQuery(const QString &text, std::vector<const TreeNode *> disks, QueryError *error,
+                             QueryOptions options)
+{
+    QueryError e;
+    std::optional<Query> query = Query::Parse(text.toStdString(), e, options);
+    if (!query) {
+        if (error)
+            *error = e;
+        return false;
+    }
+    auto q = std::make_shared<const Query>(std::move(*query));
+    run([q, disks = std::move(disks)](const std::function<void(TreeNode *, int)> &found,
+                                      const std::atomic<bool> *stop) { FindAllMatching(*q, disks, found, stop); },
+        text);
+    return true;
+}
+
+void TfrmResults::run(Search search, const QString &queryText)
+{
+    // A running search is let go, not waited for: it stops at its next
+    // folder and its thread is joined once it has ended.
+    letGo();
     m_model->clear();
     m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_pending.clear();
-    m_workerDone = false;
-    m_stopRequested = false;
+    m_queryText = queryText;
+    m_query->setText(queryText);
+    m_query->setCursorPosition(0);
     m_stopped = false;
     m_finished = false;
     m_stop->setEnabled(true);
     updateTitle();
-    const int generation = ++m_generation;
-    m_thread = std::thread([this, generation, finder = std::make_shared<const Finder>(std::move(options)),
-                            disks = std::move(disks)] {
+    auto worker = std::make_shared<Worker>();
+    m_current = worker;
+    // The thread touches nothing but its worker: the panel looks at the
+    // worker every few milliseconds (m_poll), so no thread of the search
+    // calls into Qt. The panel joins every thread it started before it goes.
+    Worker *w = worker.get();
+    worker->thread = std::thread([w, search = std::move(search)] {
         using Clock = std::chrono::steady_clock;
         std::vector<SearchHit> batch;
         Clock::time_point last = Clock::now();
@@ -413,45 +473,73 @@ void TfrmResults::start(SearchOptions options, std::vector<const TreeNode *> dis
         const auto flush = [&] {
             if (batch.empty())
                 return;
-            bool wake;
             {
-                const std::lock_guard<std::mutex> lock(m_mutex);
-                wake = m_pending.empty();
-                m_pending.insert(m_pending.end(), batch.begin(), batch.end());
+                const std::lock_guard<std::mutex> lock(w->mutex);
+                w->pending.insert(w->pending.end(), batch.begin(), batch.end());
             }
             batch.clear();
             last = Clock::now();
-            if (wake)
-                QMetaObject::invokeMethod(
-                    this, [this] { drain(); }, Qt::QueuedConnection);
         };
-        finder->findAll(
-            disks,
-            [&](const SearchHit &hit) {
-                batch.push_back(hit);
+        search(
+            [&](TreeNode *node, int entry) {
+                batch.push_back(SearchHit{node, entry});
                 if (first || batch.size() >= 4096 || Clock::now() - last > std::chrono::milliseconds(20)) {
                     first = false;
                     flush();
                 }
             },
-            &m_stopRequested);
+            &w->stopRequested);
         flush();
-        {
-            // A walk that the stop request cut short did not come to its end.
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_workerDone = !m_stopRequested;
-        }
-        QMetaObject::invokeMethod(
-            this, [this, generation] { searchFinished(generation); }, Qt::QueuedConnection);
+        // A walk that the stop request cut short did not come to its end.
+        const std::lock_guard<std::mutex> lock(w->mutex);
+        w->done = !w->stopRequested;
+        w->ended = true;
     });
+    if (!m_poll->isActive())
+        m_poll->start();
+}
+
+void TfrmResults::poll()
+{
+    // Searches let go that have ended are joined (at once: they have).
+    std::erase_if(m_ending, [](const std::shared_ptr<Worker> &w) {
+        bool ended;
+        {
+            const std::lock_guard<std::mutex> lock(w->mutex);
+            ended = w->ended;
+        }
+        if (ended && w->thread.joinable())
+            w->thread.join();
+        return ended;
+    });
+    if (m_current && m_current->thread.joinable()) {
+        bool ended;
+        {
+            const std::lock_guard<std::mutex> lock(m_current->mutex);
+            ended = m_current->ended;
+        }
+        drain();
+        if (ended) {
+            m_current->thread.join();
+            drain();
+            m_finished = true;
+            m_stop->setEnabled(false);
+            updateTitle();
+            emit searchEnded();
+        }
+    }
+    if (m_ending.empty() && (!m_current || !m_current->thread.joinable()))
+        m_poll->stop();
 }
 
 void TfrmResults::drain()
 {
+    if (!m_current)
+        return;
     std::vector<SearchHit> hits;
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        hits.swap(m_pending);
+        const std::lock_guard<std::mutex> lock(m_current->mutex);
+        hits.swap(m_current->pending);
     }
     if (hits.empty())
         return;
@@ -459,36 +547,61 @@ void TfrmResults::drain()
     updateTitle();
 }
 
-void TfrmResults::searchFinished(int generation)
+void TfrmResults::letGo()
 {
-    if (generation != m_generation || !m_thread.joinable())
-        return; // stopped meanwhile
-    join();
-    drain();
+    // Rows the old search still had waiting are dropped with it.
+    if (!m_current)
+        return;
+    m_current->stopRequested = true;
+    if (m_current->thread.joinable())
+        m_ending.push_back(m_current);
+    m_current.reset();
+    const bool wasRunning = !m_finished;
     m_finished = true;
     m_stop->setEnabled(false);
-    updateTitle();
-    emit searchEnded();
+    if (wasRunning)
+        emit searchEnded();
 }
 
 void TfrmResults::stop()
 {
-    if (!m_thread.joinable())
+    // Every search thread is told to stop, then waited for: each looks at
+    // the request at every folder, so this takes no longer than a folder.
+    for (const std::shared_ptr<Worker> &w : m_ending)
+        w->stopRequested = true;
+    for (const std::shared_ptr<Worker> &w : m_ending)
+        if (w->thread.joinable())
+            w->thread.join();
+    m_ending.clear();
+    if (!m_current || !m_current->thread.joinable()) {
+        m_poll->stop();
         return;
-    m_stopRequested = true;
-    join();
+    }
+    m_current->stopRequested = true;
+    m_current->thread.join();
     bool done;
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        done = m_workerDone;
+        const std::lock_guard<std::mutex> lock(m_current->mutex);
+        done = m_current->done;
     }
     drain();
+    m_poll->stop();
     // A search that had already come to its end was not stopped.
     m_stopped = !m_finished && !done;
     m_finished = true;
     m_stop->setEnabled(false);
     updateTitle();
     emit searchEnded();
+}
+
+void TfrmResults::clear()
+{
+    letGo();
+    m_model->clear();
+    m_queryText.clear();
+    m_query->clear();
+    m_stopped = false;
+    updateTitle();
 }
 
 void TfrmResults::forgetDisk(const TreeNode *disk)
@@ -501,14 +614,21 @@ void TfrmResults::forgetDisk(const TreeNode *disk)
 void TfrmResults::updateTitle()
 {
     const int n = m_model->matchCount();
-    QString title = n == 0 ? QStringLiteral("Find all: no match")
-                           : (n == 1 ? QStringLiteral("Find all: 1 match")
-                                     : QStringLiteral("Find all: %L1 matches").arg(n));
+    QString title;
+    if (n == 0 && m_finished && m_queryText.isEmpty())
+        title = QStringLiteral("Find all"); // nothing searched, or emptied
+    else if (n == 0)
+        title = QStringLiteral("Find all: no match");
+    else if (n == 1)
+        title = QStringLiteral("Find all: 1 match");
+    else
+        title = QStringLiteral("Find all: %L1 matches").arg(n);
     if (!m_finished)
         title += QStringLiteral(" (searching...)");
     else if (m_stopped)
         title += QStringLiteral(" (stopped)");
     setWindowTitle(title);
+    emit progressed(n, !m_finished);
 }
 
 } // namespace rkm

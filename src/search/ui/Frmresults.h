@@ -1,11 +1,13 @@
 #pragma once
 
 #include "search/Finder.h"
+#include "search/Query.h"
 
 #include <QAbstractTableModel>
 #include <QDockWidget>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -15,7 +17,9 @@
 #include <unordered_map>
 #include <vector>
 
+class QLineEdit;
 class QPushButton;
+class QTimer;
 class QTableView;
 
 namespace rkm {
@@ -83,15 +87,21 @@ private:
     mutable std::unordered_map<const TreeNode *, platform::DateOrder> m_dateOrders;
 };
 
-// The results panel of Find all, docked under the grid. The search runs on
-// a thread of its own and the rows stream in; Stop ends it. Enter or a
-// double click on a row asks for its match to be shown (matchActivated).
+// The results panel of Find all and of the search box, docked under the
+// grid. The search is a query (search/Query.h), shown on the panel's query
+// line; the choices of the Find dialog are turned into one. It runs on a
+// thread of its own and the rows stream in, the first at once; Stop ends it.
+// Enter or a double click on a row asks for its match to be shown
+// (matchActivated).
 //
 // The search reads the catalogue while the window goes on: the catalogue is
 // only ever changed on the user-interface thread, and every change waits
-// for a running search to stop first (stop(), which the main window calls
-// before any command that edits, and forgetDisk() before a disk goes). The
-// search goes over the disks as they were when it started.
+// for every running search to stop first (stop(), which the main window
+// calls before any command that edits, and forgetDisk() before a disk goes).
+// The search goes over the disks as they were when it started. A search
+// started while one runs (the next keystroke in the search box) does not
+// wait for it: the older one is told to stop, its rows are dropped, and its
+// thread is joined once it has ended (or by stop()).
 class TfrmResults final : public QDockWidget {
     Q_OBJECT
 
@@ -99,13 +109,24 @@ public:
     explicit TfrmResults(QWidget *parent = nullptr);
     ~TfrmResults() override;
 
-    // Starts a Find all over `disks`; a running one is stopped first.
-    void start(SearchOptions options, std::vector<const TreeNode *> disks);
-    // Ends a running search and waits for its thread; the rows found stay.
+    // Starts a Find all over `disks` by the Find dialog's choices, as the
+    // query they make (QueryTextOf; `listingName` names options.listing).
+    void start(SearchOptions options, std::vector<const TreeNode *> disks, std::string_view listingName = {});
+    // Starts a search for `text` over `disks`. A text that is no query
+    // starts nothing: false, with the reason in `error`.
+    bool startQuery(const QString &text, std::vector<const TreeNode *> disks, QueryError *error = nullptr,
+                    QueryOptions options = {});
+    // Ends the running searches and waits for their threads; the rows found stay.
     void stop();
-    bool running() const { return m_thread.joinable() && !m_finished; }
+    // Stops the running search without waiting and empties the panel.
+    void clear();
+    bool running() const { return m_current != nullptr && !m_finished; }
     // A disk is about to leave the catalogue: the search stops and its rows go.
     void forgetDisk(const TreeNode *disk);
+    // The query the rows are the matches of (empty when none).
+    const QString &queryText() const { return m_queryText; }
+    // Searches still winding down after a newer one started (tests).
+    int endingSearches() const { return static_cast<int>(m_ending.size()); }
 
     ResultsModel &model() { return *m_model; }
     QTableView &view() { return *m_view; }
@@ -114,24 +135,38 @@ signals:
     void matchActivated(TreeNode *node, int entry);
     // The search ended (finished, stopped, or none was running).
     void searchEnded();
+    // The rows or the state of the search changed (the title was updated).
+    void progressed(int matches, bool running);
 
 private:
+    // What a search thread shares with the panel.
+    struct Worker {
+        std::atomic<bool> stopRequested{false};
+        std::mutex mutex;
+        std::vector<SearchHit> pending; // found, not yet in the model
+        bool done = false;              // came to its end (not cut short)
+        bool ended = false;             // the thread has nothing more to do
+        std::thread thread;
+    };
+    using Search = std::function<void(const std::function<void(TreeNode *, int)> &, const std::atomic<bool> *)>;
+    void run(Search search, const QString &queryText);
+    // Takes in what the searches found, and joins the threads that ended.
+    void poll();
     void drain();
-    void searchFinished(int generation);
-    void join();
+    // Tells the running search to stop and leaves its thread to end alone.
+    void letGo();
     void updateTitle();
 
     ResultsModel *m_model;
     QTableView *m_view;
+    QLineEdit *m_query;
     QPushButton *m_stop;
-    std::thread m_thread;
-    std::atomic<bool> m_stopRequested{false};
+    QTimer *m_poll; // runs while a search thread runs
+    QString m_queryText;
+    std::shared_ptr<Worker> m_current;             // the search the rows come from
+    std::vector<std::shared_ptr<Worker>> m_ending; // told to stop, not yet joined
     bool m_finished = true;
     bool m_stopped = false;
-    std::mutex m_mutex;
-    std::vector<SearchHit> m_pending; // found, not yet in the model
-    bool m_workerDone = false;
-    int m_generation = 0; // of the search last started
 };
 
 } // namespace rkm
