@@ -1,0 +1,609 @@
+// The writing side of the search index: each listing's records and name
+// trigrams into an index file (IndexFormat.h), refreshed from the listing
+// files or from a loaded catalogue, and kept up to date on a thread of its
+// own for the desktop program.
+#include "search/IndexWriter.h"
+
+#include "catalog/Disks.h"
+#include "catalog/ListingFile.h"
+#include "platform/Text.h"
+#include "platform/TextValues.h"
+#include "search/IndexFormat.h"
+#include "search/SearchIndex.h"
+
+#include <zstd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <exception>
+#include <cstring>
+#include <mutex>
+#include <new>
+#include <set>
+#include <stdexcept>
+#include <thread>
+#include <system_error>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+namespace rkm::index {
+
+namespace {
+
+constexpr char INDEX_TEMPORARY_PREFIX[] = ".rackmere-idx-";
+// Longer than a tick of the clock that file times are taken from.
+constexpr int64_t RECENT_NS = 25000000;
+
+struct CctxFree {
+    void operator()(ZSTD_CCtx *c) const { ZSTD_freeCCtx(c); }
+};
+
+// Builds the index of one listing walked in search order.
+class IndexBuilder final {
+public:
+    IndexBuilder() : m_cctx(ZSTD_createCCtx())
+    {
+        if (!m_cctx)
+            throw std::bad_alloc();
+        ZSTD_CCtx_setParameter(m_cctx.get(), ZSTD_c_compressionLevel, 3);
+        ZSTD_CCtx_setParameter(m_cctx.get(), ZSTD_c_checksumFlag, 1);
+    }
+
+    std::string build(const TreeNode &disk, const ListingIdentity &identity)
+    {
+        platform::DateOrderGuess guess(platform::DateOrder::YearMonthDay);
+        m_guess = &guess;
+        m_diskName = disk.text();
+        walk(disk, 0);
+        closeBlock();
+
+        // Postings: per trigram, its blocks in order, as gaps.
+        std::sort(m_pairs.begin(), m_pairs.end());
+        std::string trigrams, postings;
+        for (std::size_t i = 0; i < m_pairs.size();) {
+            const uint32_t key = static_cast<uint32_t>(m_pairs[i] >> 32);
+            const std::size_t start = postings.size();
+            uint32_t last = 0;
+            bool first = true;
+            for (; i < m_pairs.size() && static_cast<uint32_t>(m_pairs[i] >> 32) == key; ++i) {
+                const uint32_t block = static_cast<uint32_t>(m_pairs[i]);
+                PutVarint(postings, first ? block : block - last);
+                last = block;
+                first = false;
+            }
+            PutU32(trigrams, key);
+            PutU32(trigrams, static_cast<uint32_t>(start));
+            PutU32(trigrams, static_cast<uint32_t>(postings.size() - start));
+        }
+        if (postings.size() > UINT32_MAX)
+            throw std::length_error("index postings too large");
+
+        IndexHeader h;
+        h.identity = identity;
+        if (guess.certain()) {
+            h.flags |= HF_DATE_ORDER_CERTAIN;
+            h.dateOrder = static_cast<uint32_t>(guess.order());
+        } else if (guess.order() == platform::DateOrder::DayMonthYear) {
+            h.flags |= HF_YEAR_LAST; // told apart by the fallback it was given
+        }
+        h.recordCount = m_records;
+        h.blockCount = static_cast<uint32_t>(m_blockTable.size() / 16);
+        h.folderCount = m_folderCount;
+        h.trigramCount = static_cast<uint32_t>(trigrams.size() / 12);
+        h.diskNameLen = static_cast<uint32_t>(m_diskName.size());
+        const std::string folders = compress(m_folders);
+        h.folderCSize = static_cast<uint32_t>(folders.size());
+        h.folderRawSize = m_folders.size();
+
+        uint64_t at = HEADER_BYTES;
+        h.diskNameOff = at;
+        at += m_diskName.size();
+        h.trigramOff = at;
+        at += trigrams.size();
+        h.blockTableOff = at;
+        at += m_blockTable.size();
+        h.postingOff = at;
+        h.postingSize = postings.size();
+        at += postings.size();
+        h.folderOff = at;
+        at += folders.size();
+        const uint64_t recordsAt = at;
+        h.fileSize = at + m_blockData.size();
+        // The block table holds places within the records: make them places
+        // in the file.
+        for (std::size_t e = 0; e < m_blockTable.size(); e += 16) {
+            const uint64_t offset = GetU64(m_blockTable.data() + e) + recordsAt;
+            std::string fixed;
+            PutU64(fixed, offset);
+            m_blockTable.replace(e, 8, fixed);
+        }
+
+        std::string out = EncodeHeader(h);
+        out.reserve(static_cast<std::size_t>(h.fileSize));
+        out += m_diskName;
+        out += trigrams;
+        out += m_blockTable;
+        out += postings;
+        out += folders;
+        out += m_blockData;
+        return out;
+    }
+
+private:
+    void walk(const TreeNode &node, uint32_t parent)
+    {
+        const uint32_t id = m_folderCount++;
+        PutVarint(m_folders, id == 0 ? 0 : parent + 1);
+        PutText(m_folders, node.text());
+        // The node, its files, its sub-folders: the order of a search.
+        m_record.clear();
+        m_record.push_back(static_cast<char>(id == 0 ? RK_DISK : RK_FOLDER));
+        PutVarint(m_record, id);
+        PutText(m_record, node.text());
+        PutText(m_record, node.disk().Comment);
+        addRecord(node.text());
+        const FileList &files = node.disk().Files;
+        for (int i = 0; i < files.count(); ++i) {
+            const FileEntryView e = files.entry(i);
+            if (!m_guess->certain())
+                m_guess->add(e[FT_DATE]);
+            m_record.clear();
+            m_record.push_back(static_cast<char>(RK_FILE));
+            PutVarint(m_record, id);
+            PutVarint(m_record, static_cast<uint64_t>(i));
+            PutText(m_record, e[FT_NAME]);
+            PutText(m_record, e[FT_DESCRIPTION]);
+            PutText(m_record, e[FT_CATEGORY]);
+            PutText(m_record, e[FT_SIZE]);
+            PutText(m_record, e[FT_DATE]);
+            addRecord(e[FT_NAME]);
+        }
+        for (int c = 0; c < node.childCount(); ++c)
+            walk(*node.child(c), id);
+    }
+
+    void addRecord(std::string_view name)
+    {
+        m_block += m_record;
+        ++m_records;
+        ++m_inBlock;
+        const uint64_t block = m_blockTable.size() / 16;
+        const std::string folded = platform::IsAscii(name) ? asciiLower(name) : platform::LowerText(name);
+        for (std::size_t i = 0; i + 3 <= folded.size(); ++i)
+            m_blockPairs.push_back(uint64_t(TrigramKey(folded.data() + i)) << 32 | block);
+        if (m_inBlock >= BLOCK_RECORDS || m_block.size() >= BLOCK_SOFT_BYTES)
+            closeBlock();
+    }
+
+    static std::string asciiLower(std::string_view s)
+    {
+        std::string out(s);
+        for (char &c : out)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        return out;
+    }
+
+    void closeBlock()
+    {
+        if (m_inBlock == 0)
+            return;
+        std::sort(m_blockPairs.begin(), m_blockPairs.end());
+        m_blockPairs.erase(std::unique(m_blockPairs.begin(), m_blockPairs.end()), m_blockPairs.end());
+        m_pairs.insert(m_pairs.end(), m_blockPairs.begin(), m_blockPairs.end());
+        m_blockPairs.clear();
+        const std::string frame = compress(m_block);
+        PutU64(m_blockTable, m_blockData.size());
+        PutU32(m_blockTable, static_cast<uint32_t>(frame.size()));
+        PutU32(m_blockTable, static_cast<uint32_t>(m_block.size()));
+        m_blockData += frame;
+        m_block.clear();
+        m_inBlock = 0;
+    }
+
+    std::string compress(std::string_view raw)
+    {
+        std::string out(ZSTD_compressBound(raw.size()), '\0');
+        const std::size_t n = ZSTD_compress2(m_cctx.get(), out.data(), out.size(), raw.data(), raw.size());
+        if (ZSTD_isError(n))
+            throw std::runtime_error(ZSTD_getErrorName(n));
+        out.resize(n);
+        return out;
+    }
+
+    std::unique_ptr<ZSTD_CCtx, CctxFree> m_cctx;
+    platform::DateOrderGuess *m_guess = nullptr;
+    std::string m_diskName;
+    uint32_t m_folderCount = 0;
+    uint64_t m_records = 0;
+    uint32_t m_inBlock = 0;
+    std::string m_folders, m_record, m_block, m_blockTable, m_blockData;
+    std::vector<uint64_t> m_blockPairs, m_pairs;
+};
+
+ListingIdentity IdentityOf(const struct stat &st)
+{
+    ListingIdentity id;
+    id.device = static_cast<uint64_t>(st.st_dev);
+    id.inode = static_cast<uint64_t>(st.st_ino);
+    id.size = static_cast<uint64_t>(st.st_size);
+    id.mtimeNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    id.ctimeNs = static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    return id;
+}
+
+bool endsWithListingSuffix(std::string_view name)
+{
+    constexpr std::string_view suffix = ".rkm";
+    if (name.size() <= suffix.size())
+        return false;
+    const std::string_view tail = name.substr(name.size() - suffix.size());
+    for (std::size_t i = 0; i < suffix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(tail[i])) != suffix[i])
+            return false;
+    return true;
+}
+
+bool endsWith(std::string_view s, std::string_view tail)
+{
+    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+}
+
+// A listing file opened for reading, never blocking, regular files only,
+// with its identity taken before anything is read.
+struct OpenListing {
+    int fd = -1;
+    ListingIdentity identity;
+    ~OpenListing()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    bool open(const std::string &path)
+    {
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        struct stat st {};
+        if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+            return false;
+        // File times move in ticks of the system clock (a few ms): a file
+        // changed again within the tick of its last change would keep its
+        // times. Taken once that tick is surely over, the identity changes
+        // with any later change.
+        for (int wait = 0; wait < 4; ++wait) {
+            timespec now {};
+            ::clock_gettime(CLOCK_REALTIME, &now);
+            const int64_t nowNs = static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+            const int64_t changed = static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+            if (nowNs - changed > RECENT_NS || changed - nowNs > 1000000000)
+                break; // long enough ago, or a time in the future no wait helps
+            std::this_thread::sleep_for(std::chrono::nanoseconds(RECENT_NS + changed - nowNs + 1000000));
+            if (::fstat(fd, &st) != 0)
+                return false;
+        }
+        identity = IdentityOf(st);
+        return true;
+    }
+    // Appends up to `count` bytes; false on a read error.
+    bool read(std::size_t count, std::string &out) const
+    {
+        const std::size_t before = out.size();
+        out.resize(before + count);
+        std::size_t got = 0;
+        while (got < count) {
+            const ssize_t n = ::read(fd, out.data() + before + got, count - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                out.resize(before + got);
+                return false;
+            }
+            if (n == 0)
+                break;
+            got += static_cast<std::size_t>(n);
+        }
+        out.resize(before + got);
+        return true;
+    }
+};
+
+// Reads a listing file into a disk of its own, as the load does; null when
+// it cannot be read (the load leaves it out and says why; so does the index).
+std::unique_ptr<TreeNode> ReadListingFrom(const OpenListing &file)
+{
+    std::string buffer;
+    if (!file.read(12, buffer) || buffer.size() < 12)
+        return nullptr;
+    const int32_t first = static_cast<int32_t>(GetU32(buffer.data()));
+    if (first != LISTING_VERSION && first != I_STRINGS_IN_LIST)
+        return nullptr;
+    const uint64_t unread = file.identity.size > buffer.size() ? file.identity.size - buffer.size() : 0;
+    try {
+        ListingReader reader(buffer, unread, [&](std::size_t count, std::string &buf, std::string &why) {
+            if (!file.read(count, buf)) {
+                why = std::strerror(errno);
+                return false;
+            }
+            return true;
+        });
+        return ReadListing(reader).disk;
+    } catch (const std::exception &) {
+        return nullptr;
+    }
+}
+
+// Whether the file holds exactly the listing `disk` writes as: then the
+// loaded disk is what the file holds, and its index is the file's.
+bool FileHoldsListing(const OpenListing &file, const TreeNode &disk)
+{
+    uint64_t compared = 0;
+    bool same = true;
+    std::string piece;
+    try {
+        WriteListing(disk, disk.disk().SerialNumber, [&](std::string_view bytes) {
+            if (!same)
+                return;
+            piece.clear();
+            if (!file.read(bytes.size(), piece) || piece != bytes)
+                same = false;
+            compared += bytes.size();
+        });
+    } catch (const std::exception &) {
+        return false;
+    }
+    return same && compared == file.identity.size;
+}
+
+std::string withSlash(std::string dir)
+{
+    if (dir.empty() || dir.back() != '/')
+        dir.push_back('/');
+    return dir;
+}
+
+bool makeDirs(const std::string &path)
+{
+    for (std::size_t at = 1; at <= path.size(); ++at) {
+        if (at != path.size() && path[at] != '/')
+            continue;
+        const std::string part = path.substr(0, at);
+        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+            return false;
+    }
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Writes through a temporary file and a rename: a reader sees the old index
+// file or the new one. A cache needs no flush to the disk: a file a crash
+// leaves damaged is found damaged, and rebuilt.
+bool writeIndexFile(const std::string &indexDir, const std::string &name, std::string_view bytes)
+{
+    static std::atomic<unsigned> counter{0};
+    char tmpName[96];
+    std::snprintf(tmpName, sizeof tmpName, "%s%d-%u", INDEX_TEMPORARY_PREFIX, static_cast<int>(::getpid()),
+                  counter++);
+    const std::string tmp = indexDir + tmpName;
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    std::size_t done = 0;
+    bool ok = true;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    ok = ::close(fd) == 0 && ok;
+    if (ok)
+        ok = ::rename(tmp.c_str(), (indexDir + name + INDEX_SUFFIX).c_str()) == 0;
+    if (!ok)
+        ::unlink(tmp.c_str());
+    return ok;
+}
+
+// Whether the index file of `name` is there and holds the listing as it is now.
+bool indexIsCurrent(const std::string &indexDir, const std::string &name, const struct stat &listing)
+{
+    const int fd = ::open((indexDir + name + INDEX_SUFFIX).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    std::string head(HEADER_BYTES, '\0');
+    IndexHeader h;
+    const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+                    ::pread(fd, head.data(), head.size(), 0) == static_cast<ssize_t>(head.size()) &&
+                    DecodeHeader(head, static_cast<uint64_t>(st.st_size), h) && h.identity == IdentityOf(listing);
+    ::close(fd);
+    return ok;
+}
+
+bool refresh(const std::string &programDir, const Catalog *loaded, const std::atomic<bool> *stop)
+{
+    const std::string dir = withSlash(programDir);
+    const std::string indexDir = IndexFolderOf(dir);
+    if (!makeDirs(indexDir.substr(0, indexDir.size() - 1)))
+        return false;
+
+    std::vector<std::string> names, stale;
+    if (DIR *d = ::opendir(dir.c_str())) {
+        while (const dirent *e = ::readdir(d)) {
+            const std::string_view name(e->d_name);
+            if (!name.empty() && name[0] != '.' && endsWithListingSuffix(name) && e->d_type != DT_DIR)
+                names.emplace_back(name);
+        }
+        ::closedir(d);
+    } else {
+        return false;
+    }
+    std::set<std::string> kept;
+    for (const std::string &name : names) {
+        struct stat st {};
+        if (::stat((dir + name).c_str(), &st) != 0 || S_ISDIR(st.st_mode))
+            continue;
+        kept.insert(name);
+        if (!indexIsCurrent(indexDir, name, st))
+            stale.push_back(name);
+    }
+
+    std::atomic<bool> ok{true};
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < stale.size(); i = next++) {
+            if (stop && stop->load())
+                return;
+            const std::string &name = stale[i];
+            try {
+                OpenListing file;
+                if (!file.open(dir + name)) {
+                    ::unlink((indexDir + name + INDEX_SUFFIX).c_str());
+                    continue;
+                }
+                const TreeNode *disk = nullptr;
+                std::unique_ptr<TreeNode> read;
+                if (loaded) {
+                    const TreeNode *held = loaded->findByFileName(name);
+                    if (held && !held->disk().IsModified() && FileHoldsListing(file, *held))
+                        disk = held;
+                    else if (::lseek(file.fd, 0, SEEK_SET) != 0)
+                        continue;
+                }
+                if (!disk) {
+                    read = ReadListingFrom(file);
+                    disk = read.get();
+                }
+                if (!disk) {
+                    // Not a listing the load takes: no index, so a search loads
+                    // and tells why.
+                    ::unlink((indexDir + name + INDEX_SUFFIX).c_str());
+                    continue;
+                }
+                if (!writeIndexFile(indexDir, name, IndexBuilder().build(*disk, file.identity)))
+                    ok = false;
+            } catch (const std::exception &) {
+                ok = false;
+            }
+        }
+    };
+    const std::size_t threads =
+        std::min<std::size_t>(stale.size(), std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+    std::vector<std::thread> pool;
+    try {
+        for (std::size_t t = 1; t < threads; ++t)
+            pool.emplace_back(work);
+    } catch (const std::system_error &) {
+        // No more threads: this one does the rest.
+    }
+    work();
+    for (std::thread &t : pool)
+        t.join();
+
+    // Index files of listings that are gone, and temporary files a killed
+    // writer left (an hour old: another writer's may be under way).
+    if (DIR *d = ::opendir(indexDir.c_str())) {
+        const auto now = std::chrono::system_clock::now();
+        while (const dirent *e = ::readdir(d)) {
+            const std::string name(e->d_name);
+            if (endsWith(name, INDEX_SUFFIX) && name[0] != '.') {
+                if (!kept.count(name.substr(0, name.size() - (sizeof INDEX_SUFFIX - 1))))
+                    ::unlink((indexDir + name).c_str());
+            } else if (name.rfind(INDEX_TEMPORARY_PREFIX, 0) == 0) {
+                struct stat st {};
+                if (::stat((indexDir + name).c_str(), &st) == 0 &&
+                    now - std::chrono::system_clock::from_time_t(st.st_mtime) > std::chrono::hours(1))
+                    ::unlink((indexDir + name).c_str());
+            }
+        }
+        ::closedir(d);
+    }
+    return ok;
+}
+
+} // namespace
+
+std::string BuildIndexBytes(const TreeNode &disk, const ListingIdentity &identity)
+{
+    return IndexBuilder().build(disk, identity);
+}
+
+bool RefreshIndex(const std::string &programDir, const std::atomic<bool> *stop)
+{
+    return refresh(programDir, nullptr, stop);
+}
+
+bool RefreshIndex(const std::string &programDir, const Catalog &loaded, const std::atomic<bool> *stop)
+{
+    return refresh(programDir, &loaded, stop);
+}
+
+struct IndexKeeper::State {
+    std::string programDir;
+    std::mutex mutex;
+    std::condition_variable wake, idle;
+    bool asked = false, running = false, quit = false;
+    std::atomic<bool> stop{false};
+    std::thread thread;
+
+    void run()
+    {
+        std::unique_lock lock(mutex);
+        for (;;) {
+            wake.wait(lock, [this] { return asked || quit; });
+            if (quit)
+                break;
+            asked = false;
+            running = true;
+            lock.unlock();
+            RefreshIndex(programDir, &stop);
+            lock.lock();
+            running = false;
+            idle.notify_all();
+        }
+        running = false;
+        idle.notify_all();
+    }
+};
+
+IndexKeeper::IndexKeeper(std::string programDir) : m_state(std::make_unique<State>())
+{
+    m_state->programDir = std::move(programDir);
+    m_state->thread = std::thread([s = m_state.get()] { s->run(); });
+}
+
+IndexKeeper::~IndexKeeper()
+{
+    {
+        std::lock_guard lock(m_state->mutex);
+        m_state->quit = true;
+        m_state->stop = true;
+    }
+    m_state->wake.notify_all();
+    m_state->thread.join();
+}
+
+void IndexKeeper::listingsChanged()
+{
+    {
+        std::lock_guard lock(m_state->mutex);
+        m_state->asked = true;
+    }
+    m_state->wake.notify_all();
+}
+
+void IndexKeeper::waitIdle()
+{
+    std::unique_lock lock(m_state->mutex);
+    m_state->idle.wait(lock, [this] { return (!m_state->asked && !m_state->running) || m_state->quit; });
+}
+
+} // namespace rkm::index

@@ -1,0 +1,625 @@
+// The reading side of the search index: the listing files checked against
+// their index files, the candidate blocks from the name trigrams, the
+// records of those blocks tested against the query. It needs Qt Core, libzstd
+// and the query only, so a command-line search starts without the rest of
+// the program.
+#include "search/SearchIndex.h"
+
+#include "platform/Order.h"
+#include "platform/Text.h"
+#include "search/IndexFormat.h"
+
+#include <zstd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rkm::index {
+
+namespace {
+
+bool within(uint64_t offset, uint64_t length, uint64_t size)
+{
+    return offset <= size && length <= size - offset;
+}
+
+std::string withoutTrailingSlash(std::string path)
+{
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+bool endsWithListingSuffix(std::string_view name)
+{
+    constexpr std::string_view suffix = ".rkm";
+    if (name.size() <= suffix.size())
+        return false;
+    const std::string_view tail = name.substr(name.size() - suffix.size());
+    for (std::size_t i = 0; i < suffix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(tail[i])) != suffix[i])
+            return false;
+    return true;
+}
+
+ListingIdentity IdentityOf(const struct stat &st)
+{
+    ListingIdentity id;
+    id.device = static_cast<uint64_t>(st.st_dev);
+    id.inode = static_cast<uint64_t>(st.st_ino);
+    id.size = static_cast<uint64_t>(st.st_size);
+    id.mtimeNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    id.ctimeNs = static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    return id;
+}
+
+// An index file mapped into memory (read-only; the writer only ever puts a
+// new file in its place, so a mapped one never changes).
+class MappedFile final {
+public:
+    MappedFile() = default;
+    MappedFile(const MappedFile &) = delete;
+    MappedFile &operator=(const MappedFile &) = delete;
+    ~MappedFile()
+    {
+        if (m_addr)
+            ::munmap(m_addr, m_size);
+    }
+    bool open(int dirFd, const std::string &name)
+    {
+        const int fd = ::openat(dirFd, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            return false;
+        struct stat st {};
+        bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= static_cast<off_t>(HEADER_BYTES);
+        if (ok) {
+            m_size = static_cast<std::size_t>(st.st_size);
+            void *addr = ::mmap(nullptr, m_size, PROT_READ, MAP_PRIVATE, fd, 0);
+            ok = addr != MAP_FAILED;
+            m_addr = ok ? addr : nullptr;
+        }
+        ::close(fd);
+        return ok;
+    }
+    std::string_view bytes() const { return {static_cast<const char *>(m_addr), m_addr ? m_size : 0}; }
+
+private:
+    void *m_addr = nullptr;
+    std::size_t m_size = 0;
+};
+
+// A sorted list of block numbers, or every block.
+struct BlockSet {
+    bool all = false;
+    std::vector<uint32_t> blocks;
+};
+
+// One listing's index, checked as far as answering needs before the first
+// hit; the rest (postings, blocks, folders) is checked when it is used, and
+// any fault found makes the answer Unusable.
+class ListingIndex final {
+public:
+    std::string file;      // "1234.rkm"
+    std::string shownDisk; // as Catalog::displayName shows it
+    std::string_view bytes;
+    IndexHeader h;
+    std::string_view diskName;
+    MappedFile mapped;
+
+    bool open(std::string_view image)
+    {
+        bytes = image;
+        if (!DecodeHeader(bytes, bytes.size(), h))
+            return false;
+        diskName = bytes.substr(h.diskNameOff, h.diskNameLen);
+        return true;
+    }
+
+    // The blocks that may hold a match; false on a fault of the file.
+    bool candidates(const std::optional<std::vector<std::vector<std::string>>> &alternatives, BlockSet &out)
+    {
+        out = {};
+        if (!alternatives) {
+            out.all = true;
+            return true;
+        }
+        for (const std::vector<std::string> &alt : *alternatives) {
+            BlockSet one;
+            if (!alternative(alt, one))
+                return false;
+            if (one.all) {
+                out.all = true;
+                out.blocks.clear();
+                return true;
+            }
+            std::vector<uint32_t> merged;
+            std::set_union(out.blocks.begin(), out.blocks.end(), one.blocks.begin(), one.blocks.end(),
+                           std::back_inserter(merged));
+            out.blocks.swap(merged);
+        }
+        return true;
+    }
+
+    // Unpacks block `b` into `raw`; false on a fault.
+    bool block(uint32_t b, ZSTD_DCtx *dctx, std::string &raw) const
+    {
+        if (b >= h.blockCount)
+            return false;
+        const char *e = bytes.data() + h.blockTableOff + std::size_t(16) * b;
+        const uint64_t offset = GetU64(e);
+        const uint32_t csize = GetU32(e + 8), rawSize = GetU32(e + 12);
+        if (!within(offset, csize, bytes.size()) || rawSize > MAX_BLOCK_RAW)
+            return false;
+        return unpack(bytes.substr(offset, csize), rawSize, dctx, raw);
+    }
+
+    static bool unpack(std::string_view frame, uint64_t rawSize, ZSTD_DCtx *dctx, std::string &raw)
+    {
+        if (ZSTD_getFrameContentSize(frame.data(), frame.size()) != rawSize)
+            return false;
+        raw.resize(static_cast<std::size_t>(rawSize));
+        const std::size_t n = ZSTD_decompressDCtx(dctx, raw.data(), raw.size(), frame.data(), frame.size());
+        return !ZSTD_isError(n) && n == rawSize;
+    }
+
+    // The folder table, unpacked and checked once.
+    bool loadFolders(ZSTD_DCtx *dctx)
+    {
+        if (m_foldersLoaded)
+            return m_foldersGood;
+        m_foldersLoaded = true;
+        // Each folder takes two bytes at least (its parent and its name's length).
+        if (h.folderCount > h.folderRawSize / 2 + 1 || h.folderRawSize > MAX_FOLDER_RAW || h.folderRawSize > uint64_t(h.folderCSize) * MAX_FOLDER_RATIO + 4096 ||
+            !unpack(bytes.substr(h.folderOff, h.folderCSize), h.folderRawSize, dctx, m_folderRaw))
+            return false;
+        ByteCursor c(m_folderRaw);
+        m_parent.resize(h.folderCount);
+        m_folderName.resize(h.folderCount);
+        std::vector<uint16_t> depth(h.folderCount, 0);
+        for (uint32_t i = 0; i < h.folderCount; ++i) {
+            const uint64_t p = c.varint();
+            m_folderName[i] = c.text();
+            if (c.bad() || (i == 0) != (p == 0) || p > i)
+                return false;
+            m_parent[i] = i == 0 ? 0 : static_cast<uint32_t>(p - 1);
+            if (i > 0) {
+                depth[i] = static_cast<uint16_t>(depth[m_parent[i]] + 1);
+                if (depth[i] > 4096)
+                    return false;
+            }
+        }
+        m_foldersGood = c.atEnd();
+        return m_foldersGood;
+    }
+
+    // The folder names below the disk down to `folder` (itself included).
+    void folderChain(uint32_t folder, std::vector<std::string_view> &out) const
+    {
+        out.clear();
+        for (uint32_t f = folder; f != 0; f = m_parent[f])
+            out.push_back(m_folderName[f]);
+        std::reverse(out.begin(), out.end());
+    }
+
+    // "Disk/Folder/Sub/" for `folder` (the last one asked is kept).
+    std::string_view pathOf(uint32_t folder)
+    {
+        if (folder != m_pathFolder) {
+            std::vector<std::string_view> chain;
+            folderChain(folder, chain);
+            m_path.assign(diskName);
+            m_path.push_back('/');
+            for (std::string_view n : chain) {
+                m_path.append(n);
+                m_path.push_back('/');
+            }
+            m_pathFolder = folder;
+        }
+        return m_path;
+    }
+
+private:
+    bool posting(uint32_t key, std::vector<uint32_t> &out) const
+    {
+        out.clear();
+        // Binary search over the sorted table.
+        const char *table = bytes.data() + h.trigramOff;
+        uint32_t lo = 0, hi = h.trigramCount;
+        while (lo < hi) {
+            const uint32_t mid = lo + (hi - lo) / 2;
+            const uint32_t k = GetU32(table + std::size_t(12) * mid);
+            if (k < key)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        if (lo == h.trigramCount || GetU32(table + std::size_t(12) * lo) != key)
+            return true; // no name has it
+        const uint32_t offset = GetU32(table + std::size_t(12) * lo + 4), length = GetU32(table + std::size_t(12) * lo + 8);
+        if (!within(offset, length, h.postingSize))
+            return false;
+        ByteCursor c(bytes.substr(h.postingOff + offset, length));
+        uint64_t block = 0;
+        while (!c.atEnd()) {
+            const uint64_t v = c.varint();
+            if (c.bad() || (!out.empty() && v == 0))
+                return false;
+            block += v;
+            if (block >= h.blockCount)
+                return false;
+            out.push_back(static_cast<uint32_t>(block));
+        }
+        return true;
+    }
+
+    bool alternative(const std::vector<std::string> &literals, BlockSet &out) const
+    {
+        std::vector<uint32_t> keys;
+        for (const std::string &l : literals)
+            for (std::size_t i = 0; i + 3 <= l.size(); ++i)
+                keys.push_back(TrigramKey(l.data() + i));
+        if (keys.empty()) {
+            out.all = true;
+            return true;
+        }
+        std::sort(keys.begin(), keys.end());
+        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+        std::vector<std::vector<uint32_t>> lists(keys.size());
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (!posting(keys[i], lists[i]))
+                return false;
+            if (lists[i].empty())
+                return true; // a trigram no name has: no block
+        }
+        std::sort(lists.begin(), lists.end(), [](const auto &a, const auto &b) { return a.size() < b.size(); });
+        out.blocks = std::move(lists[0]);
+        for (std::size_t i = 1; i < lists.size() && !out.blocks.empty(); ++i) {
+            std::vector<uint32_t> both;
+            std::set_intersection(out.blocks.begin(), out.blocks.end(), lists[i].begin(), lists[i].end(),
+                                  std::back_inserter(both));
+            out.blocks.swap(both);
+        }
+        return true;
+    }
+
+    bool m_foldersLoaded = false, m_foldersGood = false;
+    std::string m_folderRaw;
+    std::vector<uint32_t> m_parent;
+    std::vector<std::string_view> m_folderName;
+    uint32_t m_pathFolder = UINT32_MAX;
+    std::string m_path;
+};
+
+struct DctxFree {
+    void operator()(ZSTD_DCtx *c) const { ZSTD_freeDCtx(c); }
+};
+
+enum class Outcome { Done, Stopped, Damaged };
+
+// Every match of one listing, in walk order, handed to `found`.
+Outcome AnswerListing(ListingIndex &li, const Query &query, const std::function<bool(const IndexHit &)> &found,
+                      ZSTD_DCtx *dctx)
+{
+    BlockSet set;
+    if (!li.candidates(query.nameLiterals(), set))
+        return Outcome::Damaged;
+    if (!set.all && set.blocks.empty())
+        return Outcome::Done;
+    const bool usesPath = query.usesPath();
+    if (usesPath && !li.loadFolders(dctx))
+        return Outcome::Damaged;
+    const platform::DateOrder order = DateOrderOf(li.h);
+    std::string raw;
+    std::vector<std::string_view> chain;
+    const std::size_t count = set.all ? li.h.blockCount : set.blocks.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const uint32_t b = set.all ? static_cast<uint32_t>(i) : set.blocks[i];
+        if (!li.block(b, dctx, raw))
+            return Outcome::Damaged;
+        ByteCursor c(raw);
+        while (!c.atEnd()) {
+            QueryItem item;
+            const uint8_t kind = c.byte();
+            const uint64_t folder = c.varint();
+            uint64_t entry = 0;
+            if (kind == RK_FILE)
+                entry = c.varint();
+            item.name = c.text();
+            if (kind == RK_FILE) {
+                item.kind = ItemKind::File;
+                item.description = c.text();
+                item.category = c.text();
+                item.size = c.text();
+                item.date = c.text();
+            } else {
+                item.kind = kind == RK_DISK ? ItemKind::Disk : ItemKind::Folder;
+                item.comment = c.text();
+            }
+            if (c.bad() || kind > RK_FILE || folder >= li.h.folderCount || entry > INT_MAX ||
+                (kind == RK_DISK) != (folder == 0))
+                return Outcome::Damaged;
+            item.diskName = li.diskName;
+            item.dateOrder = order;
+            if (usesPath)
+                item.path = li.pathOf(static_cast<uint32_t>(folder));
+            if (!query.matches(item))
+                continue;
+            if (!li.loadFolders(dctx))
+                return Outcome::Damaged;
+            li.folderChain(static_cast<uint32_t>(folder), chain);
+            IndexHit hit;
+            hit.listingFile = li.file;
+            hit.diskName = li.diskName;
+            hit.shownDisk = li.shownDisk;
+            hit.folders = chain;
+            if (kind == RK_FILE) {
+                hit.fileName = item.name;
+                hit.entry = static_cast<int>(entry);
+            }
+            if (!found(hit))
+                return Outcome::Stopped;
+        }
+    }
+    return Outcome::Done;
+}
+
+} // namespace
+
+uint32_t HeaderSum(std::string_view bytes)
+{
+    uint32_t h = 2166136261u;
+    for (const char c : bytes) {
+        h ^= static_cast<uint8_t>(c);
+        h *= 16777619u;
+    }
+    return h;
+}
+
+std::string EncodeHeader(const IndexHeader &h)
+{
+    std::string out(INDEX_MAGIC, sizeof INDEX_MAGIC);
+    PutU32(out, INDEX_VERSION);
+    PutU32(out, h.flags);
+    PutU32(out, h.dateOrder);
+    PutU32(out, 0);
+    PutU64(out, h.identity.device);
+    PutU64(out, h.identity.inode);
+    PutU64(out, h.identity.size);
+    PutU64(out, static_cast<uint64_t>(h.identity.mtimeNs));
+    PutU64(out, static_cast<uint64_t>(h.identity.ctimeNs));
+    PutU64(out, h.fileSize);
+    PutU64(out, h.recordCount);
+    PutU32(out, h.blockCount);
+    PutU32(out, h.folderCount);
+    PutU32(out, h.trigramCount);
+    PutU32(out, h.diskNameLen);
+    PutU64(out, h.diskNameOff);
+    PutU64(out, h.folderOff);
+    PutU64(out, h.folderCSize);
+    PutU64(out, h.folderRawSize);
+    PutU64(out, h.blockTableOff);
+    PutU64(out, h.trigramOff);
+    PutU64(out, h.postingOff);
+    PutU64(out, h.postingSize);
+    out.resize(HEADER_BYTES - 4, '\0');
+    PutU32(out, HeaderSum(out));
+    return out;
+}
+
+bool DecodeHeader(std::string_view bytes, uint64_t fileSize, IndexHeader &h)
+{
+    if (bytes.size() < HEADER_BYTES || std::memcmp(bytes.data(), INDEX_MAGIC, sizeof INDEX_MAGIC) != 0 ||
+        GetU32(bytes.data() + HEADER_BYTES - 4) != HeaderSum(bytes.substr(0, HEADER_BYTES - 4)))
+        return false;
+    const char *p = bytes.data() + 8;
+    const auto u32 = [&p] {
+        const uint32_t v = GetU32(p);
+        p += 4;
+        return v;
+    };
+    const auto u64 = [&p] {
+        const uint64_t v = GetU64(p);
+        p += 8;
+        return v;
+    };
+    if (u32() != INDEX_VERSION)
+        return false;
+    h.flags = u32();
+    h.dateOrder = u32();
+    u32();
+    h.identity.device = u64();
+    h.identity.inode = u64();
+    h.identity.size = u64();
+    h.identity.mtimeNs = static_cast<int64_t>(u64());
+    h.identity.ctimeNs = static_cast<int64_t>(u64());
+    h.fileSize = u64();
+    h.recordCount = u64();
+    h.blockCount = u32();
+    h.folderCount = u32();
+    h.trigramCount = u32();
+    h.diskNameLen = u32();
+    h.diskNameOff = u64();
+    h.folderOff = u64();
+    const uint64_t folderCSize = u64();
+    h.folderRawSize = u64();
+    h.blockTableOff = u64();
+    h.trigramOff = u64();
+    h.postingOff = u64();
+    h.postingSize = u64();
+    if (folderCSize > UINT32_MAX)
+        return false;
+    h.folderCSize = static_cast<uint32_t>(folderCSize);
+    return h.fileSize == fileSize && h.dateOrder <= 2 && h.folderCount >= 1 &&
+           within(h.diskNameOff, h.diskNameLen, fileSize) &&
+           within(h.trigramOff, uint64_t(12) * h.trigramCount, fileSize) &&
+           within(h.blockTableOff, uint64_t(16) * h.blockCount, fileSize) &&
+           within(h.postingOff, h.postingSize, fileSize) && within(h.folderOff, h.folderCSize, fileSize);
+}
+
+platform::DateOrder DateOrderOf(const IndexHeader &h)
+{
+    if (h.flags & HF_DATE_ORDER_CERTAIN)
+        return static_cast<platform::DateOrder>(h.dateOrder);
+    // As DateOrderGuess::order() tells it when no text was certain.
+    const platform::DateOrder system = platform::SystemDateOrder();
+    if ((h.flags & HF_YEAR_LAST) && system == platform::DateOrder::YearMonthDay)
+        return platform::DateOrder::DayMonthYear;
+    return system;
+}
+
+std::string IndexFolderOf(const std::string &programDir)
+{
+    std::string canonical;
+    if (char *real = ::realpath(programDir.c_str(), nullptr)) {
+        canonical = real;
+        std::free(real);
+    } else {
+        canonical = withoutTrailingSlash(programDir);
+    }
+    uint64_t hash = 14695981039346656037ull;
+    for (const char c : canonical) {
+        hash ^= static_cast<uint8_t>(c);
+        hash *= 1099511628211ull;
+    }
+    std::string base;
+    const char *cache = std::getenv("XDG_CACHE_HOME");
+    if (cache && cache[0] == '/') {
+        base = cache;
+    } else {
+        const char *home = std::getenv("HOME");
+        base = std::string(home && home[0] ? home : "/tmp") + "/.cache";
+    }
+    char name[32];
+    std::snprintf(name, sizeof name, "%016llx", static_cast<unsigned long long>(hash));
+    return withoutTrailingSlash(base) + "/rackmere/" + name + "/";
+}
+
+IndexAnswer AnswerFromIndexBytes(std::string_view bytes, const Query &query,
+                                 const std::function<bool(const IndexHit &)> &found, std::string_view listingFile)
+{
+    ListingIndex li;
+    li.file = listingFile;
+    if (!li.open(bytes))
+        return IndexAnswer::Unusable;
+    li.shownDisk = li.diskName;
+    std::unique_ptr<ZSTD_DCtx, DctxFree> dctx(ZSTD_createDCtx());
+    if (!dctx)
+        return IndexAnswer::Unusable;
+    return AnswerListing(li, query, found, dctx.get()) == Outcome::Damaged ? IndexAnswer::Unusable
+                                                                          : IndexAnswer::Answered;
+}
+
+IndexAnswer AnswerFromIndex(const std::string &programDir, const Query &query,
+                            const std::function<bool(const IndexHit &)> &found, std::string_view onlyListing)
+{
+    const std::string dir = programDir.empty() || programDir.back() == '/' ? programDir : programDir + '/';
+    // The listing files as the load takes them.
+    std::vector<std::string> names;
+    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return IndexAnswer::Unusable;
+    if (DIR *d = ::fdopendir(::dup(dirFd))) {
+        while (const dirent *e = ::readdir(d)) {
+            const std::string_view name(e->d_name);
+            if (name.empty() || name[0] == '.' || !endsWithListingSuffix(name) || e->d_type == DT_DIR)
+                continue;
+            if (onlyListing.empty() || name == onlyListing)
+                names.emplace_back(name);
+        }
+        ::closedir(d);
+    } else {
+        ::close(dirFd);
+        return IndexAnswer::Unusable;
+    }
+    const std::string indexDir = IndexFolderOf(dir);
+    const int indexFd = ::open(indexDir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (indexFd < 0 || (!onlyListing.empty() && names.empty())) {
+        if (indexFd >= 0)
+            ::close(indexFd);
+        ::close(dirFd);
+        return IndexAnswer::Unusable;
+    }
+    std::vector<std::unique_ptr<ListingIndex>> listings;
+    listings.reserve(names.size());
+    bool usable = true;
+    for (const std::string &name : names) {
+        struct stat st {};
+        if (::fstatat(dirFd, name.c_str(), &st, 0) != 0) {
+            if (errno == ENOENT)
+                continue; // gone meanwhile: the load would not see it either
+            usable = false;
+            break;
+        }
+        if (S_ISDIR(st.st_mode))
+            continue; // a folder is no listing, whatever its name
+        auto li = std::make_unique<ListingIndex>();
+        li->file = name;
+        if (!li->mapped.open(indexFd, name + INDEX_SUFFIX) || !li->open(li->mapped.bytes()) ||
+            !(li->h.identity == IdentityOf(st))) {
+            usable = false;
+            break;
+        }
+        listings.push_back(std::move(li));
+    }
+    ::close(indexFd);
+    ::close(dirFd);
+    if (!usable)
+        return IndexAnswer::Unusable;
+
+    // The order of the load: by name, disks of one name by file name.
+    struct Keyed {
+        std::string name, file;
+        ListingIndex *li;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(listings.size());
+    std::vector<std::string> decoded;
+    decoded.reserve(listings.size());
+    for (const auto &li : listings) {
+        keyed.push_back({platform::NaturalOrderKey(li->diskName), platform::NaturalOrderKey(li->file), li.get()});
+        decoded.push_back(platform::Utf8Text(li->diskName));
+    }
+    // A name another listing has too (the same decoded text) is shown with
+    // its file, as Catalog::displayName does.
+    std::vector<std::string> sortedNames = decoded;
+    std::sort(sortedNames.begin(), sortedNames.end());
+    for (std::size_t i = 0; i < listings.size(); ++i) {
+        const auto range = std::equal_range(sortedNames.begin(), sortedNames.end(), decoded[i]);
+        listings[i]->shownDisk = range.second - range.first > 1
+                                     ? decoded[i] + " (" + platform::Utf8Text(listings[i]->file) + ")"
+                                     : std::string(listings[i]->diskName);
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        if (const int c = a.name.compare(b.name))
+            return c < 0;
+        if (const int c = a.li->diskName.compare(b.li->diskName))
+            return c < 0;
+        return a.file < b.file || (a.file == b.file && a.li->file < b.li->file);
+    });
+
+    std::unique_ptr<ZSTD_DCtx, DctxFree> dctx(ZSTD_createDCtx());
+    if (!dctx)
+        return IndexAnswer::Unusable;
+    for (const Keyed &k : keyed) {
+        switch (AnswerListing(*k.li, query, found, dctx.get())) {
+        case Outcome::Done:
+            break;
+        case Outcome::Stopped:
+            return IndexAnswer::Answered;
+        case Outcome::Damaged:
+            return IndexAnswer::Unusable;
+        }
+    }
+    return IndexAnswer::Answered;
+}
+
+} // namespace rkm::index
