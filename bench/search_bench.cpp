@@ -5,6 +5,7 @@
 #include "SyntheticCatalog.h"
 
 #include "search/Finder.h"
+#include "search/Query.h"
 #include "search/TextContains.h"
 
 #include <QTemporaryDir>
@@ -110,6 +111,37 @@ void BM_FindNothingCaseSensitive(benchmark::State &state)
     RunSearch(state, Options(kMissing, true));
 }
 BENCHMARK(BM_FindNothingCaseSensitive)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same miss written in the query language, through the walk Find all
+// and the search box run (the folder buffers are scanned for the word).
+void RunQuery(benchmark::State &state, const char *text)
+{
+    const Data &d = data();
+    const std::vector<const TreeNode *> disks = DiskNodes(d.store->Tree());
+    for (auto _ : state) {
+        QueryError error;
+        const std::optional<Query> q = Query::Parse(text, error);
+        long hits = 0;
+        FindAllMatching(*q, disks, [&](TreeNode *, int) { ++hits; });
+        if (hits)
+            state.SkipWithError("the query matched");
+    }
+    state.counters["entries"] = static_cast<double>(d.entries);
+}
+
+void BM_QueryNothing(benchmark::State &state)
+{
+    RunQuery(state, kMissing);
+}
+BENCHMARK(BM_QueryNothing)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Two words and a field: the longest word is scanned for, the rest tested
+// only where it turns up.
+void BM_QueryNothingWithField(benchmark::State &state)
+{
+    RunQuery(state, "Holiday photos ext:jpg");
+}
+BENCHMARK(BM_QueryNothingWithField)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A short pattern: no skipping, every byte is looked at.
 void BM_FindNothingShortText(benchmark::State &state)

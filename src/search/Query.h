@@ -89,6 +89,12 @@ public:
     // The query written back as text (normalised: one space between terms).
     std::string text() const;
 
+    // A text every file name the query matches holds (a word, a glob's
+    // longest plain run or a single extension, required at the top), as a
+    // folder's whole text buffer can be scanned for it (Finder does the
+    // same); nothing when there is none. Only narrows: matches() decides.
+    std::optional<SearchPattern> prescanPattern() const;
+
 private:
     Query();
     std::unique_ptr<QueryNode> m_root;
