@@ -13,14 +13,14 @@ namespace rkm::cli {
 
 namespace {
 
-// A text as one term of the query language: in double quotes, a quote
-// inside doubled.
+// A text as one term of the query language: a phrase, with \" and \\ for
+// a quote and a backslash.
 std::string Quoted(std::string_view text)
 {
     std::string out = "\"";
     for (const char c : text) {
-        if (c == '"')
-            out += '"';
+        if (c == '"' || c == '\\')
+            out += '\\';
         out += c;
     }
     return out + "\"";
@@ -46,14 +46,13 @@ std::string OptionTerms(const Args &a, std::string &error, bool &ok)
     QDate after, before;
     ok = SizeOption(a, "--min-size", minSize, error) && SizeOption(a, "--max-size", maxSize, error) &&
          DateOption(a, "--after", 1, after, error) && DateOption(a, "--before", -1, before, error);
-    if (minSize)
-        add("size:>=" + std::to_string(*minSize) + "B");
-    if (maxSize)
-        add("size:<=" + std::to_string(*maxSize) + "B");
-    if (after.isValid())
-        add("date:>=" + DayText(after));
-    if (before.isValid())
-        add("date:<=" + DayText(before));
+    // Ranges with both ends included, as the search dialog's.
+    if (minSize || maxSize)
+        add("size:" + (minSize ? std::to_string(*minSize) : std::string()) + ".." +
+            (maxSize ? std::to_string(*maxSize) : std::string()));
+    if (after.isValid() || before.isValid())
+        add("date:" + (after.isValid() ? DayText(after) : std::string()) + ".." +
+            (before.isValid() ? DayText(before) : std::string()));
     return terms;
 }
 
