@@ -291,6 +291,13 @@ TEST(CliFind, TheIndexFollowsListingsChangedBehindItsBackAndByWriters)
     r = c.run({"find", "desc:board"}, true);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Work/notes.txt\n");
+    // A new listing joins the index beside the others.
+    const TempDir tree;
+    test::WriteBytes(tree.file("beach.jpg"), "sand");
+    r = c.run({"add", tree.path(), "--name", "Trip"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = c.run({"find", "pid | beach | notes"}, true);
+    EXPECT_EQ(r.out, "Photos/pid.jpg\nTrip/beach.jpg\nWork/notes.txt\n") << r.err;
     r = c.run({"delete", "Photos"});
     ASSERT_EQ(r.status, 0) << r.err;
     r = c.run({"find", "pid"}, true);
