@@ -46,7 +46,12 @@ std::string OptionTerms(const Args &a, std::string &error, bool &ok)
     QDate after, before;
     ok = SizeOption(a, "--min-size", minSize, error) && SizeOption(a, "--max-size", maxSize, error) &&
          DateOption(a, "--after", 1, after, error) && DateOption(a, "--before", -1, before, error);
-    // Ranges with both ends included, as the search dialog's.
+    // Ranges with both ends included, as the search dialog's. One with its
+    // ends the wrong way round is no fault of the query: nothing is in it.
+    if ((minSize && maxSize && *minSize > *maxSize) || (after.isValid() && before.isValid() && after > before)) {
+        add("type:file type:folder");
+        return terms;
+    }
     if (minSize || maxSize)
         add("size:" + (minSize ? std::to_string(*minSize) : std::string()) + ".." +
             (maxSize ? std::to_string(*maxSize) : std::string()));
