@@ -43,7 +43,7 @@ const Command findCmd{"find", Access::Read, "search every listing with a query",
                       "command with exit status 2, naming the position (in characters from 1) and\n"
                       "the reason. An empty QUERY (\"\") stands for every file entry, so the options\n"
                       "alone choose. A QUERY that starts with '-' is read as a query (-tmp: names\n"
-                      "without tmp); put -- before one that starts with '--'.\n"
+                      "without tmp); put -- before one that starts with '--' or is -0.\n"
                       "\n"
                       "The options are joined to QUERY by AND:\n"
                       "  --case-sensitive    letter case counts in words and text fields\n"
