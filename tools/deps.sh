@@ -16,7 +16,7 @@ packages=(
   libtag1-dev libexiv2-dev libmediainfo-dev
   libarchive-dev libarchive-tools
   libseccomp-dev
-  libsqlite3-dev libxxhash-dev libzstd-dev libre2-dev
+  libsqlite3-dev libxxhash-dev libre2-dev libzstd-dev
   # benchmark tools
   libimage-exiftool-perl
 )

@@ -35,16 +35,18 @@ TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
   ctest --test-dir build-tsan --output-on-failure -j"$jobs"
 
 if command -v clang++ >/dev/null && compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null; then
-  echo "== fuzzing the listing and category readers"
+  echo "== fuzzing the listing and category readers and the search index's reader"
   cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DRACKMERE_FUZZ=ON -DRACKMERE_BUILD_GUI=OFF \
         -DRACKMERE_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build-fuzz -j"$jobs" --target listing_fuzz categories_fuzz
+  cmake --build build-fuzz -j"$jobs" --target listing_fuzz categories_fuzz index_fuzz
   work="$(mktemp -d)"
   trap 'rm -rf "$work"' EXIT
-  mkdir -p "$work/listing" "$work/categories"
+  mkdir -p "$work/listing" "$work/categories" "$work/index"
   ./build-fuzz/tests/fuzz/listing_fuzz -max_total_time=45 -rss_limit_mb=2048 -max_len=8192 \
       -print_final_stats=1 "$work/listing" tests/fuzz/corpus/listing 2>&1 | tail -n 12
   ./build-fuzz/tests/fuzz/categories_fuzz -max_total_time=15 -print_final_stats=1 \
       "$work/categories" tests/fuzz/corpus/categories 2>&1 | tail -n 12
+  ./build-fuzz/tests/fuzz/index_fuzz -max_total_time=20 -rss_limit_mb=2048 -max_len=16384 \
+      -print_final_stats=1 "$work/index" tests/fuzz/corpus/index 2>&1 | tail -n 12
 fi
 echo "== all tests passed"

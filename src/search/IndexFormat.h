@@ -13,15 +13,20 @@
 //   blocks      blockCount entries of 16 bytes: where the block's zstd frame
 //               starts in the file, its size, the size of what it holds
 //   postings    per trigram, the numbers of the blocks holding a name with
-//               it: the first, then the gaps, each a varint
+//               it: a tag byte, then either (POSTING_GAPS) the first and
+//               the gaps, each a varint, or (POSTING_BITMAP) a bit a block
 //   folders     one zstd frame: per folder in walk order (the disk is 0) its
 //               parent + 1 (0 for the disk) and its name (varint length)
+//   dictionary  samples of the records, the raw-content dictionary every
+//               block is compressed with (none for a small listing)
 //   records     zstd frames of up to BLOCK_RECORDS records each, in the
 //               order of a search over the loaded listing (a node, its
-//               files, its sub-folders): kind, folder, entry (files), then
-//               the stored texts, each a varint length and its bytes:
-//               name and comment of a disk or folder; name, description,
-//               category, size and date of a file
+//               files, its sub-folders): kind, folder and entry (a file
+//               whose kind has RK_NEXT_FILE has neither: it follows the
+//               block's previous record, a file, in its folder), then the
+//               stored texts, each a varint length and its bytes: name and
+//               comment of a disk or folder; name, description, category,
+//               size and date of a file
 //
 // A reader trusts nothing of it: every place, size, count and varint is
 // checked against the bytes there are before it is used.
@@ -46,8 +51,10 @@ namespace rkm::index {
 inline constexpr char INDEX_MAGIC[8] = {'R', 'K', 'M', 'I', 'N', 'D', 'X', '1'};
 inline constexpr uint32_t INDEX_VERSION = 1;
 inline constexpr char INDEX_SUFFIX[] = ".idx";
-inline constexpr std::size_t HEADER_BYTES = 160;
+inline constexpr std::size_t HEADER_BYTES = 176;
 inline constexpr uint32_t BLOCK_RECORDS = 32;
+// The most a block dictionary holds.
+inline constexpr std::size_t MAX_DICTIONARY = 16 * 1024;
 // A block is closed early once its records take this much.
 inline constexpr std::size_t BLOCK_SOFT_BYTES = 64 * 1024;
 // What a reader accepts: a block holds its records and one more record of at
@@ -58,7 +65,8 @@ inline constexpr uint64_t MAX_FOLDER_RAW = uint64_t(1) << 31;
 // unpack to gigabytes from a few bytes are refused).
 inline constexpr uint64_t MAX_FOLDER_RATIO = 255;
 
-enum RecordKind : uint8_t { RK_DISK = 0, RK_FOLDER = 1, RK_FILE = 2 };
+enum RecordKind : uint8_t { RK_DISK = 0, RK_FOLDER = 1, RK_FILE = 2, RK_NEXT_FILE = 0x80 };
+enum PostingTag : uint8_t { POSTING_GAPS = 0, POSTING_BITMAP = 1 };
 enum HeaderFlags : uint32_t { HF_DATE_ORDER_CERTAIN = 1, HF_YEAR_LAST = 2 };
 
 // What a listing file was when it was read: a file with the same identity
@@ -84,6 +92,8 @@ struct IndexHeader {
     uint64_t blockTableOff = 0;
     uint64_t trigramOff = 0;
     uint64_t postingOff = 0, postingSize = 0;
+    uint64_t dictionaryOff = 0;
+    uint32_t dictionarySize = 0;
 };
 
 // The check sum that ends the header: of its HEADER_BYTES - 4 first bytes.

@@ -43,6 +43,10 @@ constexpr int64_t RECENT_NS = 25000000;
 struct CctxFree {
     void operator()(ZSTD_CCtx *c) const { ZSTD_freeCCtx(c); }
 };
+struct CdictFree {
+    void operator()(ZSTD_CDict *c) const { ZSTD_freeCDict(c); }
+};
+constexpr int LEVEL = 3;
 
 // Builds the index of one listing walked in search order.
 class IndexBuilder final {
@@ -51,7 +55,7 @@ public:
     {
         if (!m_cctx)
             throw std::bad_alloc();
-        ZSTD_CCtx_setParameter(m_cctx.get(), ZSTD_c_compressionLevel, 3);
+        ZSTD_CCtx_setParameter(m_cctx.get(), ZSTD_c_compressionLevel, LEVEL);
         ZSTD_CCtx_setParameter(m_cctx.get(), ZSTD_c_checksumFlag, 1);
     }
 
@@ -62,13 +66,31 @@ public:
         m_diskName = disk.text();
         walk(disk, 0);
         closeBlock();
+        const std::string dictionary = sampleDictionary();
+        std::unique_ptr<ZSTD_CDict, CdictFree> cdict;
+        if (!dictionary.empty()) {
+            cdict.reset(ZSTD_createCDict(dictionary.data(), dictionary.size(), LEVEL));
+            if (!cdict)
+                throw std::bad_alloc();
+            ZSTD_CCtx_refCDict(m_cctx.get(), cdict.get());
+        }
+        std::string blockTable, blockData;
+        for (const std::string &raw : m_rawBlocks) {
+            const std::string frame = compress(raw);
+            PutU64(blockTable, blockData.size());
+            PutU32(blockTable, static_cast<uint32_t>(frame.size()));
+            PutU32(blockTable, static_cast<uint32_t>(raw.size()));
+            blockData += frame;
+        }
+        ZSTD_CCtx_refCDict(m_cctx.get(), nullptr);
 
         // Postings: per trigram, its blocks in order, as gaps.
         std::sort(m_pairs.begin(), m_pairs.end());
         std::string trigrams, postings;
         for (std::size_t i = 0; i < m_pairs.size();) {
             const uint32_t key = static_cast<uint32_t>(m_pairs[i] >> 32);
-            const std::size_t start = postings.size();
+            const std::size_t start = postings.size(), first0 = i;
+            postings.push_back(static_cast<char>(POSTING_GAPS));
             uint32_t last = 0;
             bool first = true;
             for (; i < m_pairs.size() && static_cast<uint32_t>(m_pairs[i] >> 32) == key; ++i) {
@@ -76,6 +98,17 @@ public:
                 PutVarint(postings, first ? block : block - last);
                 last = block;
                 first = false;
+            }
+            // Whichever takes fewer bytes: the gaps, or a bit a block.
+            const std::size_t bitmapBytes = (m_rawBlocks.size() + 7) / 8;
+            if (postings.size() - start > bitmapBytes) {
+                postings.resize(start);
+                postings.push_back(static_cast<char>(POSTING_BITMAP));
+                postings.append(bitmapBytes, '\0');
+                for (std::size_t j = first0; j < i; ++j) {
+                    const uint32_t block = static_cast<uint32_t>(m_pairs[j]);
+                    postings[start + 1 + block / 8] = static_cast<char>(postings[start + 1 + block / 8] | (1 << (block % 8)));
+                }
             }
             PutU32(trigrams, key);
             PutU32(trigrams, static_cast<uint32_t>(start));
@@ -93,7 +126,7 @@ public:
             h.flags |= HF_YEAR_LAST; // told apart by the fallback it was given
         }
         h.recordCount = m_records;
-        h.blockCount = static_cast<uint32_t>(m_blockTable.size() / 16);
+        h.blockCount = static_cast<uint32_t>(m_rawBlocks.size());
         h.folderCount = m_folderCount;
         h.trigramCount = static_cast<uint32_t>(trigrams.size() / 12);
         h.diskNameLen = static_cast<uint32_t>(m_diskName.size());
@@ -107,31 +140,35 @@ public:
         h.trigramOff = at;
         at += trigrams.size();
         h.blockTableOff = at;
-        at += m_blockTable.size();
+        at += blockTable.size();
         h.postingOff = at;
         h.postingSize = postings.size();
         at += postings.size();
         h.folderOff = at;
         at += folders.size();
+        h.dictionaryOff = at;
+        h.dictionarySize = static_cast<uint32_t>(dictionary.size());
+        at += dictionary.size();
         const uint64_t recordsAt = at;
-        h.fileSize = at + m_blockData.size();
+        h.fileSize = at + blockData.size();
         // The block table holds places within the records: make them places
         // in the file.
-        for (std::size_t e = 0; e < m_blockTable.size(); e += 16) {
-            const uint64_t offset = GetU64(m_blockTable.data() + e) + recordsAt;
+        for (std::size_t e = 0; e < blockTable.size(); e += 16) {
+            const uint64_t offset = GetU64(blockTable.data() + e) + recordsAt;
             std::string fixed;
             PutU64(fixed, offset);
-            m_blockTable.replace(e, 8, fixed);
+            blockTable.replace(e, 8, fixed);
         }
 
         std::string out = EncodeHeader(h);
         out.reserve(static_cast<std::size_t>(h.fileSize));
         out += m_diskName;
         out += trigrams;
-        out += m_blockTable;
+        out += blockTable;
         out += postings;
         out += folders;
-        out += m_blockData;
+        out += dictionary;
+        out += blockData;
         return out;
     }
 
@@ -143,6 +180,7 @@ private:
         PutText(m_folders, node.text());
         // The node, its files, its sub-folders: the order of a search.
         m_record.clear();
+        m_fileFolder = -1;
         m_record.push_back(static_cast<char>(id == 0 ? RK_DISK : RK_FOLDER));
         PutVarint(m_record, id);
         PutText(m_record, node.text());
@@ -154,9 +192,14 @@ private:
             if (!m_guess->certain())
                 m_guess->add(e[FT_DATE]);
             m_record.clear();
-            m_record.push_back(static_cast<char>(RK_FILE));
-            PutVarint(m_record, id);
-            PutVarint(m_record, static_cast<uint64_t>(i));
+            if (m_fileFolder == id) {
+                m_record.push_back(static_cast<char>(RK_FILE | RK_NEXT_FILE));
+            } else {
+                m_record.push_back(static_cast<char>(RK_FILE));
+                PutVarint(m_record, id);
+                PutVarint(m_record, static_cast<uint64_t>(i));
+            }
+            m_fileFolder = id;
             PutText(m_record, e[FT_NAME]);
             PutText(m_record, e[FT_DESCRIPTION]);
             PutText(m_record, e[FT_CATEGORY]);
@@ -173,7 +216,7 @@ private:
         m_block += m_record;
         ++m_records;
         ++m_inBlock;
-        const uint64_t block = m_blockTable.size() / 16;
+        const uint64_t block = m_rawBlocks.size();
         const std::string folded = platform::IsAscii(name) ? asciiLower(name) : platform::LowerText(name);
         for (std::size_t i = 0; i + 3 <= folded.size(); ++i)
             m_blockPairs.push_back(uint64_t(TrigramKey(folded.data() + i)) << 32 | block);
@@ -198,13 +241,24 @@ private:
         m_blockPairs.erase(std::unique(m_blockPairs.begin(), m_blockPairs.end()), m_blockPairs.end());
         m_pairs.insert(m_pairs.end(), m_blockPairs.begin(), m_blockPairs.end());
         m_blockPairs.clear();
-        const std::string frame = compress(m_block);
-        PutU64(m_blockTable, m_blockData.size());
-        PutU32(m_blockTable, static_cast<uint32_t>(frame.size()));
-        PutU32(m_blockTable, static_cast<uint32_t>(m_block.size()));
-        m_blockData += frame;
+        m_rawBlocks.push_back(std::move(m_block));
         m_block.clear();
         m_inBlock = 0;
+        m_fileFolder = -1;
+    }
+
+    // The start of blocks spread over the listing: the names, dates and
+    // sizes it holds, which the small blocks alone compress poorly.
+    std::string sampleDictionary() const
+    {
+        std::string dictionary;
+        const std::size_t n = m_rawBlocks.size();
+        if (n < 8)
+            return dictionary;
+        const std::size_t take = 256, step = std::max<std::size_t>(1, n / (MAX_DICTIONARY / take));
+        for (std::size_t b = 0; b < n && dictionary.size() + take <= MAX_DICTIONARY; b += step)
+            dictionary.append(m_rawBlocks[b], 0, take);
+        return dictionary;
     }
 
     std::string compress(std::string_view raw)
@@ -223,7 +277,9 @@ private:
     uint32_t m_folderCount = 0;
     uint64_t m_records = 0;
     uint32_t m_inBlock = 0;
-    std::string m_folders, m_record, m_block, m_blockTable, m_blockData;
+    int64_t m_fileFolder = -1; // the folder of the block's last record, a file
+    std::string m_folders, m_record, m_block;
+    std::vector<std::string> m_rawBlocks;
     std::vector<uint64_t> m_blockPairs, m_pairs;
 };
 

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -159,12 +160,15 @@ public:
         const uint32_t csize = GetU32(e + 8), rawSize = GetU32(e + 12);
         if (!within(offset, csize, bytes.size()) || rawSize > MAX_BLOCK_RAW)
             return false;
-        return unpack(bytes.substr(offset, csize), rawSize, dctx, raw);
+        return unpack(bytes.substr(offset, csize), rawSize, dctx, raw, bytes.substr(h.dictionaryOff, h.dictionarySize));
     }
 
-    static bool unpack(std::string_view frame, uint64_t rawSize, ZSTD_DCtx *dctx, std::string &raw)
+    static bool unpack(std::string_view frame, uint64_t rawSize, ZSTD_DCtx *dctx, std::string &raw,
+                       std::string_view dictionary = {})
     {
         if (ZSTD_getFrameContentSize(frame.data(), frame.size()) != rawSize)
+            return false;
+        if (!dictionary.empty() && ZSTD_isError(ZSTD_DCtx_refPrefix(dctx, dictionary.data(), dictionary.size())))
             return false;
         raw.resize(static_cast<std::size_t>(rawSize));
         const std::size_t n = ZSTD_decompressDCtx(dctx, raw.data(), raw.size(), frame.data(), frame.size());
@@ -247,7 +251,20 @@ private:
         const uint32_t offset = GetU32(table + std::size_t(12) * lo + 4), length = GetU32(table + std::size_t(12) * lo + 8);
         if (!within(offset, length, h.postingSize))
             return false;
-        ByteCursor c(bytes.substr(h.postingOff + offset, length));
+        const std::string_view list = bytes.substr(h.postingOff + offset, length);
+        if (list.empty())
+            return false;
+        if (list[0] == POSTING_BITMAP) {
+            if (list.size() - 1 != (uint64_t(h.blockCount) + 7) / 8)
+                return false;
+            for (uint32_t b = 0; b < h.blockCount; ++b)
+                if (static_cast<uint8_t>(list[1 + b / 8]) & (1u << (b % 8)))
+                    out.push_back(b);
+            return true;
+        }
+        if (list[0] != POSTING_GAPS)
+            return false;
+        ByteCursor c(list.substr(1));
         uint64_t block = 0;
         while (!c.atEnd()) {
             const uint64_t v = c.varint();
@@ -326,13 +343,21 @@ Outcome AnswerListing(ListingIndex &li, const Query &query, const std::function<
         if (!li.block(b, dctx, raw))
             return Outcome::Damaged;
         ByteCursor c(raw);
+        bool afterFile = false;
+        uint64_t folder = 0, entry = 0;
         while (!c.atEnd()) {
             QueryItem item;
-            const uint8_t kind = c.byte();
-            const uint64_t folder = c.varint();
-            uint64_t entry = 0;
-            if (kind == RK_FILE)
-                entry = c.varint();
+            uint8_t kind = c.byte();
+            if (kind == (RK_FILE | RK_NEXT_FILE)) {
+                if (!afterFile)
+                    return Outcome::Damaged;
+                kind = RK_FILE;
+                ++entry;
+            } else {
+                folder = c.varint();
+                entry = kind == RK_FILE ? c.varint() : 0;
+            }
+            afterFile = kind == RK_FILE;
             item.name = c.text();
             if (kind == RK_FILE) {
                 item.kind = ItemKind::File;
@@ -345,7 +370,7 @@ Outcome AnswerListing(ListingIndex &li, const Query &query, const std::function<
                 item.comment = c.text();
             }
             if (c.bad() || kind > RK_FILE || folder >= li.h.folderCount || entry > INT_MAX ||
-                (kind == RK_DISK) != (folder == 0))
+                (kind != RK_FILE && (kind == RK_DISK) != (folder == 0)))
                 return Outcome::Damaged;
             item.diskName = li.diskName;
             item.dateOrder = order;
@@ -410,6 +435,10 @@ std::string EncodeHeader(const IndexHeader &h)
     PutU64(out, h.trigramOff);
     PutU64(out, h.postingOff);
     PutU64(out, h.postingSize);
+    PutU64(out, h.dictionaryOff);
+    PutU32(out, h.dictionarySize);
+    if (out.size() > HEADER_BYTES - 4)
+        throw std::logic_error("index header too long");
     out.resize(HEADER_BYTES - 4, '\0');
     PutU32(out, HeaderSum(out));
     return out;
@@ -455,6 +484,8 @@ bool DecodeHeader(std::string_view bytes, uint64_t fileSize, IndexHeader &h)
     h.trigramOff = u64();
     h.postingOff = u64();
     h.postingSize = u64();
+    h.dictionaryOff = u64();
+    h.dictionarySize = u32();
     if (folderCSize > UINT32_MAX)
         return false;
     h.folderCSize = static_cast<uint32_t>(folderCSize);
@@ -462,7 +493,8 @@ bool DecodeHeader(std::string_view bytes, uint64_t fileSize, IndexHeader &h)
            within(h.diskNameOff, h.diskNameLen, fileSize) &&
            within(h.trigramOff, uint64_t(12) * h.trigramCount, fileSize) &&
            within(h.blockTableOff, uint64_t(16) * h.blockCount, fileSize) &&
-           within(h.postingOff, h.postingSize, fileSize) && within(h.folderOff, h.folderCSize, fileSize);
+           within(h.postingOff, h.postingSize, fileSize) && within(h.folderOff, h.folderCSize, fileSize) &&
+           within(h.dictionaryOff, h.dictionarySize, fileSize);
 }
 
 platform::DateOrder DateOrderOf(const IndexHeader &h)
@@ -616,6 +648,9 @@ IndexAnswer AnswerFromIndex(const std::string &programDir, const Query &query,
         case Outcome::Stopped:
             return IndexAnswer::Answered;
         case Outcome::Damaged:
+            // Its header still says it is current: gone, it is written
+            // again by the next refresh.
+            ::unlink((indexDir + k.li->file + INDEX_SUFFIX).c_str());
             return IndexAnswer::Unusable;
         }
     }

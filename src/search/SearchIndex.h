@@ -46,7 +46,10 @@ enum class IndexAnswer {
 // Answers `query` over every listing of the catalogue in `programDir` (or,
 // with `onlyListing`, that listing file only) from the index alone, handing
 // each match to `found` in the order a search of the loaded catalogue gives
-// them; `found` returns false to stop early.
+// them; `found` returns false to stop early. Every index file and its
+// listing are checked before the first hit; only a record block found damaged
+// while answering (its check sum wrong) gives Unusable after hits were
+// handed over: the caller then drops them and loads.
 IndexAnswer AnswerFromIndex(const std::string &programDir, const Query &query,
                             const std::function<bool(const IndexHit &)> &found, std::string_view onlyListing = {});
 
