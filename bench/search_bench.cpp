@@ -143,6 +143,14 @@ void BM_QueryNothingWithField(benchmark::State &state)
 }
 BENCHMARK(BM_QueryNothingWithField)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Either of two words: the buffers are scanned for both, each place looked
+// at in buffer order.
+void BM_QueryNothingEitherWord(benchmark::State &state)
+{
+    RunQuery(state, "Holiday OR Journey");
+}
+BENCHMARK(BM_QueryNothingEitherWord)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // A short pattern: no skipping, every byte is looked at.
 void BM_FindNothingShortText(benchmark::State &state)
 {

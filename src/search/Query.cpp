@@ -734,6 +734,21 @@ private:
     std::unique_ptr<QueryNode> parseUnary()
     {
         Token &t = m_tokens[m_at];
+        // Parsing, testing and writing back go down one level per NOT or
+        // '(': a query typed by hand never needs many.
+        if (t.kind == Token::Not || t.kind == Token::LParen) {
+            if (++m_depth > kMaxDepth)
+                Fail(t.pos, "too many parentheses or NOTs inside each other");
+        }
+        struct Leave {
+            Parser *p;
+            bool counted;
+            ~Leave()
+            {
+                if (counted)
+                    --p->m_depth;
+            }
+        } leave{this, t.kind == Token::Not || t.kind == Token::LParen};
         switch (t.kind) {
         case Token::Not: {
             ++m_at;
@@ -783,6 +798,8 @@ private:
     QueryOptions m_options;
     std::vector<Token> m_tokens;
     std::size_t m_at = 0;
+    static constexpr int kMaxDepth = 100;
+    int m_depth = 0;
     bool m_usesPath = false, m_usesDisk = false, m_usesDate = false;
 };
 
@@ -1008,50 +1025,74 @@ std::string PathOf(const TreeNode *node)
     return path;
 }
 
-// A pattern every file entry the query matches holds in its name, when the
-// query has one at its top (a word, a glob's longest plain run, a single
-// extension): the folder buffers are scanned for it as Finder does.
-std::optional<SearchPattern> PrescanOf(const QueryNode &root, bool caseSensitive)
+// Texts of which every file name the query matches holds one (a word, a
+// glob's longest plain run, an extension), with whether their letter case
+// counts: the folder buffers are scanned for them as Finder does. Nothing
+// when the query has none that narrows.
+using Prescan = std::vector<std::pair<std::string, bool>>;
+
+constexpr std::size_t kMaxPrescanTexts = 8;
+
+std::optional<Prescan> PrescanOf(const QueryNode &n, bool caseSensitive)
 {
-    const QueryNode *best = nullptr;
-    std::size_t bestLength = 0;
-    std::string bestText;
-    bool bestCase = caseSensitive;
-    const auto consider = [&](const QueryNode &n) {
-        std::string text;
-        bool cs = caseSensitive;
-        if (n.op == Op::Word)
-            text = n.literal;
-        else if (n.op == Op::Glob)
-            text = n.glob->longestLiteral();
-        else if (n.op == Op::Ext && n.exts.size() == 1)
-            text = n.exts[0], cs = false;
-        else
-            return;
-        if (text.size() > bestLength) {
-            best = &n;
-            bestLength = text.size();
-            bestText = std::move(text);
-            bestCase = cs;
+    switch (n.op) {
+    case Op::Word:
+        return Prescan{{n.literal, caseSensitive}};
+    case Op::Glob:
+        // A case-sensitive pattern that is not UTF-8 is compared byte by byte
+        // (GlobPattern): its plain run may not be what a scan looks for.
+        if (n.glob->longestLiteral().empty() || (caseSensitive && !platform::IsUtf8(n.literal)))
+            return std::nullopt;
+        return Prescan{{n.glob->longestLiteral(), caseSensitive}};
+    case Op::Ext: {
+        Prescan texts;
+        for (const std::string &e : n.exts)
+            texts.emplace_back(e, false); // extensions never count letter case
+        return texts;
+    }
+    case Op::Or: {
+        Prescan texts;
+        for (const auto &c : n.children) {
+            std::optional<Prescan> one = PrescanOf(*c, caseSensitive);
+            if (!one || texts.size() + one->size() > kMaxPrescanTexts)
+                return std::nullopt;
+            texts.insert(texts.end(), one->begin(), one->end());
         }
-    };
-    if (root.op == Op::And)
-        for (const auto &c : root.children)
-            consider(*c);
-    else
-        consider(root);
-    if (!best)
+        return texts;
+    }
+    case Op::And: {
+        // The fewest texts, then the longest shortest one: fewest places to look.
+        std::optional<Prescan> best;
+        const auto shortest = [](const Prescan &p) {
+            std::size_t m = std::string::npos;
+            for (const auto &t : p)
+                m = std::min(m, t.first.size());
+            return m;
+        };
+        for (const auto &c : n.children) {
+            std::optional<Prescan> one = PrescanOf(*c, caseSensitive);
+            if (one && (!best || one->size() < best->size() ||
+                        (one->size() == best->size() && shortest(*one) > shortest(*best))))
+                best = std::move(one);
+        }
+        return best;
+    }
+    default:
         return std::nullopt;
-    return SearchPattern(bestText, bestCase);
+    }
 }
 
 } // namespace
 
-std::optional<SearchPattern> Query::prescanPattern() const
+std::vector<SearchPattern> Query::prescanPatterns() const
 {
+    std::vector<SearchPattern> patterns;
     if (!m_root)
-        return std::nullopt;
-    return PrescanOf(*m_root, m_options.caseSensitive);
+        return patterns;
+    if (std::optional<Prescan> texts = PrescanOf(*m_root, m_options.caseSensitive))
+        for (const auto &[text, caseSensitive] : *texts)
+            patterns.emplace_back(text, caseSensitive);
+    return patterns;
 }
 
 void FindAllMatching(const Query &query, const std::vector<const TreeNode *> &disks,
@@ -1061,7 +1102,8 @@ void FindAllMatching(const Query &query, const std::vector<const TreeNode *> &di
         return;
     const bool usesPath = query.usesPath();
     const bool usesDate = query.usesDate();
-    const std::optional<SearchPattern> prescan = query.prescanPattern();
+    const std::vector<SearchPattern> prescan = query.prescanPatterns();
+    std::vector<std::size_t> next(prescan.size());
     for (const TreeNode *disk : disks) {
         QueryItem item;
         item.diskName = disk->text();
@@ -1095,18 +1137,28 @@ void FindAllMatching(const Query &query, const std::vector<const TreeNode *> &di
                 if (query.matches(item))
                     found(node, k);
             };
-            if (!prescan || !files.inListOrder()) {
+            if (prescan.empty() || !files.inListOrder()) {
                 for (int k = 0; k < count; ++k)
                     test(k);
                 continue;
             }
-            // Places in the buffer where the name of an entry may hold the
-            // pattern; a place past an entry's name moves on to the next entry.
+            // Places in the buffer where the name of an entry may hold one of
+            // the texts (each text's next place kept until it is passed); a
+            // place past an entry's name moves on to the next entry.
             const std::string_view data = files.rawData();
             std::size_t pos = 0;
             int lo = 0;
+            std::fill(next.begin(), next.end(), npos);
+            bool first = true;
             while (lo < count) {
-                pos = prescan->nextCandidate(data, pos);
+                std::size_t at = npos;
+                for (std::size_t t = 0; t < prescan.size(); ++t) {
+                    if (first || (next[t] != npos && next[t] < pos))
+                        next[t] = prescan[t].nextCandidate(data, pos);
+                    at = std::min(at, next[t]);
+                }
+                first = false;
+                pos = at;
                 if (pos == npos)
                     break;
                 int a = lo, b = count - 1;
@@ -1128,11 +1180,7 @@ void FindAllMatching(const Query &query, const std::vector<const TreeNode *> &di
     }
 }
 
-} // namespace rkm
-
 // ---- The Find dialog's choices as a query -------------------------------------
-
-namespace rkm {
 
 namespace {
 

@@ -40,7 +40,9 @@ struct QueryItem {
     std::string_view diskName;    // the listing's disk name
     // The folder path: the disk name and the folder names down to the item's
     // folder, each followed by '/' ("Archives/Photos/2019/"); for a disk or
-    // folder its own path. Only filled when the query asks (usesPath()).
+    // folder its own path. Each name is decoded on its own (platform::Utf8Text),
+    // so the path is UTF-8 even where the names' encodings differ. Only
+    // filled when the query asks (usesPath()).
     std::string_view path;
     platform::DateOrder dateOrder = platform::DateOrder::DayMonthYear; // of the listing's date texts
 };
@@ -89,11 +91,11 @@ public:
     // The query written back as text (normalised: one space between terms).
     std::string text() const;
 
-    // A text every file name the query matches holds (a word, a glob's
-    // longest plain run or a single extension, required at the top), as a
-    // folder's whole text buffer can be scanned for it (Finder does the
-    // same); nothing when there is none. Only narrows: matches() decides.
-    std::optional<SearchPattern> prescanPattern() const;
+    // Texts of which every file name the query matches holds one (words,
+    // glob's plain runs, extensions), as a folder's whole text buffer can be
+    // scanned for them (Finder does the same); none when the query has no
+    // such texts. Only narrows: matches() decides.
+    std::vector<SearchPattern> prescanPatterns() const;
 
 private:
     Query();

@@ -30,6 +30,7 @@ void Add(TreeNode *node, std::string name, std::string desc, std::string date, s
 //   notes.txt "Read me" 31/08/2019 1,048,576 bytes Docs;
 //   photo.JPG "holiday" 12/08/2019 10,500 Kb
 //   Docs/ (comment "old papers")
+//   SoirÉes/ (Windows-1252)
 struct Sample {
     Catalog tree;
     Sample()
@@ -49,6 +50,7 @@ struct Sample {
         Add(backup, "notes.txt", "Read me", "31/08/2019", "1,048,576 bytes", "Docs");
         Add(backup, "photo.JPG", "holiday", "12/08/2019", "10,500 Kb", "");
         backup->appendChild("Docs")->disk().Comment = "old papers";
+        backup->appendChild("Soir\xC9" "es"); // Windows-1252
     }
 };
 
@@ -75,7 +77,7 @@ class QueryHits : public ::testing::TestWithParam<QueryCase> {};
 const QueryCase kQueries[] = {
     // Words, AND, OR, NOT, parentheses.
     {"song", {"Music/Song.MP3"}},
-    {"SONG mp3", {"Music/Song.MP3"}},
+    {"SONG AND mp3", {"Music/Song.MP3"}},
     {"txt -notes", {"Music/caf\xC3\xA9.txt", "Music/Albums/Live 2019/a*b.txt"}},
     {"txt NOT notes NOT caf", {"Music/Albums/Live 2019/a*b.txt"}},
     {"song OR photo | notes", {"Music/Song.MP3", "Backup/notes.txt", "Backup/photo.JPG"}},
@@ -110,6 +112,7 @@ const QueryCase kQueries[] = {
     {"size:12MB..", {"Music/track.flac"}},
     {"size:..100b", {"Music/caf\xC3\xA9.txt"}},
     {"size:5.5kb", {"Music/Song.MP3"}},
+    {"size:>=1gb OR size:1TB.. OR size:<1b", {}},
     // date: a year or month stands for all its days.
     {"date:2019", {"Music/Song.MP3", "Music/Albums/Caf\xC9 Noir.ogg", "Backup/notes.txt", "Backup/photo.JPG"}},
     {"date:>=2019-08", {"Music/track.flac", "Music/Albums/report (1).pdf", "Backup/notes.txt", "Backup/photo.JPG"}},
@@ -126,7 +129,8 @@ const QueryCase kQueries[] = {
     {"desc:*ord*", {"Music/Song.MP3", "Music/Albums/report (1).pdf"}},
     {"comment:year", {"Music/Albums/"}},
     {"comment:o", {"Music/", "Backup/Docs/"}},
-    {"disk:=backup type:folder", {"Backup/", "Backup/Docs/"}},
+    {"disk:=backup type:folder", {"Backup/", "Backup/Docs/", "Backup/Soir\xC9" "es/"}},
+    {"path:up/soir\xC3\xA9", {"Backup/Soir\xC9" "es/"}},
     {"path:albums/live", {"Music/Albums/Live 2019/", "Music/Albums/Live 2019/a*b.txt"}},
     {"path:\"music/albums/\" -type:folder", {"Music/Albums/Caf\xC9 Noir.ogg", "Music/Albums/report (1).pdf",
                                               "Music/Albums/Live 2019/a*b.txt"}},
@@ -159,7 +163,7 @@ TEST_P(QueryHits, FindsWhatTheQuerySays)
 INSTANTIATE_TEST_SUITE_P(Table, QueryHits, ::testing::ValuesIn(kQueries));
 
 struct BadQuery {
-    const char *query;
+    std::string query;
     std::size_t position;
     const char *reason; // the start of it
 };
@@ -183,6 +187,7 @@ TEST(Query, RefusesMalformedQueriesWithThePlaceAndTheReason)
         {"a ()", 2, "'()' holds nothing"},
         {"desc:", 5, "'desc:' needs a text"},
         {"ext:;", 4, "'ext:' needs an extension"},
+        {std::string(200, '(') + "a", 100, "too many parentheses or NOTs"},
     };
     for (const BadQuery &c : cases) {
         QueryError error;
@@ -262,28 +267,31 @@ TEST(QueryTextOf, FindsWhatTheFindDialogFinds)
     }
 }
 
-// Every item a query matches holds every literal of one of the alternatives
-// nameLiterals gives, in its lower-cased decoded name (what the index keeps).
-TEST(Query, NameLiteralsHoldForEveryMatch)
-{
-    const uint32_t seed = rkm::test::FreshTestSeed();
-    std::mt19937 rng(seed);
-    const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
-    // Pieces of names: letters whose lower case is ASCII (the Kelvin sign,
-    // dotted capital I), accented letters in UTF-8 and in Windows-1252.
-    const std::vector<std::string> pieces = {"a", "B", "c", "ab", "K", "\xE2\x84\xAA", "\xC4\xB0", "i", "\xC3\xA9",
-                                             "\xC3\x89", "\xE9", ".", "mp3", "x"};
-    const auto word = [&](bool typed) {
+// Random names and queries: letters whose lower case is ASCII (the Kelvin
+// sign, dotted capital I), accented letters in UTF-8 and in Windows-1252.
+struct RandomQueries {
+    explicit RandomQueries(uint32_t seed) : rng(seed) {}
+    std::mt19937 rng;
+    std::size_t pick(std::size_t n) { return static_cast<std::size_t>(rng() % n); }
+
+    // A name, or a word of a query (typed: UTF-8).
+    std::string word(bool typed)
+    {
+        static const std::vector<std::string> pieces = {"a", "B", "c", "ab", "K", "\xE2\x84\xAA", "\xC4\xB0",
+                                                        "i", "\xC3\xA9", "\xC3\x89", "\xE9", ".", "mp3", "x"};
         std::string w;
         for (std::size_t n = 1 + pick(3); n > 0; --n) {
             std::string p = pieces[pick(pieces.size())];
             if (typed && p == "\xE9")
-                p = "e"; // a typed query is UTF-8
+                p = "e";
             w += p;
         }
         return w;
-    };
-    std::function<std::string(int)> term = [&](int depth) -> std::string {
+    }
+    std::string name() { return pick(2) ? word(false) : word(false) + " " + word(false); }
+
+    std::string query(int depth)
+    {
         switch (depth > 0 ? pick(9) : pick(5)) {
         case 0:
         case 1:
@@ -298,19 +306,27 @@ TEST(Query, NameLiteralsHoldForEveryMatch)
         case 4:
             return pick(2) ? "\"" + word(true) + " " + word(true) + "\"" : "size:>0";
         case 5:
-            return "-" + term(depth - 1);
+            return "-" + query(depth - 1);
         case 6:
-            return term(depth - 1) + " OR " + term(depth - 1);
+            return query(depth - 1) + " OR " + query(depth - 1);
         case 7:
-            return "(" + term(depth - 1) + " " + term(depth - 1) + ")";
+            return "(" + query(depth - 1) + " " + query(depth - 1) + ")";
         default:
-            return "(" + term(depth - 1) + " | " + term(depth - 1) + ") " + term(depth - 1);
+            return "(" + query(depth - 1) + " | " + query(depth - 1) + ") " + query(depth - 1);
         }
-    };
+    }
+};
+
+// Every item a query matches holds every literal of one of the alternatives
+// nameLiterals gives, in its lower-cased decoded name (what the index keeps).
+TEST(Query, NameLiteralsHoldForEveryMatch)
+{
+    const uint32_t seed = rkm::test::FreshTestSeed();
+    RandomQueries r(seed);
     int narrowed = 0, matched = 0;
     for (int round = 0; round < 400; ++round) {
-        const std::string text = term(3);
-        const bool caseSensitive = pick(4) == 0;
+        const std::string text = r.query(3);
+        const bool caseSensitive = r.pick(4) == 0;
         QueryError error;
         std::optional<Query> q = Query::Parse(text, error, {caseSensitive});
         ASSERT_TRUE(q) << "seed " << seed << ": " << text << ": " << error.reason;
@@ -319,9 +335,7 @@ TEST(Query, NameLiteralsHoldForEveryMatch)
             continue;
         ++narrowed;
         for (int i = 0; i < 300; ++i) {
-            std::string name = word(false);
-            if (pick(2))
-                name += " " + word(false);
+            const std::string name = r.name();
             QueryItem item;
             item.name = name;
             item.size = "1 Kb";
@@ -338,6 +352,87 @@ TEST(Query, NameLiteralsHoldForEveryMatch)
     }
     EXPECT_GT(narrowed, 50) << "seed " << seed;
     EXPECT_GT(matched, 200) << "seed " << seed;
+}
+
+// The walk, which scans folder buffers for a required word, finds what
+// testing every item finds.
+TEST(FindAllMatching, FindsWhatTestingEveryItemFinds)
+{
+    const uint32_t seed = rkm::test::FreshTestSeed();
+    RandomQueries r(seed);
+    Catalog tree;
+    for (int d = 0; d < 3; ++d) {
+        TreeNode *disk = tree.appendDisk(r.name());
+        std::vector<TreeNode *> nodes{disk};
+        for (int f = 0; f < 6; ++f)
+            nodes.push_back(nodes[r.pick(nodes.size())]->appendChild(r.name()));
+        for (TreeNode *n : nodes)
+            for (std::size_t k = r.pick(40); k > 0; --k)
+                Add(n, r.name(), r.pick(3) ? "" : r.name(), "", r.pick(2) ? "1 Kb" : "", "");
+    }
+    long total = 0;
+    for (int round = 0; round < 300; ++round) {
+        const std::string text = r.query(2);
+        const bool caseSensitive = r.pick(4) == 0;
+        QueryError error;
+        std::optional<Query> q = Query::Parse(text, error, {caseSensitive});
+        ASSERT_TRUE(q) << "seed " << seed << ": " << text << ": " << error.reason;
+        std::vector<std::string> expected;
+        for (int d = 0; d < tree.diskCount(); ++d)
+            tree.disk(d)->forEach([&](const TreeNode &n) {
+                QueryItem item;
+                item.kind = n.parent() ? ItemKind::Folder : ItemKind::Disk;
+                item.name = n.text();
+                item.diskName = tree.disk(d)->text();
+                if (q->matches(item))
+                    expected.push_back(HitPath({const_cast<TreeNode *>(&n), -1}));
+                for (int k = 0; k < n.disk().Files.count(); ++k) {
+                    const FileEntryView e = n.disk().Files.entry(k);
+                    item.kind = ItemKind::File;
+                    item.name = e[FT_NAME];
+                    item.description = e[FT_DESCRIPTION];
+                    item.size = e[FT_SIZE];
+                    if (q->matches(item))
+                        expected.push_back(HitPath({const_cast<TreeNode *>(&n), k}));
+                }
+            });
+        ASSERT_EQ(Hits(tree, *q), expected) << "seed " << seed << ": " << text;
+        total += static_cast<long>(expected.size());
+    }
+    EXPECT_GT(total, 1000) << "seed " << seed;
+}
+
+} // namespace
+
+namespace {
+
+// Any text at all is either refused at a place inside it, or read into a
+// query whose written-back text reads as the same query.
+TEST(Query, AnyTextIsReadOrRefusedInside)
+{
+    const uint32_t seed = rkm::test::FreshTestSeed();
+    std::mt19937 rng(seed);
+    const std::string alphabet = "ab *?\"\\()|-:=.;<>OR NOT ext:size:date:desc:cat:regex:type:file10MB2019\xC3\xA9\xE9";
+    Sample s;
+    int read = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (std::size_t n = rng() % 24; n > 0; --n)
+            text += alphabet[rng() % alphabet.size()];
+        QueryError error;
+        std::optional<Query> q = Query::Parse(text, error);
+        if (!q) {
+            EXPECT_LE(error.position, text.size()) << "seed " << seed << ": " << text;
+            EXPECT_FALSE(error.reason.empty()) << "seed " << seed << ": " << text;
+            continue;
+        }
+        ++read;
+        std::optional<Query> again = Query::Parse(q->text(), error);
+        ASSERT_TRUE(again) << "seed " << seed << ": " << text << " -> " << q->text() << ": " << error.reason;
+        EXPECT_EQ(again->text(), q->text()) << "seed " << seed << ": " << text;
+        EXPECT_EQ(Hits(s.tree, *again), Hits(s.tree, *q)) << "seed " << seed << ": " << text;
+    }
+    EXPECT_GT(read, 500) << "seed " << seed;
 }
 
 } // namespace
