@@ -4,6 +4,7 @@
 #include "cli/Lines.h"
 #include "search/SearchIndex.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <exception>
