@@ -155,7 +155,7 @@ void ReportBadQuery(std::FILE *err, std::string_view query, const QueryError &er
 MatchPrinter::MatchPrinter(const FindRequest &request, std::FILE *out) : m_request(request), m_out(out)
 {
     if (m_request.json && !m_request.count)
-        m_buffer = "[";
+        m_buffer.push_back('['); // (assigning "[" trips GCC 12's -Wrestrict at -O3)
 }
 
 bool MatchPrinter::add(std::string_view listingFile, std::string_view diskName, std::string_view shownDisk,
