@@ -82,7 +82,7 @@ int main(int argc, char **argv)
         disk->disk().Files.append(FileEntryView{"readme.txt", "the first", "01.02.2020", "12 Kb", "Docs"});
         TreeNode *folder = disk->appendChild("Photos");
         folder->disk().Comment = "abc";
-        for (int i = 0; i < 40; ++i)
+        for (int i = 0; i < 260; ++i) // enough blocks for a dictionary
             folder->disk().Files.append(
                 FileEntryView{"name" + std::to_string(i) + ".jpg", i % 3 ? "" : "desc b", "3/4/2019", "1 MB", ""});
         folder->appendChild("Sub")->disk().Files.append(FileEntryView{"CAF\xC9.txt", "", "", "", ""});

@@ -6,6 +6,8 @@
 //   header      HEADER_BYTES: magic, version, the listing file's identity
 //               when it was read, its date order, counts, section places,
 //               and a check sum of the header itself
+//   fence       the first key of every FENCE_STEP entries of the trigram
+//               table, so that a search reads one bucket of it a trigram
 //   disk name   the listing's disk name, stored bytes
 //   trigrams    trigramCount entries of 12 bytes, in increasing key order:
 //               key (three bytes of a folded name, 0x00AABBCC), where its
@@ -51,7 +53,15 @@ namespace rkm::index {
 inline constexpr char INDEX_MAGIC[8] = {'R', 'K', 'M', 'I', 'N', 'D', 'X', '1'};
 inline constexpr uint32_t INDEX_VERSION = 1;
 inline constexpr char INDEX_SUFFIX[] = ".idx";
-inline constexpr std::size_t HEADER_BYTES = 176;
+// Beside the index files: the Updates cut short between writing their new
+// listing and deleting the old one, as pairs of names each ended by a NUL
+// byte (old, new). A search leaves the old listing out while the new one is
+// there, as the load does.
+inline constexpr char REPLACED_FILE[] = "replaced";
+inline constexpr std::size_t MAX_REPLACED_BYTES = 1 << 20;
+inline constexpr std::size_t HEADER_BYTES = 192;
+inline constexpr uint32_t FENCE_STEP = 64;
+inline constexpr uint32_t FenceCount(uint32_t trigrams) { return trigrams / FENCE_STEP + (trigrams % FENCE_STEP != 0); }
 inline constexpr uint32_t BLOCK_RECORDS = 32;
 // The most a block dictionary holds.
 inline constexpr std::size_t MAX_DICTIONARY = 16 * 1024;
@@ -94,6 +104,7 @@ struct IndexHeader {
     uint64_t postingOff = 0, postingSize = 0;
     uint64_t dictionaryOff = 0;
     uint32_t dictionarySize = 0;
+    uint64_t fenceOff = 0;
 };
 
 // The check sum that ends the header: of its HEADER_BYTES - 4 first bytes.

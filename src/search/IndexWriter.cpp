@@ -6,6 +6,7 @@
 
 #include "catalog/Disks.h"
 #include "catalog/ListingFile.h"
+#include "catalog/ListingStore.h"
 #include "platform/Text.h"
 #include "platform/TextValues.h"
 #include "search/IndexFormat.h"
@@ -25,6 +26,7 @@
 #include <set>
 #include <stdexcept>
 #include <thread>
+#include <unordered_map>
 #include <system_error>
 #include <dirent.h>
 #include <fcntl.h>
@@ -84,30 +86,26 @@ public:
         }
         ZSTD_CCtx_refCDict(m_cctx.get(), nullptr);
 
-        // Postings: per trigram, its blocks in order, as gaps.
-        std::sort(m_pairs.begin(), m_pairs.end());
+        // Postings: per trigram in key order, its blocks in order.
+        std::vector<std::pair<uint32_t, uint32_t>> keys(m_slots.begin(), m_slots.end());
+        std::sort(keys.begin(), keys.end());
         std::string trigrams, postings;
-        for (std::size_t i = 0; i < m_pairs.size();) {
-            const uint32_t key = static_cast<uint32_t>(m_pairs[i] >> 32);
-            const std::size_t start = postings.size(), first0 = i;
-            postings.push_back(static_cast<char>(POSTING_GAPS));
-            uint32_t last = 0;
-            bool first = true;
-            for (; i < m_pairs.size() && static_cast<uint32_t>(m_pairs[i] >> 32) == key; ++i) {
-                const uint32_t block = static_cast<uint32_t>(m_pairs[i]);
-                PutVarint(postings, first ? block : block - last);
-                last = block;
-                first = false;
-            }
-            // Whichever takes fewer bytes: the gaps, or a bit a block.
-            const std::size_t bitmapBytes = (m_rawBlocks.size() + 7) / 8;
-            if (postings.size() - start > bitmapBytes) {
-                postings.resize(start);
+        const std::size_t bitmapBytes = (m_rawBlocks.size() + 7) / 8;
+        for (const auto &[key, slot] : keys) {
+            const std::vector<uint32_t> &blocks = m_postings[slot].blocks;
+            const std::size_t start = postings.size();
+            // Whichever takes fewer bytes: the first and the gaps, or a bit a block.
+            if (blocks.size() >= bitmapBytes) {
                 postings.push_back(static_cast<char>(POSTING_BITMAP));
                 postings.append(bitmapBytes, '\0');
-                for (std::size_t j = first0; j < i; ++j) {
-                    const uint32_t block = static_cast<uint32_t>(m_pairs[j]);
-                    postings[start + 1 + block / 8] = static_cast<char>(postings[start + 1 + block / 8] | (1 << (block % 8)));
+                for (const uint32_t b : blocks)
+                    postings[start + 1 + b / 8] = static_cast<char>(postings[start + 1 + b / 8] | (1 << (b % 8)));
+            } else {
+                postings.push_back(static_cast<char>(POSTING_GAPS));
+                uint32_t last = 0;
+                for (const uint32_t b : blocks) {
+                    PutVarint(postings, b - last);
+                    last = b;
                 }
             }
             PutU32(trigrams, key);
@@ -134,7 +132,12 @@ public:
         h.folderCSize = static_cast<uint32_t>(folders.size());
         h.folderRawSize = m_folders.size();
 
+        std::string fence;
+        for (std::size_t e = 0; e < trigrams.size(); e += std::size_t(12) * FENCE_STEP)
+            fence.append(trigrams, e, 4);
         uint64_t at = HEADER_BYTES;
+        h.fenceOff = at;
+        at += fence.size();
         h.diskNameOff = at;
         at += m_diskName.size();
         h.trigramOff = at;
@@ -162,6 +165,7 @@ public:
 
         std::string out = EncodeHeader(h);
         out.reserve(static_cast<std::size_t>(h.fileSize));
+        out += fence;
         out += m_diskName;
         out += trigrams;
         out += blockTable;
@@ -218,8 +222,15 @@ private:
         ++m_inBlock;
         const uint64_t block = m_rawBlocks.size();
         const std::string folded = platform::IsAscii(name) ? asciiLower(name) : platform::LowerText(name);
-        for (std::size_t i = 0; i + 3 <= folded.size(); ++i)
-            m_blockPairs.push_back(uint64_t(TrigramKey(folded.data() + i)) << 32 | block);
+        for (std::size_t i = 0; i + 3 <= folded.size(); ++i) {
+            const auto [at, added] =
+                m_slots.try_emplace(TrigramKey(folded.data() + i), static_cast<uint32_t>(m_postings.size()));
+            if (added)
+                m_postings.emplace_back();
+            Posting &p = m_postings[at->second];
+            if (p.blocks.empty() || p.blocks.back() != block)
+                p.blocks.push_back(static_cast<uint32_t>(block));
+        }
         if (m_inBlock >= BLOCK_RECORDS || m_block.size() >= BLOCK_SOFT_BYTES)
             closeBlock();
     }
@@ -237,10 +248,6 @@ private:
     {
         if (m_inBlock == 0)
             return;
-        std::sort(m_blockPairs.begin(), m_blockPairs.end());
-        m_blockPairs.erase(std::unique(m_blockPairs.begin(), m_blockPairs.end()), m_blockPairs.end());
-        m_pairs.insert(m_pairs.end(), m_blockPairs.begin(), m_blockPairs.end());
-        m_blockPairs.clear();
         m_rawBlocks.push_back(std::move(m_block));
         m_block.clear();
         m_inBlock = 0;
@@ -280,7 +287,12 @@ private:
     int64_t m_fileFolder = -1; // the folder of the block's last record, a file
     std::string m_folders, m_record, m_block;
     std::vector<std::string> m_rawBlocks;
-    std::vector<uint64_t> m_blockPairs, m_pairs;
+    // Per trigram, the blocks holding a name with it.
+    struct Posting {
+        std::vector<uint32_t> blocks;
+    };
+    std::unordered_map<uint32_t, uint32_t> m_slots; // trigram key: its posting
+    std::vector<Posting> m_postings;
 };
 
 ListingIdentity IdentityOf(const struct stat &st)
@@ -438,7 +450,7 @@ bool makeDirs(const std::string &path)
 // Writes through a temporary file and a rename: a reader sees the old index
 // file or the new one. A cache needs no flush to the disk: a file a crash
 // leaves damaged is found damaged, and rebuilt.
-bool writeIndexFile(const std::string &indexDir, const std::string &name, std::string_view bytes)
+bool writeFile(const std::string &indexDir, const std::string &name, std::string_view bytes)
 {
     static std::atomic<unsigned> counter{0};
     char tmpName[96];
@@ -462,7 +474,7 @@ bool writeIndexFile(const std::string &indexDir, const std::string &name, std::s
     }
     ok = ::close(fd) == 0 && ok;
     if (ok)
-        ok = ::rename(tmp.c_str(), (indexDir + name + INDEX_SUFFIX).c_str()) == 0;
+        ok = ::rename(tmp.c_str(), (indexDir + name).c_str()) == 0;
     if (!ok)
         ::unlink(tmp.c_str());
     return ok;
@@ -500,6 +512,23 @@ bool refresh(const std::string &programDir, const Catalog *loaded, const std::at
         }
         ::closedir(d);
     } else {
+        return false;
+    }
+    // The Updates cut short, which the load leaves the old listing of out.
+    std::string replaced;
+    try {
+        ListingStore store(dir);
+        for (const PendingReplace &p : store.Pending()) {
+            replaced.append(p.oldFile).push_back('\0');
+            replaced.append(p.newFile).push_back('\0');
+        }
+    } catch (const std::exception &) {
+        // No store to read: no Update under way that it knows of.
+    }
+    if (replaced.empty()) {
+        if (::unlink((indexDir + REPLACED_FILE).c_str()) != 0 && errno != ENOENT)
+            return false;
+    } else if (!writeFile(indexDir, REPLACED_FILE, replaced)) {
         return false;
     }
     std::set<std::string> kept;
@@ -544,7 +573,7 @@ bool refresh(const std::string &programDir, const Catalog *loaded, const std::at
                     ::unlink((indexDir + name + INDEX_SUFFIX).c_str());
                     continue;
                 }
-                if (!writeIndexFile(indexDir, name, IndexBuilder().build(*disk, file.identity)))
+                if (!writeFile(indexDir, name + INDEX_SUFFIX, IndexBuilder().build(*disk, file.identity)))
                     ok = false;
             } catch (const std::exception &) {
                 ok = false;

@@ -20,7 +20,6 @@
 #include <stdexcept>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,66 +62,49 @@ ListingIdentity IdentityOf(const struct stat &st)
     return id;
 }
 
-// An index file mapped into memory (read-only; the writer only ever puts a
-// new file in its place, so a mapped one never changes).
-class MappedFile final {
-public:
-    MappedFile() = default;
-    MappedFile(const MappedFile &) = delete;
-    MappedFile &operator=(const MappedFile &) = delete;
-    ~MappedFile()
-    {
-        if (m_addr)
-            ::munmap(m_addr, m_size);
-    }
-    bool open(int dirFd, const std::string &name)
-    {
-        const int fd = ::openat(dirFd, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-        if (fd < 0)
-            return false;
-        struct stat st {};
-        bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= static_cast<off_t>(HEADER_BYTES);
-        if (ok) {
-            m_size = static_cast<std::size_t>(st.st_size);
-            void *addr = ::mmap(nullptr, m_size, PROT_READ, MAP_PRIVATE, fd, 0);
-            ok = addr != MAP_FAILED;
-            m_addr = ok ? addr : nullptr;
-        }
-        ::close(fd);
-        return ok;
-    }
-    std::string_view bytes() const { return {static_cast<const char *>(m_addr), m_addr ? m_size : 0}; }
-
-private:
-    void *m_addr = nullptr;
-    std::size_t m_size = 0;
-};
-
 // A sorted list of block numbers, or every block.
 struct BlockSet {
     bool all = false;
     std::vector<uint32_t> blocks;
 };
 
-// One listing's index, checked as far as answering needs before the first
-// hit; the rest (postings, blocks, folders) is checked when it is used, and
-// any fault found makes the answer Unusable.
+// One listing's index, read in pieces as answering needs them (a search
+// that matches nothing reads the header, the fence and a bucket of the
+// trigram table per trigram, a few KiB a listing). The header is checked
+// before the first hit; the rest (postings, blocks, folders) when it is
+// used, and any fault found makes the answer Unusable.
 class ListingIndex final {
 public:
+    ListingIndex() = default;
+    ListingIndex(const ListingIndex &) = delete;
+    ListingIndex &operator=(const ListingIndex &) = delete;
+    ~ListingIndex()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
     std::string file;      // "1234.rkm"
     std::string shownDisk; // as Catalog::displayName shows it
-    std::string_view bytes;
     IndexHeader h;
     std::string_view diskName;
-    MappedFile mapped;
 
-    bool open(std::string_view image)
+    // Over a file: opened, its header read and checked.
+    bool open(int dirFd, const std::string &name)
     {
-        bytes = image;
-        if (!DecodeHeader(bytes, bytes.size(), h))
+        m_fd = ::openat(dirFd, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        struct stat st {};
+        if (m_fd < 0 || ::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode))
             return false;
-        diskName = bytes.substr(h.diskNameOff, h.diskNameLen);
-        return true;
+        m_size = static_cast<uint64_t>(st.st_size);
+        return start();
+    }
+    // Over bytes in memory.
+    bool open(std::string_view bytes)
+    {
+        m_bytes = bytes;
+        m_size = bytes.size();
+        return start();
     }
 
     // The blocks that may hold a match; false on a fault of the file.
@@ -150,17 +132,33 @@ public:
         return true;
     }
 
+    // Before unpacking `count` blocks: the block table whole when that is
+    // fewer reads, and the blocks' dictionary.
+    bool prepareBlocks(std::size_t count)
+    {
+        if (count > h.blockCount / 64 && !fetch(h.blockTableOff, uint64_t(16) * h.blockCount, m_blockTable))
+            return false;
+        return fetch(h.dictionaryOff, h.dictionarySize, m_dictionary);
+    }
+
     // Unpacks block `b` into `raw`; false on a fault.
-    bool block(uint32_t b, ZSTD_DCtx *dctx, std::string &raw) const
+    bool block(uint32_t b, ZSTD_DCtx *dctx, std::string &raw)
     {
         if (b >= h.blockCount)
             return false;
-        const char *e = bytes.data() + h.blockTableOff + std::size_t(16) * b;
+        const char *e;
+        if (!m_blockTable.empty()) {
+            e = m_blockTable.data() + std::size_t(16) * b;
+        } else {
+            if (!fetch(h.blockTableOff + uint64_t(16) * b, 16, m_entry))
+                return false;
+            e = m_entry.data();
+        }
         const uint64_t offset = GetU64(e);
         const uint32_t csize = GetU32(e + 8), rawSize = GetU32(e + 12);
-        if (!within(offset, csize, bytes.size()) || rawSize > MAX_BLOCK_RAW)
+        if (rawSize > MAX_BLOCK_RAW || !fetch(offset, csize, m_frame))
             return false;
-        return unpack(bytes.substr(offset, csize), rawSize, dctx, raw, bytes.substr(h.dictionaryOff, h.dictionarySize));
+        return unpack(m_frame, rawSize, dctx, raw, m_dictionary);
     }
 
     static bool unpack(std::string_view frame, uint64_t rawSize, ZSTD_DCtx *dctx, std::string &raw,
@@ -182,8 +180,9 @@ public:
             return m_foldersGood;
         m_foldersLoaded = true;
         // Each folder takes two bytes at least (its parent and its name's length).
-        if (h.folderCount > h.folderRawSize / 2 + 1 || h.folderRawSize > MAX_FOLDER_RAW || h.folderRawSize > uint64_t(h.folderCSize) * MAX_FOLDER_RATIO + 4096 ||
-            !unpack(bytes.substr(h.folderOff, h.folderCSize), h.folderRawSize, dctx, m_folderRaw))
+        if (h.folderCount > h.folderRawSize / 2 + 1 || h.folderRawSize > MAX_FOLDER_RAW ||
+            h.folderRawSize > uint64_t(h.folderCSize) * MAX_FOLDER_RATIO + 4096 ||
+            !fetch(h.folderOff, h.folderCSize, m_frame) || !unpack(m_frame, h.folderRawSize, dctx, m_folderRaw))
             return false;
         ByteCursor c(m_folderRaw);
         m_parent.resize(h.folderCount);
@@ -220,10 +219,11 @@ public:
         if (folder != m_pathFolder) {
             std::vector<std::string_view> chain;
             folderChain(folder, chain);
-            m_path.assign(diskName);
+            // As UTF-8, as the walk over a loaded catalogue makes it.
+            m_path = platform::Utf8Text(diskName);
             m_path.push_back('/');
             for (std::string_view n : chain) {
-                m_path.append(n);
+                m_path += platform::Utf8Text(n);
                 m_path.push_back('/');
             }
             m_pathFolder = folder;
@@ -232,29 +232,85 @@ public:
     }
 
 private:
-    bool posting(uint32_t key, std::vector<uint32_t> &out) const
+    // `length` bytes at `offset` into `out`; false when they are not all in
+    // the file or cannot be read.
+    bool fetch(uint64_t offset, uint64_t length, std::string &out) const
+    {
+        if (!within(offset, length, m_size) || length > (uint64_t(1) << 31))
+            return false;
+        if (m_fd < 0) {
+            out.assign(m_bytes.substr(offset, length));
+            return true;
+        }
+        out.resize(length);
+        std::size_t done = 0;
+        while (done < length) {
+            const ssize_t n = ::pread(m_fd, out.data() + done, length - done, static_cast<off_t>(offset + done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            done += static_cast<std::size_t>(n);
+        }
+        return true;
+    }
+
+    // The header, the fence and the disk name: one read when they are in
+    // the first 4 KiB, as they are but for a listing of very many trigrams.
+    bool start()
+    {
+        std::string head;
+        if (!fetch(0, std::min<uint64_t>(m_size, 4096), head) || !DecodeHeader(head, m_size, h))
+            return false;
+        const auto take = [&](uint64_t offset, uint64_t length, std::string &out) {
+            if (within(offset, length, head.size())) {
+                out.assign(head, offset, length);
+                return true;
+            }
+            return fetch(offset, length, out);
+        };
+        if (!take(h.fenceOff, uint64_t(4) * FenceCount(h.trigramCount), m_fence) ||
+            !take(h.diskNameOff, h.diskNameLen, m_diskName))
+            return false;
+        diskName = m_diskName;
+        return true;
+    }
+
+    bool posting(uint32_t key, std::vector<uint32_t> &out)
     {
         out.clear();
-        // Binary search over the sorted table.
-        const char *table = bytes.data() + h.trigramOff;
-        uint32_t lo = 0, hi = h.trigramCount;
+        // The bucket of the fence whose first key is the last at or below it.
+        const uint32_t buckets = FenceCount(h.trigramCount);
+        uint32_t lo = 0, hi = buckets;
         while (lo < hi) {
             const uint32_t mid = lo + (hi - lo) / 2;
-            const uint32_t k = GetU32(table + std::size_t(12) * mid);
-            if (k < key)
+            if (GetU32(m_fence.data() + std::size_t(4) * mid) <= key)
                 lo = mid + 1;
             else
                 hi = mid;
         }
-        if (lo == h.trigramCount || GetU32(table + std::size_t(12) * lo) != key)
+        if (lo == 0)
+            return true; // below every key: no name has it
+        const uint32_t first = (lo - 1) * FENCE_STEP, count = std::min(FENCE_STEP, h.trigramCount - first);
+        if (!fetch(h.trigramOff + uint64_t(12) * first, uint64_t(12) * count, m_bucket))
+            return false;
+        const char *table = m_bucket.data();
+        lo = 0;
+        hi = count;
+        while (lo < hi) {
+            const uint32_t mid = lo + (hi - lo) / 2;
+            if (GetU32(table + std::size_t(12) * mid) < key)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        if (lo == count || GetU32(table + std::size_t(12) * lo) != key)
             return true; // no name has it
         const uint32_t offset = GetU32(table + std::size_t(12) * lo + 4), length = GetU32(table + std::size_t(12) * lo + 8);
-        if (!within(offset, length, h.postingSize))
+        std::string list;
+        if (!within(offset, length, h.postingSize) || length == 0 || !fetch(h.postingOff + offset, length, list))
             return false;
-        const std::string_view list = bytes.substr(h.postingOff + offset, length);
-        if (list.empty())
-            return false;
-        if (list[0] == POSTING_BITMAP) {
+        if (list[0] == static_cast<char>(POSTING_BITMAP)) {
             if (list.size() - 1 != (uint64_t(h.blockCount) + 7) / 8)
                 return false;
             for (uint32_t b = 0; b < h.blockCount; ++b)
@@ -262,9 +318,9 @@ private:
                     out.push_back(b);
             return true;
         }
-        if (list[0] != POSTING_GAPS)
+        if (list[0] != static_cast<char>(POSTING_GAPS))
             return false;
-        ByteCursor c(list.substr(1));
+        ByteCursor c(std::string_view(list).substr(1));
         uint64_t block = 0;
         while (!c.atEnd()) {
             const uint64_t v = c.varint();
@@ -278,7 +334,7 @@ private:
         return true;
     }
 
-    bool alternative(const std::vector<std::string> &literals, BlockSet &out) const
+    bool alternative(const std::vector<std::string> &literals, BlockSet &out)
     {
         std::vector<uint32_t> keys;
         for (const std::string &l : literals)
@@ -308,6 +364,10 @@ private:
         return true;
     }
 
+    int m_fd = -1;
+    std::string_view m_bytes;
+    uint64_t m_size = 0;
+    std::string m_fence, m_diskName, m_bucket, m_blockTable, m_entry, m_frame, m_dictionary;
     bool m_foldersLoaded = false, m_foldersGood = false;
     std::string m_folderRaw;
     std::vector<uint32_t> m_parent;
@@ -338,6 +398,8 @@ Outcome AnswerListing(ListingIndex &li, const Query &query, const std::function<
     std::string raw;
     std::vector<std::string_view> chain;
     const std::size_t count = set.all ? li.h.blockCount : set.blocks.size();
+    if (!li.prepareBlocks(count))
+        return Outcome::Damaged;
     for (std::size_t i = 0; i < count; ++i) {
         const uint32_t b = set.all ? static_cast<uint32_t>(i) : set.blocks[i];
         if (!li.block(b, dctx, raw))
@@ -437,6 +499,7 @@ std::string EncodeHeader(const IndexHeader &h)
     PutU64(out, h.postingSize);
     PutU64(out, h.dictionaryOff);
     PutU32(out, h.dictionarySize);
+    PutU64(out, h.fenceOff);
     if (out.size() > HEADER_BYTES - 4)
         throw std::logic_error("index header too long");
     out.resize(HEADER_BYTES - 4, '\0');
@@ -486,6 +549,7 @@ bool DecodeHeader(std::string_view bytes, uint64_t fileSize, IndexHeader &h)
     h.postingSize = u64();
     h.dictionaryOff = u64();
     h.dictionarySize = u32();
+    h.fenceOff = u64();
     if (folderCSize > UINT32_MAX)
         return false;
     h.folderCSize = static_cast<uint32_t>(folderCSize);
@@ -494,7 +558,8 @@ bool DecodeHeader(std::string_view bytes, uint64_t fileSize, IndexHeader &h)
            within(h.trigramOff, uint64_t(12) * h.trigramCount, fileSize) &&
            within(h.blockTableOff, uint64_t(16) * h.blockCount, fileSize) &&
            within(h.postingOff, h.postingSize, fileSize) && within(h.folderOff, h.folderCSize, fileSize) &&
-           within(h.dictionaryOff, h.dictionarySize, fileSize);
+           within(h.dictionaryOff, h.dictionarySize, fileSize) &&
+           within(h.fenceOff, uint64_t(4) * FenceCount(h.trigramCount), fileSize);
 }
 
 platform::DateOrder DateOrderOf(const IndexHeader &h)
@@ -564,8 +629,7 @@ IndexAnswer AnswerFromIndex(const std::string &programDir, const Query &query,
             const std::string_view name(e->d_name);
             if (name.empty() || name[0] == '.' || !endsWithListingSuffix(name) || e->d_type == DT_DIR)
                 continue;
-            if (onlyListing.empty() || name == onlyListing)
-                names.emplace_back(name);
+            names.emplace_back(name);
         }
         ::closedir(d);
     } else {
@@ -574,11 +638,34 @@ IndexAnswer AnswerFromIndex(const std::string &programDir, const Query &query,
     }
     const std::string indexDir = IndexFolderOf(dir);
     const int indexFd = ::open(indexDir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (indexFd < 0 || (!onlyListing.empty() && names.empty())) {
-        if (indexFd >= 0)
-            ::close(indexFd);
+    if (indexFd < 0) {
         ::close(dirFd);
         return IndexAnswer::Unusable;
+    }
+    // An Update cut short whose new listing is there: its old one is as good
+    // as deleted (the load leaves it out too).
+    if (const int fd = ::openat(indexFd, REPLACED_FILE, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK); fd >= 0) {
+        std::string pairs(MAX_REPLACED_BYTES, '\0');
+        const ssize_t n = ::read(fd, pairs.data(), pairs.size());
+        ::close(fd);
+        pairs.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+        std::vector<std::string_view> parts;
+        for (std::size_t at = 0, end; (end = pairs.find('\0', at)) != std::string::npos; at = end + 1)
+            parts.emplace_back(pairs.data() + at, end - at);
+        for (std::size_t i = 0; i + 1 < parts.size(); i += 2)
+            if (std::find(names.begin(), names.end(), parts[i + 1]) != names.end())
+                names.erase(std::remove(names.begin(), names.end(), parts[i]), names.end());
+    }
+    if (!onlyListing.empty()) {
+        const bool there = std::find(names.begin(), names.end(), onlyListing) != names.end();
+        names.clear();
+        if (there)
+            names.emplace_back(onlyListing);
+        else {
+            ::close(indexFd);
+            ::close(dirFd);
+            return IndexAnswer::Unusable; // the load tells what is wrong
+        }
     }
     std::vector<std::unique_ptr<ListingIndex>> listings;
     listings.reserve(names.size());
@@ -595,7 +682,7 @@ IndexAnswer AnswerFromIndex(const std::string &programDir, const Query &query,
             continue; // a folder is no listing, whatever its name
         auto li = std::make_unique<ListingIndex>();
         li->file = name;
-        if (!li->mapped.open(indexFd, name + INDEX_SUFFIX) || !li->open(li->mapped.bytes()) ||
+        if (!li->open(indexFd, name + INDEX_SUFFIX) ||
             !(li->h.identity == IdentityOf(st))) {
             usable = false;
             break;

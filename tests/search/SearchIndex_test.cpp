@@ -131,7 +131,8 @@ std::string randomQuery(std::mt19937 &rng)
     static const char *const fields[] = {"ext:mp3;flac", "size:>1MB",      "size:10KB..2MB", "date:2019",
                                          "date:>=2017-03", "type:file",     "type:folder",    "cat:Music",
                                          "desc:report",    "comment:photo", "disk:Archive",   "path:holiday",
-                                         "regex:^[rR]e",   "ext:txt",       "disk:caf\xC3\xA9"};
+                                         "regex:^[rR]e",   "ext:txt",       "disk:caf\xC3\xA9",
+                                         "path:\xC3\x89t\xC3\xA9"};
     std::string q;
     const int terms = 1 + static_cast<int>(rng() % 3);
     for (int t = 0; t < terms; ++t) {
@@ -292,6 +293,24 @@ TEST_F(SearchIndexTest, ADamagedOrMissingIndexFileIsUnusable)
         ASSERT_TRUE(index::RefreshIndex(programDir));
         EXPECT_EQ(fromIndex(word)->size(), 11u);
     }
+}
+
+TEST_F(SearchIndexTest, AnUpdateCutShortIsAnsweredAsTheLoadSeesIt)
+{
+    test::WriteDisk(programDir, "1.rkm", *test::MakeDisk("Old", 2));
+    {
+        CatalogStore writer(programDir);
+        writer.writer = true;
+        writer.LoadCatalog();
+        writer.betweenReplaceSteps = [] { throw std::runtime_error("killed"); };
+        EXPECT_ANY_THROW(writer.ReplaceListing(writer.Tree().disk(0), test::MakeDisk("New", 2)));
+    }
+    ASSERT_EQ(test::ListingFileNames(programDir).size(), 2u);
+    ASSERT_TRUE(index::RefreshIndex(programDir));
+    auto store = load();
+    ASSERT_EQ(store->Tree().diskCount(), 1);
+    const Query q = parse("file");
+    EXPECT_EQ(fromIndex(q), fromLoad(q, *store));
 }
 
 TEST_F(SearchIndexTest, RefreshRemovesTheIndexOfAListingGoneAndTheKeeperRefreshes)
