@@ -313,8 +313,9 @@ private:
     }
 
     // A quoted text from the '"' at `i`; `i` ends past the closing quote.
-    // With `unescape`, \" and \\ stand for " and \; otherwise only \" is
-    // read as a quote and the backslash kept (regular expressions).
+    // With `unescape`, \" and \\ stand for " and \; otherwise both pairs
+    // are kept as they are, for a regular expression to read (where they
+    // mean the same).
     std::string readPhrase(std::size_t &i, bool unescape)
     {
         const std::size_t open = i;
@@ -326,7 +327,7 @@ private:
                 ++i;
                 return out;
             }
-            if (c == '\\' && i + 1 < m_s.size() && (m_s[i + 1] == '"' || (unescape && m_s[i + 1] == '\\'))) {
+            if (c == '\\' && i + 1 < m_s.size() && (m_s[i + 1] == '"' || m_s[i + 1] == '\\')) {
                 if (!unescape)
                     out += '\\';
                 out += m_s[i + 1];

@@ -3,11 +3,13 @@
 // The query language of the search box, Find all and `rackmere-cli find`:
 // words that must all occur in a name, phrases, wildcards, OR / NOT /
 // parentheses, and fields (ext:, size:, date:, cat:, desc:, comment:, disk:,
-// path:, type:, regex:). docs/SEARCH.md describes it for users.
+// path:, type:, regex:). docs/SEARCH.md describes it for users. A quoted
+// phrase is taken literally ('*' and '?' too); outside quotes a backslash
+// makes the next character plain ("live\ 2*", "\-x").
 //
 // A query is parsed once and then tested against items: a disk, a folder or
 // a file entry, each offering its stored texts (QueryItem). The catalogue
-// walk (QueryFinder) and the search index both test items this way, so an
+// walk (FindAllMatching) and the search index both test items this way, so an
 // answer is the same whichever of them gives it.
 
 #include "catalog/Disks.h"
@@ -85,7 +87,7 @@ public:
     // UTF-8). Nothing when the query cannot be narrowed by the name (a NOT
     // at the top, a field other than ext:, a word of fewer than three
     // bytes...). Texts shorter than three bytes may appear and narrow
-    // nothing.
+    // nothing. An empty query gives no alternatives: it matches nothing.
     std::optional<std::vector<std::vector<std::string>>> nameLiterals() const;
 
     // The query written back as text (normalised: one space between terms).

@@ -143,6 +143,7 @@ const QueryCase kQueries[] = {
     {"regex:^caf.[\\s.]", {"Music/caf\xC3\xA9.txt", "Music/Albums/Caf\xC9 Noir.ogg"}},
     {"regex:\"^CAF. n\"", {"Music/Albums/Caf\xC9 Noir.ogg"}},
     {"regex:^CAF", {}, true},
+    {"regex:\"[\\\\\\\"]\" OR regex:\"\\\\\\\\\"", {}}, // a backslash or a quote; two backslashes
     {"(regex:(mp3|flac)$)", {"Music/Song.MP3", "Music/track.flac"}},
 };
 
@@ -433,6 +434,26 @@ TEST(Query, AnyTextIsReadOrRefusedInside)
         EXPECT_EQ(Hits(s.tree, *again), Hits(s.tree, *q)) << "seed " << seed << ": " << text;
     }
     EXPECT_GT(read, 500) << "seed " << seed;
+}
+
+} // namespace
+
+namespace {
+
+// A stop asked for while matches come ends the walk at the next folder.
+TEST(FindAllMatching, StopsAtTheNextFolder)
+{
+    Sample s;
+    QueryError error;
+    const std::optional<Query> q = Query::Parse("type:file", error);
+    std::atomic<bool> stop{false};
+    std::vector<std::string> hits;
+    FindAllMatching(*q, DiskNodes(s.tree), [&](TreeNode *node, int entry) {
+        hits.push_back(HitPath({node, entry}));
+        stop = true;
+    }, &stop);
+    // The first folder's files all come; Albums/ is not entered.
+    EXPECT_EQ(hits, (std::vector<std::string>{"Music/Song.MP3", "Music/track.flac", "Music/caf\xC3\xA9.txt"}));
 }
 
 } // namespace
