@@ -3,6 +3,7 @@
 #include "catalog/AtomicFile.h"
 #include "catalog/Disks.h"
 #include "catalog/ListingStore.h"
+#include "catalog/ProgramDir.h"
 
 #include <QDateTime>
 
@@ -18,15 +19,6 @@
 
 namespace rkm {
 
-// The program directory: $RACKMERE_DIR if set, else the user's data folder
-// (~/.local/share/Rackmere/); always ends with '/'. Nothing is made here
-// (PrepareProgramDir does that).
-std::string GetProgramDir();
-// The same for an explicit folder (the CLI's --dir): made absolute, ends with '/'.
-std::string NormalizeProgramDir(const std::string &dir);
-// Whether the program directory is there as a folder, and what else.
-enum class ProgramDirState { Folder, Missing, NotAFolder };
-ProgramDirState ProgramDirStateOf(const std::string &dir);
 // Makes sure the program directory can be used: a missing one is made (with
 // its parents), anything but a folder under its name is refused. Throws
 // RackmereError naming the folder.

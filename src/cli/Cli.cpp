@@ -4,6 +4,7 @@
 #include "catalog/Summary.h"
 #include "platform/Text.h"
 #include "platform/TextValues.h"
+#include "search/IndexWriter.h"
 
 #include <QCoreApplication>
 
@@ -40,59 +41,6 @@ QCoreApplication *MakeApplication(int &argc, char **argv)
         break;
     }
     return new QCoreApplication(argc, argv);
-}
-
-Args::Args(const std::vector<std::string> &args, std::vector<std::string> valued, std::vector<std::string> flags)
-{
-    bool onlyPositional = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string &a = args[i];
-        if (onlyPositional || a.size() < 2 || a[0] != '-' || (a[1] != '-' && a != "-h")) {
-            m_positional.push_back(a);
-            continue;
-        }
-        if (a == "--") {
-            onlyPositional = true;
-            continue;
-        }
-        std::string opt = a;
-        std::string val;
-        bool inlineValue = false;
-        if (auto eq = a.find('='); eq != std::string::npos) {
-            opt = a.substr(0, eq);
-            val = a.substr(eq + 1);
-            inlineValue = true;
-        }
-        if (std::find(valued.begin(), valued.end(), opt) != valued.end()) {
-            if (!inlineValue) {
-                if (i + 1 >= args.size()) {
-                    m_error = "option " + opt + " needs a value";
-                    return;
-                }
-                val = args[++i];
-            }
-            m_values.emplace_back(opt, val);
-        } else if (std::find(flags.begin(), flags.end(), opt) != flags.end() && !inlineValue) {
-            m_flags.push_back(opt);
-        } else {
-            m_error = "unknown option " + a;
-            return;
-        }
-    }
-}
-
-bool Args::has(std::string_view option) const
-{
-    return std::find(m_flags.begin(), m_flags.end(), option) != m_flags.end() || value(option);
-}
-
-const std::string *Args::value(std::string_view option) const
-{
-    // The last one given counts.
-    for (auto it = m_values.rbegin(); it != m_values.rend(); ++it)
-        if (it->first == option)
-            return &it->second;
-    return nullptr;
 }
 
 const std::vector<std::string> READING_FLAGS = {"--archives",     "--no-archives", "--descriptions",
@@ -165,6 +113,15 @@ bool Load(Context &ctx, CatalogStore &store)
     for (const std::string &e : errors)
         std::fprintf(ctx.err, "%s\n", Shown(e).c_str());
     return errors.empty();
+}
+
+IndexRefresh::~IndexRefresh()
+{
+    try {
+        index::RefreshIndex(m_ctx.programDir, m_store.Tree());
+    } catch (...) {
+        // A cache that cannot be written is left as it is; the next search loads.
+    }
 }
 
 ListingMatch MatchListing(const CatalogStore &store, const std::string &which)
@@ -269,35 +226,6 @@ void ReportShortened(Context &ctx, const Command &cmd, CatalogStore &store)
         std::fprintf(ctx.err, "  %s\n", line.c_str());
 }
 
-bool SizeOption(const Args &a, const char *option, std::optional<uint64_t> &out, std::string &error)
-{
-    const std::string *v = a.value(option);
-    if (!v)
-        return true;
-    out = platform::ReadSizeInput(*v);
-    if (!out)
-        error = std::string(option) + ": '" + *v + "' is no size (a number, and b, k, m or g if not bytes)";
-    return out.has_value();
-}
-
-bool DateOption(const Args &a, const char *option, int shift, QDate &out, std::string &error)
-{
-    const std::string *v = a.value(option);
-    if (!v)
-        return true;
-    // YYYY-MM-DD first: a four-digit number first can only be a year.
-    const bool iso = v->size() >= 8 &&
-                     std::all_of(v->begin(), v->begin() + 4, [](char c) { return c >= '0' && c <= '9'; }) &&
-                     (*v)[4] == '-';
-    out = platform::ReadDateText(*v, iso ? platform::DateOrder::YearMonthDay : platform::SystemDateOrder());
-    if (!out.isValid()) {
-        error = std::string(option) + ": '" + *v + "' is no date (YYYY-MM-DD, or this machine's short format)";
-        return false;
-    }
-    out = out.addDays(shift);
-    return true;
-}
-
 namespace {
 
 // The folder names from below the disk down to `node`.
@@ -327,71 +255,29 @@ const std::string &DiskNames::of(const TreeNode &disk)
     return m_names.emplace(&disk, Shown(m_catalog.displayName(disk))).first->second;
 }
 
+namespace {
+
+std::vector<std::string_view> FolderNames(const TreeNode *node)
+{
+    std::vector<std::string_view> names;
+    for (const TreeNode *f : FolderChain(node))
+        names.push_back(f->text());
+    return names;
+}
+
+} // namespace
+
 std::string EntryLine(DiskNames &names, const TreeNode *node, int entry)
 {
-    std::string line = names.of(*DiskNodeOf(node)) + "/";
-    for (const TreeNode *f : FolderChain(node))
-        line += Shown(f->text()) + "/";
-    if (entry >= 0)
-        line += Shown(node->disk().Files.text(entry, FT_NAME));
-    return line;
+    return MatchLine(names.of(*DiskNodeOf(node)), FolderNames(node),
+                     entry >= 0 ? node->disk().Files.text(entry, FT_NAME) : std::string_view());
 }
 
 std::string EntryJson(const TreeNode *node, int entry)
 {
     const TreeNode *disk = DiskNodeOf(node);
-    std::string out = "{\"listing\": " + Json(disk->disk().FileName) + ", \"disk\": " + Json(disk->text()) +
-                      ", \"folders\": [";
-    bool first = true;
-    for (const TreeNode *f : FolderChain(node)) {
-        out += first ? "" : ", ";
-        out += Json(f->text());
-        first = false;
-    }
-    out += "], \"file\": ";
-    if (entry >= 0)
-        out += Json(node->disk().Files.text(entry, FT_NAME)) + ", \"index\": " + std::to_string(entry);
-    else
-        out += "null, \"index\": null";
-    out += "}";
-    return out;
-}
-
-std::string Shown(std::string_view bytes)
-{
-    if (platform::IsUtf8(bytes))
-        return std::string(bytes);
-    return platform::DecodeText(bytes).toStdString();
-}
-
-std::string Json(std::string_view bytes)
-{
-    const std::string s = Shown(bytes);
-    std::string out;
-    out.reserve(s.size() + 2);
-    out.push_back('"');
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out.push_back(static_cast<char>(c));
-            }
-        }
-    }
-    out.push_back('"');
-    return out;
+    return MatchJson(disk->disk().FileName, disk->text(), FolderNames(node),
+                     entry >= 0 ? node->disk().Files.text(entry, FT_NAME) : std::string_view(), entry);
 }
 
 } // namespace rkm::cli

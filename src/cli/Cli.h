@@ -1,6 +1,8 @@
 #pragma once
 
 #include "catalog/CatalogStore.h"
+#include "cli/Args.h"
+#include "cli/Lines.h"
 #include "scan/ScanOptions.h"
 
 #include <QDate>
@@ -70,25 +72,6 @@ std::map<std::string, AppMaker> &AppMakers();
 // The application object for this command line.
 QCoreApplication *MakeApplication(int &argc, char **argv);
 
-// Arguments of one command: options with a value, flags, positionals.
-class Args final {
-public:
-    // `valued` lists the options that take a value ("--name"), `flags` those
-    // that do not ("--json"). Unknown options and missing values are errors.
-    Args(const std::vector<std::string> &args, std::vector<std::string> valued, std::vector<std::string> flags);
-    bool ok() const { return m_error.empty(); }
-    const std::string &error() const { return m_error; }
-    bool has(std::string_view option) const;
-    const std::string *value(std::string_view option) const;
-    const std::vector<std::string> &positional() const { return m_positional; }
-
-private:
-    std::vector<std::pair<std::string, std::string>> m_values;
-    std::vector<std::string> m_flags;
-    std::vector<std::string> m_positional;
-    std::string m_error;
-};
-
 int Usage(Context &ctx, const std::string &message, const Command &cmd);
 // A command's --help text; a command that writes tells of --wait and exit 4.
 std::string HelpText(const Command &cmd);
@@ -105,6 +88,21 @@ extern const char READING_FLAGS_HELP[];
 // Loads the catalogue as the desktop program does at start: errors go to
 // standard error, one line each. Returns false when any listing failed.
 bool Load(Context &ctx, CatalogStore &store);
+// Brings the search index up to date with the listings when it goes: a
+// command that writes makes one right after its store, so the index follows
+// what it saved (or deleted), whichever way the command ends. Quiet: the
+// index is a cache, and a failure to write it costs nothing else.
+class IndexRefresh final {
+public:
+    IndexRefresh(const Context &ctx, const CatalogStore &store) : m_ctx(ctx), m_store(store) {}
+    ~IndexRefresh();
+    IndexRefresh(const IndexRefresh &) = delete;
+    IndexRefresh &operator=(const IndexRefresh &) = delete;
+
+private:
+    const Context &m_ctx;
+    const CatalogStore &m_store;
+};
 // What a listing named on the command line is: its file's bare name
 // (2631.rkm), the name the listing is shown by ("Archives (2631.rkm)"), or a
 // disk name. Names are matched as texts, letter case counting: a name typed
@@ -137,13 +135,6 @@ bool FitsListing(Context &ctx, const Command &cmd, const char *what, std::string
 // they were longer than a listing holds.
 void ReportShortened(Context &ctx, const Command &cmd, CatalogStore &store);
 
-// A size option: a number with an optional unit (ReadSizeInput). False, with
-// a message in `error`, when it is given and cannot be read.
-bool SizeOption(const Args &a, const char *option, std::optional<uint64_t> &out, std::string &error);
-// A date option: YYYY-MM-DD, or a date in this machine's short format; the
-// day read is moved by `shift` days (--after D is from the day after D on).
-bool DateOption(const Args &a, const char *option, int shift, QDate &out, std::string &error);
-
 // The names disks are shown by (Catalog::displayName: a name that repeats
 // with its listing file), each worked out once: a search prints a disk's
 // name for every match in it.
@@ -164,10 +155,5 @@ std::string EntryLine(DiskNames &names, const TreeNode *node, int entry);
 // The same as a JSON object with the keys listing, disk, folders (names
 // below the disk), file and index (null for a disk or folder).
 std::string EntryJson(const TreeNode *node, int entry);
-
-// Stored bytes as UTF-8 for a terminal or JSON (Windows-1252 where not UTF-8).
-std::string Shown(std::string_view bytes);
-// A JSON string literal of stored bytes.
-std::string Json(std::string_view bytes);
 
 } // namespace rkm::cli

@@ -237,6 +237,7 @@ int runAdd(Context &ctx)
         !FitsListing(ctx, self, "root path", root))
         return EXIT_USAGE;
     CatalogStore store(ctx.programDir);
+    const IndexRefresh refresh(ctx, store);
     QDir().mkpath(QString::fromStdString(ctx.programDir));
     TreeNode *disk =
         store.AddListing(ScanDisk(root, name, comment, nullptr, threads, options), WithScanOptions({}, options));

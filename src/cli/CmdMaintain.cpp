@@ -80,6 +80,7 @@ int runUpdate(Context &ctx)
     if (std::string error; !ApplyReadingFlags(a, check, error))
         return Usage(ctx, error, self);
     CatalogStore store(ctx.programDir);
+    const IndexRefresh refresh(ctx, store);
     Load(ctx, store);
     int status = EXIT_OK;
     TreeNode *old = ListingArgument(ctx, self, store, a.positional()[0], status);
@@ -148,6 +149,7 @@ int runRename(Context &ctx)
     if (!FitsListing(ctx, self, "new name", newName))
         return EXIT_USAGE;
     CatalogStore store(ctx.programDir);
+    const IndexRefresh refresh(ctx, store);
     Load(ctx, store);
     int status = EXIT_OK;
     TreeNode *n = ListingArgument(ctx, self, store, a.positional()[0], status);
@@ -176,6 +178,7 @@ int runDelete(Context &ctx)
     if (a.positional().size() != 1)
         return Usage(ctx, "name one listing", self);
     CatalogStore store(ctx.programDir);
+    const IndexRefresh refresh(ctx, store);
     Load(ctx, store);
     int status = EXIT_OK;
     TreeNode *n = ListingArgument(ctx, self, store, a.positional()[0], status);

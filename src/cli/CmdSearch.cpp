@@ -1,9 +1,14 @@
 // find and describe: searching every listing and annotating a file entry.
 #include "cli/Cli.h"
+#include "cli/Find.h"
 
 #include "platform/Text.h"
 #include "search/Annotations.h"
-#include "search/Finder.h"
+#include "search/IndexWriter.h"
+#include "search/Query.h"
+
+#include <algorithm>
+#include <atomic>
 
 #include <exception>
 
@@ -14,31 +19,38 @@ namespace {
 int runFind(Context &ctx);
 int runDescribe(Context &ctx);
 
-const Command findCmd{"find", Access::Read, "search every listing for a file or folder name, description or category",
-                      "Usage: rackmere-cli find TEXT [--case-sensitive] [--no-folder-names]\n"
-                      "                         [--no-filenames] [--no-descriptions] [--category NAME]\n"
-                      "                         [--glob] [--min-size SIZE] [--max-size SIZE]\n"
-                      "                         [--after DATE] [--before DATE] [--listing LISTING]\n"
-                      "                         [--json]\n"
+const Command findCmd{"find", Access::Read, "search every listing with a query",
+                      "Usage: rackmere-cli find QUERY [--case-sensitive] [--no-folder-names]\n"
+                      "                         [--no-filenames] [--category NAME] [--min-size SIZE]\n"
+                      "                         [--max-size SIZE] [--after DATE] [--before DATE]\n"
+                      "                         [--listing LISTING] [--limit N] [--count] [--json | -0]\n"
                       "\n"
-                      "Searches all listings as the desktop program's Find and repeated Find next\n"
-                      "do (Find all lists the same), and prints every match in that order, one a\n"
-                      "line: a disk or folder name as the disk name and folder names joined by '/'\n"
-                      "and ending in '/', a file entry as that path followed by the file name.\n"
-                      "Letter case does not count unless --case-sensitive is given; '*' and '?' are\n"
-                      "plain characters unless --glob is given. An empty TEXT (\"\") matches every\n"
-                      "file entry, so the filters alone choose.\n"
+                      "Searches all listings for disks, folders and file entries that QUERY\n"
+                      "matches, and prints every match in the order the desktop program's Find all\n"
+                      "lists them, one a line: a disk or folder as the disk name and folder names\n"
+                      "joined by '/' and ending in '/', a file entry as that path followed by the\n"
+                      "file name. The answer comes from the search index (a cache under\n"
+                      "$XDG_CACHE_HOME/rackmere/) when it is up to date with the listing files,\n"
+                      "else from the listings themselves, which then bring the index up to date;\n"
+                      "either way the output is the same.\n"
                       "\n"
-                      "  --no-folder-names   do not test disk and folder names\n"
-                      "  --no-filenames      do not test the file names of the entries\n"
-                      "  --no-descriptions   do not test the descriptions of the entries\n"
-                      "  --category NAME     only file entries of exactly this category (an empty\n"
-                      "                      NAME: entries without one); with an empty TEXT every\n"
-                      "                      entry of the category matches\n"
-                      "  --glob              a TEXT holding '*' (any characters) or '?' (one\n"
-                      "                      character) is a name pattern: a file, folder or disk\n"
-                      "                      name must fit it whole ('*.avi'), a description in some\n"
-                      "                      part; a TEXT without them is still looked for anywhere\n"
+                      "QUERY is the language of the desktop program's search box: every word must\n"
+                      "occur in the name (letter case does not count), \"a phrase\" with spaces,\n"
+                      "'*' and '?' make a word a pattern over the whole name (*.avi), OR (or |),\n"
+                      "NOT (or a leading -), parentheses, and fields: ext:mp3;flac, size:>10MB,\n"
+                      "size:1MB..5MB, date:2019, date:>=2019-03, cat:, desc:, comment:, disk:,\n"
+                      "path:, type:file, type:folder, regex:. A query that cannot be read ends the\n"
+                      "command with exit status 2, naming the position (in characters from 1) and\n"
+                      "the reason. An empty QUERY (\"\") stands for every file entry, so the options\n"
+                      "alone choose. A QUERY that starts with '-' is read as a query (-tmp: names\n"
+                      "without tmp); put -- before one that starts with '--' or is -0.\n"
+                      "\n"
+                      "The options are joined to QUERY by AND:\n"
+                      "  --case-sensitive    letter case counts in words and text fields\n"
+                      "  --no-folder-names   only file entries (type:file)\n"
+                      "  --no-filenames      only disks and folders (type:folder)\n"
+                      "  --category NAME     only file entries of exactly this category (cat:=NAME;\n"
+                      "                      an empty NAME: entries without one)\n"
                       "  --min-size SIZE     only files of at least SIZE, --max-size of at most SIZE:\n"
                       "                      a number with an optional unit b, k, m, g (KB, MB, GB;\n"
                       "                      1 KB = 1024 bytes), as in 700m or 1.5g. Sizes are read\n"
@@ -51,18 +63,24 @@ const Command findCmd{"find", Access::Read, "search every listing for a file or 
                       "                      tells day from month), else in this machine's order\n"
                       "  --listing LISTING   only in this listing (a file's bare name such as\n"
                       "                      1234.rkm, or a disk name)\n"
+                      "  --glob, --no-descriptions\n"
+                      "                      kept for scripts and change nothing: words are tested\n"
+                      "                      on names only (desc: looks in descriptions), and '*'\n"
+                      "                      or '?' always make a word a pattern\n"
                       "\n"
-                      "With a size or date range, disk and folder names (which have neither) do not\n"
-                      "match.\n"
-                      "\n"
-                      "  --json              print an array of objects with the keys listing, disk,\n"
+                      "What is printed:\n"
+                      "  --limit N           only the first N matches\n"
+                      "  --count             only the number of matches\n"
+                      "  --json              an array of objects with the keys listing, disk,\n"
                       "                      folders (names below the disk), file and index (null\n"
-                      "                      for a disk or folder name)\n"
+                      "                      for a disk or folder)\n"
+                      "  -0                  each line ended by a NUL byte instead of a line end,\n"
+                      "                      for xargs -0\n"
                       "\n"
                       "Exit status 0 with matches, 1 with none (\"No matching entry was found\" on\n"
                       "standard error) or when a listing file could not be loaded (each is named\n"
                       "on standard error; the matches in the others are printed all the same), 2\n"
-                      "for a size or date that cannot be read.\n",
+                      "for a query, size or date that cannot be read.\n",
                       runFind};
 const Registrar findReg(findCmd);
 
@@ -83,74 +101,61 @@ const Command describeCmd{"describe", Access::Write, "set the description and ca
                           runDescribe};
 const Registrar describeReg(describeCmd);
 
-std::string HitLine(DiskNames &names, const SearchHit &hit)
-{
-    return EntryLine(names, hit.node, hit.entry);
-}
-
-std::string HitJson(const SearchHit &hit)
-{
-    return EntryJson(hit.node, hit.entry);
-}
-
 int runFind(Context &ctx)
 {
     const Command &self = findCmd;
-    Args a(ctx.args, {"--category", "--min-size", "--max-size", "--after", "--before", "--listing"},
-           {"--case-sensitive", "--no-folder-names", "--no-filenames", "--no-descriptions", "--glob", "--json"});
-    if (!a.ok())
-        return Usage(ctx, a.error(), self);
-    if (a.positional().size() != 1)
-        return Usage(ctx, "give one text to look for (\"\" for any)", self);
-    SearchOptions o;
-    o.text = a.positional()[0];
-    o.caseSensitive = a.has("--case-sensitive");
-    o.folderNames = !a.has("--no-folder-names");
-    o.fileNames = !a.has("--no-filenames");
-    o.descriptions = !a.has("--no-descriptions");
-    if (const std::string *c = a.value("--category")) {
-        o.categoryOnly = true;
-        o.category = *c;
+    FindRequest request;
+    std::string message;
+    switch (ParseFind(ctx.args, request, message, ctx.err)) {
+    case FindParse::Ok:
+        break;
+    case FindParse::Usage:
+        return Usage(ctx, message, self);
+    case FindParse::BadQuery:
+        return EXIT_USAGE;
     }
-    o.wildcards = a.has("--glob");
-    std::string bad;
-    if (!SizeOption(a, "--min-size", o.minSize, bad) || !SizeOption(a, "--max-size", o.maxSize, bad) ||
-        !DateOption(a, "--after", 1, o.fromDate, bad) || !DateOption(a, "--before", -1, o.toDate, bad))
-        return Usage(ctx, bad, self);
+    if (const std::optional<int> status = FindFromIndex(ctx.programDir, request, ctx.out, ctx.err))
+        return *status;
+
     CatalogStore store(ctx.programDir);
     // A listing that could not be read was not searched: the matches found
     // are printed, but the answer is incomplete and the status says so.
     const bool loaded = Load(ctx, store);
-    if (const std::string *l = a.value("--listing")) {
+    std::vector<const TreeNode *> disks;
+    if (request.listing) {
         int status = EXIT_OK;
-        o.listing = ListingArgument(ctx, self, store, *l, status);
-        if (!o.listing)
+        const TreeNode *only = ListingArgument(ctx, self, store, *request.listing, status);
+        if (!only)
             return status;
+        disks.push_back(only);
+    } else {
+        for (int i = 0; i < store.Tree().diskCount(); ++i)
+            disks.push_back(store.Tree().disk(i));
     }
-    const Finder finder(std::move(o));
     DiskNames names(store.Tree());
-    const bool json = a.has("--json");
-    std::string out = json ? "[" : "";
-    long count = 0;
-    finder.findAll(store.Tree(), [&](const SearchHit &hit) {
-        if (json)
-            out += (count ? ",\n  " : "\n  ") + HitJson(hit);
-        else
-            out += HitLine(names, hit) + "\n";
-        ++count;
-        if (out.size() > (1u << 16)) {
-            std::fwrite(out.data(), 1, out.size(), ctx.out);
-            out.clear();
-        }
-    });
-    if (json)
-        out += count ? "\n]\n" : "]\n";
-    std::fwrite(out.data(), 1, out.size(), ctx.out);
-    if (count == 0) {
-        std::fprintf(ctx.err, "No matching entry was found\n");
-        return EXIT_FAILED;
+    MatchPrinter printer(request, ctx.out);
+    std::atomic<bool> stop = false;
+    std::vector<std::string_view> folders;
+    FindAllMatching(*request.query, disks, [&](TreeNode *node, int entry) {
+        if (stop)
+            return;
+        folders.clear();
+        const TreeNode *disk = node;
+        for (; disk->parent(); disk = disk->parent())
+            folders.push_back(disk->text());
+        std::reverse(folders.begin(), folders.end());
+        const std::string_view file = entry >= 0 ? node->disk().Files.text(entry, FT_NAME) : std::string_view();
+        if (!printer.add(disk->disk().FileName, disk->text(), names.of(*disk), folders, file, entry))
+            stop = true;
+    }, &stop);
+    const int status = printer.finish(ctx.err, loaded);
+    // What was loaded brings the index up to date for the next search; the
+    // index is a cache, so a failure to write it costs nothing else.
+    try {
+        index::RefreshIndex(ctx.programDir, store.Tree());
+    } catch (const std::exception &) {
     }
-    return loaded ? EXIT_OK : EXIT_FAILED;
+    return status;
 }
 
 int runDescribe(Context &ctx)
@@ -172,6 +177,7 @@ int runDescribe(Context &ctx)
     if (!FitsListing(ctx, self, "description", typedDescription) || !FitsListing(ctx, self, "category", typedCategory))
         return EXIT_USAGE;
     CatalogStore store(ctx.programDir);
+    const IndexRefresh refresh(ctx, store);
     Load(ctx, store);
     int status = EXIT_OK;
     TreeNode *disk = ListingArgument(ctx, self, store, which, status);

@@ -1,6 +1,7 @@
 #include "scan/Sandbox.h"
 
 #include "scan/SandboxWire.h"
+#include "platform/Helpers.h"
 #include "scan/Scanner.h"
 
 #include <algorithm>
@@ -57,26 +58,11 @@ bool sendAll(int fd, const char *bytes, std::size_t size)
 
 std::string readerPath()
 {
-    if (const char *env = std::getenv("RACKMERE_READER"); env && *env)
-        return env;
-    char self[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n > 0) {
-        std::string folder(self, static_cast<std::size_t>(n));
-        folder.resize(folder.rfind('/') + 1);
-        // Installed: bin/ and libexec/rackmere/; else beside the program.
-        for (const char *place : {"../libexec/rackmere/rackmere-reader", "rackmere-reader"}) {
-            const std::string path = folder + place;
-            if (::access(path.c_str(), X_OK) == 0)
-                return path;
-        }
-    }
 #ifdef RACKMERE_READER_BUILD_PATH
-    // Tests and the desktop program run from the build tree.
-    if (::access(RACKMERE_READER_BUILD_PATH, X_OK) == 0)
-        return RACKMERE_READER_BUILD_PATH;
+    return platform::HelperProgramPath("rackmere-reader", "RACKMERE_READER", RACKMERE_READER_BUILD_PATH);
+#else
+    return platform::HelperProgramPath("rackmere-reader", "RACKMERE_READER");
 #endif
-    return {};
 }
 
 // Sends a request with the open file `fd` attached to its first byte.

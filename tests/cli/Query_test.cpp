@@ -136,9 +136,12 @@ TEST_F(CliQuery, FindWithFilters)
     };
     const std::vector<Case> cases = {
         {{"find", "*.TXT", "--glob", "--listing", "Two"}, {"Two/a.txt", "Two/b.txt", "Two/c.txt", "Two/sub/d.txt"}, 0},
-        {{"find", "*.TXT", "--listing", "Two"}, {}, 1},
+        // '*' makes a pattern with or without --glob.
+        {{"find", "*.TXT", "--listing", "Two"}, {"Two/a.txt", "Two/b.txt", "Two/c.txt", "Two/sub/d.txt"}, 0},
         {{"find", "", "--min-size", "4k"}, {"One/big.bin", "Two/big.bin"}, 0},
         {{"find", "", "--max-size", "4", "--no-folder-names"}, {}, 1},
+        {{"find", "", "--min-size", "5k", "--max-size", "4k"}, {}, 1},
+        {{"find", "a", "--after", "2001-09-09", "--before", "2001-09-10"}, {}, 1},
         {{"find", "a", "--before", "2001-09-10", "--listing", "One"}, {"One/a.txt"}, 0},
         {{"find", "a", "--after", "2001-09-09", "--glob", "--listing", "One"}, {}, 1},
         {{"find", "", "--min-size", "x"}, {}, 2},

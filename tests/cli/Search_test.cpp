@@ -4,13 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 using namespace rkm;
 using rkm::test::AddFile;
 using rkm::test::CliResult;
 using rkm::test::TempDir;
+using namespace std::string_literals;
 
 namespace {
 
+// Photos before Work, in the natural order of the disk names.
 // Work (0.rkm): notes.txt; Readings/ readme.txt, other.doc "about READ" (Docs); Readings/Deep/ ReadMe.TXT
 // Photos (1.rkm): pic.jpg "holiday" (Photos)
 struct Catalogue {
@@ -49,12 +54,16 @@ TEST(CliFind, PrintsEveryMatchInFindNextOrder)
 {
     Catalogue c;
     const FindCase cases[] = {
+        // Words test names only: other.doc, described "about READ", is not a match.
         {"folder before its files", {"find", "READ"}, 0,
-         "Work/Readings/\nWork/Readings/readme.txt\nWork/Readings/other.doc\nWork/Readings/Deep/ReadMe.TXT\n"},
-        {"case-sensitive", {"find", "READ", "--case-sensitive"}, 0, "Work/Readings/other.doc\n"},
+         "Work/Readings/\nWork/Readings/readme.txt\nWork/Readings/Deep/ReadMe.TXT\n"},
+        {"case-sensitive", {"find", "ReadMe", "--case-sensitive"}, 0, "Work/Readings/Deep/ReadMe.TXT\n"},
+        {"case-sensitive description", {"find", "desc:READ", "--case-sensitive"}, 0, "Work/Readings/other.doc\n"},
+        {"case-sensitive, no match", {"find", "READ", "--case-sensitive"}, 1, ""},
         {"no folder names, no descriptions", {"find", "read", "--no-folder-names", "--no-descriptions"}, 0,
          "Work/Readings/readme.txt\nWork/Readings/Deep/ReadMe.TXT\n"},
-        {"no file names", {"find", "read", "--no-filenames", "--no-folder-names"}, 0, "Work/Readings/other.doc\n"},
+        {"descriptions only", {"find", "desc:read", "--no-folder-names"}, 0, "Work/Readings/other.doc\n"},
+        {"neither file nor folder names", {"find", "read", "--no-filenames", "--no-folder-names"}, 1, ""},
         {"disk name", {"find", "PHOTOS", "--no-filenames"}, 0, "Photos/\n"},
         {"category walk", {"find", "", "--category", "Docs"}, 0, "Work/notes.txt\nWork/Readings/other.doc\n"},
         {"empty category", {"find", "", "--category", "", "--no-folder-names"}, 0,
@@ -100,7 +109,7 @@ TEST(CliFind, UnreadableListingMakesTheAnswerAFailure)
         std::vector<std::string> args;
         std::string out;
     } cases[] = {
-        {"with matches", {"find", "holiday"}, "Photos/pic.jpg\n"},
+        {"with matches", {"find", "pic"}, "Photos/pic.jpg\n"},
         {"without matches", {"find", "zebra"}, ""},
     };
     for (const auto &fc : cases) {
@@ -140,7 +149,7 @@ TEST(CliDescribe, SetsTheEntrySavesTheListingAndGrowsTheCategoryList)
     EXPECT_EQ(test::ReadBytes(c.dir.file("DATA.CAT")), "Docs\r\nPhotos\r\nGames\r\n");
     r = c.run({"find", "", "--category", "GAMES", "--json"});
     EXPECT_NE(r.out.find("\"file\": \"ReadMe.TXT\""), std::string::npos) << r.out;
-    r = c.run({"find", "second", "--no-filenames"});
+    r = c.run({"find", "desc:second"});
     EXPECT_EQ(r.out, "Work/Readings/Deep/ReadMe.TXT\n");
 
     // An entry without a category adds the empty category once.
@@ -173,4 +182,125 @@ TEST(CliDescribe, RefusesWhatIsNotThere)
         EXPECT_FALSE(r.err.empty());
     }
     EXPECT_EQ(test::ReadBytes(c.dir.file("0.rkm")), before);
+}
+
+namespace {
+
+// A run through the index alone: the whole program behind the front cannot
+// be started, so a search the index does not answer fails without output.
+const std::pair<std::string, std::string> kIndexOnly{"RACKMERE_CLI_ALL", "/bin/false"};
+
+struct IndexedCatalogue : Catalogue {
+    TempDir cache;
+    CliResult run(const std::vector<std::string> &args, bool indexOnly = false) const
+    {
+        test::RunOptions o{.programDir = path(), .env = {{"XDG_CACHE_HOME", cache.path()}}};
+        if (indexOnly)
+            o.env.push_back(kIndexOnly);
+        return test::RunCli(args, o);
+    }
+};
+
+} // namespace
+
+TEST(CliFind, QueriesAndOutputsTheSameFromTheListingsAndFromTheIndex)
+{
+    // Each case runs on a fresh cache: the first run loads the listings and
+    // builds the index, the second is answered from the index alone.
+    const FindCase cases[] = {
+        {"OR", {"find", "notes | pic"}, 0, "Photos/pic.jpg\nWork/notes.txt\n"},
+        {"NOT as a leading -", {"find", "-read", "--no-folder-names"}, 0,
+         "Photos/pic.jpg\nWork/notes.txt\nWork/Readings/other.doc\n"},
+        {"a field and a word", {"find", "cat:Docs note"}, 0, "Work/notes.txt\n"},
+        {"limit", {"find", "read", "--limit", "2"}, 0, "Work/Readings/\nWork/Readings/readme.txt\n"},
+        {"count", {"find", "read", "--count"}, 0, "3\n"},
+        {"count within the limit", {"find", "read", "--count", "--limit", "1"}, 0, "1\n"},
+        {"count of none", {"find", "zebra", "--count"}, 1, "0\n"},
+        {"NUL-ended lines", {"find", "readme", "-0"}, 0,
+         "Work/Readings/readme.txt\0Work/Readings/Deep/ReadMe.TXT\0"s},
+        {"JSON within the limit", {"find", "p", "--json", "--limit", "1"}, 0,
+         "[\n  {\"listing\": \"1.rkm\", \"disk\": \"Photos\", \"folders\": [], \"file\": null, \"index\": null}\n]\n"},
+        {"one listing by its file", {"find", "p", "--listing", "1.rkm"}, 0, "Photos/\nPhotos/pic.jpg\n"},
+        {"none", {"find", "zebra", "--json"}, 1, "[]\n"},
+    };
+    for (const FindCase &fc : cases) {
+        const IndexedCatalogue c;
+        for (const bool indexOnly : {false, true}) {
+            const CliResult r = c.run(fc.args, indexOnly);
+            const std::string how = std::string(fc.what) + (indexOnly ? ", from the index" : ", loaded");
+            EXPECT_EQ(r.status, fc.status) << how << "\n" << r.err;
+            EXPECT_EQ(r.out, fc.out) << how;
+            EXPECT_EQ(r.err, fc.status ? "No matching entry was found\n" : "") << how;
+        }
+    }
+}
+
+TEST(CliFind, RefusesBadArgumentsAndQueries)
+{
+    Catalogue c;
+    const struct {
+        std::vector<std::string> args;
+        std::string err; // the start of what is said
+    } cases[] = {
+        {{"find", "read", "--limit", "0"}, "rackmere-cli find: --limit takes a number of matches from 1 on"},
+        {{"find", "read", "--limit", "2x"}, "rackmere-cli find: --limit takes a number of matches from 1 on"},
+        {{"find", "read", "--json", "-0"}, "rackmere-cli find: --json and -0 are two ways of printing"},
+        {{"find", "read", "--bogus"}, "rackmere-cli find: unknown option --bogus"},
+        // The position counts characters: "é" is two bytes and one place.
+        {{"find", "\xC3\xA9t\xC3\xA9)"}, "rackmere-cli find: bad query at position 4: "},
+    };
+    for (const auto &tc : cases) {
+        const CliResult r = c.run(tc.args);
+        EXPECT_EQ(r.status, 2) << tc.args[1];
+        EXPECT_EQ(r.out, "") << tc.args[1];
+        EXPECT_EQ(r.err.rfind(tc.err, 0), 0u) << r.err;
+    }
+    // The query again, with a caret under the place of the fault.
+    const std::string err = c.run({"find", "\xC3\xA9t\xC3\xA9)"}).err;
+    EXPECT_EQ(err.substr(err.find('\n')), "\n  \xC3\xA9t\xC3\xA9)\n     ^\n") << err;
+}
+
+TEST(CliFind, TheIndexFollowsListingsChangedBehindItsBackAndByWriters)
+{
+    IndexedCatalogue c;
+    ASSERT_EQ(c.run({"find", "pic"}).out, "Photos/pic.jpg\n");
+    ASSERT_EQ(c.run({"find", "pic"}, true).out, "Photos/pic.jpg\n");
+
+    // Another program puts a listing of the same size and time in place.
+    struct stat before {};
+    ASSERT_EQ(::stat(c.dir.file("1.rkm").c_str(), &before), 0);
+    {
+        CatalogStore other(c.path());
+        ASSERT_TRUE(other.LoadCatalog().empty());
+        TreeNode *photos = other.Tree().findByFileName("1.rkm");
+        photos->disk().Files.setText(0, FT_NAME, "pid.jpg");
+        test::WriteDisk(c.path(), "1.rkm", *photos);
+    }
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, c.dir.file("1.rkm").c_str(), times, 0), 0);
+    ASSERT_EQ(test::ReadBytes(c.dir.file("1.rkm")).size(), static_cast<std::size_t>(before.st_size));
+
+    CliResult r = c.run({"find", "pic"});
+    EXPECT_EQ(r.status, 1) << r.out;
+    EXPECT_EQ(c.run({"find", "pid"}).out, "Photos/pid.jpg\n");
+    EXPECT_EQ(c.run({"find", "pid"}, true).out, "Photos/pid.jpg\n");
+
+    // A command that writes brings the index up to date as it ends.
+    r = c.run({"describe", "Work", "notes.txt", "--description", "minutes of the board"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = c.run({"find", "desc:board"}, true);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Work/notes.txt\n");
+    // A new listing joins the index beside the others.
+    const TempDir tree;
+    test::WriteBytes(tree.file("beach.jpg"), "sand");
+    r = c.run({"add", tree.path(), "--name", "Trip"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = c.run({"find", "pid | beach | notes"}, true);
+    EXPECT_EQ(r.out, "Photos/pid.jpg\nTrip/beach.jpg\nWork/notes.txt\n") << r.err;
+    r = c.run({"delete", "Photos"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = c.run({"find", "pid"}, true);
+    EXPECT_EQ(r.status, 1) << r.out;
+    EXPECT_EQ(r.out, "");
 }

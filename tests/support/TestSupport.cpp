@@ -167,6 +167,9 @@ StartedProgram::StartedProgram(const std::string &program, const std::vector<std
             env[std::string(entry.substr(0, eq))] = std::string(entry.substr(eq + 1));
     }
     env.erase("RACKMERE_DIR");
+    // The search index the programs keep goes to the build folder, never to
+    // the user's cache (a test that looks at it gives a folder of its own).
+    env["XDG_CACHE_HOME"] = RACKMERE_TEST_CACHE;
     for (const auto &[name, value] : options.env)
         env[name] = value;
     std::vector<std::string> envTexts;

@@ -1,0 +1,20 @@
+#pragma once
+
+// Where the catalogue folder is, in a file of its own so that a program that
+// only reads the search index (the lean rackmere-cli) needs nothing more.
+
+#include <string>
+
+namespace rkm {
+
+// The program directory: $RACKMERE_DIR if set, else the user's data folder
+// (~/.local/share/Rackmere/); always ends with '/'. Nothing is made here
+// (PrepareProgramDir does that).
+std::string GetProgramDir();
+// The same for an explicit folder (the CLI's --dir): made absolute, ends with '/'.
+std::string NormalizeProgramDir(const std::string &dir);
+// Whether the program directory is there as a folder, and what else.
+enum class ProgramDirState { Folder, Missing, NotAFolder };
+ProgramDirState ProgramDirStateOf(const std::string &dir);
+
+} // namespace rkm
