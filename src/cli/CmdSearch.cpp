@@ -8,9 +8,15 @@
 #include "search/Query.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <atomic>
 
 #include <exception>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace rkm::cli {
 
@@ -101,6 +107,57 @@ const Command describeCmd{"describe", Access::Write, "set the description and ca
                           runDescribe};
 const Registrar describeReg(describeCmd);
 
+// From how many file entries a search that had to load leaves indexing to
+// a process of its own: RACKMERE_INDEX_BACKGROUND_ENTRIES, else 500,000
+// (about a second of indexing).
+std::size_t BackgroundRefreshFrom()
+{
+    if (const char *v = std::getenv("RACKMERE_INDEX_BACKGROUND_ENTRIES")) {
+        char *end = nullptr;
+        const unsigned long long n = std::strtoull(v, &end, 10);
+        if (end != v && *end == '\0')
+            return static_cast<std::size_t>(n);
+    }
+    return 500000;
+}
+
+std::size_t EntryCount(const Catalog &tree)
+{
+    std::size_t n = 0;
+    for (int i = 0; i < tree.diskCount(); ++i)
+        for (const TreeNode *node = tree.disk(i); node; node = NextInDisk(tree.disk(i), node))
+            n += static_cast<std::size_t>(node->disk().Files.count());
+    return n;
+}
+
+// Indexes the catalogue from its files in a child process that outlives this
+// one, at the lowest priority, with no terminal: the user's shell gets its
+// prompt back at once. The load's threads have all ended by now, so the
+// child starts with nothing half done.
+void RefreshInBackground(const Context &ctx)
+{
+    std::fflush(ctx.out);
+    std::fflush(ctx.err);
+    const pid_t child = ::fork();
+    if (child != 0)
+        return; // the parent (or no child: the next search loads again)
+    ::setsid();
+    if (const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC); null >= 0) {
+        ::dup2(null, STDIN_FILENO);
+        ::dup2(null, STDOUT_FILENO);
+        ::dup2(null, STDERR_FILENO);
+        if (null > STDERR_FILENO)
+            ::close(null);
+    }
+    ::setpriority(PRIO_PROCESS, 0, 19);
+    bool done = false;
+    try {
+        done = index::RefreshIndex(ctx.programDir);
+    } catch (const std::exception &) {
+    }
+    ::_exit(done ? 0 : 1);
+}
+
 int runFind(Context &ctx)
 {
     const Command &self = findCmd;
@@ -151,6 +208,12 @@ int runFind(Context &ctx)
     const int status = printer.finish(ctx.err, loaded);
     // What was loaded brings the index up to date for the next search; the
     // index is a cache, so a failure to write it costs nothing else.
+    if (EntryCount(store.Tree()) >= BackgroundRefreshFrom()) {
+        // A big catalogue takes seconds to index: the answer is out, so the
+        // command ends now and a process of its own builds the index.
+        RefreshInBackground(ctx);
+        return status;
+    }
     try {
         index::RefreshIndex(ctx.programDir, store.Tree());
     } catch (const std::exception &) {

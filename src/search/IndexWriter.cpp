@@ -30,6 +30,7 @@
 #include <system_error>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -641,6 +642,10 @@ struct IndexKeeper::State {
 
     void run()
     {
+        // The index is a cache: keeping it must not slow the window a user
+        // works in, so this thread (and the readers it starts, which inherit
+        // it) runs at the lowest priority.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
         std::unique_lock lock(mutex);
         for (;;) {
             wake.wait(lock, [this] { return asked || quit; });

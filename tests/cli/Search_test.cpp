@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -303,4 +306,23 @@ TEST(CliFind, TheIndexFollowsListingsChangedBehindItsBackAndByWriters)
     r = c.run({"find", "pid"}, true);
     EXPECT_EQ(r.status, 1) << r.out;
     EXPECT_EQ(r.out, "");
+}
+
+TEST(CliFind, ABigCatalogueIsIndexedByAProcessOfItsOwnAfterTheAnswer)
+{
+    // Every catalogue counts as big here: the first search answers from the
+    // load and leaves; the index appears a moment later without another run.
+    const IndexedCatalogue c;
+    test::RunOptions o{.programDir = c.path(),
+                       .env = {{"XDG_CACHE_HOME", c.cache.path()}, {"RACKMERE_INDEX_BACKGROUND_ENTRIES", "1"}}};
+    const CliResult first = test::RunCli({"find", "pic"}, o);
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, "Photos/pic.jpg\n");
+    CliResult fromIndex;
+    for (int i = 0; i < 200 && fromIndex.out.empty(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        fromIndex = c.run({"find", "pic"}, true);
+    }
+    EXPECT_EQ(fromIndex.status, 0) << fromIndex.err;
+    EXPECT_EQ(fromIndex.out, "Photos/pic.jpg\n");
 }
