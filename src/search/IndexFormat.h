@@ -36,6 +36,7 @@
 #include "platform/TextValues.h"
 #include "search/SearchIndex.h"
 
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -43,6 +44,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace rkm {
 class TreeNode;
@@ -87,6 +90,30 @@ struct ListingIdentity {
     int64_t mtimeNs = 0, ctimeNs = 0;
     bool operator==(const ListingIdentity &) const = default;
 };
+
+inline ListingIdentity IdentityOf(const struct stat &st)
+{
+    ListingIdentity id;
+    id.device = static_cast<uint64_t>(st.st_dev);
+    id.inode = static_cast<uint64_t>(st.st_ino);
+    id.size = static_cast<uint64_t>(st.st_size);
+    id.mtimeNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    id.ctimeNs = static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    return id;
+}
+
+// Whether a file name ends in ".rkm" in any letter case (and has more).
+inline bool EndsWithListingSuffix(std::string_view name)
+{
+    constexpr std::string_view suffix = ".rkm";
+    if (name.size() <= suffix.size())
+        return false;
+    const std::string_view tail = name.substr(name.size() - suffix.size());
+    for (std::size_t i = 0; i < suffix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(tail[i])) != suffix[i])
+            return false;
+    return true;
+}
 
 struct IndexHeader {
     uint32_t flags = 0;

@@ -296,29 +296,6 @@ private:
     std::vector<Posting> m_postings;
 };
 
-ListingIdentity IdentityOf(const struct stat &st)
-{
-    ListingIdentity id;
-    id.device = static_cast<uint64_t>(st.st_dev);
-    id.inode = static_cast<uint64_t>(st.st_ino);
-    id.size = static_cast<uint64_t>(st.st_size);
-    id.mtimeNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    id.ctimeNs = static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
-    return id;
-}
-
-bool endsWithListingSuffix(std::string_view name)
-{
-    constexpr std::string_view suffix = ".rkm";
-    if (name.size() <= suffix.size())
-        return false;
-    const std::string_view tail = name.substr(name.size() - suffix.size());
-    for (std::size_t i = 0; i < suffix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(tail[i])) != suffix[i])
-            return false;
-    return true;
-}
-
 bool endsWith(std::string_view s, std::string_view tail)
 {
     return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
@@ -508,7 +485,7 @@ bool refresh(const std::string &programDir, const Catalog *loaded, const std::at
     if (DIR *d = ::opendir(dir.c_str())) {
         while (const dirent *e = ::readdir(d)) {
             const std::string_view name(e->d_name);
-            if (!name.empty() && name[0] != '.' && endsWithListingSuffix(name) && e->d_type != DT_DIR)
+            if (!name.empty() && name[0] != '.' && EndsWithListingSuffix(name) && e->d_type != DT_DIR)
                 names.emplace_back(name);
         }
         ::closedir(d);

@@ -39,29 +39,6 @@ std::string withoutTrailingSlash(std::string path)
     return path;
 }
 
-bool endsWithListingSuffix(std::string_view name)
-{
-    constexpr std::string_view suffix = ".rkm";
-    if (name.size() <= suffix.size())
-        return false;
-    const std::string_view tail = name.substr(name.size() - suffix.size());
-    for (std::size_t i = 0; i < suffix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(tail[i])) != suffix[i])
-            return false;
-    return true;
-}
-
-ListingIdentity IdentityOf(const struct stat &st)
-{
-    ListingIdentity id;
-    id.device = static_cast<uint64_t>(st.st_dev);
-    id.inode = static_cast<uint64_t>(st.st_ino);
-    id.size = static_cast<uint64_t>(st.st_size);
-    id.mtimeNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    id.ctimeNs = static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
-    return id;
-}
-
 // A sorted list of block numbers, or every block.
 struct BlockSet {
     bool all = false;
@@ -627,7 +604,7 @@ IndexAnswer AnswerFromIndex(const std::string &programDir, const Query &query,
     if (DIR *d = ::fdopendir(::dup(dirFd))) {
         while (const dirent *e = ::readdir(d)) {
             const std::string_view name(e->d_name);
-            if (name.empty() || name[0] == '.' || !endsWithListingSuffix(name) || e->d_type == DT_DIR)
+            if (name.empty() || name[0] == '.' || !EndsWithListingSuffix(name) || e->d_type == DT_DIR)
                 continue;
             names.emplace_back(name);
         }
