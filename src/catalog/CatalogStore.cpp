@@ -31,25 +31,6 @@ namespace rkm {
 
 namespace {
 
-std::string withSlash(std::string dir)
-{
-    if (dir.empty() || dir.back() != '/')
-        dir.push_back('/');
-    return dir;
-}
-
-bool endsWithListingSuffix(std::string_view name)
-{
-    constexpr std::string_view suffix = ".rkm";
-    if (name.size() <= suffix.size())
-        return false;
-    std::string_view tail = name.substr(name.size() - suffix.size());
-    for (std::size_t i = 0; i < suffix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(tail[i])) != suffix[i])
-            return false;
-    return true;
-}
-
 bool fileExists(const std::string &path)
 {
     struct stat st {};
@@ -217,7 +198,7 @@ std::string FormatCategories(const std::vector<std::string> &categories)
 std::string ReadCategoryFile(const std::string &dir, std::vector<std::string> &categories)
 {
     categories.clear();
-    const std::string path = withSlash(dir) + CATEGORY_FILE;
+    const std::string path = WithSlash(dir) + CATEGORY_FILE;
     if (!fileExists(path))
         return {};
     try {
@@ -230,7 +211,7 @@ std::string ReadCategoryFile(const std::string &dir, std::vector<std::string> &c
 }
 
 CatalogStore::CatalogStore(std::string programDir)
-    : m_programDir(withSlash(std::move(programDir))), m_extras(m_programDir), m_rng(randomSeed())
+    : m_programDir(WithSlash(std::move(programDir))), m_extras(m_programDir), m_rng(randomSeed())
 {
 }
 
@@ -273,7 +254,7 @@ std::vector<std::string> CatalogStore::LoadCatalog()
     if (DIR *dir = ::opendir(m_programDir.c_str())) {
         while (const dirent *e = ::readdir(dir)) {
             const std::string_view name(e->d_name);
-            if (name.empty() || name[0] == '.' || !endsWithListingSuffix(name))
+            if (name.empty() || name[0] == '.' || !EndsWithListingSuffix(name))
                 continue;
             if (e->d_type == DT_DIR)
                 continue; // a folder is no listing file, whatever its name

@@ -73,6 +73,13 @@ std::size_t FileList::entryLength(std::size_t offset) const
     return static_cast<std::size_t>(q - p);
 }
 
+int FileList::entryAtOffset(std::size_t offset, int from) const
+{
+    const auto start = m_offsets.begin() + from;
+    const auto after = std::upper_bound(start, m_offsets.end(), offset);
+    return after == start ? from : static_cast<int>(after - m_offsets.begin()) - 1;
+}
+
 void FileList::compactIfWasteful()
 {
     if (m_garbage < 4096 || m_garbage * 2 < m_data.size())

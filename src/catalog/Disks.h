@@ -100,6 +100,10 @@ public:
     std::string_view rawData() const { return m_data; }
     std::size_t rawOffset(int index) const { return m_offsets[static_cast<std::size_t>(index)]; }
     bool inListOrder() const { return m_garbage == 0; }
+    // In a list in list order, the last entry from `from` on that starts at
+    // or before `offset` of rawData(): the entry a place in the buffer falls
+    // into (`from` when none does).
+    int entryAtOffset(std::size_t offset, int from) const;
 
 private:
     void compactIfWasteful();

@@ -3,26 +3,35 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <cctype>
 #include <cerrno>
 #include <sys/stat.h>
 
 namespace rkm {
 
-namespace {
+bool EndsWithListingSuffix(std::string_view name)
+{
+    constexpr std::string_view suffix = ".rkm";
+    if (name.size() <= suffix.size())
+        return false;
+    const std::string_view tail = name.substr(name.size() - suffix.size());
+    for (std::size_t i = 0; i < suffix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(tail[i])) != suffix[i])
+            return false;
+    return true;
+}
 
-std::string withSlash(std::string dir)
+std::string WithSlash(std::string dir)
 {
     if (dir.empty() || dir.back() != '/')
         dir.push_back('/');
     return dir;
 }
 
-} // namespace
-
 std::string NormalizeProgramDir(const std::string &dir)
 {
     QString abs = QDir(QString::fromStdString(dir)).absolutePath();
-    return withSlash(QDir::cleanPath(abs).toStdString());
+    return WithSlash(QDir::cleanPath(abs).toStdString());
 }
 
 std::string GetProgramDir()
@@ -33,7 +42,7 @@ std::string GetProgramDir()
     QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (base.isEmpty())
         base = QDir::homePath() + QStringLiteral("/.local/share");
-    return withSlash(base.toStdString() + "/Rackmere");
+    return WithSlash(base.toStdString() + "/Rackmere");
 }
 
 ProgramDirState ProgramDirStateOf(const std::string &dir)

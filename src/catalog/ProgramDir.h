@@ -4,6 +4,7 @@
 // only reads the search index (the lean rackmere-cli) needs nothing more.
 
 #include <string>
+#include <string_view>
 
 namespace rkm {
 
@@ -16,5 +17,10 @@ std::string NormalizeProgramDir(const std::string &dir);
 // Whether the program directory is there as a folder, and what else.
 enum class ProgramDirState { Folder, Missing, NotAFolder };
 ProgramDirState ProgramDirStateOf(const std::string &dir);
+// `dir` ending with '/'.
+std::string WithSlash(std::string dir);
+// Whether a file name ends in ".rkm" in any letter case (and has more): the
+// names the load takes for listings.
+bool EndsWithListingSuffix(std::string_view name);
 
 } // namespace rkm

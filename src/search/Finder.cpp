@@ -385,16 +385,7 @@ int Finder::findEntry(const FileList &files, int first, platform::DateOrder orde
         pos = m_pattern.nextCandidate(data, pos);
         if (pos == npos)
             return -1;
-        // The last entry starting at or before pos (entries lie in order).
-        int a = lo, b = n - 1;
-        while (a < b) {
-            const int mid = a + (b - a + 1) / 2;
-            if (files.rawOffset(mid) <= pos)
-                a = mid;
-            else
-                b = mid - 1;
-        }
-        const int k = a;
+        const int k = files.entryAtOffset(pos, lo);
         const std::size_t start = files.rawOffset(k);
         const std::size_t nameEnd = data.find('\n', start);
         const std::size_t descEnd = data.find('\n', nameEnd + 1);

@@ -33,10 +33,10 @@
 // A reader trusts nothing of it: every place, size, count and varint is
 // checked against the bytes there are before it is used.
 
+#include "catalog/ProgramDir.h"
 #include "platform/TextValues.h"
 #include "search/SearchIndex.h"
 
-#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -100,19 +100,6 @@ inline ListingIdentity IdentityOf(const struct stat &st)
     id.mtimeNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     id.ctimeNs = static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
     return id;
-}
-
-// Whether a file name ends in ".rkm" in any letter case (and has more).
-inline bool EndsWithListingSuffix(std::string_view name)
-{
-    constexpr std::string_view suffix = ".rkm";
-    if (name.size() <= suffix.size())
-        return false;
-    const std::string_view tail = name.substr(name.size() - suffix.size());
-    for (std::size_t i = 0; i < suffix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(tail[i])) != suffix[i])
-            return false;
-    return true;
 }
 
 struct IndexHeader {

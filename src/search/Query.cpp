@@ -1162,14 +1162,7 @@ void FindAllMatching(const Query &query, const std::vector<const TreeNode *> &di
                 pos = at;
                 if (pos == npos)
                     break;
-                int a = lo, b = count - 1;
-                while (a < b) {
-                    const int mid = a + (b - a + 1) / 2;
-                    if (files.rawOffset(mid) <= pos)
-                        a = mid;
-                    else
-                        b = mid - 1;
-                }
+                const int a = files.entryAtOffset(pos, lo);
                 const std::size_t nameEnd = data.find('\n', files.rawOffset(a));
                 if (pos < nameEnd)
                     test(a);
