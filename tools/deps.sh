@@ -18,7 +18,7 @@ packages=(
   libseccomp-dev
   libsqlite3-dev libxxhash-dev libre2-dev libzstd-dev
   # benchmark tools
-  libimage-exiftool-perl
+  libimage-exiftool-perl plocate
 )
 missing=()
 for p in "${packages[@]}"; do
