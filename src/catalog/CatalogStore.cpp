@@ -360,7 +360,9 @@ void CatalogStore::SaveListing(TreeNode *node, std::string name)
         }
         // The extras with the file: should they fail, the file goes again.
         try {
-            m_extras.Put(name, stamp.stamp(), given.value_or(ListingExtras{}), m_replacing);
+            const auto contents = m_pendingContents.find(node);
+            m_extras.Put(name, stamp.stamp(), given.value_or(ListingExtras{}), m_replacing,
+                         contents != m_pendingContents.end() ? contents->second.get() : nullptr);
         } catch (...) {
             DeleteListingFile(name);
             throw;
@@ -375,6 +377,8 @@ void CatalogStore::SaveListing(TreeNode *node, std::string name)
     m_stamps[name] = stamp.stamp();
     if (pending != m_pending.end())
         m_pending.erase(pending);
+    if (first)
+        m_pendingContents.erase(node);
     if (first) {
         d.FileName = name;
         d.SerialNumber = serial;
@@ -503,6 +507,7 @@ TreeNode *CatalogStore::ReplaceDisk(TreeNode *old, std::unique_ptr<TreeNode> fre
     const int row = old->row();
     const bool sameName = old->text() == fresh->text();
     m_pending.erase(old);
+    m_pendingContents.erase(old);
     m_tree.removeDisk(row);
     const int place = sameName ? row : PlaceFor(fresh->text());
     return m_tree.insertDisk(place, std::move(fresh));
@@ -524,6 +529,7 @@ bool CatalogStore::DeleteListing(TreeNode *disk)
         m_stamps.erase(fileName);
     }
     m_pending.erase(disk);
+    m_pendingContents.erase(disk);
     m_tree.removeDisk(disk->row());
     return true;
 }

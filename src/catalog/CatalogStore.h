@@ -160,15 +160,37 @@ public:
     // in the tree, modified, its extras waiting to be written with it by the
     // next save. `added`, when given, is told of the disk once it is in the
     // tree, before it is written. Returns the disk.
+    // `contents`, when given: the fingerprints and pictures its walk read,
+    // kept in the store with the listing (all or nothing with it).
     TreeNode *AddListing(std::unique_ptr<TreeNode> disk, ListingExtras extras,
-                         const std::function<void(TreeNode *)> &added = {});
+                         const std::function<void(TreeNode *)> &added = {},
+                         std::shared_ptr<const ContentSet> contents = nullptr);
     // Update: `fresh` (the annotations already carried over) is written under
     // a new file name with the extras of `old`, or `extras` when given; then
     // the old file and its extras go, and `fresh` takes the place of `old` in
     // the tree (ReplaceDisk). Should the write fail, the error is thrown and
     // nothing changed. Returns the fresh node.
+    // `contents`: what the fresh walk read of the files' contents (with what
+    // it kept of the old listing's); without them the fresh listing has none.
     TreeNode *ReplaceListing(TreeNode *old, std::unique_ptr<TreeNode> fresh,
-                             const std::optional<ListingExtras> &extras = std::nullopt);
+                             const std::optional<ListingExtras> &extras = std::nullopt,
+                             std::shared_ptr<const ContentSet> contents = nullptr);
+    // What the store keeps of the contents of a disk's files (waiting for its
+    // next save, else in the store): fingerprints, and pictures when
+    // `withPictures`.
+    ContentRecords ContentsOf(const TreeNode *disk, bool withPictures = false);
+    // The picture kept for a disk's file at `path` (ContentPath), or nullopt.
+    std::optional<std::string> PictureOf(const TreeNode *disk, std::string_view path);
+    // The loaded disks and paths whose file has the fingerprint `fingerprint`.
+    struct HeldCopy {
+        TreeNode *disk = nullptr;
+        std::string path;
+        uint64_t size = 0;
+    };
+    std::vector<HeldCopy> Holding(const Fingerprint &fingerprint);
+    // About how many bytes the store takes for what it keeps of a disk's
+    // listing (its contents and extras).
+    uint64_t StoreRoomOf(const TreeNode *disk);
     // What is kept beside a disk's listing: extras waiting for its next save,
     // else those the store holds for its file.
     ListingExtras ExtrasOf(const TreeNode *disk);
@@ -236,6 +258,8 @@ private:
     std::map<std::string, ListingStamp> m_stamps;
     // Extras given or changed since the disk's last save.
     std::map<const TreeNode *, ListingExtras> m_pending;
+    // Contents given with a disk and not yet written with its listing.
+    std::map<const TreeNode *, std::shared_ptr<const ContentSet>> m_pendingContents;
     std::vector<std::string> m_categories;
     // DATA.CAT was there but could not be read: the first write of the
     // categories puts it aside rather than over it.

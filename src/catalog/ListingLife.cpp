@@ -50,7 +50,8 @@ QDateTime CatalogStore::LastRead(const TreeNode *disk)
 }
 
 TreeNode *CatalogStore::AddListing(std::unique_ptr<TreeNode> disk, ListingExtras extras,
-                                   const std::function<void(TreeNode *)> &added)
+                                   const std::function<void(TreeNode *)> &added,
+                                   std::shared_ptr<const ContentSet> contents)
 {
     TreeNode *node = AddDisk(std::move(disk));
     if (added)
@@ -58,16 +59,21 @@ TreeNode *CatalogStore::AddListing(std::unique_ptr<TreeNode> disk, ListingExtras
     // Kept until written: a listing that cannot be written now keeps its
     // extras for the save that writes it.
     m_pending[node] = ReadNow(std::move(extras));
+    if (contents)
+        m_pendingContents[node] = std::move(contents);
     SaveListing(node);
     return node;
 }
 
 TreeNode *CatalogStore::ReplaceListing(TreeNode *old, std::unique_ptr<TreeNode> fresh,
-                                       const std::optional<ListingExtras> &extras)
+                                       const std::optional<ListingExtras> &extras,
+                                       std::shared_ptr<const ContentSet> contents)
 {
     const std::string oldFile = old->disk().FileName;
     TreeNode *node = fresh.get();
     m_pending[node] = ReadNow(extras ? *extras : ExtrasOf(old));
+    if (contents)
+        m_pendingContents[node] = std::move(contents);
     // Readers wait for the two steps to end: they see the old file or the
     // new one, never both and never neither.
     const ReadersLock readers(m_programDir, true);
@@ -80,6 +86,7 @@ TreeNode *CatalogStore::ReplaceListing(TreeNode *old, std::unique_ptr<TreeNode> 
     } catch (...) {
         m_replacing.clear();
         m_pending.erase(node);
+        m_pendingContents.erase(node);
         throw;
     }
     m_replacing.clear();
@@ -107,6 +114,69 @@ ListingExtras CatalogStore::ExtrasOf(const TreeNode *disk)
     if (file.empty() || stamp == m_stamps.end())
         return {};
     return m_extras.Extras(file, stamp->second);
+}
+
+ContentRecords CatalogStore::ContentsOf(const TreeNode *disk, bool withPictures)
+{
+    const TreeNode *root = rootOf(disk);
+    if (!root)
+        return {};
+    if (const auto pending = m_pendingContents.find(root); pending != m_pendingContents.end()) {
+        ContentRecords out;
+        out.reserve(pending->second->size());
+        pending->second->forEach([&](const ContentRecord &r) {
+            out.push_back(r);
+            if (!withPictures)
+                out.back().picture.clear();
+        });
+        return out;
+    }
+    const std::string &file = root->disk().FileName;
+    const auto stamp = m_stamps.find(file);
+    if (file.empty() || stamp == m_stamps.end())
+        return {};
+    return m_extras.Contents(file, stamp->second, withPictures);
+}
+
+std::optional<std::string> CatalogStore::PictureOf(const TreeNode *disk, std::string_view path)
+{
+    const TreeNode *root = rootOf(disk);
+    if (!root)
+        return std::nullopt;
+    if (const auto pending = m_pendingContents.find(root); pending != m_pendingContents.end()) {
+        std::optional<std::string> found;
+        pending->second->forEach([&](const ContentRecord &r) {
+            if (!found && r.path == path && !r.picture.empty())
+                found = r.picture;
+        });
+        return found;
+    }
+    const std::string &file = root->disk().FileName;
+    const auto stamp = m_stamps.find(file);
+    if (file.empty() || stamp == m_stamps.end())
+        return std::nullopt;
+    return m_extras.Picture(file, stamp->second, path);
+}
+
+std::vector<CatalogStore::HeldCopy> CatalogStore::Holding(const Fingerprint &fingerprint)
+{
+    std::vector<HeldCopy> out;
+    for (const ListingStore::Held &h : m_extras.Holding(fingerprint, m_stamps))
+        if (TreeNode *disk = m_tree.findByFileName(h.file))
+            out.push_back({disk, h.path, h.size});
+    return out;
+}
+
+uint64_t CatalogStore::StoreRoomOf(const TreeNode *disk)
+{
+    const TreeNode *root = rootOf(disk);
+    if (!root)
+        return 0;
+    const std::string &file = root->disk().FileName;
+    const auto stamp = m_stamps.find(file);
+    if (file.empty() || stamp == m_stamps.end())
+        return 0;
+    return m_extras.ContentRoom(file, stamp->second);
 }
 
 void CatalogStore::SetExtras(TreeNode *disk, ListingExtras extras)

@@ -43,6 +43,26 @@ public:
         sqlite3_bind_text(m_stmt, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
         return *this;
     }
+    Statement &bindBlob(int i, std::string_view v)
+    {
+        sqlite3_bind_blob64(m_stmt, i, v.data(), v.size(), SQLITE_TRANSIENT);
+        return *this;
+    }
+    Statement &bindNull(int i)
+    {
+        sqlite3_bind_null(m_stmt, i);
+        return *this;
+    }
+    void reset()
+    {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+    std::string blob(int col) const
+    {
+        const auto *p = static_cast<const char *>(sqlite3_column_blob(m_stmt, col));
+        return p ? std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, col))) : std::string();
+    }
     // True while there is a row.
     bool step()
     {
@@ -112,9 +132,20 @@ std::optional<Row> rowOf(sqlite3 *db, const std::string &file)
     return r;
 }
 
+// Whether the store has the table `name` (one made by an earlier version
+// may lack those added since).
+bool hasTable(sqlite3 *db, const char *name)
+{
+    Statement q(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?");
+    q.bind(1, std::string_view(name));
+    return q.step();
+}
+
 void deleteRow(sqlite3 *db, int64_t id)
 {
     Statement(db, "DELETE FROM extra WHERE listing = ?").bind(1, id).step();
+    if (hasTable(db, "content"))
+        Statement(db, "DELETE FROM content WHERE listing = ?").bind(1, id).step();
     Statement(db, "DELETE FROM listing WHERE id = ?").bind(1, id).step();
 }
 
@@ -226,6 +257,10 @@ bool ListingStore::open(bool write)
                                       "CREATE TABLE IF NOT EXISTS pending(kind TEXT NOT NULL, "
                                       "old_file TEXT NOT NULL PRIMARY KEY, new_file TEXT NOT NULL, new_size INTEGER, "
                                       "new_stamp INTEGER);"
+                                      "CREATE TABLE IF NOT EXISTS content(listing INTEGER NOT NULL, "
+                                      "path BLOB NOT NULL, size INTEGER NOT NULL, modified INTEGER NOT NULL, "
+                                      "hash_low INTEGER, hash_high INTEGER, picture BLOB, PRIMARY KEY(listing, path));"
+                                      "CREATE INDEX IF NOT EXISTS content_hash ON content(hash_high, hash_low);"
                                       "PRAGMA user_version=1;"
                                     : "SELECT count(*) FROM listing",
                               nullptr, nullptr, nullptr);
@@ -291,7 +326,7 @@ void ListingStore::writeExtras(int64_t id, const ListingExtras &extras)
 }
 
 void ListingStore::Put(const std::string &file, const ListingStamp &stamp, const ListingExtras &extras,
-                       const std::string &replaces)
+                       const std::string &replaces, const ContentSet *contents)
 {
     open(true);
     Transaction t(m_db);
@@ -303,8 +338,133 @@ void ListingStore::Put(const std::string &file, const ListingStamp &stamp, const
         deleteRow(m_db, old->id);
     Statement ins(m_db, "INSERT INTO listing(file, size, stamp) VALUES (?, ?, ?)");
     ins.bind(1, file).bind(2, asColumn(stamp.size)).bind(3, asColumn(stamp.hash)).step();
-    writeExtras(sqlite3_last_insert_rowid(m_db), extras);
+    const int64_t id = sqlite3_last_insert_rowid(m_db);
+    writeExtras(id, extras);
+    if (contents && contents->size() > 0) {
+        Statement put(m_db, "INSERT OR REPLACE INTO content(listing, path, size, modified, hash_low, hash_high, "
+                            "picture) VALUES (?, ?, ?, ?, ?, ?, ?)");
+        contents->forEach([&](const ContentRecord &r) {
+            put.reset();
+            put.bind(1, id).bindBlob(2, r.path).bind(3, asColumn(r.size)).bind(4, r.modifiedNs);
+            if (r.fingerprint)
+                put.bind(5, asColumn(r.fingerprint->low)).bind(6, asColumn(r.fingerprint->high));
+            if (!r.picture.empty())
+                put.bindBlob(7, r.picture);
+            put.step();
+        });
+    }
     t.commit();
+}
+
+ContentRecords ListingStore::Contents(const std::string &file, const ListingStamp &stamp, bool withPictures)
+{
+    ContentRecords out;
+    m_readProblem.clear();
+    try {
+        if (!open(false) || !hasTable(m_db, "content"))
+            return out;
+        const std::optional<Row> row = rowOf(m_db, file);
+        if (!row || !row->holds(stamp))
+            return out;
+        Statement q(m_db, withPictures ? "SELECT path, size, modified, hash_low, hash_high, picture FROM content "
+                                         "WHERE listing = ?"
+                                       : "SELECT path, size, modified, hash_low, hash_high, NULL FROM content "
+                                         "WHERE listing = ?");
+        q.bind(1, row->id);
+        while (q.step()) {
+            ContentRecord r;
+            r.path = q.blob(0);
+            r.size = static_cast<uint64_t>(q.integer(1));
+            r.modifiedNs = q.integer(2);
+            if (!q.isNull(3))
+                r.fingerprint = Fingerprint{static_cast<uint64_t>(q.integer(3)), static_cast<uint64_t>(q.integer(4))};
+            r.picture = q.blob(5);
+            out.push_back(std::move(r));
+        }
+    } catch (const RackmereError &e) {
+        m_readProblem = Path() + ": " + e.what();
+        out.clear();
+    }
+    return out;
+}
+
+std::optional<std::string> ListingStore::Picture(const std::string &file, const ListingStamp &stamp,
+                                                 std::string_view path)
+{
+    try {
+        if (!open(false) || !hasTable(m_db, "content"))
+            return std::nullopt;
+        const std::optional<Row> row = rowOf(m_db, file);
+        if (!row || !row->holds(stamp))
+            return std::nullopt;
+        Statement q(m_db, "SELECT picture FROM content WHERE listing = ? AND path = ? AND picture IS NOT NULL");
+        q.bind(1, row->id).bindBlob(2, path);
+        if (q.step())
+            return q.blob(0);
+    } catch (const RackmereError &e) {
+        m_readProblem = Path() + ": " + e.what();
+    }
+    return std::nullopt;
+}
+
+std::vector<ListingStore::Held> ListingStore::Holding(const Fingerprint &fingerprint,
+                                                      const std::map<std::string, ListingStamp> &valid)
+{
+    std::vector<Held> out;
+    try {
+        if (!open(false) || !hasTable(m_db, "content"))
+            return out;
+        Statement q(m_db, "SELECT l.file, l.size, l.stamp, l.next_size, l.next_stamp, c.path, c.size "
+                          "FROM content c JOIN listing l ON l.id = c.listing "
+                          "WHERE c.hash_high = ? AND c.hash_low = ? ORDER BY l.file, c.path");
+        q.bind(1, asColumn(fingerprint.high)).bind(2, asColumn(fingerprint.low));
+        while (q.step()) {
+            Row r;
+            r.stamp = {static_cast<uint64_t>(q.integer(1)), static_cast<uint64_t>(q.integer(2))};
+            if (!q.isNull(3))
+                r.next = ListingStamp{static_cast<uint64_t>(q.integer(3)), static_cast<uint64_t>(q.integer(4))};
+            const std::string file = q.text(0);
+            const auto v = valid.find(file);
+            if (v == valid.end() || !r.holds(v->second))
+                continue;
+            out.push_back({file, q.blob(5), static_cast<uint64_t>(q.integer(6))});
+        }
+    } catch (const RackmereError &e) {
+        m_readProblem = Path() + ": " + e.what();
+        out.clear();
+    }
+    return out;
+}
+
+uint64_t ListingStore::ContentRoom(const std::string &file, const ListingStamp &stamp)
+{
+    try {
+        if (!open(false))
+            return 0;
+        const std::optional<Row> row = rowOf(m_db, file);
+        if (!row || !row->holds(stamp))
+            return 0;
+        // The bytes of the values, and about 40 a row for its numbers and
+        // the table's own keeping.
+        uint64_t room = 0;
+        {
+            Statement q(m_db, "SELECT count(*), total(length(key) + length(value)) FROM extra WHERE listing = ?");
+            q.bind(1, row->id);
+            if (q.step())
+                room += static_cast<uint64_t>(q.integer(0)) * 40 + static_cast<uint64_t>(q.integer(1));
+        }
+        if (hasTable(m_db, "content")) {
+            Statement q(m_db, "SELECT count(*), total(length(path) + ifnull(length(picture), 0)) FROM content "
+                              "WHERE listing = ?");
+            q.bind(1, row->id);
+            if (q.step())
+                room += static_cast<uint64_t>(q.integer(0)) * 40 + static_cast<uint64_t>(q.integer(1));
+        }
+        return room;
+    } catch (const RackmereError &e) {
+        m_readProblem = Path() + ": " + e.what();
+        return 0;
+    }
 }
 
 void ListingStore::Prepare(const std::string &file, const std::optional<ListingStamp> &now, const ListingStamp &next,

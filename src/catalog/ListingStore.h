@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/Contents.h"
+
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -85,8 +87,27 @@ public:
     // any row left under that name goes. When it `replaces` another listing
     // file, that is recorded in the same step as pending until Remove of
     // either file. Throws RackmereError.
+    // `contents`, when given, are the listing's fingerprints and pictures,
+    // written in the same transaction.
     void Put(const std::string &file, const ListingStamp &stamp, const ListingExtras &extras,
-             const std::string &replaces = {});
+             const std::string &replaces = {}, const ContentSet *contents = nullptr);
+
+    // What is kept of the contents of the files of listing file `file` in
+    // the state `stamp` (none when the store has nothing for it); pictures
+    // only when `withPictures`.
+    ContentRecords Contents(const std::string &file, const ListingStamp &stamp, bool withPictures = false);
+    // The picture kept for the entry at `path` (ContentRecord::path), or
+    // nullopt.
+    std::optional<std::string> Picture(const std::string &file, const ListingStamp &stamp, std::string_view path);
+    // The listing files and paths whose fingerprint is `fingerprint`, among
+    // the files of `valid` in the state it gives (the listings loaded).
+    struct Held {
+        std::string file, path;
+        uint64_t size = 0;
+    };
+    std::vector<Held> Holding(const Fingerprint &fingerprint, const std::map<std::string, ListingStamp> &valid);
+    // The bytes the store takes for the contents of a listing file, about.
+    uint64_t ContentRoom(const std::string &file, const ListingStamp &stamp);
     // A listing file about to be written again under its name: the file in
     // the state `now` keeps its extras (replaced by `extras` when given), and
     // so does the file in the state `next` that is about to take its place,

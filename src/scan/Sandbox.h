@@ -62,6 +62,27 @@ std::optional<std::vector<DescriptionLine>> UnpackDescriptIon(std::string_view b
 std::optional<ArchiveContents> SandboxReadArchive(int fd, std::string_view name, const ScanControl *control,
                                                   std::string &note);
 
+// The kinds of file a picture is made of, known by the name's extension.
+enum class PictureKind { None, Image, Raw, Video, Audio };
+PictureKind PictureKindOf(std::string_view fileName);
+// The long side of a picture, in pixels.
+inline constexpr int kPictureSize = 256;
+
+// What a worker made of one file: a JPEG of at most kPictureSize pixels on
+// its long side, or nothing (the file holds no picture); `note` says why a
+// picture could not be made when that is worth telling (the reader stopped,
+// took too long, the image declares more pixels than are decoded).
+struct PictureAnswer {
+    std::string jpeg;
+    std::string note;
+};
+// The pictures of the files `names` of the folder `folderFd` (each opened
+// here: a regular file, no link followed), made by as many workers as the
+// pool allows at once (one a core), in the order of `names`. nullopt when
+// the walk was cancelled. Safe to call from several threads.
+std::optional<std::vector<PictureAnswer>> SandboxPictures(int folderFd, const std::vector<std::string> &names,
+                                                          const ScanControl *control);
+
 // The notes of a file the worker could not read.
 inline constexpr char TAGS_READER_STOPPED[] = "tags could not be read: the reader stopped";
 inline constexpr char TAGS_READER_TOO_SLOW[] = "tags could not be read: reading took too long";

@@ -9,6 +9,9 @@ struct ScanOptions {
     bool archives = false;    // list the contents of archives as folders
     bool descriptions = true; // fill descriptions and comments from descript.ion and file_id.diz
     bool tags = false;        // describe music, photos and videos from their tags
+    bool fingerprints = false; // read every regular file's bytes for its fingerprint (XXH3-128)
+    bool pictures = false;     // make a small picture of each photo, video and music file with cover art
+    bool operator==(const ScanOptions &) const = default;
 };
 
 } // namespace rkm

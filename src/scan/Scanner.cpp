@@ -113,7 +113,8 @@ std::string ResolveScanRoot(const std::string &path, int *error)
 }
 
 std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &name, const std::string &comment,
-                                   ScanControl *control, int threads, const ScanOptions &options)
+                                   ScanControl *control, int threads, const ScanOptions &options,
+                                   ContentSink *contents)
 {
     const std::string root = ResolveScanRoot(path);
     const platform::UniqueFd fd(root.empty() ? -1 : ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -129,6 +130,7 @@ std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &n
     d.Comment = comment;
 
     const platform::VolumeKind kind = platform::System().volumeKind(root);
+    (void)contents; // read by the walk: to come
     walk::WalkPool(fd.get(), control, options)
         .run(*disk, st.st_dev, ScanStartThreadCount(threads, kind), ScanThreadCount(threads, kind));
     return disk;

@@ -26,6 +26,7 @@ public:
         uint64_t bytes = 0; // the sizes of the files found
         std::string folder; // a folder being read, below the root ("" for the root)
         std::string file;   // a file found last
+        uint64_t contentBytes = 0; // bytes read for fingerprints so far (of `bytes` to read)
     };
 
     // Asks the walk to stop: ScanDisk then throws ScanCancelled.
@@ -53,6 +54,11 @@ public:
         return true;
     }
 
+    // For the walk: bytes of files' contents read (fingerprints).
+    void contentRead(uint64_t bytes) { m_contentBytes.fetch_add(bytes, std::memory_order_relaxed); }
+    std::atomic<uint64_t> *contentCounter() { return &m_contentBytes; }
+    const std::atomic<bool> *stopFlag() const { return &m_cancelled; }
+
     // Called on the walking thread before each folder is read (tests hold a
     // walk there).
     std::function<void()> beforeFolder;
@@ -63,7 +69,7 @@ private:
     std::atomic<bool> m_cancelled{false};
     mutable std::atomic<unsigned> m_asked{0};
     alignas(64) std::atomic<uint64_t> m_folders{0};
-    std::atomic<uint64_t> m_files{0}, m_bytes{0};
+    std::atomic<uint64_t> m_files{0}, m_bytes{0}, m_contentBytes{0};
     mutable std::mutex m_mutex;
     std::string m_folder, m_file;
 };
@@ -119,8 +125,12 @@ std::string ResolveScanRoot(const std::string &path, int *error = nullptr);
 // the system's mount table. When there are more threads than cores, the
 // stats of a big folder are shared among them too. `options`: what is read beyond
 // names, dates and sizes.
+// `contents`: where the fingerprints and pictures the options ask for go
+// (nothing of the contents is read without it).
+class ContentSink;
 std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &name, const std::string &comment,
-                                   ScanControl *control = nullptr, int threads = 0, const ScanOptions &options = {});
+                                   ScanControl *control = nullptr, int threads = 0, const ScanOptions &options = {},
+                                   ContentSink *contents = nullptr);
 
 // Opens the folder `relative` below the folder handle `rootFd` without going
 // through any symbolic link or out of the root, even if the tree changes
