@@ -23,11 +23,12 @@ ScanOptions VerifyScanOptions(const ScanOptions &made)
     return options;
 }
 
-ListingDiff VerifyListing(CatalogStore &store, const TreeNode &disk, ScanControl *control)
+ListingDiff VerifyListing(CatalogStore &store, const TreeNode &disk, ScanControl *control, ContentSink *contents)
 {
     const TDisk &d = disk.disk();
-    const std::unique_ptr<TreeNode> now = ScanDisk(d.RootPath, disk.text(), d.Comment, control, 0,
-                                                   VerifyScanOptions(ScanOptionsFor(store, &disk)));
+    ScanOptions options = VerifyScanOptions(ScanOptionsFor(store, &disk));
+    options.fingerprints = contents != nullptr;
+    const std::unique_ptr<TreeNode> now = ScanDisk(d.RootPath, disk.text(), d.Comment, control, 0, options, contents);
     return CompareWithWalk(disk, *now);
 }
 

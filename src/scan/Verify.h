@@ -3,6 +3,10 @@
 #include "catalog/Disks.h"
 #include "scan/Scanner.h"
 #include "search/Compare.h"
+#include "scan/ContentReading.h"
+
+#include <string>
+#include <vector>
 
 #include <string_view>
 
@@ -26,6 +30,26 @@ ScanOptions VerifyScanOptions(const ScanOptions &made);
 // changed and nothing is written. Throws RackmereError when the root path
 // cannot be entered, ScanCancelled when `control` is stopped. The caller
 // checks first that it is the right disk (CheckListingDisk).
-ListingDiff VerifyListing(CatalogStore &store, const TreeNode &disk, ScanControl *control = nullptr);
+//
+// `contents`, when given (a ContentSink that re-reads), makes the walk read
+// every file's fingerprint into it, for CompareContents.
+ListingDiff VerifyListing(CatalogStore &store, const TreeNode &disk, ScanControl *control = nullptr,
+                          ContentSink *contents = nullptr);
+
+// A file whose contents are not what the listing's fingerprint says while
+// its size and date are the same ("changed contents: a bit error or a silent
+// overwrite"), or that could not be read (`error`, the system's reason).
+struct ContentChange {
+    std::string path; // ContentRecord::path
+    int error = 0;    // 0: the contents differ
+};
+// The files of a walk that re-read every file (`read`) whose size and
+// modification time are those `kept` for them (the store's records of the
+// listing) and whose fingerprint differs, and every file `read` could not
+// read; in path order.
+std::vector<ContentChange> CompareContents(const ContentRecords &kept, const ContentSink &read);
+// The line a change is told by: "changed contents: a bit error or a silent
+// overwrite" or "could not be read: <reason>".
+std::string ContentChangeText(const ContentChange &change);
 
 } // namespace rkm
