@@ -29,6 +29,16 @@
 
 namespace rkm::test {
 
+namespace {
+
+// Every test program keeps its settings in the build folder, never in the
+// user's own: the test runner passes on only one variable of the list it is
+// given, so the folder is set here, before any test reads a setting (a test
+// that looks at them sets a folder of its own).
+[[maybe_unused]] const bool settingsInBuildFolder = ::setenv("XDG_CONFIG_HOME", RACKMERE_TEST_CONFIG, 1) == 0;
+
+} // namespace
+
 TempDir::TempDir()
 {
     if (!m_dir.isValid())
