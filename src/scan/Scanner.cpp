@@ -130,8 +130,7 @@ std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &n
     d.Comment = comment;
 
     const platform::VolumeKind kind = platform::System().volumeKind(root);
-    (void)contents; // read by the walk: to come
-    walk::WalkPool(fd.get(), control, options)
+    walk::WalkPool(fd.get(), control, options, contents)
         .run(*disk, st.st_dev, ScanStartThreadCount(threads, kind), ScanThreadCount(threads, kind));
     return disk;
 }
