@@ -20,6 +20,7 @@ ScanControl::Progress ScanControl::progress() const
     p.folders = m_folders.load(std::memory_order_relaxed);
     p.files = m_files.load(std::memory_order_relaxed);
     p.bytes = m_bytes.load(std::memory_order_relaxed);
+    p.contentBytes = m_contentBytes.load(std::memory_order_relaxed);
     {
         std::lock_guard lock(m_mutex);
         p.folder = m_folder;
