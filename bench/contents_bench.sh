@@ -33,7 +33,7 @@ if [ ! -f "$dir/.complete" ]; then
   done
   touch "$dir/.complete"
 fi
-hash_all() { find "$dir" -name '*.bin' -print0 | xargs -0 xxhsum -H2; }
+hash_all() { find "$dir" -name '*.bin' -print0 | xargs -0 xxhsum -H2 2>/dev/null; }
 add() { "$cli" add "$dir" --name Bench --no-descriptions "$@"; rm -f "$prog"/*.rkm; }
 hash_all >/dev/null # warm the cache
 add --fingerprints >/dev/null

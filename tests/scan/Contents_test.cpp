@@ -46,15 +46,20 @@ TEST(WalkContents, FingerprintsOfEveryRegularFileAsXxhsumPrintsThem)
     for (char &c : big)
         c = static_cast<char>(random());
     // Stored path -> name on the disk; a link is not read.
-    const std::map<std::string, std::string> files = {
-        {"a.txt", "a.txt"}, {"empty", "empty"}, {"sub/big.bin", "sub/big.bin"}, {"sub/line?feed", "sub/line\nfeed"}};
+    const std::map<std::string, std::string> files = {{"a.txt", "a.txt"},         {"empty", "empty"},
+                                                      {"sub/big.bin", "sub/big.bin"}, {"sub/line?feed", "sub/line\nfeed"},
+                                                      {"pack.zip", "pack.zip"}};
     for (const auto &[path, onDisk] : files)
         test::WriteBytes(root + "/" + onDisk, path == "sub/big.bin" ? big : path == "empty" ? "" : onDisk);
+    ASSERT_EQ(test::RunProgram("/usr/bin/python3", {"-c", "import sys, zipfile; zipfile.ZipFile(sys.argv[1], 'w')"
+                                                           ".writestr('in.txt', 'x')", root + "/pack.zip"}).status, 0);
     ASSERT_EQ(::symlink("a.txt", (root + "/link").c_str()), 0);
 
     ScanControl control;
     ContentSink sink;
-    ScanDisk(root, "Disk", "", &control, 0, ScanOptions{.fingerprints = true}, &sink);
+    const std::unique_ptr<TreeNode> disk = ScanDisk(root, "Disk", "", &control, 0, ScanOptions{.fingerprints = true},
+                                                    &sink);
+    EXPECT_EQ(disk->childCount(), 1); // sub; the folder kept open lists no archive without the choice
     const auto got = ByPath(sink);
     ASSERT_EQ(got.size(), files.size());
     uint64_t bytes = 0;
