@@ -82,7 +82,7 @@ std::optional<Fingerprint> FingerprintOfFile(int fd, int &error, std::atomic<uin
 {
     // Pieces small enough that what read() copies is still in the core's
     // cache when it is hashed; one buffer a thread, used again for every file.
-    constexpr std::size_t kPiece = std::size_t(128) << 10;
+    constexpr std::size_t kPiece = std::size_t(64) << 10;
     thread_local const std::unique_ptr<char[]> buffer(new char[kPiece]);
     XXH3_state_t *state = XXH3_createState();
     if (!state) {

@@ -73,7 +73,6 @@ void ReadFolderContents(const FolderTask &task, const FolderContents &contents, 
             }
         }
         if (options.fingerprints && !w.record.fingerprint) {
-            ::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
             int error = 0;
             w.record.fingerprint = FingerprintOfFile(fd.get(), error, control ? control->contentCounter() : nullptr,
                                                      control ? control->stopFlag() : nullptr);
