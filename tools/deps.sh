@@ -18,7 +18,7 @@ packages=(
   libseccomp-dev
   libsqlite3-dev libxxhash-dev libre2-dev libzstd-dev
   # benchmark tools
-  libimage-exiftool-perl plocate
+  libimage-exiftool-perl plocate xxhash
 )
 missing=()
 for p in "${packages[@]}"; do

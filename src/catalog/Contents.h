@@ -75,7 +75,7 @@ struct EntryAt {
 EntryAt EntryOfPath(TreeNode &disk, std::string_view path);
 
 // The fingerprint of the file open at `fd` from its current offset to its
-// end, read in pieces of 1 MiB (bounded memory whatever its size). On a read
+// end, read in pieces of 64 KiB (bounded memory whatever its size). On a read
 // error returns nullopt with `error` set to the system's error number.
 // `bytesRead`, when given, is added to as it goes (several threads may share
 // it); `stop`, when given and set, ends the read with error ECANCELED.

@@ -43,8 +43,10 @@ QCoreApplication *MakeApplication(int &argc, char **argv)
     return new QCoreApplication(argc, argv);
 }
 
-const std::vector<std::string> READING_FLAGS = {"--archives",     "--no-archives", "--descriptions",
-                                                 "--no-descriptions", "--tags",     "--no-tags"};
+const std::vector<std::string> READING_FLAGS = {"--archives",     "--no-archives",     "--descriptions",
+                                                 "--no-descriptions", "--tags",        "--no-tags",
+                                                 "--fingerprints", "--no-fingerprints", "--pictures",
+                                                 "--no-pictures"};
 
 const char READING_FLAGS_HELP[] =
     "  --archives         list the contents of archives (zip, 7z, rar, tar.gz and\n"
@@ -52,8 +54,17 @@ const char READING_FLAGS_HELP[] =
     "                     them; nothing is unpacked\n"
     "  --descriptions     read descriptions from descript.ion and file_id.diz\n"
     "  --tags             describe music, photos and videos from their tags\n"
-    "  --no-archives, --no-descriptions, --no-tags\n"
-    "                     do not read that\n";
+    "  --fingerprints     read every file's contents once and keep its fingerprint\n"
+    "                     (XXH3-128, as xxhsum -H2 prints it), for verify --contents\n"
+    "                     and duplicates --contents\n"
+    "  --pictures         keep a small picture (256 pixels) of each photo, video and\n"
+    "                     music file with cover art\n"
+    "  --no-archives, --no-descriptions, --no-tags, --no-fingerprints, --no-pictures\n"
+    "                     do not read that\n"
+    "\n"
+    "A file whose contents cannot be read (an I/O error on a failing disc, no\n"
+    "permission) is named on standard error with the system's reason and listed\n"
+    "without a fingerprint; the others are read all the same.\n";
 
 bool ApplyReadingFlags(const Args &args, ScanOptions &options, std::string &error)
 {
@@ -63,7 +74,9 @@ bool ApplyReadingFlags(const Args &args, ScanOptions &options, std::string &erro
     };
     static constexpr Choice choices[] = {{"--archives", "--no-archives", &ScanOptions::archives},
                                          {"--descriptions", "--no-descriptions", &ScanOptions::descriptions},
-                                         {"--tags", "--no-tags", &ScanOptions::tags}};
+                                         {"--tags", "--no-tags", &ScanOptions::tags},
+                                         {"--fingerprints", "--no-fingerprints", &ScanOptions::fingerprints},
+                                         {"--pictures", "--no-pictures", &ScanOptions::pictures}};
     for (const Choice &c : choices) {
         const bool on = args.has(c.on), off = args.has(c.off);
         if (on && off) {

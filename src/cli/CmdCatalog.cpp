@@ -3,6 +3,7 @@
 
 #include "catalog/Errors.h"
 #include "platform/Text.h"
+#include "scan/ContentReading.h"
 #include "scan/ListingOptions.h"
 #include "scan/Props.h"
 #include "scan/Scanner.h"
@@ -11,6 +12,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 namespace rkm::cli {
 
@@ -52,6 +54,7 @@ const Registrar showReg(showCmd);
 const Command addCmd{"add", Access::Write, "catalogue a folder or drive as a new listing",
                         "Usage: rackmere-cli add PATH --name NAME [--comment TEXT] [--threads N]\n"
                         "                        [--archives] [--no-descriptions] [--tags]\n"
+                        "                        [--fingerprints] [--pictures]\n"
                         "\n"
                         "Walks the folder PATH and saves it as a new listing named NAME, exactly as\n"
                         "the desktop program's Add new does, then prints the new listing file's name.\n"
@@ -239,8 +242,16 @@ int runAdd(Context &ctx)
     CatalogStore store(ctx.programDir);
     const IndexRefresh refresh(ctx, store);
     QDir().mkpath(QString::fromStdString(ctx.programDir));
-    TreeNode *disk =
-        store.AddListing(ScanDisk(root, name, comment, nullptr, threads, options), WithScanOptions({}, options));
+    // Fingerprints and pictures are written with the listing, all or none.
+    std::shared_ptr<ContentSink> contents;
+    if (options.fingerprints || options.pictures)
+        contents = std::make_shared<ContentSink>();
+    std::unique_ptr<TreeNode> walked = ScanDisk(root, name, comment, nullptr, threads, options, contents.get());
+    if (contents)
+        for (const UnreadableFile &u : contents->unreadableFiles())
+            std::fprintf(ctx.err, "rackmere-cli add: %s: could not be read: %s\n", Shown(u.path).c_str(),
+                         std::strerror(u.error));
+    TreeNode *disk = store.AddListing(std::move(walked), WithScanOptions({}, options), {}, contents);
     ReportShortened(ctx, self, store);
     std::fprintf(ctx.out, "%s\n", disk->disk().FileName.c_str());
     return EXIT_OK;

@@ -8,6 +8,8 @@
 #include "scan/Scanner.h"
 #include "scan/Update.h"
 
+#include <cstring>
+
 namespace rkm::cli {
 
 namespace {
@@ -17,9 +19,10 @@ int runRename(Context &ctx);
 int runDelete(Context &ctx);
 
 const Command updateCmd{"update", Access::Write, "rescan a listing's disk, keeping its annotations",
-                           "Usage: rackmere-cli update LISTING [--force] [--archives] [--descriptions]\n"
-                           "                           [--tags] [--no-archives] [--no-descriptions]\n"
-                           "                           [--no-tags]\n"
+                           "Usage: rackmere-cli update LISTING [--force] [--reread] [--archives]\n"
+                           "                           [--descriptions] [--tags] [--fingerprints]\n"
+                           "                           [--pictures] [--no-archives] [--no-descriptions]\n"
+                           "                           [--no-tags] [--no-fingerprints] [--no-pictures]\n"
                            "\n"
                            "LISTING is a listing file's bare name (1234.rkm) or a disk name. Walks the\n"
                            "listing's root path again, carries the descriptions, categories and comments\n"
@@ -44,6 +47,10 @@ const Command updateCmd{"update", Access::Write, "rescan a listing's disk, keepi
                            "choices remembered for the listing; for a listing without any, descriptions\n"
                            "only). Each choice named below turns that one on or off, for this update and\n"
                            "the ones after it; the others stay as remembered.\n"
+                           "\n"
+                           "A file whose size and date are those it had keeps its fingerprint and picture\n"
+                           "without being read again;\n"
+                           "  --reread  reads every file's contents again all the same\n"
                            "\n",
                            runUpdate, READING_FLAGS_HELP};
 const Registrar updateReg(updateCmd);
@@ -71,6 +78,7 @@ int runUpdate(Context &ctx)
     const Command &self = updateCmd;
     std::vector<std::string> flags = READING_FLAGS;
     flags.push_back("--force");
+    flags.push_back("--reread");
     Args a(ctx.args, {}, flags);
     if (!a.ok())
         return Usage(ctx, a.error(), self);
@@ -120,8 +128,12 @@ int runUpdate(Context &ctx)
     case DiskCheck::Ready:
         break;
     }
+    std::vector<UnreadableFile> unreadable;
     try {
-        const TreeNode *fresh = UpdateListing(store, old, nullptr, options);
+        const TreeNode *fresh = UpdateListing(store, old, nullptr, options, a.has("--reread"), &unreadable);
+        for (const UnreadableFile &u : unreadable)
+            std::fprintf(ctx.err, "rackmere-cli update: %s: could not be read: %s\n", Shown(u.path).c_str(),
+                         std::strerror(u.error));
         std::fprintf(ctx.out, "%s\n", fresh->disk().FileName.c_str());
         ReportShortened(ctx, self, store);
     } catch (const std::exception &e) {

@@ -2,12 +2,15 @@
 #include "cli/Cli.h"
 
 #include "platform/TextValues.h"
+#include "scan/ListingOptions.h"
 #include "scan/Update.h"
 #include "scan/Verify.h"
 #include "search/Compare.h"
 #include "search/Duplicates.h"
 #include "search/Finder.h"
 
+#include <algorithm>
+#include <cstring>
 #include <exception>
 
 namespace rkm::cli {
@@ -75,7 +78,7 @@ const Command diffCmd{"diff", Access::Read, "compare two listings: what only one
 const Registrar diffReg(diffCmd);
 
 const Command verifyCmd{"verify", Access::Read, "scan a listing's disk again and tell what changed, changing nothing",
-                        "Usage: rackmere-cli verify LISTING [--force] [--json]\n"
+                        "Usage: rackmere-cli verify LISTING [--contents] [--force] [--json]\n"
                         "\n"
                         "LISTING is a listing file's bare name (1234.rkm) or a disk name. Walks the\n"
                         "listing's root path again, with the checks of update (the path can be\n"
@@ -89,16 +92,26 @@ const Command verifyCmd{"verify", Access::Read, "scan a listing's disk again and
                         "and a last line with the counts. Nothing is changed and nothing written:\n"
                         "this is how to check that an old backup is still whole.\n"
                         "\n"
+                        "  --contents  read every file again and compare its fingerprint with the\n"
+                        "           one kept (the listing was added or updated with --fingerprints);\n"
+                        "           besides the lines above, tells each file whose size and date are\n"
+                        "           the same but not its contents, and each file that could not be\n"
+                        "           read, with the system's reason:\n"
+                        "             ~ PATH: changed contents: a bit error or a silent overwrite\n"
+                        "             ! PATH: could not be read: REASON\n"
+                        "           An unreadable file does not stop the others being read.\n"
                         "  --force  verify even when the volume there has another serial number, or\n"
                         "           the root path is damaged or a removable disk's is now a system\n"
                         "           folder (as update)\n"
                         "  --json   print an object with the keys listing, disk, root, added, removed,\n"
-                        "           changed (as diff's arrays) and counts\n"
+                        "           changed (as diff's arrays) and counts; with --contents also\n"
+                        "           contents (objects with path and, for an unreadable file, error)\n"
                         "\n"
-                        "Exit status 0 when the disk matches its listing, 1 when it differs, 2 when\n"
-                        "the listing is not found or its root path cannot be entered, 3 when the\n"
-                        "volume's serial number differs from the listing's or the root path is\n"
-                        "damaged or a system folder.\n",
+                        "Exit status 0 when the disk matches its listing, 1 when it differs (with\n"
+                        "--contents also when contents differ or a file could not be read), 2 when\n"
+                        "the listing is not found, its root path cannot be entered, or --contents is\n"
+                        "given for a listing without fingerprints, 3 when the volume's serial number\n"
+                        "differs from the listing's or the root path is damaged or a system folder.\n",
                         runVerify};
 const Registrar verifyReg(verifyCmd);
 
@@ -285,14 +298,27 @@ int runDiff(Context &ctx)
     return diff.equal() ? EXIT_OK : EXIT_FAILED;
 }
 
+std::string ContentChangesJson(const std::vector<ContentChange> &changes)
+{
+    std::string out = "[";
+    for (const ContentChange &c : changes) {
+        out += (out.size() == 1 ? "\n    " : ",\n    ") + std::string("{\"path\": ") + Json(c.path);
+        if (c.error)
+            out += ", \"error\": " + Json(std::strerror(c.error));
+        out += "}";
+    }
+    return out + (out.size() == 1 ? "]" : "\n  ]");
+}
+
 int runVerify(Context &ctx)
 {
     const Command &self = verifyCmd;
-    Args a(ctx.args, {}, {"--force", "--json"});
+    Args a(ctx.args, {}, {"--contents", "--force", "--json"});
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 1)
         return Usage(ctx, "name one listing", self);
+    const bool readContents = a.has("--contents");
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
     int status = EXIT_OK;
@@ -323,31 +349,68 @@ int runVerify(Context &ctx)
     case DiskCheck::Ready:
         break;
     }
+    ContentRecords kept;
+    if (readContents) {
+        kept = store.ContentsOf(disk);
+        const bool fingerprinted = ScanOptionsFor(store, disk).fingerprints ||
+                                   std::any_of(kept.begin(), kept.end(),
+                                               [](const ContentRecord &r) { return r.fingerprint.has_value(); });
+        if (!fingerprinted) {
+            std::fprintf(ctx.err,
+                         "rackmere-cli verify: %s has no fingerprints: add or update it with --fingerprints\n",
+                         Shown(a.positional()[0]).c_str());
+            return EXIT_USAGE;
+        }
+    }
     ListingDiff diff;
+    std::vector<ContentChange> changes;
     try {
-        diff = VerifyListing(store, *disk);
+        if (readContents) {
+            ContentSink read({}, true);
+            diff = VerifyListing(store, *disk, nullptr, &read);
+            changes = CompareContents(kept, read);
+        } else {
+            diff = VerifyListing(store, *disk);
+        }
     } catch (const std::exception &e) {
         std::fprintf(ctx.err, "rackmere-cli verify: %s\n", e.what());
         return EXIT_USAGE;
     }
+    long changedContents = 0, unreadable = 0;
+    for (const ContentChange &c : changes)
+        ++(c.error ? unreadable : changedContents);
     if (a.has("--json")) {
         const std::string out = "{\n  \"listing\": " + Json(d.FileName) + ",\n  \"disk\": " + Json(disk->text()) +
                                 ",\n  \"root\": " + Json(d.RootPath) +
                                 ",\n  \"added\": " + DiffArray(diff, DiffKind::OnlyInB) +
                                 ",\n  \"removed\": " + DiffArray(diff, DiffKind::OnlyInA) +
                                 ",\n  \"changed\": " + DiffArray(diff, DiffKind::Changed) +
+                                (readContents ? ",\n  \"contents\": " + ContentChangesJson(changes) : std::string()) +
                                 ",\n  \"counts\": {\"added\": " + std::to_string(diff.onlyInB) +
                                 ", \"removed\": " + std::to_string(diff.onlyInA) +
-                                ", \"changed\": " + std::to_string(diff.changed) + "}\n}\n";
+                                ", \"changed\": " + std::to_string(diff.changed) +
+                                (readContents ? ", \"changedContents\": " + std::to_string(changedContents) +
+                                                    ", \"unreadable\": " + std::to_string(unreadable)
+                                              : std::string()) +
+                                "}\n}\n";
         std::fwrite(out.data(), 1, out.size(), ctx.out);
     } else {
         PrintDiffLines(ctx, diff);
-        if (diff.equal())
+        std::string out;
+        for (const ContentChange &c : changes) {
+            out += (c.error ? "! " : "~ ") + Shown(c.path) + ": " + ContentChangeText(c) + "\n";
+            Flush(ctx, out);
+        }
+        Flush(ctx, out, true);
+        if (diff.equal() && changes.empty())
             std::fprintf(ctx.out, "The disk matches its listing\n");
+        else if (readContents)
+            std::fprintf(ctx.out, "%ld added, %ld removed, %ld changed, %ld with changed contents, %ld unreadable\n",
+                         diff.onlyInB, diff.onlyInA, diff.changed, changedContents, unreadable);
         else
             std::fprintf(ctx.out, "%ld added, %ld removed, %ld changed\n", diff.onlyInB, diff.onlyInA, diff.changed);
     }
-    return diff.equal() ? EXIT_OK : EXIT_FAILED;
+    return diff.equal() && changes.empty() ? EXIT_OK : EXIT_FAILED;
 }
 
 } // namespace

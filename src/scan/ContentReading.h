@@ -43,7 +43,9 @@ public:
 
     // A record read (or kept) for a file. Its picture is moved to the
     // temporary file. Throws RackmereError when that cannot be written.
-    void add(ContentRecord record);
+    // `kept`: it holds a previous fingerprint or picture that was not read
+    // again (counted by keptUnread).
+    void add(ContentRecord record, bool kept = false);
     void unreadable(std::string path, int error);
 
     std::size_t size() const override;

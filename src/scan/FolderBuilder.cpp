@@ -64,7 +64,7 @@ void FolderBuilder::build(const FolderTask &task, const FolderContents &contents
         }
         addFile(files, name, e.size, e.modified);
         // An archive is a folder too, among the others in their order.
-        if (e.regular && contents.dirFd && task.depth + 1 < MAX_FOLDER_DEPTH)
+        if (m_options.archives && e.regular && contents.dirFd && task.depth + 1 < MAX_FOLDER_DEPTH)
             listArchive(task, contents.dirFd.get(), name, node);
     }
     files.shrinkToFit();

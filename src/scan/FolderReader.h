@@ -56,7 +56,7 @@ struct FolderContents {
     platform::DosAttributes attributes = platform::DosAttributes::None;
     int folders = 0;
     // The folder itself, kept open while it is built when archives are
-    // listed; else nothing.
+    // listed or files' contents read; else nothing.
     platform::UniqueFd dirFd;
 
     void clear()
@@ -201,7 +201,7 @@ protected:
 class FolderReader final {
 public:
     // `keepOpen`: each folder read stays open in its contents (dirFd) until
-    // they are cleared, for the archives among its files.
+    // they are cleared, for the archives among its files and their contents.
     FolderReader(int rootFd, ScanControl *control, bool keepOpen, StatSharer &sharer)
         : m_rootFd(rootFd), m_control(control), m_keepOpen(keepOpen), m_sharer(sharer)
     {

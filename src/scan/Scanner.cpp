@@ -20,6 +20,7 @@ ScanControl::Progress ScanControl::progress() const
     p.folders = m_folders.load(std::memory_order_relaxed);
     p.files = m_files.load(std::memory_order_relaxed);
     p.bytes = m_bytes.load(std::memory_order_relaxed);
+    p.contentBytes = m_contentBytes.load(std::memory_order_relaxed);
     {
         std::lock_guard lock(m_mutex);
         p.folder = m_folder;
@@ -130,8 +131,7 @@ std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &n
     d.Comment = comment;
 
     const platform::VolumeKind kind = platform::System().volumeKind(root);
-    (void)contents; // read by the walk: to come
-    walk::WalkPool(fd.get(), control, options)
+    walk::WalkPool(fd.get(), control, options, contents)
         .run(*disk, st.st_dev, ScanStartThreadCount(threads, kind), ScanThreadCount(threads, kind));
     return disk;
 }

@@ -223,19 +223,33 @@ std::string DiskCheckReason(DiskCheck check, const TDisk &rootDisk)
     return {};
 }
 
+std::shared_ptr<ContentSink> UpdateContentSink(CatalogStore &store, const TreeNode *oldDisk,
+                                               const ScanOptions &options, bool reread)
+{
+    if (!options.fingerprints && !options.pictures)
+        return nullptr;
+    return std::make_shared<ContentSink>(reread ? ContentRecords() : store.ContentsOf(oldDisk, options.pictures),
+                                         reread);
+}
+
 TreeNode *UpdateListing(CatalogStore &store, TreeNode *oldDisk, ScanControl *control,
-                        const std::optional<ScanOptions> &options)
+                        const std::optional<ScanOptions> &options, bool reread,
+                        std::vector<UnreadableFile> *unreadable)
 {
     const TDisk &old = oldDisk->disk();
     if (!IsPathOfThisSystem(old.RootPath))
         throw RackmereError("Could not find the disk!");
     const ScanOptions used = options ? *options : ScanOptionsFor(store, oldDisk);
-    return CompleteUpdate(store, oldDisk, ScanDisk(old.RootPath, oldDisk->text(), old.Comment, control, 0, used),
-                          options);
+    const std::shared_ptr<ContentSink> contents = UpdateContentSink(store, oldDisk, used, reread);
+    std::unique_ptr<TreeNode> fresh = ScanDisk(old.RootPath, oldDisk->text(), old.Comment, control, 0, used,
+                                               contents.get());
+    if (contents && unreadable)
+        *unreadable = contents->unreadableFiles();
+    return CompleteUpdate(store, oldDisk, std::move(fresh), options, contents);
 }
 
 TreeNode *CompleteUpdate(CatalogStore &store, TreeNode *oldDisk, std::unique_ptr<TreeNode> fresh,
-                         const std::optional<ScanOptions> &used)
+                         const std::optional<ScanOptions> &used, std::shared_ptr<const ContentSet> contents)
 {
     CarryOver(*oldDisk, *fresh);
     // The extras go with the listing to its new file name; choices given
@@ -243,7 +257,7 @@ TreeNode *CompleteUpdate(CatalogStore &store, TreeNode *oldDisk, std::unique_ptr
     std::optional<ListingExtras> extras;
     if (used)
         extras = WithScanOptions(store.ExtrasOf(oldDisk), *used);
-    return store.ReplaceListing(oldDisk, std::move(fresh), extras);
+    return store.ReplaceListing(oldDisk, std::move(fresh), extras, std::move(contents));
 }
 
 } // namespace rkm

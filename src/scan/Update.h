@@ -2,6 +2,7 @@
 
 #include "catalog/CatalogStore.h"
 #include "catalog/Disks.h"
+#include "scan/ContentReading.h"
 #include "scan/Scanner.h"
 
 #include <QString>
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rkm {
 
@@ -91,16 +93,32 @@ std::string DiskCheckReason(DiskCheck check, const TDisk &rootDisk);
 // `options`: what the walk reads; when not given, the choices remembered for
 // the listing (ScanOptionsFor). Given ones are kept with the listing from
 // now on; kept ones move to the new file name with the other extras.
+//
+// When the options ask for fingerprints or pictures, a file whose size and
+// modification time are those kept for it keeps its fingerprint and picture
+// without being read again, unless `reread`. The files whose contents could
+// not be read go to `unreadable` when given.
 TreeNode *UpdateListing(CatalogStore &store, TreeNode *oldDisk, ScanControl *control = nullptr,
-                        const std::optional<ScanOptions> &options = std::nullopt);
+                        const std::optional<ScanOptions> &options = std::nullopt, bool reread = false,
+                        std::vector<UnreadableFile> *unreadable = nullptr);
+
+// Where the rescan of `oldDisk` with `options` reads its files' contents:
+// a sink that knows what the store keeps of the old listing's (pictures
+// too), so that unchanged files are not read again unless `reread`. Null
+// when the options ask for neither fingerprints nor pictures.
+std::shared_ptr<ContentSink> UpdateContentSink(CatalogStore &store, const TreeNode *oldDisk,
+                                               const ScanOptions &options, bool reread = false);
 
 // The second half of UpdateListing, for a rescan made elsewhere (the desktop
 // program walks on a thread of its own): carries the annotations of
 // `oldDisk` over into `fresh`, and puts it in the place of `oldDisk` with
 // CatalogStore::ReplaceListing (written under a new file name with the old
 // listing's extras, the old file deleted). The reading choices `used`, when
-// given, are kept with the listing from now on. Returns the fresh node.
+// given, are kept with the listing from now on. `contents`: what the rescan
+// read of the files' contents (UpdateContentSink), written with the fresh
+// listing; without them it has none. Returns the fresh node.
 TreeNode *CompleteUpdate(CatalogStore &store, TreeNode *oldDisk, std::unique_ptr<TreeNode> fresh,
-                         const std::optional<ScanOptions> &used = std::nullopt);
+                         const std::optional<ScanOptions> &used = std::nullopt,
+                         std::shared_ptr<const ContentSet> contents = nullptr);
 
 } // namespace rkm

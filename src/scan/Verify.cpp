@@ -2,6 +2,10 @@
 
 #include "scan/ListingOptions.h"
 
+#include <algorithm>
+#include <cstring>
+#include <unordered_map>
+
 namespace rkm {
 
 ListingDiff CompareWithWalk(const TreeNode &disk, const TreeNode &now, const std::atomic<bool> *stop)
@@ -20,6 +24,8 @@ ScanOptions VerifyScanOptions(const ScanOptions &made)
     options.archives = made.archives;
     options.descriptions = false;
     options.tags = false;
+    options.fingerprints = false; // only when asked (VerifyListing's `contents`)
+    options.pictures = false;     // never: a picture proves nothing of the bytes
     return options;
 }
 
@@ -30,6 +36,37 @@ ListingDiff VerifyListing(CatalogStore &store, const TreeNode &disk, ScanControl
     options.fingerprints = contents != nullptr;
     const std::unique_ptr<TreeNode> now = ScanDisk(d.RootPath, disk.text(), d.Comment, control, 0, options, contents);
     return CompareWithWalk(disk, *now);
+}
+
+std::vector<ContentChange> CompareContents(const ContentRecords &kept, const ContentSink &read)
+{
+    std::unordered_map<std::string_view, const ContentRecord *> byPath;
+    byPath.reserve(kept.size());
+    for (const ContentRecord &r : kept)
+        if (r.fingerprint)
+            byPath.emplace(r.path, &r);
+    std::vector<ContentChange> out;
+    read.forEach([&](const ContentRecord &now) {
+        const auto found = byPath.find(now.path);
+        if (found == byPath.end() || !now.fingerprint)
+            return;
+        const ContentRecord &before = *found->second;
+        // A file whose size or date changed is told by the comparison of
+        // the listings already; only the same size and date hide a change.
+        if (before.size == now.size && before.modifiedNs == now.modifiedNs && before.fingerprint != now.fingerprint)
+            out.push_back({now.path, 0});
+    });
+    for (const UnreadableFile &u : read.unreadableFiles())
+        out.push_back({u.path, u.error});
+    std::sort(out.begin(), out.end(), [](const ContentChange &a, const ContentChange &b) { return a.path < b.path; });
+    return out;
+}
+
+std::string ContentChangeText(const ContentChange &change)
+{
+    if (change.error == 0)
+        return "changed contents: a bit error or a silent overwrite";
+    return std::string("could not be read: ") + std::strerror(change.error);
 }
 
 } // namespace rkm

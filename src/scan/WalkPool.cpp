@@ -1,6 +1,7 @@
 #include "scan/WalkPool.h"
 
 #include "catalog/Disks.h"
+#include "scan/ContentReader.h"
 #include "scan/Describe.h"
 #include "scan/Scanner.h"
 
@@ -9,9 +10,10 @@
 
 namespace rkm::walk {
 
-WalkPool::WalkPool(int rootFd, ScanControl *control, const ScanOptions &options)
-    : m_rootFd(rootFd), m_control(control), m_options(options), m_reader(rootFd, control, options.archives, *this),
-      m_builder(control, options)
+WalkPool::WalkPool(int rootFd, ScanControl *control, const ScanOptions &options, ContentSink *contents)
+    : m_rootFd(rootFd), m_control(control), m_options(options),
+      m_contents(contents && (options.fingerprints || options.pictures) ? contents : nullptr),
+      m_reader(rootFd, control, options.archives || m_contents != nullptr, *this), m_builder(control, options)
 {
 }
 
@@ -187,6 +189,8 @@ void WalkPool::walkFolder(const FolderTask &task, FolderContents &contents, Pend
         return;
     contents.sortByVolumeOrder();
     m_builder.build(task, contents, found);
+    if (m_contents)
+        ReadFolderContents(task, contents, m_options, *m_contents, m_control);
     // Description files and tags fill the empty texts; the sub-folders
     // found are not walked yet, so their comments may be filled too.
     if (m_options.descriptions || m_options.tags)

@@ -21,6 +21,7 @@
 
 namespace rkm {
 
+class ContentSink;
 class ScanControl;
 class TreeNode;
 
@@ -39,7 +40,9 @@ namespace walk {
 // that are free, and builds the folder once all have been answered.
 class WalkPool final : private StatSharer {
 public:
-    WalkPool(int rootFd, ScanControl *control, const ScanOptions &options);
+    // `contents`: where the files' contents are read into when the options
+    // ask for them (ReadFolderContents); null reads none.
+    WalkPool(int rootFd, ScanControl *control, const ScanOptions &options, ContentSink *contents = nullptr);
 
     // Walks the folder `rootFd` into `disk` with `threads` threads, or, when
     // `most` is more, starts with `threads` and doubles them up to `most`
@@ -90,6 +93,7 @@ private:
     const int m_rootFd;
     ScanControl *const m_control;
     const ScanOptions m_options;
+    ContentSink *const m_contents; // null when no contents are read
     FolderReader m_reader;
     const FolderBuilder m_builder;
     std::atomic<int> m_threads{1};      // walking now
