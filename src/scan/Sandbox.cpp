@@ -526,30 +526,31 @@ PictureKind PictureKindOf(std::string_view fileName)
 std::optional<std::vector<PictureAnswer>> SandboxPictures(int folderFd, const std::vector<std::string> &names,
                                                           const ScanControl *control)
 {
-    // The files are handed out in runs to as many threads as there are
-    // workers to have at once, each asking its own worker: a folder of
-    // photos keeps every core busy, and a slow video holds up one run only.
-    constexpr std::size_t kRun = 8;
-    const std::size_t threads =
-        std::min<std::size_t>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U), (names.size() + kRun - 1) / kRun);
+    // The files are handed out in runs (of eight at most, fewer when that
+    // leaves a worker idle) to as many threads as there are workers to have
+    // at once, each asking its own worker: a folder of photos keeps every
+    // core busy, and a slow video holds up one run only.
+    const std::size_t most = std::clamp(std::thread::hardware_concurrency(), 1U, 8U);
+    const std::size_t run = std::clamp<std::size_t>((names.size() + most - 1) / most, 1, 8);
+    const std::size_t threads = std::min(most, (names.size() + run - 1) / run);
     std::vector<SandboxResult> results(names.size());
     std::atomic<std::size_t> nextRun{0};
     std::atomic<bool> cancelled{false};
     auto work = [&] {
         for (;;) {
-            const std::size_t first = nextRun.fetch_add(kRun);
+            const std::size_t first = nextRun.fetch_add(run);
             if (first >= names.size() || cancelled.load())
                 return;
-            const std::size_t count = std::min(kRun, names.size() - first);
+            const std::size_t count = std::min(run, names.size() - first);
             auto open = [&](std::size_t i, std::string &name) {
                 name = names[first + i];
                 return openRegularFile(folderFd, name);
             };
-            std::vector<SandboxResult> run = askMany(kPicture, count, open, control);
+            std::vector<SandboxResult> answers = askMany(kPicture, count, open, control);
             for (std::size_t i = 0; i < count; ++i) {
-                if (run[i].status == SandboxResult::Status::Cancelled)
+                if (answers[i].status == SandboxResult::Status::Cancelled)
                     cancelled = true;
-                results[first + i] = std::move(run[i]);
+                results[first + i] = std::move(answers[i]);
             }
         }
     };

@@ -25,6 +25,7 @@ const bool kTriggersSet = [] {
 }();
 
 constexpr char kFfmpeg[] = "/usr/bin/ffmpeg";
+constexpr char kExiftool[] = "/usr/bin/exiftool";
 
 void Ffmpeg(std::vector<std::string> args)
 {
@@ -82,8 +83,9 @@ class Pictures : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (::access(kFfmpeg, X_OK) != 0)
-            GTEST_SKIP() << "ffmpeg is not installed (tools/deps.sh installs it)";
+        for (const char *tool : {kFfmpeg, kExiftool})
+            if (::access(tool, X_OK) != 0)
+                GTEST_SKIP() << tool << " is not installed (tools/deps.sh installs it)";
     }
     void TearDown() override { SetReaderTimeLimit(std::chrono::milliseconds(5000)); }
 
@@ -160,6 +162,14 @@ TEST_F(Pictures, OneOfEachKindInOrder)
     const std::vector<Sample> samples = {
         {"photo.jpg", [](auto &p, auto &) { Photo(p, "640x480"); }, {256, 192}, ""},
         {"UPPER.JPEG", [](auto &p, auto &) { Photo(p, "480x640"); }, {192, 256}, ""},
+        // Stored landscape, to be seen upright.
+        {"turned.jpg",
+         [](auto &p, auto &) {
+             Photo(p, "640x480");
+             const test::CliResult r = test::RunProgram(kExiftool, {"-q", "-overwrite_original", "-Orientation#=6", p});
+             ASSERT_EQ(r.status, 0) << r.err;
+         },
+         {192, 256}, ""},
         {"small.png", [](auto &p, auto &) { Photo(p, "100x50"); }, {100, 50}, ""},
         {"camera.nef",
          [](auto &p, auto &spare) {
@@ -170,6 +180,7 @@ TEST_F(Pictures, OneOfEachKindInOrder)
         {"song.mp3", [](auto &p, auto &spare) { Song(p, spare, {"-c:a", "libmp3lame", "-id3v2_version", "3"}); },
          {256, 256}, ""},
         {"song.flac", [](auto &p, auto &spare) { Song(p, spare, {"-c:a", "flac"}); }, {256, 256}, ""},
+        {"song.m4a", [](auto &p, auto &spare) { Song(p, spare, {"-c:a", "aac"}); }, {256, 256}, ""},
         {"clip.mp4",
          [](auto &p, auto &) {
              Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=320x240:rate=10:duration=1", "-c:v", "mpeg4", p});
@@ -202,6 +213,13 @@ TEST_F(Pictures, BrokenFilesAreSkippedInTime)
         samples.push_back({"huge" + std::to_string(i) + ".png", [](auto &p, auto &) { HugePng(p); }, {0, 0},
                            PICTURE_TOO_LARGE});
     }
+    // A gigabyte of nothing where a tag or a frame should be: not searched.
+    samples.push_back({"zeros.mp3",
+                       [](auto &p, auto &) {
+                           test::WriteBytes(p, "");
+                           ASSERT_EQ(::truncate(p.c_str(), off_t(1) << 30), 0);
+                       },
+                       {0, 0}, ""});
     Clock::duration took{};
     const auto pictures = picturesOf(samples, nullptr, &took);
     EXPECT_LT(took, std::chrono::milliseconds(1000));
