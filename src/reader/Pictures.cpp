@@ -112,15 +112,23 @@ PictureAnswer pictureOfImage(QIODevice &device, bool autoTransform, long orienta
     const QSize size = reader.size();
     if (size.isValid()) {
         const int longSide = std::max(size.width(), size.height());
+        const bool jpeg = reader.format() == "jpeg";
         int shrink = 1;
-        if (reader.format() == "jpeg")
+        if (jpeg)
             while (shrink < 8 && longSide / (shrink * 2) >= kPictureSize)
                 shrink *= 2;
         const double bytes = double(size.width()) * double(size.height()) * 4 / (double(shrink) * shrink);
         if (bytes > double(kAllocationLimitMb) * 1024 * 1024)
             return {{}, PICTURE_TOO_LARGE};
-        if (longSide > kPictureSize)
+        if (jpeg && shrink > 1) {
+            // Exactly the size the decoder makes at 1/shrink, so that Qt
+            // scales no further; the fast inverse DCT (what Qt picks below
+            // quality 50) is as good as the slow one at a fraction.
+            reader.setScaledSize(QSize((size.width() + shrink - 1) / shrink, (size.height() + shrink - 1) / shrink));
+            reader.setQuality(49);
+        } else if (!jpeg && longSide > kPictureSize) {
             reader.setScaledSize(size.scaled(kPictureSize, kPictureSize, Qt::KeepAspectRatio));
+        }
     }
     QImage image;
     if (!reader.read(&image))
