@@ -112,6 +112,18 @@ protected:
         return pictures;
     }
 
+    static void expectPictures(const std::vector<Sample> &samples,
+                               const std::optional<std::vector<PictureAnswer>> &pictures)
+    {
+        ASSERT_TRUE(pictures);
+        ASSERT_EQ(pictures->size(), samples.size());
+        for (std::size_t i = 0; i < samples.size(); ++i) {
+            SCOPED_TRACE(samples[i].name);
+            EXPECT_EQ(JpegSize((*pictures)[i].jpeg), samples[i].size);
+            EXPECT_EQ((*pictures)[i].note, samples[i].note);
+        }
+    }
+
     test::TempDir m_tmp;
 };
 
@@ -120,7 +132,7 @@ void Photo(const std::string &path, const char *size)
     Ffmpeg({"-f", "lavfi", "-i", std::string("testsrc=size=") + size, "-frames:v", "1", path});
 }
 
-// A second of sound with `cover` (a 300 x 300 JPEG made at `spare`).
+// A second of sound with a 300 x 300 JPEG cover (made at `spare`).
 void Song(const std::string &path, const std::string &spare, const std::vector<std::string> &codec)
 {
     Photo(spare + ".jpg", "300x300");
@@ -192,20 +204,15 @@ TEST_F(Pictures, OneOfEachKindInOrder)
         {"corrupt.jpg", [](auto &p, auto &) { CorruptJpeg(p); }, {0, 0}, PICTURE_UNREADABLE},
         {"huge.png", [](auto &p, auto &) { HugePng(p); }, {0, 0}, PICTURE_TOO_LARGE},
     };
-    const auto pictures = picturesOf(samples);
-    ASSERT_TRUE(pictures);
-    ASSERT_EQ(pictures->size(), samples.size());
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        SCOPED_TRACE(samples[i].name);
-        EXPECT_EQ(JpegSize((*pictures)[i].jpeg), samples[i].size);
-        EXPECT_EQ((*pictures)[i].note, samples[i].note);
-    }
+    expectPictures(samples, picturesOf(samples));
 }
 
-// What is broken or declares too much costs far less than a worker's time.
+// What is broken or declares too much costs far less than a worker's time:
+// all of these together take less than half of what one file may.
 TEST_F(Pictures, BrokenFilesAreSkippedInTime)
 {
-    SetReaderTimeLimit(std::chrono::milliseconds(4000));
+    constexpr std::chrono::milliseconds kLimit{4000};
+    SetReaderTimeLimit(kLimit);
     std::vector<Sample> samples;
     for (int i = 0; i < 8; ++i) { // over several workers
         samples.push_back({"corrupt" + std::to_string(i) + ".jpg", [](auto &p, auto &) { CorruptJpeg(p); }, {0, 0},
@@ -222,13 +229,8 @@ TEST_F(Pictures, BrokenFilesAreSkippedInTime)
                        {0, 0}, ""});
     Clock::duration took{};
     const auto pictures = picturesOf(samples, nullptr, &took);
-    EXPECT_LT(took, std::chrono::milliseconds(1000));
-    ASSERT_TRUE(pictures);
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        SCOPED_TRACE(samples[i].name);
-        EXPECT_EQ((*pictures)[i].jpeg, "");
-        EXPECT_EQ((*pictures)[i].note, samples[i].note);
-    }
+    EXPECT_LT(took, kLimit / 2);
+    expectPictures(samples, pictures);
 }
 
 // A worker that dies or hangs costs its own file; the next is made by
@@ -245,12 +247,7 @@ TEST_F(Pictures, AWorkerThatFailsCostsOneFile)
     Clock::duration took{};
     const auto pictures = picturesOf(samples, nullptr, &took);
     EXPECT_LT(took, kLimit + std::chrono::milliseconds(1000));
-    ASSERT_TRUE(pictures);
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        SCOPED_TRACE(samples[i].name);
-        EXPECT_EQ(JpegSize((*pictures)[i].jpeg), samples[i].size);
-        EXPECT_EQ((*pictures)[i].note, samples[i].note);
-    }
+    expectPictures(samples, pictures);
     ScanControl cancelled;
     cancelled.cancel();
     EXPECT_FALSE(picturesOf({{"photo.jpg", nullptr, {0, 0}, ""}}, &cancelled));
