@@ -329,7 +329,15 @@ PictureAnswer videoPicture(int fd)
         if (std::max(image.width(), image.height()) <= kPictureSize)
             return {std::string(jpeg.begin(), jpeg.end()), {}};
         return {jpegOf(std::move(image)), {}};
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // A file ffmpeg does not take for a video at all (a TypeScript
+        // source named .ts) or one with sound only has no picture to make;
+        // a video whose frames cannot be decoded gets a note.
+        const std::string_view why = e.what();
+        for (std::string_view none : {"Could not open input file", "Could not find stream information",
+                                      "Could not find video stream"})
+            if (why.substr(0, none.size()) == none)
+                return {};
         return {{}, PICTURE_UNREADABLE};
     }
 }

@@ -199,6 +199,7 @@ TEST_F(Pictures, OneOfEachKindInOrder)
          },
          {256, 192}, ""},
         {"plain.mp3", [](auto &p, auto &) { Ffmpeg({"-f", "lavfi", "-i", "sine=duration=1", p}); }, {0, 0}, ""},
+        {"source.ts", [](auto &p, auto &) { test::WriteBytes(p, "export const answer = 42;\n"); }, {0, 0}, ""},
         {"notes.txt", [](auto &p, auto &) { test::WriteBytes(p, "no picture here"); }, {0, 0}, ""},
         {"link.jpg", [](auto &p, auto &) { ASSERT_EQ(::symlink("photo.jpg", p.c_str()), 0); }, {0, 0}, ""},
         {"corrupt.jpg", [](auto &p, auto &) { CorruptJpeg(p); }, {0, 0}, PICTURE_UNREADABLE},
