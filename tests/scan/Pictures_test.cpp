@@ -50,7 +50,8 @@ std::pair<int, int> JpegSize(const std::string &jpeg)
 }
 
 // A little-endian TIFF, as most camera RAW files are, whose first folder of
-// tags holds an 800 x 600 JPEG preview and no image of its own.
+// tags holds an 800 x 600 JPEG preview and no image of its own, taken with
+// the camera held upright (orientation 6: turn right to see).
 std::string RawWithPreview(const std::string &jpeg)
 {
     std::string out("II*\0", 4);
@@ -58,13 +59,13 @@ std::string RawWithPreview(const std::string &jpeg)
         for (int i = 0; i < bytes; ++i)
             out += static_cast<char>((v >> (8 * i)) & 0xFF);
     };
-    const uint32_t tags[][2] = {{0xFE, 1}, {0x100, 800}, {0x101, 600}, {0x103, 6}, {0x201, 8 + 2 + 6 * 12 + 4},
-                                {0x202, uint32_t(jpeg.size())}};
+    const uint32_t tags[][2] = {{0xFE, 1},  {0x100, 800}, {0x101, 600}, {0x103, 6}, {0x112, 6},
+                                {0x201, 8 + 2 + 7 * 12 + 4}, {0x202, uint32_t(jpeg.size())}};
     le(8, 4);
-    le(6, 2);
+    le(7, 2);
     for (const auto &tag : tags) {
         le(tag[0], 2);
-        le(tag[0] == 0x103 ? 3 : 4, 2); // SHORT or LONG
+        le(tag[0] == 0x103 || tag[0] == 0x112 ? 3 : 4, 2); // SHORT or LONG
         le(1, 4);
         le(tag[1], 4);
     }
@@ -188,7 +189,7 @@ TEST_F(Pictures, OneOfEachKindInOrder)
              Photo(spare + ".jpg", "800x600");
              test::WriteBytes(p, RawWithPreview(test::ReadBytes(spare + ".jpg")));
          },
-         {256, 192}, ""},
+         {192, 256}, ""},
         {"song.mp3", [](auto &p, auto &spare) { Song(p, spare, {"-c:a", "libmp3lame", "-id3v2_version", "3"}); },
          {256, 256}, ""},
         {"song.flac", [](auto &p, auto &spare) { Song(p, spare, {"-c:a", "flac"}); }, {256, 256}, ""},
