@@ -213,8 +213,8 @@ PictureAnswer flacCover(const TagLib::List<TagLib::FLAC::Picture *> &pictures)
 {
     const TagLib::FLAC::Picture *chosen = nullptr;
     for (const TagLib::FLAC::Picture *p : pictures)
-        if (!chosen || (p->type() == TagLib::FLAC::Picture::FrontCover &&
-                        chosen->type() != TagLib::FLAC::Picture::FrontCover))
+        if (!chosen ||
+            (p->type() == TagLib::FLAC::Picture::FrontCover && chosen->type() != TagLib::FLAC::Picture::FrontCover))
             chosen = p;
     if (!chosen)
         return {};
@@ -334,8 +334,8 @@ PictureAnswer videoPicture(int fd)
         // source named .ts) or one with sound only has no picture to make;
         // a video whose frames cannot be decoded gets a note.
         const std::string_view why = e.what();
-        for (std::string_view none : {"Could not open input file", "Could not find stream information",
-                                      "Could not find video stream"})
+        for (std::string_view none :
+             {"Could not open input file", "Could not find stream information", "Could not find video stream"})
             if (why.substr(0, none.size()) == none)
                 return {};
         return {{}, PICTURE_UNREADABLE};
