@@ -14,11 +14,12 @@ packages=(
   python3-jsonschema chromium
   dpkg-dev fakeroot file lintian appstream man-db bash-completion
   libtag1-dev libexiv2-dev libmediainfo-dev
+  libffmpegthumbnailer-dev qt6-image-formats-plugins ffmpeg
   libarchive-dev libarchive-tools
   libseccomp-dev
   libsqlite3-dev libxxhash-dev libre2-dev libzstd-dev
   # benchmark tools
-  libimage-exiftool-perl plocate xxhash
+  libimage-exiftool-perl plocate xxhash libvips-tools imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

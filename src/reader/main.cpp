@@ -1,8 +1,10 @@
 // rackmere-reader: reads the tags and archive contents of the files the walk
-// hands it, one at a time, in a process of its own with as few rights as the
-// libraries let it have. It answers on its standard output; it opens nothing
-// for writing, starts no program and makes no network connection.
+// hands it and makes their pictures, one at a time, in a process of its own
+// with as few rights as the libraries let it have. It answers on its
+// standard output; it opens nothing for writing, starts no program and makes
+// no network connection.
 
+#include "reader/Pictures.h"
 #include "scan/Sandbox.h"
 
 #include <seccomp.h>
@@ -101,15 +103,19 @@ int main()
     // Nothing the program had open comes along but the socket (0 and 1).
     ::close_range(3, ~0U, 0);
     std::signal(SIGPIPE, SIG_IGN);
+    // A library's warning on a standard error that is a file fails (no file
+    // may grow) instead of ending the worker.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (!kSanitized)
         limit(RLIMIT_AS, 512UL * 1024 * 1024);
     limit(RLIMIT_FSIZE, 0);
     limit(RLIMIT_CORE, 0);
     rlimit cpu{RLIM_INFINITY, RLIM_INFINITY};
     ::setrlimit(RLIMIT_CPU, &cpu); // set per file as files come
+    rkm::reader::PreparePictures();
     if (!installFilter())
         return 2; // never read without the filter
     // Out at once: a leak checker's exit-time scan (sanitizer builds) needs
     // the very calls the filter refuses.
-    ::_exit(rkm::ServeReaderRequests());
+    ::_exit(rkm::ServeReaderRequests(rkm::reader::MakePicture));
 }

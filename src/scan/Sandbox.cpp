@@ -17,6 +17,7 @@
 #include <mutex>
 #include <poll.h>
 #include <thread>
+#include <unordered_map>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -340,6 +341,20 @@ std::vector<SandboxResult> askMany(Kind kind, std::size_t count,
     return results;
 }
 
+// The file `name` of the folder `folderFd` when it is a regular file (no
+// link followed), else an empty handle.
+platform::UniqueFd openRegularFile(int folderFd, const std::string &name)
+{
+    constexpr int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW;
+    platform::UniqueFd file(::openat(folderFd, name.c_str(), flags | O_NOATIME));
+    if (!file && errno == EPERM)
+        file.reset(::openat(folderFd, name.c_str(), flags));
+    struct stat st {};
+    if (file && (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)))
+        file.reset();
+    return file;
+}
+
 SandboxResult ask(Kind kind, int fd, std::string_view name, const ScanControl *control)
 {
     auto reopen = [&](std::size_t, std::string &n) {
@@ -402,14 +417,7 @@ std::optional<std::vector<std::string>> SandboxMediaDescriptions(int folderFd, c
 {
     auto open = [&](std::size_t i, std::string &name) {
         name = names[i];
-        constexpr int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW;
-        platform::UniqueFd file(::openat(folderFd, name.c_str(), flags | O_NOATIME));
-        if (!file && errno == EPERM)
-            file.reset(::openat(folderFd, name.c_str(), flags));
-        struct stat st {};
-        if (file && (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)))
-            file.reset();
-        return file;
+        return openRegularFile(folderFd, name);
     };
     std::vector<SandboxResult> results = askMany(kTags, names.size(), open, control);
     std::vector<std::string> descriptions(names.size());
@@ -482,6 +490,103 @@ std::optional<ArchiveContents> SandboxReadArchive(int fd, std::string_view name,
     }
     note = ARCHIVE_READER_STOPPED;
     return std::nullopt;
+}
+
+PictureKind PictureKindOf(std::string_view fileName)
+{
+    const auto dot = fileName.rfind('.');
+    if (dot == std::string_view::npos || dot == 0 || fileName.size() - dot > 6)
+        return PictureKind::None;
+    std::string ext(fileName.substr(dot + 1));
+    for (char &c : ext)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    // Images: what Qt's own readers and Debian's image format plugins read.
+    // Audio: the formats whose tags TagLib reads covers from.
+    static const std::unordered_map<std::string_view, PictureKind> kinds = [] {
+        std::unordered_map<std::string_view, PictureKind> k;
+        for (std::string_view e : {"jpg", "jpeg", "jpe", "jfif", "png", "gif", "bmp", "dib", "webp", "tif", "tiff",
+                                   "ppm", "pgm", "pbm", "pnm", "xbm", "xpm", "ico", "cur", "tga", "icns", "wbmp"})
+            k.emplace(e, PictureKind::Image);
+        for (std::string_view e : {"cr2", "cr3", "crw", "nef", "nrw", "arw", "srf", "sr2", "dng", "orf", "rw2",
+                                   "raf", "pef", "srw", "x3f", "3fr", "erf", "kdc", "mrw", "rwl", "iiq"})
+            k.emplace(e, PictureKind::Raw);
+        for (std::string_view e : {"mp4", "m4v", "mkv", "webm", "avi", "mov", "wmv", "mpg", "mpeg", "vob", "ts", "mts",
+                                   "m2ts", "flv", "3gp", "ogv"})
+            k.emplace(e, PictureKind::Video);
+        for (std::string_view e : {"mp3", "flac", "m4a", "m4b", "ogg", "oga", "opus", "spx", "wma", "asf", "ape",
+                                   "wav", "aif", "aiff", "mpc", "wv"})
+            k.emplace(e, PictureKind::Audio);
+        return k;
+    }();
+    const auto it = kinds.find(ext);
+    return it == kinds.end() ? PictureKind::None : it->second;
+}
+
+std::optional<std::vector<PictureAnswer>> SandboxPictures(int folderFd, const std::vector<std::string> &names,
+                                                          const ScanControl *control)
+{
+    // The files are handed out in runs (of eight at most, fewer when that
+    // leaves a worker idle) to as many threads as there are workers to have
+    // at once, each asking its own worker: a folder of photos keeps every
+    // core busy, and a slow video holds up one run only.
+    const std::size_t most = std::clamp(std::thread::hardware_concurrency(), 1U, 8U);
+    const std::size_t run = std::clamp<std::size_t>((names.size() + most - 1) / most, 1, 8);
+    const std::size_t threads = std::min(most, (names.size() + run - 1) / run);
+    std::vector<SandboxResult> results(names.size());
+    std::atomic<std::size_t> nextRun{0};
+    std::atomic<bool> cancelled{false};
+    auto work = [&] {
+        for (;;) {
+            const std::size_t first = nextRun.fetch_add(run);
+            if (first >= names.size() || cancelled.load())
+                return;
+            const std::size_t count = std::min(run, names.size() - first);
+            auto open = [&](std::size_t i, std::string &name) {
+                name = names[first + i];
+                return openRegularFile(folderFd, name);
+            };
+            std::vector<SandboxResult> answers = askMany(kPicture, count, open, control);
+            for (std::size_t i = 0; i < count; ++i) {
+                if (answers[i].status == SandboxResult::Status::Cancelled)
+                    cancelled = true;
+                results[first + i] = std::move(answers[i]);
+            }
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t t = 1; t < threads; ++t)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread &t : helpers)
+        t.join();
+    if (cancelled || (control && control->cancelled()))
+        return std::nullopt;
+    std::vector<PictureAnswer> pictures(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        switch (results[i].status) {
+        case SandboxResult::Status::Done:
+            if (!results[i].bytes.empty()) {
+                if (std::optional<PictureAnswer> picture = UnpackPicture(results[i].bytes))
+                    pictures[i] = std::move(*picture);
+                else
+                    pictures[i].note = PICTURE_READER_STOPPED;
+            }
+            break;
+        case SandboxResult::Status::Cancelled:
+            return std::nullopt;
+        case SandboxResult::Status::TooSlow:
+            pictures[i].note = PICTURE_READER_TOO_SLOW;
+            break;
+        case SandboxResult::Status::Stopped:
+        case SandboxResult::Status::NoReader:
+            pictures[i].note = PICTURE_READER_STOPPED;
+            break;
+        case SandboxResult::Status::Skipped:
+            break;
+        }
+    }
+    return pictures;
 }
 
 } // namespace rkm

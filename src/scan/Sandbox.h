@@ -89,15 +89,28 @@ inline constexpr char TAGS_READER_TOO_SLOW[] = "tags could not be read: reading 
 inline constexpr char DESCRIPTIONS_READER_STOPPED[] = "descriptions could not be read: the reader stopped";
 inline constexpr char ARCHIVE_READER_STOPPED[] = "Archive could not be read: the reader stopped";
 inline constexpr char ARCHIVE_READER_TOO_SLOW[] = "Archive could not be read: reading took too long";
+inline constexpr char PICTURE_READER_STOPPED[] = "picture not made: the reader stopped";
+inline constexpr char PICTURE_READER_TOO_SLOW[] = "picture not made: reading took too long";
+inline constexpr char PICTURE_TOO_LARGE[] = "picture not made: the image is too large";
+inline constexpr char PICTURE_UNREADABLE[] = "picture not made: the picture could not be decoded";
 
 // Whether a description or comment is one of the walk's own notes of what it
 // could not read (these, and the notes of a cut archive list): an Update
 // does not carry it over, the new walk's text stands.
 bool IsReaderNote(std::string_view text);
 
+// What makes a picture of the file open at `fd` in a worker (rackmere-reader
+// has one; the core draws no pictures).
+using PictureMaker = PictureAnswer (*)(int fd, std::string_view name, PictureKind kind);
+
 // The worker's side: serves requests on its standard input (a socket) until
-// it closes. Called by rackmere-reader once its limits are in place.
-int ServeReaderRequests();
+// it closes. Called by rackmere-reader once its limits are in place. Without
+// `makePicture`, a picture is asked for in vain (no answer).
+int ServeReaderRequests(PictureMaker makePicture = nullptr);
+
+// A picture answer as a worker sends it, and back.
+std::string PackPicture(const PictureAnswer &picture);
+std::optional<PictureAnswer> UnpackPicture(std::string_view bytes);
 
 // The archive contents as a worker sends them, and back.
 std::string PackArchive(const ArchiveContents &contents);

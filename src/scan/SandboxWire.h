@@ -10,7 +10,7 @@
 
 namespace rkm::sandbox {
 
-enum Kind : uint8_t { kTags = 1, kArchive = 2, kDescriptIon = 3, kFileIdDiz = 4 };
+enum Kind : uint8_t { kTags = 1, kArchive = 2, kDescriptIon = 3, kFileIdDiz = 4, kPicture = 5 };
 enum Answer : uint8_t { kAnswerDone = 0, kAnswerNone = 1 };
 
 inline void putU32(std::string &out, uint32_t v)

@@ -89,7 +89,7 @@ bool testTrigger(const char *variable, const std::string &name)
 
 } // namespace
 
-int ServeReaderRequests()
+int ServeReaderRequests(PictureMaker makePicture)
 {
     uint8_t kind = 0;
     std::string name;
@@ -146,6 +146,12 @@ int ServeReaderRequests()
                     putText(answer, line.description);
                 }
             }
+        } else if (kind == kPicture && makePicture) {
+            const PictureAnswer picture = makePicture(fd, name, PictureKindOf(name));
+            if (picture.jpeg.empty() && picture.note.empty())
+                answer[0] = static_cast<char>(kAnswerNone);
+            else
+                answer += PackPicture(picture);
         } else if (kind != 0) {
             answer[0] = static_cast<char>(kAnswerNone);
         }
@@ -167,6 +173,23 @@ bool IsReaderNote(std::string_view text)
         if (text == note)
             return true;
     return false;
+}
+
+std::string PackPicture(const PictureAnswer &picture)
+{
+    std::string out;
+    putText(out, picture.jpeg);
+    putText(out, picture.note);
+    return out;
+}
+
+std::optional<PictureAnswer> UnpackPicture(std::string_view bytes)
+{
+    PictureAnswer picture;
+    Reader in(bytes);
+    if (!in.text(picture.jpeg) || !in.text(picture.note) || !in.done())
+        return std::nullopt;
+    return picture;
 }
 
 std::string PackArchive(const ArchiveContents &contents)
