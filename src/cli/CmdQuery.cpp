@@ -20,7 +20,8 @@ int runVerify(Context &ctx);
 
 const Command duplicatesCmd{"duplicates", Access::Read,
                             "list files that have copies, across all listings or within one",
-                            "Usage: rackmere-cli duplicates [--min-size SIZE] [--listing LISTING] [--json]\n"
+                            "Usage: rackmere-cli duplicates [--contents] [--min-size SIZE]\n"
+                            "                                [--listing LISTING] [--json]\n"
                             "\n"
                             "Groups the file entries that have the same name (letter case ignored, the\n"
                             "decoded text, so a name from a Windows listing meets its UTF-8 twin) and the\n"
@@ -30,6 +31,10 @@ const Command duplicatesCmd{"duplicates", Access::Read,
                             "the most space come first; copies are in catalogue order. Entries whose size\n"
                             "text cannot be read are left out.\n"
                             "\n"
+                            "  --contents          group by contents instead: the files whose fingerprints\n"
+                            "                      are the same, whatever their names and dates, among the\n"
+                            "                      listings read with --fingerprints; a group is named\n"
+                            "                      by its first copy\n"
                             "  --min-size SIZE     leave out files smaller than SIZE (default 1m): a number\n"
                             "                      with an optional unit b, k, m, g (1 KB = 1024 bytes);\n"
                             "                      0 keeps every file\n"
@@ -118,7 +123,7 @@ void Flush(Context &ctx, std::string &out, bool force = false)
 int runDuplicates(Context &ctx)
 {
     const Command &self = duplicatesCmd;
-    Args a(ctx.args, {"--min-size", "--listing"}, {"--json"});
+    Args a(ctx.args, {"--min-size", "--listing"}, {"--contents", "--json"});
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (!a.positional().empty())
@@ -138,7 +143,10 @@ int runDuplicates(Context &ctx)
         if (!o.listing)
             return status;
     }
-    const std::vector<DuplicateGroup> groups = FindDuplicates(DiskNodes(store.Tree()), o);
+    const std::vector<DuplicateGroup> groups = a.has("--contents")
+                                                   ? FindDuplicatesByContents(
+                                                         ContentsForDuplicates(store, DiskNodes(store.Tree()), o), o)
+                                                   : FindDuplicates(DiskNodes(store.Tree()), o);
     DiskNames names(store.Tree());
     const bool json = a.has("--json");
     std::string out = json ? "[" : "";
