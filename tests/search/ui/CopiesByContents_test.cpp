@@ -24,7 +24,7 @@
 using namespace rkm;
 using namespace rkm::test;
 
-class ContentsTest : public QObject {
+class CopiesByContentsTest : public QObject {
     Q_OBJECT
 
 private:
@@ -126,5 +126,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ContentsTest)
-#include "Contents_test.moc"
+QTEST_MAIN(CopiesByContentsTest)
+#include "CopiesByContents_test.moc"
