@@ -40,11 +40,16 @@ LocalFile ReadFile(const std::string &path, bool follow, const std::atomic<bool>
     return f;
 }
 
-void ReadFolder(const std::string &folder, std::vector<LocalFile> &out, const std::atomic<bool> *stop)
+// `follow`: the folder named by the user may be a link; those below it are
+// not followed, even one put in a folder's place while it is read.
+void ReadFolder(const std::string &folder, std::vector<LocalFile> &out, const std::atomic<bool> *stop, bool follow)
 {
-    DIR *dir = ::opendir(folder.c_str());
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_CLOEXEC | O_DIRECTORY | (follow ? 0 : O_NOFOLLOW));
+    DIR *dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
     if (!dir) {
         out.push_back({folder, std::nullopt, errno});
+        if (fd >= 0)
+            ::close(fd);
         return;
     }
     std::vector<std::pair<std::string, unsigned char>> names;
@@ -74,7 +79,7 @@ void ReadFolder(const std::string &folder, std::vector<LocalFile> &out, const st
             kind = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : DT_LNK;
         }
         if (kind == DT_DIR)
-            ReadFolder(path, out, stop);
+            ReadFolder(path, out, stop, false);
         else if (kind == DT_REG)
             out.push_back(ReadFile(path, false, stop));
         // Links, devices, sockets and pipes are no files' contents.
@@ -93,7 +98,7 @@ std::vector<LocalFile> FingerprintLocalFiles(const std::vector<std::string> &pat
         if (::stat(path.c_str(), &st) != 0)
             out.push_back({path, std::nullopt, errno});
         else if (S_ISDIR(st.st_mode))
-            ReadFolder(path, out, stop);
+            ReadFolder(path, out, stop, true);
         else
             out.push_back(ReadFile(path, true, stop));
     }
