@@ -1,9 +1,11 @@
-// Find duplicates by contents and Is this archived?, through the main window
-// as a user drives them, over listings whose fingerprints the store keeps.
+// Find duplicates by contents, Is this archived? and the pictures of the
+// HTML export, through the main window as a user drives them, over listings
+// whose fingerprints and pictures the store keeps.
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 
 #include "app/Mainfrm.h"
+#include "export/ui/Frmexport.h"
 #include "catalog/CatalogStore.h"
 #include "gui/QueuedPrompter.h"
 #include "scan/Scanner.h"
@@ -12,7 +14,10 @@
 #include "search/ui/Frmduplicatelist.h"
 #include "search/ui/Frmduplicates.h"
 
+#include <QBuffer>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -33,9 +38,16 @@ private:
     TfrmMain *m_main = nullptr;
     TempDir m_files;
 
-    // Catalogues `folder` as `name` with the fingerprints of its files.
+    // Catalogues `folder` as `name` with the fingerprints of its files, and
+    // a picture of those whose names end in .jpg.
     void addWithFingerprints(const std::string &folder, const std::string &name)
     {
+        QImage image(8, 6, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(image.save(&buffer, "JPEG"));
         std::unique_ptr<TreeNode> disk = ScanDisk(folder, name, "");
         ContentRecords records;
         for (const TreeNode *n = disk.get(); n; n = NextInDisk(disk.get(), n))
@@ -48,6 +60,8 @@ private:
                 r.fingerprint = FingerprintOfFile(fd, error);
                 r.size = static_cast<uint64_t>(::lseek(fd, 0, SEEK_END));
                 ::close(fd);
+                if (r.path.ends_with(".jpg"))
+                    r.picture = jpeg.toStdString();
                 records.push_back(std::move(r));
             }
         CatalogStore(m_sandbox->programDir)
@@ -123,6 +137,28 @@ private slots:
         m_prompter->clear();
         TriggerAction(*m_main, "mnuIsArchived");
         QCOMPARE(m_prompter->count(QueuedPrompter::OpenFileNames), 1);
+    }
+
+    void htmlExportWithPictures()
+    {
+        m_main->selectNode(m_sandbox->store->Tree().findByName("One"));
+        const QString page = QString::fromStdString(m_files.file("one.html"));
+        m_prompter->saveFiles.enqueue(page);
+        QVERIFY(WithDialog<TfrmExport>([&] { TriggerAction(*m_main, "mnuExport"); },
+                                       [](TfrmExport &d) {
+                                           auto *pictures = Find<QCheckBox>(&d, "chkPictures");
+                                           Find<QComboBox>(&d, "cboFormat")->setCurrentIndex(0); // CSV
+                                           QVERIFY(!pictures->isEnabled());
+                                           Find<QComboBox>(&d, "cboFormat")->setCurrentIndex(2); // HTML
+                                           QVERIFY(pictures->isEnabled());
+                                           pictures->setChecked(true);
+                                           Find<QPushButton>(&d, "cmdOK")->click();
+                                       }));
+        const std::string html = ReadBytes(page.toStdString());
+        const std::size_t img = html.find("<img class=\"pic\" loading=\"lazy\" alt=\"\" src=\"data:image/jpeg;base64,");
+        QVERIFY(img != std::string::npos);
+        QVERIFY(html.find("\">photo.jpg<", img) != std::string::npos);
+        QCOMPARE(html.find("<img", img + 1), std::string::npos); // notes.txt has none
     }
 };
 
