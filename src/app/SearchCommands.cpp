@@ -367,6 +367,13 @@ void SearchCommands::findDuplicates()
                 WaitCursor wait;
                 contents = ContentsForDuplicates(m_store, DiskNodes(m_store.Tree()), options);
             }
+            if (!m_store.storeProblem().empty()) {
+                prompter().message(m_view.dialogParent(), QMessageBox::Warning, QStringLiteral("Find duplicates"),
+                                   QStringLiteral("The fingerprints could not be read: %1")
+                                       .arg(QString::fromStdString(m_store.storeProblem())),
+                                   QMessageBox::Ok);
+                return;
+            }
             if (contents.empty()) {
                 prompter().message(m_view.dialogParent(), QMessageBox::Information, QStringLiteral("Find duplicates"),
                                    QStringLiteral("No listing holds fingerprints of files of that size. Choose "

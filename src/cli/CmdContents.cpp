@@ -66,6 +66,13 @@ int runHave(Context &ctx)
     Load(ctx, store);
     DiskNames names(store.Tree());
     const std::vector<HeldFile> files = WhereHeld(store, FingerprintLocalFiles(a.positional()));
+    // A store that cannot be read holds nothing: say so rather than let
+    // every file pass for not archived unexplained.
+    if (!store.storeProblem().empty())
+        std::fprintf(ctx.err, "rackmere-cli have: the store beside the listings could not be read: %s\n",
+                     store.storeProblem().c_str());
+    if (files.empty())
+        std::fprintf(ctx.err, "rackmere-cli have: no file was found to read\n");
     const bool json = a.has("--json");
     bool all = !files.empty();
     std::string out = json ? "[" : "";
@@ -126,6 +133,11 @@ int runPicture(Context &ctx)
     const std::string shownDisk = store.Tree().displayName(*disk) + "/";
     if (!jpeg && typed.starts_with(shownDisk))
         jpeg = store.PictureOf(disk, std::string_view(typed).substr(shownDisk.size()));
+    if (!jpeg && !store.storeProblem().empty()) {
+        std::fprintf(ctx.err, "rackmere-cli picture: the store beside the listings could not be read: %s\n",
+                     store.storeProblem().c_str());
+        return EXIT_FAILED;
+    }
     if (!jpeg) {
         std::fprintf(ctx.err, "rackmere-cli picture: %s holds no picture of '%s'\n",
                      Shown(store.Tree().displayName(*disk)).c_str(), Shown(a.positional()[1]).c_str());

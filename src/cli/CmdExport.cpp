@@ -95,6 +95,10 @@ int runExport(Context &ctx)
         };
     }
     ExportToFile(disks, *format, *output, &store.Tree(), options);
+    if (options.picture && !store.storeProblem().empty()) {
+        std::fprintf(ctx.err, "rackmere-cli export: the pictures could not be read: %s\n", store.storeProblem().c_str());
+        return EXIT_FAILED;
+    }
     return loaded ? EXIT_OK : EXIT_FAILED;
 }
 

@@ -45,8 +45,9 @@ const Command duplicatesCmd{"duplicates", Access::Read,
                             "                      with the keys listing, disk, folders, file and index)\n"
                             "\n"
                             "Exit status 0 with copies, 1 with none (\"No duplicates were found\" on\n"
-                            "standard error), when the listing is not found, or when a listing file could\n"
-                            "not be loaded; 2 for a size that cannot be read.\n",
+                            "standard error), when the listing is not found, when a listing file could\n"
+                            "not be loaded, or with --contents when the store beside the listings could\n"
+                            "not be read; 2 for a size that cannot be read.\n",
                             runDuplicates};
 const Registrar duplicatesReg(duplicatesCmd);
 
@@ -147,6 +148,11 @@ int runDuplicates(Context &ctx)
                                                    ? FindDuplicatesByContents(
                                                          ContentsForDuplicates(store, DiskNodes(store.Tree()), o), o)
                                                    : FindDuplicates(DiskNodes(store.Tree()), o);
+    // Fingerprints that could not be read are copies not found.
+    const bool contentsRead = !a.has("--contents") || store.storeProblem().empty();
+    if (!contentsRead)
+        std::fprintf(ctx.err, "rackmere-cli duplicates: the store beside the listings could not be read: %s\n",
+                     store.storeProblem().c_str());
     DiskNames names(store.Tree());
     const bool json = a.has("--json");
     std::string out = json ? "[" : "";
@@ -186,7 +192,7 @@ int runDuplicates(Context &ctx)
         std::fprintf(ctx.err, "No duplicates were found\n");
         return EXIT_FAILED;
     }
-    return loaded ? EXIT_OK : EXIT_FAILED;
+    return loaded && contentsRead ? EXIT_OK : EXIT_FAILED;
 }
 
 std::string ChangeText(const DiffItem &d)

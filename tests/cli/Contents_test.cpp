@@ -140,6 +140,15 @@ TEST_F(CliContents, HaveTellsWhereEachFileIsHeld)
     EXPECT_NE(json.out.find("\"path\": \"sub/d.txt\"}]}"), std::string::npos) << json.out;
     EXPECT_NE(json.out.find("altered.txt\", \"held\": []}"), std::string::npos) << json.out;
     EXPECT_EQ(Cli({"have"}).status, 2);
+
+    // A store that cannot be read is told of, not taken for one that holds nothing.
+    test::WriteBytes(programDir + "Rackmere.db", std::string(4096, 'x'));
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{"have", local + "held.txt"}, {"duplicates", "--contents", "--min-size", "0"}}) {
+        const test::CliResult r = Cli(args);
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_NE(r.err.find("the store beside the listings could not be read: "), std::string::npos) << r.err;
+    }
 }
 
 TEST_F(CliContents, PictureAndExportWithPictures)

@@ -126,6 +126,9 @@ void TfrmArchived::showAnswer(std::vector<LocalFile> files)
                                      : QStringLiteral("All %1 files are archived.").arg(total));
     else
         m_status->setText(QStringLiteral("%1 of %2 files are not archived.").arg(total - archived).arg(total));
+    if (!m_store.storeProblem().empty())
+        m_status->setText(m_status->text() + QStringLiteral(" The store beside the listings could not be read: %1")
+                                                 .arg(QString::fromStdString(m_store.storeProblem())));
     m_view->resizeColumnToContents(0);
 }
 
