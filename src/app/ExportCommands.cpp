@@ -91,8 +91,13 @@ void ExportCommand::exportListings()
         path += QLatin1Char('.') + QString::fromLatin1(ExportFormatExtension(format));
     SetSettingString(kFolderKey, QFileInfo(path).absolutePath().toStdString());
 
+    ExportOptions options;
+    if (dialog.pictures())
+        options.picture = [this](const TreeNode &disk, std::string_view entryPath) {
+            return m_store.PictureOf(&disk, entryPath).value_or(std::string());
+        };
     WaitCursor wait;
-    ExportToFile(disks, format, QFile::encodeName(path).toStdString(), &m_store.Tree());
+    ExportToFile(disks, format, QFile::encodeName(path).toStdString(), &m_store.Tree(), options);
 }
 
 } // namespace rkm

@@ -172,7 +172,7 @@ void TfrmMain::buildMenus()
     place(menu("Disk1", "&Disk"), {"Addnew1", "mnuUpdate", "mnuDelete", "mnuRename", "mnuPrint", "mnuExport",
                                    "mnuProperties", "mnuCompare", "mnuVerify", "-N1", "mnuExit"});
     QMenu *search = menu("Search1", "&Search");
-    place(search, {"mnuSearchBox", "mnuFind", "mnuFindNext", "mnuFindDuplicates", "-N4"});
+    place(search, {"mnuSearchBox", "mnuFind", "mnuFindNext", "mnuFindDuplicates", "mnuIsArchived", "-N4"});
     search->addMenu(m_search->savedSearchesMenu())->setObjectName(QStringLiteral("mnuSavedSearchesItem"));
     place(menu("About1", "&Help"), {"mnuHelpTopics", "-N3", "Tarnwellwebsite1", "Emailsupport1", "-N2", "About2"});
 

@@ -7,6 +7,7 @@
 #include "search/Annotations.h"
 #include "search/Duplicates.h"
 #include "search/Finder.h"
+#include "search/ui/Frmarchived.h"
 #include "search/ui/Frmduplicatelist.h"
 #include "search/ui/Frmduplicates.h"
 #include "search/ui/Frmlistproperties.h"
@@ -16,6 +17,7 @@
 #include "service/Settings.h"
 
 #include <QAction>
+#include <QDir>
 #include <QInputDialog>
 #include <QMenu>
 
@@ -72,6 +74,7 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
     c.add("mnuFind", "&Find...", N::Listings, K::Reads, [this] { find(); }, {QKeySequence(Qt::CTRL | Qt::Key_F)});
     c.add("mnuFindNext", "Find ne&xt", N::Listings, K::Reads, [this] { findNext(); }, {QKeySequence(Qt::Key_F3)});
     c.add("mnuFindDuplicates", "Find &duplicates...", N::Listings, K::Reads, [this] { findDuplicates(); });
+    c.add("mnuIsArchived", "Is this &archived?...", N::Listings, K::Reads, [this] { isArchived(); });
     // The grid's pop-up menu item, also a double click on a row; the
     // entry's texts may change.
     c.add("popLstProperties", "Properties", N::Nothing, K::Edits, [this] { editFileEntry(); },
@@ -355,9 +358,45 @@ void SearchCommands::findDuplicates()
     // The panel shows at once and the groups come when found; the window
     // goes on meanwhile.
     m_view.guarded([&] {
-        m_duplicateList->search(DiskNodes(m_store.Tree()), d.options());
+        const DuplicateOptions options = d.options();
+        std::vector<DiskContents> contents;
+        if (options.byContents) {
+            // The store is read here, on its own thread; the matching runs
+            // on the panel's.
+            {
+                WaitCursor wait;
+                contents = ContentsForDuplicates(m_store, DiskNodes(m_store.Tree()), options);
+            }
+            if (!m_store.storeProblem().empty()) {
+                prompter().message(m_view.dialogParent(), QMessageBox::Warning, QStringLiteral("Find duplicates"),
+                                   QStringLiteral("The fingerprints could not be read: %1")
+                                       .arg(QString::fromStdString(m_store.storeProblem())),
+                                   QMessageBox::Ok);
+                return;
+            }
+            if (contents.empty()) {
+                prompter().message(m_view.dialogParent(), QMessageBox::Information, QStringLiteral("Find duplicates"),
+                                   QStringLiteral("No listing holds fingerprints of files of that size. Choose "
+                                                  "\"Fingerprints\" when adding a disk, or in a listing's "
+                                                  "properties before its next Update."),
+                                   QMessageBox::Ok);
+                return;
+            }
+        }
+        m_duplicateList->search(DiskNodes(m_store.Tree()), options, std::move(contents));
         m_view.showPanel(m_duplicateList);
     });
+}
+
+void SearchCommands::isArchived()
+{
+    const QStringList files =
+        prompter().openFileNames(m_view.dialogParent(), QStringLiteral("Is this archived?"), QDir::homePath());
+    if (files.isEmpty())
+        return;
+    TfrmArchived d(m_store, m_view.dialogParent());
+    d.check(files);
+    d.exec();
 }
 
 void SearchCommands::editFileEntry()

@@ -44,6 +44,8 @@ public:
     void find();
     void findNext();
     void findDuplicates();
+    // Asks for local files and tells where the catalogue holds their contents.
+    void isArchived();
     // The file entry properties of the grid's current row.
     void editFileEntry();
 

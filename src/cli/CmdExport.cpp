@@ -14,7 +14,8 @@ namespace {
 int runExport(Context &ctx);
 
 const Command exportCmd{"export", Access::Read, "write listings as CSV, JSON or an HTML page",
-                        "Usage: rackmere-cli export [LISTING...] [--format csv|json|html] -o FILE\n"
+                        "Usage: rackmere-cli export [LISTING...] [--format csv|json|html] [--pictures]\n"
+                        "                         -o FILE\n"
                         "\n"
                         "Writes the listings named, or the whole catalogue when none is named, with\n"
                         "every folder and every file. LISTING is a listing file's bare name (1234.rkm)\n"
@@ -30,6 +31,8 @@ const Command exportCmd{"export", Access::Read, "write listings as CSV, JSON or 
                         "  --format html   one page that needs no other file and no network: the\n"
                         "                  listings as a collapsible tree, a table of files per folder,\n"
                         "                  a search box that filters as you type\n"
+                        "  --pictures      the HTML page shows the picture kept of each file that has\n"
+                        "                  one (listings read with --pictures), inside the page itself\n"
                         "  -o, --output FILE\n"
                         "                  the file to write, - for standard output\n"
                         "\n"
@@ -49,7 +52,7 @@ int runExport(Context &ctx)
     for (std::string &a : args)
         if (a == "-o")
             a = "--output";
-    Args a(args, {"--format", "--output"}, {});
+    Args a(args, {"--format", "--output"}, {"--pictures"});
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     const std::string *output = a.value("--output");
@@ -83,7 +86,19 @@ int runExport(Context &ctx)
             disks.push_back(n);
     }
     std::fflush(ctx.out);
-    ExportToFile(disks, *format, *output, &store.Tree());
+    ExportOptions options;
+    if (a.has("--pictures")) {
+        if (*format != ExportFormat::Html)
+            return Usage(ctx, "--pictures goes with --format html", self);
+        options.picture = [&store](const TreeNode &disk, std::string_view path) {
+            return store.PictureOf(&disk, path).value_or(std::string());
+        };
+    }
+    ExportToFile(disks, *format, *output, &store.Tree(), options);
+    if (options.picture && !store.storeProblem().empty()) {
+        std::fprintf(ctx.err, "rackmere-cli export: the pictures could not be read: %s\n", store.storeProblem().c_str());
+        return EXIT_FAILED;
+    }
     return loaded ? EXIT_OK : EXIT_FAILED;
 }
 

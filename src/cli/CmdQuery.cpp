@@ -23,7 +23,8 @@ int runVerify(Context &ctx);
 
 const Command duplicatesCmd{"duplicates", Access::Read,
                             "list files that have copies, across all listings or within one",
-                            "Usage: rackmere-cli duplicates [--min-size SIZE] [--listing LISTING] [--json]\n"
+                            "Usage: rackmere-cli duplicates [--contents] [--min-size SIZE]\n"
+                            "                                [--listing LISTING] [--json]\n"
                             "\n"
                             "Groups the file entries that have the same name (letter case ignored, the\n"
                             "decoded text, so a name from a Windows listing meets its UTF-8 twin) and the\n"
@@ -33,6 +34,10 @@ const Command duplicatesCmd{"duplicates", Access::Read,
                             "the most space come first; copies are in catalogue order. Entries whose size\n"
                             "text cannot be read are left out.\n"
                             "\n"
+                            "  --contents          group by contents instead: the files whose fingerprints\n"
+                            "                      are the same, whatever their names and dates, among the\n"
+                            "                      listings read with --fingerprints; a group is named\n"
+                            "                      by its first copy\n"
                             "  --min-size SIZE     leave out files smaller than SIZE (default 1m): a number\n"
                             "                      with an optional unit b, k, m, g (1 KB = 1024 bytes);\n"
                             "                      0 keeps every file\n"
@@ -43,8 +48,9 @@ const Command duplicatesCmd{"duplicates", Access::Read,
                             "                      with the keys listing, disk, folders, file and index)\n"
                             "\n"
                             "Exit status 0 with copies, 1 with none (\"No duplicates were found\" on\n"
-                            "standard error), when the listing is not found, or when a listing file could\n"
-                            "not be loaded; 2 for a size that cannot be read.\n",
+                            "standard error), when the listing is not found, when a listing file could\n"
+                            "not be loaded, or with --contents when the store beside the listings could\n"
+                            "not be read; 2 for a size that cannot be read.\n",
                             runDuplicates};
 const Registrar duplicatesReg(duplicatesCmd);
 
@@ -131,7 +137,7 @@ void Flush(Context &ctx, std::string &out, bool force = false)
 int runDuplicates(Context &ctx)
 {
     const Command &self = duplicatesCmd;
-    Args a(ctx.args, {"--min-size", "--listing"}, {"--json"});
+    Args a(ctx.args, {"--min-size", "--listing"}, {"--contents", "--json"});
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (!a.positional().empty())
@@ -151,7 +157,15 @@ int runDuplicates(Context &ctx)
         if (!o.listing)
             return status;
     }
-    const std::vector<DuplicateGroup> groups = FindDuplicates(DiskNodes(store.Tree()), o);
+    const std::vector<DuplicateGroup> groups = a.has("--contents")
+                                                   ? FindDuplicatesByContents(
+                                                         ContentsForDuplicates(store, DiskNodes(store.Tree()), o), o)
+                                                   : FindDuplicates(DiskNodes(store.Tree()), o);
+    // Fingerprints that could not be read are copies not found.
+    const bool contentsRead = !a.has("--contents") || store.storeProblem().empty();
+    if (!contentsRead)
+        std::fprintf(ctx.err, "rackmere-cli duplicates: the store beside the listings could not be read: %s\n",
+                     store.storeProblem().c_str());
     DiskNames names(store.Tree());
     const bool json = a.has("--json");
     std::string out = json ? "[" : "";
@@ -191,7 +205,7 @@ int runDuplicates(Context &ctx)
         std::fprintf(ctx.err, "No duplicates were found\n");
         return EXIT_FAILED;
     }
-    return loaded ? EXIT_OK : EXIT_FAILED;
+    return loaded && contentsRead ? EXIT_OK : EXIT_FAILED;
 }
 
 std::string ChangeText(const DiffItem &d)

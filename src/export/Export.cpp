@@ -291,11 +291,16 @@ private:
 // Windows has a root such as E:\ and keeps its backslashes).
 class Walk final {
 public:
-    Walk(Writer &writer, char separator) : m_writer(writer), m_separator(separator) {}
+    Walk(Writer &writer, char separator, const ExportOptions &options)
+        : m_writer(writer), m_separator(separator), m_options(options)
+    {
+    }
 
     void run(const TreeNode &disk, std::string_view diskName)
     {
+        m_disk = &disk;
         m_path = m_names(disk.disk().RootPath);
+        m_stored.clear();
         folder(disk, diskName);
     }
 
@@ -311,9 +316,18 @@ private:
     {
         m_writer.folder(node, m_path, name);
         const std::size_t base = m_path.size();
+        // The path below the disk in stored bytes (ContentPath), for pictures.
+        const std::size_t storedBase = m_stored.size();
         const FileList &files = node.disk().Files;
         for (int i = 0; i < files.count(); ++i) {
             const FileEntryView e = files.entry(i);
+            if (m_options.picture) {
+                m_stored.append(e[FT_NAME]);
+                m_picture = m_options.picture(*m_disk, m_stored);
+                m_stored.resize(storedBase);
+                if (!m_picture.empty())
+                    m_writer.picture(m_picture);
+            }
             const std::string_view fileName = m_names(e[FT_NAME]);
             join(fileName);
             m_writer.file(e, m_path, fileName);
@@ -324,16 +338,20 @@ private:
             // The name is kept: the view of m_names lasts only until its next use.
             const std::string childName(m_names(child.text()));
             join(childName);
+            m_stored.append(child.text()).push_back('/');
             folder(child, childName);
             m_path.resize(base);
+            m_stored.resize(storedBase);
         }
         m_writer.endFolder();
     }
 
     Writer &m_writer;
     const char m_separator;
+    const ExportOptions &m_options;
+    const TreeNode *m_disk = nullptr;
     Utf8Text m_names;
-    std::string m_path;
+    std::string m_path, m_stored, m_picture;
 };
 
 // The separator TDisk::GetFullPath joins a listing's folders with: '\' for
@@ -431,7 +449,7 @@ const char *ExportFormatExtension(ExportFormat format)
 }
 
 void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat format, ExportSink &sink,
-                    const Catalog *catalog)
+                    const Catalog *catalog, const ExportOptions &options)
 {
     Output out(sink);
     std::unique_ptr<Writer> writer;
@@ -443,7 +461,7 @@ void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat for
         writer = std::make_unique<JsonWriter>(out);
         break;
     case ExportFormat::Html:
-        writer = MakeHtmlWriter(out);
+        writer = MakeHtmlWriter(out, bool(options.picture));
         break;
     }
 
@@ -458,10 +476,13 @@ void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat for
         listings.push_back(std::move(info));
     }
 
+    // Only the page shows pictures.
+    const ExportOptions none;
+    const ExportOptions &used = format == ExportFormat::Html ? options : none;
     writer->begin(listings);
     for (const ListingInfo &l : listings) {
         writer->beginListing(l);
-        Walk(*writer, SeparatorOf(l.disk->disk().RootPath)).run(*l.disk, l.name);
+        Walk(*writer, SeparatorOf(l.disk->disk().RootPath), used).run(*l.disk, l.name);
         writer->endListing();
     }
     writer->end();
@@ -469,15 +490,15 @@ void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat for
 }
 
 void ExportToFile(const std::vector<const TreeNode *> &disks, ExportFormat format, const std::string &path,
-                  const Catalog *catalog)
+                  const Catalog *catalog, const ExportOptions &options)
 {
     if (path == "-") {
         StdoutSink sink;
-        ExportListings(disks, format, sink, catalog);
+        ExportListings(disks, format, sink, catalog, options);
         return;
     }
     SaveFileSink sink(path);
-    ExportListings(disks, format, sink, catalog);
+    ExportListings(disks, format, sink, catalog, options);
     sink.commit();
 }
 

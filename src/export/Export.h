@@ -4,6 +4,7 @@
 #include "platform/TextValues.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,15 @@ public:
     virtual void write(std::string_view bytes) = 0;
 };
 
+// What an export may add to the listings' own texts.
+struct ExportOptions {
+    // The HTML page shows each file's picture, when this gives one (a JPEG),
+    // inline in the page. It is asked with the disk node and the file's path
+    // below it (ContentPath); empty when the file has none. Other formats
+    // leave pictures out.
+    std::function<std::string(const TreeNode &disk, std::string_view path)> picture;
+};
+
 // Writes the listings (disk nodes, in the order given) in the format. The
 // output is streamed to the sink a megabyte at a time, never held whole.
 // Each listing goes by the name `catalog` shows it by (Catalog::displayName:
@@ -43,12 +53,12 @@ public:
 // name without a catalogue. The JSON form keeps the disk name and the file
 // apart as well.
 void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat format, ExportSink &sink,
-                    const Catalog *catalog = nullptr);
+                    const Catalog *catalog = nullptr, const ExportOptions &options = {});
 
 // Exports to a file: through a temporary file renamed into place, so a
 // failed export leaves no cut file and keeps an older file of that name.
 // "-" writes to standard output. Throws RackmereError with the reason.
 void ExportToFile(const std::vector<const TreeNode *> &disks, ExportFormat format, const std::string &path,
-                  const Catalog *catalog = nullptr);
+                  const Catalog *catalog = nullptr, const ExportOptions &options = {});
 
 } // namespace rkm

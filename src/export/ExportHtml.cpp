@@ -6,6 +6,8 @@
 
 #include "service/Version.h"
 
+#include <QByteArray>
+
 namespace rkm::exporting {
 
 namespace {
@@ -136,7 +138,7 @@ void AppendCount(std::string &out, long n, const char *one, const char *many)
 
 class HtmlWriter final : public Writer {
 public:
-    explicit HtmlWriter(Output &out) : m_out(out) {}
+    HtmlWriter(Output &out, bool pictures) : m_out(out), m_pictures(pictures) {}
 
     void begin(const std::vector<ListingInfo> &listings) override
     {
@@ -147,13 +149,22 @@ public:
         }
         std::string title = listings.size() == 1 ? "Rackmere: " + listings[0].name : "Rackmere catalogue";
         std::string &o = m_out.text();
-        o += kHead;
+        std::string head = kHead;
+        // Pictures come inline, as data: addresses, and from nowhere else.
+        if (m_pictures) {
+            const std::string_view none = "default-src 'none';";
+            head.insert(head.find(none) + none.size(), " img-src data:;");
+        }
+        o += head;
         o += "<meta name=\"generator\" content=\"Rackmere ";
         o += PROGRAM_VERSION;
         o += "\">\n<title>";
         AppendHtmlText(o, title);
         o += "</title>\n";
-        o += kStyle;
+        std::string style = kStyle;
+        if (m_pictures)
+            style.insert(style.find("</style>"), "img.pic{display:block;max-width:96px;max-height:96px;margin:.2em 0}\n");
+        o += style;
         o += "<header><h1>";
         AppendHtmlText(o, title);
         o += "</h1><span id=\"find\" hidden><input id=\"q\" type=\"search\" placeholder=\"Search files and folders\" "
@@ -170,6 +181,8 @@ public:
     }
 
     void beginListing(const ListingInfo &listing) override { m_listing = &listing; }
+
+    void picture(std::string_view jpeg) override { m_picture = jpeg; }
 
     void folder(const TreeNode &node, std::string_view path, std::string_view name) override
     {
@@ -209,6 +222,14 @@ public:
             m_tableOpen = true;
         }
         o += "<tr class=\"f\"><td>";
+        if (!m_picture.empty()) {
+            o += "<img class=\"pic\" loading=\"lazy\" alt=\"\" src=\"data:image/jpeg;base64,";
+            o += QByteArray::fromRawData(m_picture.data(), static_cast<qsizetype>(m_picture.size()))
+                     .toBase64()
+                     .toStdString();
+            o += "\">";
+            m_picture = {};
+        }
         AppendHtmlText(o, name);
         for (const int k : {FT_SIZE, FT_DATE, FT_DESCRIPTION, FT_CATEGORY}) {
             o += "<td>";
@@ -239,13 +260,16 @@ private:
     Utf8Text m_utf8;
     const ListingInfo *m_listing = nullptr;
     bool m_tableOpen = false;
+    const bool m_pictures;
+    std::string_view m_picture; // of the file told of next
+
 };
 
 } // namespace
 
-std::unique_ptr<Writer> MakeHtmlWriter(Output &out)
+std::unique_ptr<Writer> MakeHtmlWriter(Output &out, bool pictures)
 {
-    return std::make_unique<HtmlWriter>(out);
+    return std::make_unique<HtmlWriter>(out, pictures);
 }
 
 } // namespace rkm::exporting

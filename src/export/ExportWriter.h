@@ -68,6 +68,9 @@ class Writer {
 public:
     virtual ~Writer() = default;
     virtual void begin(const std::vector<ListingInfo> &listings) = 0;
+    // The picture (a JPEG) of the file told of next, when it has one and
+    // pictures are asked for; the bytes last until that call.
+    virtual void picture(std::string_view /*jpeg*/) {}
     virtual void beginListing(const ListingInfo &listing) = 0;
     virtual void folder(const TreeNode &node, std::string_view path, std::string_view name) = 0;
     virtual void file(const FileEntryView &entry, std::string_view path, std::string_view name) = 0;
@@ -76,6 +79,7 @@ public:
     virtual void end() = 0;
 };
 
-std::unique_ptr<Writer> MakeHtmlWriter(Output &out);
+// `pictures`: the page may show pictures of files (Writer::picture).
+std::unique_ptr<Writer> MakeHtmlWriter(Output &out, bool pictures = false);
 
 } // namespace rkm::exporting

@@ -39,6 +39,11 @@ public:
         return QFileDialog::getSaveFileName(parent, caption, start, filter);
     }
 
+    QStringList openFileNames(QWidget *parent, const QString &caption, const QString &start) override
+    {
+        return QFileDialog::getOpenFileNames(parent, caption, start);
+    }
+
     bool choosePrinter(QWidget *parent, QPrinter *printer) override
     {
         QPrintDialog dialog(printer, parent);

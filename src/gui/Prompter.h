@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QPrinter;
@@ -40,6 +41,14 @@ public:
                                  const QString &filter)
     {
         (void)parent, (void)caption, (void)start, (void)filter;
+        return {};
+    }
+    // A picker for one or more existing files to read, starting in the
+    // folder `start`; empty when cancelled (what a prompter that offers no
+    // such picker answers).
+    virtual QStringList openFileNames(QWidget *parent, const QString &caption, const QString &start)
+    {
+        (void)parent, (void)caption, (void)start;
         return {};
     }
     // The printer selection dialog; false when cancelled.

@@ -68,6 +68,12 @@ QString QueuedPrompter::saveFileName(QWidget *, const QString &caption, const QS
     return saveFiles.isEmpty() ? QString() : saveFiles.dequeue();
 }
 
+QStringList QueuedPrompter::openFileNames(QWidget *, const QString &caption, const QString &start)
+{
+    calls.append({OpenFileNames, caption, start});
+    return openFiles.isEmpty() ? QStringList() : openFiles.dequeue();
+}
+
 bool QueuedPrompter::choosePrinter(QWidget *, QPrinter *)
 {
     calls.append({ChoosePrinter, {}, {}});

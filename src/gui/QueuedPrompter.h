@@ -20,7 +20,7 @@ namespace rkm {
 //   QCOMPARE(p.calls[0].caption, "Rackmere");
 class QueuedPrompter final : public Prompter {
 public:
-    enum Kind { Message, Beep, ExistingDirectory, ChoosePrinter, OpenUrl, SaveFileName };
+    enum Kind { Message, Beep, ExistingDirectory, ChoosePrinter, OpenUrl, SaveFileName, OpenFileNames };
 
     struct Call {
         Kind kind;
@@ -43,6 +43,7 @@ public:
     QQueue<QMessageBox::StandardButton> answers;
     QQueue<QString> directories;
     QQueue<QString> saveFiles;
+    QQueue<QStringList> openFiles;
     QQueue<bool> printerAnswers;
     QQueue<bool> openAnswers;
 
@@ -62,6 +63,7 @@ public:
     void beep() override;
     QString existingDirectory(QWidget *parent, const QString &caption, const QString &start) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &start, const QString &filter) override;
+    QStringList openFileNames(QWidget *parent, const QString &caption, const QString &start) override;
     bool choosePrinter(QWidget *parent, QPrinter *printer) override;
     bool openUrl(const QUrl &url) override;
 };

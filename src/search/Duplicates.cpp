@@ -7,6 +7,9 @@
 
 #include "search/Duplicates.h"
 
+#include "catalog/CatalogStore.h"
+#include "catalog/Contents.h"
+
 #include "platform/Text.h"
 #include "platform/TextValues.h"
 #include "search/Finder.h"
@@ -17,6 +20,7 @@
 #include <cstring>
 #include <iterator>
 #include <thread>
+#include <unordered_map>
 
 namespace rkm {
 
@@ -256,6 +260,121 @@ std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &
     for (const std::size_t i : order)
         sorted.push_back(std::move(groups[i]));
     return sorted;
+}
+
+std::vector<DiskContents> ContentsForDuplicates(CatalogStore &store, const std::vector<const TreeNode *> &disks,
+                                                const DuplicateOptions &options)
+{
+    std::vector<DiskContents> out;
+    for (const TreeNode *disk : disks) {
+        if (options.listing && disk != options.listing)
+            continue;
+        ContentRecords records = store.ContentsOf(disk);
+        std::erase_if(records, [&](const ContentRecord &r) { return !r.fingerprint || r.size < options.minSize; });
+        if (!records.empty())
+            out.push_back({disk, std::move(records)});
+    }
+    return out;
+}
+
+std::vector<DuplicateGroup> FindDuplicatesByContents(const std::vector<DiskContents> &contents,
+                                                     const DuplicateOptions &options, const std::atomic<bool> *stop)
+{
+    struct Copy {
+        Fingerprint fingerprint;
+        uint64_t size;
+        uint32_t folder; // index into the folders met: catalogue order
+        uint32_t entry;
+    };
+    std::vector<const TreeNode *> folders;
+    std::vector<Copy> copies;
+    for (const auto &[disk, records] : contents) {
+        if (options.listing && disk != options.listing)
+            continue;
+        if (Stopped(stop))
+            return {};
+        // The records by path, then one walk of the listing that spells each
+        // entry's path once: no lookup from the root per record.
+        std::unordered_map<std::string_view, const ContentRecord *> byPath;
+        byPath.reserve(records.size());
+        for (const ContentRecord &r : records)
+            if (r.fingerprint && r.size >= options.minSize)
+                byPath.emplace(r.path, &r);
+        if (byPath.empty())
+            continue;
+        std::string path;
+        for (const TreeNode *n = disk; n; n = NextInDisk(disk, n)) {
+            if (Stopped(stop))
+                return {};
+            const FileList &files = n->disk().Files;
+            if (files.empty())
+                continue;
+            path.clear();
+            std::vector<const TreeNode *> chain;
+            for (const TreeNode *f = n; f != disk; f = f->parent())
+                chain.push_back(f);
+            for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+                path.append((*it)->text()).push_back('/');
+            const std::size_t prefix = path.size();
+            bool used = false;
+            for (int i = 0; i < files.count(); ++i) {
+                path.resize(prefix);
+                path.append(files.text(i, FT_NAME));
+                const auto found = byPath.find(path);
+                if (found == byPath.end())
+                    continue;
+                copies.push_back({*found->second->fingerprint, found->second->size,
+                                  static_cast<uint32_t>(folders.size()), static_cast<uint32_t>(i)});
+                used = true;
+            }
+            if (used)
+                folders.push_back(n);
+        }
+    }
+    std::sort(copies.begin(), copies.end(), [](const Copy &a, const Copy &b) {
+        if (a.fingerprint != b.fingerprint)
+            return a.fingerprint < b.fingerprint;
+        if (a.folder != b.folder)
+            return a.folder < b.folder;
+        return a.entry < b.entry;
+    });
+    struct Found {
+        DuplicateGroup group;
+        std::string name;
+        uint64_t place;
+    };
+    std::vector<Found> found;
+    for (std::size_t i = 0; i < copies.size();) {
+        std::size_t j = i + 1;
+        while (j < copies.size() && copies[j].fingerprint == copies[i].fingerprint)
+            ++j;
+        if (j - i >= 2) {
+            Found f;
+            for (std::size_t k = i; k < j; ++k)
+                f.group.entries.push_back({const_cast<TreeNode *>(folders[copies[k].folder]), int(copies[k].entry)});
+            f.group.size = copies[i].size;
+            f.group.wasted = f.group.size * (j - i - 1);
+            const EntryRef &first = f.group.entries.front();
+            f.name = DuplicateNameKey(first.node->disk().Files.text(first.entry, FT_NAME));
+            f.place = (uint64_t(copies[i].folder) << 32) | copies[i].entry;
+            found.push_back(std::move(f));
+        }
+        i = j;
+    }
+    if (Stopped(stop))
+        return {};
+    std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) {
+        if (a.group.wasted != b.group.wasted)
+            return a.group.wasted > b.group.wasted;
+        if (a.name != b.name)
+            return a.name < b.name;
+        return a.place < b.place;
+    });
+    std::vector<DuplicateGroup> groups;
+    groups.reserve(found.size());
+    for (Found &f : found)
+        groups.push_back(std::move(f.group));
+    return groups;
 }
 
 } // namespace rkm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/Contents.h"
 #include "catalog/Disks.h"
 
 #include <atomic>
@@ -8,6 +9,8 @@
 #include <vector>
 
 namespace rkm {
+
+class CatalogStore;
 
 // A file entry of a listing.
 struct EntryRef {
@@ -26,6 +29,7 @@ struct DuplicateGroup {
 struct DuplicateOptions {
     uint64_t minSize = uint64_t(1) << 20; // smaller files are left out
     const TreeNode *listing = nullptr;    // only within this listing (null: across all)
+    bool byContents = false;              // by fingerprint instead (FindDuplicatesByContents)
 };
 
 // The groups of copies among the disks `disks`, the most wasted space first
@@ -35,6 +39,26 @@ struct DuplicateOptions {
 // once it is set, ends early with no group (another thread may set it).
 std::vector<DuplicateGroup> FindDuplicates(const std::vector<const TreeNode *> &disks, const DuplicateOptions &options,
                                            const std::atomic<bool> *stop = nullptr);
+
+// What the store keeps of the contents of a disk's files.
+struct DiskContents {
+    const TreeNode *disk = nullptr;
+    ContentRecords records;
+};
+// The records of `disks` the options let in (CatalogStore::ContentsOf, no
+// pictures): read on the store's thread, then handed to the search.
+std::vector<DiskContents> ContentsForDuplicates(CatalogStore &store, const std::vector<const TreeNode *> &disks,
+                                                const DuplicateOptions &options);
+
+// Copies by contents: the file entries whose fingerprints are the same,
+// whatever their names or dates. A listing read without fingerprints takes
+// no part. The size of a group is the one its records give; the groups are
+// sorted as FindDuplicates sorts them, the entries of each in catalogue
+// order. Each listing is walked once, spelling each entry's path once.
+// `stop` as above.
+std::vector<DuplicateGroup> FindDuplicatesByContents(const std::vector<DiskContents> &contents,
+                                                     const DuplicateOptions &options,
+                                                     const std::atomic<bool> *stop = nullptr);
 
 // The name two copies share: lower-cased decoded text in Unicode's composed
 // form, as UTF-8.

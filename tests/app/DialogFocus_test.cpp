@@ -15,6 +15,7 @@
 #include "scan/ui/Frmaddnew.h"
 #include "scan/ui/Frmcompare.h"
 #include "scan/ui/Frmprops.h"
+#include "search/ui/Frmarchived.h"
 #include "search/ui/Frmduplicates.h"
 #include "search/ui/Frmlistproperties.h"
 #include "search/ui/Frmsavedsearches.h"
@@ -198,6 +199,7 @@ void DialogFocusTest::everyDialogOpensOnItsFirstFieldAndTabsInReadingOrder()
     QueuedPrompter prompter;
     TempDir programDir;
     MapSettings settings;
+    CatalogStore store(programDir.path());
     std::unique_ptr<TreeNode> alpha = MakeDisk("Alpha", 2, {{"Docs", 3}});
     std::unique_ptr<TreeNode> beta = MakeDisk("Beta", 1);
     const std::vector<const TreeNode *> disks = {alpha.get(), beta.get()};
@@ -231,6 +233,7 @@ void DialogFocusTest::everyDialogOpensOnItsFirstFieldAndTabsInReadingOrder()
              d->setListings(disks, alpha.get());
              return d;
          }},
+        {"TfrmArchived", [&] { return std::make_unique<TfrmArchived>(store); }},
         {"TfrmListProperties",
          [] {
              auto d = std::make_unique<TfrmListProperties>();

@@ -136,7 +136,7 @@ private slots:
                  QStringList({"Addnew1", "mnuUpdate", "mnuDelete", "mnuRename", "mnuPrint", "mnuExport",
                               "mnuProperties", "mnuCompare", "mnuVerify", "-", "mnuExit"}));
         QCOMPARE(names(Menu(&w, "Search1")), QStringList({"mnuSearchBox", "mnuFind", "mnuFindNext", "mnuFindDuplicates",
-                                                          "-", "mnuSavedSearchesItem"}));
+                                                          "mnuIsArchived", "-", "mnuSavedSearchesItem"}));
         QCOMPARE(names(Menu(&w, "About1")),
                  QStringList({"mnuHelpTopics", "-", "Tarnwellwebsite1", "Emailsupport1", "-", "About2"}));
         QCOMPARE(names(Menu(&w, "popTree")), QStringList({"Addnew2", "popUpdate", "popRename", "popDelete", "popPrint",

@@ -10,6 +10,8 @@ TfrmExport::TfrmExport(QWidget *parent) : QDialog(parent), m_ui(std::make_unique
 {
     m_ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
+    connect(m_ui->cboFormat, &QComboBox::currentIndexChanged, this,
+            [this] { m_ui->chkPictures->setEnabled(format() == ExportFormat::Html); });
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     SetHelpContext(this, HELP_EXPORT);
@@ -40,6 +42,11 @@ void TfrmExport::setFormat(ExportFormat format)
 bool TfrmExport::wholeCatalogue() const
 {
     return m_ui->optCatalogue->isChecked();
+}
+
+bool TfrmExport::pictures() const
+{
+    return format() == ExportFormat::Html && m_ui->chkPictures->isChecked();
 }
 
 ExportFormat TfrmExport::format() const

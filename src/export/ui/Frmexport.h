@@ -28,6 +28,8 @@ public:
 
     bool wholeCatalogue() const;
     ExportFormat format() const;
+    // The HTML page shows the pictures kept of the files.
+    bool pictures() const;
 
 private:
     std::unique_ptr<Ui::TfrmExport> m_ui;

@@ -178,7 +178,8 @@ TfrmDuplicateList::TfrmDuplicateList(QWidget *parent) : QDockWidget(parent)
     updateTitle();
 }
 
-void TfrmDuplicateList::search(std::vector<const TreeNode *> disks, DuplicateOptions options)
+void TfrmDuplicateList::search(std::vector<const TreeNode *> disks, DuplicateOptions options,
+                               std::vector<DiskContents> contents)
 {
     m_search->cancel();
     // The groups shown before (a hundred thousand take a while to free) go
@@ -187,10 +188,13 @@ void TfrmDuplicateList::search(std::vector<const TreeNode *> disks, DuplicateOpt
     m_state = State::Searching;
     updateTitle();
     auto found = std::make_shared<std::vector<DuplicateGroup>>();
+    auto read = std::make_shared<std::vector<DiskContents>>(std::move(contents));
     m_search->start(
-        [found, old, disks = std::move(disks), options](const std::atomic<bool> &stop) {
+        [found, old, read, disks = std::move(disks), options](const std::atomic<bool> &stop) {
             std::vector<DuplicateGroup>().swap(*old);
-            *found = FindDuplicates(disks, options, &stop);
+            *found = options.byContents ? FindDuplicatesByContents(*read, options, &stop)
+                                        : FindDuplicates(disks, options, &stop);
+            std::vector<DiskContents>().swap(*read);
         },
         [this, found](std::exception_ptr error) {
             if (error) {

@@ -63,8 +63,10 @@ public:
     explicit TfrmDuplicateList(QWidget *parent = nullptr);
 
     // Looks for copies among `disks` while the window goes on; the groups
-    // shown before go at once.
-    void search(std::vector<const TreeNode *> disks, DuplicateOptions options);
+    // shown before go at once. By contents (options.byContents), the copies
+    // are looked for among `contents`, read from the store beforehand.
+    void search(std::vector<const TreeNode *> disks, DuplicateOptions options,
+                std::vector<DiskContents> contents = {});
     // Ends a running search; the panel says it was cancelled. True when one ran.
     bool cancel();
     bool running() const;

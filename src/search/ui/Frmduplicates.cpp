@@ -16,6 +16,10 @@ TfrmDuplicates::TfrmDuplicates(QWidget *parent) : QDialog(parent), m_ui(std::mak
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     SetSizeUnits(m_ui->cboMinSizeUnit, static_cast<int>(platform::SizeUnit::MB));
     connect(m_ui->optOneListing, &QRadioButton::toggled, m_ui->cboListings, &QWidget::setEnabled);
+    connect(m_ui->chkByContents, &QCheckBox::toggled, this, [this](bool contents) {
+        m_ui->Label1->setText(contents ? QStringLiteral("Files with the same contents, whatever their names:")
+                                       : QStringLiteral("Files with the same name (in any letter case) and the same size:"));
+    });
     connect(m_ui->OKBtn, &QPushButton::clicked, this, &TfrmDuplicates::OKBtnClick);
     connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     SetHelpContext(this, HELP_DUPLICATES);
@@ -58,6 +62,7 @@ DuplicateOptions TfrmDuplicates::options() const
         o.minSize = bytes;
     if (m_ui->optOneListing->isChecked())
         o.listing = ChosenListing(m_ui->cboListings);
+    o.byContents = m_ui->chkByContents->isChecked();
     return o;
 }
 
