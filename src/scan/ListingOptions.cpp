@@ -6,7 +6,8 @@ namespace rkm {
 
 namespace {
 
-constexpr std::string_view kArchives = "archives", kDescriptions = "descriptions", kTags = "tags";
+constexpr std::string_view kArchives = "archives", kDescriptions = "descriptions", kTags = "tags",
+                           kFingerprints = "fingerprints", kPictures = "pictures";
 
 } // namespace
 
@@ -23,6 +24,8 @@ std::string ScanOptionsText(const ScanOptions &options)
     add(options.archives, kArchives);
     add(options.descriptions, kDescriptions);
     add(options.tags, kTags);
+    add(options.fingerprints, kFingerprints);
+    add(options.pictures, kPictures);
     return text;
 }
 
@@ -35,6 +38,8 @@ ScanOptions ParseScanOptions(std::string_view text)
         options.archives = options.archives || word == kArchives;
         options.descriptions = options.descriptions || word == kDescriptions;
         options.tags = options.tags || word == kTags;
+        options.fingerprints = options.fingerprints || word == kFingerprints;
+        options.pictures = options.pictures || word == kPictures;
         if (space == std::string_view::npos)
             break;
         text.remove_prefix(space + 1);
