@@ -1,6 +1,7 @@
 #include "app/Mainfrm.h"
 
 #include "app/ExportCommands.h"
+#include "app/PictureView.h"
 #include "app/PrintCommands.h"
 #include "app/ScanCommands.h"
 #include "app/SearchCommands.h"
@@ -196,6 +197,7 @@ void TfrmMain::buildMenus()
     for (QAction *a : popList->actions()) {
         a->setShortcutContext(Qt::WidgetShortcut);
         StringGrid1->addAction(a);
+        m_pictures->addAction(a);
     }
 }
 

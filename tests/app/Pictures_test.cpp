@@ -111,15 +111,17 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("picture");
         QTest::addColumn<QString>("fingerprint");
-        QTest::newRow("photo") << "photo.jpg" << true << QString::fromStdString(FingerprintText(kPrint));
-        QTest::newRow("fingerprint only") << "notes.txt" << false << "00000000000000020000000000000001";
-        QTest::newRow("nothing kept") << "other.txt" << false << "";
+        QTest::addColumn<bool>("byKey"); // Enter, else a double click
+        QTest::newRow("photo") << "photo.jpg" << true << QString::fromStdString(FingerprintText(kPrint)) << false;
+        QTest::newRow("fingerprint only") << "notes.txt" << false << "00000000000000020000000000000001" << false;
+        QTest::newRow("nothing kept") << "other.txt" << false << "" << true;
     }
     void propertiesShowThePictureAndTheFingerprint()
     {
         QFETCH(QString, file);
         QFETCH(bool, picture);
         QFETCH(QString, fingerprint);
+        QFETCH(bool, byKey);
         TriggerAction(*m_main, "mnuPictures");
         PictureView &view = *m_main->pictureView();
         const QModelIndex index = m_main->gridModel()->index(rowOf(file.toUtf8().constData()), 0);
@@ -128,7 +130,10 @@ private slots:
         QVERIFY(WithDialog<TfrmListProperties>(
             [&] {
                 QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
-                QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at);
+                if (byKey)
+                    QTest::keyClick(&view, Qt::Key_Return);
+                else
+                    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at);
             },
             [&](TfrmListProperties &d) {
                 QCOMPARE(Find<QLabel>(&d, "lblFilename")->text(), file);
