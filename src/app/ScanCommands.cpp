@@ -200,11 +200,12 @@ void ScanCommands::updateListing()
         const std::string comment = root->Comment;
         // Read as the listing was made.
         const ScanOptions options = ScanOptionsFor(m_store, old);
-        // A file whose size and date did not change keeps what was read of it.
+        // A file whose size and date did not change keeps what was read of
+        // it; its picture only while pictures are still chosen.
         std::shared_ptr<ContentSink> contents;
         if (options.fingerprints || options.pictures) {
             const WaitCursor wait;
-            contents = SinkFor(options, m_store.ContentsOf(old, true));
+            contents = SinkFor(options, m_store.ContentsOf(old, options.pictures));
         }
         std::unique_ptr<TreeNode> fresh = m_adding->runScan(
             rootPath,
