@@ -45,8 +45,8 @@ std::shared_ptr<ContentSink> SinkFor(const ScanOptions &options, ContentRecords 
 // The one place Update hands the fresh listing and what was read of its
 // files to the store: the old listing's extras go along, with the choices
 // the walk used.
-TreeNode *FinishUpdate(CatalogStore &store, TreeNode *old, std::unique_ptr<TreeNode> fresh,
-                       const ScanOptions &options, std::shared_ptr<const ContentSet> contents)
+TreeNode *FinishUpdate(CatalogStore &store, TreeNode *old, std::unique_ptr<TreeNode> fresh, const ScanOptions &options,
+                       std::shared_ptr<const ContentSet> contents)
 {
     if (!contents)
         return CompleteUpdate(store, old, std::move(fresh), options);
@@ -58,8 +58,10 @@ TreeNode *FinishUpdate(CatalogStore &store, TreeNode *old, std::unique_ptr<TreeN
 // Whether the store holds a fingerprint of any file of the listing.
 bool HasFingerprints(CatalogStore &store, const TreeNode *disk)
 {
+    const WaitCursor wait;
     const ContentRecords records = store.ContentsOf(disk);
-    return std::any_of(records.begin(), records.end(), [](const ContentRecord &r) { return r.fingerprint.has_value(); });
+    return std::any_of(records.begin(), records.end(),
+                       [](const ContentRecord &r) { return r.fingerprint.has_value(); });
 }
 
 } // namespace
@@ -120,7 +122,8 @@ void ScanCommands::addListing()
         const ScanOptions options = m_addNew->scanOptions();
         const std::shared_ptr<ContentSink> contents = SinkFor(options);
         std::unique_ptr<TreeNode> scanned = m_adding->runScan(
-            root, [&](ScanControl &control) { return ScanDisk(root, name, comment, &control, 0, options, contents.get()); },
+            root,
+            [&](ScanControl &control) { return ScanDisk(root, name, comment, &control, 0, options, contents.get()); },
             options.fingerprints);
         if (!scanned)
             return; // cancelled: nothing was added and nothing written
@@ -128,8 +131,9 @@ void ScanCommands::addListing()
         // Added and written with its reading choices, so that Update reads the
         // disk again the same way. A listing that cannot be written is shown
         // all the same, stays modified and is written later with its choices.
-        m_store.AddListing(std::move(scanned), WithScanOptions({}, options),
-                           [this](TreeNode *node) { m_view.selectNode(node); }, contents);
+        m_store.AddListing(
+            std::move(scanned), WithScanOptions({}, options), [this](TreeNode *node) { m_view.selectNode(node); },
+            contents);
         m_view.tellShortenedTexts();
     });
 }
@@ -209,7 +213,9 @@ void ScanCommands::updateListing()
         }
         std::unique_ptr<TreeNode> fresh = m_adding->runScan(
             rootPath,
-            [&](ScanControl &control) { return ScanDisk(rootPath, name, comment, &control, 0, options, contents.get()); },
+            [&](ScanControl &control) {
+                return ScanDisk(rootPath, name, comment, &control, 0, options, contents.get());
+            },
             options.fingerprints);
         if (!fresh)
             return; // cancelled: the old listing and its file stay as they were
@@ -252,7 +258,9 @@ void ScanCommands::verifyListing()
         // The walk of Add new and Update, with its progress window and Cancel.
         std::shared_ptr<const TreeNode> now = m_adding->runScan(
             rootPath,
-            [&](ScanControl &control) { return ScanDisk(rootPath, diskName, comment, &control, 0, options, read.get()); },
+            [&](ScanControl &control) {
+                return ScanDisk(rootPath, diskName, comment, &control, 0, options, read.get());
+            },
             contentsToo);
         if (!now)
             return; // cancelled: nothing to show

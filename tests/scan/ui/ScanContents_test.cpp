@@ -46,8 +46,11 @@ ContentRecord RecordOf(const std::string &file, const std::string &path)
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     int error = 0;
     ::fstat(fd, &st);
-    ContentRecord r{path, uint64_t(st.st_size), st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec,
-                    FingerprintOfFile(fd, error), {}};
+    ContentRecord r{path,
+                    uint64_t(st.st_size),
+                    st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec,
+                    FingerprintOfFile(fd, error),
+                    {}};
     ::close(fd);
     return r;
 }
@@ -85,13 +88,14 @@ private slots:
         w.MakeDisk({"a.txt", "sub/b.txt"});
         TfrmMain &main = w.Open();
         QueuedPrompter p;
-        QVERIFY(WithDialog<TfrmAddNew>([&] { TriggerAction(main, "Addnew1"); }, [&](TfrmAddNew &add) {
-            QCOMPARE(Tick(add, ticked), QString("descriptions")); // both off at first
-            QCOMPARE(QString::fromStdString(ScanOptionsText(add.scanOptions())), ticked);
-            Find<QLineEdit>(&add, "txtFolder")->setText(QString::fromStdString(w.disk));
-            Find<QLineEdit>(&add, "txtDescription")->setText("Box");
-            Find<QPushButton>(&add, "cmdOK")->click();
-        }));
+        QVERIFY(WithDialog<TfrmAddNew>([&] { TriggerAction(main, "Addnew1"); },
+                                       [&](TfrmAddNew &add) {
+                                           QCOMPARE(Tick(add, ticked), QString("descriptions")); // both off at first
+                                           QCOMPARE(QString::fromStdString(ScanOptionsText(add.scanOptions())), ticked);
+                                           Find<QLineEdit>(&add, "txtFolder")->setText(QString::fromStdString(w.disk));
+                                           Find<QLineEdit>(&add, "txtDescription")->setText("Box");
+                                           Find<QPushButton>(&add, "cmdOK")->click();
+                                       }));
         const std::optional<ScanOptions> kept = RememberedScanOptions(*w.store, w.store->Tree().findByName("Box"));
         QVERIFY(kept);
         QCOMPARE(QString::fromStdString(ScanOptionsText(*kept)), ticked);
@@ -129,12 +133,14 @@ private slots:
         w.store->SetExtras(disk, WithScanOptions(w.store->ExtrasOf(disk), ScanOptions{}));
         main.selectNode(disk);
         const auto properties = [&](const QString &tick, const char *button) {
-            return WithDialog<TfrmProps>([&] { TriggerAction(main, "mnuProperties"); }, [&](TfrmProps &dlg) {
-                QCOMPARE(Find<QLabel>(&dlg, "lblRoom")->text(),
-                         QString::fromStdString(platform::ShortSize(w.store->StoreRoomOf(disk))));
-                Tick(dlg, tick);
-                Find<QPushButton>(&dlg, button)->click();
-            });
+            return WithDialog<TfrmProps>(
+                [&] { TriggerAction(main, "mnuProperties"); },
+                [&](TfrmProps &dlg) {
+                    QCOMPARE(Find<QLabel>(&dlg, "lblRoom")->text(),
+                             QString::fromStdString(platform::ShortSize(w.store->StoreRoomOf(disk))));
+                    Tick(dlg, tick);
+                    Find<QPushButton>(&dlg, button)->click();
+                });
         };
         const QString chosen = "descriptions fingerprints pictures";
         QVERIFY(properties(chosen, "OKBtn"));
@@ -153,7 +159,8 @@ private slots:
         const QStringList three{"Removed from the disk (0)", "Added to the disk (0)", "Changed (0)"};
         QTest::newRow("none kept") << false << int(QMessageBox::Yes) << 0 << three;
         QTest::newRow("kept, declined") << true << int(QMessageBox::No) << 1 << three;
-        QTest::newRow("kept, compared") << true << int(QMessageBox::Yes) << 1 << three + QStringList{"Changed contents (0)"};
+        QTest::newRow("kept, compared") << true << int(QMessageBox::Yes) << 1
+                                        << three + QStringList{"Changed contents (0)"};
     }
     void verifyOffersTheContentsOnlyWithFingerprints()
     {
