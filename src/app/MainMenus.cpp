@@ -1,6 +1,7 @@
 #include "app/Mainfrm.h"
 
 #include "app/ExportCommands.h"
+#include "app/PictureView.h"
 #include "app/PrintCommands.h"
 #include "app/ScanCommands.h"
 #include "app/SearchCommands.h"
@@ -96,6 +97,9 @@ void TfrmMain::buildCommands()
     using K = CommandKind;
     m_own->add("mnuExit", "E&xit", N::Nothing, K::Reads, [this] { mnuExitClick(); },
                {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    m_own->add("mnuPictures", "&Pictures", N::Nothing, K::Reads, [this] {
+        mnuPicturesClick(commandAction("mnuPictures")->isChecked());
+    })->setCheckable(true);
     m_own->add("mnuHelpTopics", "&Help Topics", N::Nothing, K::Reads, [this] { mnuHelpTopicsClick(); });
     m_own->add("Tarnwellwebsite1", "&Tarnwell website", N::Nothing, K::Reads, [this] { Tarnwellwebsite1Click(); });
     m_own->add("Emailsupport1", "&Email support", N::Nothing, K::Reads, [this] { Emailsupport1Click(); });
@@ -174,6 +178,7 @@ void TfrmMain::buildMenus()
     QMenu *search = menu("Search1", "&Search");
     place(search, {"mnuSearchBox", "mnuFind", "mnuFindNext", "mnuFindDuplicates", "mnuIsArchived", "-N4"});
     search->addMenu(m_search->savedSearchesMenu())->setObjectName(QStringLiteral("mnuSavedSearchesItem"));
+    place(menu("View1", "&View"), {"mnuPictures"});
     place(menu("About1", "&Help"), {"mnuHelpTopics", "-N3", "Tarnwellwebsite1", "Emailsupport1", "-N2", "About2"});
 
     // The pop-up menus' short cuts work while their control has the focus.
@@ -192,6 +197,7 @@ void TfrmMain::buildMenus()
     for (QAction *a : popList->actions()) {
         a->setShortcutContext(Qt::WidgetShortcut);
         StringGrid1->addAction(a);
+        m_pictures->addAction(a);
     }
 }
 

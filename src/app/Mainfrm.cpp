@@ -3,9 +3,11 @@
 #include "app/CatalogTreeModel.h"
 #include "app/ExportCommands.h"
 #include "app/Frmsplash.h"
+#include "app/PictureView.h"
 #include "app/PrintCommands.h"
 #include "app/ScanCommands.h"
 #include "app/SearchCommands.h"
+#include "catalog/Contents.h"
 #include "catalog/ListingFile.h"
 #include "catalog/Summary.h"
 #include "catalog/WriterLock.h"
@@ -113,6 +115,7 @@ TfrmMain::~TfrmMain()
     delete m_splash;
     // The views let go of the models before the catalogue's owner goes.
     TreeView1->setModel(nullptr);
+    m_pictures->setModel(nullptr);
     StringGrid1->setModel(nullptr);
 }
 
@@ -166,8 +169,25 @@ void TfrmMain::buildWindow()
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->setHandleWidth(10);
     Splitter1->setChildrenCollapsible(false);
+    // View > Pictures: the same rows and the same current entry as the grid.
+    m_pictures = new PictureView(m_gridModel);
+    m_pictures->setSelectionModel(StringGrid1->selectionModel());
+    m_pictures->setPictureSource([this](int entry) -> std::optional<std::string> {
+        const TreeNode *folder = m_gridModel->node();
+        if (!folder)
+            return std::nullopt;
+        return m_store.PictureOf(folder->disk().GetRootDisk()->Node, ContentPath(*folder, entry));
+    });
+    m_pictures->hide();
+    auto *files = new QWidget;
+    files->setObjectName(QStringLiteral("pnlFiles"));
+    auto *filesLayout = new QVBoxLayout(files);
+    filesLayout->setContentsMargins(0, 0, 0, 0);
+    filesLayout->addWidget(StringGrid1);
+    filesLayout->addWidget(m_pictures);
+
     Splitter1->addWidget(TreeView1);
-    Splitter1->addWidget(StringGrid1);
+    Splitter1->addWidget(files);
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
     // The search box goes above the tree and the grid (buildCommands).
@@ -191,6 +211,11 @@ void TfrmMain::buildWindow()
             [this](const QPoint &pos) { popList->popup(StringGrid1->viewport()->mapToGlobal(pos)); });
     // A double click on a row is the grid's pop-up menu's Properties.
     connect(StringGrid1, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex &) { commandAction("popLstProperties")->trigger(); });
+    // The pictures act as the grid does.
+    connect(m_pictures, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { popList->popup(m_pictures->viewport()->mapToGlobal(pos)); });
+    connect(m_pictures, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex &) { commandAction("popLstProperties")->trigger(); });
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] { m_treeWidth = TreeView1->width(); });
 }
@@ -292,6 +317,25 @@ void TfrmMain::restoreGeometry()
     const bool descending = GetSettingInt("SortOrder", 0) == 1;
     StringGrid1->sortByColumn(sortColumn >= 0 && sortColumn < GRID_COLUMNS ? sortColumn : -1,
                               descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    const bool pictures = GetSettingInt("Pictures", 0) == 1;
+    commandAction("mnuPictures")->setChecked(pictures);
+    mnuPicturesClick(pictures);
+}
+
+bool TfrmMain::showsPictures() const
+{
+    return !m_pictures->isHidden();
+}
+
+void TfrmMain::mnuPicturesClick(bool shown)
+{
+    const bool hadFocus = StringGrid1->hasFocus() || m_pictures->hasFocus();
+    StringGrid1->setVisible(!shown);
+    m_pictures->setVisible(shown);
+    if (hadFocus)
+        (shown ? static_cast<QWidget *>(m_pictures) : StringGrid1)->setFocus();
+    if (shown && StringGrid1->currentIndex().isValid())
+        m_pictures->scrollTo(StringGrid1->currentIndex());
 }
 
 void TfrmMain::placeOnScreen(const QRect &stored)
@@ -467,6 +511,7 @@ void TfrmMain::FormDestroy()
         SetSettingInt("ColW" + std::to_string(c), StringGrid1->columnWidth(c));
     SetSettingInt("SortCol", m_gridModel->sortColumn());
     SetSettingInt("SortOrder", m_gridModel->sortOrder() == Qt::DescendingOrder ? 1 : 0);
+    SetSettingInt("Pictures", showsPictures() ? 1 : 0);
     try {
         m_store.SaveModifiedListings();
     } catch (const std::exception &e) {
@@ -606,6 +651,7 @@ void TfrmMain::setGridEntryIndex(int index)
     const QModelIndex i = m_gridModel->index(row, 0);
     sel->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     StringGrid1->scrollTo(i);
+    m_pictures->scrollTo(i);
 }
 
 void TfrmMain::showMatch(TreeNode *node, int entry)
@@ -614,6 +660,8 @@ void TfrmMain::showMatch(TreeNode *node, int entry)
     setGridEntryIndex(entry);
     if (entry < 0)
         TreeView1->setFocus();
+    else if (showsPictures())
+        m_pictures->setFocus();
     else
         StringGrid1->setFocus();
 }

@@ -28,6 +28,7 @@ namespace rkm {
 class CatalogTreeModel;
 class ExportCommand;
 class FileGridModel;
+class PictureView;
 class ScanCommands;
 class SearchCommands;
 class PrintCommands;
@@ -69,6 +70,9 @@ public:
     // The models the views show.
     const CatalogTreeModel *treeModel() const { return m_treeModel; }
     const FileGridModel *gridModel() const { return m_gridModel; }
+    // View > Pictures: the folder's files as pictures, over the grid's rows.
+    PictureView *pictureView() const { return m_pictures; }
+    bool showsPictures() const;
     // Whether start-up was given up: another program kept the catalogue in
     // use and the user chose not to wait. The window then holds nothing and
     // writes nothing.
@@ -136,6 +140,8 @@ private:
     void fitNameColumn();
 
     // The window's own menu items.
+    // View > Pictures: the pictures in the grid's place, or the grid again.
+    void mnuPicturesClick(bool shown);
     void mnuExitClick();
     void mnuHelpTopicsClick();
     void Tarnwellwebsite1Click();
@@ -156,6 +162,7 @@ private:
     // Controls, by their names (also their object names).
     QTreeView *TreeView1 = nullptr;
     QTableView *StringGrid1 = nullptr;
+    PictureView *m_pictures = nullptr; // in the grid's place while View > Pictures is ticked
     QStatusBar *StatusBar1 = nullptr;
     QSplitter *Splitter1 = nullptr;
     QVBoxLayout *m_centralLayout = nullptr; // the search box above the splitter

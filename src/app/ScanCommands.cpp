@@ -2,10 +2,12 @@
 
 #include "app/MainView.h"
 #include "catalog/CatalogStore.h"
+#include "catalog/Contents.h"
 #include "gui/Prompter.h"
 #include "gui/WaitCursor.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
+#include "scan/ContentReading.h"
 #include "scan/ListingOptions.h"
 #include "scan/Scanner.h"
 #include "scan/Update.h"
@@ -21,6 +23,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstring>
 
@@ -29,6 +33,23 @@ namespace rkm {
 namespace {
 
 const QString RACKMERE = QStringLiteral("Rackmere");
+
+// A walk that reads the files' contents collects them here; none else.
+std::shared_ptr<ContentSink> SinkFor(const ScanOptions &options, ContentRecords previous = {}, bool reread = false)
+{
+    if (!options.fingerprints && !options.pictures)
+        return nullptr;
+    return std::make_shared<ContentSink>(std::move(previous), reread);
+}
+
+// Whether the store holds a fingerprint of any file of the listing.
+bool HasFingerprints(CatalogStore &store, const TreeNode *disk)
+{
+    const WaitCursor wait;
+    const ContentRecords records = store.ContentsOf(disk);
+    return std::any_of(records.begin(), records.end(),
+                       [](const ContentRecord &r) { return r.fingerprint.has_value(); });
+}
 
 } // namespace
 
@@ -86,17 +107,20 @@ void ScanCommands::addListing()
         const std::string name = m_addNew->description();
         const std::string comment = m_addNew->comment();
         const ScanOptions options = m_addNew->scanOptions();
-        std::unique_ptr<TreeNode> scanned = m_adding->runScan(root, [&](ScanControl &control) {
-            return ScanDisk(root, name, comment, &control, 0, options);
-        });
+        const std::shared_ptr<ContentSink> contents = SinkFor(options);
+        std::unique_ptr<TreeNode> scanned = m_adding->runScan(
+            root,
+            [&](ScanControl &control) { return ScanDisk(root, name, comment, &control, 0, options, contents.get()); },
+            options.fingerprints);
         if (!scanned)
             return; // cancelled: nothing was added and nothing written
         const WaitCursor wait;
         // Added and written with its reading choices, so that Update reads the
         // disk again the same way. A listing that cannot be written is shown
         // all the same, stays modified and is written later with its choices.
-        m_store.AddListing(std::move(scanned), WithScanOptions({}, options),
-                           [this](TreeNode *node) { m_view.selectNode(node); });
+        m_store.AddListing(
+            std::move(scanned), WithScanOptions({}, options), [this](TreeNode *node) { m_view.selectNode(node); },
+            contents);
         m_view.tellShortenedTexts();
     });
 }
@@ -167,14 +191,24 @@ void ScanCommands::updateListing()
         const std::string comment = root->Comment;
         // Read as the listing was made.
         const ScanOptions options = ScanOptionsFor(m_store, old);
-        std::unique_ptr<TreeNode> fresh = m_adding->runScan(rootPath, [&](ScanControl &control) {
-            return ScanDisk(rootPath, name, comment, &control, 0, options);
-        });
+        // A file whose size and date did not change keeps what was read of
+        // it; its picture only while pictures are still chosen.
+        std::shared_ptr<ContentSink> contents;
+        if (options.fingerprints || options.pictures) {
+            const WaitCursor wait;
+            contents = UpdateContentSink(m_store, old, options);
+        }
+        std::unique_ptr<TreeNode> fresh = m_adding->runScan(
+            rootPath,
+            [&](ScanControl &control) {
+                return ScanDisk(rootPath, name, comment, &control, 0, options, contents.get());
+            },
+            options.fingerprints);
         if (!fresh)
             return; // cancelled: the old listing and its file stay as they were
         const WaitCursor wait;
         // Written before the old file goes; a failure leaves all as it was.
-        m_view.selectNode(CompleteUpdate(m_store, old, std::move(fresh), options));
+        m_view.selectNode(CompleteUpdate(m_store, old, std::move(fresh), options, contents));
         m_view.tellShortenedTexts();
     });
 }
@@ -187,30 +221,62 @@ void ScanCommands::verifyListing()
     const TreeNode *disk = root->Node;
     if (!diskReady(root, "verify"))
         return;
+    // Offered only for a listing whose files have fingerprints.
+    bool contentsToo = false;
+    if (HasFingerprints(m_store, disk)) {
+        const auto answer = prompter().message(
+            m_view.dialogParent(), QMessageBox::Question, RACKMERE,
+            QStringLiteral("Compare contents (fingerprints) too?\n\nEvery file is read again and its fingerprint "
+                           "compared with the one kept: a file whose contents changed while its size and date "
+                           "stayed the same is found. This takes as long as reading the whole disk."),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
+        if (answer == QMessageBox::Cancel)
+            return;
+        contentsToo = answer == QMessageBox::Yes;
+    }
     m_view.guarded([&] {
         const std::string rootPath = root->RootPath;
         const std::string diskName = disk->text();
         const std::string comment = root->Comment;
-        const ScanOptions options = VerifyScanOptions(ScanOptionsFor(m_store, disk));
+        ScanOptions options = VerifyScanOptions(ScanOptionsFor(m_store, disk));
+        options.fingerprints = contentsToo;
+        options.pictures = false;
+        const std::shared_ptr<ContentSink> read = SinkFor(options, {}, true);
         // The walk of Add new and Update, with its progress window and Cancel.
-        std::shared_ptr<const TreeNode> now = m_adding->runScan(rootPath, [&](ScanControl &control) {
-            return ScanDisk(rootPath, diskName, comment, &control, 0, options);
-        });
+        std::shared_ptr<const TreeNode> now = m_adding->runScan(
+            rootPath,
+            [&](ScanControl &control) {
+                return ScanDisk(rootPath, diskName, comment, &control, 0, options, read.get());
+            },
+            contentsToo);
         if (!now)
             return; // cancelled: nothing to show
+        DifferencesContents contents;
+        if (read) {
+            const WaitCursor wait;
+            contents.compared = true;
+            contents.disk = disk;
+            contents.changes = CompareContents(m_store.ContentsOf(disk), *read);
+        }
+        const long contentChanges = static_cast<long>(contents.changes.size());
         // The walk, detached from the catalogue, goes with the comparison.
         const QString name = platform::DecodeText(m_store.Tree().displayName(*disk));
         m_differences->compare(
             QStringLiteral("Verify '%1'").arg(name),
             [disk, now](const std::atomic<bool> &stop) { return CompareWithWalk(*disk, *now, &stop); },
-            [name](const ListingDiff &diff) {
+            [name, contentChanges](const ListingDiff &diff) {
                 const QLocale l;
-                return diff.equal() ? QStringLiteral("Verify '%1': the disk matches its listing").arg(name)
+                QString title = diff.equal() && contentChanges == 0
+                                    ? QStringLiteral("Verify '%1': the disk matches its listing").arg(name)
                                     : QStringLiteral("Verify '%1': %2 added, %3 removed, %4 changed")
                                           .arg(name, l.toString(diff.onlyInB), l.toString(diff.onlyInA),
                                                l.toString(diff.changed));
+                if (contentChanges > 0)
+                    title += QStringLiteral(", %1 with changed or unreadable contents").arg(l.toString(contentChanges));
+                return title;
             },
-            {QStringLiteral("Removed from the disk"), QStringLiteral("Added to the disk"), QStringLiteral("Changed")});
+            {QStringLiteral("Removed from the disk"), QStringLiteral("Added to the disk"), QStringLiteral("Changed")},
+            std::move(contents));
         m_view.showPanel(m_differences);
     });
 }
@@ -309,11 +375,18 @@ void ScanCommands::showProperties()
     TreeNode *node = m_view.currentNode();
     if (!node)
         return;
+    TreeNode *disk = node->disk().GetRootDisk()->Node;
     m_props->SetPropsNode(node);
     m_props->setReading(RememberedScanOptions(m_store, node));
-    m_props->setLastRead(m_store.LastRead(node->disk().GetRootDisk()->Node));
+    m_props->setLastRead(m_store.LastRead(disk));
+    m_props->setStoreRoom(m_store.StoreRoomOf(disk));
     m_props->FormShow();
-    if (m_props->exec() == QDialog::Accepted && m_props->stored())
+    if (m_props->exec() != QDialog::Accepted)
+        return;
+    // Changed choices are kept with the listing and read at its next Update.
+    if (m_props->readingChanged())
+        m_store.SetExtras(disk, WithScanOptions(m_store.ExtrasOf(disk), m_props->reading()));
+    if (m_props->stored() || m_props->readingChanged())
         m_view.listingEdited(node->disk());
 }
 

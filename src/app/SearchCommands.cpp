@@ -411,6 +411,7 @@ void SearchCommands::editFileEntry()
     TfrmListProperties &d = *m_frmListProperties;
     d.setEntry(folder.Files.entry(index), m_store.Categories(), folder.GetFullPath());
     d.setRootPath(folder.GetRootDisk()->RootPath);
+    ShowEntryContents(d, m_store, *node, index);
     if (d.exec() != QDialog::Accepted)
         return;
     m_view.guarded([&] {

@@ -125,7 +125,7 @@ private slots:
         QStringList titles;
         for (QAction *m : w.menuBar()->actions())
             titles << m->text();
-        QCOMPARE(titles, QStringList({"&Disk", "&Search", "&Help"}));
+        QCOMPARE(titles, QStringList({"&Disk", "&Search", "&View", "&Help"}));
         auto names = [](QMenu *m) {
             QStringList out;
             for (QAction *a : m->actions())
@@ -137,6 +137,7 @@ private slots:
                               "mnuProperties", "mnuCompare", "mnuVerify", "-", "mnuExit"}));
         QCOMPARE(names(Menu(&w, "Search1")), QStringList({"mnuSearchBox", "mnuFind", "mnuFindNext", "mnuFindDuplicates",
                                                           "mnuIsArchived", "-", "mnuSavedSearchesItem"}));
+        QCOMPARE(names(Menu(&w, "View1")), QStringList({"mnuPictures"}));
         QCOMPARE(names(Menu(&w, "About1")),
                  QStringList({"mnuHelpTopics", "-", "Tarnwellwebsite1", "Emailsupport1", "-", "About2"}));
         QCOMPARE(names(Menu(&w, "popTree")), QStringList({"Addnew2", "popUpdate", "popRename", "popDelete", "popPrint",

@@ -3,6 +3,7 @@
 #include "ui_Frmadding.h"
 
 #include "platform/Text.h"
+#include "platform/TextValues.h"
 #include "gui/PlainText.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QLocale>
 #include <QScreen>
 
+#include <algorithm>
 #include <thread>
 
 namespace rkm {
@@ -54,7 +56,15 @@ TfrmAdding::TfrmAdding(QWidget *parent) : QDialog(parent), m_ui(std::make_unique
 
 TfrmAdding::~TfrmAdding() = default;
 
-std::unique_ptr<TreeNode> TfrmAdding::runScan(const std::string &root, const Walk &walk)
+QString TfrmAdding::ContentProgressText(uint64_t read, uint64_t toRead)
+{
+    // Files found after the count was taken may have been read already.
+    return QStringLiteral("Read %1 of %2")
+        .arg(QString::fromStdString(platform::ShortSize(read)),
+             QString::fromStdString(platform::ShortSize(std::max(read, toRead))));
+}
+
+std::unique_ptr<TreeNode> TfrmAdding::runScan(const std::string &root, const Walk &walk, bool readsContents)
 {
     ScanControl control;
     std::unique_ptr<TreeNode> result;
@@ -62,6 +72,9 @@ std::unique_ptr<TreeNode> TfrmAdding::runScan(const std::string &root, const Wal
     m_control = &control;
     m_root = platform::DecodeText(root);
     m_ended = m_cancelled = false;
+    m_readsContents = readsContents;
+    m_ui->lblAddingRead->setVisible(readsContents);
+    m_ui->lblAddingRead->clear();
     m_repaints = 0;
     const int run = ++m_run;
     m_ui->cmdCancel->setEnabled(true);
@@ -138,6 +151,8 @@ void TfrmAdding::showProgress()
                          locale.formattedDataSize(static_cast<qint64>(p.bytes), 1,
                                                   QLocale::DataSizeTraditionalFormat)),
                 Qt::ElideRight, changed);
+        if (m_readsContents)
+            SetText(m_ui->lblAddingRead, ContentProgressText(p.contentBytes, p.bytes), Qt::ElideRight, changed);
     }
     if (m_elapsed.isValid())
         SetText(m_ui->lblElapsed, QStringLiteral("Elapsed time: ") + Elapsed(m_elapsed.elapsed()), Qt::ElideRight,

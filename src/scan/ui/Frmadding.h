@@ -36,7 +36,13 @@ public:
     // takes no input meanwhile (nothing typed there waits to be replayed).
     // Returns what the walk made, or null when the user cancelled; the walk's
     // error is thrown here once the window is closed.
-    std::unique_ptr<TreeNode> runScan(const std::string &root, const Walk &walk);
+    // `readsContents`: the walk reads every file's bytes (fingerprints), and
+    // the window shows how much of them it has read.
+    std::unique_ptr<TreeNode> runScan(const std::string &root, const Walk &walk, bool readsContents = false);
+
+    // "Read 1.2 GB of 3.4 GB": the bytes read of the files' contents, of
+    // those of the files found so far, as the grid shows sizes.
+    static QString ContentProgressText(uint64_t read, uint64_t toRead);
 
     // The scan that runs, or null.
     ScanControl *control() const { return m_control; }
@@ -65,6 +71,7 @@ private:
     int m_run = 0;
     bool m_ended = false;
     bool m_cancelled = false;
+    bool m_readsContents = false;
     int m_repaints = 0;
 };
 

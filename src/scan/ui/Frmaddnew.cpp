@@ -96,6 +96,8 @@ ScanOptions TfrmAddNew::scanOptions() const
     options.archives = m_ui->chkArchives->isChecked();
     options.descriptions = m_ui->chkDescriptions->isChecked();
     options.tags = m_ui->chkTags->isChecked();
+    options.fingerprints = m_ui->chkFingerprints->isChecked();
+    options.pictures = m_ui->chkPictures->isChecked();
     return options;
 }
 
@@ -134,6 +136,8 @@ void TfrmAddNew::FormShow()
     m_ui->chkArchives->setChecked(defaults.archives);
     m_ui->chkDescriptions->setChecked(defaults.descriptions);
     m_ui->chkTags->setChecked(defaults.tags);
+    m_ui->chkFingerprints->setChecked(defaults.fingerprints);
+    m_ui->chkPictures->setChecked(defaults.pictures);
     m_message->clear();
     m_root.clear();
     FocusFirstField(this);

@@ -34,7 +34,7 @@ public:
     // The texts typed, as stored (line breaks become spaces).
     std::string description() const;
     std::string comment() const;
-    // What the walk is to read beyond names, dates and sizes (the three
+    // What the walk is to read beyond names, dates and sizes (the reading
     // check boxes, set to the defaults at every showing).
     ScanOptions scanOptions() const;
     // What the message line says (why OK was refused, or the room left).

@@ -20,6 +20,10 @@ namespace {
 
 // Headings have no parent; an item's index carries its heading number + 1.
 constexpr quintptr HEADING = 0;
+// The group of the changed contents, after the three of DiffKind, and the
+// internal id of its items.
+constexpr int CONTENTS = 3;
+constexpr quintptr CONTENT_ITEM = CONTENTS + 1;
 
 QString Shown(const std::string &bytes)
 {
@@ -30,10 +34,11 @@ QString Shown(const std::string &bytes)
 
 DifferencesModel::DifferencesModel(QObject *parent) : QAbstractItemModel(parent) {}
 
-void DifferencesModel::setDiff(ListingDiff diff, const std::array<QString, 3> &headings)
+void DifferencesModel::setDiff(ListingDiff diff, const std::array<QString, 3> &headings, DifferencesContents contents)
 {
     beginResetModel();
     m_diff = std::move(diff);
+    m_contents = std::move(contents);
     m_headings = headings;
     for (auto &v : m_byKind)
         v.clear();
@@ -54,6 +59,7 @@ ListingDiff DifferencesModel::takeDiff()
     beginResetModel();
     ListingDiff diff = std::move(m_diff);
     m_diff = {};
+    m_contents = {};
     for (auto &v : m_byKind)
         v.clear();
     m_disks = {};
@@ -63,14 +69,24 @@ ListingDiff DifferencesModel::takeDiff()
 
 const DiffItem *DifferencesModel::itemAt(const QModelIndex &index) const
 {
-    if (!index.isValid() || index.internalId() == HEADING)
+    if (!index.isValid() || index.internalId() == HEADING || index.internalId() == CONTENT_ITEM)
         return nullptr;
     const auto &items = m_byKind[static_cast<std::size_t>(index.internalId() - 1)];
     return &m_diff.items[static_cast<std::size_t>(items[static_cast<std::size_t>(index.row())])];
 }
 
+EntryAt DifferencesModel::contentEntryAt(const QModelIndex &index) const
+{
+    if (!index.isValid() || index.internalId() != CONTENT_ITEM || !m_contents.disk)
+        return {};
+    return EntryOfPath(const_cast<TreeNode &>(*m_contents.disk),
+                       m_contents.changes[static_cast<std::size_t>(index.row())].path);
+}
+
 void DifferencesModel::forgetDisk(const TreeNode *disk)
 {
+    if (m_contents.disk == disk)
+        m_contents.disk = nullptr;
     for (std::size_t side = 0; side < 2; ++side) {
         if (m_disks[side] != disk)
             continue;
@@ -89,9 +105,8 @@ QModelIndex DifferencesModel::index(int row, int column, const QModelIndex &pare
     if (row < 0 || column < 0 || column >= COL_COUNT)
         return {};
     if (!parent.isValid())
-        return row < 3 ? createIndex(row, column, HEADING) : QModelIndex();
-    if (parent.internalId() != HEADING ||
-        row >= static_cast<int>(m_byKind[static_cast<std::size_t>(parent.row())].size()))
+        return row < groups() ? createIndex(row, column, HEADING) : QModelIndex();
+    if (parent.internalId() != HEADING || row >= rowCount(parent))
         return {};
     return createIndex(row, column, static_cast<quintptr>(parent.row()) + 1);
 }
@@ -106,9 +121,11 @@ QModelIndex DifferencesModel::parent(const QModelIndex &child) const
 int DifferencesModel::rowCount(const QModelIndex &parent) const
 {
     if (!parent.isValid())
-        return 3;
+        return groups();
     if (parent.internalId() != HEADING || parent.column() != 0)
         return 0;
+    if (parent.row() == CONTENTS)
+        return static_cast<int>(m_contents.changes.size());
     return static_cast<int>(m_byKind[static_cast<std::size_t>(parent.row())].size());
 }
 
@@ -124,9 +141,22 @@ QVariant DifferencesModel::data(const QModelIndex &index, int role) const
     if (index.internalId() == HEADING) {
         if (role != Qt::DisplayRole || index.column() != COL_PATH)
             return {};
+        if (index.row() == CONTENTS)
+            return QStringLiteral("Changed contents (%1)")
+                .arg(QLocale().toString(static_cast<qulonglong>(m_contents.changes.size())));
         return QStringLiteral("%1 (%2)")
             .arg(m_headings[static_cast<std::size_t>(index.row())],
                  QLocale().toString(static_cast<qulonglong>(m_byKind[static_cast<std::size_t>(index.row())].size())));
+    }
+    if (index.internalId() == CONTENT_ITEM) {
+        if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+            return {};
+        const ContentChange &c = m_contents.changes[static_cast<std::size_t>(index.row())];
+        if (index.column() == COL_PATH)
+            return Shown(c.path);
+        if (index.column() == COL_SIZE)
+            return QString::fromStdString(ContentChangeText(c));
+        return {};
     }
     const DiffItem &d = *itemAt(index);
     if (role == Qt::DecorationRole && index.column() == COL_PATH && d.folder)
@@ -174,6 +204,10 @@ TfrmDifferences::TfrmDifferences(QWidget *parent) : QDockWidget(parent)
     m_view->setColumnWidth(DifferencesModel::COL_PATH, 360);
     m_view->setColumnWidth(DifferencesModel::COL_SIZE, 160);
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &i) {
+        if (const EntryAt at = m_model->contentEntryAt(i); at.folder) {
+            emit itemActivated(at.folder, at.entry);
+            return;
+        }
         const DiffItem *d = m_model->itemAt(i);
         if (!d)
             return;
@@ -189,7 +223,7 @@ TfrmDifferences::TfrmDifferences(QWidget *parent) : QDockWidget(parent)
 }
 
 void TfrmDifferences::compare(const QString &subject, Work work, TitleOf titleOf,
-                              const std::array<QString, 3> &headings)
+                              const std::array<QString, 3> &headings, DifferencesContents contents)
 {
     m_search->cancel();
     m_subject = subject;
@@ -204,10 +238,11 @@ void TfrmDifferences::compare(const QString &subject, Work work, TitleOf titleOf
             *old = {};
             *diff = work(stop);
         },
-        [this, diff, titleOf = std::move(titleOf), headings](std::exception_ptr error) {
+        [this, diff, titleOf = std::move(titleOf), headings,
+         contents = std::make_shared<DifferencesContents>(std::move(contents))](std::exception_ptr error) {
             if (!error) {
                 const QString title = titleOf(*diff);
-                showDiff(title, std::move(*diff), headings);
+                showDiff(title, std::move(*diff), headings, std::move(*contents));
                 return;
             }
             setWindowTitle(m_subject + QStringLiteral(": the comparison failed"));
@@ -234,12 +269,13 @@ bool TfrmDifferences::running() const
     return m_search->running();
 }
 
-void TfrmDifferences::showDiff(const QString &title, ListingDiff diff, const std::array<QString, 3> &headings)
+void TfrmDifferences::showDiff(const QString &title, ListingDiff diff, const std::array<QString, 3> &headings,
+                               DifferencesContents contents)
 {
     setWindowTitle(title);
-    m_model->setDiff(std::move(diff), headings);
+    m_model->setDiff(std::move(diff), headings, std::move(contents));
     // Short lists open; a heading of thousands stays closed until asked.
-    for (int r = 0; r < 3; ++r)
+    for (int r = 0; r < m_model->rowCount(); ++r)
         m_view->setExpanded(m_model->index(r, 0), m_model->rowCount(m_model->index(r, 0)) <= 1000);
     m_view->setCurrentIndex(m_model->index(0, 0));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scan/Verify.h"
 #include "search/Compare.h"
 
 #include <QAbstractItemModel>
@@ -16,6 +17,14 @@ namespace rkm {
 
 class BackgroundSearch;
 
+// What Verify found when it read every file's contents again: shown as a
+// fourth group ("Changed contents") beside the other differences.
+struct DifferencesContents {
+    bool compared = false;
+    const TreeNode *disk = nullptr; // the listing's disk, whose files the paths name
+    std::vector<ContentChange> changes;
+};
+
 // What differs between two listings, or between a listing and its disk, as
 // a tree: three headings (only in A, only in B, changed) with their items.
 class DifferencesModel final : public QAbstractItemModel {
@@ -26,8 +35,12 @@ public:
 
     explicit DifferencesModel(QObject *parent = nullptr);
 
-    // `headings` name the three groups in DiffKind order.
-    void setDiff(ListingDiff diff, const std::array<QString, 3> &headings);
+    // `headings` name the three groups in DiffKind order; `contents`, when
+    // compared, makes a fourth.
+    void setDiff(ListingDiff diff, const std::array<QString, 3> &headings, DifferencesContents contents = {});
+    const DifferencesContents &contents() const { return m_contents; }
+    // The place in the catalogue of a row of the changed contents, or {nullptr, -1}.
+    EntryAt contentEntryAt(const QModelIndex &index) const;
     const ListingDiff &diff() const { return m_diff; }
     // Empties the model, handing over the comparison it showed.
     ListingDiff takeDiff();
@@ -49,6 +62,8 @@ private:
     std::array<QString, 3> m_headings;
     std::array<std::vector<int>, 3> m_byKind;  // item numbers of each kind
     std::array<const TreeNode *, 2> m_disks{}; // the disks of A and B, as far as they are in the catalogue
+    DifferencesContents m_contents;
+    int groups() const { return m_contents.compared ? 4 : 3; }
 };
 
 // The panel of "Compare with" and "Verify", docked under the grid. Enter or
@@ -68,12 +83,14 @@ public:
     // Runs `work` while the window goes on, the panel titled "`subject`:
     // comparing..."; then shows its result under `titleOf(diff)`, the groups
     // under `headings`. What the panel showed before goes at once.
-    void compare(const QString &subject, Work work, TitleOf titleOf, const std::array<QString, 3> &headings);
+    void compare(const QString &subject, Work work, TitleOf titleOf, const std::array<QString, 3> &headings,
+                 DifferencesContents contents = {});
     // Ends a running comparison; the panel says it was cancelled. True when one ran.
     bool cancel();
     bool running() const;
     // Shows a comparison under `title`, the groups under `headings`.
-    void showDiff(const QString &title, ListingDiff diff, const std::array<QString, 3> &headings);
+    void showDiff(const QString &title, ListingDiff diff, const std::array<QString, 3> &headings,
+                  DifferencesContents contents = {});
     void forgetDisk(const TreeNode *disk);
     DifferencesModel &model() { return *m_model; }
     QTreeView &view() { return *m_view; }

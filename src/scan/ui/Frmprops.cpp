@@ -31,6 +31,7 @@ TfrmProps::TfrmProps(QWidget *parent)
         if (!m_message->checkRoom())
             return;
         m_stored = OKBtnClick();
+        m_readingChanged = reading() != m_shownReading;
         accept();
     });
     connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -51,6 +52,7 @@ void TfrmProps::SetPropsNode(TreeNode *node)
 void TfrmProps::FormShow()
 {
     m_stored = false;
+    m_readingChanged = false;
     if (!m_node || !m_disk)
         return;
     const QString name = platform::DecodeText(m_node->text());
@@ -87,6 +89,10 @@ void TfrmProps::FormShow()
     m_ui->chkArchives->setChecked(reading.archives);
     m_ui->chkDescriptions->setChecked(reading.descriptions);
     m_ui->chkTags->setChecked(reading.tags);
+    m_ui->chkFingerprints->setChecked(reading.fingerprints);
+    m_ui->chkPictures->setChecked(reading.pictures);
+    m_shownReading = reading;
+    m_ui->lblRoom->setText(QString::fromStdString(platform::ShortSize(m_storeRoom)));
 
     const RootDrive drive = DriveOfRoot(m_disk->GetRootDisk()->RootPath, *m_system);
     m_prefix = drive.prefix;
@@ -134,6 +140,17 @@ bool TfrmProps::OKBtnClick()
     root->RootPath = rootPath;
     m_disk->SetModified(true);
     return true;
+}
+
+ScanOptions TfrmProps::reading() const
+{
+    ScanOptions options;
+    options.archives = m_ui->chkArchives->isChecked();
+    options.descriptions = m_ui->chkDescriptions->isChecked();
+    options.tags = m_ui->chkTags->isChecked();
+    options.fingerprints = m_ui->chkFingerprints->isChecked();
+    options.pictures = m_ui->chkPictures->isChecked();
+    return options;
 }
 
 std::string TfrmProps::commentText() const

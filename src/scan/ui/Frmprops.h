@@ -7,6 +7,7 @@
 
 #include "scan/ScanOptions.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +39,14 @@ public:
     void SetPropsNode(TreeNode *node);
     // The reading choices kept for the node's listing (none: not recorded).
     void setReading(const std::optional<ScanOptions> &kept) { m_reading = kept; }
+    // About how many bytes the store beside the listings takes for it.
+    void setStoreRoom(uint64_t bytes) { m_storeRoom = bytes; }
+    // The reading choices as the boxes show them: changed ones are kept with
+    // the listing and read at its next Update.
+    ScanOptions reading() const;
+    // Whether the last showing closed with OK and other choices than those
+    // shown at first.
+    bool readingChanged() const { return m_readingChanged; }
     // When the listing's disk was last read (invalid: not kept).
     void setLastRead(const QDateTime &read) { m_lastRead = read; }
     // Fills the dialog from the node; warns when the listing's drive is not
@@ -64,6 +73,9 @@ private:
     std::string m_fullPath; // the node's full path as stored
     bool m_stored = false;
     std::optional<ScanOptions> m_reading;
+    ScanOptions m_shownReading;
+    bool m_readingChanged = false;
+    uint64_t m_storeRoom = 0;
     QDateTime m_lastRead;
 };
 

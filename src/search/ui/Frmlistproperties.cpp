@@ -1,10 +1,12 @@
 #include "search/ui/Frmlistproperties.h"
 
+#include "catalog/CatalogStore.h"
 #include "gui/Focus.h"
 #include "gui/Help.h"
 #include "gui/LineEdits.h"
 #include "gui/MessageLine.h"
 #include "gui/Prompter.h"
+#include "gui/WaitCursor.h"
 #include "platform/Launch.h"
 #include "platform/Text.h"
 #include "search/Annotations.h"
@@ -15,6 +17,8 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFile>
+#include <QImage>
+#include <QPixmap>
 #include <QStringListModel>
 #include <QUrl>
 
@@ -106,6 +110,29 @@ void TfrmListProperties::setEntry(const FileEntryView &entry, const std::vector<
     m_ui->cboCategory->setCurrentIndex(-1);
     m_ui->cboCategory->setEditText(platform::DecodeText(m_category));
     m_message->clear();
+    setContents(std::nullopt, std::nullopt);
+}
+
+void TfrmListProperties::setContents(const std::optional<std::string> &picture,
+                                     const std::optional<Fingerprint> &fingerprint)
+{
+    m_ui->lblFingerprint->setText(fingerprint ? QString::fromStdString(FingerprintText(*fingerprint)) : QString());
+    m_ui->lblFingerprintCaption->setVisible(fingerprint.has_value());
+    m_ui->lblFingerprint->setVisible(fingerprint.has_value());
+    QImage image;
+    if (picture)
+        image.loadFromData(reinterpret_cast<const uchar *>(picture->data()), static_cast<int>(picture->size()), "JPEG");
+    if (image.isNull()) {
+        m_ui->lblPicture->clear();
+        m_ui->lblPicture->hide();
+        return;
+    }
+    // Drawn at the screen's pixel ratio: a picture of 256 pixels takes 128
+    // points on a screen of ratio 2, each pixel shown.
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(std::max(devicePixelRatioF(), 1.0));
+    m_ui->lblPicture->setPixmap(pixmap);
+    m_ui->lblPicture->show();
 }
 
 std::string TfrmListProperties::descriptionText() const
@@ -181,6 +208,20 @@ void TfrmListProperties::cmdLaunchClick()
     }
     // Launching ends the dialog as cancelled: edits made before are not kept.
     reject();
+}
+
+void ShowEntryContents(TfrmListProperties &dialog, CatalogStore &store, const TreeNode &folder, int entry)
+{
+    const TreeNode *disk = folder.disk().GetRootDisk()->Node;
+    const std::string path = ContentPath(folder, entry);
+    const WaitCursor wait;
+    std::optional<Fingerprint> fingerprint;
+    for (const ContentRecord &r : store.ContentsOf(disk))
+        if (r.path == path) {
+            fingerprint = r.fingerprint;
+            break;
+        }
+    dialog.setContents(store.PictureOf(disk, path), fingerprint);
 }
 
 QString TfrmListProperties::message() const

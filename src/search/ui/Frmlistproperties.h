@@ -1,10 +1,12 @@
 #pragma once
 
+#include "catalog/Contents.h"
 #include "catalog/Disks.h"
 
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@ class QCompleter;
 
 namespace rkm {
 
+class CatalogStore;
 class MessageLine;
 
 // The file entry properties dialog: a file's name, size and date, and its
@@ -31,6 +34,9 @@ public:
     // Fills the dialog from a file entry, the category list and the full
     // path of the entry's folder.
     void setEntry(const FileEntryView &entry, const std::vector<std::string> &categories, std::string folderPath);
+    // What the store keeps of the file's contents: its picture (JPEG bytes)
+    // and its fingerprint, each shown only when there is one. Call after setEntry.
+    void setContents(const std::optional<std::string> &picture, const std::optional<Fingerprint> &fingerprint);
     // The texts to store, as bytes with no line break. A text left as shown
     // keeps the bytes it was filled from (a listing from Windows keeps its
     // Windows-1252 bytes); a category picked from the list keeps the list's.
@@ -61,5 +67,9 @@ private:
     std::string m_category;
     std::vector<std::string> m_categories;
 };
+
+// Fills the dialog with what `store` keeps of the contents of the file
+// entry `entry` of the folder node `folder` (TfrmListProperties::setContents).
+void ShowEntryContents(TfrmListProperties &dialog, CatalogStore &store, const TreeNode &folder, int entry);
 
 } // namespace rkm

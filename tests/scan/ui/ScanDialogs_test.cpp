@@ -50,7 +50,8 @@ void ScanDialogsTest::shape_data()
     QTest::newRow("Add new listing") << Maker([] { return std::make_unique<TfrmAddNew>(); })
                                      << "Add new listing"
                                      << QStringList{"txtFolder", "cmdBrowse", "txtDescription", "txtComment",
-                                                    "chkArchives", "chkDescriptions", "chkTags", "cmdOK", "cmdCancel"}
+                                                    "chkArchives", "chkDescriptions", "chkTags", "chkFingerprints",
+                                                    "chkPictures", "cmdOK", "cmdCancel"}
                                      << "cmdOK" << true << "txtFolder";
     QTest::newRow("Rename disk") << Maker([] { return std::make_unique<TFormRename>(); }) << "Rename disk"
                                  << QStringList{"txtName", "cmdOK", "cmdCancel"} << "cmdOK" << true << "txtName";
@@ -62,7 +63,10 @@ void ScanDialogsTest::shape_data()
         dlg->SetPropsNode(disk.get());
         dlg->FormShow();
         return dlg;
-    }) << "Properties for System" << QStringList{"txtComment", "m_pDrive", "OKBtn", "CancelBtn"} << "OKBtn" << true
+    }) << "Properties for System"
+                                << QStringList{"txtComment", "m_pDrive", "chkArchives", "chkDescriptions", "chkTags",
+                                               "chkFingerprints", "chkPictures", "OKBtn", "CancelBtn"}
+                                << "OKBtn" << true
                                 << "txtComment";
 }
 
