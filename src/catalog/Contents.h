@@ -37,6 +37,12 @@ struct ContentRecord {
     int64_t modifiedNs = 0;     // its modification time, nanoseconds since 1970
     std::optional<Fingerprint> fingerprint;
     std::string picture;        // a JPEG of at most 256 pixels on the long side, or empty
+    // A picture the store keeps and was not read into memory: read without
+    // pictures, the record says that there is one; an Update's record of an
+    // unchanged file keeps it, and the store copies it from the listing the
+    // Update replaces when the new one is written, so an Update of a hundred
+    // thousand photos never holds their pictures.
+    bool pictureKept = false;
 };
 
 // The records of one listing, in no particular order.

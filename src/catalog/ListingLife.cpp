@@ -126,8 +126,10 @@ ContentRecords CatalogStore::ContentsOf(const TreeNode *disk, bool withPictures)
         out.reserve(pending->second->size());
         pending->second->forEach([&](const ContentRecord &r) {
             out.push_back(r);
-            if (!withPictures)
+            if (!withPictures && !r.picture.empty()) {
                 out.back().picture.clear();
+                out.back().pictureKept = true;
+            }
         });
         return out;
     }

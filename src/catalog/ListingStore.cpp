@@ -336,6 +336,8 @@ void ListingStore::Put(const std::string &file, const ListingStamp &stamp, const
     }
     if (const std::optional<Row> old = rowOf(m_db, file))
         deleteRow(m_db, old->id);
+    // Where the pictures kept across an Update are copied from.
+    const std::optional<Row> replaced = replaces.empty() ? std::nullopt : rowOf(m_db, replaces);
     Statement ins(m_db, "INSERT INTO listing(file, size, stamp) VALUES (?, ?, ?)");
     ins.bind(1, file).bind(2, asColumn(stamp.size)).bind(3, asColumn(stamp.hash)).step();
     const int64_t id = sqlite3_last_insert_rowid(m_db);
@@ -343,6 +345,8 @@ void ListingStore::Put(const std::string &file, const ListingStamp &stamp, const
     if (contents && contents->size() > 0) {
         Statement put(m_db, "INSERT OR REPLACE INTO content(listing, path, size, modified, hash_low, hash_high, "
                             "picture) VALUES (?, ?, ?, ?, ?, ?, ?)");
+        Statement copy(m_db, "UPDATE content SET picture = (SELECT picture FROM content WHERE listing = ? AND "
+                             "path = ?) WHERE listing = ? AND path = ?");
         contents->forEach([&](const ContentRecord &r) {
             put.reset();
             put.bind(1, id).bindBlob(2, r.path).bind(3, asColumn(r.size)).bind(4, r.modifiedNs);
@@ -351,6 +355,10 @@ void ListingStore::Put(const std::string &file, const ListingStamp &stamp, const
             if (!r.picture.empty())
                 put.bindBlob(7, r.picture);
             put.step();
+            if (r.pictureKept && r.picture.empty() && replaced) {
+                copy.reset();
+                copy.bind(1, replaced->id).bindBlob(2, r.path).bind(3, id).bindBlob(4, r.path).step();
+            }
         });
     }
     t.commit();
@@ -368,7 +376,8 @@ ContentRecords ListingStore::Contents(const std::string &file, const ListingStam
             return out;
         Statement q(m_db, withPictures ? "SELECT path, size, modified, hash_low, hash_high, picture FROM content "
                                          "WHERE listing = ?"
-                                       : "SELECT path, size, modified, hash_low, hash_high, NULL FROM content "
+                                       : "SELECT path, size, modified, hash_low, hash_high, picture IS NOT NULL "
+                                         "FROM content "
                                          "WHERE listing = ?");
         q.bind(1, row->id);
         while (q.step()) {
@@ -378,7 +387,10 @@ ContentRecords ListingStore::Contents(const std::string &file, const ListingStam
             r.modifiedNs = q.integer(2);
             if (!q.isNull(3))
                 r.fingerprint = Fingerprint{static_cast<uint64_t>(q.integer(3)), static_cast<uint64_t>(q.integer(4))};
-            r.picture = q.blob(5);
+            if (withPictures)
+                r.picture = q.blob(5);
+            else
+                r.pictureKept = q.integer(5) != 0;
             out.push_back(std::move(r));
         }
     } catch (const RackmereError &e) {

@@ -67,8 +67,9 @@ void ReadFolderContents(const FolderTask &task, const FolderContents &contents, 
                 if (control)
                     control->contentRead(w.record.size); // counted as read, for the progress
             }
-            if (wantsPicture && !before->picture.empty()) {
+            if (wantsPicture && (!before->picture.empty() || before->pictureKept)) {
                 w.record.picture = before->picture;
+                w.record.pictureKept = before->pictureKept;
                 w.kept = true;
             }
         }
@@ -84,12 +85,12 @@ void ReadFolderContents(const FolderTask &task, const FolderContents &contents, 
                 continue;
             }
         }
-        if (wantsPicture && w.record.picture.empty()) {
+        if (wantsPicture && w.record.picture.empty() && !w.record.pictureKept) {
             w.name = file;
             pictureNames.push_back(file);
         }
         if (w.name.empty()) {
-            if (w.record.fingerprint || !w.record.picture.empty())
+            if (w.record.fingerprint || !w.record.picture.empty() || w.record.pictureKept)
                 sink.add(std::move(w.record), w.kept);
         } else {
             waiting.push_back(std::move(w));
@@ -104,7 +105,7 @@ void ReadFolderContents(const FolderTask &task, const FolderContents &contents, 
         Waiting &w = waiting[i];
         if (i < answers->size())
             w.record.picture = std::move((*answers)[i].jpeg);
-        if (w.record.fingerprint || !w.record.picture.empty())
+        if (w.record.fingerprint || !w.record.picture.empty() || w.record.pictureKept)
             sink.add(std::move(w.record), w.kept);
     }
 }

@@ -228,8 +228,8 @@ std::shared_ptr<ContentSink> UpdateContentSink(CatalogStore &store, const TreeNo
 {
     if (!options.fingerprints && !options.pictures)
         return nullptr;
-    return std::make_shared<ContentSink>(reread ? ContentRecords() : store.ContentsOf(oldDisk, options.pictures),
-                                         reread);
+    // Without the pictures themselves: those kept are copied by the store.
+    return std::make_shared<ContentSink>(reread ? ContentRecords() : store.ContentsOf(oldDisk, false), reread);
 }
 
 TreeNode *UpdateListing(CatalogStore &store, TreeNode *oldDisk, ScanControl *control,

@@ -103,8 +103,9 @@ TreeNode *UpdateListing(CatalogStore &store, TreeNode *oldDisk, ScanControl *con
                         std::vector<UnreadableFile> *unreadable = nullptr);
 
 // Where the rescan of `oldDisk` with `options` reads its files' contents:
-// a sink that knows what the store keeps of the old listing's (pictures
-// too), so that unchanged files are not read again unless `reread`. Null
+// a sink that knows what the store keeps of the old listing's files (which
+// have pictures, not the pictures: the store copies those across), so that
+// unchanged files are not read again unless `reread`. Null
 // when the options ask for neither fingerprints nor pictures.
 std::shared_ptr<ContentSink> UpdateContentSink(CatalogStore &store, const TreeNode *oldDisk,
                                                const ScanOptions &options, bool reread = false);

@@ -102,8 +102,9 @@ TEST(WalkContents, SinkTakesRecordsAndPicturesFromEveryThread)
         EXPECT_EQ(r.picture, r.size % 2 ? "jpeg " + path : "") << path;
 }
 
-// Update keeps a fingerprint whose file's size and date are the same without
-// reading it: the store holds one no file has, which only a read would mend.
+// Update keeps a fingerprint and picture whose file's size and date are the
+// same without reading it: the store holds ones no file has, which only a
+// read would mend; the picture is copied by the store, never read back.
 TEST(WalkContents, UpdateKeepsUnchangedFingerprintsUnlessReread)
 {
     test::TempDir tmp;
@@ -111,18 +112,20 @@ TEST(WalkContents, UpdateKeepsUnchangedFingerprintsUnlessReread)
     const Fingerprint made{0x1234, 0x5678};
     for (const bool reread : {false, true}) {
         SCOPED_TRACE(reread ? "reread" : "kept");
-        test::WriteBytes(root + "/same.txt", "same");
+        test::WriteBytes(root + "/same.jpg", "same");
         test::WriteBytes(root + "/changed.txt", "before");
         const std::string programDir = tmp.file(reread ? "reread/" : "kept/");
         test::MakeDirs(programDir);
         CatalogStore store(programDir);
         store.serialSource = [](const TDisk &) { return 0u; };
         store.writer = true;
-        const ScanOptions options{.fingerprints = true};
+        const ScanOptions options{.fingerprints = true, .pictures = true};
         ContentSink read;
         std::unique_ptr<TreeNode> disk = ScanDisk(root, "Disk", "", nullptr, 0, options, &read);
         auto records = std::make_shared<MemoryContents>();
-        read.forEach([&](const ContentRecord &r) { records->records.push_back({r.path, r.size, r.modifiedNs, made, ""}); });
+        read.forEach([&](const ContentRecord &r) {
+            records->records.push_back({r.path, r.size, r.modifiedNs, made, r.path == "same.jpg" ? "kept" : ""});
+        });
         TreeNode *old = store.AddListing(std::move(disk), WithScanOptions({}, options), {}, records);
         test::WriteBytes(root + "/changed.txt", "after!"); // the same size, another date
         const struct timespec later[2] = {{0, UTIME_OMIT}, {2000000000, 0}};
@@ -131,9 +134,10 @@ TEST(WalkContents, UpdateKeepsUnchangedFingerprintsUnlessReread)
         UpdateListing(store, old, nullptr, std::nullopt, reread);
         CatalogStore again(programDir); // as a program started afresh reads it
         again.LoadCatalog();
-        const auto now = ByPath(MemoryContents(again.ContentsOf(again.Tree().findByName("Disk"))));
+        const auto now = ByPath(MemoryContents(again.ContentsOf(again.Tree().findByName("Disk"), true)));
         ASSERT_EQ(now.size(), 2u);
-        EXPECT_EQ(now.at("same.txt").fingerprint == made, !reread);
+        EXPECT_EQ(now.at("same.jpg").fingerprint == made, !reread);
+        EXPECT_EQ(now.at("same.jpg").picture, reread ? "" : "kept"); // "same" is no picture to make
         EXPECT_EQ(now.at("changed.txt").fingerprint, FingerprintOfPath(root + "/changed.txt"));
     }
 }
