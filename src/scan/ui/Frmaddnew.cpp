@@ -12,6 +12,7 @@
 #include "platform/Text.h"
 #include "scan/Scanner.h"
 #include "gui/PlainText.h"
+#include "scan/ui/ReadingBoxes.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,13 +93,7 @@ std::string TfrmAddNew::comment() const
 
 ScanOptions TfrmAddNew::scanOptions() const
 {
-    ScanOptions options;
-    options.archives = m_ui->chkArchives->isChecked();
-    options.descriptions = m_ui->chkDescriptions->isChecked();
-    options.tags = m_ui->chkTags->isChecked();
-    options.fingerprints = m_ui->chkFingerprints->isChecked();
-    options.pictures = m_ui->chkPictures->isChecked();
-    return options;
+    return ReadingOfBoxes(*m_ui);
 }
 
 QString TfrmAddNew::message() const
@@ -133,11 +128,7 @@ void TfrmAddNew::FormShow()
     m_ui->txtFolder->clear();
     m_ui->txtComment->clear();
     const ScanOptions defaults;
-    m_ui->chkArchives->setChecked(defaults.archives);
-    m_ui->chkDescriptions->setChecked(defaults.descriptions);
-    m_ui->chkTags->setChecked(defaults.tags);
-    m_ui->chkFingerprints->setChecked(defaults.fingerprints);
-    m_ui->chkPictures->setChecked(defaults.pictures);
+    ShowReadingInBoxes(*m_ui, defaults);
     m_message->clear();
     m_root.clear();
     FocusFirstField(this);

@@ -13,6 +13,7 @@
 #include "scan/ListingOptions.h"
 #include "scan/Props.h"
 #include "gui/PlainText.h"
+#include "scan/ui/ReadingBoxes.h"
 
 #include <limits>
 
@@ -86,11 +87,7 @@ void TfrmProps::FormShow()
     const ScanOptions reading = remembered.value_or(ScanOptions{});
     m_ui->lblReading->setText(remembered ? QStringLiteral("Read when listed:")
                                          : QStringLiteral("Not recorded when listed; Update reads:"));
-    m_ui->chkArchives->setChecked(reading.archives);
-    m_ui->chkDescriptions->setChecked(reading.descriptions);
-    m_ui->chkTags->setChecked(reading.tags);
-    m_ui->chkFingerprints->setChecked(reading.fingerprints);
-    m_ui->chkPictures->setChecked(reading.pictures);
+    ShowReadingInBoxes(*m_ui, reading);
     m_shownReading = reading;
     m_ui->lblRoom->setText(QString::fromStdString(platform::ShortSize(m_storeRoom)));
 
@@ -144,13 +141,7 @@ bool TfrmProps::OKBtnClick()
 
 ScanOptions TfrmProps::reading() const
 {
-    ScanOptions options;
-    options.archives = m_ui->chkArchives->isChecked();
-    options.descriptions = m_ui->chkDescriptions->isChecked();
-    options.tags = m_ui->chkTags->isChecked();
-    options.fingerprints = m_ui->chkFingerprints->isChecked();
-    options.pictures = m_ui->chkPictures->isChecked();
-    return options;
+    return ReadingOfBoxes(*m_ui);
 }
 
 std::string TfrmProps::commentText() const
