@@ -180,6 +180,13 @@ uint32_t GetDiskSerial(const TDisk &disk)
     return platform::System().volumeSerial(root);
 }
 
+std::optional<platform::Volume> VolumeOfRoot(const std::string &rootPath)
+{
+    if (rootPath.empty() || rootPath[0] != '/')
+        return std::nullopt; // not a path of this system (a listing made on Windows)
+    return platform::System().volumeOf(rootPath);
+}
+
 std::vector<std::string> ParseCategories(std::string_view data)
 {
     return platform::SplitLines(data);

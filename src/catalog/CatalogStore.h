@@ -4,6 +4,7 @@
 #include "catalog/Disks.h"
 #include "catalog/ListingStore.h"
 #include "catalog/ProgramDir.h"
+#include "platform/MountTable.h"
 
 #include <QDateTime>
 
@@ -26,6 +27,9 @@ void PrepareProgramDir(const std::string &dir);
 
 // The volume serial number of the volume whose root is the disk's RootPath, or 0.
 uint32_t GetDiskSerial(const TDisk &disk);
+// The volume that holds a root path of this system (none for a root such as
+// E:\ of a listing made on Windows).
+std::optional<platform::Volume> VolumeOfRoot(const std::string &rootPath);
 
 // Category list file: one name a line, read by the rule of SplitLines.
 std::vector<std::string> ParseCategories(std::string_view data);
@@ -232,6 +236,10 @@ public:
     void Seed(uint32_t seed) { m_rng.seed(seed); }
     // Tests may decide what the volume serial of a root path is.
     std::function<uint32_t(const TDisk &)> serialSource = GetDiskSerial;
+    // The volume that holds a root path of this system (the system's mount
+    // table by default; tests give their own). AddListing and ReplaceListing
+    // keep what it answers with the listing (EXTRA_VOLUME_UUID and the rest).
+    std::function<std::optional<platform::Volume>(const std::string &rootPath)> volumeSource = VolumeOfRoot;
 
 private:
     // The row a disk named `name` goes to: after every disk (but `skip`)
@@ -248,6 +256,9 @@ private:
     // new listing and deleting the old one is finished (the old one goes);
     // one whose new listing is gone keeps the old one.
     void finishPendingReplaces();
+    // `extras` with the volume the disk's root path is on now in place of
+    // the one kept before.
+    ListingExtras withVolume(ListingExtras extras, const TreeNode *disk) const;
     // Throws when the catalogue is open read-only.
     void refuseWhenReadOnly() const;
 

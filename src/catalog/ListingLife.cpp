@@ -58,7 +58,7 @@ TreeNode *CatalogStore::AddListing(std::unique_ptr<TreeNode> disk, ListingExtras
         added(node);
     // Kept until written: a listing that cannot be written now keeps its
     // extras for the save that writes it.
-    m_pending[node] = ReadNow(std::move(extras));
+    m_pending[node] = withVolume(ReadNow(std::move(extras)), node);
     if (contents)
         m_pendingContents[node] = std::move(contents);
     SaveListing(node);
@@ -71,7 +71,7 @@ TreeNode *CatalogStore::ReplaceListing(TreeNode *old, std::unique_ptr<TreeNode> 
 {
     const std::string oldFile = old->disk().FileName;
     TreeNode *node = fresh.get();
-    m_pending[node] = ReadNow(extras ? *extras : ExtrasOf(old));
+    m_pending[node] = withVolume(ReadNow(extras ? *extras : ExtrasOf(old)), node);
     if (contents)
         m_pendingContents[node] = std::move(contents);
     // Readers wait for the two steps to end: they see the old file or the
@@ -114,6 +114,25 @@ ListingExtras CatalogStore::ExtrasOf(const TreeNode *disk)
     if (file.empty() || stamp == m_stamps.end())
         return {};
     return m_extras.Extras(file, stamp->second);
+}
+
+ListingExtras CatalogStore::withVolume(ListingExtras extras, const TreeNode *disk) const
+{
+    for (const char *key : {EXTRA_VOLUME_UUID, EXTRA_VOLUME_LABEL, EXTRA_VOLUME_FS, EXTRA_VOLUME_SIZE})
+        extras.erase(key);
+    const std::optional<platform::Volume> volume =
+        volumeSource ? volumeSource(disk->disk().RootPath) : std::optional<platform::Volume>();
+    if (!volume)
+        return extras;
+    if (!volume->uuid.empty())
+        extras[EXTRA_VOLUME_UUID] = volume->uuid;
+    if (!volume->label.empty())
+        extras[EXTRA_VOLUME_LABEL] = volume->label;
+    if (!volume->fsType.empty())
+        extras[EXTRA_VOLUME_FS] = volume->fsType;
+    if (volume->bytes > 0)
+        extras[EXTRA_VOLUME_SIZE] = std::to_string(volume->bytes);
+    return extras;
 }
 
 ContentRecords CatalogStore::ContentsOf(const TreeNode *disk, bool withPictures)

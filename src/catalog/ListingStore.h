@@ -59,6 +59,13 @@ std::optional<ListingStamp> StampOfFile(const std::string &path);
 inline constexpr char EXTRA_READING[] = "reading";
 // When the listing's disk was last read (Add new, Update): UTC, ISO 8601.
 inline constexpr char EXTRA_READ_AT[] = "read";
+// The volume the listing's disk was read from, when Add new or Update last
+// read it: its file system UUID, label, file system type and size in bytes
+// (each absent when not known). The UUID, not the label, tells a disk again.
+inline constexpr char EXTRA_VOLUME_UUID[] = "volume-uuid";
+inline constexpr char EXTRA_VOLUME_LABEL[] = "volume-label";
+inline constexpr char EXTRA_VOLUME_FS[] = "volume-fs";
+inline constexpr char EXTRA_VOLUME_SIZE[] = "volume-size";
 
 // The store beside the listings of a catalogue folder: one SQLite file,
 // "Rackmere.db", with a row per listing file and what is kept about it (the

@@ -229,6 +229,7 @@ std::vector<Volume> SystemView::volumes() const
             if (m.mountPoint == mp)
                 v.fsType = m.fsType; // the later one
         v.label = volumeLabel(mp);
+        v.uuid = volumeUuid(mp);
         if (m_root.empty()) {
             struct statvfs st {};
             if (::statvfs(mp.c_str(), &st) == 0)
@@ -237,6 +238,24 @@ std::vector<Volume> SystemView::volumes() const
         result.push_back(std::move(v));
     }
     return result;
+}
+
+std::optional<Volume> SystemView::volumeOf(const std::string &path) const
+{
+    const std::optional<Mount> m = mountHolding(path);
+    if (!m)
+        return std::nullopt;
+    Volume v;
+    v.mountPoint = m->mountPoint;
+    v.fsType = m->fsType;
+    v.label = volumeLabel(path);
+    v.uuid = volumeUuid(path);
+    if (m_root.empty()) {
+        struct statvfs st {};
+        if (::statvfs(m->mountPoint.c_str(), &st) == 0)
+            v.bytes = static_cast<uint64_t>(st.f_blocks) * st.f_frsize;
+    }
+    return v;
 }
 
 const SystemView &System()

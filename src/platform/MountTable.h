@@ -22,6 +22,7 @@ struct Volume {
     std::string label; // empty when it has none
     std::string fsType;
     uint64_t bytes = 0; // the volume's size, 0 when unknown
+    std::string uuid;   // the file system's UUID, empty when it has none
 };
 
 } // namespace rkm::platform

@@ -39,6 +39,12 @@ public:
     uint32_t volumeSerial(const std::string &path) const;
     // The volume label of the volume that holds `path`, or empty.
     std::string volumeLabel(const std::string &path) const;
+    // The file system UUID of the volume that holds `path` (as udev names
+    // it in /dev/disk/by-uuid: "1A2B-3C4D", "0f1e2d3c-..."), or empty.
+    std::string volumeUuid(const std::string &path) const;
+    // The volume that holds `path`: its mount point, label, file system,
+    // size and UUID; nothing when no mount holds it.
+    std::optional<Volume> volumeOf(const std::string &path) const;
     // The mounted volumes a user would choose from, in mount order: their
     // mount points. Left out are the kernel's own file systems (proc, sysfs,
     // cgroup, devpts, ...), memory file systems other than /tmp, overlays

@@ -91,6 +91,21 @@ std::string SystemView::volumeLabel(const std::string &path) const
     }
 }
 
+std::string SystemView::volumeUuid(const std::string &path) const
+{
+    try {
+        const std::string p = ResolvePath(m_root, path);
+        if (p.empty())
+            return {};
+        const auto m = HoldingMount(mounts(), p);
+        if (!m)
+            return {};
+        return DecodeHexEscapes(FindLinkFor(m_root, m_root + "/dev/disk/by-uuid", *m));
+    } catch (...) {
+        return {};
+    }
+}
+
 std::optional<uint32_t> DiscSerial(const std::string &deviceOrImage)
 {
     constexpr std::size_t kSector = 2048;

@@ -140,6 +140,33 @@ TEST(ListingStore, TheTimeADiskWasReadFollowsItsListing)
     EXPECT_TRUE(recent(again->LastRead(again->Tree().findByName("Crate"))));
 }
 
+// The volume a listing was read from is kept with it and renewed by each
+// Update: a listing made on Windows gains a UUID at its first Update here,
+// and a volume that gives less leaves no old value behind.
+TEST(ListingStore, TheVolumeFollowsEachRead)
+{
+    test::TempDir tmp;
+    auto store = Open(tmp.path());
+    std::optional<platform::Volume> now;
+    store->volumeSource = [&](const std::string &) { return now; };
+    const auto volumeOf = [&](const char *name) {
+        const ListingExtras e = store->ExtrasOf(store->Tree().findByName(name));
+        std::string text;
+        for (const char *key : {EXTRA_VOLUME_UUID, EXTRA_VOLUME_LABEL, EXTRA_VOLUME_FS, EXTRA_VOLUME_SIZE})
+            text += (e.count(key) ? e.at(key) : "-") + " ";
+        return text;
+    };
+    TreeNode *disk = store->AddListing(test::MakeDisk("Made on Windows", 2), {{"tag", "kept"}});
+    EXPECT_EQ(volumeOf("Made on Windows"), "- - - - ");
+    now = platform::Volume{"/media/usb", "USB DISK", "vfat", 8000000000, "1A2B-3C4D"};
+    disk = store->ReplaceListing(disk, test::MakeDisk("Made on Windows", 3));
+    EXPECT_EQ(volumeOf("Made on Windows"), "1A2B-3C4D USB DISK vfat 8000000000 ");
+    now = platform::Volume{"/mnt/x", "", "ext4", 0, "0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0"};
+    store->ReplaceListing(disk, test::MakeDisk("Made on Windows", 4));
+    EXPECT_EQ(volumeOf("Made on Windows"), "0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0 - ext4 - ");
+    EXPECT_EQ(Tag(*store, "Made on Windows"), "kept");
+}
+
 TEST(ListingStore, ListingsOfOneFileNameInTwoCataloguesKeepTheirOwn)
 {
     test::TempDir tmp;

@@ -237,27 +237,36 @@ TEST_F(PlatformSystemView, VolumeSerialByMajorMinorWhenNamesDiffer)
     EXPECT_EQ(view.driveType("/crypt"), 3);
 }
 
-TEST_F(PlatformSystemView, VolumeLabels)
+TEST_F(PlatformSystemView, VolumeLabelsAndUuids)
 {
     const SystemView view(root);
     struct Case {
         const char *path;
         const char *label;
+        const char *uuid;
+        const char *mountPoint;
+        const char *fsType;
     };
     const Case cases[] = {
-        {"/media/usb", "USB STICK"}, // \x20 decoded
-        {"/media/usb/photos", "USB STICK"},
-        {"/home", "Data"},
-        {"/home/user/docs", "Data"},
-        {"/media/win", "Windows"},
-        {"/media/cdrom", ""},
-        {"/mnt/nfs", ""},
-        {"/", ""},
+        {"/media/usb", "USB STICK", "1A2B-3C4D", "/media/usb", "vfat"}, // \x20 decoded
+        {"/media/usb/photos", "USB STICK", "1A2B-3C4D", "/media/usb", "vfat"},
+        {"/home", "Data", "0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0", "/home", "ext4"},
+        {"/home/user/docs", "Data", "0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0", "/home", "ext4"},
+        {"/media/win", "Windows", "0123456789ABCDEF", "/media/win", "ntfs3"},
+        {"/media/cdrom", "", "", "/media/cdrom", "iso9660"},
+        {"/mnt/nfs", "", "", "/mnt/nfs", "nfs4"},
+        {"/", "", "", "/", "overlay"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.path);
         EXPECT_EQ(view.volumeLabel(c.path), c.label);
+        EXPECT_EQ(view.volumeUuid(c.path), c.uuid);
+        const auto v = view.volumeOf(c.path);
+        ASSERT_TRUE(v.has_value());
+        EXPECT_EQ(std::string(v->label) + "|" + v->uuid + "|" + v->mountPoint + "|" + v->fsType,
+                  std::string(c.label) + "|" + c.uuid + "|" + c.mountPoint + "|" + c.fsType);
     }
+    EXPECT_FALSE(SystemView(tmp.path() + "nowhere").volumeOf("/").has_value());
 }
 
 TEST_F(PlatformSystemView, DrivesLeaveOutPseudoFileSystems)

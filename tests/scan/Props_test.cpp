@@ -108,10 +108,10 @@ TEST(PropsDriveText, MountPointWithWhatIsKnown)
         const char *shown;
     };
     const Case cases[] = {
-        {{"/media/usb", "BACKUP", "vfat", 16'000'000'000}, "/media/usb (BACKUP, vfat, 16.0 GB)"},
-        {{"/", "", "ext4", 98'300'000'000}, "/ (ext4, 98.3 GB)"},
-        {{"/media/cd", "Photos 2001", "iso9660", 0}, "/media/cd (Photos 2001, iso9660)"},
-        {{"/mnt/x", "", "", 0}, "/mnt/x"},
+        {{"/media/usb", "BACKUP", "vfat", 16'000'000'000, ""}, "/media/usb (BACKUP, vfat, 16.0 GB)"},
+        {{"/", "", "ext4", 98'300'000'000, ""}, "/ (ext4, 98.3 GB)"},
+        {{"/media/cd", "Photos 2001", "iso9660", 0, ""}, "/media/cd (Photos 2001, iso9660)"},
+        {{"/mnt/x", "", "", 0, ""}, "/mnt/x"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(DriveText(c.volume), c.shown);
