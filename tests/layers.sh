@@ -15,7 +15,7 @@ check() { # what, pattern, files...
         bad=1
     fi
 }
-core="catalog/*.* scan/*.* search/*.* print/*.* platform/*.* service/*.* export/*.*"
+core="catalog/*.* scan/*.* search/*.* print/*.* platform/*.* service/*.* export/*.* mounts/*.*"
 widgets='#include *<(Qt(Widgets|Gui|PrintSupport)/|Q(Widget|Dialog|Application|GuiApplication|Painter|Image|Printer|PdfWriter|MessageBox|MainWindow|Font)[ >])'
 above='#include *"(app|gui)/|#include *"[a-z]+/(ui|render)/'
 # shellcheck disable=SC2086
