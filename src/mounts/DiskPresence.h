@@ -5,6 +5,7 @@
 // in its tree and offers what to do when a disk arrives; `rackmere-cli
 // online` and `watch` print it.
 
+#include "catalog/Disks.h" // moc wants the whole type of the signals' TreeNode pointers
 #include "catalog/Presence.h"
 #include "mounts/MountFollower.h"
 
