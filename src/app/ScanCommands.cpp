@@ -46,9 +46,7 @@ std::shared_ptr<ContentSink> SinkFor(const ScanOptions &options, ContentRecords 
 bool HasFingerprints(CatalogStore &store, const TreeNode *disk)
 {
     const WaitCursor wait;
-    const ContentRecords records = store.ContentsOf(disk);
-    return std::any_of(records.begin(), records.end(),
-                       [](const ContentRecord &r) { return r.fingerprint.has_value(); });
+    return store.HasFingerprints(disk);
 }
 
 } // namespace

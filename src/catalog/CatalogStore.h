@@ -183,6 +183,11 @@ public:
     // next save, else in the store): fingerprints, and pictures when
     // `withPictures`.
     ContentRecords ContentsOf(const TreeNode *disk, bool withPictures = false);
+    // What is kept of the disk's file at `path` (ContentPath), its picture
+    // with it; nullopt when nothing is.
+    std::optional<ContentRecord> ContentOf(const TreeNode *disk, std::string_view path);
+    // Whether any file of the disk has a fingerprint kept.
+    bool HasFingerprints(const TreeNode *disk);
     // The picture kept for a disk's file at `path` (ContentPath), or nullopt.
     std::optional<std::string> PictureOf(const TreeNode *disk, std::string_view path);
     // The loaded disks and paths whose file has the fingerprint `fingerprint`.

@@ -159,6 +159,44 @@ ContentRecords CatalogStore::ContentsOf(const TreeNode *disk, bool withPictures)
     return m_extras.Contents(file, stamp->second, withPictures);
 }
 
+std::optional<ContentRecord> CatalogStore::ContentOf(const TreeNode *disk, std::string_view path)
+{
+    const TreeNode *root = rootOf(disk);
+    if (!root)
+        return std::nullopt;
+    if (const auto pending = m_pendingContents.find(root); pending != m_pendingContents.end()) {
+        std::optional<ContentRecord> found;
+        pending->second->forEach([&](const ContentRecord &r) {
+            if (!found && r.path == path)
+                found = r;
+        });
+        return found;
+    }
+    const std::string &file = root->disk().FileName;
+    const auto stamp = m_stamps.find(file);
+    if (file.empty() || stamp == m_stamps.end())
+        return std::nullopt;
+    ContentRecords records = m_extras.Contents(file, stamp->second, true, path);
+    if (records.empty())
+        return std::nullopt;
+    return std::move(records.front());
+}
+
+bool CatalogStore::HasFingerprints(const TreeNode *disk)
+{
+    const TreeNode *root = rootOf(disk);
+    if (!root)
+        return false;
+    if (const auto pending = m_pendingContents.find(root); pending != m_pendingContents.end()) {
+        bool any = false;
+        pending->second->forEach([&](const ContentRecord &r) { any = any || r.fingerprint.has_value(); });
+        return any;
+    }
+    const std::string &file = root->disk().FileName;
+    const auto stamp = m_stamps.find(file);
+    return !file.empty() && stamp != m_stamps.end() && m_extras.HasFingerprints(file, stamp->second);
+}
+
 std::optional<std::string> CatalogStore::PictureOf(const TreeNode *disk, std::string_view path)
 {
     const TreeNode *root = rootOf(disk);

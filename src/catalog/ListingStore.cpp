@@ -211,6 +211,13 @@ bool ListingStore::Exists() const
     return ::lstat(Path().c_str(), &st) == 0;
 }
 
+bool ListingStore::hasContentTable()
+{
+    if (!m_hasContent)
+        m_hasContent = hasTable(m_db, "content");
+    return m_hasContent;
+}
+
 bool ListingStore::open(bool write)
 {
     if (m_db && (m_writable || !(write || m_writer)))
@@ -218,6 +225,7 @@ bool ListingStore::open(bool write)
     if (m_db) {
         sqlite3_close(m_db);
         m_db = nullptr;
+        m_hasContent = false;
     }
     const std::string path = Path();
     struct stat st {};
@@ -364,21 +372,24 @@ void ListingStore::Put(const std::string &file, const ListingStamp &stamp, const
     t.commit();
 }
 
-ContentRecords ListingStore::Contents(const std::string &file, const ListingStamp &stamp, bool withPictures)
+ContentRecords ListingStore::Contents(const std::string &file, const ListingStamp &stamp, bool withPictures,
+                                     std::optional<std::string_view> path)
 {
     ContentRecords out;
     m_readProblem.clear();
     try {
-        if (!open(false) || !hasTable(m_db, "content"))
+        if (!open(false) || !hasContentTable())
             return out;
         const std::optional<Row> row = rowOf(m_db, file);
         if (!row || !row->holds(stamp))
             return out;
-        Statement q(m_db, withPictures ? "SELECT path, size, modified, hash_low, hash_high, picture FROM content "
-                                         "WHERE listing = ?"
+        std::string sql = withPictures ? "SELECT path, size, modified, hash_low, hash_high, picture FROM content "
                                        : "SELECT path, size, modified, hash_low, hash_high, picture IS NOT NULL "
-                                         "FROM content "
-                                         "WHERE listing = ?");
+                                         "FROM content ";
+        sql += path ? "WHERE listing = ? AND path = ?" : "WHERE listing = ?";
+        Statement q(m_db, sql.c_str());
+        if (path)
+            q.bindBlob(2, *path);
         q.bind(1, row->id);
         while (q.step()) {
             ContentRecord r;
@@ -400,11 +411,28 @@ ContentRecords ListingStore::Contents(const std::string &file, const ListingStam
     return out;
 }
 
+bool ListingStore::HasFingerprints(const std::string &file, const ListingStamp &stamp)
+{
+    try {
+        if (!open(false) || !hasContentTable())
+            return false;
+        const std::optional<Row> row = rowOf(m_db, file);
+        if (!row || !row->holds(stamp))
+            return false;
+        Statement q(m_db, "SELECT 1 FROM content WHERE listing = ? AND hash_low IS NOT NULL LIMIT 1");
+        q.bind(1, row->id);
+        return q.step();
+    } catch (const RackmereError &e) {
+        m_readProblem = Path() + ": " + e.what();
+    }
+    return false;
+}
+
 std::optional<std::string> ListingStore::Picture(const std::string &file, const ListingStamp &stamp,
                                                  std::string_view path)
 {
     try {
-        if (!open(false) || !hasTable(m_db, "content"))
+        if (!open(false) || !hasContentTable())
             return std::nullopt;
         const std::optional<Row> row = rowOf(m_db, file);
         if (!row || !row->holds(stamp))
@@ -424,7 +452,7 @@ std::vector<ListingStore::Held> ListingStore::Holding(const Fingerprint &fingerp
 {
     std::vector<Held> out;
     try {
-        if (!open(false) || !hasTable(m_db, "content"))
+        if (!open(false) || !hasContentTable())
             return out;
         Statement q(m_db, "SELECT l.file, l.size, l.stamp, l.next_size, l.next_stamp, c.path, c.size "
                           "FROM content c JOIN listing l ON l.id = c.listing "
@@ -465,7 +493,7 @@ uint64_t ListingStore::ContentRoom(const std::string &file, const ListingStamp &
             if (q.step())
                 room += static_cast<uint64_t>(q.integer(0)) * 40 + static_cast<uint64_t>(q.integer(1));
         }
-        if (hasTable(m_db, "content")) {
+        if (hasContentTable()) {
             Statement q(m_db, "SELECT count(*), total(length(path) + ifnull(length(picture), 0)) FROM content "
                               "WHERE listing = ?");
             q.bind(1, row->id);

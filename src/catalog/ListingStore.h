@@ -101,8 +101,12 @@ public:
 
     // What is kept of the contents of the files of listing file `file` in
     // the state `stamp` (none when the store has nothing for it); pictures
-    // only when `withPictures`.
-    ContentRecords Contents(const std::string &file, const ListingStamp &stamp, bool withPictures = false);
+    // only when `withPictures`; only the record of the entry at `path` when
+    // one is given.
+    ContentRecords Contents(const std::string &file, const ListingStamp &stamp, bool withPictures = false,
+                            std::optional<std::string_view> path = std::nullopt);
+    // Whether any file of the listing has a fingerprint kept.
+    bool HasFingerprints(const std::string &file, const ListingStamp &stamp);
     // The picture kept for the entry at `path` (ContentRecord::path), or
     // nullopt.
     std::optional<std::string> Picture(const std::string &file, const ListingStamp &stamp, std::string_view path);
@@ -159,11 +163,16 @@ private:
     // another name when written, so that the listings can still be saved.
     bool open(bool write);
     void writeExtras(int64_t id, const ListingExtras &extras);
+    // Whether the open store has the table of contents (a store made by an
+    // earlier version has none until a writer adds it). Once seen, it is
+    // not looked for again on this connection: tables are never dropped.
+    bool hasContentTable();
 
     std::string m_dir;
     sqlite3 *m_db = nullptr;
     bool m_writable = false;
     bool m_writer = false;
+    bool m_hasContent = false;
     std::string m_readProblem;
 };
 

@@ -80,7 +80,7 @@ int runHave(Context &ctx)
         const HeldFile &f = files[i];
         const std::string path = Shown(f.file.path);
         if (!f.file.fingerprint)
-            std::fprintf(ctx.err, "rackmere-cli have: %s: %s\n", path.c_str(), std::strerror(f.file.error));
+            std::fprintf(ctx.err, "rackmere-cli have: %s: %s\n", path.c_str(), LocalFileProblem(f.file).c_str());
         all = all && !f.copies.empty();
         if (json) {
             out += (i ? ",\n  " : "\n  ") + std::string("{\"path\": ") + Json(f.file.path) + ", \"held\": [";
@@ -91,7 +91,7 @@ int runHave(Context &ctx)
             }
             out += "]";
             if (!f.file.fingerprint)
-                out += ", \"error\": " + Json(std::strerror(f.file.error));
+                out += ", \"error\": " + Json(LocalFileProblem(f.file));
             out += "}";
         } else if (f.copies.empty()) {
             out += path + ": not archived\n";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,7 +32,7 @@ LocalFile ReadFile(const std::string &path, bool follow, const std::atomic<bool>
     if (::fstat(fd, &st) != 0)
         f.error = errno;
     else if (!S_ISREG(st.st_mode))
-        f.error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        f.error = S_ISDIR(st.st_mode) ? EISDIR : NOT_A_REGULAR_FILE;
     else if (::fcntl(fd, F_SETFL, 0) != 0)
         f.error = errno;
     else
@@ -87,6 +88,13 @@ void ReadFolder(const std::string &folder, std::vector<LocalFile> &out, const st
 }
 
 } // namespace
+
+std::string LocalFileProblem(const LocalFile &file)
+{
+    if (file.error == NOT_A_REGULAR_FILE)
+        return "not a regular file (a FIFO, socket or device)";
+    return std::strerror(file.error);
+}
 
 std::vector<LocalFile> FingerprintLocalFiles(const std::vector<std::string> &paths, const std::atomic<bool> *stop)
 {

@@ -17,8 +17,12 @@ namespace rkm {
 struct LocalFile {
     std::string path;
     std::optional<Fingerprint> fingerprint; // nullopt when it could not be read
-    int error = 0;                          // the system's error number then
+    int error = 0;                          // the system's error number then, or NOT_A_REGULAR_FILE
 };
+// The error of a path that names a FIFO, socket or device.
+inline constexpr int NOT_A_REGULAR_FILE = -1;
+// Why a local file could not be read, as a user reads it.
+std::string LocalFileProblem(const LocalFile &file);
 
 // The regular files the paths name, in the order given: a file as it is
 // (a link named here is followed), a folder as every regular file below it,

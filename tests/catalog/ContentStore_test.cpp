@@ -46,8 +46,16 @@ TEST(ContentStore, RecordsTravelWithTheirListing)
     };
     add("Box", {{"Box-file0.txt", 3, 1000, f, jpeg}});
     add("Old", {{"Old-file0.txt", 3, 5, f, ""}});
+    add("Shots", {{"Shots-file0.txt", 3, 5, std::nullopt, jpeg}});
     auto reader = Open(dir, false);
     const TreeNode *box = reader->Tree().findByName("Box");
+    // One file's record, and whether a listing has fingerprints, without
+    // reading the listing's every record.
+    EXPECT_EQ(reader->ContentOf(box, "Box-file0.txt")->fingerprint, f);
+    EXPECT_EQ(reader->ContentOf(box, "Box-file0.txt")->picture, jpeg);
+    EXPECT_FALSE(reader->ContentOf(box, "Box-file1.txt"));
+    EXPECT_TRUE(reader->HasFingerprints(box));
+    EXPECT_FALSE(reader->HasFingerprints(reader->Tree().findByName("Shots")));
     EXPECT_EQ(reader->ContentsOf(box, true).at(0).picture, jpeg);
     EXPECT_EQ(reader->ContentsOf(box, false).at(0).picture, "");
     EXPECT_EQ(reader->PictureOf(box, "Box-file0.txt"), jpeg);

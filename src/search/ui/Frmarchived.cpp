@@ -101,7 +101,7 @@ void TfrmArchived::showAnswer(std::vector<LocalFile> files)
         row->setText(0, QString::fromStdString(h.file.path));
         if (!h.file.fingerprint) {
             row->setText(1, QStringLiteral("not archived: could not be read (%1)")
-                                .arg(QString::fromUtf8(std::strerror(h.file.error))));
+                                .arg(QString::fromStdString(LocalFileProblem(h.file))));
             continue;
         }
         if (h.copies.empty()) {

@@ -215,13 +215,11 @@ void ShowEntryContents(TfrmListProperties &dialog, CatalogStore &store, const Tr
     const TreeNode *disk = folder.disk().GetRootDisk()->Node;
     const std::string path = ContentPath(folder, entry);
     const WaitCursor wait;
-    std::optional<Fingerprint> fingerprint;
-    for (const ContentRecord &r : store.ContentsOf(disk))
-        if (r.path == path) {
-            fingerprint = r.fingerprint;
-            break;
-        }
-    dialog.setContents(store.PictureOf(disk, path), fingerprint);
+    const std::optional<ContentRecord> kept = store.ContentOf(disk, path);
+    std::optional<std::string> picture;
+    if (kept && !kept->picture.empty())
+        picture = kept->picture;
+    dialog.setContents(picture, kept ? kept->fingerprint : std::nullopt);
 }
 
 QString TfrmListProperties::message() const
