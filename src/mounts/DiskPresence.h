@@ -6,7 +6,6 @@
 // online` and `watch` print it.
 
 #include "catalog/Disks.h" // moc wants the whole type of the signals' TreeNode pointers
-#include "catalog/Disks.h" // moc needs TreeNode whole for the signals
 #include "catalog/Presence.h"
 #include "mounts/MountFollower.h"
 
