@@ -1,6 +1,7 @@
 #include "support/FakeUdisks.h"
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDeadlineTimer>
@@ -155,6 +156,27 @@ FakeUdisks::~FakeUdisks()
 QDBusConnection FakeUdisks::bus() const
 {
     return QDBusConnection::connectToBus(QString::fromStdString(m_address), QString::fromStdString(m_connectionName));
+}
+
+int FakeUdisks::objectsAsked()
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(SERVICE, QStringLiteral("/org/freedesktop/UDisks2"),
+                                                          QStringLiteral("org.freedesktop.DBus.Mock"),
+                                                          QStringLiteral("GetMethodCalls"));
+    message.setArguments({QStringLiteral("GetManagedObjects")});
+    const QDBusMessage reply = bus().call(message, QDBus::Block, 10000);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return -1;
+    // a(tav): one entry a call.
+    const QDBusArgument calls = reply.arguments().at(0).value<QDBusArgument>();
+    int count = 0;
+    calls.beginArray();
+    while (!calls.atEnd()) {
+        calls.asVariant();
+        ++count;
+    }
+    calls.endArray();
+    return count;
 }
 
 bool FakeUdisks::call(const char *method, const QList<QVariant> &args)

@@ -59,6 +59,9 @@ public:
     void unmount(const std::string &name);
     // The device goes (pulled out).
     void remove(const std::string &name);
+    // How many times a client asked for all of udisks2's objects: a program
+    // follows the mounts once it has (it listens first, then asks).
+    int objectsAsked();
 
 private:
     bool call(const char *method, const QList<QVariant> &args);
