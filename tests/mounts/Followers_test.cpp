@@ -114,8 +114,8 @@ TEST(UdisksFollower, GivesTheWindowsSerialOfAVolume)
     EXPECT_NE(follower->volumes()[0].serial, 0u);
 }
 
-// Without udisks2 there is no udisks2 follower, at once; FollowMounts then
-// reads the mount table, and takes udisks2 where it answers.
+// Without udisks2 there is no udisks2 follower, at once (FollowMounts then
+// reads the mount table; the CLI tests see it take udisks2 where it answers).
 TEST(UdisksFollower, NoServiceNoFollower)
 {
     test::EnsureApplication();
@@ -124,14 +124,7 @@ TEST(UdisksFollower, NoServiceNoFollower)
     const QDBusConnection nowhere =
         QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("nowhere"));
     EXPECT_FALSE(FollowUdisks(nowhere));
-    {
-        FakeUdisks fake;
-        ASSERT_TRUE(fake.ready());
-        const std::unique_ptr<MountFollower> chosen = FollowMounts();
-        ASSERT_TRUE(chosen);
-        EXPECT_STREQ(chosen->how(), "udisks2");
-    }
-    EXPECT_LT(clock.elapsed(), 20000);
+    EXPECT_LT(clock.elapsed(), 1000);
 }
 
 // The mount table read again: a volume that appears, one that goes, and

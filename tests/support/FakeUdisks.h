@@ -2,9 +2,10 @@
 
 // A udisks2 of the test's own: a private D-Bus daemon with python-dbusmock
 // playing org.freedesktop.UDisks2 on it (tests/support/udisks2_template.py).
-// While it lives, DBUS_SYSTEM_BUS_ADDRESS names its bus, so the test process
-// and the programs it starts find it as their system bus; the machine's own
-// bus is never used. Both processes end with it (and with the test process,
+// While it lives, DBUS_SYSTEM_BUS_ADDRESS names its bus, so the programs a
+// test starts find it as their system bus; in the test process itself, give
+// bus() to FollowUdisks (Qt's system bus is the one named when the process
+// first used it). The machine's own bus is never used. Both processes end with it (and with the test process,
 // should it die first).
 //
 //   FakeUdisks fake;
