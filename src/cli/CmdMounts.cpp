@@ -168,7 +168,7 @@ public:
 
     void unmounted(const MountedVolume &volume)
     {
-        PrintLine(m_ctx, m_json ? VolumeJson("unmounted", volume) + "}" : "unmounted " + VolumeText(volume));
+        PrintLine(m_ctx, m_json ? VolumeJson("unmounted", volume) + "}" : "unmounted " + Shown(volume.mountPoint));
     }
 
 private:
