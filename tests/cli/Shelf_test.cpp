@@ -101,8 +101,9 @@ TEST_F(CliShelf, KeptThroughUpdateAndRenameAndPrinted)
         SCOPED_TRACE(step.args[0] + " " + step.args[step.args.size() - 1].substr(0, 20));
         const CliResult r = Cli(step.args);
         EXPECT_EQ(r.status, step.status) << r.err;
-        if (step.status != 0)
+        if (step.status != 0) {
             EXPECT_FALSE(r.err.empty());
+        }
         EXPECT_EQ(Now(), step.seen);
     }
     EXPECT_NE(Cli({"set", "Crate", "--location", tooLong}).err.find("1,001 bytes long; at most 1,000"),
