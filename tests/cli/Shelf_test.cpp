@@ -54,6 +54,10 @@ TEST_F(CliShelf, KeptThroughUpdateAndRenameAndPrinted)
 {
     test::AddListing(programDir, src, "Backup", "", 0);
     const std::string tooLong(1001, 'x');
+    const Seen crate{"Crate", "Shelf B3, box 2", "Ann, 3 May", "update",
+                     "Location: Shelf B3, box 2\nLent to: Ann, 3 May\nWhen the disk is mounted: update\n"};
+    Seen backup = crate;
+    backup.name = "Backup";
     const struct {
         std::vector<std::string> args;
         int status;
@@ -62,36 +66,15 @@ TEST_F(CliShelf, KeptThroughUpdateAndRenameAndPrinted)
         {{"set", "Backup", "--location", "Shelf B3,\nbox 2 ", "--lent-to", "Ann, 3 May"},
          0,
          {"Backup", "Shelf B3, box 2", "Ann, 3 May", "ask", "Location: Shelf B3, box 2\nLent to: Ann, 3 May\n"}},
-        {{"set", "Backup", "--on-mount", "update"},
-         0,
-         {"Backup", "Shelf B3, box 2", "Ann, 3 May", "update",
-          "Location: Shelf B3, box 2\nLent to: Ann, 3 May\nWhen the disk is mounted: update\n"}},
+        {{"set", "Backup", "--on-mount", "update"}, 0, backup},
         // An update that reads more than before keeps them all the same.
-        {{"update", "Backup", "--archives"},
-         0,
-         {"Backup", "Shelf B3, box 2", "Ann, 3 May", "update",
-          "Location: Shelf B3, box 2\nLent to: Ann, 3 May\nWhen the disk is mounted: update\n"}},
-        {{"rename", "Backup", "Crate"},
-         0,
-         {"Crate", "Shelf B3, box 2", "Ann, 3 May", "update",
-          "Location: Shelf B3, box 2\nLent to: Ann, 3 May\nWhen the disk is mounted: update\n"}},
+        {{"update", "Backup", "--archives"}, 0, backup},
+        {{"rename", "Backup", "Crate"}, 0, crate},
         // Refused, and nothing changes.
-        {{"set", "Crate", "--location", tooLong},
-         2,
-         {"Crate", "Shelf B3, box 2", "Ann, 3 May", "update",
-          "Location: Shelf B3, box 2\nLent to: Ann, 3 May\nWhen the disk is mounted: update\n"}},
-        {{"set", "Crate", "--on-mount", "sometimes"},
-         2,
-         {"Crate", "Shelf B3, box 2", "Ann, 3 May", "update",
-          "Location: Shelf B3, box 2\nLent to: Ann, 3 May\nWhen the disk is mounted: update\n"}},
-        {{"set", "Crate"},
-         2,
-         {"Crate", "Shelf B3, box 2", "Ann, 3 May", "update",
-          "Location: Shelf B3, box 2\nLent to: Ann, 3 May\nWhen the disk is mounted: update\n"}},
-        {{"set", "Nope", "--location", "x"},
-         1,
-         {"Crate", "Shelf B3, box 2", "Ann, 3 May", "update",
-          "Location: Shelf B3, box 2\nLent to: Ann, 3 May\nWhen the disk is mounted: update\n"}},
+        {{"set", "Crate", "--location", tooLong}, 2, crate},
+        {{"set", "Crate", "--on-mount", "sometimes"}, 2, crate},
+        {{"set", "Crate"}, 2, crate},
+        {{"set", "Nope", "--location", "x"}, 1, crate},
         // Back from a friend: "" clears.
         {{"set", "Crate", "--lent-to", "", "--on-mount", "ask"},
          0,
