@@ -205,8 +205,9 @@ public:
         }
         if (disk) {
             // Where the disk is kept and to whom it is lent, each when said.
-            for (const auto &[caption, text] : {std::pair<const char *, const std::string *>{"Location: ", &m_listing->location},
-                                                std::pair<const char *, const std::string *>{"Lent to: ", &m_listing->lentTo}}) {
+            for (const auto &[caption, text] :
+                 {std::pair<const char *, const std::string *>{"Location: ", &m_listing->location},
+                  std::pair<const char *, const std::string *>{"Lent to: ", &m_listing->lentTo}}) {
                 if (text->empty())
                     continue;
                 o += " <span class=\"s\">";

@@ -35,7 +35,8 @@ TfrmProps::TfrmProps(QWidget *parent)
         // So is a location or a "lent to" longer than is kept.
         const Shelf typed = shelf();
         for (const auto &[what, text, edit] :
-             {std::tuple<const char *, const std::string *, QLineEdit *>{"location", &typed.location, m_ui->txtLocation},
+             {std::tuple<const char *, const std::string *, QLineEdit *>{"location", &typed.location,
+                                                                         m_ui->txtLocation},
               std::tuple<const char *, const std::string *, QLineEdit *>{"lent to", &typed.lentTo, m_ui->txtLentTo}}) {
             if (const std::string problem = ShelfTextProblem(what, *text); !problem.empty()) {
                 edit->setFocus();
