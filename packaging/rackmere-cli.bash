@@ -35,6 +35,8 @@ _rackmere_cli()
         --dir) _filedir -d; return ;;
         -o | --output) _filedir; return ;;
         --format) COMPREPLY=($(compgen -W 'csv json html' -- "$cur")); return ;;
+        --on-mount) COMPREPLY=($(compgen -W 'ask update ignore' -- "$cur")); return ;;
+        --location | --lent-to) return ;;
     esac
 
     if [[ -z $cmd ]]; then

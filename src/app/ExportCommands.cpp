@@ -92,6 +92,7 @@ void ExportCommand::exportListings()
     SetSettingString(kFolderKey, QFileInfo(path).absolutePath().toStdString());
 
     ExportOptions options;
+    options.shelf = [this](const TreeNode &disk) { return ShelfOf(m_store.ExtrasOf(&disk)); };
     if (dialog.pictures())
         options.picture = [this](const TreeNode &disk, std::string_view entryPath) {
             return m_store.PictureOf(&disk, entryPath).value_or(std::string());

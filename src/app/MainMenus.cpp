@@ -1,6 +1,7 @@
 #include "app/Mainfrm.h"
 
 #include "app/ExportCommands.h"
+#include "app/DisksOverview.h"
 #include "app/PictureView.h"
 #include "app/PrintCommands.h"
 #include "app/ScanCommands.h"
@@ -100,6 +101,7 @@ void TfrmMain::buildCommands()
     m_own->add("mnuPictures", "&Pictures", N::Nothing, K::Reads, [this] {
         mnuPicturesClick(commandAction("mnuPictures")->isChecked());
     })->setCheckable(true);
+    m_own->add("mnuDisks", "&Disks", N::Nothing, K::Reads, [this] { mnuDisksClick(); });
     m_own->add("mnuHelpTopics", "&Help Topics", N::Nothing, K::Reads, [this] { mnuHelpTopicsClick(); });
     m_own->add("Tarnwellwebsite1", "&Tarnwell website", N::Nothing, K::Reads, [this] { Tarnwellwebsite1Click(); });
     m_own->add("Emailsupport1", "&Email support", N::Nothing, K::Reads, [this] { Emailsupport1Click(); });
@@ -178,7 +180,7 @@ void TfrmMain::buildMenus()
     QMenu *search = menu("Search1", "&Search");
     place(search, {"mnuSearchBox", "mnuFind", "mnuFindNext", "mnuFindDuplicates", "mnuIsArchived", "-N4"});
     search->addMenu(m_search->savedSearchesMenu())->setObjectName(QStringLiteral("mnuSavedSearchesItem"));
-    place(menu("View1", "&View"), {"mnuPictures"});
+    place(menu("View1", "&View"), {"mnuPictures", "mnuDisks"});
     place(menu("About1", "&Help"), {"mnuHelpTopics", "-N3", "Tarnwellwebsite1", "Emailsupport1", "-N2", "About2"});
 
     // The pop-up menus' short cuts work while their control has the focus.
@@ -204,6 +206,21 @@ void TfrmMain::buildMenus()
 void TfrmMain::mnuExitClick()
 {
     close();
+}
+
+void TfrmMain::mnuDisksClick()
+{
+    if (!m_disks) {
+        m_disks = new DisksOverview(m_store, this);
+        connect(m_disks, &DisksOverview::diskChosen, this, [this](TreeNode *disk) {
+            selectNode(disk);
+            activateWindow();
+        });
+    }
+    m_disks->refresh();
+    m_disks->show();
+    m_disks->raise();
+    m_disks->activateWindow();
 }
 
 void TfrmMain::mnuHelpTopicsClick()

@@ -1,6 +1,7 @@
 #include "app/Mainfrm.h"
 
 #include "app/CatalogTreeModel.h"
+#include "app/DisksOverview.h"
 #include "app/ExportCommands.h"
 #include "app/Frmsplash.h"
 #include "app/PictureView.h"
@@ -411,6 +412,8 @@ void TfrmMain::listingsChanged()
 {
     if (m_indexKeeper)
         m_indexKeeper->listingsChanged();
+    if (m_disks && m_disks->isVisible())
+        m_disks->refresh();
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)

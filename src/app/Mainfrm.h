@@ -26,6 +26,7 @@ class QVBoxLayout;
 namespace rkm {
 
 class CatalogTreeModel;
+class DisksOverview;
 class ExportCommand;
 class FileGridModel;
 class PictureView;
@@ -142,6 +143,8 @@ private:
     // The window's own menu items.
     // View > Pictures: the pictures in the grid's place, or the grid again.
     void mnuPicturesClick(bool shown);
+    // View > Disks: the table of every listing, beside the window.
+    void mnuDisksClick();
     void mnuExitClick();
     void mnuHelpTopicsClick();
     void Tarnwellwebsite1Click();
@@ -163,6 +166,7 @@ private:
     QTreeView *TreeView1 = nullptr;
     QTableView *StringGrid1 = nullptr;
     PictureView *m_pictures = nullptr; // in the grid's place while View > Pictures is ticked
+    DisksOverview *m_disks = nullptr;  // View > Disks, made when first shown
     QStatusBar *StatusBar1 = nullptr;
     QSplitter *Splitter1 = nullptr;
     QVBoxLayout *m_centralLayout = nullptr; // the search box above the splitter

@@ -378,13 +378,21 @@ void ScanCommands::showProperties()
     m_props->setReading(RememberedScanOptions(m_store, node));
     m_props->setLastRead(m_store.LastRead(disk));
     m_props->setStoreRoom(m_store.StoreRoomOf(disk));
+    m_props->setShelf(ShelfOf(m_store.ExtrasOf(disk)));
     m_props->FormShow();
     if (m_props->exec() != QDialog::Accepted)
         return;
-    // Changed choices are kept with the listing and read at its next Update.
-    if (m_props->readingChanged())
-        m_store.SetExtras(disk, WithScanOptions(m_store.ExtrasOf(disk), m_props->reading()));
-    if (m_props->stored() || m_props->readingChanged())
+    // Changed choices are kept with the listing and read at its next Update;
+    // the place of the disk is kept with it too.
+    if (m_props->readingChanged() || m_props->shelfChanged()) {
+        ListingExtras extras = m_store.ExtrasOf(disk);
+        if (m_props->readingChanged())
+            extras = WithScanOptions(std::move(extras), m_props->reading());
+        if (m_props->shelfChanged())
+            extras = WithShelf(std::move(extras), m_props->shelf());
+        m_store.SetExtras(disk, std::move(extras));
+    }
+    if (m_props->stored() || m_props->readingChanged() || m_props->shelfChanged())
         m_view.listingEdited(node->disk());
 }
 

@@ -2,6 +2,7 @@
 #include "cli/Cli.h"
 
 #include "catalog/Errors.h"
+#include "catalog/Shelf.h"
 #include "platform/Text.h"
 #include "scan/ContentReading.h"
 #include "scan/ListingOptions.h"
@@ -32,7 +33,9 @@ const Command listCmd{"list", Access::Read, "list every listing of the catalogue
                          "name, root path, drive type, number of folders, number of files.\n"
                          "\n"
                          "  --json   print a JSON array of objects with the keys file, serial, name,\n"
-                         "           rootPath, driveType, comment, folders, files\n"
+                         "           rootPath, driveType, comment, folders, files, location, lentTo\n"
+                         "           (where the disk is kept and to whom it is lent, \"\" when not\n"
+                         "           said; see set) and onMount (ask, update or ignore)\n"
                          "\n"
                          "Exit status 1 when a listing file could not be loaded (each is named on\n"
                          "standard error); the listings that did load are printed all the same.\n",
@@ -43,9 +46,12 @@ const Command showCmd{"show", Access::Read, "print the folders and files of one 
                       "Usage: rackmere-cli show LISTING [--json]\n"
                       "\n"
                       "LISTING is a listing file's bare name (1234.rkm) or a disk name. Prints the\n"
-                      "disk's folders and files, each folder's in the order they were stored.\n"
+                      "disk's folders and files, each folder's in the order they were stored, after\n"
+                      "a line each for where the disk is kept, to whom it is lent and what is done\n"
+                      "when it is mounted, when set (see set).\n"
                       "\n"
                       "  --json   print one object: file, serial, name, rootPath, driveType, comment,\n"
+                      "           location, lentTo, onMount (as list --json prints them),\n"
                       "           files (arrays of the five texts: name, description, date, size,\n"
                       "           category), folders (objects with name, comment, files, folders)\n",
                       runShow};
@@ -75,6 +81,13 @@ const Command addCmd{"add", Access::Write, "catalogue a folder or drive as a new
                         runAdd, READING_FLAGS_HELP};
 
 const Registrar addReg(addCmd);
+
+// "location": ..., "lentTo": ..., "onMount": ...
+std::string ShelfJson(const Shelf &shelf)
+{
+    return "\"location\": " + Json(shelf.location) + ", \"lentTo\": " + Json(shelf.lentTo) +
+           ", \"onMount\": " + Json(OnMountWord(shelf.onMount));
+}
 
 void printListLine(Context &ctx, const TreeNode &n)
 {
@@ -108,9 +121,10 @@ int runList(Context &ctx)
         CountSubtree(n, folders, files);
         std::fprintf(ctx.out,
                      "%s\n  {\"file\": %s, \"serial\": %u, \"name\": %s, \"rootPath\": %s, \"driveType\": %d, "
-                     "\"comment\": %s, \"folders\": %ld, \"files\": %ld}",
+                     "\"comment\": %s, \"folders\": %ld, \"files\": %ld, %s}",
                      i ? "," : "", Json(d.FileName).c_str(), d.SerialNumber, Json(n.text()).c_str(),
-                     Json(d.RootPath).c_str(), d.DriveType, Json(d.Comment).c_str(), folders, files);
+                     Json(d.RootPath).c_str(), d.DriveType, Json(d.Comment).c_str(), folders, files,
+                     ShelfJson(ShelfOf(store.ExtrasOf(&n))).c_str());
     }
     if (json)
         std::fputs(store.Tree().empty() ? "]\n" : "\n]\n", ctx.out);
@@ -182,11 +196,12 @@ int runShow(Context &ctx)
     if (!n)
         return status;
     const TDisk &d = n->disk();
+    const Shelf shelf = ShelfOf(store.ExtrasOf(n));
     if (a.has("--json")) {
         std::string out = "{\"file\": " + Json(d.FileName) + ", \"serial\": " + std::to_string(d.SerialNumber) +
                           ", \"name\": " + Json(n->text()) + ", \"rootPath\": " + Json(d.RootPath) +
                           ", \"driveType\": " + std::to_string(d.DriveType) + ", \"comment\": " + Json(d.Comment) +
-                          ", \"files\": ";
+                          ", " + ShelfJson(shelf) + ", \"files\": ";
         showJsonFiles(out, d.Files);
         out += ", \"folders\": ";
         showJsonFolders(out, *n);
@@ -195,6 +210,13 @@ int runShow(Context &ctx)
     } else {
         std::fprintf(ctx.out, "%s  (%s, %s)\n", Shown(n->text()).c_str(), Shown(d.FileName).c_str(),
                      Shown(d.RootPath).c_str());
+        // The header's lines start at the margin; the folders and files below are indented.
+        if (!shelf.location.empty())
+            std::fprintf(ctx.out, "Location: %s\n", Shown(shelf.location).c_str());
+        if (!shelf.lentTo.empty())
+            std::fprintf(ctx.out, "Lent to: %s\n", Shown(shelf.lentTo).c_str());
+        if (shelf.onMount != OnMount::Ask)
+            std::fprintf(ctx.out, "When the disk is mounted: %s\n", OnMountWord(shelf.onMount));
         showText(ctx, *n, 0);
     }
     return loaded ? EXIT_OK : EXIT_FAILED;

@@ -87,6 +87,7 @@ int runExport(Context &ctx)
     }
     std::fflush(ctx.out);
     ExportOptions options;
+    options.shelf = [&store](const TreeNode &disk) { return ShelfOf(store.ExtrasOf(&disk)); };
     if (a.has("--pictures")) {
         if (*format != ExportFormat::Html)
             return Usage(ctx, "--pictures goes with --format html", self);

@@ -137,7 +137,7 @@ void AppendSize(std::string &out, std::string_view sizeText)
         AppendNumber(out, *size);
 }
 
-// listing,path,name,kind,size,sizeText,date,description,category,comment
+// listing,path,name,kind,size,sizeText,date,description,category,comment,location,lentTo
 class CsvWriter final : public Writer {
 public:
     explicit CsvWriter(Output &out) : m_out(out) {}
@@ -146,20 +146,26 @@ public:
     {
         // The byte-order mark tells spreadsheet programs the file is UTF-8.
         m_out += "\xEF\xBB\xBF"
-                 "listing,path,name,kind,size,sizeText,date,description,category,comment\r\n";
+                 "listing,path,name,kind,size,sizeText,date,description,category,comment,location,lentTo\r\n";
     }
     void beginListing(const ListingInfo &listing) override
     {
         m_listing.clear();
         AppendCsvField(m_listing, listing.name);
         m_listing.push_back(',');
+        m_end.clear();
+        m_end.push_back(',');
+        AppendCsvField(m_end, listing.location);
+        m_end.push_back(',');
+        AppendCsvField(m_end, listing.lentTo);
+        m_end += "\r\n";
     }
     void folder(const TreeNode &node, std::string_view path, std::string_view name) override
     {
         std::string &o = beginRecord(path, name);
         o += ",folder,,,,,,";
         AppendCsvField(o, m_utf8(node.disk().Comment));
-        o += "\r\n";
+        o += m_end;
         m_out.flushIfFull();
     }
     void file(const FileEntryView &e, std::string_view path, std::string_view name) override
@@ -171,7 +177,8 @@ public:
             o.push_back(',');
             AppendCsvField(o, m_utf8(e[static_cast<std::size_t>(k)]));
         }
-        o += ",\r\n";
+        o.push_back(',');
+        o += m_end;
         m_out.flushIfFull();
     }
     void endFolder() override {}
@@ -193,10 +200,11 @@ private:
     Output &m_out;
     Utf8Text m_utf8;
     std::string m_listing; // the escaped listing name and its comma
+    std::string m_end;     // the listing's location and lent to, with the line end
 };
 
 // {"format": "rackmere-export", "version": 1, "generator": ..., "listings": [
-//  {name, file, serial, rootPath, driveType, comment, folders, files, "records": [
+//  {name, file, serial, rootPath, driveType, comment, folders, files, location, lentTo, "records": [
 //   {listing, path, name, kind, size, sizeText, date, description, category, comment}, ...]}, ...]}
 class JsonWriter final : public Writer {
 public:
@@ -228,6 +236,10 @@ public:
         AppendNumber(o, static_cast<uint64_t>(l.folders));
         o += ", \"files\": ";
         AppendNumber(o, static_cast<uint64_t>(l.files));
+        o += ", \"location\": ";
+        AppendJsonString(o, l.location);
+        o += ", \"lentTo\": ";
+        AppendJsonString(o, l.lentTo);
         o += ", \"records\": [";
         m_listing = "\n  {\"listing\": ";
         AppendJsonString(m_listing, l.name);
@@ -473,6 +485,11 @@ void ExportListings(const std::vector<const TreeNode *> &disks, ExportFormat for
         info.disk = disk;
         info.name = std::string(utf8(DisplayName(catalog, *disk)));
         CountSubtree(*disk, info.folders, info.files);
+        if (options.shelf) {
+            const Shelf shelf = options.shelf(*disk);
+            info.location = std::string(utf8(shelf.location));
+            info.lentTo = std::string(utf8(shelf.lentTo));
+        }
         listings.push_back(std::move(info));
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/Disks.h"
+#include "catalog/Shelf.h"
 #include "platform/TextValues.h"
 
 #include <cstdint>
@@ -16,7 +17,8 @@ namespace rkm {
 // records: one per folder (the listing's root folder included) and one per
 // file entry, with the listing's name, the full path, the name, the kind,
 // the size in bytes where the size text tells it, the size text, the date
-// text, the description, the category and the comment. Texts are written as
+// text, the description, the category and the comment; with each listing
+// where its disk is kept and to whom it is lent. Texts are written as
 // UTF-8; a text that is not UTF-8 was written on Windows and is converted
 // from Windows-1252.
 enum class ExportFormat { Csv, Json, Html };
@@ -44,6 +46,9 @@ struct ExportOptions {
     // below it (ContentPath); empty when the file has none. Other formats
     // leave pictures out.
     std::function<std::string(const TreeNode &disk, std::string_view path)> picture;
+    // Where each disk is kept and to whom it is lent (CatalogStore::ExtrasOf);
+    // without it every listing's are empty.
+    std::function<Shelf(const TreeNode &disk)> shelf;
 };
 
 // Writes the listings (disk nodes, in the order given) in the format. The

@@ -34,6 +34,7 @@ details details,details>table{margin-left:1.5em}
 .disk>summary{font-weight:bold;border-bottom:1px solid #c8d2e0}
 .p,.k{color:#5c6878;font-weight:normal}
 .c{font-style:italic;font-weight:normal}
+.s{font-weight:normal;color:#7a4b00}
 table{border-collapse:collapse;margin:.2em 0 .5em}
 th,td{text-align:left;padding:.1em .7em;border-bottom:1px solid #e1e7f0;vertical-align:top}
 th{background:#e8eef6;font-weight:600}
@@ -201,6 +202,19 @@ public:
             o += " <span class=\"c\">";
             AppendHtmlText(o, m_utf8(comment));
             o += "</span>";
+        }
+        if (disk) {
+            // Where the disk is kept and to whom it is lent, each when said.
+            for (const auto &[caption, text] :
+                 {std::pair<const char *, const std::string *>{"Location: ", &m_listing->location},
+                  std::pair<const char *, const std::string *>{"Lent to: ", &m_listing->lentTo}}) {
+                if (text->empty())
+                    continue;
+                o += " <span class=\"s\">";
+                AppendHtmlText(o, caption);
+                AppendHtmlText(o, *text);
+                o += "</span>";
+            }
         }
         o += " <span class=\"k\">(";
         if (disk) {

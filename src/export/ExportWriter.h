@@ -59,6 +59,8 @@ struct ListingInfo {
     std::string name; // the name the listing is shown by (Catalog::displayName), UTF-8
     long folders = 0; // below the root
     long files = 0;
+    std::string location; // where the disk is kept, UTF-8
+    std::string lentTo;   // to whom it is lent, UTF-8
 };
 
 // Told of every folder and file in the order of the tree: a folder, then

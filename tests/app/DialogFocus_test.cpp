@@ -6,6 +6,7 @@
 #include "print/ui/PrintUiSupport.h"
 #include "support/GuiTestSupport.h"
 
+#include "app/DisksOverview.h"
 #include "export/ui/Frmexport.h"
 #include "print/ui/Frmaddfilter.h"
 #include "print/ui/Frmprint.h"
@@ -261,6 +262,12 @@ void DialogFocusTest::everyDialogOpensOnItsFirstFieldAndTabsInReadingOrder()
              return d;
          }},
         {"TfrmAddFilter", [] { return std::make_unique<TfrmAddFilter>(); }},
+        {"DisksOverview",
+         [&] {
+             auto d = std::make_unique<DisksOverview>(store);
+             d->refresh();
+             return d;
+         }},
         {"TfrmSavedSearches",
          [] {
              return std::make_unique<TfrmSavedSearches>(std::vector<SavedSearch>{

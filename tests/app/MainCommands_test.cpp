@@ -93,6 +93,7 @@ private slots:
         QTest::newRow("mnuExit") << "mnuExit" << "E&xit" << QKeySequence("Ctrl+Q") << true;
         QTest::newRow("mnuFind") << "mnuFind" << "&Find..." << QKeySequence("Ctrl+F") << true;
         QTest::newRow("mnuFindNext") << "mnuFindNext" << "Find ne&xt" << QKeySequence("F3") << true;
+        QTest::newRow("mnuDisks") << "mnuDisks" << "&Disks" << none << true;
         QTest::newRow("mnuHelpTopics") << "mnuHelpTopics" << "&Help Topics" << none << true;
         QTest::newRow("Tarnwellwebsite1") << "Tarnwellwebsite1" << "&Tarnwell website" << none << true;
         QTest::newRow("Emailsupport1") << "Emailsupport1" << "&Email support" << none << true;
@@ -137,7 +138,7 @@ private slots:
                               "mnuProperties", "mnuCompare", "mnuVerify", "-", "mnuExit"}));
         QCOMPARE(names(Menu(&w, "Search1")), QStringList({"mnuSearchBox", "mnuFind", "mnuFindNext", "mnuFindDuplicates",
                                                           "mnuIsArchived", "-", "mnuSavedSearchesItem"}));
-        QCOMPARE(names(Menu(&w, "View1")), QStringList({"mnuPictures"}));
+        QCOMPARE(names(Menu(&w, "View1")), QStringList({"mnuPictures", "mnuDisks"}));
         QCOMPARE(names(Menu(&w, "About1")),
                  QStringList({"mnuHelpTopics", "-", "Tarnwellwebsite1", "Emailsupport1", "-", "About2"}));
         QCOMPARE(names(Menu(&w, "popTree")), QStringList({"Addnew2", "popUpdate", "popRename", "popDelete", "popPrint",

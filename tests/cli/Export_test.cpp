@@ -97,7 +97,7 @@ TEST(CliExport, ToStandardOutput)
     EXPECT_EQ(r.out.substr(0, 3), "\xEF\xBB\xBF");
     // A header, three files and three folders (two roots and Live).
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1 + 3 + 3);
-    EXPECT_NE(r.out.find("Music,/media/music/Live/gig.mp3,gig.mp3,file,100,100 bytes,1/1/2021,,,\r\n"),
+    EXPECT_NE(r.out.find("Music,/media/music/Live/gig.mp3,gig.mp3,file,100,100 bytes,1/1/2021,,,,,\r\n"),
               std::string::npos)
         << r.out;
 }

@@ -2,6 +2,7 @@
 // the CSV with Python's csv module, the JSON against its schema.
 #include "catalog/Errors.h"
 #include "export/Export.h"
+#include "platform/Text.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <map>
 #include <sys/resource.h>
 
 using namespace rkm;
@@ -77,6 +79,23 @@ const std::vector<Record> kRecords = {
 const char *const kFields[] = {"listing",  "path", "name",        "kind",     "size",
                                "sizeText", "date", "description", "category", "comment"};
 
+// Where each listing's disk is kept, by listing name: the first one's texts
+// need quoting and escaping, the second has none.
+const std::map<std::string, Shelf> kShelves = {
+    {"Café \"A\", 1", Shelf{"Shelf B3, box \"2\"", "<b>Ann</b> & Bob, 3 May", OnMount::Ask}},
+    {"Données", Shelf{}},
+};
+
+ExportOptions WithShelves()
+{
+    ExportOptions options;
+    options.shelf = [](const TreeNode &disk) {
+        const QString name = platform::DecodeText(disk.text());
+        return kShelves.at(name.toStdString());
+    };
+    return options;
+}
+
 std::vector<const TreeNode *> Pointers(const std::vector<std::unique_ptr<TreeNode>> &disks)
 {
     std::vector<const TreeNode *> out;
@@ -102,7 +121,7 @@ std::string Check(const std::vector<std::string> &args, int *status = nullptr)
 std::string Exported(ExportFormat format, const std::string &path)
 {
     const auto disks = Listings();
-    ExportToFile(Pointers(disks), format, path);
+    ExportToFile(Pointers(disks), format, path, nullptr, WithShelves());
     return ReadBytes(path);
 }
 
@@ -138,7 +157,7 @@ TEST(Export, CsvReadsBackWithPythonsCsvModule)
     TempDir dir;
     const std::string csv = Exported(ExportFormat::Csv, dir.file("out.csv"));
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_NE(csv.find("comment\r\n"), std::string::npos) << "lines end with CR LF";
+    EXPECT_NE(csv.find("comment,location,lentTo\r\n"), std::string::npos) << "lines end with CR LF";
 
     const QJsonObject read = QJsonDocument::fromJson(QByteArray::fromStdString(Check({"csv", dir.file("out.csv")})))
                                  .object();
@@ -148,11 +167,17 @@ TEST(Export, CsvReadsBackWithPythonsCsvModule)
     ASSERT_EQ(rows.size(), qsizetype(kRecords.size() + 1));
     for (std::size_t k = 0; k < 10; ++k)
         EXPECT_EQ(rows[0].toArray()[qsizetype(k)].toString().toStdString(), kFields[k]);
+    EXPECT_EQ(rows[0].toArray()[10].toString(), QStringLiteral("location"));
+    EXPECT_EQ(rows[0].toArray()[11].toString(), QStringLiteral("lentTo"));
     for (std::size_t r = 0; r < kRecords.size(); ++r) {
         const QJsonArray row = rows[qsizetype(r + 1)].toArray();
-        ASSERT_EQ(row.size(), 10) << "row " << r;
+        ASSERT_EQ(row.size(), 12) << "row " << r;
         for (std::size_t k = 0; k < 10; ++k)
             EXPECT_EQ(row[qsizetype(k)].toString().toStdString(), kRecords[r][k]) << "row " << r << " " << kFields[k];
+        // Every record carries its listing's place.
+        const Shelf &shelf = kShelves.at(kRecords[r][0]);
+        EXPECT_EQ(row[10].toString().toStdString(), shelf.location) << "row " << r;
+        EXPECT_EQ(row[11].toString().toStdString(), shelf.lentTo) << "row " << r;
     }
 }
 
@@ -179,6 +204,13 @@ TEST(Export, JsonFollowsItsSchemaAndCarriesTheSameRecords)
     EXPECT_EQ(windows["driveType"].toInt(), 2);
     EXPECT_EQ(listings[0].toObject()["folders"].toInt(), 2);
     EXPECT_EQ(listings[0].toObject()["files"].toInt(), 5);
+    for (const QJsonValue l : listings) {
+        const Shelf &shelf = kShelves.at(l.toObject()["name"].toString().toStdString());
+        EXPECT_EQ(l.toObject()["location"].toString().toStdString(), shelf.location);
+        EXPECT_EQ(l.toObject()["lentTo"].toString().toStdString(), shelf.lentTo);
+    }
+    // The listing's own keys come before its records.
+    EXPECT_LT(json.find("\"lentTo\""), json.find("\"records\""));
 
     std::vector<Record> records;
     for (const QJsonValue l : listings)
@@ -206,7 +238,8 @@ TEST(Export, HtmlShowsHostileNamesAsTextAndNeedsNothingElse)
     EXPECT_EQ(scripts, 1u);
     for (const char *shown : {"&lt;script&gt;window.rkPwned=1&lt;/script&gt;.txt", "a &amp; b &lt; c",
                               "Notes, &quot;old&quot;", "first, &quot;disc&quot;", "Café &quot;A&quot;, 1",
-                              "odd\xEF\xBF\xBDname", "Données", "Cat\u2019s", "<span class=\"p\">E:\\</span>"})
+                              "odd\xEF\xBF\xBDname", "Données", "Cat\u2019s", "<span class=\"p\">E:\\</span>",
+                              "Location: Shelf B3, box &quot;2&quot;", "Lent to: &lt;b&gt;Ann&lt;/b&gt; &amp; Bob, 3 May"})
         EXPECT_NE(html.find(shown), std::string::npos) << shown;
     EXPECT_EQ(html.find('\r'), std::string::npos);
     // Nothing is fetched: no address, no file beside it, and a policy that forbids both.

@@ -16,6 +16,7 @@
 #include "scan/ui/ReadingBoxes.h"
 
 #include <limits>
+#include <tuple>
 
 namespace rkm {
 
@@ -31,8 +32,21 @@ TfrmProps::TfrmProps(QWidget *parent)
         // A comment longer than a listing holds is refused, with the reason.
         if (!m_message->checkRoom())
             return;
+        // So is a location or a "lent to" longer than is kept.
+        const Shelf typed = shelf();
+        for (const auto &[what, text, edit] :
+             {std::tuple<const char *, const std::string *, QLineEdit *>{"location", &typed.location,
+                                                                         m_ui->txtLocation},
+              std::tuple<const char *, const std::string *, QLineEdit *>{"lent to", &typed.lentTo, m_ui->txtLentTo}}) {
+            if (const std::string problem = ShelfTextProblem(what, *text); !problem.empty()) {
+                edit->setFocus();
+                m_message->refuse(QString::fromStdString(problem));
+                return;
+            }
+        }
         m_stored = OKBtnClick();
         m_readingChanged = reading() != m_shownReading;
+        m_shelfChanged = typed != m_shelf;
         accept();
     });
     connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -40,6 +54,10 @@ TfrmProps::TfrmProps(QWidget *parent)
     m_ui->txtComment->setMaxLength(std::numeric_limits<int>::max());
     m_message = new MessageLine(m_ui->lblMessage);
     m_message->watchRoom(m_ui->txtComment, QStringLiteral("Comment"), [this] { return commentText().size(); });
+    for (QLineEdit *edit : {m_ui->txtLocation, m_ui->txtLentTo}) {
+        KeepOnOneLine(edit);
+        m_message->watch(edit);
+    }
 }
 
 TfrmProps::~TfrmProps() = default;
@@ -54,6 +72,7 @@ void TfrmProps::FormShow()
 {
     m_stored = false;
     m_readingChanged = false;
+    m_shelfChanged = false;
     if (!m_node || !m_disk)
         return;
     const QString name = platform::DecodeText(m_node->text());
@@ -78,6 +97,9 @@ void TfrmProps::FormShow()
     m_fullPath = m_disk->GetFullPath();
     m_ui->lblPath->setText(platform::DecodeText(m_fullPath));
     m_ui->txtComment->setText(platform::DecodeText(m_disk->Comment));
+    m_ui->txtLocation->setText(QString::fromStdString(m_shelf.location));
+    m_ui->txtLentTo->setText(QString::fromStdString(m_shelf.lentTo));
+    m_ui->cboOnMount->setCurrentIndex(static_cast<int>(m_shelf.onMount));
     m_message->clear();
 
     // What the listing read beyond names, dates and sizes, which its Update
@@ -137,6 +159,25 @@ bool TfrmProps::OKBtnClick()
     root->RootPath = rootPath;
     m_disk->SetModified(true);
     return true;
+}
+
+Shelf TfrmProps::shelf() const
+{
+    Shelf typed;
+    typed.location = ShelfTextOf(m_ui->txtLocation->text().toStdString());
+    typed.lentTo = ShelfTextOf(m_ui->txtLentTo->text().toStdString());
+    // The combo's items are in the order of OnMount.
+    switch (m_ui->cboOnMount->currentIndex()) {
+    case 1:
+        typed.onMount = OnMount::Update;
+        break;
+    case 2:
+        typed.onMount = OnMount::Ignore;
+        break;
+    default:
+        typed.onMount = OnMount::Ask;
+    }
+    return typed;
 }
 
 ScanOptions TfrmProps::reading() const

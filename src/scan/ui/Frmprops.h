@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/Disks.h"
+#include "catalog/Shelf.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -47,6 +48,13 @@ public:
     // Whether the last showing closed with OK and other choices than those
     // shown at first.
     bool readingChanged() const { return m_readingChanged; }
+    // Where the listing's disk is kept, to whom it is lent and what to do
+    // when it is mounted, as kept beside the listing.
+    void setShelf(const Shelf &kept) { m_shelf = kept; }
+    // The same as the fields show them (texts on one line, trimmed).
+    Shelf shelf() const;
+    // Whether the last showing closed with OK and another shelf than shown.
+    bool shelfChanged() const { return m_shelfChanged; }
     // When the listing's disk was last read (invalid: not kept).
     void setLastRead(const QDateTime &read) { m_lastRead = read; }
     // Fills the dialog from the node; warns when the listing's drive is not
@@ -75,6 +83,8 @@ private:
     std::optional<ScanOptions> m_reading;
     ScanOptions m_shownReading;
     bool m_readingChanged = false;
+    Shelf m_shelf;
+    bool m_shelfChanged = false;
     uint64_t m_storeRoom = 0;
     QDateTime m_lastRead;
 };

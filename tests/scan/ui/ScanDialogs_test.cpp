@@ -64,8 +64,9 @@ void ScanDialogsTest::shape_data()
         dlg->FormShow();
         return dlg;
     }) << "Properties for System"
-                                << QStringList{"txtComment", "m_pDrive", "chkArchives", "chkDescriptions", "chkTags",
-                                               "chkFingerprints", "chkPictures", "OKBtn", "CancelBtn"}
+                                << QStringList{"txtComment", "txtLocation", "txtLentTo", "cboOnMount", "m_pDrive",
+                                               "chkArchives", "chkDescriptions", "chkTags", "chkFingerprints",
+                                               "chkPictures", "OKBtn", "CancelBtn"}
                                 << "OKBtn" << true
                                 << "txtComment";
 }
