@@ -21,6 +21,7 @@
 #include "search/Compare.h"
 #include "search/Finder.h"
 
+#include <QFile>
 #include <QLocale>
 
 #include <algorithm>
@@ -123,6 +124,12 @@ void ScanCommands::addListing()
             contents);
         m_view.tellShortenedTexts();
     });
+}
+
+void ScanCommands::addListingOf(const std::string &folder, const std::string &name)
+{
+    m_addNew->presetOnce(QFile::decodeName(QByteArray::fromStdString(folder)), platform::DecodeText(name));
+    addListing();
 }
 
 bool ScanCommands::diskReady(TDisk *root, const char *verb)

@@ -26,6 +26,8 @@ public:
     const CommandList &commands() const { return m_commands; }
 
     void addListing();
+    // Add new with the folder and the name filled in (a disk just mounted).
+    void addListingOf(const std::string &folder, const std::string &name);
     void updateListing();
     void deleteListing();
     void renameListing();
