@@ -156,15 +156,11 @@ void MountOffers::mounted(const MountedVolume &volume, const std::vector<const T
         }
         if (!ask.empty() && m_offering) {
             m_offers.push_back({volume, true});
-            message = QStringLiteral("\u201C%1\u201D is mounted at %2.")
-                          .arg(diskName(ask.front()), platform::DecodeText(volume.mountPoint));
+            message = textOf(m_offers.back());
         }
     } else if (volume.userVolume && m_offering) {
         m_offers.push_back({volume, false});
-        message = QStringLiteral("A disk that is not in the catalogue is mounted at %1")
-                      .arg(platform::DecodeText(volume.mountPoint));
-        message += volume.label.empty() ? QStringLiteral(".")
-                                        : QStringLiteral(" (%1).").arg(platform::DecodeText(volume.label));
+        message = textOf(m_offers.back());
     }
     showLatest();
     if (!message.isEmpty() && notify && m_actions.windowActive && !m_actions.windowActive())
@@ -179,16 +175,31 @@ void MountOffers::unmounted(const MountedVolume &volume)
     showLatest();
 }
 
-TreeNode *MountOffers::offeredDisk() const
+TreeNode *MountOffers::diskOf(const Offer &offer) const
 {
-    if (m_offers.empty() || !m_offers.back().known)
+    if (!offer.known)
         return nullptr;
     // The first listing on the volume that asks (the presence knows only
     // the catalogue's listings of now).
-    for (const TreeNode *disk : m_presence.listingsOn(m_offers.back().volume))
+    for (const TreeNode *disk : m_presence.listingsOn(offer.volume))
         if (OnMountOf(m_store.ExtrasOf(disk)) != OnMount::Ignore)
             return const_cast<TreeNode *>(disk);
     return nullptr;
+}
+
+TreeNode *MountOffers::offeredDisk() const
+{
+    return m_offers.empty() ? nullptr : diskOf(m_offers.back());
+}
+
+QString MountOffers::textOf(const Offer &offer) const
+{
+    const QString mountPoint = platform::DecodeText(offer.volume.mountPoint);
+    if (const TreeNode *disk = diskOf(offer))
+        return QStringLiteral("\u201C%1\u201D is mounted at %2.").arg(diskName(disk), mountPoint);
+    QString text = QStringLiteral("A disk that is not in the catalogue is mounted at %1").arg(mountPoint);
+    return text + (offer.volume.label.empty() ? QStringLiteral(".")
+                                              : QStringLiteral(" (%1).").arg(platform::DecodeText(offer.volume.label)));
 }
 
 void MountOffers::take()
@@ -208,15 +219,7 @@ void MountOffers::showLatest()
         return;
     }
     const Offer &offer = m_offers.back();
-    const QString mountPoint = platform::DecodeText(offer.volume.mountPoint);
-    if (offer.known) {
-        m_text->setText(QStringLiteral("\u201C%1\u201D is mounted at %2.").arg(diskName(offeredDisk()), mountPoint));
-    } else {
-        QString text = QStringLiteral("A disk that is not in the catalogue is mounted at %1").arg(mountPoint);
-        text += offer.volume.label.empty() ? QStringLiteral(".")
-                                           : QStringLiteral(" (%1).").arg(platform::DecodeText(offer.volume.label));
-        m_text->setText(text);
-    }
+    m_text->setText(textOf(offer));
     m_update->setVisible(offer.known);
     m_verify->setVisible(offer.known);
     m_open->setVisible(offer.known);

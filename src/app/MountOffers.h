@@ -69,6 +69,9 @@ private:
     // The listing the shown offer names, as the catalogue has it now (null:
     // gone, or no longer on that volume).
     TreeNode *offeredDisk() const;
+    TreeNode *diskOf(const Offer &offer) const;
+    // What the bar (and the notification) says of an offer.
+    QString textOf(const Offer &offer) const;
     void take(); // the shown offer was answered
     QString diskName(const TreeNode *disk) const;
 
