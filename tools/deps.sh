@@ -12,6 +12,7 @@ packages=(
   python3-fusepy fuse3 libfuse3-dev liburing-dev
   ntfs-3g genisoimage
   python3-jsonschema chromium
+  dbus python3-dbusmock
   dpkg-dev fakeroot file lintian appstream man-db bash-completion
   libtag1-dev libexiv2-dev libmediainfo-dev
   libffmpegthumbnailer-dev qt6-image-formats-plugins ffmpeg

@@ -29,6 +29,7 @@ for f in /usr/bin/rackmere /usr/bin/rackmere-cli \
   /usr/share/metainfo/org.tarnwell.rackmere.metainfo.xml \
   /usr/share/man/man1/rackmere.1.gz /usr/share/man/man1/rackmere-cli.1.gz \
   /usr/share/bash-completion/completions/rackmere-cli \
+  /usr/lib/systemd/user/rackmere-watch.service \
   /usr/share/doc/rackmere/copyright /usr/share/doc/rackmere/changelog.gz \
   /usr/share/doc/rackmere/EXPORT.md /usr/share/doc/rackmere/export.schema.json; do
   grep -qxF "$f" "$work/files" || fail "the package lacks $f"
@@ -44,6 +45,13 @@ done
 
 dpkg-deb -x "$deb" "$work/root"
 cli="$work/root/usr/bin/rackmere-cli"
+
+# The user unit that follows disks starts a program of the package, and is
+# off until the user turns it on.
+unit=$work/root/usr/lib/systemd/user/rackmere-watch.service
+start=$(sed -n 's/^ExecStart=\([^ ]*\).*/\1/p' "$unit")
+[ -x "$work/root$start" ] || fail "rackmere-watch.service starts '$start', which the package lacks"
+! grep -q 'wants/rackmere-watch' "$work/files" || fail "rackmere-watch.service is enabled by the package"
 
 # Every command rackmere-cli offers has its section in the man page.
 commands=$("$cli" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z][a-z0-9-]*\) .*/\1/p')

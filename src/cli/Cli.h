@@ -76,6 +76,13 @@ int Usage(Context &ctx, const std::string &message, const Command &cmd);
 // A command's --help text; a command that writes tells of --wait and exit 4.
 std::string HelpText(const Command &cmd);
 
+// Update's work on one listing, for update and watch --update-known: the
+// disk checked (--force: `force`), read again with `options` and the listing
+// replaced. Why it was not is told on standard error as "rackmere-cli WHO:
+// ..."; returns update's exit status, and the new listing in `made`.
+int UpdateOne(Context &ctx, const char *who, CatalogStore &store, TreeNode *old, const ScanOptions &options,
+              bool force, bool reread, const TreeNode **made = nullptr);
+
 // The reading choices of add and update: --archives, --descriptions, --tags
 // turn one on, --no-archives, --no-descriptions, --no-tags turn it off; a
 // choice not named keeps its value in `options`. False, with `error` set,

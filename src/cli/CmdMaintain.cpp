@@ -97,32 +97,46 @@ int runUpdate(Context &ctx)
     ScanOptions options = ScanOptionsFor(store, old);
     std::string unused;
     ApplyReadingFlags(a, options, unused);
+    const TreeNode *fresh = nullptr;
+    status = UpdateOne(ctx, self.name, store, old, options, a.has("--force"), a.has("--reread"), &fresh);
+    if (fresh) {
+        std::fprintf(ctx.out, "%s\n", fresh->disk().FileName.c_str());
+        ReportShortened(ctx, self, store);
+    }
+    return status;
+}
+
+} // namespace
+
+int UpdateOne(Context &ctx, const char *who, CatalogStore &store, TreeNode *old, const ScanOptions &options,
+              bool force, bool reread, const TreeNode **made)
+{
     const TDisk &d = old->disk();
     // --force takes every answer but a root that cannot be entered.
-    const DiskChecks forced = a.has("--force") ? ~DiskChecks(0) : 0;
+    const DiskChecks forced = force ? ~DiskChecks(0) : 0;
     switch (CheckListingDisk(store, d, forced)) {
     case DiskCheck::RootUnreadable:
     case DiskCheck::SystemFolder:
         std::fprintf(ctx.err,
-                     "rackmere-cli update: %s; this is probably not the disk of the listing. Nothing was changed "
+                     "rackmere-cli %s: %s; this is probably not the disk of the listing. Nothing was changed "
                      "(--force updates all the same).\n",
-                     DiskCheckReason(CheckListingDisk(store, d), d).c_str());
+                     who, DiskCheckReason(CheckListingDisk(store, d), d).c_str());
         return EXIT_WRONG_DISK;
     case DiskCheck::NotFound:
         // Names the volume it needs: a drive letter for a listing made on
         // Windows, else the mount point (or where the volume was mounted).
         std::fprintf(ctx.err,
-                     "rackmere-cli update: could not find the disk: please make sure that the disk '%s' is in "
+                     "rackmere-cli %s: could not find the disk: please make sure that the disk '%s' is in "
                      "drive %s (the listing's root path %s cannot be entered)\n",
-                     Shown(old->text()).c_str(), Shown(UpdateDriveText(d.RootPath, platform::System())).c_str(),
+                     who, Shown(old->text()).c_str(), Shown(UpdateDriveText(d.RootPath, platform::System())).c_str(),
                      Shown(d.RootPath).c_str());
         return EXIT_USAGE;
     case DiskCheck::SerialDiffers: {
         std::fprintf(ctx.err,
-                     "rackmere-cli update: the serial number of the disk (%s) is %08X, not %08X as that of "
+                     "rackmere-cli %s: the serial number of the disk (%s) is %08X, not %08X as that of "
                      "the original one; this probably means that it is the wrong disk. Nothing was changed "
                      "(--force updates all the same).\n",
-                     Shown(d.RootPath).c_str(), store.serialSource ? store.serialSource(d) : 0u, d.SerialNumber);
+                     who, Shown(d.RootPath).c_str(), store.serialSource ? store.serialSource(d) : 0u, d.SerialNumber);
         return EXIT_WRONG_DISK;
     }
     case DiskCheck::Ready:
@@ -130,18 +144,20 @@ int runUpdate(Context &ctx)
     }
     std::vector<UnreadableFile> unreadable;
     try {
-        const TreeNode *fresh = UpdateListing(store, old, nullptr, options, a.has("--reread"), &unreadable);
+        const TreeNode *fresh = UpdateListing(store, old, nullptr, options, reread, &unreadable);
         for (const UnreadableFile &u : unreadable)
-            std::fprintf(ctx.err, "rackmere-cli update: %s: could not be read: %s\n", Shown(u.path).c_str(),
+            std::fprintf(ctx.err, "rackmere-cli %s: %s: could not be read: %s\n", who, Shown(u.path).c_str(),
                          std::strerror(u.error));
-        std::fprintf(ctx.out, "%s\n", fresh->disk().FileName.c_str());
-        ReportShortened(ctx, self, store);
+        if (made)
+            *made = fresh;
     } catch (const std::exception &e) {
-        std::fprintf(ctx.err, "rackmere-cli update: %s\n", e.what());
+        std::fprintf(ctx.err, "rackmere-cli %s: %s\n", who, e.what());
         return EXIT_FAILED;
     }
     return EXIT_OK;
 }
+
+namespace {
 
 int runRename(Context &ctx)
 {

@@ -246,6 +246,12 @@ StartedProgram::~StartedProgram()
             ::close(fd);
 }
 
+void StartedProgram::signal(int sig)
+{
+    if (m_pid > 0)
+        ::kill(m_pid, sig);
+}
+
 bool StartedProgram::waitForFinished(int ms)
 {
     if (m_result.finished || m_pid < 0)

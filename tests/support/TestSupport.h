@@ -73,6 +73,8 @@ public:
     StartedProgram &operator=(const StartedProgram &) = delete;
     // Reads its output while waiting up to `ms` for it to end; true once it has.
     bool waitForFinished(int ms);
+    // Sends it a signal (SIGINT, SIGTERM) while it runs.
+    void signal(int sig);
     // What it wrote so far; the status once it has ended (-1 while it runs, and
     // when it crashed or could not be started).
     const CliResult &result() const { return m_result; }
