@@ -13,6 +13,7 @@
 #include "search/ui/Frmlistproperties.h"
 #include "search/ui/Frmresults.h"
 #include "service/Settings.h"
+#include "support/FakeUdisks.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -395,6 +396,48 @@ private slots:
                                                }));
         QCOMPARE(m_prompter->messages().size(), 1);
         QCOMPARE(m_prompter->messages()[0].text, said);
+    }
+
+    void overAFakeUdisks()
+    {
+        // The whole way from udisks2: a private bus with a fake udisks2.
+        FakeUdisks fake;
+        QVERIFY(fake.ready());
+        TfrmMainTestAccess::setFollowerFactory([&fake] { return FollowUdisks(fake.bus()); });
+        TfrmMain &w = start();
+        QCOMPARE(QString::fromLatin1(w.presence()->follower().how()), QStringLiteral("udisks2"));
+        knowAlpha(w);
+        // Alpha, read at /media/Alpha, comes at another place.
+        QTemporaryDir mountPoint;
+        QVERIFY(QDir(mountPoint.path()).mkpath("Docs"));
+        WriteBytes(mountPoint.filePath("Docs/Docs-file0.txt").toStdString(), "x");
+        fake.addVolume("sdb1", {ALPHA_UUID, "ALPHA", "vfat", 8'000'000});
+        fake.mount("sdb1", mountPoint.path().toStdString());
+        QTRY_VERIFY(treeTip(w, "Alpha").contains("Mounted at " + mountPoint.path()));
+        QCOMPARE(w.mountOffers()->text(),
+                 QString::fromUtf8("“Alpha” is mounted at %1.").arg(mountPoint.path()));
+        // Launch opens the file there.
+        w.selectNode(folder("Alpha", "Docs"));
+        w.setGridEntryIndex(0);
+        m_prompter->clear();
+        QVERIFY(WithDialog<TfrmListProperties>([&] { TriggerAction(w, "popLstProperties"); },
+                                               [](TfrmListProperties &d) {
+                                                   Find<QPushButton>(&d, "cmdLaunch")->click();
+                                               }));
+        QCOMPARE(m_prompter->count(QueuedPrompter::OpenUrl), 1);
+        QCOMPARE(QUrl(m_prompter->calls.last().text), QUrl::fromLocalFile(mountPoint.filePath("Docs/Docs-file0.txt")));
+        // Unmounted: mark and bar go.
+        fake.unmount("sdb1");
+        QTRY_VERIFY(!treeTip(w, "Alpha").contains("Mounted at"));
+        QVERIFY(!w.mountOffers()->isVisible());
+        // A disk the catalogue does not know is offered for it.
+        fake.addVolume("sdc1", {"7777-0000", "HOLIDAY", "vfat", 4'000'000});
+        fake.mount("sdc1", "/media/u/HOLIDAY");
+        QTRY_COMPARE(w.mountOffers()->text(),
+                     QStringLiteral("A disk that is not in the catalogue is mounted at /media/u/HOLIDAY (HOLIDAY)."));
+        QVERIFY(barButton(w, "cmdMountAdd")->isVisible());
+        fake.unmount("sdc1");
+        QTRY_VERIFY(!w.mountOffers()->isVisible());
     }
 
     void findAllMarksMatchesOnMountedDisks()
