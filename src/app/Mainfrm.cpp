@@ -244,6 +244,9 @@ void TfrmMain::startFollowing()
         },
         [this](const TreeNode *disk) { return ShelfText(m_store.ExtrasOf(disk)); });
     m_search->setPresence(m_presence.get());
+    m_scan->setWhereNow([this](const TreeNode *disk) {
+        return m_presence ? m_presence->pathNow(disk, disk->disk().RootPath) : std::string();
+    });
     connect(m_presence.get(), &DiskPresence::changed, this, [this] {
         m_treeModel->onlineChanged();
         m_search->onlineChanged();

@@ -190,10 +190,13 @@ void ScanCommands::updateListing()
         return;
     TDisk *root = m_view.currentNode()->disk().GetRootDisk();
     TreeNode *old = root->Node;
-    if (!diskReady(root, "update"))
+    // A disk the presence knows by its volume is read where it is mounted
+    // now; the others are looked for and asked for as always.
+    const std::string mountedAt = m_whereNow ? m_whereNow(root->Node) : std::string();
+    if (mountedAt.empty() && !diskReady(root, "update"))
         return;
     m_view.guarded([&] {
-        const std::string rootPath = root->RootPath;
+        const std::string rootPath = mountedAt.empty() ? root->RootPath : mountedAt;
         const std::string name = old->text();
         const std::string comment = root->Comment;
         // Read as the listing was made.
@@ -226,7 +229,10 @@ void ScanCommands::verifyListing()
         return;
     TDisk *root = m_view.currentNode()->disk().GetRootDisk();
     const TreeNode *disk = root->Node;
-    if (!diskReady(root, "verify"))
+    // A disk the presence knows by its volume is read where it is mounted
+    // now; the others are looked for and asked for as always.
+    const std::string mountedAt = m_whereNow ? m_whereNow(root->Node) : std::string();
+    if (mountedAt.empty() && !diskReady(root, "verify"))
         return;
     // Offered only for a listing whose files have fingerprints.
     bool contentsToo = false;
@@ -242,7 +248,7 @@ void ScanCommands::verifyListing()
         contentsToo = answer == QMessageBox::Yes;
     }
     m_view.guarded([&] {
-        const std::string rootPath = root->RootPath;
+        const std::string rootPath = mountedAt.empty() ? root->RootPath : mountedAt;
         const std::string diskName = disk->text();
         const std::string comment = root->Comment;
         ScanOptions options = VerifyScanOptions(ScanOptionsFor(m_store, disk));

@@ -2,6 +2,9 @@
 
 #include "app/Command.h"
 
+#include <functional>
+#include <string>
+
 namespace rkm {
 
 class CatalogStore;
@@ -38,6 +41,11 @@ public:
     // nothing.
     void verifyListing();
 
+    // Where a listing's disk is mounted now (its root there), "" when it is
+    // not known to be: Update and Verify read such a disk there, without
+    // asking for it.
+    void setWhereNow(std::function<std::string(const TreeNode *disk)> whereNow) { m_whereNow = std::move(whereNow); }
+
     // Ends a running comparison of Compare with or Verify and waits for its
     // thread: every change of the catalogue comes after this.
     void stopSearches();
@@ -53,6 +61,7 @@ private:
 
     CatalogStore &m_store;
     MainView &m_view;
+    std::function<std::string(const TreeNode *)> m_whereNow;
     CommandList m_commands;
     TfrmAddNew *m_addNew;
     TfrmAdding *m_adding;
