@@ -104,8 +104,22 @@ TreeNode *CatalogTreeModel::nodeOf(const QModelIndex &index) const
 void CatalogTreeModel::setImages(const std::array<QIcon, 7> &images)
 {
     m_images = images;
+    m_marked = {};
     if (!m_catalog.empty())
         emit dataChanged(index(0, 0), index(m_catalog.diskCount() - 1, 0), {Qt::DecorationRole});
+}
+
+void CatalogTreeModel::setOnline(MountPointLookup mountPointOf, std::function<std::string(const TreeNode *)> shelf)
+{
+    m_mountPointOf = std::move(mountPointOf);
+    m_shelf = std::move(shelf);
+    onlineChanged();
+}
+
+void CatalogTreeModel::onlineChanged()
+{
+    if (!m_catalog.empty())
+        emit dataChanged(index(0, 0), index(m_catalog.diskCount() - 1, 0), {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
 void CatalogTreeModel::setSelectedNode(const TreeNode *node)
@@ -173,13 +187,29 @@ QVariant CatalogTreeModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return platform::DecodeText(n->parent() ? n->text() : m_catalog.displayName(*n));
-    case Qt::ToolTipRole:
-        return PlainToolTip(platform::DecodeText(n->parent() ? n->text() : m_catalog.displayName(*n)));
+    case Qt::ToolTipRole: {
+        QString tip = platform::DecodeText(n->parent() ? n->text() : m_catalog.displayName(*n));
+        if (!n->parent()) {
+            // A disk: where it is mounted now, and where it is kept.
+            const std::string mountPoint = m_mountPointOf ? m_mountPointOf(n) : std::string();
+            if (!mountPoint.empty())
+                tip += QLatin1Char('\n') + MountedAtText(mountPoint);
+            const std::string shelf = m_shelf ? m_shelf(n) : std::string();
+            if (!shelf.empty())
+                tip += QLatin1Char('\n') + platform::DecodeText(shelf);
+        }
+        return PlainToolTip(tip);
+    }
     case Qt::DecorationRole: {
         if (n->parent() && !m_archiveImage.isNull() && IsArchiveFolder(*n))
             return m_archiveImage;
-        const int picture = n == m_selected ? n->selectedIndex() : n->imageIndex();
-        return m_images[static_cast<std::size_t>(picture)];
+        const std::size_t picture = static_cast<std::size_t>(n == m_selected ? n->selectedIndex() : n->imageIndex());
+        if (!n->parent() && m_mountPointOf && !m_mountPointOf(n).empty()) {
+            if (m_marked[picture].isNull())
+                m_marked[picture] = WithOnlineMark(m_images[picture]);
+            return m_marked[picture];
+        }
+        return m_images[picture];
     }
     default:
         return {};

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "catalog/Disks.h"
+#include "gui/Online.h"
 #include "platform/TextValues.h"
 
 #include <QAbstractItemModel>
 #include <QIcon>
 
 #include <array>
+#include <functional>
+#include <string>
 #include <memory>
 #include <vector>
 
@@ -36,6 +39,12 @@ public:
     void setImages(const std::array<QIcon, 7> &images);
     // The picture of a folder that holds an archive's contents.
     void setArchiveImage(const QIcon &image) { m_archiveImage = image; }
+    // Where each disk is mounted now: an online disk's picture has the mark
+    // of a mounted disk and its tooltip says where. `shelf` gives the lines
+    // on where a disk is kept, for every disk's tooltip.
+    void setOnline(MountPointLookup mountPointOf, std::function<std::string(const TreeNode *disk)> shelf);
+    // The disks that are online changed: the disk rows are shown again.
+    void onlineChanged();
     // The selected node shows its selected picture.
     void setSelectedNode(const TreeNode *node);
 
@@ -62,6 +71,10 @@ private:
     std::array<QIcon, 7> m_images;
     QIcon m_archiveImage;
     const TreeNode *m_selected = nullptr;
+    MountPointLookup m_mountPointOf;
+    std::function<std::string(const TreeNode *)> m_shelf;
+    // The pictures with the mark of a mounted disk, made when first shown.
+    mutable std::array<QIcon, 7> m_marked;
 };
 
 // The file entries of one node as a table of five columns. Like the grid it

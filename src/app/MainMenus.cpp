@@ -2,6 +2,7 @@
 
 #include "app/ExportCommands.h"
 #include "app/DisksOverview.h"
+#include "app/MountOffers.h"
 #include "app/PictureView.h"
 #include "app/PrintCommands.h"
 #include "app/ScanCommands.h"
@@ -9,6 +10,7 @@
 #include "search/ui/SearchBox.h"
 #include "gui/Help.h"
 #include "service/Project.h"
+#include "service/Settings.h"
 #include "service/ui/Service.h"
 
 #include <QAction>
@@ -102,6 +104,12 @@ void TfrmMain::buildCommands()
         mnuPicturesClick(commandAction("mnuPictures")->isChecked());
     })->setCheckable(true);
     m_own->add("mnuDisks", "&Disks", N::Nothing, K::Reads, [this] { mnuDisksClick(); });
+    m_own->add("mnuOfferOnMount", "&Offer what to do when a disk is mounted", N::Nothing, K::Reads, [this] {
+        const bool offer = commandAction("mnuOfferOnMount")->isChecked();
+        SetSettingInt("OfferOnMount", offer ? 1 : 0);
+        if (m_offers)
+            m_offers->setOffering(offer);
+    })->setCheckable(true);
     m_own->add("mnuHelpTopics", "&Help Topics", N::Nothing, K::Reads, [this] { mnuHelpTopicsClick(); });
     m_own->add("Tarnwellwebsite1", "&Tarnwell website", N::Nothing, K::Reads, [this] { Tarnwellwebsite1Click(); });
     m_own->add("Emailsupport1", "&Email support", N::Nothing, K::Reads, [this] { Emailsupport1Click(); });
@@ -121,18 +129,24 @@ void TfrmMain::runCommand(const Command &command)
     // The searches read the catalogue on threads of their own: nothing
     // changes it while they run, and none starts while an edit's dialogs
     // are up.
-    const bool edits = command.kind == CommandKind::Edits;
+    runGuarded(command.kind, command.run);
+}
+
+void TfrmMain::runGuarded(CommandKind kind, const std::function<void()> &work)
+{
+    const bool edits = kind == CommandKind::Edits;
     if (edits) {
         stopSearches();
         if (m_search)
             m_search->holdSearches(true);
     }
-    guarded(command.run);
+    guarded(work);
     if (edits) {
         if (m_search)
             m_search->holdSearches(false);
-        // What the edit wrote, the search index takes in.
+        // What the edit wrote, the search index and the presence take in.
         listingsChanged();
+        catalogChangedLater();
     }
 }
 
@@ -180,7 +194,7 @@ void TfrmMain::buildMenus()
     QMenu *search = menu("Search1", "&Search");
     place(search, {"mnuSearchBox", "mnuFind", "mnuFindNext", "mnuFindDuplicates", "mnuIsArchived", "-N4"});
     search->addMenu(m_search->savedSearchesMenu())->setObjectName(QStringLiteral("mnuSavedSearchesItem"));
-    place(menu("View1", "&View"), {"mnuPictures", "mnuDisks"});
+    place(menu("View1", "&View"), {"mnuPictures", "mnuDisks", "-N5", "mnuOfferOnMount"});
     place(menu("About1", "&Help"), {"mnuHelpTopics", "-N3", "Tarnwellwebsite1", "Emailsupport1", "-N2", "About2"});
 
     // The pop-up menus' short cuts work while their control has the focus.
@@ -195,7 +209,7 @@ void TfrmMain::buildMenus()
 
     popList = new QMenu(this);
     popList->setObjectName(QStringLiteral("popList"));
-    place(popList, {"popLstProperties"});
+    place(popList, {"popLstProperties", "popLstOpenFolder"});
     for (QAction *a : popList->actions()) {
         a->setShortcutContext(Qt::WidgetShortcut);
         StringGrid1->addAction(a);

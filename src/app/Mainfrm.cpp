@@ -4,6 +4,7 @@
 #include "app/DisksOverview.h"
 #include "app/ExportCommands.h"
 #include "app/Frmsplash.h"
+#include "app/MountOffers.h"
 #include "app/PictureView.h"
 #include "app/PrintCommands.h"
 #include "app/ScanCommands.h"
@@ -16,6 +17,8 @@
 #include "gui/Help.h"
 #include "gui/Prompter.h"
 #include "gui/WaitCursor.h"
+#include "mounts/DiskPresence.h"
+#include "mounts/MountFollower.h"
 #include "search/IndexWriter.h"
 #include "platform/Text.h"
 #include "service/Project.h"
@@ -62,6 +65,7 @@ QString failureLines(const std::vector<CatalogStore::SaveFailure> &failures)
 int TfrmMain::s_autosaveMs = 2000;
 int TfrmMain::s_lockWaitMs = 5000;
 int TfrmMain::s_indexDelayMs = 500;
+std::function<std::unique_ptr<MountFollower>()> TfrmMain::s_followerFactory = [] { return FollowMounts(); };
 
 TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), m_store(store)
 {
@@ -94,6 +98,8 @@ TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), 
     CurrentDisk = nullptr;
     m_abandoned = !takeWriterLock();
     loadCatalog();
+    if (!m_abandoned)
+        startFollowing();
 
     // The splash stays up for its least time, counted from when it appeared.
     const qint64 least = m_abandoned ? 0 : TfrmSplash::minimumMilliseconds();
@@ -112,6 +118,14 @@ TfrmMain::~TfrmMain()
     // A search reads the catalogue until it is stopped.
     stopSearches();
     m_indexKeeper.reset();
+    // Nothing asks where the disks are once the presence has gone.
+    delete m_offers;
+    m_offers = nullptr;
+    if (m_search)
+        m_search->setPresence(nullptr);
+    if (m_treeModel)
+        m_treeModel->setOnline({}, {});
+    m_presence.reset();
     FormDestroy();
     delete m_splash;
     // The views let go of the models before the catalogue's owner goes.
@@ -219,6 +233,71 @@ void TfrmMain::buildWindow()
     connect(m_pictures, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex &) { commandAction("popLstProperties")->trigger(); });
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] { m_treeWidth = TreeView1->width(); });
+}
+
+void TfrmMain::startFollowing()
+{
+    m_presence = std::make_unique<DiskPresence>(m_store, s_followerFactory());
+    m_treeModel->setOnline(
+        [this](const TreeNode *disk) {
+            const MountedVolume *volume = m_presence->volumeOf(disk);
+            return volume ? volume->mountPoint : std::string();
+        },
+        [this](const TreeNode *disk) { return ShelfText(m_store.ExtrasOf(disk)); });
+    m_search->setPresence(m_presence.get());
+    m_scan->setWhereNow([this](const TreeNode *disk) {
+        return m_presence ? m_presence->pathNow(disk, disk->disk().RootPath) : std::string();
+    });
+    connect(m_presence.get(), &DiskPresence::changed, this, [this] {
+        m_treeModel->onlineChanged();
+        m_search->onlineChanged();
+    });
+    // The presence follows every change of the list of disks; a disk that
+    // goes is forgotten at once.
+    connect(m_treeModel, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex &parent) {
+        if (!parent.isValid())
+            m_presence->catalogChanged();
+    });
+    connect(m_treeModel, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &parent) {
+        if (!parent.isValid())
+            catalogChangedLater();
+    });
+    connect(m_treeModel, &QAbstractItemModel::rowsMoved, this, &TfrmMain::catalogChangedLater);
+    connect(m_treeModel, &QAbstractItemModel::modelReset, this, &TfrmMain::catalogChangedLater);
+
+    MountOffers::Actions actions;
+    const auto runOn = [this](const char *command) {
+        return [this, command](TreeNode *disk) {
+            // As the menu item does on the selected disk.
+            selectNode(disk);
+            if (CurrentNode == disk)
+                commandAction(command)->trigger();
+        };
+    };
+    actions.update = runOn("mnuUpdate");
+    actions.verify = runOn("mnuVerify");
+    actions.add = [this](const std::string &folder, const std::string &name) {
+        runGuarded(CommandKind::Edits, [&] { m_scan->addListingOf(folder, name); });
+    };
+    actions.windowActive = [this] { return isActiveWindow(); };
+    actions.busy = [] { return QApplication::activeModalWidget() != nullptr; };
+    m_offers = new MountOffers(m_store, *m_presence, std::move(actions));
+    m_centralLayout->insertWidget(m_centralLayout->indexOf(Splitter1), m_offers);
+    const bool offer = GetSettingInt("OfferOnMount", 1) != 0;
+    commandAction("mnuOfferOnMount")->setChecked(offer);
+    m_offers->setOffering(offer);
+}
+
+void TfrmMain::catalogChangedLater()
+{
+    if (m_presenceDue || !m_presence)
+        return;
+    m_presenceDue = true;
+    QTimer::singleShot(0, this, [this] {
+        m_presenceDue = false;
+        if (m_presence)
+            m_presence->catalogChanged();
+    });
 }
 
 bool TfrmMain::takeWriterLock()

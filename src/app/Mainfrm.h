@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,7 +28,10 @@ namespace rkm {
 
 class CatalogTreeModel;
 class DisksOverview;
+class DiskPresence;
 class ExportCommand;
+class MountFollower;
+class MountOffers;
 class FileGridModel;
 class PictureView;
 class ScanCommands;
@@ -80,6 +84,10 @@ public:
     bool startAbandoned() const { return m_abandoned; }
     // The status line's text.
     QString statusText() const;
+    // Which listings' disks are mounted now, and where (null when start-up was given up).
+    DiskPresence *presence() const { return m_presence.get(); }
+    // The bar that offers what to do when a disk is mounted.
+    MountOffers *mountOffers() const { return m_offers; }
     // The pictures in use: true for the high-colour list (displays above 8 bits per pixel).
     bool usesHighColourImages() const { return m_highColour; }
 
@@ -104,6 +112,15 @@ private:
     // The one way every menu item runs: a command that edits waits for a
     // running Find all to stop first; an error reaches the error report.
     void runCommand(const Command &command);
+    // runCommand's guard for work of that kind that is no menu item.
+    void runGuarded(CommandKind kind, const std::function<void()> &work);
+    // Follows the mounts for the catalogue: the presence, the marks in the
+    // tree and the panels, and the bar of offers.
+    void startFollowing();
+    // The list of disks changed: the presence learns it once the change is
+    // complete (a listing is written, and so known by its volume, after it
+    // is in the tree).
+    void catalogChangedLater();
     // Enables each command for the selection and the catalogue of now.
     void enableCommands();
     // The searches that read the catalogue on threads of their own (Find
@@ -157,6 +174,8 @@ private:
     static int s_lockWaitMs;
     // How long after the window first shows the search index is checked.
     static int s_indexDelayMs;
+    // Makes the follower of the mounts (tests give one of their own).
+    static std::function<std::unique_ptr<MountFollower>()> s_followerFactory;
 
     CatalogStore &m_store;
     TreeNode *CurrentNode = nullptr;
@@ -194,6 +213,9 @@ private:
     // Keeps the search index of the catalogue folder up to date (made once
     // the window is shown, so the load does not wait for it).
     std::unique_ptr<index::IndexKeeper> m_indexKeeper;
+    std::unique_ptr<DiskPresence> m_presence;
+    MountOffers *m_offers = nullptr;
+    bool m_presenceDue = false; // catalogChangedLater was called and has not run yet
     QTimer *m_autosave = nullptr;
     bool m_abandoned = false;
     bool m_saving = false;

@@ -21,6 +21,7 @@
 #include "search/Compare.h"
 #include "search/Finder.h"
 
+#include <QFile>
 #include <QLocale>
 
 #include <algorithm>
@@ -123,6 +124,12 @@ void ScanCommands::addListing()
     });
 }
 
+void ScanCommands::addListingOf(const std::string &folder, const std::string &name)
+{
+    m_addNew->presetOnce(QFile::decodeName(QByteArray::fromStdString(folder)), platform::DecodeText(name));
+    addListing();
+}
+
 bool ScanCommands::diskReady(TDisk *root, const char *verb)
 {
     // A disk that is there and is the volume the listing was made of is read
@@ -181,10 +188,13 @@ void ScanCommands::updateListing()
         return;
     TDisk *root = m_view.currentNode()->disk().GetRootDisk();
     TreeNode *old = root->Node;
-    if (!diskReady(root, "update"))
+    // A disk the presence knows by its volume is read where it is mounted
+    // now; the others are looked for and asked for as always.
+    const std::string mountedAt = m_whereNow ? m_whereNow(root->Node) : std::string();
+    if (mountedAt.empty() && !diskReady(root, "update"))
         return;
     m_view.guarded([&] {
-        const std::string rootPath = root->RootPath;
+        const std::string rootPath = mountedAt.empty() ? root->RootPath : mountedAt;
         const std::string name = old->text();
         const std::string comment = root->Comment;
         // Read as the listing was made.
@@ -217,7 +227,10 @@ void ScanCommands::verifyListing()
         return;
     TDisk *root = m_view.currentNode()->disk().GetRootDisk();
     const TreeNode *disk = root->Node;
-    if (!diskReady(root, "verify"))
+    // A disk the presence knows by its volume is read where it is mounted
+    // now; the others are looked for and asked for as always.
+    const std::string mountedAt = m_whereNow ? m_whereNow(root->Node) : std::string();
+    if (mountedAt.empty() && !diskReady(root, "verify"))
         return;
     // Offered only for a listing whose files have fingerprints.
     bool contentsToo = false;
@@ -233,7 +246,7 @@ void ScanCommands::verifyListing()
         contentsToo = answer == QMessageBox::Yes;
     }
     m_view.guarded([&] {
-        const std::string rootPath = root->RootPath;
+        const std::string rootPath = mountedAt.empty() ? root->RootPath : mountedAt;
         const std::string diskName = disk->text();
         const std::string comment = root->Comment;
         ScanOptions options = VerifyScanOptions(ScanOptionsFor(m_store, disk));

@@ -2,6 +2,9 @@
 
 #include "app/Command.h"
 
+#include <functional>
+#include <string>
+
 namespace rkm {
 
 class CatalogStore;
@@ -26,6 +29,8 @@ public:
     const CommandList &commands() const { return m_commands; }
 
     void addListing();
+    // Add new with the folder and the name filled in (a disk just mounted).
+    void addListingOf(const std::string &folder, const std::string &name);
     void updateListing();
     void deleteListing();
     void renameListing();
@@ -35,6 +40,11 @@ public:
     // Scans the selected disk's disk again and shows what changed, changing
     // nothing.
     void verifyListing();
+
+    // Where a listing's disk is mounted now (its root there), "" when it is
+    // not known to be: Update and Verify read such a disk there, without
+    // asking for it.
+    void setWhereNow(std::function<std::string(const TreeNode *disk)> whereNow) { m_whereNow = std::move(whereNow); }
 
     // Ends a running comparison of Compare with or Verify and waits for its
     // thread: every change of the catalogue comes after this.
@@ -51,6 +61,7 @@ private:
 
     CatalogStore &m_store;
     MainView &m_view;
+    std::function<std::string(const TreeNode *)> m_whereNow;
     CommandList m_commands;
     TfrmAddNew *m_addNew;
     TfrmAdding *m_adding;

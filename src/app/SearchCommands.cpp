@@ -1,8 +1,11 @@
 #include "app/SearchCommands.h"
 
 #include "app/MainView.h"
+#include "app/MountOffers.h"
 #include "catalog/CatalogStore.h"
+#include "gui/Online.h"
 #include "gui/Prompter.h"
+#include "mounts/DiskPresence.h"
 #include "gui/WaitCursor.h"
 #include "search/Annotations.h"
 #include "search/Duplicates.h"
@@ -16,6 +19,9 @@
 #include "search/ui/SearchBox.h"
 #include "service/Settings.h"
 
+#include <QAbstractItemView>
+#include <QTableView>
+#include <QTreeView>
 #include <QAction>
 #include <QDir>
 #include <QInputDialog>
@@ -60,6 +66,17 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
             jumpToFirstMatch();
         }
     });
+    addPanelMenu(m_results->view(), [this]() -> std::pair<const TreeNode *, int> {
+        const QModelIndex i = m_results->view().currentIndex();
+        if (!i.isValid() || i.row() >= m_results->model().matchCount())
+            return {nullptr, -1};
+        const SearchHit hit = m_results->model().hitAt(i.row());
+        return {hit.node, hit.entry};
+    });
+    addPanelMenu(m_duplicateList->view(), [this]() -> std::pair<const TreeNode *, int> {
+        const EntryRef r = m_duplicateList->model().entryAt(m_duplicateList->view().currentIndex());
+        return {r.node, r.entry};
+    });
     m_savedMenu->setObjectName(QStringLiteral("mnuSavedSearches"));
     m_saved = LoadSavedSearches();
     fillSavedSearchesMenu();
@@ -79,6 +96,7 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
     // entry's texts may change.
     c.add("popLstProperties", "Properties", N::Nothing, K::Edits, [this] { editFileEntry(); },
           {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
+    c.add("popLstOpenFolder", "Open containing &folder", N::Nothing, K::Reads, [this] { openContainingFolder(); });
 }
 
 SearchCommands::~SearchCommands()
@@ -411,6 +429,8 @@ void SearchCommands::editFileEntry()
     TfrmListProperties &d = *m_frmListProperties;
     d.setEntry(folder.Files.entry(index), m_store.Categories(), folder.GetFullPath());
     d.setRootPath(folder.GetRootDisk()->RootPath);
+    d.setWhereabouts(PathMapperOf(m_presence, folder.GetRootDisk()->Node),
+                     InsertTextOf(m_store, folder.GetRootDisk()->Node));
     ShowEntryContents(d, m_store, *node, index);
     if (d.exec() != QDialog::Accepted)
         return;
@@ -435,6 +455,69 @@ void SearchCommands::editFileEntry()
         edited();
         m_view.refreshGridEntry(index);
     });
+}
+
+void SearchCommands::openContainingFolder()
+{
+    TreeNode *node = m_view.currentNode();
+    const int index = m_view.gridEntryIndex();
+    if (node && index >= 0 && index < node->disk().Files.count())
+        openFolderOf(node, index);
+}
+
+void SearchCommands::openFolderOf(const TreeNode *node, int entry)
+{
+    // A file entry's folder, or the folder that holds a folder.
+    const TDisk &folder = node->disk();
+    const TreeNode *disk = folder.GetRootDisk()->Node;
+    std::string path = folder.GetFullPath();
+    if (entry >= 0) {
+        if (!path.empty() && path.back() != '/' && path.back() != '\\')
+            path += '/';
+        path += folder.Files.text(entry, FT_NAME);
+    }
+    OpenContainingFolder(m_view.dialogParent(), PathMapperOf(m_presence, disk), path, folder.GetRootDisk()->RootPath,
+                         InsertTextOf(m_store, disk));
+}
+
+void SearchCommands::addPanelMenu(QAbstractItemView &view, std::function<std::pair<const TreeNode *, int>()> current)
+{
+    // The panel's pop-up menu: Open containing folder of the row under the pointer.
+    auto *menu = new QMenu(&view);
+    menu->setObjectName(QStringLiteral("popPanel"));
+    QAction *open = menu->addAction(QStringLiteral("Open containing &folder"));
+    open->setObjectName(QStringLiteral("popPanelOpenFolder"));
+    view.setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(open, &QAction::triggered, m_context.get(), [this, current] {
+        const auto [node, entry] = current();
+        if (node)
+            m_view.guarded([&] { openFolderOf(node, entry); });
+    });
+    QObject::connect(&view, &QWidget::customContextMenuRequested, m_context.get(), [&view, menu](const QPoint &pos) {
+        if (view.indexAt(pos).isValid()) {
+            view.setCurrentIndex(view.indexAt(pos));
+            menu->popup(view.viewport()->mapToGlobal(pos));
+        }
+    });
+}
+
+void SearchCommands::setPresence(const DiskPresence *presence)
+{
+    m_presence = presence;
+    MountPointLookup lookup;
+    if (presence)
+        lookup = [presence](const TreeNode *disk) {
+            const MountedVolume *volume = presence->volumeOf(disk);
+            return volume ? volume->mountPoint : std::string();
+        };
+    m_results->model().setOnline(lookup);
+    m_duplicateList->model().setOnline(lookup);
+}
+
+void SearchCommands::onlineChanged()
+{
+    m_results->model().onlineChanged();
+    m_duplicateList->model().onlineChanged();
 }
 
 } // namespace rkm

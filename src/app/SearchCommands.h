@@ -7,14 +7,18 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
+class QAbstractItemView;
 class QMenu;
 
 namespace rkm {
 
 class CatalogStore;
+class DiskPresence;
 class MainView;
 class TfrmSearch;
 class TfrmListProperties;
@@ -48,6 +52,14 @@ public:
     void isArchived();
     // The file entry properties of the grid's current row.
     void editFileEntry();
+    // Opens the folder that holds the grid's current file, where its disk is
+    // mounted now (or asks for the disk).
+    void openContainingFolder();
+    // Where the listings' disks are mounted now: Launch, Open containing
+    // folder and the panels' marks of matches on mounted disks follow it.
+    void setPresence(const DiskPresence *presence);
+    // The disks that are mounted changed: the panels show their marks again.
+    void onlineChanged();
 
     // Ends a running Find all and Find duplicates and waits for their
     // threads: every change of the catalogue comes after this.
@@ -59,6 +71,11 @@ public:
     void holdSearches(bool hold);
 
 private:
+    // Opens the folder holding a file entry (or a folder, entry -1).
+    void openFolderOf(const TreeNode *node, int entry);
+    // Gives a results panel's view a pop-up menu with Open containing
+    // folder of its current row (`current`: its node and entry, or null).
+    void addPanelMenu(QAbstractItemView &view, std::function<std::pair<const TreeNode *, int>()> current);
     void search(bool next);
     void findAll();
     // Where Find next goes on in the selected node's files.
@@ -75,6 +92,7 @@ private:
 
     CatalogStore &m_store;
     MainView &m_view;
+    const DiskPresence *m_presence = nullptr;
     CommandList m_commands;
     std::unique_ptr<TfrmSearch> m_frmSearch;
     std::unique_ptr<TfrmListProperties> m_frmListProperties;

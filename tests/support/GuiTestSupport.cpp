@@ -82,6 +82,21 @@ Sandbox::Sandbox() : programDir(m_program.path())
     qputenv("XDG_CACHE_HOME", folder(m_cache.path()));
     qputenv("RACKMERE_DIR", folder(programDir));
     TfrmSplash::setMinimumMillisecondsForTests(0);
+    // The machine's own mounts come and go as they will: a window in a test
+    // hears of none unless the test tells it.
+    TfrmMainTestAccess::setFollowerFactory([] { return std::make_unique<ManualFollower>(); });
+}
+
+void ManualFollower::mount(const MountedVolume &volume)
+{
+    mountedNow.push_back(volume);
+    emit mounted(volume);
+}
+
+void ManualFollower::unmount(const MountedVolume &volume)
+{
+    std::erase(mountedNow, volume);
+    emit unmounted(volume);
 }
 
 TfrmMain &Sandbox::Open()

@@ -9,6 +9,7 @@
 #include "app/PrintCommands.h"
 #include "catalog/CatalogStore.h"
 #include "gui/QueuedPrompter.h"
+#include "mounts/MountFollower.h"
 #include "search/IndexWriter.h"
 #include "support/TestSupport.h"
 
@@ -46,6 +47,12 @@ struct TfrmMainTestAccess {
     static void setIndexDelayMilliseconds(int ms) { TfrmMain::s_indexDelayMs = ms; }
     // The keeper of the search index (null until the window was first shown).
     static index::IndexKeeper *indexKeeper(TfrmMain &main) { return main.m_indexKeeper.get(); }
+    // Makes the follower of the mounts for every window opened after (the
+    // Sandbox gives one that never hears of a mount).
+    static void setFollowerFactory(std::function<std::unique_ptr<MountFollower>()> factory)
+    {
+        TfrmMain::s_followerFactory = std::move(factory);
+    }
 };
 
 } // namespace rkm
@@ -142,6 +149,17 @@ QString DesktopProgram();
 // Shows `dialog`, presses F1 where its focus is and returns the page the help
 // window opened (empty when none did); the help window is closed again.
 QUrl HelpPageOnF1(QWidget &dialog);
+
+// A mount follower the test tells of mounts: volumes() is `mountedNow`, and
+// mount()/unmount() change it and say so as a real follower does.
+class ManualFollower final : public MountFollower {
+public:
+    std::vector<MountedVolume> volumes() const override { return mountedNow; }
+    const char *how() const override { return "manual"; }
+    void mount(const MountedVolume &volume);
+    void unmount(const MountedVolume &volume);
+    std::vector<MountedVolume> mountedNow;
+};
 
 // A program folder, a config folder and a cache folder of the test's own, which the program
 // and its settings use while this lives (the splash is shortened), and the

@@ -131,6 +131,13 @@ void TfrmAddNew::FormShow()
     ShowReadingInBoxes(*m_ui, defaults);
     m_message->clear();
     m_root.clear();
+    if (!m_presetFolder.isEmpty()) {
+        m_ui->txtFolder->setText(m_presetFolder);
+        m_ui->txtDescription->setText(m_presetDescription);
+        FillDescription(m_presetFolder); // the label, when none was given
+        m_presetFolder.clear();
+        m_presetDescription.clear();
+    }
     FocusFirstField(this);
 }
 

@@ -46,6 +46,14 @@ public:
     // with a warning on the message line.
     std::function<bool(const std::string &stored)> nameTaken;
 
+    // Fills the folder and the description at the next showing only (Add to
+    // catalogue of a disk just mounted: its mount point and its label).
+    void presetOnce(const QString &folder, const QString &description)
+    {
+        m_presetFolder = folder;
+        m_presetDescription = description;
+    }
+
     void FormShow();
     void txtFolderExit();
     void cmdBrowseClick();
@@ -60,6 +68,7 @@ private:
     std::unique_ptr<Ui::TfrmAddNew> m_ui;
     MessageLine *m_message;
     std::string m_root;
+    QString m_presetFolder, m_presetDescription;
 };
 
 } // namespace rkm

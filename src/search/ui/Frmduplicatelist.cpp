@@ -114,6 +114,17 @@ int DuplicatesModel::columnCount(const QModelIndex &) const
 
 QVariant DuplicatesModel::data(const QModelIndex &index, int role) const
 {
+    // A copy on a disk mounted now: marked, and the tooltip says where.
+    if (index.isValid() && index.internalId() != GROUP && index.column() == COL_LISTING && m_mountPointOf &&
+        (role == Qt::DecorationRole || role == Qt::ToolTipRole)) {
+        const EntryRef r = entryAt(index);
+        const std::string mountPoint = m_mountPointOf(DiskOf(r.node));
+        if (!mountPoint.empty())
+            return role == Qt::DecorationRole
+                       ? QVariant(OnlineMark())
+                       : QVariant(platform::DecodeText(DisplayName(m_catalog, *DiskOf(r.node))) + QLatin1Char('\n') +
+                                  MountedAtText(mountPoint));
+    }
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     if (index.internalId() == GROUP) {
@@ -148,6 +159,18 @@ QVariant DuplicatesModel::data(const QModelIndex &index, int role) const
         return platform::DecodeText(e[FT_DATE]);
     default:
         return {};
+    }
+}
+
+void DuplicatesModel::onlineChanged()
+{
+    // The copies' rows, below each group.
+    for (int g = 0; g < rowCount(); ++g) {
+        const QModelIndex group = index(g, 0);
+        const int copies = rowCount(group);
+        if (copies > 0)
+            emit dataChanged(index(0, COL_LISTING, group), index(copies - 1, COL_LISTING, group),
+                             {Qt::DecorationRole, Qt::ToolTipRole});
     }
 }
 

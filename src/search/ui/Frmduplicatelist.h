@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/Online.h"
 #include "search/Duplicates.h"
 
 #include <QAbstractItemModel>
@@ -35,6 +36,11 @@ public:
     EntryRef entryAt(const QModelIndex &index) const;
     // The catalogue the listings are shown by the names of; not owned.
     void setCatalog(const Catalog *catalog) { m_catalog = catalog; }
+    // Where each listing's disk is mounted now: the listing of a match on
+    // a mounted disk shows the mark of a mounted disk and says where.
+    void setOnline(MountPointLookup mountPointOf) { m_mountPointOf = std::move(mountPointOf); }
+    // The disks that are mounted changed: the listing column is shown again.
+    void onlineChanged();
 
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
     QModelIndex parent(const QModelIndex &child) const override;
@@ -46,6 +52,7 @@ public:
 private:
     std::vector<DuplicateGroup> m_groups;
     const Catalog *m_catalog = nullptr;
+    MountPointLookup m_mountPointOf;
 };
 
 // The panel of "Find duplicates", docked under the grid. Enter or a double

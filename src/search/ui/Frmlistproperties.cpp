@@ -49,6 +49,7 @@ TfrmListProperties::TfrmListProperties(QWidget *parent)
     });
     connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_ui->cmdLaunch, &QPushButton::clicked, this, &TfrmListProperties::cmdLaunchClick);
+    connect(m_ui->cmdOpenFolder, &QPushButton::clicked, this, &TfrmListProperties::cmdOpenFolderClick);
     KeepOnOneLine(m_ui->txtDescription);
     KeepOnOneLine(m_ui->cboCategory->lineEdit());
     // No length limit: a line edit would otherwise cut a longer stored text
@@ -171,11 +172,18 @@ void TfrmListProperties::showEvent(QShowEvent *event)
 
 void TfrmListProperties::cmdLaunchClick()
 {
-    const std::string path = filePath();
+    // Where the disk is mounted now: the file and the root it is checked
+    // against both there.
+    const PathsNow now = WhereNow(m_pathNow, filePath(), m_rootPath);
+    const std::string &path = now.path;
     const QString shownPath = platform::DecodeText(path);
-    const platform::LaunchCheck check = platform::CheckLaunch(m_rootPath, path);
+    const platform::LaunchCheck check = platform::CheckLaunch(now.rootPath, path);
     switch (check.verdict) {
     case platform::LaunchVerdict::Missing:
+        if (DiskAbsent(now) && !m_insertText.isEmpty()) {
+            prompter().message(this, QMessageBox::Information, shownPath, m_insertText, QMessageBox::Ok);
+            return;
+        }
         prompter().message(this, QMessageBox::Warning, shownPath,
                            QStringLiteral("The file could not be found, please make sure the right disk is inserted."),
                            QMessageBox::Ok);
@@ -183,7 +191,7 @@ void TfrmListProperties::cmdLaunchClick()
     case platform::LaunchVerdict::Outside:
         prompter().message(this, QMessageBox::Warning, shownPath,
                            QStringLiteral("The file %1 lies outside the listing's folder %2, so it is not opened.")
-                               .arg(shownPath, platform::DecodeText(m_rootPath)),
+                               .arg(shownPath, platform::DecodeText(now.rootPath)),
                            QMessageBox::Ok);
         return;
     case platform::LaunchVerdict::NotAFile:
@@ -208,6 +216,12 @@ void TfrmListProperties::cmdLaunchClick()
     }
     // Launching ends the dialog as cancelled: edits made before are not kept.
     reject();
+}
+
+void TfrmListProperties::cmdOpenFolderClick()
+{
+    // The dialog stays: nothing typed is lost.
+    OpenContainingFolder(this, m_pathNow, filePath(), m_rootPath, m_insertText);
 }
 
 void ShowEntryContents(TfrmListProperties &dialog, CatalogStore &store, const TreeNode &folder, int entry)

@@ -2,6 +2,7 @@
 
 #include "catalog/Contents.h"
 #include "catalog/Disks.h"
+#include "gui/Online.h"
 
 #include <QDialog>
 
@@ -45,6 +46,14 @@ public:
     // The root path of the entry's listing as it stands: Launch opens only
     // files below it.
     void setRootPath(std::string rootPath) { m_rootPath = std::move(rootPath); }
+    // Where the listing's files are now (the disk mounted elsewhere than its
+    // root path), and which disk to ask for when it is not mounted: Launch
+    // and Open containing folder use both. Set before each showing.
+    void setWhereabouts(PathMapper mapper, QString insertText)
+    {
+        m_pathNow = std::move(mapper);
+        m_insertText = std::move(insertText);
+    }
     // The path of the file on its disk.
     std::string filePath() const;
     const std::string &folderPath() const { return m_folderPath; }
@@ -52,6 +61,7 @@ public:
     QString message() const;
 
     void cmdLaunchClick();
+    void cmdOpenFolderClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -62,6 +72,8 @@ private:
     QCompleter *m_completer;
     std::string m_folderPath;
     std::string m_rootPath;
+    PathMapper m_pathNow;
+    QString m_insertText;
     std::string m_fileName;
     std::string m_description; // as filled in, to keep its bytes when unchanged
     std::string m_category;

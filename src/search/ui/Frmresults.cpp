@@ -168,12 +168,19 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
             return platform::DecodeText(platform::ShownSize(hit.node->disk().Files.text(hit.entry, FT_SIZE)));
         return text(hit, index.column());
     case Qt::ToolTipRole:
+        if (index.column() == COL_LISTING && m_mountPointOf) {
+            const std::string mountPoint = m_mountPointOf(DiskOf(hit.node));
+            if (!mountPoint.empty())
+                return text(hit, index.column()) + QLatin1Char('\n') + MountedAtText(mountPoint);
+        }
         return text(hit, index.column());
     case Qt::TextAlignmentRole:
         if (index.column() == COL_SIZE)
             return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     case Qt::DecorationRole:
+        if (index.column() == COL_LISTING && m_mountPointOf && !m_mountPointOf(DiskOf(hit.node)).empty())
+            return OnlineMark();
         if (index.column() == COL_NAME && hit.entry < 0)
             return QApplication::style()->standardIcon(hit.node->parent() ? QStyle::SP_DirIcon
                                                                           : QStyle::SP_DriveHDIcon);
@@ -181,6 +188,13 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+void ResultsModel::onlineChanged()
+{
+    if (rowCount() > 0)
+        emit dataChanged(index(0, COL_LISTING), index(rowCount() - 1, COL_LISTING),
+                         {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const

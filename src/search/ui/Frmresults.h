@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/Online.h"
 #include "search/Finder.h"
 #include "search/Query.h"
 
@@ -46,6 +47,11 @@ public:
     // The catalogue the listings are shown by the names of (a name that
     // repeats there comes with its listing file); not owned.
     void setCatalog(const Catalog *catalog) { m_catalog = catalog; }
+    // Where each listing's disk is mounted now: the listing of a match on
+    // a mounted disk shows the mark of a mounted disk and says where.
+    void setOnline(MountPointLookup mountPointOf) { m_mountPointOf = std::move(mountPointOf); }
+    // The disks that are mounted changed: the listing column is shown again.
+    void onlineChanged();
     int matchCount() const { return static_cast<int>(m_hits.size()); }
     // The match a row shows.
     SearchHit hitAt(int row) const;
@@ -69,6 +75,7 @@ private:
     void reorder(const std::vector<int> &order);
 
     const Catalog *m_catalog = nullptr;
+    MountPointLookup m_mountPointOf;
     std::vector<SearchHit> m_hits; // in the order they came
     std::vector<int> m_order;      // the rows as shown: indices into m_hits
     int m_sortColumn = -1;
