@@ -3,6 +3,7 @@
 #include "app/ExportCommands.h"
 #include "app/DisksOverview.h"
 #include "app/MountOffers.h"
+#include "mounts/DiskPresence.h"
 #include "app/PictureView.h"
 #include "app/PrintCommands.h"
 #include "app/ScanCommands.h"
@@ -230,6 +231,12 @@ void TfrmMain::mnuDisksClick()
             selectNode(disk);
             activateWindow();
         });
+        m_disks->setOnline([this](const TreeNode *disk) {
+            const MountedVolume *volume = m_presence ? m_presence->volumeOf(disk) : nullptr;
+            return volume ? QString::fromStdString(volume->mountPoint) : QString();
+        });
+        if (m_presence)
+            connect(m_presence.get(), &DiskPresence::changed, m_disks, &DisksOverview::refreshOnline);
     }
     m_disks->refresh();
     m_disks->show();
