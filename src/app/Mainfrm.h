@@ -33,6 +33,7 @@ class ScanCommands;
 class SearchCommands;
 class PrintCommands;
 class TfrmSplash;
+class WelcomePanel;
 class WriterLock;
 namespace index {
 class IndexKeeper;
@@ -142,6 +143,8 @@ private:
     // The window's own menu items.
     // View > Pictures: the pictures in the grid's place, or the grid again.
     void mnuPicturesClick(bool shown);
+    // The welcome in the grid's place while the catalogue holds no listing.
+    void showWelcomeWhenEmpty();
     void mnuExitClick();
     void mnuHelpTopicsClick();
     void Tarnwellwebsite1Click();
@@ -163,6 +166,8 @@ private:
     QTreeView *TreeView1 = nullptr;
     QTableView *StringGrid1 = nullptr;
     PictureView *m_pictures = nullptr; // in the grid's place while View > Pictures is ticked
+    bool m_picturesChosen = false;     // View > Pictures is ticked
+    WelcomePanel *m_welcome = nullptr; // in the grid's place while there is no listing
     QStatusBar *StatusBar1 = nullptr;
     QSplitter *Splitter1 = nullptr;
     QVBoxLayout *m_centralLayout = nullptr; // the search box above the splitter
