@@ -1,6 +1,7 @@
 #include "app/Welcome.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -29,7 +30,10 @@ WelcomePanel::WelcomePanel(QAction *addNew, QWidget *parent) : QWidget(parent)
     text->setObjectName(QStringLiteral("lblWelcome"));
     text->setWordWrap(true);
     text->setTextFormat(Qt::PlainText);
-    text->setMaximumWidth(520);
+    text->setAlignment(Qt::AlignHCenter);
+    // The text colour that goes with the base colour, light on a dark one.
+    for (QLabel *label : {heading, text})
+        label->setForegroundRole(QPalette::Text);
 
     m_add = new QPushButton(QStringLiteral("Add a disk\u2026"));
     m_add->setObjectName(QStringLiteral("cmdWelcomeAdd"));
@@ -38,13 +42,23 @@ WelcomePanel::WelcomePanel(QAction *addNew, QWidget *parent) : QWidget(parent)
     m_add->setEnabled(addNew->isEnabled());
     connect(addNew, &QAction::changed, m_add, [this, addNew] { m_add->setEnabled(addNew->isEnabled()); });
 
+    // A column of a readable width in the middle; the text wraps within it.
+    auto *column = new QWidget;
+    column->setMaximumWidth(560);
+    auto *columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->setSpacing(16);
+    columnLayout->addWidget(heading, 0, Qt::AlignHCenter);
+    columnLayout->addWidget(text);
+    columnLayout->addWidget(m_add, 0, Qt::AlignHCenter);
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(column, 4);
+    row->addStretch(1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(32, 32, 32, 32);
-    layout->setSpacing(16);
     layout->addStretch(1);
-    layout->addWidget(heading, 0, Qt::AlignHCenter);
-    layout->addWidget(text, 0, Qt::AlignHCenter);
-    layout->addWidget(m_add, 0, Qt::AlignHCenter);
+    layout->addLayout(row);
     layout->addStretch(2);
 }
 
