@@ -81,7 +81,8 @@ TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), 
     // A catalogue in another folder than the usual one (two may be open at
     // once) is told apart by its folder.
     if (!IsDefaultProgramDir(m_store.ProgramDir()))
-        setWindowTitle(RACKMERE + QStringLiteral(" \u2013 ") + platform::DecodeText(FolderOfTitle(m_store.ProgramDir())));
+        setWindowTitle(RACKMERE + QStringLiteral(" \u2013 ") +
+                       platform::DecodeText(FolderOfTitle(m_store.ProgramDir())));
     setWindowIcon(QIcon(QStringLiteral(":/icons/rackmere.png")));
     Initialize(QString::fromLatin1(APP_TITLE), QString::fromLatin1(APP_KEY), this);
 

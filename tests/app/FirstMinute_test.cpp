@@ -31,7 +31,8 @@ private slots:
         TfrmMain &w = start();
         // A sensible first size on a 1920 x 1080 screen.
         QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().size(), QSize(1920, 1080));
-        QVERIFY2(w.width() >= 960 && w.height() >= 600, qPrintable(QStringLiteral("%1x%2").arg(w.width()).arg(w.height())));
+        QVERIFY2(w.width() >= 960 && w.height() >= 600,
+                 qPrintable(QStringLiteral("%1x%2").arg(w.width()).arg(w.height())));
         auto *welcome = Find<QWidget>(&w, "pnlWelcome");
         auto *add = Find<QPushButton>(welcome, "cmdWelcomeAdd");
         QVERIFY(welcome->isVisible() && !Grid(w)->isVisible());
@@ -63,11 +64,12 @@ private slots:
         // The button runs Add new; the welcome goes with the first listing.
         const QTemporaryDir disk;
         QVERIFY(QFile(disk.filePath("a.txt")).open(QIODevice::WriteOnly));
-        QVERIFY(WithDialog<TfrmAddNew>([&] { add->click(); }, [&](TfrmAddNew &dlg) {
-            Find<QLineEdit>(&dlg, "txtFolder")->setText(disk.path());
-            Find<QLineEdit>(&dlg, "txtDescription")->setText("First");
-            Find<QPushButton>(&dlg, "cmdOK")->click();
-        }));
+        QVERIFY(WithDialog<TfrmAddNew>([&] { add->click(); },
+                                       [&](TfrmAddNew &dlg) {
+                                           Find<QLineEdit>(&dlg, "txtFolder")->setText(disk.path());
+                                           Find<QLineEdit>(&dlg, "txtDescription")->setText("First");
+                                           Find<QPushButton>(&dlg, "cmdOK")->click();
+                                       }));
         QCOMPARE(m_sandbox->store->Tree().diskCount(), 1);
         QVERIFY(!welcome->isVisible() && Grid(w)->isVisible());
         QCOMPARE(w.gridModel()->entryCount(), 1);

@@ -197,7 +197,11 @@ private slots:
         QVERIFY(frame.width() >= std::min(960, area.width()) && frame.height() >= std::min(600, area.height()));
         QVERIFY(std::abs(frame.center().x() - area.center().x()) <= 1);
         // (a window whose least height is more than asked grows downwards by those few pixels)
-        QVERIFY2(std::abs(frame.center().y() - area.center().y()) <= 4, qPrintable(QStringLiteral("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+        QVERIFY2(std::abs(frame.center().y() - area.center().y()) <= 4, qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                                       .arg(frame.x())
+                                                                                       .arg(frame.y())
+                                                                                       .arg(frame.width())
+                                                                                       .arg(frame.height())));
         QCOMPARE(Tree(w)->width(), 188);
         for (int c : {0, 2, 3, 4})
             QCOMPARE(Grid(w)->columnWidth(c), 85);

@@ -72,9 +72,9 @@ TfrmAddNew::TfrmAddNew(QWidget *parent) : QDialog(parent), m_ui(std::make_unique
     // The mounted volumes, offered at the end of the folder box.
     m_volumes = new QMenu(this);
     m_volumes->setObjectName(QStringLiteral("mnuVolumes"));
-    QAction *volumes = m_ui->txtFolder->addAction(
-        QIcon::fromTheme(QStringLiteral("drive-harddisk"), style()->standardIcon(QStyle::SP_DriveHDIcon)),
-        QLineEdit::TrailingPosition);
+    QAction *volumes = m_ui->txtFolder->addAction(QIcon::fromTheme(QStringLiteral("drive-harddisk"),
+                                                                   style()->standardIcon(QStyle::SP_DriveHDIcon)),
+                                                  QLineEdit::TrailingPosition);
     volumes->setObjectName(QStringLiteral("actVolumes"));
     volumes->setToolTip(QStringLiteral("Choose a mounted disk"));
     connect(volumes, &QAction::triggered, this, &TfrmAddNew::offerVolumes);
@@ -212,7 +212,8 @@ void TfrmAddNew::FillDescription(const QString &folder)
 void TfrmAddNew::cmdBrowseClick()
 {
     const QString typed = m_ui->txtFolder->text();
-    const QString start = typed.isEmpty() ? MediaFolder(QFile::decodeName(m_system->root().c_str())) : ExpandedFolder(typed);
+    const QString start = typed.isEmpty() ? MediaFolder(QFile::decodeName(m_system->root().c_str()))
+                                          : ExpandedFolder(typed);
     const QString folder = prompter().existingDirectory(this, QString(), start);
     if (folder.isEmpty())
         return;

@@ -220,16 +220,16 @@ void ShowAboutBox(QWidget *parent, const QString &webAddress)
             ? QStringLiteral("Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives with this copy.")
             : QStringLiteral("Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives at %1.")
                   .arg(webAddress.toHtmlEscaped());
-    const QString text =
-        QStringLiteral("<p><b>%1</b><br>Version %2</p>"
-                       "<p>A catalogue of your disks: every folder and file of your CDs, USB sticks, "
-                       "hard disks and network drives, searchable and printable, even when the disk "
-                       "itself is not at hand.</p>"
-                       "<p>Built with Qt %3 (running on Qt %4).</p>"
-                       "<p>%5</p>")
-            .arg(state().appName.toHtmlEscaped(), QString::fromLatin1(PROGRAM_VERSION),
-                 QString::fromLatin1(QT_VERSION_STR), QString::fromLatin1(qVersion()), licence) +
-        (where.isEmpty() ? QString() : QStringLiteral("<p>%1</p>").arg(where.join(QStringLiteral("<br>"))));
+    const QString text = QStringLiteral("<p><b>%1</b><br>Version %2</p>"
+                                        "<p>A catalogue of your disks: every folder and file of your CDs, USB sticks, "
+                                        "hard disks and network drives, searchable and printable, even when the disk "
+                                        "itself is not at hand.</p>"
+                                        "<p>Built with Qt %3 (running on Qt %4).</p>"
+                                        "<p>%5</p>")
+                             .arg(state().appName.toHtmlEscaped(), QString::fromLatin1(PROGRAM_VERSION),
+                                  QString::fromLatin1(QT_VERSION_STR), QString::fromLatin1(qVersion()), licence) +
+                         (where.isEmpty() ? QString()
+                                          : QStringLiteral("<p>%1</p>").arg(where.join(QStringLiteral("<br>"))));
     prompter().richMessage(parent, QStringLiteral("About %1").arg(state().appName), text);
 }
 

@@ -389,8 +389,11 @@ struct VolumesWorld {
         plain = ResolveScanRoot(w.root + "plain");
         sys = std::make_unique<FakeSystemRoot>(w.root + "sys");
         sys->mountInfo("1 0 254:0 / / rw - ext4 /dev/vda rw\n"
-                       "2 1 8:17 / " + disk + " rw - vfat /dev/sdb1 rw\n"
-                       "3 1 8:33 / " + plain + " rw - ext4 /dev/sdc1 rw\n");
+                       "2 1 8:17 / " +
+                       disk +
+                       " rw - vfat /dev/sdb1 rw\n"
+                       "3 1 8:33 / " +
+                       plain + " rw - ext4 /dev/sdc1 rw\n");
         sys->folders({disk, plain});
         sys->link("/dev/disk/by-label/BACKUP_07", "../../sdb1");
         view = std::make_unique<platform::SystemView>(sys->root());
