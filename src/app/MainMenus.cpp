@@ -197,6 +197,9 @@ void TfrmMain::buildMenus()
     search->addMenu(m_search->savedSearchesMenu())->setObjectName(QStringLiteral("mnuSavedSearchesItem"));
     place(menu("View1", "&View"), {"mnuPictures", "mnuDisks", "-N5", "mnuOfferOnMount"});
     place(menu("About1", "&Help"), {"mnuHelpTopics", "-N3", "Tarnwellwebsite1", "Emailsupport1", "-N2", "About2"});
+    // A build with no web site or support address has no items for them.
+    commandAction("Tarnwellwebsite1")->setVisible(PROJECT_WEB_ADDRESS[0] != '\0');
+    commandAction("Emailsupport1")->setVisible(SUPPORT_MAIL_ADDRESS[0] != '\0');
 
     // The pop-up menus' short cuts work while their control has the focus.
     popTree = new QMenu(this);

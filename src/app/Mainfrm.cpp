@@ -9,8 +9,10 @@
 #include "app/PrintCommands.h"
 #include "app/ScanCommands.h"
 #include "app/SearchCommands.h"
+#include "app/Welcome.h"
 #include "catalog/Contents.h"
 #include "catalog/ListingFile.h"
+#include "catalog/ProgramDir.h"
 #include "catalog/Summary.h"
 #include "catalog/WriterLock.h"
 #include "gui/ErrorReport.h"
@@ -60,6 +62,14 @@ QString failureLines(const std::vector<CatalogStore::SaveFailure> &failures)
     return lines.join(QLatin1Char('\n'));
 }
 
+// The catalogue folder as the title names it: without the closing '/'.
+std::string FolderOfTitle(std::string dir)
+{
+    while (dir.size() > 1 && dir.back() == '/')
+        dir.pop_back();
+    return dir;
+}
+
 } // namespace
 
 int TfrmMain::s_autosaveMs = 2000;
@@ -73,6 +83,11 @@ TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), 
     InitResources();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(APP_TITLE));
+    // A catalogue in another folder than the usual one (two may be open at
+    // once) is told apart by its folder.
+    if (!IsDefaultProgramDir(m_store.ProgramDir()))
+        setWindowTitle(RACKMERE + QStringLiteral(" \u2013 ") +
+                       platform::DecodeText(FolderOfTitle(m_store.ProgramDir())));
     setWindowIcon(QIcon(QStringLiteral(":/icons/rackmere.png")));
     Initialize(QString::fromLatin1(APP_TITLE), QString::fromLatin1(APP_KEY), this);
 
@@ -89,6 +104,8 @@ TfrmMain::TfrmMain(CatalogStore &store, QWidget *parent) : QMainWindow(parent), 
     buildWindow();
     buildCommands();
     buildMenus();
+    m_welcome = new WelcomePanel(commandAction("Addnew1"));
+    Splitter1->widget(1)->layout()->addWidget(m_welcome);
     m_autosave = new QTimer(this);
     m_autosave->setSingleShot(true);
     m_autosave->setInterval(s_autosaveMs);
@@ -319,7 +336,7 @@ bool TfrmMain::takeWriterLock()
         if (state == WriterLock::State::Unavailable) {
             m_store.readOnly = true;
             m_store.readOnlyReason = "the lock file cannot be made (" + m_writerLock->reason() + ")";
-            setWindowTitle(QString::fromLatin1(APP_TITLE) + QStringLiteral(" (read-only)"));
+            setWindowTitle(windowTitle() + QStringLiteral(" (read-only)"));
         }
         if (state != WriterLock::State::Busy)
             return true;
@@ -368,6 +385,10 @@ void TfrmMain::loadCatalog()
     connect(m_treeModel, &QAbstractItemModel::rowsInserted, this, &TfrmMain::enableCommands);
     connect(m_treeModel, &QAbstractItemModel::rowsRemoved, this, &TfrmMain::enableCommands);
     connect(m_treeModel, &QAbstractItemModel::modelReset, this, &TfrmMain::enableCommands);
+    // The welcome goes with the first listing and comes back with the last one gone.
+    connect(m_treeModel, &QAbstractItemModel::rowsInserted, this, &TfrmMain::showWelcomeWhenEmpty);
+    connect(m_treeModel, &QAbstractItemModel::rowsRemoved, this, &TfrmMain::showWelcomeWhenEmpty);
+    connect(m_treeModel, &QAbstractItemModel::modelReset, this, &TfrmMain::showWelcomeWhenEmpty);
 
     // Said first, however many listings could not be read.
     if (m_store.readOnly)
@@ -386,9 +407,16 @@ void TfrmMain::restoreGeometry()
 {
     const int top = GetSettingInt("Top", 0);
     const int left = GetSettingInt("Left", 0);
-    const int width = GetSettingInt("Width", 640);
-    const int height = GetSettingInt("Height", 370);
-    placeOnScreen(QRect(left, top, std::max(width, 100), std::max(height, 100)));
+    // The first start opens on two thirds of the screen, no less than
+    // 960 x 600 where the screen has the room, in its middle; the size the
+    // user left the window at is kept.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 960, 600);
+    const bool placed = HasSetting("Width") || HasSetting("Height");
+    const int width = GetSettingInt("Width", std::min(std::max(area.width() * 2 / 3, 960), area.width()));
+    const int height = GetSettingInt("Height", std::min(std::max(area.height() * 2 / 3, 600), area.height()));
+    const QPoint middle(area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 2);
+    placeOnScreen(QRect(placed ? QPoint(left, top) : middle, QSize(std::max(width, 100), std::max(height, 100))));
     m_treeWidth = std::max(GetSettingInt("TWidth", 188), 0);
     Splitter1->setSizes({m_treeWidth, std::max(width - m_treeWidth - Splitter1->handleWidth(), 1)});
     for (int c = 0; c < GRID_COLUMNS; ++c)
@@ -404,14 +432,25 @@ void TfrmMain::restoreGeometry()
 
 bool TfrmMain::showsPictures() const
 {
-    return !m_pictures->isHidden();
+    return m_picturesChosen;
+}
+
+void TfrmMain::showWelcomeWhenEmpty()
+{
+    const bool empty = m_store.Tree().diskCount() == 0;
+    const bool hadFocus = m_welcome->isAncestorOf(QApplication::focusWidget());
+    m_welcome->setVisible(empty);
+    StringGrid1->setVisible(!empty && !m_picturesChosen);
+    m_pictures->setVisible(!empty && m_picturesChosen);
+    if (hadFocus && !empty)
+        TreeView1->setFocus();
 }
 
 void TfrmMain::mnuPicturesClick(bool shown)
 {
     const bool hadFocus = StringGrid1->hasFocus() || m_pictures->hasFocus();
-    StringGrid1->setVisible(!shown);
-    m_pictures->setVisible(shown);
+    m_picturesChosen = shown;
+    showWelcomeWhenEmpty();
     if (hadFocus)
         (shown ? static_cast<QWidget *>(m_pictures) : StringGrid1)->setFocus();
     if (shown && StringGrid1->currentIndex().isValid())

@@ -38,6 +38,7 @@ class ScanCommands;
 class SearchCommands;
 class PrintCommands;
 class TfrmSplash;
+class WelcomePanel;
 class WriterLock;
 namespace index {
 class IndexKeeper;
@@ -162,6 +163,8 @@ private:
     void mnuPicturesClick(bool shown);
     // View > Disks: the table of every listing, beside the window.
     void mnuDisksClick();
+    // The welcome in the grid's place while the catalogue holds no listing.
+    void showWelcomeWhenEmpty();
     void mnuExitClick();
     void mnuHelpTopicsClick();
     void Tarnwellwebsite1Click();
@@ -186,6 +189,8 @@ private:
     QTableView *StringGrid1 = nullptr;
     PictureView *m_pictures = nullptr; // in the grid's place while View > Pictures is ticked
     DisksOverview *m_disks = nullptr;  // View > Disks, made when first shown
+    bool m_picturesChosen = false;     // View > Pictures is ticked
+    WelcomePanel *m_welcome = nullptr; // in the grid's place while there is no listing
     QStatusBar *StatusBar1 = nullptr;
     QSplitter *Splitter1 = nullptr;
     QVBoxLayout *m_centralLayout = nullptr; // the search box above the splitter

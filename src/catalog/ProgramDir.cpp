@@ -39,10 +39,20 @@ std::string GetProgramDir()
     QByteArray env = qgetenv("RACKMERE_DIR");
     if (!env.isEmpty())
         return NormalizeProgramDir(env.toStdString());
+    return DefaultProgramDir();
+}
+
+std::string DefaultProgramDir()
+{
     QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (base.isEmpty())
         base = QDir::homePath() + QStringLiteral("/.local/share");
     return WithSlash(base.toStdString() + "/Rackmere");
+}
+
+bool IsDefaultProgramDir(const std::string &dir)
+{
+    return NormalizeProgramDir(dir) == NormalizeProgramDir(DefaultProgramDir());
 }
 
 ProgramDirState ProgramDirStateOf(const std::string &dir)

@@ -12,6 +12,10 @@ namespace rkm {
 // (~/.local/share/Rackmere/); always ends with '/'. Nothing is made here
 // (PrepareProgramDir does that).
 std::string GetProgramDir();
+// The user's data folder's Rackmere/, where the catalogue is when
+// $RACKMERE_DIR does not name another; and whether `dir` is that folder.
+std::string DefaultProgramDir();
+bool IsDefaultProgramDir(const std::string &dir);
 // The same for an explicit folder (the CLI's --dir): made absolute, ends with '/'.
 std::string NormalizeProgramDir(const std::string &dir);
 // Whether the program directory is there as a folder, and what else.

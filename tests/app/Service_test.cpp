@@ -224,7 +224,16 @@ private slots:
         QVERIFY(p.calls[0].text.contains(QString::fromLatin1(PROJECT_WEB_ADDRESS)));
         QVERIFY(p.calls[0].text.contains(QString::fromLatin1(SUPPORT_MAIL_ADDRESS)));
         QVERIFY(p.calls[0].text.contains(QStringLiteral("Version ") + QString::fromLatin1(PROGRAM_VERSION)));
+        // The Qt it runs on, and the terms it may be copied under.
+        QVERIFY(p.calls[0].text.contains(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())));
+        QVERIFY(p.calls[0].text.contains(QStringLiteral("Licence: the terms Tarnwell gives at ") +
+                                         QString::fromLatin1(PROJECT_WEB_ADDRESS)));
         QCOMPARE(p.calls[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        // Without a web address there is no link to nowhere.
+        ShowAboutBox(nullptr, QString());
+        QCOMPARE(p.count(QueuedPrompter::Message), 2);
+        QVERIFY(!p.calls[1].text.contains(QStringLiteral("href=\"\"")));
+        QVERIFY(p.calls[1].text.contains(QStringLiteral("Licence: ")));
     }
 
     void webAddressAndSupportMail_data()

@@ -10,13 +10,19 @@
 #include "gui/Prompter.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
+#include "scan/Props.h"
 #include "scan/Scanner.h"
 #include "gui/PlainText.h"
 #include "scan/ui/ReadingBoxes.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
+#include <QIcon>
+#include <QMenu>
+#include <QStyle>
 
 #include <cstring>
 #include <limits>
@@ -57,7 +63,21 @@ TfrmAddNew::TfrmAddNew(QWidget *parent) : QDialog(parent), m_ui(std::make_unique
     m_ui->setupUi(this);
     ShowLabelsAsPlainText(this);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
-    labelSource = [](const std::string &folder) { return platform::System().volumeLabel(folder); };
+    m_system = &platform::System();
+    // Only a volume's own root takes its label: a folder on it is named for itself.
+    labelSource = [this](const std::string &folder) {
+        const std::optional<platform::Volume> volume = m_system->volumeOf(folder);
+        return volume && volume->mountPoint == folder ? volume->label : std::string();
+    };
+    // The mounted volumes, offered at the end of the folder box.
+    m_volumes = new QMenu(this);
+    m_volumes->setObjectName(QStringLiteral("mnuVolumes"));
+    QAction *volumes = m_ui->txtFolder->addAction(QIcon::fromTheme(QStringLiteral("drive-harddisk"),
+                                                                   style()->standardIcon(QStyle::SP_DriveHDIcon)),
+                                                  QLineEdit::TrailingPosition);
+    volumes->setObjectName(QStringLiteral("actVolumes"));
+    volumes->setToolTip(QStringLiteral("Choose a mounted disk"));
+    connect(volumes, &QAction::triggered, this, &TfrmAddNew::offerVolumes);
     SetHelpContext(this, HELP_ADD_NEW);
     connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &TfrmAddNew::cmdBrowseClick);
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &TfrmAddNew::cmdOKClick);
@@ -80,6 +100,39 @@ TfrmAddNew::TfrmAddNew(QWidget *parent) : QDialog(parent), m_ui(std::make_unique
 }
 
 TfrmAddNew::~TfrmAddNew() = default;
+
+void TfrmAddNew::setSystem(const platform::SystemView *system)
+{
+    m_system = system;
+}
+
+void TfrmAddNew::offerVolumes()
+{
+    // Read afresh: a stick plugged in while the dialog is up is there too.
+    m_volumes->clear();
+    for (const platform::Volume &v : m_system->volumes()) {
+        const QString folder = platform::DecodeText(v.mountPoint);
+        QAction *item = m_volumes->addAction(platform::DecodeText(DriveText(v)));
+        connect(item, &QAction::triggered, this, [this, folder] {
+            m_ui->txtFolder->setText(folder);
+            FillDescription(folder);
+        });
+    }
+    if (m_volumes->isEmpty())
+        m_volumes->addAction(QStringLiteral("No disks are mounted"))->setEnabled(false);
+    m_volumes->popup(m_ui->txtFolder->mapToGlobal(QPoint(0, m_ui->txtFolder->height())));
+}
+
+QString TfrmAddNew::MediaFolder(const QString &root)
+{
+    const QString user = QString::fromLocal8Bit(qgetenv("USER"));
+    if (user.isEmpty())
+        return {};
+    for (const QString &base : {QStringLiteral("/media/"), QStringLiteral("/run/media/")})
+        if (QFileInfo(root + base + user).isDir())
+            return root + base + user;
+    return {};
+}
 
 std::string TfrmAddNew::description() const
 {
@@ -155,14 +208,20 @@ void TfrmAddNew::FillDescription(const QString &folder)
     const std::string root = ResolveScanRoot(PathBytes(folder));
     if (root.empty() || !labelSource)
         return;
-    const std::string label = labelSource(root);
-    if (!label.empty())
-        m_ui->txtDescription->setText(platform::DecodeText(label));
+    std::string name = labelSource(root);
+    // Not a labelled volume: the folder's own name ("/" has none).
+    if (name.empty())
+        name = root.substr(root.find_last_of('/') + 1);
+    if (!name.empty())
+        m_ui->txtDescription->setText(platform::DecodeText(name));
 }
 
 void TfrmAddNew::cmdBrowseClick()
 {
-    const QString folder = prompter().existingDirectory(this, QString(), ExpandedFolder(m_ui->txtFolder->text()));
+    const QString typed = m_ui->txtFolder->text();
+    const QString start = typed.isEmpty() ? MediaFolder(QFile::decodeName(m_system->root().c_str()))
+                                          : ExpandedFolder(typed);
+    const QString folder = prompter().existingDirectory(this, QString(), start);
     if (folder.isEmpty())
         return;
     m_ui->txtFolder->setText(folder);

@@ -12,16 +12,25 @@ namespace Ui {
 class TfrmAddNew;
 }
 
+class QMenu;
+
 namespace rkm {
 
 class MessageLine;
+namespace platform {
+class SystemView;
+}
 
 // "Add new listing": the drive or folder to catalogue, the listing's name
 // (its description), a comment, and what is read beyond names, dates and
 // sizes. OK is refused with the warning beep and
 // the reason on the message line while the description is empty or only
 // spaces, the folder cannot be entered, or a text is longer than a listing
-// holds. "~" in the folder box is the home folder.
+// holds. "~" in the folder box is the home folder. The box offers the
+// mounted volumes (the button at its end), and Browse starts in the user's
+// media folder while the box is empty. Leaving the box proposes the
+// listing's name while none is typed: the volume's label when the folder is
+// a volume's root, else the folder's own name.
 class TfrmAddNew final : public QDialog {
     Q_OBJECT
 
@@ -40,8 +49,17 @@ public:
     // What the message line says (why OK was refused, or the room left).
     QString message() const;
 
-    // Where the volume label of a folder comes from (tests put their own).
+    // The label of the volume whose root `folder` is, else empty (tests put
+    // their own).
     std::function<std::string(const std::string &folder)> labelSource;
+    // The system whose volumes are offered and labels read (tests give a
+    // fixture's); the real one by default. Set before the dialog shows.
+    void setSystem(const platform::SystemView *system);
+    // The folder Browse starts in while the box is empty: the user's media
+    // folder (/media/$USER or /run/media/$USER) where there is one, else
+    // nothing (the file dialog's own choice). Looked for below `root`, the
+    // root of the system the dialog sees ("" for the real one).
+    static QString MediaFolder(const QString &root);
     // Whether a listing has a name (as stored): the description is then taken
     // with a warning on the message line.
     std::function<bool(const std::string &stored)> nameTaken;
@@ -66,9 +84,13 @@ protected:
 
 private:
     std::unique_ptr<Ui::TfrmAddNew> m_ui;
+    void offerVolumes();
+
     MessageLine *m_message;
     std::string m_root;
     QString m_presetFolder, m_presetDescription;
+    const platform::SystemView *m_system;
+    QMenu *m_volumes;
 };
 
 } // namespace rkm

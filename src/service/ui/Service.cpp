@@ -209,15 +209,27 @@ void Initialize(const QString &appName, const QString &appKey, QWidget *mainWind
 
 void ShowAboutBox(QWidget *parent, const QString &webAddress)
 {
-    const QString text =
-        QStringLiteral("<p><b>%1</b><br>Version %5</p>"
-                       "<p>A catalogue of your disks: every folder and file of your CDs, USB sticks, "
-                       "hard disks and network drives, searchable and printable, even when the disk "
-                       "itself is not at hand.</p>"
-                       "<p>Built with Qt %2.</p>"
-                       "<p><a href=\"%3\">%3</a><br>Support: <a href=\"mailto:%4\">%4</a></p>")
-            .arg(state().appName.toHtmlEscaped(), QString::fromLatin1(qVersion()), webAddress.toHtmlEscaped(),
-                 QString::fromLatin1(SUPPORT_MAIL_ADDRESS), QString::fromLatin1(PROGRAM_VERSION));
+    const QString mail = QString::fromLatin1(SUPPORT_MAIL_ADDRESS);
+    QStringList where;
+    if (!webAddress.isEmpty())
+        where << QStringLiteral("<a href=\"%1\">%1</a>").arg(webAddress.toHtmlEscaped());
+    if (!mail.isEmpty())
+        where << QStringLiteral("Support: <a href=\"mailto:%1\">%1</a>").arg(mail.toHtmlEscaped());
+    const QString licence =
+        webAddress.isEmpty()
+            ? QStringLiteral("Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives with this copy.")
+            : QStringLiteral("Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives at %1.")
+                  .arg(webAddress.toHtmlEscaped());
+    const QString text = QStringLiteral("<p><b>%1</b><br>Version %2</p>"
+                                        "<p>A catalogue of your disks: every folder and file of your CDs, USB sticks, "
+                                        "hard disks and network drives, searchable and printable, even when the disk "
+                                        "itself is not at hand.</p>"
+                                        "<p>Built with Qt %3 (running on Qt %4).</p>"
+                                        "<p>%5</p>")
+                             .arg(state().appName.toHtmlEscaped(), QString::fromLatin1(PROGRAM_VERSION),
+                                  QString::fromLatin1(QT_VERSION_STR), QString::fromLatin1(qVersion()), licence) +
+                         (where.isEmpty() ? QString()
+                                          : QStringLiteral("<p>%1</p>").arg(where.join(QStringLiteral("<br>"))));
     prompter().richMessage(parent, QStringLiteral("About %1").arg(state().appName), text);
 }
 

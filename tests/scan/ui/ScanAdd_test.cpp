@@ -6,6 +6,10 @@
 #include "scan/ui/Frmaddnew.h"
 #include "scan/ui/Frmadding.h"
 
+#include "platform/SystemView.h"
+#include "scan/Scanner.h"
+
+#include <QMenu>
 #include <QTextBrowser>
 
 using namespace rkm;
@@ -49,6 +53,9 @@ private slots:
     void twoListingsOfTheSameFolder();
     void cancelAddsNothing();
     void browseFillsTheFolder();
+    void nameProposedFromTheVolumeOrTheFolder();
+    void mountedVolumesOffered();
+    void browseStartsInTheMediaFolder();
     void progressWindow();
     void saveFailureKeepsTheDiskToWriteLater();
     void helpTopic();
@@ -186,11 +193,11 @@ void ScanAddTest::labelOfferedOnlyWhileDescriptionEmpty()
     QCOMPARE(asked.size(), std::size_t(1));
     QCOMPARE(QString::fromStdString(asked[0]), QFileInfo(disk).canonicalFilePath());
 
-    // An unlabelled volume leaves the box empty.
+    // A folder that is no labelled volume's root is named for itself.
     dlg.labelSource = [](const std::string &) { return std::string(); };
     dlg.FormShow();
     dlg.FillDescription(disk);
-    QCOMPARE(Find<QLineEdit>(&dlg, "txtDescription")->text(), QString());
+    QCOMPARE(Find<QLineEdit>(&dlg, "txtDescription")->text(), QFileInfo(disk).fileName());
     // Showing empties every box.
     Find<QLineEdit>(&dlg, "txtFolder")->setText("x");
     Find<QLineEdit>(&dlg, "txtComment")->setText("y");
@@ -362,6 +369,120 @@ void ScanAddTest::browseFillsTheFolder()
     QCOMPARE(Find<QLineEdit>(&dlg, "txtFolder")->text(), QString::fromStdString(w.disk));
     QCOMPARE(Find<QLineEdit>(&dlg, "txtDescription")->text(), QString("LBL"));
     QCOMPARE(p.count(QueuedPrompter::ExistingDirectory), 2);
+}
+
+namespace {
+
+// A system whose mount table has the test's disk folder as a labelled
+// volume and a second folder as an unlabelled one.
+struct VolumesWorld {
+    World w;
+    std::string disk, plain;
+    std::unique_ptr<FakeSystemRoot> sys;
+    std::unique_ptr<platform::SystemView> view;
+
+    VolumesWorld()
+    {
+        w.MakeDisk({"a.txt", "photos/b.jpg"});
+        QDir().mkpath(QString::fromStdString(w.root + "plain"));
+        disk = ResolveScanRoot(w.disk);
+        plain = ResolveScanRoot(w.root + "plain");
+        sys = std::make_unique<FakeSystemRoot>(w.root + "sys");
+        sys->mountInfo("1 0 254:0 / / rw - ext4 /dev/vda rw\n"
+                       "2 1 8:17 / " +
+                       disk +
+                       " rw - vfat /dev/sdb1 rw\n"
+                       "3 1 8:33 / " +
+                       plain + " rw - ext4 /dev/sdc1 rw\n");
+        sys->folders({disk, plain});
+        sys->link("/dev/disk/by-label/BACKUP_07", "../../sdb1");
+        view = std::make_unique<platform::SystemView>(sys->root());
+    }
+};
+
+} // namespace
+
+void ScanAddTest::nameProposedFromTheVolumeOrTheFolder()
+{
+    VolumesWorld v;
+    TfrmAddNew dlg;
+    dlg.setSystem(v.view.get());
+    dlg.show();
+    const struct {
+        const char *what;
+        std::string folder;
+        QString proposed;
+    } cases[] = {
+        {"a labelled volume's root", v.disk, "BACKUP_07"},
+        {"a folder on it", v.disk + "/photos", "photos"},
+        {"an unlabelled volume's root", v.plain, "plain"},
+        {"the root folder, which has no name", "/", ""},
+    };
+    for (const auto &c : cases) {
+        dlg.FormShow();
+        Find<QLineEdit>(&dlg, "txtFolder")->setText(QString::fromStdString(c.folder));
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(Find<QLineEdit>(&dlg, "txtFolder"), &out);
+        QVERIFY2(Find<QLineEdit>(&dlg, "txtDescription")->text() == c.proposed, c.what);
+    }
+    // The field reads as the name it is.
+    QCOMPARE(Find<QLabel>(&dlg, "lblDescription")->text(), QString("Disk &name:"));
+}
+
+void ScanAddTest::mountedVolumesOffered()
+{
+    VolumesWorld v;
+    TfrmAddNew dlg;
+    dlg.setSystem(v.view.get());
+    dlg.show();
+    auto *offer = dlg.findChild<QAction *>("actVolumes");
+    QVERIFY(offer);
+    offer->trigger();
+    auto *menu = dlg.findChild<QMenu *>("mnuVolumes");
+    QVERIFY(menu && menu->isVisible());
+    QStringList items;
+    for (const QAction *a : menu->actions())
+        items << a->text();
+    // Each with its label, file system and size as far as known.
+    QVERIFY2(items.size() == 3 && items[1].startsWith(QString::fromStdString(v.disk) + " (BACKUP_07, vfat"),
+             qPrintable(items.join('|')));
+    menu->actions()[1]->trigger();
+    menu->hide();
+    QCOMPARE(Find<QLineEdit>(&dlg, "txtFolder")->text(), QString::fromStdString(v.disk));
+    QCOMPARE(Find<QLineEdit>(&dlg, "txtDescription")->text(), QString("BACKUP_07"));
+}
+
+void ScanAddTest::browseStartsInTheMediaFolder()
+{
+    VolumesWorld v;
+    const QByteArray user = qgetenv("USER");
+    qputenv("USER", "anna");
+    QueuedPrompter p;
+    TfrmAddNew dlg;
+    dlg.setSystem(v.view.get());
+    dlg.show();
+    const QString root = QString::fromStdString(v.sys->root());
+    const struct {
+        const char *what;
+        std::string made; // a media folder made before Browse
+        QString typed;
+        QString start;
+    } cases[] = {
+        {"no media folder", "", "", ""},
+        {"/run/media", "/run/media/anna", "", root + "/run/media/anna"},
+        {"/media before /run/media", "/media/anna", "", root + "/media/anna"},
+        {"a typed folder first", "", "/srv", "/srv"},
+    };
+    for (const auto &c : cases) {
+        if (!c.made.empty())
+            v.sys->folders({c.made});
+        Find<QLineEdit>(&dlg, "txtFolder")->setText(c.typed);
+        p.clear();
+        dlg.cmdBrowseClick();
+        QCOMPARE(p.calls.size(), 1);
+        QVERIFY2(p.calls[0].text == c.start, c.what);
+    }
+    qputenv("USER", user);
 }
 
 void ScanAddTest::progressWindow()
