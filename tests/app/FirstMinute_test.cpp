@@ -36,8 +36,6 @@ private slots:
         auto *add = Find<QPushButton>(welcome, "cmdWelcomeAdd");
         const QLabel *words = Find<QLabel>(welcome, "lblWelcome");
         QVERIFY(welcome->isVisible() && !Grid(w)->isVisible());
-        QCOMPARE(add->text(), QStringLiteral("Add a disk\u2026"));
-        QVERIFY(words->text().contains("without plugging anything in"));
         for (const bool enabled : {false, true}) { // a catalogue that takes no listing offers no button that fails
             Action(&w, "Addnew1")->setEnabled(enabled);
             QCOMPARE(add->isEnabled(), enabled);
