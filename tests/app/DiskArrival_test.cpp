@@ -52,9 +52,10 @@ class DiskArrivalTest : public QObject, MainWindowFixture {
         };
         return w;
     }
-    // Alpha's listing knows its volume by a UUID, with what else is kept beside it.
+    // Alpha's listing knows its volume by a UUID, with what else is kept beside it (an empty value: none).
     void knowAlpha(TfrmMain &w, ListingExtras more = {})
     {
+        std::erase_if(more, [](const auto &extra) { return extra.second.empty(); });
         more[EXTRA_VOLUME_UUID] = ALPHA_UUID;
         m_sandbox->store->SetExtras(disk("Alpha"), std::move(more));
         w.presence()->catalogChanged();
