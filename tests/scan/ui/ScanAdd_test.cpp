@@ -36,6 +36,33 @@ protected:
     }
 };
 
+// Add new over a system whose mount table has the test's disk folder as the
+// volume labelled BACKUP_07 and the folder "plain" as an unlabelled one.
+struct VolumesWorld {
+    World w;
+    std::string disk, plain;
+    std::unique_ptr<FakeSystemRoot> sys;
+    std::unique_ptr<platform::SystemView> view;
+    TfrmAddNew dlg;
+
+    VolumesWorld()
+    {
+        w.MakeDisk({"a.txt", "photos/b.jpg"});
+        QDir().mkpath(QString::fromStdString(w.root + "plain"));
+        disk = ResolveScanRoot(w.disk);
+        plain = ResolveScanRoot(w.root + "plain");
+        sys = std::make_unique<FakeSystemRoot>(w.root + "sys");
+        sys->mountInfo("1 0 254:0 / / rw - ext4 /dev/vda rw\n2 1 8:17 / " + disk + " rw - vfat /dev/sdb1 rw\n" +
+                       "3 1 8:33 / " + plain + " rw - ext4 /dev/sdc1 rw\n");
+        sys->folders({disk, plain});
+        sys->link("/dev/disk/by-label/BACKUP_07", "../../sdb1");
+        view = std::make_unique<platform::SystemView>(sys->root());
+        dlg.setSystem(view.get());
+        dlg.show();
+    }
+    QLineEdit *field(const char *name) { return Find<QLineEdit>(&dlg, name); }
+};
+
 } // namespace
 
 class ScanAddTest : public QObject {
@@ -369,37 +396,6 @@ void ScanAddTest::browseFillsTheFolder()
     QCOMPARE(Find<QLineEdit>(&dlg, "txtDescription")->text(), QString("LBL"));
     QCOMPARE(p.count(QueuedPrompter::ExistingDirectory), 2);
 }
-
-namespace {
-
-// Add new over a system whose mount table has the test's disk folder as the
-// volume labelled BACKUP_07 and the folder "plain" as an unlabelled one.
-struct VolumesWorld {
-    World w;
-    std::string disk, plain;
-    std::unique_ptr<FakeSystemRoot> sys;
-    std::unique_ptr<platform::SystemView> view;
-    TfrmAddNew dlg;
-
-    VolumesWorld()
-    {
-        w.MakeDisk({"a.txt", "photos/b.jpg"});
-        QDir().mkpath(QString::fromStdString(w.root + "plain"));
-        disk = ResolveScanRoot(w.disk);
-        plain = ResolveScanRoot(w.root + "plain");
-        sys = std::make_unique<FakeSystemRoot>(w.root + "sys");
-        sys->mountInfo("1 0 254:0 / / rw - ext4 /dev/vda rw\n2 1 8:17 / " + disk + " rw - vfat /dev/sdb1 rw\n" +
-                       "3 1 8:33 / " + plain + " rw - ext4 /dev/sdc1 rw\n");
-        sys->folders({disk, plain});
-        sys->link("/dev/disk/by-label/BACKUP_07", "../../sdb1");
-        view = std::make_unique<platform::SystemView>(sys->root());
-        dlg.setSystem(view.get());
-        dlg.show();
-    }
-    QLineEdit *field(const char *name) { return Find<QLineEdit>(&dlg, name); }
-};
-
-} // namespace
 
 void ScanAddTest::namesProposedAndVolumesOffered()
 {
