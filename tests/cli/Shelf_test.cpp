@@ -1,5 +1,6 @@
 // rackmere-cli set: where a disk is kept and to whom it is lent, kept through
 // update, rename and an annotation, printed by list, show and export.
+#include "catalog/WriterLock.h"
 #include "support/TestSupport.h"
 
 #include <QJsonArray>
@@ -82,6 +83,11 @@ TEST_F(CliShelf, KeptThroughUpdateAndRenameAndPrinted)
         EXPECT_EQ(r.err.empty(), step.status == 0) << r.err;
         EXPECT_EQ(Now(), step.seen);
     }
+    // set writes: while the desktop program holds the writer lock it is refused.
+    WriterLock held(programDir);
+    ASSERT_EQ(held.take(), WriterLock::State::Held);
+    EXPECT_EQ(Cli({"set", "Crate", "--location", "x"}).status, 4);
+    EXPECT_EQ(Now().location, "Shelf B3, box 2");
 
     const CliResult json = Cli({"export", "--format", "json", "-o", "-"});
     ASSERT_EQ(json.status, 0) << json.err;
