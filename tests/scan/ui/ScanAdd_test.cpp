@@ -36,6 +36,33 @@ protected:
     }
 };
 
+// Add new over a system whose mount table has the test's disk folder as the
+// volume labelled BACKUP_07 and the folder "plain" as an unlabelled one.
+struct VolumesWorld {
+    World w;
+    std::string disk, plain;
+    std::unique_ptr<FakeSystemRoot> sys;
+    std::unique_ptr<platform::SystemView> view;
+    TfrmAddNew dlg;
+
+    VolumesWorld()
+    {
+        w.MakeDisk({"a.txt", "photos/b.jpg"});
+        QDir().mkpath(QString::fromStdString(w.root + "plain"));
+        disk = ResolveScanRoot(w.disk);
+        plain = ResolveScanRoot(w.root + "plain");
+        sys = std::make_unique<FakeSystemRoot>(w.root + "sys");
+        sys->mountInfo("1 0 254:0 / / rw - ext4 /dev/vda rw\n2 1 8:17 / " + disk + " rw - vfat /dev/sdb1 rw\n" +
+                       "3 1 8:33 / " + plain + " rw - ext4 /dev/sdc1 rw\n");
+        sys->folders({disk, plain});
+        sys->link("/dev/disk/by-label/BACKUP_07", "../../sdb1");
+        view = std::make_unique<platform::SystemView>(sys->root());
+        dlg.setSystem(view.get());
+        dlg.show();
+    }
+    QLineEdit *field(const char *name) { return Find<QLineEdit>(&dlg, name); }
+};
+
 } // namespace
 
 class ScanAddTest : public QObject {
@@ -53,8 +80,7 @@ private slots:
     void twoListingsOfTheSameFolder();
     void cancelAddsNothing();
     void browseFillsTheFolder();
-    void nameProposedFromTheVolumeOrTheFolder();
-    void mountedVolumesOffered();
+    void namesProposedAndVolumesOffered();
     void browseStartsInTheMediaFolder();
     void progressWindow();
     void saveFailureKeepsTheDiskToWriteLater();
@@ -371,116 +397,56 @@ void ScanAddTest::browseFillsTheFolder()
     QCOMPARE(p.count(QueuedPrompter::ExistingDirectory), 2);
 }
 
-namespace {
-
-// A system whose mount table has the test's disk folder as a labelled
-// volume and a second folder as an unlabelled one.
-struct VolumesWorld {
-    World w;
-    std::string disk, plain;
-    std::unique_ptr<FakeSystemRoot> sys;
-    std::unique_ptr<platform::SystemView> view;
-
-    VolumesWorld()
-    {
-        w.MakeDisk({"a.txt", "photos/b.jpg"});
-        QDir().mkpath(QString::fromStdString(w.root + "plain"));
-        disk = ResolveScanRoot(w.disk);
-        plain = ResolveScanRoot(w.root + "plain");
-        sys = std::make_unique<FakeSystemRoot>(w.root + "sys");
-        sys->mountInfo("1 0 254:0 / / rw - ext4 /dev/vda rw\n"
-                       "2 1 8:17 / " +
-                       disk +
-                       " rw - vfat /dev/sdb1 rw\n"
-                       "3 1 8:33 / " +
-                       plain + " rw - ext4 /dev/sdc1 rw\n");
-        sys->folders({disk, plain});
-        sys->link("/dev/disk/by-label/BACKUP_07", "../../sdb1");
-        view = std::make_unique<platform::SystemView>(sys->root());
-    }
-};
-
-} // namespace
-
-void ScanAddTest::nameProposedFromTheVolumeOrTheFolder()
+void ScanAddTest::namesProposedAndVolumesOffered()
 {
     VolumesWorld v;
-    TfrmAddNew dlg;
-    dlg.setSystem(v.view.get());
-    dlg.show();
     const struct {
-        const char *what;
         std::string folder;
         QString proposed;
-    } cases[] = {
-        {"a labelled volume's root", v.disk, "BACKUP_07"},
-        {"a folder on it", v.disk + "/photos", "photos"},
-        {"an unlabelled volume's root", v.plain, "plain"},
-        {"the root folder, which has no name", "/", ""},
-    };
+    } cases[] = {{v.disk, "BACKUP_07"}, {v.disk + "/photos", "photos"}, {v.plain, "plain"}, {"/", ""}};
     for (const auto &c : cases) {
-        dlg.FormShow();
-        Find<QLineEdit>(&dlg, "txtFolder")->setText(QString::fromStdString(c.folder));
+        v.dlg.FormShow();
+        v.field("txtFolder")->setText(QString::fromStdString(c.folder));
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(Find<QLineEdit>(&dlg, "txtFolder"), &out);
-        QVERIFY2(Find<QLineEdit>(&dlg, "txtDescription")->text() == c.proposed, c.what);
+        QApplication::sendEvent(v.field("txtFolder"), &out);
+        QVERIFY2(v.field("txtDescription")->text() == c.proposed, c.folder.c_str());
     }
-    // The field reads as the name it is.
-    QCOMPARE(Find<QLabel>(&dlg, "lblDescription")->text(), QString("Disk &name:"));
-}
+    QCOMPARE(Find<QLabel>(&v.dlg, "lblDescription")->text(), QString("Disk &name:"));
 
-void ScanAddTest::mountedVolumesOffered()
-{
-    VolumesWorld v;
-    TfrmAddNew dlg;
-    dlg.setSystem(v.view.get());
-    dlg.show();
-    auto *offer = dlg.findChild<QAction *>("actVolumes");
-    QVERIFY(offer);
-    offer->trigger();
-    auto *menu = dlg.findChild<QMenu *>("mnuVolumes");
+    QVERIFY(v.dlg.findChild<QAction *>("actVolumes"));
+    v.dlg.findChild<QAction *>("actVolumes")->trigger();
+    auto *menu = v.dlg.findChild<QMenu *>("mnuVolumes");
     QVERIFY(menu && menu->isVisible());
-    QStringList items;
-    for (const QAction *a : menu->actions())
-        items << a->text();
     // Each with its label, file system and size as far as known.
-    QVERIFY2(items.size() == 3 && items[1].startsWith(QString::fromStdString(v.disk) + " (BACKUP_07, vfat"),
-             qPrintable(items.join('|')));
+    QCOMPARE(menu->actions().size(), 3);
+    const QString offered = menu->actions()[1]->text();
+    QVERIFY2(offered.startsWith(QString::fromStdString(v.disk) + " (BACKUP_07, vfat"), qPrintable(offered));
     menu->actions()[1]->trigger();
     menu->hide();
-    QCOMPARE(Find<QLineEdit>(&dlg, "txtFolder")->text(), QString::fromStdString(v.disk));
-    QCOMPARE(Find<QLineEdit>(&dlg, "txtDescription")->text(), QString("BACKUP_07"));
+    QCOMPARE(v.field("txtFolder")->text(), QString::fromStdString(v.disk));
+    QCOMPARE(v.field("txtDescription")->text(), QString("BACKUP_07"));
 }
 
 void ScanAddTest::browseStartsInTheMediaFolder()
 {
-    VolumesWorld v;
     const QByteArray user = qgetenv("USER");
     qputenv("USER", "anna");
     QueuedPrompter p;
-    TfrmAddNew dlg;
-    dlg.setSystem(v.view.get());
-    dlg.show();
+    VolumesWorld v;
     const QString root = QString::fromStdString(v.sys->root());
     const struct {
-        const char *what;
         std::string made; // a media folder made before Browse
-        QString typed;
-        QString start;
-    } cases[] = {
-        {"no media folder", "", "", ""},
-        {"/run/media", "/run/media/anna", "", root + "/run/media/anna"},
-        {"/media before /run/media", "/media/anna", "", root + "/media/anna"},
-        {"a typed folder first", "", "/srv", "/srv"},
-    };
+        QString typed, start;
+    } cases[] = {{"", "", ""}, {"/run/media/anna", "", root + "/run/media/anna"},
+                 {"/media/anna", "", root + "/media/anna"}, {"", "/srv", "/srv"}}; // a typed folder first
     for (const auto &c : cases) {
         if (!c.made.empty())
             v.sys->folders({c.made});
-        Find<QLineEdit>(&dlg, "txtFolder")->setText(c.typed);
+        v.field("txtFolder")->setText(c.typed);
         p.clear();
-        dlg.cmdBrowseClick();
+        v.dlg.cmdBrowseClick();
         QCOMPARE(p.calls.size(), 1);
-        QVERIFY2(p.calls[0].text == c.start, c.what);
+        QCOMPARE(p.calls[0].text, c.start);
     }
     qputenv("USER", user);
 }
