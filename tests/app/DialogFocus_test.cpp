@@ -92,7 +92,8 @@ std::vector<QWidget *> DialogButtons(const QDialog *dialog)
     const QList<QPushButton *> pushButtons = dialog->findChildren<QPushButton *>();
     const QPushButton *closing = nullptr;
     for (const QPushButton *b : pushButtons)
-        if (!closing && b->isVisibleTo(dialog) && (b->isDefault() || b->text() == QLatin1String("Cancel")))
+        if (!closing && b->isVisibleTo(dialog) &&
+            (b->isDefault() || QString(b->text()).remove(QLatin1Char('&')) == QLatin1String("Cancel")))
             closing = b;
     std::vector<QWidget *> buttons;
     const QLayout *row = closing ? LayoutHolding(dialog->layout(), closing) : nullptr;

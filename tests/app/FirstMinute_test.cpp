@@ -36,7 +36,7 @@ private slots:
         auto *welcome = Find<QWidget>(&w, "pnlWelcome");
         auto *add = Find<QPushButton>(welcome, "cmdWelcomeAdd");
         QVERIFY(welcome->isVisible() && !Grid(w)->isVisible());
-        QCOMPARE(add->text(), QStringLiteral("Add a disk\u2026"));
+        QCOMPARE(add->text(), QStringLiteral("Add a d&isk\u2026"));
         QVERIFY(Find<QLabel>(welcome, "lblWelcome")->text().contains("without plugging anything in"));
         const QString shot = QDir::temp().filePath("rackmere-welcome.png");
         QVERIFY(w.grab().save(shot));

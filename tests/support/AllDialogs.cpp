@@ -23,8 +23,8 @@
 namespace rkm::test {
 
 AllDialogs::AllDialogs()
-    : m_store(m_programDir.path()), m_alpha(MakeDisk("Alpha", 2, {{"Docs", 3}})), m_beta(MakeDisk("Beta", 1)),
-      m_disks{m_alpha.get(), m_beta.get()}, m_page(540, 470, QImage::Format_RGB32)
+    : m_store(m_programDir.path()), m_alpha(MakeDisk("Alpha", 2, {{"Docs", 3}})),
+      m_beta(MakeDisk("Beta", 1)), m_disks{m_alpha.get(), m_beta.get()}, m_page(540, 470, QImage::Format_RGB32)
 {
     m_page.fill(Qt::white);
     m_makers = {
