@@ -15,13 +15,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
 
 #include <algorithm>
 #include <map>
-#include <set>
 
 using namespace rkm;
 using namespace rkm::test;
@@ -134,8 +132,8 @@ QStringList LetterFaults(const std::vector<Caption> &captions, const QString &wh
     return out;
 }
 
-// Every state of `window` a user can bring about by turning its tabs and
-// pages: `check` runs in each, with the first page of every other one.
+// Every state of `window` a user can bring about by turning its tabs:
+// `check` runs with each page of each tab widget, the others as they were.
 void EachPage(QWidget *window, const std::function<void()> &check)
 {
     check();
