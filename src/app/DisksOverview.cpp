@@ -59,6 +59,7 @@ DisksOverview::DisksOverview(CatalogStore &store, QWidget *parent)
                                         QStringLiteral("Online")});
     m_model->setSortRole(SortRole);
     m_table->setObjectName(QStringLiteral("tblDisks"));
+    m_table->setAccessibleName(QStringLiteral("Disks"));
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -73,6 +74,7 @@ DisksOverview::DisksOverview(CatalogStore &store, QWidget *parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton *close = buttons->button(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("CloseBtn"));
+    close->setText(QStringLiteral("&Close"));
     // Enter in the table chooses a disk; it does not close the window.
     close->setAutoDefault(false);
     close->setDefault(false);

@@ -57,7 +57,7 @@ MountOffers::MountOffers(CatalogStore &store, DiskPresence &presence, Actions ac
         return b;
     };
     m_update = button("cmdMountUpdate", "&Update");
-    m_verify = button("cmdMountVerify", "&Verify");
+    m_verify = button("cmdMountVerify", "V&erify");
     m_open = button("cmdMountOpen", "&Open folder");
     m_add = button("cmdMountAdd", "&Add to catalogue");
     m_notNow = button("cmdMountNotNow", "&Not now");

@@ -73,18 +73,18 @@ ScanCommands::ScanCommands(CatalogStore &store, MainView &view)
     c.add("mnuUpdate", "&Update...", N::Selection, K::Edits, [this] { updateListing(); });
     c.add("mnuDelete", "&Delete", N::Selection, K::Edits, [this] { deleteListing(); });
     c.add("mnuRename", "&Rename...", N::Selection, K::Edits, [this] { renameListing(); }, {QKeySequence(Qt::Key_F2)});
-    c.add("mnuProperties", "Properties...", N::Selection, K::Edits, [this] { showProperties(); });
+    c.add("mnuProperties", "Pr&operties...", N::Selection, K::Edits, [this] { showProperties(); });
     c.add("mnuCompare", "&Compare with...", N::Selection, K::Reads, [this] { compareListing(); });
     c.add("mnuVerify", "&Verify...", N::Selection, K::Reads, [this] { verifyListing(); });
     // The tree's pop-up menu items.
-    c.add("Addnew2", "Add new...", N::Nothing, K::Edits, [this] { addListing(); }, {QKeySequence(Qt::Key_Insert)});
-    c.add("popUpdate", "Update...", N::Selection, K::Edits, [this] { updateListing(); });
+    c.add("Addnew2", "&Add new...", N::Nothing, K::Edits, [this] { addListing(); }, {QKeySequence(Qt::Key_Insert)});
+    c.add("popUpdate", "&Update...", N::Selection, K::Edits, [this] { updateListing(); });
     c.add("popRename", "&Rename", N::Selection, K::Edits, [this] { renameListing(); });
-    c.add("popDelete", "Delete", N::Selection, K::Edits, [this] { deleteListing(); }, {QKeySequence(Qt::Key_Delete)});
-    c.add("popProperties", "Properties...", N::Selection, K::Edits, [this] { showProperties(); },
+    c.add("popDelete", "&Delete", N::Selection, K::Edits, [this] { deleteListing(); }, {QKeySequence(Qt::Key_Delete)});
+    c.add("popProperties", "Pr&operties...", N::Selection, K::Edits, [this] { showProperties(); },
           {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
-    c.add("popCompare", "Compare with...", N::Selection, K::Reads, [this] { compareListing(); });
-    c.add("popVerify", "Verify...", N::Selection, K::Reads, [this] { verifyListing(); });
+    c.add("popCompare", "&Compare with...", N::Selection, K::Reads, [this] { compareListing(); });
+    c.add("popVerify", "&Verify...", N::Selection, K::Reads, [this] { verifyListing(); });
 }
 
 ScanCommands::~ScanCommands()

@@ -94,7 +94,7 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
     c.add("mnuIsArchived", "Is this &archived?...", N::Listings, K::Reads, [this] { isArchived(); });
     // The grid's pop-up menu item, also a double click on a row; the
     // entry's texts may change.
-    c.add("popLstProperties", "Properties", N::Nothing, K::Edits, [this] { editFileEntry(); },
+    c.add("popLstProperties", "&Properties", N::Nothing, K::Edits, [this] { editFileEntry(); },
           {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
     c.add("popLstOpenFolder", "Open containing &folder", N::Nothing, K::Reads, [this] { openContainingFolder(); });
 }

@@ -35,7 +35,7 @@ WelcomePanel::WelcomePanel(QAction *addNew, QWidget *parent) : QWidget(parent)
     for (QLabel *label : {heading, text})
         label->setForegroundRole(QPalette::Text);
 
-    m_add = new QPushButton(QStringLiteral("Add a disk\u2026"));
+    m_add = new QPushButton(QStringLiteral("Add a d&isk\u2026"));
     m_add->setObjectName(QStringLiteral("cmdWelcomeAdd"));
     m_add->setDefault(true);
     connect(m_add, &QPushButton::clicked, addNew, &QAction::trigger);

@@ -10,7 +10,7 @@
 namespace rkm {
 
 QTreeView *SetUpResultsPanel(QDockWidget &panel, const QString &panelName, const QString &viewName,
-                             QAbstractItemModel *model)
+                             const QString &accessibleName, QAbstractItemModel *model)
 {
     panel.setObjectName(panelName);
     panel.setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
@@ -18,6 +18,7 @@ QTreeView *SetUpResultsPanel(QDockWidget &panel, const QString &panelName, const
     panel.setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
     auto *view = new QTreeView;
     view->setObjectName(viewName);
+    view->setAccessibleName(accessibleName);
     view->setModel(model);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -38,7 +39,7 @@ QPushButton *AddCancelButton(QDockWidget &panel)
     layout->setSpacing(2);
     auto *bar = new QHBoxLayout;
     bar->addStretch();
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"));
+    auto *cancel = new QPushButton(QStringLiteral("&Cancel"));
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setAutoDefault(false);
     cancel->hide();

@@ -3,37 +3,19 @@
 // in reading order, then through the buttons, and round again. Reading order
 // is worked out from where the controls are, not from a list kept here, so
 // a control moved or added in the .ui file is checked by itself.
-#include "print/ui/PrintUiSupport.h"
+#include "support/AllDialogs.h"
 #include "support/GuiTestSupport.h"
 
-#include "app/DisksOverview.h"
-#include "export/ui/Frmexport.h"
-#include "print/ui/Frmaddfilter.h"
-#include "print/ui/Frmprint.h"
-#include "print/ui/Frmprintpreview.h"
-#include "scan/ui/Formrename.h"
-#include "scan/ui/Frmadding.h"
-#include "scan/ui/Frmaddnew.h"
-#include "scan/ui/Frmcompare.h"
 #include "scan/ui/Frmprops.h"
-#include "search/ui/Frmarchived.h"
-#include "search/ui/Frmduplicates.h"
-#include "search/ui/Frmlistproperties.h"
-#include "search/ui/Frmsavedsearches.h"
-#include "search/ui/Frmsearch.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
 #include <QLayout>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
 #include <functional>
-#include <map>
 #include <memory>
 
 using namespace rkm;
@@ -110,7 +92,8 @@ std::vector<QWidget *> DialogButtons(const QDialog *dialog)
     const QList<QPushButton *> pushButtons = dialog->findChildren<QPushButton *>();
     const QPushButton *closing = nullptr;
     for (const QPushButton *b : pushButtons)
-        if (!closing && b->isVisibleTo(dialog) && (b->isDefault() || b->text() == QLatin1String("Cancel")))
+        if (!closing && b->isVisibleTo(dialog) &&
+            (b->isDefault() || QString(b->text()).remove(QLatin1Char('&')) == QLatin1String("Cancel")))
             closing = b;
     std::vector<QWidget *> buttons;
     const QLayout *row = closing ? LayoutHolding(dialog->layout(), closing) : nullptr;
@@ -198,99 +181,11 @@ private slots:
 void DialogFocusTest::everyDialogOpensOnItsFirstFieldAndTabsInReadingOrder()
 {
     QueuedPrompter prompter;
-    TempDir programDir;
-    MapSettings settings;
-    CatalogStore store(programDir.path());
-    std::unique_ptr<TreeNode> alpha = MakeDisk("Alpha", 2, {{"Docs", 3}});
-    std::unique_ptr<TreeNode> beta = MakeDisk("Beta", 1);
-    const std::vector<const TreeNode *> disks = {alpha.get(), beta.get()};
-    const QImage page(540, 470, QImage::Format_RGB32);
+    AllDialogs all;
+    const auto &dialogs = all.makers();
 
-    // Each dialog made and filled as its command does before showing it.
-    const std::map<QString, std::function<std::unique_ptr<QDialog>()>> dialogs = {
-        {"TfrmAddNew", [] { return std::make_unique<TfrmAddNew>(); }},
-        {"TfrmAdding", [] { return std::make_unique<TfrmAdding>(); }},
-        {"TfrmCompare",
-         [&] {
-             auto d = std::make_unique<TfrmCompare>();
-             d->setListings(alpha.get(), {beta.get()});
-             return d;
-         }},
-        {"TfrmProps",
-         [&] {
-             auto d = std::make_unique<TfrmProps>();
-             d->SetPropsNode(alpha.get());
-             return d;
-         }},
-        {"TFormRename",
-         [] {
-             auto d = std::make_unique<TFormRename>();
-             d->setStoredName("Alpha");
-             return d;
-         }},
-        {"TfrmDuplicates",
-         [&] {
-             auto d = std::make_unique<TfrmDuplicates>();
-             d->setListings(disks, alpha.get());
-             return d;
-         }},
-        {"TfrmArchived", [&] { return std::make_unique<TfrmArchived>(store); }},
-        {"TfrmListProperties",
-         [] {
-             auto d = std::make_unique<TfrmListProperties>();
-             d->setEntry(FileEntryView{"a.txt", "", "01/02/2020", "1 Kb", ""}, {"Docs"}, "/");
-             return d;
-         }},
-        {"TfrmSearch",
-         [&] {
-             auto d = std::make_unique<TfrmSearch>();
-             d->setCategories({"Docs"});
-             d->setListings(disks, alpha.get());
-             return d;
-         }},
-        {"TfrmExport",
-         [] {
-             auto d = std::make_unique<TfrmExport>();
-             d->setChoices(QStringLiteral("Alpha"), 2);
-             return d;
-         }},
-        {"TfrmPrint", [&] { return std::make_unique<TfrmPrint>(programDir.path(), settings); }},
-        {"TfrmPrintPreview",
-         [&] {
-             auto d = std::make_unique<TfrmPrintPreview>();
-             d->setPages(3, [&](int) { return page; });
-             return d;
-         }},
-        {"TfrmAddFilter", [] { return std::make_unique<TfrmAddFilter>(); }},
-        {"DisksOverview",
-         [&] {
-             auto d = std::make_unique<DisksOverview>(store);
-             d->refresh();
-             return d;
-         }},
-        {"TfrmSavedSearches",
-         [] {
-             return std::make_unique<TfrmSavedSearches>(std::vector<SavedSearch>{
-                 {QStringLiteral("Music"), QStringLiteral("ext:mp3;flac")}});
-         }},
-    };
-
-    // Every dialog of the program is here: each .ui file's dialog, and each
-    // class built on QDialog in the sources.
-    QStringList found;
-    QDirIterator it(QStringLiteral(RACKMERE_SOURCE_DIR "/src"), {"*.ui", "*.h"}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile f(it.next());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(f.readAll());
-        const QRegularExpression pattern(f.fileName().endsWith(".ui")
-                                             ? QStringLiteral("<class>(\\w+)</class>\\s*<widget class=\"QDialog\"")
-                                             : QStringLiteral("class (\\w+) final : public QDialog"));
-        for (const QRegularExpressionMatch &m : pattern.globalMatch(text))
-            found << m.captured(1);
-    }
-    found.removeDuplicates();
+    // Every dialog of the program is here.
+    const QStringList found = AllDialogs::InSources();
     QVERIFY(!found.isEmpty());
     for (const QString &name : found)
         QVERIFY2(dialogs.count(name), qPrintable(name + " is not opened by this test"));

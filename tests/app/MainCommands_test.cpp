@@ -89,7 +89,7 @@ private slots:
         QTest::newRow("mnuRename") << "mnuRename" << "&Rename..." << QKeySequence(Qt::Key_F2) << false;
         QTest::newRow("mnuPrint") << "mnuPrint" << "&Print..." << none << false;
         QTest::newRow("mnuExport") << "mnuExport" << "&Export..." << none << true;
-        QTest::newRow("mnuProperties") << "mnuProperties" << "Properties..." << none << false;
+        QTest::newRow("mnuProperties") << "mnuProperties" << "Pr&operties..." << none << false;
         QTest::newRow("mnuExit") << "mnuExit" << "E&xit" << QKeySequence("Ctrl+Q") << true;
         QTest::newRow("mnuFind") << "mnuFind" << "&Find..." << QKeySequence("Ctrl+F") << true;
         QTest::newRow("mnuFindNext") << "mnuFindNext" << "Find ne&xt" << QKeySequence("F3") << true;
@@ -98,13 +98,13 @@ private slots:
         QTest::newRow("Tarnwellwebsite1") << "Tarnwellwebsite1" << "&Tarnwell website" << none << true;
         QTest::newRow("Emailsupport1") << "Emailsupport1" << "&Email support" << none << true;
         QTest::newRow("About2") << "About2" << "&About" << none << true;
-        QTest::newRow("Addnew2") << "Addnew2" << "Add new..." << QKeySequence(Qt::Key_Insert) << true;
-        QTest::newRow("popUpdate") << "popUpdate" << "Update..." << none << false;
+        QTest::newRow("Addnew2") << "Addnew2" << "&Add new..." << QKeySequence(Qt::Key_Insert) << true;
+        QTest::newRow("popUpdate") << "popUpdate" << "&Update..." << none << false;
         QTest::newRow("popRename") << "popRename" << "&Rename" << none << false;
-        QTest::newRow("popDelete") << "popDelete" << "Delete" << QKeySequence(Qt::Key_Delete) << false;
+        QTest::newRow("popDelete") << "popDelete" << "&Delete" << QKeySequence(Qt::Key_Delete) << false;
         QTest::newRow("popPrint") << "popPrint" << "&Print..." << none << false;
-        QTest::newRow("popProperties") << "popProperties" << "Properties..." << QKeySequence(Qt::Key_Enter) << false;
-        QTest::newRow("popLstProperties") << "popLstProperties" << "Properties" << QKeySequence(Qt::Key_Enter) << true;
+        QTest::newRow("popProperties") << "popProperties" << "Pr&operties..." << QKeySequence(Qt::Key_Enter) << false;
+        QTest::newRow("popLstProperties") << "popLstProperties" << "&Properties" << QKeySequence(Qt::Key_Enter) << true;
     }
     void menusAndShortcuts()
     {

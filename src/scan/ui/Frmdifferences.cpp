@@ -200,7 +200,8 @@ QVariant DifferencesModel::headerData(int section, Qt::Orientation orientation, 
 TfrmDifferences::TfrmDifferences(QWidget *parent) : QDockWidget(parent)
 {
     m_model = new DifferencesModel(this);
-    m_view = SetUpResultsPanel(*this, QStringLiteral("frmDifferences"), QStringLiteral("tvDifferences"), m_model);
+    m_view = SetUpResultsPanel(*this, QStringLiteral("frmDifferences"), QStringLiteral("tvDifferences"),
+                               QStringLiteral("Differences"), m_model);
     m_view->setColumnWidth(DifferencesModel::COL_PATH, 360);
     m_view->setColumnWidth(DifferencesModel::COL_SIZE, 160);
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &i) {

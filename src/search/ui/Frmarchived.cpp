@@ -17,7 +17,7 @@ namespace rkm {
 
 TfrmArchived::TfrmArchived(CatalogStore &store, QWidget *parent)
     : QDialog(parent), m_store(store), m_status(new QLabel(this)), m_view(new QTreeWidget(this)),
-      m_close(new QPushButton(QStringLiteral("Close"), this)), m_search(new BackgroundSearch(this))
+      m_close(new QPushButton(QStringLiteral("&Close"), this)), m_search(new BackgroundSearch(this))
 {
     setWindowTitle(QStringLiteral("Is this archived?"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -25,6 +25,7 @@ TfrmArchived::TfrmArchived(CatalogStore &store, QWidget *parent)
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
     m_view->setObjectName(QStringLiteral("lstArchived"));
+    m_view->setAccessibleName(QStringLiteral("Archived files"));
     m_view->setColumnCount(2);
     m_view->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Where it is held")});
     m_view->setRootIsDecorated(true);

@@ -120,10 +120,9 @@ QVariant DuplicatesModel::data(const QModelIndex &index, int role) const
         const EntryRef r = entryAt(index);
         const std::string mountPoint = m_mountPointOf(DiskOf(r.node));
         if (!mountPoint.empty())
-            return role == Qt::DecorationRole
-                       ? QVariant(OnlineMark())
-                       : QVariant(platform::DecodeText(DisplayName(m_catalog, *DiskOf(r.node))) + QLatin1Char('\n') +
-                                  MountedAtText(mountPoint));
+            return role == Qt::DecorationRole ? QVariant(OnlineMark())
+                                              : QVariant(platform::DecodeText(DisplayName(m_catalog, *DiskOf(r.node))) +
+                                                         QLatin1Char('\n') + MountedAtText(mountPoint));
     }
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
@@ -185,7 +184,8 @@ QVariant DuplicatesModel::headerData(int section, Qt::Orientation orientation, i
 TfrmDuplicateList::TfrmDuplicateList(QWidget *parent) : QDockWidget(parent)
 {
     m_model = new DuplicatesModel(this);
-    m_view = SetUpResultsPanel(*this, QStringLiteral("frmDuplicateList"), QStringLiteral("tvDuplicates"), m_model);
+    m_view = SetUpResultsPanel(*this, QStringLiteral("frmDuplicateList"), QStringLiteral("tvDuplicates"),
+                               QStringLiteral("Duplicates"), m_model);
     const int widths[DuplicatesModel::COL_COUNT] = {200, 110, 200, 80, 80, 80};
     for (int c = 0; c < DuplicatesModel::COL_COUNT; ++c)
         m_view->setColumnWidth(c, widths[c]);

@@ -360,7 +360,7 @@ TfrmResults::TfrmResults(QWidget *parent) : QDockWidget(parent)
     queryLabel->setBuddy(m_query);
     bar->addWidget(queryLabel);
     bar->addWidget(m_query, 1);
-    m_stop = new QPushButton(QStringLiteral("&Stop"));
+    m_stop = new QPushButton(QStringLiteral("S&top"));
     m_stop->setObjectName(QStringLiteral("cmdStop"));
     m_stop->setEnabled(false);
     m_stop->setAutoDefault(false);
@@ -370,6 +370,7 @@ TfrmResults::TfrmResults(QWidget *parent) : QDockWidget(parent)
     m_model = new ResultsModel(this);
     m_view = new QTableView;
     m_view->setObjectName(QStringLiteral("lvResults"));
+    m_view->setAccessibleName(QStringLiteral("Find all results"));
     m_view->setModel(m_model);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);

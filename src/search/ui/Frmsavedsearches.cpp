@@ -20,6 +20,7 @@ TfrmSavedSearches::TfrmSavedSearches(std::vector<SavedSearch> searches, QWidget 
     auto *listRow = new QHBoxLayout;
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("lstSaved"));
+    m_list->setAccessibleName(QStringLiteral("Saved searches"));
     label->setBuddy(m_list);
     listRow->addWidget(m_list, 1);
     m_remove = new QPushButton(QStringLiteral("&Remove"));
@@ -32,6 +33,7 @@ TfrmSavedSearches::TfrmSavedSearches(std::vector<SavedSearch> searches, QWidget 
     layout->addLayout(listRow);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdClose"));
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Close"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
     connect(m_remove, &QPushButton::clicked, this, [this] {

@@ -33,6 +33,7 @@ SearchBox::SearchBox(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(2, 2, 2, 2);
     m_edit = new QLineEdit;
     m_edit->setObjectName(QStringLiteral("txtQuickSearch"));
+    m_edit->setAccessibleName(QStringLiteral("Search names"));
     m_edit->setPlaceholderText(QStringLiteral("Search names (Ctrl+K)"));
     m_edit->setClearButtonEnabled(true);
     m_edit->setToolTip(QStringLiteral("Words that must all occur in a name; \"a phrase\", * and ?, OR, NOT, "
