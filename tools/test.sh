@@ -31,8 +31,11 @@ echo "== the core and command-line tests again under ThreadSanitizer"
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRACKMERE_SANITIZE=thread -DRACKMERE_BUILD_GUI=OFF \
       -DRACKMERE_BUILD_BENCH=OFF -DRACKMERE_WERROR=ON >/dev/null
 cmake --build build-tsan -j"$jobs"
+# Left out: the tests over a fake udisks2, whose messages come through Qt's
+# D-Bus thread; it hands them over under Qt's own futex locks, which
+# ThreadSanitizer cannot see (our code in them runs on one thread).
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-  ctest --test-dir build-tsan --output-on-failure -j"$jobs"
+  ctest --test-dir build-tsan --output-on-failure -j"$jobs" -E '^(UdisksFollower|DiskPresence|CliMounts)\.'
 
 if command -v clang++ >/dev/null && compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null; then
   echo "== fuzzing the listing and category readers and the search index's reader"
