@@ -401,7 +401,7 @@ void TfrmMain::loadCatalog()
         QStringList lines;
         for (const std::string &line : SummarizeList(errors))
             lines << QString::fromStdString(line);
-        prompter().message(this, QMessageBox::Warning, windowTitle(), lines.join(QLatin1Char('\n')), QMessageBox::Ok);
+        prompter().message(this, QMessageBox::Warning, QString::fromLatin1(APP_TITLE), lines.join(QLatin1Char('\n')), QMessageBox::Ok);
     }
 }
 

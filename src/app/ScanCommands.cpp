@@ -1,4 +1,5 @@
 #include "app/ScanCommands.h"
+#include "service/Project.h"
 
 #include "app/MainView.h"
 #include "catalog/CatalogStore.h"
@@ -147,7 +148,7 @@ bool ScanCommands::diskReady(TDisk *root, const char *verb)
         case DiskCheck::NotFound: {
             int error = ENOENT;
             ResolveScanRoot(root->GetFullPath(), &error);
-            prompter().message(m_view.dialogParent(), QMessageBox::Warning, m_view.dialogParent()->windowTitle(),
+            prompter().message(m_view.dialogParent(), QMessageBox::Warning, QString::fromLatin1(APP_TITLE),
                                DiskNotFoundText(root->GetFullPath(), error), QMessageBox::Ok);
             return false;
         }
@@ -163,7 +164,7 @@ bool ScanCommands::diskReady(TDisk *root, const char *verb)
         }
         case DiskCheck::SerialDiffers:
             // Asked the other way round, as it always was: Yes aborts.
-            if (prompter().message(m_view.dialogParent(), QMessageBox::Question, m_view.dialogParent()->windowTitle(),
+            if (prompter().message(m_view.dialogParent(), QMessageBox::Question, QString::fromLatin1(APP_TITLE),
                                    QStringLiteral("The serial number of the disk (%1) is not the same as that of the "
                                                   "original one, this probably means that you inserted the wrong "
                                                   "disk. Abort %2?")
@@ -175,7 +176,7 @@ bool ScanCommands::diskReady(TDisk *root, const char *verb)
         case DiskCheck::Ready:
             return true;
         }
-        if (prompter().message(m_view.dialogParent(), QMessageBox::Question, m_view.dialogParent()->windowTitle(),
+        if (prompter().message(m_view.dialogParent(), QMessageBox::Question, QString::fromLatin1(APP_TITLE),
                                question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
             return false;
         accepted |= Accepted(check);
