@@ -56,8 +56,11 @@ start=$(sed -n 's/^ExecStart=\([^ ]*\).*/\1/p' "$unit")
 # Every command rackmere-cli offers has its section in the man page.
 commands=$("$cli" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z][a-z0-9-]*\) .*/\1/p')
 [ -n "$commands" ] || fail "no commands in rackmere-cli --help"
+# The page is read whole first: grep -q stops at the first match, and under
+# pipefail the SIGPIPE that zcat would then get fails the check at random.
+sections=$(zcat "$work/root/usr/share/man/man1/rackmere-cli.1.gz" | grep '^\.SS ')
 for c in $commands; do
-  zcat "$work/root/usr/share/man/man1/rackmere-cli.1.gz" | grep -qx ".SS $c" || fail "man rackmere-cli lacks $c"
+  grep -qxF ".SS $c" <<<"$sections" || fail "man rackmere-cli lacks $c"
 done
 for page in rackmere rackmere-cli; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z \
