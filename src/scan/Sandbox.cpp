@@ -179,8 +179,16 @@ private:
         posix_spawn_file_actions_adddup2(&actions, fds[1], 0);
         posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
         char *argv[] = {const_cast<char *>(path.c_str()), nullptr};
+        // The worker reads by this process's limit, however it was set.
+        std::string limit = "RACKMERE_READER_MS=" + std::to_string(ReaderTimeLimit().count());
+        std::vector<char *> env;
+        for (char **e = environ; *e; ++e)
+            if (std::strncmp(*e, "RACKMERE_READER_MS=", 19) != 0)
+                env.push_back(*e);
+        env.push_back(limit.data());
+        env.push_back(nullptr);
         pid_t pid = -1;
-        const int r = ::posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+        const int r = ::posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, env.data());
         posix_spawn_file_actions_destroy(&actions);
         ::close(fds[1]);
         if (r != 0) {

@@ -30,8 +30,8 @@ struct SandboxResult {
 // The longest a worker reads one file: 5 seconds, or the milliseconds of
 // RACKMERE_READER_MS.
 std::chrono::milliseconds ReaderTimeLimit();
-// Sets it for this process (tests; a worker takes its limit from
-// RACKMERE_READER_MS, which it inherits).
+// Sets it for this process (tests); a worker keeps the limit it was
+// started with.
 void SetReaderTimeLimit(std::chrono::milliseconds limit);
 
 // The description of the media file open at `fd` (its name `name` tells the
