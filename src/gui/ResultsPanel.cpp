@@ -1,5 +1,8 @@
 #include "gui/ResultsPanel.h"
 
+#include "catalog/Disks.h"
+#include "platform/Text.h"
+
 #include <QDockWidget>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -48,6 +51,14 @@ QPushButton *AddCancelButton(QDockWidget &panel)
     layout->addWidget(view);
     panel.setWidget(body);
     return cancel;
+}
+
+QString FolderPathOf(const TreeNode *node)
+{
+    QString path;
+    for (const TreeNode *n = node; n->parent(); n = n->parent())
+        path.prepend(QLatin1Char('/') + platform::DecodeText(n->text()));
+    return path.isEmpty() ? QStringLiteral("/") : path;
 }
 
 } // namespace rkm

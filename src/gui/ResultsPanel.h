@@ -9,6 +9,8 @@ class QTreeView;
 
 namespace rkm {
 
+class TreeNode;
+
 // Makes `panel` a panel docked under the grid (or above it, or floating)
 // that shows `model` as a read-only tree of whole rows, as the panels of
 // Compare with, Verify and Find duplicates do. Returns the view, which the
@@ -21,5 +23,9 @@ QTreeView *SetUpResultsPanel(QDockWidget &panel, const QString &panelName, const
 // shows only while `running` is called with true: the panel's search runs
 // on a thread of its own, and the button ends it.
 QPushButton *AddCancelButton(QDockWidget &panel);
+
+// The folders from below the disk down to `node`, as "/A/B" ("/" for the
+// disk), as a result row shows where a file is.
+QString FolderPathOf(const TreeNode *node);
 
 } // namespace rkm

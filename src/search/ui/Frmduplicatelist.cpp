@@ -20,13 +20,6 @@ namespace {
 // Group rows have no parent; a copy's index carries its group number + 1.
 constexpr quintptr GROUP = 0;
 
-QString FolderPath(const TreeNode *node)
-{
-    QString path;
-    for (const TreeNode *n = node; n->parent(); n = n->parent())
-        path.prepend(QLatin1Char('/') + platform::DecodeText(n->text()));
-    return path.isEmpty() ? QStringLiteral("/") : path;
-}
 
 } // namespace
 
@@ -151,7 +144,7 @@ QVariant DuplicatesModel::data(const QModelIndex &index, int role) const
     case COL_LISTING:
         return platform::DecodeText(DisplayName(m_catalog, *DiskOf(r.node)));
     case COL_FOLDER:
-        return FolderPath(r.node);
+        return FolderPathOf(r.node);
     case COL_SIZE:
         return platform::DecodeText(e[FT_SIZE]);
     case COL_DATE:

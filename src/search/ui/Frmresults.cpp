@@ -1,6 +1,7 @@
 #include "search/ui/Frmresults.h"
 
 #include "catalog/EntryOrder.h"
+#include "gui/ResultsPanel.h"
 #include "gui/WaitCursor.h"
 #include "platform/Order.h"
 #include "platform/Text.h"
@@ -24,19 +25,6 @@
 #include <chrono>
 
 namespace rkm {
-
-namespace {
-
-// The folders from below the disk down to `node`, as "/A/B" ("/" for the disk).
-QString FolderPath(const TreeNode *node)
-{
-    QString path;
-    for (const TreeNode *n = node; n->parent(); n = n->parent())
-        path.prepend(QLatin1Char('/') + platform::DecodeText(n->text()));
-    return path.isEmpty() ? QStringLiteral("/") : path;
-}
-
-} // namespace
 
 // ---- ResultsModel -----------------------------------------------------------
 
@@ -138,8 +126,8 @@ QString ResultsModel::text(const SearchHit &hit, int column) const
         return platform::DecodeText(DisplayName(m_catalog, *DiskOf(node)));
     case COL_FOLDER:
         if (entry)
-            return FolderPath(node);
-        return node->parent() ? FolderPath(node->parent()) : QString();
+            return FolderPathOf(node);
+        return node->parent() ? FolderPathOf(node->parent()) : QString();
     case COL_NAME:
         return platform::DecodeText(entry ? node->disk().Files.text(hit.entry, FT_NAME)
                                           : std::string_view(node->text()));
