@@ -31,7 +31,9 @@ for f in /usr/bin/rackmere /usr/bin/rackmere-cli \
   /usr/share/bash-completion/completions/rackmere-cli \
   /usr/lib/systemd/user/rackmere-watch.service \
   /usr/share/doc/rackmere/copyright /usr/share/doc/rackmere/changelog.gz \
-  /usr/share/doc/rackmere/EXPORT.md /usr/share/doc/rackmere/export.schema.json; do
+  /usr/share/doc/rackmere/EXPORT.md /usr/share/doc/rackmere/export.schema.json \
+  /usr/share/rackmere/translations/rackmere_de.qm /usr/share/rackmere/translations/rackmere_es.qm \
+  /usr/share/rackmere/translations/rackmere_fr.qm; do
   grep -qxF "$f" "$work/files" || fail "the package lacks $f"
 done
 

@@ -1,5 +1,7 @@
 #include "app/Command.h"
 
+#include <QCoreApplication>
+
 #include <QAction>
 
 namespace rkm {
@@ -20,7 +22,7 @@ bool CommandEnabled(CommandNeeds needs, const CommandState &state)
 QAction *CommandList::add(const char *name, const char *caption, CommandNeeds needs, CommandKind kind,
                           std::function<void()> run, const QList<QKeySequence> &shortcuts)
 {
-    auto *action = new QAction(QString::fromUtf8(caption), m_parent);
+    auto *action = new QAction(QCoreApplication::translate("Commands", caption), m_parent);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcuts(shortcuts);
     // Until the window tells the selection, only what needs nothing is on.

@@ -53,7 +53,7 @@ QString suggestedName(const QString &base, ExportFormat format)
 ExportCommand::ExportCommand(CatalogStore &store, MainView &view)
     : m_store(store), m_view(view), m_commands(view.dialogParent())
 {
-    m_commands.add("mnuExport", "&Export...", CommandNeeds::Listings, CommandKind::Reads, [this] { exportListings(); });
+    m_commands.add("mnuExport", QT_TRANSLATE_NOOP("Commands", "&Export..."), CommandNeeds::Listings, CommandKind::Reads, [this] { exportListings(); });
 }
 
 void ExportCommand::exportListings()

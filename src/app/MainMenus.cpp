@@ -11,10 +11,15 @@
 #include "search/ui/SearchBox.h"
 #include "gui/Help.h"
 #include "service/Project.h"
+#include "gui/Prompter.h"
+#include "service/Language.h"
 #include "service/Settings.h"
 #include "service/ui/Service.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QLocale>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QGuiApplication>
@@ -99,22 +104,22 @@ void TfrmMain::buildCommands()
     m_own = std::make_unique<CommandList>(this);
     using N = CommandNeeds;
     using K = CommandKind;
-    m_own->add("mnuExit", "E&xit", N::Nothing, K::Reads, [this] { mnuExitClick(); },
+    m_own->add("mnuExit", QT_TRANSLATE_NOOP("Commands", "E&xit"), N::Nothing, K::Reads, [this] { mnuExitClick(); },
                {QKeySequence(Qt::CTRL | Qt::Key_Q)});
-    m_own->add("mnuPictures", "&Pictures", N::Nothing, K::Reads, [this] {
+    m_own->add("mnuPictures", QT_TRANSLATE_NOOP("Commands", "&Pictures"), N::Nothing, K::Reads, [this] {
         mnuPicturesClick(commandAction("mnuPictures")->isChecked());
     })->setCheckable(true);
-    m_own->add("mnuDisks", "&Disks", N::Nothing, K::Reads, [this] { mnuDisksClick(); });
-    m_own->add("mnuOfferOnMount", "&Offer what to do when a disk is mounted", N::Nothing, K::Reads, [this] {
+    m_own->add("mnuDisks", QT_TRANSLATE_NOOP("Commands", "&Disks"), N::Nothing, K::Reads, [this] { mnuDisksClick(); });
+    m_own->add("mnuOfferOnMount", QT_TRANSLATE_NOOP("Commands", "&Offer what to do when a disk is mounted"), N::Nothing, K::Reads, [this] {
         const bool offer = commandAction("mnuOfferOnMount")->isChecked();
         SetSettingInt("OfferOnMount", offer ? 1 : 0);
         if (m_offers)
             m_offers->setOffering(offer);
     })->setCheckable(true);
-    m_own->add("mnuHelpTopics", "&Help Topics", N::Nothing, K::Reads, [this] { mnuHelpTopicsClick(); });
-    m_own->add("Tarnwellwebsite1", "&Tarnwell website", N::Nothing, K::Reads, [this] { Tarnwellwebsite1Click(); });
-    m_own->add("Emailsupport1", "&Email support", N::Nothing, K::Reads, [this] { Emailsupport1Click(); });
-    m_own->add("About2", "&About", N::Nothing, K::Reads, [this] { About1Click(); });
+    m_own->add("mnuHelpTopics", QT_TRANSLATE_NOOP("Commands", "&Help Topics"), N::Nothing, K::Reads, [this] { mnuHelpTopicsClick(); });
+    m_own->add("Tarnwellwebsite1", QT_TRANSLATE_NOOP("Commands", "&Tarnwell website"), N::Nothing, K::Reads, [this] { Tarnwellwebsite1Click(); });
+    m_own->add("Emailsupport1", QT_TRANSLATE_NOOP("Commands", "&Email support"), N::Nothing, K::Reads, [this] { Emailsupport1Click(); });
+    m_own->add("About2", QT_TRANSLATE_NOOP("Commands", "&About"), N::Nothing, K::Reads, [this] { About1Click(); });
 
     const CommandList *lists[] = {&m_scan->commands(), &m_search->commands(), &m_print->commands(),
                                   &m_export->commands(), m_own.get()};
@@ -177,7 +182,7 @@ QAction *TfrmMain::commandAction(const char *name) const
 void TfrmMain::buildMenus()
 {
     auto menu = [this](const char *name, const char *caption) {
-        QMenu *m = menuBar()->addMenu(QString::fromUtf8(caption));
+        QMenu *m = menuBar()->addMenu(QCoreApplication::translate("Commands", caption));
         m->setObjectName(QString::fromLatin1(name));
         return m;
     };
@@ -190,13 +195,15 @@ void TfrmMain::buildMenus()
         }
     };
 
-    place(menu("Disk1", "&Disk"), {"Addnew1", "mnuUpdate", "mnuDelete", "mnuRename", "mnuPrint", "mnuExport",
+    place(menu("Disk1", QT_TRANSLATE_NOOP("Commands", "&Disk")), {"Addnew1", "mnuUpdate", "mnuDelete", "mnuRename", "mnuPrint", "mnuExport",
                                    "mnuProperties", "mnuCompare", "mnuVerify", "-N1", "mnuExit"});
-    QMenu *search = menu("Search1", "&Search");
+    QMenu *search = menu("Search1", QT_TRANSLATE_NOOP("Commands", "&Search"));
     place(search, {"mnuSearchBox", "mnuFind", "mnuFindNext", "mnuFindDuplicates", "mnuIsArchived", "-N4"});
     search->addMenu(m_search->savedSearchesMenu())->setObjectName(QStringLiteral("mnuSavedSearchesItem"));
-    place(menu("View1", "&View"), {"mnuPictures", "mnuDisks", "-N5", "mnuOfferOnMount"});
-    place(menu("About1", "&Help"), {"mnuHelpTopics", "-N3", "Tarnwellwebsite1", "Emailsupport1", "-N2", "About2"});
+    QMenu *view = menu("View1", QT_TRANSLATE_NOOP("Commands", "&View"));
+    place(view, {"mnuPictures", "mnuDisks", "-N5", "mnuOfferOnMount", "-N6"});
+    buildLanguageMenu(*view);
+    place(menu("About1", QT_TRANSLATE_NOOP("Commands", "&Help")), {"mnuHelpTopics", "-N3", "Tarnwellwebsite1", "Emailsupport1", "-N2", "About2"});
     // A build with no web site or support address has no items for them.
     commandAction("Tarnwellwebsite1")->setVisible(PROJECT_WEB_ADDRESS[0] != '\0');
     commandAction("Emailsupport1")->setVisible(SUPPORT_MAIL_ADDRESS[0] != '\0');
@@ -218,6 +225,53 @@ void TfrmMain::buildMenus()
         a->setShortcutContext(Qt::WidgetShortcut);
         StringGrid1->addAction(a);
         m_pictures->addAction(a);
+    }
+}
+
+// View > Language: the system's language, or one the program is translated
+// into, each under its own name; the choice is kept and shown from the next
+// start.
+void TfrmMain::buildLanguageMenu(QMenu &view)
+{
+    QMenu *languages = view.addMenu(QCoreApplication::translate("Commands", "&Language"));
+    languages->setObjectName(QStringLiteral("mnuLanguage"));
+    auto *group = new QActionGroup(languages);
+    const QString chosen = QString::fromStdString(GetSettingString(SETTING_LANGUAGE));
+    QStringList codes = TranslatedLanguages();
+    codes.prepend(QStringLiteral("en"));
+    codes.prepend(QString());
+    QString taken; // the Alt letters given so far
+    for (const QString &code : codes) {
+        QString name = QCoreApplication::translate("Commands", "&System language");
+        if (!code.isEmpty()) {
+            name = QLocale(code).nativeLanguageName();
+            name = name.left(1).toUpper() + name.mid(1);
+            for (qsizetype i = 0; i < name.size(); ++i)
+                if (name[i].isLetter() && !taken.contains(name[i].toLower())) {
+                    name.insert(i, QLatin1Char('&'));
+                    break;
+                }
+        }
+        const qsizetype amp = name.indexOf(QLatin1Char('&'));
+        if (amp >= 0 && amp + 1 < name.size())
+            taken += name[amp + 1].toLower();
+        QAction *a = languages->addAction(name);
+        a->setObjectName(QStringLiteral("mnuLanguage_") + (code.isEmpty() ? QStringLiteral("system") : code));
+        a->setCheckable(true);
+        a->setChecked(code == chosen);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, code] {
+            if (code == QString::fromStdString(GetSettingString(SETTING_LANGUAGE)))
+                return;
+            if (code.isEmpty())
+                RemoveSetting(SETTING_LANGUAGE);
+            else
+                SetSettingString(SETTING_LANGUAGE, code.toStdString());
+            prompter().message(this, QMessageBox::Information, QString::fromLatin1(APP_TITLE),
+                               QCoreApplication::translate("Commands",
+                                                           "Rackmere shows the chosen language from its next start."),
+                               QMessageBox::Ok);
+        });
     }
 }
 

@@ -163,6 +163,7 @@ private:
     void mnuPicturesClick(bool shown);
     // View > Disks: the table of every listing, beside the window.
     void mnuDisksClick();
+    void buildLanguageMenu(QMenu &view);
     // The welcome in the grid's place while the catalogue holds no listing.
     void showWelcomeWhenEmpty();
     void mnuExitClick();

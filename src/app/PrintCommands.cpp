@@ -18,8 +18,8 @@ namespace rkm {
 PrintCommands::PrintCommands(CatalogStore &store, MainView &view)
     : settings(&ProgramSettings()), m_store(store), m_view(view), m_commands(view.dialogParent())
 {
-    m_commands.add("mnuPrint", "&Print...", CommandNeeds::Selection, CommandKind::Reads, [this] { print(); });
-    m_commands.add("popPrint", "&Print...", CommandNeeds::Selection, CommandKind::Reads, [this] { print(); });
+    m_commands.add("mnuPrint", QT_TRANSLATE_NOOP("Commands", "&Print..."), CommandNeeds::Selection, CommandKind::Reads, [this] { print(); });
+    m_commands.add("popPrint", QT_TRANSLATE_NOOP("Commands", "&Print..."), CommandNeeds::Selection, CommandKind::Reads, [this] { print(); });
 }
 
 PrintCommands::~PrintCommands() = default;

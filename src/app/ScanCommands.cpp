@@ -70,22 +70,22 @@ ScanCommands::ScanCommands(CatalogStore &store, MainView &view)
     using K = CommandKind;
     CommandList &c = m_commands;
     // The Disk menu's items.
-    c.add("Addnew1", "&Add new...", N::Nothing, K::Edits, [this] { addListing(); });
-    c.add("mnuUpdate", "&Update...", N::Selection, K::Edits, [this] { updateListing(); });
-    c.add("mnuDelete", "&Delete", N::Selection, K::Edits, [this] { deleteListing(); });
-    c.add("mnuRename", "&Rename...", N::Selection, K::Edits, [this] { renameListing(); }, {QKeySequence(Qt::Key_F2)});
-    c.add("mnuProperties", "Pr&operties...", N::Selection, K::Edits, [this] { showProperties(); });
-    c.add("mnuCompare", "&Compare with...", N::Selection, K::Reads, [this] { compareListing(); });
-    c.add("mnuVerify", "&Verify...", N::Selection, K::Reads, [this] { verifyListing(); });
+    c.add("Addnew1", QT_TRANSLATE_NOOP("Commands", "&Add new..."), N::Nothing, K::Edits, [this] { addListing(); });
+    c.add("mnuUpdate", QT_TRANSLATE_NOOP("Commands", "&Update..."), N::Selection, K::Edits, [this] { updateListing(); });
+    c.add("mnuDelete", QT_TRANSLATE_NOOP("Commands", "&Delete"), N::Selection, K::Edits, [this] { deleteListing(); });
+    c.add("mnuRename", QT_TRANSLATE_NOOP("Commands", "&Rename..."), N::Selection, K::Edits, [this] { renameListing(); }, {QKeySequence(Qt::Key_F2)});
+    c.add("mnuProperties", QT_TRANSLATE_NOOP("Commands", "Pr&operties..."), N::Selection, K::Edits, [this] { showProperties(); });
+    c.add("mnuCompare", QT_TRANSLATE_NOOP("Commands", "&Compare with..."), N::Selection, K::Reads, [this] { compareListing(); });
+    c.add("mnuVerify", QT_TRANSLATE_NOOP("Commands", "&Verify..."), N::Selection, K::Reads, [this] { verifyListing(); });
     // The tree's pop-up menu items.
-    c.add("Addnew2", "&Add new...", N::Nothing, K::Edits, [this] { addListing(); }, {QKeySequence(Qt::Key_Insert)});
-    c.add("popUpdate", "&Update...", N::Selection, K::Edits, [this] { updateListing(); });
-    c.add("popRename", "&Rename", N::Selection, K::Edits, [this] { renameListing(); });
-    c.add("popDelete", "&Delete", N::Selection, K::Edits, [this] { deleteListing(); }, {QKeySequence(Qt::Key_Delete)});
-    c.add("popProperties", "Pr&operties...", N::Selection, K::Edits, [this] { showProperties(); },
+    c.add("Addnew2", QT_TRANSLATE_NOOP("Commands", "&Add new..."), N::Nothing, K::Edits, [this] { addListing(); }, {QKeySequence(Qt::Key_Insert)});
+    c.add("popUpdate", QT_TRANSLATE_NOOP("Commands", "&Update..."), N::Selection, K::Edits, [this] { updateListing(); });
+    c.add("popRename", QT_TRANSLATE_NOOP("Commands", "&Rename"), N::Selection, K::Edits, [this] { renameListing(); });
+    c.add("popDelete", QT_TRANSLATE_NOOP("Commands", "&Delete"), N::Selection, K::Edits, [this] { deleteListing(); }, {QKeySequence(Qt::Key_Delete)});
+    c.add("popProperties", QT_TRANSLATE_NOOP("Commands", "Pr&operties..."), N::Selection, K::Edits, [this] { showProperties(); },
           {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
-    c.add("popCompare", "&Compare with...", N::Selection, K::Reads, [this] { compareListing(); });
-    c.add("popVerify", "&Verify...", N::Selection, K::Reads, [this] { verifyListing(); });
+    c.add("popCompare", QT_TRANSLATE_NOOP("Commands", "&Compare with..."), N::Selection, K::Reads, [this] { compareListing(); });
+    c.add("popVerify", QT_TRANSLATE_NOOP("Commands", "&Verify..."), N::Selection, K::Reads, [this] { verifyListing(); });
 }
 
 ScanCommands::~ScanCommands()

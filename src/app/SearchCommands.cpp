@@ -86,17 +86,17 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
     using K = CommandKind;
     CommandList &c = m_commands;
     // Ctrl+K, and / where no text is typed (a text field keeps its /).
-    c.add("mnuSearchBox", "Search &names", N::Nothing, K::Reads, [this] { m_box->focusBox(); },
+    c.add("mnuSearchBox", QT_TRANSLATE_NOOP("Commands", "Search &names"), N::Nothing, K::Reads, [this] { m_box->focusBox(); },
           {QKeySequence(Qt::CTRL | Qt::Key_K), QKeySequence(Qt::Key_Slash)});
-    c.add("mnuFind", "&Find...", N::Listings, K::Reads, [this] { find(); }, {QKeySequence(Qt::CTRL | Qt::Key_F)});
-    c.add("mnuFindNext", "Find ne&xt", N::Listings, K::Reads, [this] { findNext(); }, {QKeySequence(Qt::Key_F3)});
-    c.add("mnuFindDuplicates", "Find &duplicates...", N::Listings, K::Reads, [this] { findDuplicates(); });
-    c.add("mnuIsArchived", "Is this &archived?...", N::Listings, K::Reads, [this] { isArchived(); });
+    c.add("mnuFind", QT_TRANSLATE_NOOP("Commands", "&Find..."), N::Listings, K::Reads, [this] { find(); }, {QKeySequence(Qt::CTRL | Qt::Key_F)});
+    c.add("mnuFindNext", QT_TRANSLATE_NOOP("Commands", "Find ne&xt"), N::Listings, K::Reads, [this] { findNext(); }, {QKeySequence(Qt::Key_F3)});
+    c.add("mnuFindDuplicates", QT_TRANSLATE_NOOP("Commands", "Find &duplicates..."), N::Listings, K::Reads, [this] { findDuplicates(); });
+    c.add("mnuIsArchived", QT_TRANSLATE_NOOP("Commands", "Is this &archived?..."), N::Listings, K::Reads, [this] { isArchived(); });
     // The grid's pop-up menu item, also a double click on a row; the
     // entry's texts may change.
-    c.add("popLstProperties", "&Properties", N::Nothing, K::Edits, [this] { editFileEntry(); },
+    c.add("popLstProperties", QT_TRANSLATE_NOOP("Commands", "&Properties"), N::Nothing, K::Edits, [this] { editFileEntry(); },
           {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
-    c.add("popLstOpenFolder", "Open containing &folder", N::Nothing, K::Reads, [this] { openContainingFolder(); });
+    c.add("popLstOpenFolder", QT_TRANSLATE_NOOP("Commands", "Open containing &folder"), N::Nothing, K::Reads, [this] { openContainingFolder(); });
 }
 
 SearchCommands::~SearchCommands()

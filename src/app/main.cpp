@@ -1,7 +1,9 @@
 #include "app/Application.h"
 #include "app/Mainfrm.h"
 #include "gui/ErrorReport.h"
+#include "service/Language.h"
 #include "service/Project.h"
+#include "service/Settings.h"
 #include "service/Version.h"
 #include "service/ui/Service.h"
 
@@ -97,6 +99,8 @@ int main(int argc, char **argv)
     if (answeredOption(argc, argv))
         return 0;
     rkm::RackmereApplication app(argc, argv);
+    // The user's language, else the one chosen under View > Language.
+    rkm::InstallTranslations(QString::fromStdString(rkm::GetSettingString(rkm::SETTING_LANGUAGE)));
     std::string dir;
     try {
         dir = rkm::GetProgramDir();

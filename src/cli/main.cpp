@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "service/Language.h"
 #include "service/Version.h"
 
 #include "catalog/WriterLock.h"
@@ -48,6 +49,8 @@ int main(int argc, char **argv)
     // Qt's core services (locale, file system) without a GUI; print draws
     // and gets Qt's GUI services on the offscreen platform.
     std::unique_ptr<QCoreApplication> app(MakeApplication(argc, argv));
+    // Messages in the user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    InstallTranslations(QString());
     // The root below which /proc, /sys and /dev are read (mounts, drive
     // types, serial numbers), so a fixture tree can stand in for the system.
     if (const QByteArray sysroot = qgetenv("RACKMERE_SYSROOT"); !sysroot.isEmpty())
