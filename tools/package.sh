@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Debian package rackmere_<version>_<arch>.deb: a release build in
-# its own folder (default build-deb) with Debian's hardening flags, laid out
+# its own folder (default build-deb) with Debian's flags (-O2, hardening), laid out
 # under /usr by cpack, its dependencies computed from the binaries by
 # dpkg-shlibdeps. Prints the package's path on its last line.
 #
@@ -15,7 +15,7 @@ shift || true
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags="$(dpkg-buildflags --get LDFLAGS)"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
   -DRACKMERE_BUILD_TESTS=OFF -DRACKMERE_BUILD_BENCH=OFF -DRACKMERE_WERROR=ON \
   "-DCMAKE_CXX_FLAGS=$cxxflags" "-DCMAKE_EXE_LINKER_FLAGS=$ldflags" "$@" >/dev/null
 cmake --build "$build" -j"$(nproc)" >&2
