@@ -539,7 +539,7 @@
     </message>
     <message>
         <source>Please note that the output may look different on your printer.</source>
-        <translation>Bitte beachten Sie, dass die Ausgabe auf Ihrem Drucker anders aussehen kann.</translation>
+        <translation>Der Ausdruck kann auf Ihrem Drucker anders aussehen.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
+        <translation>&amp;Abbruch</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
