@@ -5,751 +5,751 @@
     <name>Commands</name>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bilder</translation>
     </message>
     <message>
         <source>&amp;Disks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datenträger</translation>
     </message>
     <message>
         <source>&amp;Offer what to do when a disk is mounted</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Einhängen eines Datenträgers &amp;nachfragen</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
         <source>&amp;Tarnwell website</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarnwell-Webseite</translation>
     </message>
     <message>
         <source>&amp;Email support</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-Mail-Support</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>&amp;Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datenträger</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;prache</translation>
     </message>
     <message>
         <source>&amp;System language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systemsprache</translation>
     </message>
     <message>
         <source>Rackmere shows the chosen language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere zeigt die gewählte Sprache ab dem nächsten Start.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>&amp;Add new...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen...</translation>
     </message>
     <message>
         <source>&amp;Update...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktualisieren...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen...</translation>
     </message>
     <message>
         <source>Pr&amp;operties...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;igenschaften...</translation>
     </message>
     <message>
         <source>&amp;Compare with...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleichen mit...</translation>
     </message>
     <message>
         <source>&amp;Verify...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prüfen...</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen</translation>
     </message>
     <message>
         <source>Search &amp;names</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Namen durchsuchen</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <source>Find ne&amp;xt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weitersuchen</translation>
     </message>
     <message>
         <source>Find &amp;duplicates...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplikate finden...</translation>
     </message>
     <message>
         <source>Is this &amp;archived?...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist das &amp;archiviert?...</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigenschaften</translation>
     </message>
     <message>
         <source>Open containing &amp;folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthaltenden Ordner ö&amp;ffnen</translation>
     </message>
 </context>
 <context>
     <name>TFormRename</name>
     <message>
         <source>Rename disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger umbenennen</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmAddFilter</name>
     <message>
         <source>Add filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filter:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmAddNew</name>
     <message>
         <source>Add new listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Liste hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Drive / folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laufwerk / Ordner:</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Disk &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger&amp;name:</translation>
     </message>
     <message>
         <source>&amp;Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommentar:</translation>
     </message>
     <message>
         <source>List the contents of &amp;archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt von Archi&amp;ven auflisten</translation>
     </message>
     <message>
         <source>Zip, 7z, rar, tar, cab and ISO files become folders of their own; slower on slow media</source>
-        <translation type="unfinished"></translation>
+        <translation>Zip-, 7z-, rar-, tar-, cab- und ISO-Dateien werden zu eigenen Ordnern; langsamer auf langsamen Medien</translation>
     </message>
     <message>
         <source>&amp;Read descriptions from descript.ion and file_id.diz</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eschreibungen aus descript.ion und file_id.diz lesen</translation>
     </message>
     <message>
         <source>Describe music, photos and videos from their &amp;tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik, Fotos und Videos anhand ihrer &amp;Tags beschreiben</translation>
     </message>
     <message>
         <source>&amp;Fingerprints (read every file)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fingerabdrücke (jede Datei lesen)</translation>
     </message>
     <message>
         <source>Reads every file once to keep a fingerprint of its contents: Verify can then find a bit error, and Find duplicates copies under any name; as slow as reading the whole disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest jede Datei einmal und speichert einen Fingerabdruck ihres Inhalts: „Prüfen“ findet dann einen Bitfehler und „Duplikate finden“ Kopien unter jedem Namen; so langsam wie das Lesen des ganzen Datenträgers</translation>
     </message>
     <message>
         <source>&amp;Pictures of photos, videos and music</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bilder von Fotos, Videos und Musik</translation>
     </message>
     <message>
         <source>Keeps a small picture of each photo, video and music file with cover art, to browse with View &gt; Pictures while the disk is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert ein kleines Bild jedes Fotos, Videos und jeder Musikdatei mit Cover, um sie unter Ansicht &gt; Bilder anzusehen, auch wenn der Datenträger nicht vorhanden ist</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmAdding</name>
     <message>
         <source>Adding...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen...</translation>
     </message>
     <message>
         <source>Now adding:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird hinzugefügt:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmCompare</name>
     <message>
         <source>Compare listings</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen vergleichen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmDuplicates</name>
     <message>
         <source>Find duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate finden</translation>
     </message>
     <message>
         <source>Files with the same name (in any letter case) and the same size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien mit gleichem Namen (Groß-/Kleinschreibung egal) und gleicher Größe:</translation>
     </message>
     <message>
         <source>Across &amp;all listings</source>
-        <translation type="unfinished"></translation>
+        <translation>In a&amp;llen Listen</translation>
     </message>
     <message>
         <source>&amp;Within this listing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur in &amp;dieser Liste:</translation>
     </message>
     <message>
         <source>&amp;Smallest size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mindestgröße:</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>&amp;By contents (fingerprints), whatever the names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Inhalt (Fingerabdrücke), unabhängig vom Namen</translation>
     </message>
     <message>
         <source>Files whose contents are the same, in the listings read with fingerprints</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien mit gleichem Inhalt, in den mit Fingerabdrücken gelesenen Listen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmExport</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>What to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Was exportiert wird</translation>
     </message>
     <message>
         <source>The selected &amp;listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählte &amp;Liste</translation>
     </message>
     <message>
         <source>The whole &amp;catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ganzen &amp;Katalog</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>CSV, for spreadsheets (.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, für Tabellenkalkulationen (.csv)</translation>
     </message>
     <message>
         <source>JSON, for scripts (.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON, für Skripte (.json)</translation>
     </message>
     <message>
         <source>HTML page with search, for a browser (.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Seite mit Suche, für den Browser (.html)</translation>
     </message>
     <message>
         <source>Include &amp;pictures (HTML page only)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bilder einbeziehen (nur HTML-Seite)</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmListProperties</name>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften</translation>
     </message>
     <message>
         <source>Filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschreibung:</translation>
     </message>
     <message>
         <source>C&amp;ategory:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorie:</translation>
     </message>
     <message>
         <source>Fingerprint:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fingerabdruck:</translation>
     </message>
     <message>
         <source>Fingerprint</source>
-        <translation type="unfinished"></translation>
+        <translation>Fingerabdruck</translation>
     </message>
     <message>
         <source>&amp;Launch file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei &amp;starten</translation>
     </message>
     <message>
         <source>Open containing &amp;folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthaltenden Ordner ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmPrint</name>
     <message>
         <source>Print disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger drucken</translation>
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen</translation>
     </message>
     <message>
         <source>Print a&amp;ll filenames.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dat&amp;einamen drucken.</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>Kei&amp;ne</translation>
     </message>
     <message>
         <source>&amp;Specify:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Festlegen:</translation>
     </message>
     <message>
         <source>Print filenames c&amp;ontaining:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen drucken, die en&amp;thalten:</translation>
     </message>
     <message>
         <source>Print filenames containing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen drucken, die enthalten</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Print all filenames until &amp;tree level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateinamen drucken bis &amp;Baumebene:</translation>
     </message>
     <message>
         <source>Print all filenames until tree level</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateinamen drucken bis Baumebene</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Print all file d&amp;escriptions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateibeschreibun&amp;gen drucken.</translation>
     </message>
     <message>
         <source>Folder names</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnernamen</translation>
     </message>
     <message>
         <source>Print a&amp;ll folder names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Ordnernamen drucken.</translation>
     </message>
     <message>
         <source>Print folders c&amp;ontaining one of these files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner drucken, die eine die&amp;ser Dateien enthalten:</translation>
     </message>
     <message>
         <source>Print folders containing one of these files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner drucken, die eine dieser Dateien enthalten</translation>
     </message>
     <message>
         <source>Print all folder names until &amp;tree level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Ordnernamen drucken bis Ba&amp;umebene:</translation>
     </message>
     <message>
         <source>Print all folder names until tree level</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Ordnernamen drucken bis Baumebene</translation>
     </message>
     <message>
         <source>Print all folder entries with a co&amp;mment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Ordnereinträge mit &amp;Kommentar drucken.</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Print &amp;list of contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhaltsverzeichnis drucken</translation>
     </message>
     <message>
         <source>Print C&amp;D cover</source>
-        <translation type="unfinished"></translation>
+        <translation>CD-&amp;Cover drucken</translation>
     </message>
     <message>
         <source>Print &amp;frame</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rahmen drucken</translation>
     </message>
     <message>
         <source>Print CD &amp;back cover</source>
-        <translation type="unfinished"></translation>
+        <translation>CD-R&amp;ückseite drucken</translation>
     </message>
     <message>
         <source>Print f&amp;rame</source>
-        <translation type="unfinished"></translation>
+        <translation>Rah&amp;men drucken</translation>
     </message>
     <message>
         <source>Sa&amp;ve settings as default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen als Standard s&amp;peichern.</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau</translation>
     </message>
     <message>
         <source>Pr&amp;int</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmPrintPreview</name>
     <message>
         <source>Print preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>Please note that the output may look different on your printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausdruck kann auf Ihrem Drucker anders aussehen.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbruch</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>Previous page (Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Seite (Bild auf)</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>Next page (Page Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Seite (Bild ab)</translation>
     </message>
 </context>
 <context>
     <name>TfrmProps</name>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften</translation>
     </message>
     <message>
         <source>Folders in listing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner in der Liste:</translation>
     </message>
     <message>
         <source>Files in listing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien in der Liste:</translation>
     </message>
     <message>
         <source>Total size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtgröße:</translation>
     </message>
     <message>
         <source>Last read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gelesen:</translation>
     </message>
     <message>
         <source>&amp;Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standort:</translation>
     </message>
     <message>
         <source>Lent &amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verliehen an:</translation>
     </message>
     <message>
         <source>When the disk is &amp;mounted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim &amp;Einhängen:</translation>
     </message>
     <message>
         <source>Ask what to do</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachfragen</translation>
     </message>
     <message>
         <source>Update at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort aktualisieren</translation>
     </message>
     <message>
         <source>Do nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts tun</translation>
     </message>
     <message>
         <source>&amp;Root drive:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laufwerk:</translation>
     </message>
     <message>
         <source>Full path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständiger Pfad:</translation>
     </message>
     <message>
         <source>Kept beside the listing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neben der Liste gespeichert:</translation>
     </message>
     <message>
         <source>&amp;Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommentar:</translation>
     </message>
     <message>
         <source>Read when listed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Einlesen gelesen:</translation>
     </message>
     <message>
         <source>List the contents of &amp;archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt von A&amp;rchiven auflisten</translation>
     </message>
     <message>
         <source>Read &amp;descriptions from descript.ion and file_id.diz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschreibungen aus descript.ion und file_id.diz lesen</translation>
     </message>
     <message>
         <source>Describe music, photos and videos from their ta&amp;gs</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik, Fotos und Videos anhand ihrer &amp;Tags beschreiben</translation>
     </message>
     <message>
         <source>&amp;Fingerprints (read every file)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fingerabdrücke (jede Datei lesen)</translation>
     </message>
     <message>
         <source>&amp;Pictures of photos, videos and music</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ilder von Fotos, Videos und Musik</translation>
     </message>
     <message>
         <source>A changed choice is applied at the next Update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine geänderte Auswahl gilt ab der nächsten Aktualisierung.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmSearch</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>&amp;Search for entry containing this text: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suche nach Einträgen mit diesem Text: </translation>
     </message>
     <message>
         <source>Case sensiti&amp;ve search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
         <source>Search in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen in:</translation>
     </message>
     <message>
         <source>F&amp;older names</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordnernamen</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dateiname</translation>
     </message>
     <message>
         <source>&amp;Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Besc&amp;hreibung</translation>
     </message>
     <message>
         <source>Only in this ca&amp;tegory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur in dieser Kat&amp;egorie:</translation>
     </message>
     <message>
         <source>Only in this category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur in dieser Kategorie</translation>
     </message>
     <message>
         <source>Use * and ? as &amp;wildcards in names</source>
-        <translation type="unfinished"></translation>
+        <translation>* und ? als &amp;Platzhalter in Namen verwenden</translation>
     </message>
     <message>
         <source>* stands for any characters, ? for one: *.avi finds every name ending in .avi. A text without them is looked for anywhere in a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>* steht für beliebig viele Zeichen, ? für eines: *.avi findet jeden Namen, der auf .avi endet. Ein Text ohne sie wird überall in einem Namen gesucht.</translation>
     </message>
     <message>
         <source>Narrow down</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingrenzen</translation>
     </message>
     <message>
         <source>Si&amp;ze from:</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;röße von:</translation>
     </message>
     <message>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>beliebig</translation>
     </message>
     <message>
         <source>&amp;up to:</source>
-        <translation type="unfinished"></translation>
+        <translation>b&amp;is:</translation>
     </message>
     <message>
         <source>Dat&amp;e from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dat&amp;um von:</translation>
     </message>
     <message>
         <source>u&amp;ntil:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;bis:</translation>
     </message>
     <message>
         <source>Only in this &amp;listing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur in dieser &amp;Liste:</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>Find &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle fi&amp;nden</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 </TS>
