@@ -5,751 +5,751 @@
     <name>Commands</name>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Images</translation>
     </message>
     <message>
         <source>&amp;Disks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Disques</translation>
     </message>
     <message>
         <source>&amp;Offer what to do when a disk is mounted</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proposer une action au montage d'un disque</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire de l'aide</translation>
     </message>
     <message>
         <source>&amp;Tarnwell website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site &amp;web de Tarnwell</translation>
     </message>
     <message>
         <source>&amp;Email support</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Assistance par courriel</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Disque</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>&amp;System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du &amp;système</translation>
     </message>
     <message>
         <source>Rackmere shows the chosen language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere affichera la langue choisie à son prochain démarrage.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>&amp;Add new...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter...</translation>
     </message>
     <message>
         <source>&amp;Update...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mettre à jour...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renommer...</translation>
     </message>
     <message>
         <source>Pr&amp;operties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pr&amp;opriétés...</translation>
     </message>
     <message>
         <source>&amp;Compare with...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparer avec...</translation>
     </message>
     <message>
         <source>&amp;Verify...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier...</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renommer</translation>
     </message>
     <message>
         <source>Search &amp;names</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans les &amp;noms</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher...</translation>
     </message>
     <message>
         <source>Find ne&amp;xt</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le &amp;suivant</translation>
     </message>
     <message>
         <source>Find &amp;duplicates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les &amp;doublons...</translation>
     </message>
     <message>
         <source>Is this &amp;archived?...</source>
-        <translation type="unfinished"></translation>
+        <translation>Est-ce déjà &amp;archivé ?...</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriétés</translation>
     </message>
     <message>
         <source>Open containing &amp;folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le &amp;dossier parent</translation>
     </message>
 </context>
 <context>
     <name>TFormRename</name>
     <message>
         <source>Rename disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le disque</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmAddFilter</name>
     <message>
         <source>Add filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un filtre</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtre :</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmAddNew</name>
     <message>
         <source>Add new listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une liste</translation>
     </message>
     <message>
         <source>&amp;Drive / folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lecteur / dossier :</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Disk &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom du disque :</translation>
     </message>
     <message>
         <source>&amp;Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commentaire :</translation>
     </message>
     <message>
         <source>List the contents of &amp;archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister le contenu des a&amp;rchives</translation>
     </message>
     <message>
         <source>Zip, 7z, rar, tar, cab and ISO files become folders of their own; slower on slow media</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers Zip, 7z, rar, tar, cab et ISO deviennent des dossiers à part entière ; plus lent sur un support lent</translation>
     </message>
     <message>
         <source>&amp;Read descriptions from descript.ion and file_id.diz</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les &amp;descriptions de descript.ion et file_id.diz</translation>
     </message>
     <message>
         <source>Describe music, photos and videos from their &amp;tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Décrire musique, photos et vidéos par leurs é&amp;tiquettes</translation>
     </message>
     <message>
         <source>&amp;Fingerprints (read every file)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empreintes (lit chaque fichier)</translation>
     </message>
     <message>
         <source>Reads every file once to keep a fingerprint of its contents: Verify can then find a bit error, and Find duplicates copies under any name; as slow as reading the whole disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit chaque fichier une fois pour garder une empreinte de son contenu : Vérifier peut alors trouver une erreur de bit, et Rechercher les doublons les copies sous tout nom ; aussi lent que la lecture du disque entier</translation>
     </message>
     <message>
         <source>&amp;Pictures of photos, videos and music</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Images des photos, vidéos et musiques</translation>
     </message>
     <message>
         <source>Keeps a small picture of each photo, video and music file with cover art, to browse with View &gt; Pictures while the disk is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>Garde une petite image de chaque photo, vidéo et fichier musical avec pochette, à parcourir avec Affichage &gt; Images quand le disque est absent</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmAdding</name>
     <message>
         <source>Adding...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout en cours...</translation>
     </message>
     <message>
         <source>Now adding:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout de :</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmCompare</name>
     <message>
         <source>Compare listings</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer les listes</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmDuplicates</name>
     <message>
         <source>Find duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les doublons</translation>
     </message>
     <message>
         <source>Files with the same name (in any letter case) and the same size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de même nom (sans tenir compte de la casse) et de même taille :</translation>
     </message>
     <message>
         <source>Across &amp;all listings</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans &amp;toutes les listes</translation>
     </message>
     <message>
         <source>&amp;Within this listing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans &amp;cette liste :</translation>
     </message>
     <message>
         <source>&amp;Smallest size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille &amp;minimale :</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>&amp;By contents (fingerprints), whatever the names</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Par contenu (empreintes), quels que soient les noms</translation>
     </message>
     <message>
         <source>Files whose contents are the same, in the listings read with fingerprints</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers au contenu identique, dans les listes lues avec empreintes</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmExport</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>What to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu à exporter</translation>
     </message>
     <message>
         <source>The selected &amp;listing</source>
-        <translation type="unfinished"></translation>
+        <translation>La &amp;liste sélectionnée</translation>
     </message>
     <message>
         <source>The whole &amp;catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le &amp;catalogue</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format :</translation>
     </message>
     <message>
         <source>CSV, for spreadsheets (.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, pour tableurs (.csv)</translation>
     </message>
     <message>
         <source>JSON, for scripts (.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON, pour scripts (.json)</translation>
     </message>
     <message>
         <source>HTML page with search, for a browser (.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Page HTML avec recherche, pour navigateur (.html)</translation>
     </message>
     <message>
         <source>Include &amp;pictures (HTML page only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure les &amp;images (page HTML seulement)</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmListProperties</name>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés</translation>
     </message>
     <message>
         <source>Filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de fichier :</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille :</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Description :</translation>
     </message>
     <message>
         <source>C&amp;ategory:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégorie :</translation>
     </message>
     <message>
         <source>Fingerprint:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empreinte :</translation>
     </message>
     <message>
         <source>Fingerprint</source>
-        <translation type="unfinished"></translation>
+        <translation>Empreinte</translation>
     </message>
     <message>
         <source>&amp;Launch file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lancer le fichier</translation>
     </message>
     <message>
         <source>Open containing &amp;folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier &amp;parent</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmPrint</name>
     <message>
         <source>Print disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le disque</translation>
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms de fichiers</translation>
     </message>
     <message>
         <source>Print a&amp;ll filenames.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer tous les noms de &amp;fichiers.</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ucun</translation>
     </message>
     <message>
         <source>&amp;Specify:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré&amp;ciser :</translation>
     </message>
     <message>
         <source>Print filenames c&amp;ontaining:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les noms de fichiers con&amp;tenant :</translation>
     </message>
     <message>
         <source>Print filenames containing</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les noms de fichiers contenant</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Print all filenames until &amp;tree level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer tous les noms de fichiers jus&amp;qu'au niveau :</translation>
     </message>
     <message>
         <source>Print all filenames until tree level</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer tous les noms de fichiers jusqu'au niveau</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Print all file d&amp;escriptions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer toutes les &amp;descriptions de fichiers.</translation>
     </message>
     <message>
         <source>Folder names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms de dossiers</translation>
     </message>
     <message>
         <source>Print a&amp;ll folder names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer tous les noms de d&amp;ossiers.</translation>
     </message>
     <message>
         <source>Print folders c&amp;ontaining one of these files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les dossiers conte&amp;nant l'un de ces fichiers :</translation>
     </message>
     <message>
         <source>Print folders containing one of these files</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les dossiers contenant l'un de ces fichiers</translation>
     </message>
     <message>
         <source>Print all folder names until &amp;tree level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer tous les noms de dossiers jusqu'au niv&amp;eau :</translation>
     </message>
     <message>
         <source>Print all folder names until tree level</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer tous les noms de dossiers jusqu'au niveau</translation>
     </message>
     <message>
         <source>Print all folder entries with a co&amp;mment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les dossiers ayant un co&amp;mmentaire.</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en page</translation>
     </message>
     <message>
         <source>Print &amp;list of contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la &amp;liste du contenu</translation>
     </message>
     <message>
         <source>Print C&amp;D cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la poc&amp;hette du CD</translation>
     </message>
     <message>
         <source>Print &amp;frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer une bo&amp;rdure</translation>
     </message>
     <message>
         <source>Print CD &amp;back cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le &amp;verso de la pochette</translation>
     </message>
     <message>
         <source>Print f&amp;rame</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer une &amp;bordure</translation>
     </message>
     <message>
         <source>Sa&amp;ve settings as default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enre&amp;gistrer ces réglages par défaut.</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;perçu</translation>
     </message>
     <message>
         <source>Pr&amp;int</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmPrintPreview</name>
     <message>
         <source>Print preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>Please note that the output may look different on your printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rendu peut être différent sur votre imprimante.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédente</translation>
     </message>
     <message>
         <source>Previous page (Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Page précédente (PgPréc)</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivante</translation>
     </message>
     <message>
         <source>Next page (Page Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suivante (PgSuiv)</translation>
     </message>
 </context>
 <context>
     <name>TfrmProps</name>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés</translation>
     </message>
     <message>
         <source>Folders in listing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers de la liste :</translation>
     </message>
     <message>
         <source>Files in listing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de la liste :</translation>
     </message>
     <message>
         <source>Total size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille totale :</translation>
     </message>
     <message>
         <source>Last read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière lecture :</translation>
     </message>
     <message>
         <source>&amp;Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Emplacement :</translation>
     </message>
     <message>
         <source>Lent &amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prêté à :</translation>
     </message>
     <message>
         <source>When the disk is &amp;mounted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand le disque est &amp;monté :</translation>
     </message>
     <message>
         <source>Ask what to do</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander quoi faire</translation>
     </message>
     <message>
         <source>Update at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour aussitôt</translation>
     </message>
     <message>
         <source>Do nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne rien faire</translation>
     </message>
     <message>
         <source>&amp;Root drive:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lecteur racine :</translation>
     </message>
     <message>
         <source>Full path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin complet :</translation>
     </message>
     <message>
         <source>Kept beside the listing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservé avec la liste :</translation>
     </message>
     <message>
         <source>&amp;Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commentaire :</translation>
     </message>
     <message>
         <source>Read when listed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lu lors de l'ajout :</translation>
     </message>
     <message>
         <source>List the contents of &amp;archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister le contenu des a&amp;rchives</translation>
     </message>
     <message>
         <source>Read &amp;descriptions from descript.ion and file_id.diz</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les &amp;descriptions de descript.ion et file_id.diz</translation>
     </message>
     <message>
         <source>Describe music, photos and videos from their ta&amp;gs</source>
-        <translation type="unfinished"></translation>
+        <translation>Décrire musique, photos et vidéos par leurs é&amp;tiquettes</translation>
     </message>
     <message>
         <source>&amp;Fingerprints (read every file)</source>
-        <translation type="unfinished"></translation>
+        <translation>Emprei&amp;ntes (lit chaque fichier)</translation>
     </message>
     <message>
         <source>&amp;Pictures of photos, videos and music</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Images des photos, vidéos et musiques</translation>
     </message>
     <message>
         <source>A changed choice is applied at the next Update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un choix modifié s'applique à la prochaine mise à jour.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmSearch</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>&amp;Search for entry containing this text: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher les entrées contenant ce texte : </translation>
     </message>
     <message>
         <source>Case sensiti&amp;ve search</source>
-        <translation type="unfinished"></translation>
+        <translation>Respecter la &amp;casse</translation>
     </message>
     <message>
         <source>Search in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans :</translation>
     </message>
     <message>
         <source>F&amp;older names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms de d&amp;ossiers</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms de &amp;fichiers</translation>
     </message>
     <message>
         <source>&amp;Description</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;escription</translation>
     </message>
     <message>
         <source>Only in this ca&amp;tegory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement dans cette caté&amp;gorie :</translation>
     </message>
     <message>
         <source>Only in this category</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement dans cette catégorie</translation>
     </message>
     <message>
         <source>Use * and ? as &amp;wildcards in names</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser * et ? comme &amp;jokers dans les noms</translation>
     </message>
     <message>
         <source>* stands for any characters, ? for one: *.avi finds every name ending in .avi. A text without them is looked for anywhere in a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>* remplace n'importe quels caractères, ? un seul : *.avi trouve tous les noms finissant par .avi. Un texte sans eux est cherché n'importe où dans un nom.</translation>
     </message>
     <message>
         <source>Narrow down</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiner</translation>
     </message>
     <message>
         <source>Si&amp;ze from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;ille de :</translation>
     </message>
     <message>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>toute</translation>
     </message>
     <message>
         <source>&amp;up to:</source>
-        <translation type="unfinished"></translation>
+        <translation>j&amp;usqu'à :</translation>
     </message>
     <message>
         <source>Dat&amp;e from:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Date du :</translation>
     </message>
     <message>
         <source>u&amp;ntil:</source>
-        <translation type="unfinished"></translation>
+        <translation>jus&amp;qu'au :</translation>
     </message>
     <message>
         <source>Only in this &amp;listing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement dans cette &amp;liste :</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>Find &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout rechercher</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 </TS>
