@@ -752,4 +752,43 @@
         <translation>&amp;Abbrechen</translation>
     </message>
 </context>
+<context>
+    <name>rkm::MountOffers</name>
+    <message>
+        <source>&amp;Update</source>
+        <translation>Akt&amp;ualisieren</translation>
+    </message>
+    <message>
+        <source>V&amp;erify</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Open folder</source>
+        <translation>&amp;Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Add to catalogue</source>
+        <translation>Zum &amp;Katalog hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Not now</source>
+        <translation>&amp;Nicht jetzt</translation>
+    </message>
+    <message>
+        <source>“%1” is mounted at %2. Its listing is being updated.</source>
+        <translation>„%1“ ist unter %2 eingehängt. Seine Liste wird aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Disk mounted</source>
+        <translation>Datenträger eingehängt</translation>
+    </message>
+    <message>
+        <source>“%1” is mounted at %2.</source>
+        <translation>„%1“ ist unter %2 eingehängt.</translation>
+    </message>
+    <message>
+        <source>A disk that is not in the catalogue is mounted at %1</source>
+        <translation>Ein Datenträger, der nicht im Katalog ist, ist unter %1 eingehängt</translation>
+    </message>
+</context>
 </TS>

@@ -752,4 +752,43 @@
         <translation>&amp;Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>rkm::MountOffers</name>
+    <message>
+        <source>&amp;Update</source>
+        <translation>A&amp;ctualizar</translation>
+    </message>
+    <message>
+        <source>V&amp;erify</source>
+        <translation>Ve&amp;rificar</translation>
+    </message>
+    <message>
+        <source>&amp;Open folder</source>
+        <translation>&amp;Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Add to catalogue</source>
+        <translation>Añadir al catá&amp;logo</translation>
+    </message>
+    <message>
+        <source>&amp;Not now</source>
+        <translation>A&amp;hora no</translation>
+    </message>
+    <message>
+        <source>“%1” is mounted at %2. Its listing is being updated.</source>
+        <translation>«%1» está montado en %2. Su lista se está actualizando.</translation>
+    </message>
+    <message>
+        <source>Disk mounted</source>
+        <translation>Disco montado</translation>
+    </message>
+    <message>
+        <source>“%1” is mounted at %2.</source>
+        <translation>«%1» está montado en %2.</translation>
+    </message>
+    <message>
+        <source>A disk that is not in the catalogue is mounted at %1</source>
+        <translation>Hay montado en %1 un disco que no está en el catálogo</translation>
+    </message>
+</context>
 </TS>

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>&amp;Offer what to do when a disk is mounted</source>
-        <translation>&amp;Proposer une action au montage d'un disque</translation>
+        <translation>&amp;Proposer une action au montage d&apos;un disque</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation>&amp;Sommaire de l'aide</translation>
+        <translation>&amp;Sommaire de l&apos;aide</translation>
     </message>
     <message>
         <source>&amp;Tarnwell website</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Is this &amp;archived?...</source>
-        <translation>Est-ce déjà &amp;archivé ?...</translation>
+        <translation>Est-ce déjà &amp;archivé&#xa0;?...</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation>&amp;Filtre :</translation>
+        <translation>&amp;Filtre&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>&amp;Drive / folder:</source>
-        <translation>&amp;Lecteur / dossier :</translation>
+        <translation>&amp;Lecteur / dossier&#xa0;:</translation>
     </message>
     <message>
         <source>Browse</source>
@@ -190,11 +190,11 @@
     </message>
     <message>
         <source>Disk &amp;name:</source>
-        <translation>&amp;Nom du disque :</translation>
+        <translation>&amp;Nom du disque&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Comment:</source>
-        <translation>&amp;Commentaire :</translation>
+        <translation>&amp;Commentaire&#xa0;:</translation>
     </message>
     <message>
         <source>List the contents of &amp;archives</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Reads every file once to keep a fingerprint of its contents: Verify can then find a bit error, and Find duplicates copies under any name; as slow as reading the whole disk</source>
-        <translation>Lit chaque fichier une fois pour garder une empreinte de son contenu : Vérifier peut alors trouver une erreur de bit, et Rechercher les doublons les copies sous tout nom ; aussi lent que la lecture du disque entier</translation>
+        <translation>Lit chaque fichier une fois pour garder une empreinte de son contenu&#xa0;: Vérifier peut alors trouver une erreur de bit, et Rechercher les doublons les copies sous tout nom ; aussi lent que la lecture du disque entier</translation>
     </message>
     <message>
         <source>&amp;Pictures of photos, videos and music</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Now adding:</source>
-        <translation>Ajout de :</translation>
+        <translation>Ajout de&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>Files with the same name (in any letter case) and the same size:</source>
-        <translation>Fichiers de même nom (sans tenir compte de la casse) et de même taille :</translation>
+        <translation>Fichiers de même nom (sans tenir compte de la casse) et de même taille&#xa0;:</translation>
     </message>
     <message>
         <source>Across &amp;all listings</source>
@@ -283,11 +283,11 @@
     </message>
     <message>
         <source>&amp;Within this listing:</source>
-        <translation>Dans &amp;cette liste :</translation>
+        <translation>Dans &amp;cette liste&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Smallest size:</source>
-        <translation>Taille &amp;minimale :</translation>
+        <translation>Taille &amp;minimale&#xa0;:</translation>
     </message>
     <message>
         <source>1</source>
@@ -330,7 +330,7 @@
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation>&amp;Format :</translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>CSV, for spreadsheets (.csv)</source>
@@ -365,27 +365,27 @@
     </message>
     <message>
         <source>Filename:</source>
-        <translation>Nom de fichier :</translation>
+        <translation>Nom de fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation>&amp;Description :</translation>
+        <translation>&amp;Description&#xa0;:</translation>
     </message>
     <message>
         <source>C&amp;ategory:</source>
-        <translation>&amp;Catégorie :</translation>
+        <translation>&amp;Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Fingerprint:</source>
-        <translation>Empreinte :</translation>
+        <translation>Empreinte&#xa0;:</translation>
     </message>
     <message>
         <source>Fingerprint</source>
@@ -428,11 +428,11 @@
     </message>
     <message>
         <source>&amp;Specify:</source>
-        <translation>Pré&amp;ciser :</translation>
+        <translation>Pré&amp;ciser&#xa0;:</translation>
     </message>
     <message>
         <source>Print filenames c&amp;ontaining:</source>
-        <translation>Imprimer les noms de fichiers con&amp;tenant :</translation>
+        <translation>Imprimer les noms de fichiers con&amp;tenant&#xa0;:</translation>
     </message>
     <message>
         <source>Print filenames containing</source>
@@ -448,11 +448,11 @@
     </message>
     <message>
         <source>Print all filenames until &amp;tree level:</source>
-        <translation>Imprimer tous les noms de fichiers jus&amp;qu'au niveau :</translation>
+        <translation>Imprimer tous les noms de fichiers jus&amp;qu&apos;au niveau&#xa0;:</translation>
     </message>
     <message>
         <source>Print all filenames until tree level</source>
-        <translation>Imprimer tous les noms de fichiers jusqu'au niveau</translation>
+        <translation>Imprimer tous les noms de fichiers jusqu&apos;au niveau</translation>
     </message>
     <message>
         <source>0</source>
@@ -472,19 +472,19 @@
     </message>
     <message>
         <source>Print folders c&amp;ontaining one of these files:</source>
-        <translation>Imprimer les dossiers conte&amp;nant l'un de ces fichiers :</translation>
+        <translation>Imprimer les dossiers conte&amp;nant l&apos;un de ces fichiers&#xa0;:</translation>
     </message>
     <message>
         <source>Print folders containing one of these files</source>
-        <translation>Imprimer les dossiers contenant l'un de ces fichiers</translation>
+        <translation>Imprimer les dossiers contenant l&apos;un de ces fichiers</translation>
     </message>
     <message>
         <source>Print all folder names until &amp;tree level:</source>
-        <translation>Imprimer tous les noms de dossiers jusqu'au niv&amp;eau :</translation>
+        <translation>Imprimer tous les noms de dossiers jusqu&apos;au niv&amp;eau&#xa0;:</translation>
     </message>
     <message>
         <source>Print all folder names until tree level</source>
-        <translation>Imprimer tous les noms de dossiers jusqu'au niveau</translation>
+        <translation>Imprimer tous les noms de dossiers jusqu&apos;au niveau</translation>
     </message>
     <message>
         <source>Print all folder entries with a co&amp;mment.</source>
@@ -574,31 +574,31 @@
     </message>
     <message>
         <source>Folders in listing:</source>
-        <translation>Dossiers de la liste :</translation>
+        <translation>Dossiers de la liste&#xa0;:</translation>
     </message>
     <message>
         <source>Files in listing:</source>
-        <translation>Fichiers de la liste :</translation>
+        <translation>Fichiers de la liste&#xa0;:</translation>
     </message>
     <message>
         <source>Total size:</source>
-        <translation>Taille totale :</translation>
+        <translation>Taille totale&#xa0;:</translation>
     </message>
     <message>
         <source>Last read:</source>
-        <translation>Dernière lecture :</translation>
+        <translation>Dernière lecture&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Location:</source>
-        <translation>&amp;Emplacement :</translation>
+        <translation>&amp;Emplacement&#xa0;:</translation>
     </message>
     <message>
         <source>Lent &amp;to:</source>
-        <translation>&amp;Prêté à :</translation>
+        <translation>&amp;Prêté à&#xa0;:</translation>
     </message>
     <message>
         <source>When the disk is &amp;mounted:</source>
-        <translation>Quand le disque est &amp;monté :</translation>
+        <translation>Quand le disque est &amp;monté&#xa0;:</translation>
     </message>
     <message>
         <source>Ask what to do</source>
@@ -614,23 +614,23 @@
     </message>
     <message>
         <source>&amp;Root drive:</source>
-        <translation>&amp;Lecteur racine :</translation>
+        <translation>&amp;Lecteur racine&#xa0;:</translation>
     </message>
     <message>
         <source>Full path:</source>
-        <translation>Chemin complet :</translation>
+        <translation>Chemin complet&#xa0;:</translation>
     </message>
     <message>
         <source>Kept beside the listing:</source>
-        <translation>Conservé avec la liste :</translation>
+        <translation>Conservé avec la liste&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Comment:</source>
-        <translation>&amp;Commentaire :</translation>
+        <translation>&amp;Commentaire&#xa0;:</translation>
     </message>
     <message>
         <source>Read when listed:</source>
-        <translation>Lu lors de l'ajout :</translation>
+        <translation>Lu lors de l&apos;ajout&#xa0;:</translation>
     </message>
     <message>
         <source>List the contents of &amp;archives</source>
@@ -654,7 +654,7 @@
     </message>
     <message>
         <source>A changed choice is applied at the next Update.</source>
-        <translation>Un choix modifié s'applique à la prochaine mise à jour.</translation>
+        <translation>Un choix modifié s&apos;applique à la prochaine mise à jour.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -673,7 +673,7 @@
     </message>
     <message>
         <source>&amp;Search for entry containing this text: </source>
-        <translation>&amp;Rechercher les entrées contenant ce texte : </translation>
+        <translation>&amp;Rechercher les entrées contenant ce texte&#xa0;: </translation>
     </message>
     <message>
         <source>Case sensiti&amp;ve search</source>
@@ -681,7 +681,7 @@
     </message>
     <message>
         <source>Search in:</source>
-        <translation>Rechercher dans :</translation>
+        <translation>Rechercher dans&#xa0;:</translation>
     </message>
     <message>
         <source>F&amp;older names</source>
@@ -697,7 +697,7 @@
     </message>
     <message>
         <source>Only in this ca&amp;tegory:</source>
-        <translation>Seulement dans cette caté&amp;gorie :</translation>
+        <translation>Seulement dans cette caté&amp;gorie&#xa0;:</translation>
     </message>
     <message>
         <source>Only in this category</source>
@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>* stands for any characters, ? for one: *.avi finds every name ending in .avi. A text without them is looked for anywhere in a name.</source>
-        <translation>* remplace n'importe quels caractères, ? un seul : *.avi trouve tous les noms finissant par .avi. Un texte sans eux est cherché n'importe où dans un nom.</translation>
+        <translation>* remplace n&apos;importe quels caractères, ? un seul&#xa0;: *.avi trouve tous les noms finissant par .avi. Un texte sans eux est cherché n&apos;importe où dans un nom.</translation>
     </message>
     <message>
         <source>Narrow down</source>
@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>Si&amp;ze from:</source>
-        <translation>Ta&amp;ille de :</translation>
+        <translation>Ta&amp;ille de&#xa0;:</translation>
     </message>
     <message>
         <source>any</source>
@@ -725,19 +725,19 @@
     </message>
     <message>
         <source>&amp;up to:</source>
-        <translation>j&amp;usqu'à :</translation>
+        <translation>j&amp;usqu&apos;à&#xa0;:</translation>
     </message>
     <message>
         <source>Dat&amp;e from:</source>
-        <translation>&amp;Date du :</translation>
+        <translation>&amp;Date du&#xa0;:</translation>
     </message>
     <message>
         <source>u&amp;ntil:</source>
-        <translation>jus&amp;qu'au :</translation>
+        <translation>jus&amp;qu&apos;au&#xa0;:</translation>
     </message>
     <message>
         <source>Only in this &amp;listing:</source>
-        <translation>Seulement dans cette &amp;liste :</translation>
+        <translation>Seulement dans cette &amp;liste&#xa0;:</translation>
     </message>
     <message>
         <source>O&amp;K</source>
@@ -750,6 +750,45 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>rkm::MountOffers</name>
+    <message>
+        <source>&amp;Update</source>
+        <translation>Mettre à &amp;jour</translation>
+    </message>
+    <message>
+        <source>V&amp;erify</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>&amp;Open folder</source>
+        <translation>&amp;Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>&amp;Add to catalogue</source>
+        <translation>Ajouter au &amp;catalogue</translation>
+    </message>
+    <message>
+        <source>&amp;Not now</source>
+        <translation>&amp;Pas maintenant</translation>
+    </message>
+    <message>
+        <source>“%1” is mounted at %2. Its listing is being updated.</source>
+        <translation>« %1 » est monté sur %2. Sa liste est en cours de mise à jour.</translation>
+    </message>
+    <message>
+        <source>Disk mounted</source>
+        <translation>Disque monté</translation>
+    </message>
+    <message>
+        <source>“%1” is mounted at %2.</source>
+        <translation>« %1 » est monté sur %2.</translation>
+    </message>
+    <message>
+        <source>A disk that is not in the catalogue is mounted at %1</source>
+        <translation>Un disque absent du catalogue est monté sur %1</translation>
     </message>
 </context>
 </TS>

@@ -50,17 +50,17 @@ MountOffers::MountOffers(CatalogStore &store, DiskPresence &presence, Actions ac
     m_text->setWordWrap(true);
     layout->addWidget(m_text, 1);
     const auto button = [&](const char *name, const char *caption) {
-        auto *b = new QPushButton(QString::fromUtf8(caption));
+        auto *b = new QPushButton(tr(caption));
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
         layout->addWidget(b);
         return b;
     };
-    m_update = button("cmdMountUpdate", "&Update");
-    m_verify = button("cmdMountVerify", "V&erify");
-    m_open = button("cmdMountOpen", "&Open folder");
-    m_add = button("cmdMountAdd", "&Add to catalogue");
-    m_notNow = button("cmdMountNotNow", "&Not now");
+    m_update = button("cmdMountUpdate", QT_TR_NOOP("&Update"));
+    m_verify = button("cmdMountVerify", QT_TR_NOOP("V&erify"));
+    m_open = button("cmdMountOpen", QT_TR_NOOP("&Open folder"));
+    m_add = button("cmdMountAdd", QT_TR_NOOP("&Add to catalogue"));
+    m_notNow = button("cmdMountNotNow", QT_TR_NOOP("&Not now"));
 
     // Each answer takes the offer away first: what it runs may take a while
     // and show windows of its own.
@@ -142,7 +142,7 @@ void MountOffers::mounted(const MountedVolume &volume, const std::vector<const T
             update.clear();
         }
         if (!update.empty()) {
-            message = QStringLiteral("\u201C%1\u201D is mounted at %2. Its listing is being updated.")
+            message = tr("“%1” is mounted at %2. Its listing is being updated.")
                           .arg(diskName(update.front()), platform::DecodeText(volume.mountPoint));
             QTimer::singleShot(0, this, [this, volume, update] {
                 // One after the other, each still the catalogue's and still
@@ -164,7 +164,7 @@ void MountOffers::mounted(const MountedVolume &volume, const std::vector<const T
     }
     showLatest();
     if (!message.isEmpty() && notify && m_actions.windowActive && !m_actions.windowActive())
-        notify(QStringLiteral("Disk mounted"), message);
+        notify(tr("Disk mounted"), message);
 }
 
 void MountOffers::unmounted(const MountedVolume &volume)
@@ -196,8 +196,8 @@ QString MountOffers::textOf(const Offer &offer) const
 {
     const QString mountPoint = platform::DecodeText(offer.volume.mountPoint);
     if (const TreeNode *disk = diskOf(offer))
-        return QStringLiteral("\u201C%1\u201D is mounted at %2.").arg(diskName(disk), mountPoint);
-    QString text = QStringLiteral("A disk that is not in the catalogue is mounted at %1").arg(mountPoint);
+        return tr("“%1” is mounted at %2.").arg(diskName(disk), mountPoint);
+    QString text = tr("A disk that is not in the catalogue is mounted at %1").arg(mountPoint);
     return text + (offer.volume.label.empty() ? QStringLiteral(".")
                                               : QStringLiteral(" (%1).").arg(platform::DecodeText(offer.volume.label)));
 }

@@ -2,8 +2,9 @@
 // control of the main window and of every dialog has a name the reader can
 // say (and a picture-only button a description too), and in every menu and
 // dialog each item and button has an Alt letter that no other item or
-// button shown with it has.
+// button shown with it has; in English and in German.
 #include "MainWindowFixture.h"
+#include "service/Language.h"
 #include "support/AllDialogs.h"
 
 #include <QAbstractButton>
@@ -15,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -161,11 +163,22 @@ class AccessibilityTest : public QObject, MainWindowFixture {
 private slots:
     void init() { setUp(); }
     void cleanup() { tearDown(); }
+    void everyControlHasANameAndEveryCaptionItsOwnAltLetter_data();
     void everyControlHasANameAndEveryCaptionItsOwnAltLetter();
 };
 
+void AccessibilityTest::everyControlHasANameAndEveryCaptionItsOwnAltLetter_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QStringLiteral("en");
+    QTest::newRow("German") << QStringLiteral("de");
+}
+
 void AccessibilityTest::everyControlHasANameAndEveryCaptionItsOwnAltLetter()
 {
+    QFETCH(QString, language);
+    QCOMPARE(InstallTranslations(language), language);
+    const auto english = qScopeGuard([] { InstallTranslations(QStringLiteral("en")); });
     writeTwoDisks();
     TfrmMain &main = start();
     QCoreApplication::processEvents();
