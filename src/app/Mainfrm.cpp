@@ -34,6 +34,7 @@
 #include <QDockWidget>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
@@ -726,7 +727,7 @@ void TfrmMain::TreeView1Change(TreeNode *node)
     fitNameColumn();
     QString status;
     if (node) {
-        status = QString::number(node->disk().Files.count()) + QStringLiteral(" items listed");
+        status = QLocale().toString(qlonglong(node->disk().Files.count())) + QStringLiteral(" items listed");
         // A refilled grid has no current row until the user or a search picks
         // one: Find next then starts with the first file.
     }

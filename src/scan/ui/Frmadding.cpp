@@ -1,4 +1,5 @@
 #include "scan/ui/Frmadding.h"
+#include "gui/LocaleText.h"
 
 #include "ui_Frmadding.h"
 
@@ -60,8 +61,7 @@ QString TfrmAdding::ContentProgressText(uint64_t read, uint64_t toRead)
 {
     // Files found after the count was taken may have been read already.
     return QStringLiteral("Read %1 of %2")
-        .arg(QString::fromStdString(platform::ShortSize(read)),
-             QString::fromStdString(platform::ShortSize(std::max(read, toRead))));
+        .arg(SizeForPeople(read), SizeForPeople(std::max(read, toRead)));
 }
 
 std::unique_ptr<TreeNode> TfrmAdding::runScan(const std::string &root, const Walk &walk, bool readsContents)
