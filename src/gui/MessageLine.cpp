@@ -9,15 +9,10 @@
 
 namespace rkm {
 
-namespace {
-
-// A dark red on a light window, a light red on a dark one.
 QColor WarningColour(const QPalette &palette)
 {
     return palette.color(QPalette::Window).lightness() < 128 ? QColor(0xff, 0x8a, 0x80) : QColor(0xb0, 0x00, 0x20);
 }
-
-} // namespace
 
 MessageLine::MessageLine(QLabel *label) : QObject(label), m_label(label)
 {
