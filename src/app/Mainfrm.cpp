@@ -609,7 +609,7 @@ void TfrmMain::tellShortenedTexts()
     for (const std::string &line : SummarizeShortened(shortened))
         lines << QString::fromStdString(line);
     prompter().message(this, QMessageBox::Information, RACKMERE,
-                       QStringLiteral("A listing holds at most %1 bytes of a text. These longer texts were "
+                       QStringLiteral("A listing holds at most %L1 bytes of a text. These longer texts were "
                                       "shortened to fit when their listing was saved:\n\n")
                                .arg(MAX_TEXT_BYTES) +
                            lines.join(QLatin1Char('\n')),

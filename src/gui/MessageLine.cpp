@@ -89,12 +89,12 @@ void MessageLine::showRoom(const Room &room)
         }
     }
     const std::size_t left = MAX_TEXT_BYTES - bytes;
-    show(QStringLiteral("%1: %2 of %3 bytes left").arg(room.what).arg(left).arg(MAX_TEXT_BYTES), false);
+    show(QStringLiteral("%1: %L2 of %L3 bytes left").arg(room.what).arg(left).arg(MAX_TEXT_BYTES), false);
 }
 
 QString MessageLine::tooLong(const QString &what, std::size_t bytes)
 {
-    return QStringLiteral("%1: %2 bytes too long; a listing holds at most %3 bytes.")
+    return QStringLiteral("%1: %L2 bytes too long; a listing holds at most %L3 bytes.")
         .arg(what)
         .arg(bytes - MAX_TEXT_BYTES)
         .arg(MAX_TEXT_BYTES);

@@ -6,6 +6,7 @@
 #include "support/Readability.h"
 
 #include <QDir>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -86,6 +87,9 @@ private slots:
         offer->show();
         for (QWidget *child : offer->findChildren<QWidget *>())
             child->show();
+        // The result panels, with the matches of a search.
+        for (QDockWidget *panel : w.findChildren<QDockWidget *>())
+            panel->show();
         // A query with a fault says where, in a warning's colour.
         QTest::keyClicks(Find<QLineEdit>(&w, "txtQuickSearch"), "size:>");
         QTRY_VERIFY(Find<QLabel>(&w, "lblQueryError")->isVisible());

@@ -69,7 +69,7 @@ void TfrmArchived::check(const QStringList &paths)
 {
     m_view->clear();
     m_status->setText(paths.size() == 1 ? QStringLiteral("Reading %1...").arg(paths[0])
-                                        : QStringLiteral("Reading %1 files and folders...").arg(paths.size()));
+                                        : QStringLiteral("Reading %L1 files and folders...").arg(paths.size()));
     std::vector<std::string> names;
     for (const QString &p : paths)
         names.push_back(p.toStdString());
