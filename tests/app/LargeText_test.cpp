@@ -21,7 +21,8 @@ private slots:
         // Without the scale the test would pass on any layout.
         QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("2"));
         const QSize screen = QGuiApplication::primaryScreen()->availableSize();
-        QVERIFY2(screen == QSize(960, 540), qPrintable(QStringLiteral("%1x%2").arg(screen.width()).arg(screen.height())));
+        QVERIFY2(screen == QSize(960, 540),
+                 qPrintable(QStringLiteral("%1x%2").arg(screen.width()).arg(screen.height())));
     }
     void init() { setUp(); }
     void cleanup() { tearDown(); }

@@ -31,10 +31,13 @@ private slots:
         QTest::addColumn<QString>("date"); // a pattern
 
         // "Small" holds 4 KB: a file listed as 1 Kb and one as 2 Kb.
-        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "1.234" << "1.234 items listed"
-                                << "4,0 KB" << R"(^\d\d\.\d\d\.\d\d \d\d:\d\d$)";
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "1.234"
+                                << "1.234 items listed"
+                                << "4,0 KB"
+                                << R"(^\d\d\.\d\d\.\d\d \d\d:\d\d$)";
         QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "1,234"
-                                 << "1,234 items listed" << "4.0 KB"
+                                 << "1,234 items listed"
+                                 << "4.0 KB"
                                  << R"(^\d{1,2}/\d{1,2}/\d\d,? \d{1,2}:\d\d[\s\x{202F}]?[AP]M$)";
     }
     void composedTextsFollowTheLocale()
