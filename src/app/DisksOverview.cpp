@@ -1,4 +1,5 @@
 #include "app/DisksOverview.h"
+#include "gui/LocaleText.h"
 
 #include "catalog/CatalogStore.h"
 #include "catalog/Shelf.h"
@@ -120,7 +121,7 @@ void DisksOverview::refresh()
             TextCell(QString::fromStdString(shelf.location)),
             TextCell(QString::fromStdString(shelf.lentTo)),
             NumberCell(locale.toString(qlonglong(files)), files),
-            NumberCell(QString::fromStdString(platform::ShortSize(size.bytes)), qlonglong(size.bytes)),
+            NumberCell(SizeForPeople(size.bytes), qlonglong(size.bytes)),
             Cell(read.isValid() ? locale.toString(read.toLocalTime(), QLocale::ShortFormat) : QString(),
                  read.isValid() ? read.toMSecsSinceEpoch() : qlonglong(-1)),
             TextCell(QString()),

@@ -34,6 +34,7 @@
 #include <QDockWidget>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
@@ -608,7 +609,7 @@ void TfrmMain::tellShortenedTexts()
     for (const std::string &line : SummarizeShortened(shortened))
         lines << QString::fromStdString(line);
     prompter().message(this, QMessageBox::Information, RACKMERE,
-                       QStringLiteral("A listing holds at most %1 bytes of a text. These longer texts were "
+                       QStringLiteral("A listing holds at most %L1 bytes of a text. These longer texts were "
                                       "shortened to fit when their listing was saved:\n\n")
                                .arg(MAX_TEXT_BYTES) +
                            lines.join(QLatin1Char('\n')),
@@ -726,7 +727,7 @@ void TfrmMain::TreeView1Change(TreeNode *node)
     fitNameColumn();
     QString status;
     if (node) {
-        status = QString::number(node->disk().Files.count()) + QStringLiteral(" items listed");
+        status = QLocale().toString(qlonglong(node->disk().Files.count())) + QStringLiteral(" items listed");
         // A refilled grid has no current row until the user or a search picks
         // one: Find next then starts with the first file.
     }

@@ -46,6 +46,8 @@ MountOffers::MountOffers(CatalogStore &store, DiskPresence &presence, Actions ac
     layout->setContentsMargins(8, 4, 4, 4);
     m_text = new QLabel;
     m_text->setObjectName(QStringLiteral("lblMountOffer"));
+    // The text colour that goes with the bar's colour, light on a dark one.
+    m_text->setForegroundRole(QPalette::Text);
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
     layout->addWidget(m_text, 1);

@@ -9,15 +9,10 @@
 
 namespace rkm {
 
-namespace {
-
-// A dark red on a light window, a light red on a dark one.
 QColor WarningColour(const QPalette &palette)
 {
     return palette.color(QPalette::Window).lightness() < 128 ? QColor(0xff, 0x8a, 0x80) : QColor(0xb0, 0x00, 0x20);
 }
-
-} // namespace
 
 MessageLine::MessageLine(QLabel *label) : QObject(label), m_label(label)
 {
@@ -94,12 +89,12 @@ void MessageLine::showRoom(const Room &room)
         }
     }
     const std::size_t left = MAX_TEXT_BYTES - bytes;
-    show(QStringLiteral("%1: %2 of %3 bytes left").arg(room.what).arg(left).arg(MAX_TEXT_BYTES), false);
+    show(QStringLiteral("%1: %L2 of %L3 bytes left").arg(room.what).arg(left).arg(MAX_TEXT_BYTES), false);
 }
 
 QString MessageLine::tooLong(const QString &what, std::size_t bytes)
 {
-    return QStringLiteral("%1: %2 bytes too long; a listing holds at most %3 bytes.")
+    return QStringLiteral("%1: %L2 bytes too long; a listing holds at most %L3 bytes.")
         .arg(what)
         .arg(bytes - MAX_TEXT_BYTES)
         .arg(MAX_TEXT_BYTES);

@@ -7,11 +7,17 @@
 #include <functional>
 #include <vector>
 
+class QColor;
 class QLabel;
+class QPalette;
 class QLineEdit;
 class QWidget;
 
 namespace rkm {
+
+// A dark red on a light window, a light red on a dark one: a warning's text
+// readable on either.
+QColor WarningColour(const QPalette &palette);
 
 // The line under a dialog's fields. When OK is refused it says why, beside
 // the warning beep (a beep alone tells nothing); while a text that a listing

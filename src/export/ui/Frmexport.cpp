@@ -30,7 +30,7 @@ void TfrmExport::setChoices(const QString &listingName, int listingCount)
                                        : QStringLiteral("The selected &listing"));
     m_ui->optCatalogue->setText(listingCount == 1
                                     ? QStringLiteral("The whole &catalogue (1 listing)")
-                                    : QStringLiteral("The whole &catalogue (%1 listings)").arg(listingCount));
+                                    : QStringLiteral("The whole &catalogue (%L1 listings)").arg(listingCount));
     (selected ? m_ui->optListing : m_ui->optCatalogue)->setChecked(true);
 }
 

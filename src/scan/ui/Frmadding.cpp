@@ -1,4 +1,5 @@
 #include "scan/ui/Frmadding.h"
+#include "gui/LocaleText.h"
 
 #include "ui_Frmadding.h"
 
@@ -59,9 +60,7 @@ TfrmAdding::~TfrmAdding() = default;
 QString TfrmAdding::ContentProgressText(uint64_t read, uint64_t toRead)
 {
     // Files found after the count was taken may have been read already.
-    return QStringLiteral("Read %1 of %2")
-        .arg(QString::fromStdString(platform::ShortSize(read)),
-             QString::fromStdString(platform::ShortSize(std::max(read, toRead))));
+    return QStringLiteral("Read %1 of %2").arg(SizeForPeople(read), SizeForPeople(std::max(read, toRead)));
 }
 
 std::unique_ptr<TreeNode> TfrmAdding::runScan(const std::string &root, const Walk &walk, bool readsContents)
@@ -148,8 +147,7 @@ void TfrmAdding::showProgress()
                 QStringLiteral("%1 folders, %2 files, %3")
                     .arg(locale.toString(static_cast<qulonglong>(p.folders)),
                          locale.toString(static_cast<qulonglong>(p.files)),
-                         locale.formattedDataSize(static_cast<qint64>(p.bytes), 1,
-                                                  QLocale::DataSizeTraditionalFormat)),
+                         SizeForPeople(p.bytes)),
                 Qt::ElideRight, changed);
         if (m_readsContents)
             SetText(m_ui->lblAddingRead, ContentProgressText(p.contentBytes, p.bytes), Qt::ElideRight, changed);

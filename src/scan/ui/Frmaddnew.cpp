@@ -255,7 +255,7 @@ void TfrmAddNew::cmdOKClick()
         return;
     }
     if (root.size() > MAX_TEXT_BYTES) {
-        m_message->refuse(QStringLiteral("The folder's path is %1 bytes long; a listing holds at most %2 bytes.")
+        m_message->refuse(QStringLiteral("The folder's path is %L1 bytes long; a listing holds at most %L2 bytes.")
                               .arg(root.size())
                               .arg(MAX_TEXT_BYTES));
         return;

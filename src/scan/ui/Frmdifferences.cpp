@@ -169,7 +169,7 @@ QVariant DifferencesModel::data(const QModelIndex &index, int role) const
         return Shown(d.path);
     case COL_SIZE:
         if (d.folder)
-            return QStringLiteral("%1 folders, %2 files").arg(d.foldersBelow).arg(d.filesBelow);
+            return QStringLiteral("%L1 folders, %L2 files").arg(d.foldersBelow).arg(d.filesBelow);
         if (d.kind == DiffKind::Changed && d.sizeChanged)
             return Shown(d.sizeA) + QStringLiteral(" \u2192 ") + Shown(d.sizeB);
         return Shown(a ? d.sizeA : d.sizeB);

@@ -1,4 +1,5 @@
 #include "scan/ui/Frmprops.h"
+#include "gui/LocaleText.h"
 
 #include "ui_Frmprops.h"
 
@@ -85,7 +86,7 @@ void TfrmProps::FormShow()
     m_ui->lblFolders->setText(locale.toString(qlonglong(folders)));
     m_ui->lblFiles->setText(locale.toString(qlonglong(files)));
     const SubtreeSize size = SizeOfSubtree(*m_node);
-    QString sizeText = QString::fromStdString(platform::ShortSize(size.bytes));
+    QString sizeText = SizeForPeople(size.bytes);
     // Sizes listed in Kb only bound the total.
     if (size.bytes >= 1024)
         sizeText = size.exact ? sizeText + QStringLiteral(" (%1 bytes)").arg(locale.toString(qulonglong(size.bytes)))
@@ -111,7 +112,7 @@ void TfrmProps::FormShow()
                                          : QStringLiteral("Not recorded when listed; Update reads:"));
     ShowReadingInBoxes(*m_ui, reading);
     m_shownReading = reading;
-    m_ui->lblRoom->setText(QString::fromStdString(platform::ShortSize(m_storeRoom)));
+    m_ui->lblRoom->setText(SizeForPeople(m_storeRoom));
 
     const RootDrive drive = DriveOfRoot(m_disk->GetRootDisk()->RootPath, *m_system);
     m_prefix = drive.prefix;

@@ -69,7 +69,7 @@ void TfrmArchived::check(const QStringList &paths)
 {
     m_view->clear();
     m_status->setText(paths.size() == 1 ? QStringLiteral("Reading %1...").arg(paths[0])
-                                        : QStringLiteral("Reading %1 files and folders...").arg(paths.size()));
+                                        : QStringLiteral("Reading %L1 files and folders...").arg(paths.size()));
     std::vector<std::string> names;
     for (const QString &p : paths)
         names.push_back(p.toStdString());
@@ -111,7 +111,7 @@ void TfrmArchived::showAnswer(std::vector<LocalFile> files)
         }
         ++archived;
         row->setText(1, h.copies.size() == 1 ? QStringLiteral("held in 1 place")
-                                             : QStringLiteral("held in %1 places").arg(h.copies.size()));
+                                             : QStringLiteral("held in %L1 places").arg(h.copies.size()));
         for (const CatalogStore::HeldCopy &c : h.copies) {
             auto *copy = new QTreeWidgetItem(row);
             copy->setText(0, platform::DecodeText(m_store.Tree().displayName(*c.disk)));
@@ -124,9 +124,9 @@ void TfrmArchived::showAnswer(std::vector<LocalFile> files)
         m_status->setText(QStringLiteral("No file was found to read."));
     else if (archived == total)
         m_status->setText(total == 1 ? QStringLiteral("The file is archived.")
-                                     : QStringLiteral("All %1 files are archived.").arg(total));
+                                     : QStringLiteral("All %L1 files are archived.").arg(total));
     else
-        m_status->setText(QStringLiteral("%1 of %2 files are not archived.").arg(total - archived).arg(total));
+        m_status->setText(QStringLiteral("%L1 of %L2 files are not archived.").arg(total - archived).arg(total));
     if (!m_store.storeProblem().empty())
         m_status->setText(m_status->text() + QStringLiteral(" The store beside the listings could not be read: %1")
                                                  .arg(QString::fromStdString(m_store.storeProblem())));

@@ -1,4 +1,5 @@
 #include "search/ui/Frmduplicatelist.h"
+#include "gui/LocaleText.h"
 
 #include "gui/BackgroundSearch.h"
 #include "gui/ResultsPanel.h"
@@ -127,11 +128,11 @@ QVariant DuplicatesModel::data(const QModelIndex &index, int role) const
         case COL_NAME:
             return platform::DecodeText(e[FT_NAME]);
         case COL_LISTING:
-            return QStringLiteral("%1 copies").arg(g.entries.size());
+            return QStringLiteral("%L1 copies").arg(g.entries.size());
         case COL_SIZE:
             return platform::DecodeText(e[FT_SIZE]);
         case COL_WASTED:
-            return QString::fromStdString(platform::ShortSize(g.wasted));
+            return SizeForPeople(g.wasted);
         default:
             return {};
         }
@@ -295,7 +296,7 @@ void TfrmDuplicateList::updateTitle()
     setWindowTitle(QStringLiteral("Duplicates: %1, %2 wasted")
                        .arg(groups.size() == 1 ? QStringLiteral("1 group")
                                                : QStringLiteral("%L1 groups").arg(groups.size()),
-                            QString::fromStdString(platform::ShortSize(wasted))));
+                            SizeForPeople(wasted)));
 }
 
 } // namespace rkm

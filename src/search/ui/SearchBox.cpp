@@ -1,5 +1,6 @@
 #include "search/ui/SearchBox.h"
 
+#include "gui/MessageLine.h"
 #include "search/Query.h"
 
 #include <QAbstractItemView>
@@ -46,9 +47,6 @@ SearchBox::SearchBox(QWidget *parent) : QWidget(parent)
     m_error = new QLabel;
     m_error->setObjectName(QStringLiteral("lblQueryError"));
     m_error->setTextFormat(Qt::PlainText);
-    QPalette red = m_error->palette();
-    red.setColor(QPalette::WindowText, QColor(0xb0, 0x00, 0x20));
-    m_error->setPalette(red);
     // A long reason is cut at the right (whole in its tooltip): the box
     // keeps its width.
     m_error->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -132,6 +130,10 @@ bool SearchBox::evaluate()
         const qsizetype column = QString::fromUtf8(bytes.left(at)).size() + 1;
         m_error->setText(QStringLiteral("At character %1: %2").arg(column).arg(QString::fromStdString(error.reason)));
         m_error->setToolTip(m_error->text());
+        // In a warning's colour for the palette of now, light on a dark one.
+        QPalette red = palette();
+        red.setColor(QPalette::WindowText, WarningColour(red));
+        m_error->setPalette(red);
         m_error->show();
         m_count->clear();
         m_settle->stop();

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -168,7 +169,8 @@ private slots:
             QCOMPARE(Find<QLineEdit>(&d, "txtDescription")->text().size(), qsizetype(description.size()));
             QCOMPARE(Find<QComboBox>(&d, "cboCategory")->currentText().size(), qsizetype(category.size()));
             Find<QPushButton>(&d, "OKBtn")->click();
-            refused = d.isVisible() && d.message().startsWith(QStringLiteral("Description: 39490 bytes too long"));
+            const QString tooLong = QStringLiteral("Description: %1 bytes too long").arg(QLocale().toString(39490));
+            refused = d.isVisible() && d.message().startsWith(tooLong);
         }));
         QVERIFY(refused);
         QCOMPARE(files.text(0, FT_DESCRIPTION), description);
