@@ -235,6 +235,7 @@ void TfrmMain::buildLanguageMenu(QMenu &view)
 {
     QMenu *languages = view.addMenu(QCoreApplication::translate("Commands", "&Language"));
     languages->setObjectName(QStringLiteral("mnuLanguage"));
+    languages->menuAction()->setObjectName(QStringLiteral("mnuLanguageItem"));
     auto *group = new QActionGroup(languages);
     const QString chosen = QString::fromStdString(GetSettingString(SETTING_LANGUAGE));
     QStringList codes = TranslatedLanguages();

@@ -138,7 +138,7 @@ private slots:
                               "mnuProperties", "mnuCompare", "mnuVerify", "-", "mnuExit"}));
         QCOMPARE(names(Menu(&w, "Search1")), QStringList({"mnuSearchBox", "mnuFind", "mnuFindNext", "mnuFindDuplicates",
                                                           "mnuIsArchived", "-", "mnuSavedSearchesItem"}));
-        QCOMPARE(names(Menu(&w, "View1")), QStringList({"mnuPictures", "mnuDisks", "-", "mnuOfferOnMount"}));
+        QCOMPARE(names(Menu(&w, "View1")), QStringList({"mnuPictures", "mnuDisks", "-", "mnuOfferOnMount", "-", "mnuLanguageItem"}));
         QCOMPARE(names(Menu(&w, "About1")),
                  QStringList({"mnuHelpTopics", "-", "Tarnwellwebsite1", "Emailsupport1", "-", "About2"}));
         QCOMPARE(names(Menu(&w, "popTree")), QStringList({"Addnew2", "popUpdate", "popRename", "popDelete", "popPrint",
