@@ -308,10 +308,8 @@ std::optional<uint64_t> ReadSizeInput(std::string_view text)
     return static_cast<uint64_t>(bytes);
 }
 
-std::string ShortSize(uint64_t bytes)
+ScaledSize ScaleSize(uint64_t bytes)
 {
-    if (bytes < 1024)
-        return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
     static const char *const units[] = {"KB", "MB", "GB", "TB", "PB", "EB"};
     double v = static_cast<double>(bytes) / 1024.0;
     int u = 0;
@@ -324,11 +322,16 @@ std::string ShortSize(uint64_t bytes)
         v /= 1024.0;
         ++u;
     }
+    return {v, units[u]};
+}
+
+std::string ShortSize(uint64_t bytes)
+{
+    if (bytes < 1024)
+        return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+    const ScaledSize s = ScaleSize(bytes);
     char buf[32];
-    if (v < 99.95)
-        std::snprintf(buf, sizeof buf, "%.1f %s", v, units[u]);
-    else
-        std::snprintf(buf, sizeof buf, "%.0f %s", v, units[u]);
+    std::snprintf(buf, sizeof buf, s.value < 99.95 ? "%.1f %s" : "%.0f %s", s.value, s.unit);
     return buf;
 }
 

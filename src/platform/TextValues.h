@@ -53,6 +53,13 @@ std::optional<uint64_t> ReadSizeInput(std::string_view text);
 // A number of bytes for people: "512 bytes", "12.5 KB", "700 MB", "1.4 GB"
 // (powers of 1024; one decimal below 100).
 std::string ShortSize(uint64_t bytes);
+// A size of 1024 bytes or more in the unit people read it in: the value
+// (1.0 to below 1023.5, above for exabytes) and the unit ("KB" to "EB").
+struct ScaledSize {
+    double value;
+    const char *unit;
+};
+ScaledSize ScaleSize(uint64_t bytes);
 // A size text of a listing as the grid shows it: ShortSize of the size it
 // stands for ("312 Kb" shows "312 KB"; for a text that bounds the size, its
 // least), or the text itself when it is no size.
