@@ -9,6 +9,8 @@
 # COMMANDS section with each command's own `PROGRAM COMMAND --help`.
 
 set(ENV{QT_QPA_PLATFORM} offscreen)
+# The page is written in the programs' own English, whatever the builder speaks.
+set(ENV{LANGUAGE} en)
 function(run_help out)
   execute_process(COMMAND ${PROGRAM} ${ARGN} --help OUTPUT_VARIABLE text RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)

@@ -3,6 +3,7 @@
 #include "catalog/CatalogStore.h"
 #include "cli/Args.h"
 #include "cli/Lines.h"
+#include "platform/Translated.h"
 #include "scan/ScanOptions.h"
 
 #include <QDate>
@@ -20,6 +21,14 @@
 class QCoreApplication;
 
 namespace rkm::cli {
+
+// What rackmere-cli says to people (its help, messages and errors) in the
+// user's language: Say::tr("..."), with %1 and .arg() for what varies and
+// tr(text, nullptr, n) with %n where a count decides the words. Command
+// and option names, JSON and the exported formats are never translated.
+class Say {
+    Q_DECLARE_TR_FUNCTIONS(rkm::cli::Say)
+};
 
 // Exit statuses shared by the commands.
 // EXIT_WRONG_DISK: the disk in the drive is another one than the listing's

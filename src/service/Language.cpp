@@ -43,6 +43,8 @@ QStringList TranslatedLanguages()
     const QStringList files = QDir(TranslationsFolder()).entryList({kPrefix + QStringLiteral("*.qm")}, QDir::Files);
     for (const QString &file : files)
         codes << file.mid(kPrefix.size()).chopped(3);
+    // rackmere_en holds only the English plural forms of the source texts.
+    codes.removeAll(QStringLiteral("en"));
     codes.sort();
     return codes;
 }
@@ -74,14 +76,15 @@ QString InstallTranslations(const QString &chosen)
         }
     // QLocale reads LANGUAGE first, then LC_ALL, LC_MESSAGES and LANG.
     const QString code = LanguageToUse(chosen, QLocale::system().uiLanguages());
-    if (code == QLatin1String("en"))
-        return code;
     own = std::make_unique<QTranslator>();
     if (!own->load(kPrefix + code, TranslationsFolder())) {
         own.reset();
         return QStringLiteral("en");
     }
     QCoreApplication::installTranslator(own.get());
+    // English needs only its own plural forms ("1 file", "2 files").
+    if (code == QLatin1String("en"))
+        return code;
     // Qt's own texts (the buttons of message boxes, file dialogs), where
     // they are installed.
     qt = std::make_unique<QTranslator>();

@@ -1,12 +1,16 @@
 """Compares each committed .ts file with its copy brought up to date by
 lupdate: a text the sources no longer have, a text missing, a translation
-unfinished or empty, or one that loses a %1 or %n of its source, fails."""
+unfinished or empty, or one that loses a %1 or %n of its source or changes
+its printf conversions, fails."""
 import re
 import sys
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
 PLACEHOLDER = re.compile(r"%(?:n|L?\d+)")
+# A printf conversion in a translation must be the source's, in its order:
+# another would print garbage or crash.
+PRINTF = re.compile(r"%[-+#0]*\d*(?:\.\d+)?(?:hh|h|ll|l|z|j|t)?[sdiuxXfgcp]")
 
 
 def messages(path):
@@ -34,6 +38,8 @@ def problems(committed, updated):
             if m.get("numerus") == "yes":
                 wanted.discard("%n")  # a language may spell out "one"
             for f in forms:
+                if PRINTF.findall(f) != PRINTF.findall(key[1]):
+                    yield f"{key}: {f!r} changes the printf conversions"
                 if not wanted <= set(PLACEHOLDER.findall(f)):
                     yield f"{key}: {f!r} lacks {sorted(wanted - set(PLACEHOLDER.findall(f)))}"
 
