@@ -1,7 +1,10 @@
 #include "gui/Help.h"
 
+#include "service/Language.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
@@ -29,6 +32,15 @@ void InitResources()
 
 namespace {
 
+// A page in the language shown (help/<code>/), where it is translated.
+QUrl pageUrl(const QString &page)
+{
+    const QString translated = QStringLiteral("/help/%1/%2").arg(ShownLanguage(), page);
+    if (QFile::exists(QLatin1Char(':') + translated))
+        return QUrl(QStringLiteral("qrc:") + translated);
+    return QUrl(QStringLiteral("qrc:/help/") + page);
+}
+
 QUrl topicUrl(int context)
 {
     switch (context) {
@@ -41,9 +53,9 @@ QUrl topicUrl(int context)
     case HELP_EXPORT:
     case HELP_DUPLICATES:
     case HELP_COMPARE:
-        return QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(context));
+        return pageUrl(QStringLiteral("topic%1.html").arg(context));
     default:
-        return QUrl(QStringLiteral("qrc:/help/contents.html"));
+        return pageUrl(QStringLiteral("contents.html"));
     }
 }
 

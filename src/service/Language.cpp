@@ -14,6 +14,7 @@ namespace rkm {
 namespace {
 
 const QString kPrefix = QStringLiteral("rackmere_");
+QString g_shown = QStringLiteral("en");
 
 // "de-DE", "de_DE.UTF-8" and "de" all name German.
 QString languageOf(const QString &name)
@@ -66,8 +67,14 @@ QString LanguageToUse(const QString &chosen, const QStringList &systemLanguages)
     return QStringLiteral("en");
 }
 
+QString ShownLanguage()
+{
+    return g_shown;
+}
+
 QString InstallTranslations(const QString &chosen)
 {
+    g_shown = QStringLiteral("en");
     static std::unique_ptr<QTranslator> own, qt;
     for (auto *t : {&own, &qt})
         if (*t) {
@@ -85,6 +92,7 @@ QString InstallTranslations(const QString &chosen)
     // English needs only its own plural forms ("1 file", "2 files").
     if (code == QLatin1String("en"))
         return code;
+    g_shown = code;
     // Qt's own texts (the buttons of message boxes, file dialogs), where
     // they are installed.
     qt = std::make_unique<QTranslator>();

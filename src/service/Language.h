@@ -27,4 +27,7 @@ QString LanguageToUse(const QString &chosen, const QStringList &systemLanguages)
 // code of the language now shown.
 QString InstallTranslations(const QString &chosen);
 
+// The language InstallTranslations last installed ("en" before it ran).
+QString ShownLanguage();
+
 } // namespace rkm
