@@ -1,9 +1,12 @@
 #include "gui/Help.h"
+#include "service/Language.h"
 #include "support/GuiTestSupport.h"
 
 #include <QAction>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -62,6 +65,46 @@ private slots:
             }
         }
         QVERIFY(pages >= 12);
+    }
+
+    // The pages of each language (help/<code>/): compiled in, named as the
+    // English ones, linked to pages of their own language or the style sheet,
+    // and shown in place of the English page while that language is shown.
+    void translatedPagesAreThereAndShown()
+    {
+        const auto english = qScopeGuard([] { InstallTranslations(QStringLiteral("en")); });
+        QDirIterator languages(":/help", QDir::Dirs | QDir::NoDotAndDotDot);
+        int count = 0;
+        while (languages.hasNext()) {
+            const QString dir = languages.next();
+            const QString code = QFileInfo(dir).fileName();
+            ++count;
+            QDirIterator it(dir, {"*.html"});
+            while (it.hasNext()) {
+                const QString path = it.next();
+                QVERIFY2(QFile::exists(":/help/" + QFileInfo(path).fileName()), qPrintable(path + " has no English page"));
+                QFile f(path);
+                QVERIFY(f.open(QIODevice::ReadOnly));
+                const QString html = QString::fromUtf8(f.readAll());
+                QVERIFY2(html.contains("href=\"../help.css\""), qPrintable(path + " misses the style sheet"));
+                QRegularExpression href("href=\"([^\"#:]+)(#[^\"]*)?\"");
+                for (auto m = href.globalMatch(html); m.hasNext();) {
+                    const QString target = QDir::cleanPath(dir + "/" + m.next().captured(1));
+                    QVERIFY2(QFile::exists(target), qPrintable(path + " links to " + target));
+                }
+            }
+            QCOMPARE(InstallTranslations(code), code);
+            ShowHelp(nullptr, HELP_CONTENTS);
+            QVERIFY(HelpBrowser());
+            const bool translated = QFile::exists(dir + "/contents.html");
+            QCOMPARE(HelpBrowser()->source(),
+                     QUrl(translated ? "qrc:/help/" + code + "/contents.html" : "qrc:/help/contents.html"));
+        }
+        QVERIFY(count >= 1);
+        // Back in English, the English page.
+        InstallTranslations(QStringLiteral("en"));
+        ShowHelp(nullptr, HELP_CONTENTS);
+        QCOMPARE(HelpBrowser()->source(), QUrl("qrc:/help/contents.html"));
     }
 
     void f1AndHelpTopicsInTheMainWindow()
