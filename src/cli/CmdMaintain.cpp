@@ -1,5 +1,6 @@
 // update, rename and delete: keeping the listings of the catalogue.
 #include "cli/Cli.h"
+#include "cli/Fill.h"
 
 #include "catalog/Errors.h"
 #include "platform/SystemView.h"
@@ -18,7 +19,9 @@ int runUpdate(Context &ctx);
 int runRename(Context &ctx);
 int runDelete(Context &ctx);
 
-const Command updateCmd{"update", Access::Write, "rescan a listing's disk, keeping its annotations",
+const Command updateCmd{"update", Access::Write,
+                           QT_TRANSLATE_NOOP("rkm::cli::Say", "rescan a listing's disk, keeping its annotations"),
+                           QT_TRANSLATE_NOOP("rkm::cli::Say",
                            "Usage: rackmere-cli update LISTING [--force] [--reread] [--archives]\n"
                            "                           [--descriptions] [--tags] [--fingerprints]\n"
                            "                           [--pictures] [--no-archives] [--no-descriptions]\n"
@@ -51,25 +54,27 @@ const Command updateCmd{"update", Access::Write, "rescan a listing's disk, keepi
                            "A file whose size and date are those it had keeps its fingerprint and picture\n"
                            "without being read again;\n"
                            "  --reread  reads every file's contents again all the same\n"
-                           "\n",
+                           "\n"),
                            runUpdate, READING_FLAGS_HELP};
 const Registrar updateReg(updateCmd);
 
-const Command renameCmd{"rename", Access::Write, "give a listing another disk name",
+const Command renameCmd{"rename", Access::Write, QT_TRANSLATE_NOOP("rkm::cli::Say", "give a listing another disk name"),
+                           QT_TRANSLATE_NOOP("rkm::cli::Say",
                            "Usage: rackmere-cli rename LISTING NEWNAME\n"
                            "\n"
                            "Renames the disk of a listing and rewrites its listing file under the same\n"
                            "file name. An empty NEWNAME, or one longer than the 510 bytes a listing\n"
                            "holds of a text, is refused with exit status 2 and nothing is changed; the\n"
-                           "same name as before changes nothing either.\n",
+                           "same name as before changes nothing either.\n"),
                            runRename};
 const Registrar renameReg(renameCmd);
 
-const Command deleteCmd{"delete", Access::Write, "delete a listing and its file",
+const Command deleteCmd{"delete", Access::Write, QT_TRANSLATE_NOOP("rkm::cli::Say", "delete a listing and its file"),
+                           QT_TRANSLATE_NOOP("rkm::cli::Say",
                            "Usage: rackmere-cli delete LISTING\n"
                            "\n"
                            "Deletes the listing file of a disk from the catalogue. Exit status 1 when the\n"
-                           "listing is not found or its file cannot be deleted.\n",
+                           "listing is not found or its file cannot be deleted.\n"),
                            runDelete};
 const Registrar deleteReg(deleteCmd);
 
@@ -83,7 +88,7 @@ int runUpdate(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 1)
-        return Usage(ctx, "name one listing", self);
+        return Usage(ctx, Utf8(Say::tr("name one listing")), self);
     ScanOptions check;
     if (std::string error; !ApplyReadingFlags(a, check, error))
         return Usage(ctx, error, self);
@@ -117,26 +122,30 @@ int UpdateOne(Context &ctx, const char *who, CatalogStore &store, TreeNode *old,
     switch (CheckListingDisk(store, d, forced)) {
     case DiskCheck::RootUnreadable:
     case DiskCheck::SystemFolder:
-        std::fprintf(ctx.err,
-                     "rackmere-cli %s: %s; this is probably not the disk of the listing. Nothing was changed "
-                     "(--force updates all the same).\n",
-                     who, DiskCheckReason(CheckListingDisk(store, d), d).c_str());
+        std::fprintf(ctx.err, "rackmere-cli %s: %s\n", who,
+                     Fill(Say::tr("%1; this is probably not the disk of the listing. Nothing was changed (--force "
+                                  "updates all the same)."),
+                          {DiskCheckReason(CheckListingDisk(store, d), d)})
+                         .c_str());
         return EXIT_WRONG_DISK;
     case DiskCheck::NotFound:
         // Names the volume it needs: a drive letter for a listing made on
         // Windows, else the mount point (or where the volume was mounted).
-        std::fprintf(ctx.err,
-                     "rackmere-cli %s: could not find the disk: please make sure that the disk '%s' is in "
-                     "drive %s (the listing's root path %s cannot be entered)\n",
-                     who, Shown(old->text()).c_str(), Shown(UpdateDriveText(d.RootPath, platform::System())).c_str(),
-                     Shown(d.RootPath).c_str());
+        std::fprintf(ctx.err, "rackmere-cli %s: %s\n", who,
+                     Fill(Say::tr("could not find the disk: please make sure that the disk '%1' is in drive %2 (the "
+                                  "listing's root path %3 cannot be entered)"),
+                          {Shown(old->text()), Shown(UpdateDriveText(d.RootPath, platform::System())),
+                           Shown(d.RootPath)})
+                         .c_str());
         return EXIT_USAGE;
     case DiskCheck::SerialDiffers: {
-        std::fprintf(ctx.err,
-                     "rackmere-cli %s: the serial number of the disk (%s) is %08X, not %08X as that of "
-                     "the original one; this probably means that it is the wrong disk. Nothing was changed "
-                     "(--force updates all the same).\n",
-                     who, Shown(d.RootPath).c_str(), store.serialSource ? store.serialSource(d) : 0u, d.SerialNumber);
+        std::fprintf(ctx.err, "rackmere-cli %s: %s\n", who,
+                     Fill(Say::tr("the serial number of the disk (%1) is %2, not %3 as that of the original one; this "
+                                  "probably means that it is the wrong disk. Nothing was changed (--force updates all "
+                                  "the same)."),
+                          {Shown(d.RootPath), SerialText(store.serialSource ? store.serialSource(d) : 0u),
+                           SerialText(d.SerialNumber)})
+                         .c_str());
         return EXIT_WRONG_DISK;
     }
     case DiskCheck::Ready:
@@ -146,8 +155,8 @@ int UpdateOne(Context &ctx, const char *who, CatalogStore &store, TreeNode *old,
     try {
         const TreeNode *fresh = UpdateListing(store, old, nullptr, options, reread, &unreadable);
         for (const UnreadableFile &u : unreadable)
-            std::fprintf(ctx.err, "rackmere-cli %s: %s: could not be read: %s\n", who, Shown(u.path).c_str(),
-                         std::strerror(u.error));
+            std::fprintf(ctx.err, "rackmere-cli %s: %s\n", who,
+                         Fill(Say::tr("%1: could not be read: %2"), {Shown(u.path), std::strerror(u.error)}).c_str());
         if (made)
             *made = fresh;
     } catch (const std::exception &e) {
@@ -166,15 +175,15 @@ int runRename(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 2)
-        return Usage(ctx, "name one listing and its new name", self);
+        return Usage(ctx, Utf8(Say::tr("name one listing and its new name")), self);
     // Stored as typed, in UTF-8; a line break becomes '?'.
     const std::string newName = Typed(StoredName(a.positional()[1]));
     if (newName.empty()) {
         // The listing reader refuses a disk without a name.
-        std::fprintf(ctx.err, "rackmere-cli rename: the new name must not be empty\n");
+        std::fprintf(ctx.err, "rackmere-cli rename: %s\n", Utf8(Say::tr("the new name must not be empty")).c_str());
         return EXIT_USAGE;
     }
-    if (!FitsListing(ctx, self, "new name", newName))
+    if (!FitsListing(ctx, self, QT_TRANSLATE_NOOP("rkm::cli::Say", "new name"), newName))
         return EXIT_USAGE;
     CatalogStore store(ctx.programDir);
     const IndexRefresh refresh(ctx, store);
@@ -204,7 +213,7 @@ int runDelete(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 1)
-        return Usage(ctx, "name one listing", self);
+        return Usage(ctx, Utf8(Say::tr("name one listing")), self);
     CatalogStore store(ctx.programDir);
     const IndexRefresh refresh(ctx, store);
     Load(ctx, store);
@@ -215,7 +224,7 @@ int runDelete(Context &ctx)
     const std::string fileName = n->disk().FileName;
     const std::string path = store.PathOf(fileName);
     if (!store.DeleteListing(n)) {
-        std::fprintf(ctx.err, "rackmere-cli delete: error deleting file %s\n", path.c_str());
+        std::fprintf(ctx.err, "rackmere-cli delete: %s\n", Fill(Say::tr("error deleting file %1"), {path}).c_str());
         return EXIT_FAILED;
     }
     return EXIT_OK;

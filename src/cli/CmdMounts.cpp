@@ -1,6 +1,7 @@
 // online and watch: the listings whose disks are mounted now, and the disks
 // as they come and go.
 #include "cli/Cli.h"
+#include "cli/Fill.h"
 
 #include "catalog/Presence.h"
 #include "catalog/WriterLock.h"
@@ -24,7 +25,9 @@ namespace {
 int runOnline(Context &ctx);
 int runWatch(Context &ctx);
 
-const Command onlineCmd{"online", Access::Read, "list the listings whose disks are mounted now",
+const Command onlineCmd{"online", Access::Read,
+                        QT_TRANSLATE_NOOP("rkm::cli::Say", "list the listings whose disks are mounted now"),
+                        QT_TRANSLATE_NOOP("rkm::cli::Say",
                         "Usage: rackmere-cli online [--json]\n"
                         "\n"
                         "Prints every listing whose disk is mounted now, one a line: the name the\n"
@@ -35,11 +38,13 @@ const Command onlineCmd{"online", Access::Read, "list the listings whose disks a
                         "read from the mount table.\n"
                         "\n"
                         "  --json   print an array of objects with the keys name, file, mountPoint,\n"
-                        "           uuid and label\n",
+                        "           uuid and label\n"),
                         runOnline};
 const Registrar onlineReg(onlineCmd);
 
-const Command watchCmd{"watch", Access::Read, "follow disks as they are mounted and unmounted",
+const Command watchCmd{"watch", Access::Read,
+                       QT_TRANSLATE_NOOP("rkm::cli::Say", "follow disks as they are mounted and unmounted"),
+                       QT_TRANSLATE_NOOP("rkm::cli::Say",
                        "Usage: rackmere-cli watch [--update-known] [--json]\n"
                        "\n"
                        "Follows the volumes as they are mounted and unmounted until it is ended\n"
@@ -63,7 +68,7 @@ const Command watchCmd{"watch", Access::Read, "follow disks as they are mounted 
                        "\n"
                        "Nothing is read while nothing changes: the mounts are told by udisks2, or by\n"
                        "the kernel when it runs without udisks2. A listing added meanwhile is known\n"
-                       "at the next mount.\n",
+                       "at the next mount.\n"),
                        runWatch};
 const Registrar watchReg(watchCmd);
 
@@ -107,7 +112,7 @@ int runOnline(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (!a.positional().empty())
-        return Usage(ctx, "online takes no listing", self);
+        return Usage(ctx, Utf8(Say::tr("online takes no listing")), self);
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
     const DiskPresence presence(store, FollowMounts());
@@ -148,17 +153,22 @@ public:
             matcher.add(tree.disk(i), IdentityOf(tree.disk(i)->disk(), store.ExtrasOf(tree.disk(i))));
         const std::vector<const TreeNode *> disks = matcher.match(volume);
         DiskNames names(tree);
-        std::string line = m_json ? VolumeJson("mounted", volume) + ",\"listings\":[" : "mounted " + VolumeText(volume) + ":";
+        // For people the line names the listings, for scripts (--json) the listings' names and files.
+        std::string listings;
         for (std::size_t i = 0; i < disks.size(); ++i) {
             const std::string &name = names.of(*disks[i]);
             if (m_json)
-                line += std::string(i ? "," : "") + "{\"name\":" + Json(name) + ",\"file\":" +
-                        Json(disks[i]->disk().FileName) + "}";
+                listings += std::string(i ? "," : "") + "{\"name\":" + Json(name) +
+                            ",\"file\":" + Json(disks[i]->disk().FileName) + "}";
             else
-                line += (i ? ", " : " ") + Shown(name);
+                listings += (i ? ", " : "") + Shown(name);
         }
-        line += m_json ? "]}" : disks.empty() ? " not catalogued" : "";
-        PrintLine(m_ctx, line);
+        if (m_json)
+            PrintLine(m_ctx, VolumeJson("mounted", volume) + ",\"listings\":[" + listings + "]}");
+        else if (disks.empty())
+            PrintLine(m_ctx, Fill(Say::tr("mounted %1: not catalogued"), {VolumeText(volume)}));
+        else
+            PrintLine(m_ctx, Fill(Say::tr("mounted %1: %2"), {VolumeText(volume), listings}));
         if (!m_updateKnown)
             return;
         for (const TreeNode *disk : disks)
@@ -168,7 +178,8 @@ public:
 
     void unmounted(const MountedVolume &volume)
     {
-        PrintLine(m_ctx, m_json ? VolumeJson("unmounted", volume) + "}" : "unmounted " + Shown(volume.mountPoint));
+        PrintLine(m_ctx, m_json ? VolumeJson("unmounted", volume) + "}"
+                                : Fill(Say::tr("unmounted %1"), {Shown(volume.mountPoint)}));
     }
 
 private:
@@ -183,18 +194,25 @@ private:
         const WriterLock::State state = lock.take(60'000);
         if (state == WriterLock::State::Busy) {
             const qint64 pid = lock.holderPid();
-            std::fprintf(ctx.err, "rackmere-cli watch: %s was not updated: the catalogue in %s is in use by Rackmere%s\n",
-                         Shown(name).c_str(), ctx.programDir.c_str(),
-                         pid > 0 ? (" (process " + std::to_string(pid) + ")").c_str() : "");
+            const std::string why =
+                pid > 0 ? Fill(Say::tr("%1 was not updated: the catalogue in %2 is in use by Rackmere (process %3)"),
+                               {Shown(name), ctx.programDir, std::to_string(pid)})
+                        : Fill(Say::tr("%1 was not updated: the catalogue in %2 is in use by Rackmere"),
+                               {Shown(name), ctx.programDir});
+            std::fprintf(ctx.err, "rackmere-cli watch: %s\n", why.c_str());
         } else if (state == WriterLock::State::Unavailable) {
-            std::fprintf(ctx.err, "rackmere-cli watch: %s was not updated: the catalogue in %s cannot be written: %s\n",
-                         Shown(name).c_str(), ctx.programDir.c_str(), lock.reason().c_str());
+            std::fprintf(ctx.err, "rackmere-cli watch: %s\n",
+                         Fill(Say::tr("%1 was not updated: the catalogue in %2 cannot be written: %3"),
+                              {Shown(name), ctx.programDir, lock.reason()})
+                             .c_str());
         } else {
             updated = updateLocked(ctx, file, name, volume);
         }
-        PrintLine(m_ctx, m_json ? std::string("{\"event\":\"") + (updated ? "updated" : "not-updated") +
-                                      "\",\"name\":" + Json(name) + ",\"file\":" + Json(file) + "}"
-                                : (updated ? "updated " : "not updated ") + Shown(name));
+        if (m_json)
+            PrintLine(m_ctx, std::string("{\"event\":\"") + (updated ? "updated" : "not-updated") +
+                                 "\",\"name\":" + Json(name) + ",\"file\":" + Json(file) + "}");
+        else
+            PrintLine(m_ctx, Fill(updated ? Say::tr("updated %1") : Say::tr("not updated %1"), {Shown(name)}));
     }
 
     bool updateLocked(Context &ctx, const std::string &file, const std::string &name, const MountedVolume &volume)
@@ -204,8 +222,8 @@ private:
         Load(ctx, store);
         const ListingMatch match = MatchListing(store, file);
         if (!match.found) {
-            std::fprintf(ctx.err, "rackmere-cli watch: %s was not updated: its listing %s is gone\n",
-                         Shown(name).c_str(), file.c_str());
+            std::fprintf(ctx.err, "rackmere-cli watch: %s\n",
+                         Fill(Say::tr("%1 was not updated: its listing %2 is gone"), {Shown(name), file}).c_str());
             return false;
         }
         TreeNode *old = match.found;
@@ -215,10 +233,10 @@ private:
         while (root.size() > 1 && root.back() == '/')
             root.pop_back();
         if (old->disk().SerialNumber != 0 && root != volume.mountPoint) {
-            std::fprintf(ctx.err,
-                         "rackmere-cli watch: %s was not updated: its disk is mounted at %s, and the listing reads "
-                         "%s\n",
-                         Shown(name).c_str(), Shown(volume.mountPoint).c_str(), Shown(old->disk().RootPath).c_str());
+            std::fprintf(ctx.err, "rackmere-cli watch: %s\n",
+                         Fill(Say::tr("%1 was not updated: its disk is mounted at %2, and the listing reads %3"),
+                              {Shown(name), Shown(volume.mountPoint), Shown(old->disk().RootPath)})
+                             .c_str());
             return false;
         }
         const TreeNode *fresh = nullptr;
@@ -239,7 +257,7 @@ int runWatch(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (!a.positional().empty())
-        return Usage(ctx, "watch takes no listing", self);
+        return Usage(ctx, Utf8(Say::tr("watch takes no listing")), self);
     // INT and TERM end the loop below, read from a signalfd: blocked before
     // any thread of the follower starts, so that none of them takes them.
     sigset_t ending;
@@ -250,7 +268,9 @@ int runWatch(Context &ctx)
     pthread_sigmask(SIG_BLOCK, &ending, nullptr);
     const int endings = ::signalfd(-1, &ending, SFD_CLOEXEC | SFD_NONBLOCK);
     if (endings < 0) {
-        std::fprintf(ctx.err, "rackmere-cli watch: cannot wait for the signals that end it: %s\n", std::strerror(errno));
+        const std::string reason = std::strerror(errno);
+        std::fprintf(ctx.err, "rackmere-cli watch: %s\n",
+                     Fill(Say::tr("cannot wait for the signals that end it: %1"), {reason}).c_str());
         return EXIT_FAILED;
     }
     QSocketNotifier endNotifier(static_cast<qintptr>(endings), QSocketNotifier::Read);

@@ -1,5 +1,6 @@
 // duplicates, diff and verify: questions about the listings as a whole.
 #include "cli/Cli.h"
+#include "cli/Fill.h"
 
 #include "platform/TextValues.h"
 #include "scan/ListingOptions.h"
@@ -22,7 +23,9 @@ int runDiff(Context &ctx);
 int runVerify(Context &ctx);
 
 const Command duplicatesCmd{"duplicates", Access::Read,
-                            "list files that have copies, across all listings or within one",
+                            QT_TRANSLATE_NOOP("rkm::cli::Say",
+                                              "list files that have copies, across all listings or within one"),
+                            QT_TRANSLATE_NOOP("rkm::cli::Say",
                             "Usage: rackmere-cli duplicates [--contents] [--min-size SIZE]\n"
                             "                                [--listing LISTING] [--json]\n"
                             "\n"
@@ -50,11 +53,13 @@ const Command duplicatesCmd{"duplicates", Access::Read,
                             "Exit status 0 with copies, 1 with none (\"No duplicates were found\" on\n"
                             "standard error), when the listing is not found, when a listing file could\n"
                             "not be loaded, or with --contents when the store beside the listings could\n"
-                            "not be read; 2 for a size that cannot be read.\n",
+                            "not be read; 2 for a size that cannot be read.\n"),
                             runDuplicates};
 const Registrar duplicatesReg(duplicatesCmd);
 
-const Command diffCmd{"diff", Access::Read, "compare two listings: what only one holds and what changed",
+const Command diffCmd{"diff", Access::Read,
+                      QT_TRANSLATE_NOOP("rkm::cli::Say", "compare two listings: what only one holds and what changed"),
+                      QT_TRANSLATE_NOOP("rkm::cli::Say",
                       "Usage: rackmere-cli diff A B [--json]\n"
                       "\n"
                       "A and B are listings (a file's bare name such as 1234.rkm, or a disk name).\n"
@@ -79,11 +84,14 @@ const Command diffCmd{"diff", Access::Read, "compare two listings: what only one
                       "           where they changed) and counts\n"
                       "\n"
                       "Exit status 0 when the listings are equal, 1 when they differ, 2 when a\n"
-                      "listing is not found.\n",
+                      "listing is not found.\n"),
                       runDiff};
 const Registrar diffReg(diffCmd);
 
-const Command verifyCmd{"verify", Access::Read, "scan a listing's disk again and tell what changed, changing nothing",
+const Command verifyCmd{"verify", Access::Read,
+                        QT_TRANSLATE_NOOP("rkm::cli::Say",
+                                          "scan a listing's disk again and tell what changed, changing nothing"),
+                        QT_TRANSLATE_NOOP("rkm::cli::Say",
                         "Usage: rackmere-cli verify LISTING [--contents] [--force] [--json]\n"
                         "\n"
                         "LISTING is a listing file's bare name (1234.rkm) or a disk name. Walks the\n"
@@ -117,14 +125,9 @@ const Command verifyCmd{"verify", Access::Read, "scan a listing's disk again and
                         "--contents also when contents differ or a file could not be read), 2 when\n"
                         "the listing is not found, its root path cannot be entered, or --contents is\n"
                         "given for a listing without fingerprints, 3 when the volume's serial number\n"
-                        "differs from the listing's or the root path is damaged or a system folder.\n",
+                        "differs from the listing's or the root path is damaged or a system folder.\n"),
                         runVerify};
 const Registrar verifyReg(verifyCmd);
-
-std::string Plural(long n, const char *one, const char *many)
-{
-    return std::to_string(n) + " " + (n == 1 ? one : many);
-}
 
 void Flush(Context &ctx, std::string &out, bool force = false)
 {
@@ -141,7 +144,7 @@ int runDuplicates(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (!a.positional().empty())
-        return Usage(ctx, "takes no positional arguments", self);
+        return Usage(ctx, Utf8(Say::tr("takes no positional arguments")), self);
     DuplicateOptions o;
     std::optional<uint64_t> minSize;
     std::string bad;
@@ -164,8 +167,9 @@ int runDuplicates(Context &ctx)
     // Fingerprints that could not be read are copies not found.
     const bool contentsRead = !a.has("--contents") || store.storeProblem().empty();
     if (!contentsRead)
-        std::fprintf(ctx.err, "rackmere-cli duplicates: the store beside the listings could not be read: %s\n",
-                     store.storeProblem().c_str());
+        std::fprintf(ctx.err, "rackmere-cli duplicates: %s\n",
+                     Fill(Say::tr("the store beside the listings could not be read: %1"), {store.storeProblem()})
+                         .c_str());
     DiskNames names(store.Tree());
     const bool json = a.has("--json");
     std::string out = json ? "[" : "";
@@ -187,9 +191,10 @@ int runDuplicates(Context &ctx)
                 out += (i ? ", " : "") + EntryJson(group.entries[i].node, group.entries[i].entry);
             out += "]}";
         } else {
-            out += Shown(e[FT_NAME]) + ", " + Shown(e[FT_SIZE]) + ", " +
-                   Plural(static_cast<long>(group.entries.size()), "copy", "copies") + " (" +
-                   platform::ShortSize(group.wasted) + " wasted)\n";
+            //: A group of copies: the file's name, its size, how many copies, the space all but one take.
+            out += Fill(Say::tr("%1, %2, %n copies (%3 wasted)", nullptr, static_cast<int>(group.entries.size())),
+                        {Shown(e[FT_NAME]), Shown(e[FT_SIZE]), platform::ShortSize(group.wasted)}) +
+                   "\n";
             for (const EntryRef &r : group.entries)
                 out += "  " + EntryLine(names, r.node, r.entry) + "\n";
         }
@@ -198,23 +203,29 @@ int runDuplicates(Context &ctx)
     if (json)
         out += groups.empty() ? "]\n" : "\n]\n";
     else if (!groups.empty())
-        out += Plural(static_cast<long>(groups.size()), "group", "groups") + ", " + Plural(files, "file", "files") +
-               ", " + platform::ShortSize(wasted) + " wasted\n";
+        //: The groups of copies, the files in them, the space wasted: "3 groups", "7 files", a size.
+        out += Fill(Say::tr("%1, %2, %3 wasted"),
+                    {Utf8(Say::tr("%n groups", nullptr, static_cast<int>(groups.size()))),
+                     Utf8(Say::tr("%n files", nullptr, static_cast<int>(files))), platform::ShortSize(wasted)}) +
+               "\n";
     Flush(ctx, out, true);
     if (groups.empty()) {
-        std::fprintf(ctx.err, "No duplicates were found\n");
+        std::fprintf(ctx.err, "%s\n", Utf8(Say::tr("No duplicates were found")).c_str());
         return EXIT_FAILED;
     }
     return loaded && contentsRead ? EXIT_OK : EXIT_FAILED;
 }
 
+// The texts of the two functions below name their class in full: lupdate
+// loses the namespace in a function that returns std::string.
 std::string ChangeText(const DiffItem &d)
 {
     std::string out;
     if (d.sizeChanged)
-        out += "size " + Shown(d.sizeA) + " -> " + Shown(d.sizeB);
+        out += Fill(rkm::cli::Say::tr("size %1 -> %2"), {Shown(d.sizeA), Shown(d.sizeB)});
     if (d.dateChanged)
-        out += std::string(out.empty() ? "" : ", ") + "date " + Shown(d.dateA) + " -> " + Shown(d.dateB);
+        out += std::string(out.empty() ? "" : ", ") +
+               Fill(rkm::cli::Say::tr("date %1 -> %2"), {Shown(d.dateA), Shown(d.dateB)});
     return out;
 }
 
@@ -225,8 +236,10 @@ std::string DiffLine(const DiffItem &d)
     case DiffKind::OnlyInB: {
         std::string line = std::string(d.kind == DiffKind::OnlyInA ? "- " : "+ ") + Shown(d.path);
         if (d.folder)
-            line += "  (" + Plural(d.foldersBelow, "folder", "folders") + ", " + Plural(d.filesBelow, "file", "files") +
-                    ")";
+            //: What a folder holds: "2 folders", "5 files".
+            line += "  " + Fill(rkm::cli::Say::tr("(%1, %2)"),
+                                {Utf8(rkm::cli::Say::tr("%n folders", nullptr, static_cast<int>(d.foldersBelow))),
+                                 Utf8(rkm::cli::Say::tr("%n files", nullptr, static_cast<int>(d.filesBelow)))});
         return line + "\n";
     }
     case DiffKind::Changed:
@@ -283,7 +296,7 @@ int runDiff(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 2)
-        return Usage(ctx, "name two listings", self);
+        return Usage(ctx, Utf8(Say::tr("name two listings")), self);
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
     const TreeNode *sides[2];
@@ -305,9 +318,12 @@ int runDiff(Context &ctx)
         std::fwrite(out.data(), 1, out.size(), ctx.out);
     } else {
         PrintDiffLines(ctx, diff);
-        std::fprintf(ctx.out, "%ld only in A (%s), %ld only in B (%s), %ld changed\n", diff.onlyInA,
-                     Shown(store.Tree().displayName(*sides[0])).c_str(), diff.onlyInB,
-                     Shown(store.Tree().displayName(*sides[1])).c_str(), diff.changed);
+        std::fprintf(ctx.out, "%s\n",
+                     Fill(Say::tr("%1 only in A (%2), %3 only in B (%4), %5 changed"),
+                          {std::to_string(diff.onlyInA), Shown(store.Tree().displayName(*sides[0])),
+                           std::to_string(diff.onlyInB), Shown(store.Tree().displayName(*sides[1])),
+                           std::to_string(diff.changed)})
+                         .c_str());
     }
     return diff.equal() ? EXIT_OK : EXIT_FAILED;
 }
@@ -331,7 +347,7 @@ int runVerify(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 1)
-        return Usage(ctx, "name one listing", self);
+        return Usage(ctx, Utf8(Say::tr("name one listing")), self);
     const bool readContents = a.has("--contents");
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
@@ -344,21 +360,22 @@ int runVerify(Context &ctx)
     switch (CheckListingDisk(store, d, forced)) {
     case DiskCheck::RootUnreadable:
     case DiskCheck::SystemFolder:
-        std::fprintf(ctx.err,
-                     "rackmere-cli verify: %s; this is probably not the disk of the listing (--force verifies all "
-                     "the same).\n",
-                     DiskCheckReason(CheckListingDisk(store, d), d).c_str());
+        std::fprintf(ctx.err, "rackmere-cli verify: %s\n",
+                     Fill(Say::tr("%1; this is probably not the disk of the listing (--force verifies all the same)."),
+                          {DiskCheckReason(CheckListingDisk(store, d), d)})
+                         .c_str());
         return EXIT_WRONG_DISK;
     case DiskCheck::NotFound:
-        std::fprintf(ctx.err, "rackmere-cli verify: could not find the disk: '%s' cannot be entered\n",
-                     Shown(d.RootPath).c_str());
+        std::fprintf(ctx.err, "rackmere-cli verify: %s\n",
+                     Fill(Say::tr("could not find the disk: '%1' cannot be entered"), {Shown(d.RootPath)}).c_str());
         return EXIT_USAGE;
     case DiskCheck::SerialDiffers:
-        std::fprintf(ctx.err,
-                     "rackmere-cli verify: the serial number of the disk (%s) is %08X, not %08X as that of the "
-                     "original one; this probably means that it is the wrong disk (--force verifies all the "
-                     "same).\n",
-                     Shown(d.RootPath).c_str(), store.serialSource ? store.serialSource(d) : 0u, d.SerialNumber);
+        std::fprintf(ctx.err, "rackmere-cli verify: %s\n",
+                     Fill(Say::tr("the serial number of the disk (%1) is %2, not %3 as that of the original one; this "
+                                  "probably means that it is the wrong disk (--force verifies all the same)."),
+                          {Shown(d.RootPath), SerialText(store.serialSource ? store.serialSource(d) : 0u),
+                           SerialText(d.SerialNumber)})
+                         .c_str());
         return EXIT_WRONG_DISK;
     case DiskCheck::Ready:
         break;
@@ -370,9 +387,10 @@ int runVerify(Context &ctx)
                                    std::any_of(kept.begin(), kept.end(),
                                                [](const ContentRecord &r) { return r.fingerprint.has_value(); });
         if (!fingerprinted) {
-            std::fprintf(ctx.err,
-                         "rackmere-cli verify: %s has no fingerprints: add or update it with --fingerprints\n",
-                         Shown(a.positional()[0]).c_str());
+            std::fprintf(ctx.err, "rackmere-cli verify: %s\n",
+                         Fill(Say::tr("%1 has no fingerprints: add or update it with --fingerprints"),
+                              {Shown(a.positional()[0])})
+                             .c_str());
             return EXIT_USAGE;
         }
     }
@@ -417,12 +435,19 @@ int runVerify(Context &ctx)
         }
         Flush(ctx, out, true);
         if (diff.equal() && changes.empty())
-            std::fprintf(ctx.out, "The disk matches its listing\n");
+            std::fprintf(ctx.out, "%s\n", Utf8(Say::tr("The disk matches its listing")).c_str());
         else if (readContents)
-            std::fprintf(ctx.out, "%ld added, %ld removed, %ld changed, %ld with changed contents, %ld unreadable\n",
-                         diff.onlyInB, diff.onlyInA, diff.changed, changedContents, unreadable);
+            std::fprintf(ctx.out, "%s\n",
+                         Fill(Say::tr("%1 added, %2 removed, %3 changed, %4 with changed contents, %5 unreadable"),
+                              {std::to_string(diff.onlyInB), std::to_string(diff.onlyInA), std::to_string(diff.changed),
+                               std::to_string(changedContents), std::to_string(unreadable)})
+                             .c_str());
         else
-            std::fprintf(ctx.out, "%ld added, %ld removed, %ld changed\n", diff.onlyInB, diff.onlyInA, diff.changed);
+            std::fprintf(ctx.out, "%s\n",
+                         Fill(Say::tr("%1 added, %2 removed, %3 changed"),
+                              {std::to_string(diff.onlyInB), std::to_string(diff.onlyInA),
+                               std::to_string(diff.changed)})
+                             .c_str());
     }
     return diff.equal() && changes.empty() ? EXIT_OK : EXIT_FAILED;
 }

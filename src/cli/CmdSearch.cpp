@@ -1,5 +1,6 @@
 // find and describe: searching every listing and annotating a file entry.
 #include "cli/Cli.h"
+#include "cli/Fill.h"
 #include "cli/Find.h"
 
 #include "platform/Text.h"
@@ -25,7 +26,8 @@ namespace {
 int runFind(Context &ctx);
 int runDescribe(Context &ctx);
 
-const Command findCmd{"find", Access::Read, "search every listing with a query",
+const Command findCmd{"find", Access::Read, QT_TRANSLATE_NOOP("rkm::cli::Say", "search every listing with a query"),
+                      QT_TRANSLATE_NOOP("rkm::cli::Say",
                       "Usage: rackmere-cli find QUERY [--case-sensitive] [--no-folder-names]\n"
                       "                         [--no-filenames] [--category NAME] [--min-size SIZE]\n"
                       "                         [--max-size SIZE] [--after DATE] [--before DATE]\n"
@@ -86,11 +88,13 @@ const Command findCmd{"find", Access::Read, "search every listing with a query",
                       "Exit status 0 with matches, 1 with none (\"No matching entry was found\" on\n"
                       "standard error) or when a listing file could not be loaded (each is named\n"
                       "on standard error; the matches in the others are printed all the same), 2\n"
-                      "for a query, size or date that cannot be read.\n",
+                      "for a query, size or date that cannot be read.\n"),
                       runFind};
 const Registrar findReg(findCmd);
 
-const Command describeCmd{"describe", Access::Write, "set the description and category of a file entry",
+const Command describeCmd{"describe", Access::Write,
+                          QT_TRANSLATE_NOOP("rkm::cli::Say", "set the description and category of a file entry"),
+                          QT_TRANSLATE_NOOP("rkm::cli::Say",
                           "Usage: rackmere-cli describe LISTING PATH [--description TEXT] [--category TEXT]\n"
                           "\n"
                           "LISTING is a listing file's bare name (1234.rkm) or a disk name. PATH is the\n"
@@ -103,7 +107,7 @@ const Command describeCmd{"describe", Access::Write, "set the description and ca
                           "\n"
                           "Exit status 2 when a TEXT is longer than the 510 bytes a listing holds of a\n"
                           "text (nothing is changed), 1 when the listing or the entry is not there or a\n"
-                          "file cannot be written.\n",
+                          "file cannot be written.\n"),
                           runDescribe};
 const Registrar describeReg(describeCmd);
 
@@ -228,7 +232,7 @@ int runDescribe(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 2)
-        return Usage(ctx, "name a listing and a file entry's path", self);
+        return Usage(ctx, Utf8(Say::tr("name a listing and a file entry's path")), self);
     const std::string &which = a.positional()[0];
     const std::string &path = a.positional()[1];
     // Typed texts are stored as UTF-8 on one line; longer ones than a listing
@@ -237,7 +241,8 @@ int runDescribe(Context &ctx)
     const std::string *cat = a.value("--category");
     const std::string typedDescription = desc ? Typed(platform::OneLineText(*desc)) : std::string();
     const std::string typedCategory = cat ? Typed(platform::OneLineText(*cat)) : std::string();
-    if (!FitsListing(ctx, self, "description", typedDescription) || !FitsListing(ctx, self, "category", typedCategory))
+    if (!FitsListing(ctx, self, QT_TRANSLATE_NOOP("rkm::cli::Say", "description"), typedDescription) ||
+        !FitsListing(ctx, self, QT_TRANSLATE_NOOP("rkm::cli::Say", "category"), typedCategory))
         return EXIT_USAGE;
     CatalogStore store(ctx.programDir);
     const IndexRefresh refresh(ctx, store);
@@ -254,8 +259,9 @@ int runDescribe(Context &ctx)
         const std::string_view name(path.data() + start, slash - start);
         TreeNode *next = FindFolder(*folder, name);
         if (!next) {
-            std::fprintf(ctx.err, "rackmere-cli describe: no folder '%s' in '%s'\n",
-                         std::string(path, 0, slash).c_str(), Shown(disk->text()).c_str());
+            std::fprintf(ctx.err, "rackmere-cli describe: %s\n",
+                         Fill(Say::tr("no folder '%1' in '%2'"), {std::string(path, 0, slash), Shown(disk->text())})
+                             .c_str());
             return EXIT_FAILED;
         }
         folder = next;
@@ -265,8 +271,8 @@ int runDescribe(Context &ctx)
     TDisk &record = folder->disk();
     const int index = FindFileEntry(record, fileName);
     if (index < 0) {
-        std::fprintf(ctx.err, "rackmere-cli describe: no file entry '%s' in '%s'\n", path.c_str(),
-                     Shown(disk->text()).c_str());
+        std::fprintf(ctx.err, "rackmere-cli describe: %s\n",
+                     Fill(Say::tr("no file entry '%1' in '%2'"), {path, Shown(disk->text())}).c_str());
         return EXIT_FAILED;
     }
     const std::string description = desc ? typedDescription : std::string(record.Files.text(index, FT_DESCRIPTION));
