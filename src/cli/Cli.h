@@ -89,8 +89,11 @@ std::string HelpText(const Command &cmd);
 // disk checked (--force: `force`), read again with `options` and the listing
 // replaced. Why it was not is told on standard error as "rackmere-cli WHO:
 // ..."; returns update's exit status, and the new listing in `made`.
+// `readAt`: the mount point of now of a disk whose volume was recognised
+// mounted elsewhere than the listing's root path; it is read there, with
+// no check of the root path.
 int UpdateOne(Context &ctx, const char *who, CatalogStore &store, TreeNode *old, const ScanOptions &options,
-              bool force, bool reread, const TreeNode **made = nullptr);
+              bool force, bool reread, const TreeNode **made = nullptr, const std::string &readAt = {});
 
 // The reading choices of add and update: --archives, --descriptions, --tags
 // turn one on, --no-archives, --no-descriptions, --no-tags turn it off; a

@@ -114,12 +114,12 @@ int runUpdate(Context &ctx)
 } // namespace
 
 int UpdateOne(Context &ctx, const char *who, CatalogStore &store, TreeNode *old, const ScanOptions &options,
-              bool force, bool reread, const TreeNode **made)
+              bool force, bool reread, const TreeNode **made, const std::string &readAt)
 {
     const TDisk &d = old->disk();
     // --force takes every answer but a root that cannot be entered.
     const DiskChecks forced = force ? ~DiskChecks(0) : 0;
-    switch (CheckListingDisk(store, d, forced)) {
+    switch (readAt.empty() ? CheckListingDisk(store, d, forced) : DiskCheck::Ready) {
     case DiskCheck::RootUnreadable:
     case DiskCheck::SystemFolder:
         std::fprintf(ctx.err, "rackmere-cli %s: %s\n", who,
@@ -153,7 +153,7 @@ int UpdateOne(Context &ctx, const char *who, CatalogStore &store, TreeNode *old,
     }
     std::vector<UnreadableFile> unreadable;
     try {
-        const TreeNode *fresh = UpdateListing(store, old, nullptr, options, reread, &unreadable);
+        const TreeNode *fresh = UpdateListing(store, old, nullptr, options, reread, &unreadable, readAt);
         for (const UnreadableFile &u : unreadable)
             std::fprintf(ctx.err, "rackmere-cli %s: %s\n", who,
                          Fill(Say::tr("%1: could not be read: %2"), {Shown(u.path), std::strerror(u.error)}).c_str());

@@ -227,20 +227,16 @@ private:
             return false;
         }
         TreeNode *old = match.found;
-        // A listing of a whole volume is read where it was read before: the
-        // disk must be mounted there again.
+        // A listing of a whole volume is read where its disk is mounted now,
+        // wherever that is: the volume was recognised by its identity. A
+        // sub-folder listing is read at its own path, which lies on it.
         std::string root = old->disk().RootPath;
         while (root.size() > 1 && root.back() == '/')
             root.pop_back();
-        if (old->disk().SerialNumber != 0 && root != volume.mountPoint) {
-            std::fprintf(ctx.err, "rackmere-cli watch: %s\n",
-                         Fill(Say::tr("%1 was not updated: its disk is mounted at %2, and the listing reads %3"),
-                              {Shown(name), Shown(volume.mountPoint), Shown(old->disk().RootPath)})
-                             .c_str());
-            return false;
-        }
+        const bool elsewhere = old->disk().SerialNumber != 0 && root != volume.mountPoint;
         const TreeNode *fresh = nullptr;
-        UpdateOne(ctx, "watch", store, old, ScanOptionsFor(store, old), false, false, &fresh);
+        UpdateOne(ctx, "watch", store, old, ScanOptionsFor(store, old), false, false, &fresh,
+                  elsewhere ? volume.mountPoint : std::string());
         if (fresh)
             ReportShortened(ctx, watchCmd, store);
         return fresh != nullptr;

@@ -234,14 +234,15 @@ std::shared_ptr<ContentSink> UpdateContentSink(CatalogStore &store, const TreeNo
 
 TreeNode *UpdateListing(CatalogStore &store, TreeNode *oldDisk, ScanControl *control,
                         const std::optional<ScanOptions> &options, bool reread,
-                        std::vector<UnreadableFile> *unreadable)
+                        std::vector<UnreadableFile> *unreadable, const std::string &readAt)
 {
     const TDisk &old = oldDisk->disk();
-    if (!IsPathOfThisSystem(old.RootPath))
+    const std::string &root = readAt.empty() ? old.RootPath : readAt;
+    if (!IsPathOfThisSystem(root))
         throw RackmereError("Could not find the disk!");
     const ScanOptions used = options ? *options : ScanOptionsFor(store, oldDisk);
     const std::shared_ptr<ContentSink> contents = UpdateContentSink(store, oldDisk, used, reread);
-    std::unique_ptr<TreeNode> fresh = ScanDisk(old.RootPath, oldDisk->text(), old.Comment, control, 0, used,
+    std::unique_ptr<TreeNode> fresh = ScanDisk(root, oldDisk->text(), old.Comment, control, 0, used,
                                                contents.get());
     if (contents && unreadable)
         *unreadable = contents->unreadableFiles();

@@ -98,9 +98,12 @@ std::string DiskCheckReason(DiskCheck check, const TDisk &rootDisk);
 // modification time are those kept for it keeps its fingerprint and picture
 // without being read again, unless `reread`. The files whose contents could
 // not be read go to `unreadable` when given.
+//
+// `readAt`: where the disk is mounted now, when its volume was recognised
+// mounted elsewhere than the listing's root path; the files are read there.
 TreeNode *UpdateListing(CatalogStore &store, TreeNode *oldDisk, ScanControl *control = nullptr,
                         const std::optional<ScanOptions> &options = std::nullopt, bool reread = false,
-                        std::vector<UnreadableFile> *unreadable = nullptr);
+                        std::vector<UnreadableFile> *unreadable = nullptr, const std::string &readAt = {});
 
 // Where the rescan of `oldDisk` with `options` reads its files' contents:
 // a sink that knows what the store keeps of the old listing's files (which

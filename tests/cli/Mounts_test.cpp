@@ -130,5 +130,25 @@ TEST_F(CliMounts, WatchUpdatesKnownListingsMarkedUpdate)
     EXPECT_EQ(found.find("Asked"), std::string::npos) << found;
 }
 
+// A listing of a whole volume whose disk comes back at another mount point
+// is read there: the volume is known by its identity, not by its old path.
+TEST_F(CliMounts, WatchUpdatesAWholeDiskMountedElsewhere)
+{
+    {
+        CatalogStore store(programDir);
+        store.LoadCatalog();
+        TreeNode *holiday = store.Tree().disk(0)->text() == "Holiday" ? store.Tree().disk(0) : store.Tree().disk(1);
+        holiday->disk().SerialNumber = 0x1A2B3C4D;
+        holiday->disk().RootPath = "/media/u/HOLIDAY/";
+        store.SaveListing(holiday, holiday->disk().FileName);
+    }
+    test::WriteBytes(src + "/new.txt", "new");
+    const std::string at = src.back() == '/' ? src.substr(0, src.size() - 1) : src;
+    EXPECT_EQ(watch({"--update-known"}, [&] { fake.mount("sdb1", at); }, 2),
+              (std::vector<std::string>{"mounted " + at + " (HOLIDAY): Asked, Holiday", "updated Holiday"}));
+    const std::string found = Cli({"find", "new.txt"}).out;
+    EXPECT_NE(found.find("Holiday"), std::string::npos) << found;
+}
+
 } // namespace
 } // namespace rkm
