@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cstring>
 
 namespace rkm::cli {
 
@@ -48,24 +49,24 @@ const std::vector<std::string> READING_FLAGS = {"--archives",     "--no-archives
                                                  "--fingerprints", "--no-fingerprints", "--pictures",
                                                  "--no-pictures"};
 
-const char READING_FLAGS_HELP[] = QT_TRANSLATE_NOOP(
-    "rkm::cli::Say",
-    "  --archives         list the contents of archives (zip, 7z, rar, tar.gz and\n"
-    "                     other tar files, cab, ISO images) as folders named like\n"
-    "                     them; nothing is unpacked\n"
-    "  --descriptions     read descriptions from descript.ion and file_id.diz\n"
-    "  --tags             describe music, photos and videos from their tags\n"
-    "  --fingerprints     read every file's contents once and keep its fingerprint\n"
-    "                     (XXH3-128, as xxhsum -H2 prints it), for verify --contents\n"
-    "                     and duplicates --contents\n"
-    "  --pictures         keep a small picture (256 pixels) of each photo, video and\n"
-    "                     music file with cover art\n"
-    "  --no-archives, --no-descriptions, --no-tags, --no-fingerprints, --no-pictures\n"
-    "                     do not read that\n"
-    "\n"
-    "A file whose contents cannot be read (an I/O error on a failing disc, no\n"
-    "permission) is named on standard error with the system's reason and listed\n"
-    "without a fingerprint; the others are read all the same.\n");
+const char READING_FLAGS_HELP[] =
+    QT_TRANSLATE_NOOP("rkm::cli::Say",
+                      "  --archives         list the contents of archives (zip, 7z, rar, tar.gz and\n"
+                      "                     other tar files, cab, ISO images) as folders named like\n"
+                      "                     them; nothing is unpacked\n"
+                      "  --descriptions     read descriptions from descript.ion and file_id.diz\n"
+                      "  --tags             describe music, photos and videos from their tags\n"
+                      "  --fingerprints     read every file's contents once and keep its fingerprint\n"
+                      "                     (XXH3-128, as xxhsum -H2 prints it), for verify --contents\n"
+                      "                     and duplicates --contents\n"
+                      "  --pictures         keep a small picture (256 pixels) of each photo, video and\n"
+                      "                     music file with cover art\n"
+                      "  --no-archives, --no-descriptions, --no-tags, --no-fingerprints, --no-pictures\n"
+                      "                     do not read that\n"
+                      "\n"
+                      "A file whose contents cannot be read (an I/O error on a failing disc, no\n"
+                      "permission) is named on standard error with the system's reason and listed\n"
+                      "without a fingerprint; the others are read all the same.\n");
 
 bool ApplyReadingFlags(const Args &args, ScanOptions &options, std::string &error)
 {
@@ -96,29 +97,40 @@ int Usage(Context &ctx, const std::string &message, const Command &cmd)
     return EXIT_USAGE;
 }
 
+namespace {
+
+// The paragraphs the help of several commands ends with.
+const char LISTING_NAMES_HELP[] =
+    QT_TRANSLATE_NOOP("rkm::cli::Say", "\n"
+                                       "Two listings may have one disk name (two scans of one folder do). A name that\n"
+                                       "several listings have is refused with exit status 2, the listings listed on\n"
+                                       "standard error by their files; name the one meant by its listing file\n"
+                                       "(1234.rkm), or as the desktop program shows it (\"Backup (1234.rkm)\"), which\n"
+                                       "is also how the lines printed name such a listing.\n");
+const char WRITER_LOCK_HELP[] =
+    QT_TRANSLATE_NOOP("rkm::cli::Say", "\n"
+                                       "One program at a time writes the catalogue. While the desktop program runs\n"
+                                       "(or another command writes), this command changes nothing and ends with exit\n"
+                                       "status 4: \"The catalogue in DIR is in use by Rackmere (process N)\".\n"
+                                       "When the catalogue cannot be written at all (its folder is read-only, the\n"
+                                       "disk is full, no permission), it changes nothing and ends with exit status 5:\n"
+                                       "\"The catalogue in DIR cannot be written: REASON\".\n"
+                                       "\n"
+                                       "  --wait SECONDS  wait up to SECONDS for the catalogue to be free first\n");
+
+} // namespace
+
 std::string HelpText(const Command &cmd)
 {
     std::string text = Said(cmd.help);
     text += Said(cmd.helpEnd);
     // The English help tells whether the command names a listing.
-    if (std::string_view(cmd.help).find("LISTING") != std::string_view::npos ||
-        std::string_view(cmd.helpEnd).find("LISTING") != std::string_view::npos || std::string_view(cmd.name) == "diff")
-        text += Utf8(Say::tr("\n"
-                "Two listings may have one disk name (two scans of one folder do). A name that\n"
-                "several listings have is refused with exit status 2, the listings listed on\n"
-                "standard error by their files; name the one meant by its listing file\n"
-                "(1234.rkm), or as the desktop program shows it (\"Backup (1234.rkm)\"), which\n"
-                "is also how the lines printed name such a listing.\n"));
+    const std::string_view help = cmd.help, helpEnd = cmd.helpEnd;
+    if (help.find("LISTING") != help.npos || helpEnd.find("LISTING") != helpEnd.npos ||
+        std::strcmp(cmd.name, "diff") == 0)
+        text += Said(LISTING_NAMES_HELP);
     if (cmd.access == Access::Write)
-        text += Utf8(Say::tr("\n"
-                "One program at a time writes the catalogue. While the desktop program runs\n"
-                "(or another command writes), this command changes nothing and ends with exit\n"
-                "status 4: \"The catalogue in DIR is in use by Rackmere (process N)\".\n"
-                "When the catalogue cannot be written at all (its folder is read-only, the\n"
-                "disk is full, no permission), it changes nothing and ends with exit status 5:\n"
-                "\"The catalogue in DIR cannot be written: REASON\".\n"
-                "\n"
-                "  --wait SECONDS  wait up to SECONDS for the catalogue to be free first\n"));
+        text += Said(WRITER_LOCK_HELP);
     return text;
 }
 
@@ -252,7 +264,7 @@ bool FitsListing(Context &ctx, const Command &cmd, const char *what, std::string
     Print(ctx.err, Fill(Say::tr("rackmere-cli %1: the %2 is %3 bytes long; a listing holds at most %4 bytes of a "
                                 "text. Nothing was changed."),
                         {cmd.name, what, size, most}) +
-                           "\n");
+                       "\n");
     return false;
 }
 

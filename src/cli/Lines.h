@@ -3,6 +3,8 @@
 // A match as rackmere-cli prints it, a line or a JSON object, from the names
 // alone: the loaded catalogue and the search index give the same bytes.
 
+#include "platform/Translated.h"
+
 #include <QCoreApplication>
 #include <QString>
 

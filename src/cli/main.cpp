@@ -20,21 +20,21 @@ namespace {
 void programHelp(std::FILE *f)
 {
     Print(f, Say::tr("Usage: rackmere-cli [--dir DIR] COMMAND [ARGS...]\n"
-                    "\n"
-                    "Rackmere's disk catalogue from a terminal. The catalogue is the folder DIR,\n"
-                    "else $RACKMERE_DIR, else ~/.local/share/Rackmere/. A folder named by --dir or\n"
-                    "$RACKMERE_DIR that is missing or not a folder ends a command that reads with\n"
-                    "exit status 2; a command that writes makes a missing one. The mount table,\n"
-                    "/sys and /dev are read below $RACKMERE_SYSROOT when it is set (default /).\n"
-                    "\n"
-                    "A listing is named by its listing file (1234.rkm) or by its disk name. A disk\n"
-                    "name that several listings have ends a command with exit status 2 and lists\n"
-                    "them by file on standard error.\n"
-                    "\n"
-                    "  --help      print this help\n"
-                    "  --version   print the program's version\n"
-                    "\n"
-                    "Commands:\n"));
+                     "\n"
+                     "Rackmere's disk catalogue from a terminal. The catalogue is the folder DIR,\n"
+                     "else $RACKMERE_DIR, else ~/.local/share/Rackmere/. A folder named by --dir or\n"
+                     "$RACKMERE_DIR that is missing or not a folder ends a command that reads with\n"
+                     "exit status 2; a command that writes makes a missing one. The mount table,\n"
+                     "/sys and /dev are read below $RACKMERE_SYSROOT when it is set (default /).\n"
+                     "\n"
+                     "A listing is named by its listing file (1234.rkm) or by its disk name. A disk\n"
+                     "name that several listings have ends a command with exit status 2 and lists\n"
+                     "them by file on standard error.\n"
+                     "\n"
+                     "  --help      print this help\n"
+                     "  --version   print the program's version\n"
+                     "\n"
+                     "Commands:\n"));
     auto cmds = Commands();
     std::sort(cmds.begin(), cmds.end(), [](const Command &a, const Command &b) { return std::strcmp(a.name, b.name) < 0; });
     for (const Command &c : cmds)
@@ -159,15 +159,15 @@ int main(int argc, char **argv)
         case ProgramDirState::Folder:
             break;
         case ProgramDirState::NotAFolder:
-            Print(stderr, Fill(Say::tr("rackmere-cli %1: the catalogue folder %2 is not a folder"), {name, shownDir}) +
-                              "\n");
+            Print(stderr,
+                  Fill(Say::tr("rackmere-cli %1: the catalogue folder %2 is not a folder"), {name, shownDir}) + "\n");
             return EXIT_USAGE;
         case ProgramDirState::Missing:
             if (writes) {
                 PrepareProgramDir(ctx.programDir);
             } else if (named) {
-                Print(stderr, Fill(Say::tr("rackmere-cli %1: there is no catalogue folder %2"), {name, shownDir}) +
-                                  "\n");
+                Print(stderr,
+                      Fill(Say::tr("rackmere-cli %1: there is no catalogue folder %2"), {name, shownDir}) + "\n");
                 return EXIT_USAGE;
             }
             break;
@@ -177,11 +177,12 @@ int main(int argc, char **argv)
         if (state == WriterLock::State::Busy) {
             const qint64 pid = lock.holderPid();
             // One sentence each, with the process and without.
-            Print(stderr, (pid > 0 ? Fill(Say::tr("rackmere-cli %1: The catalogue in %2 is in use by Rackmere (process %3)"),
-                                          {name, ctx.programDir, std::to_string(pid)})
-                                   : Fill(Say::tr("rackmere-cli %1: The catalogue in %2 is in use by Rackmere"),
-                                          {name, ctx.programDir})) +
-                              "\n");
+            Print(stderr,
+                  (pid > 0 ? Fill(Say::tr("rackmere-cli %1: The catalogue in %2 is in use by Rackmere (process %3)"),
+                                  {name, ctx.programDir, std::to_string(pid)})
+                           : Fill(Say::tr("rackmere-cli %1: The catalogue in %2 is in use by Rackmere"),
+                                  {name, ctx.programDir})) +
+                      "\n");
             return EXIT_BUSY;
         }
         // A lock file that cannot be made: no one could be kept out while
