@@ -1,5 +1,6 @@
 #include "cli/Args.h"
 
+#include "cli/Lines.h"
 #include "platform/TextValues.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ Args::Args(const std::vector<std::string> &args, std::vector<std::string> valued
         if (std::find(valued.begin(), valued.end(), opt) != valued.end()) {
             if (!inlineValue) {
                 if (i + 1 >= args.size()) {
-                    m_error = "option " + opt + " needs a value";
+                    m_error = Fill(Say::tr("option %1 needs a value"), {opt});
                     return;
                 }
                 val = args[++i];
@@ -42,7 +43,7 @@ Args::Args(const std::vector<std::string> &args, std::vector<std::string> valued
         } else if (std::find(flags.begin(), flags.end(), opt) != flags.end() && !inlineValue) {
             m_flags.push_back(opt);
         } else {
-            m_error = "unknown option " + a;
+            m_error = Fill(Say::tr("unknown option %1"), {a});
             return;
         }
     }
@@ -69,7 +70,7 @@ bool SizeOption(const Args &a, const char *option, std::optional<uint64_t> &out,
         return true;
     out = platform::ReadSizeInput(*v);
     if (!out)
-        error = std::string(option) + ": '" + *v + "' is no size (a number, and b, k, m or g if not bytes)";
+        error = Fill(Say::tr("%1: '%2' is no size (a number, and b, k, m or g if not bytes)"), {option, *v});
     return out.has_value();
 }
 
@@ -84,7 +85,7 @@ bool DateOption(const Args &a, const char *option, int shift, QDate &out, std::s
                      (*v)[4] == '-';
     out = platform::ReadDateText(*v, iso ? platform::DateOrder::YearMonthDay : platform::SystemDateOrder());
     if (!out.isValid()) {
-        error = std::string(option) + ": '" + *v + "' is no date (YYYY-MM-DD, or this machine's short format)";
+        error = Fill(Say::tr("%1: '%2' is no date (YYYY-MM-DD, or this machine's short format)"), {option, *v});
         return false;
     }
     out = out.addDays(shift);

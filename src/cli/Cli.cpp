@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cstring>
 
 namespace rkm::cli {
 
@@ -49,22 +50,23 @@ const std::vector<std::string> READING_FLAGS = {"--archives",     "--no-archives
                                                  "--no-pictures"};
 
 const char READING_FLAGS_HELP[] =
-    "  --archives         list the contents of archives (zip, 7z, rar, tar.gz and\n"
-    "                     other tar files, cab, ISO images) as folders named like\n"
-    "                     them; nothing is unpacked\n"
-    "  --descriptions     read descriptions from descript.ion and file_id.diz\n"
-    "  --tags             describe music, photos and videos from their tags\n"
-    "  --fingerprints     read every file's contents once and keep its fingerprint\n"
-    "                     (XXH3-128, as xxhsum -H2 prints it), for verify --contents\n"
-    "                     and duplicates --contents\n"
-    "  --pictures         keep a small picture (256 pixels) of each photo, video and\n"
-    "                     music file with cover art\n"
-    "  --no-archives, --no-descriptions, --no-tags, --no-fingerprints, --no-pictures\n"
-    "                     do not read that\n"
-    "\n"
-    "A file whose contents cannot be read (an I/O error on a failing disc, no\n"
-    "permission) is named on standard error with the system's reason and listed\n"
-    "without a fingerprint; the others are read all the same.\n";
+    QT_TRANSLATE_NOOP("rkm::cli::Say",
+                      "  --archives         list the contents of archives (zip, 7z, rar, tar.gz and\n"
+                      "                     other tar files, cab, ISO images) as folders named like\n"
+                      "                     them; nothing is unpacked\n"
+                      "  --descriptions     read descriptions from descript.ion and file_id.diz\n"
+                      "  --tags             describe music, photos and videos from their tags\n"
+                      "  --fingerprints     read every file's contents once and keep its fingerprint\n"
+                      "                     (XXH3-128, as xxhsum -H2 prints it), for verify --contents\n"
+                      "                     and duplicates --contents\n"
+                      "  --pictures         keep a small picture (256 pixels) of each photo, video and\n"
+                      "                     music file with cover art\n"
+                      "  --no-archives, --no-descriptions, --no-tags, --no-fingerprints, --no-pictures\n"
+                      "                     do not read that\n"
+                      "\n"
+                      "A file whose contents cannot be read (an I/O error on a failing disc, no\n"
+                      "permission) is named on standard error with the system's reason and listed\n"
+                      "without a fingerprint; the others are read all the same.\n");
 
 bool ApplyReadingFlags(const Args &args, ScanOptions &options, std::string &error)
 {
@@ -80,7 +82,7 @@ bool ApplyReadingFlags(const Args &args, ScanOptions &options, std::string &erro
     for (const Choice &c : choices) {
         const bool on = args.has(c.on), off = args.has(c.off);
         if (on && off) {
-            error = std::string(c.on) + " and " + c.off + " contradict each other";
+            error = Fill(Say::tr("%1 and %2 contradict each other"), {c.on, c.off});
             return false;
         }
         if (on || off)
@@ -91,31 +93,44 @@ bool ApplyReadingFlags(const Args &args, ScanOptions &options, std::string &erro
 
 int Usage(Context &ctx, const std::string &message, const Command &cmd)
 {
-    std::fprintf(ctx.err, "rackmere-cli %s: %s\n\n%s", cmd.name, message.c_str(), HelpText(cmd).c_str());
+    Print(ctx.err, Fill(Say::tr("rackmere-cli %1: %2"), {cmd.name, message}) + "\n\n" + HelpText(cmd));
     return EXIT_USAGE;
 }
 
+namespace {
+
+// The paragraphs the help of several commands ends with.
+const char LISTING_NAMES_HELP[] =
+    QT_TRANSLATE_NOOP("rkm::cli::Say", "\n"
+                                       "Two listings may have one disk name (two scans of one folder do). A name that\n"
+                                       "several listings have is refused with exit status 2, the listings listed on\n"
+                                       "standard error by their files; name the one meant by its listing file\n"
+                                       "(1234.rkm), or as the desktop program shows it (\"Backup (1234.rkm)\"), which\n"
+                                       "is also how the lines printed name such a listing.\n");
+const char WRITER_LOCK_HELP[] =
+    QT_TRANSLATE_NOOP("rkm::cli::Say", "\n"
+                                       "One program at a time writes the catalogue. While the desktop program runs\n"
+                                       "(or another command writes), this command changes nothing and ends with exit\n"
+                                       "status 4: \"The catalogue in DIR is in use by Rackmere (process N)\".\n"
+                                       "When the catalogue cannot be written at all (its folder is read-only, the\n"
+                                       "disk is full, no permission), it changes nothing and ends with exit status 5:\n"
+                                       "\"The catalogue in DIR cannot be written: REASON\".\n"
+                                       "\n"
+                                       "  --wait SECONDS  wait up to SECONDS for the catalogue to be free first\n");
+
+} // namespace
+
 std::string HelpText(const Command &cmd)
 {
-    std::string text = cmd.help;
-    text += cmd.helpEnd;
-    if (text.find("LISTING") != std::string::npos || std::string_view(cmd.name) == "diff")
-        text += "\n"
-                "Two listings may have one disk name (two scans of one folder do). A name that\n"
-                "several listings have is refused with exit status 2, the listings listed on\n"
-                "standard error by their files; name the one meant by its listing file\n"
-                "(1234.rkm), or as the desktop program shows it (\"Backup (1234.rkm)\"), which\n"
-                "is also how the lines printed name such a listing.\n";
+    std::string text = Said(cmd.help);
+    text += Said(cmd.helpEnd);
+    // The English help tells whether the command names a listing.
+    const std::string_view help = cmd.help, helpEnd = cmd.helpEnd;
+    if (help.find("LISTING") != help.npos || helpEnd.find("LISTING") != helpEnd.npos ||
+        std::strcmp(cmd.name, "diff") == 0)
+        text += Said(LISTING_NAMES_HELP);
     if (cmd.access == Access::Write)
-        text += "\n"
-                "One program at a time writes the catalogue. While the desktop program runs\n"
-                "(or another command writes), this command changes nothing and ends with exit\n"
-                "status 4: \"The catalogue in DIR is in use by Rackmere (process N)\".\n"
-                "When the catalogue cannot be written at all (its folder is read-only, the\n"
-                "disk is full, no permission), it changes nothing and ends with exit status 5:\n"
-                "\"The catalogue in DIR cannot be written: REASON\".\n"
-                "\n"
-                "  --wait SECONDS  wait up to SECONDS for the catalogue to be free first\n";
+        text += Said(WRITER_LOCK_HELP);
     return text;
 }
 
@@ -174,15 +189,18 @@ TreeNode *ListingArgument(Context &ctx, const Command &cmd, const CatalogStore &
     if (match.found)
         return match.found;
     if (match.candidates.empty()) {
-        std::fprintf(ctx.err, "rackmere-cli %s: no listing named '%s'\n", cmd.name, which.c_str());
+        Print(ctx.err, Fill(Say::tr("rackmere-cli %1: no listing named '%2'"), {cmd.name, which}) + "\n");
         status = notFound;
         return nullptr;
     }
     std::vector<std::string> lines;
     for (const TreeNode *d : match.candidates)
         lines.push_back(Shown(d->disk().FileName) + "  " + Shown(d->text()) + "  " + Shown(d->disk().RootPath));
-    std::fprintf(ctx.err, "rackmere-cli %s: %zu listings are named '%s'; name the one meant by its listing file:\n",
-                 cmd.name, match.candidates.size(), which.c_str());
+    const int count = static_cast<int>(match.candidates.size());
+    Print(ctx.err, Fill(Say::tr("rackmere-cli %1: %n listings are named '%2'; name the one meant by its listing file:",
+                                nullptr, count),
+                        {cmd.name, which}) +
+                       "\n");
     for (const std::string &line : SummarizeList(lines))
         std::fprintf(ctx.err, "  %s\n", line.c_str());
     status = EXIT_USAGE;
@@ -220,10 +238,33 @@ bool FitsListing(Context &ctx, const Command &cmd, const char *what, std::string
 {
     if (text.size() <= MAX_TEXT_BYTES)
         return true;
-    std::fprintf(ctx.err,
-                 "rackmere-cli %s: the %s is %zu bytes long; a listing holds at most %zu bytes of a text. "
-                 "Nothing was changed.\n",
-                 cmd.name, what, text.size(), MAX_TEXT_BYTES);
+    // One sentence per text named, so that a translation may reorder it.
+    static constexpr std::pair<std::string_view, const char *> sentences[] = {
+        {"name", QT_TRANSLATE_NOOP("rkm::cli::Say", "rackmere-cli %1: the name is %2 bytes long; a listing holds at "
+                                                    "most %3 bytes of a text. Nothing was changed.")},
+        {"new name", QT_TRANSLATE_NOOP("rkm::cli::Say", "rackmere-cli %1: the new name is %2 bytes long; a listing "
+                                                        "holds at most %3 bytes of a text. Nothing was changed.")},
+        {"comment", QT_TRANSLATE_NOOP("rkm::cli::Say", "rackmere-cli %1: the comment is %2 bytes long; a listing "
+                                                       "holds at most %3 bytes of a text. Nothing was changed.")},
+        {"root path", QT_TRANSLATE_NOOP("rkm::cli::Say", "rackmere-cli %1: the root path is %2 bytes long; a "
+                                                         "listing holds at most %3 bytes of a text. Nothing was "
+                                                         "changed.")},
+        {"description", QT_TRANSLATE_NOOP("rkm::cli::Say", "rackmere-cli %1: the description is %2 bytes long; a "
+                                                           "listing holds at most %3 bytes of a text. Nothing was "
+                                                           "changed.")},
+        {"category", QT_TRANSLATE_NOOP("rkm::cli::Say", "rackmere-cli %1: the category is %2 bytes long; a listing "
+                                                        "holds at most %3 bytes of a text. Nothing was changed.")},
+    };
+    const std::string size = std::to_string(text.size()), most = std::to_string(MAX_TEXT_BYTES);
+    for (const auto &[name, sentence] : sentences)
+        if (name == what) {
+            Print(ctx.err, Fill(Say::tr(sentence), {cmd.name, size, most}) + "\n");
+            return false;
+        }
+    Print(ctx.err, Fill(Say::tr("rackmere-cli %1: the %2 is %3 bytes long; a listing holds at most %4 bytes of a "
+                                "text. Nothing was changed."),
+                        {cmd.name, what, size, most}) +
+                       "\n");
     return false;
 }
 
@@ -233,8 +274,9 @@ void ReportShortened(Context &ctx, const Command &cmd, CatalogStore &store)
     if (shortened.empty())
         return;
     // The desktop program's summary: a few thousand cut texts make a few lines.
-    std::fprintf(ctx.err, "rackmere-cli %s: texts longer than %zu bytes were shortened to fit:\n", cmd.name,
-                 MAX_TEXT_BYTES);
+    Print(ctx.err, Fill(Say::tr("rackmere-cli %1: texts longer than %2 bytes were shortened to fit:"),
+                        {cmd.name, std::to_string(MAX_TEXT_BYTES)}) +
+                       "\n");
     for (const std::string &line : SummarizeShortened(shortened))
         std::fprintf(ctx.err, "  %s\n", line.c_str());
 }

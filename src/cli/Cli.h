@@ -22,13 +22,18 @@ class QCoreApplication;
 
 namespace rkm::cli {
 
-// What rackmere-cli says to people (its help, messages and errors) in the
-// user's language: Say::tr("..."), with %1 and .arg() for what varies and
-// tr(text, nullptr, n) with %n where a count decides the words. Command
-// and option names, JSON and the exported formats are never translated.
-class Say {
-    Q_DECLARE_TR_FUNCTIONS(rkm::cli::Say)
-};
+// Say, Said and Fill (cli/Lines.h): what rackmere-cli says to people, in
+// the user's language.
+
+// Prints a text made for people (translated, UTF-8) to `f`.
+inline void Print(std::FILE *f, const std::string &text)
+{
+    std::fputs(text.c_str(), f);
+}
+inline void Print(std::FILE *f, const QString &text)
+{
+    Print(f, Utf8(text));
+}
 
 // Exit statuses shared by the commands.
 // EXIT_WRONG_DISK: the disk in the drive is another one than the listing's
@@ -58,6 +63,8 @@ struct Context {
     bool writes = false; // the command holds the writer lock
 };
 
+// The synopsis, help and helpEnd are English texts marked
+// QT_TRANSLATE_NOOP("rkm::cli::Say", ...): they are translated where printed.
 struct Command {
     const char *name;
     Access access;        // declared by every command: whether it writes
@@ -81,8 +88,12 @@ std::map<std::string, AppMaker> &AppMakers();
 // The application object for this command line.
 QCoreApplication *MakeApplication(int &argc, char **argv);
 
+// "rackmere-cli NAME: MESSAGE", then the command's help, on standard error;
+// returns EXIT_USAGE. `message` is already in the user's language.
 int Usage(Context &ctx, const std::string &message, const Command &cmd);
-// A command's --help text; a command that writes tells of --wait and exit 4.
+// A command's --help text in the user's language (the command's `help` and
+// `helpEnd`, marked QT_TRANSLATE_NOOP("rkm::cli::Say", ...) in its table);
+// a command that writes tells of --wait and exit 4.
 std::string HelpText(const Command &cmd);
 
 // Update's work on one listing, for update and watch --update-known: the
@@ -101,7 +112,7 @@ int UpdateOne(Context &ctx, const char *who, CatalogStore &store, TreeNode *old,
 // when one is both turned on and off.
 extern const std::vector<std::string> READING_FLAGS;
 bool ApplyReadingFlags(const Args &args, ScanOptions &options, std::string &error);
-// The help text of those flags.
+// The help text of those flags (marked for translation; show it with Said()).
 extern const char READING_FLAGS_HELP[];
 
 // Loads the catalogue as the desktop program does at start: errors go to

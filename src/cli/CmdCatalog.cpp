@@ -23,26 +23,30 @@ int runList(Context &ctx);
 int runShow(Context &ctx);
 int runAdd(Context &ctx);
 
-const Command listCmd{"list", Access::Read, "list every listing of the catalogue",
-                         "Usage: rackmere-cli list [--json]\n"
-                         "\n"
-                         "Loads the catalogue as the desktop program does at start and prints one line\n"
-                         "per listing, in the order of the desktop program's tree (by disk name, numbers\n"
-                         "by their value: \"Disk 2\" before \"Disk 10\", letter case ignored), the fields\n"
-                         "separated by tabs: listing file, volume serial number (8 hex digits), disk\n"
-                         "name, root path, drive type, number of folders, number of files.\n"
-                         "\n"
-                         "  --json   print a JSON array of objects with the keys file, serial, name,\n"
-                         "           rootPath, driveType, comment, folders, files, location, lentTo\n"
-                         "           (where the disk is kept and to whom it is lent, \"\" when not\n"
-                         "           said; see set) and onMount (ask, update or ignore)\n"
-                         "\n"
-                         "Exit status 1 when a listing file could not be loaded (each is named on\n"
-                         "standard error); the listings that did load are printed all the same.\n",
-                         runList};
+const Command listCmd{
+    "list", Access::Read, QT_TRANSLATE_NOOP("rkm::cli::Say", "list every listing of the catalogue"),
+    QT_TRANSLATE_NOOP("rkm::cli::Say",
+                      "Usage: rackmere-cli list [--json]\n"
+                      "\n"
+                      "Loads the catalogue as the desktop program does at start and prints one line\n"
+                      "per listing, in the order of the desktop program's tree (by disk name, numbers\n"
+                      "by their value: \"Disk 2\" before \"Disk 10\", letter case ignored), the fields\n"
+                      "separated by tabs: listing file, volume serial number (8 hex digits), disk\n"
+                      "name, root path, drive type, number of folders, number of files.\n"
+                      "\n"
+                      "  --json   print a JSON array of objects with the keys file, serial, name,\n"
+                      "           rootPath, driveType, comment, folders, files, location, lentTo\n"
+                      "           (where the disk is kept and to whom it is lent, \"\" when not\n"
+                      "           said; see set) and onMount (ask, update or ignore)\n"
+                      "\n"
+                      "Exit status 1 when a listing file could not be loaded (each is named on\n"
+                      "standard error); the listings that did load are printed all the same.\n"),
+    runList};
 const Registrar listReg(listCmd);
 
-const Command showCmd{"show", Access::Read, "print the folders and files of one listing",
+const Command showCmd{
+    "show", Access::Read, QT_TRANSLATE_NOOP("rkm::cli::Say", "print the folders and files of one listing"),
+    QT_TRANSLATE_NOOP("rkm::cli::Say",
                       "Usage: rackmere-cli show LISTING [--json]\n"
                       "\n"
                       "LISTING is a listing file's bare name (1234.rkm) or a disk name. Prints the\n"
@@ -53,32 +57,36 @@ const Command showCmd{"show", Access::Read, "print the folders and files of one 
                       "  --json   print one object: file, serial, name, rootPath, driveType, comment,\n"
                       "           location, lentTo, onMount (as list --json prints them),\n"
                       "           files (arrays of the five texts: name, description, date, size,\n"
-                      "           category), folders (objects with name, comment, files, folders)\n",
-                      runShow};
+                      "           category), folders (objects with name, comment, files, folders)\n"),
+    runShow};
 const Registrar showReg(showCmd);
 
-const Command addCmd{"add", Access::Write, "catalogue a folder or drive as a new listing",
-                        "Usage: rackmere-cli add PATH --name NAME [--comment TEXT] [--threads N]\n"
-                        "                        [--archives] [--no-descriptions] [--tags]\n"
-                        "                        [--fingerprints] [--pictures]\n"
-                        "\n"
-                        "Walks the folder PATH and saves it as a new listing named NAME, exactly as\n"
-                        "the desktop program's Add new does, then prints the new listing file's name.\n"
-                        "A line break in TEXT becomes a space. An empty NAME, a PATH that is not a\n"
-                        "folder that can be entered, or a NAME, TEXT or folder path longer than the\n"
-                        "510 bytes a listing holds of a text, is refused with exit status 2 and\n"
-                        "nothing is written.\n"
-                        "\n"
-                        "The walk keeps as many requests waiting on the volume as it serves best: 64\n"
-                        "on a network or FUSE file system, 32 on a solid-state disk, 2 on a hard\n"
-                        "disk, 1 on an optical drive. --threads N (1 to 256) walks with N threads\n"
-                        "instead; the listing is the same either way.\n"
-                        "\n"
-                        "What is read beyond names, dates and sizes (as Add new's check boxes; by\n"
-                        "default descriptions only). The choices are remembered for the listing and\n"
-                        "used again by update.\n"
-                        "\n",
-                        runAdd, READING_FLAGS_HELP};
+const Command addCmd{"add",
+                     Access::Write,
+                     QT_TRANSLATE_NOOP("rkm::cli::Say", "catalogue a folder or drive as a new listing"),
+                     QT_TRANSLATE_NOOP("rkm::cli::Say",
+                                       "Usage: rackmere-cli add PATH --name NAME [--comment TEXT] [--threads N]\n"
+                                       "                        [--archives] [--no-descriptions] [--tags]\n"
+                                       "                        [--fingerprints] [--pictures]\n"
+                                       "\n"
+                                       "Walks the folder PATH and saves it as a new listing named NAME, exactly as\n"
+                                       "the desktop program's Add new does, then prints the new listing file's name.\n"
+                                       "A line break in TEXT becomes a space. An empty NAME, a PATH that is not a\n"
+                                       "folder that can be entered, or a NAME, TEXT or folder path longer than the\n"
+                                       "510 bytes a listing holds of a text, is refused with exit status 2 and\n"
+                                       "nothing is written.\n"
+                                       "\n"
+                                       "The walk keeps as many requests waiting on the volume as it serves best: 64\n"
+                                       "on a network or FUSE file system, 32 on a solid-state disk, 2 on a hard\n"
+                                       "disk, 1 on an optical drive. --threads N (1 to 256) walks with N threads\n"
+                                       "instead; the listing is the same either way.\n"
+                                       "\n"
+                                       "What is read beyond names, dates and sizes (as Add new's check boxes; by\n"
+                                       "default descriptions only). The choices are remembered for the listing and\n"
+                                       "used again by update.\n"
+                                       "\n"),
+                     runAdd,
+                     READING_FLAGS_HELP};
 
 const Registrar addReg(addCmd);
 
@@ -104,7 +112,7 @@ int runList(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), listCmd);
     if (!a.positional().empty())
-        return Usage(ctx, "unexpected argument " + a.positional()[0], listCmd);
+        return Usage(ctx, Fill(Say::tr("unexpected argument %1"), {a.positional()[0]}), listCmd);
     CatalogStore store(ctx.programDir);
     const bool loaded = Load(ctx, store);
     const bool json = a.has("--json");
@@ -188,7 +196,7 @@ int runShow(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 1)
-        return Usage(ctx, "name one listing", self);
+        return Usage(ctx, Utf8(Say::tr("name one listing")), self);
     CatalogStore store(ctx.programDir);
     const bool loaded = Load(ctx, store);
     int status = EXIT_OK;
@@ -212,11 +220,11 @@ int runShow(Context &ctx)
                      Shown(d.RootPath).c_str());
         // The header's lines start at the margin; the folders and files below are indented.
         if (!shelf.location.empty())
-            std::fprintf(ctx.out, "Location: %s\n", Shown(shelf.location).c_str());
+            Print(ctx.out, Fill(Say::tr("Location: %1"), {Shown(shelf.location)}) + "\n");
         if (!shelf.lentTo.empty())
-            std::fprintf(ctx.out, "Lent to: %s\n", Shown(shelf.lentTo).c_str());
+            Print(ctx.out, Fill(Say::tr("Lent to: %1"), {Shown(shelf.lentTo)}) + "\n");
         if (shelf.onMount != OnMount::Ask)
-            std::fprintf(ctx.out, "When the disk is mounted: %s\n", OnMountWord(shelf.onMount));
+            Print(ctx.out, Fill(Say::tr("When the disk is mounted: %1"), {OnMountWord(shelf.onMount)}) + "\n");
         showText(ctx, *n, 0);
     }
     return loaded ? EXIT_OK : EXIT_FAILED;
@@ -229,20 +237,20 @@ int runAdd(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 1)
-        return Usage(ctx, "name one folder to catalogue", self);
+        return Usage(ctx, Utf8(Say::tr("name one folder to catalogue")), self);
     int threads = 0; // as the volume serves best
     if (const std::string *given = a.value("--threads")) {
         char *end = nullptr;
         errno = 0;
         const long n = std::strtol(given->c_str(), &end, 10);
         if (given->empty() || *end != '\0' || errno != 0 || n < 1 || n > 256)
-            return Usage(ctx, "--threads takes a number from 1 to 256", self);
+            return Usage(ctx, Utf8(Say::tr("--threads takes a number from 1 to 256")), self);
         threads = static_cast<int>(n);
     }
     const std::string &path = a.positional()[0];
     const std::string *givenName = a.value("--name");
     if (!givenName || givenName->empty()) {
-        std::fprintf(ctx.err, "rackmere-cli add: the listing needs a name (--name NAME)\n");
+        Print(ctx.err, Utf8(Say::tr("rackmere-cli add: the listing needs a name (--name NAME)")) + "\n");
         return EXIT_USAGE;
     }
     ScanOptions options;
@@ -250,7 +258,7 @@ int runAdd(Context &ctx)
         return Usage(ctx, error, self);
     const std::string root = ResolveScanRoot(path);
     if (root.empty()) {
-        std::fprintf(ctx.err, "rackmere-cli add: '%s' is not a folder that can be entered\n", path.c_str());
+        Print(ctx.err, Fill(Say::tr("rackmere-cli add: '%1' is not a folder that can be entered"), {path}) + "\n");
         return EXIT_USAGE;
     }
     // Typed texts are stored as UTF-8 on one line: a line break in a name
@@ -271,8 +279,9 @@ int runAdd(Context &ctx)
     std::unique_ptr<TreeNode> walked = ScanDisk(root, name, comment, nullptr, threads, options, contents.get());
     if (contents)
         for (const UnreadableFile &u : contents->unreadableFiles())
-            std::fprintf(ctx.err, "rackmere-cli add: %s: could not be read: %s\n", Shown(u.path).c_str(),
-                         std::strerror(u.error));
+            Print(ctx.err, Fill(Say::tr("rackmere-cli add: %1: could not be read: %2"),
+                                {Shown(u.path), std::strerror(u.error)}) +
+                               "\n");
     TreeNode *disk = store.AddListing(std::move(walked), WithScanOptions({}, options), {}, contents);
     ReportShortened(ctx, self, store);
     std::fprintf(ctx.out, "%s\n", disk->disk().FileName.c_str());

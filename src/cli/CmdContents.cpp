@@ -15,43 +15,46 @@ namespace {
 int runHave(Context &ctx);
 int runPicture(Context &ctx);
 
-const Command haveCmd{"have", Access::Read, "tell whether local files are archived in a listing, by their contents",
-                      "Usage: rackmere-cli have PATH... [--json]\n"
-                      "\n"
-                      "Reads each local file named (a folder: every regular file below it,\n"
-                      "recursively, without following links), works out its fingerprint and\n"
-                      "prints where the catalogue holds the same contents, whatever the name there:\n"
-                      "\n"
-                      "  PATH: held in LISTING: path/in/listing   one line per copy held\n"
-                      "  PATH: not archived\n"
-                      "\n"
-                      "Only listings read with fingerprints (add or update with --fingerprints)\n"
-                      "can hold a file. A file that cannot be read is told on standard error with\n"
-                      "the system's reason and counts as not archived.\n"
-                      "\n"
-                      "  --json   print an array of objects with the keys path and held (an array\n"
-                      "           of objects with the keys listing, file and path), and error for\n"
-                      "           a file that could not be read\n"
-                      "\n"
-                      "Exit status 0 when every file is held somewhere, 1 otherwise, 2 for a wrong\n"
-                      "command line.\n",
-                      runHave};
+const Command haveCmd{
+    "have", Access::Read,
+    QT_TRANSLATE_NOOP("rkm::cli::Say", "tell whether local files are archived in a listing, by their contents"),
+    QT_TRANSLATE_NOOP("rkm::cli::Say", "Usage: rackmere-cli have PATH... [--json]\n"
+                                       "\n"
+                                       "Reads each local file named (a folder: every regular file below it,\n"
+                                       "recursively, without following links), works out its fingerprint and\n"
+                                       "prints where the catalogue holds the same contents, whatever the name there:\n"
+                                       "\n"
+                                       "  PATH: held in LISTING: path/in/listing   one line per copy held\n"
+                                       "  PATH: not archived\n"
+                                       "\n"
+                                       "Only listings read with fingerprints (add or update with --fingerprints)\n"
+                                       "can hold a file. A file that cannot be read is told on standard error with\n"
+                                       "the system's reason and counts as not archived.\n"
+                                       "\n"
+                                       "  --json   print an array of objects with the keys path and held (an array\n"
+                                       "           of objects with the keys listing, file and path), and error for\n"
+                                       "           a file that could not be read\n"
+                                       "\n"
+                                       "Exit status 0 when every file is held somewhere, 1 otherwise, 2 for a wrong\n"
+                                       "command line.\n"),
+    runHave};
 const Registrar haveReg(haveCmd);
 
-const Command pictureCmd{"picture", Access::Read, "write the picture kept of a file in a listing",
-                         "Usage: rackmere-cli picture LISTING PATH -o FILE\n"
-                         "\n"
-                         "LISTING is a listing file's bare name (1234.rkm) or a disk name; PATH is the\n"
-                         "file's path below the listing's root (folders and name joined by '/'), or\n"
-                         "the line find prints for it (the disk's name first). Writes the small\n"
-                         "picture kept of the file when the listing was read with --pictures.\n"
-                         "\n"
-                         "  -o, --output FILE   the file to write: PNG, or JPEG when its name ends in\n"
-                         "                      .jpg or .jpeg; - writes PNG to standard output\n"
-                         "\n"
-                         "Exit status 1 when the listing holds no picture of that file, 2 for a wrong\n"
-                         "command line or a listing that is not found.\n",
-                         runPicture};
+const Command pictureCmd{
+    "picture", Access::Read, QT_TRANSLATE_NOOP("rkm::cli::Say", "write the picture kept of a file in a listing"),
+    QT_TRANSLATE_NOOP("rkm::cli::Say", "Usage: rackmere-cli picture LISTING PATH -o FILE\n"
+                                       "\n"
+                                       "LISTING is a listing file's bare name (1234.rkm) or a disk name; PATH is the\n"
+                                       "file's path below the listing's root (folders and name joined by '/'), or\n"
+                                       "the line find prints for it (the disk's name first). Writes the small\n"
+                                       "picture kept of the file when the listing was read with --pictures.\n"
+                                       "\n"
+                                       "  -o, --output FILE   the file to write: PNG, or JPEG when its name ends in\n"
+                                       "                      .jpg or .jpeg; - writes PNG to standard output\n"
+                                       "\n"
+                                       "Exit status 1 when the listing holds no picture of that file, 2 for a wrong\n"
+                                       "command line or a listing that is not found.\n"),
+    runPicture};
 const Registrar pictureReg(pictureCmd);
 
 int runHave(Context &ctx)
@@ -61,7 +64,7 @@ int runHave(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().empty())
-        return Usage(ctx, "name the files or folders to look for", self);
+        return Usage(ctx, Utf8(Say::tr("name the files or folders to look for")), self);
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
     DiskNames names(store.Tree());
@@ -69,18 +72,21 @@ int runHave(Context &ctx)
     // A store that cannot be read holds nothing: say so rather than let
     // every file pass for not archived unexplained.
     if (!store.storeProblem().empty())
-        std::fprintf(ctx.err, "rackmere-cli have: the store beside the listings could not be read: %s\n",
-                     store.storeProblem().c_str());
+        Print(ctx.err, Fill(Say::tr("rackmere-cli have: the store beside the listings could not be read: %1"),
+                            {store.storeProblem()}) +
+                           "\n");
     if (files.empty())
-        std::fprintf(ctx.err, "rackmere-cli have: no file was found to read\n");
+        Print(ctx.err, Utf8(Say::tr("rackmere-cli have: no file was found to read")) + "\n");
     const bool json = a.has("--json");
+    // The lines for people; --json is the form for scripts.
+    const QString notArchived = Say::tr("%1: not archived"), heldIn = Say::tr("%1: held in %2: %3");
     bool all = !files.empty();
     std::string out = json ? "[" : "";
     for (std::size_t i = 0; i < files.size(); ++i) {
         const HeldFile &f = files[i];
         const std::string path = Shown(f.file.path);
         if (!f.file.fingerprint)
-            std::fprintf(ctx.err, "rackmere-cli have: %s: %s\n", path.c_str(), LocalFileProblem(f.file).c_str());
+            Print(ctx.err, Fill(Say::tr("rackmere-cli have: %1: %2"), {path, LocalFileProblem(f.file)}) + "\n");
         all = all && !f.copies.empty();
         if (json) {
             out += (i ? ",\n  " : "\n  ") + std::string("{\"path\": ") + Json(f.file.path) + ", \"held\": [";
@@ -94,10 +100,10 @@ int runHave(Context &ctx)
                 out += ", \"error\": " + Json(LocalFileProblem(f.file));
             out += "}";
         } else if (f.copies.empty()) {
-            out += path + ": not archived\n";
+            out += Fill(notArchived, {path}) + "\n";
         } else {
             for (const CatalogStore::HeldCopy &c : f.copies)
-                out += path + ": held in " + Shown(names.of(*c.disk)) + ": " + Shown(c.path) + "\n";
+                out += Fill(heldIn, {path, Shown(names.of(*c.disk)), Shown(c.path)}) + "\n";
         }
     }
     if (json)
@@ -117,10 +123,10 @@ int runPicture(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 2)
-        return Usage(ctx, "name one listing and one file's path", self);
+        return Usage(ctx, Utf8(Say::tr("name one listing and one file's path")), self);
     const std::string *output = a.value("--output");
     if (!output || output->empty())
-        return Usage(ctx, "name the file to write with -o FILE (- for standard output)", self);
+        return Usage(ctx, Utf8(Say::tr("name the file to write with -o FILE (- for standard output)")), self);
     CatalogStore store(ctx.programDir);
     Load(ctx, store);
     int status = EXIT_OK;
@@ -134,13 +140,15 @@ int runPicture(Context &ctx)
     if (!jpeg && typed.starts_with(shownDisk))
         jpeg = store.PictureOf(disk, std::string_view(typed).substr(shownDisk.size()));
     if (!jpeg && !store.storeProblem().empty()) {
-        std::fprintf(ctx.err, "rackmere-cli picture: the store beside the listings could not be read: %s\n",
-                     store.storeProblem().c_str());
+        Print(ctx.err, Fill(Say::tr("rackmere-cli picture: the store beside the listings could not be read: %1"),
+                            {store.storeProblem()}) +
+                           "\n");
         return EXIT_FAILED;
     }
     if (!jpeg) {
-        std::fprintf(ctx.err, "rackmere-cli picture: %s holds no picture of '%s'\n",
-                     Shown(store.Tree().displayName(*disk)).c_str(), Shown(a.positional()[1]).c_str());
+        Print(ctx.err, Fill(Say::tr("rackmere-cli picture: %1 holds no picture of '%2'"),
+                            {Shown(store.Tree().displayName(*disk)), Shown(a.positional()[1])}) +
+                           "\n");
         return EXIT_FAILED;
     }
     const std::string lower = platform::LowerText(*output);
@@ -148,7 +156,7 @@ int runPicture(Context &ctx)
     std::string error;
     const std::optional<std::string> bytes = EncodePicture(*jpeg, asJpeg ? "jpg" : "png", error);
     if (!bytes) {
-        std::fprintf(ctx.err, "rackmere-cli picture: %s\n", error.c_str());
+        Print(ctx.err, Fill(Say::tr("rackmere-cli picture: %1"), {error}) + "\n");
         return EXIT_FAILED;
     }
     if (*output == "-") {

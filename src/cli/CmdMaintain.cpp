@@ -1,6 +1,5 @@
 // update, rename and delete: keeping the listings of the catalogue.
 #include "cli/Cli.h"
-#include "cli/Fill.h"
 
 #include "catalog/Errors.h"
 #include "platform/SystemView.h"

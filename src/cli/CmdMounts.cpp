@@ -1,7 +1,6 @@
 // online and watch: the listings whose disks are mounted now, and the disks
 // as they come and go.
 #include "cli/Cli.h"
-#include "cli/Fill.h"
 
 #include "catalog/Presence.h"
 #include "catalog/WriterLock.h"

@@ -15,25 +15,27 @@ namespace {
 int runPrint(Context &ctx);
 
 const Command printCmd{
-    "print", Access::Read, "print a listing to a PDF file or its preview to a PNG image",
-    "Usage: rackmere-cli print LISTING (--pdf FILE | --preview-png FILE [--page N])\n"
-    "                          [--layout list|cover|back] [--frame | --no-frame]\n"
-    "\n"
-    "Lays out the listing's page as the desktop program's Print command does, with\n"
-    "the stored print defaults and the filter files FILES.FLT and FOLDERS.FLT of\n"
-    "the catalogue folder (the level boxes at 0). LISTING is a listing file's bare\n"
-    "name or a disk name.\n"
-    "\n"
-    "  --pdf FILE          print to a PDF file (A4) at 600 dots per inch; a list of\n"
-    "                      contents takes as many pages as it needs, each with the\n"
-    "                      disk's name at the top and \"Page n of m\" at the foot;\n"
-    "                      lines that do not fit a cover run on below it\n"
-    "  --preview-png FILE  write the preview image (540 x 470 pixels) as PNG\n"
-    "  --page N            the page of the preview to write (from 1; default 1); a\n"
-    "                      list of contents longer than the image has several\n"
-    "  --layout L          list (list of contents), cover (CD cover, 12 x 12 cm) or\n"
-    "                      back (CD back cover with spines); default: the stored one\n"
-    "  --frame, --no-frame draw the chosen cover's frame or not; default: stored\n",
+    "print", Access::Read,
+    QT_TRANSLATE_NOOP("rkm::cli::Say", "print a listing to a PDF file or its preview to a PNG image"),
+    QT_TRANSLATE_NOOP("rkm::cli::Say",
+                      "Usage: rackmere-cli print LISTING (--pdf FILE | --preview-png FILE [--page N])\n"
+                      "                          [--layout list|cover|back] [--frame | --no-frame]\n"
+                      "\n"
+                      "Lays out the listing's page as the desktop program's Print command does, with\n"
+                      "the stored print defaults and the filter files FILES.FLT and FOLDERS.FLT of\n"
+                      "the catalogue folder (the level boxes at 0). LISTING is a listing file's bare\n"
+                      "name or a disk name.\n"
+                      "\n"
+                      "  --pdf FILE          print to a PDF file (A4) at 600 dots per inch; a list of\n"
+                      "                      contents takes as many pages as it needs, each with the\n"
+                      "                      disk's name at the top and \"Page n of m\" at the foot;\n"
+                      "                      lines that do not fit a cover run on below it\n"
+                      "  --preview-png FILE  write the preview image (540 x 470 pixels) as PNG\n"
+                      "  --page N            the page of the preview to write (from 1; default 1); a\n"
+                      "                      list of contents longer than the image has several\n"
+                      "  --layout L          list (list of contents), cover (CD cover, 12 x 12 cm) or\n"
+                      "                      back (CD back cover with spines); default: the stored one\n"
+                      "  --frame, --no-frame draw the chosen cover's frame or not; default: stored\n"),
     runPrint};
 const Registrar printReg(printCmd);
 
@@ -48,28 +50,28 @@ int runPrint(Context &ctx)
     if (!a.ok())
         return Usage(ctx, a.error(), self);
     if (a.positional().size() != 1)
-        return Usage(ctx, "name one listing", self);
+        return Usage(ctx, Utf8(Say::tr("name one listing")), self);
     const std::string *pdf = a.value("--pdf");
     const std::string *png = a.value("--preview-png");
     if (!pdf == !png)
-        return Usage(ctx, "give one of --pdf FILE and --preview-png FILE", self);
+        return Usage(ctx, Utf8(Say::tr("give one of --pdf FILE and --preview-png FILE")), self);
     if ((pdf && pdf->empty()) || (png && png->empty()))
-        return Usage(ctx, "the output file needs a name", self);
+        return Usage(ctx, Utf8(Say::tr("the output file needs a name")), self);
     if (a.has("--frame") && a.has("--no-frame"))
-        return Usage(ctx, "give --frame or --no-frame, not both", self);
+        return Usage(ctx, Utf8(Say::tr("give --frame or --no-frame, not both")), self);
     int page = 0;
     if (const std::string *p = a.value("--page")) {
         if (!png)
-            return Usage(ctx, "--page goes with --preview-png", self);
+            return Usage(ctx, Utf8(Say::tr("--page goes with --preview-png")), self);
         const bool digits = !p->empty() && p->size() <= 6 &&
                             std::all_of(p->begin(), p->end(), [](char c) { return c >= '0' && c <= '9'; });
         if (!digits || std::stoi(*p) < 1)
-            return Usage(ctx, "--page is a page number from 1, not '" + *p + "'", self);
+            return Usage(ctx, Fill(Say::tr("--page is a page number from 1, not '%1'"), {*p}), self);
         page = std::stoi(*p) - 1;
     }
     const std::string *layout = a.value("--layout");
     if (layout && *layout != "list" && *layout != "cover" && *layout != "back")
-        return Usage(ctx, "--layout is list, cover or back, not '" + *layout + "'", self);
+        return Usage(ctx, Fill(Say::tr("--layout is list, cover or back, not '%1'"), {*layout}), self);
 
     CatalogStore store(ctx.programDir);
     const bool loaded = Load(ctx, store);
@@ -93,9 +95,9 @@ int runPrint(Context &ctx)
             options.BackFrame = frame;
     }
     if (!SelectionIsComplete(options)) {
-        std::fprintf(ctx.err,
-                     "rackmere-cli print: Nothing to print - please make your selections. (The stored defaults "
-                     "choose \"Specify:\" with none of its boxes checked.)\n");
+        Print(ctx.err, Utf8(Say::tr("rackmere-cli print: Nothing to print - please make your selections. (The "
+                                    "stored defaults choose \"Specify:\" with none of its boxes checked.)")) +
+                           "\n");
         return EXIT_FAILED;
     }
     const TPrintSelection selection = ReadPrintSelection(options);

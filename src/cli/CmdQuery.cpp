@@ -1,6 +1,5 @@
 // duplicates, diff and verify: questions about the listings as a whole.
 #include "cli/Cli.h"
-#include "cli/Fill.h"
 
 #include "platform/TextValues.h"
 #include "scan/ListingOptions.h"

@@ -1,6 +1,5 @@
 // find and describe: searching every listing and annotating a file entry.
 #include "cli/Cli.h"
-#include "cli/Fill.h"
 #include "cli/Find.h"
 
 #include "platform/Text.h"

@@ -84,14 +84,14 @@ FindParse ParseFind(const std::vector<std::string> &args, FindRequest &request, 
         return FindParse::Usage;
     }
     if (a.positional().size() != 1) {
-        message = "give one query (\"\" for every file entry)";
+        message = Utf8(Say::tr("give one query (\"\" for every file entry)"));
         return FindParse::Usage;
     }
     request.json = a.has("--json");
     request.count = a.has("--count");
     request.nul = a.has("-0");
     if (request.json && request.nul) {
-        message = "--json and -0 are two ways of printing; give one";
+        message = Utf8(Say::tr("--json and -0 are two ways of printing; give one"));
         return FindParse::Usage;
     }
     if (const std::string *n = a.value("--limit")) {
@@ -99,7 +99,7 @@ FindParse ParseFind(const std::vector<std::string> &args, FindRequest &request, 
         errno = 0;
         const long long limit = std::strtoll(n->c_str(), &end, 10);
         if (n->empty() || *end != '\0' || errno != 0 || limit < 1 || (*n)[0] == '+') {
-            message = "--limit takes a number of matches from 1 on, not '" + *n + "'";
+            message = Fill(Say::tr("--limit takes a number of matches from 1 on, not '%1'"), {*n});
             return FindParse::Usage;
         }
         request.limit = limit;
@@ -129,7 +129,7 @@ FindParse ParseFind(const std::vector<std::string> &args, FindRequest &request, 
     request.query = Query::Parse(whole, error, options);
     if (!request.query) {
         // Only an option's text can be at fault here (a category name).
-        message = "the options make no query (" + error.reason + "): " + terms;
+        message = Fill(Say::tr("the options make no query (%1): %2"), {error.reason, terms});
         return FindParse::Usage;
     }
     return FindParse::Ok;
@@ -148,8 +148,9 @@ void ReportBadQuery(std::FILE *err, std::string_view query, const QueryError &er
     for (char &c : shown)
         if (c == '\n' || c == '\r')
             c = ' ';
-    std::fprintf(err, "rackmere-cli find: bad query at position %zu: %s\n  %s\n  %s^\n",
-                 CharacterCount(before) + 1, error.reason.c_str(), shown.c_str(), pad.c_str());
+    const std::string said = Fill(Say::tr("rackmere-cli find: bad query at position %1: %2"),
+                                  {std::to_string(CharacterCount(before) + 1), error.reason});
+    std::fprintf(err, "%s\n  %s\n  %s^\n", said.c_str(), shown.c_str(), pad.c_str());
 }
 
 MatchPrinter::MatchPrinter(const FindRequest &request, std::FILE *out) : m_request(request), m_out(out)
@@ -196,7 +197,7 @@ int MatchPrinter::finish(std::FILE *err, bool complete)
     m_buffer.clear();
     std::fflush(m_out);
     if (m_count == 0) {
-        std::fprintf(err, "No matching entry was found\n");
+        std::fprintf(err, "%s\n", Utf8(Say::tr("No matching entry was found")).c_str());
         return 1;
     }
     return complete ? 0 : 1;
@@ -232,7 +233,7 @@ std::optional<int> FindFromIndex(const std::string &programDir, const FindReques
         if (!printer.wrote())
             return std::nullopt;
         std::fflush(out);
-        std::fprintf(err, "rackmere-cli find: %s\n", e.what());
+        std::fprintf(err, "%s\n", Fill(Say::tr("rackmere-cli find: %1"), {e.what()}).c_str());
         return 1;
     }
     if (answer != index::IndexAnswer::Answered)

@@ -6,6 +6,39 @@
 
 namespace rkm::cli {
 
+std::string Said(const char *text)
+{
+    if (!text || !*text)
+        return std::string();
+    return Say::tr(text).toStdString();
+}
+
+std::string Fill(const QString &text, std::initializer_list<std::string_view> args)
+{
+    const std::string pattern = text.toStdString();
+    std::string out;
+    out.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            const auto k = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (k < args.size()) {
+                out += args.begin()[k];
+                ++i;
+                continue;
+            }
+        }
+        out += pattern[i];
+    }
+    return out;
+}
+
+std::string SerialText(uint32_t serial)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%08X", serial);
+    return text;
+}
+
 std::string Shown(std::string_view bytes)
 {
     if (platform::IsUtf8(bytes))

@@ -3,11 +3,39 @@
 // A match as rackmere-cli prints it, a line or a JSON object, from the names
 // alone: the loaded catalogue and the search index give the same bytes.
 
+#include "platform/Translated.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace rkm::cli {
+
+// What rackmere-cli says to people (its help, messages and errors) in the
+// user's language: Say::tr("..."), with %1 and .arg() or Fill() for what
+// varies and tr(text, nullptr, n) with %n where a count decides the words.
+// Texts made before the translations are installed (the commands' tables)
+// are marked QT_TRANSLATE_NOOP("rkm::cli::Say", "...") and shown by Said().
+// Command and option names, JSON and the exported formats are never
+// translated.
+class Say {
+    Q_DECLARE_TR_FUNCTIONS(rkm::cli::Say)
+};
+
+// A text marked QT_TRANSLATE_NOOP("rkm::cli::Say", ...) in the user's
+// language, as UTF-8; an empty text stays empty.
+std::string Said(const char *text);
+// A translated text with %1 to %9 replaced by `args` in one pass, as UTF-8.
+// The arguments are put in byte for byte: names typed on the command line
+// or stored in a listing need not be UTF-8, and a '%' in them stays.
+std::string Fill(const QString &text, std::initializer_list<std::string_view> args);
+// A volume's serial number as the messages show it: eight hexadecimal digits.
+std::string SerialText(uint32_t serial);
 
 // Stored bytes as UTF-8 for a terminal or JSON (Windows-1252 where not UTF-8).
 std::string Shown(std::string_view bytes);

@@ -19,27 +19,27 @@ namespace {
 
 void programHelp(std::FILE *f)
 {
-    std::fprintf(f, "Usage: rackmere-cli [--dir DIR] COMMAND [ARGS...]\n"
-                    "\n"
-                    "Rackmere's disk catalogue from a terminal. The catalogue is the folder DIR,\n"
-                    "else $RACKMERE_DIR, else ~/.local/share/Rackmere/. A folder named by --dir or\n"
-                    "$RACKMERE_DIR that is missing or not a folder ends a command that reads with\n"
-                    "exit status 2; a command that writes makes a missing one. The mount table,\n"
-                    "/sys and /dev are read below $RACKMERE_SYSROOT when it is set (default /).\n"
-                    "\n"
-                    "A listing is named by its listing file (1234.rkm) or by its disk name. A disk\n"
-                    "name that several listings have ends a command with exit status 2 and lists\n"
-                    "them by file on standard error.\n"
-                    "\n"
-                    "  --help      print this help\n"
-                    "  --version   print the program's version\n"
-                    "\n"
-                    "Commands:\n");
+    Print(f, Say::tr("Usage: rackmere-cli [--dir DIR] COMMAND [ARGS...]\n"
+                     "\n"
+                     "Rackmere's disk catalogue from a terminal. The catalogue is the folder DIR,\n"
+                     "else $RACKMERE_DIR, else ~/.local/share/Rackmere/. A folder named by --dir or\n"
+                     "$RACKMERE_DIR that is missing or not a folder ends a command that reads with\n"
+                     "exit status 2; a command that writes makes a missing one. The mount table,\n"
+                     "/sys and /dev are read below $RACKMERE_SYSROOT when it is set (default /).\n"
+                     "\n"
+                     "A listing is named by its listing file (1234.rkm) or by its disk name. A disk\n"
+                     "name that several listings have ends a command with exit status 2 and lists\n"
+                     "them by file on standard error.\n"
+                     "\n"
+                     "  --help      print this help\n"
+                     "  --version   print the program's version\n"
+                     "\n"
+                     "Commands:\n"));
     auto cmds = Commands();
     std::sort(cmds.begin(), cmds.end(), [](const Command &a, const Command &b) { return std::strcmp(a.name, b.name) < 0; });
     for (const Command &c : cmds)
-        std::fprintf(f, "  %-10s %s\n", c.name, c.synopsis);
-    std::fprintf(f, "\n'rackmere-cli COMMAND --help' describes a command.\n");
+        std::fprintf(f, "  %-10s %s\n", c.name, Said(c.synopsis).c_str());
+    Print(f, Say::tr("\n'rackmere-cli COMMAND --help' describes a command.\n"));
 }
 
 } // namespace
@@ -73,7 +73,7 @@ int main(int argc, char **argv)
         if (a == "--dir" || a.rfind("--dir=", 0) == 0) {
             if (a == "--dir") {
                 if (i + 1 >= args.size()) {
-                    std::fprintf(stderr, "rackmere-cli: --dir needs a folder\n");
+                    Print(stderr, Utf8(Say::tr("rackmere-cli: --dir needs a folder")) + "\n");
                     return EXIT_USAGE;
                 }
                 dir = args[++i];
@@ -93,7 +93,7 @@ int main(int argc, char **argv)
     auto &cmds = Commands();
     auto it = std::find_if(cmds.begin(), cmds.end(), [&](const Command &c) { return name == c.name; });
     if (it == cmds.end()) {
-        std::fprintf(stderr, "rackmere-cli: unknown command '%s'\n\n", name.c_str());
+        Print(stderr, Fill(Say::tr("rackmere-cli: unknown command '%1'"), {name}) + "\n\n");
         programHelp(stderr);
         return EXIT_USAGE;
     }
@@ -130,7 +130,7 @@ int main(int argc, char **argv)
             used = 2;
         } else {
             Context usage;
-            return Usage(usage, "option " + option + " needs a value", *it);
+            return Usage(usage, Fill(Say::tr("option %1 needs a value"), {option}), *it);
         }
         *given = true;
         ctx.args.erase(ctx.args.begin() + static_cast<std::ptrdiff_t>(k),
@@ -143,7 +143,7 @@ int main(int argc, char **argv)
         const double seconds = std::strtod(wait.c_str(), &end);
         if (wait.empty() || *end != '\0' || !(seconds >= 0) || seconds > 24 * 3600) {
             Context usage;
-            return Usage(usage, "--wait takes a number of seconds, not '" + wait + "'", *it);
+            return Usage(usage, Fill(Say::tr("--wait takes a number of seconds, not '%1'"), {wait}), *it);
         }
         waitMs = static_cast<int>(seconds * 1000);
     }
@@ -159,15 +159,15 @@ int main(int argc, char **argv)
         case ProgramDirState::Folder:
             break;
         case ProgramDirState::NotAFolder:
-            std::fprintf(stderr, "rackmere-cli %s: the catalogue folder %s is not a folder\n", name.c_str(),
-                         shownDir.c_str());
+            Print(stderr,
+                  Fill(Say::tr("rackmere-cli %1: the catalogue folder %2 is not a folder"), {name, shownDir}) + "\n");
             return EXIT_USAGE;
         case ProgramDirState::Missing:
             if (writes) {
                 PrepareProgramDir(ctx.programDir);
             } else if (named) {
-                std::fprintf(stderr, "rackmere-cli %s: there is no catalogue folder %s\n", name.c_str(),
-                             shownDir.c_str());
+                Print(stderr,
+                      Fill(Say::tr("rackmere-cli %1: there is no catalogue folder %2"), {name, shownDir}) + "\n");
                 return EXIT_USAGE;
             }
             break;
@@ -176,15 +176,21 @@ int main(int argc, char **argv)
         const WriterLock::State state = writes ? lock.take(waitMs) : WriterLock::State::Unavailable;
         if (state == WriterLock::State::Busy) {
             const qint64 pid = lock.holderPid();
-            std::fprintf(stderr, "rackmere-cli %s: The catalogue in %s is in use by Rackmere%s\n", name.c_str(),
-                         ctx.programDir.c_str(), pid > 0 ? (" (process " + std::to_string(pid) + ")").c_str() : "");
+            // One sentence each, with the process and without.
+            Print(stderr,
+                  (pid > 0 ? Fill(Say::tr("rackmere-cli %1: The catalogue in %2 is in use by Rackmere (process %3)"),
+                                  {name, ctx.programDir, std::to_string(pid)})
+                           : Fill(Say::tr("rackmere-cli %1: The catalogue in %2 is in use by Rackmere"),
+                                  {name, ctx.programDir})) +
+                      "\n");
             return EXIT_BUSY;
         }
         // A lock file that cannot be made: no one could be kept out while
         // this command writes, and its writes would fail anyway.
         if (writes && state == WriterLock::State::Unavailable) {
-            std::fprintf(stderr, "rackmere-cli %s: The catalogue in %s cannot be written: %s\n", name.c_str(),
-                         ctx.programDir.c_str(), lock.reason().c_str());
+            Print(stderr, Fill(Say::tr("rackmere-cli %1: The catalogue in %2 cannot be written: %3"),
+                               {name, ctx.programDir, lock.reason()}) +
+                              "\n");
             return EXIT_READ_ONLY;
         }
         // The command is all this process does: the catalogue it loads is
@@ -193,7 +199,7 @@ int main(int argc, char **argv)
         ctx.writes = writes;
         return it->run(ctx);
     } catch (const std::exception &e) {
-        std::fprintf(stderr, "rackmere-cli %s: %s\n", name.c_str(), e.what());
+        Print(stderr, Fill(Say::tr("rackmere-cli %1: %2"), {name, e.what()}) + "\n");
         return EXIT_FAILED;
     }
 }

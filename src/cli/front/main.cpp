@@ -6,8 +6,12 @@
 // index up to date.
 #include "catalog/ProgramDir.h"
 #include "cli/Find.h"
+#include "cli/Lines.h"
 #include "platform/Helpers.h"
+#include "service/Language.h"
 #include "service/Version.h"
+
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstdio>
@@ -26,8 +30,13 @@ namespace {
         rkm::platform::HelperProgramPath("rackmere-cli-all", "RACKMERE_CLI_ALL", RACKMERE_CLI_ALL_BUILD_PATH);
     if (!path.empty())
         ::execv(path.c_str(), argv);
-    std::fprintf(stderr, "rackmere-cli: cannot start %s: %s\n", path.empty() ? "rackmere-cli-all" : path.c_str(),
-                 path.empty() ? "it is not installed" : std::strerror(errno));
+    const int failure = errno;
+    const std::string said =
+        path.empty()
+            ? rkm::cli::Fill(rkm::cli::Say::tr("rackmere-cli: cannot start %1: it is not installed"),
+                             {"rackmere-cli-all"})
+            : rkm::cli::Fill(rkm::cli::Say::tr("rackmere-cli: cannot start %1: %2"), {path, std::strerror(failure)});
+    std::fprintf(stderr, "%s\n", said.c_str());
     std::_Exit(1);
 }
 
@@ -101,6 +110,9 @@ int main(int argc, char **argv)
         std::printf("rackmere-cli %s\n", rkm::PROGRAM_VERSION);
         return 0;
     }
+    // What find says to people is in their language, as the whole program's.
+    QCoreApplication app(argc, argv);
+    rkm::InstallTranslations(QString());
     std::optional<int> status;
     try {
         status = Find(args);
