@@ -791,4 +791,1075 @@
         <translation>Hay montado en %1 un disco que no está en el catálogo</translation>
     </message>
 </context>
+<context>
+    <name>rkm::cli::Say</name>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is no size (a number, and b, k, m or g if not bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is no date (YYYY-MM-DD, or this machine&apos;s short format)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  --archives         list the contents of archives (zip, 7z, rar, tar.gz and
+                     other tar files, cab, ISO images) as folders named like
+                     them; nothing is unpacked
+  --descriptions     read descriptions from descript.ion and file_id.diz
+  --tags             describe music, photos and videos from their tags
+  --fingerprints     read every file&apos;s contents once and keep its fingerprint
+                     (XXH3-128, as xxhsum -H2 prints it), for verify --contents
+                     and duplicates --contents
+  --pictures         keep a small picture (256 pixels) of each photo, video and
+                     music file with cover art
+  --no-archives, --no-descriptions, --no-tags, --no-fingerprints, --no-pictures
+                     do not read that
+
+A file whose contents cannot be read (an I/O error on a failing disc, no
+permission) is named on standard error with the system&apos;s reason and listed
+without a fingerprint; the others are read all the same.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 contradict each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Two listings may have one disk name (two scans of one folder do). A name that
+several listings have is refused with exit status 2, the listings listed on
+standard error by their files; name the one meant by its listing file
+(1234.rkm), or as the desktop program shows it (&quot;Backup (1234.rkm)&quot;), which
+is also how the lines printed name such a listing.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+One program at a time writes the catalogue. While the desktop program runs
+(or another command writes), this command changes nothing and ends with exit
+status 4: &quot;The catalogue in DIR is in use by Rackmere (process N)&quot;.
+When the catalogue cannot be written at all (its folder is read-only, the
+disk is full, no permission), it changes nothing and ends with exit status 5:
+&quot;The catalogue in DIR cannot be written: REASON&quot;.
+
+  --wait SECONDS  wait up to SECONDS for the catalogue to be free first
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: no listing named &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>rackmere-cli %1: %n listings are named &apos;%2&apos;; name the one meant by its listing file:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: the name is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: the new name is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: the comment is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: the root path is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: the description is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: the category is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: the %2 is %3 bytes long; a listing holds at most %4 bytes of a text. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: texts longer than %2 bytes were shortened to fit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list every listing of the catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli list [--json]
+
+Loads the catalogue as the desktop program does at start and prints one line
+per listing, in the order of the desktop program&apos;s tree (by disk name, numbers
+by their value: &quot;Disk 2&quot; before &quot;Disk 10&quot;, letter case ignored), the fields
+separated by tabs: listing file, volume serial number (8 hex digits), disk
+name, root path, drive type, number of folders, number of files.
+
+  --json   print a JSON array of objects with the keys file, serial, name,
+           rootPath, driveType, comment, folders, files, location, lentTo
+           (where the disk is kept and to whom it is lent, &quot;&quot; when not
+           said; see set) and onMount (ask, update or ignore)
+
+Exit status 1 when a listing file could not be loaded (each is named on
+standard error); the listings that did load are printed all the same.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the folders and files of one listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli show LISTING [--json]
+
+LISTING is a listing file&apos;s bare name (1234.rkm) or a disk name. Prints the
+disk&apos;s folders and files, each folder&apos;s in the order they were stored, after
+a line each for where the disk is kept, to whom it is lent and what is done
+when it is mounted, when set (see set).
+
+  --json   print one object: file, serial, name, rootPath, driveType, comment,
+           location, lentTo, onMount (as list --json prints them),
+           files (arrays of the five texts: name, description, date, size,
+           category), folders (objects with name, comment, files, folders)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>catalogue a folder or drive as a new listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli add PATH --name NAME [--comment TEXT] [--threads N]
+                        [--archives] [--no-descriptions] [--tags]
+                        [--fingerprints] [--pictures]
+
+Walks the folder PATH and saves it as a new listing named NAME, exactly as
+the desktop program&apos;s Add new does, then prints the new listing file&apos;s name.
+A line break in TEXT becomes a space. An empty NAME, a PATH that is not a
+folder that can be entered, or a NAME, TEXT or folder path longer than the
+510 bytes a listing holds of a text, is refused with exit status 2 and
+nothing is written.
+
+The walk keeps as many requests waiting on the volume as it serves best: 64
+on a network or FUSE file system, 32 on a solid-state disk, 2 on a hard
+disk, 1 on an optical drive. --threads N (1 to 256) walks with N threads
+instead; the listing is the same either way.
+
+What is read beyond names, dates and sizes (as Add new&apos;s check boxes; by
+default descriptions only). The choices are remembered for the listing and
+used again by update.
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name one listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lent to: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the disk is mounted: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name one folder to catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to 256</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli add: the listing needs a name (--name NAME)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli add: &apos;%1&apos; is not a folder that can be entered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli add: %1: could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tell whether local files are archived in a listing, by their contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli have PATH... [--json]
+
+Reads each local file named (a folder: every regular file below it,
+recursively, without following links), works out its fingerprint and
+prints where the catalogue holds the same contents, whatever the name there:
+
+  PATH: held in LISTING: path/in/listing   one line per copy held
+  PATH: not archived
+
+Only listings read with fingerprints (add or update with --fingerprints)
+can hold a file. A file that cannot be read is told on standard error with
+the system&apos;s reason and counts as not archived.
+
+  --json   print an array of objects with the keys path and held (an array
+           of objects with the keys listing, file and path), and error for
+           a file that could not be read
+
+Exit status 0 when every file is held somewhere, 1 otherwise, 2 for a wrong
+command line.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write the picture kept of a file in a listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli picture LISTING PATH -o FILE
+
+LISTING is a listing file&apos;s bare name (1234.rkm) or a disk name; PATH is the
+file&apos;s path below the listing&apos;s root (folders and name joined by &apos;/&apos;), or
+the line find prints for it (the disk&apos;s name first). Writes the small
+picture kept of the file when the listing was read with --pictures.
+
+  -o, --output FILE   the file to write: PNG, or JPEG when its name ends in
+                      .jpg or .jpeg; - writes PNG to standard output
+
+Exit status 1 when the listing holds no picture of that file, 2 for a wrong
+command line or a listing that is not found.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name the files or folders to look for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli have: the store beside the listings could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli have: no file was found to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not archived</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: held in %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli have: %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name one listing and one file&apos;s path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name the file to write with -o FILE (- for standard output)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli picture: the store beside the listings could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli picture: %1 holds no picture of &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write listings as CSV, JSON or an HTML page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli export [LISTING...] [--format csv|json|html] [--pictures]
+                         -o FILE
+
+Writes the listings named, or the whole catalogue when none is named, with
+every folder and every file. LISTING is a listing file&apos;s bare name (1234.rkm)
+or a disk name. One record per folder (the listing&apos;s root folder included)
+and per file: listing, path, name, kind (file or folder), size in bytes
+(only where the size text gives it exactly, &quot;N bytes&quot;), size text, date,
+description, category, comment. Texts are written as UTF-8; texts of
+listings made on Windows are converted from Windows-1252.
+
+  --format csv    comma-separated values (RFC 4180), UTF-8 with a byte-order
+                  mark, a header line, one row per record
+  --format json   one object: the listings, each with its records
+  --format html   one page that needs no other file and no network: the
+                  listings as a collapsible tree, a table of files per folder,
+                  a search box that filters as you type
+  --pictures      the HTML page shows the picture kept of each file that has
+                  one (listings read with --pictures), inside the page itself
+  -o, --output FILE
+                  the file to write, - for standard output
+
+Without --format, the format is FILE&apos;s extension (.csv, .json, .html). The
+file is written whole or not at all; a failed export keeps an older file of
+that name. Exit status 1 when a listing is not found (nothing is written)
+or a listing file could not be loaded (the rest is written), 2 for a wrong
+command line.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (csv, json or html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name the format with --format csv|json|html</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pictures goes with --format html</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli export: the pictures could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rescan a listing&apos;s disk, keeping its annotations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli update LISTING [--force] [--reread] [--archives]
+                           [--descriptions] [--tags] [--fingerprints]
+                           [--pictures] [--no-archives] [--no-descriptions]
+                           [--no-tags] [--no-fingerprints] [--no-pictures]
+
+LISTING is a listing file&apos;s bare name (1234.rkm) or a disk name. Walks the
+listing&apos;s root path again, carries the descriptions, categories and comments
+over by name, writes the new listing under a new file name and then deletes
+the old file, exactly as the desktop program&apos;s Update does. Prints the new
+listing file&apos;s name.
+
+  --force  update even when the volume there has another serial number, the
+           root path holds a NUL byte or is no full path, or a removable
+           disk&apos;s root path is now a folder of the system (/, /usr, /home...)
+
+A listing made on Windows (root path E:\...) names a drive, not a folder here:
+set its drive in the desktop program&apos;s Properties first.
+
+Exit status 2 when the root path cannot be entered (the message names the
+drive or mount point the disk is needed in), 3 when the volume&apos;s serial
+number differs from the listing&apos;s or the root path is damaged or a system
+folder (nothing is changed), 1 when the listing is
+not found or the new listing cannot be written (the old file is kept).
+
+The disk is read as it was when the listing was made or last updated (the
+choices remembered for the listing; for a listing without any, descriptions
+only). Each choice named below turns that one on or off, for this update and
+the ones after it; the others stay as remembered.
+
+A file whose size and date are those it had keeps its fingerprint and picture
+without being read again;
+  --reread  reads every file&apos;s contents again all the same
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give a listing another disk name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli rename LISTING NEWNAME
+
+Renames the disk of a listing and rewrites its listing file under the same
+file name. An empty NEWNAME, or one longer than the 510 bytes a listing
+holds of a text, is refused with exit status 2 and nothing is changed; the
+same name as before changes nothing either.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delete a listing and its file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli delete LISTING
+
+Deletes the listing file of a disk from the catalogue. Exit status 1 when the
+listing is not found or its file cannot be deleted.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; this is probably not the disk of the listing. Nothing was changed (--force updates all the same).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not find the disk: please make sure that the disk &apos;%1&apos; is in drive %2 (the listing&apos;s root path %3 cannot be entered)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the serial number of the disk (%1) is %2, not %3 as that of the original one; this probably means that it is the wrong disk. Nothing was changed (--force updates all the same).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name one listing and its new name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new name must not be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error deleting file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list the listings whose disks are mounted now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli online [--json]
+
+Prints every listing whose disk is mounted now, one a line: the name the
+listing is shown by, a tab and where its disk is mounted. A disk is known
+again by its file system&apos;s UUID (kept with the listing when it was added or
+last updated), or, for a listing made on Windows, by its serial number; a
+label never tells it. The mounts are asked of udisks2 where it runs, else
+read from the mount table.
+
+  --json   print an array of objects with the keys name, file, mountPoint,
+           uuid and label
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>follow disks as they are mounted and unmounted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli watch [--update-known] [--json]
+
+Follows the volumes as they are mounted and unmounted until it is ended
+(Ctrl+C, or the signal TERM), and prints a line for each:
+
+  mounted MOUNTPOINT (LABEL): LISTING, LISTING
+  mounted MOUNTPOINT (LABEL): not catalogued
+  unmounted MOUNTPOINT
+
+  --update-known   update at once a listing of a mounted disk that is set to
+                   be updated when its disk is mounted (on-mount: update,
+                   set in the desktop program&apos;s listing properties), as
+                   &apos;rackmere-cli update&apos; does, and print &apos;updated LISTING&apos;
+                   (or &apos;not updated LISTING&apos;, the reason on standard error).
+                   Each update takes the catalogue&apos;s writer lock while it
+                   runs, waiting up to a minute for it.
+  --json           print one JSON object a line instead, with the keys event
+                   (mounted, unmounted, updated, not-updated), mountPoint,
+                   uuid and label, and listings (objects with the keys name
+                   and file) for mounted, name and file for an update
+
+Nothing is read while nothing changes: the mounts are told by udisks2, or by
+the kernel when it runs without udisks2. A listing added meanwhile is known
+at the next mount.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>online takes no listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mounted %1: not catalogued</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mounted %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unmounted %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not updated: the catalogue in %2 is in use by Rackmere (process %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not updated: the catalogue in %2 is in use by Rackmere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not updated: the catalogue in %2 cannot be written: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>updated %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not updated %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not updated: its listing %2 is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>watch takes no listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot wait for the signals that end it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print a listing to a PDF file or its preview to a PNG image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli print LISTING (--pdf FILE | --preview-png FILE [--page N])
+                          [--layout list|cover|back] [--frame | --no-frame]
+
+Lays out the listing&apos;s page as the desktop program&apos;s Print command does, with
+the stored print defaults and the filter files FILES.FLT and FOLDERS.FLT of
+the catalogue folder (the level boxes at 0). LISTING is a listing file&apos;s bare
+name or a disk name.
+
+  --pdf FILE          print to a PDF file (A4) at 600 dots per inch; a list of
+                      contents takes as many pages as it needs, each with the
+                      disk&apos;s name at the top and &quot;Page n of m&quot; at the foot;
+                      lines that do not fit a cover run on below it
+  --preview-png FILE  write the preview image (540 x 470 pixels) as PNG
+  --page N            the page of the preview to write (from 1; default 1); a
+                      list of contents longer than the image has several
+  --layout L          list (list of contents), cover (CD cover, 12 x 12 cm) or
+                      back (CD back cover with spines); default: the stored one
+  --frame, --no-frame draw the chosen cover&apos;s frame or not; default: stored
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give one of --pdf FILE and --preview-png FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output file needs a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give --frame or --no-frame, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--page goes with --preview-png</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--page is a page number from 1, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--layout is list, cover or back, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli print: Nothing to print - please make your selections. (The stored defaults choose &quot;Specify:&quot; with none of its boxes checked.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list files that have copies, across all listings or within one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli duplicates [--contents] [--min-size SIZE]
+                                [--listing LISTING] [--json]
+
+Groups the file entries that have the same name (letter case ignored, the
+decoded text, so a name from a Windows listing meets its UTF-8 twin) and the
+same size text, and prints each group: a line with the name, the size, the
+number of copies and the space all but one of them take, then one line per
+copy (disk name, folders and file name joined by &apos;/&apos;). The groups that waste
+the most space come first; copies are in catalogue order. Entries whose size
+text cannot be read are left out.
+
+  --contents          group by contents instead: the files whose fingerprints
+                      are the same, whatever their names and dates, among the
+                      listings read with --fingerprints; a group is named
+                      by its first copy
+  --min-size SIZE     leave out files smaller than SIZE (default 1m): a number
+                      with an optional unit b, k, m, g (1 KB = 1024 bytes);
+                      0 keeps every file
+  --listing LISTING   copies within this listing only (a file&apos;s bare name such
+                      as 1234.rkm, or a disk name)
+  --json              print an array of groups with the keys name, size (the
+                      size text), bytes, copies, wasted and entries (objects
+                      with the keys listing, disk, folders, file and index)
+
+Exit status 0 with copies, 1 with none (&quot;No duplicates were found&quot; on
+standard error), when the listing is not found, when a listing file could
+not be loaded, or with --contents when the store beside the listings could
+not be read; 2 for a size that cannot be read.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>compare two listings: what only one holds and what changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli diff A B [--json]
+
+A and B are listings (a file&apos;s bare name such as 1234.rkm, or a disk name).
+Compares them by path from the root and prints a line per difference,
+folder by folder (its files, then its folders). Letter case counts in names;
+a name from a listing made on Windows is the same as its UTF-8 spelling.
+Paths are printed as UTF-8. The lines:
+
+  - PATH                      only in A
+  + PATH                      only in B
+  ~ PATH: size X -&gt; Y, date X -&gt; Y   in both, with another size or date
+
+A folder that only one holds is one line, its path ending in &apos;/&apos;, with the
+number of folders and files in it. Sizes compare by what the size texts
+stand for, dates by the day, each listing&apos;s dates read in its own order.
+Descriptions, categories and comments do not count. A last line gives the
+counts.
+
+  --json   print an object with the keys a and b (listing and disk), onlyInA,
+           onlyInB and changed (arrays of objects with the keys path and
+           folder, files and folders for a folder, size and date as [A, B]
+           where they changed) and counts
+
+Exit status 0 when the listings are equal, 1 when they differ, 2 when a
+listing is not found.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scan a listing&apos;s disk again and tell what changed, changing nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli verify LISTING [--contents] [--force] [--json]
+
+LISTING is a listing file&apos;s bare name (1234.rkm) or a disk name. Walks the
+listing&apos;s root path again, with the checks of update (the path can be
+entered, the volume&apos;s serial number is the listing&apos;s), and compares what is
+there with the listing, as diff does with the listing as A and the disk as B:
+
+  + PATH   added: on the disk, not in the listing
+  - PATH   removed: in the listing, no longer on the disk
+  ~ PATH: size X -&gt; Y, date X -&gt; Y   changed
+
+and a last line with the counts. Nothing is changed and nothing written:
+this is how to check that an old backup is still whole.
+
+  --contents  read every file again and compare its fingerprint with the
+           one kept (the listing was added or updated with --fingerprints);
+           besides the lines above, tells each file whose size and date are
+           the same but not its contents, and each file that could not be
+           read, with the system&apos;s reason:
+             ~ PATH: changed contents: a bit error or a silent overwrite
+             ! PATH: could not be read: REASON
+           An unreadable file does not stop the others being read.
+  --force  verify even when the volume there has another serial number, or
+           the root path is damaged or a removable disk&apos;s is now a system
+           folder (as update)
+  --json   print an object with the keys listing, disk, root, added, removed,
+           changed (as diff&apos;s arrays) and counts; with --contents also
+           contents (objects with path and, for an unreadable file, error)
+
+Exit status 0 when the disk matches its listing, 1 when it differs (with
+--contents also when contents differ or a file could not be read), 2 when
+the listing is not found, its root path cannot be entered, or --contents is
+given for a listing without fingerprints, 3 when the volume&apos;s serial number
+differs from the listing&apos;s or the root path is damaged or a system folder.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>takes no positional arguments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the store beside the listings could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2, %n copies (%3 wasted)</source>
+        <extracomment>A group of copies: the file&apos;s name, its size, how many copies, the space all but one take.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 wasted</source>
+        <extracomment>The groups of copies, the files in them, the space wasted: &quot;3 groups&quot;, &quot;7 files&quot;, a size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No duplicates were found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>size %1 -&gt; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>date %1 -&gt; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1, %2)</source>
+        <extracomment>What a folder holds: &quot;2 folders&quot;, &quot;5 files&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>name two listings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 only in A (%2), %3 only in B (%4), %5 changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; this is probably not the disk of the listing (--force verifies all the same).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not find the disk: &apos;%1&apos; cannot be entered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the serial number of the disk (%1) is %2, not %3 as that of the original one; this probably means that it is the wrong disk (--force verifies all the same).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no fingerprints: add or update it with --fingerprints</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk matches its listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 changed, %4 with changed contents, %5 unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>search every listing with a query</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli find QUERY [--case-sensitive] [--no-folder-names]
+                         [--no-filenames] [--category NAME] [--min-size SIZE]
+                         [--max-size SIZE] [--after DATE] [--before DATE]
+                         [--listing LISTING] [--limit N] [--count] [--json | -0]
+
+Searches all listings for disks, folders and file entries that QUERY
+matches, and prints every match in the order the desktop program&apos;s Find all
+lists them, one a line: a disk or folder as the disk name and folder names
+joined by &apos;/&apos; and ending in &apos;/&apos;, a file entry as that path followed by the
+file name. The answer comes from the search index (a cache under
+$XDG_CACHE_HOME/rackmere/) when it is up to date with the listing files,
+else from the listings themselves, which then bring the index up to date;
+either way the output is the same.
+
+QUERY is the language of the desktop program&apos;s search box: every word must
+occur in the name (letter case does not count), &quot;a phrase&quot; with spaces,
+&apos;*&apos; and &apos;?&apos; make a word a pattern over the whole name (*.avi), OR (or |),
+NOT (or a leading -), parentheses, and fields: ext:mp3;flac, size:&gt;10MB,
+size:1MB..5MB, date:2019, date:&gt;=2019-03, cat:, desc:, comment:, disk:,
+path:, type:file, type:folder, regex:. A query that cannot be read ends the
+command with exit status 2, naming the position (in characters from 1) and
+the reason. An empty QUERY (&quot;&quot;) stands for every file entry, so the options
+alone choose. A QUERY that starts with &apos;-&apos; is read as a query (-tmp: names
+without tmp); put -- before one that starts with &apos;--&apos; or is -0.
+
+The options are joined to QUERY by AND:
+  --case-sensitive    letter case counts in words and text fields
+  --no-folder-names   only file entries (type:file)
+  --no-filenames      only disks and folders (type:folder)
+  --category NAME     only file entries of exactly this category (cat:=NAME;
+                      an empty NAME: entries without one)
+  --min-size SIZE     only files of at least SIZE, --max-size of at most SIZE:
+                      a number with an optional unit b, k, m, g (KB, MB, GB;
+                      1 KB = 1024 bytes), as in 700m or 1.5g. Sizes are read
+                      from the size texts: &quot;1 Kb&quot; is any size from 1025 to
+                      2047 bytes and is kept when that span meets the range
+  --after DATE        only files dated after DATE, --before before DATE (the
+                      day itself not included); DATE is YYYY-MM-DD or a date
+                      in this machine&apos;s short format. A listing&apos;s dates are
+                      read in the order its own texts show (a day above 12
+                      tells day from month), else in this machine&apos;s order
+  --listing LISTING   only in this listing (a file&apos;s bare name such as
+                      1234.rkm, or a disk name)
+  --glob, --no-descriptions
+                      kept for scripts and change nothing: words are tested
+                      on names only (desc: looks in descriptions), and &apos;*&apos;
+                      or &apos;?&apos; always make a word a pattern
+
+What is printed:
+  --limit N           only the first N matches
+  --count             only the number of matches
+  --json              an array of objects with the keys listing, disk,
+                      folders (names below the disk), file and index (null
+                      for a disk or folder)
+  -0                  each line ended by a NUL byte instead of a line end,
+                      for xargs -0
+
+Exit status 0 with matches, 1 with none (&quot;No matching entry was found&quot; on
+standard error) or when a listing file could not be loaded (each is named
+on standard error; the matches in the others are printed all the same), 2
+for a query, size or date that cannot be read.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set the description and category of a file entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli describe LISTING PATH [--description TEXT] [--category TEXT]
+
+LISTING is a listing file&apos;s bare name (1234.rkm) or a disk name. PATH is the
+folder names below the disk and the file name, joined by &apos;/&apos; (readme.txt,
+Docs/Old/readme.txt). Sets what is given, a line break becoming a space, and
+saves the listing. As in the desktop program&apos;s file entry properties, the
+entry&apos;s category is added to DATA.CAT unless it is there in some letter case.
+Names match as they read, also in a listing made on Windows; a text that
+reads as the stored one is left as it is stored.
+
+Exit status 2 when a TEXT is longer than the 510 bytes a listing holds of a
+text (nothing is changed), 1 when the listing or the entry is not there or a
+file cannot be written.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name a listing and a file entry&apos;s path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no folder &apos;%1&apos; in &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no file entry &apos;%1&apos; in &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>say where a listing&apos;s disk is kept and to whom it is lent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli set LISTING [--location TEXT] [--lent-to TEXT]
+                        [--on-mount ask|update|ignore]
+
+LISTING is a listing file&apos;s bare name (1234.rkm) or a disk name. Keeps what is
+given beside the listing, as the desktop program&apos;s listing properties do; what
+is not given stays as it was.
+
+  --location TEXT   where the disk is kept (&quot;Shelf B3, box 2&quot;); &quot;&quot; clears it
+  --lent-to TEXT    to whom it is lent, with a date if you like (&quot;Ann, 3 May&quot;);
+                    &quot;&quot; clears it
+  --on-mount WORD   what the desktop program does when the disk is mounted:
+                    ask (the default), update (updates the listing at once) or
+                    ignore
+
+A line break in TEXT becomes a space, and spaces at either end go. `list --json`
+and `show` print what is kept.
+
+Exit status 2 when nothing is given, a TEXT is longer than 1,000 bytes or WORD
+is none of the three (nothing is changed), 1 when the listing is not there or
+cannot be written.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>say what to set: --location, --lent-to or --on-mount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli set: %1 Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--on-mount takes ask, update or ignore, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli set: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give one query (&quot;&quot; for every file entry)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json and -0 are two ways of printing; give one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--limit takes a number of matches from 1 on, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the options make no query (%1): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli find: bad query at position %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No matching entry was found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli find: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli: cannot start %1: it is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli: cannot start %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: rackmere-cli [--dir DIR] COMMAND [ARGS...]
+
+Rackmere&apos;s disk catalogue from a terminal. The catalogue is the folder DIR,
+else $RACKMERE_DIR, else ~/.local/share/Rackmere/. A folder named by --dir or
+$RACKMERE_DIR that is missing or not a folder ends a command that reads with
+exit status 2; a command that writes makes a missing one. The mount table,
+/sys and /dev are read below $RACKMERE_SYSROOT when it is set (default /).
+
+A listing is named by its listing file (1234.rkm) or by its disk name. A disk
+name that several listings have ends a command with exit status 2 and lists
+them by file on standard error.
+
+  --help      print this help
+  --version   print the program&apos;s version
+
+Commands:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+&apos;rackmere-cli COMMAND --help&apos; describes a command.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli: --dir needs a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli: unknown command &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--wait takes a number of seconds, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: the catalogue folder %2 is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: there is no catalogue folder %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: The catalogue in %2 is in use by Rackmere (process %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: The catalogue in %2 is in use by Rackmere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rackmere-cli %1: The catalogue in %2 cannot be written: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

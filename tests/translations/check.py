@@ -22,8 +22,17 @@ def messages(path):
     return found
 
 
+# The contexts the programs translate in at run time: a class of the
+# program's namespace, a form made by uic, or the menu commands. lupdate
+# names a context without its namespace where it loses track of one (in a
+# function returning std::string), and those texts would never be shown.
+KNOWN_CONTEXT = re.compile(r"rkm::\w+(::\w+)*|T[Ff](rm|orm)\w+|Commands")
+
+
 def problems(committed, updated):
     old, new = messages(committed), messages(updated)
+    for name in sorted({k[0] for k in new if not KNOWN_CONTEXT.fullmatch(k[0])}):
+        yield f"context {name!r}: not the name the program translates by (name the class in full)"
     for key in sorted(set(old) - set(new)):
         yield f"{key}: no longer in the program"
     for key, m in sorted(new.items()):
