@@ -827,7 +827,24 @@ A file whose contents cannot be read (an I/O error on a failing disc, no
 permission) is named on standard error with the system&apos;s reason and listed
 without a fingerprint; the others are read all the same.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --archives         den Inhalt von Archiven (zip, 7z, rar, tar.gz und andere
+                     tar-Dateien, cab, ISO-Abbilder) als gleichnamige Ordner
+                     auflisten; entpackt wird nichts
+  --descriptions     Beschreibungen aus descript.ion und file_id.diz lesen
+  --tags             Musik, Fotos und Videos anhand ihrer Tags beschreiben
+  --fingerprints     den Inhalt jeder Datei einmal lesen und ihren
+                     Fingerabdruck speichern (XXH3-128, wie xxhsum -H2 ihn
+                     ausgibt), für verify --contents und duplicates --contents
+  --pictures         ein kleines Bild (256 Pixel) jedes Fotos, jedes Videos
+                     und jeder Musikdatei mit Cover speichern
+  --no-archives, --no-descriptions, --no-tags, --no-fingerprints, --no-pictures
+                     das Jeweilige nicht lesen
+
+Eine Datei, deren Inhalt nicht gelesen werden kann (ein E/A-Fehler auf einem
+defekten Datenträger, fehlende Berechtigung), wird mit dem vom System
+gemeldeten Grund auf der Standardfehlerausgabe genannt und ohne Fingerabdruck
+aufgeführt; die übrigen werden trotzdem gelesen.
+</translation>
     </message>
     <message>
         <source>%1 and %2 contradict each other</source>
@@ -845,7 +862,15 @@ standard error by their files; name the one meant by its listing file
 (1234.rkm), or as the desktop program shows it (&quot;Backup (1234.rkm)&quot;), which
 is also how the lines printed name such a listing.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Zwei Listen können denselben Datenträgernamen haben (etwa zwei Einlesungen
+desselben Ordners). Ein Name, den mehrere Listen haben, wird mit Exit-Status 2
+abgelehnt, und die Listen werden auf der Standardfehlerausgabe mit ihren
+Dateien aufgeführt; nennen Sie die gemeinte Liste dann über ihre Listendatei
+(1234.rkm) oder so, wie das Desktop-Programm sie anzeigt
+(„Backup (1234.rkm)“); so benennen auch die ausgegebenen Zeilen eine solche
+Liste.
+</translation>
     </message>
     <message>
         <source>
@@ -858,7 +883,19 @@ disk is full, no permission), it changes nothing and ends with exit status 5:
 
   --wait SECONDS  wait up to SECONDS for the catalogue to be free first
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Es schreibt immer nur ein Programm zugleich in den Katalog. Solange das
+Desktop-Programm läuft (oder ein anderer Befehl schreibt), ändert dieser
+Befehl nichts und endet mit Exit-Status 4:
+„Der Katalog in DIR wird von Rackmere benutzt (Prozess N)“.
+Wenn der Katalog überhaupt nicht geschrieben werden kann (sein Ordner ist
+schreibgeschützt, der Datenträger ist voll, fehlende Berechtigung), ändert er
+nichts und endet mit Exit-Status 5:
+„Der Katalog in DIR kann nicht geschrieben werden: REASON“.
+
+  --wait SECONDS  zuvor bis zu SECONDS Sekunden warten, bis der Katalog frei
+                  ist
+</translation>
     </message>
     <message>
         <source>rackmere-cli %1: no listing named &apos;%2&apos;</source>
@@ -924,7 +961,26 @@ name, root path, drive type, number of folders, number of files.
 Exit status 1 when a listing file could not be loaded (each is named on
 standard error); the listings that did load are printed all the same.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli list [--json]
+
+Lädt den Katalog wie das Desktop-Programm beim Start und gibt eine Zeile je
+Liste aus, in der Reihenfolge des Baums im Desktop-Programm (nach
+Datenträgername, Zahlen nach ihrem Wert: „Disk 2“ vor „Disk 10“, ohne
+Beachtung der Groß-/Kleinschreibung), die Felder durch Tabulatoren getrennt:
+Listendatei, Seriennummer des Volumes (8 Hexadezimalziffern),
+Datenträgername, Stammpfad, Laufwerkstyp, Anzahl der Ordner, Anzahl der
+Dateien.
+
+  --json   ein JSON-Array von Objekten ausgeben, mit den Schlüsseln file,
+           serial, name, rootPath, driveType, comment, folders, files,
+           location, lentTo (wo der Datenträger aufbewahrt wird und an wen er
+           verliehen ist, &quot;&quot; wenn nicht angegeben; siehe set) und onMount
+           (ask, update oder ignore)
+
+Exit-Status 1, wenn eine Listendatei nicht geladen werden konnte (jede wird
+auf der Standardfehlerausgabe genannt); die geladenen Listen werden trotzdem
+ausgegeben.
+</translation>
     </message>
     <message>
         <source>print the folders and files of one listing</source>
@@ -943,7 +999,19 @@ when it is mounted, when set (see set).
            files (arrays of the five texts: name, description, date, size,
            category), folders (objects with name, comment, files, folders)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli show LISTING [--json]
+
+LISTING ist der Name einer Listendatei ohne Pfad (1234.rkm) oder ein
+Datenträgername. Gibt die Ordner und Dateien des Datenträgers aus, die jedes
+Ordners in der gespeicherten Reihenfolge, nach je einer Zeile dazu, wo der
+Datenträger aufbewahrt wird, an wen er verliehen ist und was beim Einhängen
+geschieht, sofern festgelegt (siehe set).
+
+  --json   ein Objekt ausgeben: file, serial, name, rootPath, driveType,
+           comment, location, lentTo, onMount (wie list --json sie ausgibt),
+           files (Arrays der fünf Texte: Name, Beschreibung, Datum, Größe,
+           Kategorie), folders (Objekte mit name, comment, files, folders)
+</translation>
     </message>
     <message>
         <source>catalogue a folder or drive as a new listing</source>
@@ -971,7 +1039,29 @@ default descriptions only). The choices are remembered for the listing and
 used again by update.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli add PATH --name NAME [--comment TEXT] [--threads N]
+                         [--archives] [--no-descriptions] [--tags]
+                         [--fingerprints] [--pictures]
+
+Durchläuft den Ordner PATH und speichert ihn als neue Liste namens NAME, genau
+wie „Hinzufügen“ im Desktop-Programm, und gibt dann den Namen der neuen
+Listendatei aus. Ein Zeilenumbruch in TEXT wird zu einem Leerzeichen. Ein
+leerer NAME, ein PATH, der kein betretbarer Ordner ist, oder ein NAME, TEXT
+oder Ordnerpfad, der länger ist als die 510 Byte, die eine Liste von einem
+Text aufnimmt, wird mit Exit-Status 2 abgelehnt, und es wird nichts
+geschrieben.
+
+Der Durchlauf hält so viele Anfragen an das Volume gleichzeitig offen, wie es
+am besten bedient: 64 auf einem Netzwerk- oder FUSE-Dateisystem, 32 auf einer
+SSD, 2 auf einer Festplatte, 1 auf einem optischen Laufwerk. --threads N (1
+bis 256) durchläuft den Ordner stattdessen mit N Threads; die Liste ist in
+beiden Fällen dieselbe.
+
+Was über Namen, Datum und Größe hinaus gelesen wird (wie die Ankreuzfelder
+von „Hinzufügen“; standardmäßig nur Beschreibungen). Die Auswahl wird für die
+Liste gespeichert und von update wieder verwendet.
+
+</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
@@ -1038,7 +1128,27 @@ the system&apos;s reason and counts as not archived.
 Exit status 0 when every file is held somewhere, 1 otherwise, 2 for a wrong
 command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli have PATH... [--json]
+
+Liest jede genannte lokale Datei (bei einem Ordner jede reguläre Datei darin,
+rekursiv, ohne Verknüpfungen zu folgen), berechnet ihren Fingerabdruck und
+gibt aus, wo der Katalog denselben Inhalt enthält, gleich unter welchem Namen:
+
+  PATH: held in LISTING: path/in/listing   eine Zeile je vorhandener Kopie
+  PATH: not archived
+
+Nur Listen, die mit Fingerabdrücken gelesen wurden (add oder update mit
+--fingerprints), können eine Datei enthalten. Eine Datei, die nicht gelesen
+werden kann, wird mit dem vom System gemeldeten Grund auf der
+Standardfehlerausgabe genannt und zählt als nicht archiviert.
+
+  --json   ein Array von Objekten ausgeben, mit den Schlüsseln path und held
+           (ein Array von Objekten mit den Schlüsseln listing, file und
+           path) sowie error bei einer Datei, die nicht gelesen werden konnte
+
+Exit-Status 0, wenn jede Datei irgendwo enthalten ist, sonst 1, 2 bei einer
+fehlerhaften Befehlszeile.
+</translation>
     </message>
     <message>
         <source>write the picture kept of a file in a listing</source>
@@ -1058,7 +1168,21 @@ picture kept of the file when the listing was read with --pictures.
 Exit status 1 when the listing holds no picture of that file, 2 for a wrong
 command line or a listing that is not found.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli picture LISTING PATH -o FILE
+
+LISTING ist der Name einer Listendatei ohne Pfad (1234.rkm) oder ein
+Datenträgername; PATH ist der Pfad der Datei unterhalb des Stammordners der
+Liste (Ordner und Name durch &apos;/&apos; verbunden) oder die Zeile, die find für sie
+ausgibt (mit dem Datenträgernamen vorne). Schreibt das kleine Bild, das von
+der Datei gespeichert wurde, als die Liste mit --pictures gelesen wurde.
+
+  -o, --output FILE   die zu schreibende Datei: PNG, oder JPEG, wenn ihr Name
+                      auf .jpg oder .jpeg endet; - schreibt PNG auf die
+                      Standardausgabe
+
+Exit-Status 1, wenn die Liste kein Bild dieser Datei enthält, 2 bei einer
+fehlerhaften Befehlszeile oder einer Liste, die nicht gefunden wird.
+</translation>
     </message>
     <message>
         <source>name the files or folders to look for</source>
@@ -1137,7 +1261,38 @@ that name. Exit status 1 when a listing is not found (nothing is written)
 or a listing file could not be loaded (the rest is written), 2 for a wrong
 command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli export [LISTING...] [--format csv|json|html] [--pictures]
+                          -o FILE
+
+Schreibt die genannten Listen oder, wenn keine genannt ist, den ganzen Katalog
+mit jedem Ordner und jeder Datei. LISTING ist der Name einer Listendatei ohne
+Pfad (1234.rkm) oder ein Datenträgername. Ein Datensatz je Ordner (der
+Stammordner der Liste eingeschlossen) und je Datei: Liste, Pfad, Name, Art
+(file oder folder), Größe in Byte (nur wo der Größentext sie genau angibt,
+„N bytes“), Größentext, Datum, Beschreibung, Kategorie, Kommentar. Texte
+werden als UTF-8 geschrieben; Texte von unter Windows erstellten Listen werden
+aus Windows-1252 umgewandelt.
+
+  --format csv    kommagetrennte Werte (RFC 4180), UTF-8 mit Byte-Order-Mark,
+                  eine Kopfzeile, eine Zeile je Datensatz
+  --format json   ein Objekt: die Listen, jede mit ihren Datensätzen
+  --format html   eine Seite, die keine weitere Datei und kein Netzwerk
+                  braucht: die Listen als aufklappbarer Baum, eine Tabelle der
+                  Dateien je Ordner, ein Suchfeld, das schon beim Tippen
+                  filtert
+  --pictures      die HTML-Seite zeigt das gespeicherte Bild jeder Datei, die
+                  eines hat (mit --pictures gelesene Listen), in der Seite
+                  selbst
+  -o, --output FILE
+                  die zu schreibende Datei, - für die Standardausgabe
+
+Ohne --format bestimmt die Endung von FILE das Format (.csv, .json, .html).
+Die Datei wird ganz oder gar nicht geschrieben; schlägt der Export fehl, bleibt
+eine ältere Datei dieses Namens erhalten. Exit-Status 1, wenn eine Liste nicht
+gefunden wird (nichts wird geschrieben) oder eine Listendatei nicht geladen
+werden konnte (der Rest wird geschrieben), 2 bei einer fehlerhaften
+Befehlszeile.
+</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (csv, json or html)</source>
@@ -1194,7 +1349,44 @@ without being read again;
   --reread  reads every file&apos;s contents again all the same
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli update LISTING [--force] [--reread] [--archives]
+                            [--descriptions] [--tags] [--fingerprints]
+                            [--pictures] [--no-archives] [--no-descriptions]
+                            [--no-tags] [--no-fingerprints] [--no-pictures]
+
+LISTING ist der Name einer Listendatei ohne Pfad (1234.rkm) oder ein
+Datenträgername. Durchläuft den Stammpfad der Liste erneut, übernimmt die
+Beschreibungen, Kategorien und Kommentare anhand der Namen, schreibt die neue
+Liste unter einem neuen Dateinamen und löscht dann die alte Datei, genau wie
+„Aktualisieren“ im Desktop-Programm. Gibt den Namen der neuen Listendatei aus.
+
+  --force  auch dann aktualisieren, wenn das Volume dort eine andere
+           Seriennummer hat, der Stammpfad ein NUL-Byte enthält oder kein
+           vollständiger Pfad ist oder der Stammpfad eines
+           Wechseldatenträgers jetzt ein Systemordner ist (/, /usr, /home...)
+
+Eine unter Windows erstellte Liste (Stammpfad E:\...) nennt ein Laufwerk, hier
+aber keinen Ordner: Legen Sie zuerst ihr Laufwerk in den Eigenschaften im
+Desktop-Programm fest.
+
+Exit-Status 2, wenn der Stammpfad nicht betreten werden kann (die Meldung
+nennt das Laufwerk oder den Einhängepunkt, in dem der Datenträger gebraucht
+wird), 3, wenn die Seriennummer des Volumes von der der Liste abweicht oder
+der Stammpfad beschädigt oder ein Systemordner ist (nichts wird geändert),
+1, wenn die Liste nicht gefunden wird oder die neue Liste nicht geschrieben
+werden kann (die alte Datei bleibt erhalten).
+
+Der Datenträger wird so gelesen wie beim Erstellen oder letzten Aktualisieren
+der Liste (die für die Liste gespeicherte Auswahl; bei einer Liste ohne eine
+solche nur Beschreibungen). Jede unten genannte Auswahl schaltet genau diese
+ein oder aus, für diese Aktualisierung und die folgenden; die übrigen bleiben
+wie gespeichert.
+
+Eine Datei, deren Größe und Datum unverändert sind, behält ihren Fingerabdruck
+und ihr Bild, ohne erneut gelesen zu werden;
+  --reread  liest trotzdem den Inhalt jeder Datei erneut
+
+</translation>
     </message>
     <message>
         <source>give a listing another disk name</source>
@@ -1208,7 +1400,14 @@ file name. An empty NEWNAME, or one longer than the 510 bytes a listing
 holds of a text, is refused with exit status 2 and nothing is changed; the
 same name as before changes nothing either.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli rename LISTING NEWNAME
+
+Benennt den Datenträger einer Liste um und schreibt ihre Listendatei unter
+demselben Dateinamen neu. Ein leerer NEWNAME oder einer, der länger ist als
+die 510 Byte, die eine Liste von einem Text aufnimmt, wird mit Exit-Status 2
+abgelehnt, und es wird nichts geändert; derselbe Name wie zuvor ändert
+ebenfalls nichts.
+</translation>
     </message>
     <message>
         <source>delete a listing and its file</source>
@@ -1220,7 +1419,11 @@ same name as before changes nothing either.
 Deletes the listing file of a disk from the catalogue. Exit status 1 when the
 listing is not found or its file cannot be deleted.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli delete LISTING
+
+Löscht die Listendatei eines Datenträgers aus dem Katalog. Exit-Status 1, wenn
+die Liste nicht gefunden wird oder ihre Datei nicht gelöscht werden kann.
+</translation>
     </message>
     <message>
         <source>%1; this is probably not the disk of the listing. Nothing was changed (--force updates all the same).</source>
@@ -1271,7 +1474,19 @@ read from the mount table.
   --json   print an array of objects with the keys name, file, mountPoint,
            uuid and label
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli online [--json]
+
+Gibt jede Liste aus, deren Datenträger gerade eingehängt ist, eine je Zeile:
+den Namen, unter dem die Liste angezeigt wird, einen Tabulator und wo ihr
+Datenträger eingehängt ist. Ein Datenträger wird an der UUID seines
+Dateisystems wiedererkannt (beim Hinzufügen oder letzten Aktualisieren mit der
+Liste gespeichert) oder, bei einer unter Windows erstellten Liste, an seiner
+Seriennummer; an seiner Bezeichnung nie. Die Einhängungen werden bei udisks2
+erfragt, wo es läuft, sonst aus der Einhängetabelle gelesen.
+
+  --json   ein Array von Objekten ausgeben, mit den Schlüsseln name, file,
+           mountPoint, uuid und label
+</translation>
     </message>
     <message>
         <source>follow disks as they are mounted and unmounted</source>
@@ -1303,7 +1518,34 @@ Nothing is read while nothing changes: the mounts are told by udisks2, or by
 the kernel when it runs without udisks2. A listing added meanwhile is known
 at the next mount.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli watch [--update-known] [--json]
+
+Verfolgt das Ein- und Aushängen von Volumes, bis der Befehl beendet wird
+(Strg+C oder das Signal TERM), und gibt für jedes eine Zeile aus:
+
+  mounted MOUNTPOINT (LABEL): LISTING, LISTING
+  mounted MOUNTPOINT (LABEL): not catalogued
+  unmounted MOUNTPOINT
+
+  --update-known   eine Liste eines eingehängten Datenträgers, die beim
+                   Einhängen ihres Datenträgers aktualisiert werden soll
+                   (on-mount: update, festgelegt in den Listeneigenschaften
+                   im Desktop-Programm), sofort aktualisieren, wie es
+                   &apos;rackmere-cli update&apos; tut, und &apos;updated LISTING&apos; ausgeben
+                   (oder &apos;not updated LISTING&apos; und den Grund auf der
+                   Standardfehlerausgabe). Jede Aktualisierung hält während
+                   ihrer Laufzeit die Schreibsperre des Katalogs und wartet
+                   bis zu einer Minute auf sie.
+  --json           stattdessen ein JSON-Objekt je Zeile ausgeben, mit den
+                   Schlüsseln event (mounted, unmounted, updated,
+                   not-updated), mountPoint, uuid und label sowie listings
+                   (Objekte mit den Schlüsseln name und file) bei mounted,
+                   name und file bei einer Aktualisierung
+
+Solange sich nichts ändert, wird nichts gelesen: Die Einhängungen meldet
+udisks2 oder, wenn das System ohne udisks2 läuft, der Kernel. Eine
+zwischenzeitlich hinzugefügte Liste wird beim nächsten Einhängen erkannt.
+</translation>
     </message>
     <message>
         <source>online takes no listing</source>
@@ -1377,7 +1619,29 @@ name or a disk name.
                       back (CD back cover with spines); default: the stored one
   --frame, --no-frame draw the chosen cover&apos;s frame or not; default: stored
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli print LISTING (--pdf FILE | --preview-png FILE [--page N])
+                           [--layout list|cover|back] [--frame | --no-frame]
+
+Gestaltet die Seite der Liste wie der Befehl „Drucken“ im Desktop-Programm,
+mit den gespeicherten Druckvorgaben und den Filterdateien FILES.FLT und
+FOLDERS.FLT des Katalogordners (die Ebenenfelder auf 0). LISTING ist der Name
+einer Listendatei ohne Pfad oder ein Datenträgername.
+
+  --pdf FILE          in eine PDF-Datei (A4) mit 600 dpi drucken; ein
+                      Inhaltsverzeichnis nimmt so viele Seiten ein wie nötig,
+                      jede mit dem Datenträgernamen oben und „Seite n von m“
+                      unten; Zeilen, die nicht auf ein Cover passen, laufen
+                      darunter weiter
+  --preview-png FILE  das Vorschaubild (540 x 470 Pixel) als PNG schreiben
+  --page N            die zu schreibende Seite der Vorschau (ab 1; Standard:
+                      1); ein Inhaltsverzeichnis, das länger als das Bild ist,
+                      hat mehrere
+  --layout L          list (Inhaltsverzeichnis), cover (CD-Cover, 12 x 12 cm)
+                      oder back (CD-Rückseite mit Seitenstreifen); Standard:
+                      das gespeicherte
+  --frame, --no-frame den Rahmen des gewählten Covers zeichnen oder nicht;
+                      Standard: wie gespeichert
+</translation>
     </message>
     <message>
         <source>give one of --pdf FILE and --preview-png FILE</source>
@@ -1441,7 +1705,39 @@ standard error), when the listing is not found, when a listing file could
 not be loaded, or with --contents when the store beside the listings could
 not be read; 2 for a size that cannot be read.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli duplicates [--contents] [--min-size SIZE]
+                                 [--listing LISTING] [--json]
+
+Gruppiert die Dateieinträge mit gleichem Namen (ohne Beachtung der
+Groß-/Kleinschreibung, nach dem dekodierten Text, sodass ein Name aus einer
+Windows-Liste seinen UTF-8-Zwilling findet) und gleichem Größentext und gibt
+jede Gruppe aus: eine Zeile mit dem Namen, der Größe, der Anzahl der Kopien
+und dem Platz, den alle bis auf eine davon belegen, dann eine Zeile je Kopie
+(Datenträgername, Ordner und Dateiname durch &apos;/&apos; verbunden). Die Gruppen, die
+den meisten Platz verschwenden, kommen zuerst; die Kopien stehen in der
+Reihenfolge des Katalogs. Einträge, deren Größentext nicht gelesen werden
+kann, werden ausgelassen.
+
+  --contents          stattdessen nach Inhalt gruppieren: die Dateien, deren
+                      Fingerabdrücke gleich sind, unabhängig von Namen und
+                      Datum, unter den mit --fingerprints gelesenen Listen;
+                      eine Gruppe wird nach ihrer ersten Kopie benannt
+  --min-size SIZE     Dateien kleiner als SIZE auslassen (Standard 1m): eine
+                      Zahl mit optionaler Einheit b, k, m, g
+                      (1 KB = 1024 Byte); 0 behält jede Datei
+  --listing LISTING   nur Kopien innerhalb dieser Liste (der Name einer Datei
+                      ohne Pfad wie 1234.rkm oder ein Datenträgername)
+  --json              ein Array von Gruppen ausgeben, mit den Schlüsseln name,
+                      size (der Größentext), bytes, copies, wasted und entries
+                      (Objekte mit den Schlüsseln listing, disk, folders, file
+                      und index)
+
+Exit-Status 0 bei Kopien, 1 bei keinen („Es wurden keine Duplikate gefunden“
+auf der Standardfehlerausgabe), wenn die Liste nicht gefunden wird, wenn eine
+Listendatei nicht geladen werden konnte oder, mit --contents, wenn der
+Speicher neben den Listen nicht gelesen werden konnte; 2 bei einer Größe, die
+nicht gelesen werden kann.
+</translation>
     </message>
     <message>
         <source>compare two listings: what only one holds and what changed</source>
@@ -1474,7 +1770,36 @@ counts.
 Exit status 0 when the listings are equal, 1 when they differ, 2 when a
 listing is not found.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli diff A B [--json]
+
+A und B sind Listen (der Name einer Datei ohne Pfad wie 1234.rkm oder ein
+Datenträgername). Vergleicht sie anhand des Pfads ab dem Stammordner und gibt
+eine Zeile je Unterschied aus, Ordner für Ordner (erst seine Dateien, dann
+seine Ordner). Groß-/Kleinschreibung zählt in Namen; ein Name aus einer unter
+Windows erstellten Liste gleicht seiner Schreibung in UTF-8. Pfade werden als
+UTF-8 ausgegeben. Die Zeilen:
+
+  - PATH                      nur in A
+  + PATH                      nur in B
+  ~ PATH: size X -&gt; Y, date X -&gt; Y   in beiden, mit anderer Größe oder anderem
+                                     Datum
+
+Ein Ordner, den nur eine Liste enthält, ist eine Zeile, deren Pfad auf &apos;/&apos;
+endet, mit der Anzahl der Ordner und Dateien darin. Größen werden danach
+verglichen, wofür die Größentexte stehen, Datumsangaben nach dem Tag, wobei
+die Datumsangaben jeder Liste in ihrer eigenen Reihenfolge gelesen werden.
+Beschreibungen, Kategorien und Kommentare zählen nicht. Eine letzte Zeile
+nennt die Anzahlen.
+
+  --json   ein Objekt ausgeben, mit den Schlüsseln a und b (Liste und
+           Datenträger), onlyInA, onlyInB und changed (Arrays von Objekten
+           mit den Schlüsseln path und folder, bei einem Ordner files und
+           folders, size und date als [A, B], wo sie sich geändert haben) und
+           counts
+
+Exit-Status 0, wenn die Listen gleich sind, 1, wenn sie sich unterscheiden,
+2, wenn eine Liste nicht gefunden wird.
+</translation>
     </message>
     <message>
         <source>scan a listing&apos;s disk again and tell what changed, changing nothing</source>
@@ -1516,7 +1841,45 @@ the listing is not found, its root path cannot be entered, or --contents is
 given for a listing without fingerprints, 3 when the volume&apos;s serial number
 differs from the listing&apos;s or the root path is damaged or a system folder.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli verify LISTING [--contents] [--force] [--json]
+
+LISTING ist der Name einer Listendatei ohne Pfad (1234.rkm) oder ein
+Datenträgername. Durchläuft den Stammpfad der Liste erneut, mit den Prüfungen
+von update (der Pfad kann betreten werden, die Seriennummer des Volumes ist
+die der Liste), und vergleicht, was dort ist, mit der Liste, wie diff es mit
+der Liste als A und dem Datenträger als B tut:
+
+  + PATH   hinzugekommen: auf dem Datenträger, nicht in der Liste
+  - PATH   entfernt: in der Liste, nicht mehr auf dem Datenträger
+  ~ PATH: size X -&gt; Y, date X -&gt; Y   geändert
+
+sowie eine letzte Zeile mit den Anzahlen. Nichts wird geändert und nichts
+geschrieben: So prüft man, ob eine alte Sicherung noch vollständig ist.
+
+  --contents  jede Datei erneut lesen und ihren Fingerabdruck mit dem
+           gespeicherten vergleichen (die Liste wurde mit --fingerprints
+           hinzugefügt oder aktualisiert); meldet außer den Zeilen oben jede
+           Datei, deren Größe und Datum gleich sind, ihr Inhalt aber nicht,
+           und jede Datei, die nicht gelesen werden konnte, mit dem vom
+           System gemeldeten Grund:
+             ~ PATH: changed contents: a bit error or a silent overwrite
+             ! PATH: could not be read: REASON
+           Eine unlesbare Datei hält das Lesen der übrigen nicht auf.
+  --force  auch dann prüfen, wenn das Volume dort eine andere Seriennummer
+           hat oder der Stammpfad beschädigt ist oder der eines
+           Wechseldatenträgers jetzt ein Systemordner ist (wie bei update)
+  --json   ein Objekt ausgeben, mit den Schlüsseln listing, disk, root, added,
+           removed, changed (wie die Arrays von diff) und counts; mit
+           --contents auch contents (Objekte mit path und, bei einer
+           unlesbaren Datei, error)
+
+Exit-Status 0, wenn der Datenträger seiner Liste entspricht, 1, wenn er
+abweicht (mit --contents auch, wenn Inhalte abweichen oder eine Datei nicht
+gelesen werden konnte), 2, wenn die Liste nicht gefunden wird, ihr Stammpfad
+nicht betreten werden kann oder --contents für eine Liste ohne
+Fingerabdrücke angegeben ist, 3, wenn die Seriennummer des Volumes von der
+der Liste abweicht oder der Stammpfad beschädigt oder ein Systemordner ist.
+</translation>
     </message>
     <message>
         <source>takes no positional arguments</source>
@@ -1680,7 +2043,75 @@ standard error) or when a listing file could not be loaded (each is named
 on standard error; the matches in the others are printed all the same), 2
 for a query, size or date that cannot be read.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli find QUERY [--case-sensitive] [--no-folder-names]
+                          [--no-filenames] [--category NAME] [--min-size SIZE]
+                          [--max-size SIZE] [--after DATE] [--before DATE]
+                          [--listing LISTING] [--limit N] [--count]
+                          [--json | -0]
+
+Durchsucht alle Listen nach Datenträgern, Ordnern und Dateieinträgen, auf die
+QUERY passt, und gibt jeden Treffer in der Reihenfolge aus, in der „Alle
+finden“ im Desktop-Programm sie auflistet, einen je Zeile: einen Datenträger
+oder Ordner als Datenträgername und Ordnernamen, durch &apos;/&apos; verbunden und auf
+&apos;/&apos; endend, einen Dateieintrag als diesen Pfad, gefolgt vom Dateinamen. Die
+Antwort kommt aus dem Suchindex (einem Cache unter $XDG_CACHE_HOME/rackmere/),
+wenn er auf dem Stand der Listendateien ist, sonst aus den Listen selbst, die
+den Index dann auf den aktuellen Stand bringen; die Ausgabe ist in beiden
+Fällen dieselbe.
+
+QUERY ist die Sprache des Suchfelds im Desktop-Programm: Jedes Wort muss im
+Namen vorkommen (Groß-/Kleinschreibung zählt nicht), &quot;eine Wortgruppe&quot; mit
+Leerzeichen, &apos;*&apos; und &apos;?&apos; machen ein Wort zu einem Muster über den ganzen Namen
+(*.avi), OR (oder |), NOT (oder ein vorangestelltes -), Klammern und Felder:
+ext:mp3;flac, size:&gt;10MB, size:1MB..5MB, date:2019, date:&gt;=2019-03, cat:,
+desc:, comment:, disk:, path:, type:file, type:folder, regex:. Eine Abfrage,
+die nicht gelesen werden kann, beendet den Befehl mit Exit-Status 2 und nennt
+die Stelle (in Zeichen ab 1) und den Grund. Eine leere QUERY (&quot;&quot;) steht für
+jeden Dateieintrag, sodass allein die Optionen auswählen. Eine QUERY, die mit
+&apos;-&apos; beginnt, wird als Abfrage gelesen (-tmp: Namen ohne tmp); einer, die mit
+&apos;--&apos; beginnt oder -0 lautet, stellen Sie -- voran.
+
+Die Optionen werden mit QUERY durch AND verknüpft:
+  --case-sensitive    Groß-/Kleinschreibung zählt in Wörtern und Textfeldern
+  --no-folder-names   nur Dateieinträge (type:file)
+  --no-filenames      nur Datenträger und Ordner (type:folder)
+  --category NAME     nur Dateieinträge genau dieser Kategorie (cat:=NAME;
+                      ein leerer NAME: Einträge ohne Kategorie)
+  --min-size SIZE     nur Dateien von mindestens SIZE, --max-size von
+                      höchstens SIZE: eine Zahl mit optionaler Einheit b, k,
+                      m, g (KB, MB, GB; 1 KB = 1024 Byte), etwa 700m oder
+                      1.5g. Größen werden aus den Größentexten gelesen: „1 Kb“
+                      ist jede Größe von 1025 bis 2047 Byte und wird behalten,
+                      wenn sich diese Spanne mit dem Bereich überschneidet
+  --after DATE        nur Dateien mit einem Datum nach DATE, --before vor DATE
+                      (der Tag selbst nicht eingeschlossen); DATE ist
+                      YYYY-MM-DD oder ein Datum im kurzen Format dieses
+                      Rechners. Die Datumsangaben einer Liste werden in der
+                      Reihenfolge gelesen, die ihre eigenen Texte zeigen (ein
+                      Tag über 12 unterscheidet Tag und Monat), sonst in der
+                      Reihenfolge dieses Rechners
+  --listing LISTING   nur in dieser Liste (der Name einer Datei ohne Pfad wie
+                      1234.rkm oder ein Datenträgername)
+  --glob, --no-descriptions
+                      für Skripte beibehalten, ohne Wirkung: Wörter werden nur
+                      an Namen geprüft (desc: sucht in Beschreibungen), und
+                      &apos;*&apos; oder &apos;?&apos; machen ein Wort immer zu einem Muster
+
+Was ausgegeben wird:
+  --limit N           nur die ersten N Treffer
+  --count             nur die Anzahl der Treffer
+  --json              ein Array von Objekten mit den Schlüsseln listing, disk,
+                      folders (Namen unterhalb des Datenträgers), file und
+                      index (null bei einem Datenträger oder Ordner)
+  -0                  jede Zeile mit einem NUL-Byte statt eines Zeilenendes
+                      abschließen, für xargs -0
+
+Exit-Status 0 bei Treffern, 1 bei keinen („Es wurde kein passender Eintrag
+gefunden“ auf der Standardfehlerausgabe) oder wenn eine Listendatei nicht
+geladen werden konnte (jede wird auf der Standardfehlerausgabe genannt; die
+Treffer in den übrigen werden trotzdem ausgegeben), 2 bei einer Abfrage,
+einer Größe oder einem Datum, die nicht gelesen werden können.
+</translation>
     </message>
     <message>
         <source>set the description and category of a file entry</source>
@@ -1701,7 +2132,24 @@ Exit status 2 when a TEXT is longer than the 510 bytes a listing holds of a
 text (nothing is changed), 1 when the listing or the entry is not there or a
 file cannot be written.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli describe LISTING PATH [--description TEXT]
+                              [--category TEXT]
+
+LISTING ist der Name einer Listendatei ohne Pfad (1234.rkm) oder ein
+Datenträgername. PATH sind die Ordnernamen unterhalb des Datenträgers und der
+Dateiname, durch &apos;/&apos; verbunden (readme.txt, Docs/Old/readme.txt). Setzt, was
+angegeben ist, wobei ein Zeilenumbruch zu einem Leerzeichen wird, und
+speichert die Liste. Wie in den Eigenschaften eines Dateieintrags im
+Desktop-Programm wird die Kategorie des Eintrags zu DATA.CAT hinzugefügt,
+sofern sie dort nicht schon in irgendeiner Groß-/Kleinschreibung steht.
+Namen passen so, wie sie sich lesen, auch in einer unter Windows erstellten
+Liste; ein Text, der sich wie der gespeicherte liest, bleibt so gespeichert,
+wie er ist.
+
+Exit-Status 2, wenn ein TEXT länger ist als die 510 Byte, die eine Liste von
+einem Text aufnimmt (nichts wird geändert), 1, wenn die Liste oder der Eintrag
+nicht vorhanden ist oder eine Datei nicht geschrieben werden kann.
+</translation>
     </message>
     <message>
         <source>name a listing and a file entry&apos;s path</source>
@@ -1749,7 +2197,29 @@ Exit status 2 when nothing is given, a TEXT is longer than 1,000 bytes or WORD
 is none of the three (nothing is changed), 1 when the listing is not there or
 cannot be written.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli set LISTING [--location TEXT] [--lent-to TEXT]
+                         [--on-mount ask|update|ignore]
+
+LISTING ist der Name einer Listendatei ohne Pfad (1234.rkm) oder ein
+Datenträgername. Speichert das Angegebene neben der Liste, wie es die
+Listeneigenschaften im Desktop-Programm tun; was nicht angegeben ist, bleibt,
+wie es war.
+
+  --location TEXT   wo der Datenträger aufbewahrt wird („Regal B3, Kiste 2“);
+                    &quot;&quot; löscht die Angabe
+  --lent-to TEXT    an wen er verliehen ist, gern mit Datum („Anna, 3. Mai“);
+                    &quot;&quot; löscht die Angabe
+  --on-mount WORD   was das Desktop-Programm tut, wenn der Datenträger
+                    eingehängt wird: ask (Standard), update (aktualisiert die
+                    Liste sofort) oder ignore
+
+Ein Zeilenumbruch in TEXT wird zu einem Leerzeichen, Leerzeichen an beiden
+Enden entfallen. `list --json` und `show` geben aus, was gespeichert ist.
+
+Exit-Status 2, wenn nichts angegeben ist, ein TEXT länger als 1.000 Byte ist
+oder WORD keines der drei ist (nichts wird geändert), 1, wenn die Liste nicht
+vorhanden ist oder nicht geschrieben werden kann.
+</translation>
     </message>
     <message>
         <source>say what to set: --location, --lent-to or --on-mount</source>
@@ -1821,7 +2291,25 @@ them by file on standard error.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: rackmere-cli [--dir DIR] COMMAND [ARGS...]
+
+Der Datenträgerkatalog von Rackmere im Terminal. Der Katalog ist der Ordner
+DIR, sonst $RACKMERE_DIR, sonst ~/.local/share/Rackmere/. Ein mit --dir oder
+$RACKMERE_DIR genannter Ordner, der fehlt oder kein Ordner ist, beendet einen
+lesenden Befehl mit Exit-Status 2; ein schreibender Befehl legt einen
+fehlenden an. Die Einhängetabelle, /sys und /dev werden unterhalb von
+$RACKMERE_SYSROOT gelesen, wenn die Variable gesetzt ist (Standard: /).
+
+Eine Liste wird über ihre Listendatei (1234.rkm) oder ihren Datenträgernamen
+benannt. Ein Datenträgername, den mehrere Listen haben, beendet einen Befehl
+mit Exit-Status 2, und die Listen werden auf der Standardfehlerausgabe mit
+ihren Dateien aufgeführt.
+
+  --help      diese Hilfe anzeigen
+  --version   die Version des Programms anzeigen
+
+Befehle:
+</translation>
     </message>
     <message>
         <source>

@@ -827,7 +827,24 @@ A file whose contents cannot be read (an I/O error on a failing disc, no
 permission) is named on standard error with the system&apos;s reason and listed
 without a fingerprint; the others are read all the same.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --archives         listar el contenido de los archivos comprimidos (zip, 7z,
+                     rar, tar.gz y otros archivos tar, cab, imágenes ISO) como
+                     carpetas con su mismo nombre; no se descomprime nada
+  --descriptions     leer las descripciones de descript.ion y file_id.diz
+  --tags             describir música, fotos y vídeos a partir de sus etiquetas
+  --fingerprints     leer una vez el contenido de cada archivo y guardar su
+                     huella digital (XXH3-128, tal como la muestra xxhsum -H2),
+                     para verify --contents y duplicates --contents
+  --pictures         guardar una miniatura (256 píxeles) de cada foto, vídeo y
+                     archivo de música con carátula
+  --no-archives, --no-descriptions, --no-tags, --no-fingerprints, --no-pictures
+                     no leer lo correspondiente
+
+Un archivo cuyo contenido no se puede leer (un error de E/S en un disco
+defectuoso, falta de permisos) se indica en la salida de error estándar con el
+motivo que da el sistema y se lista sin huella digital; los demás se leen
+igualmente.
+</translation>
     </message>
     <message>
         <source>%1 and %2 contradict each other</source>
@@ -845,7 +862,14 @@ standard error by their files; name the one meant by its listing file
 (1234.rkm), or as the desktop program shows it (&quot;Backup (1234.rkm)&quot;), which
 is also how the lines printed name such a listing.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Dos listados pueden tener el mismo nombre de disco (dos exploraciones de una
+misma carpeta lo tienen). Un nombre que tienen varios listados se rechaza con
+código de salida 2, y los listados se enumeran por sus archivos en la salida de
+error estándar; indique el que quiere por su archivo de listado (1234.rkm) o
+tal como lo muestra el programa de escritorio (&quot;Backup (1234.rkm)&quot;), que es
+también como se nombra ese listado en las líneas que se muestran.
+</translation>
     </message>
     <message>
         <source>
@@ -858,7 +882,18 @@ disk is full, no permission), it changes nothing and ends with exit status 5:
 
   --wait SECONDS  wait up to SECONDS for the catalogue to be free first
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Solo un programa a la vez escribe en el catálogo. Mientras se ejecuta el
+programa de escritorio (u otro comando escribe), este comando no cambia nada y
+termina con código de salida 4:
+&quot;El catálogo de DIR está en uso por Rackmere (proceso N)&quot;.
+Cuando el catálogo no se puede escribir en absoluto (su carpeta es de solo
+lectura, el disco está lleno, falta de permisos), no cambia nada y termina con
+código de salida 5: &quot;No se puede escribir el catálogo de DIR: REASON&quot;.
+
+  --wait SECONDS  esperar primero hasta SECONDS segundos a que el catálogo
+                  quede libre
+</translation>
     </message>
     <message>
         <source>rackmere-cli %1: no listing named &apos;%2&apos;</source>
@@ -924,7 +959,25 @@ name, root path, drive type, number of folders, number of files.
 Exit status 1 when a listing file could not be loaded (each is named on
 standard error); the listings that did load are printed all the same.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli list [--json]
+
+Carga el catálogo como lo hace el programa de escritorio al iniciarse y muestra
+una línea por listado, en el orden del árbol del programa de escritorio (por
+nombre de disco, los números por su valor: &quot;Disco 2&quot; antes que &quot;Disco 10&quot;, sin
+distinguir mayúsculas y minúsculas), con los campos separados por tabuladores:
+archivo de listado, número de serie del volumen (8 dígitos hexadecimales),
+nombre del disco, ruta raíz, tipo de unidad, número de carpetas, número de
+archivos.
+
+  --json   mostrar un array JSON de objetos con las claves file, serial, name,
+           rootPath, driveType, comment, folders, files, location, lentTo
+           (dónde se guarda el disco y a quién está prestado, &quot;&quot; si no se ha
+           indicado; véase set) y onMount (ask, update o ignore)
+
+Código de salida 1 si no se pudo cargar un archivo de listado (cada uno se
+indica en la salida de error estándar); los listados que sí se cargaron se
+muestran igualmente.
+</translation>
     </message>
     <message>
         <source>print the folders and files of one listing</source>
@@ -943,7 +996,19 @@ when it is mounted, when set (see set).
            files (arrays of the five texts: name, description, date, size,
            category), folders (objects with name, comment, files, folders)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli show LISTING [--json]
+
+LISTING es el nombre sin ruta de un archivo de listado (1234.rkm) o un nombre
+de disco. Muestra las carpetas y los archivos del disco, los de cada carpeta en
+el orden en que se guardaron, precedidos, si se han indicado, de una línea con
+dónde se guarda el disco, otra con a quién está prestado y otra con qué se hace
+al montarlo (véase set).
+
+  --json   mostrar un objeto: file, serial, name, rootPath, driveType, comment,
+           location, lentTo, onMount (tal como los muestra list --json), files
+           (arrays de los cinco textos: nombre, descripción, fecha, tamaño,
+           categoría), folders (objetos con name, comment, files, folders)
+</translation>
     </message>
     <message>
         <source>catalogue a folder or drive as a new listing</source>
@@ -971,7 +1036,28 @@ default descriptions only). The choices are remembered for the listing and
 used again by update.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli add PATH --name NAME [--comment TEXT] [--threads N]
+                      [--archives] [--no-descriptions] [--tags]
+                      [--fingerprints] [--pictures]
+
+Recorre la carpeta PATH y la guarda como un listado nuevo llamado NAME,
+exactamente como lo hace &quot;Añadir nuevo&quot; en el programa de escritorio, y luego
+muestra el nombre del nuevo archivo de listado. Un salto de línea en TEXT se
+convierte en un espacio. Un NAME vacío, un PATH que no sea una carpeta
+accesible, o un NAME, TEXT o ruta de carpeta de más de los 510 bytes que un
+listado admite por texto, se rechaza con código de salida 2 y no se escribe
+nada.
+
+El recorrido mantiene pendientes en el volumen tantas peticiones como este
+atiende mejor: 64 en un sistema de archivos de red o FUSE, 32 en un disco de
+estado sólido, 2 en un disco duro, 1 en una unidad óptica. --threads N (de 1 a
+256) recorre en su lugar con N hilos; el listado es el mismo de ambas formas.
+
+Qué se lee además de nombres, fechas y tamaños (como las casillas de
+&quot;Añadir nuevo&quot;; de forma predeterminada, solo las descripciones). Las opciones
+elegidas se recuerdan para el listado y update las vuelve a usar.
+
+</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
@@ -1038,7 +1124,28 @@ the system&apos;s reason and counts as not archived.
 Exit status 0 when every file is held somewhere, 1 otherwise, 2 for a wrong
 command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli have PATH... [--json]
+
+Lee cada archivo local indicado (si es una carpeta, todos los archivos
+regulares que hay debajo, recursivamente, sin seguir enlaces), calcula su
+huella digital y muestra dónde guarda el catálogo el mismo contenido, sea cual
+sea allí el nombre:
+
+  PATH: held in LISTING: ruta/en/el/listado   una línea por cada copia
+  PATH: not archived
+
+Solo los listados leídos con huellas digitales (add o update con
+--fingerprints) pueden contener un archivo. Un archivo que no se puede leer se
+indica en la salida de error estándar con el motivo que da el sistema y cuenta
+como no archivado.
+
+  --json   mostrar un array de objetos con las claves path y held (un array de
+           objetos con las claves listing, file y path), y error para un
+           archivo que no se pudo leer
+
+Código de salida 0 si todos los archivos están guardados en algún sitio, 1 en
+caso contrario, 2 si la línea de comandos es incorrecta.
+</translation>
     </message>
     <message>
         <source>write the picture kept of a file in a listing</source>
@@ -1058,7 +1165,21 @@ picture kept of the file when the listing was read with --pictures.
 Exit status 1 when the listing holds no picture of that file, 2 for a wrong
 command line or a listing that is not found.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli picture LISTING PATH -o FILE
+
+LISTING es el nombre sin ruta de un archivo de listado (1234.rkm) o un nombre
+de disco; PATH es la ruta del archivo bajo la raíz del listado (carpetas y
+nombre unidos por &apos;/&apos;) o la línea que find muestra para él (con el nombre del
+disco delante). Escribe la miniatura que se guardó del archivo si el listado se
+leyó con --pictures.
+
+  -o, --output FILE   el archivo que se escribe: PNG, o JPEG si su nombre
+                      termina en .jpg o .jpeg; - escribe PNG en la salida
+                      estándar
+
+Código de salida 1 si el listado no contiene ninguna miniatura de ese archivo,
+2 si la línea de comandos es incorrecta o no se encuentra el listado.
+</translation>
     </message>
     <message>
         <source>name the files or folders to look for</source>
@@ -1137,7 +1258,37 @@ that name. Exit status 1 when a listing is not found (nothing is written)
 or a listing file could not be loaded (the rest is written), 2 for a wrong
 command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli export [LISTING...] [--format csv|json|html] [--pictures]
+                       -o FILE
+
+Escribe los listados indicados, o todo el catálogo si no se indica ninguno, con
+todas sus carpetas y todos sus archivos. LISTING es el nombre sin ruta de un
+archivo de listado (1234.rkm) o un nombre de disco. Un registro por carpeta
+(incluida la carpeta raíz del listado) y por archivo: listado, ruta, nombre,
+tipo (file o folder), tamaño en bytes (solo cuando el texto del tamaño lo da
+con exactitud, &quot;N bytes&quot;), texto del tamaño, fecha, descripción, categoría,
+comentario. Los textos se escriben en UTF-8; los de listados hechos en Windows
+se convierten desde Windows-1252.
+
+  --format csv    valores separados por comas (RFC 4180), UTF-8 con marca de
+                  orden de bytes, una línea de cabecera y una fila por registro
+  --format json   un objeto: los listados, cada uno con sus registros
+  --format html   una página que no necesita ningún otro archivo ni la red: los
+                  listados como un árbol desplegable, una tabla de archivos por
+                  carpeta y un cuadro de búsqueda que filtra mientras se
+                  escribe
+  --pictures      la página HTML muestra la miniatura guardada de cada archivo
+                  que la tenga (listados leídos con --pictures), dentro de la
+                  propia página
+  -o, --output FILE
+                  el archivo que se escribe, - para la salida estándar
+
+Sin --format, el formato es el de la extensión de FILE (.csv, .json, .html). El
+archivo se escribe entero o no se escribe; una exportación fallida conserva un
+archivo anterior con ese nombre. Código de salida 1 si no se encuentra un
+listado (no se escribe nada) o no se pudo cargar un archivo de listado (se
+escribe el resto), 2 si la línea de comandos es incorrecta.
+</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (csv, json or html)</source>
@@ -1194,7 +1345,44 @@ without being read again;
   --reread  reads every file&apos;s contents again all the same
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli update LISTING [--force] [--reread] [--archives]
+                         [--descriptions] [--tags] [--fingerprints]
+                         [--pictures] [--no-archives] [--no-descriptions]
+                         [--no-tags] [--no-fingerprints] [--no-pictures]
+
+LISTING es el nombre sin ruta de un archivo de listado (1234.rkm) o un nombre
+de disco. Vuelve a recorrer la ruta raíz del listado, traslada por nombre las
+descripciones, categorías y comentarios, escribe el nuevo listado con un nombre
+de archivo nuevo y después elimina el archivo antiguo, exactamente como lo hace
+&quot;Actualizar&quot; en el programa de escritorio. Muestra el nombre del nuevo archivo
+de listado.
+
+  --force  actualizar aunque el volumen que hay allí tenga otro número de
+           serie, la ruta raíz contenga un byte NUL o no sea una ruta completa,
+           o la ruta raíz de un disco extraíble sea ahora una carpeta del
+           sistema (/, /usr, /home...)
+
+Un listado hecho en Windows (ruta raíz E:\...) indica una unidad, no una
+carpeta de este equipo: asigne antes su unidad en &quot;Propiedades&quot; del programa de
+escritorio.
+
+Código de salida 2 si no se puede entrar en la ruta raíz (el mensaje indica la
+unidad o el punto de montaje en que debe estar el disco), 3 si el número de
+serie del volumen difiere del del listado o la ruta raíz está dañada o es una
+carpeta del sistema (no se cambia nada), 1 si no se encuentra el listado o no
+se puede escribir el nuevo listado (se conserva el archivo antiguo).
+
+El disco se lee como se leyó al crear el listado o al actualizarlo por última
+vez (las opciones recordadas para el listado; para un listado sin ninguna, solo
+las descripciones). Cada opción indicada a continuación activa o desactiva esa
+lectura, para esta actualización y las siguientes; las demás se mantienen como
+se recordaron.
+
+Un archivo que conserva el tamaño y la fecha que tenía mantiene su huella
+digital y su miniatura sin volver a leerse;
+  --reread  vuelve a leer igualmente el contenido de todos los archivos
+
+</translation>
     </message>
     <message>
         <source>give a listing another disk name</source>
@@ -1208,7 +1396,13 @@ file name. An empty NEWNAME, or one longer than the 510 bytes a listing
 holds of a text, is refused with exit status 2 and nothing is changed; the
 same name as before changes nothing either.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli rename LISTING NEWNAME
+
+Cambia el nombre del disco de un listado y vuelve a escribir su archivo de
+listado con el mismo nombre de archivo. Un NEWNAME vacío, o de más de los 510
+bytes que un listado admite por texto, se rechaza con código de salida 2 y no
+se cambia nada; el mismo nombre que antes tampoco cambia nada.
+</translation>
     </message>
     <message>
         <source>delete a listing and its file</source>
@@ -1220,7 +1414,11 @@ same name as before changes nothing either.
 Deletes the listing file of a disk from the catalogue. Exit status 1 when the
 listing is not found or its file cannot be deleted.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli delete LISTING
+
+Elimina del catálogo el archivo de listado de un disco. Código de salida 1 si
+no se encuentra el listado o no se puede eliminar su archivo.
+</translation>
     </message>
     <message>
         <source>%1; this is probably not the disk of the listing. Nothing was changed (--force updates all the same).</source>
@@ -1271,7 +1469,19 @@ read from the mount table.
   --json   print an array of objects with the keys name, file, mountPoint,
            uuid and label
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli online [--json]
+
+Muestra cada listado cuyo disco está montado ahora, uno por línea: el nombre
+con el que se muestra el listado, un tabulador y dónde está montado su disco.
+Un disco se reconoce por el UUID de su sistema de archivos (guardado con el
+listado cuando se añadió o se actualizó por última vez) o, en un listado hecho
+en Windows, por su número de serie; la etiqueta nunca sirve para reconocerlo.
+Los montajes se consultan a udisks2 si está en ejecución; si no, se leen de la
+tabla de montajes.
+
+  --json   mostrar un array de objetos con las claves name, file, mountPoint,
+           uuid y label
+</translation>
     </message>
     <message>
         <source>follow disks as they are mounted and unmounted</source>
@@ -1303,7 +1513,33 @@ Nothing is read while nothing changes: the mounts are told by udisks2, or by
 the kernel when it runs without udisks2. A listing added meanwhile is known
 at the next mount.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli watch [--update-known] [--json]
+
+Sigue los volúmenes a medida que se montan y se desmontan hasta que se le ponga
+fin (Ctrl+C, o la señal TERM), y muestra una línea por cada uno:
+
+  mounted MOUNTPOINT (LABEL): LISTING, LISTING
+  mounted MOUNTPOINT (LABEL): not catalogued
+  unmounted MOUNTPOINT
+
+  --update-known   actualizar en el acto un listado de un disco montado que
+                   esté configurado para actualizarse al montar su disco
+                   (on-mount: update, fijado en las propiedades del listado del
+                   programa de escritorio), como hace &apos;rackmere-cli update&apos;, y
+                   mostrar &apos;updated LISTING&apos; (o &apos;not updated LISTING&apos;, con el
+                   motivo en la salida de error estándar). Cada actualización
+                   toma el bloqueo de escritura del catálogo mientras se
+                   ejecuta, y espera hasta un minuto a obtenerlo.
+  --json           mostrar en su lugar un objeto JSON por línea, con las claves
+                   event (mounted, unmounted, updated, not-updated),
+                   mountPoint, uuid y label, y listings (objetos con las claves
+                   name y file) para mounted, name y file para una
+                   actualización
+
+No se lee nada mientras nada cambia: los montajes los notifica udisks2, o el
+núcleo cuando se ejecuta sin udisks2. Un listado añadido entretanto se reconoce
+en el siguiente montaje.
+</translation>
     </message>
     <message>
         <source>online takes no listing</source>
@@ -1377,7 +1613,31 @@ name or a disk name.
                       back (CD back cover with spines); default: the stored one
   --frame, --no-frame draw the chosen cover&apos;s frame or not; default: stored
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli print LISTING (--pdf FILE | --preview-png FILE [--page N])
+                        [--layout list|cover|back] [--frame | --no-frame]
+
+Compone la página del listado como lo hace &quot;Imprimir&quot; en el programa de
+escritorio, con los valores de impresión predeterminados guardados y los
+archivos de filtro FILES.FLT y FOLDERS.FLT de la carpeta del catálogo (con las
+casillas de nivel a 0). LISTING es el nombre sin ruta de un archivo de listado
+o un nombre de disco.
+
+  --pdf FILE          imprimir en un archivo PDF (A4) a 600 puntos por pulgada;
+                      una lista de contenido ocupa tantas páginas como
+                      necesite, cada una con el nombre del disco arriba y
+                      &quot;Página n de m&quot; al pie; las líneas que no caben en una
+                      carátula continúan debajo de ella
+  --preview-png FILE  escribir la imagen de vista previa (540 x 470 píxeles)
+                      como PNG
+  --page N            la página de la vista previa que se escribe (desde 1;
+                      predeterminada: 1); una lista de contenido más larga que
+                      la imagen tiene varias
+  --layout L          list (lista de contenido), cover (carátula de CD,
+                      12 x 12 cm) o back (carátula trasera de CD con lomos);
+                      predeterminado: el guardado
+  --frame, --no-frame dibujar o no el marco de la carátula elegida;
+                      predeterminado: el guardado
+</translation>
     </message>
     <message>
         <source>give one of --pdf FILE and --preview-png FILE</source>
@@ -1441,7 +1701,37 @@ standard error), when the listing is not found, when a listing file could
 not be loaded, or with --contents when the store beside the listings could
 not be read; 2 for a size that cannot be read.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli duplicates [--contents] [--min-size SIZE]
+                              [--listing LISTING] [--json]
+
+Agrupa las entradas de archivo que tienen el mismo nombre (sin distinguir
+mayúsculas y minúsculas, en el texto ya descodificado, de modo que un nombre de
+un listado de Windows coincide con su gemelo en UTF-8) y el mismo texto de
+tamaño, y muestra cada grupo: una línea con el nombre, el tamaño, el número de
+copias y el espacio que ocupan todas menos una, y luego una línea por copia
+(nombre del disco, carpetas y nombre del archivo unidos por &apos;/&apos;). Primero van
+los grupos que más espacio desperdician; las copias van en el orden del
+catálogo. Se omiten las entradas cuyo texto de tamaño no se puede leer.
+
+  --contents          agrupar en cambio por contenido: los archivos cuyas
+                      huellas digitales coinciden, sean cuales sean sus nombres
+                      y fechas, entre los listados leídos con --fingerprints;
+                      un grupo lleva el nombre de su primera copia
+  --min-size SIZE     omitir los archivos de menos de SIZE (predeterminado:
+                      1m): un número con una unidad opcional b, k, m, g
+                      (1 KB = 1024 bytes); 0 conserva todos los archivos
+  --listing LISTING   solo copias dentro de este listado (el nombre sin ruta de
+                      un archivo, como 1234.rkm, o un nombre de disco)
+  --json              mostrar un array de grupos con las claves name, size (el
+                      texto del tamaño), bytes, copies, wasted y entries
+                      (objetos con las claves listing, disk, folders, file e
+                      index)
+
+Código de salida 0 si hay copias; 1 si no hay ninguna (&quot;No se encontraron
+duplicados&quot; en la salida de error estándar), si no se encuentra el listado, si
+no se pudo cargar un archivo de listado o, con --contents, si no se pudo leer
+el almacén que hay junto a los listados; 2 si un tamaño no se puede leer.
+</translation>
     </message>
     <message>
         <source>compare two listings: what only one holds and what changed</source>
@@ -1474,7 +1764,33 @@ counts.
 Exit status 0 when the listings are equal, 1 when they differ, 2 when a
 listing is not found.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli diff A B [--json]
+
+A y B son listados (el nombre sin ruta de un archivo, como 1234.rkm, o un
+nombre de disco). Los compara por ruta desde la raíz y muestra una línea por
+diferencia, carpeta a carpeta (primero sus archivos y después sus carpetas).
+Las mayúsculas y minúsculas cuentan en los nombres; un nombre de un listado
+hecho en Windows es igual a su grafía en UTF-8. Las rutas se muestran en UTF-8.
+Las líneas:
+
+  - PATH                      solo en A
+  + PATH                      solo en B
+  ~ PATH: size X -&gt; Y, date X -&gt; Y   en ambos, con otro tamaño u otra fecha
+
+Una carpeta que solo tiene uno de los dos ocupa una línea, con su ruta
+terminada en &apos;/&apos; y el número de carpetas y archivos que contiene. Los tamaños
+se comparan por lo que indican sus textos de tamaño, las fechas por el día, y
+las fechas de cada listado se leen en su propio orden. Las descripciones,
+categorías y comentarios no cuentan. Una última línea da los totales.
+
+  --json   mostrar un objeto con las claves a y b (listado y disco), onlyInA,
+           onlyInB y changed (arrays de objetos con las claves path y folder,
+           files y folders para una carpeta, size y date como [A, B] donde
+           cambiaron) y counts
+
+Código de salida 0 si los listados son iguales, 1 si difieren, 2 si no se
+encuentra un listado.
+</translation>
     </message>
     <message>
         <source>scan a listing&apos;s disk again and tell what changed, changing nothing</source>
@@ -1516,7 +1832,44 @@ the listing is not found, its root path cannot be entered, or --contents is
 given for a listing without fingerprints, 3 when the volume&apos;s serial number
 differs from the listing&apos;s or the root path is damaged or a system folder.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli verify LISTING [--contents] [--force] [--json]
+
+LISTING es el nombre sin ruta de un archivo de listado (1234.rkm) o un nombre
+de disco. Vuelve a recorrer la ruta raíz del listado, con las comprobaciones de
+update (se puede entrar en la ruta, el número de serie del volumen es el del
+listado), y compara lo que hay allí con el listado, como hace diff con el
+listado como A y el disco como B:
+
+  + PATH   añadido: en el disco, no en el listado
+  - PATH   eliminado: en el listado, ya no en el disco
+  ~ PATH: size X -&gt; Y, date X -&gt; Y   cambiado
+
+y una última línea con los totales. No se cambia ni se escribe nada: así se
+comprueba que una copia de seguridad antigua sigue entera.
+
+  --contents  volver a leer cada archivo y comparar su huella digital con la
+           guardada (el listado se añadió o actualizó con --fingerprints);
+           además de las líneas anteriores, indica cada archivo cuyo tamaño y
+           fecha son los mismos pero no su contenido, y cada archivo que no se
+           pudo leer, con el motivo que da el sistema:
+             ~ PATH: changed contents: a bit error or a silent overwrite
+             ! PATH: could not be read: REASON
+           Un archivo ilegible no impide que se lean los demás.
+  --force  verificar aunque el volumen que hay allí tenga otro número de serie,
+           o la ruta raíz esté dañada o la de un disco extraíble sea ahora una
+           carpeta del sistema (como update)
+  --json   mostrar un objeto con las claves listing, disk, root, added,
+           removed, changed (como los arrays de diff) y counts; con --contents,
+           también contents (objetos con path y, para un archivo ilegible,
+           error)
+
+Código de salida 0 si el disco coincide con su listado, 1 si difiere (con
+--contents, también si difiere algún contenido o no se pudo leer un archivo), 2
+si no se encuentra el listado, no se puede entrar en su ruta raíz o se da
+--contents para un listado sin huellas digitales, 3 si el número de serie del
+volumen difiere del del listado o la ruta raíz está dañada o es una carpeta del
+sistema.
+</translation>
     </message>
     <message>
         <source>takes no positional arguments</source>
@@ -1680,7 +2033,76 @@ standard error) or when a listing file could not be loaded (each is named
 on standard error; the matches in the others are printed all the same), 2
 for a query, size or date that cannot be read.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli find QUERY [--case-sensitive] [--no-folder-names]
+                       [--no-filenames] [--category NAME] [--min-size SIZE]
+                       [--max-size SIZE] [--after DATE] [--before DATE]
+                       [--listing LISTING] [--limit N] [--count] [--json | -0]
+
+Busca en todos los listados los discos, carpetas y entradas de archivo que
+coinciden con QUERY, y muestra cada coincidencia en el orden en que las lista
+&quot;Buscar todo&quot; en el programa de escritorio, una por línea: un disco o una
+carpeta como el nombre del disco y los nombres de carpeta unidos por &apos;/&apos; y
+terminados en &apos;/&apos;, y una entrada de archivo como esa ruta seguida del nombre
+del archivo. La respuesta sale del índice de búsqueda (una caché en
+$XDG_CACHE_HOME/rackmere/) cuando está al día con los archivos de listado; si
+no, de los propios listados, que entonces ponen el índice al día; en ambos
+casos la salida es la misma.
+
+QUERY usa el lenguaje del cuadro de búsqueda del programa de escritorio: cada
+palabra debe aparecer en el nombre (sin distinguir mayúsculas y minúsculas),
+&quot;una frase&quot; con espacios, &apos;*&apos; y &apos;?&apos; convierten una palabra en un patrón sobre
+el nombre completo (*.avi), OR (o |), NOT (o un - inicial), paréntesis, y
+campos: ext:mp3;flac, size:&gt;10MB, size:1MB..5MB, date:2019, date:&gt;=2019-03,
+cat:, desc:, comment:, disk:, path:, type:file, type:folder, regex:. Una
+consulta que no se puede leer termina el comando con código de salida 2,
+indicando la posición (en caracteres, desde 1) y el motivo. Una QUERY vacía
+(&quot;&quot;) equivale a todas las entradas de archivo, así que la selección la hacen
+solo las opciones. Una QUERY que empieza por &apos;-&apos; se lee como consulta (-tmp:
+nombres sin tmp); ponga -- delante de una que empiece por &apos;--&apos; o que sea -0.
+
+Las opciones se combinan con QUERY mediante AND:
+  --case-sensitive    distinguir mayúsculas y minúsculas en las palabras y en
+                      los campos de texto
+  --no-folder-names   solo entradas de archivo (type:file)
+  --no-filenames      solo discos y carpetas (type:folder)
+  --category NAME     solo entradas de archivo exactamente de esta categoría
+                      (cat:=NAME; un NAME vacío: entradas sin categoría)
+  --min-size SIZE     solo archivos de al menos SIZE, --max-size de como mucho
+                      SIZE: un número con una unidad opcional b, k, m, g (KB,
+                      MB, GB; 1 KB = 1024 bytes), como en 700m o 1.5g. Los
+                      tamaños se leen de los textos de tamaño: &quot;1 Kb&quot; es
+                      cualquier tamaño de 1025 a 2047 bytes y se conserva si
+                      ese intervalo se solapa con el rango
+  --after DATE        solo archivos con fecha posterior a DATE, --before
+                      anterior a DATE (sin incluir ese mismo día); DATE es
+                      YYYY-MM-DD o una fecha en el formato corto de este
+                      equipo. Las fechas de un listado se leen en el orden que
+                      muestran sus propios textos (un día mayor que 12
+                      distingue el día del mes); si no, en el orden de este
+                      equipo
+  --listing LISTING   solo en este listado (el nombre sin ruta de un archivo,
+                      como 1234.rkm, o un nombre de disco)
+  --glob, --no-descriptions
+                      se mantienen para scripts y no cambian nada: las palabras
+                      se buscan solo en los nombres (desc: busca en las
+                      descripciones), y &apos;*&apos; o &apos;?&apos; siempre convierten una
+                      palabra en un patrón
+
+Qué se muestra:
+  --limit N           solo las N primeras coincidencias
+  --count             solo el número de coincidencias
+  --json              un array de objetos con las claves listing, disk, folders
+                      (nombres bajo el disco), file e index (null para un disco
+                      o una carpeta)
+  -0                  cada línea terminada con un byte NUL en lugar de un salto
+                      de línea, para xargs -0
+
+Código de salida 0 si hay coincidencias; 1 si no hay ninguna
+(&quot;No se encontró ninguna entrada coincidente&quot; en la salida de error estándar) o
+si no se pudo cargar un archivo de listado (cada uno se indica en la salida de
+error estándar; las coincidencias de los demás se muestran igualmente); 2 si
+una consulta, un tamaño o una fecha no se pueden leer.
+</translation>
     </message>
     <message>
         <source>set the description and category of a file entry</source>
@@ -1701,7 +2123,22 @@ Exit status 2 when a TEXT is longer than the 510 bytes a listing holds of a
 text (nothing is changed), 1 when the listing or the entry is not there or a
 file cannot be written.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli describe LISTING PATH [--description TEXT] [--category TEXT]
+
+LISTING es el nombre sin ruta de un archivo de listado (1234.rkm) o un nombre
+de disco. PATH son los nombres de carpeta bajo el disco y el nombre del
+archivo, unidos por &apos;/&apos; (readme.txt, Docs/Old/readme.txt). Asigna lo que se
+indique, convirtiendo un salto de línea en un espacio, y guarda el listado.
+Como en las propiedades de una entrada de archivo del programa de escritorio,
+la categoría de la entrada se añade a DATA.CAT salvo que ya esté allí con
+alguna combinación de mayúsculas y minúsculas. Los nombres coinciden tal como
+se leen, también en un listado hecho en Windows; un texto que se lee igual que
+el guardado se deja tal como está guardado.
+
+Código de salida 2 si un TEXT supera los 510 bytes que un listado admite por
+texto (no se cambia nada), 1 si el listado o la entrada no existen o no se
+puede escribir un archivo.
+</translation>
     </message>
     <message>
         <source>name a listing and a file entry&apos;s path</source>
@@ -1749,7 +2186,29 @@ Exit status 2 when nothing is given, a TEXT is longer than 1,000 bytes or WORD
 is none of the three (nothing is changed), 1 when the listing is not there or
 cannot be written.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli set LISTING [--location TEXT] [--lent-to TEXT]
+                      [--on-mount ask|update|ignore]
+
+LISTING es el nombre sin ruta de un archivo de listado (1234.rkm) o un nombre
+de disco. Guarda lo indicado junto al listado, como lo hacen las propiedades
+del listado del programa de escritorio; lo que no se indica se queda como
+estaba.
+
+  --location TEXT   dónde se guarda el disco (&quot;Estante B3, caja 2&quot;); &quot;&quot; lo
+                    borra
+  --lent-to TEXT    a quién está prestado, con una fecha si se desea
+                    (&quot;Ana, 3 de mayo&quot;); &quot;&quot; lo borra
+  --on-mount WORD   qué hace el programa de escritorio al montar el disco: ask
+                    (lo predeterminado), update (actualiza el listado en el
+                    acto) o ignore
+
+Un salto de línea en TEXT se convierte en un espacio, y se quitan los espacios
+de ambos extremos. `list --json` y `show` muestran lo guardado.
+
+Código de salida 2 si no se indica nada, si un TEXT supera los 1000 bytes o si
+WORD no es ninguna de las tres (no se cambia nada), 1 si el listado no existe o
+no se puede escribir.
+</translation>
     </message>
     <message>
         <source>say what to set: --location, --lent-to or --on-mount</source>
@@ -1821,7 +2280,25 @@ them by file on standard error.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: rackmere-cli [--dir DIR] COMMAND [ARGS...]
+
+El catálogo de discos de Rackmere desde la terminal. El catálogo es la carpeta
+DIR; si no, $RACKMERE_DIR; si no, ~/.local/share/Rackmere/. Si una carpeta
+indicada con --dir o $RACKMERE_DIR no existe o no es una carpeta, un comando
+que lee termina con código de salida 2; un comando que escribe la crea si
+falta. La tabla de montajes, /sys y /dev se leen bajo $RACKMERE_SYSROOT si está
+definida (predeterminado: /).
+
+Un listado se indica por su archivo de listado (1234.rkm) o por el nombre de su
+disco. Un nombre de disco que tienen varios listados hace que el comando
+termine con código de salida 2 y los enumere por archivo en la salida de error
+estándar.
+
+  --help      mostrar esta ayuda
+  --version   mostrar la versión del programa
+
+Comandos:
+</translation>
     </message>
     <message>
         <source>

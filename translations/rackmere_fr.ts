@@ -827,7 +827,24 @@ A file whose contents cannot be read (an I/O error on a failing disc, no
 permission) is named on standard error with the system&apos;s reason and listed
 without a fingerprint; the others are read all the same.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --archives         lister le contenu des archives (zip, 7z, rar, tar.gz et
+                     autres fichiers tar, cab, images ISO) comme des dossiers
+                     portant leur nom ; rien n&apos;est décompressé
+  --descriptions     lire les descriptions de descript.ion et file_id.diz
+  --tags             décrire musique, photos et vidéos par leurs étiquettes
+  --fingerprints     lire une fois le contenu de chaque fichier et en garder
+                     l&apos;empreinte (XXH3-128, telle que l&apos;affiche xxhsum -H2),
+                     pour verify --contents et duplicates --contents
+  --pictures         garder une petite image (256 pixels) de chaque photo,
+                     vidéo et fichier musical avec pochette
+  --no-archives, --no-descriptions, --no-tags, --no-fingerprints, --no-pictures
+                     ne pas lire cela
+
+Un fichier dont le contenu ne peut pas être lu (erreur d&apos;E/S sur un disque
+défaillant, permission refusée) est signalé sur la sortie d&apos;erreur standard
+avec la raison donnée par le système, et listé sans empreinte ; les autres
+sont lus malgré tout.
+</translation>
     </message>
     <message>
         <source>%1 and %2 contradict each other</source>
@@ -845,7 +862,15 @@ standard error by their files; name the one meant by its listing file
 (1234.rkm), or as the desktop program shows it (&quot;Backup (1234.rkm)&quot;), which
 is also how the lines printed name such a listing.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Deux listes peuvent porter le même nom de disque (c&apos;est le cas de deux
+analyses d&apos;un même dossier). Un nom que portent plusieurs listes est refusé
+avec le code de sortie 2, et ces listes sont énumérées par leur fichier sur la
+sortie d&apos;erreur standard ; désignez celle voulue par son fichier de liste
+(1234.rkm), ou comme l&apos;affiche l&apos;application de bureau
+(« Sauvegarde (1234.rkm) »), ce qui est aussi la façon dont les lignes
+affichées nomment une telle liste.
+</translation>
     </message>
     <message>
         <source>
@@ -858,7 +883,19 @@ disk is full, no permission), it changes nothing and ends with exit status 5:
 
   --wait SECONDS  wait up to SECONDS for the catalogue to be free first
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Un seul programme à la fois écrit dans le catalogue. Tant que l&apos;application de
+bureau est ouverte (ou qu&apos;une autre commande écrit), cette commande ne modifie
+rien et se termine avec le code de sortie 4 :
+« Le catalogue de DIR est utilisé par Rackmere (processus N) ».
+Quand le catalogue ne peut pas être écrit du tout (son dossier est en lecture
+seule, le disque est plein, permission refusée), elle ne modifie rien et se
+termine avec le code de sortie 5 :
+« Impossible d&apos;écrire le catalogue de DIR : REASON ».
+
+  --wait SECONDS  attendre d&apos;abord au plus SECONDS secondes que le catalogue
+                  soit libre
+</translation>
     </message>
     <message>
         <source>rackmere-cli %1: no listing named &apos;%2&apos;</source>
@@ -924,7 +961,25 @@ name, root path, drive type, number of folders, number of files.
 Exit status 1 when a listing file could not be loaded (each is named on
 standard error); the listings that did load are printed all the same.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli list [--json]
+
+Charge le catalogue comme le fait l&apos;application de bureau au démarrage et
+affiche une ligne par liste, dans l&apos;ordre de l&apos;arborescence de l&apos;application
+de bureau (par nom de disque, les nombres selon leur valeur : « Disque 2 »
+avant « Disque 10 », sans tenir compte de la casse), les champs étant séparés
+par des tabulations : fichier de liste, numéro de série du volume (8 chiffres
+hexadécimaux), nom du disque, chemin racine, type de lecteur, nombre de
+dossiers, nombre de fichiers.
+
+  --json   afficher un tableau JSON d&apos;objets ayant les clés file, serial,
+           name, rootPath, driveType, comment, folders, files, location,
+           lentTo (où le disque est rangé et à qui il est prêté, &quot;&quot; si ce
+           n&apos;est pas indiqué ; voir set) et onMount (ask, update ou ignore)
+
+Code de sortie 1 quand un fichier de liste n&apos;a pas pu être chargé (chacun est
+signalé sur la sortie d&apos;erreur standard) ; les listes chargées sont affichées
+malgré tout.
+</translation>
     </message>
     <message>
         <source>print the folders and files of one listing</source>
@@ -943,7 +998,20 @@ when it is mounted, when set (see set).
            files (arrays of the five texts: name, description, date, size,
            category), folders (objects with name, comment, files, folders)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli show LISTING [--json]
+
+LISTING est le nom seul d&apos;un fichier de liste (1234.rkm) ou un nom de disque.
+Affiche les dossiers et les fichiers du disque, ceux de chaque dossier dans
+l&apos;ordre où ils ont été enregistrés, précédés d&apos;une ligne pour l&apos;endroit où le
+disque est rangé, d&apos;une autre pour la personne à qui il est prêté et d&apos;une
+autre pour ce qui est fait quand il est monté, si c&apos;est renseigné (voir set).
+
+  --json   afficher un seul objet : file, serial, name, rootPath, driveType,
+           comment, location, lentTo, onMount (tels que list --json les
+           affiche), files (tableaux des cinq textes : nom, description,
+           date, taille, catégorie), folders (objets avec name, comment,
+           files, folders)
+</translation>
     </message>
     <message>
         <source>catalogue a folder or drive as a new listing</source>
@@ -971,7 +1039,29 @@ default descriptions only). The choices are remembered for the listing and
 used again by update.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli add PATH --name NAME [--comment TEXT] [--threads N]
+                               [--archives] [--no-descriptions] [--tags]
+                               [--fingerprints] [--pictures]
+
+Parcourt le dossier PATH et l&apos;enregistre comme une nouvelle liste nommée NAME,
+exactement comme le fait la commande Ajouter de l&apos;application de bureau, puis
+affiche le nom du nouveau fichier de liste. Un saut de ligne dans TEXT devient
+un espace. Un NAME vide, un PATH qui n&apos;est pas un dossier accessible, ou un
+NAME, un TEXT ou un chemin de dossier plus long que les 510 octets qu&apos;une
+liste conserve d&apos;un texte, est refusé avec le code de sortie 2 et rien n&apos;est
+écrit.
+
+Le parcours maintient sur le volume autant de requêtes en attente que celui-ci
+en traite au mieux : 64 sur un système de fichiers réseau ou FUSE, 32 sur un
+disque SSD, 2 sur un disque dur, 1 sur un lecteur optique. --threads N (de 1
+à 256) parcourt plutôt avec N fils d&apos;exécution ; la liste obtenue est la même
+dans les deux cas.
+
+Ce qui est lu en plus des noms, des dates et des tailles (comme les cases à
+cocher d&apos;Ajouter ; par défaut, les descriptions seulement). Les choix sont
+mémorisés pour la liste et réutilisés par update.
+
+</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
@@ -1038,7 +1128,28 @@ the system&apos;s reason and counts as not archived.
 Exit status 0 when every file is held somewhere, 1 otherwise, 2 for a wrong
 command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli have PATH... [--json]
+
+Lit chaque fichier local nommé (pour un dossier : chaque fichier ordinaire
+qu&apos;il contient, récursivement, sans suivre les liens), calcule son empreinte
+et affiche où le catalogue contient le même contenu, quel que soit le nom
+qu&apos;il y porte :
+
+  PATH: held in LISTING: path/in/listing   une ligne par copie détenue
+  PATH: not archived
+
+Seules les listes lues avec empreintes (add ou update avec --fingerprints)
+peuvent contenir un fichier. Un fichier illisible est signalé sur la sortie
+d&apos;erreur standard avec la raison donnée par le système et compte comme non
+archivé.
+
+  --json   afficher un tableau d&apos;objets ayant les clés path et held (un
+           tableau d&apos;objets ayant les clés listing, file et path), et error
+           pour un fichier qui n&apos;a pas pu être lu
+
+Code de sortie 0 quand chaque fichier est détenu quelque part, 1 sinon, 2 pour
+une ligne de commande incorrecte.
+</translation>
     </message>
     <message>
         <source>write the picture kept of a file in a listing</source>
@@ -1058,7 +1169,21 @@ picture kept of the file when the listing was read with --pictures.
 Exit status 1 when the listing holds no picture of that file, 2 for a wrong
 command line or a listing that is not found.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli picture LISTING PATH -o FILE
+
+LISTING est le nom seul d&apos;un fichier de liste (1234.rkm) ou un nom de disque ;
+PATH est le chemin du fichier sous la racine de la liste (dossiers et nom
+joints par &apos;/&apos;), ou la ligne que find affiche pour lui (le nom du disque en
+premier). Écrit la petite image conservée du fichier quand la liste a été lue
+avec --pictures.
+
+  -o, --output FILE   le fichier à écrire : PNG, ou JPEG quand son nom se
+                      termine par .jpg ou .jpeg ; - écrit du PNG sur la sortie
+                      standard
+
+Code de sortie 1 quand la liste ne contient aucune image de ce fichier, 2 pour
+une ligne de commande incorrecte ou une liste introuvable.
+</translation>
     </message>
     <message>
         <source>name the files or folders to look for</source>
@@ -1137,7 +1262,36 @@ that name. Exit status 1 when a listing is not found (nothing is written)
 or a listing file could not be loaded (the rest is written), 2 for a wrong
 command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli export [LISTING...] [--format csv|json|html]
+                                  [--pictures] -o FILE
+
+Écrit les listes nommées, ou tout le catalogue quand aucune n&apos;est nommée, avec
+chaque dossier et chaque fichier. LISTING est le nom seul d&apos;un fichier de
+liste (1234.rkm) ou un nom de disque. Un enregistrement par dossier (dossier
+racine de la liste compris) et par fichier : liste, chemin, nom, type (file ou
+folder), taille en octets (seulement quand le texte de taille la donne
+exactement, &quot;N bytes&quot;), texte de taille, date, description, catégorie,
+commentaire. Les textes sont écrits en UTF-8 ; ceux des listes faites sous
+Windows sont convertis depuis Windows-1252.
+
+  --format csv    valeurs séparées par des virgules (RFC 4180), en UTF-8 avec
+                  indicateur d&apos;ordre des octets (BOM), une ligne d&apos;en-tête,
+                  une ligne par enregistrement
+  --format json   un seul objet : les listes, chacune avec ses enregistrements
+  --format html   une page autonome, sans autre fichier ni réseau : les listes
+                  en arborescence repliable, un tableau des fichiers par
+                  dossier, un champ de recherche qui filtre pendant la frappe
+  --pictures      la page HTML montre l&apos;image conservée de chaque fichier qui
+                  en a une (listes lues avec --pictures), dans la page même
+  -o, --output FILE
+                  le fichier à écrire, - pour la sortie standard
+
+Sans --format, le format est donné par l&apos;extension de FILE (.csv, .json,
+.html). Le fichier est écrit en entier ou pas du tout ; un export qui échoue
+conserve l&apos;ancien fichier de ce nom. Code de sortie 1 quand une liste est
+introuvable (rien n&apos;est écrit) ou qu&apos;un fichier de liste n&apos;a pas pu être
+chargé (le reste est écrit), 2 pour une ligne de commande incorrecte.
+</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (csv, json or html)</source>
@@ -1194,7 +1348,46 @@ without being read again;
   --reread  reads every file&apos;s contents again all the same
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli update LISTING [--force] [--reread] [--archives]
+                                  [--descriptions] [--tags] [--fingerprints]
+                                  [--pictures] [--no-archives]
+                                  [--no-descriptions] [--no-tags]
+                                  [--no-fingerprints] [--no-pictures]
+
+LISTING est le nom seul d&apos;un fichier de liste (1234.rkm) ou un nom de disque.
+Parcourt de nouveau le chemin racine de la liste, reporte les descriptions,
+catégories et commentaires d&apos;après les noms, écrit la nouvelle liste sous un
+nouveau nom de fichier puis supprime l&apos;ancien fichier, exactement comme le
+fait la commande Mettre à jour de l&apos;application de bureau. Affiche le nom du
+nouveau fichier de liste.
+
+  --force  mettre à jour même quand le volume présent a un autre numéro de
+           série, que le chemin racine contient un octet NUL ou n&apos;est pas un
+           chemin complet, ou que le chemin racine d&apos;un disque amovible est
+           désormais un dossier du système (/, /usr, /home...)
+
+Une liste faite sous Windows (chemin racine E:\...) désigne un lecteur, pas un
+dossier d&apos;ici : indiquez d&apos;abord son lecteur dans les Propriétés de
+l&apos;application de bureau.
+
+Code de sortie 2 quand le chemin racine n&apos;est pas accessible (le message
+indique le lecteur ou le point de montage où le disque est attendu), 3 quand
+le numéro de série du volume diffère de celui de la liste ou que le chemin
+racine est endommagé ou est un dossier système (rien n&apos;est modifié), 1 quand
+la liste est introuvable ou que la nouvelle liste ne peut pas être écrite
+(l&apos;ancien fichier est conservé).
+
+Le disque est lu comme il l&apos;a été lors de la création ou de la dernière mise
+à jour de la liste (selon les choix mémorisés pour la liste ; pour une liste
+qui n&apos;en a aucun, les descriptions seulement). Chaque choix nommé ci-dessous
+active ou désactive la lecture correspondante, pour cette mise à jour et les
+suivantes ; les autres restent tels que mémorisés.
+
+Un fichier dont la taille et la date sont inchangées garde son empreinte et
+son image sans être relu ;
+  --reread  relit malgré tout le contenu de chaque fichier
+
+</translation>
     </message>
     <message>
         <source>give a listing another disk name</source>
@@ -1208,7 +1401,13 @@ file name. An empty NEWNAME, or one longer than the 510 bytes a listing
 holds of a text, is refused with exit status 2 and nothing is changed; the
 same name as before changes nothing either.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli rename LISTING NEWNAME
+
+Renomme le disque d&apos;une liste et réécrit son fichier de liste sous le même nom
+de fichier. Un NEWNAME vide, ou plus long que les 510 octets qu&apos;une liste
+conserve d&apos;un texte, est refusé avec le code de sortie 2 et rien n&apos;est
+modifié ; le même nom qu&apos;avant ne modifie rien non plus.
+</translation>
     </message>
     <message>
         <source>delete a listing and its file</source>
@@ -1220,7 +1419,11 @@ same name as before changes nothing either.
 Deletes the listing file of a disk from the catalogue. Exit status 1 when the
 listing is not found or its file cannot be deleted.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli delete LISTING
+
+Supprime du catalogue le fichier de liste d&apos;un disque. Code de sortie 1 quand
+la liste est introuvable ou que son fichier ne peut pas être supprimé.
+</translation>
     </message>
     <message>
         <source>%1; this is probably not the disk of the listing. Nothing was changed (--force updates all the same).</source>
@@ -1271,7 +1474,19 @@ read from the mount table.
   --json   print an array of objects with the keys name, file, mountPoint,
            uuid and label
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli online [--json]
+
+Affiche chaque liste dont le disque est actuellement monté, une par ligne : le
+nom sous lequel la liste est affichée, une tabulation et l&apos;endroit où son
+disque est monté. Un disque est reconnu par l&apos;UUID de son système de fichiers
+(conservé avec la liste lors de son ajout ou de sa dernière mise à jour) ou,
+pour une liste faite sous Windows, par son numéro de série ; jamais par son
+nom de volume. Les montages sont demandés à udisks2 s&apos;il fonctionne, sinon
+lus dans la table des montages.
+
+  --json   afficher un tableau d&apos;objets ayant les clés name, file, mountPoint,
+           uuid et label
+</translation>
     </message>
     <message>
         <source>follow disks as they are mounted and unmounted</source>
@@ -1303,7 +1518,34 @@ Nothing is read while nothing changes: the mounts are told by udisks2, or by
 the kernel when it runs without udisks2. A listing added meanwhile is known
 at the next mount.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli watch [--update-known] [--json]
+
+Suit le montage et le démontage des volumes jusqu&apos;à son arrêt (Ctrl+C, ou le
+signal TERM), et affiche une ligne pour chacun :
+
+  mounted MOUNTPOINT (LABEL): LISTING, LISTING
+  mounted MOUNTPOINT (LABEL): not catalogued
+  unmounted MOUNTPOINT
+
+  --update-known   mettre à jour aussitôt la liste d&apos;un disque monté qui doit
+                   être mise à jour au montage de son disque (on-mount:
+                   update, réglé dans les propriétés de la liste de
+                   l&apos;application de bureau), comme le fait
+                   &apos;rackmere-cli update&apos;, et afficher &apos;updated LISTING&apos;
+                   (ou &apos;not updated LISTING&apos;, avec la raison sur la sortie
+                   d&apos;erreur standard). Chaque mise à jour prend le verrou
+                   d&apos;écriture du catalogue pendant qu&apos;elle s&apos;exécute, en
+                   attendant au plus une minute qu&apos;il soit libre.
+  --json           afficher à la place un objet JSON par ligne, avec les clés
+                   event (mounted, unmounted, updated, not-updated),
+                   mountPoint, uuid et label, et listings (objets ayant les
+                   clés name et file) pour mounted, name et file pour une
+                   mise à jour
+
+Rien n&apos;est lu tant que rien ne change : les montages sont signalés par
+udisks2, ou par le noyau en l&apos;absence d&apos;udisks2. Une liste ajoutée entre-temps
+est reconnue au montage suivant.
+</translation>
     </message>
     <message>
         <source>online takes no listing</source>
@@ -1377,7 +1619,31 @@ name or a disk name.
                       back (CD back cover with spines); default: the stored one
   --frame, --no-frame draw the chosen cover&apos;s frame or not; default: stored
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli print LISTING
+                                 (--pdf FILE | --preview-png FILE [--page N])
+                                 [--layout list|cover|back]
+                                 [--frame | --no-frame]
+
+Met en page la liste comme le fait la commande Imprimer de l&apos;application de
+bureau, avec les réglages d&apos;impression enregistrés et les fichiers de filtre
+FILES.FLT et FOLDERS.FLT du dossier du catalogue (niveaux d&apos;arborescence à 0).
+LISTING est le nom seul d&apos;un fichier de liste ou un nom de disque.
+
+  --pdf FILE          imprimer dans un fichier PDF (A4) à 600 points par
+                      pouce ; une liste du contenu occupe autant de pages
+                      qu&apos;il le faut, chacune avec le nom du disque en haut et
+                      « Page n of m » en bas ; les lignes qui ne tiennent pas
+                      sur une pochette continuent en dessous
+  --preview-png FILE  écrire l&apos;image d&apos;aperçu (540 x 470 pixels) en PNG
+  --page N            la page de l&apos;aperçu à écrire (à partir de 1 ; 1 par
+                      défaut) ; une liste du contenu plus longue que l&apos;image
+                      en compte plusieurs
+  --layout L          list (liste du contenu), cover (pochette de CD,
+                      12 x 12 cm) ou back (verso de pochette de CD avec
+                      tranches) ; par défaut : celle enregistrée
+  --frame, --no-frame tracer ou non la bordure de la pochette choisie ; par
+                      défaut : selon le réglage enregistré
+</translation>
     </message>
     <message>
         <source>give one of --pdf FILE and --preview-png FILE</source>
@@ -1441,7 +1707,39 @@ standard error), when the listing is not found, when a listing file could
 not be loaded, or with --contents when the store beside the listings could
 not be read; 2 for a size that cannot be read.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli duplicates [--contents] [--min-size SIZE]
+                                       [--listing LISTING] [--json]
+
+Regroupe les entrées de fichier qui ont le même nom (sans tenir compte de la
+casse, sur le texte décodé : un nom venant d&apos;une liste Windows rejoint son
+jumeau en UTF-8) et le même texte de taille, et affiche chaque groupe : une
+ligne avec le nom, la taille, le nombre de copies et l&apos;espace occupé par
+toutes les copies sauf une, puis une ligne par copie (nom du disque, dossiers
+et nom de fichier joints par &apos;/&apos;). Les groupes qui gaspillent le plus de
+place viennent en premier ; les copies sont dans l&apos;ordre du catalogue. Les
+entrées dont le texte de taille est illisible sont ignorées.
+
+  --contents          regrouper plutôt par contenu : les fichiers dont les
+                      empreintes sont identiques, quels que soient leurs noms
+                      et leurs dates, parmi les listes lues avec
+                      --fingerprints ; un groupe porte le nom de sa première
+                      copie
+  --min-size SIZE     ignorer les fichiers plus petits que SIZE (1m par
+                      défaut) : un nombre avec une unité facultative b, k, m,
+                      g (1 KB = 1024 octets) ; 0 garde tous les fichiers
+  --listing LISTING   seulement les copies dans cette liste (le nom seul d&apos;un
+                      fichier comme 1234.rkm, ou un nom de disque)
+  --json              afficher un tableau de groupes ayant les clés name, size
+                      (le texte de taille), bytes, copies, wasted et entries
+                      (objets ayant les clés listing, disk, folders, file et
+                      index)
+
+Code de sortie 0 s&apos;il y a des copies, 1 s&apos;il n&apos;y en a aucune (« Aucun doublon
+trouvé » sur la sortie d&apos;erreur standard), quand la liste est introuvable,
+quand un fichier de liste n&apos;a pas pu être chargé, ou avec --contents quand les
+données conservées à côté des listes n&apos;ont pas pu être lues ; 2 pour une
+taille illisible.
+</translation>
     </message>
     <message>
         <source>compare two listings: what only one holds and what changed</source>
@@ -1474,7 +1772,34 @@ counts.
 Exit status 0 when the listings are equal, 1 when they differ, 2 when a
 listing is not found.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli diff A B [--json]
+
+A et B sont des listes (le nom seul d&apos;un fichier comme 1234.rkm, ou un nom de
+disque). Les compare par chemin depuis la racine et affiche une ligne par
+différence, dossier par dossier (ses fichiers, puis ses dossiers). La casse
+compte dans les noms ; un nom venant d&apos;une liste faite sous Windows est le
+même que son écriture en UTF-8. Les chemins sont affichés en UTF-8. Les
+lignes :
+
+  - PATH                      seulement dans A
+  + PATH                      seulement dans B
+  ~ PATH: size X -&gt; Y, date X -&gt; Y   dans les deux, taille ou date différente
+
+Un dossier présent dans une seule des listes tient en une ligne, son chemin se
+terminant par &apos;/&apos;, avec le nombre de dossiers et de fichiers qu&apos;il contient.
+Les tailles se comparent selon ce que représentent les textes de taille, les
+dates au jour près, les dates de chaque liste étant lues dans l&apos;ordre qui lui
+est propre. Descriptions, catégories et commentaires ne comptent pas. Une
+dernière ligne donne les totaux.
+
+  --json   afficher un objet ayant les clés a et b (liste et disque), onlyInA,
+           onlyInB et changed (tableaux d&apos;objets ayant les clés path et
+           folder, files et folders pour un dossier, size et date sous la
+           forme [A, B] quand elles ont changé) et counts
+
+Code de sortie 0 quand les listes sont identiques, 1 quand elles diffèrent, 2
+quand une liste est introuvable.
+</translation>
     </message>
     <message>
         <source>scan a listing&apos;s disk again and tell what changed, changing nothing</source>
@@ -1516,7 +1841,45 @@ the listing is not found, its root path cannot be entered, or --contents is
 given for a listing without fingerprints, 3 when the volume&apos;s serial number
 differs from the listing&apos;s or the root path is damaged or a system folder.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli verify LISTING [--contents] [--force] [--json]
+
+LISTING est le nom seul d&apos;un fichier de liste (1234.rkm) ou un nom de disque.
+Parcourt de nouveau le chemin racine de la liste, avec les mêmes vérifications
+que update (le chemin est accessible, le numéro de série du volume est celui
+de la liste), et compare ce qui s&apos;y trouve avec la liste, comme le fait diff
+avec la liste pour A et le disque pour B :
+
+  + PATH   ajouté : sur le disque, pas dans la liste
+  - PATH   supprimé : dans la liste, plus sur le disque
+  ~ PATH: size X -&gt; Y, date X -&gt; Y   modifié
+
+et une dernière ligne avec les totaux. Rien n&apos;est modifié ni écrit : c&apos;est
+ainsi qu&apos;on vérifie qu&apos;une ancienne sauvegarde est toujours intacte.
+
+  --contents  relire chaque fichier et comparer son empreinte avec celle
+           conservée (la liste a été ajoutée ou mise à jour avec
+           --fingerprints) ; en plus des lignes ci-dessus, signale chaque
+           fichier dont la taille et la date sont identiques mais pas le
+           contenu, et chaque fichier qui n&apos;a pas pu être lu, avec la raison
+           donnée par le système :
+             ~ PATH: changed contents: a bit error or a silent overwrite
+             ! PATH: could not be read: REASON
+           Un fichier illisible n&apos;empêche pas la lecture des autres.
+  --force  vérifier même quand le volume présent a un autre numéro de série,
+           ou que le chemin racine est endommagé ou que celui d&apos;un disque
+           amovible est désormais un dossier système (comme update)
+  --json   afficher un objet ayant les clés listing, disk, root, added,
+           removed, changed (comme les tableaux de diff) et counts ; avec
+           --contents, aussi contents (objets avec path et, pour un fichier
+           illisible, error)
+
+Code de sortie 0 quand le disque correspond à sa liste, 1 quand il diffère
+(avec --contents, aussi quand des contenus diffèrent ou qu&apos;un fichier n&apos;a pas
+pu être lu), 2 quand la liste est introuvable, que son chemin racine n&apos;est pas
+accessible ou que --contents est donné pour une liste sans empreintes, 3 quand
+le numéro de série du volume diffère de celui de la liste ou que le chemin
+racine est endommagé ou est un dossier système.
+</translation>
     </message>
     <message>
         <source>takes no positional arguments</source>
@@ -1680,7 +2043,79 @@ standard error) or when a listing file could not be loaded (each is named
 on standard error; the matches in the others are printed all the same), 2
 for a query, size or date that cannot be read.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli find QUERY [--case-sensitive] [--no-folder-names]
+                                [--no-filenames] [--category NAME]
+                                [--min-size SIZE] [--max-size SIZE]
+                                [--after DATE] [--before DATE]
+                                [--listing LISTING] [--limit N] [--count]
+                                [--json | -0]
+
+Cherche dans toutes les listes les disques, dossiers et entrées de fichier
+auxquels QUERY correspond, et affiche chaque correspondance dans l&apos;ordre où
+la commande Tout rechercher de l&apos;application de bureau les présente, une par
+ligne : un disque ou un dossier sous la forme du nom du disque et des noms de
+dossiers joints par &apos;/&apos; et terminés par &apos;/&apos;, une entrée de fichier sous la
+forme de ce chemin suivi du nom du fichier. La réponse vient de l&apos;index de
+recherche (un cache sous $XDG_CACHE_HOME/rackmere/) quand il est à jour par
+rapport aux fichiers de liste, sinon des listes elles-mêmes, qui mettent alors
+l&apos;index à jour ; dans les deux cas, la sortie est la même.
+
+QUERY suit le langage du champ de recherche de l&apos;application de bureau :
+chaque mot doit figurer dans le nom (la casse ne compte pas), &quot;une expression&quot;
+avec des espaces, &apos;*&apos; et &apos;?&apos; font d&apos;un mot un motif portant sur le nom entier
+(*.avi), OR (ou |), NOT (ou un - initial), les parenthèses, et les champs
+ext:mp3;flac, size:&gt;10MB, size:1MB..5MB, date:2019, date:&gt;=2019-03, cat:,
+desc:, comment:, disk:, path:, type:file, type:folder, regex:. Une requête
+illisible termine la commande avec le code de sortie 2, en indiquant la
+position (en caractères à partir de 1) et la raison. Une QUERY vide (&quot;&quot;)
+représente toutes les entrées de fichier, de sorte que seules les options
+font le choix. Une QUERY qui commence par &apos;-&apos; est lue comme une requête (-tmp
+désigne les noms sans tmp) ; mettez -- avant une requête qui commence par
+&apos;--&apos; ou qui vaut -0.
+
+Les options se combinent à QUERY par AND :
+  --case-sensitive    la casse compte dans les mots et les champs texte
+  --no-folder-names   seulement les entrées de fichier (type:file)
+  --no-filenames      seulement les disques et les dossiers (type:folder)
+  --category NAME     seulement les entrées de fichier ayant exactement cette
+                      catégorie (cat:=NAME ; un NAME vide : les entrées sans
+                      catégorie)
+  --min-size SIZE     seulement les fichiers d&apos;au moins SIZE, --max-size d&apos;au
+                      plus SIZE : un nombre avec une unité facultative b, k,
+                      m, g (KB, MB, GB ; 1 KB = 1024 octets), comme 700m ou
+                      1.5g. Les tailles sont lues dans les textes de taille :
+                      &quot;1 Kb&quot; désigne toute taille de 1025 à 2047 octets et
+                      est retenu si cet intervalle chevauche celui demandé
+  --after DATE        seulement les fichiers datés d&apos;après DATE, --before
+                      d&apos;avant DATE (le jour lui-même exclu) ; DATE est au
+                      format YYYY-MM-DD ou une date au format court de cette
+                      machine. Les dates d&apos;une liste sont lues dans l&apos;ordre
+                      que montrent ses propres textes (un jour supérieur à 12
+                      distingue le jour du mois), sinon dans l&apos;ordre de cette
+                      machine
+  --listing LISTING   seulement dans cette liste (le nom seul d&apos;un fichier
+                      comme 1234.rkm, ou un nom de disque)
+  --glob, --no-descriptions
+                      conservées pour les scripts, sans effet : les mots ne
+                      sont cherchés que dans les noms (desc: cherche dans les
+                      descriptions), et &apos;*&apos; ou &apos;?&apos; font toujours d&apos;un mot un
+                      motif
+
+Ce qui est affiché :
+  --limit N           seulement les N premières correspondances
+  --count             seulement le nombre de correspondances
+  --json              un tableau d&apos;objets ayant les clés listing, disk,
+                      folders (noms sous le disque), file et index (null
+                      pour un disque ou un dossier)
+  -0                  chaque ligne terminée par un octet NUL au lieu d&apos;un saut
+                      de ligne, pour xargs -0
+
+Code de sortie 0 s&apos;il y a des correspondances, 1 s&apos;il n&apos;y en a aucune
+(« Aucune entrée correspondante trouvée » sur la sortie d&apos;erreur standard) ou
+quand un fichier de liste n&apos;a pas pu être chargé (chacun est signalé sur la
+sortie d&apos;erreur standard ; les correspondances des autres sont affichées
+malgré tout), 2 pour une requête, une taille ou une date illisible.
+</translation>
     </message>
     <message>
         <source>set the description and category of a file entry</source>
@@ -1701,7 +2136,23 @@ Exit status 2 when a TEXT is longer than the 510 bytes a listing holds of a
 text (nothing is changed), 1 when the listing or the entry is not there or a
 file cannot be written.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli describe LISTING PATH [--description TEXT]
+                                    [--category TEXT]
+
+LISTING est le nom seul d&apos;un fichier de liste (1234.rkm) ou un nom de disque.
+PATH est formé des noms de dossiers sous le disque et du nom du fichier,
+joints par &apos;/&apos; (readme.txt, Docs/Old/readme.txt). Règle ce qui est donné, un
+saut de ligne devenant un espace, et enregistre la liste. Comme dans les
+propriétés d&apos;une entrée de fichier de l&apos;application de bureau, la catégorie
+de l&apos;entrée est ajoutée à DATA.CAT sauf si elle y figure déjà, quelle qu&apos;en
+soit la casse. Les noms correspondent tels qu&apos;ils se lisent, y compris dans
+une liste faite sous Windows ; un texte qui se lit comme celui enregistré est
+laissé tel qu&apos;il est enregistré.
+
+Code de sortie 2 quand un TEXT dépasse les 510 octets qu&apos;une liste conserve
+d&apos;un texte (rien n&apos;est modifié), 1 quand la liste ou l&apos;entrée est absente ou
+qu&apos;un fichier ne peut pas être écrit.
+</translation>
     </message>
     <message>
         <source>name a listing and a file entry&apos;s path</source>
@@ -1749,7 +2200,28 @@ Exit status 2 when nothing is given, a TEXT is longer than 1,000 bytes or WORD
 is none of the three (nothing is changed), 1 when the listing is not there or
 cannot be written.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli set LISTING [--location TEXT] [--lent-to TEXT]
+                               [--on-mount ask|update|ignore]
+
+LISTING est le nom seul d&apos;un fichier de liste (1234.rkm) ou un nom de disque.
+Conserve ce qui est donné à côté de la liste, comme le font les propriétés de
+la liste dans l&apos;application de bureau ; ce qui n&apos;est pas donné reste inchangé.
+
+  --location TEXT   où le disque est rangé (&quot;Étagère B3, boîte 2&quot;) ;
+                    &quot;&quot; l&apos;efface
+  --lent-to TEXT    à qui il est prêté, avec une date si vous le souhaitez
+                    (&quot;Anne, 3 mai&quot;) ; &quot;&quot; l&apos;efface
+  --on-mount WORD   ce que fait l&apos;application de bureau quand le disque est
+                    monté : ask (par défaut), update (met à jour la liste
+                    aussitôt) ou ignore
+
+Un saut de ligne dans TEXT devient un espace, et les espaces aux deux
+extrémités sont retirés. `list --json` et `show` affichent ce qui est conservé.
+
+Code de sortie 2 quand rien n&apos;est donné, qu&apos;un TEXT dépasse 1 000 octets ou
+que WORD n&apos;est aucune des trois valeurs (rien n&apos;est modifié), 1 quand la liste
+est absente ou ne peut pas être écrite.
+</translation>
     </message>
     <message>
         <source>say what to set: --location, --lent-to or --on-mount</source>
@@ -1821,7 +2293,25 @@ them by file on standard error.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : rackmere-cli [--dir DIR] COMMAND [ARGS...]
+
+Le catalogue de disques de Rackmere depuis un terminal. Le catalogue est le
+dossier DIR, sinon $RACKMERE_DIR, sinon ~/.local/share/Rackmere/. Un dossier
+désigné par --dir ou $RACKMERE_DIR qui est absent ou n&apos;est pas un dossier
+termine une commande de lecture avec le code de sortie 2 ; une commande
+d&apos;écriture crée le dossier absent. La table des montages, /sys et /dev sont
+lus sous $RACKMERE_SYSROOT quand cette variable est définie (/ par défaut).
+
+Une liste est désignée par son fichier de liste (1234.rkm) ou par son nom de
+disque. Un nom de disque que portent plusieurs listes termine une commande
+avec le code de sortie 2, et ces listes sont énumérées par fichier sur la
+sortie d&apos;erreur standard.
+
+  --help      afficher cette aide
+  --version   afficher la version du programme
+
+Commandes :
+</translation>
     </message>
     <message>
         <source>
