@@ -345,14 +345,17 @@ QVariant FileGridModel::data(const QModelIndex &index, int role) const
 
 QVariant FileGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *const headers[I_STRINGS_IN_LIST] = {"Filename", "Description", "Date", "Size", "Category"};
+    static const char *const headers[I_STRINGS_IN_LIST] = {
+        QT_TRANSLATE_NOOP("rkm::FileGridModel", "Filename"), QT_TRANSLATE_NOOP("rkm::FileGridModel", "Description"),
+        QT_TRANSLATE_NOOP("rkm::FileGridModel", "Date"), QT_TRANSLATE_NOOP("rkm::FileGridModel", "Size"),
+        QT_TRANSLATE_NOOP("rkm::FileGridModel", "Category")};
     // Sizes are right-aligned, their heading too.
     if (role == Qt::TextAlignmentRole && orientation == Qt::Horizontal && section == FT_SIZE)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section >= 0 && section < I_STRINGS_IN_LIST ? QString::fromLatin1(headers[section]) : QVariant();
+        return section >= 0 && section < I_STRINGS_IN_LIST ? tr(headers[section]) : QVariant();
     return section + 1;
 }
 

@@ -52,15 +52,14 @@ DisksOverview::DisksOverview(CatalogStore &store, QWidget *parent)
     : QDialog(parent), m_store(store), m_model(new QStandardItemModel(this)), m_table(new QTableView(this))
 {
     setObjectName(QStringLiteral("frmDisks"));
-    setWindowTitle(QStringLiteral("Disks"));
+    setWindowTitle(tr("Disks"));
     setModal(false);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    m_model->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Location"), QStringLiteral("Lent to"),
-                                        QStringLiteral("Files"), QStringLiteral("Size"), QStringLiteral("Last updated"),
-                                        QStringLiteral("Online")});
+    m_model->setHorizontalHeaderLabels(
+        {tr("Name"), tr("Location"), tr("Lent to"), tr("Files"), tr("Size"), tr("Last updated"), tr("Online")});
     m_model->setSortRole(SortRole);
     m_table->setObjectName(QStringLiteral("tblDisks"));
-    m_table->setAccessibleName(QStringLiteral("Disks"));
+    m_table->setAccessibleName(tr("Disks"));
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -75,7 +74,7 @@ DisksOverview::DisksOverview(CatalogStore &store, QWidget *parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton *close = buttons->button(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("CloseBtn"));
-    close->setText(QStringLiteral("&Close"));
+    close->setText(tr("&Close"));
     // Enter in the table chooses a disk; it does not close the window.
     close->setAutoDefault(false);
     close->setDefault(false);

@@ -26,11 +26,11 @@ QString nameFilter(ExportFormat format)
 {
     switch (format) {
     case ExportFormat::Csv:
-        return QStringLiteral("CSV files (*.csv)");
+        return ExportCommand::tr("CSV files (*.csv)");
     case ExportFormat::Json:
-        return QStringLiteral("JSON files (*.json)");
+        return ExportCommand::tr("JSON files (*.json)");
     case ExportFormat::Html:
-        return QStringLiteral("HTML pages (*.html *.htm)");
+        return ExportCommand::tr("HTML pages (*.html *.htm)");
     }
     return {};
 }
@@ -81,8 +81,8 @@ void ExportCommand::exportListings()
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
     const QString base = disks.size() == 1 ? platform::DecodeText(m_store.Tree().displayName(*disks[0]))
-                                           : QStringLiteral("Rackmere catalogue");
-    QString path = prompter().saveFileName(m_view.dialogParent(), QStringLiteral("Export"),
+                                           : tr("Rackmere catalogue");
+    QString path = prompter().saveFileName(m_view.dialogParent(), tr("Export"),
                                            QDir(folder).filePath(suggestedName(base, format)), nameFilter(format));
     if (path.isEmpty())
         return;

@@ -2,6 +2,8 @@
 
 #include "app/Command.h"
 
+#include <QCoreApplication>
+
 namespace rkm {
 
 class CatalogStore;
@@ -10,6 +12,8 @@ class MainView;
 // "Disk > Export...": asks what to export and in which form (TfrmExport),
 // then for the file, and writes it with the hourglass showing.
 class ExportCommand final {
+    Q_DECLARE_TR_FUNCTIONS(rkm::ExportCommand)
+
 public:
     ExportCommand(CatalogStore &store, MainView &view);
     void exportListings();

@@ -42,7 +42,7 @@ QPixmap TfrmSplash::picture(QSize size, qreal pixelRatio, bool highColour)
     p.setFont(line);
     p.setPen(QColor(0xc8, 0xd8, 0xf0));
     p.drawText(QRect(152, 104, size.width() - 154, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Disk catalogue  V1.0"));
+               tr("Disk catalogue  V1.0"));
     p.end();
     if (!highColour) {
         QImage few =
@@ -91,7 +91,7 @@ TfrmSplash::TfrmSplash(QWidget *owner)
     m_pImage256->setAlignment(Qt::AlignCenter);
     m_pImage256->setPixmap(picture(QSize(322, 198), ratio, false));
 
-    Label1 = new QLabel(QStringLiteral("Loading..."), this);
+    Label1 = new QLabel(tr("Loading..."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(8, 204, 317, 17);
     Label1->setAlignment(Qt::AlignCenter);

@@ -23,6 +23,7 @@
 #include "mounts/MountFollower.h"
 #include "search/IndexWriter.h"
 #include "platform/Text.h"
+#include "platform/Translated.h"
 #include "service/Project.h"
 #include "service/Settings.h"
 #include "service/WindowPlace.h"
@@ -58,7 +59,7 @@ QString failureLines(const std::vector<CatalogStore::SaveFailure> &failures)
 {
     QStringList lines;
     for (const CatalogStore::SaveFailure &f : failures)
-        lines << QStringLiteral("The listing '%1' could not be saved: %2")
+        lines << TfrmMain::tr("The listing '%1' could not be saved: %2")
                      .arg(platform::DecodeText(f.disk->text()), platform::DecodeText(f.reason));
     return lines.join(QLatin1Char('\n'));
 }
@@ -156,7 +157,7 @@ void TfrmMain::buildWindow()
 {
     TreeView1 = new QTreeView;
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->setAccessibleName(QStringLiteral("Disks and folders"));
+    TreeView1->setAccessibleName(tr("Disks and folders"));
     TreeView1->setHeaderHidden(true);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -173,7 +174,7 @@ void TfrmMain::buildWindow()
 
     StringGrid1 = new QTableView;
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setAccessibleName(QStringLiteral("Files"));
+    StringGrid1->setAccessibleName(tr("Files"));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -338,8 +339,9 @@ bool TfrmMain::takeWriterLock()
         // the catalogue is shown read-only, and every write is refused.
         if (state == WriterLock::State::Unavailable) {
             m_store.readOnly = true;
-            m_store.readOnlyReason = "the lock file cannot be made (" + m_writerLock->reason() + ")";
-            setWindowTitle(windowTitle() + QStringLiteral(" (read-only)"));
+            m_store.readOnlyReason =
+                Utf8(tr("the lock file cannot be made (%1)").arg(QString::fromStdString(m_writerLock->reason())));
+            setWindowTitle(tr("%1 (read-only)").arg(windowTitle()));
         }
         if (state != WriterLock::State::Busy)
             return true;
@@ -347,11 +349,11 @@ bool TfrmMain::takeWriterLock()
         if (m_splash)
             m_splash->hide();
         const QString text =
-            QStringLiteral("The catalogue in %1 is in use by %2 (process %3).\n\n"
-                           "Rackmere opens it once that program has finished. Retry waits for it again; "
-                           "Cancel closes Rackmere without changing anything.")
+            tr("The catalogue in %1 is in use by %2 (process %3).\n\n"
+               "Rackmere opens it once that program has finished. Retry waits for it again; "
+               "Cancel closes Rackmere without changing anything.")
                 .arg(platform::DecodeText(m_store.ProgramDir()),
-                     holder.empty() ? QStringLiteral("another program") : QString::fromStdString(holder))
+                     holder.empty() ? tr("another program") : QString::fromStdString(holder))
                 .arg(m_writerLock->holderPid());
         if (prompter().message(this, QMessageBox::Warning, RACKMERE, text, QMessageBox::Retry | QMessageBox::Cancel,
                                QMessageBox::Retry) != QMessageBox::Retry)
@@ -395,8 +397,9 @@ void TfrmMain::loadCatalog()
 
     // Said first, however many listings could not be read.
     if (m_store.readOnly)
-        errors.insert(errors.begin(), "The catalogue in " + m_store.ProgramDir() + " is open read-only: " +
-                                          m_store.readOnlyReason + ". Changes cannot be saved.");
+        errors.insert(errors.begin(), Utf8(tr("The catalogue in %1 is open read-only: %2. Changes cannot be saved.")
+                                               .arg(QString::fromStdString(m_store.ProgramDir()),
+                                                    QString::fromStdString(m_store.readOnlyReason))));
     if (!errors.empty()) {
         m_splash->hide();
         QStringList lines;
@@ -556,10 +559,10 @@ bool TfrmMain::saveBeforeClosing()
         if (failures.empty())
             return true;
         const QString text = failureLines(failures) +
-                             QStringLiteral("\n\nRetry tries again. Discard closes Rackmere, and the changes made "
-                                            "to %1 since it was last saved are lost.")
-                                 .arg(failures.size() == 1 ? QStringLiteral("this listing")
-                                                           : QStringLiteral("these listings"));
+                             QStringLiteral("\n\n") +
+                             tr("Retry tries again. Discard closes Rackmere, and the changes made to these listings "
+                                "since it was last saved are lost.",
+                                nullptr, static_cast<int>(failures.size()));
         if (prompter().message(this, QMessageBox::Warning, RACKMERE, text, QMessageBox::Retry | QMessageBox::Discard,
                                QMessageBox::Retry) == QMessageBox::Discard) {
             for (const CatalogStore::SaveFailure &f : failures)
@@ -592,8 +595,9 @@ bool TfrmMain::saveModifiedListings()
     if (!failures.empty())
         prompter().message(this, QMessageBox::Warning, RACKMERE,
                            failureLines(failures) +
-                               QStringLiteral("\n\nYour changes are kept. Rackmere tries again after your next "
-                                              "change and when it closes."),
+                               QStringLiteral("\n\n") +
+                               tr("Your changes are kept. Rackmere tries again after your next change and when it "
+                                  "closes."),
                            QMessageBox::Ok);
     m_saving = false;
     listingsChanged();
@@ -609,9 +613,10 @@ void TfrmMain::tellShortenedTexts()
     for (const std::string &line : SummarizeShortened(shortened))
         lines << QString::fromStdString(line);
     prompter().message(this, QMessageBox::Information, RACKMERE,
-                       QStringLiteral("A listing holds at most %L1 bytes of a text. These longer texts were "
-                                      "shortened to fit when their listing was saved:\n\n")
+                       tr("A listing holds at most %L1 bytes of a text. These longer texts were shortened to fit "
+                          "when their listing was saved:")
                                .arg(MAX_TEXT_BYTES) +
+                           QStringLiteral("\n\n") +
                            lines.join(QLatin1Char('\n')),
                        QMessageBox::Ok);
 }
@@ -727,7 +732,7 @@ void TfrmMain::TreeView1Change(TreeNode *node)
     fitNameColumn();
     QString status;
     if (node) {
-        status = QLocale().toString(qlonglong(node->disk().Files.count())) + QStringLiteral(" items listed");
+        status = tr("%Ln items listed", nullptr, static_cast<int>(node->disk().Files.count()));
         // A refilled grid has no current row until the user or a search picks
         // one: Find next then starts with the first file.
     }

@@ -199,9 +199,10 @@ QString MountOffers::textOf(const Offer &offer) const
     const QString mountPoint = platform::DecodeText(offer.volume.mountPoint);
     if (const TreeNode *disk = diskOf(offer))
         return tr("“%1” is mounted at %2.").arg(diskName(disk), mountPoint);
-    QString text = tr("A disk that is not in the catalogue is mounted at %1").arg(mountPoint);
-    return text + (offer.volume.label.empty() ? QStringLiteral(".")
-                                              : QStringLiteral(" (%1).").arg(platform::DecodeText(offer.volume.label)));
+    if (offer.volume.label.empty())
+        return tr("A disk that is not in the catalogue is mounted at %1.").arg(mountPoint);
+    return tr("A disk that is not in the catalogue is mounted at %1 (%2).")
+        .arg(mountPoint, platform::DecodeText(offer.volume.label));
 }
 
 void MountOffers::take()

@@ -40,7 +40,7 @@ private:
 PictureView::PictureView(FileGridModel *model, QWidget *parent) : QListView(parent), m_model(model)
 {
     setObjectName(QStringLiteral("lvPictures"));
-    setAccessibleName(QStringLiteral("Pictures"));
+    setAccessibleName(tr("Pictures"));
     setViewMode(QListView::IconMode);
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);

@@ -99,8 +99,8 @@ bool PrintCommands::RenderPrintout(bool preview, const std::vector<std::string> 
     return PrintPage(printer, request, FolderLines, FileLines, [this] {
         // The question gets the normal pointer back while it is open.
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-        const bool abort = prompter().message(m_view.dialogParent(), QMessageBox::Warning, QStringLiteral("Abort"),
-                                              QStringLiteral("Listing does not fit to the print area, abort printing?"),
+        const bool abort = prompter().message(m_view.dialogParent(), QMessageBox::Warning, tr("Abort"),
+                                              tr("Listing does not fit to the print area, abort printing?"),
                                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
         QGuiApplication::restoreOverrideCursor();
         return abort;

@@ -3,6 +3,7 @@
 #include "app/Command.h"
 #include "print/PrintSettings.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <string>
@@ -18,6 +19,8 @@ class TfrmPrint;
 // the lines, the page on the printer or in the preview; the Disk menu's
 // item and the tree's pop-up menu item.
 class PrintCommands final {
+    Q_DECLARE_TR_FUNCTIONS(rkm::PrintCommands)
+
 public:
     PrintCommands(CatalogStore &store, MainView &view);
     ~PrintCommands();

@@ -131,7 +131,7 @@ void ScanCommands::addListingOf(const std::string &folder, const std::string &na
     addListing();
 }
 
-bool ScanCommands::diskReady(TDisk *root, const char *verb)
+bool ScanCommands::diskReady(TDisk *root, Reading reading)
 {
     // A disk that is there and is the volume the listing was made of is read
     // at once; the user is asked to put it in only when it is not.
@@ -155,20 +155,23 @@ bool ScanCommands::diskReady(TDisk *root, const char *verb)
         case DiskCheck::RootUnreadable:
         case DiskCheck::SystemFolder: {
             QString reason = QString::fromStdString(DiskCheckReason(check, *root));
-            QString action = QString::fromLatin1(verb);
             reason[0] = reason[0].toUpper();
-            action[0] = action[0].toUpper();
-            question = QStringLiteral("%1. This is probably not the disk of the listing. %2 all the same?")
-                           .arg(reason, action);
+            question = reading == Reading::Update
+                           ? tr("%1. This is probably not the disk of the listing. Update all the same?").arg(reason)
+                           : tr("%1. This is probably not the disk of the listing. Verify all the same?").arg(reason);
             break;
         }
         case DiskCheck::SerialDiffers:
             // Asked the other way round, as it always was: Yes aborts.
             if (prompter().message(m_view.dialogParent(), QMessageBox::Question, QString::fromLatin1(APP_TITLE),
-                                   QStringLiteral("The serial number of the disk (%1) is not the same as that of the "
-                                                  "original one, this probably means that you inserted the wrong "
-                                                  "disk. Abort %2?")
-                                       .arg(platform::DecodeText(root->RootPath), QString::fromLatin1(verb)),
+                                   (reading == Reading::Update
+                                        ? tr("The serial number of the disk (%1) is not the same as that of the "
+                                             "original one, this probably means that you inserted the wrong disk. "
+                                             "Abort update?")
+                                        : tr("The serial number of the disk (%1) is not the same as that of the "
+                                             "original one, this probably means that you inserted the wrong disk. "
+                                             "Abort verify?"))
+                                       .arg(platform::DecodeText(root->RootPath)),
                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::No)
                 return false;
             accepted |= Accepted(check);
@@ -192,7 +195,7 @@ void ScanCommands::updateListing()
     // A disk the presence knows by its volume is read where it is mounted
     // now; the others are looked for and asked for as always.
     const std::string mountedAt = m_whereNow ? m_whereNow(root->Node) : std::string();
-    if (mountedAt.empty() && !diskReady(root, "update"))
+    if (mountedAt.empty() && !diskReady(root, Reading::Update))
         return;
     m_view.guarded([&] {
         const std::string rootPath = mountedAt.empty() ? root->RootPath : mountedAt;
@@ -231,16 +234,16 @@ void ScanCommands::verifyListing()
     // A disk the presence knows by its volume is read where it is mounted
     // now; the others are looked for and asked for as always.
     const std::string mountedAt = m_whereNow ? m_whereNow(root->Node) : std::string();
-    if (mountedAt.empty() && !diskReady(root, "verify"))
+    if (mountedAt.empty() && !diskReady(root, Reading::Verify))
         return;
     // Offered only for a listing whose files have fingerprints.
     bool contentsToo = false;
     if (HasFingerprints(m_store, disk)) {
         const auto answer = prompter().message(
             m_view.dialogParent(), QMessageBox::Question, RACKMERE,
-            QStringLiteral("Compare contents (fingerprints) too?\n\nEvery file is read again and its fingerprint "
-                           "compared with the one kept: a file whose contents changed while its size and date "
-                           "stayed the same is found. This takes as long as reading the whole disk."),
+            tr("Compare contents (fingerprints) too?\n\nEvery file is read again and its fingerprint "
+               "compared with the one kept: a file whose contents changed while its size and date "
+               "stayed the same is found. This takes as long as reading the whole disk."),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
         if (answer == QMessageBox::Cancel)
             return;
@@ -274,20 +277,21 @@ void ScanCommands::verifyListing()
         // The walk, detached from the catalogue, goes with the comparison.
         const QString name = platform::DecodeText(m_store.Tree().displayName(*disk));
         m_differences->compare(
-            QStringLiteral("Verify '%1'").arg(name),
+            tr("Verify '%1'").arg(name),
             [disk, now](const std::atomic<bool> &stop) { return CompareWithWalk(*disk, *now, &stop); },
             [name, contentChanges](const ListingDiff &diff) {
                 const QLocale l;
-                QString title = diff.equal() && contentChanges == 0
-                                    ? QStringLiteral("Verify '%1': the disk matches its listing").arg(name)
-                                    : QStringLiteral("Verify '%1': %2 added, %3 removed, %4 changed")
-                                          .arg(name, l.toString(diff.onlyInB), l.toString(diff.onlyInA),
-                                               l.toString(diff.changed));
+                if (diff.equal() && contentChanges == 0)
+                    return tr("Verify '%1': the disk matches its listing").arg(name);
                 if (contentChanges > 0)
-                    title += QStringLiteral(", %1 with changed or unreadable contents").arg(l.toString(contentChanges));
-                return title;
+                    return tr("Verify '%1': %2 added, %3 removed, %4 changed, %5 with changed or unreadable "
+                              "contents")
+                        .arg(name, l.toString(diff.onlyInB), l.toString(diff.onlyInA), l.toString(diff.changed),
+                             l.toString(contentChanges));
+                return tr("Verify '%1': %2 added, %3 removed, %4 changed")
+                    .arg(name, l.toString(diff.onlyInB), l.toString(diff.onlyInA), l.toString(diff.changed));
             },
-            {QStringLiteral("Removed from the disk"), QStringLiteral("Added to the disk"), QStringLiteral("Changed")},
+            {tr("Removed from the disk"), tr("Added to the disk"), tr("Changed")},
             std::move(contents));
         m_view.showPanel(m_differences);
     });
@@ -304,7 +308,7 @@ void ScanCommands::compareListing()
             others.push_back(d);
     if (others.empty()) {
         prompter().message(m_view.dialogParent(), QMessageBox::Information, RACKMERE,
-                           QStringLiteral("There is no other listing to compare this one with."), QMessageBox::Ok);
+                           tr("There is no other listing to compare this one with."), QMessageBox::Ok);
         return;
     }
     TfrmCompare dialog(m_view.dialogParent());
@@ -318,17 +322,16 @@ void ScanCommands::compareListing()
         // The panel shows at once and the differences come when found; the
         // window goes on meanwhile.
         m_differences->compare(
-            QStringLiteral("Compare '%1' with '%2'").arg(a, b),
+            tr("Compare '%1' with '%2'").arg(a, b),
             [disk, other](const std::atomic<bool> &stop) { return CompareListings(*disk, *other, &stop); },
             [a, b](const ListingDiff &diff) {
                 const QLocale l;
-                return diff.equal() ? QStringLiteral("Compare '%1' with '%2': the listings are equal").arg(a, b)
-                                    : QStringLiteral("Compare '%1' with '%2': %3 only in '%1', %4 only in '%2', "
-                                                     "%5 changed")
+                return diff.equal() ? tr("Compare '%1' with '%2': the listings are equal").arg(a, b)
+                                    : tr("Compare '%1' with '%2': %3 only in '%1', %4 only in '%2', %5 changed")
                                           .arg(a, b, l.toString(diff.onlyInA), l.toString(diff.onlyInB),
                                                l.toString(diff.changed));
             },
-            {QStringLiteral("Only in '%1'").arg(a), QStringLiteral("Only in '%1'").arg(b), QStringLiteral("Changed")});
+            {tr("Only in '%1'").arg(a), tr("Only in '%1'").arg(b), tr("Changed")});
         m_view.showPanel(m_differences);
     });
 }
@@ -347,7 +350,7 @@ void ScanCommands::deleteListing()
     // listings may share a name.
     const QString listing = platform::DecodeText(m_store.Tree().displayName(*root->Node));
     if (prompter().message(m_view.dialogParent(), QMessageBox::Question, RACKMERE,
-                           QStringLiteral("Are you sure you wish to delete this disk listing?\n\n%1").arg(listing),
+                           tr("Are you sure you wish to delete this disk listing?\n\n%1").arg(listing),
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     const std::string fileName = root->FileName;
@@ -355,7 +358,7 @@ void ScanCommands::deleteListing()
     if (!m_store.DeleteListing(root->Node)) {
         const int error = errno;
         prompter().message(m_view.dialogParent(), QMessageBox::Warning, path,
-                           QStringLiteral("Error deleting file %1: %2.")
+                           tr("Error deleting file %1: %2.")
                                .arg(path, QString::fromLocal8Bit(std::strerror(error))),
                            QMessageBox::Ok);
         return;

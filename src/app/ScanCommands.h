@@ -2,6 +2,8 @@
 
 #include "app/Command.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <string>
 
@@ -20,6 +22,8 @@ class TreeNode;
 // Properties, Compare with, Verify), with their menu items and the windows
 // they use.
 class ScanCommands final {
+    Q_DECLARE_TR_FUNCTIONS(rkm::ScanCommands)
+
 public:
     ScanCommands(CatalogStore &store, MainView &view);
     ~ScanCommands();
@@ -55,9 +59,10 @@ public:
 
 private:
     // The questions Update and Verify ask before they scan: the disk is in
-    // its drive, its root can be entered, it is the right volume (`verb`
-    // names the command in the last question). False when they stop.
-    bool diskReady(TDisk *root, const char *verb);
+    // its drive, its root can be entered, it is the right volume (the
+    // questions name the command `reading`). False when they stop.
+    enum class Reading { Update, Verify };
+    bool diskReady(TDisk *root, Reading reading);
 
     CatalogStore &m_store;
     MainView &m_view;

@@ -35,7 +35,7 @@ SearchCommands::SearchCommands(CatalogStore &store, MainView &view)
       m_frmListProperties(std::make_unique<TfrmListProperties>(view.dialogParent())),
       m_results(new TfrmResults(view.dialogParent())), m_duplicates(new TfrmDuplicates(view.dialogParent())),
       m_duplicateList(new TfrmDuplicateList(view.dialogParent())), m_box(new SearchBox(view.dialogParent())),
-      m_savedMenu(new QMenu(QStringLiteral("Saved searc&hes"), view.dialogParent())),
+      m_savedMenu(new QMenu(QCoreApplication::translate("Commands", "Saved searc&hes"), view.dialogParent())),
       m_context(std::make_unique<QObject>())
 {
     m_results->hide();
@@ -165,8 +165,8 @@ void SearchCommands::search(bool next)
                 hit = finder.findFirst(tree);
         }
         if (!hit) {
-            prompter().message(m_view.dialogParent(), QMessageBox::NoIcon, QStringLiteral("Search"),
-                               QStringLiteral("No matching entry was found"), QMessageBox::Ok);
+            prompter().message(m_view.dialogParent(), QMessageBox::NoIcon, tr("Search"),
+                               tr("No matching entry was found"), QMessageBox::Ok);
             return;
         }
         m_view.showMatch(hit.node, hit.entry);
@@ -247,7 +247,8 @@ void SearchCommands::fillSavedSearchesMenu()
 {
     QMenu &m = *m_savedMenu;
     m.clear();
-    QAction *save = m.addAction(QStringLiteral("&Save this search..."), m_context.get(), [this] { saveSearch(); });
+    QAction *save = m.addAction(QCoreApplication::translate("Commands", "&Save this search..."), m_context.get(),
+                                [this] { saveSearch(); });
     save->setObjectName(QStringLiteral("mnuSaveSearch"));
     save->setEnabled(!m_box->text().trimmed().isEmpty());
     if (!m_saved.empty())
@@ -263,7 +264,8 @@ void SearchCommands::fillSavedSearchesMenu()
         a->setStatusTip(query);
     }
     m.addSeparator();
-    QAction *manage = m.addAction(QStringLiteral("&Manage..."), m_context.get(), [this] { manageSavedSearches(); });
+    QAction *manage = m.addAction(QCoreApplication::translate("Commands", "&Manage..."), m_context.get(),
+                                  [this] { manageSavedSearches(); });
     manage->setObjectName(QStringLiteral("mnuManageSearches"));
     manage->setEnabled(!m_saved.empty());
 }
@@ -274,15 +276,15 @@ void SearchCommands::saveSearch()
     if (query.isEmpty())
         return;
     if (!m_box->errorText().isEmpty()) {
-        prompter().message(m_view.dialogParent(), QMessageBox::Warning, QStringLiteral("Save this search"),
-                           QStringLiteral("The search box holds no query that can run:\n%1").arg(m_box->errorText()),
+        prompter().message(m_view.dialogParent(), QMessageBox::Warning, tr("Save this search"),
+                           tr("The search box holds no query that can run:\n%1").arg(m_box->errorText()),
                            QMessageBox::Ok);
         return;
     }
     QInputDialog d(m_view.dialogParent());
     d.setObjectName(QStringLiteral("frmSaveSearch"));
-    d.setWindowTitle(QStringLiteral("Save this search"));
-    d.setLabelText(QStringLiteral("Save the search\n%1\nunder the name:").arg(query));
+    d.setWindowTitle(tr("Save this search"));
+    d.setLabelText(tr("Save the search\n%1\nunder the name:").arg(query));
     d.setTextValue(query);
     if (d.exec() != QDialog::Accepted)
         return;
@@ -386,17 +388,17 @@ void SearchCommands::findDuplicates()
                 contents = ContentsForDuplicates(m_store, DiskNodes(m_store.Tree()), options);
             }
             if (!m_store.storeProblem().empty()) {
-                prompter().message(m_view.dialogParent(), QMessageBox::Warning, QStringLiteral("Find duplicates"),
-                                   QStringLiteral("The fingerprints could not be read: %1")
+                prompter().message(m_view.dialogParent(), QMessageBox::Warning, tr("Find duplicates"),
+                                   tr("The fingerprints could not be read: %1")
                                        .arg(QString::fromStdString(m_store.storeProblem())),
                                    QMessageBox::Ok);
                 return;
             }
             if (contents.empty()) {
-                prompter().message(m_view.dialogParent(), QMessageBox::Information, QStringLiteral("Find duplicates"),
-                                   QStringLiteral("No listing holds fingerprints of files of that size. Choose "
-                                                  "\"Fingerprints\" when adding a disk, or in a listing's "
-                                                  "properties before its next Update."),
+                prompter().message(m_view.dialogParent(), QMessageBox::Information, tr("Find duplicates"),
+                                   tr("No listing holds fingerprints of files of that size. Choose "
+                                      "\"Fingerprints\" when adding a disk, or in a listing's "
+                                      "properties before its next Update."),
                                    QMessageBox::Ok);
                 return;
             }
@@ -409,7 +411,7 @@ void SearchCommands::findDuplicates()
 void SearchCommands::isArchived()
 {
     const QStringList files =
-        prompter().openFileNames(m_view.dialogParent(), QStringLiteral("Is this archived?"), QDir::homePath());
+        prompter().openFileNames(m_view.dialogParent(), tr("Is this archived?"), QDir::homePath());
     if (files.isEmpty())
         return;
     TfrmArchived d(m_store, m_view.dialogParent());
@@ -485,7 +487,7 @@ void SearchCommands::addPanelMenu(QAbstractItemView &view, std::function<std::pa
     // The panel's pop-up menu: Open containing folder of the row under the pointer.
     auto *menu = new QMenu(&view);
     menu->setObjectName(QStringLiteral("popPanel"));
-    QAction *open = menu->addAction(QStringLiteral("Open containing &folder"));
+    QAction *open = menu->addAction(QCoreApplication::translate("Commands", "Open containing &folder"));
     open->setObjectName(QStringLiteral("popPanelOpenFolder"));
     view.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(open, &QAction::triggered, m_context.get(), [this, current] {

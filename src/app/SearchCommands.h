@@ -4,6 +4,7 @@
 
 #include "search/ui/Frmsavedsearches.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -33,6 +34,8 @@ class SearchBox;
 // searches, Find duplicates, and the file entry properties of the grid,
 // with their menu items.
 class SearchCommands final {
+    Q_DECLARE_TR_FUNCTIONS(rkm::SearchCommands)
+
 public:
     SearchCommands(CatalogStore &store, MainView &view);
     ~SearchCommands();

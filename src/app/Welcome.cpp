@@ -15,14 +15,14 @@ WelcomePanel::WelcomePanel(QAction *addNew, QWidget *parent) : QWidget(parent)
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
 
-    auto *heading = new QLabel(QStringLiteral("Welcome to Rackmere"));
+    auto *heading = new QLabel(tr("Welcome to Rackmere"));
     heading->setObjectName(QStringLiteral("lblWelcomeHeading"));
     QFont big = heading->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
     heading->setFont(big);
 
-    auto *text = new QLabel(QStringLiteral(
+    auto *text = new QLabel(tr(
         "Rackmere keeps a listing of every disk you own: CDs and DVDs, USB sticks, external hard disks, "
         "memory cards and network folders. Each listing holds the names, sizes and dates of all the "
         "disk's folders and files, so you can browse and search them all without plugging anything in.\n\n"
@@ -35,7 +35,7 @@ WelcomePanel::WelcomePanel(QAction *addNew, QWidget *parent) : QWidget(parent)
     for (QLabel *label : {heading, text})
         label->setForegroundRole(QPalette::Text);
 
-    m_add = new QPushButton(QStringLiteral("Add a d&isk\u2026"));
+    m_add = new QPushButton(tr("Add a d&isk\u2026"));
     m_add->setObjectName(QStringLiteral("cmdWelcomeAdd"));
     m_add->setDefault(true);
     connect(m_add, &QPushButton::clicked, addNew, &QAction::trigger);

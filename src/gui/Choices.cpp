@@ -4,6 +4,7 @@
 #include "platform/TextValues.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -46,7 +47,8 @@ const TreeNode *ChosenListing(const QComboBox *box)
 void SetSizeUnits(QComboBox *box, int unit)
 {
     box->clear();
-    box->addItems({QStringLiteral("bytes"), QStringLiteral("KB"), QStringLiteral("MB"), QStringLiteral("GB")});
+    box->addItems({QCoreApplication::translate("rkm::Choices", "bytes"), QCoreApplication::translate("rkm::Choices", "KB"),
+                   QCoreApplication::translate("rkm::Choices", "MB"), QCoreApplication::translate("rkm::Choices", "GB")});
     box->setCurrentIndex(unit);
 }
 

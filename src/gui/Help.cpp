@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -61,17 +62,19 @@ QUrl topicUrl(int context)
 
 // The help window: one for the whole run, brought forward at a new topic.
 class HelpViewer final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(rkm::HelpViewer)
+
 public:
     HelpViewer() : QWidget(nullptr, Qt::Window)
     {
         setObjectName(QStringLiteral("HelpWindow"));
-        setWindowTitle(QStringLiteral("Rackmere Help"));
+        setWindowTitle(tr("Rackmere Help"));
         setAttribute(Qt::WA_QuitOnClose, false);
         auto *layout = new QVBoxLayout(this);
         auto *buttons = new QHBoxLayout;
-        auto *contents = new QPushButton(QStringLiteral("&Contents"), this);
-        auto *back = new QPushButton(QStringLiteral("&Back"), this);
-        auto *forward = new QPushButton(QStringLiteral("&Forward"), this);
+        auto *contents = new QPushButton(tr("&Contents"), this);
+        auto *back = new QPushButton(tr("&Back"), this);
+        auto *forward = new QPushButton(tr("&Forward"), this);
         contents->setObjectName(QStringLiteral("cmdContents"));
         back->setObjectName(QStringLiteral("cmdBack"));
         forward->setObjectName(QStringLiteral("cmdForward"));
@@ -93,8 +96,7 @@ public:
         connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
         connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
             const QString title = m_browser->documentTitle();
-            setWindowTitle(title.isEmpty() ? QStringLiteral("Rackmere Help")
-                                           : QStringLiteral("Rackmere Help - ") + title);
+            setWindowTitle(title.isEmpty() ? tr("Rackmere Help") : tr("Rackmere Help - %1").arg(title));
         });
         // Esc and Ctrl+W close the window, as they close a browser's page.
         for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {

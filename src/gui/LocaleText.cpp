@@ -2,6 +2,7 @@
 
 #include "platform/TextValues.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace rkm {
@@ -9,9 +10,10 @@ namespace rkm {
 QString SizeForPeople(uint64_t bytes)
 {
     const QLocale locale;
-    if (bytes < 1024)
-        return locale.toString(static_cast<qulonglong>(bytes)) +
-               (bytes == 1 ? QStringLiteral(" byte") : QStringLiteral(" bytes"));
+    if (bytes < 1024) {
+        const int n = static_cast<int>(bytes);
+        return QCoreApplication::translate("rkm::LocaleText", "%Ln bytes", nullptr, n);
+    }
     // The units the grid and the command line show ("KB", not Qt's "kB"),
     // with the locale's decimal sign.
     const platform::ScaledSize s = platform::ScaleSize(bytes);

@@ -3,6 +3,9 @@
 #include "catalog/ListingFile.h"
 #include "gui/Prompter.h"
 
+#include <algorithm>
+#include <climits>
+
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,20 +92,20 @@ void MessageLine::showRoom(const Room &room)
         }
     }
     const std::size_t left = MAX_TEXT_BYTES - bytes;
-    show(QStringLiteral("%1: %L2 of %L3 bytes left").arg(room.what).arg(left).arg(MAX_TEXT_BYTES), false);
+    show(tr("%1: %L2 of %L3 bytes left").arg(room.what).arg(left).arg(MAX_TEXT_BYTES), false);
 }
 
 QString MessageLine::tooLong(const QString &what, std::size_t bytes)
 {
-    return QStringLiteral("%1: %L2 bytes too long; a listing holds at most %L3 bytes.")
+    const auto over = static_cast<int>(std::min<std::size_t>(bytes - MAX_TEXT_BYTES, INT_MAX));
+    return tr("%1: %Ln bytes too long; a listing holds at most %L2 bytes.", nullptr, over)
         .arg(what)
-        .arg(bytes - MAX_TEXT_BYTES)
         .arg(MAX_TEXT_BYTES);
 }
 
 QString MessageLine::nameTaken(const QString &name)
 {
-    return QStringLiteral("Another listing is already named '%1'; the tree will show each with its listing file.")
+    return tr("Another listing is already named '%1'; the tree will show each with its listing file.")
         .arg(name);
 }
 

@@ -3,6 +3,7 @@
 #include "gui/Prompter.h"
 #include "platform/Text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -64,16 +65,18 @@ QIcon OnlineMark()
 
 QString MountedAtText(const std::string &mountPoint)
 {
-    return QStringLiteral("Mounted at %1").arg(platform::DecodeText(mountPoint));
+    return QCoreApplication::translate("rkm::Online", "Mounted at %1").arg(platform::DecodeText(mountPoint));
 }
 
 QString InsertDiskText(const QString &name, const std::string &location, const std::string &lentTo)
 {
-    QString text = QStringLiteral("Insert the disk \u201C%1\u201D.").arg(name);
+    QString text = QCoreApplication::translate("rkm::Online", "Insert the disk \u201C%1\u201D.").arg(name);
     if (!location.empty())
-        text += QStringLiteral("\nIt is kept at: %1.").arg(platform::DecodeText(location));
+        text += QLatin1Char('\n') +
+                QCoreApplication::translate("rkm::Online", "It is kept at: %1.").arg(platform::DecodeText(location));
     if (!lentTo.empty())
-        text += QStringLiteral("\nIt is lent to: %1.").arg(platform::DecodeText(lentTo));
+        text += QLatin1Char('\n') +
+                QCoreApplication::translate("rkm::Online", "It is lent to: %1.").arg(platform::DecodeText(lentTo));
     return text;
 }
 
@@ -106,15 +109,17 @@ bool OpenContainingFolder(QWidget *parent, const PathMapper &mapper, const std::
                                QMessageBox::Ok);
         else
             prompter().message(parent, QMessageBox::Warning, shown,
-                               QStringLiteral("The folder %1 could not be found, please make sure the right disk "
-                                              "is inserted.")
+                               QCoreApplication::translate("rkm::Online",
+                                                           "The folder %1 could not be found, please make sure the "
+                                                           "right disk is inserted.")
                                    .arg(folder),
                                QMessageBox::Ok);
         return false;
     }
     if (!prompter().openUrl(QUrl::fromLocalFile(folder))) {
         prompter().message(parent, QMessageBox::Warning, shown,
-                           QStringLiteral("No program is set up to open the folder %1.").arg(folder),
+                           QCoreApplication::translate("rkm::Online", "No program is set up to open the folder %1.")
+                               .arg(folder),
                            QMessageBox::Ok);
         return false;
     }

@@ -3,6 +3,7 @@
 #include "catalog/Disks.h"
 #include "platform/Text.h"
 
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -42,7 +43,7 @@ QPushButton *AddCancelButton(QDockWidget &panel)
     layout->setSpacing(2);
     auto *bar = new QHBoxLayout;
     bar->addStretch();
-    auto *cancel = new QPushButton(QStringLiteral("&Cancel"));
+    auto *cancel = new QPushButton(QCoreApplication::translate("rkm::ResultsPanel", "&Cancel"));
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setAutoDefault(false);
     cancel->hide();

@@ -26,11 +26,8 @@ void TfrmExport::setChoices(const QString &listingName, int listingCount)
     // An ampersand of the name is shown, not taken for a mnemonic.
     QString shown = listingName;
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    m_ui->optListing->setText(selected ? QStringLiteral("The selected &listing: %1").arg(shown)
-                                       : QStringLiteral("The selected &listing"));
-    m_ui->optCatalogue->setText(listingCount == 1
-                                    ? QStringLiteral("The whole &catalogue (1 listing)")
-                                    : QStringLiteral("The whole &catalogue (%L1 listings)").arg(listingCount));
+    m_ui->optListing->setText(selected ? tr("The selected &listing: %1").arg(shown) : tr("The selected &listing"));
+    m_ui->optCatalogue->setText(tr("The whole &catalogue (%Ln listings)", nullptr, listingCount));
     (selected ? m_ui->optListing : m_ui->optCatalogue)->setChecked(true);
 }
 

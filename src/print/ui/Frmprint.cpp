@@ -295,7 +295,7 @@ void TfrmPrint::m_pCmdOKClick()
 {
     if (!SelectionIsComplete(options())) {
         prompter().message(this, QMessageBox::Warning, QStringLiteral("Rackmere"),
-                           QStringLiteral("Nothing to print - please make your selections."), QMessageBox::Ok);
+                           tr("Nothing to print - please make your selections."), QMessageBox::Ok);
         return;
     }
     done(sender() == m_ui->m_pCmdPreview ? RESULT_PREVIEW : RESULT_PRINT);

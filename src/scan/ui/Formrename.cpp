@@ -23,7 +23,7 @@ TFormRename::TFormRename(QWidget *parent) : QDialog(parent), m_ui(std::make_uniq
     m_ui->txtName->setMaxLength(std::numeric_limits<int>::max());
     m_message = new MessageLine(m_ui->lblMessage);
     m_message->watchRoom(
-        m_ui->txtName, QStringLiteral("Name"), [this] { return storedName().size(); },
+        m_ui->txtName, tr("Name"), [this] { return storedName().size(); },
         [this] { return m_nameTaken && m_nameTaken(storedName()) ? MessageLine::nameTaken(name()) : QString(); });
     m_ui->txtName->setFocus();
 }
@@ -67,11 +67,11 @@ void TFormRename::cmdOKClick()
 {
     const QString typed = m_ui->txtName->text();
     if (typed.isEmpty()) {
-        m_message->refuse(QStringLiteral("Please type a name for the disk."));
+        m_message->refuse(tr("Please type a name for the disk."));
         return;
     }
     if (typed.trimmed().isEmpty()) {
-        m_message->refuse(QStringLiteral("The name is made only of spaces; please type a name for the disk."));
+        m_message->refuse(tr("The name is made only of spaces; please type a name for the disk."));
         return;
     }
     if (!m_message->checkRoom())

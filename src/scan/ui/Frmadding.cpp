@@ -60,7 +60,7 @@ TfrmAdding::~TfrmAdding() = default;
 QString TfrmAdding::ContentProgressText(uint64_t read, uint64_t toRead)
 {
     // Files found after the count was taken may have been read already.
-    return QStringLiteral("Read %1 of %2").arg(SizeForPeople(read), SizeForPeople(std::max(read, toRead)));
+    return tr("Read %1 of %2").arg(SizeForPeople(read), SizeForPeople(std::max(read, toRead)));
 }
 
 std::unique_ptr<TreeNode> TfrmAdding::runScan(const std::string &root, const Walk &walk, bool readsContents)
@@ -140,21 +140,19 @@ void TfrmAdding::showProgress()
                 folder += QLatin1Char('/');
             folder += platform::DecodeText(p.folder);
         }
-        const QLocale locale;
-        SetText(m_ui->lblAddingDir, folder, Qt::ElideMiddle, changed);
+        SetText(m_ui->lblAddingDir
+, folder, Qt::ElideMiddle, changed);
         SetText(m_ui->lblAddingFile, platform::DecodeText(p.file), Qt::ElideRight, changed);
         SetText(m_ui->lblAddingCount,
-                QStringLiteral("%1 folders, %2 files, %3")
-                    .arg(locale.toString(static_cast<qulonglong>(p.folders)),
-                         locale.toString(static_cast<qulonglong>(p.files)),
-                         SizeForPeople(p.bytes)),
+                tr("%1, %2, %3")
+                    .arg(tr("%Ln folders", nullptr, static_cast<int>(p.folders)),
+                         tr("%Ln files", nullptr, static_cast<int>(p.files)), SizeForPeople(p.bytes)),
                 Qt::ElideRight, changed);
         if (m_readsContents)
             SetText(m_ui->lblAddingRead, ContentProgressText(p.contentBytes, p.bytes), Qt::ElideRight, changed);
     }
     if (m_elapsed.isValid())
-        SetText(m_ui->lblElapsed, QStringLiteral("Elapsed time: ") + Elapsed(m_elapsed.elapsed()), Qt::ElideRight,
-                changed);
+        SetText(m_ui->lblElapsed, tr("Elapsed time: %1").arg(Elapsed(m_elapsed.elapsed())), Qt::ElideRight, changed);
     if (changed)
         ++m_repaints;
 }

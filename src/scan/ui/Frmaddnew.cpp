@@ -76,7 +76,7 @@ TfrmAddNew::TfrmAddNew(QWidget *parent) : QDialog(parent), m_ui(std::make_unique
                                                                    style()->standardIcon(QStyle::SP_DriveHDIcon)),
                                                   QLineEdit::TrailingPosition);
     volumes->setObjectName(QStringLiteral("actVolumes"));
-    volumes->setToolTip(QStringLiteral("Choose a mounted disk"));
+    volumes->setToolTip(tr("Choose a mounted disk"));
     connect(volumes, &QAction::triggered, this, &TfrmAddNew::offerVolumes);
     SetHelpContext(this, HELP_ADD_NEW);
     connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &TfrmAddNew::cmdBrowseClick);
@@ -91,12 +91,12 @@ TfrmAddNew::TfrmAddNew(QWidget *parent) : QDialog(parent), m_ui(std::make_unique
     m_message = new MessageLine(m_ui->lblMessage);
     m_message->watch(m_ui->txtFolder);
     m_message->watchRoom(
-        m_ui->txtDescription, QStringLiteral("Description"), [this] { return description().size(); },
+        m_ui->txtDescription, tr("Description"), [this] { return description().size(); },
         [this] {
             return nameTaken && nameTaken(description()) ? MessageLine::nameTaken(m_ui->txtDescription->text())
                                                          : QString();
         });
-    m_message->watchRoom(m_ui->txtComment, QStringLiteral("Comment"), [this] { return comment().size(); });
+    m_message->watchRoom(m_ui->txtComment, tr("Comment"), [this] { return comment().size(); });
 }
 
 TfrmAddNew::~TfrmAddNew() = default;
@@ -119,7 +119,7 @@ void TfrmAddNew::offerVolumes()
         });
     }
     if (m_volumes->isEmpty())
-        m_volumes->addAction(QStringLiteral("No disks are mounted"))->setEnabled(false);
+        m_volumes->addAction(tr("No disks are mounted"))->setEnabled(false);
     m_volumes->popup(m_ui->txtFolder->mapToGlobal(QPoint(0, m_ui->txtFolder->height())));
 }
 
@@ -234,28 +234,27 @@ void TfrmAddNew::cmdOKClick()
     // message line says why.
     const QString name = m_ui->txtDescription->text();
     if (name.isEmpty()) {
-        m_message->refuse(QStringLiteral("Please type a description: it is the listing's name."));
+        m_message->refuse(tr("Please type a description: it is the listing's name."));
         return;
     }
     if (OnlySpaces(name)) {
-        m_message->refuse(QStringLiteral("The description is made only of spaces; "
-                                         "please type a name for the listing."));
+        m_message->refuse(tr("The description is made only of spaces; please type a name for the listing."));
         return;
     }
     const QString typed = m_ui->txtFolder->text();
     if (typed.isEmpty()) {
-        m_message->refuse(QStringLiteral("Please name the drive or folder to catalogue."));
+        m_message->refuse(tr("Please name the drive or folder to catalogue."));
         return;
     }
     int error = 0;
     const std::string root = ResolveScanRoot(PathBytes(typed), &error);
     if (root.empty()) {
-        m_message->refuse(QStringLiteral("The folder %1 cannot be opened: %2.")
+        m_message->refuse(tr("The folder %1 cannot be opened: %2.")
                               .arg(ExpandedFolder(typed), QString::fromLocal8Bit(std::strerror(error))));
         return;
     }
     if (root.size() > MAX_TEXT_BYTES) {
-        m_message->refuse(QStringLiteral("The folder's path is %L1 bytes long; a listing holds at most %L2 bytes.")
+        m_message->refuse(tr("The folder's path is %L1 bytes long; a listing holds at most %L2 bytes.")
                               .arg(root.size())
                               .arg(MAX_TEXT_BYTES));
         return;

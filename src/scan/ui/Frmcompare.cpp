@@ -21,7 +21,7 @@ TfrmCompare::~TfrmCompare() = default;
 
 void TfrmCompare::setListings(const TreeNode *disk, const std::vector<const TreeNode *> &others, const Catalog *catalog)
 {
-    m_ui->lblCompare->setText(QStringLiteral("Compare '%1' &with:")
+    m_ui->lblCompare->setText(tr("Compare '%1' &with:")
                                   .arg(platform::DecodeText(DisplayName(catalog, *disk))
                                            .replace(QLatin1Char('&'), QStringLiteral("&&"))));
     SetListingChoices(m_ui->cboListings, others, nullptr, catalog);

@@ -142,7 +142,7 @@ QVariant DifferencesModel::data(const QModelIndex &index, int role) const
         if (role != Qt::DisplayRole || index.column() != COL_PATH)
             return {};
         if (index.row() == CONTENTS)
-            return QStringLiteral("Changed contents (%1)")
+            return TfrmDifferences::tr("Changed contents (%1)")
                 .arg(QLocale().toString(static_cast<qulonglong>(m_contents.changes.size())));
         return QStringLiteral("%1 (%2)")
             .arg(m_headings[static_cast<std::size_t>(index.row())],
@@ -169,7 +169,9 @@ QVariant DifferencesModel::data(const QModelIndex &index, int role) const
         return Shown(d.path);
     case COL_SIZE:
         if (d.folder)
-            return QStringLiteral("%L1 folders, %L2 files").arg(d.foldersBelow).arg(d.filesBelow);
+            return TfrmDifferences::tr("%1, %2").arg(
+                TfrmDifferences::tr("%Ln folders", nullptr, static_cast<int>(d.foldersBelow)),
+                TfrmDifferences::tr("%Ln files", nullptr, static_cast<int>(d.filesBelow)));
         if (d.kind == DiffKind::Changed && d.sizeChanged)
             return Shown(d.sizeA) + QStringLiteral(" \u2192 ") + Shown(d.sizeB);
         return Shown(a ? d.sizeA : d.sizeB);
@@ -191,17 +193,19 @@ Qt::ItemFlags DifferencesModel::flags(const QModelIndex &index) const
 
 QVariant DifferencesModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *const headers[COL_COUNT] = {"Path", "Size", "Date"};
+    static const char *const headers[COL_COUNT] = {QT_TRANSLATE_NOOP("rkm::TfrmDifferences", "Path"),
+                                                   QT_TRANSLATE_NOOP("rkm::TfrmDifferences", "Size"),
+                                                   QT_TRANSLATE_NOOP("rkm::TfrmDifferences", "Date")};
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= COL_COUNT)
         return {};
-    return QString::fromLatin1(headers[section]);
+    return TfrmDifferences::tr(headers[section]);
 }
 
 TfrmDifferences::TfrmDifferences(QWidget *parent) : QDockWidget(parent)
 {
     m_model = new DifferencesModel(this);
     m_view = SetUpResultsPanel(*this, QStringLiteral("frmDifferences"), QStringLiteral("tvDifferences"),
-                               QStringLiteral("Differences"), m_model);
+                               tr("Differences"), m_model);
     m_view->setColumnWidth(DifferencesModel::COL_PATH, 360);
     m_view->setColumnWidth(DifferencesModel::COL_SIZE, 160);
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &i) {
@@ -228,7 +232,7 @@ void TfrmDifferences::compare(const QString &subject, Work work, TitleOf titleOf
 {
     m_search->cancel();
     m_subject = subject;
-    setWindowTitle(subject + QStringLiteral(": comparing..."));
+    setWindowTitle(tr("%1: comparing...").arg(subject));
     // What was shown before (100,000 items take a while to free) goes on the
     // search's thread.
     auto old = std::make_shared<ListingDiff>(m_model->takeDiff());
@@ -246,13 +250,13 @@ void TfrmDifferences::compare(const QString &subject, Work work, TitleOf titleOf
                 showDiff(title, std::move(*diff), headings, std::move(*contents));
                 return;
             }
-            setWindowTitle(m_subject + QStringLiteral(": the comparison failed"));
+            setWindowTitle(tr("%1: the comparison failed").arg(m_subject));
             try {
                 std::rethrow_exception(error);
             } catch (const std::exception &e) {
                 emit searchFailed(QString::fromUtf8(e.what()));
             } catch (...) {
-                emit searchFailed(QStringLiteral("The comparison failed."));
+                emit searchFailed(tr("The comparison failed."));
             }
         });
 }
@@ -261,7 +265,7 @@ bool TfrmDifferences::cancel()
 {
     if (!m_search->cancel())
         return false;
-    setWindowTitle(m_subject + QStringLiteral(": cancelled"));
+    setWindowTitle(tr("%1: cancelled").arg(m_subject));
     return true;
 }
 

@@ -54,7 +54,7 @@ TfrmProps::TfrmProps(QWidget *parent)
     KeepOnOneLine(m_ui->txtComment);
     m_ui->txtComment->setMaxLength(std::numeric_limits<int>::max());
     m_message = new MessageLine(m_ui->lblMessage);
-    m_message->watchRoom(m_ui->txtComment, QStringLiteral("Comment"), [this] { return commentText().size(); });
+    m_message->watchRoom(m_ui->txtComment, tr("Comment"), [this] { return commentText().size(); });
     for (QLineEdit *edit : {m_ui->txtLocation, m_ui->txtLentTo}) {
         KeepOnOneLine(edit);
         m_message->watch(edit);
@@ -78,7 +78,7 @@ void TfrmProps::FormShow()
         return;
     const QString name = platform::DecodeText(m_node->text());
     m_ui->lblName->setText(name);
-    setWindowTitle(QStringLiteral("Properties for ") + name);
+    setWindowTitle(tr("Properties for %1").arg(name));
 
     long folders = 0, files = 0;
     CountSubtree(*m_node, folders, files);
@@ -89,11 +89,11 @@ void TfrmProps::FormShow()
     QString sizeText = SizeForPeople(size.bytes);
     // Sizes listed in Kb only bound the total.
     if (size.bytes >= 1024)
-        sizeText = size.exact ? sizeText + QStringLiteral(" (%1 bytes)").arg(locale.toString(qulonglong(size.bytes)))
-                              : QStringLiteral("about ") + sizeText;
+        sizeText = size.exact ? tr("%1 (%2 bytes)").arg(sizeText, locale.toString(qulonglong(size.bytes)))
+                              : tr("about %1").arg(sizeText);
     m_ui->lblSize->setText(sizeText);
     m_ui->lblRead->setText(m_lastRead.isValid() ? locale.toString(m_lastRead.toLocalTime(), QLocale::ShortFormat)
-                                                : QStringLiteral("not recorded"));
+                                                : tr("not recorded"));
 
     m_fullPath = m_disk->GetFullPath();
     m_ui->lblPath->setText(platform::DecodeText(m_fullPath));
@@ -108,8 +108,7 @@ void TfrmProps::FormShow()
     // its Update will read.
     const std::optional<ScanOptions> &remembered = m_reading;
     const ScanOptions reading = remembered.value_or(ScanOptions{});
-    m_ui->lblReading->setText(remembered ? QStringLiteral("Read when listed:")
-                                         : QStringLiteral("Not recorded when listed; Update reads:"));
+    m_ui->lblReading->setText(remembered ? tr("Read when listed:") : tr("Not recorded when listed; Update reads:"));
     ShowReadingInBoxes(*m_ui, reading);
     m_shownReading = reading;
     m_ui->lblRoom->setText(SizeForPeople(m_storeRoom));
@@ -130,7 +129,7 @@ void TfrmProps::FormShow()
         m_ui->m_pDrive->setCurrentIndex(present); // runs m_pDriveChange
     } else {
         prompter().message(this, QMessageBox::Warning, QStringLiteral("Rackmere V1.0"),
-                           QStringLiteral("The root drive for this listing is not valid, please select a new one"),
+                           tr("The root drive for this listing is not valid, please select a new one"),
                            QMessageBox::Ok);
     }
 }

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -17,17 +18,17 @@ namespace rkm {
 
 TfrmArchived::TfrmArchived(CatalogStore &store, QWidget *parent)
     : QDialog(parent), m_store(store), m_status(new QLabel(this)), m_view(new QTreeWidget(this)),
-      m_close(new QPushButton(QStringLiteral("&Close"), this)), m_search(new BackgroundSearch(this))
+      m_close(new QPushButton(tr("&Close"), this)), m_search(new BackgroundSearch(this))
 {
-    setWindowTitle(QStringLiteral("Is this archived?"));
+    setWindowTitle(tr("Is this archived?"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_status->setObjectName(QStringLiteral("lblStatus"));
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
     m_view->setObjectName(QStringLiteral("lstArchived"));
-    m_view->setAccessibleName(QStringLiteral("Archived files"));
+    m_view->setAccessibleName(tr("Archived files"));
     m_view->setColumnCount(2);
-    m_view->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Where it is held")});
+    m_view->setHeaderLabels({tr("File"), tr("Where it is held")});
     m_view->setRootIsDecorated(true);
     m_view->setUniformRowHeights(true);
     m_view->header()->setStretchLastSection(true);
@@ -68,8 +69,9 @@ void TfrmArchived::reject()
 void TfrmArchived::check(const QStringList &paths)
 {
     m_view->clear();
-    m_status->setText(paths.size() == 1 ? QStringLiteral("Reading %1...").arg(paths[0])
-                                        : QStringLiteral("Reading %L1 files and folders...").arg(paths.size()));
+    m_status->setText(paths.size() == 1
+                          ? tr("Reading %1...").arg(paths[0])
+                          : tr("Reading %Ln files and folders...", nullptr, static_cast<int>(paths.size())));
     std::vector<std::string> names;
     for (const QString &p : paths)
         names.push_back(p.toStdString());
@@ -81,10 +83,10 @@ void TfrmArchived::check(const QStringList &paths)
                             try {
                                 std::rethrow_exception(error);
                             } catch (const std::exception &e) {
-                                m_status->setText(QStringLiteral("The files could not be read: %1")
+                                m_status->setText(tr("The files could not be read: %1")
                                                       .arg(QString::fromUtf8(e.what())));
                             } catch (...) {
-                                m_status->setText(QStringLiteral("The files could not be read."));
+                                m_status->setText(tr("The files could not be read."));
                             }
                             return;
                         }
@@ -101,17 +103,16 @@ void TfrmArchived::showAnswer(std::vector<LocalFile> files)
         auto *row = new QTreeWidgetItem(m_view);
         row->setText(0, QString::fromStdString(h.file.path));
         if (!h.file.fingerprint) {
-            row->setText(1, QStringLiteral("not archived: could not be read (%1)")
+            row->setText(1, tr("not archived: could not be read (%1)")
                                 .arg(QString::fromStdString(LocalFileProblem(h.file))));
             continue;
         }
         if (h.copies.empty()) {
-            row->setText(1, QStringLiteral("not archived"));
+            row->setText(1, tr("not archived"));
             continue;
         }
         ++archived;
-        row->setText(1, h.copies.size() == 1 ? QStringLiteral("held in 1 place")
-                                             : QStringLiteral("held in %L1 places").arg(h.copies.size()));
+        row->setText(1, tr("held in %Ln places", nullptr, static_cast<int>(h.copies.size())));
         for (const CatalogStore::HeldCopy &c : h.copies) {
             auto *copy = new QTreeWidgetItem(row);
             copy->setText(0, platform::DecodeText(m_store.Tree().displayName(*c.disk)));
@@ -121,15 +122,16 @@ void TfrmArchived::showAnswer(std::vector<LocalFile> files)
     }
     const int total = static_cast<int>(held.size());
     if (total == 0)
-        m_status->setText(QStringLiteral("No file was found to read."));
+        m_status->setText(tr("No file was found to read."));
     else if (archived == total)
-        m_status->setText(total == 1 ? QStringLiteral("The file is archived.")
-                                     : QStringLiteral("All %L1 files are archived.").arg(total));
+        m_status->setText(total == 1 ? tr("The file is archived.") : tr("All %Ln files are archived.", nullptr, total));
     else
-        m_status->setText(QStringLiteral("%L1 of %L2 files are not archived.").arg(total - archived).arg(total));
+        m_status->setText(
+            tr("%1 of %Ln files are not archived.", nullptr, total).arg(QLocale().toString(total - archived)));
     if (!m_store.storeProblem().empty())
-        m_status->setText(m_status->text() + QStringLiteral(" The store beside the listings could not be read: %1")
-                                                 .arg(QString::fromStdString(m_store.storeProblem())));
+        m_status->setText(m_status->text() + QLatin1Char(' ') +
+                          tr("The store beside the listings could not be read: %1")
+                              .arg(QString::fromStdString(m_store.storeProblem())));
     m_view->resizeColumnToContents(0);
 }
 

@@ -128,7 +128,7 @@ QVariant DuplicatesModel::data(const QModelIndex &index, int role) const
         case COL_NAME:
             return platform::DecodeText(e[FT_NAME]);
         case COL_LISTING:
-            return QStringLiteral("%L1 copies").arg(g.entries.size());
+            return TfrmDuplicateList::tr("%Ln copies", nullptr, static_cast<int>(g.entries.size()));
         case COL_SIZE:
             return platform::DecodeText(e[FT_SIZE]);
         case COL_WASTED:
@@ -169,17 +169,20 @@ void DuplicatesModel::onlineChanged()
 
 QVariant DuplicatesModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *const headers[COL_COUNT] = {"Name", "Listing", "Folder", "Size", "Date", "Wasted"};
+    static const char *const headers[COL_COUNT] = {
+        QT_TRANSLATE_NOOP("rkm::TfrmDuplicateList", "Name"),   QT_TRANSLATE_NOOP("rkm::TfrmDuplicateList", "Listing"),
+        QT_TRANSLATE_NOOP("rkm::TfrmDuplicateList", "Folder"), QT_TRANSLATE_NOOP("rkm::TfrmDuplicateList", "Size"),
+        QT_TRANSLATE_NOOP("rkm::TfrmDuplicateList", "Date"),   QT_TRANSLATE_NOOP("rkm::TfrmDuplicateList", "Wasted")};
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= COL_COUNT)
         return {};
-    return QString::fromLatin1(headers[section]);
+    return TfrmDuplicateList::tr(headers[section]);
 }
 
 TfrmDuplicateList::TfrmDuplicateList(QWidget *parent) : QDockWidget(parent)
 {
     m_model = new DuplicatesModel(this);
     m_view = SetUpResultsPanel(*this, QStringLiteral("frmDuplicateList"), QStringLiteral("tvDuplicates"),
-                               QStringLiteral("Duplicates"), m_model);
+                               tr("Duplicates"), m_model);
     const int widths[DuplicatesModel::COL_COUNT] = {200, 110, 200, 80, 80, 80};
     for (int c = 0; c < DuplicatesModel::COL_COUNT; ++c)
         m_view->setColumnWidth(c, widths[c]);
@@ -222,7 +225,7 @@ void TfrmDuplicateList::search(std::vector<const TreeNode *> disks, DuplicateOpt
                 } catch (const std::exception &e) {
                     emit searchFailed(QString::fromUtf8(e.what()));
                 } catch (...) {
-                    emit searchFailed(QStringLiteral("The search for duplicates failed."));
+                    emit searchFailed(tr("The search for duplicates failed."));
                 }
                 return;
             }
@@ -274,29 +277,27 @@ void TfrmDuplicateList::updateTitle()
 {
     switch (m_state) {
     case State::Searching:
-        setWindowTitle(QStringLiteral("Duplicates: searching..."));
+        setWindowTitle(tr("Duplicates: searching..."));
         return;
     case State::Cancelled:
-        setWindowTitle(QStringLiteral("Duplicates: cancelled"));
+        setWindowTitle(tr("Duplicates: cancelled"));
         return;
     case State::Failed:
-        setWindowTitle(QStringLiteral("Duplicates: the search failed"));
+        setWindowTitle(tr("Duplicates: the search failed"));
         return;
     case State::Shown:
         break;
     }
     const std::vector<DuplicateGroup> &groups = m_model->groups();
     if (groups.empty()) {
-        setWindowTitle(QStringLiteral("Duplicates: none found"));
+        setWindowTitle(tr("Duplicates: none found"));
         return;
     }
     uint64_t wasted = 0;
     for (const DuplicateGroup &g : groups)
         wasted += g.wasted;
-    setWindowTitle(QStringLiteral("Duplicates: %1, %2 wasted")
-                       .arg(groups.size() == 1 ? QStringLiteral("1 group")
-                                               : QStringLiteral("%L1 groups").arg(groups.size()),
-                            SizeForPeople(wasted)));
+    setWindowTitle(tr("Duplicates: %Ln groups, %1 wasted", nullptr, static_cast<int>(groups.size()))
+                       .arg(SizeForPeople(wasted)));
 }
 
 } // namespace rkm

@@ -17,8 +17,8 @@ TfrmDuplicates::TfrmDuplicates(QWidget *parent) : QDialog(parent), m_ui(std::mak
     SetSizeUnits(m_ui->cboMinSizeUnit, static_cast<int>(platform::SizeUnit::MB));
     connect(m_ui->optOneListing, &QRadioButton::toggled, m_ui->cboListings, &QWidget::setEnabled);
     connect(m_ui->chkByContents, &QCheckBox::toggled, this, [this](bool contents) {
-        m_ui->Label1->setText(contents ? QStringLiteral("Files with the same contents, whatever their names:")
-                                       : QStringLiteral("Files with the same name (in any letter case) and the same size:"));
+        m_ui->Label1->setText(contents ? tr("Files with the same contents, whatever their names:")
+                                       : tr("Files with the same name (in any letter case) and the same size:"));
     });
     connect(m_ui->OKBtn, &QPushButton::clicked, this, &TfrmDuplicates::OKBtnClick);
     connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -76,7 +76,8 @@ void TfrmDuplicates::OKBtnClick()
     uint64_t bytes;
     if (!readSize(bytes)) {
         m_ui->lblMessage
-            ->setText(QStringLiteral("The size \"%1\" is not a number.").arg(m_ui->txtMinSize->text().trimmed()));
+            ->setText(tr("The size \"%1\" is not a number.").arg(
+m_ui->txtMinSize->text().trimmed()));
         m_ui->lblMessage->show();
         prompter().beep();
         m_ui->txtMinSize->setFocus();

@@ -81,9 +81,9 @@ TfrmListProperties::TfrmListProperties(QWidget *parent)
         m_ui->cboCategory->lineEdit()->setText(text);
     });
     m_message = new MessageLine(m_ui->lblMessage);
-    m_message->watchRoom(m_ui->txtDescription, QStringLiteral("Description"),
+    m_message->watchRoom(m_ui->txtDescription, tr("Description"),
                          [this] { return descriptionText().size(); });
-    m_message->watchRoom(m_ui->cboCategory->lineEdit(), QStringLiteral("Category"),
+    m_message->watchRoom(m_ui->cboCategory->lineEdit(), tr("Category"),
                          [this] { return categoryText().size(); });
     SetHelpContext(this, HELP_FILE_PROPERTIES);
 }
@@ -185,23 +185,23 @@ void TfrmListProperties::cmdLaunchClick()
             return;
         }
         prompter().message(this, QMessageBox::Warning, shownPath,
-                           QStringLiteral("The file could not be found, please make sure the right disk is inserted."),
+                           tr("The file could not be found, please make sure the right disk is inserted."),
                            QMessageBox::Ok);
         return;
     case platform::LaunchVerdict::Outside:
         prompter().message(this, QMessageBox::Warning, shownPath,
-                           QStringLiteral("The file %1 lies outside the listing's folder %2, so it is not opened.")
+                           tr("The file %1 lies outside the listing's folder %2, so it is not opened.")
                                .arg(shownPath, platform::DecodeText(now.rootPath)),
                            QMessageBox::Ok);
         return;
     case platform::LaunchVerdict::NotAFile:
         prompter().message(this, QMessageBox::Warning, shownPath,
-                           QStringLiteral("%1 is not a file that can be opened.").arg(shownPath), QMessageBox::Ok);
+                           tr("%1 is not a file that can be opened.").arg(shownPath), QMessageBox::Ok);
         return;
     case platform::LaunchVerdict::AskFirst:
         if (prompter().message(this, QMessageBox::Question, shownPath,
-                               QStringLiteral("%1 is a program or a desktop launcher: opening it runs it.\n\n"
-                                              "Open it anyway?")
+                               tr("%1 is a program or a desktop launcher: opening it runs it.\n\n"
+                                  "Open it anyway?")
                                    .arg(shownPath),
                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
             return;
@@ -211,7 +211,7 @@ void TfrmListProperties::cmdLaunchClick()
     }
     if (!prompter().openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(check.resolved))))) {
         // Nothing was started: the dialog stays, with what was typed.
-        m_message->refuse(QStringLiteral("No program is set up to open %1.").arg(shownPath));
+        m_message->refuse(tr("No program is set up to open %1.").arg(shownPath));
         return;
     }
     // Launching ends the dialog as cancelled: edits made before are not kept.

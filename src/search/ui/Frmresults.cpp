@@ -187,11 +187,14 @@ void ResultsModel::onlineChanged()
 
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *const headers[COL_COUNT] = {"Listing", "Folder",      "Name",    "Size",
-                                                   "Date",    "Description", "Category"};
+    static const char *const headers[COL_COUNT] = {
+        QT_TRANSLATE_NOOP("rkm::TfrmResults", "Listing"),     QT_TRANSLATE_NOOP("rkm::TfrmResults", "Folder"),
+        QT_TRANSLATE_NOOP("rkm::TfrmResults", "Name"),        QT_TRANSLATE_NOOP("rkm::TfrmResults", "Size"),
+        QT_TRANSLATE_NOOP("rkm::TfrmResults", "Date"),        QT_TRANSLATE_NOOP("rkm::TfrmResults", "Description"),
+        QT_TRANSLATE_NOOP("rkm::TfrmResults", "Category")};
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= COL_COUNT)
         return {};
-    return QString::fromLatin1(headers[section]);
+    return TfrmResults::tr(headers[section]);
 }
 
 void ResultsModel::makeKeys(std::size_t from)
@@ -339,16 +342,16 @@ TfrmResults::TfrmResults(QWidget *parent) : QDockWidget(parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
     auto *bar = new QHBoxLayout;
-    auto *queryLabel = new QLabel(QStringLiteral("Query:"));
+    auto *queryLabel = new QLabel(tr("Query:"));
     m_query = new QLineEdit;
     m_query->setObjectName(QStringLiteral("txtQuery"));
     m_query->setReadOnly(true);
     m_query->setFrame(false);
-    m_query->setToolTip(QStringLiteral("The query this search runs; type it in the search box to change it"));
+    m_query->setToolTip(tr("The query this search runs; type it in the search box to change it"));
     queryLabel->setBuddy(m_query);
     bar->addWidget(queryLabel);
     bar->addWidget(m_query, 1);
-    m_stop = new QPushButton(QStringLiteral("S&top"));
+    m_stop = new QPushButton(tr("S&top"));
     m_stop->setObjectName(QStringLiteral("cmdStop"));
     m_stop->setEnabled(false);
     m_stop->setAutoDefault(false);
@@ -358,7 +361,7 @@ TfrmResults::TfrmResults(QWidget *parent) : QDockWidget(parent)
     m_model = new ResultsModel(this);
     m_view = new QTableView;
     m_view->setObjectName(QStringLiteral("lvResults"));
-    m_view->setAccessibleName(QStringLiteral("Find all results"));
+    m_view->setAccessibleName(tr("Find all results"));
     m_view->setModel(m_model);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -619,17 +622,15 @@ void TfrmResults::updateTitle()
     const int n = m_model->matchCount();
     QString title;
     if (n == 0 && m_finished && m_queryText.isEmpty())
-        title = QStringLiteral("Find all"); // nothing searched, or emptied
+        title = tr("Find all"); // nothing searched, or emptied
     else if (n == 0)
-        title = QStringLiteral("Find all: no match");
-    else if (n == 1)
-        title = QStringLiteral("Find all: 1 match");
+        title = tr("Find all: no match");
     else
-        title = QStringLiteral("Find all: %L1 matches").arg(n);
+        title = tr("Find all: %Ln matches", nullptr, n);
     if (!m_finished)
-        title += QStringLiteral(" (searching...)");
+        title = tr("%1 (searching...)").arg(title);
     else if (m_stopped)
-        title += QStringLiteral(" (stopped)");
+        title = tr("%1 (stopped)").arg(title);
     setWindowTitle(title);
     emit progressed(n, !m_finished);
 }

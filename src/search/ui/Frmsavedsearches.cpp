@@ -13,17 +13,17 @@ TfrmSavedSearches::TfrmSavedSearches(std::vector<SavedSearch> searches, QWidget 
     : QDialog(parent), m_searches(std::move(searches))
 {
     setObjectName(QStringLiteral("frmSavedSearches"));
-    setWindowTitle(QStringLiteral("Saved searches"));
+    setWindowTitle(tr("Saved searches"));
     auto *layout = new QVBoxLayout(this);
-    auto *label = new QLabel(QStringLiteral("&Saved searches:"));
+    auto *label = new QLabel(tr("&Saved searches:"));
     layout->addWidget(label);
     auto *listRow = new QHBoxLayout;
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("lstSaved"));
-    m_list->setAccessibleName(QStringLiteral("Saved searches"));
+    m_list->setAccessibleName(tr("Saved searches"));
     label->setBuddy(m_list);
     listRow->addWidget(m_list, 1);
-    m_remove = new QPushButton(QStringLiteral("&Remove"));
+    m_remove = new QPushButton(tr("&Remove"));
     m_remove->setObjectName(QStringLiteral("cmdRemove"));
     m_remove->setAutoDefault(false);
     auto *side = new QVBoxLayout;
@@ -33,7 +33,7 @@ TfrmSavedSearches::TfrmSavedSearches(std::vector<SavedSearch> searches, QWidget 
     layout->addLayout(listRow);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdClose"));
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Close"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("&Close"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
     connect(m_remove, &QPushButton::clicked, this, [this] {

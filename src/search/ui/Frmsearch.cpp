@@ -110,14 +110,14 @@ bool TfrmSearch::readRanges(SearchOptions &o, QString *problem, QWidget **culpri
     for (auto [edit, unit, bound] : {std::tuple{m_ui->txtSizeFrom, m_ui->cboSizeFromUnit, &o.minSize},
                                      std::tuple{m_ui->txtSizeTo, m_ui->cboSizeToUnit, &o.maxSize}}) {
         if (!ReadTypedSize(edit->text(), unit, *bound))
-            return fail(QStringLiteral("The size \"%1\" is not a number.").arg(edit->text().trimmed()), edit);
+            return fail(tr("The size \"%1\" is not a number.").arg(edit->text().trimmed()), edit);
     }
     if (o.minSize && o.maxSize && *o.minSize > *o.maxSize)
-        return fail(QStringLiteral("The smallest size is larger than the largest."), m_ui->txtSizeFrom);
+        return fail(tr("The smallest size is larger than the largest."), m_ui->txtSizeFrom);
     o.fromDate = m_ui->chkDateFrom->isChecked() ? m_ui->dtpDateFrom->date() : QDate();
     o.toDate = m_ui->chkDateTo->isChecked() ? m_ui->dtpDateTo->date() : QDate();
     if (o.fromDate.isValid() && o.toDate.isValid() && o.fromDate > o.toDate)
-        return fail(QStringLiteral("The first date is later than the last."), m_ui->dtpDateFrom);
+        return fail(tr("The first date is later than the last."), m_ui->dtpDateFrom);
     return true;
 }
 

@@ -34,13 +34,13 @@ SearchBox::SearchBox(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(2, 2, 2, 2);
     m_edit = new QLineEdit;
     m_edit->setObjectName(QStringLiteral("txtQuickSearch"));
-    m_edit->setAccessibleName(QStringLiteral("Search names"));
-    m_edit->setPlaceholderText(QStringLiteral("Search names (Ctrl+K)"));
+    m_edit->setAccessibleName(tr("Search names"));
+    m_edit->setPlaceholderText(tr("Search names (Ctrl+K)"));
     m_edit->setClearButtonEnabled(true);
-    m_edit->setToolTip(QStringLiteral("Words that must all occur in a name; \"a phrase\", * and ?, OR, NOT, "
-                                      "( ), and fields such as ext:mp3, size:>10MB, date:2019, type:folder. "
-                                      "Enter shows the first match, Esc empties the box, Down shows the "
-                                      "queries used last."));
+    m_edit->setToolTip(tr("Words that must all occur in a name; \"a phrase\", * and ?, OR, NOT, "
+                          "( ), and fields such as ext:mp3, size:>10MB, date:2019, type:folder. "
+                          "Enter shows the first match, Esc empties the box, Down shows the "
+                          "queries used last."));
     m_edit->installEventFilter(this);
     m_edit->setMinimumWidth(m_edit->fontMetrics().horizontalAdvance(QStringLiteral("x")) * 30);
     layout->addWidget(m_edit, 3);
@@ -128,7 +128,7 @@ bool SearchBox::evaluate()
         const auto at = static_cast<qsizetype>(std::min<std::size_t>(error.position,
                                                                      static_cast<std::size_t>(bytes.size())));
         const qsizetype column = QString::fromUtf8(bytes.left(at)).size() + 1;
-        m_error->setText(QStringLiteral("At character %1: %2").arg(column).arg(QString::fromStdString(error.reason)));
+        m_error->setText(tr("At character %1: %2").arg(column).arg(QString::fromStdString(error.reason)));
         m_error->setToolTip(m_error->text());
         // In a warning's colour for the palette of now, light on a dark one.
         QPalette red = palette();
@@ -160,9 +160,9 @@ void SearchBox::showCount(int matches, bool running)
         m_count->clear();
         return;
     }
-    QString text = matches == 1 ? QStringLiteral("1 match") : QStringLiteral("%L1 matches").arg(matches);
+    QString text = tr("%Ln matches", nullptr, matches);
     if (running)
-        text = QStringLiteral("Searching… %L1").arg(matches);
+        text = tr("Searching… %L1").arg(matches);
     m_count->setText(text);
 }
 

@@ -6,6 +6,7 @@
 #include "service/Version.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -148,9 +149,10 @@ InstanceCheck EnsureOneInstance(const QString &, const std::string &programDir)
     const QString lockPath = InstanceLockPath(programDir);
     if (lockPath.isEmpty())
         return {Outcome::CannotStart,
-                QStringLiteral("Rackmere cannot start: it needs a folder only you can use for its single-instance "
-                               "guard, and found none ($XDG_RUNTIME_DIR is not such a folder, and none could be made "
-                               "in your cache folder).")};
+                QCoreApplication::translate("rkm::Service",
+                                            "Rackmere cannot start: it needs a folder only you can use for its "
+                                            "single-instance guard, and found none ($XDG_RUNTIME_DIR is not such a "
+                                            "folder, and none could be made in your cache folder).")};
     // flock: a guard left by a copy that crashed (or an empty guard file) is
     // free at once, as the system dropped the lock with its process; a copy
     // that still runs keeps it however long it has run. A copy that runs
@@ -165,14 +167,17 @@ InstanceCheck EnsureOneInstance(const QString &, const std::string &programDir)
             break;
         if (taken == FileLock::State::Unavailable)
             return {Outcome::CannotStart,
-                    QStringLiteral("Rackmere cannot start: its single-instance guard %1 cannot be made (%2).")
+                    QCoreApplication::translate("rkm::Service",
+                                                "Rackmere cannot start: its single-instance guard %1 cannot be made (%2).")
                         .arg(lockPath, QString::fromStdString(lock->reason()))};
         if (AskToRaise(InstanceServerName(programDir)))
             return {Outcome::AnotherRaised, {}};
         if (waited.elapsed() > 3000)
             return {Outcome::CannotStart,
-                    QStringLiteral("Rackmere already runs on the catalogue in %1 (process %2), but it does not answer. "
-                                   "Close that copy, or end it if it hangs, and start Rackmere again.")
+                    QCoreApplication::translate("rkm::Service",
+                                                "Rackmere already runs on the catalogue in %1 (process %2), but it "
+                                                "does not answer. Close that copy, or end it if it hangs, and start "
+                                                "Rackmere again.")
                         .arg(shownDir)
                         .arg(lock->holderPid())};
         QThread::msleep(100);
@@ -214,23 +219,29 @@ void ShowAboutBox(QWidget *parent, const QString &webAddress)
     if (!webAddress.isEmpty())
         where << QStringLiteral("<a href=\"%1\">%1</a>").arg(webAddress.toHtmlEscaped());
     if (!mail.isEmpty())
-        where << QStringLiteral("Support: <a href=\"mailto:%1\">%1</a>").arg(mail.toHtmlEscaped());
+        where << QCoreApplication::translate("rkm::Service", "Support: %1")
+                     .arg(QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(mail.toHtmlEscaped()));
     const QString licence =
         webAddress.isEmpty()
-            ? QStringLiteral("Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives with this copy.")
-            : QStringLiteral("Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives at %1.")
+            ? QCoreApplication::translate("rkm::Service",
+                                          "Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives with this copy.")
+            : QCoreApplication::translate("rkm::Service",
+                                          "Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives at %1.")
                   .arg(webAddress.toHtmlEscaped());
-    const QString text = QStringLiteral("<p><b>%1</b><br>Version %2</p>"
-                                        "<p>A catalogue of your disks: every folder and file of your CDs, USB sticks, "
-                                        "hard disks and network drives, searchable and printable, even when the disk "
-                                        "itself is not at hand.</p>"
-                                        "<p>Built with Qt %3 (running on Qt %4).</p>"
-                                        "<p>%5</p>")
-                             .arg(state().appName.toHtmlEscaped(), QString::fromLatin1(PROGRAM_VERSION),
-                                  QString::fromLatin1(QT_VERSION_STR), QString::fromLatin1(qVersion()), licence) +
+    // The paragraphs are translated one by one; the markup around them is the box's own.
+    const QString version =
+        QCoreApplication::translate("rkm::Service", "Version %1").arg(QString::fromLatin1(PROGRAM_VERSION));
+    const QString about = QCoreApplication::translate(
+        "rkm::Service", "A catalogue of your disks: every folder and file of your CDs, USB sticks, hard disks and "
+                        "network drives, searchable and printable, even when the disk itself is not at hand.");
+    const QString built = QCoreApplication::translate("rkm::Service", "Built with Qt %1 (running on Qt %2).")
+                              .arg(QString::fromLatin1(QT_VERSION_STR), QString::fromLatin1(qVersion()));
+    const QString text = QStringLiteral("<p><b>%1</b><br>%2</p><p>%3</p><p>%4</p><p>%5</p>")
+                             .arg(state().appName.toHtmlEscaped(), version.toHtmlEscaped(), about.toHtmlEscaped(),
+                                  built.toHtmlEscaped(), licence) +
                          (where.isEmpty() ? QString()
                                           : QStringLiteral("<p>%1</p>").arg(where.join(QStringLiteral("<br>"))));
-    prompter().richMessage(parent, QStringLiteral("About %1").arg(state().appName), text);
+    prompter().richMessage(parent, QCoreApplication::translate("rkm::Service", "About %1").arg(state().appName), text);
 }
 
 void GotoURL(const QString &webAddress)
@@ -238,7 +249,9 @@ void GotoURL(const QString &webAddress)
     const QUrl url(webAddress);
     if (!url.isValid() || !prompter().openUrl(url))
         prompter().message(state().mainWindow, QMessageBox::Warning, state().appName,
-                           QStringLiteral("Could not open %1 in a web browser.").arg(webAddress), QMessageBox::Ok);
+                           QCoreApplication::translate("rkm::Service", "Could not open %1 in a web browser.")
+                               .arg(webAddress),
+                           QMessageBox::Ok);
 }
 
 void MailToSupport()
@@ -249,7 +262,8 @@ void MailToSupport()
     url.setQuery(query);
     if (!prompter().openUrl(url))
         prompter().message(state().mainWindow, QMessageBox::Warning, state().appName,
-                           QStringLiteral("Could not start a mail program. Please write to %1.")
+                           QCoreApplication::translate("rkm::Service",
+                                                       "Could not start a mail program. Please write to %1.")
                                .arg(QString::fromLatin1(SUPPORT_MAIL_ADDRESS)),
                            QMessageBox::Ok);
 }
