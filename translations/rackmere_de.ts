@@ -131,6 +131,18 @@
         <source>Open containing &amp;folder</source>
         <translation>Enthaltenden Ordner ö&amp;ffnen</translation>
     </message>
+    <message>
+        <source>Saved searc&amp;hes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save this search...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFormRename</name>
@@ -753,6 +765,161 @@
     </message>
 </context>
 <context>
+    <name>rkm::Choices</name>
+    <message>
+        <source>bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::DisksOverview</name>
+    <message>
+        <source>Disks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lent to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last updated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::ExportCommand</name>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTML pages (*.html *.htm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rackmere catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished">Exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>rkm::FileGridModel</name>
+    <message>
+        <source>Filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::HelpViewer</name>
+    <message>
+        <source>Rackmere Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rackmere Help - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::LocaleText</name>
+    <message numerus="yes">
+        <source>%Ln bytes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>rkm::MessageLine</name>
+    <message>
+        <source>%1: %L2 of %L3 bytes left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln bytes too long; a listing holds at most %L2 bytes.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another listing is already named &apos;%1&apos;; the tree will show each with its listing file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>rkm::MountOffers</name>
     <message>
         <source>&amp;Update</source>
@@ -787,8 +954,864 @@
         <translation>„%1“ ist unter %2 eingehängt.</translation>
     </message>
     <message>
-        <source>A disk that is not in the catalogue is mounted at %1</source>
-        <translation>Ein Datenträger, der nicht im Katalog ist, ist unter %1 eingehängt</translation>
+        <source>A disk that is not in the catalogue is mounted at %1.</source>
+        <translation type="unfinished">Ein Datenträger, der nicht im Katalog ist, ist unter %1. eingehängt</translation>
+    </message>
+    <message>
+        <source>A disk that is not in the catalogue is mounted at %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::Online</name>
+    <message>
+        <source>Mounted at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert the disk “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is kept at: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is lent to: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be found, please make sure the right disk is inserted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is set up to open the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::PictureView</name>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::PrintCommands</name>
+    <message>
+        <source>Abort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listing does not fit to the print area, abort printing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::ResultsPanel</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::ScanCommands</name>
+    <message>
+        <source>%1. This is probably not the disk of the listing. Update all the same?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. This is probably not the disk of the listing. Verify all the same?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The serial number of the disk (%1) is not the same as that of the original one, this probably means that you inserted the wrong disk. Abort update?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The serial number of the disk (%1) is not the same as that of the original one, this probably means that you inserted the wrong disk. Abort verify?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare contents (fingerprints) too?
+
+Every file is read again and its fingerprint compared with the one kept: a file whose contents changed while its size and date stayed the same is found. This takes as long as reading the whole disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify &apos;%1&apos;: the disk matches its listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify &apos;%1&apos;: %2 added, %3 removed, %4 changed, %5 with changed or unreadable contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify &apos;%1&apos;: %2 added, %3 removed, %4 changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from the disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to the disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no other listing to compare this one with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare &apos;%1&apos; with &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare &apos;%1&apos; with &apos;%2&apos;: the listings are equal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare &apos;%1&apos; with &apos;%2&apos;: %3 only in &apos;%1&apos;, %4 only in &apos;%2&apos;, %5 changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only in &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to delete this disk listing?
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error deleting file %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::SearchBox</name>
+    <message>
+        <source>Search names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search names (Ctrl+K)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words that must all occur in a name; &quot;a phrase&quot;, * and ?, OR, NOT, ( ), and fields such as ext:mp3, size:&gt;10MB, date:2019, type:folder. Enter shows the first match, Esc empties the box, Down shows the queries used last.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At character %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln matches</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Searching… %L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::SearchCommands</name>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished">Suchen</translation>
+    </message>
+    <message>
+        <source>No matching entry was found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save this search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The search box holds no query that can run:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the search
+%1
+under the name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find duplicates</source>
+        <translation type="unfinished">Duplikate finden</translation>
+    </message>
+    <message>
+        <source>The fingerprints could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No listing holds fingerprints of files of that size. Choose &quot;Fingerprints&quot; when adding a disk, or in a listing&apos;s properties before its next Update.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is this archived?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::Service</name>
+    <message>
+        <source>Rackmere cannot start: it needs a folder only you can use for its single-instance guard, and found none ($XDG_RUNTIME_DIR is not such a folder, and none could be made in your cache folder).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rackmere cannot start: its single-instance guard %1 cannot be made (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rackmere already runs on the catalogue in %1 (process %2), but it does not answer. Close that copy, or end it if it hangs, and start Rackmere again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives with this copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A catalogue of your disks: every folder and file of your CDs, USB sticks, hard disks and network drives, searchable and printable, even when the disk itself is not at hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built with Qt %1 (running on Qt %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not open %1 in a web browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not start a mail program. Please write to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TFormRename</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type a name for the disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name is made only of spaces; please type a name for the disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmAddNew</name>
+    <message>
+        <source>Choose a mounted disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No disks are mounted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type a description: it is the listing&apos;s name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description is made only of spaces; please type a name for the listing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please name the drive or folder to catalogue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder&apos;s path is %L1 bytes long; a listing holds at most %L2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmAdding</name>
+    <message>
+        <source>Read %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Elapsed time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmArchived</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is this archived?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archived files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where it is held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %Ln files and folders...</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The files could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The files could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not archived: could not be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not archived</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>held in %Ln places</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file was found to read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is archived.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln files are archived.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files are not archived.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The store beside the listings could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmCompare</name>
+    <message>
+        <source>Compare &apos;%1&apos; &amp;with:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmDifferences</name>
+    <message>
+        <source>Changed contents (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: comparing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the comparison failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The comparison failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmDuplicateList</name>
+    <message numerus="yes">
+        <source>%Ln copies</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wasted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The search for duplicates failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicates: searching...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicates: cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicates: the search failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicates: none found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Duplicates: %Ln groups, %1 wasted</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmDuplicates</name>
+    <message>
+        <source>Files with the same contents, whatever their names:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files with the same name (in any letter case) and the same size:</source>
+        <translation type="unfinished">Dateien mit gleichem Namen (Groß-/Kleinschreibung egal) und gleicher Größe:</translation>
+    </message>
+    <message>
+        <source>The size &quot;%1&quot; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmExport</name>
+    <message>
+        <source>The selected &amp;listing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected &amp;listing</source>
+        <translation type="unfinished">Die ausgewählte &amp;Liste</translation>
+    </message>
+    <message numerus="yes">
+        <source>The whole &amp;catalogue (%Ln listings)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmListProperties</name>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be found, please make sure the right disk is inserted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 lies outside the listing&apos;s folder %2, so it is not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a program or a desktop launcher: opening it runs it.
+
+Open it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmMain</name>
+    <message>
+        <source>The listing &apos;%1&apos; could not be saved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disks and folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lock file cannot be made (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue in %1 is in use by %2 (process %3).
+
+Rackmere opens it once that program has finished. Retry waits for it again; Cancel closes Rackmere without changing anything.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue in %1 is open read-only: %2. Changes cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Retry tries again. Discard closes Rackmere, and the changes made to these listings since it was last saved are lost.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your changes are kept. Rackmere tries again after your next change and when it closes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A listing holds at most %L1 bytes of a text. These longer texts were shortened to fit when their listing was saved:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln items listed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmPrint</name>
+    <message>
+        <source>Nothing to print - please make your selections.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmProps</name>
+    <message>
+        <source>Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read when listed:</source>
+        <translation type="unfinished">Beim Einlesen gelesen:</translation>
+    </message>
+    <message>
+        <source>Not recorded when listed; Update reads:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The root drive for this listing is not valid, please select a new one</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmResults</name>
+    <message>
+        <source>Listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Query:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The query this search runs; type it in the search box to change it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find all results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find all: no match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Find all: %Ln matches</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (searching...)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (stopped)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmSavedSearches</name>
+    <message>
+        <source>Saved searches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Saved searches:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmSearch</name>
+    <message>
+        <source>The size &quot;%1&quot; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The smallest size is larger than the largest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first date is later than the last.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::TfrmSplash</name>
+    <message>
+        <source>Disk catalogue  V1.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rkm::WelcomePanel</name>
+    <message>
+        <source>Welcome to Rackmere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rackmere keeps a listing of every disk you own: CDs and DVDs, USB sticks, external hard disks, memory cards and network folders. Each listing holds the names, sizes and dates of all the disk&apos;s folders and files, so you can browse and search them all without plugging anything in.
+
+Start with the disk or folder at hand: Rackmere reads it once and keeps its listing here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a d&amp;isk…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
