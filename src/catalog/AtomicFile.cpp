@@ -212,8 +212,8 @@ std::string WriteNewFile(const std::string &dir, std::string_view bytes, const s
 std::string WriteNewFile(const std::string &dir, const ByteSource &bytes, const std::function<std::string()> &draw,
                          int attempts, const std::string &exhausted, const std::function<void()> &beforeClaim)
 {
-    TempFile temp(dir, dir, rkm::Core::tr("Cannot create a new file in %1: %2"), rkm::Core::tr("Cannot write a new file in %1: %2"),
-                  NEW_FILE_MODE);
+    TempFile temp(dir, dir, rkm::Core::tr("Cannot create a new file in %1: %2"),
+                  rkm::Core::tr("Cannot write a new file in %1: %2"), NEW_FILE_MODE);
     temp.write(bytes);
     if (beforeClaim)
         beforeClaim();

@@ -170,8 +170,8 @@ void PrepareProgramDir(const std::string &dir)
         throw RackmereError(Utf8(rkm::Core::tr("The catalogue folder %1 is not a folder"), {shown}));
     case ProgramDirState::Missing:
         if (!QDir().mkpath(QString::fromStdString(dir)) || ProgramDirStateOf(dir) != ProgramDirState::Folder)
-            throw RackmereError(
-                Utf8(rkm::Core::tr("Cannot make the catalogue folder %1: %2"), {shown, std::strerror(errno)}));
+            throw RackmereError(Utf8(rkm::Core::tr("Cannot make the catalogue folder %1: %2"),
+                                     {shown, std::strerror(errno)}));
         return;
     }
 }
@@ -213,8 +213,8 @@ std::string ReadCategoryFile(const std::string &dir, std::vector<std::string> &c
     if (!fileExists(path))
         return {};
     try {
-        categories = ParseCategories(
-            ReadRegularFile(path, MAX_CATEGORY_FILE_BYTES, rkm::Core::tr("Cannot read the category file %1: %2")));
+        categories = ParseCategories(ReadRegularFile(path, MAX_CATEGORY_FILE_BYTES,
+                                                     rkm::Core::tr("Cannot read the category file %1: %2")));
     } catch (const std::exception &e) {
         categories.clear();
         return Utf8(rkm::Core::tr("%1; the categories are left empty"), {e.what()});
@@ -441,8 +441,8 @@ std::vector<CatalogStore::SaveFailure> CatalogStore::TrySaveModifiedListings()
 void CatalogStore::refuseWhenReadOnly() const
 {
     if (readOnly)
-        throw RackmereError(
-            Utf8(rkm::Core::tr("The catalogue in %1 is open read-only: %2"), {m_programDir, readOnlyReason}));
+        throw RackmereError(Utf8(rkm::Core::tr("The catalogue in %1 is open read-only: %2"),
+                                 {m_programDir, readOnlyReason}));
 }
 
 void CatalogStore::SaveCategories() const
@@ -454,8 +454,8 @@ void CatalogStore::SaveCategories() const
         // another name for the user to look at.
         const std::string aside = path + ".unread-" + std::to_string(std::time(nullptr));
         if (fileExists(path) && ::rename(path.c_str(), aside.c_str()) != 0)
-            throw RackmereError(
-                Utf8(rkm::Core::tr("Cannot put aside the category file %1: %2"), {path, std::strerror(errno)}));
+            throw RackmereError(Utf8(rkm::Core::tr("Cannot put aside the category file %1: %2"),
+                                     {path, std::strerror(errno)}));
         m_categoriesUnread = false;
     }
     WriteFileAtomically(path, FormatCategories(m_categories));

@@ -52,11 +52,14 @@ std::string FolderPath(const TreeNode &node)
 
 std::string DescribeLongText(const LongText &text)
 {
-    static const char *const kOfDisk[] = {
-        QT_TRANSLATE_NOOP("rkm::Core", "the disk's name"),      QT_TRANSLATE_NOOP("rkm::Core", "the disk's root path"),
-        QT_TRANSLATE_NOOP("rkm::Core", "the disk's comment"),   QT_TRANSLATE_NOOP("rkm::Core", "the disk's file name"),
-        QT_TRANSLATE_NOOP("rkm::Core", "the disk's description"), QT_TRANSLATE_NOOP("rkm::Core", "the disk's date"),
-        QT_TRANSLATE_NOOP("rkm::Core", "the disk's size"),      QT_TRANSLATE_NOOP("rkm::Core", "the disk's category")};
+    static const char *const kOfDisk[] = {QT_TRANSLATE_NOOP("rkm::Core", "the disk's name"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's root path"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's comment"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's file name"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's description"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's date"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's size"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's category")};
     static const char *const kOfPath[] = {
         QT_TRANSLATE_NOOP("rkm::Core", "%1 (name)"),        QT_TRANSLATE_NOOP("rkm::Core", "%1 (root path)"),
         QT_TRANSLATE_NOOP("rkm::Core", "%1 (comment)"),     QT_TRANSLATE_NOOP("rkm::Core", "%1 (file name)"),
@@ -279,7 +282,8 @@ void ListingReader::ReadEntries(FileList &files, int32_t count)
         scanned = span;
         const std::size_t lineStart = m_lineEnds.empty() ? 0 : std::size_t(m_lineEnds.back()) + 1;
         if (scanned - lineStart > MAX_READ_TEXT_BYTES + 1)
-            fail(Utf8(rkm::Core::tr("a file entry's text runs on for more than %1 bytes"), {grouped(MAX_READ_TEXT_BYTES)}));
+            fail(Utf8(rkm::Core::tr("a file entry's text runs on for more than %1 bytes"),
+                      {grouped(MAX_READ_TEXT_BYTES)}));
         if (span == UINT32_MAX || !more(0))
             fail(Utf8(rkm::Core::tr("the file ends inside the entries of a folder (%1 files)"),
                       {grouped(static_cast<uint64_t>(count))}));
@@ -289,7 +293,8 @@ void ListingReader::ReadEntries(FileList &files, int32_t count)
     for (std::size_t i = 0, lineStart = 0; i < m_lineEnds.size(); lineStart = m_lineEnds[i++] + 1) {
         const std::size_t lf = m_lineEnds[i];
         if (lf - lineStart > MAX_READ_TEXT_BYTES + 1)
-            fail(Utf8(rkm::Core::tr("a file entry's text runs on for more than %1 bytes"), {grouped(MAX_READ_TEXT_BYTES)}));
+            fail(Utf8(rkm::Core::tr("a file entry's text runs on for more than %1 bytes"),
+                      {grouped(MAX_READ_TEXT_BYTES)}));
         crs += lf > lineStart && begin[lf - 1] == '\r';
     }
     const std::size_t blockLen = std::size_t(m_lineEnds.back()) + 1;
@@ -406,7 +411,8 @@ ListingContents ReadListing(ListingReader &r)
         r.seek(at);
         if (first != LISTING_VERSION)
             r.fail(Utf8(rkm::Core::tr("not a disk listing file")));
-        r.fail(Utf8(rkm::Core::tr("%1 texts per file entry, where a listing holds %2").arg(texts).arg(I_STRINGS_IN_LIST)));
+        r.fail(
+            Utf8(rkm::Core::tr("%1 texts per file entry, where a listing holds %2").arg(texts).arg(I_STRINGS_IN_LIST)));
     }
     result.disk = r.ReadDiskNode();
     return result;

@@ -249,8 +249,8 @@ bool ListingStore::open(bool write)
             // at it, and a new one is made, so the listings can be saved.
             const std::string aside = path + ".damaged-" + std::to_string(std::time(nullptr));
             if (::rename(path.c_str(), aside.c_str()) != 0)
-                throw RackmereError(
-                    Utf8(rkm::Core::tr("Cannot put aside the damaged store %1: %2"), {path, std::strerror(errno)}));
+                throw RackmereError(Utf8(rkm::Core::tr("Cannot put aside the damaged store %1: %2"),
+                                         {path, std::strerror(errno)}));
             putAside = false;
         }
         const int flags = write ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;

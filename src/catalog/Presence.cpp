@@ -42,8 +42,9 @@ uint32_t SerialOfVolume(const MountedVolume &volume)
 std::string ShelfText(const ListingExtras &extras)
 {
     std::string text;
-    const std::pair<const char *, const char *> lines[] = {{EXTRA_LOCATION, QT_TRANSLATE_NOOP("rkm::Core", "Location: %1")},
-                                                           {EXTRA_LENT_TO, QT_TRANSLATE_NOOP("rkm::Core", "Lent to: %1")}};
+    const std::pair<const char *, const char *> lines[] = {
+        {EXTRA_LOCATION, QT_TRANSLATE_NOOP("rkm::Core", "Location: %1")},
+        {EXTRA_LENT_TO, QT_TRANSLATE_NOOP("rkm::Core", "Lent to: %1")}};
     for (const auto &[key, caption] : lines) {
         const auto it = extras.find(key);
         if (it == extras.end() || it->second.empty())

@@ -50,8 +50,8 @@ std::vector<std::string> SummarizeShortened(const std::vector<ShortenedListing> 
         // A listing's line comes only with at least one of its texts.
         if (lines.size() + 2 > most && told < total)
             break;
-        lines.push_back(
-            SummaryItem(Utf8(rkm::Core::tr("Listing '%1' (%2):"), {l.diskName, platform::Utf8Text(l.fileName)})));
+        lines.push_back(SummaryItem(Utf8(rkm::Core::tr("Listing '%1' (%2):"),
+                                         {l.diskName, platform::Utf8Text(l.fileName)})));
         for (const std::string &e : l.entries) {
             if (lines.size() >= most && told < total)
                 break;

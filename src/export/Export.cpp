@@ -400,8 +400,8 @@ public:
     explicit SaveFileSink(const std::string &path) : m_path(path), m_file(QString::fromStdString(path))
     {
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            throw RackmereError(
-                Utf8(rkm::Core::tr("Cannot create file %1: %2"), {m_path, m_file.errorString().toStdString()}));
+            throw RackmereError(Utf8(rkm::Core::tr("Cannot create file %1: %2"),
+                                     {m_path, m_file.errorString().toStdString()}));
     }
     ~SaveFileSink() override
     {
@@ -413,16 +413,16 @@ public:
         while (!bytes.empty()) {
             const qint64 n = m_file.write(bytes.data(), static_cast<qint64>(bytes.size()));
             if (n <= 0)
-                throw RackmereError(
-                    Utf8(rkm::Core::tr("Cannot write file %1: %2"), {m_path, m_file.errorString().toStdString()}));
+                throw RackmereError(Utf8(rkm::Core::tr("Cannot write file %1: %2"),
+                                         {m_path, m_file.errorString().toStdString()}));
             bytes.remove_prefix(static_cast<std::size_t>(n));
         }
     }
     void commit()
     {
         if (!m_file.commit())
-            throw RackmereError(
-                    Utf8(rkm::Core::tr("Cannot write file %1: %2"), {m_path, m_file.errorString().toStdString()}));
+            throw RackmereError(Utf8(rkm::Core::tr("Cannot write file %1: %2"),
+                                     {m_path, m_file.errorString().toStdString()}));
     }
 
 private:

@@ -84,8 +84,8 @@ void ContentSink::add(ContentRecord record, bool kept)
         if (m_pictureFd < 0) {
             m_pictureFd = openUnnamedFile();
             if (m_pictureFd < 0)
-                throw RackmereError(
-                    Utf8(rkm::Core::tr("Could not make a temporary file for the pictures: %1"), {std::strerror(errno)}));
+                throw RackmereError(Utf8(rkm::Core::tr("Could not make a temporary file for the pictures: %1"),
+                                         {std::strerror(errno)}));
         }
         // The place is taken under the lock, the bytes written outside it.
         stored.pictureAt = m_pictureEnd;

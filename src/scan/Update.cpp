@@ -213,10 +213,11 @@ std::string DiskCheckReason(DiskCheck check, const TDisk &rootDisk)
                         {path, shownPath(root.RootPath.c_str())});
         return Utf8(rkm::Core::tr("the listing's root path %1 is not a full path"), {path});
     case DiskCheck::SystemFolder:
-        return Utf8(root.DriveType == DRIVE_CDROM
-                        ? rkm::Core::tr("the listing is of a CD or DVD, but its root path %1 is the system's folder %2")
-                        : rkm::Core::tr("the listing is of a removable disk, but its root path %1 is the system's folder %2"),
-                    {path, shownPath(ResolveScanRoot(root.RootPath.c_str()))});
+        return Utf8(
+            root.DriveType == DRIVE_CDROM
+                ? rkm::Core::tr("the listing is of a CD or DVD, but its root path %1 is the system's folder %2")
+                : rkm::Core::tr("the listing is of a removable disk, but its root path %1 is the system's folder %2"),
+            {path, shownPath(ResolveScanRoot(root.RootPath.c_str()))});
     case DiskCheck::Ready:
     case DiskCheck::NotFound:
     case DiskCheck::SerialDiffers:

@@ -306,7 +306,8 @@ private:
             Word w = readWord(i);
             auto node = makeWordNode(w.text, w.wildcards);
             if (w.wildcards && w.escapedWildcard)
-                Fail(start, Utf8(rkm::Core::tr("a word with wildcards cannot also hold an escaped '*' or '?': use regex:")));
+                Fail(start,
+                     Utf8(rkm::Core::tr("a word with wildcards cannot also hold an escaped '*' or '?': use regex:")));
             node->source = std::string(m_s.substr(start, w.end - start));
             i = w.end;
             m_tokens.push_back({Token::Term, start, std::move(node)});
@@ -470,7 +471,8 @@ private:
             Word w = readWord(i);
             i = w.end;
             if (!ParseDateRange(w.text, node->dateLow, node->dateHigh))
-                Fail(valuePos, Utf8(rkm::Core::tr("'date:' needs a date such as 2019, >=2019-03 or 2019-01-01..2019-06-30")));
+                Fail(valuePos,
+                     Utf8(rkm::Core::tr("'date:' needs a date such as 2019, >=2019-03 or 2019-01-01..2019-06-30")));
             return node;
         }
         if (name == "type") {
