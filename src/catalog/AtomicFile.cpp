@@ -1,6 +1,7 @@
 #include "catalog/AtomicFile.h"
 
 #include "catalog/Errors.h"
+#include "platform/Translated.h"
 #include "platform/UniqueFd.h"
 
 #include <cerrno>
@@ -43,7 +44,11 @@ std::string temporaryName()
 // again unless it was renamed or linked away.
 class TempFile final {
 public:
-    TempFile(const std::string &folder, const std::string &shownPath, mode_t mode) : m_shown(shownPath)
+    // `cannotCreate` and `cannotWrite` are the messages with %1 for `shown`
+    // and %2 for the system's reason.
+    TempFile(const std::string &folder, const std::string &shown, QString cannotCreate, QString cannotWrite,
+             mode_t mode)
+        : m_shown(shown), m_cannotWrite(std::move(cannotWrite))
     {
         for (int attempt = 0; attempt < 100; ++attempt) {
             m_path = folder + temporaryName();
@@ -54,7 +59,7 @@ public:
         if (!m_fd) {
             const int error = errno;
             m_path.clear();
-            throw RackmereError("Cannot create " + m_shown + ": " + reasonOf(error));
+            throw RackmereError(Utf8(cannotCreate, {m_shown, reasonOf(error)}));
         }
     }
     ~TempFile()
@@ -101,8 +106,9 @@ public:
     void release() { m_path.clear(); }
 
 private:
-    [[noreturn]] void fail(int error) { throw RackmereError("Cannot write " + m_shown + ": " + reasonOf(error)); }
+    [[noreturn]] void fail(int error) { throw RackmereError(Utf8(m_cannotWrite, {m_shown, reasonOf(error)})); }
     std::string m_shown;
+    QString m_cannotWrite;
     std::string m_path;
     platform::UniqueFd m_fd;
 };
@@ -184,14 +190,15 @@ void WriteFileAtomically(const std::string &path, const ByteSource &bytes, const
     struct stat st {};
     const bool keepMode = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     const std::string folder = folderOf(path);
-    TempFile temp(folder, "file " + path, NEW_FILE_MODE);
+    TempFile temp(folder, path, rkm::Core::tr("Cannot create file %1: %2"), rkm::Core::tr("Cannot write file %1: %2"),
+                  NEW_FILE_MODE);
     if (keepMode)
         ::chmod(temp.path().c_str(), st.st_mode & 07777);
     temp.write(bytes);
     if (beforePlacing)
         beforePlacing();
     if (::rename(temp.path().c_str(), path.c_str()) != 0)
-        throw RackmereError("Cannot write file " + path + ": " + reasonOf(errno));
+        throw RackmereError(Utf8(rkm::Core::tr("Cannot write file %1: %2"), {path, reasonOf(errno)}));
     temp.release();
     syncFolder(folder);
 }
@@ -205,7 +212,8 @@ std::string WriteNewFile(const std::string &dir, std::string_view bytes, const s
 std::string WriteNewFile(const std::string &dir, const ByteSource &bytes, const std::function<std::string()> &draw,
                          int attempts, const std::string &exhausted, const std::function<void()> &beforeClaim)
 {
-    TempFile temp(dir, "a new file in " + dir, NEW_FILE_MODE);
+    TempFile temp(dir, dir, rkm::Core::tr("Cannot create a new file in %1: %2"),
+                  rkm::Core::tr("Cannot write a new file in %1: %2"), NEW_FILE_MODE);
     temp.write(bytes);
     if (beforeClaim)
         beforeClaim();
@@ -220,7 +228,7 @@ std::string WriteNewFile(const std::string &dir, const ByteSource &bytes, const 
         case Claim::Taken:
             continue;
         case Claim::Failed:
-            throw RackmereError("Cannot write file " + dir + name + ": " + reasonOf(error));
+            throw RackmereError(Utf8(rkm::Core::tr("Cannot write file %1: %2"), {dir + name, reasonOf(error)}));
         }
     }
     throw RackmereError(exhausted);
@@ -236,7 +244,7 @@ InputFile::InputFile(const std::string &path)
         return;
     }
     if (!S_ISREG(st.st_mode)) {
-        m_reason = S_ISDIR(st.st_mode) ? reasonOf(EISDIR) : std::string("not a regular file");
+        m_reason = S_ISDIR(st.st_mode) ? reasonOf(EISDIR) : Utf8(rkm::Core::tr("not a regular file"));
         return;
     }
     platform::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
@@ -246,7 +254,7 @@ InputFile::InputFile(const std::string &path)
     }
     // The name may have been given to something else in between.
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        m_reason = "not a regular file";
+        m_reason = Utf8(rkm::Core::tr("not a regular file"));
         return;
     }
     m_fd = std::move(fd);
@@ -277,19 +285,20 @@ bool InputFile::read(std::size_t count, std::string &out)
     return true;
 }
 
-std::string ReadRegularFile(const std::string &path, std::size_t maxBytes, const std::string &what)
+std::string ReadRegularFile(const std::string &path, std::size_t maxBytes, const QString &cannot)
 {
+    const auto tooLarge = [&] { return Utf8(rkm::Core::tr("larger than %1 MB").arg(maxBytes >> 20)); };
     InputFile f(path);
     if (!f.ok())
-        throw RackmereError(what + " " + path + ": " + f.reason());
+        throw RackmereError(Utf8(cannot, {path, f.reason()}));
     if (f.size() > maxBytes)
-        throw RackmereError(what + " " + path + ": larger than " + std::to_string(maxBytes >> 20) + " MB");
+        throw RackmereError(Utf8(cannot, {path, tooLarge()}));
     std::string out;
     // One byte more than allowed tells a file that grew meanwhile.
     if (!f.read(maxBytes + 1 > f.size() ? static_cast<std::size_t>(f.size()) + 1 : maxBytes + 1, out))
-        throw RackmereError(what + " " + path + ": " + f.reason());
+        throw RackmereError(Utf8(cannot, {path, f.reason()}));
     if (out.size() > maxBytes)
-        throw RackmereError(what + " " + path + ": larger than " + std::to_string(maxBytes >> 20) + " MB");
+        throw RackmereError(Utf8(cannot, {path, tooLarge()}));
     return out;
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/UniqueFd.h"
 
+#include <QString>
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -75,8 +77,8 @@ private:
 };
 
 // Reads a regular file whole, at most `maxBytes`. Throws RackmereError
-// "<what> <path>: <reason>" when it cannot be read, is not a regular file or
-// is larger than `maxBytes`.
-std::string ReadRegularFile(const std::string &path, std::size_t maxBytes, const std::string &what);
+// `cannot` with %1 the path and %2 the reason ("Cannot open file %1: %2")
+// when it cannot be read, is not a regular file or is larger than `maxBytes`.
+std::string ReadRegularFile(const std::string &path, std::size_t maxBytes, const QString &cannot);
 
 } // namespace rkm

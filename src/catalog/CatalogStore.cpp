@@ -7,6 +7,7 @@
 #include "catalog/WriterLock.h"
 #include "platform/Order.h"
 #include "platform/SystemView.h"
+#include "platform/Translated.h"
 #include "platform/Text.h"
 
 #include <QDir>
@@ -66,21 +67,23 @@ bool looksLikeListing(std::string_view head)
 ListingOutcome ReadListingFile(const std::string &dir, const std::string &name, std::string &data)
 {
     ListingOutcome out;
-    const std::string error = "Error loading file: " + name;
+    const auto error = [&](const std::string &reason) {
+        return Utf8(rkm::Core::tr("Error loading file: %1 (%2)"), {name, reason});
+    };
     InputFile file(dir + name);
     if (!file.ok()) {
         if (file.reason() != std::strerror(EISDIR))
-            out.error = error + " (" + file.reason() + ")";
+            out.error = error(file.reason());
         return out;
     }
     // The header first: a file that is not a listing is not read whole.
     data.clear();
     if (!file.read(12, data)) {
-        out.error = error + " (" + file.reason() + ")";
+        out.error = error(file.reason());
         return out;
     }
     if (!looksLikeListing(data)) {
-        out.error = error + " (not a disk listing file)";
+        out.error = error(Utf8(rkm::Core::tr("not a disk listing file")));
         return out;
     }
     // Then piece by piece, as far as the listing goes: a file that cannot be
@@ -108,15 +111,15 @@ ListingOutcome ReadListingFile(const std::string &dir, const std::string &name, 
         out.disk = std::move(c.disk);
     } catch (const ListingError &e) {
         out.disk.reset();
-        out.error = error + " (" + e.reason() + ")";
+        out.error = error(e.reason());
     } catch (const std::bad_alloc &) {
         out.disk.reset();
-        out.error = error + " (not enough memory for what it holds)";
+        out.error = error(Utf8(rkm::Core::tr("not enough memory for what it holds")));
     } catch (const std::exception &e) {
         // Anything else: this listing is named, and the others load (on any
         // thread).
         out.disk.reset();
-        out.error = error + " (" + e.what() + ")";
+        out.error = error(e.what());
     }
     return out;
 }
@@ -164,10 +167,11 @@ void PrepareProgramDir(const std::string &dir)
     case ProgramDirState::Folder:
         return;
     case ProgramDirState::NotAFolder:
-        throw RackmereError("The catalogue folder " + shown + " is not a folder");
+        throw RackmereError(Utf8(rkm::Core::tr("The catalogue folder %1 is not a folder"), {shown}));
     case ProgramDirState::Missing:
         if (!QDir().mkpath(QString::fromStdString(dir)) || ProgramDirStateOf(dir) != ProgramDirState::Folder)
-            throw RackmereError("Cannot make the catalogue folder " + shown + ": " + std::strerror(errno));
+            throw RackmereError(Utf8(rkm::Core::tr("Cannot make the catalogue folder %1: %2"),
+                                     {shown, std::strerror(errno)}));
         return;
     }
 }
@@ -209,10 +213,11 @@ std::string ReadCategoryFile(const std::string &dir, std::vector<std::string> &c
     if (!fileExists(path))
         return {};
     try {
-        categories = ParseCategories(ReadRegularFile(path, MAX_CATEGORY_FILE_BYTES, "Cannot read the category file"));
+        categories = ParseCategories(ReadRegularFile(path, MAX_CATEGORY_FILE_BYTES,
+                                                     rkm::Core::tr("Cannot read the category file %1: %2")));
     } catch (const std::exception &e) {
         categories.clear();
-        return std::string(e.what()) + "; the categories are left empty";
+        return Utf8(rkm::Core::tr("%1; the categories are left empty"), {e.what()});
     }
     return {};
 }
@@ -321,7 +326,7 @@ std::string CatalogStore::FindFreeFileName(const ByteSource &listing, const std:
     std::uniform_int_distribution<int> dist(0, 32767);
     return WriteNewFile(
         m_programDir, listing, [&] { return std::to_string(dist(m_rng)) + LISTING_SUFFIX; }, 1000,
-        "Unable to find unused filename.!", beforeClaim);
+        Utf8(rkm::Core::tr("Unable to find unused filename.!")), beforeClaim);
 }
 
 void CatalogStore::SaveListing(TreeNode *node, std::string name)
@@ -436,7 +441,8 @@ std::vector<CatalogStore::SaveFailure> CatalogStore::TrySaveModifiedListings()
 void CatalogStore::refuseWhenReadOnly() const
 {
     if (readOnly)
-        throw RackmereError("The catalogue in " + m_programDir + " is open read-only: " + readOnlyReason);
+        throw RackmereError(Utf8(rkm::Core::tr("The catalogue in %1 is open read-only: %2"),
+                                 {m_programDir, readOnlyReason}));
 }
 
 void CatalogStore::SaveCategories() const
@@ -448,7 +454,8 @@ void CatalogStore::SaveCategories() const
         // another name for the user to look at.
         const std::string aside = path + ".unread-" + std::to_string(std::time(nullptr));
         if (fileExists(path) && ::rename(path.c_str(), aside.c_str()) != 0)
-            throw RackmereError("Cannot put aside the category file " + path + ": " + std::strerror(errno));
+            throw RackmereError(Utf8(rkm::Core::tr("Cannot put aside the category file %1: %2"),
+                                     {path, std::strerror(errno)}));
         m_categoriesUnread = false;
     }
     WriteFileAtomically(path, FormatCategories(m_categories));

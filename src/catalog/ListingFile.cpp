@@ -2,6 +2,7 @@
 
 #include "catalog/Errors.h"
 #include "platform/Text.h"
+#include "platform/Translated.h"
 
 #include <algorithm>
 #include <functional>
@@ -51,18 +52,28 @@ std::string FolderPath(const TreeNode &node)
 
 std::string DescribeLongText(const LongText &text)
 {
-    static const char *const kWhat[] = {"name", "root path", "comment", "file name",
-                                        "description", "date", "size", "category"};
+    static const char *const kOfDisk[] = {QT_TRANSLATE_NOOP("rkm::Core", "the disk's name"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's root path"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's comment"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's file name"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's description"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's date"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's size"),
+                                          QT_TRANSLATE_NOOP("rkm::Core", "the disk's category")};
+    static const char *const kOfPath[] = {
+        QT_TRANSLATE_NOOP("rkm::Core", "%1 (name)"),        QT_TRANSLATE_NOOP("rkm::Core", "%1 (root path)"),
+        QT_TRANSLATE_NOOP("rkm::Core", "%1 (comment)"),     QT_TRANSLATE_NOOP("rkm::Core", "%1 (file name)"),
+        QT_TRANSLATE_NOOP("rkm::Core", "%1 (description)"), QT_TRANSLATE_NOOP("rkm::Core", "%1 (date)"),
+        QT_TRANSLATE_NOOP("rkm::Core", "%1 (size)"),        QT_TRANSLATE_NOOP("rkm::Core", "%1 (category)")};
     const TreeNode &node = *text.node;
-    const std::string what = kWhat[text.field];
     std::string where = FolderPath(node);
     if (text.entry >= 0) {
         const std::string name = platform::Utf8Text(node.disk().Files.text(text.entry, FT_NAME));
         where += (where.empty() ? "" : "/") + name;
     }
     if (where.empty())
-        return "the disk's " + what;
-    return where + " (" + what + ")";
+        return Utf8(rkm::Core::tr(kOfDisk[text.field]));
+    return Utf8(rkm::Core::tr(kOfPath[text.field]), {where});
 }
 
 void WriteInt(std::string &out, int32_t value)
@@ -169,7 +180,7 @@ void WriteListing(const TreeNode &disk, uint32_t serialNumber, const std::functi
 }
 
 ListingError::ListingError(std::string reason)
-    : RackmereError("Invalid disk listing file (" + reason + ")"), m_reason(std::move(reason))
+    : RackmereError(Utf8(rkm::Core::tr("Invalid disk listing file (%1)"), {reason})), m_reason(std::move(reason))
 {
 }
 
@@ -191,7 +202,7 @@ ListingReader::ListingReader(std::string &buffer, uint64_t unread, ListingFeed f
 
 void ListingReader::fail(const std::string &why) const
 {
-    throw ListingError("at byte " + grouped(m_dropped + m_pos) + ": " + why);
+    throw ListingError(Utf8(rkm::Core::tr("at byte %1: %2"), {grouped(m_dropped + m_pos), why}));
 }
 
 bool ListingReader::more(std::size_t atLeast)
@@ -209,7 +220,7 @@ bool ListingReader::more(std::size_t atLeast)
     const std::size_t before = m_buffer->size();
     std::string error;
     if (!m_feed(want, *m_buffer, error))
-        throw ListingError("cannot be read: " + error);
+        throw ListingError(Utf8(rkm::Core::tr("cannot be read: %1"), {error}));
     const std::size_t got = m_buffer->size() - before;
     m_data = *m_buffer;
     // A file that shrank while it was read ends where it now ends.
@@ -217,17 +228,17 @@ bool ListingReader::more(std::size_t atLeast)
     return got > 0;
 }
 
-void ListingReader::need(std::size_t count, const char *what)
+void ListingReader::need(std::size_t count, const char *why)
 {
     while (left() < count) {
         if (remaining() < count || !more(count - left()))
-            fail(std::string("the file ends inside ") + what);
+            fail(Utf8(rkm::Core::tr(why)));
     }
 }
 
 int32_t ListingReader::ReadInt()
 {
-    need(4, "a number");
+    need(4, QT_TRANSLATE_NOOP("rkm::Core", "the file ends inside a number"));
     const auto *p = reinterpret_cast<const unsigned char *>(m_data.data() + m_pos);
     m_pos += 4;
     return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
@@ -238,10 +249,11 @@ std::string_view ListingReader::ReadText()
     const int32_t n = ReadInt();
     if (n < 0 || static_cast<std::size_t>(n) > MAX_READ_TEXT_BYTES) {
         m_pos -= 4; // told where the text's record starts
-        fail(n < 0 ? "a text of " + std::to_string(n) + " bytes"
-                   : "a text of " + grouped(static_cast<uint64_t>(n)) + " bytes, more than any listing holds");
+        fail(n < 0 ? Utf8(rkm::Core::tr("a text of %1 bytes"), {std::to_string(n)})
+                   : Utf8(rkm::Core::tr("a text of %1 bytes, more than any listing holds"),
+                          {grouped(static_cast<uint64_t>(n))}));
     }
-    need(static_cast<std::size_t>(n), "a text");
+    need(static_cast<std::size_t>(n), QT_TRANSLATE_NOOP("rkm::Core", "the file ends inside a text"));
     std::string_view t = m_data.substr(m_pos, static_cast<std::size_t>(n));
     m_pos += static_cast<std::size_t>(n);
     return t;
@@ -257,8 +269,8 @@ void ListingReader::ReadEntries(FileList &files, int32_t count)
     // is read no further than a text may be long.
     const uint64_t lines = uint64_t(count) * I_STRINGS_IN_LIST;
     if (lines > remaining())
-        fail("a folder of " + grouped(static_cast<uint64_t>(count)) + " files, more than the " + grouped(remaining()) +
-             " bytes left can hold");
+        fail(Utf8(rkm::Core::tr("a folder of %1 files, more than the %2 bytes left can hold"),
+                  {grouped(static_cast<uint64_t>(count)), grouped(remaining())}));
     m_lineEnds.clear();
     for (std::size_t scanned = 0;;) {
         // An entry is found by a 32-bit offset into its folder's buffer, so the
@@ -270,21 +282,24 @@ void ListingReader::ReadEntries(FileList &files, int32_t count)
         scanned = span;
         const std::size_t lineStart = m_lineEnds.empty() ? 0 : std::size_t(m_lineEnds.back()) + 1;
         if (scanned - lineStart > MAX_READ_TEXT_BYTES + 1)
-            fail("a file entry's text runs on for more than " + grouped(MAX_READ_TEXT_BYTES) + " bytes");
+            fail(Utf8(rkm::Core::tr("a file entry's text runs on for more than %1 bytes"),
+                      {grouped(MAX_READ_TEXT_BYTES)}));
         if (span == UINT32_MAX || !more(0))
-            fail("the file ends inside the entries of a folder (" + grouped(static_cast<uint64_t>(count)) + " files)");
+            fail(Utf8(rkm::Core::tr("the file ends inside the entries of a folder (%1 files)"),
+                      {grouped(static_cast<uint64_t>(count))}));
     }
     const char *const begin = m_data.data() + m_pos;
     std::size_t crs = 0;
     for (std::size_t i = 0, lineStart = 0; i < m_lineEnds.size(); lineStart = m_lineEnds[i++] + 1) {
         const std::size_t lf = m_lineEnds[i];
         if (lf - lineStart > MAX_READ_TEXT_BYTES + 1)
-            fail("a file entry's text runs on for more than " + grouped(MAX_READ_TEXT_BYTES) + " bytes");
+            fail(Utf8(rkm::Core::tr("a file entry's text runs on for more than %1 bytes"),
+                      {grouped(MAX_READ_TEXT_BYTES)}));
         crs += lf > lineStart && begin[lf - 1] == '\r';
     }
     const std::size_t blockLen = std::size_t(m_lineEnds.back()) + 1;
     if (files.rawData().size() + blockLen - crs > UINT32_MAX)
-        fail("a folder of more than 4 GiB of texts");
+        fail(Utf8(rkm::Core::tr("a folder of more than 4 GiB of texts")));
 
     // Second pass: each text goes straight into the folder's one buffer,
     // which holds exactly what the first pass counted.
@@ -296,7 +311,7 @@ void ListingReader::ReadEntries(FileList &files, int32_t count)
             const std::size_t lf = m_lineEnds[line];
             const std::size_t textEnd = lf > lineStart && begin[lf - 1] == '\r' ? lf - 1 : lf;
             if (!fill.text(begin + lineStart, textEnd - lineStart))
-                fail("a file entry's text that no listing holds");
+                fail(Utf8(rkm::Core::tr("a file entry's text that no listing holds")));
             lineStart = lf + 1;
         }
     }
@@ -353,16 +368,16 @@ void ListingReader::ReadNodeBody(TreeNode &node, int depth)
     if (children <= 0)
         return;
     if (depth >= MAX_FOLDER_DEPTH)
-        fail("folders nested deeper than " + std::to_string(MAX_FOLDER_DEPTH));
+        fail(Utf8(rkm::Core::tr("folders nested deeper than %1").arg(MAX_FOLDER_DEPTH)));
     // A child record takes at least 17 bytes; a count beyond that is a lie.
     if (uint64_t(children) * 17 > remaining())
-        fail("a folder of " + grouped(static_cast<uint64_t>(children)) + " folders, more than the " +
-             grouped(remaining()) + " bytes left can hold");
+        fail(Utf8(rkm::Core::tr("a folder of %1 folders, more than the %2 bytes left can hold"),
+                  {grouped(static_cast<uint64_t>(children)), grouped(remaining())}));
     node.reserveChildren(static_cast<std::size_t>(children));
     for (int32_t i = 0; i < children; ++i) {
         std::string_view name = ReadText();
         if (name.empty())
-            fail("a folder without a name");
+            fail(Utf8(rkm::Core::tr("a folder without a name")));
         TreeNode *child = node.appendChild(std::string(name));
         ReadNodeBody(*child, depth + 1);
     }
@@ -372,7 +387,7 @@ std::unique_ptr<TreeNode> ListingReader::ReadDiskNode()
 {
     std::string_view name = ReadText();
     if (name.empty())
-        fail("a disk without a name");
+        fail(Utf8(rkm::Core::tr("a disk without a name")));
     auto disk = MakeDiskNode(std::string(name));
     TDisk &d = disk->disk();
     d.RootPath = std::string(ReadText());
@@ -395,9 +410,9 @@ ListingContents ReadListing(ListingReader &r)
     if (const int32_t texts = r.ReadInt(); texts != I_STRINGS_IN_LIST) {
         r.seek(at);
         if (first != LISTING_VERSION)
-            r.fail("not a disk listing file");
-        r.fail(std::to_string(texts) + " texts per file entry, where a listing holds " +
-               std::to_string(I_STRINGS_IN_LIST));
+            r.fail(Utf8(rkm::Core::tr("not a disk listing file")));
+        r.fail(
+            Utf8(rkm::Core::tr("%1 texts per file entry, where a listing holds %2").arg(texts).arg(I_STRINGS_IN_LIST)));
     }
     result.disk = r.ReadDiskNode();
     return result;

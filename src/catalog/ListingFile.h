@@ -100,8 +100,8 @@ private:
     // The bytes left in the file, read or not.
     uint64_t remaining() const { return left() + m_unread; }
     // Makes sure `count` bytes are held from the reading position on; fails
-    // naming `what` when the file ends before.
-    void need(std::size_t count, const char *what);
+    // with `why` (translated when shown) when the file ends before.
+    void need(std::size_t count, const char *why);
     // Reads the next piece of the file; false at its end.
     bool more(std::size_t atLeast);
     std::string_view m_data;

@@ -1,6 +1,7 @@
 #include "catalog/ListingStore.h"
 
 #include "catalog/Errors.h"
+#include "platform/Translated.h"
 #include "platform/UniqueFd.h"
 
 #include <sqlite3.h>
@@ -239,7 +240,7 @@ bool ListingStore::open(bool write)
     // block or never end.
     bool putAside = there && !S_ISREG(st.st_mode);
     if (putAside && !write) {
-        m_readProblem = path + " is not a regular file";
+        m_readProblem = Utf8(rkm::Core::tr("%1 is not a regular file"), {path});
         return false;
     }
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -248,7 +249,8 @@ bool ListingStore::open(bool write)
             // at it, and a new one is made, so the listings can be saved.
             const std::string aside = path + ".damaged-" + std::to_string(std::time(nullptr));
             if (::rename(path.c_str(), aside.c_str()) != 0)
-                throw RackmereError("Cannot put aside the damaged store " + path + ": " + std::strerror(errno));
+                throw RackmereError(Utf8(rkm::Core::tr("Cannot put aside the damaged store %1: %2"),
+                                         {path, std::strerror(errno)}));
             putAside = false;
         }
         const int flags = write ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
@@ -286,10 +288,10 @@ bool ListingStore::open(bool write)
             return false;
         }
         if (code != SQLITE_NOTADB && code != SQLITE_CORRUPT)
-            throw RackmereError("Cannot write the store " + path + ": " + why);
+            throw RackmereError(Utf8(rkm::Core::tr("Cannot write the store %1: %2"), {path, why}));
         putAside = true;
     }
-    throw RackmereError("Cannot write the store " + path);
+    throw RackmereError(Utf8(rkm::Core::tr("Cannot write the store %1"), {path}));
 }
 
 ListingExtras ListingStore::Extras(const std::string &file, const ListingStamp &stamp)

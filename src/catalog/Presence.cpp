@@ -2,6 +2,7 @@
 
 #include "catalog/Disks.h"
 #include "platform/VolumeIdentity.h"
+#include "platform/Translated.h"
 
 #include <sys/stat.h>
 
@@ -41,15 +42,16 @@ uint32_t SerialOfVolume(const MountedVolume &volume)
 std::string ShelfText(const ListingExtras &extras)
 {
     std::string text;
-    const std::pair<const char *, const char *> lines[] = {{EXTRA_LOCATION, "Location: "},
-                                                           {EXTRA_LENT_TO, "Lent to: "}};
+    const std::pair<const char *, const char *> lines[] = {
+        {EXTRA_LOCATION, QT_TRANSLATE_NOOP("rkm::Core", "Location: %1")},
+        {EXTRA_LENT_TO, QT_TRANSLATE_NOOP("rkm::Core", "Lent to: %1")}};
     for (const auto &[key, caption] : lines) {
         const auto it = extras.find(key);
         if (it == extras.end() || it->second.empty())
             continue;
         if (!text.empty())
             text += '\n';
-        text += caption + it->second;
+        text += Utf8(rkm::Core::tr(caption), {it->second});
     }
     return text;
 }

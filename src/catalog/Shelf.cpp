@@ -1,6 +1,7 @@
 #include "catalog/Shelf.h"
 
 #include "platform/Text.h"
+#include "platform/Translated.h"
 
 #include <QLocale>
 
@@ -54,10 +55,15 @@ std::string ShelfTextProblem(const char *what, std::string_view text)
     if (text.size() <= MAX_SHELF_TEXT_BYTES)
         return {};
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    std::string message = std::string("The ") + what + " is " +
-                          english.toString(qulonglong(text.size())).toStdString() + " bytes long; at most " +
-                          english.toString(qulonglong(MAX_SHELF_TEXT_BYTES)).toStdString() + " bytes are kept.";
-    return message;
+    const std::string length = english.toString(qulonglong(text.size())).toStdString();
+    const std::string most = english.toString(qulonglong(MAX_SHELF_TEXT_BYTES)).toStdString();
+    // One sentence per text for the ones the programs ask about.
+    const std::string_view kind = what;
+    if (kind == "location")
+        return Utf8(rkm::Core::tr("The location is %1 bytes long; at most %2 bytes are kept."), {length, most});
+    if (kind == "lent to")
+        return Utf8(rkm::Core::tr("The lent to is %1 bytes long; at most %2 bytes are kept."), {length, most});
+    return Utf8(rkm::Core::tr("The %1 is %2 bytes long; at most %3 bytes are kept."), {kind, length, most});
 }
 
 } // namespace rkm

@@ -1,6 +1,7 @@
 #include "catalog/Summary.h"
 
 #include "platform/Text.h"
+#include "platform/Translated.h"
 
 namespace rkm {
 
@@ -22,7 +23,7 @@ std::string SummaryItem(const std::string &item)
 namespace {
 std::string moreLine(std::size_t rest)
 {
-    return "\u2026 and " + GroupedCount(rest) + " more";
+    return Utf8(rkm::Core::tr("… and %1 more"), {GroupedCount(rest)});
 }
 } // namespace
 
@@ -49,7 +50,8 @@ std::vector<std::string> SummarizeShortened(const std::vector<ShortenedListing> 
         // A listing's line comes only with at least one of its texts.
         if (lines.size() + 2 > most && told < total)
             break;
-        lines.push_back(SummaryItem("Listing '" + l.diskName + "' (" + platform::Utf8Text(l.fileName) + "):"));
+        lines.push_back(SummaryItem(Utf8(rkm::Core::tr("Listing '%1' (%2):"),
+                                         {l.diskName, platform::Utf8Text(l.fileName)})));
         for (const std::string &e : l.entries) {
             if (lines.size() >= most && told < total)
                 break;

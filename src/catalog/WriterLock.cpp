@@ -1,5 +1,7 @@
 #include "catalog/WriterLock.h"
 
+#include "platform/Translated.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
@@ -93,7 +95,7 @@ FileLock::State FileLock::tryTake(bool exclusive)
         m_fd = std::move(fd);
         return State::Held;
     }
-    m_reason = "the lock file keeps being replaced";
+    m_reason = Utf8(rkm::Core::tr("the lock file keeps being replaced"));
     return State::Unavailable;
 }
 

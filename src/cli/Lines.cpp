@@ -13,25 +13,6 @@ std::string Said(const char *text)
     return Say::tr(text).toStdString();
 }
 
-std::string Fill(const QString &text, std::initializer_list<std::string_view> args)
-{
-    const std::string pattern = text.toStdString();
-    std::string out;
-    out.reserve(pattern.size());
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-            const auto k = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (k < args.size()) {
-                out += args.begin()[k];
-                ++i;
-                continue;
-            }
-        }
-        out += pattern[i];
-    }
-    return out;
-}
-
 std::string SerialText(uint32_t serial)
 {
     char text[16];

@@ -33,7 +33,10 @@ std::string Said(const char *text);
 // A translated text with %1 to %9 replaced by `args` in one pass, as UTF-8.
 // The arguments are put in byte for byte: names typed on the command line
 // or stored in a listing need not be UTF-8, and a '%' in them stays.
-std::string Fill(const QString &text, std::initializer_list<std::string_view> args);
+inline std::string Fill(const QString &text, std::initializer_list<std::string_view> args)
+{
+    return Utf8(text, args);
+}
 // A volume's serial number as the messages show it: eight hexadecimal digits.
 std::string SerialText(uint32_t serial);
 

@@ -5,6 +5,7 @@
 #include "catalog/Errors.h"
 #include "export/ExportWriter.h"
 #include "platform/Text.h"
+#include "platform/Translated.h"
 #include "scan/Props.h"
 #include "service/Version.h"
 
@@ -386,7 +387,7 @@ public:
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
-                throw RackmereError(std::string("Cannot write to standard output: ") + std::strerror(errno));
+                throw RackmereError(Utf8(rkm::Core::tr("Cannot write to standard output: %1"), {std::strerror(errno)}));
             bytes.remove_prefix(static_cast<std::size_t>(n));
         }
     }
@@ -399,7 +400,8 @@ public:
     explicit SaveFileSink(const std::string &path) : m_path(path), m_file(QString::fromStdString(path))
     {
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            throw RackmereError("Cannot create file " + m_path + ": " + m_file.errorString().toStdString());
+            throw RackmereError(Utf8(rkm::Core::tr("Cannot create file %1: %2"),
+                                     {m_path, m_file.errorString().toStdString()}));
     }
     ~SaveFileSink() override
     {
@@ -411,14 +413,16 @@ public:
         while (!bytes.empty()) {
             const qint64 n = m_file.write(bytes.data(), static_cast<qint64>(bytes.size()));
             if (n <= 0)
-                throw RackmereError("Cannot write file " + m_path + ": " + m_file.errorString().toStdString());
+                throw RackmereError(Utf8(rkm::Core::tr("Cannot write file %1: %2"),
+                                         {m_path, m_file.errorString().toStdString()}));
             bytes.remove_prefix(static_cast<std::size_t>(n));
         }
     }
     void commit()
     {
         if (!m_file.commit())
-            throw RackmereError("Cannot write file " + m_path + ": " + m_file.errorString().toStdString());
+            throw RackmereError(Utf8(rkm::Core::tr("Cannot write file %1: %2"),
+                                     {m_path, m_file.errorString().toStdString()}));
     }
 
 private:

@@ -136,7 +136,7 @@ ListPages PaginateList(const PrintArea &area, int firstRow, double lineHeight, i
 
 std::string PageFootText(int page, int pages)
 {
-    return "Page " + std::to_string(page) + " of " + std::to_string(pages);
+    return Utf8(rkm::Core::tr("Page %1 of %2").arg(page).arg(pages));
 }
 
 bool GridFits(const PrintArea &area, std::size_t lineCount, const GridFit &grid)
@@ -214,7 +214,7 @@ bool DrawLines(const std::vector<std::string> &lines, PrintSurface &surface, con
         yOffset = Trunc(yOffset + grid.lineHeight);
         if (preview && 2 * grid.lineHeight > area.bottom - yOffset) {
             surface.setFont(OVERFLOW_POINTS, true);
-            surface.drawText(area.left + grid.gap, area.top + yOffset, OVERFLOW_LINE);
+            surface.drawText(area.left + grid.gap, area.top + yOffset, Utf8(rkm::Core::tr(OVERFLOW_LINE)));
             return false;
         }
     }

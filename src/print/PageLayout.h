@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/Disks.h"
+#include "platform/Translated.h"
 #include "print/PrintSettings.h"
 
 #include <functional>
@@ -68,7 +69,7 @@ inline constexpr double PREVIEW_DPI = 85;
 inline constexpr int LIST_BOTTOM = 999999;
 inline constexpr int FIRST_FONT_POINTS = 8;
 inline constexpr int SMALLEST_FONT_POINTS = 2;
-inline constexpr char OVERFLOW_LINE[] = "[Printing will exceed bounds!]";
+inline constexpr char OVERFLOW_LINE[] = QT_TRANSLATE_NOOP("rkm::Core", "[Printing will exceed bounds!]");
 
 PageFrame LayoutFrame(PrintLayout layout, bool frame, double dpiX, double dpiY, int printableWidth);
 

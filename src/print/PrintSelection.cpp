@@ -2,6 +2,7 @@
 
 #include "catalog/Errors.h"
 #include "platform/Text.h"
+#include "platform/Translated.h"
 #include "search/TextContains.h"
 
 #include <limits>
@@ -53,7 +54,7 @@ void Collect(const TreeNode &node, int level, std::vector<std::string> &fileLine
 
 int32_t LevelFromText(const std::string &text)
 {
-    const auto bad = [&] { return RackmereError("'" + text + "' is not a valid integer value"); };
+    const auto bad = [&] { return RackmereError(Utf8(rkm::Core::tr("'%1' is not a valid integer value"), {text})); };
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;

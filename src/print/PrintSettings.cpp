@@ -3,6 +3,7 @@
 #include "catalog/AtomicFile.h"
 #include "catalog/Errors.h"
 #include "platform/Text.h"
+#include "platform/Translated.h"
 
 #include <QFileInfo>
 
@@ -50,9 +51,10 @@ void LoadFilterList(std::vector<FilterEntry> &list, const std::string &programDi
     // under the name would block or never end.
     std::string bytes;
     try {
-        bytes = ReadRegularFile(path, MAX_FILTER_FILE_BYTES, "Cannot open file");
+        // Its own message is not shown: the one below names the file alone.
+        bytes = ReadRegularFile(path, MAX_FILTER_FILE_BYTES, QStringLiteral("%1: %2"));
     } catch (const RackmereError &) {
-        throw RackmereError(std::string("Cannot open file ") + fileName);
+        throw RackmereError(Utf8(rkm::Core::tr("Cannot open file %1"), {fileName}));
     }
     list.clear();
     for (std::string &line : ParseFilterFile(bytes))
@@ -66,7 +68,7 @@ void SaveFilterList(const std::vector<FilterEntry> &list, const std::string &pro
     try {
         WriteFileAtomically(programDir + fileName, FormatFilterFile(list));
     } catch (const std::exception &) {
-        throw RackmereError(std::string("Cannot create file ") + fileName);
+        throw RackmereError(Utf8(rkm::Core::tr("Cannot create file %1"), {fileName}));
     }
     s.setString(marksKey, CheckMarkString(list));
 }

@@ -1,6 +1,7 @@
 #include "scan/ContentReading.h"
 
 #include "catalog/Errors.h"
+#include "platform/Translated.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -38,8 +39,8 @@ void writeAll(int fd, const std::string &bytes, uint64_t at)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            throw RackmereError(std::string("Could not keep a picture in a temporary file: ") +
-                                std::strerror(n < 0 ? errno : ENOSPC));
+            throw RackmereError(Utf8(rkm::Core::tr("Could not keep a picture in a temporary file: %1"),
+                                     {std::strerror(n < 0 ? errno : ENOSPC)}));
         done += static_cast<std::size_t>(n);
     }
 }
@@ -83,8 +84,8 @@ void ContentSink::add(ContentRecord record, bool kept)
         if (m_pictureFd < 0) {
             m_pictureFd = openUnnamedFile();
             if (m_pictureFd < 0)
-                throw RackmereError(std::string("Could not make a temporary file for the pictures: ") +
-                                    std::strerror(errno));
+                throw RackmereError(Utf8(rkm::Core::tr("Could not make a temporary file for the pictures: %1"),
+                                         {std::strerror(errno)}));
         }
         // The place is taken under the lock, the bytes written outside it.
         stored.pictureAt = m_pictureEnd;
@@ -140,8 +141,8 @@ void ContentSink::forEach(const std::function<void(const ContentRecord &)> &fn) 
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
-                throw RackmereError(std::string("Could not read a picture back from its temporary file: ") +
-                                    std::strerror(n < 0 ? errno : EIO));
+                throw RackmereError(Utf8(rkm::Core::tr("Could not read a picture back from its temporary file: %1"),
+                                         {std::strerror(n < 0 ? errno : EIO)}));
             done += static_cast<std::size_t>(n);
         }
         fn(record);

@@ -2,6 +2,7 @@
 
 #include "catalog/Errors.h"
 #include "platform/SystemView.h"
+#include "platform/Translated.h"
 #include "platform/UniqueFd.h"
 #include "scan/WalkPool.h"
 
@@ -120,7 +121,7 @@ std::unique_ptr<TreeNode> ScanDisk(const std::string &path, const std::string &n
     const std::string root = ResolveScanRoot(path);
     const platform::UniqueFd fd(root.empty() ? -1 : ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!fd)
-        throw RackmereError("The folder " + path + " cannot be opened.");
+        throw RackmereError(Utf8(rkm::Core::tr("The folder %1 cannot be opened."), {path}));
     struct stat st {};
     ::fstat(fd.get(), &st);
 

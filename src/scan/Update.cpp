@@ -5,6 +5,7 @@
 #include "platform/NameMatch.h"
 #include "platform/SystemView.h"
 #include "platform/Text.h"
+#include "platform/Translated.h"
 #include "scan/Archive.h"
 #include "scan/ListingOptions.h"
 #include "scan/Props.h"
@@ -111,22 +112,22 @@ QString UpdatePrompt(std::string_view diskName, const std::string &rootPath, con
     const std::string drive = UpdateDriveText(rootPath, system);
     const QString shownDrive = platform::DecodeText(drive);
     if (rootPath.size() >= 2 && rootPath[1] == ':' && drive.size() == 2)
-        return QStringLiteral("Please make sure that the disk '%1' is inserted in drive %2").arg(name, shownDrive);
+        return rkm::Core::tr("Please make sure that the disk '%1' is inserted in drive %2").arg(name, shownDrive);
     const QString folder = platform::DecodeText(rootPath);
     if (drive == "/" && rootPath != "/")
-        return QStringLiteral("Please make sure that the folder %1 of the disk '%2' is there").arg(folder, name);
-    QString text = QStringLiteral("Please make sure that the disk '%1' is mounted at %2").arg(name, shownDrive);
+        return rkm::Core::tr("Please make sure that the folder %1 of the disk '%2' is there").arg(folder, name);
     if (drive != rootPath)
-        text += QStringLiteral(" with the folder %1").arg(folder);
-    return text;
+        return rkm::Core::tr("Please make sure that the disk '%1' is mounted at %2 with the folder %3")
+            .arg(name, shownDrive, folder);
+    return rkm::Core::tr("Please make sure that the disk '%1' is mounted at %2").arg(name, shownDrive);
 }
 
 QString DiskNotFoundText(const std::string &rootPath, int error)
 {
     // A drive letter names no path here: there is no reason of the system's to give.
     if (rootPath.size() >= 2 && rootPath[1] == ':')
-        return QStringLiteral("Could not find the disk at %1.").arg(platform::DecodeText(rootPath));
-    return QStringLiteral("Could not find the disk at %1: %2.")
+        return rkm::Core::tr("Could not find the disk at %1.").arg(platform::DecodeText(rootPath));
+    return rkm::Core::tr("Could not find the disk at %1: %2.")
         .arg(platform::DecodeText(rootPath), QString::fromLocal8Bit(std::strerror(error)));
 }
 
@@ -206,15 +207,17 @@ std::string DiskCheckReason(DiskCheck check, const TDisk &rootDisk)
     switch (check) {
     case DiskCheck::RootUnreadable:
         if (root.RootPath.empty())
-            return "the listing's root path is empty";
+            return Utf8(rkm::Core::tr("the listing's root path is empty"));
         if (root.RootPath.find('\0') != std::string::npos)
-            return "the listing's root path " + path + " holds a NUL byte; read as a path it would be " +
-                   shownPath(root.RootPath.c_str());
-        return "the listing's root path " + path + " is not a full path";
+            return Utf8(rkm::Core::tr("the listing's root path %1 holds a NUL byte; read as a path it would be %2"),
+                        {path, shownPath(root.RootPath.c_str())});
+        return Utf8(rkm::Core::tr("the listing's root path %1 is not a full path"), {path});
     case DiskCheck::SystemFolder:
-        return std::string("the listing is of a ") + (root.DriveType == DRIVE_CDROM ? "CD or DVD" : "removable disk") +
-               ", but its root path " + path + " is the system's folder " +
-               shownPath(ResolveScanRoot(root.RootPath.c_str()));
+        return Utf8(
+            root.DriveType == DRIVE_CDROM
+                ? rkm::Core::tr("the listing is of a CD or DVD, but its root path %1 is the system's folder %2")
+                : rkm::Core::tr("the listing is of a removable disk, but its root path %1 is the system's folder %2"),
+            {path, shownPath(ResolveScanRoot(root.RootPath.c_str()))});
     case DiskCheck::Ready:
     case DiskCheck::NotFound:
     case DiskCheck::SerialDiffers:
@@ -239,7 +242,7 @@ TreeNode *UpdateListing(CatalogStore &store, TreeNode *oldDisk, ScanControl *con
     const TDisk &old = oldDisk->disk();
     const std::string &root = readAt.empty() ? old.RootPath : readAt;
     if (!IsPathOfThisSystem(root))
-        throw RackmereError("Could not find the disk!");
+        throw RackmereError(Utf8(rkm::Core::tr("Could not find the disk!")));
     const ScanOptions used = options ? *options : ScanOptionsFor(store, oldDisk);
     const std::shared_ptr<ContentSink> contents = UpdateContentSink(store, oldDisk, used, reread);
     std::unique_ptr<TreeNode> fresh = ScanDisk(root, oldDisk->text(), old.Comment, control, 0, used,

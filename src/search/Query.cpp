@@ -16,6 +16,7 @@
 #include "search/Query.h"
 
 #include "platform/Text.h"
+#include "platform/Translated.h"
 
 #include <re2/re2.h>
 
@@ -241,7 +242,7 @@ public:
         auto root = parseOr();
         if (m_at < m_tokens.size()) {
             // Only a ')' can be left over.
-            Fail(m_tokens[m_at].pos, "')' without '('");
+            Fail(m_tokens[m_at].pos, Utf8(rkm::Core::tr("')' without '('")));
         }
         usesPath = m_usesPath;
         usesDisk = m_usesDisk;
@@ -275,7 +276,7 @@ private:
                 const std::size_t start = i;
                 std::string text = readPhrase(i, true);
                 if (text.empty())
-                    Fail(start, "empty phrase");
+                    Fail(start, Utf8(rkm::Core::tr("empty phrase")));
                 auto node = makeWordNode(text, false);
                 node->source = std::string(m_s.substr(start, i - start));
                 m_tokens.push_back({Token::Term, start, std::move(node)});
@@ -305,7 +306,8 @@ private:
             Word w = readWord(i);
             auto node = makeWordNode(w.text, w.wildcards);
             if (w.wildcards && w.escapedWildcard)
-                Fail(start, "a word with wildcards cannot also hold an escaped '*' or '?': use regex:");
+                Fail(start,
+                     Utf8(rkm::Core::tr("a word with wildcards cannot also hold an escaped '*' or '?': use regex:")));
             node->source = std::string(m_s.substr(start, w.end - start));
             i = w.end;
             m_tokens.push_back({Token::Term, start, std::move(node)});
@@ -337,7 +339,7 @@ private:
             out += c;
             ++i;
         }
-        Fail(open, "unfinished phrase");
+        Fail(open, Utf8(rkm::Core::tr("unfinished phrase")));
     }
 
     Word readWord(std::size_t from) const
@@ -412,7 +414,7 @@ private:
             } else {
                 Word w = readWord(i);
                 if (w.wildcards && w.escapedWildcard)
-                    Fail(valuePos, "a text with wildcards cannot also hold an escaped '*' or '?'");
+                    Fail(valuePos, Utf8(rkm::Core::tr("a text with wildcards cannot also hold an escaped '*' or '?'")));
                 value = std::move(w.text);
                 wildcards = w.wildcards;
                 i = w.end;
@@ -425,7 +427,7 @@ private:
                 node->exact = m_options.caseSensitive ? platform::Utf8Text(value) : platform::LowerText(value);
             } else {
                 if (value.empty())
-                    Fail(valuePos, "'" + name + ":' needs a text (" + name + ":= finds an empty one)");
+                    Fail(valuePos, Utf8(rkm::Core::tr("'%1:' needs a text (%1:= finds an empty one)"), {name}));
                 node->textMatch = TextMatch::Substring;
                 node->pattern.emplace(value, m_options.caseSensitive);
             }
@@ -450,7 +452,7 @@ private:
                 p = e + 1;
             }
             if (node->exts.empty())
-                Fail(valuePos, "'ext:' needs an extension such as ext:mp3;flac");
+                Fail(valuePos, Utf8(rkm::Core::tr("'ext:' needs an extension such as ext:mp3;flac")));
             return node;
         }
         if (name == "size") {
@@ -459,7 +461,7 @@ private:
             Word w = readWord(i);
             i = w.end;
             if (!ParseSizeRange(w.text, node->sizeLow, node->sizeHigh))
-                Fail(valuePos, "'size:' needs a size such as >10MB");
+                Fail(valuePos, Utf8(rkm::Core::tr("'size:' needs a size such as >10MB")));
             return node;
         }
         if (name == "date") {
@@ -469,7 +471,8 @@ private:
             Word w = readWord(i);
             i = w.end;
             if (!ParseDateRange(w.text, node->dateLow, node->dateHigh))
-                Fail(valuePos, "'date:' needs a date such as 2019, >=2019-03 or 2019-01-01..2019-06-30");
+                Fail(valuePos,
+                     Utf8(rkm::Core::tr("'date:' needs a date such as 2019, >=2019-03 or 2019-01-01..2019-06-30")));
             return node;
         }
         if (name == "type") {
@@ -486,7 +489,7 @@ private:
             else if (v == "disk")
                 node->kinds = kDiskBit;
             else
-                Fail(valuePos, "'type:' is file, folder or disk");
+                Fail(valuePos, Utf8(rkm::Core::tr("'type:' is file, folder or disk")));
             return node;
         }
         if (name == "regex") {
@@ -511,18 +514,18 @@ private:
                 }
             }
             if (pattern.empty())
-                Fail(valuePos, "'regex:' needs a pattern");
+                Fail(valuePos, Utf8(rkm::Core::tr("'regex:' needs a pattern")));
             RE2::Options o;
             o.set_case_sensitive(m_options.caseSensitive);
             o.set_log_errors(false);
             o.set_max_mem(8 << 20);
             node->re = std::make_unique<RE2>(pattern, o);
             if (!node->re->ok())
-                Fail(valuePos, "bad regex: " + node->re->error());
+                Fail(valuePos, Utf8(rkm::Core::tr("bad regex: %1"), {node->re->error()}));
             node->literal = std::move(pattern);
             return node;
         }
-        Fail(start, "unknown field '" + std::string(m_s.substr(start, colon - start)) + ":'");
+        Fail(start, Utf8(rkm::Core::tr("unknown field '%1:'"), {m_s.substr(start, colon - start)}));
     }
 
     // ---- sizes and dates
@@ -703,13 +706,13 @@ private:
     {
         std::vector<std::unique_ptr<QueryNode>> alts;
         if (!atEnd() && peek() == Token::Or)
-            Fail(m_tokens[m_at].pos, "'OR' needs something before it");
+            Fail(m_tokens[m_at].pos, Utf8(rkm::Core::tr("'OR' needs something before it")));
         alts.push_back(parseAnd());
         while (!atEnd() && peek() == Token::Or) {
             const std::size_t pos = m_tokens[m_at].pos;
             ++m_at;
             if (atEnd() || peek() == Token::RParen || peek() == Token::Or)
-                Fail(pos, "'OR' needs something after it");
+                Fail(pos, Utf8(rkm::Core::tr("'OR' needs something after it")));
             alts.push_back(parseAnd());
         }
         return Combine(Op::Or, std::move(alts));
@@ -724,7 +727,7 @@ private:
                 ++m_at;
                 if (parts.empty() || atEnd() || peek() == Token::Or || peek() == Token::RParen ||
                     peek() == Token::And)
-                    Fail(pos, "'AND' needs something on each side");
+                    Fail(pos, Utf8(rkm::Core::tr("'AND' needs something on each side")));
                 continue;
             }
             parts.push_back(parseUnary());
@@ -739,7 +742,7 @@ private:
         // '(': a query typed by hand never needs many.
         if (t.kind == Token::Not || t.kind == Token::LParen) {
             if (++m_depth > kMaxDepth)
-                Fail(t.pos, "too many parentheses or NOTs inside each other");
+                Fail(t.pos, Utf8(rkm::Core::tr("too many parentheses or NOTs inside each other")));
         }
         struct Leave {
             Parser *p;
@@ -754,7 +757,7 @@ private:
         case Token::Not: {
             ++m_at;
             if (atEnd() || peek() == Token::Or || peek() == Token::RParen || peek() == Token::And)
-                Fail(t.pos, "'NOT' needs something after it");
+                Fail(t.pos, Utf8(rkm::Core::tr("'NOT' needs something after it")));
             auto node = std::make_unique<QueryNode>();
             node->op = Op::Not;
             node->children.push_back(parseUnary());
@@ -763,10 +766,10 @@ private:
         case Token::LParen: {
             ++m_at;
             if (!atEnd() && peek() == Token::RParen)
-                Fail(t.pos, "'()' holds nothing");
+                Fail(t.pos, Utf8(rkm::Core::tr("'()' holds nothing")));
             auto inner = parseOr();
             if (atEnd())
-                Fail(t.pos, "'(' without ')'");
+                Fail(t.pos, Utf8(rkm::Core::tr("'(' without ')'")));
             ++m_at; // the ')'
             return inner;
         }
@@ -776,7 +779,7 @@ private:
         default:
             break;
         }
-        Fail(t.pos, "unexpected text"); // not reached: parseAnd stops at ')' and OR
+        Fail(t.pos, Utf8(rkm::Core::tr("unexpected text"))); // not reached: parseAnd stops at ')' and OR
     }
 
     static std::unique_ptr<QueryNode> Combine(Op op, std::vector<std::unique_ptr<QueryNode>> parts)

@@ -1,5 +1,6 @@
 #include "print/render/PictureFile.h"
 
+#include "platform/Translated.h"
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
@@ -19,14 +20,14 @@ std::optional<std::string> EncodePicture(std::string_view jpeg, std::string_view
     reader.setAllocationLimit(64);
     const QImage image = reader.read();
     if (image.isNull()) {
-        error = "the picture kept cannot be read (" + reader.errorString().toStdString() + ")";
+        error = Utf8(rkm::Core::tr("the picture kept cannot be read (%1)").arg(reader.errorString()));
         return std::nullopt;
     }
     QByteArray encoded;
     QBuffer out(&encoded);
     out.open(QIODevice::WriteOnly);
     if (!image.save(&out, "PNG")) {
-        error = "the picture could not be encoded as PNG";
+        error = Utf8(rkm::Core::tr("the picture could not be encoded as PNG"));
         return std::nullopt;
     }
     return encoded.toStdString();

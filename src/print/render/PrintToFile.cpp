@@ -1,6 +1,7 @@
 #include "print/render/PrintToFile.h"
 
 #include "catalog/Errors.h"
+#include "platform/Translated.h"
 #include "print/render/QtPrintSurface.h"
 
 #include <QFile>
@@ -26,7 +27,8 @@ void PrintPdfFile(const std::string &path, const PageRequest &request, const std
         // Said plainly here rather than by the printer's own warning.
         QFile probe(file);
         if (!probe.open(QIODevice::WriteOnly))
-            throw RackmereError("Cannot create file " + path + ": " + probe.errorString().toStdString());
+            throw RackmereError(Utf8(rkm::Core::tr("Cannot create file %1: %2"),
+                                     {path, probe.errorString().toStdString()}));
     }
     // A4 with 10 mm margins, as the desktop's PDF printer lays out its page.
     QPdfWriter writer(file);
@@ -37,10 +39,10 @@ void PrintPdfFile(const std::string &path, const PageRequest &request, const std
     try {
         PrintPage(writer, request, folderLines, fileLines, nullptr);
     } catch (const RackmereError &) {
-        throw RackmereError("Cannot create file " + path);
+        throw RackmereError(Utf8(rkm::Core::tr("Cannot create file %1"), {path}));
     }
     if (!QFileInfo(file).isFile() || QFileInfo(file).size() == 0)
-        throw RackmereError("Cannot create file " + path);
+        throw RackmereError(Utf8(rkm::Core::tr("Cannot create file %1"), {path}));
 }
 
 void WritePreviewPng(const std::string &path, const PageRequest &request,
@@ -49,11 +51,12 @@ void WritePreviewPng(const std::string &path, const PageRequest &request,
     int pages = 1;
     const QImage image = RenderPreviewImage(request, folderLines, fileLines, 1.0, &pages);
     if (request.page >= pages)
-        throw RackmereError("The preview has " + std::to_string(pages) + (pages == 1 ? " page" : " pages") +
-                            ", no page " + std::to_string(request.page + 1));
+        throw RackmereError(Utf8(rkm::Core::tr("The preview has %n page(s), no page %1", nullptr, pages)
+                                     .arg(request.page + 1)));
     QImageWriter writer(QString::fromStdString(path), "png");
     if (!writer.write(image))
-        throw RackmereError("Cannot create file " + path + ": " + writer.errorString().toStdString());
+        throw RackmereError(Utf8(rkm::Core::tr("Cannot create file %1: %2"),
+                                 {path, writer.errorString().toStdString()}));
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "catalog/Errors.h"
 #include "platform/Text.h"
+#include "platform/Translated.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -141,7 +142,7 @@ bool PrintPage(QPagedPaintDevice &device, const PageRequest &request, const std:
     }
     QPainter painter;
     if (!painter.begin(&device))
-        throw RackmereError("The printer could not start the print job");
+        throw RackmereError(Utf8(rkm::Core::tr("The printer could not start the print job")));
     QtPrintSurface surface(device, &painter, dpiX, dpiY, device.width(), device.height(), &device);
     r.page = -1;
     RenderPage(surface, r, folderLines, fileLines, nullptr);
