@@ -1,5 +1,16 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en">
+<context>
+    <name>rkm::Core</name>
+    <message numerus="yes">
+        <source>The preview has %n page(s), no page %1</source>
+        <translation>
+            <numerusform>The preview has %n page, no page %1</numerusform>
+            <numerusform>The preview has %n pages, no page %1</numerusform>
+        </translation>
+    </message>
+</context>
 <context>
     <name>rkm::LocaleText</name>
     <message numerus="yes">
@@ -153,7 +164,7 @@
     <name>rkm::cli::Say</name>
     <message numerus="yes">
         <source>%1, %2, %n copies (%3 wasted)</source>
-        <extracomment>A group of copies: the file's name, its size, how many copies, the space all but one take.</extracomment>
+        <extracomment>A group of copies: the file&apos;s name, its size, how many copies, the space all but one take.</extracomment>
         <translation>
             <numerusform>%1, %2, %n copy (%3 wasted)</numerusform>
             <numerusform>%1, %2, %n copies (%3 wasted)</numerusform>
@@ -181,20 +192,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>rackmere-cli %1: %n listings are named '%2'; name the one meant by its listing file:</source>
+        <source>rackmere-cli %1: %n listings are named &apos;%2&apos;; name the one meant by its listing file:</source>
         <translation>
-            <numerusform>rackmere-cli %1: %n listings are named '%2'; name the one meant by its listing file:</numerusform>
-            <numerusform>rackmere-cli %1: %n listings are named '%2'; name the one meant by its listing file:</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>rkm::Core</name>
-    <message numerus="yes">
-        <source>The preview has %n page(s), no page %1</source>
-        <translation>
-            <numerusform>The preview has %n page, no page %1</numerusform>
-            <numerusform>The preview has %n pages, no page %1</numerusform>
+            <numerusform>rackmere-cli %1: %n listings are named &apos;%2&apos;; name the one meant by its listing file:</numerusform>
+            <numerusform>rackmere-cli %1: %n listings are named &apos;%2&apos;; name the one meant by its listing file:</numerusform>
         </translation>
     </message>
 </context>

@@ -784,6 +784,444 @@
     </message>
 </context>
 <context>
+    <name>rkm::Core</name>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create a new file in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write a new file in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error loading file: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a disk listing file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not enough memory for what it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue folder %1 is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the catalogue folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the category file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; the categories are left empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to find unused filename.!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue in %1 is open read-only: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot put aside the category file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk&apos;s root path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk&apos;s comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk&apos;s file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk&apos;s description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk&apos;s date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk&apos;s size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk&apos;s category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (root path)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (comment)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (file name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (description)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (date)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (size)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (category)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid disk listing file (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at byte %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends inside a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text of %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text of %1 bytes, more than any listing holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends inside a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder of %1 files, more than the %2 bytes left can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file entry&apos;s text runs on for more than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends inside the entries of a folder (%1 files)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder of more than 4 GiB of texts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file entry&apos;s text that no listing holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>folders nested deeper than %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder of %1 folders, more than the %2 bytes left can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder without a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a disk without a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 texts per file entry, where a listing holds %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot put aside the damaged store %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the store %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the store %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lent to: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The location is %1 bytes long; at most %2 bytes are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lent to is %1 bytes long; at most %2 bytes are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 is %2 bytes long; at most %3 bytes are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listing &apos;%1&apos; (%2):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lock file keeps being replaced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[Printing will exceed bounds!]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture kept cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The preview has %n page(s), no page %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The printer could not start the print job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not keep a picture in a temporary file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not make a temporary file for the pictures: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read a picture back from its temporary file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please make sure that the disk &apos;%1&apos; is inserted in drive %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please make sure that the folder %1 of the disk &apos;%2&apos; is there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please make sure that the disk &apos;%1&apos; is mounted at %2 with the folder %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please make sure that the disk &apos;%1&apos; is mounted at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not find the disk at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not find the disk at %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the listing&apos;s root path is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the listing&apos;s root path %1 holds a NUL byte; read as a path it would be %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the listing&apos;s root path %1 is not a full path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the listing is of a CD or DVD, but its root path %1 is the system&apos;s folder %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the listing is of a removable disk, but its root path %1 is the system&apos;s folder %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not find the disk!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;)&apos; without &apos;(&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty phrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a word with wildcards cannot also hold an escaped &apos;*&apos; or &apos;?&apos;: use regex:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unfinished phrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text with wildcards cannot also hold an escaped &apos;*&apos; or &apos;?&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1:&apos; needs a text (%1:= finds an empty one)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;ext:&apos; needs an extension such as ext:mp3;flac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;size:&apos; needs a size such as &gt;10MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;date:&apos; needs a date such as 2019, &gt;=2019-03 or 2019-01-01..2019-06-30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;type:&apos; is file, folder or disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;regex:&apos; needs a pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad regex: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown field &apos;%1:&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;OR&apos; needs something before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;OR&apos; needs something after it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;AND&apos; needs something on each side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too many parentheses or NOTs inside each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;NOT&apos; needs something after it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;()&apos; holds nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;(&apos; without &apos;)&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>rkm::DisksOverview</name>
     <message>
         <source>Disks</source>
