@@ -133,15 +133,15 @@
     </message>
     <message>
         <source>Saved searc&amp;hes</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeic&amp;herte Suchen</translation>
     </message>
     <message>
         <source>&amp;Save this search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Suche &amp;speichern...</translation>
     </message>
     <message>
         <source>&amp;Manage...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwalten...</translation>
     </message>
 </context>
 <context>
@@ -768,574 +768,574 @@
     <name>rkm::Choices</name>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
     <name>rkm::Core</name>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht erstellt werden: %2</translation>
     </message>
     <message>
         <source>Cannot write file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Cannot create a new file in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann keine neue Datei erstellt werden: %2</translation>
     </message>
     <message>
         <source>Cannot write a new file in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann keine neue Datei geschrieben werden: %2</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
     <message>
         <source>larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>größer als %1 MB</translation>
     </message>
     <message>
         <source>Error loading file: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Datei: %1 (%2)</translation>
     </message>
     <message>
         <source>not a disk listing file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Listendatei</translation>
     </message>
     <message>
         <source>not enough memory for what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht genug Arbeitsspeicher für ihren Inhalt</translation>
     </message>
     <message>
         <source>The catalogue folder %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Katalogordner %1 ist kein Ordner</translation>
     </message>
     <message>
         <source>Cannot make the catalogue folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Katalogordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>Cannot read the category file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategoriedatei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1; the categories are left empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; die Kategorien bleiben leer</translation>
     </message>
     <message>
         <source>Unable to find unused filename.!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein unbenutzter Dateiname gefunden!</translation>
     </message>
     <message>
         <source>The catalogue in %1 is open read-only: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Katalog in %1 ist schreibgeschützt geöffnet: %2</translation>
     </message>
     <message>
         <source>Cannot put aside the category file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategoriedatei %1 kann nicht beiseitegelegt werden: %2</translation>
     </message>
     <message>
         <source>the disk&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name des Datenträgers</translation>
     </message>
     <message>
         <source>the disk&apos;s root path</source>
-        <translation type="unfinished"></translation>
+        <translation>der Stammpfad des Datenträgers</translation>
     </message>
     <message>
         <source>the disk&apos;s comment</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kommentar des Datenträgers</translation>
     </message>
     <message>
         <source>the disk&apos;s file name</source>
-        <translation type="unfinished"></translation>
+        <translation>der Dateiname des Datenträgers</translation>
     </message>
     <message>
         <source>the disk&apos;s description</source>
-        <translation type="unfinished"></translation>
+        <translation>die Beschreibung des Datenträgers</translation>
     </message>
     <message>
         <source>the disk&apos;s date</source>
-        <translation type="unfinished"></translation>
+        <translation>das Datum des Datenträgers</translation>
     </message>
     <message>
         <source>the disk&apos;s size</source>
-        <translation type="unfinished"></translation>
+        <translation>die Größe des Datenträgers</translation>
     </message>
     <message>
         <source>the disk&apos;s category</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kategorie des Datenträgers</translation>
     </message>
     <message>
         <source>%1 (name)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Name)</translation>
     </message>
     <message>
         <source>%1 (root path)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Stammpfad)</translation>
     </message>
     <message>
         <source>%1 (comment)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Kommentar)</translation>
     </message>
     <message>
         <source>%1 (file name)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Dateiname)</translation>
     </message>
     <message>
         <source>%1 (description)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Beschreibung)</translation>
     </message>
     <message>
         <source>%1 (date)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Datum)</translation>
     </message>
     <message>
         <source>%1 (size)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Größe)</translation>
     </message>
     <message>
         <source>%1 (category)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Kategorie)</translation>
     </message>
     <message>
         <source>Invalid disk listing file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Listendatei (%1)</translation>
     </message>
     <message>
         <source>at byte %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bei Byte %1: %2</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>the file ends inside a number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet mitten in einer Zahl</translation>
     </message>
     <message>
         <source>a text of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Text von %1 Byte</translation>
     </message>
     <message>
         <source>a text of %1 bytes, more than any listing holds</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Text von %1 Byte, mehr als eine Liste aufnehmen kann</translation>
     </message>
     <message>
         <source>the file ends inside a text</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet mitten in einem Text</translation>
     </message>
     <message>
         <source>a folder of %1 files, more than the %2 bytes left can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner mit %1 Dateien, mehr als die restlichen %2 Byte fassen können</translation>
     </message>
     <message>
         <source>a file entry&apos;s text runs on for more than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Text eines Dateieintrags ist länger als %1 Byte</translation>
     </message>
     <message>
         <source>the file ends inside the entries of a folder (%1 files)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet mitten in den Einträgen eines Ordners (%1 Dateien)</translation>
     </message>
     <message>
         <source>a folder of more than 4 GiB of texts</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner mit mehr als 4 GiB an Texten</translation>
     </message>
     <message>
         <source>a file entry&apos;s text that no listing holds</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Text eines Dateieintrags, den keine Liste aufnehmen kann</translation>
     </message>
     <message>
         <source>folders nested deeper than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner mehr als %1 Ebenen tief verschachtelt</translation>
     </message>
     <message>
         <source>a folder of %1 folders, more than the %2 bytes left can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner mit %1 Ordnern, mehr als die restlichen %2 Byte fassen können</translation>
     </message>
     <message>
         <source>a folder without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner ohne Namen</translation>
     </message>
     <message>
         <source>a disk without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Datenträger ohne Namen</translation>
     </message>
     <message>
         <source>%1 texts per file entry, where a listing holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Texte je Dateieintrag, eine Liste hat %2</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>Cannot put aside the damaged store %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der beschädigte Speicher %1 kann nicht beiseitegelegt werden: %2</translation>
     </message>
     <message>
         <source>Cannot write the store %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Cannot write the store %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Location: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort: %1</translation>
     </message>
     <message>
         <source>Lent to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verliehen an: %1</translation>
     </message>
     <message>
         <source>The location is %1 bytes long; at most %2 bytes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Standort ist %1 Byte lang; höchstens %2 Byte werden gespeichert.</translation>
     </message>
     <message>
         <source>The lent to is %1 bytes long; at most %2 bytes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Angabe „Verliehen an“ ist %1 Byte lang; höchstens %2 Byte werden gespeichert.</translation>
     </message>
     <message>
         <source>The %1 is %2 bytes long; at most %3 bytes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text „%1“ ist %2 Byte lang; höchstens %3 Byte werden gespeichert.</translation>
     </message>
     <message>
         <source>… and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>… und %1 weitere</translation>
     </message>
     <message>
         <source>Listing &apos;%1&apos; (%2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste „%1“ (%2):</translation>
     </message>
     <message>
         <source>the lock file keeps being replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sperrdatei wird immer wieder ersetzt</translation>
     </message>
     <message>
         <source>Cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf die Standardausgabe kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>[Printing will exceed bounds!]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Ausdruck überschreitet den Druckbereich!]</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht erstellt werden</translation>
     </message>
     <message>
         <source>the picture kept cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>das gespeicherte Bild kann nicht gelesen werden (%1)</translation>
     </message>
     <message>
         <source>the picture could not be encoded as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild konnte nicht als PNG kodiert werden</translation>
     </message>
     <message numerus="yes">
         <source>The preview has %n page(s), no page %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Vorschau hat %n Seite, keine Seite %1</numerusform>
+            <numerusform>Die Vorschau hat %n Seiten, keine Seite %1</numerusform>
         </translation>
     </message>
     <message>
         <source>The printer could not start the print job</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte den Druckauftrag nicht starten</translation>
     </message>
     <message>
         <source>Could not keep a picture in a temporary file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild konnte nicht in einer temporären Datei abgelegt werden: %1</translation>
     </message>
     <message>
         <source>Could not make a temporary file for the pictures: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Bilder konnte keine temporäre Datei angelegt werden: %1</translation>
     </message>
     <message>
         <source>Could not read a picture back from its temporary file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild konnte nicht aus seiner temporären Datei zurückgelesen werden: %1</translation>
     </message>
     <message>
         <source>The folder %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Please make sure that the disk &apos;%1&apos; is inserted in drive %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte stellen Sie sicher, dass der Datenträger „%1“ in Laufwerk %2 eingelegt ist</translation>
     </message>
     <message>
         <source>Please make sure that the folder %1 of the disk &apos;%2&apos; is there</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte stellen Sie sicher, dass der Ordner %1 des Datenträgers „%2“ vorhanden ist</translation>
     </message>
     <message>
         <source>Please make sure that the disk &apos;%1&apos; is mounted at %2 with the folder %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte stellen Sie sicher, dass der Datenträger „%1“ mit dem Ordner %3 unter %2 eingehängt ist</translation>
     </message>
     <message>
         <source>Please make sure that the disk &apos;%1&apos; is mounted at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte stellen Sie sicher, dass der Datenträger „%1“ unter %2 eingehängt ist</translation>
     </message>
     <message>
         <source>Could not find the disk at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger unter %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Could not find the disk at %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger unter %1 wurde nicht gefunden: %2.</translation>
     </message>
     <message>
         <source>the listing&apos;s root path is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Stammpfad der Liste ist leer</translation>
     </message>
     <message>
         <source>the listing&apos;s root path %1 holds a NUL byte; read as a path it would be %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Stammpfad %1 der Liste enthält ein NUL-Byte; als Pfad gelesen wäre er %2</translation>
     </message>
     <message>
         <source>the listing&apos;s root path %1 is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>der Stammpfad %1 der Liste ist kein vollständiger Pfad</translation>
     </message>
     <message>
         <source>the listing is of a CD or DVD, but its root path %1 is the system&apos;s folder %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste gehört zu einer CD oder DVD, aber ihr Stammpfad %1 ist der Systemordner %2</translation>
     </message>
     <message>
         <source>the listing is of a removable disk, but its root path %1 is the system&apos;s folder %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste gehört zu einem Wechseldatenträger, aber ihr Stammpfad %1 ist der Systemordner %2</translation>
     </message>
     <message>
         <source>Could not find the disk!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger wurde nicht gefunden!</translation>
     </message>
     <message>
         <source>&apos;)&apos; without &apos;(&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;)&apos; ohne &apos;(&apos;</translation>
     </message>
     <message>
         <source>empty phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>leere Wortgruppe</translation>
     </message>
     <message>
         <source>a word with wildcards cannot also hold an escaped &apos;*&apos; or &apos;?&apos;: use regex:</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Wort mit Platzhaltern kann nicht zugleich ein maskiertes &apos;*&apos; oder &apos;?&apos; enthalten: verwenden Sie regex:</translation>
     </message>
     <message>
         <source>unfinished phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht abgeschlossene Wortgruppe</translation>
     </message>
     <message>
         <source>a text with wildcards cannot also hold an escaped &apos;*&apos; or &apos;?&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Text mit Platzhaltern kann nicht zugleich ein maskiertes &apos;*&apos; oder &apos;?&apos; enthalten</translation>
     </message>
     <message>
         <source>&apos;%1:&apos; needs a text (%1:= finds an empty one)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1:&apos; braucht einen Text (%1:= findet einen leeren)</translation>
     </message>
     <message>
         <source>&apos;ext:&apos; needs an extension such as ext:mp3;flac</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;ext:&apos; braucht eine Endung wie ext:mp3;flac</translation>
     </message>
     <message>
         <source>&apos;size:&apos; needs a size such as &gt;10MB</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;size:&apos; braucht eine Größe wie &gt;10MB</translation>
     </message>
     <message>
         <source>&apos;date:&apos; needs a date such as 2019, &gt;=2019-03 or 2019-01-01..2019-06-30</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;date:&apos; braucht ein Datum wie 2019, &gt;=2019-03 oder 2019-01-01..2019-06-30</translation>
     </message>
     <message>
         <source>&apos;type:&apos; is file, folder or disk</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;type:&apos; ist file, folder oder disk</translation>
     </message>
     <message>
         <source>&apos;regex:&apos; needs a pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;regex:&apos; braucht ein Muster</translation>
     </message>
     <message>
         <source>bad regex: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger regulärer Ausdruck: %1</translation>
     </message>
     <message>
         <source>unknown field &apos;%1:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Feld &apos;%1:&apos;</translation>
     </message>
     <message>
         <source>&apos;OR&apos; needs something before it</source>
-        <translation type="unfinished"></translation>
+        <translation>vor &apos;OR&apos; muss etwas stehen</translation>
     </message>
     <message>
         <source>&apos;OR&apos; needs something after it</source>
-        <translation type="unfinished"></translation>
+        <translation>nach &apos;OR&apos; muss etwas stehen</translation>
     </message>
     <message>
         <source>&apos;AND&apos; needs something on each side</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;AND&apos; braucht auf beiden Seiten etwas</translation>
     </message>
     <message>
         <source>too many parentheses or NOTs inside each other</source>
-        <translation type="unfinished"></translation>
+        <translation>zu viele ineinander verschachtelte Klammern oder NOTs</translation>
     </message>
     <message>
         <source>&apos;NOT&apos; needs something after it</source>
-        <translation type="unfinished"></translation>
+        <translation>nach &apos;NOT&apos; muss etwas stehen</translation>
     </message>
     <message>
         <source>&apos;()&apos; holds nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;()&apos; enthält nichts</translation>
     </message>
     <message>
         <source>&apos;(&apos; without &apos;)&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;(&apos; ohne &apos;)&apos;</translation>
     </message>
     <message>
         <source>unexpected text</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwarteter Text</translation>
     </message>
 </context>
 <context>
     <name>rkm::DisksOverview</name>
     <message>
         <source>Disks</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort</translation>
     </message>
     <message>
         <source>Lent to</source>
-        <translation type="unfinished"></translation>
+        <translation>Verliehen an</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Last updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt aktualisiert</translation>
     </message>
     <message>
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehängt</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>rkm::ExportCommand</name>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>JSON files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON-Dateien (*.json)</translation>
     </message>
     <message>
         <source>HTML pages (*.html *.htm)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Seiten (*.html *.htm)</translation>
     </message>
     <message>
         <source>Rackmere catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere-Katalog</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished">Exportieren</translation>
+        <translation>Exportieren</translation>
     </message>
 </context>
 <context>
     <name>rkm::FileGridModel</name>
     <message>
         <source>Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
 </context>
 <context>
     <name>rkm::HelpViewer</name>
     <message>
         <source>Rackmere Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
     <message>
         <source>Rackmere Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere-Hilfe - %1</translation>
     </message>
 </context>
 <context>
     <name>rkm::LocaleText</name>
     <message numerus="yes">
         <source>%Ln bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Byte</numerusform>
+            <numerusform>%Ln Byte</numerusform>
         </translation>
     </message>
 </context>
@@ -1343,18 +1343,18 @@
     <name>rkm::MessageLine</name>
     <message>
         <source>%1: %L2 of %L3 bytes left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %L2 von %L3 Byte übrig</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln bytes too long; a listing holds at most %L2 bytes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln Byte zu lang; eine Liste fasst höchstens %L2 Byte.</numerusform>
+            <numerusform>%1: %Ln Byte zu lang; eine Liste fasst höchstens %L2 Byte.</numerusform>
         </translation>
     </message>
     <message>
         <source>Another listing is already named &apos;%1&apos;; the tree will show each with its listing file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Liste heißt bereits „%1“; der Baum zeigt jede mit ihrer Listendatei.</translation>
     </message>
 </context>
 <context>
@@ -1393,563 +1393,570 @@
     </message>
     <message>
         <source>A disk that is not in the catalogue is mounted at %1.</source>
-        <translation type="unfinished">Ein Datenträger, der nicht im Katalog ist, ist unter %1. eingehängt</translation>
+        <translation>Ein Datenträger, der nicht im Katalog ist, ist unter %1 eingehängt.</translation>
     </message>
     <message>
         <source>A disk that is not in the catalogue is mounted at %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datenträger, der nicht im Katalog ist, ist unter %1 eingehängt (%2).</translation>
     </message>
 </context>
 <context>
     <name>rkm::Online</name>
     <message>
         <source>Mounted at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehängt unter %1</translation>
     </message>
     <message>
         <source>Insert the disk “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie den Datenträger „%1“ ein.</translation>
     </message>
     <message>
         <source>It is kept at: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort: %1.</translation>
     </message>
     <message>
         <source>It is lent to: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verliehen an: %1.</translation>
     </message>
     <message>
         <source>The folder %1 could not be found, please make sure the right disk is inserted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 wurde nicht gefunden. Bitte prüfen Sie, ob der richtige Datenträger eingelegt ist.</translation>
     </message>
     <message>
         <source>No program is set up to open the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Programm zum Öffnen des Ordners %1 eingerichtet.</translation>
     </message>
 </context>
 <context>
     <name>rkm::PictureView</name>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder</translation>
     </message>
 </context>
 <context>
     <name>rkm::PrintCommands</name>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Listing does not fit to the print area, abort printing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste passt nicht in den Druckbereich. Drucken abbrechen?</translation>
     </message>
 </context>
 <context>
     <name>rkm::ResultsPanel</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
 </context>
 <context>
     <name>rkm::ScanCommands</name>
     <message>
         <source>%1. This is probably not the disk of the listing. Update all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Das ist wahrscheinlich nicht der Datenträger der Liste. Trotzdem aktualisieren?</translation>
     </message>
     <message>
         <source>%1. This is probably not the disk of the listing. Verify all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Das ist wahrscheinlich nicht der Datenträger der Liste. Trotzdem prüfen?</translation>
     </message>
     <message>
         <source>The serial number of the disk (%1) is not the same as that of the original one, this probably means that you inserted the wrong disk. Abort update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seriennummer des Datenträgers (%1) stimmt nicht mit der des ursprünglichen überein; wahrscheinlich haben Sie den falschen Datenträger eingelegt. Aktualisierung abbrechen?</translation>
     </message>
     <message>
         <source>The serial number of the disk (%1) is not the same as that of the original one, this probably means that you inserted the wrong disk. Abort verify?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seriennummer des Datenträgers (%1) stimmt nicht mit der des ursprünglichen überein; wahrscheinlich haben Sie den falschen Datenträger eingelegt. Prüfung abbrechen?</translation>
     </message>
     <message>
         <source>Compare contents (fingerprints) too?
 
 Every file is read again and its fingerprint compared with the one kept: a file whose contents changed while its size and date stayed the same is found. This takes as long as reading the whole disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch die Inhalte (Fingerabdrücke) vergleichen?
+
+Jede Datei wird erneut gelesen und ihr Fingerabdruck mit dem gespeicherten verglichen: So wird eine Datei gefunden, deren Inhalt sich geändert hat, während Größe und Datum gleich geblieben sind. Das dauert so lange wie das Lesen des ganzen Datenträgers.</translation>
     </message>
     <message>
         <source>Verify &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ prüfen</translation>
     </message>
     <message>
         <source>Verify &apos;%1&apos;: the disk matches its listing</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ prüfen: Der Datenträger entspricht seiner Liste</translation>
     </message>
     <message>
         <source>Verify &apos;%1&apos;: %2 added, %3 removed, %4 changed, %5 with changed or unreadable contents</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ prüfen: %2 hinzugekommen, %3 entfernt, %4 geändert, %5 mit geändertem oder unlesbarem Inhalt</translation>
     </message>
     <message>
         <source>Verify &apos;%1&apos;: %2 added, %3 removed, %4 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ prüfen: %2 hinzugekommen, %3 entfernt, %4 geändert</translation>
     </message>
     <message>
         <source>Removed from the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Datenträger entfernt</translation>
     </message>
     <message>
         <source>Added to the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Datenträger hinzugekommen</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>There is no other listing to compare this one with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine andere Liste, mit der sich diese vergleichen ließe.</translation>
     </message>
     <message>
         <source>Compare &apos;%1&apos; with &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ mit „%2“ vergleichen</translation>
     </message>
     <message>
         <source>Compare &apos;%1&apos; with &apos;%2&apos;: the listings are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ mit „%2“ vergleichen: Die Listen sind gleich</translation>
     </message>
     <message>
         <source>Compare &apos;%1&apos; with &apos;%2&apos;: %3 only in &apos;%1&apos;, %4 only in &apos;%2&apos;, %5 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ mit „%2“ vergleichen: %3 nur in „%1“, %4 nur in „%2“, %5 geändert</translation>
     </message>
     <message>
         <source>Only in &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur in „%1“</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete this disk listing?
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diese Datenträgerliste wirklich löschen?
+
+%1</translation>
     </message>
     <message>
         <source>Error deleting file %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Löschen der Datei %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>rkm::SearchBox</name>
     <message>
         <source>Search names</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen durchsuchen</translation>
     </message>
     <message>
         <source>Search names (Ctrl+K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen durchsuchen (Strg+K)</translation>
     </message>
     <message>
         <source>Words that must all occur in a name; &quot;a phrase&quot;, * and ?, OR, NOT, ( ), and fields such as ext:mp3, size:&gt;10MB, date:2019, type:folder. Enter shows the first match, Esc empties the box, Down shows the queries used last.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter, die alle in einem Namen vorkommen müssen; &quot;eine Wortgruppe&quot;, * und ?, OR, NOT, ( ) und Felder wie ext:mp3, size:&gt;10MB, date:2019, type:folder. Eingabe zeigt den ersten Treffer, Esc leert das Feld, Pfeil nach unten zeigt die zuletzt verwendeten Abfragen.</translation>
     </message>
     <message>
         <source>At character %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Zeichen %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Treffer</numerusform>
+            <numerusform>%Ln Treffer</numerusform>
         </translation>
     </message>
     <message>
         <source>Searching… %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche läuft… %L1</translation>
     </message>
 </context>
 <context>
     <name>rkm::SearchCommands</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished">Suchen</translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>No matching entry was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein passender Eintrag gefunden</translation>
     </message>
     <message>
         <source>Save this search</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Suche speichern</translation>
     </message>
     <message>
         <source>The search box holds no query that can run:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Suchfeld enthält keine ausführbare Abfrage:
+%1</translation>
     </message>
     <message>
         <source>Save the search
 %1
 under the name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suche
+%1
+speichern unter dem Namen:</translation>
     </message>
     <message>
         <source>Find duplicates</source>
-        <translation type="unfinished">Duplikate finden</translation>
+        <translation>Duplikate finden</translation>
     </message>
     <message>
         <source>The fingerprints could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fingerabdrücke konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>No listing holds fingerprints of files of that size. Choose &quot;Fingerprints&quot; when adding a disk, or in a listing&apos;s properties before its next Update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Liste enthält Fingerabdrücke von Dateien dieser Größe. Wählen Sie „Fingerabdrücke“ beim Hinzufügen eines Datenträgers oder in den Eigenschaften einer Liste vor ihrer nächsten Aktualisierung.</translation>
     </message>
     <message>
         <source>Is this archived?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist das archiviert?</translation>
     </message>
 </context>
 <context>
     <name>rkm::Service</name>
     <message>
         <source>Rackmere cannot start: it needs a folder only you can use for its single-instance guard, and found none ($XDG_RUNTIME_DIR is not such a folder, and none could be made in your cache folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere kann nicht starten: Es braucht für seine Sperre gegen einen zweiten Start einen Ordner, den nur Sie benutzen können, und hat keinen gefunden ($XDG_RUNTIME_DIR ist kein solcher Ordner, und in Ihrem Cache-Ordner konnte keiner angelegt werden).</translation>
     </message>
     <message>
         <source>Rackmere cannot start: its single-instance guard %1 cannot be made (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere kann nicht starten: Seine Sperre %1 gegen einen zweiten Start kann nicht angelegt werden (%2).</translation>
     </message>
     <message>
         <source>Rackmere already runs on the catalogue in %1 (process %2), but it does not answer. Close that copy, or end it if it hangs, and start Rackmere again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere läuft bereits mit dem Katalog in %1 (Prozess %2), antwortet aber nicht. Schließen Sie das andere Rackmere oder beenden Sie es, falls es hängt, und starten Sie Rackmere erneut.</translation>
     </message>
     <message>
         <source>Support: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Support: %1</translation>
     </message>
     <message>
         <source>Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives with this copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright 2026 Tarnwell. Lizenz: die Bedingungen, die Tarnwell dieser Kopie beilegt.</translation>
     </message>
     <message>
         <source>Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright 2026 Tarnwell. Lizenz: die Bedingungen, die Tarnwell unter %1 nennt.</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A catalogue of your disks: every folder and file of your CDs, USB sticks, hard disks and network drives, searchable and printable, even when the disk itself is not at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Katalog Ihrer Datenträger: jeder Ordner und jede Datei Ihrer CDs, USB-Sticks, Festplatten und Netzlaufwerke, durchsuchbar und druckbar, auch wenn der Datenträger selbst nicht zur Hand ist.</translation>
     </message>
     <message>
         <source>Built with Qt %1 (running on Qt %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt mit Qt %1 (läuft unter Qt %2).</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Could not open %1 in a web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht in einem Webbrowser geöffnet werden.</translation>
     </message>
     <message>
         <source>Could not start a mail program. Please write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein E-Mail-Programm gestartet werden. Bitte schreiben Sie an %1.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TFormRename</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Please type a name for the disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Namen für den Datenträger ein.</translation>
     </message>
     <message>
         <source>The name is made only of spaces; please type a name for the disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name besteht nur aus Leerzeichen; bitte geben Sie einen Namen für den Datenträger ein.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmAddNew</name>
     <message>
         <source>Choose a mounted disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehängten Datenträger wählen</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>No disks are mounted</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datenträger eingehängt</translation>
     </message>
     <message>
         <source>Please type a description: it is the listing&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Beschreibung ein: Sie ist der Name der Liste.</translation>
     </message>
     <message>
         <source>The description is made only of spaces; please type a name for the listing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beschreibung besteht nur aus Leerzeichen; bitte geben Sie einen Namen für die Liste ein.</translation>
     </message>
     <message>
         <source>Please name the drive or folder to catalogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie das Laufwerk oder den Ordner zum Katalogisieren an.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>The folder&apos;s path is %L1 bytes long; a listing holds at most %L2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfad des Ordners ist %L1 Byte lang; eine Liste fasst höchstens %L2 Byte.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmAdding</name>
     <message>
         <source>Read %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 gelesen</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%Ln folders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Ordner</numerusform>
+            <numerusform>%Ln Ordner</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei</numerusform>
+            <numerusform>%Ln Dateien</numerusform>
         </translation>
     </message>
     <message>
         <source>Elapsed time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstrichene Zeit: %1</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmArchived</name>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Is this archived?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist das archiviert?</translation>
     </message>
     <message>
         <source>Archived files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivierte Dateien</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Where it is held</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthalten in</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird gelesen...</translation>
     </message>
     <message numerus="yes">
         <source>Reading %Ln files and folders...</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei oder Ordner wird gelesen...</numerusform>
+            <numerusform>%Ln Dateien und Ordner werden gelesen...</numerusform>
         </translation>
     </message>
     <message>
         <source>The files could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The files could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>not archived: could not be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht archiviert: nicht lesbar (%1)</translation>
     </message>
     <message>
         <source>not archived</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht archiviert</translation>
     </message>
     <message numerus="yes">
         <source>held in %Ln places</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>an %Ln Stelle enthalten</numerusform>
+            <numerusform>an %Ln Stellen enthalten</numerusform>
         </translation>
     </message>
     <message>
         <source>No file was found to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Datei zum Lesen gefunden.</translation>
     </message>
     <message>
         <source>The file is archived.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist archiviert.</translation>
     </message>
     <message numerus="yes">
         <source>All %Ln files are archived.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei ist archiviert.</numerusform>
+            <numerusform>Alle %Ln Dateien sind archiviert.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln files are not archived.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nicht archiviert: %1 von %Ln Datei.</numerusform>
+            <numerusform>Nicht archiviert: %1 von %Ln Dateien.</numerusform>
         </translation>
     </message>
     <message>
         <source>The store beside the listings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher neben den Listen konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmCompare</name>
     <message>
         <source>Compare &apos;%1&apos; &amp;with:</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ &amp;vergleichen mit:</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmDifferences</name>
     <message>
         <source>Changed contents (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geänderte Inhalte (%1)</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln folders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Ordner</numerusform>
+            <numerusform>%Ln Ordner</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei</numerusform>
+            <numerusform>%Ln Dateien</numerusform>
         </translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede</translation>
     </message>
     <message>
         <source>%1: comparing...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: wird verglichen...</translation>
     </message>
     <message>
         <source>%1: the comparison failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Vergleich ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>The comparison failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vergleich ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>%1: cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: abgebrochen</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmDuplicateList</name>
     <message numerus="yes">
         <source>%Ln copies</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Kopie</numerusform>
+            <numerusform>%Ln Kopien</numerusform>
         </translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Wasted</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschwendet</translation>
     </message>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate</translation>
     </message>
     <message>
         <source>The search for duplicates failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suche nach Duplikaten ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Duplicates: searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate: Suche läuft...</translation>
     </message>
     <message>
         <source>Duplicates: cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate: abgebrochen</translation>
     </message>
     <message>
         <source>Duplicates: the search failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate: Die Suche ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>Duplicates: none found</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate: keine gefunden</translation>
     </message>
     <message numerus="yes">
         <source>Duplicates: %Ln groups, %1 wasted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Duplikate: %Ln Gruppe, %1 verschwendet</numerusform>
+            <numerusform>Duplikate: %Ln Gruppen, %1 verschwendet</numerusform>
         </translation>
     </message>
 </context>
@@ -1957,32 +1964,32 @@ under the name:</source>
     <name>rkm::TfrmDuplicates</name>
     <message>
         <source>Files with the same contents, whatever their names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien mit gleichem Inhalt, unabhängig vom Namen:</translation>
     </message>
     <message>
         <source>Files with the same name (in any letter case) and the same size:</source>
-        <translation type="unfinished">Dateien mit gleichem Namen (Groß-/Kleinschreibung egal) und gleicher Größe:</translation>
+        <translation>Dateien mit gleichem Namen (Groß-/Kleinschreibung egal) und gleicher Größe:</translation>
     </message>
     <message>
         <source>The size &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe „%1“ ist keine Zahl.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmExport</name>
     <message>
         <source>The selected &amp;listing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählte &amp;Liste: %1</translation>
     </message>
     <message>
         <source>The selected &amp;listing</source>
-        <translation type="unfinished">Die ausgewählte &amp;Liste</translation>
+        <translation>Die ausgewählte &amp;Liste</translation>
     </message>
     <message numerus="yes">
         <source>The whole &amp;catalogue (%Ln listings)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Den ganzen &amp;Katalog (%Ln Liste)</numerusform>
+            <numerusform>Den ganzen &amp;Katalog (%Ln Listen)</numerusform>
         </translation>
     </message>
 </context>
@@ -1990,91 +1997,95 @@ under the name:</source>
     <name>rkm::TfrmListProperties</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>The file could not be found, please make sure the right disk is inserted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde nicht gefunden. Bitte prüfen Sie, ob der richtige Datenträger eingelegt ist.</translation>
     </message>
     <message>
         <source>The file %1 lies outside the listing&apos;s folder %2, so it is not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 liegt außerhalb des Ordners %2 der Liste und wird daher nicht geöffnet.</translation>
     </message>
     <message>
         <source>%1 is not a file that can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Datei, die geöffnet werden kann.</translation>
     </message>
     <message>
         <source>%1 is a program or a desktop launcher: opening it runs it.
 
 Open it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Programm oder ein Desktop-Starter: Beim Öffnen wird es ausgeführt.
+
+Trotzdem öffnen?</translation>
     </message>
     <message>
         <source>No program is set up to open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Programm zum Öffnen von %1 eingerichtet.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmMain</name>
     <message>
         <source>The listing &apos;%1&apos; could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Disks and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger und Ordner</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>the lock file cannot be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sperrdatei kann nicht angelegt werden (%1)</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (schreibgeschützt)</translation>
     </message>
     <message>
         <source>The catalogue in %1 is in use by %2 (process %3).
 
 Rackmere opens it once that program has finished. Retry waits for it again; Cancel closes Rackmere without changing anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Katalog in %1 wird von %2 benutzt (Prozess %3).
+
+Rackmere öffnet ihn, sobald dieses Programm beendet ist. „Wiederholen“ wartet erneut darauf; „Abbrechen“ schließt Rackmere, ohne etwas zu ändern.</translation>
     </message>
     <message>
         <source>another program</source>
-        <translation type="unfinished"></translation>
+        <translation>einem anderen Programm</translation>
     </message>
     <message>
         <source>The catalogue in %1 is open read-only: %2. Changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Katalog in %1 ist schreibgeschützt geöffnet: %2. Änderungen können nicht gespeichert werden.</translation>
     </message>
     <message numerus="yes">
         <source>Retry tries again. Discard closes Rackmere, and the changes made to these listings since it was last saved are lost.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>„Wiederholen“ versucht es erneut. „Verwerfen“ schließt Rackmere, und die Änderungen an dieser Liste seit dem letzten Speichern gehen verloren.</numerusform>
+            <numerusform>„Wiederholen“ versucht es erneut. „Verwerfen“ schließt Rackmere, und die Änderungen an diesen Listen seit dem letzten Speichern gehen verloren.</numerusform>
         </translation>
     </message>
     <message>
         <source>Your changes are kept. Rackmere tries again after your next change and when it closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Änderungen bleiben erhalten. Rackmere versucht es nach Ihrer nächsten Änderung und beim Beenden erneut.</translation>
     </message>
     <message>
         <source>A listing holds at most %L1 bytes of a text. These longer texts were shortened to fit when their listing was saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Liste nimmt von einem Text höchstens %L1 Byte auf. Diese längeren Texte wurden beim Speichern ihrer Liste passend gekürzt:</translation>
     </message>
     <message numerus="yes">
         <source>%Ln items listed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Eintrag aufgelistet</numerusform>
+            <numerusform>%Ln Einträge aufgelistet</numerusform>
         </translation>
     </message>
 </context>
@@ -2082,193 +2093,195 @@ Rackmere opens it once that program has finished. Retry waits for it again; Canc
     <name>rkm::TfrmPrint</name>
     <message>
         <source>Nothing to print - please make your selections.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu drucken - bitte treffen Sie Ihre Auswahl.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmProps</name>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>Properties for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften von %1</translation>
     </message>
     <message>
         <source>%1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 Byte)</translation>
     </message>
     <message>
         <source>about %1</source>
-        <translation type="unfinished"></translation>
+        <translation>etwa %1</translation>
     </message>
     <message>
         <source>not recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht erfasst</translation>
     </message>
     <message>
         <source>Read when listed:</source>
-        <translation type="unfinished">Beim Einlesen gelesen:</translation>
+        <translation>Beim Einlesen gelesen:</translation>
     </message>
     <message>
         <source>Not recorded when listed; Update reads:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Einlesen nicht erfasst; „Aktualisieren“ liest:</translation>
     </message>
     <message>
         <source>The root drive for this listing is not valid, please select a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufwerk dieser Liste ist ungültig, bitte wählen Sie ein neues</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmResults</name>
     <message>
         <source>Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Query:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfrage:</translation>
     </message>
     <message>
         <source>The query this search runs; type it in the search box to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abfrage dieser Suche; zum Ändern im Suchfeld eingeben</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;topp</translation>
     </message>
     <message>
         <source>Find all results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse von „Alle finden“</translation>
     </message>
     <message>
         <source>Find all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle finden</translation>
     </message>
     <message>
         <source>Find all: no match</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle finden: kein Treffer</translation>
     </message>
     <message numerus="yes">
         <source>Find all: %Ln matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Alle finden: %Ln Treffer</numerusform>
+            <numerusform>Alle finden: %Ln Treffer</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (searching...)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Suche läuft...)</translation>
     </message>
     <message>
         <source>%1 (stopped)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (angehalten)</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmSavedSearches</name>
     <message>
         <source>Saved searches</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Suchen</translation>
     </message>
     <message>
         <source>&amp;Saved searches:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gespeicherte Suchen:</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmSearch</name>
     <message>
         <source>The size &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe „%1“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>The smallest size is larger than the largest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die kleinste Größe ist größer als die größte.</translation>
     </message>
     <message>
         <source>The first date is later than the last.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das erste Datum liegt nach dem letzten.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmSplash</name>
     <message>
         <source>Disk catalogue  V1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträgerkatalog  V1.0</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen...</translation>
     </message>
 </context>
 <context>
     <name>rkm::WelcomePanel</name>
     <message>
         <source>Welcome to Rackmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Rackmere</translation>
     </message>
     <message>
         <source>Rackmere keeps a listing of every disk you own: CDs and DVDs, USB sticks, external hard disks, memory cards and network folders. Each listing holds the names, sizes and dates of all the disk&apos;s folders and files, so you can browse and search them all without plugging anything in.
 
 Start with the disk or folder at hand: Rackmere reads it once and keeps its listing here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere führt eine Liste jedes Datenträgers, den Sie besitzen: CDs und DVDs, USB-Sticks, externe Festplatten, Speicherkarten und Netzwerkordner. Jede Liste enthält die Namen, Größen und Datumsangaben aller Ordner und Dateien des Datenträgers, sodass Sie alle durchsehen und durchsuchen können, ohne etwas anzuschließen.
+
+Beginnen Sie mit dem Datenträger oder Ordner, den Sie zur Hand haben: Rackmere liest ihn einmal und bewahrt seine Liste hier auf.</translation>
     </message>
     <message>
         <source>Add a d&amp;isk…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger h&amp;inzufügen…</translation>
     </message>
 </context>
 <context>
     <name>rkm::cli::Say</name>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Option %1 braucht einen Wert</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is no size (a number, and b, k, m or g if not bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist keine Größe (eine Zahl, und b, k, m oder g, wenn nicht Byte)</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is no date (YYYY-MM-DD, or this machine&apos;s short format)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist kein Datum (YYYY-MM-DD oder das kurze Format dieses Rechners)</translation>
     </message>
     <message>
         <source>  --archives         list the contents of archives (zip, 7z, rar, tar.gz and
@@ -2309,11 +2322,11 @@ aufgeführt; die übrigen werden trotzdem gelesen.
     </message>
     <message>
         <source>%1 and %2 contradict each other</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 widersprechen sich</translation>
     </message>
     <message>
         <source>rackmere-cli %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: %2</translation>
     </message>
     <message>
         <source>
@@ -2360,50 +2373,50 @@ nichts und endet mit Exit-Status 5:
     </message>
     <message>
         <source>rackmere-cli %1: no listing named &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: keine Liste namens „%2“</translation>
     </message>
     <message numerus="yes">
         <source>rackmere-cli %1: %n listings are named &apos;%2&apos;; name the one meant by its listing file:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rackmere-cli %1: %n Liste heißt „%2“; nennen Sie die gemeinte über ihre Listendatei:</numerusform>
+            <numerusform>rackmere-cli %1: %n Listen heißen „%2“; nennen Sie die gemeinte über ihre Listendatei:</numerusform>
         </translation>
     </message>
     <message>
         <source>rackmere-cli %1: the name is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Der Name ist %2 Byte lang; eine Liste nimmt von einem Text höchstens %3 Byte auf. Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the new name is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Der neue Name ist %2 Byte lang; eine Liste nimmt von einem Text höchstens %3 Byte auf. Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the comment is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Der Kommentar ist %2 Byte lang; eine Liste nimmt von einem Text höchstens %3 Byte auf. Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the root path is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Der Stammpfad ist %2 Byte lang; eine Liste nimmt von einem Text höchstens %3 Byte auf. Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the description is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Die Beschreibung ist %2 Byte lang; eine Liste nimmt von einem Text höchstens %3 Byte auf. Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the category is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Die Kategorie ist %2 Byte lang; eine Liste nimmt von einem Text höchstens %3 Byte auf. Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the %2 is %3 bytes long; a listing holds at most %4 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Das Feld %2 ist %3 Byte lang; eine Liste nimmt von einem Text höchstens %4 Byte auf. Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: texts longer than %2 bytes were shortened to fit:</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Texte, die länger als %2 Byte waren, wurden passend gekürzt:</translation>
     </message>
     <message>
         <source>list every listing of the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>jede Liste des Katalogs auflisten</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli list [--json]
@@ -2445,7 +2458,7 @@ ausgegeben.
     </message>
     <message>
         <source>print the folders and files of one listing</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ordner und Dateien einer Liste ausgeben</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli show LISTING [--json]
@@ -2476,7 +2489,7 @@ geschieht, sofern festgelegt (siehe set).
     </message>
     <message>
         <source>catalogue a folder or drive as a new listing</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Ordner oder ein Laufwerk als neue Liste katalogisieren</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli add PATH --name NAME [--comment TEXT] [--threads N]
@@ -2526,47 +2539,47 @@ Liste gespeichert und von update wieder verwendet.
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument %1</translation>
     </message>
     <message>
         <source>name one listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Liste an</translation>
     </message>
     <message>
         <source>Location: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort: %1</translation>
     </message>
     <message>
         <source>Lent to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verliehen an: %1</translation>
     </message>
     <message>
         <source>When the disk is mounted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Einhängen: %1</translation>
     </message>
     <message>
         <source>name one folder to catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Ordner zum Katalogisieren an</translation>
     </message>
     <message>
         <source>--threads takes a number from 1 to 256</source>
-        <translation type="unfinished"></translation>
+        <translation>--threads erwartet eine Zahl von 1 bis 256</translation>
     </message>
     <message>
         <source>rackmere-cli add: the listing needs a name (--name NAME)</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli add: Die Liste braucht einen Namen (--name NAME)</translation>
     </message>
     <message>
         <source>rackmere-cli add: &apos;%1&apos; is not a folder that can be entered</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli add: „%1“ ist kein Ordner, der betreten werden kann</translation>
     </message>
     <message>
         <source>rackmere-cli add: %1: could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli add: %1: konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>tell whether local files are archived in a listing, by their contents</source>
-        <translation type="unfinished"></translation>
+        <translation>prüfen, ob lokale Dateien archiviert sind (nach ihrem Inhalt)</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli have PATH... [--json]
@@ -2595,8 +2608,8 @@ Liest jede genannte lokale Datei (bei einem Ordner jede reguläre Datei darin,
 rekursiv, ohne Verknüpfungen zu folgen), berechnet ihren Fingerabdruck und
 gibt aus, wo der Katalog denselben Inhalt enthält, gleich unter welchem Namen:
 
-  PATH: held in LISTING: path/in/listing   eine Zeile je vorhandener Kopie
-  PATH: not archived
+  PATH: enthalten in LISTING: path/in/listing   eine Zeile je vorhandener Kopie
+  PATH: nicht archiviert
 
 Nur Listen, die mit Fingerabdrücken gelesen wurden (add oder update mit
 --fingerprints), können eine Datei enthalten. Eine Datei, die nicht gelesen
@@ -2613,7 +2626,7 @@ fehlerhaften Befehlszeile.
     </message>
     <message>
         <source>write the picture kept of a file in a listing</source>
-        <translation type="unfinished"></translation>
+        <translation>das gespeicherte Bild einer Datei in einer Liste schreiben</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli picture LISTING PATH -o FILE
@@ -2647,51 +2660,51 @@ fehlerhaften Befehlszeile oder einer Liste, die nicht gefunden wird.
     </message>
     <message>
         <source>name the files or folders to look for</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die zu suchenden Dateien oder Ordner an</translation>
     </message>
     <message>
         <source>rackmere-cli have: the store beside the listings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli have: Der Speicher neben den Listen konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>rackmere-cli have: no file was found to read</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli have: Es wurde keine Datei zum Lesen gefunden</translation>
     </message>
     <message>
         <source>%1: not archived</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht archiviert</translation>
     </message>
     <message>
         <source>%1: held in %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: enthalten in %2: %3</translation>
     </message>
     <message>
         <source>rackmere-cli have: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli have: %1: %2</translation>
     </message>
     <message>
         <source>name one listing and one file&apos;s path</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Liste und den Pfad einer Datei an</translation>
     </message>
     <message>
         <source>name the file to write with -o FILE (- for standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die zu schreibende Datei mit -o FILE an (- für die Standardausgabe)</translation>
     </message>
     <message>
         <source>rackmere-cli picture: the store beside the listings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli picture: Der Speicher neben den Listen konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>rackmere-cli picture: %1 holds no picture of &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli picture: %1 enthält kein Bild von „%2“</translation>
     </message>
     <message>
         <source>rackmere-cli picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli picture: %1</translation>
     </message>
     <message>
         <source>write listings as CSV, JSON or an HTML page</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen als CSV, JSON oder HTML-Seite schreiben</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli export [LISTING...] [--format csv|json|html] [--pictures]
@@ -2757,23 +2770,23 @@ Befehlszeile.
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (csv, json or html)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Format „%1“ (csv, json oder html)</translation>
     </message>
     <message>
         <source>name the format with --format csv|json|html</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie das Format mit --format csv|json|html an</translation>
     </message>
     <message>
         <source>--pictures goes with --format html</source>
-        <translation type="unfinished"></translation>
+        <translation>--pictures gibt es nur mit --format html</translation>
     </message>
     <message>
         <source>rackmere-cli export: the pictures could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli export: Die Bilder konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>rescan a listing&apos;s disk, keeping its annotations</source>
-        <translation type="unfinished"></translation>
+        <translation>den Datenträger einer Liste neu einlesen, mit ihren Anmerkungen</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli update LISTING [--force] [--reread] [--archives]
@@ -2851,7 +2864,7 @@ und ihr Bild, ohne erneut gelesen zu werden;
     </message>
     <message>
         <source>give a listing another disk name</source>
-        <translation type="unfinished"></translation>
+        <translation>einer Liste einen anderen Datenträgernamen geben</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli rename LISTING NEWNAME
@@ -2872,7 +2885,7 @@ ebenfalls nichts.
     </message>
     <message>
         <source>delete a listing and its file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste und ihre Datei löschen</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli delete LISTING
@@ -2888,39 +2901,39 @@ die Liste nicht gefunden wird oder ihre Datei nicht gelöscht werden kann.
     </message>
     <message>
         <source>%1; this is probably not the disk of the listing. Nothing was changed (--force updates all the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; das ist wahrscheinlich nicht der Datenträger der Liste. Nichts wurde geändert (--force aktualisiert trotzdem).</translation>
     </message>
     <message>
         <source>could not find the disk: please make sure that the disk &apos;%1&apos; is in drive %2 (the listing&apos;s root path %3 cannot be entered)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger nicht gefunden: Bitte stellen Sie sicher, dass der Datenträger „%1“ in Laufwerk %2 liegt (der Stammpfad %3 der Liste kann nicht betreten werden)</translation>
     </message>
     <message>
         <source>the serial number of the disk (%1) is %2, not %3 as that of the original one; this probably means that it is the wrong disk. Nothing was changed (--force updates all the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seriennummer des Datenträgers (%1) ist %2, nicht %3 wie die des ursprünglichen; wahrscheinlich ist es der falsche Datenträger. Nichts wurde geändert (--force aktualisiert trotzdem).</translation>
     </message>
     <message>
         <source>%1: could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>name one listing and its new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Liste und ihren neuen Namen an</translation>
     </message>
     <message>
         <source>the new name must not be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der neue Name darf nicht leer sein</translation>
     </message>
     <message>
         <source>new name</source>
-        <translation type="unfinished"></translation>
+        <translation>neuer Name</translation>
     </message>
     <message>
         <source>error deleting file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Löschen der Datei %1</translation>
     </message>
     <message>
         <source>list the listings whose disks are mounted now</source>
-        <translation type="unfinished"></translation>
+        <translation>die Listen aufführen, deren Datenträger jetzt eingehängt sind</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli online [--json]
@@ -2951,7 +2964,7 @@ erfragt, wo es läuft, sonst aus der Einhängetabelle gelesen.
     </message>
     <message>
         <source>follow disks as they are mounted and unmounted</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ein- und Aushängen von Datenträgern verfolgen</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli watch [--update-known] [--json]
@@ -3010,55 +3023,55 @@ zwischenzeitlich hinzugefügte Liste wird beim nächsten Einhängen erkannt.
     </message>
     <message>
         <source>online takes no listing</source>
-        <translation type="unfinished"></translation>
+        <translation>online erwartet keine Liste</translation>
     </message>
     <message>
         <source>mounted %1: not catalogued</source>
-        <translation type="unfinished"></translation>
+        <translation>eingehängt %1: nicht im Katalog</translation>
     </message>
     <message>
         <source>mounted %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>eingehängt %1: %2</translation>
     </message>
     <message>
         <source>unmounted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgehängt %1</translation>
     </message>
     <message>
         <source>%1 was not updated: the catalogue in %2 is in use by Rackmere (process %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht aktualisiert: Der Katalog in %2 wird von Rackmere benutzt (Prozess %3)</translation>
     </message>
     <message>
         <source>%1 was not updated: the catalogue in %2 is in use by Rackmere</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht aktualisiert: Der Katalog in %2 wird von Rackmere benutzt</translation>
     </message>
     <message>
         <source>%1 was not updated: the catalogue in %2 cannot be written: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht aktualisiert: Der Katalog in %2 kann nicht geschrieben werden: %3</translation>
     </message>
     <message>
         <source>updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aktualisiert %1</translation>
     </message>
     <message>
         <source>not updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht aktualisiert %1</translation>
     </message>
     <message>
         <source>%1 was not updated: its listing %2 is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht aktualisiert: Die Liste %2 ist nicht mehr vorhanden</translation>
     </message>
     <message>
         <source>watch takes no listing</source>
-        <translation type="unfinished"></translation>
+        <translation>watch erwartet keine Liste</translation>
     </message>
     <message>
         <source>cannot wait for the signals that end it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht auf die Signale warten, die den Befehl beenden: %1</translation>
     </message>
     <message>
         <source>print a listing to a PDF file or its preview to a PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste als PDF-Datei oder ihre Vorschau als PNG-Bild drucken</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli print LISTING (--pdf FILE | --preview-png FILE [--page N])
@@ -3106,35 +3119,35 @@ einer Listendatei ohne Pfad oder ein Datenträgername.
     </message>
     <message>
         <source>give one of --pdf FILE and --preview-png FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie --pdf FILE oder --preview-png FILE an</translation>
     </message>
     <message>
         <source>the output file needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabedatei braucht einen Namen</translation>
     </message>
     <message>
         <source>give --frame or --no-frame, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie --frame oder --no-frame an, nicht beide</translation>
     </message>
     <message>
         <source>--page goes with --preview-png</source>
-        <translation type="unfinished"></translation>
+        <translation>--page gibt es nur mit --preview-png</translation>
     </message>
     <message>
         <source>--page is a page number from 1, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--page ist eine Seitenzahl ab 1, nicht „%1“</translation>
     </message>
     <message>
         <source>--layout is list, cover or back, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--layout ist list, cover oder back, nicht „%1“</translation>
     </message>
     <message>
         <source>rackmere-cli print: Nothing to print - please make your selections. (The stored defaults choose &quot;Specify:&quot; with none of its boxes checked.)</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli print: Nichts zu drucken - bitte treffen Sie Ihre Auswahl. (Die gespeicherten Vorgaben wählen „Festlegen:“, ohne eines seiner Felder anzukreuzen.)</translation>
     </message>
     <message>
         <source>list files that have copies, across all listings or within one</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien mit Kopien auflisten, in allen Listen oder in einer</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli duplicates [--contents] [--min-size SIZE]
@@ -3202,7 +3215,7 @@ nicht gelesen werden kann.
     </message>
     <message>
         <source>compare two listings: what only one holds and what changed</source>
-        <translation type="unfinished"></translation>
+        <translation>zwei Listen vergleichen: was nur eine enthält, was sich änderte</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli diff A B [--json]
@@ -3242,8 +3255,8 @@ UTF-8 ausgegeben. Die Zeilen:
 
   - PATH                      nur in A
   + PATH                      nur in B
-  ~ PATH: size X -&gt; Y, date X -&gt; Y   in beiden, mit anderer Größe oder anderem
-                                     Datum
+  ~ PATH: Größe X -&gt; Y, Datum X -&gt; Y   in beiden, mit anderer Größe oder
+                                       anderem Datum
 
 Ein Ordner, den nur eine Liste enthält, ist eine Zeile, deren Pfad auf &apos;/&apos;
 endet, mit der Anzahl der Ordner und Dateien darin. Größen werden danach
@@ -3264,7 +3277,7 @@ Exit-Status 0, wenn die Listen gleich sind, 1, wenn sie sich unterscheiden,
     </message>
     <message>
         <source>scan a listing&apos;s disk again and tell what changed, changing nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>den Datenträger einer Liste erneut lesen, Änderungen nur melden</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli verify LISTING [--contents] [--force] [--json]
@@ -3312,7 +3325,7 @@ der Liste als A und dem Datenträger als B tut:
 
   + PATH   hinzugekommen: auf dem Datenträger, nicht in der Liste
   - PATH   entfernt: in der Liste, nicht mehr auf dem Datenträger
-  ~ PATH: size X -&gt; Y, date X -&gt; Y   geändert
+  ~ PATH: Größe X -&gt; Y, Datum X -&gt; Y   geändert
 
 sowie eine letzte Zeile mit den Anzahlen. Nichts wird geändert und nichts
 geschrieben: So prüft man, ob eine alte Sicherung noch vollständig ist.
@@ -3344,102 +3357,102 @@ der Liste abweicht oder der Stammpfad beschädigt oder ein Systemordner ist.
     </message>
     <message>
         <source>takes no positional arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet keine Positionsargumente</translation>
     </message>
     <message>
         <source>the store beside the listings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher neben den Listen konnte nicht gelesen werden: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %n copies (%3 wasted)</source>
         <extracomment>A group of copies: the file&apos;s name, its size, how many copies, the space all but one take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %n Kopie (%3 verschwendet)</numerusform>
+            <numerusform>%1, %2, %n Kopien (%3 verschwendet)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2, %3 wasted</source>
         <extracomment>The groups of copies, the files in them, the space wasted: &quot;3 groups&quot;, &quot;7 files&quot;, a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 verschwendet</translation>
     </message>
     <message numerus="yes">
         <source>%n groups</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gruppe</numerusform>
+            <numerusform>%n Gruppen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
         </translation>
     </message>
     <message>
         <source>No duplicates were found</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Duplikate gefunden</translation>
     </message>
     <message>
         <source>size %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe %1 -&gt; %2</translation>
     </message>
     <message>
         <source>date %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum %1 -&gt; %2</translation>
     </message>
     <message>
         <source>(%1, %2)</source>
         <extracomment>What a folder holds: &quot;2 folders&quot;, &quot;5 files&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(%1, %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n folders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ordner</numerusform>
+            <numerusform>%n Ordner</numerusform>
         </translation>
     </message>
     <message>
         <source>name two listings</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie zwei Listen an</translation>
     </message>
     <message>
         <source>%1 only in A (%2), %3 only in B (%4), %5 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nur in A (%2), %3 nur in B (%4), %5 geändert</translation>
     </message>
     <message>
         <source>%1; this is probably not the disk of the listing (--force verifies all the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; das ist wahrscheinlich nicht der Datenträger der Liste (--force prüft trotzdem).</translation>
     </message>
     <message>
         <source>could not find the disk: &apos;%1&apos; cannot be entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger nicht gefunden: „%1“ kann nicht betreten werden</translation>
     </message>
     <message>
         <source>the serial number of the disk (%1) is %2, not %3 as that of the original one; this probably means that it is the wrong disk (--force verifies all the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seriennummer des Datenträgers (%1) ist %2, nicht %3 wie die des ursprünglichen; wahrscheinlich ist es der falsche Datenträger (--force prüft trotzdem).</translation>
     </message>
     <message>
         <source>%1 has no fingerprints: add or update it with --fingerprints</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Fingerabdrücke: Fügen Sie die Liste mit --fingerprints hinzu oder aktualisieren Sie sie damit</translation>
     </message>
     <message>
         <source>The disk matches its listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger entspricht seiner Liste</translation>
     </message>
     <message>
         <source>%1 added, %2 removed, %3 changed, %4 with changed contents, %5 unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hinzugekommen, %2 entfernt, %3 geändert, %4 mit geändertem Inhalt, %5 unlesbar</translation>
     </message>
     <message>
         <source>%1 added, %2 removed, %3 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hinzugekommen, %2 entfernt, %3 geändert</translation>
     </message>
     <message>
         <source>search every listing with a query</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Listen mit einer Abfrage durchsuchen</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli find QUERY [--case-sensitive] [--no-folder-names]
@@ -3576,7 +3589,7 @@ einer Größe oder einem Datum, die nicht gelesen werden können.
     </message>
     <message>
         <source>set the description and category of a file entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung und Kategorie eines Dateieintrags setzen</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli describe LISTING PATH [--description TEXT] [--category TEXT]
@@ -3614,27 +3627,27 @@ nicht vorhanden ist oder eine Datei nicht geschrieben werden kann.
     </message>
     <message>
         <source>name a listing and a file entry&apos;s path</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Liste und den Pfad eines Dateieintrags an</translation>
     </message>
     <message>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>no folder &apos;%1&apos; in &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Ordner „%1“ in „%2“</translation>
     </message>
     <message>
         <source>no file entry &apos;%1&apos; in &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Dateieintrag „%1“ in „%2“</translation>
     </message>
     <message>
         <source>say where a listing&apos;s disk is kept and to whom it is lent</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort und Verleih des Datenträgers einer Liste festhalten</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli set LISTING [--location TEXT] [--lent-to TEXT]
@@ -3684,55 +3697,55 @@ vorhanden ist oder nicht geschrieben werden kann.
     </message>
     <message>
         <source>say what to set: --location, --lent-to or --on-mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie an, was gesetzt werden soll: --location, --lent-to oder --on-mount</translation>
     </message>
     <message>
         <source>rackmere-cli set: %1 Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli set: %1 Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>--on-mount takes ask, update or ignore, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--on-mount erwartet ask, update oder ignore, nicht „%1“</translation>
     </message>
     <message>
         <source>rackmere-cli set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli set: %1</translation>
     </message>
     <message>
         <source>give one query (&quot;&quot; for every file entry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Abfrage an (&quot;&quot; für jeden Dateieintrag)</translation>
     </message>
     <message>
         <source>--json and -0 are two ways of printing; give one</source>
-        <translation type="unfinished"></translation>
+        <translation>--json und -0 sind zwei Arten der Ausgabe; geben Sie eine an</translation>
     </message>
     <message>
         <source>--limit takes a number of matches from 1 on, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--limit erwartet eine Anzahl Treffer ab 1, nicht „%1“</translation>
     </message>
     <message>
         <source>the options make no query (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen ergeben keine Abfrage (%1): %2</translation>
     </message>
     <message>
         <source>rackmere-cli find: bad query at position %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli find: fehlerhafte Abfrage an Position %1: %2</translation>
     </message>
     <message>
         <source>No matching entry was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein passender Eintrag gefunden</translation>
     </message>
     <message>
         <source>rackmere-cli find: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli find: %1</translation>
     </message>
     <message>
         <source>rackmere-cli: cannot start %1: it is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli: %1 kann nicht gestartet werden: Es ist nicht installiert</translation>
     </message>
     <message>
         <source>rackmere-cli: cannot start %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli: %1 kann nicht gestartet werden: %2</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli [--dir DIR] COMMAND [ARGS...]
@@ -3776,39 +3789,41 @@ Befehle:
         <source>
 &apos;rackmere-cli COMMAND --help&apos; describes a command.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+&apos;rackmere-cli COMMAND --help&apos; beschreibt einen Befehl.
+</translation>
     </message>
     <message>
         <source>rackmere-cli: --dir needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli: --dir braucht einen Ordner</translation>
     </message>
     <message>
         <source>rackmere-cli: unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli: unbekannter Befehl „%1“</translation>
     </message>
     <message>
         <source>--wait takes a number of seconds, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait erwartet eine Anzahl Sekunden, nicht „%1“</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the catalogue folder %2 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Der Katalogordner %2 ist kein Ordner</translation>
     </message>
     <message>
         <source>rackmere-cli %1: there is no catalogue folder %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Es gibt keinen Katalogordner %2</translation>
     </message>
     <message>
         <source>rackmere-cli %1: The catalogue in %2 is in use by Rackmere (process %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Der Katalog in %2 wird von Rackmere benutzt (Prozess %3)</translation>
     </message>
     <message>
         <source>rackmere-cli %1: The catalogue in %2 is in use by Rackmere</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Der Katalog in %2 wird von Rackmere benutzt</translation>
     </message>
     <message>
         <source>rackmere-cli %1: The catalogue in %2 cannot be written: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Der Katalog in %2 kann nicht geschrieben werden: %3</translation>
     </message>
 </context>
 </TS>

@@ -133,15 +133,15 @@
     </message>
     <message>
         <source>Saved searc&amp;hes</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsquedas &amp;guardadas</translation>
     </message>
     <message>
         <source>&amp;Save this search...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar esta búsqueda...</translation>
     </message>
     <message>
         <source>&amp;Manage...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Administrar...</translation>
     </message>
 </context>
 <context>
@@ -768,574 +768,574 @@
     <name>rkm::Choices</name>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>bytes</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
     <name>rkm::Core</name>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo %1: %2</translation>
     </message>
     <message>
         <source>Cannot write file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1: %2</translation>
     </message>
     <message>
         <source>Cannot create a new file in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear un archivo nuevo en %1: %2</translation>
     </message>
     <message>
         <source>Cannot write a new file in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir un archivo nuevo en %1: %2</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo regular</translation>
     </message>
     <message>
         <source>larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 MB</translation>
     </message>
     <message>
         <source>Error loading file: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cargar el archivo: %1 (%2)</translation>
     </message>
     <message>
         <source>not a disk listing file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de listado de disco</translation>
     </message>
     <message>
         <source>not enough memory for what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente para su contenido</translation>
     </message>
     <message>
         <source>The catalogue folder %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta del catálogo %1 no es una carpeta</translation>
     </message>
     <message>
         <source>Cannot make the catalogue folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta del catálogo %1: %2</translation>
     </message>
     <message>
         <source>Cannot read the category file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de categorías %1: %2</translation>
     </message>
     <message>
         <source>%1; the categories are left empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; las categorías quedan vacías</translation>
     </message>
     <message>
         <source>Unable to find unused filename.!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se encontró ningún nombre de archivo libre!</translation>
     </message>
     <message>
         <source>The catalogue in %1 is open read-only: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El catálogo de %1 está abierto en modo de solo lectura: %2</translation>
     </message>
     <message>
         <source>Cannot put aside the category file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede apartar el archivo de categorías %1: %2</translation>
     </message>
     <message>
         <source>the disk&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del disco</translation>
     </message>
     <message>
         <source>the disk&apos;s root path</source>
-        <translation type="unfinished"></translation>
+        <translation>la ruta raíz del disco</translation>
     </message>
     <message>
         <source>the disk&apos;s comment</source>
-        <translation type="unfinished"></translation>
+        <translation>el comentario del disco</translation>
     </message>
     <message>
         <source>the disk&apos;s file name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de archivo del disco</translation>
     </message>
     <message>
         <source>the disk&apos;s description</source>
-        <translation type="unfinished"></translation>
+        <translation>la descripción del disco</translation>
     </message>
     <message>
         <source>the disk&apos;s date</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha del disco</translation>
     </message>
     <message>
         <source>the disk&apos;s size</source>
-        <translation type="unfinished"></translation>
+        <translation>el tamaño del disco</translation>
     </message>
     <message>
         <source>the disk&apos;s category</source>
-        <translation type="unfinished"></translation>
+        <translation>la categoría del disco</translation>
     </message>
     <message>
         <source>%1 (name)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nombre)</translation>
     </message>
     <message>
         <source>%1 (root path)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ruta raíz)</translation>
     </message>
     <message>
         <source>%1 (comment)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (comentario)</translation>
     </message>
     <message>
         <source>%1 (file name)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nombre de archivo)</translation>
     </message>
     <message>
         <source>%1 (description)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (descripción)</translation>
     </message>
     <message>
         <source>%1 (date)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fecha)</translation>
     </message>
     <message>
         <source>%1 (size)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (tamaño)</translation>
     </message>
     <message>
         <source>%1 (category)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (categoría)</translation>
     </message>
     <message>
         <source>Invalid disk listing file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de listado de disco no válido (%1)</translation>
     </message>
     <message>
         <source>at byte %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>en el byte %1: %2</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>the file ends inside a number</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina en medio de un número</translation>
     </message>
     <message>
         <source>a text of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto de %1 bytes</translation>
     </message>
     <message>
         <source>a text of %1 bytes, more than any listing holds</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto de %1 bytes, más de lo que admite cualquier listado</translation>
     </message>
     <message>
         <source>the file ends inside a text</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina en medio de un texto</translation>
     </message>
     <message>
         <source>a folder of %1 files, more than the %2 bytes left can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta de %1 archivos, más de los que caben en los %2 bytes restantes</translation>
     </message>
     <message>
         <source>a file entry&apos;s text runs on for more than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto de una entrada de archivo ocupa más de %1 bytes</translation>
     </message>
     <message>
         <source>the file ends inside the entries of a folder (%1 files)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina en medio de las entradas de una carpeta (%1 archivos)</translation>
     </message>
     <message>
         <source>a folder of more than 4 GiB of texts</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta con más de 4 GiB de textos</translation>
     </message>
     <message>
         <source>a file entry&apos;s text that no listing holds</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto de una entrada de archivo que ningún listado admite</translation>
     </message>
     <message>
         <source>folders nested deeper than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>carpetas anidadas a más de %1 niveles</translation>
     </message>
     <message>
         <source>a folder of %1 folders, more than the %2 bytes left can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta de %1 carpetas, más de las que caben en los %2 bytes restantes</translation>
     </message>
     <message>
         <source>a folder without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta sin nombre</translation>
     </message>
     <message>
         <source>a disk without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>un disco sin nombre</translation>
     </message>
     <message>
         <source>%1 texts per file entry, where a listing holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 textos por entrada de archivo, cuando un listado admite %2</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo regular</translation>
     </message>
     <message>
         <source>Cannot put aside the damaged store %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede apartar el almacén dañado %1: %2</translation>
     </message>
     <message>
         <source>Cannot write the store %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el almacén %1: %2</translation>
     </message>
     <message>
         <source>Cannot write the store %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el almacén %1</translation>
     </message>
     <message>
         <source>Location: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación: %1</translation>
     </message>
     <message>
         <source>Lent to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prestado a: %1</translation>
     </message>
     <message>
         <source>The location is %1 bytes long; at most %2 bytes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ubicación ocupa %1 bytes; se guardan como mucho %2 bytes.</translation>
     </message>
     <message>
         <source>The lent to is %1 bytes long; at most %2 bytes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto de «Prestado a» ocupa %1 bytes; se guardan como mucho %2 bytes.</translation>
     </message>
     <message>
         <source>The %1 is %2 bytes long; at most %3 bytes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto «%1» ocupa %2 bytes; se guardan como mucho %3 bytes.</translation>
     </message>
     <message>
         <source>… and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>… y %1 más</translation>
     </message>
     <message>
         <source>Listing &apos;%1&apos; (%2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Listado &apos;%1&apos; (%2):</translation>
     </message>
     <message>
         <source>the lock file keeps being replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de bloqueo se reemplaza una y otra vez</translation>
     </message>
     <message>
         <source>Cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la salida estándar: %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>[Printing will exceed bounds!]</source>
-        <translation type="unfinished"></translation>
+        <translation>[¡La impresión excede los límites!]</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un valor entero válido</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo %1</translation>
     </message>
     <message>
         <source>the picture kept cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la miniatura guardada (%1)</translation>
     </message>
     <message>
         <source>the picture could not be encoded as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo codificar la miniatura como PNG</translation>
     </message>
     <message numerus="yes">
         <source>The preview has %n page(s), no page %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La vista previa tiene %n página, no hay página %1</numerusform>
+            <numerusform>La vista previa tiene %n páginas, no hay página %1</numerusform>
         </translation>
     </message>
     <message>
         <source>The printer could not start the print job</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora no pudo iniciar el trabajo de impresión</translation>
     </message>
     <message>
         <source>Could not keep a picture in a temporary file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar una miniatura en un archivo temporal: %1</translation>
     </message>
     <message>
         <source>Could not make a temporary file for the pictures: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear un archivo temporal para las miniaturas: %1</translation>
     </message>
     <message>
         <source>Could not read a picture back from its temporary file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo volver a leer una miniatura de su archivo temporal: %1</translation>
     </message>
     <message>
         <source>The folder %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la carpeta %1.</translation>
     </message>
     <message>
         <source>Please make sure that the disk &apos;%1&apos; is inserted in drive %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Asegúrese de que el disco &apos;%1&apos; está insertado en la unidad %2</translation>
     </message>
     <message>
         <source>Please make sure that the folder %1 of the disk &apos;%2&apos; is there</source>
-        <translation type="unfinished"></translation>
+        <translation>Asegúrese de que la carpeta %1 del disco &apos;%2&apos; está disponible</translation>
     </message>
     <message>
         <source>Please make sure that the disk &apos;%1&apos; is mounted at %2 with the folder %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Asegúrese de que el disco &apos;%1&apos; está montado en %2 con la carpeta %3</translation>
     </message>
     <message>
         <source>Please make sure that the disk &apos;%1&apos; is mounted at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Asegúrese de que el disco &apos;%1&apos; está montado en %2</translation>
     </message>
     <message>
         <source>Could not find the disk at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el disco en %1.</translation>
     </message>
     <message>
         <source>Could not find the disk at %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el disco en %1: %2.</translation>
     </message>
     <message>
         <source>the listing&apos;s root path is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>la ruta raíz del listado está vacía</translation>
     </message>
     <message>
         <source>the listing&apos;s root path %1 holds a NUL byte; read as a path it would be %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la ruta raíz del listado %1 contiene un byte NUL; leída como ruta sería %2</translation>
     </message>
     <message>
         <source>the listing&apos;s root path %1 is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>la ruta raíz del listado %1 no es una ruta completa</translation>
     </message>
     <message>
         <source>the listing is of a CD or DVD, but its root path %1 is the system&apos;s folder %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el listado es de un CD o DVD, pero su ruta raíz %1 es la carpeta del sistema %2</translation>
     </message>
     <message>
         <source>the listing is of a removable disk, but its root path %1 is the system&apos;s folder %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el listado es de un disco extraíble, pero su ruta raíz %1 es la carpeta del sistema %2</translation>
     </message>
     <message>
         <source>Could not find the disk!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se encontró el disco!</translation>
     </message>
     <message>
         <source>&apos;)&apos; without &apos;(&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;)&apos; sin &apos;(&apos;</translation>
     </message>
     <message>
         <source>empty phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>frase vacía</translation>
     </message>
     <message>
         <source>a word with wildcards cannot also hold an escaped &apos;*&apos; or &apos;?&apos;: use regex:</source>
-        <translation type="unfinished"></translation>
+        <translation>una palabra con comodines no puede contener también un &apos;*&apos; o &apos;?&apos; escapado: use regex:</translation>
     </message>
     <message>
         <source>unfinished phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>frase sin terminar</translation>
     </message>
     <message>
         <source>a text with wildcards cannot also hold an escaped &apos;*&apos; or &apos;?&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto con comodines no puede contener también un &apos;*&apos; o &apos;?&apos; escapado</translation>
     </message>
     <message>
         <source>&apos;%1:&apos; needs a text (%1:= finds an empty one)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1:&apos; necesita un texto (%1:= busca uno vacío)</translation>
     </message>
     <message>
         <source>&apos;ext:&apos; needs an extension such as ext:mp3;flac</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;ext:&apos; necesita una extensión, como ext:mp3;flac</translation>
     </message>
     <message>
         <source>&apos;size:&apos; needs a size such as &gt;10MB</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;size:&apos; necesita un tamaño, como &gt;10MB</translation>
     </message>
     <message>
         <source>&apos;date:&apos; needs a date such as 2019, &gt;=2019-03 or 2019-01-01..2019-06-30</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;date:&apos; necesita una fecha, como 2019, &gt;=2019-03 o 2019-01-01..2019-06-30</translation>
     </message>
     <message>
         <source>&apos;type:&apos; is file, folder or disk</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;type:&apos; admite file, folder o disk</translation>
     </message>
     <message>
         <source>&apos;regex:&apos; needs a pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;regex:&apos; necesita un patrón</translation>
     </message>
     <message>
         <source>bad regex: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>expresión regular incorrecta: %1</translation>
     </message>
     <message>
         <source>unknown field &apos;%1:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>campo desconocido &apos;%1:&apos;</translation>
     </message>
     <message>
         <source>&apos;OR&apos; needs something before it</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;OR&apos; necesita algo delante</translation>
     </message>
     <message>
         <source>&apos;OR&apos; needs something after it</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;OR&apos; necesita algo detrás</translation>
     </message>
     <message>
         <source>&apos;AND&apos; needs something on each side</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;AND&apos; necesita algo a cada lado</translation>
     </message>
     <message>
         <source>too many parentheses or NOTs inside each other</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiados paréntesis o NOT anidados</translation>
     </message>
     <message>
         <source>&apos;NOT&apos; needs something after it</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;NOT&apos; necesita algo detrás</translation>
     </message>
     <message>
         <source>&apos;()&apos; holds nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;()&apos; no contiene nada</translation>
     </message>
     <message>
         <source>&apos;(&apos; without &apos;)&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;(&apos; sin &apos;)&apos;</translation>
     </message>
     <message>
         <source>unexpected text</source>
-        <translation type="unfinished"></translation>
+        <translation>texto inesperado</translation>
     </message>
 </context>
 <context>
     <name>rkm::DisksOverview</name>
     <message>
         <source>Disks</source>
-        <translation type="unfinished"></translation>
+        <translation>Discos</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <source>Lent to</source>
-        <translation type="unfinished"></translation>
+        <translation>Prestado a</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Last updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Última actualización</translation>
     </message>
     <message>
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Montado</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>rkm::ExportCommand</name>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>JSON files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos JSON (*.json)</translation>
     </message>
     <message>
         <source>HTML pages (*.html *.htm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas HTML (*.html *.htm)</translation>
     </message>
     <message>
         <source>Rackmere catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Catálogo de Rackmere</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished">Exportar</translation>
+        <translation>Exportar</translation>
     </message>
 </context>
 <context>
     <name>rkm::FileGridModel</name>
     <message>
         <source>Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
 </context>
 <context>
     <name>rkm::HelpViewer</name>
     <message>
         <source>Rackmere Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Rackmere</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;delante</translation>
     </message>
     <message>
         <source>Rackmere Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Rackmere - %1</translation>
     </message>
 </context>
 <context>
     <name>rkm::LocaleText</name>
     <message numerus="yes">
         <source>%Ln bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln byte</numerusform>
+            <numerusform>%Ln bytes</numerusform>
         </translation>
     </message>
 </context>
@@ -1343,18 +1343,18 @@
     <name>rkm::MessageLine</name>
     <message>
         <source>%1: %L2 of %L3 bytes left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: quedan %L2 de %L3 bytes</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln bytes too long; a listing holds at most %L2 bytes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: sobra %Ln byte; un listado admite como máximo %L2 bytes.</numerusform>
+            <numerusform>%1: sobran %Ln bytes; un listado admite como máximo %L2 bytes.</numerusform>
         </translation>
     </message>
     <message>
         <source>Another listing is already named &apos;%1&apos;; the tree will show each with its listing file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay otro listado llamado «%1»; el árbol mostrará cada uno con su archivo de listado.</translation>
     </message>
 </context>
 <context>
@@ -1381,7 +1381,7 @@
     </message>
     <message>
         <source>“%1” is mounted at %2. Its listing is being updated.</source>
-        <translation>«%1» está montado en %2. Su lista se está actualizando.</translation>
+        <translation>«%1» está montado en %2. Su listado se está actualizando.</translation>
     </message>
     <message>
         <source>Disk mounted</source>
@@ -1393,563 +1393,570 @@
     </message>
     <message>
         <source>A disk that is not in the catalogue is mounted at %1.</source>
-        <translation type="unfinished">Hay montado en %1. un disco que no está en el catálogo</translation>
+        <translation>Se ha montado en %1 un disco que no está en el catálogo.</translation>
     </message>
     <message>
         <source>A disk that is not in the catalogue is mounted at %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha montado en %1 (%2) un disco que no está en el catálogo.</translation>
     </message>
 </context>
 <context>
     <name>rkm::Online</name>
     <message>
         <source>Mounted at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Montado en %1</translation>
     </message>
     <message>
         <source>Insert the disk “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserte el disco «%1».</translation>
     </message>
     <message>
         <source>It is kept at: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se guarda en: %1.</translation>
     </message>
     <message>
         <source>It is lent to: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Está prestado a: %1.</translation>
     </message>
     <message>
         <source>The folder %1 could not be found, please make sure the right disk is inserted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la carpeta %1; compruebe que está insertado el disco correcto.</translation>
     </message>
     <message>
         <source>No program is set up to open the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún programa configurado para abrir la carpeta %1.</translation>
     </message>
 </context>
 <context>
     <name>rkm::PictureView</name>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniaturas</translation>
     </message>
 </context>
 <context>
     <name>rkm::PrintCommands</name>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrumpir</translation>
     </message>
     <message>
         <source>Listing does not fit to the print area, abort printing?</source>
-        <translation type="unfinished"></translation>
+        <translation>El listado no cabe en el área de impresión. ¿Interrumpir la impresión?</translation>
     </message>
 </context>
 <context>
     <name>rkm::ResultsPanel</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>rkm::ScanCommands</name>
     <message>
         <source>%1. This is probably not the disk of the listing. Update all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Probablemente no es el disco del listado. ¿Actualizar de todos modos?</translation>
     </message>
     <message>
         <source>%1. This is probably not the disk of the listing. Verify all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Probablemente no es el disco del listado. ¿Verificar de todos modos?</translation>
     </message>
     <message>
         <source>The serial number of the disk (%1) is not the same as that of the original one, this probably means that you inserted the wrong disk. Abort update?</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de serie del disco (%1) no coincide con el del original; probablemente ha insertado un disco equivocado. ¿Interrumpir la actualización?</translation>
     </message>
     <message>
         <source>The serial number of the disk (%1) is not the same as that of the original one, this probably means that you inserted the wrong disk. Abort verify?</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de serie del disco (%1) no coincide con el del original; probablemente ha insertado un disco equivocado. ¿Interrumpir la verificación?</translation>
     </message>
     <message>
         <source>Compare contents (fingerprints) too?
 
 Every file is read again and its fingerprint compared with the one kept: a file whose contents changed while its size and date stayed the same is found. This takes as long as reading the whole disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Comparar también el contenido (huellas digitales)?
+
+Se vuelve a leer cada archivo y se compara su huella digital con la guardada: así se encuentra un archivo cuyo contenido cambió aunque su tamaño y su fecha sigan iguales. Tarda tanto como leer todo el disco.</translation>
     </message>
     <message>
         <source>Verify &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar «%1»</translation>
     </message>
     <message>
         <source>Verify &apos;%1&apos;: the disk matches its listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar «%1»: el disco coincide con su listado</translation>
     </message>
     <message>
         <source>Verify &apos;%1&apos;: %2 added, %3 removed, %4 changed, %5 with changed or unreadable contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar «%1»: %2 añadidos, %3 eliminados, %4 cambiados, %5 con contenido cambiado o ilegible</translation>
     </message>
     <message>
         <source>Verify &apos;%1&apos;: %2 added, %3 removed, %4 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar «%1»: %2 añadidos, %3 eliminados, %4 cambiados</translation>
     </message>
     <message>
         <source>Removed from the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminados del disco</translation>
     </message>
     <message>
         <source>Added to the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadidos al disco</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiados</translation>
     </message>
     <message>
         <source>There is no other listing to compare this one with.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún otro listado con el que comparar este.</translation>
     </message>
     <message>
         <source>Compare &apos;%1&apos; with &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar «%1» con «%2»</translation>
     </message>
     <message>
         <source>Compare &apos;%1&apos; with &apos;%2&apos;: the listings are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar «%1» con «%2»: los listados son iguales</translation>
     </message>
     <message>
         <source>Compare &apos;%1&apos; with &apos;%2&apos;: %3 only in &apos;%1&apos;, %4 only in &apos;%2&apos;, %5 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar «%1» con «%2»: %3 solo en «%1», %4 solo en «%2», %5 cambiados</translation>
     </message>
     <message>
         <source>Only in &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo en «%1»</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete this disk listing?
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar este listado de disco?
+
+%1</translation>
     </message>
     <message>
         <source>Error deleting file %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al eliminar el archivo %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>rkm::SearchBox</name>
     <message>
         <source>Search names</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar nombres</translation>
     </message>
     <message>
         <source>Search names (Ctrl+K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar nombres (Ctrl+K)</translation>
     </message>
     <message>
         <source>Words that must all occur in a name; &quot;a phrase&quot;, * and ?, OR, NOT, ( ), and fields such as ext:mp3, size:&gt;10MB, date:2019, type:folder. Enter shows the first match, Esc empties the box, Down shows the queries used last.</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras que deben aparecer todas en un nombre; &quot;una frase&quot;, * y ?, OR, NOT, ( ) y campos como ext:mp3, size:&gt;10MB, date:2019, type:folder. Intro muestra la primera coincidencia, Esc vacía el cuadro y Flecha abajo muestra las últimas consultas.</translation>
     </message>
     <message>
         <source>At character %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>En el carácter %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln coincidencia</numerusform>
+            <numerusform>%Ln coincidencias</numerusform>
         </translation>
     </message>
     <message>
         <source>Searching… %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando… %L1</translation>
     </message>
 </context>
 <context>
     <name>rkm::SearchCommands</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished">Buscar</translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>No matching entry was found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna entrada coincidente</translation>
     </message>
     <message>
         <source>Save this search</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar esta búsqueda</translation>
     </message>
     <message>
         <source>The search box holds no query that can run:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuadro de búsqueda no contiene ninguna consulta que se pueda ejecutar:
+%1</translation>
     </message>
     <message>
         <source>Save the search
 %1
 under the name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la búsqueda
+%1
+con el nombre:</translation>
     </message>
     <message>
         <source>Find duplicates</source>
-        <translation type="unfinished">Buscar duplicados</translation>
+        <translation>Buscar duplicados</translation>
     </message>
     <message>
         <source>The fingerprints could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer las huellas digitales: %1</translation>
     </message>
     <message>
         <source>No listing holds fingerprints of files of that size. Choose &quot;Fingerprints&quot; when adding a disk, or in a listing&apos;s properties before its next Update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún listado contiene huellas digitales de archivos de ese tamaño. Elija &quot;Huellas digitales&quot; al añadir un disco, o en las propiedades de un listado antes de su próxima actualización.</translation>
     </message>
     <message>
         <source>Is this archived?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está archivado?</translation>
     </message>
 </context>
 <context>
     <name>rkm::Service</name>
     <message>
         <source>Rackmere cannot start: it needs a folder only you can use for its single-instance guard, and found none ($XDG_RUNTIME_DIR is not such a folder, and none could be made in your cache folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere no puede iniciarse: necesita una carpeta que solo usted pueda usar para su protección de instancia única, y no encontró ninguna ($XDG_RUNTIME_DIR no es una carpeta así, y no se pudo crear ninguna en su carpeta de caché).</translation>
     </message>
     <message>
         <source>Rackmere cannot start: its single-instance guard %1 cannot be made (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere no puede iniciarse: no se puede crear su protección de instancia única %1 (%2).</translation>
     </message>
     <message>
         <source>Rackmere already runs on the catalogue in %1 (process %2), but it does not answer. Close that copy, or end it if it hangs, and start Rackmere again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere ya se está ejecutando con el catálogo de %1 (proceso %2), pero no responde. Cierre esa copia, o finalícela si está bloqueada, y vuelva a iniciar Rackmere.</translation>
     </message>
     <message>
         <source>Support: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soporte: %1</translation>
     </message>
     <message>
         <source>Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives with this copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright 2026 Tarnwell. Licencia: los términos que Tarnwell entrega con esta copia.</translation>
     </message>
     <message>
         <source>Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright 2026 Tarnwell. Licencia: los términos que Tarnwell publica en %1.</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>A catalogue of your disks: every folder and file of your CDs, USB sticks, hard disks and network drives, searchable and printable, even when the disk itself is not at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un catálogo de sus discos: cada carpeta y cada archivo de sus CD, memorias USB, discos duros y unidades de red, con búsqueda e impresión, aunque el disco no esté a mano.</translation>
     </message>
     <message>
         <source>Built with Qt %1 (running on Qt %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilado con Qt %1 (en ejecución con Qt %2).</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Could not open %1 in a web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir %1 en un navegador web.</translation>
     </message>
     <message>
         <source>Could not start a mail program. Please write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar un programa de correo. Escriba a %1.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TFormRename</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Please type a name for the disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un nombre para el disco.</translation>
     </message>
     <message>
         <source>The name is made only of spaces; please type a name for the disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre solo contiene espacios; escriba un nombre para el disco.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmAddNew</name>
     <message>
         <source>Choose a mounted disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un disco montado</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <source>No disks are mounted</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún disco montado</translation>
     </message>
     <message>
         <source>Please type a description: it is the listing&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una descripción: es el nombre del listado.</translation>
     </message>
     <message>
         <source>The description is made only of spaces; please type a name for the listing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La descripción solo contiene espacios; escriba un nombre para el listado.</translation>
     </message>
     <message>
         <source>Please name the drive or folder to catalogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique la unidad o carpeta que se va a catalogar.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la carpeta %1: %2.</translation>
     </message>
     <message>
         <source>The folder&apos;s path is %L1 bytes long; a listing holds at most %L2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta de la carpeta tiene %L1 bytes; un listado admite como máximo %L2 bytes.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmAdding</name>
     <message>
         <source>Read %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leído %1 de %2</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%Ln folders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln carpeta</numerusform>
+            <numerusform>%Ln carpetas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln archivo</numerusform>
+            <numerusform>%Ln archivos</numerusform>
         </translation>
     </message>
     <message>
         <source>Elapsed time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo transcurrido: %1</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmArchived</name>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Is this archived?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está archivado?</translation>
     </message>
     <message>
         <source>Archived files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos archivados</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Where it is held</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde se guarda</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1...</translation>
     </message>
     <message numerus="yes">
         <source>Reading %Ln files and folders...</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Leyendo %Ln archivo o carpeta...</numerusform>
+            <numerusform>Leyendo %Ln archivos y carpetas...</numerusform>
         </translation>
     </message>
     <message>
         <source>The files could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer los archivos: %1</translation>
     </message>
     <message>
         <source>The files could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer los archivos.</translation>
     </message>
     <message>
         <source>not archived: could not be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no archivado: no se pudo leer (%1)</translation>
     </message>
     <message>
         <source>not archived</source>
-        <translation type="unfinished"></translation>
+        <translation>no archivado</translation>
     </message>
     <message numerus="yes">
         <source>held in %Ln places</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>guardado en %Ln sitio</numerusform>
+            <numerusform>guardado en %Ln sitios</numerusform>
         </translation>
     </message>
     <message>
         <source>No file was found to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún archivo que leer.</translation>
     </message>
     <message>
         <source>The file is archived.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está archivado.</translation>
     </message>
     <message numerus="yes">
         <source>All %Ln files are archived.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El único archivo está archivado.</numerusform>
+            <numerusform>Los %Ln archivos están archivados.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln files are not archived.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %Ln archivo no está archivado.</numerusform>
+            <numerusform>%1 de %Ln archivos no están archivados.</numerusform>
         </translation>
     </message>
     <message>
         <source>The store beside the listings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el almacén que hay junto a los listados: %1</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmCompare</name>
     <message>
         <source>Compare &apos;%1&apos; &amp;with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar «%1» co&amp;n:</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmDifferences</name>
     <message>
         <source>Changed contents (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido cambiado (%1)</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln folders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln carpeta</numerusform>
+            <numerusform>%Ln carpetas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln archivo</numerusform>
+            <numerusform>%Ln archivos</numerusform>
         </translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencias</translation>
     </message>
     <message>
         <source>%1: comparing...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: comparando...</translation>
     </message>
     <message>
         <source>%1: the comparison failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la comparación falló</translation>
     </message>
     <message>
         <source>The comparison failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La comparación falló.</translation>
     </message>
     <message>
         <source>%1: cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cancelado</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmDuplicateList</name>
     <message numerus="yes">
         <source>%Ln copies</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln copia</numerusform>
+            <numerusform>%Ln copias</numerusform>
         </translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Listado</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Wasted</source>
-        <translation type="unfinished"></translation>
+        <translation>Desperdiciado</translation>
     </message>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados</translation>
     </message>
     <message>
         <source>The search for duplicates failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La búsqueda de duplicados falló.</translation>
     </message>
     <message>
         <source>Duplicates: searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados: buscando...</translation>
     </message>
     <message>
         <source>Duplicates: cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados: cancelado</translation>
     </message>
     <message>
         <source>Duplicates: the search failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados: la búsqueda falló</translation>
     </message>
     <message>
         <source>Duplicates: none found</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados: no se encontró ninguno</translation>
     </message>
     <message numerus="yes">
         <source>Duplicates: %Ln groups, %1 wasted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Duplicados: %Ln grupo, %1 desperdiciados</numerusform>
+            <numerusform>Duplicados: %Ln grupos, %1 desperdiciados</numerusform>
         </translation>
     </message>
 </context>
@@ -1957,32 +1964,32 @@ under the name:</source>
     <name>rkm::TfrmDuplicates</name>
     <message>
         <source>Files with the same contents, whatever their names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos con el mismo contenido, sean cuales sean sus nombres:</translation>
     </message>
     <message>
         <source>Files with the same name (in any letter case) and the same size:</source>
-        <translation type="unfinished">Archivos con el mismo nombre (sin distinguir mayúsculas) y el mismo tamaño:</translation>
+        <translation>Archivos con el mismo nombre (sin distinguir mayúsculas) y el mismo tamaño:</translation>
     </message>
     <message>
         <source>The size &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño &quot;%1&quot; no es un número.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmExport</name>
     <message>
         <source>The selected &amp;listing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El &amp;listado seleccionado: %1</translation>
     </message>
     <message>
         <source>The selected &amp;listing</source>
-        <translation type="unfinished">El &amp;listado seleccionado</translation>
+        <translation>El &amp;listado seleccionado</translation>
     </message>
     <message numerus="yes">
         <source>The whole &amp;catalogue (%Ln listings)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&amp;Todo el catálogo (%Ln listado)</numerusform>
+            <numerusform>&amp;Todo el catálogo (%Ln listados)</numerusform>
         </translation>
     </message>
 </context>
@@ -1990,91 +1997,95 @@ under the name:</source>
     <name>rkm::TfrmListProperties</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>The file could not be found, please make sure the right disk is inserted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo; compruebe que está insertado el disco correcto.</translation>
     </message>
     <message>
         <source>The file %1 lies outside the listing&apos;s folder %2, so it is not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 está fuera de la carpeta del listado %2, así que no se abre.</translation>
     </message>
     <message>
         <source>%1 is not a file that can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo que se pueda abrir.</translation>
     </message>
     <message>
         <source>%1 is a program or a desktop launcher: opening it runs it.
 
 Open it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un programa o un lanzador de escritorio: abrirlo lo ejecuta.
+
+¿Abrirlo de todos modos?</translation>
     </message>
     <message>
         <source>No program is set up to open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún programa configurado para abrir %1.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmMain</name>
     <message>
         <source>The listing &apos;%1&apos; could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el listado «%1»: %2</translation>
     </message>
     <message>
         <source>Disks and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Discos y carpetas</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>the lock file cannot be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear el archivo de bloqueo (%1)</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (solo lectura)</translation>
     </message>
     <message>
         <source>The catalogue in %1 is in use by %2 (process %3).
 
 Rackmere opens it once that program has finished. Retry waits for it again; Cancel closes Rackmere without changing anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>El catálogo de %1 está en uso por %2 (proceso %3).
+
+Rackmere lo abrirá cuando ese programa haya terminado. Reintentar vuelve a esperarlo; Cancelar cierra Rackmere sin cambiar nada.</translation>
     </message>
     <message>
         <source>another program</source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa</translation>
     </message>
     <message>
         <source>The catalogue in %1 is open read-only: %2. Changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El catálogo de %1 está abierto en solo lectura: %2. No se pueden guardar los cambios.</translation>
     </message>
     <message numerus="yes">
         <source>Retry tries again. Discard closes Rackmere, and the changes made to these listings since it was last saved are lost.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Reintentar lo intenta de nuevo. Descartar cierra Rackmere, y se pierden los cambios hechos en este listado desde la última vez que se guardó.</numerusform>
+            <numerusform>Reintentar lo intenta de nuevo. Descartar cierra Rackmere, y se pierden los cambios hechos en estos listados desde la última vez que se guardaron.</numerusform>
         </translation>
     </message>
     <message>
         <source>Your changes are kept. Rackmere tries again after your next change and when it closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus cambios se conservan. Rackmere lo intentará de nuevo tras su próximo cambio y al cerrarse.</translation>
     </message>
     <message>
         <source>A listing holds at most %L1 bytes of a text. These longer texts were shortened to fit when their listing was saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un listado admite como máximo %L1 bytes por texto. Estos textos más largos se acortaron para que cupieran al guardar su listado:</translation>
     </message>
     <message numerus="yes">
         <source>%Ln items listed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln elemento listado</numerusform>
+            <numerusform>%Ln elementos listados</numerusform>
         </translation>
     </message>
 </context>
@@ -2082,193 +2093,195 @@ Rackmere opens it once that program has finished. Retry waits for it again; Canc
     <name>rkm::TfrmPrint</name>
     <message>
         <source>Nothing to print - please make your selections.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que imprimir - haga su selección.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmProps</name>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <source>Properties for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de %1</translation>
     </message>
     <message>
         <source>%1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 bytes)</translation>
     </message>
     <message>
         <source>about %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aprox. %1</translation>
     </message>
     <message>
         <source>not recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>no registrado</translation>
     </message>
     <message>
         <source>Read when listed:</source>
-        <translation type="unfinished">Leído al listar:</translation>
+        <translation>Leído al listar:</translation>
     </message>
     <message>
         <source>Not recorded when listed; Update reads:</source>
-        <translation type="unfinished"></translation>
+        <translation>No registrado al listar; Actualizar lee:</translation>
     </message>
     <message>
         <source>The root drive for this listing is not valid, please select a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad raíz de este listado no es válida; seleccione una nueva</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmResults</name>
     <message>
         <source>Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Listado</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Query:</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulta:</translation>
     </message>
     <message>
         <source>The query this search runs; type it in the search box to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>La consulta que ejecuta esta búsqueda; escríbala en el cuadro de búsqueda para cambiarla</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;tener</translation>
     </message>
     <message>
         <source>Find all results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados de Buscar todo</translation>
     </message>
     <message>
         <source>Find all</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar todo</translation>
     </message>
     <message>
         <source>Find all: no match</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar todo: ninguna coincidencia</translation>
     </message>
     <message numerus="yes">
         <source>Find all: %Ln matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Buscar todo: %Ln coincidencia</numerusform>
+            <numerusform>Buscar todo: %Ln coincidencias</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (searching...)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (buscando...)</translation>
     </message>
     <message>
         <source>%1 (stopped)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (detenido)</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmSavedSearches</name>
     <message>
         <source>Saved searches</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsquedas guardadas</translation>
     </message>
     <message>
         <source>&amp;Saved searches:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Búsquedas guardadas:</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmSearch</name>
     <message>
         <source>The size &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño &quot;%1&quot; no es un número.</translation>
     </message>
     <message>
         <source>The smallest size is larger than the largest.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño mínimo es mayor que el máximo.</translation>
     </message>
     <message>
         <source>The first date is later than the last.</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera fecha es posterior a la última.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmSplash</name>
     <message>
         <source>Disk catalogue  V1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Catálogo de discos  V1.0</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando...</translation>
     </message>
 </context>
 <context>
     <name>rkm::WelcomePanel</name>
     <message>
         <source>Welcome to Rackmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido a Rackmere</translation>
     </message>
     <message>
         <source>Rackmere keeps a listing of every disk you own: CDs and DVDs, USB sticks, external hard disks, memory cards and network folders. Each listing holds the names, sizes and dates of all the disk&apos;s folders and files, so you can browse and search them all without plugging anything in.
 
 Start with the disk or folder at hand: Rackmere reads it once and keeps its listing here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere guarda un listado de cada disco que tenga: CD y DVD, memorias USB, discos duros externos, tarjetas de memoria y carpetas de red. Cada listado contiene los nombres, tamaños y fechas de todas las carpetas y archivos del disco, así que puede examinarlos y buscar en todos ellos sin conectar nada.
+
+Empiece por el disco o la carpeta que tenga a mano: Rackmere lo lee una vez y guarda aquí su listado.</translation>
     </message>
     <message>
         <source>Add a d&amp;isk…</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un d&amp;isco…</translation>
     </message>
 </context>
 <context>
     <name>rkm::cli::Say</name>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción %1 necesita un valor</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is no size (a number, and b, k, m or g if not bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &apos;%2&apos; no es un tamaño (un número, y b, k, m o g si no son bytes)</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is no date (YYYY-MM-DD, or this machine&apos;s short format)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &apos;%2&apos; no es una fecha (YYYY-MM-DD, o el formato corto de este equipo)</translation>
     </message>
     <message>
         <source>  --archives         list the contents of archives (zip, 7z, rar, tar.gz and
@@ -2309,11 +2322,11 @@ igualmente.
     </message>
     <message>
         <source>%1 and %2 contradict each other</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2 se contradicen</translation>
     </message>
     <message>
         <source>rackmere-cli %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: %2</translation>
     </message>
     <message>
         <source>
@@ -2358,50 +2371,50 @@ código de salida 5: &quot;No se puede escribir el catálogo de DIR: REASON&quot
     </message>
     <message>
         <source>rackmere-cli %1: no listing named &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: no hay ningún listado llamado &apos;%2&apos;</translation>
     </message>
     <message numerus="yes">
         <source>rackmere-cli %1: %n listings are named &apos;%2&apos;; name the one meant by its listing file:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rackmere-cli %1: %n listado se llama &apos;%2&apos;; indique el que quiere por su archivo de listado:</numerusform>
+            <numerusform>rackmere-cli %1: %n listados se llaman &apos;%2&apos;; indique el que quiere por su archivo de listado:</numerusform>
         </translation>
     </message>
     <message>
         <source>rackmere-cli %1: the name is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: el nombre tiene %2 bytes; un listado admite como máximo %3 bytes por texto. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the new name is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: el nombre nuevo tiene %2 bytes; un listado admite como máximo %3 bytes por texto. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the comment is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: el comentario tiene %2 bytes; un listado admite como máximo %3 bytes por texto. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the root path is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: la ruta raíz tiene %2 bytes; un listado admite como máximo %3 bytes por texto. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the description is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: la descripción tiene %2 bytes; un listado admite como máximo %3 bytes por texto. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the category is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: la categoría tiene %2 bytes; un listado admite como máximo %3 bytes por texto. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the %2 is %3 bytes long; a listing holds at most %4 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: el campo %2 tiene %3 bytes; un listado admite como máximo %4 bytes por texto. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: texts longer than %2 bytes were shortened to fit:</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: los textos de más de %2 bytes se acortaron para que cupieran:</translation>
     </message>
     <message>
         <source>list every listing of the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>listar todos los listados del catálogo</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli list [--json]
@@ -2442,7 +2455,7 @@ muestran igualmente.
     </message>
     <message>
         <source>print the folders and files of one listing</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar las carpetas y archivos de un listado</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli show LISTING [--json]
@@ -2473,7 +2486,7 @@ al montarlo (véase set).
     </message>
     <message>
         <source>catalogue a folder or drive as a new listing</source>
-        <translation type="unfinished"></translation>
+        <translation>catalogar una carpeta o unidad como un listado nuevo</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli add PATH --name NAME [--comment TEXT] [--threads N]
@@ -2522,47 +2535,47 @@ elegidas se recuerdan para el listado y update las vuelve a usar.
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado %1</translation>
     </message>
     <message>
         <source>name one listing</source>
-        <translation type="unfinished"></translation>
+        <translation>indique un listado</translation>
     </message>
     <message>
         <source>Location: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación: %1</translation>
     </message>
     <message>
         <source>Lent to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prestado a: %1</translation>
     </message>
     <message>
         <source>When the disk is mounted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Al montar el disco: %1</translation>
     </message>
     <message>
         <source>name one folder to catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>indique una carpeta que catalogar</translation>
     </message>
     <message>
         <source>--threads takes a number from 1 to 256</source>
-        <translation type="unfinished"></translation>
+        <translation>--threads admite un número de 1 a 256</translation>
     </message>
     <message>
         <source>rackmere-cli add: the listing needs a name (--name NAME)</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli add: el listado necesita un nombre (--name NAME)</translation>
     </message>
     <message>
         <source>rackmere-cli add: &apos;%1&apos; is not a folder that can be entered</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli add: &apos;%1&apos; no es una carpeta en la que se pueda entrar</translation>
     </message>
     <message>
         <source>rackmere-cli add: %1: could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli add: %1: no se pudo leer: %2</translation>
     </message>
     <message>
         <source>tell whether local files are archived in a listing, by their contents</source>
-        <translation type="unfinished"></translation>
+        <translation>decir por su contenido si unos archivos locales están archivados</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli have PATH... [--json]
@@ -2592,8 +2605,8 @@ regulares que hay debajo, recursivamente, sin seguir enlaces), calcula su
 huella digital y muestra dónde guarda el catálogo el mismo contenido, sea cual
 sea allí el nombre:
 
-  PATH: held in LISTING: ruta/en/el/listado   una línea por cada copia
-  PATH: not archived
+  PATH: guardado en LISTING: ruta/en/el/listado   una línea por cada copia
+  PATH: no archivado
 
 Solo los listados leídos con huellas digitales (add o update con
 --fingerprints) pueden contener un archivo. Un archivo que no se puede leer se
@@ -2610,7 +2623,7 @@ caso contrario, 2 si la línea de comandos es incorrecta.
     </message>
     <message>
         <source>write the picture kept of a file in a listing</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir la miniatura guardada de un archivo de un listado</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli picture LISTING PATH -o FILE
@@ -2644,51 +2657,51 @@ Código de salida 1 si el listado no contiene ninguna miniatura de ese archivo,
     </message>
     <message>
         <source>name the files or folders to look for</source>
-        <translation type="unfinished"></translation>
+        <translation>indique los archivos o carpetas que buscar</translation>
     </message>
     <message>
         <source>rackmere-cli have: the store beside the listings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli have: no se pudo leer el almacén que hay junto a los listados: %1</translation>
     </message>
     <message>
         <source>rackmere-cli have: no file was found to read</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli have: no se encontró ningún archivo que leer</translation>
     </message>
     <message>
         <source>%1: not archived</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no archivado</translation>
     </message>
     <message>
         <source>%1: held in %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: guardado en %2: %3</translation>
     </message>
     <message>
         <source>rackmere-cli have: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli have: %1: %2</translation>
     </message>
     <message>
         <source>name one listing and one file&apos;s path</source>
-        <translation type="unfinished"></translation>
+        <translation>indique un listado y la ruta de un archivo</translation>
     </message>
     <message>
         <source>name the file to write with -o FILE (- for standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>indique el archivo que escribir con -o FILE (- para la salida estándar)</translation>
     </message>
     <message>
         <source>rackmere-cli picture: the store beside the listings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli picture: no se pudo leer el almacén que hay junto a los listados: %1</translation>
     </message>
     <message>
         <source>rackmere-cli picture: %1 holds no picture of &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli picture: %1 no contiene ninguna miniatura de &apos;%2&apos;</translation>
     </message>
     <message>
         <source>rackmere-cli picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli picture: %1</translation>
     </message>
     <message>
         <source>write listings as CSV, JSON or an HTML page</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir listados como CSV, JSON o una página HTML</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli export [LISTING...] [--format csv|json|html] [--pictures]
@@ -2753,23 +2766,23 @@ escribe el resto), 2 si la línea de comandos es incorrecta.
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (csv, json or html)</source>
-        <translation type="unfinished"></translation>
+        <translation>formato desconocido &apos;%1&apos; (csv, json o html)</translation>
     </message>
     <message>
         <source>name the format with --format csv|json|html</source>
-        <translation type="unfinished"></translation>
+        <translation>indique el formato con --format csv|json|html</translation>
     </message>
     <message>
         <source>--pictures goes with --format html</source>
-        <translation type="unfinished"></translation>
+        <translation>--pictures va con --format html</translation>
     </message>
     <message>
         <source>rackmere-cli export: the pictures could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli export: no se pudieron leer las miniaturas: %1</translation>
     </message>
     <message>
         <source>rescan a listing&apos;s disk, keeping its annotations</source>
-        <translation type="unfinished"></translation>
+        <translation>releer el disco de un listado, conservando sus anotaciones</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli update LISTING [--force] [--reread] [--archives]
@@ -2847,7 +2860,7 @@ digital y su miniatura sin volver a leerse;
     </message>
     <message>
         <source>give a listing another disk name</source>
-        <translation type="unfinished"></translation>
+        <translation>dar a un listado otro nombre de disco</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli rename LISTING NEWNAME
@@ -2867,7 +2880,7 @@ se cambia nada; el mismo nombre que antes tampoco cambia nada.
     </message>
     <message>
         <source>delete a listing and its file</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminar un listado y su archivo</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli delete LISTING
@@ -2883,39 +2896,39 @@ no se encuentra el listado o no se puede eliminar su archivo.
     </message>
     <message>
         <source>%1; this is probably not the disk of the listing. Nothing was changed (--force updates all the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; probablemente no es el disco del listado. No se ha cambiado nada (--force actualiza de todos modos).</translation>
     </message>
     <message>
         <source>could not find the disk: please make sure that the disk &apos;%1&apos; is in drive %2 (the listing&apos;s root path %3 cannot be entered)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró el disco: compruebe que el disco &apos;%1&apos; está en la unidad %2 (no se puede entrar en la ruta raíz del listado, %3)</translation>
     </message>
     <message>
         <source>the serial number of the disk (%1) is %2, not %3 as that of the original one; this probably means that it is the wrong disk. Nothing was changed (--force updates all the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de serie del disco (%1) es %2, no %3 como el del original; probablemente es un disco equivocado. No se ha cambiado nada (--force actualiza de todos modos).</translation>
     </message>
     <message>
         <source>%1: could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se pudo leer: %2</translation>
     </message>
     <message>
         <source>name one listing and its new name</source>
-        <translation type="unfinished"></translation>
+        <translation>indique un listado y su nombre nuevo</translation>
     </message>
     <message>
         <source>the new name must not be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre nuevo no puede estar vacío</translation>
     </message>
     <message>
         <source>new name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre nuevo</translation>
     </message>
     <message>
         <source>error deleting file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error al eliminar el archivo %1</translation>
     </message>
     <message>
         <source>list the listings whose disks are mounted now</source>
-        <translation type="unfinished"></translation>
+        <translation>listar los listados cuyos discos están montados ahora</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli online [--json]
@@ -2946,7 +2959,7 @@ tabla de montajes.
     </message>
     <message>
         <source>follow disks as they are mounted and unmounted</source>
-        <translation type="unfinished"></translation>
+        <translation>seguir los discos a medida que se montan y se desmontan</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli watch [--update-known] [--json]
@@ -2979,18 +2992,18 @@ at the next mount.
 Sigue los volúmenes a medida que se montan y se desmontan hasta que se le ponga
 fin (Ctrl+C, o la señal TERM), y muestra una línea por cada uno:
 
-  mounted MOUNTPOINT (LABEL): LISTING, LISTING
-  mounted MOUNTPOINT (LABEL): not catalogued
-  unmounted MOUNTPOINT
+  montado MOUNTPOINT (LABEL): LISTING, LISTING
+  montado MOUNTPOINT (LABEL): no catalogado
+  desmontado MOUNTPOINT
 
   --update-known   actualizar en el acto un listado de un disco montado que
                    esté configurado para actualizarse al montar su disco
                    (on-mount: update, fijado en las propiedades del listado del
                    programa de escritorio), como hace &apos;rackmere-cli update&apos;, y
-                   mostrar &apos;updated LISTING&apos; (o &apos;not updated LISTING&apos;, con el
-                   motivo en la salida de error estándar). Cada actualización
-                   toma el bloqueo de escritura del catálogo mientras se
-                   ejecuta, y espera hasta un minuto a obtenerlo.
+                   mostrar &apos;actualizado LISTING&apos; (o &apos;no actualizado
+                   LISTING&apos;, con el motivo en la salida de error estándar).
+                   Cada actualización toma el bloqueo de escritura del catálogo
+                   mientras se ejecuta, y espera hasta un minuto a obtenerlo.
   --json           mostrar en su lugar un objeto JSON por línea, con las claves
                    event (mounted, unmounted, updated, not-updated),
                    mountPoint, uuid y label, y listings (objetos con las claves
@@ -3004,55 +3017,55 @@ en el siguiente montaje.
     </message>
     <message>
         <source>online takes no listing</source>
-        <translation type="unfinished"></translation>
+        <translation>online no admite ningún listado</translation>
     </message>
     <message>
         <source>mounted %1: not catalogued</source>
-        <translation type="unfinished"></translation>
+        <translation>montado %1: no catalogado</translation>
     </message>
     <message>
         <source>mounted %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>montado %1: %2</translation>
     </message>
     <message>
         <source>unmounted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>desmontado %1</translation>
     </message>
     <message>
         <source>%1 was not updated: the catalogue in %2 is in use by Rackmere (process %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se actualizó: el catálogo de %2 está en uso por Rackmere (proceso %3)</translation>
     </message>
     <message>
         <source>%1 was not updated: the catalogue in %2 is in use by Rackmere</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se actualizó: el catálogo de %2 está en uso por Rackmere</translation>
     </message>
     <message>
         <source>%1 was not updated: the catalogue in %2 cannot be written: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se actualizó: el catálogo de %2 no se puede escribir: %3</translation>
     </message>
     <message>
         <source>updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>actualizado %1</translation>
     </message>
     <message>
         <source>not updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no actualizado %1</translation>
     </message>
     <message>
         <source>%1 was not updated: its listing %2 is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se actualizó: su listado %2 ya no existe</translation>
     </message>
     <message>
         <source>watch takes no listing</source>
-        <translation type="unfinished"></translation>
+        <translation>watch no admite ningún listado</translation>
     </message>
     <message>
         <source>cannot wait for the signals that end it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden esperar las señales que lo terminan: %1</translation>
     </message>
     <message>
         <source>print a listing to a PDF file or its preview to a PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimir un listado en PDF o su vista previa en una imagen PNG</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli print LISTING (--pdf FILE | --preview-png FILE [--page N])
@@ -3102,35 +3115,35 @@ o un nombre de disco.
     </message>
     <message>
         <source>give one of --pdf FILE and --preview-png FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>indique uno de --pdf FILE y --preview-png FILE</translation>
     </message>
     <message>
         <source>the output file needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de salida necesita un nombre</translation>
     </message>
     <message>
         <source>give --frame or --no-frame, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>indique --frame o --no-frame, no ambos</translation>
     </message>
     <message>
         <source>--page goes with --preview-png</source>
-        <translation type="unfinished"></translation>
+        <translation>--page va con --preview-png</translation>
     </message>
     <message>
         <source>--page is a page number from 1, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--page es un número de página desde 1, no &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--layout is list, cover or back, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--layout es list, cover o back, no &apos;%1&apos;</translation>
     </message>
     <message>
         <source>rackmere-cli print: Nothing to print - please make your selections. (The stored defaults choose &quot;Specify:&quot; with none of its boxes checked.)</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli print: No hay nada que imprimir - haga su selección. (Los valores predeterminados guardados eligen &quot;Especificar:&quot; sin ninguna de sus casillas marcadas.)</translation>
     </message>
     <message>
         <source>list files that have copies, across all listings or within one</source>
-        <translation type="unfinished"></translation>
+        <translation>listar archivos con copias, en todos los listados o dentro de uno</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli duplicates [--contents] [--min-size SIZE]
@@ -3196,7 +3209,7 @@ el almacén que hay junto a los listados; 2 si un tamaño no se puede leer.
     </message>
     <message>
         <source>compare two listings: what only one holds and what changed</source>
-        <translation type="unfinished"></translation>
+        <translation>comparar dos listados: lo que solo tiene uno y lo que cambió</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli diff A B [--json]
@@ -3236,7 +3249,7 @@ Las líneas:
 
   - PATH                      solo en A
   + PATH                      solo en B
-  ~ PATH: size X -&gt; Y, date X -&gt; Y   en ambos, con otro tamaño u otra fecha
+  ~ PATH: tamaño X -&gt; Y, fecha X -&gt; Y   en ambos, con otro tamaño o fecha
 
 Una carpeta que solo tiene uno de los dos ocupa una línea, con su ruta
 terminada en &apos;/&apos; y el número de carpetas y archivos que contiene. Los tamaños
@@ -3255,7 +3268,7 @@ encuentra un listado.
     </message>
     <message>
         <source>scan a listing&apos;s disk again and tell what changed, changing nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>releer el disco de un listado y decir qué cambió, sin cambiar nada</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli verify LISTING [--contents] [--force] [--json]
@@ -3303,7 +3316,7 @@ listado como A y el disco como B:
 
   + PATH   añadido: en el disco, no en el listado
   - PATH   eliminado: en el listado, ya no en el disco
-  ~ PATH: size X -&gt; Y, date X -&gt; Y   cambiado
+  ~ PATH: tamaño X -&gt; Y, fecha X -&gt; Y   cambiado
 
 y una última línea con los totales. No se cambia ni se escribe nada: así se
 comprueba que una copia de seguridad antigua sigue entera.
@@ -3334,102 +3347,102 @@ sistema.
     </message>
     <message>
         <source>takes no positional arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>no admite argumentos posicionales</translation>
     </message>
     <message>
         <source>the store beside the listings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer el almacén que hay junto a los listados: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %n copies (%3 wasted)</source>
         <extracomment>A group of copies: the file&apos;s name, its size, how many copies, the space all but one take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %n copia (%3 desperdiciados)</numerusform>
+            <numerusform>%1, %2, %n copias (%3 desperdiciados)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2, %3 wasted</source>
         <extracomment>The groups of copies, the files in them, the space wasted: &quot;3 groups&quot;, &quot;7 files&quot;, a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 desperdiciados</translation>
     </message>
     <message numerus="yes">
         <source>%n groups</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n grupo</numerusform>
+            <numerusform>%n grupos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
         </translation>
     </message>
     <message>
         <source>No duplicates were found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron duplicados</translation>
     </message>
     <message>
         <source>size %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño %1 -&gt; %2</translation>
     </message>
     <message>
         <source>date %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fecha %1 -&gt; %2</translation>
     </message>
     <message>
         <source>(%1, %2)</source>
         <extracomment>What a folder holds: &quot;2 folders&quot;, &quot;5 files&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(%1, %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n folders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n carpeta</numerusform>
+            <numerusform>%n carpetas</numerusform>
         </translation>
     </message>
     <message>
         <source>name two listings</source>
-        <translation type="unfinished"></translation>
+        <translation>indique dos listados</translation>
     </message>
     <message>
         <source>%1 only in A (%2), %3 only in B (%4), %5 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 solo en A (%2), %3 solo en B (%4), %5 cambiados</translation>
     </message>
     <message>
         <source>%1; this is probably not the disk of the listing (--force verifies all the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; probablemente no es el disco del listado (--force verifica de todos modos).</translation>
     </message>
     <message>
         <source>could not find the disk: &apos;%1&apos; cannot be entered</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró el disco: no se puede entrar en &apos;%1&apos;</translation>
     </message>
     <message>
         <source>the serial number of the disk (%1) is %2, not %3 as that of the original one; this probably means that it is the wrong disk (--force verifies all the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de serie del disco (%1) es %2, no %3 como el del original; probablemente es un disco equivocado (--force verifica de todos modos).</translation>
     </message>
     <message>
         <source>%1 has no fingerprints: add or update it with --fingerprints</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene huellas digitales: añádalo o actualícelo con --fingerprints</translation>
     </message>
     <message>
         <source>The disk matches its listing</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco coincide con su listado</translation>
     </message>
     <message>
         <source>%1 added, %2 removed, %3 changed, %4 with changed contents, %5 unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 añadidos, %2 eliminados, %3 cambiados, %4 con contenido cambiado, %5 ilegibles</translation>
     </message>
     <message>
         <source>%1 added, %2 removed, %3 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 añadidos, %2 eliminados, %3 cambiados</translation>
     </message>
     <message>
         <source>search every listing with a query</source>
-        <translation type="unfinished"></translation>
+        <translation>buscar en todos los listados con una consulta</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli find QUERY [--case-sensitive] [--no-folder-names]
@@ -3567,7 +3580,7 @@ una consulta, un tamaño o una fecha no se pueden leer.
     </message>
     <message>
         <source>set the description and category of a file entry</source>
-        <translation type="unfinished"></translation>
+        <translation>fijar la descripción y la categoría de una entrada de archivo</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli describe LISTING PATH [--description TEXT] [--category TEXT]
@@ -3603,27 +3616,27 @@ puede escribir un archivo.
     </message>
     <message>
         <source>name a listing and a file entry&apos;s path</source>
-        <translation type="unfinished"></translation>
+        <translation>indique un listado y la ruta de una entrada de archivo</translation>
     </message>
     <message>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>descripción</translation>
     </message>
     <message>
         <source>category</source>
-        <translation type="unfinished"></translation>
+        <translation>categoría</translation>
     </message>
     <message>
         <source>no folder &apos;%1&apos; in &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna carpeta &apos;%1&apos; en &apos;%2&apos;</translation>
     </message>
     <message>
         <source>no file entry &apos;%1&apos; in &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna entrada de archivo &apos;%1&apos; en &apos;%2&apos;</translation>
     </message>
     <message>
         <source>say where a listing&apos;s disk is kept and to whom it is lent</source>
-        <translation type="unfinished"></translation>
+        <translation>indicar dónde se guarda el disco de un listado y a quién se prestó</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli set LISTING [--location TEXT] [--lent-to TEXT]
@@ -3673,55 +3686,55 @@ no se puede escribir.
     </message>
     <message>
         <source>say what to set: --location, --lent-to or --on-mount</source>
-        <translation type="unfinished"></translation>
+        <translation>indique qué fijar: --location, --lent-to o --on-mount</translation>
     </message>
     <message>
         <source>rackmere-cli set: %1 Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli set: %1 No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>--on-mount takes ask, update or ignore, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--on-mount admite ask, update o ignore, no &apos;%1&apos;</translation>
     </message>
     <message>
         <source>rackmere-cli set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli set: %1</translation>
     </message>
     <message>
         <source>give one query (&quot;&quot; for every file entry)</source>
-        <translation type="unfinished"></translation>
+        <translation>indique una consulta (&quot;&quot; para todas las entradas de archivo)</translation>
     </message>
     <message>
         <source>--json and -0 are two ways of printing; give one</source>
-        <translation type="unfinished"></translation>
+        <translation>--json y -0 son dos formas de mostrar; indique una</translation>
     </message>
     <message>
         <source>--limit takes a number of matches from 1 on, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--limit admite un número de coincidencias desde 1, no &apos;%1&apos;</translation>
     </message>
     <message>
         <source>the options make no query (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>las opciones no forman ninguna consulta (%1): %2</translation>
     </message>
     <message>
         <source>rackmere-cli find: bad query at position %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli find: consulta incorrecta en la posición %1: %2</translation>
     </message>
     <message>
         <source>No matching entry was found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna entrada coincidente</translation>
     </message>
     <message>
         <source>rackmere-cli find: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli find: %1</translation>
     </message>
     <message>
         <source>rackmere-cli: cannot start %1: it is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli: no se puede iniciar %1: no está instalado</translation>
     </message>
     <message>
         <source>rackmere-cli: cannot start %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli: no se puede iniciar %1: %2</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli [--dir DIR] COMMAND [ARGS...]
@@ -3765,39 +3778,41 @@ Comandos:
         <source>
 &apos;rackmere-cli COMMAND --help&apos; describes a command.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+&apos;rackmere-cli COMMAND --help&apos; describe un comando.
+</translation>
     </message>
     <message>
         <source>rackmere-cli: --dir needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli: --dir necesita una carpeta</translation>
     </message>
     <message>
         <source>rackmere-cli: unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli: comando desconocido &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--wait takes a number of seconds, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait admite un número de segundos, no &apos;%1&apos;</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the catalogue folder %2 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: la carpeta del catálogo %2 no es una carpeta</translation>
     </message>
     <message>
         <source>rackmere-cli %1: there is no catalogue folder %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: no existe la carpeta del catálogo %2</translation>
     </message>
     <message>
         <source>rackmere-cli %1: The catalogue in %2 is in use by Rackmere (process %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: El catálogo de %2 está en uso por Rackmere (proceso %3)</translation>
     </message>
     <message>
         <source>rackmere-cli %1: The catalogue in %2 is in use by Rackmere</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: El catálogo de %2 está en uso por Rackmere</translation>
     </message>
     <message>
         <source>rackmere-cli %1: The catalogue in %2 cannot be written: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: El catálogo de %2 no se puede escribir: %3</translation>
     </message>
 </context>
 </TS>

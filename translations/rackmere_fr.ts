@@ -133,15 +133,15 @@
     </message>
     <message>
         <source>Saved searc&amp;hes</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherches &amp;enregistrées</translation>
     </message>
     <message>
         <source>&amp;Save this search...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer cette recherche...</translation>
     </message>
     <message>
         <source>&amp;Manage...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gérer...</translation>
     </message>
 </context>
 <context>
@@ -768,574 +768,574 @@
     <name>rkm::Choices</name>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>octets</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Go</translation>
     </message>
 </context>
 <context>
     <name>rkm::Core</name>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot create a new file in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un nouveau fichier dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write a new file in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire un nouveau fichier dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 Mo</translation>
     </message>
     <message>
         <source>Error loading file: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de chargement du fichier&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>not a disk listing file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier de liste de disque</translation>
     </message>
     <message>
         <source>not enough memory for what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>pas assez de mémoire pour ce qu&apos;il contient</translation>
     </message>
     <message>
         <source>The catalogue folder %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du catalogue %1 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>Cannot make the catalogue folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier du catalogue %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot read the category file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier des catégories %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1; the categories are left empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; les catégories restent vides</translation>
     </message>
     <message>
         <source>Unable to find unused filename.!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver un nom de fichier inutilisé&#xa0;!</translation>
     </message>
     <message>
         <source>The catalogue in %1 is open read-only: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le catalogue de %1 est ouvert en lecture seule&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot put aside the category file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre de côté le fichier des catégories %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the disk&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du disque</translation>
     </message>
     <message>
         <source>the disk&apos;s root path</source>
-        <translation type="unfinished"></translation>
+        <translation>le chemin racine du disque</translation>
     </message>
     <message>
         <source>the disk&apos;s comment</source>
-        <translation type="unfinished"></translation>
+        <translation>le commentaire du disque</translation>
     </message>
     <message>
         <source>the disk&apos;s file name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de fichier du disque</translation>
     </message>
     <message>
         <source>the disk&apos;s description</source>
-        <translation type="unfinished"></translation>
+        <translation>la description du disque</translation>
     </message>
     <message>
         <source>the disk&apos;s date</source>
-        <translation type="unfinished"></translation>
+        <translation>la date du disque</translation>
     </message>
     <message>
         <source>the disk&apos;s size</source>
-        <translation type="unfinished"></translation>
+        <translation>la taille du disque</translation>
     </message>
     <message>
         <source>the disk&apos;s category</source>
-        <translation type="unfinished"></translation>
+        <translation>la catégorie du disque</translation>
     </message>
     <message>
         <source>%1 (name)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nom)</translation>
     </message>
     <message>
         <source>%1 (root path)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (chemin racine)</translation>
     </message>
     <message>
         <source>%1 (comment)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (commentaire)</translation>
     </message>
     <message>
         <source>%1 (file name)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nom de fichier)</translation>
     </message>
     <message>
         <source>%1 (description)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (description)</translation>
     </message>
     <message>
         <source>%1 (date)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (date)</translation>
     </message>
     <message>
         <source>%1 (size)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (taille)</translation>
     </message>
     <message>
         <source>%1 (category)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (catégorie)</translation>
     </message>
     <message>
         <source>Invalid disk listing file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de liste de disque non valide (%1)</translation>
     </message>
     <message>
         <source>at byte %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>à l&apos;octet %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>the file ends inside a number</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine au milieu d&apos;un nombre</translation>
     </message>
     <message>
         <source>a text of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>un texte de %1 octets</translation>
     </message>
     <message>
         <source>a text of %1 bytes, more than any listing holds</source>
-        <translation type="unfinished"></translation>
+        <translation>un texte de %1 octets, plus qu&apos;aucune liste n&apos;en contient</translation>
     </message>
     <message>
         <source>the file ends inside a text</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine au milieu d&apos;un texte</translation>
     </message>
     <message>
         <source>a folder of %1 files, more than the %2 bytes left can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier de %1 fichiers, plus que les %2 octets restants ne peuvent en contenir</translation>
     </message>
     <message>
         <source>a file entry&apos;s text runs on for more than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>un texte d&apos;entrée de fichier se prolonge sur plus de %1 octets</translation>
     </message>
     <message>
         <source>the file ends inside the entries of a folder (%1 files)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine au milieu des entrées d&apos;un dossier (%1 fichiers)</translation>
     </message>
     <message>
         <source>a folder of more than 4 GiB of texts</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier de plus de 4 Gio de textes</translation>
     </message>
     <message>
         <source>a file entry&apos;s text that no listing holds</source>
-        <translation type="unfinished"></translation>
+        <translation>un texte d&apos;entrée de fichier qu&apos;aucune liste ne contient</translation>
     </message>
     <message>
         <source>folders nested deeper than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>des dossiers imbriqués sur plus de %1 niveaux</translation>
     </message>
     <message>
         <source>a folder of %1 folders, more than the %2 bytes left can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier de %1 dossiers, plus que les %2 octets restants ne peuvent en contenir</translation>
     </message>
     <message>
         <source>a folder without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier sans nom</translation>
     </message>
     <message>
         <source>a disk without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>un disque sans nom</translation>
     </message>
     <message>
         <source>%1 texts per file entry, where a listing holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 textes par entrée de fichier, là où une liste en contient %2</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>Cannot put aside the damaged store %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre de côté la base endommagée %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write the store %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la base %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write the store %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la base %1</translation>
     </message>
     <message>
         <source>Location: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement&#xa0;: %1</translation>
     </message>
     <message>
         <source>Lent to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêté à&#xa0;: %1</translation>
     </message>
     <message>
         <source>The location is %1 bytes long; at most %2 bytes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;emplacement fait %1 octets ; au plus %2 octets sont conservés.</translation>
     </message>
     <message>
         <source>The lent to is %1 bytes long; at most %2 bytes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte «&#xa0;Prêté à&#xa0;» fait %1 octets ; au plus %2 octets sont conservés.</translation>
     </message>
     <message>
         <source>The %1 is %2 bytes long; at most %3 bytes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte «&#xa0;%1&#xa0;» fait %2 octets ; au plus %3 octets sont conservés.</translation>
     </message>
     <message>
         <source>… and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>… et %1 autres</translation>
     </message>
     <message>
         <source>Listing &apos;%1&apos; (%2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste «&#xa0;%1&#xa0;» (%2)&#xa0;:</translation>
     </message>
     <message>
         <source>the lock file keeps being replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de verrou ne cesse d&apos;être remplacé</translation>
     </message>
     <message>
         <source>Cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>[Printing will exceed bounds!]</source>
-        <translation type="unfinished"></translation>
+        <translation>[L&apos;impression dépassera les limites&#xa0;!]</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
         <source>the picture kept cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image conservée ne peut pas être lue (%1)</translation>
     </message>
     <message>
         <source>the picture could not be encoded as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image n&apos;a pas pu être encodée en PNG</translation>
     </message>
     <message numerus="yes">
         <source>The preview has %n page(s), no page %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;aperçu a %n page, pas de page %1</numerusform>
+            <numerusform>L&apos;aperçu a %n pages, pas de page %1</numerusform>
         </translation>
     </message>
     <message>
         <source>The printer could not start the print job</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante n&apos;a pas pu démarrer la tâche d&apos;impression</translation>
     </message>
     <message>
         <source>Could not keep a picture in a temporary file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de conserver une image dans un fichier temporaire&#xa0;: %1</translation>
     </message>
     <message>
         <source>Could not make a temporary file for the pictures: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un fichier temporaire pour les images&#xa0;: %1</translation>
     </message>
     <message>
         <source>Could not read a picture back from its temporary file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de relire une image depuis son fichier temporaire&#xa0;: %1</translation>
     </message>
     <message>
         <source>The folder %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne peut pas être ouvert.</translation>
     </message>
     <message>
         <source>Please make sure that the disk &apos;%1&apos; is inserted in drive %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que le disque «&#xa0;%1&#xa0;» est inséré dans le lecteur %2</translation>
     </message>
     <message>
         <source>Please make sure that the folder %1 of the disk &apos;%2&apos; is there</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que le dossier %1 du disque «&#xa0;%2&#xa0;» est présent</translation>
     </message>
     <message>
         <source>Please make sure that the disk &apos;%1&apos; is mounted at %2 with the folder %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que le disque «&#xa0;%1&#xa0;» est monté sur %2 avec le dossier %3</translation>
     </message>
     <message>
         <source>Please make sure that the disk &apos;%1&apos; is mounted at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que le disque «&#xa0;%1&#xa0;» est monté sur %2</translation>
     </message>
     <message>
         <source>Could not find the disk at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver le disque sous %1.</translation>
     </message>
     <message>
         <source>Could not find the disk at %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver le disque sous %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the listing&apos;s root path is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le chemin racine de la liste est vide</translation>
     </message>
     <message>
         <source>the listing&apos;s root path %1 holds a NUL byte; read as a path it would be %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le chemin racine %1 de la liste contient un octet NUL ; lu comme un chemin, il serait %2</translation>
     </message>
     <message>
         <source>the listing&apos;s root path %1 is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>le chemin racine %1 de la liste n&apos;est pas un chemin complet</translation>
     </message>
     <message>
         <source>the listing is of a CD or DVD, but its root path %1 is the system&apos;s folder %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste est celle d&apos;un CD ou d&apos;un DVD, mais son chemin racine %1 est le dossier système %2</translation>
     </message>
     <message>
         <source>the listing is of a removable disk, but its root path %1 is the system&apos;s folder %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste est celle d&apos;un disque amovible, mais son chemin racine %1 est le dossier système %2</translation>
     </message>
     <message>
         <source>Could not find the disk!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver le disque&#xa0;!</translation>
     </message>
     <message>
         <source>&apos;)&apos; without &apos;(&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;)&apos; sans &apos;(&apos;</translation>
     </message>
     <message>
         <source>empty phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>expression vide</translation>
     </message>
     <message>
         <source>a word with wildcards cannot also hold an escaped &apos;*&apos; or &apos;?&apos;: use regex:</source>
-        <translation type="unfinished"></translation>
+        <translation>un mot avec des jokers ne peut pas contenir aussi un &apos;*&apos; ou un &apos;?&apos; échappé&#xa0;: utilisez regex:</translation>
     </message>
     <message>
         <source>unfinished phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>expression non terminée</translation>
     </message>
     <message>
         <source>a text with wildcards cannot also hold an escaped &apos;*&apos; or &apos;?&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>un texte avec des jokers ne peut pas contenir aussi un &apos;*&apos; ou un &apos;?&apos; échappé</translation>
     </message>
     <message>
         <source>&apos;%1:&apos; needs a text (%1:= finds an empty one)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1:&apos; demande un texte (%1:= trouve un texte vide)</translation>
     </message>
     <message>
         <source>&apos;ext:&apos; needs an extension such as ext:mp3;flac</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;ext:&apos; demande une extension, comme ext:mp3;flac</translation>
     </message>
     <message>
         <source>&apos;size:&apos; needs a size such as &gt;10MB</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;size:&apos; demande une taille, comme &gt;10MB</translation>
     </message>
     <message>
         <source>&apos;date:&apos; needs a date such as 2019, &gt;=2019-03 or 2019-01-01..2019-06-30</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;date:&apos; demande une date, comme 2019, &gt;=2019-03 ou 2019-01-01..2019-06-30</translation>
     </message>
     <message>
         <source>&apos;type:&apos; is file, folder or disk</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;type:&apos; vaut file, folder ou disk</translation>
     </message>
     <message>
         <source>&apos;regex:&apos; needs a pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;regex:&apos; demande un motif</translation>
     </message>
     <message>
         <source>bad regex: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>expression régulière incorrecte&#xa0;: %1</translation>
     </message>
     <message>
         <source>unknown field &apos;%1:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>champ inconnu &apos;%1:&apos;</translation>
     </message>
     <message>
         <source>&apos;OR&apos; needs something before it</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;OR&apos; doit être précédé de quelque chose</translation>
     </message>
     <message>
         <source>&apos;OR&apos; needs something after it</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;OR&apos; doit être suivi de quelque chose</translation>
     </message>
     <message>
         <source>&apos;AND&apos; needs something on each side</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;AND&apos; doit avoir quelque chose de chaque côté</translation>
     </message>
     <message>
         <source>too many parentheses or NOTs inside each other</source>
-        <translation type="unfinished"></translation>
+        <translation>trop de parenthèses ou de NOT imbriqués</translation>
     </message>
     <message>
         <source>&apos;NOT&apos; needs something after it</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;NOT&apos; doit être suivi de quelque chose</translation>
     </message>
     <message>
         <source>&apos;()&apos; holds nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;()&apos; ne contient rien</translation>
     </message>
     <message>
         <source>&apos;(&apos; without &apos;)&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;(&apos; sans &apos;)&apos;</translation>
     </message>
     <message>
         <source>unexpected text</source>
-        <translation type="unfinished"></translation>
+        <translation>texte inattendu</translation>
     </message>
 </context>
 <context>
     <name>rkm::DisksOverview</name>
     <message>
         <source>Disks</source>
-        <translation type="unfinished"></translation>
+        <translation>Disques</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement</translation>
     </message>
     <message>
         <source>Lent to</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêté à</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Last updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière mise à jour</translation>
     </message>
     <message>
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>En ligne</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>rkm::ExportCommand</name>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>JSON files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers JSON (*.json)</translation>
     </message>
     <message>
         <source>HTML pages (*.html *.htm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages HTML (*.html *.htm)</translation>
     </message>
     <message>
         <source>Rackmere catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue Rackmere</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished">Exporter</translation>
+        <translation>Exporter</translation>
     </message>
 </context>
 <context>
     <name>rkm::FileGridModel</name>
     <message>
         <source>Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
 </context>
 <context>
     <name>rkm::HelpViewer</name>
     <message>
         <source>Rackmere Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Rackmere</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;uivant</translation>
     </message>
     <message>
         <source>Rackmere Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Rackmere - %1</translation>
     </message>
 </context>
 <context>
     <name>rkm::LocaleText</name>
     <message numerus="yes">
         <source>%Ln bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln octet</numerusform>
+            <numerusform>%Ln octets</numerusform>
         </translation>
     </message>
 </context>
@@ -1343,18 +1343,18 @@
     <name>rkm::MessageLine</name>
     <message>
         <source>%1: %L2 of %L3 bytes left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %L2 octets restants sur %L3</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln bytes too long; a listing holds at most %L2 bytes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %Ln octet de trop ; une liste conserve au plus %L2 octets.</numerusform>
+            <numerusform>%1&#xa0;: %Ln octets de trop ; une liste conserve au plus %L2 octets.</numerusform>
         </translation>
     </message>
     <message>
         <source>Another listing is already named &apos;%1&apos;; the tree will show each with its listing file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre liste s&apos;appelle déjà « %1 » ; l&apos;arborescence affichera chacune avec son fichier de liste.</translation>
     </message>
 </context>
 <context>
@@ -1393,563 +1393,570 @@
     </message>
     <message>
         <source>A disk that is not in the catalogue is mounted at %1.</source>
-        <translation type="unfinished">Un disque absent du catalogue est monté sur %1.</translation>
+        <translation>Un disque absent du catalogue est monté sur %1.</translation>
     </message>
     <message>
         <source>A disk that is not in the catalogue is mounted at %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un disque absent du catalogue est monté sur %1 (%2).</translation>
     </message>
 </context>
 <context>
     <name>rkm::Online</name>
     <message>
         <source>Mounted at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monté sur %1</translation>
     </message>
     <message>
         <source>Insert the disk “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérez le disque « %1 ».</translation>
     </message>
     <message>
         <source>It is kept at: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement&#xa0;: %1.</translation>
     </message>
     <message>
         <source>It is lent to: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêté à&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The folder %1 could not be found, please make sure the right disk is inserted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 est introuvable ; vérifiez que le bon disque est inséré.</translation>
     </message>
     <message>
         <source>No program is set up to open the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n&apos;est configuré pour ouvrir le dossier %1.</translation>
     </message>
 </context>
 <context>
     <name>rkm::PictureView</name>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
 </context>
 <context>
     <name>rkm::PrintCommands</name>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
     <message>
         <source>Listing does not fit to the print area, abort printing?</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste ne tient pas dans la zone d&apos;impression. Abandonner l&apos;impression&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>rkm::ResultsPanel</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Annuler</translation>
+        <translation>A&amp;nnuler</translation>
     </message>
 </context>
 <context>
     <name>rkm::ScanCommands</name>
     <message>
         <source>%1. This is probably not the disk of the listing. Update all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Ce n&apos;est probablement pas le disque de cette liste. Mettre à jour malgré tout&#xa0;?</translation>
     </message>
     <message>
         <source>%1. This is probably not the disk of the listing. Verify all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Ce n&apos;est probablement pas le disque de cette liste. Vérifier malgré tout&#xa0;?</translation>
     </message>
     <message>
         <source>The serial number of the disk (%1) is not the same as that of the original one, this probably means that you inserted the wrong disk. Abort update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de série du disque (%1) diffère de celui du disque d&apos;origine ; vous avez probablement inséré le mauvais disque. Abandonner la mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>The serial number of the disk (%1) is not the same as that of the original one, this probably means that you inserted the wrong disk. Abort verify?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de série du disque (%1) diffère de celui du disque d&apos;origine ; vous avez probablement inséré le mauvais disque. Abandonner la vérification&#xa0;?</translation>
     </message>
     <message>
         <source>Compare contents (fingerprints) too?
 
 Every file is read again and its fingerprint compared with the one kept: a file whose contents changed while its size and date stayed the same is found. This takes as long as reading the whole disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer aussi les contenus (empreintes)&#xa0;?
+
+Chaque fichier est relu et son empreinte comparée à celle conservée&#xa0;: un fichier dont le contenu a changé alors que sa taille et sa date sont restées les mêmes est détecté. Cela prend autant de temps que la lecture du disque entier.</translation>
     </message>
     <message>
         <source>Verify &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier « %1 »</translation>
     </message>
     <message>
         <source>Verify &apos;%1&apos;: the disk matches its listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier « %1 »&#xa0;: le disque correspond à sa liste</translation>
     </message>
     <message>
         <source>Verify &apos;%1&apos;: %2 added, %3 removed, %4 changed, %5 with changed or unreadable contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier « %1 »&#xa0;: %2 ajout(s), %3 suppression(s), %4 modification(s), %5 fichier(s) au contenu modifié ou illisible</translation>
     </message>
     <message>
         <source>Verify &apos;%1&apos;: %2 added, %3 removed, %4 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier « %1 »&#xa0;: %2 ajout(s), %3 suppression(s), %4 modification(s)</translation>
     </message>
     <message>
         <source>Removed from the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimés du disque</translation>
     </message>
     <message>
         <source>Added to the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutés au disque</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiés</translation>
     </message>
     <message>
         <source>There is no other listing to compare this one with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune autre liste avec laquelle comparer celle-ci.</translation>
     </message>
     <message>
         <source>Compare &apos;%1&apos; with &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer « %1 » avec « %2 »</translation>
     </message>
     <message>
         <source>Compare &apos;%1&apos; with &apos;%2&apos;: the listings are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer « %1 » avec « %2 »&#xa0;: les listes sont identiques</translation>
     </message>
     <message>
         <source>Compare &apos;%1&apos; with &apos;%2&apos;: %3 only in &apos;%1&apos;, %4 only in &apos;%2&apos;, %5 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer « %1 » avec « %2 »&#xa0;: %3 seulement dans « %1 », %4 seulement dans « %2 », %5 modification(s)</translation>
     </message>
     <message>
         <source>Only in &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement dans « %1 »</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete this disk listing?
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer la liste de ce disque&#xa0;?
+
+%1</translation>
     </message>
     <message>
         <source>Error deleting file %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la suppression du fichier %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>rkm::SearchBox</name>
     <message>
         <source>Search names</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans les noms</translation>
     </message>
     <message>
         <source>Search names (Ctrl+K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des noms (Ctrl+K)</translation>
     </message>
     <message>
         <source>Words that must all occur in a name; &quot;a phrase&quot;, * and ?, OR, NOT, ( ), and fields such as ext:mp3, size:&gt;10MB, date:2019, type:folder. Enter shows the first match, Esc empties the box, Down shows the queries used last.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots qui doivent tous figurer dans un nom ; &quot;une expression&quot;, * et ?, OR, NOT, ( ), et des champs comme ext:mp3, size:&gt;10MB, date:2019, type:folder. Entrée affiche la première correspondance, Échap vide le champ, Flèche bas affiche les dernières requêtes.</translation>
     </message>
     <message>
         <source>At character %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Au caractère %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln correspondance</numerusform>
+            <numerusform>%Ln correspondances</numerusform>
         </translation>
     </message>
     <message>
         <source>Searching… %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche… %L1</translation>
     </message>
 </context>
 <context>
     <name>rkm::SearchCommands</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished">Rechercher</translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>No matching entry was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune entrée correspondante trouvée</translation>
     </message>
     <message>
         <source>Save this search</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer cette recherche</translation>
     </message>
     <message>
         <source>The search box holds no query that can run:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ de recherche ne contient aucune requête exécutable&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>Save the search
 %1
 under the name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la recherche
+%1
+sous le nom&#xa0;:</translation>
     </message>
     <message>
         <source>Find duplicates</source>
-        <translation type="unfinished">Rechercher les doublons</translation>
+        <translation>Rechercher les doublons</translation>
     </message>
     <message>
         <source>The fingerprints could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les empreintes&#xa0;: %1</translation>
     </message>
     <message>
         <source>No listing holds fingerprints of files of that size. Choose &quot;Fingerprints&quot; when adding a disk, or in a listing&apos;s properties before its next Update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune liste ne contient d&apos;empreintes de fichiers de cette taille. Cochez « Empreintes » lors de l&apos;ajout d&apos;un disque, ou dans les propriétés d&apos;une liste avant sa prochaine mise à jour.</translation>
     </message>
     <message>
         <source>Is this archived?</source>
-        <translation type="unfinished"></translation>
+        <translation>Est-ce déjà archivé&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>rkm::Service</name>
     <message>
         <source>Rackmere cannot start: it needs a folder only you can use for its single-instance guard, and found none ($XDG_RUNTIME_DIR is not such a folder, and none could be made in your cache folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere ne peut pas démarrer&#xa0;: pour empêcher le lancement d&apos;une seconde instance, il lui faut un dossier accessible à vous seul, et il n&apos;en a trouvé aucun ($XDG_RUNTIME_DIR n&apos;est pas un tel dossier, et aucun n&apos;a pu être créé dans votre dossier de cache).</translation>
     </message>
     <message>
         <source>Rackmere cannot start: its single-instance guard %1 cannot be made (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere ne peut pas démarrer&#xa0;: impossible de créer son verrou d&apos;instance unique %1 (%2).</translation>
     </message>
     <message>
         <source>Rackmere already runs on the catalogue in %1 (process %2), but it does not answer. Close that copy, or end it if it hangs, and start Rackmere again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere est déjà ouvert sur le catalogue de %1 (processus %2), mais il ne répond pas. Fermez cette instance, ou arrêtez-la si elle est bloquée, puis relancez Rackmere.</translation>
     </message>
     <message>
         <source>Support: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance&#xa0;: %1</translation>
     </message>
     <message>
         <source>Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives with this copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright 2026 Tarnwell. Licence&#xa0;: les conditions que Tarnwell fournit avec cet exemplaire.</translation>
     </message>
     <message>
         <source>Copyright 2026 Tarnwell. Licence: the terms Tarnwell gives at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright 2026 Tarnwell. Licence&#xa0;: les conditions que Tarnwell publie sur %1.</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A catalogue of your disks: every folder and file of your CDs, USB sticks, hard disks and network drives, searchable and printable, even when the disk itself is not at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un catalogue de vos disques&#xa0;: chaque dossier et chaque fichier de vos CD, clés USB, disques durs et lecteurs réseau, à parcourir et à imprimer, même quand le disque lui-même n&apos;est pas à portée de main.</translation>
     </message>
     <message>
         <source>Built with Qt %1 (running on Qt %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilé avec Qt %1 (exécuté avec Qt %2).</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Could not open %1 in a web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 dans un navigateur web.</translation>
     </message>
     <message>
         <source>Could not start a mail program. Please write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer un programme de messagerie. Veuillez écrire à %1.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TFormRename</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Please type a name for the disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nom pour le disque.</translation>
     </message>
     <message>
         <source>The name is made only of spaces; please type a name for the disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom ne contient que des espaces ; veuillez saisir un nom pour le disque.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmAddNew</name>
     <message>
         <source>Choose a mounted disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un disque monté</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>No disks are mounted</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun disque n&apos;est monté</translation>
     </message>
     <message>
         <source>Please type a description: it is the listing&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une description&#xa0;: c&apos;est le nom de la liste.</translation>
     </message>
     <message>
         <source>The description is made only of spaces; please type a name for the listing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La description ne contient que des espaces ; veuillez saisir un nom pour la liste.</translation>
     </message>
     <message>
         <source>Please name the drive or folder to catalogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez indiquer le lecteur ou le dossier à cataloguer.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le dossier %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The folder&apos;s path is %L1 bytes long; a listing holds at most %L2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin du dossier fait %L1 octets ; une liste conserve au plus %L2 octets.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmAdding</name>
     <message>
         <source>Read %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lus sur %2</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%Ln folders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dossier</numerusform>
+            <numerusform>%Ln dossiers</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier</numerusform>
+            <numerusform>%Ln fichiers</numerusform>
         </translation>
     </message>
     <message>
         <source>Elapsed time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmArchived</name>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Is this archived?</source>
-        <translation type="unfinished"></translation>
+        <translation>Est-ce déjà archivé&#xa0;?</translation>
     </message>
     <message>
         <source>Archived files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers archivés</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Where it is held</source>
-        <translation type="unfinished"></translation>
+        <translation>Où il se trouve</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de %1...</translation>
     </message>
     <message numerus="yes">
         <source>Reading %Ln files and folders...</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lecture de %Ln fichier ou dossier...</numerusform>
+            <numerusform>Lecture de %Ln fichiers et dossiers...</numerusform>
         </translation>
     </message>
     <message>
         <source>The files could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les fichiers&#xa0;: %1</translation>
     </message>
     <message>
         <source>The files could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les fichiers.</translation>
     </message>
     <message>
         <source>not archived: could not be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>non archivé&#xa0;: lecture impossible (%1)</translation>
     </message>
     <message>
         <source>not archived</source>
-        <translation type="unfinished"></translation>
+        <translation>non archivé</translation>
     </message>
     <message numerus="yes">
         <source>held in %Ln places</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>présent à %Ln endroit</numerusform>
+            <numerusform>présent à %Ln endroits</numerusform>
         </translation>
     </message>
     <message>
         <source>No file was found to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier à lire n&apos;a été trouvé.</translation>
     </message>
     <message>
         <source>The file is archived.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est archivé.</translation>
     </message>
     <message numerus="yes">
         <source>All %Ln files are archived.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier est archivé.</numerusform>
+            <numerusform>Les %Ln fichiers sont tous archivés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln files are not archived.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fichiers non archivés&#xa0;: %1 sur %Ln.</numerusform>
+            <numerusform>Fichiers non archivés&#xa0;: %1 sur %Ln.</numerusform>
         </translation>
     </message>
     <message>
         <source>The store beside the listings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les données conservées à côté des listes&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmCompare</name>
     <message>
         <source>Compare &apos;%1&apos; &amp;with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer « %1 » a&amp;vec&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmDifferences</name>
     <message>
         <source>Changed contents (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu modifié (%1)</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln folders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dossier</numerusform>
+            <numerusform>%Ln dossiers</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier</numerusform>
+            <numerusform>%Ln fichiers</numerusform>
         </translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Différences</translation>
     </message>
     <message>
         <source>%1: comparing...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: comparaison en cours...</translation>
     </message>
     <message>
         <source>%1: the comparison failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: la comparaison a échoué</translation>
     </message>
     <message>
         <source>The comparison failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La comparaison a échoué.</translation>
     </message>
     <message>
         <source>%1: cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: annulé</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmDuplicateList</name>
     <message numerus="yes">
         <source>%Ln copies</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln copie</numerusform>
+            <numerusform>%Ln copies</numerusform>
         </translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Wasted</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaspillé</translation>
     </message>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublons</translation>
     </message>
     <message>
         <source>The search for duplicates failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La recherche de doublons a échoué.</translation>
     </message>
     <message>
         <source>Duplicates: searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublons&#xa0;: recherche en cours...</translation>
     </message>
     <message>
         <source>Duplicates: cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublons&#xa0;: recherche annulée</translation>
     </message>
     <message>
         <source>Duplicates: the search failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublons&#xa0;: la recherche a échoué</translation>
     </message>
     <message>
         <source>Duplicates: none found</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublons&#xa0;: aucun trouvé</translation>
     </message>
     <message numerus="yes">
         <source>Duplicates: %Ln groups, %1 wasted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Doublons&#xa0;: %Ln groupe, %1 gaspillés</numerusform>
+            <numerusform>Doublons&#xa0;: %Ln groupes, %1 gaspillés</numerusform>
         </translation>
     </message>
 </context>
@@ -1957,32 +1964,32 @@ under the name:</source>
     <name>rkm::TfrmDuplicates</name>
     <message>
         <source>Files with the same contents, whatever their names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers au contenu identique, quels que soient leurs noms&#xa0;:</translation>
     </message>
     <message>
         <source>Files with the same name (in any letter case) and the same size:</source>
-        <translation type="unfinished">Fichiers de même nom (sans tenir compte de la casse) et de même taille&#xa0;:</translation>
+        <translation>Fichiers de même nom (sans tenir compte de la casse) et de même taille&#xa0;:</translation>
     </message>
     <message>
         <source>The size &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille « %1 » n&apos;est pas un nombre.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmExport</name>
     <message>
         <source>The selected &amp;listing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La &amp;liste sélectionnée&#xa0;: %1</translation>
     </message>
     <message>
         <source>The selected &amp;listing</source>
-        <translation type="unfinished">La &amp;liste sélectionnée</translation>
+        <translation>La &amp;liste sélectionnée</translation>
     </message>
     <message numerus="yes">
         <source>The whole &amp;catalogue (%Ln listings)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tout le &amp;catalogue (%Ln liste)</numerusform>
+            <numerusform>Tout le &amp;catalogue (%Ln listes)</numerusform>
         </translation>
     </message>
 </context>
@@ -1990,91 +1997,95 @@ under the name:</source>
     <name>rkm::TfrmListProperties</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>The file could not be found, please make sure the right disk is inserted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est introuvable ; vérifiez que le bon disque est inséré.</translation>
     </message>
     <message>
         <source>The file %1 lies outside the listing&apos;s folder %2, so it is not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 se trouve hors du dossier %2 de la liste ; il n&apos;est donc pas ouvert.</translation>
     </message>
     <message>
         <source>%1 is not a file that can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier qui peut être ouvert.</translation>
     </message>
     <message>
         <source>%1 is a program or a desktop launcher: opening it runs it.
 
 Open it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un programme ou un lanceur de bureau&#xa0;: l&apos;ouvrir revient à l&apos;exécuter.
+
+L&apos;ouvrir quand même&#xa0;?</translation>
     </message>
     <message>
         <source>No program is set up to open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n&apos;est configuré pour ouvrir %1.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmMain</name>
     <message>
         <source>The listing &apos;%1&apos; could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la liste « %1 »&#xa0;: %2</translation>
     </message>
     <message>
         <source>Disks and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Disques et dossiers</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>the lock file cannot be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le fichier de verrou (%1)</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (lecture seule)</translation>
     </message>
     <message>
         <source>The catalogue in %1 is in use by %2 (process %3).
 
 Rackmere opens it once that program has finished. Retry waits for it again; Cancel closes Rackmere without changing anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le catalogue de %1 est utilisé par %2 (processus %3).
+
+Rackmere l&apos;ouvrira dès que ce programme aura terminé. « Réessayer » l&apos;attend de nouveau ; « Annuler » ferme Rackmere sans rien modifier.</translation>
     </message>
     <message>
         <source>another program</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme</translation>
     </message>
     <message>
         <source>The catalogue in %1 is open read-only: %2. Changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le catalogue de %1 est ouvert en lecture seule&#xa0;: %2. Les modifications ne peuvent pas être enregistrées.</translation>
     </message>
     <message numerus="yes">
         <source>Retry tries again. Discard closes Rackmere, and the changes made to these listings since it was last saved are lost.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>« Réessayer » fait une nouvelle tentative. « Ne pas tenir compte » ferme Rackmere, et les modifications apportées à cette liste depuis son dernier enregistrement sont perdues.</numerusform>
+            <numerusform>« Réessayer » fait une nouvelle tentative. « Ne pas tenir compte » ferme Rackmere, et les modifications apportées à ces listes depuis leur dernier enregistrement sont perdues.</numerusform>
         </translation>
     </message>
     <message>
         <source>Your changes are kept. Rackmere tries again after your next change and when it closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos modifications sont conservées. Rackmere réessaiera après votre prochaine modification et à sa fermeture.</translation>
     </message>
     <message>
         <source>A listing holds at most %L1 bytes of a text. These longer texts were shortened to fit when their listing was saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Une liste conserve au plus %L1 octets d&apos;un texte. Ces textes plus longs ont été raccourcis à l&apos;enregistrement de leur liste&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>%Ln items listed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln élément listé</numerusform>
+            <numerusform>%Ln éléments listés</numerusform>
         </translation>
     </message>
 </context>
@@ -2082,193 +2093,195 @@ Rackmere opens it once that program has finished. Retry waits for it again; Canc
     <name>rkm::TfrmPrint</name>
     <message>
         <source>Nothing to print - please make your selections.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à imprimer - veuillez faire vos choix.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmProps</name>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Properties for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés de %1</translation>
     </message>
     <message>
         <source>%1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 octets)</translation>
     </message>
     <message>
         <source>about %1</source>
-        <translation type="unfinished"></translation>
+        <translation>environ %1</translation>
     </message>
     <message>
         <source>not recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>non enregistrée</translation>
     </message>
     <message>
         <source>Read when listed:</source>
-        <translation type="unfinished">Lu lors de l&apos;ajout&#xa0;:</translation>
+        <translation>Lu lors de l&apos;ajout&#xa0;:</translation>
     </message>
     <message>
         <source>Not recorded when listed; Update reads:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistré lors de l&apos;ajout ; la mise à jour lit&#xa0;:</translation>
     </message>
     <message>
         <source>The root drive for this listing is not valid, please select a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lecteur racine de cette liste n&apos;est pas valide, veuillez en choisir un autre</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmResults</name>
     <message>
         <source>Listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Query:</source>
-        <translation type="unfinished"></translation>
+        <translation>Requête&#xa0;:</translation>
     </message>
     <message>
         <source>The query this search runs; type it in the search box to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>La requête exécutée par cette recherche ; saisissez-la dans le champ de recherche pour la modifier</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrê&amp;ter</translation>
     </message>
     <message>
         <source>Find all results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats de Tout rechercher</translation>
     </message>
     <message>
         <source>Find all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout rechercher</translation>
     </message>
     <message>
         <source>Find all: no match</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout rechercher&#xa0;: aucune correspondance</translation>
     </message>
     <message numerus="yes">
         <source>Find all: %Ln matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tout rechercher&#xa0;: %Ln correspondance</numerusform>
+            <numerusform>Tout rechercher&#xa0;: %Ln correspondances</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (searching...)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (recherche en cours...)</translation>
     </message>
     <message>
         <source>%1 (stopped)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (arrêté)</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmSavedSearches</name>
     <message>
         <source>Saved searches</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherches enregistrées</translation>
     </message>
     <message>
         <source>&amp;Saved searches:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recherches enregistrées&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmSearch</name>
     <message>
         <source>The size &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille « %1 » n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>The smallest size is larger than the largest.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille minimale est supérieure à la taille maximale.</translation>
     </message>
     <message>
         <source>The first date is later than the last.</source>
-        <translation type="unfinished"></translation>
+        <translation>La première date est postérieure à la dernière.</translation>
     </message>
 </context>
 <context>
     <name>rkm::TfrmSplash</name>
     <message>
         <source>Disk catalogue  V1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue de disques  V1.0</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
 </context>
 <context>
     <name>rkm::WelcomePanel</name>
     <message>
         <source>Welcome to Rackmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Rackmere</translation>
     </message>
     <message>
         <source>Rackmere keeps a listing of every disk you own: CDs and DVDs, USB sticks, external hard disks, memory cards and network folders. Each listing holds the names, sizes and dates of all the disk&apos;s folders and files, so you can browse and search them all without plugging anything in.
 
 Start with the disk or folder at hand: Rackmere reads it once and keeps its listing here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rackmere garde une liste de chacun de vos disques&#xa0;: CD et DVD, clés USB, disques durs externes, cartes mémoire et dossiers réseau. Chaque liste contient les noms, tailles et dates de tous les dossiers et fichiers du disque, pour que vous puissiez tout parcourir et tout rechercher sans rien brancher.
+
+Commencez par le disque ou le dossier que vous avez sous la main&#xa0;: Rackmere le lit une fois et conserve sa liste ici.</translation>
     </message>
     <message>
         <source>Add a d&amp;isk…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un d&amp;isque…</translation>
     </message>
 </context>
 <context>
     <name>rkm::cli::Say</name>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option %1 attend une valeur</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is no size (a number, and b, k, m or g if not bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » n&apos;est pas une taille (un nombre, et b, k, m ou g hors octets)</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is no date (YYYY-MM-DD, or this machine&apos;s short format)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » n&apos;est pas une date (YYYY-MM-DD, ou format court de cette machine)</translation>
     </message>
     <message>
         <source>  --archives         list the contents of archives (zip, 7z, rar, tar.gz and
@@ -2309,11 +2322,11 @@ sont lus malgré tout.
     </message>
     <message>
         <source>%1 and %2 contradict each other</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 se contredisent</translation>
     </message>
     <message>
         <source>rackmere-cli %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: %2</translation>
     </message>
     <message>
         <source>
@@ -2360,50 +2373,50 @@ termine avec le code de sortie 5 :
     </message>
     <message>
         <source>rackmere-cli %1: no listing named &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: aucune liste nommée « %2 »</translation>
     </message>
     <message numerus="yes">
         <source>rackmere-cli %1: %n listings are named &apos;%2&apos;; name the one meant by its listing file:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rackmere-cli %1: %n liste s&apos;appelle « %2 » ; désignez celle voulue par son fichier de liste :</numerusform>
+            <numerusform>rackmere-cli %1: %n listes s&apos;appellent « %2 » ; désignez celle voulue par son fichier de liste :</numerusform>
         </translation>
     </message>
     <message>
         <source>rackmere-cli %1: the name is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: le nom fait %2 octets ; une liste conserve au plus %3 octets d&apos;un texte. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the new name is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: le nouveau nom fait %2 octets ; une liste conserve au plus %3 octets d&apos;un texte. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the comment is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: le commentaire fait %2 octets ; une liste conserve au plus %3 octets d&apos;un texte. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the root path is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: le chemin racine fait %2 octets ; une liste conserve au plus %3 octets d&apos;un texte. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the description is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: la description fait %2 octets ; une liste conserve au plus %3 octets d&apos;un texte. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the category is %2 bytes long; a listing holds at most %3 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: la catégorie fait %2 octets ; une liste conserve au plus %3 octets d&apos;un texte. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the %2 is %3 bytes long; a listing holds at most %4 bytes of a text. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: le champ %2 fait %3 octets ; une liste conserve au plus %4 octets d&apos;un texte. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>rackmere-cli %1: texts longer than %2 bytes were shortened to fit:</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: les textes de plus de %2 octets ont été raccourcis :</translation>
     </message>
     <message>
         <source>list every listing of the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>lister toutes les listes du catalogue</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli list [--json]
@@ -2444,7 +2457,7 @@ malgré tout.
     </message>
     <message>
         <source>print the folders and files of one listing</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher les dossiers et les fichiers d&apos;une liste</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli show LISTING [--json]
@@ -2476,7 +2489,7 @@ autre pour ce qui est fait quand il est monté, si c&apos;est renseigné (voir s
     </message>
     <message>
         <source>catalogue a folder or drive as a new listing</source>
-        <translation type="unfinished"></translation>
+        <translation>cataloguer un dossier ou un lecteur comme nouvelle liste</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli add PATH --name NAME [--comment TEXT] [--threads N]
@@ -2526,47 +2539,47 @@ mémorisés pour la liste et réutilisés par update.
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu %1</translation>
     </message>
     <message>
         <source>name one listing</source>
-        <translation type="unfinished"></translation>
+        <translation>désignez une liste</translation>
     </message>
     <message>
         <source>Location: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement : %1</translation>
     </message>
     <message>
         <source>Lent to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêté à : %1</translation>
     </message>
     <message>
         <source>When the disk is mounted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand le disque est monté : %1</translation>
     </message>
     <message>
         <source>name one folder to catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez un dossier à cataloguer</translation>
     </message>
     <message>
         <source>--threads takes a number from 1 to 256</source>
-        <translation type="unfinished"></translation>
+        <translation>--threads attend un nombre de 1 à 256</translation>
     </message>
     <message>
         <source>rackmere-cli add: the listing needs a name (--name NAME)</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli add: la liste doit avoir un nom (--name NAME)</translation>
     </message>
     <message>
         <source>rackmere-cli add: &apos;%1&apos; is not a folder that can be entered</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli add: « %1 » n&apos;est pas un dossier accessible</translation>
     </message>
     <message>
         <source>rackmere-cli add: %1: could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli add: %1 : lecture impossible : %2</translation>
     </message>
     <message>
         <source>tell whether local files are archived in a listing, by their contents</source>
-        <translation type="unfinished"></translation>
+        <translation>dire si des fichiers locaux sont archivés, d&apos;après leur contenu</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli have PATH... [--json]
@@ -2614,7 +2627,7 @@ une ligne de commande incorrecte.
     </message>
     <message>
         <source>write the picture kept of a file in a listing</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire l&apos;image conservée d&apos;un fichier d&apos;une liste</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli picture LISTING PATH -o FILE
@@ -2648,51 +2661,51 @@ une ligne de commande incorrecte ou une liste introuvable.
     </message>
     <message>
         <source>name the files or folders to look for</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez les fichiers ou les dossiers à rechercher</translation>
     </message>
     <message>
         <source>rackmere-cli have: the store beside the listings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli have: impossible de lire les données à côté des listes : %1</translation>
     </message>
     <message>
         <source>rackmere-cli have: no file was found to read</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli have: aucun fichier à lire n&apos;a été trouvé</translation>
     </message>
     <message>
         <source>%1: not archived</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: not archived</translation>
     </message>
     <message>
         <source>%1: held in %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: held in %2: %3</translation>
     </message>
     <message>
         <source>rackmere-cli have: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli have: %1: %2</translation>
     </message>
     <message>
         <source>name one listing and one file&apos;s path</source>
-        <translation type="unfinished"></translation>
+        <translation>désignez une liste et le chemin d&apos;un fichier</translation>
     </message>
     <message>
         <source>name the file to write with -o FILE (- for standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez le fichier à écrire avec -o FILE (- pour la sortie standard)</translation>
     </message>
     <message>
         <source>rackmere-cli picture: the store beside the listings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli picture: impossible de lire les données à côté des listes : %1</translation>
     </message>
     <message>
         <source>rackmere-cli picture: %1 holds no picture of &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli picture: %1 ne contient aucune image de « %2 »</translation>
     </message>
     <message>
         <source>rackmere-cli picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli picture: %1</translation>
     </message>
     <message>
         <source>write listings as CSV, JSON or an HTML page</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire des listes en CSV, en JSON ou en page HTML</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli export [LISTING...] [--format csv|json|html] [--pictures]
@@ -2756,23 +2769,23 @@ chargé (le reste est écrit), 2 pour une ligne de commande incorrecte.
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (csv, json or html)</source>
-        <translation type="unfinished"></translation>
+        <translation>format inconnu « %1 » (csv, json ou html)</translation>
     </message>
     <message>
         <source>name the format with --format csv|json|html</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez le format avec --format csv|json|html</translation>
     </message>
     <message>
         <source>--pictures goes with --format html</source>
-        <translation type="unfinished"></translation>
+        <translation>--pictures ne s&apos;emploie qu&apos;avec --format html</translation>
     </message>
     <message>
         <source>rackmere-cli export: the pictures could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli export: impossible de lire les images : %1</translation>
     </message>
     <message>
         <source>rescan a listing&apos;s disk, keeping its annotations</source>
-        <translation type="unfinished"></translation>
+        <translation>relire le disque d&apos;une liste en gardant ses annotations</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli update LISTING [--force] [--reread] [--archives]
@@ -2852,7 +2865,7 @@ son image sans être relu ;
     </message>
     <message>
         <source>give a listing another disk name</source>
-        <translation type="unfinished"></translation>
+        <translation>donner un autre nom de disque à une liste</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli rename LISTING NEWNAME
@@ -2872,7 +2885,7 @@ modifié ; le même nom qu&apos;avant ne modifie rien non plus.
     </message>
     <message>
         <source>delete a listing and its file</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimer une liste et son fichier</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli delete LISTING
@@ -2888,39 +2901,39 @@ la liste est introuvable ou que son fichier ne peut pas être supprimé.
     </message>
     <message>
         <source>%1; this is probably not the disk of the listing. Nothing was changed (--force updates all the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; ce n&apos;est probablement pas le disque de la liste. Rien n&apos;a été modifié (--force met à jour malgré tout).</translation>
     </message>
     <message>
         <source>could not find the disk: please make sure that the disk &apos;%1&apos; is in drive %2 (the listing&apos;s root path %3 cannot be entered)</source>
-        <translation type="unfinished"></translation>
+        <translation>disque introuvable : vérifiez que le disque « %1 » est dans le lecteur %2 (le chemin racine de la liste, %3, n&apos;est pas accessible)</translation>
     </message>
     <message>
         <source>the serial number of the disk (%1) is %2, not %3 as that of the original one; this probably means that it is the wrong disk. Nothing was changed (--force updates all the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro de série du disque (%1) est %2, et non %3 comme celui du disque d&apos;origine ; ce n&apos;est probablement pas le bon disque. Rien n&apos;a été modifié (--force met à jour malgré tout).</translation>
     </message>
     <message>
         <source>%1: could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : lecture impossible : %2</translation>
     </message>
     <message>
         <source>name one listing and its new name</source>
-        <translation type="unfinished"></translation>
+        <translation>désignez une liste et son nouveau nom</translation>
     </message>
     <message>
         <source>the new name must not be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nouveau nom ne doit pas être vide</translation>
     </message>
     <message>
         <source>new name</source>
-        <translation type="unfinished"></translation>
+        <translation>nouveau nom</translation>
     </message>
     <message>
         <source>error deleting file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur lors de la suppression du fichier %1</translation>
     </message>
     <message>
         <source>list the listings whose disks are mounted now</source>
-        <translation type="unfinished"></translation>
+        <translation>lister les listes dont le disque est monté en ce moment</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli online [--json]
@@ -2951,7 +2964,7 @@ lus dans la table des montages.
     </message>
     <message>
         <source>follow disks as they are mounted and unmounted</source>
-        <translation type="unfinished"></translation>
+        <translation>suivre le montage et le démontage des disques</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli watch [--update-known] [--json]
@@ -3010,55 +3023,55 @@ est reconnue au montage suivant.
     </message>
     <message>
         <source>online takes no listing</source>
-        <translation type="unfinished"></translation>
+        <translation>online n&apos;accepte aucune liste</translation>
     </message>
     <message>
         <source>mounted %1: not catalogued</source>
-        <translation type="unfinished"></translation>
+        <translation>mounted %1: not catalogued</translation>
     </message>
     <message>
         <source>mounted %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>mounted %1: %2</translation>
     </message>
     <message>
         <source>unmounted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unmounted %1</translation>
     </message>
     <message>
         <source>%1 was not updated: the catalogue in %2 is in use by Rackmere (process %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été mise à jour : Rackmere utilise le catalogue de %2 (processus %3)</translation>
     </message>
     <message>
         <source>%1 was not updated: the catalogue in %2 is in use by Rackmere</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été mise à jour : Rackmere utilise le catalogue de %2</translation>
     </message>
     <message>
         <source>%1 was not updated: the catalogue in %2 cannot be written: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été mise à jour : impossible d&apos;écrire le catalogue de %2 : %3</translation>
     </message>
     <message>
         <source>updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>updated %1</translation>
     </message>
     <message>
         <source>not updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>not updated %1</translation>
     </message>
     <message>
         <source>%1 was not updated: its listing %2 is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été mise à jour : sa liste %2 n&apos;existe plus</translation>
     </message>
     <message>
         <source>watch takes no listing</source>
-        <translation type="unfinished"></translation>
+        <translation>watch n&apos;accepte aucune liste</translation>
     </message>
     <message>
         <source>cannot wait for the signals that end it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;attendre les signaux qui y mettent fin : %1</translation>
     </message>
     <message>
         <source>print a listing to a PDF file or its preview to a PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimer une liste en PDF, ou son aperçu en image PNG</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli print LISTING (--pdf FILE | --preview-png FILE [--page N])
@@ -3093,7 +3106,7 @@ LISTING est le nom seul d&apos;un fichier de liste ou un nom de disque.
   --pdf FILE          imprimer dans un fichier PDF (A4) à 600 points par
                       pouce ; une liste du contenu occupe autant de pages
                       qu&apos;il le faut, chacune avec le nom du disque en haut et
-                      « Page n of m » en bas ; les lignes qui ne tiennent pas
+                      « Page n sur m » en bas ; les lignes qui ne tiennent pas
                       sur une pochette continuent en dessous
   --preview-png FILE  écrire l&apos;image d&apos;aperçu (540 x 470 pixels) en PNG
   --page N            la page de l&apos;aperçu à écrire (à partir de 1 ; 1 par
@@ -3108,35 +3121,35 @@ LISTING est le nom seul d&apos;un fichier de liste ou un nom de disque.
     </message>
     <message>
         <source>give one of --pdf FILE and --preview-png FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>donnez soit --pdf FILE, soit --preview-png FILE</translation>
     </message>
     <message>
         <source>the output file needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de sortie doit avoir un nom</translation>
     </message>
     <message>
         <source>give --frame or --no-frame, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>donnez --frame ou --no-frame, pas les deux</translation>
     </message>
     <message>
         <source>--page goes with --preview-png</source>
-        <translation type="unfinished"></translation>
+        <translation>--page ne s&apos;emploie qu&apos;avec --preview-png</translation>
     </message>
     <message>
         <source>--page is a page number from 1, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--page attend un numéro de page à partir de 1, pas « %1 »</translation>
     </message>
     <message>
         <source>--layout is list, cover or back, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--layout attend list, cover ou back, pas « %1 »</translation>
     </message>
     <message>
         <source>rackmere-cli print: Nothing to print - please make your selections. (The stored defaults choose &quot;Specify:&quot; with none of its boxes checked.)</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli print: Rien à imprimer - veuillez faire vos choix. (Les réglages enregistrés choisissent « Préciser : » sans aucune case cochée.)</translation>
     </message>
     <message>
         <source>list files that have copies, across all listings or within one</source>
-        <translation type="unfinished"></translation>
+        <translation>lister les fichiers en double, dans tout le catalogue ou une liste</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli duplicates [--contents] [--min-size SIZE]
@@ -3204,7 +3217,7 @@ taille illisible.
     </message>
     <message>
         <source>compare two listings: what only one holds and what changed</source>
-        <translation type="unfinished"></translation>
+        <translation>comparer deux listes : ce qui est propre à l&apos;une, ce qui a changé</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli diff A B [--json]
@@ -3264,7 +3277,7 @@ quand une liste est introuvable.
     </message>
     <message>
         <source>scan a listing&apos;s disk again and tell what changed, changing nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>comparer de nouveau un disque à sa liste, sans rien modifier</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli verify LISTING [--contents] [--force] [--json]
@@ -3344,102 +3357,102 @@ racine est endommagé ou est un dossier système.
     </message>
     <message>
         <source>takes no positional arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;accepte aucun argument positionnel</translation>
     </message>
     <message>
         <source>the store beside the listings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire les données à côté des listes : %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %n copies (%3 wasted)</source>
         <extracomment>A group of copies: the file&apos;s name, its size, how many copies, the space all but one take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %n copie (%3 gaspillés)</numerusform>
+            <numerusform>%1, %2, %n copies (%3 gaspillés)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2, %3 wasted</source>
         <extracomment>The groups of copies, the files in them, the space wasted: &quot;3 groups&quot;, &quot;7 files&quot;, a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 gaspillés</translation>
     </message>
     <message numerus="yes">
         <source>%n groups</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n groupe</numerusform>
+            <numerusform>%n groupes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
         </translation>
     </message>
     <message>
         <source>No duplicates were found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun doublon trouvé</translation>
     </message>
     <message>
         <source>size %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>size %1 -&gt; %2</translation>
     </message>
     <message>
         <source>date %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>date %1 -&gt; %2</translation>
     </message>
     <message>
         <source>(%1, %2)</source>
         <extracomment>What a folder holds: &quot;2 folders&quot;, &quot;5 files&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(%1, %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n folders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dossier</numerusform>
+            <numerusform>%n dossiers</numerusform>
         </translation>
     </message>
     <message>
         <source>name two listings</source>
-        <translation type="unfinished"></translation>
+        <translation>désignez deux listes</translation>
     </message>
     <message>
         <source>%1 only in A (%2), %3 only in B (%4), %5 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seulement dans A (%2), %3 seulement dans B (%4), %5 modification(s)</translation>
     </message>
     <message>
         <source>%1; this is probably not the disk of the listing (--force verifies all the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; ce n&apos;est probablement pas le disque de la liste (--force vérifie malgré tout).</translation>
     </message>
     <message>
         <source>could not find the disk: &apos;%1&apos; cannot be entered</source>
-        <translation type="unfinished"></translation>
+        <translation>disque introuvable : « %1 » n&apos;est pas accessible</translation>
     </message>
     <message>
         <source>the serial number of the disk (%1) is %2, not %3 as that of the original one; this probably means that it is the wrong disk (--force verifies all the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro de série du disque (%1) est %2, et non %3 comme celui du disque d&apos;origine ; ce n&apos;est probablement pas le bon disque (--force vérifie malgré tout).</translation>
     </message>
     <message>
         <source>%1 has no fingerprints: add or update it with --fingerprints</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas d&apos;empreintes : ajoutez-la ou mettez-la à jour avec --fingerprints</translation>
     </message>
     <message>
         <source>The disk matches its listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque correspond à sa liste</translation>
     </message>
     <message>
         <source>%1 added, %2 removed, %3 changed, %4 with changed contents, %5 unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ajout(s), %2 suppression(s), %3 modification(s), %4 contenu(s) modifié(s), %5 illisible(s)</translation>
     </message>
     <message>
         <source>%1 added, %2 removed, %3 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ajout(s), %2 suppression(s), %3 modification(s)</translation>
     </message>
     <message>
         <source>search every listing with a query</source>
-        <translation type="unfinished"></translation>
+        <translation>chercher dans toutes les listes avec une requête</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli find QUERY [--case-sensitive] [--no-folder-names]
@@ -3580,7 +3593,7 @@ malgré tout), 2 pour une requête, une taille ou une date illisible.
     </message>
     <message>
         <source>set the description and category of a file entry</source>
-        <translation type="unfinished"></translation>
+        <translation>régler la description et la catégorie d&apos;une entrée de fichier</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli describe LISTING PATH [--description TEXT] [--category TEXT]
@@ -3617,27 +3630,27 @@ qu&apos;un fichier ne peut pas être écrit.
     </message>
     <message>
         <source>name a listing and a file entry&apos;s path</source>
-        <translation type="unfinished"></translation>
+        <translation>désignez une liste et le chemin d&apos;une entrée de fichier</translation>
     </message>
     <message>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>description</translation>
     </message>
     <message>
         <source>category</source>
-        <translation type="unfinished"></translation>
+        <translation>catégorie</translation>
     </message>
     <message>
         <source>no folder &apos;%1&apos; in &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun dossier « %1 » dans « %2 »</translation>
     </message>
     <message>
         <source>no file entry &apos;%1&apos; in &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune entrée de fichier « %1 » dans « %2 »</translation>
     </message>
     <message>
         <source>say where a listing&apos;s disk is kept and to whom it is lent</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquer où est rangé le disque d&apos;une liste et à qui il est prêté</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli set LISTING [--location TEXT] [--lent-to TEXT]
@@ -3686,55 +3699,55 @@ est absente ou ne peut pas être écrite.
     </message>
     <message>
         <source>say what to set: --location, --lent-to or --on-mount</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez ce qu&apos;il faut régler : --location, --lent-to ou --on-mount</translation>
     </message>
     <message>
         <source>rackmere-cli set: %1 Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli set: %1 Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>--on-mount takes ask, update or ignore, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--on-mount attend ask, update ou ignore, pas « %1 »</translation>
     </message>
     <message>
         <source>rackmere-cli set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli set: %1</translation>
     </message>
     <message>
         <source>give one query (&quot;&quot; for every file entry)</source>
-        <translation type="unfinished"></translation>
+        <translation>donnez une requête (&quot;&quot; pour toutes les entrées de fichier)</translation>
     </message>
     <message>
         <source>--json and -0 are two ways of printing; give one</source>
-        <translation type="unfinished"></translation>
+        <translation>--json et -0 sont deux façons d&apos;afficher ; donnez-en une seule</translation>
     </message>
     <message>
         <source>--limit takes a number of matches from 1 on, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--limit attend un nombre de correspondances à partir de 1, pas « %1 »</translation>
     </message>
     <message>
         <source>the options make no query (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>les options ne forment aucune requête (%1) : %2</translation>
     </message>
     <message>
         <source>rackmere-cli find: bad query at position %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli find: requête incorrecte à la position %1 : %2</translation>
     </message>
     <message>
         <source>No matching entry was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune entrée correspondante trouvée</translation>
     </message>
     <message>
         <source>rackmere-cli find: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli find: %1</translation>
     </message>
     <message>
         <source>rackmere-cli: cannot start %1: it is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli: impossible de lancer %1 : il n&apos;est pas installé</translation>
     </message>
     <message>
         <source>rackmere-cli: cannot start %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli: impossible de lancer %1 : %2</translation>
     </message>
     <message>
         <source>Usage: rackmere-cli [--dir DIR] COMMAND [ARGS...]
@@ -3778,39 +3791,41 @@ Commandes :
         <source>
 &apos;rackmere-cli COMMAND --help&apos; describes a command.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+&apos;rackmere-cli COMMAND --help&apos; décrit une commande.
+</translation>
     </message>
     <message>
         <source>rackmere-cli: --dir needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli: --dir attend un dossier</translation>
     </message>
     <message>
         <source>rackmere-cli: unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli: commande inconnue « %1 »</translation>
     </message>
     <message>
         <source>--wait takes a number of seconds, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait attend un nombre de secondes, pas « %1 »</translation>
     </message>
     <message>
         <source>rackmere-cli %1: the catalogue folder %2 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: le dossier du catalogue %2 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>rackmere-cli %1: there is no catalogue folder %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: le dossier du catalogue %2 n&apos;existe pas</translation>
     </message>
     <message>
         <source>rackmere-cli %1: The catalogue in %2 is in use by Rackmere (process %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Le catalogue de %2 est utilisé par Rackmere (processus %3)</translation>
     </message>
     <message>
         <source>rackmere-cli %1: The catalogue in %2 is in use by Rackmere</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Le catalogue de %2 est utilisé par Rackmere</translation>
     </message>
     <message>
         <source>rackmere-cli %1: The catalogue in %2 cannot be written: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>rackmere-cli %1: Impossible d&apos;écrire le catalogue de %2 : %3</translation>
     </message>
 </context>
 </TS>
