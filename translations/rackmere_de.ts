@@ -1220,6 +1220,14 @@
         <source>unexpected text</source>
         <translation>unerwarteter Text</translation>
     </message>
+    <message>
+        <source>changed contents: a bit error or a silent overwrite</source>
+        <translation>Inhalt geändert: ein Bitfehler oder ein unbemerktes Überschreiben</translation>
+    </message>
+    <message>
+        <source>could not be read: %1</source>
+        <translation>konnte nicht gelesen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>rkm::DisksOverview</name>
@@ -1337,6 +1345,50 @@
             <numerusform>%Ln Byte</numerusform>
             <numerusform>%Ln Byte</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>rkm::Main</name>
+    <message>
+        <source>Usage: rackmere [--help] [--version]
+
+Rackmere keeps a catalogue of your discs and drives: it walks a CD, a USB stick,
+a disk or any folder and keeps every folder and file of it as one listing. All
+listings show in one tree with a file grid: annotate files with a description
+and a category, search every listing at once, bring a listing up to date,
+print a disk&apos;s contents or a CD cover, and export listings as CSV, JSON or an
+HTML page, without the disk at hand.
+
+  --help      print this help
+  --version   print the program&apos;s version
+
+The catalogue is kept in the folder $RACKMERE_DIR, else
+~/.local/share/Rackmere/; window places and print defaults in
+~/.config/Rackmere/Rackmere.ini. One Rackmere runs at a time on a catalogue
+folder: starting it again on the same folder brings the running window to the
+front, and another folder opens in a window of its own. rackmere-cli works on
+the same catalogue from a terminal.
+</source>
+        <translation>Aufruf: rackmere [--help] [--version]
+
+Rackmere führt einen Katalog Ihrer CDs, DVDs und Laufwerke: Es durchläuft eine
+CD, einen USB-Stick, eine Festplatte oder einen beliebigen Ordner und speichert
+jeden Ordner und jede Datei darin als eine Liste. Alle Listen erscheinen in
+einem Baum mit einer Dateitabelle: Beschreiben und kategorisieren Sie Dateien,
+durchsuchen Sie alle Listen auf einmal, bringen Sie eine Liste auf den neuesten
+Stand, drucken Sie den Inhalt eines Datenträgers oder eine CD-Hülle, und
+exportieren Sie Listen als CSV, JSON oder HTML-Seite, ohne den Datenträger zur
+Hand zu haben.
+
+  --help      diese Hilfe anzeigen
+  --version   die Version des Programms anzeigen
+
+Der Katalog liegt im Ordner $RACKMERE_DIR, sonst in ~/.local/share/Rackmere/;
+Fensterpositionen und Druckvorgaben in ~/.config/Rackmere/Rackmere.ini. Auf
+einem Katalogordner läuft jeweils ein Rackmere: Ein erneuter Start auf
+demselben Ordner holt das laufende Fenster nach vorn, ein anderer Ordner öffnet
+ein eigenes Fenster. rackmere-cli arbeitet im Terminal auf demselben Katalog.
+</translation>
     </message>
 </context>
 <context>
@@ -3336,8 +3388,8 @@ geschrieben: So prüft man, ob eine alte Sicherung noch vollständig ist.
            Datei, deren Größe und Datum gleich sind, ihr Inhalt aber nicht,
            und jede Datei, die nicht gelesen werden konnte, mit dem vom
            System gemeldeten Grund:
-             ~ PATH: changed contents: a bit error or a silent overwrite
-             ! PATH: could not be read: REASON
+             ~ PATH: Inhalt geändert: ein Bitfehler oder ein unbemerktes Überschreiben
+             ! PATH: konnte nicht gelesen werden: REASON
            Eine unlesbare Datei hält das Lesen der übrigen nicht auf.
   --force  auch dann prüfen, wenn das Volume dort eine andere Seriennummer
            hat oder der Stammpfad beschädigt ist oder der eines

@@ -1220,6 +1220,14 @@
         <source>unexpected text</source>
         <translation>texto inesperado</translation>
     </message>
+    <message>
+        <source>changed contents: a bit error or a silent overwrite</source>
+        <translation>contenido cambiado: un error de bit o una sobrescritura silenciosa</translation>
+    </message>
+    <message>
+        <source>could not be read: %1</source>
+        <translation>no se pudo leer: %1</translation>
+    </message>
 </context>
 <context>
     <name>rkm::DisksOverview</name>
@@ -1337,6 +1345,49 @@
             <numerusform>%Ln byte</numerusform>
             <numerusform>%Ln bytes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>rkm::Main</name>
+    <message>
+        <source>Usage: rackmere [--help] [--version]
+
+Rackmere keeps a catalogue of your discs and drives: it walks a CD, a USB stick,
+a disk or any folder and keeps every folder and file of it as one listing. All
+listings show in one tree with a file grid: annotate files with a description
+and a category, search every listing at once, bring a listing up to date,
+print a disk&apos;s contents or a CD cover, and export listings as CSV, JSON or an
+HTML page, without the disk at hand.
+
+  --help      print this help
+  --version   print the program&apos;s version
+
+The catalogue is kept in the folder $RACKMERE_DIR, else
+~/.local/share/Rackmere/; window places and print defaults in
+~/.config/Rackmere/Rackmere.ini. One Rackmere runs at a time on a catalogue
+folder: starting it again on the same folder brings the running window to the
+front, and another folder opens in a window of its own. rackmere-cli works on
+the same catalogue from a terminal.
+</source>
+        <translation>Uso: rackmere [--help] [--version]
+
+Rackmere lleva un catálogo de sus discos y unidades: recorre un CD, una memoria
+USB, un disco o cualquier carpeta y guarda cada carpeta y cada archivo como un
+listado. Todos los listados se muestran en un árbol con una tabla de archivos:
+describa y clasifique archivos, busque en todos los listados a la vez, ponga al
+día un listado, imprima el contenido de un disco o una carátula de CD, y
+exporte listados como CSV, JSON o una página HTML, sin tener el disco a mano.
+
+  --help      mostrar esta ayuda
+  --version   mostrar la versión del programa
+
+El catálogo se guarda en la carpeta $RACKMERE_DIR; si no, en
+~/.local/share/Rackmere/; las posiciones de las ventanas y los valores de
+impresión, en ~/.config/Rackmere/Rackmere.ini. Sobre una carpeta de catálogo
+funciona un solo Rackmere a la vez: abrirlo de nuevo sobre la misma carpeta trae
+su ventana al frente, y otra carpeta se abre en una ventana propia.
+rackmere-cli trabaja sobre el mismo catálogo desde una terminal.
+</translation>
     </message>
 </context>
 <context>
@@ -3326,8 +3377,8 @@ comprueba que una copia de seguridad antigua sigue entera.
            además de las líneas anteriores, indica cada archivo cuyo tamaño y
            fecha son los mismos pero no su contenido, y cada archivo que no se
            pudo leer, con el motivo que da el sistema:
-             ~ PATH: changed contents: a bit error or a silent overwrite
-             ! PATH: could not be read: REASON
+             ~ PATH: contenido cambiado: un error de bit o una sobrescritura silenciosa
+             ! PATH: no se pudo leer: REASON
            Un archivo ilegible no impide que se lean los demás.
   --force  verificar aunque el volumen que hay allí tenga otro número de serie,
            o la ruta raíz esté dañada o la de un disco extraíble sea ahora una

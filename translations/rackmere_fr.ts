@@ -1220,6 +1220,14 @@
         <source>unexpected text</source>
         <translation>texte inattendu</translation>
     </message>
+    <message>
+        <source>changed contents: a bit error or a silent overwrite</source>
+        <translation>contenu modifié : une erreur de bit ou un écrasement silencieux</translation>
+    </message>
+    <message>
+        <source>could not be read: %1</source>
+        <translation>lecture impossible : %1</translation>
+    </message>
 </context>
 <context>
     <name>rkm::DisksOverview</name>
@@ -1337,6 +1345,50 @@
             <numerusform>%Ln octet</numerusform>
             <numerusform>%Ln octets</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>rkm::Main</name>
+    <message>
+        <source>Usage: rackmere [--help] [--version]
+
+Rackmere keeps a catalogue of your discs and drives: it walks a CD, a USB stick,
+a disk or any folder and keeps every folder and file of it as one listing. All
+listings show in one tree with a file grid: annotate files with a description
+and a category, search every listing at once, bring a listing up to date,
+print a disk&apos;s contents or a CD cover, and export listings as CSV, JSON or an
+HTML page, without the disk at hand.
+
+  --help      print this help
+  --version   print the program&apos;s version
+
+The catalogue is kept in the folder $RACKMERE_DIR, else
+~/.local/share/Rackmere/; window places and print defaults in
+~/.config/Rackmere/Rackmere.ini. One Rackmere runs at a time on a catalogue
+folder: starting it again on the same folder brings the running window to the
+front, and another folder opens in a window of its own. rackmere-cli works on
+the same catalogue from a terminal.
+</source>
+        <translation>Utilisation : rackmere [--help] [--version]
+
+Rackmere tient le catalogue de vos disques et lecteurs : il parcourt un CD, une
+clé USB, un disque ou n&apos;importe quel dossier et garde chacun de ses dossiers et
+fichiers dans une liste. Toutes les listes apparaissent dans une arborescence
+avec une grille de fichiers : décrivez et classez les fichiers, cherchez dans
+toutes les listes à la fois, mettez une liste à jour, imprimez le contenu d&apos;un
+disque ou une pochette de CD, et exportez des listes en CSV, en JSON ou en page
+HTML, sans avoir le disque sous la main.
+
+  --help      afficher cette aide
+  --version   afficher la version du programme
+
+Le catalogue est gardé dans le dossier $RACKMERE_DIR, sinon dans
+~/.local/share/Rackmere/ ; les positions des fenêtres et les réglages
+d&apos;impression dans ~/.config/Rackmere/Rackmere.ini. Un seul Rackmere à la fois
+travaille sur un dossier de catalogue : le relancer sur le même dossier amène
+sa fenêtre au premier plan, et un autre dossier s&apos;ouvre dans sa propre fenêtre.
+rackmere-cli travaille sur le même catalogue depuis un terminal.
+</translation>
     </message>
 </context>
 <context>
@@ -3336,8 +3388,8 @@ ainsi qu&apos;on vérifie qu&apos;une ancienne sauvegarde est toujours intacte.
            fichier dont la taille et la date sont identiques mais pas le
            contenu, et chaque fichier qui n&apos;a pas pu être lu, avec la raison
            donnée par le système :
-             ~ PATH: changed contents: a bit error or a silent overwrite
-             ! PATH: could not be read: REASON
+             ~ PATH: contenu modifié : une erreur de bit ou un écrasement silencieux
+             ! PATH: lecture impossible : REASON
            Un fichier illisible n&apos;empêche pas la lecture des autres.
   --force  vérifier même quand le volume présent a un autre numéro de série,
            ou que le chemin racine est endommagé ou que celui d&apos;un disque

@@ -46,6 +46,27 @@ void closeOnTermination(QWidget *window)
         ::sigaction(sig, &sa, nullptr);
 }
 
+// What --help prints.
+const char HELP[] = QT_TRANSLATE_NOOP("rkm::Main",
+    "Usage: rackmere [--help] [--version]\n"
+    "\n"
+    "Rackmere keeps a catalogue of your discs and drives: it walks a CD, a USB stick,\n"
+    "a disk or any folder and keeps every folder and file of it as one listing. All\n"
+    "listings show in one tree with a file grid: annotate files with a description\n"
+    "and a category, search every listing at once, bring a listing up to date,\n"
+    "print a disk's contents or a CD cover, and export listings as CSV, JSON or an\n"
+    "HTML page, without the disk at hand.\n"
+    "\n"
+    "  --help      print this help\n"
+    "  --version   print the program's version\n"
+    "\n"
+    "The catalogue is kept in the folder $RACKMERE_DIR, else\n"
+    "~/.local/share/Rackmere/; window places and print defaults in\n"
+    "~/.config/Rackmere/Rackmere.ini. One Rackmere runs at a time on a catalogue\n"
+    "folder: starting it again on the same folder brings the running window to the\n"
+    "front, and another folder opens in a window of its own. rackmere-cli works on\n"
+    "the same catalogue from a terminal.\n");
+
 // The program's only options of its own; they are answered before anything
 // needs a display. Qt's own options (-platform, -style...) pass on to Qt.
 bool answeredOption(int argc, char **argv)
@@ -57,26 +78,10 @@ bool answeredOption(int argc, char **argv)
             return true;
         }
         if (a == "--help" || a == "-h") {
-            std::fputs(
-                "Usage: rackmere [--help] [--version]\n"
-                "\n"
-                "Rackmere keeps a catalogue of your discs and drives: it walks a CD, a USB stick,\n"
-                "a disk or any folder and keeps every folder and file of it as one listing. All\n"
-                "listings show in one tree with a file grid: annotate files with a description\n"
-                "and a category, search every listing at once, bring a listing up to date,\n"
-                "print a disk's contents or a CD cover, and export listings as CSV, JSON or an\n"
-                "HTML page, without the disk at hand.\n"
-                "\n"
-                "  --help      print this help\n"
-                "  --version   print the program's version\n"
-                "\n"
-                "The catalogue is kept in the folder $RACKMERE_DIR, else\n"
-                "~/.local/share/Rackmere/; window places and print defaults in\n"
-                "~/.config/Rackmere/Rackmere.ini. One Rackmere runs at a time on a catalogue\n"
-                "folder: starting it again on the same folder brings the running window to the\n"
-                "front, and another folder opens in a window of its own. rackmere-cli works on\n"
-                "the same catalogue from a terminal.\n",
-                stdout);
+            // In the user's language: a core application is enough to load it.
+            QCoreApplication core(argc, argv);
+            rkm::InstallTranslations(QString::fromStdString(rkm::GetSettingString(rkm::SETTING_LANGUAGE)));
+            std::fputs(QCoreApplication::translate("rkm::Main", HELP).toLocal8Bit().constData(), stdout);
             return true;
         }
     }

@@ -1,5 +1,6 @@
 #include "scan/Verify.h"
 
+#include "platform/Translated.h"
 #include "scan/ListingOptions.h"
 
 #include <algorithm>
@@ -65,8 +66,8 @@ std::vector<ContentChange> CompareContents(const ContentRecords &kept, const Con
 std::string ContentChangeText(const ContentChange &change)
 {
     if (change.error == 0)
-        return "changed contents: a bit error or a silent overwrite";
-    return std::string("could not be read: ") + std::strerror(change.error);
+        return Utf8(rkm::Core::tr("changed contents: a bit error or a silent overwrite"));
+    return Utf8(rkm::Core::tr("could not be read: %1"), {std::strerror(change.error)});
 }
 
 } // namespace rkm
